@@ -1,0 +1,23 @@
+# korvane_add_test_suite(<name> [WIDGETS] LIBS <libs...>)
+# Builds one test program from <current dir>/tests/*.cpp and registers every
+# GoogleTest case with CTest. WIDGETS gives the program a QApplication instead
+# of a QCoreApplication.
+function(korvane_add_test_suite name)
+  cmake_parse_arguments(ARG "WIDGETS" "" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp
+                                      ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.h)
+  add_executable(${name} ${sources})
+  if(ARG_WIDGETS)
+    target_link_libraries(${name} PRIVATE korvane_testmain_widgets)
+  else()
+    target_link_libraries(${name} PRIVATE korvane_testmain_core)
+  endif()
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
+  target_compile_definitions(${name} PRIVATE
+      KORVANE_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+      KORVANE_SUITE_DIR="${KORVANE_SUITE_DIR}")
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  gtest_discover_tests(${name}
+      DISCOVERY_MODE PRE_TEST
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace platform {
+
+struct FileChoice
+{
+    enum class Kind { Open, Save, Folder };
+    Kind kind = Kind::Open;
+    QWidget* parent = nullptr;
+    QString caption;
+    QString startPath; // folder or proposed file
+    QString filter;    // Qt filter text ("Setting archive (*.crx)")
+};
+
+// The chosen path, or "" when the user cancelled.
+QString chooseFile(const FileChoice& choice);
+
+// Opens a document with the desktop's default program (the help PDF).
+bool openWithDefaultProgram(const QString& path);
+
+// Tests install scripted versions; an empty function restores the real one.
+void setFileChooser(std::function<QString(const FileChoice&)> chooser);
+void setDefaultProgramOpener(std::function<bool(const QString&)> opener);
+
+} // namespace platform

@@ -1,0 +1,117 @@
+#pragma once
+
+// The database layer every program of the suite reaches SQLite through.
+// Every int result is 0 for success. Objects are made with new and deleted
+// through their virtual destructors by the caller.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// Status of the last batch of a read; that batch may still hold rows.
+constexpr int SQLREAD_END = -52;
+
+// Failure codes of this layer (any non-zero value is a failure to callers).
+constexpr int SQLERR_NOT_OPEN = -1;
+constexpr int SQLERR_NOT_PREPARED = -2;
+constexpr int SQLERR_ARGUMENTS = -3;
+constexpr int SQLERR_NO_ROW = -4;   // an update or delete matched no row
+constexpr int SQLERR_FILE = -5;     // a blob file could not be read or written
+constexpr int SQLERR_NO_TRANSACTION = -6;
+// Other failures carry the SQLite result code (positive).
+
+enum SqlWriteMode { SQLWRITE_INSERT = 2, SQLWRITE_UPDATE = 4, SQLWRITE_DELETE = 8 };
+enum SqlColumnType { SQLTYPE_NUMERIC = 1, SQLTYPE_VARCHAR = 2, SQLTYPE_BLOB = 3 };
+
+class CSQTableInfo
+{
+public:
+    QString m_strName;
+    int m_nType = SQLTYPE_VARCHAR;
+    int m_nSize = 0;  // precision or length; 0 when the declared type gives none
+    int m_nScale = 0;
+    int m_nPrimaryKey = 0; // 1 = key column
+    int m_nNotNull = 0;    // 1 = NOT NULL
+};
+
+using CSQRowArray = QList<QStringList*>;
+using CSQTableInfoArray = QList<CSQTableInfo>;
+
+class CSQliteDB
+{
+public:
+    CSQliteDB();
+    // folder: where blob file names without a folder are resolved.
+    explicit CSQliteDB(const QString& folder);
+    virtual ~CSQliteDB();
+    CSQliteDB(const CSQliteDB&) = delete;
+    CSQliteDB& operator=(const CSQliteDB&) = delete;
+
+    // Opens (or creates) the database file at a full path.
+    int OpenDB(const QString& path);
+    // Harmless when nothing is open.
+    int CloseDB();
+    // Names of all tables but SQLite's own, owned by the connection.
+    const QStringList* GetTableList(int& err);
+
+    sqlite3* Handle() const { return m_db; }
+    const QString& BlobFolder() const { return m_folder; }
+    bool InTransaction() const;
+
+private:
+    sqlite3* m_db = nullptr;
+    QString m_folder;
+    QStringList m_tables;
+};
+
+class CSQliteSQL
+{
+public:
+    // table: one table, a FROM list ("CSB002, CSM018"), or any name when
+    // only ExecSQL and transactions are used.
+    CSQliteSQL(CSQliteDB& db, const QString& table);
+    virtual ~CSQliteSQL();
+    CSQliteSQL(const CSQliteSQL&) = delete;
+    CSQliteSQL& operator=(const CSQliteSQL&) = delete;
+
+    // SELECT columns FROM table [WHERE where] [ORDER BY orderBy]. No columns
+    // means all, in table order. maxRows 0 = all rows in one batch.
+    int SetSQLForRead(const QStringList& columns, const QString& where,
+                      const QString& orderBy, quint32 maxRows);
+    // Binds the '?' of the where clause in order and rewinds.
+    int SetParamsForRead(const QStringList& values);
+    // The next batch; status 0 = more may follow, SQLREAD_END = last batch.
+    // nullptr (with a non-zero status) on error. Rows live until this
+    // statement is deleted.
+    CSQRowArray* ExecReadNext(int& status);
+
+    int SetSQLForWrite(const QStringList& keyColumns, const QStringList& valueColumns,
+                       const QStringList& blobColumns);
+    // Arrays parallel to the columns; a blob file name "" means no data.
+    int ExecWrite(const QStringList& keyValues, const QStringList& values,
+                  const QStringList& blobFiles, int mode);
+
+    // where: e.g. "KEYCOLUMN = ?"
+    int SetSQLForBlobRead(const QStringList& blobColumns, const QString& where);
+    // Blob column i of the matching row into file i.
+    int ExecBlobRead(const QStringList& keyValues, const QStringList& files);
+
+    int ExecSQL(const QString& sql);
+
+    int StartTransaction();
+    int ExecCommit();
+    int ExecRollback();
+
+    // Columns of the table in table order, owned by this statement.
+    CSQTableInfoArray* GetTableInfo(int& err);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
