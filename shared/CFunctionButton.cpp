@@ -58,7 +58,10 @@ bool CFunctionButton::CreateEx(const _functionbutton_base& record, QWidget* pare
     m_pParentWnd = parent;
     m_strProgram = record.strProgram;
     m_strOption = record.strOption;
-    const QString label = LoadCommonString(record.strLabelKey);
+    // A key without text shows itself, as every window text of the suite does.
+    QString label = LoadCommonString(record.strLabelKey);
+    if (label.isEmpty())
+        label = record.strLabelKey;
     setText(label);
     CFunctionButtonFace::SetButtonText(m_images, record.nType, label);
     update();

@@ -138,6 +138,7 @@ TEST_F(ProgramStart, TheButtonTakesThePlaceOfItsControl)
     EXPECT_EQ(m_launcher.layout()->indexOf(&button), 0);
     EXPECT_EQ(button.size(), button.GetImages()[0].size());
     EXPECT_TRUE(CMainWndCtrl::IsOwnerDrawButton(&button));
+    EXPECT_EQ(button.text(), "%s could not be started.");
     QPointer<QPushButton> control = m_control;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(control.isNull());
@@ -167,6 +168,13 @@ TEST_F(ProgramStart, MissingPicturesOrControlLeaveTheFormAsItWas)
                                  &m_launcher));
     EXPECT_EQ(FindControlById(&m_launcher, kButtonId), m_control);
     EXPECT_EQ(button.parentWidget(), nullptr);
+
+    // A label key without text is drawn as the key itself.
+    CFunctionButton keyed;
+    ASSERT_TRUE(keyed.CreateEx(
+        {int(kButtonId), "", "", CFunctionButtonFace::BTNTYPE_GREEN, "CRDS_NO_SUCH_KEY"},
+        &m_launcher));
+    EXPECT_EQ(keyed.text(), "CRDS_NO_SUCH_KEY");
 }
 
 TEST_F(ProgramStart, TheProgramGetsItsSwitchesWhileTheLauncherWaitsHidden)
