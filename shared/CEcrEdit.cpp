@@ -159,13 +159,23 @@ std::unique_ptr<QMenu> CEcrEdit::CreateContextMenu()
     if (!menu)
         return menu;
     // The standard Paste would bypass the filters: route it through ours.
-    for (QAction* action : menu->actions()) {
-        if (action->objectName() == QLatin1String("edit-paste")) {
-            disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, this, [this] { Paste(); });
-        }
+    if (QAction* paste = FindPasteAction(*menu)) {
+        disconnect(paste, &QAction::triggered, nullptr, nullptr);
+        connect(paste, &QAction::triggered, this, [this] { Paste(); });
     }
     return menu;
+}
+
+QAction* CEcrEdit::FindPasteAction(const QMenu& menu)
+{
+    // Newer Qt names its entries; older ones are known by their (translated) text.
+    const QString pasteText = QLineEdit::tr("&Paste");
+    for (QAction* action : menu.actions()) {
+        if (action->objectName() == QLatin1String("edit-paste") ||
+            action->text().section(u'\t', 0, 0) == pasteText)
+            return action;
+    }
+    return nullptr;
 }
 
 void CEcrEdit::contextMenuEvent(QContextMenuEvent* event)

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class QAction;
 class QMenu;
 
 // The base edit of every settings program. Every way text can enter (typed
@@ -40,6 +41,8 @@ public:
 
     // The context menu this edit would show; null when it shows none.
     virtual std::unique_ptr<QMenu> CreateContextMenu();
+    // The Paste entry of a standard edit context menu, or null.
+    static QAction* FindPasteAction(const QMenu& menu);
 
 protected:
     enum class CharAction { Default, Refuse, Insert };
