@@ -16,12 +16,15 @@ constexpr int kLineEditSideMargin = 2;
 QSize frameSize(const QWidget* widget)
 {
     if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
-        if (!edit->hasFrame())
-            return {0, 0};
+        // What the style draws around an empty line edit: frame and padding.
         QStyleOptionFrame option;
         option.initFrom(edit);
-        const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
-        return {2 * frame, 2 * frame};
+        option.lineWidth =
+            edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
+                             : 0;
+        option.midLineWidth = 0;
+        option.state |= QStyle::State_Sunken;
+        return edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(0, 0), edit);
     }
     if (const auto* frame = qobject_cast<const QFrame*>(widget))
         return {2 * frame->frameWidth(), 2 * frame->frameWidth()};
