@@ -1,5 +1,7 @@
 #include "CEcrEdit.h"
 
+#include "NumberText.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -11,11 +13,6 @@
 namespace {
 
 constexpr int kQtMaxLength = 32767;
-
-bool isDigit(QChar ch)
-{
-    return ch >= u'0' && ch <= u'9';
-}
 
 // Keys whose text the edit would insert (printable, no Ctrl or Meta).
 bool isTypedText(const QKeyEvent* event)
@@ -112,7 +109,7 @@ void CEcrEdit::TypeText(const QString& text)
             InsertRaw(QString(ch));
             break;
         case CharAction::Default:
-            if (!m_bNumberStyle || isDigit(ch))
+            if (!m_bNumberStyle || IsAsciiDigit(ch))
                 InsertRaw(QString(ch));
             break;
         }

@@ -40,11 +40,11 @@ CEcrEdit::CharAction CMinusPriceEdit::OnChar(QChar ch)
 {
     if (ch.unicode() < 32 || ch.unicode() == 127)
         return ch == u'\t' ? CharAction::Refuse : CharAction::Default;
-    if (ch >= u'0' && ch <= u'9')
+    if (IsAsciiDigit(ch))
         return CharAction::Insert;
     if (ch == u'-') {
         return MinusCharAccepted(QLineEdit::text(), SelStart(), SelEnd()) ? CharAction::Insert
-                                                                           : CharAction::Refuse;
+                                                                          : CharAction::Refuse;
     }
     return CharAction::Refuse;
 }

@@ -43,7 +43,7 @@ CEcrEdit::CharAction CPercentEdit::OnChar(QChar ch)
 {
     if (ch == u'\t')
         return CharAction::Refuse;
-    if (ch != u'.' && !(ch >= u'0' && ch <= u'9'))
+    if (ch != u'.' && !IsAsciiDigit(ch))
         return CharAction::Default;
     return PercentCharAccepted(QLineEdit::text(), SelStart(), SelEnd(), ch, m_nIntegerDigits,
                                m_nDecimalDigits)

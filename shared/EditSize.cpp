@@ -20,8 +20,9 @@ QSize frameSize(const QWidget* widget)
         QStyleOptionFrame option;
         option.initFrom(edit);
         option.lineWidth =
-            edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
-                             : 0;
+            edit->hasFrame()
+                ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
+                : 0;
         option.midLineWidth = 0;
         option.state |= QStyle::State_Sunken;
         return edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(0, 0), edit);

@@ -1,11 +1,8 @@
 #include "NumberEditRules.h"
 
-namespace {
+#include "NumberText.h"
 
-bool isDigit(QChar ch)
-{
-    return ch >= u'0' && ch <= u'9';
-}
+namespace {
 
 qsizetype countWithoutTrailingZeros(QStringView text)
 {
@@ -25,11 +22,11 @@ qsizetype countWithoutLeadingZeros(QStringView text)
 
 } // namespace
 
-bool PercentCharAccepted(const QString& text, int selStart, int selEnd, QChar ch,
-                         int integerDigits, int decimalDigits)
+bool PercentCharAccepted(const QString& text, int selStart, int selEnd, QChar ch, int integerDigits,
+                         int decimalDigits)
 {
     const bool point = ch == u'.';
-    if (!point && !isDigit(ch))
+    if (!point && !IsAsciiDigit(ch))
         return false;
     const QStringView view(text);
     const qsizetype dot = text.indexOf(u'.');
@@ -39,8 +36,8 @@ bool PercentCharAccepted(const QString& text, int selStart, int selEnd, QChar ch
         if (point)
             return false;
         // Zeros at the end of the decimals give way to the typed digit.
-        const qsizetype decimals = (selStart - dot - 1) + 1 +
-                                   countWithoutTrailingZeros(view.mid(selEnd));
+        const qsizetype decimals =
+            (selStart - dot - 1) + 1 + countWithoutTrailingZeros(view.mid(selEnd));
         return decimals <= decimalDigits;
     }
     if (selEnd <= dot) {
@@ -62,7 +59,7 @@ QString NormalizePercentText(const QString& text, int integerDigits, int decimal
     const qsizetype integerLength = dot < 0 ? result.size() : dot;
     if (integerLength > integerDigits) {
         QString digits = result;
-        digits.removeIf([](QChar c) { return !isDigit(c); });
+        digits.removeIf([](QChar c) { return !IsAsciiDigit(c); });
         result = digits.left(integerDigits) + u'.' + digits.mid(integerDigits);
         dot = integerDigits;
     }
@@ -101,7 +98,7 @@ QString ZeroFillText(const QString& text, int digits)
         ++i;
     }
     QString number;
-    for (; i < text.size() && isDigit(text[i]); ++i)
+    for (; i < text.size() && IsAsciiDigit(text[i]); ++i)
         number += text[i];
     while (number.size() > 1 && number.startsWith(u'0'))
         number.remove(0, 1);

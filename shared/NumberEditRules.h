@@ -7,8 +7,8 @@
 // selection.
 
 // Percent edit: whether a typed digit or "." may replace the selection.
-bool PercentCharAccepted(const QString& text, int selStart, int selEnd, QChar ch,
-                         int integerDigits, int decimalDigits);
+bool PercentCharAccepted(const QString& text, int selStart, int selEnd, QChar ch, int integerDigits,
+                         int decimalDigits);
 // Percent edit, after a change: an over-long integer part gets its point
 // after integerDigits digits; decimals beyond decimalDigits are cut.
 QString NormalizePercentText(const QString& text, int integerDigits, int decimalDigits);

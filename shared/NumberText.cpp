@@ -4,11 +4,6 @@
 
 namespace {
 
-bool isDigit(QChar ch)
-{
-    return ch >= u'0' && ch <= u'9';
-}
-
 // The leading decimal integer of a text (an optional "-", then digits), as
 // atoi reads it; saturates instead of overflowing.
 qint64 leadingInteger(const QString& text)
@@ -20,7 +15,7 @@ qint64 leadingInteger(const QString& text)
     quint64 magnitude = 0;
     const quint64 limit = negative ? quint64(std::numeric_limits<qint64>::max()) + 1
                                    : quint64(std::numeric_limits<qint64>::max());
-    for (; i < text.size() && isDigit(text[i]); ++i) {
+    for (; i < text.size() && IsAsciiDigit(text[i]); ++i) {
         const quint64 digit = text[i].unicode() - u'0';
         if (magnitude > (limit - digit) / 10) {
             magnitude = limit;
@@ -114,7 +109,7 @@ qint64 ParsePriceText(const QString& text, const NumberFormat& format)
     const QString& point = format.szDecimalPoint;
     const QString& separator = format.szGroupSeparator;
     if (rest.isEmpty() ||
-        !(isDigit(rest[0]) || rest[0] == u'-' || (!point.isEmpty() && rest.startsWith(point))))
+        !(IsAsciiDigit(rest[0]) || rest[0] == u'-' || (!point.isEmpty() && rest.startsWith(point))))
         return 0;
 
     QString copied;
@@ -137,7 +132,7 @@ qint64 ParsePriceText(const QString& text, const NumberFormat& format)
     if (format.nDecimalDigits > 0) {
         bool filling = !sawPoint;
         for (int d = 0; d < format.nDecimalDigits; ++d, ++i) {
-            if (!filling && i < rest.size() && isDigit(rest[i])) {
+            if (!filling && i < rest.size() && IsAsciiDigit(rest[i])) {
                 copied += rest[i];
             } else {
                 filling = true;
@@ -181,7 +176,7 @@ qint64 ParsePercentText(const QString& text, int integerDigits, int decimalDigit
     const qsizetype point = source.indexOf(u'.');
     QString integerPart;
     for (qsizetype i = 0; i < (point < 0 ? source.size() : point); ++i) {
-        if (isDigit(source[i]))
+        if (IsAsciiDigit(source[i]))
             integerPart += source[i];
     }
     if (point == 0)
@@ -197,7 +192,7 @@ qint64 ParsePercentText(const QString& text, int integerDigits, int decimalDigit
     qsizetype i = point < 0 ? source.size() : point + 1;
     bool filling = point < 0;
     for (int d = 0; d < decimalDigits; ++d, ++i) {
-        if (!filling && i < source.size() && isDigit(source[i])) {
+        if (!filling && i < source.size() && IsAsciiDigit(source[i])) {
             collected += source[i];
         } else {
             filling = true;
@@ -222,7 +217,7 @@ int GetPercentTextColumns(int integerDigits, int decimalDigits)
 bool DeleteNonNumber(QString& text)
 {
     const qsizetype before = text.size();
-    text.removeIf([](QChar ch) { return !isDigit(ch); });
+    text.removeIf([](QChar ch) { return !IsAsciiDigit(ch); });
     return text.size() != before;
 }
 
@@ -231,7 +226,7 @@ bool DeleteNonMinusNumber(QString& text)
     QString kept;
     kept.reserve(text.size());
     for (QChar ch : std::as_const(text)) {
-        if (isDigit(ch) || (ch == u'-' && kept.isEmpty()))
+        if (IsAsciiDigit(ch) || (ch == u'-' && kept.isEmpty()))
             kept += ch;
     }
     const bool removed = kept.size() != text.size();
@@ -245,7 +240,7 @@ bool DeleteNonDecimalNumber(QString& text)
     kept.reserve(text.size());
     bool point = false;
     for (QChar ch : std::as_const(text)) {
-        if (isDigit(ch)) {
+        if (IsAsciiDigit(ch)) {
             kept += ch;
         } else if (ch == u'.' && !point) {
             point = true;

@@ -35,8 +35,14 @@ qint64 ParsePercentText(const QString& text, int integerDigits, int decimalDigit
 // Characters a percent text of these digit counts needs at most.
 int GetPercentTextColumns(int integerDigits, int decimalDigits);
 
+// 0-9 only (QChar::isDigit also takes other scripts' digits).
+inline bool IsAsciiDigit(QChar ch)
+{
+    return ch >= u'0' && ch <= u'9';
+}
+
 // Character filters; each changes the text in place and returns true when it
 // removed something.
-bool DeleteNonNumber(QString& text);         // keeps 0-9
-bool DeleteNonMinusNumber(QString& text);    // keeps 0-9 and a "-" before any kept character
-bool DeleteNonDecimalNumber(QString& text);  // keeps 0-9 and the first "."
+bool DeleteNonNumber(QString& text);        // keeps 0-9
+bool DeleteNonMinusNumber(QString& text);   // keeps 0-9 and a "-" before any kept character
+bool DeleteNonDecimalNumber(QString& text); // keeps 0-9 and the first "."

@@ -107,7 +107,8 @@ TEST_F(CAmountEditTest, SignedAmountsInAndOutOfTheField)
 TEST_F(CAmountEditTest, ZeroFilledCodesArePaddedOnLeaving)
 {
     auto& edit = Add<CNumZeroEdit>();
-    const struct {
+    const struct
+    {
         int digits;
         const char* typed;
         const char* shown;

@@ -16,7 +16,8 @@ NumberFormat withDecimals(int decimals)
 
 TEST(NumberTextTest, FormatsAmountsWithGroupSeparators)
 {
-    const struct {
+    const struct
+    {
         qint64 amount;
         int decimals;
         const char* text;
@@ -41,7 +42,8 @@ TEST(NumberTextTest, FormatsAmountsWithGroupSeparators)
 
 TEST(NumberTextTest, ParsesAmountTexts)
 {
-    const struct {
+    const struct
+    {
         const char* text;
         int decimals;
         qint64 amount;
@@ -77,15 +79,16 @@ TEST(NumberTextTest, AmountTextsReadBackTheirAmount)
 
 TEST(NumberTextTest, FormatsPercentTexts)
 {
-    const struct {
+    const struct
+    {
         int integers;
         qint64 value;
         int decimals;
         const char* text;
     } cases[] = {
-        {3, 1250, 2, "12.5"},  {3, 1200, 2, "12"},     {3, 5, 2, "0.05"},
-        {3, 0, 2, "0"},        {3, 12345, 2, "123.45"}, {3, 123456, 2, "123.45"},
-        {3, 100, 0, "100"},    {3, 0, 0, "0"},          {2, 1000, 1, "10"}, // too many digits: the leading ones stay
+        {3, 1250, 2, "12.5"},    {3, 1200, 2, "12"},       {3, 5, 2, "0.05"},  {3, 0, 2, "0"},
+        {3, 12345, 2, "123.45"}, {3, 123456, 2, "123.45"}, {3, 100, 0, "100"}, {3, 0, 0, "0"},
+        {2, 1000, 1, "10"}, // too many digits: the leading ones stay
         {3, -1250, 2, "-12.5"},
     };
     for (const auto& c : cases)
@@ -95,15 +98,16 @@ TEST(NumberTextTest, FormatsPercentTexts)
 
 TEST(NumberTextTest, ParsesPercentTexts)
 {
-    const struct {
+    const struct
+    {
         const char* text;
         int integers;
         int decimals;
         qint64 value;
     } cases[] = {
-        {"12.5", 3, 2, 1250}, {"12.50", 3, 2, 1250}, {"12.505", 3, 2, -1},
-        {"1234", 3, 2, -1},   {".5", 3, 2, 50},      {"007", 3, 2, 700},
-        {"", 3, 2, 0},        {"123.45", 3, 2, 12345}, {"12.", 3, 0, 12},
+        {"12.5", 3, 2, 1250}, {"12.50", 3, 2, 1250},    {"12.505", 3, 2, -1},
+        {"1234", 3, 2, -1},   {".5", 3, 2, 50},         {"007", 3, 2, 700},
+        {"", 3, 2, 0},        {"123.45", 3, 2, 12345},  {"12.", 3, 0, 12},
         {"7", 3, 0, 7},       {"0012.500", 3, 2, 1250},
     };
     for (const auto& c : cases)
@@ -119,19 +123,16 @@ TEST(NumberTextTest, PercentTextColumns)
 
 TEST(NumberTextTest, FiltersKeepOnlyNumberCharacters)
 {
-    const struct {
+    const struct
+    {
         bool (*filter)(QString&);
         const char* text;
         const char* kept;
     } cases[] = {
-        {DeleteNonNumber, "1a2-3.4", "1234"},
-        {DeleteNonNumber, "", ""},
-        {DeleteNonMinusNumber, "-1-2", "-12"},
-        {DeleteNonMinusNumber, "1-2", "12"},
-        {DeleteNonMinusNumber, "a-1", "-1"},
-        {DeleteNonMinusNumber, "--1", "-1"},
-        {DeleteNonDecimalNumber, "1.2.3", "1.23"},
-        {DeleteNonDecimalNumber, "x.5%", ".5"},
+        {DeleteNonNumber, "1a2-3.4", "1234"},      {DeleteNonNumber, "", ""},
+        {DeleteNonMinusNumber, "-1-2", "-12"},     {DeleteNonMinusNumber, "1-2", "12"},
+        {DeleteNonMinusNumber, "a-1", "-1"},       {DeleteNonMinusNumber, "--1", "-1"},
+        {DeleteNonDecimalNumber, "1.2.3", "1.23"}, {DeleteNonDecimalNumber, "x.5%", ".5"},
     };
     for (const auto& c : cases) {
         QString text = QString::fromUtf8(c.text);
@@ -150,21 +151,22 @@ TEST(NumberTextTest, FiltersWorkBeyondOldBufferSizes)
 
 TEST(NumberTextTest, CountsDisplayColumns)
 {
-    const struct {
+    const struct
+    {
         const char* text;
         int columns;
     } cases[] = {
         {"", 0},
         {"ab漢字", 6},
-        {"ｱｲｳ", 3},              // half-width katakana
-        {"アイ", 4},              // katakana
-        {"ぁ", 2},                // hiragana
-        {"ＡＢ", 4},              // full-width forms
-        {"　", 2},                // ideographic space
+        {"ｱｲｳ", 3},  // half-width katakana
+        {"アイ", 4}, // katakana
+        {"ぁ", 2},   // hiragana
+        {"ＡＢ", 4}, // full-width forms
+        {"　", 2},   // ideographic space
         {"é€", 2},
-        {"\xF0\xA0\x80\x8B", 2},  // an ideograph outside the basic plane counts once
-        {"\xF0\x9F\x98\x80", 2},  // a wide emoji
-        {"\xF0\x9D\x90\x80", 1},  // a narrow letter outside the basic plane
+        {"\xF0\xA0\x80\x8B", 2},         // an ideograph outside the basic plane counts once
+        {"\xF0\x9F\x98\x80", 2},         // a wide emoji
+        {"\xF0\x9D\x90\x80", 1},         // a narrow letter outside the basic plane
         {"\xE1\x84\x80\xE1\x85\xA0", 3}, // Hangul lead (wide) then a vowel (narrow)
     };
     for (const auto& c : cases)
@@ -174,46 +176,47 @@ TEST(NumberTextTest, CountsDisplayColumns)
 TEST(NumberTextTest, PercentTypingRules)
 {
     // Text, selection, typed character, digits 3/2: accepted?
-    const struct {
+    const struct
+    {
         const char* text;
         int selStart;
         int selEnd;
         char ch;
         bool accepted;
     } cases[] = {
-        {"", 0, 0, '1', true},
-        {"12", 2, 2, '.', true},
-        {"123", 0, 0, '4', false},    // the integer part is full
-        {"123", 0, 1, '4', true},     // replacing one of its digits
-        {"12.5", 4, 4, '5', true},
-        {"12.55", 5, 5, '6', false},  // a third decimal
-        {"12.50", 4, 4, '3', true},   // trailing zeros give way
-        {"12.5", 4, 4, '.', false},
-        {"12.5", 0, 0, '.', false},
-        {"12.5", 2, 2, '3', true},
-        {"123.5", 0, 0, '4', false},
-        {"012.5", 1, 1, '4', true},   // leading zeros do not count
-        {"12.5", 1, 3, '.', true},    // the selection covers the point
-        {"12.5", 1, 3, '7', true},
-        {"12", 2, 2, 'a', false},
+        {"", 0, 0, '1', true},      {"12", 2, 2, '.', true},
+        {"123", 0, 0, '4', false},                               // the integer part is full
+        {"123", 0, 1, '4', true},                                // replacing one of its digits
+        {"12.5", 4, 4, '5', true},  {"12.55", 5, 5, '6', false}, // a third decimal
+        {"12.50", 4, 4, '3', true},                              // trailing zeros give way
+        {"12.5", 4, 4, '.', false}, {"12.5", 0, 0, '.', false},
+        {"12.5", 2, 2, '3', true},  {"123.5", 0, 0, '4', false},
+        {"012.5", 1, 1, '4', true}, // leading zeros do not count
+        {"12.5", 1, 3, '.', true},  // the selection covers the point
+        {"12.5", 1, 3, '7', true},  {"12", 2, 2, 'a', false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(PercentCharAccepted(QString::fromUtf8(c.text), c.selStart, c.selEnd,
-                                      QChar(c.ch), 3, 2),
-                  c.accepted)
+        EXPECT_EQ(
+            PercentCharAccepted(QString::fromUtf8(c.text), c.selStart, c.selEnd, QChar(c.ch), 3, 2),
+            c.accepted)
             << c.text << " [" << c.selStart << "," << c.selEnd << ") " << c.ch;
 }
 
 TEST(NumberTextTest, PercentTextsAreTidiedAfterChanges)
 {
-    const struct {
+    const struct
+    {
         const char* text;
         int integers;
         int decimals;
         const char* tidy;
     } cases[] = {
-        {"12345", 3, 2, "123.45"},  {"12.345", 3, 2, "12.34"}, {"1234.5", 3, 2, "123.45"},
-        {"12.", 3, 0, "12."},       {"", 3, 2, ""},            {"12.5", 3, 2, "12.5"},
+        {"12345", 3, 2, "123.45"},
+        {"12.345", 3, 2, "12.34"},
+        {"1234.5", 3, 2, "123.45"},
+        {"12.", 3, 0, "12."},
+        {"", 3, 2, ""},
+        {"12.5", 3, 2, "12.5"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NormalizePercentText(QString::fromUtf8(c.text), c.integers, c.decimals),
@@ -234,7 +237,8 @@ TEST(NumberTextTest, SignedTypingRules)
 
 TEST(NumberTextTest, ZeroFillWorksOnTheText)
 {
-    const struct {
+    const struct
+    {
         const char* text;
         int digits;
         const char* filled;
