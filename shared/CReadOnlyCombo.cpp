@@ -68,6 +68,7 @@ void CReadOnlyCombo::keyPressEvent(QKeyEvent* event)
         switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
+        case Qt::Key_Escape: // the dialog's own keys stay with the dialog
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
             break;

@@ -4,8 +4,8 @@
 #include <QPalette>
 
 // A combo box that can be made read-only: it then shows its value on the
-// button-face colour and takes no clicks, wheel turns or keys except Return
-// and Tab, so the dialog's default button and focus chain still work.
+// button-face colour and takes no clicks, wheel turns or keys except Return,
+// Escape and Tab, so the dialog's default button and focus chain still work.
 class CReadOnlyCombo : public QComboBox
 {
     Q_OBJECT

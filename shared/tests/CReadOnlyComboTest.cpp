@@ -40,10 +40,12 @@ TEST_F(CReadOnlyComboTest, ReadOnlyTakesNoClicksWheelOrKeys)
     EXPECT_EQ(combo.currentIndex(), 0);
     EXPECT_FALSE(combo.view()->isVisible());
 
-    // Return goes on to the dialog, Tab moves the focus on.
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(&combo, &enter);
-    EXPECT_FALSE(enter.isAccepted());
+    // Return and Escape go on to the dialog, Tab moves the focus on.
+    for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(&combo, &press);
+        EXPECT_FALSE(press.isAccepted()) << key;
+    }
     QTest::keyClick(&combo, Qt::Key_Tab);
     EXPECT_TRUE(m_other->hasFocus());
 }
