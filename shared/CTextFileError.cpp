@@ -27,7 +27,7 @@ QString CTextFileError::Message() const
     if (key == u"CRDS_PR_ERROR_TXTQUOTE")
         return FormatLangText(LoadCommonString("CRDS_PR_ERROR_TXTQUOTE"), m_nLine);
     if (key == u"CRDS_PR_ERROR_FIELDCOUNT")
-        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_FIELDCOUNT"), m_nLine,
-                              m_nFieldCount, m_nExpected);
+        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_FIELDCOUNT"), m_nLine, m_nFieldCount,
+                              m_nExpected);
     return LoadCommonString(key);
 }

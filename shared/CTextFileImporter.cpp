@@ -24,8 +24,8 @@ QString QuotedName(const QString& name)
 
 } // namespace
 
-CTextFileImporter::CTextFileImporter(CSQliteDB* db, const QString& table,
-                                     const QString& keyColumn, const QString& path, int mode)
+CTextFileImporter::CTextFileImporter(CSQliteDB* db, const QString& table, const QString& keyColumn,
+                                     const QString& path, int mode)
     : m_nMode(mode), m_strPath(path), m_pDB(db), m_strTable(table), m_strKeyColumn(keyColumn),
       m_strTimestamp(GetTimestampOfNow())
 {
@@ -145,8 +145,7 @@ bool CTextFileImporter::CheckFieldName()
 bool CTextFileImporter::ReadExistCode(int& status)
 {
     CSQliteSQL sql(*m_pDB, m_strTable);
-    status = sql.SetSQLForRead({m_strKeyColumn}, QString(),
-                               QuotedName(m_strKeyColumn), 0);
+    status = sql.SetSQLForRead({m_strKeyColumn}, QString(), QuotedName(m_strKeyColumn), 0);
     if (status != 0)
         return false;
     const CSQRowArray* rows = sql.ExecReadNext(status);

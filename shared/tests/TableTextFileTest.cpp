@@ -1,8 +1,11 @@
 #include "CBasePath.h"
+#include "CSarvikApp.h"
 #include "CTextFileDeleter.h"
 #include "CTextFileExporter.h"
 #include "CTextFileImporter.h"
 #include "CTextFileWriter.h"
+
+#include "QtPrinters.h"
 
 #include "../../stroven/tests/StrovenTestDb.h"
 
@@ -22,6 +25,8 @@ protected:
     void SetUp() override
     {
         StrovenTestDb::SetUp();
+        ASSERT_TRUE(
+            CSarvikApp::Instance().LoadLangDatas(KORVANE_SOURCE_DIR "/resources/NolvarLANG.xml"));
         exec("CREATE TABLE CIA001 (PLUCODE VARCHAR(6) PRIMARY KEY, NAME VARCHAR(40), "
              "PRICE INTEGER, CREATEDATETIME VARCHAR(14), UPDATEDATETIME VARCHAR(14))");
     }
@@ -29,12 +34,14 @@ protected:
     void Insert(const QString& code, const QString& name, const QString& price)
     {
         CSQliteSQL sql(*m_db, "CIA001");
-        ASSERT_EQ(sql.SetSQLForWrite({"PLUCODE"}, {"NAME", "PRICE", "CREATEDATETIME",
-                                                   "UPDATEDATETIME"}, {}),
+        ASSERT_EQ(sql.SetSQLForWrite({"PLUCODE"},
+                                     {"NAME", "PRICE", "CREATEDATETIME", "UPDATEDATETIME"}, {}),
                   0);
         ASSERT_EQ(sql.ExecWrite({code}, {name, price, kStampOld, kStampOld}, {}, SQLWRITE_INSERT),
                   0);
     }
+
+    void TearDown() override { CSarvikApp::Instance().ReleaseLangDatas(); }
 
     QList<QStringList> Table(const QString& columns = "PLUCODE, NAME, PRICE")
     {
@@ -137,9 +144,26 @@ TEST_F(TableTextFileTest, FailedExportLeavesNoFileAndNamesItsCause)
 TEST_F(TableTextFileTest, ExportThenImportGivesTheSameTable)
 {
     const QStringList names = {
-        "plain", "", "a\tb", "\ttab first", "line\nbreak", "crlf\r\nend", "lone\rcr",
-        "\"quoted\"", "\"", "say \"hi\"", " 12 ", "  ab ", "007", "1E5", "-1.5", "'apos",
-        QString::fromUtf8("\xE3\x80\x80" "wide blank\xE3\x80\x80"), "ctrl\x1Az", "trail\n",
+        "plain",
+        "",
+        "a\tb",
+        "\ttab first",
+        "line\nbreak",
+        "crlf\r\nend",
+        "lone\rcr",
+        "\"quoted\"",
+        "\"",
+        "say \"hi\"",
+        " 12 ",
+        "  ab ",
+        "007",
+        "1E5",
+        "-1.5",
+        "'apos",
+        QString::fromUtf8("\xE3\x80\x80"
+                          "wide blank\xE3\x80\x80"),
+        "ctrl\x1Az",
+        "trail\n",
         QString::fromUtf8("\xF0\x9F\x8D\x8E apple"),
     };
     for (int i = 0; i < names.size(); ++i)
@@ -166,7 +190,8 @@ TEST_F(TableTextFileTest, ImportModesAndTimeStamps)
 
     load(); // mode 0 replaces the table
     ASSERT_TRUE(Import(file, 0));
-    EXPECT_EQ(Table(), (QList<QStringList>{{"000002", "New two", "22"}, {"000003", "Three", "30"}}));
+    EXPECT_EQ(Table(),
+              (QList<QStringList>{{"000002", "New two", "22"}, {"000003", "Three", "30"}}));
 
     load(); // mode 1 updates existing keys and adds the others
     ASSERT_TRUE(Import(file, 1));
@@ -214,7 +239,8 @@ TEST_F(TableTextFileTest, ImportFailuresLeaveTheTableAsItWas)
 {
     Insert("000001", "One", "10");
     const QList<QStringList> before = Table();
-    const struct {
+    const struct
+    {
         const char* name;
         QByteArray bytes;
         int mode;
@@ -227,14 +253,13 @@ TEST_F(TableTextFileTest, ImportFailuresLeaveTheTableAsItWas)
         {"empty column name", "PLUCODE\t\tNAME\n", 0, "CRDS_PR_ERROR_NOFIELDNAME", ""},
         {"short row", "PLUCODE\tNAME\tPRICE\n000002\tx\t1\n000003\ty\n", 0,
          "CRDS_PR_ERROR_FIELDCOUNT", "3"},
-        {"duplicate key", "PLUCODE\tNAME\n000002\tx\n000002\ty\n", 0,
-         "CRDS_PR_ERROR_WRITEDATA", ""},
+        {"duplicate key", "PLUCODE\tNAME\n000002\tx\n000002\ty\n", 0, "CRDS_PR_ERROR_WRITEDATA",
+         ""},
         {"invalid text", "PLUCODE\tNAME\n000002\tx\n000003\t\xC3\x28\n", 0,
          "CRDS_PR_ERROR_TXTCHARSET", "3"},
         {"NUL in the middle", QByteArray("PLUCODE\tNAME\n000002\tx\n") + '\0' + "\n000003\ty\n", 0,
          "CRDS_PR_ERROR_TXTCONTROL", "3"},
-        {"open quote", "PLUCODE\tNAME\n000002\t\"x\n000003\ty\n", 0, "CRDS_PR_ERROR_TXTQUOTE",
-         "2"},
+        {"open quote", "PLUCODE\tNAME\n000002\t\"x\n000003\ty\n", 0, "CRDS_PR_ERROR_TXTQUOTE", "2"},
         {"empty file", "", 0, "CRDS_PR_ERROR_TXTOPEN", ""},
     };
     for (const auto& c : cases) {
@@ -273,11 +298,12 @@ TEST_F(TableTextFileTest, DeleterEmptiesTheTableOrSaysWhy)
 TEST(ExistCodeBinarySearch, FindsOnlyExactCodes)
 {
     const QStringList codes = {"000001", "000003", "000010", "00A"};
-    const struct {
+    const struct
+    {
         const char* code;
         int index;
-    } cases[] = {{"000001", 0}, {"000003", 1}, {"000010", 2}, {"00A", 3},
-                 {"000002", -1}, {"1", -1},     {"", -1},       {"00a", -1}};
+    } cases[] = {{"000001", 0},  {"000003", 1}, {"000010", 2}, {"00A", 3},
+                 {"000002", -1}, {"1", -1},     {"", -1},      {"00a", -1}};
     for (const auto& c : cases)
         EXPECT_EQ(CTextFileImporter::ExistCodeBinarySearch(codes, c.code), c.index) << c.code;
     EXPECT_EQ(CTextFileImporter::ExistCodeBinarySearch(QStringList(), "1"), -1);
