@@ -23,6 +23,11 @@ CTextFileDeleter::CTextFileDeleter(CSQliteDB* db, const QString& table, const QS
 
 CTextFileDeleter::~CTextFileDeleter() = default;
 
+int CTextFileDeleter::DeleteAllRows(CSQliteSQL& sql, const QString& table)
+{
+    return sql.ExecSQL(QStringLiteral("DELETE FROM ") + QuotedName(table));
+}
+
 void CTextFileDeleter::RunBulkPragmas(CSQliteSQL& sql)
 {
     // Results ignored, as for every caller of these.
@@ -44,7 +49,7 @@ bool CTextFileDeleter::ExecuteDelete()
     RunBulkPragmas(sql);
     m_nStatus = sql.StartTransaction();
     if (m_nStatus == 0) {
-        m_nStatus = sql.ExecSQL(QStringLiteral("DELETE FROM ") + QuotedName(m_strTable));
+        m_nStatus = DeleteAllRows(sql, m_strTable);
         if (m_nStatus == 0)
             m_nStatus = sql.ExecCommit();
         if (m_nStatus != 0)

@@ -23,6 +23,8 @@ public:
     // Bulk deletes and writes ask for a large cache first; the system sends
     // these three as they stand (two are no-ops in today's SQLite).
     static void RunBulkPragmas(CSQliteSQL& sql);
+    // "DELETE FROM" the table, inside whatever transaction the caller holds.
+    static int DeleteAllRows(CSQliteSQL& sql, const QString& table);
 
 private:
     QString m_strErrMsgId;

@@ -15,13 +15,6 @@ namespace {
 const QString kCreateColumn = QStringLiteral("CREATEDATETIME");
 const QString kUpdateColumn = QStringLiteral("UPDATEDATETIME");
 
-QString QuotedName(const QString& name)
-{
-    QString quoted = name;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
-}
-
 } // namespace
 
 CTextFileImporter::CTextFileImporter(CSQliteDB* db, const QString& table, const QString& keyColumn,
@@ -75,7 +68,7 @@ bool CTextFileImporter::ExecuteImport()
     if (m_nStatus != 0)
         return Fail(QStringLiteral("CRDS_PR_ERROR_WRITEDATA"), nullptr);
     if (m_nMode == 0) {
-        m_nStatus = sql.ExecSQL(QStringLiteral("DELETE FROM ") + QuotedName(m_strTable));
+        m_nStatus = CTextFileDeleter::DeleteAllRows(sql, m_strTable);
         if (m_nStatus != 0)
             return Fail(QStringLiteral("CRDS_PR_ERROR_DELETE"), &sql);
     }
@@ -145,7 +138,8 @@ bool CTextFileImporter::CheckFieldName()
 bool CTextFileImporter::ReadExistCode(int& status)
 {
     CSQliteSQL sql(*m_pDB, m_strTable);
-    status = sql.SetSQLForRead({m_strKeyColumn}, QString(), QuotedName(m_strKeyColumn), 0);
+    // No ORDER BY: the codes are sorted below in the order the search needs.
+    status = sql.SetSQLForRead({m_strKeyColumn}, QString(), QString(), 0);
     if (status != 0)
         return false;
     const CSQRowArray* rows = sql.ExecReadNext(status);

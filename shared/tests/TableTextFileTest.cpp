@@ -308,3 +308,15 @@ TEST(ExistCodeBinarySearch, FindsOnlyExactCodes)
         EXPECT_EQ(CTextFileImporter::ExistCodeBinarySearch(codes, c.code), c.index) << c.code;
     EXPECT_EQ(CTextFileImporter::ExistCodeBinarySearch(QStringList(), "1"), -1);
 }
+
+TEST_F(TableTextFileTest, UpdateFindsKeysOfANumericKeyColumn)
+{
+    // The column sorts 9 before 10; the search must still find both.
+    exec("CREATE TABLE CSB014 (HOUR INTEGER PRIMARY KEY, TARGET TEXT)");
+    exec("INSERT INTO CSB014 VALUES (9, 'a'), (10, 'b'), (100, 'c')");
+    ASSERT_TRUE(writeFile(File(), "HOUR\tTARGET\n9\tx\n10\ty\n100\tz\n"));
+    CTextFileImporter importer(m_db.get(), "CSB014", "HOUR", File(), 1);
+    ASSERT_TRUE(importer.ExecuteImport()) << importer.GetErrMsgId().toStdString();
+    EXPECT_EQ(rows("CSB014", {"TARGET"}, {}, "HOUR"),
+              (QList<QStringList>{{"x"}, {"y"}, {"z"}}));
+}
