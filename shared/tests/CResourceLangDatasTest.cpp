@@ -16,6 +16,7 @@
 #include <QPushButton>
 
 #include "QtPrinters.h"
+#include "SuiteFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -205,20 +206,34 @@ TEST(CResourceLangDatas, ProgramLookupTriesItsModuleThenTheLibrary)
     CProgramLang::Release();
 }
 
+TEST(CResourceLangDatas, ShowErrorDialogNamesTheLoadResult)
+{
+    SuiteFixture suite;
+    const std::pair<int, const char*> cases[] = {
+        {CResourceLangDatas::LANGLOAD_NOMEMORY, "CRDS_CMN_LANGXML_NOMEMORY"},
+        {CResourceLangDatas::LANGLOAD_XML_ERROR, "CRDS_CMN_LANGXML_ERROR"},
+        {CResourceLangDatas::LANGLOAD_XML_FATAL, "CRDS_CMN_LANGXML_FATAL"},
+        {CResourceLangDatas::LANGLOAD_UNKNOWN, "CRDS_CMN_LANGXML_UNKNOWN"},
+        {99, "CRDS_CMN_LANGXML_UNKNOWN"},
+    };
+    for (const auto& [code, key] : cases) {
+        CResourceLangDatas::ShowErrorDialog(code);
+        EXPECT_EQ(suite.messages().takeLast(), key) << code;
+    }
+}
+
 TEST(CResourceLangDatas, FindsTheFileInProgramDataBeforeTheInstallFolder)
 {
-    TestFolders folders;
-    const QString programFolder = folders.scratch() + "/suite";
-    korvane::test::writeFile(programFolder + "/Tovanel.ini", "[PRODUCT]\nPRODUCTKEY=ABC\n");
-    korvane::test::writeFile(programFolder + "/NolvarLANG.xml", "<resources/>");
-    struct ModuleFolder
-    {
-        explicit ModuleFolder(const QString& f) { CBasePath::SetModuleFolder(f); }
-        ~ModuleFolder() { CBasePath::SetModuleFolder(QString()); }
-    } moduleFolder(programFolder);
+    SuiteFixture suite;
+    const QString beside = suite.programFolder() + "/NolvarLANG.xml";
+    // Without the launcher INI: the program's folder, and no message.
+    EXPECT_EQ(CResourceLangDatas::FindDocumentPath(), beside);
+    EXPECT_TRUE(suite.messages().isEmpty());
 
-    EXPECT_EQ(CResourceLangDatas::FindDocumentPath(), programFolder + "/NolvarLANG.xml");
-    const QString programData = folders.machineData() + "/Korvane/ABC/NolvarLANG.xml";
+    suite.writeIni("[PRODUCT]\nPRODUCTKEY=ABC\n");
+    korvane::test::writeFile(beside, "<resources/>");
+    EXPECT_EQ(CResourceLangDatas::FindDocumentPath(), beside);
+    const QString programData = suite.folders().machineData() + "/Korvane/ABC/NolvarLANG.xml";
     korvane::test::writeFile(programData, "<resources/>");
     EXPECT_EQ(CResourceLangDatas::FindDocumentPath(), programData);
 }
