@@ -1,6 +1,7 @@
 #include "SubItemValueCheck.h"
 
 #include "CStringArrayPtrList.h"
+#include "NumberEditRules.h"
 #include "NumberText.h"
 
 #include <QDate>
@@ -183,5 +184,11 @@ SubItemImportCheck CheckSubItemImportText(int form, int digits, int decimals, co
         return Refused("CRDS_ERR_INPUT");
     if (!EditTextWellFormed(form, text, digits, decimals))
         return Refused("CRDS_ERR_INPUT");
+    // The text as the edit shows it once it is left.
+    if (form == Form::DLGTYPE_NUMZERO && digits > 0 && !text.isEmpty())
+        return Accepted(ZeroFillText(text, digits));
+    if (form == Form::DLGTYPE_PERCENT && decimals > 0 && !text.isEmpty())
+        return Accepted(FormatPercentText(
+            digits - decimals, ParsePercentText(text, digits - decimals, decimals), decimals));
     return Accepted(text);
 }

@@ -33,7 +33,8 @@ struct SubItemImportCheck
     CErrDataInfo::DataErrTypetag nErrorType = CErrDataInfo::DATAERR_NONE;
     QString strErrorKey;
     // When bOk: the value in the table's format, as the dialog gives it back
-    // ("" for a list text that matched no entry where empty is allowed).
+    // (zero-filled codes, percentages as the edit shows them; "" for a list
+    // text that matched no entry where empty is allowed).
     QString strValue;
     // List forms: the matched entry, -1 for none.
     int nIndex = -1;

@@ -1,6 +1,7 @@
 #include "SubItemValueCheck.h"
 
 #include "CStringArrayPtrList.h"
+#include "NumberText.h"
 #include "QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -68,11 +69,13 @@ TEST(SubItemValueCheck, ImportTextsAreCheckedAsTheirFormTakesThem)
         {T::DLGTYPE_PRICE, 6, 0, "", false, "CRDS_ERR_INPUT", ""},
         {T::DLGTYPE_PRICE, 6, 0, "", true, "", ""},
         {T::DLGTYPE_NUMZERO, 4, 0, "0012", false, "", "0012"},
+        {T::DLGTYPE_NUMZERO, 4, 0, "12", false, "", "0012"},
         {T::DLGTYPE_NUMZERO, 4, 0, "1 2", false, "CRDS_ERR_INPUT", ""},
         {T::DLGTYPE_MINUSPRICE, 4, 0, "-123", false, "", "-123"},
         {T::DLGTYPE_MINUSPRICE, 4, 0, "12-3", false, "CRDS_ERR_INPUT", ""},
         {T::DLGTYPE_MINUSPRICE, 4, 0, "-", false, "CRDS_ERR_INPUT", ""},
         {T::DLGTYPE_PERCENT, 5, 2, "123.45", false, "", "123.45"},
+        {T::DLGTYPE_PERCENT, 5, 2, "1.5", false, "", FormatPercentText(3, 150, 2)},
         {T::DLGTYPE_PERCENT, 5, 2, "1234.5", false, "CRDS_ERR_INPUT", ""},
         {T::DLGTYPE_PERCENT, 5, 2, "12.345", false, "CRDS_ERR_INPUT", ""},
         {T::DLGTYPE_PERCENT, 5, 2, "1.2.3", false, "CRDS_ERR_INPUT", ""},
