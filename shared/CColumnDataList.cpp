@@ -179,17 +179,9 @@ bool CColumnDataList::ReadRecords(int& err, QString order)
     SetReadColumnsData(columns);
     const QString sort = order.isEmpty() ? CSqLiteUtility::QuoteSQLName(KeyColumn()->m_strColumnName)
                                          : order;
-    err = m_pReader->SetSQLForRead(columns, QString(), sort, 0);
-    if (err != 0)
+    CSQRowArray* rows = CSqLiteUtility::ReadRows(*m_pReader, columns, QString(), {}, sort, 0, err);
+    if (!rows)
         return false;
-    int status = 0;
-    CSQRowArray* rows = m_pReader->ExecReadNext(status);
-    err = status == SQLREAD_END ? 0 : status;
-    if (!rows || (status != 0 && status != SQLREAD_END)) {
-        if (err == 0)
-            err = SQLERR_NOT_PREPARED;
-        return false;
-    }
     // Copies share the text with the statement's rows (implicit sharing), so
     // keeping them costs no copy of the values.
     m_ownRows.reserve(m_ownRows.size() + rows->size());
@@ -208,20 +200,12 @@ bool CColumnDataList::ReadOwnTableRecord(int& err)
     for (int i = 0; i < m_nColumnCount; ++i) {
         CColumnData* column = m_ppColumnData[i];
         CSQliteSQL& sql = statements.For(column->m_strOwnTable);
-        err = sql.SetSQLForRead({column->m_strColumnName, kCreateDateTime},
-                                CSqLiteUtility::QuoteSQLName(column->m_strOwnKeyColumn)
-                                    + QStringLiteral(" = ?"),
-                                QString(), 0);
-        if (err == 0)
-            err = sql.SetParamsForRead({column->m_strOwnKeyValue});
-        if (err != 0)
+        CSQRowArray* rows = CSqLiteUtility::ReadRows(
+            sql, {column->m_strColumnName, kCreateDateTime},
+            CSqLiteUtility::QuoteSQLName(column->m_strOwnKeyColumn) + QStringLiteral(" = ?"),
+            {column->m_strOwnKeyValue}, QString(), 0, err);
+        if (!rows)
             return false;
-        int status = 0;
-        CSQRowArray* rows = sql.ExecReadNext(status);
-        if (!rows || (status != 0 && status != SQLREAD_END)) {
-            err = status != 0 ? status : SQLERR_NOT_PREPARED;
-            return false;
-        }
         const QStringList* row = rows->isEmpty() ? nullptr : rows->first();
         *record << (row ? row->value(0) : QString());
         column->m_strOwnCreateTime = row ? row->value(1) : QString();
@@ -448,19 +432,10 @@ bool CColumnDataList::IsExistKey(QString key, int& err)
         return false;
     const QString name = KeyColumn()->m_strColumnName;
     CSQliteSQL sql(*m_pSQliteDB, m_strTableName);
-    err = sql.SetSQLForRead({name}, CSqLiteUtility::QuoteSQLName(name) + QStringLiteral(" = ?"),
-                            QString(), 1);
-    if (err == 0)
-        err = sql.SetParamsForRead({key});
-    if (err != 0)
-        return false;
-    int status = 0;
-    CSQRowArray* rows = sql.ExecReadNext(status);
-    if (!rows || (status != 0 && status != SQLREAD_END)) {
-        err = status != 0 ? status : SQLERR_NOT_PREPARED;
-        return false;
-    }
-    return !rows->isEmpty();
+    CSQRowArray* rows = CSqLiteUtility::ReadRows(
+        sql, {name}, CSqLiteUtility::QuoteSQLName(name) + QStringLiteral(" = ?"), {key}, QString(),
+        1, err);
+    return rows && !rows->isEmpty();
 }
 
 bool CColumnDataList::UpdateOneColumnData(int column, int recordNo, QString value, int& err)

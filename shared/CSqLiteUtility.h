@@ -74,11 +74,13 @@ public:
                                 const QStringList& keyValues, const QStringList& values,
                                 int& err);
 
-private:
-    // Reads with the values bound to the '?' of where; nullptr on failure.
+    // One read on a statement, with params bound to the '?' of where; the
+    // first batch (all rows when maxRows is 0), nullptr with err on failure.
     static CSQRowArray* ReadRows(CSQliteSQL& sql, const QStringList& columns,
                                  const QString& where, const QStringList& params,
                                  const QString& order, quint32 maxRows, int& err);
+
+private:
     static bool ExistsWhere(CSQliteDB& db, const QString& table, const QStringList& columns,
                             const QStringList& values, int& err);
     static bool WriteOneRecord(CSQliteDB& db, const QString& table,
