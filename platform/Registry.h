@@ -12,8 +12,12 @@ namespace platform {
 //   per user:     <XDG_CONFIG_HOME>/Korvane/<product key>/<sub key>.values
 // A key path is written as the suite writes it ("SOFTWARE\Korvane\ABC\SYSTEM");
 // the "SOFTWARE\Korvane\<product key>" prefix picks the folder and the rest is
-// the sub key. Values are typed (text or number); every call reads the file
-// afresh and every write replaces the file atomically.
+// the sub key (an empty product key is allowed; "." and ".." are not). A key
+// file is a JSON object: a string is a text value, a whole number in
+// 0..0xFFFFFFFF a number value. Value names match without regard to case.
+// Every call reads the file afresh; every write replaces the file atomically
+// (under a lock file, so writers of different values do not lose each other's),
+// and a file that cannot be parsed is never overwritten.
 enum class RegistryHive { LocalMachine, CurrentUser };
 
 class Registry
@@ -30,9 +34,11 @@ public:
                           const QString& value);
     static bool writeNumber(RegistryHive hive, const QString& keyPath, const QString& name,
                             quint32 value);
+    // True when the value is gone afterwards (also when it never existed).
     static bool removeValue(RegistryHive hive, const QString& keyPath, const QString& name);
 
-    // The file that holds a key's values (for tests and diagnostics).
+    // The file that holds a key's values (for tests and diagnostics); "" for a
+    // key path outside "SOFTWARE\Korvane\<product key>\<sub key>".
     static QString keyFile(RegistryHive hive, const QString& keyPath);
 };
 
