@@ -1,6 +1,8 @@
 #include "CColumnData.h"
 
-#include "PendingServices.h"
+#include "CResourceLangDatas.h"
+#include "TextColumns.h"
+#include "WindowText.h"
 
 #include <QWidget>
 

@@ -1,9 +1,10 @@
 #include "CColumnDataList.h"
 
+#include "CBasePath.h"
 #include "CColumnData.h"
 #include "CSqLiteTransaction.h"
 #include "CSqLiteUtility.h"
-#include "PendingServices.h"
+#include "CommonMessage.h"
 
 #include <QSet>
 
@@ -125,7 +126,8 @@ void CColumnDataList::EmptyCache()
 bool CColumnDataList::ReportTableInfoFailure(CSQliteSQL* statement)
 {
     delete statement;
-    ShowReadTableInfoFailed();
+    ShowCommonMessage(nullptr, QStringLiteral("CRDS_CMN_ERR_READTABLEINFO_FAILED"),
+                      platform::MessageIcon::Warning);
     return false;
 }
 
@@ -317,7 +319,7 @@ bool CColumnDataList::SaveOwnTableRecord(const QStringList& row, int& err)
 {
     const QString now = GetTimestampOfNow();
     OwnTableStatement statements(*m_pSQliteDB);
-    CSQliteSQL transactionSql(*m_pSQliteDB, QStringLiteral("NO_EXIST"));
+    CSQliteSQL transactionSql(*m_pSQliteDB, CBasePath::GetStrDummyName());
     CSqLiteTransaction transaction(*m_pSQliteDB, transactionSql);
     if ((err = transaction.StartStatus()) != 0)
         return false;

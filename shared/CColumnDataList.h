@@ -13,7 +13,7 @@
 // the cache; rows dropped from the cache are freed by the next read, and
 // FreeRecords takes the list's rows out of the cache before freeing them.
 
-#include "PendingContainers.h"
+#include "CStringArrayPtrArray.h"
 
 #include <Stroven.h>
 

@@ -2,7 +2,7 @@
 
 #include "FindControlById.h"
 #include "NumberOfText.h"
-#include "PendingServices.h"
+#include "CResourceLangDatas.h"
 
 #include <QAbstractButton>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "CDataManager.h"
 
 #include "CColumnDataList.h"
-#include "PendingServices.h"
+#include "CBasePath.h"
 
 #include <Stroven.h>
 

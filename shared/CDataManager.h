@@ -5,7 +5,7 @@
 // and its record cache. Programs keep a static table of these (the mode
 // table) and pick the entry of their first command-line option.
 
-#include "PendingContainers.h"
+#include "CStringArrayPtrArray.h"
 
 #include <QString>
 

@@ -6,7 +6,7 @@
 // deletes it; none keeps state. err carries the last database status
 // (0 = success) and is set to 0 first.
 
-#include "PendingContainers.h"
+#include "CStringArrayPtrList.h"
 
 #include <Stroven.h>
 

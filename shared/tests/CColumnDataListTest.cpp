@@ -2,13 +2,15 @@
 #include "CColumnDataDef.h"
 #include "CColumnDataList.h"
 #include "CDataManager.h"
-#include "PendingServices.h"
+#include "CBasePath.h"
 
 #include "SarvikTestDb.h"
+#include "SuiteFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
 
 // Refuses one key, as a uniqueness check of a program would.
 class RefusingColumn : public CColumnData
@@ -17,7 +19,7 @@ public:
     using CColumnData::CColumnData;
     bool CheckItemValue(QString, QString keyValue, QString) override
     {
-        m_strErrMsg = QStringLiteral("CRDS_TEST_REFUSED");
+        m_strErrMsg = QStringLiteral("TEST_REFUSED");
         return keyValue != refusedKey;
     }
     QString refusedKey;
@@ -135,7 +137,7 @@ TEST_F(CColumnDataListTest, BulkUpdateIsAllOrNothing)
     QString message;
     EXPECT_FALSE(m_list->UpdateOneColumnDatas(2, {1, 2, 3}, "77", err, failed, message));
     EXPECT_EQ(failed, 2);
-    EXPECT_EQ(message, "CRDS_TEST_REFUSED");
+    EXPECT_EQ(message, "TEST_REFUSED");
     EXPECT_EQ(table(), before);
     EXPECT_EQ(cache(), before);
     EXPECT_FALSE(m_db->InTransaction());
@@ -202,7 +204,9 @@ TEST_F(CColumnDataListTest, AMissingColumnStopsTheListFromOpening)
     CColumnDataList list("ITEMS", columns);
     CStringArrayPtrArray cache;
     list.SetSQliteDB(m_db.get(), &cache);
+    SuiteFixture suite;
     EXPECT_FALSE(list.ReadTableInfo(err));
+    EXPECT_EQ(suite.messages(), QStringList{"CRDS_CMN_ERR_READTABLEINFO_FAILED"});
     list.FreeRecords();
 }
 
@@ -286,10 +290,12 @@ TEST_F(OwnTableListTest, AFailedSaveWritesNothingAndCanBeRepeated)
 
 TEST(CDataManagerTest, OpensTheWorkDatabaseOnceAndClosesCleanly)
 {
+    SuiteFixture suite;
+    suite.writeIni("[PRODUCT]\nPRODUCTKEY=Test\n");
     CColumnData* columns[] = {new CColumnData("CODE", "", 0, 0), nullptr};
     CColumnDataList list("ITEMS", columns);
     const uint pages[] = {10, 11};
-    CDataManager manager("P", 1, 2, 0, "CRDS_TEST_TITLE", pages, 2, &list);
+    CDataManager manager("P", 1, 2, 0, "TEST_TITLE", pages, 2, &list);
     ASSERT_TRUE(manager.CreateSQLiteDB(QString()));
     CSQliteDB* first = manager.m_pSQliteDB;
     EXPECT_FALSE(manager.CreateSQLiteDB(QString()));
@@ -301,6 +307,7 @@ TEST(CDataManagerTest, OpensTheWorkDatabaseOnceAndClosesCleanly)
     int err = -99;
     // A new work database has no table: the column facts are refused.
     EXPECT_FALSE(manager.OpenSQLiteDB("\\SETTING.DB", err));
+    EXPECT_EQ(suite.messages(), QStringList{"CRDS_CMN_ERR_READTABLEINFO_FAILED"});
     EXPECT_NE(manager.m_pSQliteDB, nullptr);
     EXPECT_TRUE(manager.CloseSQLiteDB());
     EXPECT_EQ(manager.m_pSQliteDB, nullptr);
@@ -309,6 +316,8 @@ TEST(CDataManagerTest, OpensTheWorkDatabaseOnceAndClosesCleanly)
 
 TEST(CDataManagerTest, ReadsTheTableOfTheLocalDataFolder)
 {
+    SuiteFixture suite;
+    suite.writeIni("[PRODUCT]\nPRODUCTKEY=Test\n");
     CColumnData* columns[] = {new CColumnData("CODE", "", 0, 0), nullptr};
     CColumnDataList list("ITEMS", columns);
     CDataManager manager("P", 1, 2, 0, "", nullptr, 0, &list);
