@@ -1,5 +1,6 @@
 #include "CColumnData.h"
 
+#include "CEcrEdit.h"
 #include "CResourceLangDatas.h"
 #include "TextColumns.h"
 #include "WindowText.h"
@@ -60,7 +61,11 @@ void CColumnData::ReadCandidate(QWidget*) {}
 
 void CColumnData::SetControlValue(QWidget* control, const QString& value)
 {
-    SetWindowText(control, value);
+    // The suite's edits filter every text they take only through SetText.
+    if (auto edit = qobject_cast<CEcrEdit*>(control))
+        edit->SetText(value);
+    else
+        SetWindowText(control, value);
 }
 
 void CColumnData::GetControlValue(QWidget* control, QString& value)
