@@ -21,9 +21,10 @@ constexpr int SQLREAD_END = -52;
 constexpr int SQLERR_NOT_OPEN = -1;
 constexpr int SQLERR_NOT_PREPARED = -2;
 constexpr int SQLERR_ARGUMENTS = -3;
-constexpr int SQLERR_NO_ROW = -4;   // an update or delete matched no row
-constexpr int SQLERR_FILE = -5;     // a blob file could not be read or written
+constexpr int SQLERR_NO_ROW = -4; // an update or delete matched no row
+constexpr int SQLERR_FILE = -5;   // a blob file could not be read or written
 constexpr int SQLERR_NO_TRANSACTION = -6;
+constexpr int SQLERR_NO_TABLE = -7; // table information of a table that does not exist
 // Other failures carry the SQLite result code (positive).
 
 enum SqlWriteMode { SQLWRITE_INSERT = 2, SQLWRITE_UPDATE = 4, SQLWRITE_DELETE = 8 };
@@ -34,7 +35,7 @@ class CSQTableInfo
 public:
     QString m_strName;
     int m_nType = SQLTYPE_VARCHAR;
-    int m_nSize = 0;  // precision or length; 0 when the declared type gives none
+    int m_nSize = 0; // precision or length; 0 when the declared type gives none
     int m_nScale = 0;
     int m_nPrimaryKey = 0; // 1 = key column
     int m_nNotNull = 0;    // 1 = NOT NULL
@@ -47,7 +48,8 @@ class CSQliteDB
 {
 public:
     CSQliteDB();
-    // folder: where blob file names without a folder are resolved.
+    // folder: where relative blob file names are resolved; when empty, the
+    // folder of the open database file.
     explicit CSQliteDB(const QString& folder);
     virtual ~CSQliteDB();
     CSQliteDB(const CSQliteDB&) = delete;
@@ -57,16 +59,20 @@ public:
     int OpenDB(const QString& path);
     // Harmless when nothing is open.
     int CloseDB();
-    // Names of all tables but SQLite's own, owned by the connection.
+    // Names of all tables but SQLite's own, in creation order, owned by the
+    // connection. Never nullptr: on failure err is set and the list is empty.
     const QStringList* GetTableList(int& err);
 
     sqlite3* Handle() const { return m_db; }
     const QString& BlobFolder() const { return m_folder; }
     bool InTransaction() const;
+    // A blob file name as the connection reads or writes it.
+    QString ResolveBlobPath(const QString& name) const;
 
 private:
     sqlite3* m_db = nullptr;
     QString m_folder;
+    QString m_path;
     QStringList m_tables;
 };
 
@@ -82,8 +88,8 @@ public:
 
     // SELECT columns FROM table [WHERE where] [ORDER BY orderBy]. No columns
     // means all, in table order. maxRows 0 = all rows in one batch.
-    int SetSQLForRead(const QStringList& columns, const QString& where,
-                      const QString& orderBy, quint32 maxRows);
+    int SetSQLForRead(const QStringList& columns, const QString& where, const QString& orderBy,
+                      quint32 maxRows);
     // Binds the '?' of the where clause in order and rewinds.
     int SetParamsForRead(const QStringList& values);
     // The next batch; status 0 = more may follow, SQLREAD_END = last batch.
@@ -99,16 +105,21 @@ public:
 
     // where: e.g. "KEYCOLUMN = ?"
     int SetSQLForBlobRead(const QStringList& blobColumns, const QString& where);
-    // Blob column i of the matching row into file i.
+    // Blob column i of the first matching row into file i, byte for byte; a
+    // NULL blob leaves no file (an old one is removed). No matching row
+    // gives SQLERR_NO_ROW.
     int ExecBlobRead(const QStringList& keyValues, const QStringList& files);
 
+    // Exactly one statement: text holding a second fails before anything runs.
     int ExecSQL(const QString& sql);
 
+    // Transactions are the connection's; starting one inside another fails.
     int StartTransaction();
     int ExecCommit();
     int ExecRollback();
 
-    // Columns of the table in table order, owned by this statement.
+    // Columns of the table in table order, owned by this statement. Never
+    // nullptr: on failure err is set and the array is empty.
     CSQTableInfoArray* GetTableInfo(int& err);
 
 private:

@@ -1,0 +1,100 @@
+#include "Stroven.h"
+
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+namespace {
+// Other programs of the suite may hold the file for a moment (the launcher
+// reads it while a settings program starts); wait rather than fail at once.
+constexpr int kBusyTimeoutMs = 5000;
+} // namespace
+
+CSQliteDB::CSQliteDB() = default;
+
+CSQliteDB::CSQliteDB(const QString& folder) : m_folder(folder) {}
+
+CSQliteDB::~CSQliteDB()
+{
+    CloseDB();
+}
+
+int CSQliteDB::OpenDB(const QString& path)
+{
+    CloseDB();
+    if (path.isEmpty())
+        return SQLERR_ARGUMENTS;
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(path.toUtf8().constData(), &db,
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        // A double-quoted name in a statement is always a name: a misspelt
+        // column must fail, not turn into a text constant.
+        sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+        // The file is read lazily; touch the schema so that a file that is
+        // not a database fails here and not at the first read.
+        rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, nullptr);
+    }
+    if (rc != SQLITE_OK) {
+        sqlite3_close_v2(db);
+        return rc;
+    }
+    m_db = db;
+    m_path = QFileInfo(path).absoluteFilePath();
+    return 0;
+}
+
+int CSQliteDB::CloseDB()
+{
+    m_tables.clear();
+    if (!m_db)
+        return 0;
+    // Statements still alive keep the connection until they are deleted;
+    // an open transaction is rolled back by SQLite.
+    const int rc = sqlite3_close_v2(m_db);
+    m_db = nullptr;
+    m_path.clear();
+    return rc == SQLITE_OK ? 0 : rc;
+}
+
+const QStringList* CSQliteDB::GetTableList(int& err)
+{
+    m_tables.clear();
+    err = 0;
+    if (!m_db) {
+        err = SQLERR_NOT_OPEN;
+        return &m_tables;
+    }
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_prepare_v2(m_db,
+                                "SELECT name FROM sqlite_schema WHERE type = 'table'"
+                                " AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY rowid",
+                                -1, &stmt, nullptr);
+    while (rc == SQLITE_OK && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+        m_tables.append(QString::fromUtf8(text, sqlite3_column_bytes(stmt, 0)));
+        rc = SQLITE_OK;
+    }
+    sqlite3_finalize(stmt);
+    if (rc != SQLITE_DONE) {
+        m_tables.clear();
+        err = rc;
+    }
+    return &m_tables;
+}
+
+bool CSQliteDB::InTransaction() const
+{
+    return m_db && !sqlite3_get_autocommit(m_db);
+}
+
+QString CSQliteDB::ResolveBlobPath(const QString& name) const
+{
+    if (name.isEmpty() || QFileInfo(name).isAbsolute())
+        return name;
+    QString folder = m_folder;
+    if (folder.isEmpty() && !m_path.isEmpty())
+        folder = QFileInfo(m_path).absolutePath();
+    return folder.isEmpty() ? name : folder + QLatin1Char('/') + name;
+}

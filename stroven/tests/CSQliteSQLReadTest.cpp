@@ -1,0 +1,131 @@
+#include "StrovenTestDb.h"
+
+namespace {
+
+class CSQliteSQLRead : public StrovenTestDb
+{
+protected:
+    void fill(int count)
+    {
+        exec(QStringLiteral("CREATE TABLE CSB002 (CODE VARCHAR(4) PRIMARY KEY, NAME TEXT, "
+                            "PRICE NUMERIC(8,2))"));
+        for (int i = 1; i <= count; ++i)
+            exec(QStringLiteral("INSERT INTO CSB002 VALUES ('%1', 'N%2', %2)")
+                     .arg(i, 4, 10, QLatin1Char('0'))
+                     .arg(i));
+    }
+};
+
+struct BatchCase
+{
+    int rows;
+    quint32 maxRows;
+    QList<int> sizes;
+    QList<int> statuses;
+};
+
+class CSQliteSQLBatches : public CSQliteSQLRead, public testing::WithParamInterface<BatchCase>
+{
+};
+
+} // namespace
+
+TEST_P(CSQliteSQLBatches, LastBatchSaysSo)
+{
+    const BatchCase c = GetParam();
+    fill(c.rows);
+    CSQliteSQL stmt(*m_db, QStringLiteral("CSB002"));
+    ASSERT_EQ(stmt.SetSQLForRead({"CODE"}, {}, QStringLiteral("CODE"), c.maxRows), 0);
+    QList<int> sizes, statuses;
+    QList<const QStringList*> kept;
+    for (int status = 0; status == 0 && sizes.size() < 10;) {
+        CSQRowArray* batch = stmt.ExecReadNext(status);
+        ASSERT_NE(batch, nullptr);
+        sizes.append(int(batch->size()));
+        statuses.append(status);
+        for (const QStringList* row : std::as_const(*batch))
+            kept.append(row);
+    }
+    EXPECT_EQ(sizes, c.sizes);
+    EXPECT_EQ(statuses, c.statuses);
+    // Rows of every batch are still alive and in order.
+    ASSERT_EQ(kept.size(), c.rows);
+    for (int i = 0; i < c.rows; ++i)
+        EXPECT_EQ(*kept[i], QStringList{QStringLiteral("%1").arg(i + 1, 4, 10, QLatin1Char('0'))});
+
+    // After the end nothing is read again until the statement is rewound.
+    int status = 0;
+    CSQRowArray* after = stmt.ExecReadNext(status);
+    ASSERT_NE(after, nullptr);
+    EXPECT_TRUE(after->isEmpty());
+    EXPECT_EQ(status, SQLREAD_END);
+}
+
+INSTANTIATE_TEST_SUITE_P(Reads, CSQliteSQLBatches,
+                         testing::Values(BatchCase{5, 2, {2, 2, 1}, {0, 0, SQLREAD_END}},
+                                         BatchCase{4, 2, {2, 2}, {0, SQLREAD_END}},
+                                         BatchCase{5, 0, {5}, {SQLREAD_END}},
+                                         BatchCase{0, 2, {0}, {SQLREAD_END}},
+                                         BatchCase{0, 0, {0}, {SQLREAD_END}}),
+                         [](const testing::TestParamInfo<BatchCase>& info) {
+                             return "Rows" + std::to_string(info.param.rows) + "Max" +
+                                    std::to_string(info.param.maxRows);
+                         });
+
+TEST_F(CSQliteSQLRead, ParametersBindAndRewind)
+{
+    fill(5);
+    CSQliteSQL stmt(*m_db, QStringLiteral("CSB002"));
+    ASSERT_EQ(stmt.SetSQLForRead({"CODE", "NAME"}, QStringLiteral("CODE >= ? AND NAME <> ?"),
+                                 QStringLiteral("CODE DESC"), 0),
+              0);
+    int status = 0;
+    ASSERT_EQ(stmt.SetParamsForRead({"0004", "x"}), 0);
+    CSQRowArray* first = stmt.ExecReadNext(status);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(status, SQLREAD_END);
+    ASSERT_EQ(first->size(), 2);
+    EXPECT_EQ(*first->at(0), (QStringList{"0005", "N5"}));
+
+    // A quote in a value is data, not SQL.
+    ASSERT_EQ(stmt.SetParamsForRead({"0002", "N3' OR '1'='1"}), 0);
+    CSQRowArray* second = stmt.ExecReadNext(status);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->size(), 4);
+    EXPECT_EQ(*first->at(0), (QStringList{"0005", "N5"})); // earlier rows untouched
+
+    EXPECT_EQ(stmt.SetParamsForRead({"0002"}), SQLERR_ARGUMENTS);
+    CSQliteSQL unprepared(*m_db, QStringLiteral("CSB002"));
+    EXPECT_EQ(unprepared.SetParamsForRead({}), SQLERR_NOT_PREPARED);
+}
+
+TEST_F(CSQliteSQLRead, ValuesAsTextNullAsEmptyExpressionsAndFromLists)
+{
+    fill(3);
+    exec(QStringLiteral("CREATE TABLE CSM018 (CODE VARCHAR(4), \"ORDER\" TEXT, NOTE TEXT)"));
+    exec(QStringLiteral("INSERT INTO CSM018 VALUES ('0002', 'o2', NULL)"));
+
+    EXPECT_EQ(rows(QStringLiteral("CSM018")), (QList<QStringList>{{"0002", "o2", ""}}));
+    EXPECT_EQ(rows(QStringLiteral("CSB002"), {"COUNT(*)", "MAX(CODE)", "SUM(PRICE)"}),
+              (QList<QStringList>{{"3", "0003", "6"}}));
+    EXPECT_EQ(rows(QStringLiteral("CSB002, CSM018"), {"CSB002.NAME", "ORDER"},
+                   QStringLiteral("CSB002.CODE = CSM018.CODE")),
+              (QList<QStringList>{{"N2", "o2"}}));
+}
+
+TEST_F(CSQliteSQLRead, BadSqlFailsEarly)
+{
+    fill(1);
+    CSQliteSQL missing(*m_db, QStringLiteral("NOSUCH"));
+    EXPECT_NE(missing.SetSQLForRead({}, {}, {}, 0), 0);
+    int status = 0;
+    EXPECT_EQ(missing.ExecReadNext(status), nullptr);
+    EXPECT_NE(status, 0);
+
+    CSQliteSQL stmt(*m_db, QStringLiteral("CSB002"));
+    // A misspelt column is an error, not a text constant.
+    EXPECT_NE(stmt.SetSQLForRead({"NAEM"}, {}, {}, 0), 0);
+    // A second statement smuggled into a clause is refused.
+    EXPECT_NE(stmt.SetSQLForRead({}, QStringLiteral("1 = 1; DELETE FROM CSB002"), {}, 0), 0);
+    EXPECT_EQ(rows(QStringLiteral("CSB002")).size(), 1);
+}
