@@ -1,0 +1,59 @@
+#pragma once
+
+// The archive container: a bzip2-compressed tar, read and written in-process.
+// Archives come from outside, so unpacking takes only plain files and
+// folders under relative paths, and stops past a size limit; nothing lands
+// outside the unpack folder.
+
+#include "CrxResult.h"
+
+#include <QDateTime>
+#include <QString>
+
+class CCrxArchiver
+{
+public:
+    CCrxArchiver() = default;
+    virtual ~CCrxArchiver() = default;
+    CCrxArchiver(const CCrxArchiver&) = delete;
+    CCrxArchiver& operator=(const CCrxArchiver&) = delete;
+
+    // The caller's abort flag; null points back at the archiver's own flag,
+    // which stays 0. Polled between blocks, many times a second.
+    void SetAbortFlag(const CrxAbortFlag* flag) { m_pAbort = flag ? flag : &m_nOwnAbort; }
+
+    // Unpacks archivePath into folder (which must exist): 0, CRX_E_CANCELLED
+    // or CRX_E_UNPACK (not a bzip2 tar, a damaged one, an entry that is a
+    // link, device or path leaving the folder, or past the size limit).
+    // What was unpacked before a failure stays for the folder's owner.
+    CrxResult Unpack(const QString& archivePath, const QString& folder);
+    // Packs everything in folder, with paths relative to it and an entry
+    // for every folder (so an empty one survives), into archivePath:
+    // 0, CRX_E_CANCELLED or CRX_E_PACK.
+    CrxResult Pack(const QString& folder, const QString& archivePath);
+    // Packs folder into a temporary archive beside target and renames it
+    // over target. A failed or cancelled pack leaves target byte for byte
+    // and no temporary archive: 0, a Pack code, CRX_E_PACK (no temporary
+    // name could be reserved) or CRX_E_REPLACE_TARGET.
+    CrxResult PackToTarget(const QString& folder, const QString& target);
+
+    // Reserves an empty file "Trennic01" + MMddhhmmss (local time) + 4
+    // digits + ".crx" in the target's folder: 1 with its path, or 0 with an
+    // empty path when all 9,999 names of that second are taken.
+    static int MakeTempArchiveName(const QString& target, QString& path);
+    static int MakeTempArchiveName(const QString& target, const QDateTime& localNow,
+                                   QString& path);
+
+    // Unpacking stops past this many bytes (file data plus a block per
+    // entry). The default allows 200 times the archive's size, at least
+    // 2 GiB; a bzip2 bomb expands a millionfold.
+    void SetUnpackLimit(qint64 bytes) { m_nUnpackLimit = bytes; }
+    qint64 UnpackLimitFor(qint64 archiveSize) const;
+
+private:
+    bool Aborted() const { return CrxAborted(m_pAbort); }
+
+    CrxAbortFlag m_nOwnAbort{0};
+    const CrxAbortFlag* m_pAbort = &m_nOwnAbort;
+    qint64 m_nUnpackLimit = 0; // 0 = the default rule
+};

@@ -1,0 +1,78 @@
+#pragma once
+
+// Writes the archive XML as a stream: each line is converted to UTF-8 and
+// written the moment it is complete, so memory stays bounded by one line and
+// the names of the open elements, whatever the number of rows. Lines end with
+// LF and are indented by one TAB per enclosing element.
+//
+// Operations return true on success; on failure LastError() holds the code
+// and the caller stops. Nothing is ever written that an XML 1.0 reader would
+// refuse: a character XML cannot carry, or a name that is no XML name, fails
+// the operation instead.
+
+#include "CrxResult.h"
+
+#include <QFile>
+#include <QString>
+
+#include <vector>
+
+class CCrxcnvXmlWriter
+{
+public:
+    explicit CCrxcnvXmlWriter(const QString& path);
+    virtual ~CCrxcnvXmlWriter();
+    CCrxcnvXmlWriter(const CCrxcnvXmlWriter&) = delete;
+    CCrxcnvXmlWriter& operator=(const CCrxcnvXmlWriter&) = delete;
+
+    // Creates (replaces) the file and writes the declaration line.
+    bool Open();
+    // Flushes and closes; CRX_E_XML_NOT_OPEN without an open file.
+    bool Close();
+    bool IsOpen() const { return m_file.isOpen(); }
+
+    // Begins "<name"; the start tag stays open for attributes.
+    bool StartElement(const QString& name);
+    bool AddAttribute(const QString& name, const QString& value);
+    // One line: "<name>value</name>".
+    bool WriteSimpleElement(const QString& name, const QString& value);
+    // A line of text, or with the inline switch on, text directly after the
+    // start tag (a blob reference: start tag, reference and end tag on one
+    // line).
+    bool WriteText(const QString& text);
+    // " />" when the element got no content, else its end tag.
+    bool EndElement();
+
+    void SetInline(bool on) { m_bInline = on; }
+    // False when no element is open; name (when given) gets the innermost.
+    bool TopName(QString* name) const;
+    int Depth() const { return int(m_stack.size()); }
+    CrxResult LastError() const { return m_nLastError; }
+
+    // The escaped form of a value ("&", "<", ">", "'", '"' as entities, CR
+    // dropped); false for a character XML 1.0 cannot carry.
+    static bool Escape(QStringView text, QString& out);
+    static bool IsXmlName(QStringView name);
+
+    static constexpr const char* kDeclaration = "<?xml version='1.0' encoding='utf-8'?>";
+
+private:
+    struct OpenElement
+    {
+        QString name;
+        bool startClosed = false;
+    };
+
+    bool Fail(CrxResult code);
+    bool Begin();
+    bool CloseStartTag();
+    void StartLine(int depth);
+    bool Flush();
+
+    QString m_strPath;
+    QFile m_file;
+    std::vector<OpenElement> m_stack;
+    QString m_strLine;
+    CrxResult m_nLastError = CRX_OK;
+    bool m_bInline = false;
+};

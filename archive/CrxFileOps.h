@@ -1,0 +1,81 @@
+#pragma once
+
+// Path and file operations of the archive library. Copies and folder creation
+// retry 50 times 100 ms apart, file deletion 10 times 500 ms apart: a file
+// held for a moment by another program (a virus scanner, an indexer) should
+// not fail a save. Paths are joined with "/".
+
+#include "CrxResult.h"
+
+#include <QString>
+
+#include <functional>
+
+// A calendar time in UTC, to the second (what the time-stamp INI stores).
+struct CrxTime
+{
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+
+    bool operator==(const CrxTime&) const = default;
+    bool IsZero() const { return *this == CrxTime{}; }
+};
+
+// The pause between two attempts. Tests install one that returns at once
+// (and may change the file system to let the next attempt succeed); the
+// previous one is returned so it can be put back.
+using CrxWaitFunction = std::function<void(int milliseconds)>;
+CrxWaitFunction SetCrxWait(CrxWaitFunction wait);
+void CrxWait(int milliseconds);
+
+constexpr int kCrxCopyAttempts = 50;
+constexpr int kCrxCopyPauseMs = 100;
+constexpr int kCrxDeleteAttempts = 10;
+constexpr int kCrxDeletePauseMs = 500;
+
+// The longest path the file system takes (bytes of the encoded path).
+constexpr int kCrxMaxPathBytes = 4095;
+
+enum CrxPathKind { CRX_PATH_MISSING = 0, CRX_PATH_FILE = 1, CRX_PATH_FOLDER = 2 };
+
+// 0 missing (or empty path), 1 file, 2 folder. A symbolic link counts as
+// what it points at.
+int PathKind(const QString& path);
+
+// 1 when the folder exists afterwards (also when it existed already); the
+// parent must exist. 0 for an empty path or after the last attempt.
+int RetryCreateFolder(const QString& path);
+// 1 when source was copied over destination (replacing it). The pause also
+// follows the last failed attempt.
+int RetryCopyFile(const QString& source, const QString& destination);
+// One attempt of the copy above.
+bool CopyFileOverwrite(const QString& source, const QString& destination);
+// 1 when the file is gone (an empty path counts as gone).
+int RetryDeleteFile(const QString& path);
+
+// 1 when the folder no longer exists afterwards (also for an empty path or a
+// folder that never existed). Goes on past entries it cannot delete and never
+// follows a symbolic link out of the tree.
+int DeleteFolderTree(const QString& folder);
+// 1 when every entry of source was copied into destination (created when
+// missing). Entries whose names begin with "." are skipped. Fails when
+// source is missing or destination is source or lies inside it.
+int CopyFolderTree(const QString& source, const QString& destination);
+// Creates the folder's parent (not further up), then the folder; 0 for a
+// path without "/".
+int CreateParentAndFolder(const QString& folder);
+// Deletes the folder's tree, then creates its parent and the folder again.
+int ResetFolder(const QString& folder);
+
+// The file's last-write time in UTC: 0, CRX_E_NO_ARCHIVE (empty path) or
+// CRX_E_FILE_ACCESS (not a readable file).
+CrxResult ReadFileTime(const QString& path, CrxTime& time);
+
+// folder + "/" + name (no "/" for an empty folder or one ending in "/"); an
+// empty name gives an empty result. CRX_E_PATH_TOO_LONG past the file
+// system's limit; out is then empty.
+CrxResult JoinPath(const QString& folder, const QString& name, QString& out);
