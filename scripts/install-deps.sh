@@ -9,6 +9,7 @@ packages=(
   libsqlite3-dev sqlite3 libarchive-dev tar bzip2
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  libxml2-utils
 )
 
 missing=()
