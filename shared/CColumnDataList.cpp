@@ -186,12 +186,12 @@ bool CColumnDataList::ReadRecords(int& err, QString order)
         return false;
     // Copies share the text with the statement's rows (implicit sharing), so
     // keeping them costs no copy of the values.
+    ReleaseDroppedRows();
     m_ownRows.reserve(m_ownRows.size() + rows->size());
     for (const QStringList* row : *rows)
         AppendRecord(std::make_unique<QStringList>(*row));
     delete m_pReader;
     m_pReader = nullptr;
-    ReleaseDroppedRows();
     return true;
 }
 
@@ -213,8 +213,8 @@ bool CColumnDataList::ReadOwnTableRecord(int& err)
         column->m_strOwnCreateTime = row ? row->value(1) : QString();
     }
     err = 0;
-    AppendRecord(std::move(record));
     ReleaseDroppedRows();
+    AppendRecord(std::move(record));
     return true;
 }
 
