@@ -377,9 +377,14 @@ void CSubItemSetDlg::OnOK()
 {
     if (QWidget* ok = FindControlById(this, platform::IDOK))
         ok->setFocus(Qt::OtherFocusReason);
+    m_strRefusedKey.clear();
     if (!GetValueToControl()) {
-        // The dialog stays open with what was typed.
-        ShowCommonMessage(this, QStringLiteral("CRDS_CMN_ERR_INPUT"), platform::MessageIcon::Error);
+        // One message per refusal; the dialog stays open with what was typed.
+        if (m_strRefusedKey.isEmpty())
+            ShowCommonMessage(this, QStringLiteral("CRDS_CMN_ERR_INPUT"),
+                              platform::MessageIcon::Error);
+        else
+            ShowCommonMessage(this, m_strRefusedKey, platform::MessageIcon::Warning);
         return;
     }
     EndDialog(platform::IDOK);

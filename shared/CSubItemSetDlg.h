@@ -90,6 +90,9 @@ protected:
     QString m_strLabelText;
     QString m_strValue = QStringLiteral("0");
     E_DlgTypeTag m_eDlgType = DLGTYPE_EDIT;
+    // Set by a GetValueToControl that refuses with a key of its own; OK
+    // shows it in place of "CRDS_CMN_ERR_INPUT".
+    QString m_strRefusedKey;
 
     QLabel* m_pLabel = nullptr;
     CEcrEdit* m_pTextEdit = nullptr;

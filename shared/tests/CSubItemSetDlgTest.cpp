@@ -177,21 +177,7 @@ TEST_F(CSubItemSetDlgTest, ImportCheckConvertsOrReportsWithoutShowingTheDialog)
         dlg.SetSelectData(&fruit.m_list);
         ASSERT_TRUE(dlg.Create());
         dlg.SetLabelText("Label");
-        CErrDataInfo::DataErrTypetag type = CErrDataInfo::DATAERR_WARNING;
-        QString key = "stale";
-        const bool ok = dlg.SetValueImportTextData(c.text, c.allowEmpty, type, key);
-        EXPECT_FALSE(dlg.isVisible());
-        if (QLatin1String(c.key).isEmpty()) {
-            EXPECT_TRUE(ok);
-            EXPECT_EQ(type, CErrDataInfo::DATAERR_NONE);
-            EXPECT_EQ(key, "");
-            EXPECT_TRUE(dlg.CommitInputData());
-            EXPECT_EQ(dlg.GetValue(), c.value);
-        } else {
-            EXPECT_FALSE(ok);
-            EXPECT_EQ(type, CErrDataInfo::DATAERR_ERROR);
-            EXPECT_EQ(key, QLatin1String(c.key));
-        }
+        ExpectImportCheck(dlg, c.text, c.allowEmpty, c.key, c.value);
     }
     EXPECT_TRUE(Messages().isEmpty());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CSarvikApp.h"
+#include "CSubItemSetDlg.h"
 #include "FindControlById.h"
 #include "SuiteFixture.h"
 
@@ -54,4 +55,26 @@ inline void ClickControl(QWidget* root, uint id)
     auto* button = qobject_cast<QAbstractButton*>(FindControlById(root, id));
     ASSERT_NE(button, nullptr) << id;
     button->click();
+}
+
+// The import check of a created dialog: an error kind and key left from an
+// earlier value are cleared; accepted texts give `value` after the commit.
+inline void ExpectImportCheck(CSubItemSetDlg& dlg, const QString& text, int allowEmpty,
+                              const char* refusedKey, const QString& value)
+{
+    CErrDataInfo::DataErrTypetag type = CErrDataInfo::DATAERR_WARNING;
+    QString key = QStringLiteral("stale");
+    const bool ok = dlg.SetValueImportTextData(text, allowEmpty, type, key);
+    EXPECT_FALSE(dlg.isVisible());
+    if (QLatin1String(refusedKey).isEmpty()) {
+        EXPECT_TRUE(ok);
+        EXPECT_EQ(type, CErrDataInfo::DATAERR_NONE);
+        EXPECT_EQ(key, "");
+        EXPECT_TRUE(dlg.CommitInputData());
+        EXPECT_EQ(dlg.GetValue(), value);
+    } else {
+        EXPECT_FALSE(ok);
+        EXPECT_EQ(type, CErrDataInfo::DATAERR_ERROR);
+        EXPECT_EQ(key, QLatin1String(refusedKey));
+    }
 }
