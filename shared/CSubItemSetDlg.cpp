@@ -21,7 +21,6 @@
 #include <QPushButton>
 #include <QTimeEdit>
 
-#include <stdexcept>
 
 namespace {
 
@@ -205,11 +204,14 @@ void CSubItemSetDlg::SetLabelText(const QString& text)
         m_pLabel->setText(text);
 }
 
-void CSubItemSetDlg::SetSelectData(CStringArrayPtrList* selection)
+bool CSubItemSetDlg::SetSelectData(CStringArrayPtrList* selection)
 {
-    if (selection && !SubItemSelectionRowsValid(selection))
-        throw std::invalid_argument("selection rows need a code and a text");
+    if (selection && !SubItemSelectionRowsValid(selection)) {
+        m_pSelectData = nullptr; // the dialog then refuses to open
+        return false;
+    }
     m_pSelectData = selection;
+    return true;
 }
 
 QWidget* CSubItemSetDlg::FormControl() const

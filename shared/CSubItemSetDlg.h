@@ -55,9 +55,9 @@ public:
     void SetValue(int digits, int decimals, const QString& value);
     void SetDlgWindowText(const QString& text) { m_strWindowText = text; }
     void SetLabelText(const QString& text);
-    // Rows of code and text, owned by the caller. Throws std::invalid_argument
-    // for a row with fewer than two values.
-    void SetSelectData(CStringArrayPtrList* selection);
+    // Rows of code and text, owned by the caller. False, and no rows kept,
+    // when a row has fewer than two values.
+    bool SetSelectData(CStringArrayPtrList* selection);
 
     QString GetValue() const { return m_strValue; }
     E_DlgTypeTag GetDlgType() const { return m_eDlgType; }

@@ -140,7 +140,9 @@ TEST_F(CSubItemSetDlgTest, AListWithoutSelectionDataCannotOpen)
     EXPECT_EQ(dlg.GetValue(), "01");
 
     Rows shortRow{{"01", "Apple"}, {"02"}};
-    EXPECT_THROW(dlg.SetSelectData(&shortRow.m_list), std::invalid_argument);
+    EXPECT_FALSE(dlg.SetSelectData(&shortRow.m_list));
+    EXPECT_EQ(RunModal<CSubItemSetDlg>(dlg, [](CSubItemSetDlg&) { QTest::qWait(20); }),
+              platform::IDCANCEL);
 }
 
 TEST_F(CSubItemSetDlgTest, ImportCheckConvertsOrReportsWithoutShowingTheDialog)
