@@ -21,7 +21,8 @@ struct FileChoice
 // The chosen path, or "" when the user cancelled.
 QString chooseFile(const FileChoice& choice);
 
-// Opens a document with the desktop's default program (the help PDF).
+// Opens a document with the desktop's default program (the help PDF); false
+// when the path is not an existing file or no program could be started.
 bool openWithDefaultProgram(const QString& path);
 
 // Tests install scripted versions; an empty function restores the real one.

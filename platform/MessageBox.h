@@ -9,8 +9,15 @@ class QWidget;
 namespace platform {
 
 // Dialog results as the suite has always numbered them.
-enum DialogResult : int { IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5,
-                          IDYES = 6, IDNO = 7 };
+enum DialogResult : int {
+    IDOK = 1,
+    IDCANCEL = 2,
+    IDABORT = 3,
+    IDRETRY = 4,
+    IDIGNORE = 5,
+    IDYES = 6,
+    IDNO = 7
+};
 
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 enum class MessageIcon { None, Information, Warning, Error, Question };
@@ -18,8 +25,8 @@ enum class MessageIcon { None, Information, Warning, Error, Question };
 struct MessageRequest
 {
     QWidget* parent = nullptr;
-    QString key;     // language key of the text ("" when the text has none)
-    QString text;    // the text shown
+    QString key;  // language key of the text ("" when the text has none)
+    QString text; // the text shown
     QString caption;
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 using namespace korvane::test;
 using platform::Registry;
 using platform::RegistryHive;
@@ -118,5 +120,28 @@ TEST(Registry, KeyPathsOutsideTheProductAreRefused)
         EXPECT_EQ(Registry::keyFile(RegistryHive::CurrentUser, path), QString());
         EXPECT_FALSE(Registry::writeText(RegistryHive::CurrentUser, path, "A", "1"));
         EXPECT_FALSE(Registry::readText(RegistryHive::CurrentUser, path, "A"));
+    }
+}
+
+TEST(Registry, WritersOfDifferentValuesKeepEachOthers)
+{
+    TestFolders folders;
+    constexpr int kWrites = 20;
+    const auto writer = [](const QString& prefix) {
+        for (int i = 0; i < kWrites; ++i)
+            ASSERT_TRUE(Registry::writeNumber(RegistryHive::CurrentUser, kSystem,
+                                              prefix + QString::number(i), quint32(i)));
+    };
+    std::thread a(writer, QStringLiteral("A"));
+    std::thread b(writer, QStringLiteral("B"));
+    a.join();
+    b.join();
+    for (int i = 0; i < kWrites; ++i) {
+        EXPECT_EQ(
+            Registry::readNumber(RegistryHive::CurrentUser, kSystem, "A" + QString::number(i)),
+            quint32(i));
+        EXPECT_EQ(
+            Registry::readNumber(RegistryHive::CurrentUser, kSystem, "B" + QString::number(i)),
+            quint32(i));
     }
 }

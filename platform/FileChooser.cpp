@@ -1,0 +1,65 @@
+#include "FileChooser.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace platform {
+
+namespace {
+
+std::function<QString(const FileChoice&)>& chooser()
+{
+    static std::function<QString(const FileChoice&)> instance;
+    return instance;
+}
+
+std::function<bool(const QString&)>& opener()
+{
+    static std::function<bool(const QString&)> instance;
+    return instance;
+}
+
+} // namespace
+
+QString chooseFile(const FileChoice& choice)
+{
+    if (chooser())
+        return chooser()(choice);
+    switch (choice.kind) {
+    case FileChoice::Kind::Open:
+        return QFileDialog::getOpenFileName(choice.parent, choice.caption, choice.startPath,
+                                            choice.filter);
+    case FileChoice::Kind::Save:
+        return QFileDialog::getSaveFileName(choice.parent, choice.caption, choice.startPath,
+                                            choice.filter);
+    case FileChoice::Kind::Folder:
+        return QFileDialog::getExistingDirectory(choice.parent, choice.caption, choice.startPath);
+    }
+    return {};
+}
+
+bool openWithDefaultProgram(const QString& path)
+{
+    if (opener())
+        return opener()(path);
+    // The desktop's opener reports success before it looks at the file, so a
+    // missing file is caught here.
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+}
+
+void setFileChooser(std::function<QString(const FileChoice&)> scripted)
+{
+    chooser() = std::move(scripted);
+}
+
+void setDefaultProgramOpener(std::function<bool(const QString&)> scripted)
+{
+    opener() = std::move(scripted);
+}
+
+} // namespace platform
