@@ -1,0 +1,5 @@
+#include "CStringArrayPtrArray.h"
+
+CStringArrayPtrArray::CStringArrayPtrArray() = default;
+
+CStringArrayPtrArray::~CStringArrayPtrArray() = default;

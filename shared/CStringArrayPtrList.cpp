@@ -1,0 +1,5 @@
+#include "CStringArrayPtrList.h"
+
+CStringArrayPtrList::CStringArrayPtrList() = default;
+
+CStringArrayPtrList::~CStringArrayPtrList() = default;
