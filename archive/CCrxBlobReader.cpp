@@ -1,0 +1,33 @@
+#include "CCrxBlobReader.h"
+
+#include "Stroven.h"
+
+void CCrxBlobReader::Clear()
+{
+    m_blobColumns.clear();
+    m_strWhere.clear();
+    m_keyValues.clear();
+    m_files.clear();
+}
+
+CrxResult CCrxBlobReader::PrepareBlobRead()
+{
+    if (const CrxResult rc = CreateStatement(); rc != CRX_OK)
+        return rc;
+    if (m_pStatement->SetSQLForBlobRead(m_blobColumns, m_strWhere) != 0) {
+        Clear();
+        m_nFlags &= ~FLAG_PREPARED;
+        return CRX_E_PREPARE_BLOB;
+    }
+    m_nFlags |= FLAG_PREPARED;
+    return CRX_OK;
+}
+
+CrxResult CCrxBlobReader::ReadBlobs()
+{
+    if (!m_pStatement)
+        return CRX_E_NO_STATEMENT;
+    if (!IsPrepared())
+        return CRX_E_NO_BLOB_STMT;
+    return m_pStatement->ExecBlobRead(m_keyValues, m_files) == 0 ? CRX_OK : CRX_E_READ_BLOB;
+}

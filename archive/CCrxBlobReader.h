@@ -1,0 +1,26 @@
+#pragma once
+
+// Blob columns of one row at a time, straight into files.
+
+#include "CCrxSql.h"
+
+#include <QStringList>
+
+class CCrxBlobReader : public CCrxSql
+{
+public:
+    void Clear();
+
+    // A new statement reading m_blobColumns of the row matching m_strWhere:
+    // 0, a CreateStatement code or CRX_E_PREPARE_BLOB (the reader is then
+    // cleared).
+    CrxResult PrepareBlobRead();
+    // Blob column i of the row with m_keyValues into m_files[i]: 0,
+    // CRX_E_NO_STATEMENT, CRX_E_NO_BLOB_STMT or CRX_E_READ_BLOB.
+    CrxResult ReadBlobs();
+
+    QStringList m_blobColumns;
+    QString m_strWhere;
+    QStringList m_keyValues;
+    QStringList m_files;
+};

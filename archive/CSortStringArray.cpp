@@ -1,0 +1,10 @@
+#include "CSortStringArray.h"
+
+#include <algorithm>
+
+void CSortStringArray::Sort()
+{
+    std::stable_sort(begin(), end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+}
