@@ -230,7 +230,10 @@ CrxResult AttachRowReader(CCrxRecord& record, CrxExportContext& context)
     reader.m_columns.clear();
     reader.m_strWhere.clear();
     reader.m_strOrderBy.clear();
-    return reader.Attach(context.db->Connection(), record.SourceTable());
+    if (const CrxResult rc = reader.Attach(context.db->Connection(), record.SourceTable());
+        rc != CRX_OK)
+        return rc;
+    return context.db->AttachBlobReader(record.SourceTable());
 }
 
 CrxResult PrepareRowRead(CCrxRecord& record, bool withBlobs, CrxExportContext& context)
@@ -260,11 +263,10 @@ CrxResult PrepareRowRead(CCrxRecord& record, bool withBlobs, CrxExportContext& c
     if (const CrxResult rc = reader.PrepareRead(); rc != CRX_OK)
         return rc;
 
-    db.AttachBlobReader(record.SourceTable());
     CCrxBlobReader& blobReader = db.BlobReader();
-    blobReader.m_nKeyCount = reader.m_nKeyCount;
-    blobReader.m_nValueCount = reader.m_nValueCount;
-    blobReader.m_nBlobCount = reader.m_nBlobCount;
+    reader.m_nKeyCount = blobReader.m_nKeyCount;
+    reader.m_nValueCount = blobReader.m_nValueCount;
+    reader.m_nBlobCount = blobReader.m_nBlobCount;
     if (blobColumns.isEmpty())
         return CRX_OK;
     blobReader.m_blobColumns = blobColumns;

@@ -36,8 +36,10 @@ CrxResult WriteTabinfo(CCrxNode& tabinfo, CrxExportContext& context);
 CrxResult WriteRecinfo(CCrxNode& recinfo, bool deletedKeys, CrxExportContext& context);
 
 // The first half of a row section's preparation: attaches the current
-// database's reader to the record's source table. The record then builds
-// its items on the reader, and PrepareRowRead prepares the reads.
+// database's reader and blob reader to the record's source table. The record
+// then builds its items on the blob reader (whose statement takes the table
+// name as it stands; the row read quotes it), and PrepareRowRead prepares
+// the reads.
 CrxResult AttachRowReader(CCrxRecord& record, CrxExportContext& context);
 // Reads the non-blob items; with withBlobs, blob items come from a second
 // statement per row: by the key columns, or by row id when the table has no
