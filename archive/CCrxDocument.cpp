@@ -97,11 +97,16 @@ CrxResult CCrxDocument::InitImport(const QString& archivePath, const QString& ba
 
 CrxResult CCrxDocument::FinishImport(const QString& archivePath, CrxResult code)
 {
-    const CrxResult closed = m_settingDb.Close();
+    // Both databases are closed here, not in the destructor, so a failed
+    // final commit of either is reported instead of passing as success.
+    const CrxResult settingClosed = m_settingDb.Close();
+    const CrxResult customerClosed = m_customerDb.Close();
     if (code != CRX_OK)
         return code;
-    if (closed != CRX_OK)
-        return closed;
+    if (settingClosed != CRX_OK)
+        return settingClosed;
+    if (customerClosed != CRX_OK)
+        return customerClosed;
     // Fails when the base folder has media already; the unpacked ones then go
     // with the unpack folder.
     QDir().rename(m_env.UnpackedMediaFolder(), m_env.BaseMediaFolder());

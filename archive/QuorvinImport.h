@@ -7,6 +7,7 @@
 // from CrxImportHeader to the end of the following CrxImportContents).
 
 #include "CrxFileInfo.h"
+#include "CrxGrammarNames.h"
 #include "CrxResult.h"
 
 #include <QString>

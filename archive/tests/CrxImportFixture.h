@@ -80,14 +80,15 @@ protected:
     }
 
     // The rows of a table, each as its values joined by "|", in key order.
-    static QStringList Rows(const QString& db, const QString& table)
+    static QStringList Rows(const QString& db, const QString& table,
+                            const QStringList& columns = {})
     {
         CSQliteDB connection;
         EXPECT_EQ(connection.OpenDB(db), 0);
         QStringList rows;
         {
             CSQliteSQL sql(connection, table);
-            EXPECT_EQ(sql.SetSQLForRead({}, QString(), "1", 0), 0);
+            EXPECT_EQ(sql.SetSQLForRead(columns, QString(), "1", 0), 0);
             int status = 0;
             if (CSQRowArray* batch = sql.ExecReadNext(status))
                 for (const QStringList* row : *batch)

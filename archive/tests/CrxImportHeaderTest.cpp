@@ -139,6 +139,25 @@ TEST_F(CrxImportHeaderTest, ContentsWithoutAHeaderReadFindNoArchiveXml)
             << c.archive.toStdString() << " " << c.base.toStdString();
 }
 
+TEST_F(CrxImportHeaderTest, OpenBuildsTheWorkDatabaseFromTheArchiveSchema)
+{
+    crxtest::ScopedWait noPause;
+    const QString archive =
+        MakeArchive(ArchiveXml("<dbinfo><tabinfo tabname='T'><recinfo><datarec><A>1</A></datarec>"
+                               "</recinfo></tabinfo></dbinfo>"),
+                    {{"Schema.txt", "CREATE TABLE T(A VARCHAR(4) PRIMARY KEY);"}});
+    Exec(Path("res/SETTING.DB"), {});
+    ASSERT_EQ(Header(archive), CRX_OK);
+    ASSERT_EQ(CrxImportInitSettingDB(archive, Base(), Path("res"), "MODEL1"), CRX_OK);
+    ASSERT_EQ(Contents(archive), CRX_OK);
+    EXPECT_EQ(Rows(SettingDb(), "T"), QStringList{"1"});
+    EXPECT_EQ(readFile(Base() + "/Schema.txt"), "CREATE TABLE T(A VARCHAR(4) PRIMARY KEY);");
+
+    // Without the schema text the model's template is needed.
+    ASSERT_EQ(Header(MakeArchive(ArchiveXml(""))), CRX_OK);
+    EXPECT_EQ(CrxImportInitSettingDB(archive, Base(), Path("res"), "MODEL1"), CRX_E_FILE_ACCESS);
+}
+
 TEST_F(CrxImportHeaderTest, FolderAndFileExports)
 {
     crxtest::ScopedWait noPause;

@@ -1,0 +1,71 @@
+#include "CTextFileDeleter.h"
+
+#include "CTextFileError.h"
+
+#include "Stroven.h"
+
+namespace {
+
+QString QuotedName(const QString& name)
+{
+    QString quoted = name;
+    quoted.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+} // namespace
+
+CTextFileDeleter::CTextFileDeleter(CSQliteDB* db, const QString& table, const QString&,
+                                   const QString&)
+    : m_pDB(db), m_strTable(table)
+{
+}
+
+CTextFileDeleter::~CTextFileDeleter() = default;
+
+int CTextFileDeleter::DeleteAllRows(CSQliteSQL& sql, const QString& table)
+{
+    return sql.ExecSQL(QStringLiteral("DELETE FROM ") + QuotedName(table));
+}
+
+void CTextFileDeleter::RunBulkPragmas(CSQliteSQL& sql)
+{
+    // Results ignored, as for every caller of these.
+    sql.ExecSQL(QStringLiteral("PRAGMA cache_size = 100000;"));
+    sql.ExecSQL(QStringLiteral("PRAGMA default_synchronous = OFF;"));
+    sql.ExecSQL(QStringLiteral("PRAGMA default_temp_store = MEMORY;"));
+}
+
+bool CTextFileDeleter::ExecuteDelete()
+{
+    m_strErrMsgId.clear();
+    m_nStatus = 0;
+    if (!m_pDB) {
+        m_nStatus = SQLERR_NOT_OPEN;
+        m_strErrMsgId = QStringLiteral("CRDS_PR_ERROR_DELETE");
+        return false;
+    }
+    CSQliteSQL sql(*m_pDB, m_strTable);
+    RunBulkPragmas(sql);
+    m_nStatus = sql.StartTransaction();
+    if (m_nStatus == 0) {
+        m_nStatus = DeleteAllRows(sql, m_strTable);
+        if (m_nStatus == 0)
+            m_nStatus = sql.ExecCommit();
+        if (m_nStatus != 0)
+            sql.ExecRollback();
+    }
+    if (m_nStatus != 0) {
+        m_strErrMsgId = QStringLiteral("CRDS_PR_ERROR_DELETE");
+        return false;
+    }
+    return true;
+}
+
+void CTextFileDeleter::GetErrorMessage(QString& out) const
+{
+    CTextFileError error;
+    error.m_strKey = m_strErrMsgId;
+    error.m_nStatus = m_nStatus;
+    out = error.Message();
+}

@@ -1,0 +1,322 @@
+#include "CBasePath.h"
+#include "CSarvikApp.h"
+#include "CTextFileDeleter.h"
+#include "CTextFileExporter.h"
+#include "CTextFileImporter.h"
+#include "CTextFileWriter.h"
+
+#include "QtPrinters.h"
+
+#include "../../stroven/tests/StrovenTestDb.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+
+using namespace korvane::test;
+
+namespace {
+
+const QString kStampOld = QStringLiteral("20000101000000");
+
+class TableTextFileTest : public StrovenTestDb
+{
+protected:
+    void SetUp() override
+    {
+        StrovenTestDb::SetUp();
+        ASSERT_TRUE(
+            CSarvikApp::Instance().LoadLangDatas(KORVANE_SOURCE_DIR "/resources/NolvarLANG.xml"));
+        exec("CREATE TABLE CIA001 (PLUCODE VARCHAR(6) PRIMARY KEY, NAME VARCHAR(40), "
+             "PRICE INTEGER, CREATEDATETIME VARCHAR(14), UPDATEDATETIME VARCHAR(14))");
+    }
+
+    void Insert(const QString& code, const QString& name, const QString& price)
+    {
+        CSQliteSQL sql(*m_db, "CIA001");
+        ASSERT_EQ(sql.SetSQLForWrite({"PLUCODE"},
+                                     {"NAME", "PRICE", "CREATEDATETIME", "UPDATEDATETIME"}, {}),
+                  0);
+        ASSERT_EQ(sql.ExecWrite({code}, {name, price, kStampOld, kStampOld}, {}, SQLWRITE_INSERT),
+                  0);
+    }
+
+    void TearDown() override { CSarvikApp::Instance().ReleaseLangDatas(); }
+
+    QList<QStringList> Table(const QString& columns = "PLUCODE, NAME, PRICE")
+    {
+        return rows("CIA001", columns.split(", "), {}, "PLUCODE");
+    }
+
+    QString File(const QString& name = "CIA001.txt") const
+    {
+        return m_folders.scratch() + '/' + name;
+    }
+
+    // Imports bytes; on failure the key and the message come back through out.
+    bool Import(const QByteArray& bytes, int mode, QString* key = nullptr,
+                QString* message = nullptr)
+    {
+        EXPECT_TRUE(writeFile(File(), bytes));
+        CTextFileImporter importer(m_db.get(), "CIA001", "PLUCODE", File(), mode);
+        const bool ok = importer.ExecuteImport();
+        if (key)
+            *key = importer.GetErrMsgId();
+        if (message)
+            importer.GetErrorMessage(*message);
+        return ok;
+    }
+};
+
+} // namespace
+
+TEST_F(TableTextFileTest, ExportWritesExactBytes)
+{
+    CTextFileExporter empty(m_db.get(), "CIA001", {}, File());
+    ASSERT_TRUE(empty.ExecuteExport());
+    EXPECT_EQ(readFile(File()), "PLUCODE\tNAME\tPRICE\tCREATEDATETIME\tUPDATEDATETIME\n");
+
+    Insert("000001", "Apple", "120");
+    Insert("000002", "", "0");
+    Insert("000003", QString::fromUtf8("Kaffee \xE2\x98\x95"), "-5");
+    Insert("000004", "a\tb", "1");
+    Insert("000005", "\"Best\" tea", "2");
+    Insert("000006", "line\nbreak \"x\"", "3");
+    Insert("000007", " 12 ", "4");
+    CTextFileExporter exporter(m_db.get(), "CIA001", {}, File());
+    ASSERT_TRUE(exporter.ExecuteExport());
+    EXPECT_EQ(readFile(File()),
+              "PLUCODE\tNAME\tPRICE\tCREATEDATETIME\tUPDATEDATETIME\n"
+              "000001\tApple\t120\t20000101000000\t20000101000000\n"
+              "000002\t\t0\t20000101000000\t20000101000000\n"
+              "000003\tKaffee \xE2\x98\x95\t-5\t20000101000000\t20000101000000\n"
+              "000004\t\"a\tb\"\t1\t20000101000000\t20000101000000\n"
+              "000005\t\"\"\"Best\"\" tea\"\t2\t20000101000000\t20000101000000\n"
+              "000006\t\"line\nbreak \"\"x\"\"\"\t3\t20000101000000\t20000101000000\n"
+              "000007\t\" 12 \"\t4\t20000101000000\t20000101000000\n");
+}
+
+TEST_F(TableTextFileTest, ExportMatchesTheSqliteShell)
+{
+    const QString shell = QStandardPaths::findExecutable("sqlite3");
+    if (shell.isEmpty())
+        GTEST_SKIP() << "the sqlite3 shell is not installed";
+    for (int i = 1; i <= 25; ++i)
+        Insert(QString("%1").arg(i, 6, 10, QChar('0')), QString("Item %1").arg(i),
+               QString::number(i * 10));
+    Insert("000099", "", "");
+    CTextFileExporter exporter(m_db.get(), "CIA001", {}, File());
+    ASSERT_TRUE(exporter.ExecuteExport());
+
+    QProcess process;
+    process.start(shell, {"-header", "-separator", "\t", path(), "SELECT * FROM CIA001;"});
+    ASSERT_TRUE(process.waitForFinished(10000));
+    ASSERT_EQ(process.exitCode(), 0);
+    EXPECT_EQ(readFile(File()), process.readAllStandardOutput());
+}
+
+TEST_F(TableTextFileTest, FailedExportLeavesNoFileAndNamesItsCause)
+{
+    exec("CREATE TABLE CSB008 (CODE VARCHAR(4), STAMP BLOB)");
+    ASSERT_TRUE(writeFile(File(), "old"));
+    CTextFileExporter blob(m_db.get(), "CSB008", {}, File());
+    EXPECT_FALSE(blob.ExecuteExport());
+    EXPECT_EQ(blob.GetErrMsgId(), "CRDS_PR_ERROR_BLOBCOLUMN");
+    QString message;
+    blob.GetErrorMessage(message);
+    EXPECT_TRUE(message.contains("STAMP")) << message.toStdString();
+    EXPECT_EQ(readFile(File()), "old"); // the old file stays whole
+
+    CTextFileExporter missing(m_db.get(), "NOTABLE", {}, File("none.txt"));
+    EXPECT_FALSE(missing.ExecuteExport());
+    EXPECT_EQ(missing.GetErrMsgId(), "CRDS_PR_ERROR_READDATA");
+    EXPECT_FALSE(QFile::exists(File("none.txt")));
+
+    CTextFileExporter badPath(m_db.get(), "CIA001", {}, File("no/such/folder.txt"));
+    EXPECT_FALSE(badPath.ExecuteExport());
+    EXPECT_EQ(badPath.GetErrMsgId(), "CRDS_PR_ERROR_TXTOPEN");
+
+    CTextFileExporter noDb(nullptr, "CIA001", {}, File());
+    EXPECT_FALSE(noDb.ExecuteExport());
+    EXPECT_FALSE(noDb.GetErrMsgId().isEmpty());
+}
+
+TEST_F(TableTextFileTest, ExportThenImportGivesTheSameTable)
+{
+    const QStringList names = {
+        "plain",
+        "",
+        "a\tb",
+        "\ttab first",
+        "line\nbreak",
+        "crlf\r\nend",
+        "lone\rcr",
+        "\"quoted\"",
+        "\"",
+        "say \"hi\"",
+        " 12 ",
+        "  ab ",
+        "007",
+        "1E5",
+        "-1.5",
+        "'apos",
+        QString::fromUtf8("\xE3\x80\x80"
+                          "wide blank\xE3\x80\x80"),
+        "ctrl\x1Az",
+        "trail\n",
+        QString::fromUtf8("\xF0\x9F\x8D\x8E apple"),
+    };
+    for (int i = 0; i < names.size(); ++i)
+        Insert(QString("%1").arg(i, 6, 10, QChar('0')), names[i], QString::number(i));
+    const QList<QStringList> before = Table("PLUCODE, NAME, PRICE, CREATEDATETIME");
+
+    CTextFileExporter exporter(m_db.get(), "CIA001", {}, File());
+    ASSERT_TRUE(exporter.ExecuteExport());
+    exec("UPDATE CIA001 SET NAME = 'changed'");
+    CTextFileImporter importer(m_db.get(), "CIA001", "PLUCODE", File(), 0);
+    ASSERT_TRUE(importer.ExecuteImport()) << importer.GetErrMsgId().toStdString();
+    EXPECT_EQ(Table("PLUCODE, NAME, PRICE, CREATEDATETIME"), before);
+}
+
+TEST_F(TableTextFileTest, ImportModesAndTimeStamps)
+{
+    const QByteArray file = "PLUCODE\tNAME\tPRICE\n000002\tNew two\t22\n000003\tThree\t30\n";
+    const auto load = [&] {
+        exec("DELETE FROM CIA001");
+        Insert("000001", "One", "10");
+        Insert("000002", "Two", "20");
+    };
+    const QString earliest = GetTimestampOfNow();
+
+    load(); // mode 0 replaces the table
+    ASSERT_TRUE(Import(file, 0));
+    EXPECT_EQ(Table(),
+              (QList<QStringList>{{"000002", "New two", "22"}, {"000003", "Three", "30"}}));
+
+    load(); // mode 1 updates existing keys and adds the others
+    ASSERT_TRUE(Import(file, 1));
+    EXPECT_EQ(Table(), (QList<QStringList>{{"000001", "One", "10"},
+                                           {"000002", "New two", "22"},
+                                           {"000003", "Three", "30"}}));
+    const QList<QStringList> stamps = Table("PLUCODE, CREATEDATETIME, UPDATEDATETIME");
+    EXPECT_EQ(stamps[0], (QStringList{"000001", kStampOld, kStampOld}));
+    const QString stamp = stamps[1][1];
+    EXPECT_EQ(stamp.size(), 14);
+    EXPECT_GE(stamp, earliest);
+    EXPECT_LE(stamp, GetTimestampOfNow());
+    EXPECT_EQ(stamps[1], (QStringList{"000002", stamp, stamp})); // updated: both stamps
+    EXPECT_EQ(stamps[2], (QStringList{"000003", stamp, stamp}));
+
+    load(); // mode 2 only adds: an existing key fails the whole file
+    QString key;
+    EXPECT_FALSE(Import(file, 2, &key));
+    EXPECT_EQ(key, "CRDS_PR_ERROR_WRITEDATA");
+    EXPECT_EQ(Table().size(), 2);
+    ASSERT_TRUE(Import("PLUCODE\tNAME\n000007\tSeven\n", 2));
+    EXPECT_EQ(Table().size(), 3);
+
+    // A file with its own stamps keeps them.
+    load();
+    ASSERT_TRUE(Import("PLUCODE\tCREATEDATETIME\tUPDATEDATETIME\tNAME\n"
+                       "000002\t20240101000000\t20240202000000\tTwo\n",
+                       1));
+    EXPECT_EQ(Table("PLUCODE, CREATEDATETIME, UPDATEDATETIME")[1],
+              (QStringList{"000002", "20240101000000", "20240202000000"}));
+}
+
+TEST_F(TableTextFileTest, HeaderOnlyAndBlankLines)
+{
+    Insert("000001", "One", "10");
+    ASSERT_TRUE(Import("PLUCODE\tNAME\n", 1));
+    EXPECT_EQ(Table().size(), 1);
+    ASSERT_TRUE(Import("PLUCODE\tNAME\r\n\r\n000005\tFive\r\n\n", 1));
+    EXPECT_EQ(Table().size(), 2); // no row with an empty key
+    ASSERT_TRUE(Import("PLUCODE\tNAME\n", 0));
+    EXPECT_TRUE(Table().isEmpty());
+}
+
+TEST_F(TableTextFileTest, ImportFailuresLeaveTheTableAsItWas)
+{
+    Insert("000001", "One", "10");
+    const QList<QStringList> before = Table();
+    const struct
+    {
+        const char* name;
+        QByteArray bytes;
+        int mode;
+        const char* key;
+        const char* inMessage;
+    } cases[] = {
+        {"no key column", "NAME\tPRICE\nx\t1\n", 1, "CRDS_PR_ERROR_NOPRIMARYKEY", ""},
+        {"unknown column", "PLUCODE\tNAME\tCOLOUR\n000002\tx\tred\n", 0,
+         "CRDS_PR_ERROR_INVALIDFILED", "COLOUR"},
+        {"empty column name", "PLUCODE\t\tNAME\n", 0, "CRDS_PR_ERROR_NOFIELDNAME", ""},
+        {"short row", "PLUCODE\tNAME\tPRICE\n000002\tx\t1\n000003\ty\n", 0,
+         "CRDS_PR_ERROR_FIELDCOUNT", "3"},
+        {"duplicate key", "PLUCODE\tNAME\n000002\tx\n000002\ty\n", 0, "CRDS_PR_ERROR_WRITEDATA",
+         ""},
+        {"invalid text", "PLUCODE\tNAME\n000002\tx\n000003\t\xC3\x28\n", 0,
+         "CRDS_PR_ERROR_TXTCHARSET", "3"},
+        {"NUL in the middle", QByteArray("PLUCODE\tNAME\n000002\tx\n") + '\0' + "\n000003\ty\n", 0,
+         "CRDS_PR_ERROR_TXTCONTROL", "3"},
+        {"open quote", "PLUCODE\tNAME\n000002\t\"x\n000003\ty\n", 0, "CRDS_PR_ERROR_TXTQUOTE", "2"},
+        {"empty file", "", 0, "CRDS_PR_ERROR_TXTOPEN", ""},
+    };
+    for (const auto& c : cases) {
+        QString key, message;
+        EXPECT_FALSE(Import(c.bytes, c.mode, &key, &message)) << c.name;
+        EXPECT_EQ(key, c.key) << c.name;
+        EXPECT_FALSE(message.isEmpty()) << c.name;
+        EXPECT_FALSE(message.contains('%')) << c.name << ": " << message.toStdString();
+        EXPECT_TRUE(message.contains(c.inMessage)) << c.name << ": " << message.toStdString();
+        EXPECT_EQ(Table(), before) << c.name;
+    }
+
+    CTextFileImporter noDb(nullptr, "CIA001", "PLUCODE", File(), 0);
+    EXPECT_FALSE(noDb.ExecuteImport());
+    EXPECT_FALSE(noDb.GetErrMsgId().isEmpty());
+}
+
+TEST_F(TableTextFileTest, DeleterEmptiesTheTableOrSaysWhy)
+{
+    Insert("000001", "One", "10");
+    Insert("000002", "Two", "20");
+    CTextFileDeleter deleter(m_db.get(), "CIA001", {}, {});
+    ASSERT_TRUE(deleter.ExecuteDelete());
+    EXPECT_TRUE(Table().isEmpty());
+
+    CTextFileDeleter missing(m_db.get(), "NOTABLE");
+    EXPECT_FALSE(missing.ExecuteDelete());
+    EXPECT_EQ(missing.GetErrMsgId(), "CRDS_PR_ERROR_DELETE");
+    QString message;
+    missing.GetErrorMessage(message);
+    EXPECT_FALSE(message.isEmpty());
+    EXPECT_FALSE(message.contains('%'));
+    EXPECT_FALSE(m_db->InTransaction());
+}
+
+TEST(ExistCodeBinarySearch, FindsOnlyExactCodes)
+{
+    const QStringList codes = {"000001", "000003", "000010", "00A"};
+    const struct
+    {
+        const char* code;
+        int index;
+    } cases[] = {{"000001", 0},  {"000003", 1}, {"000010", 2}, {"00A", 3},
+                 {"000002", -1}, {"1", -1},     {"", -1},      {"00a", -1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(CTextFileImporter::ExistCodeBinarySearch(codes, c.code), c.index) << c.code;
+    EXPECT_EQ(CTextFileImporter::ExistCodeBinarySearch(QStringList(), "1"), -1);
+}
+
+TEST_F(TableTextFileTest, UpdateFindsKeysOfANumericKeyColumn)
+{
+    // The column sorts 9 before 10; the search must still find both.
+    exec("CREATE TABLE CSB014 (HOUR INTEGER PRIMARY KEY, TARGET TEXT)");
+    exec("INSERT INTO CSB014 VALUES (9, 'a'), (10, 'b'), (100, 'c')");
+    ASSERT_TRUE(writeFile(File(), "HOUR\tTARGET\n9\tx\n10\ty\n100\tz\n"));
+    CTextFileImporter importer(m_db.get(), "CSB014", "HOUR", File(), 1);
+    ASSERT_TRUE(importer.ExecuteImport()) << importer.GetErrMsgId().toStdString();
+    EXPECT_EQ(rows("CSB014", {"TARGET"}, {}, "HOUR"),
+              (QList<QStringList>{{"x"}, {"y"}, {"z"}}));
+}
