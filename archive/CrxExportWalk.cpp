@@ -285,6 +285,10 @@ CrxResult WriteRows(CCrxRecord& record, bool keysOnly, int& blobCounter,
     if (reader.m_columns.isEmpty())
         return CRX_OK;
     for (;;) {
+        // Each row is written the moment it is read: a batch is dropped before
+        // the next, so memory does not grow with the table.
+        if (reader.Statement())
+            reader.Statement()->ReleaseReadRows();
         CrxResult error = CRX_OK;
         bool end = false;
         const CSQRowArray* rows = reader.ReadNext(error, end);

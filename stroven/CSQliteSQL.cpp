@@ -301,6 +301,12 @@ CSQRowArray* CSQliteSQL::ExecReadNext(int& status)
     return d->batches.back().get();
 }
 
+void CSQliteSQL::ReleaseReadRows()
+{
+    d->batches.clear();
+    d->rows.clear();
+}
+
 int CSQliteSQL::SetSQLForWrite(const QStringList& keyColumns, const QStringList& valueColumns,
                                const QStringList& blobColumns)
 {
