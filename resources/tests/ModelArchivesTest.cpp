@@ -9,6 +9,7 @@
 #include "TestFolders.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -37,6 +38,13 @@ protected:
                                     &info.package, &info.regVersionFlags, &info.packageFlags,
                                     nullptr),
                   CRX_OK);
+    }
+    static QStringList Members(const QString& archive)
+    {
+        QProcess tar;
+        tar.start(QStringLiteral("tar"), {QStringLiteral("-tjf"), archive});
+        tar.waitForFinished();
+        return QString::fromUtf8(tar.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     }
     QStringList Rows(const QString& table, const QStringList& columns)
     {
@@ -80,6 +88,8 @@ TEST_F(ModelArchives, DefaultArchivesNameTheModelAndOpenWithTheirSeedRows)
         Open(kResource + "/" + kModel + "/" + name);
         EXPECT_EQ(info.machineType, machineType);
         EXPECT_EQ(info.system.compare(system, Qt::CaseInsensitive), 0);
+        EXPECT_FALSE(Members(kResource + "/" + kModel + "/" + name).contains("Schema.txt"))
+            << "opened through the model template";
         EXPECT_FALSE(Rows("CTT001", {"TABLENAME"}).isEmpty()) << "seed rows travel in the archive";
         EXPECT_TRUE(Rows("CIA001", {"ITEMCODE"}).isEmpty());
     }

@@ -5,10 +5,10 @@
 //
 // The template database is copied into a fresh base folder, the SQL files
 // are run on it (split as the schema runner splits texts, one transaction),
-// and the base folder is exported whole. The schema texts go into the
-// archive, so that opening it builds the work database from the blank
-// template and that text; the rows then never meet rows a model template
-// brought along.
+// and the base folder is exported whole. With --schema the schema texts go
+// into the archive, so that opening it builds the work database from the
+// blank template and that text; without, opening it builds the work
+// database from the model template.
 
 #include "CSQSchemaScript.h"
 #include "QuorvinExport.h"
