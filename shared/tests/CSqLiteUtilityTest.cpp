@@ -1,6 +1,6 @@
 #include "CSqLiteUtility.h"
 
-#include "SarvikTestDb.h"
+#include "StrovenTestDb.h"
 
 #include <gtest/gtest.h>
 
