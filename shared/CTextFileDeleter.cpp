@@ -1,19 +1,9 @@
 #include "CTextFileDeleter.h"
 
+#include "CSqLiteUtility.h"
 #include "CTextFileError.h"
 
 #include "Stroven.h"
-
-namespace {
-
-QString QuotedName(const QString& name)
-{
-    QString quoted = name;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
-}
-
-} // namespace
 
 CTextFileDeleter::CTextFileDeleter(CSQliteDB* db, const QString& table, const QString&,
                                    const QString&)
@@ -25,7 +15,7 @@ CTextFileDeleter::~CTextFileDeleter() = default;
 
 int CTextFileDeleter::DeleteAllRows(CSQliteSQL& sql, const QString& table)
 {
-    return sql.ExecSQL(QStringLiteral("DELETE FROM ") + QuotedName(table));
+    return sql.ExecSQL(QStringLiteral("DELETE FROM ") + CSqLiteUtility::QuoteSQLName(table));
 }
 
 void CTextFileDeleter::RunBulkPragmas(CSQliteSQL& sql)
