@@ -2,6 +2,7 @@
 
 #include "CBasePath.h"
 #include "CResourceLangDatas.h"
+#include "CSqLiteUtility.h"
 #include "CTextFileDeleter.h"
 #include "CTextFileError.h"
 #include "CTextFileImporter.h"
@@ -251,7 +252,7 @@ bool COesCSVFileImporter::SetSQLParameter(CSQliteSQL* sql)
 bool COesCSVFileImporter::ConvertTxtToDBTable(CSQliteSQL* sql, CTextFileReader& reader)
 {
     if (m_nMode == 0)
-        CTextFileDeleter::RunBulkPragmas(*sql);
+        CSqLiteUtility::RunBulkPragmas(*sql);
     // One transaction from the emptying of mode 0 to the last row: a failure
     // anywhere leaves the table as it was.
     m_nStatus = sql->StartTransaction();

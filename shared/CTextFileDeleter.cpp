@@ -18,14 +18,6 @@ int CTextFileDeleter::DeleteAllRows(CSQliteSQL& sql, const QString& table)
     return sql.ExecSQL(QStringLiteral("DELETE FROM ") + CSqLiteUtility::QuoteSQLName(table));
 }
 
-void CTextFileDeleter::RunBulkPragmas(CSQliteSQL& sql)
-{
-    // Results ignored, as for every caller of these.
-    sql.ExecSQL(QStringLiteral("PRAGMA cache_size = 100000;"));
-    sql.ExecSQL(QStringLiteral("PRAGMA default_synchronous = OFF;"));
-    sql.ExecSQL(QStringLiteral("PRAGMA default_temp_store = MEMORY;"));
-}
-
 bool CTextFileDeleter::ExecuteDelete()
 {
     m_strErrMsgId.clear();
@@ -36,7 +28,7 @@ bool CTextFileDeleter::ExecuteDelete()
         return false;
     }
     CSQliteSQL sql(*m_pDB, m_strTable);
-    RunBulkPragmas(sql);
+    CSqLiteUtility::RunBulkPragmas(sql);
     m_nStatus = sql.StartTransaction();
     if (m_nStatus == 0) {
         m_nStatus = DeleteAllRows(sql, m_strTable);

@@ -1,6 +1,7 @@
 #include "CTextFileImporter.h"
 
 #include "CBasePath.h"
+#include "CSqLiteUtility.h"
 #include "CTextFileDeleter.h"
 #include "CTextFileError.h"
 #include "CTextFileReader.h"
@@ -61,7 +62,7 @@ bool CTextFileImporter::ExecuteImport()
 
     CSQliteSQL sql(*m_pDB, m_strTable);
     if (m_nMode == 0)
-        CTextFileDeleter::RunBulkPragmas(sql);
+        CSqLiteUtility::RunBulkPragmas(sql);
     // One transaction from the delete of mode 0 to the last row: a failure
     // anywhere leaves the table as it was.
     m_nStatus = sql.StartTransaction();

@@ -139,6 +139,13 @@ TEST_F(CSqLiteUtilityTest, EscapeSQLValueDoublesEveryQuote)
     EXPECT_EQ(CSqLiteUtility::QuoteSQLName("CSB002.FUNCKEYCODE"), "\"CSB002\".\"FUNCKEYCODE\"");
 }
 
+TEST_F(CSqLiteUtilityTest, BulkPragmasEnlargeTheConnectionsCache)
+{
+    CSQliteSQL stmt(*m_db, QString());
+    CSqLiteUtility::RunBulkPragmas(stmt);
+    EXPECT_EQ(rows("pragma_cache_size"), (QList<QStringList>{{"100000"}}));
+}
+
 TEST_F(CSqLiteUtilityTest, RowListsCopyTheRowsRead)
 {
     exec("INSERT INTO CODES VALUES ('02', 'b'), ('01', 'a')");
