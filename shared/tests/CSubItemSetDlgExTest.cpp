@@ -4,7 +4,7 @@
 #include "CColumnDataDBComboDef.h"
 #include "DialogTestSupport.h"
 #include "QtPrinters.h"
-#include "SarvikTestDb.h"
+#include "StrovenTestDb.h"
 
 #include <QComboBox>
 

@@ -7,7 +7,7 @@
 #include "CItemSelectButton.h"
 #include "DialogTestSupport.h"
 #include "QtPrinters.h"
-#include "SarvikTestDb.h"
+#include "StrovenTestDb.h"
 #include "WindowText.h"
 
 #include <QComboBox>
