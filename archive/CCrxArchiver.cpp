@@ -277,8 +277,14 @@ CrxResult CCrxArchiver::Pack(const QString& folder, const QString& archivePath)
         return CRX_E_PACK;
 
     std::vector<char> buffer(kChunk);
-    const auto fail = [&writer](CrxResult rc) {
-        archive_write_fail(writer.get());
+    const auto fail = [&writer, &archivePath](CrxResult rc) {
+        // Only a close releases the bzip2 compressor (archive_write_fail
+        // followed by free leaks megabytes on every failed pack). The close
+        // finishes the archive, so it is emptied: a failed pack never
+        // leaves a file that reads as a whole archive.
+        archive_write_close(writer.get());
+        writer.reset();
+        QFile::resize(archivePath, 0);
         return rc;
     };
     for (const PackItem& item : items) {

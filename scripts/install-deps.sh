@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the suite needs to build and test on Debian 12. Quick when
-# everything is already there.
+# everything is already there. "fuzz" adds clang and its sanitizer and
+# libFuzzer runtimes (scripts/fuzz.sh, scripts/sanitize.sh clang).
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
 )
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-dev libbz2-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
