@@ -7,9 +7,10 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
-  libsqlite3-dev sqlite3 libarchive-dev
+  libsqlite3-dev sqlite3 libarchive-dev tar bzip2
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  libxml2-utils
 )
 if [ "${1:-}" = fuzz ]; then
   packages+=(clang libclang-rt-dev libbz2-dev)

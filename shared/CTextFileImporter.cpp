@@ -137,23 +137,30 @@ bool CTextFileImporter::CheckFieldName()
 
 bool CTextFileImporter::ReadExistCode(int& status)
 {
-    CSQliteSQL sql(*m_pDB, m_strTable);
+    return ReadSortedCodes(*m_pDB, m_strTable, m_strKeyColumn, m_arrExistCode, status);
+}
+
+bool CTextFileImporter::ReadSortedCodes(CSQliteDB& db, const QString& table, const QString& column,
+                                        QStringList& codes, int& status)
+{
+    codes.clear();
+    CSQliteSQL sql(db, table);
     // No ORDER BY: the codes are sorted below in the order the search needs.
-    status = sql.SetSQLForRead({m_strKeyColumn}, QString(), QString(), 0);
+    status = sql.SetSQLForRead({column}, QString(), QString(), 0);
     if (status != 0)
         return false;
     const CSQRowArray* rows = sql.ExecReadNext(status);
     if (!rows || (status != 0 && status != SQLREAD_END))
         return false;
     status = 0;
-    m_arrExistCode.reserve(rows->size());
+    codes.reserve(rows->size());
     for (const QStringList* row : *rows) {
         if (!row || row->isEmpty())
             return false;
-        m_arrExistCode.append(row->front());
+        codes.append(row->front());
     }
     // The search needs exact text order, whatever order the column sorts in.
-    std::sort(m_arrExistCode.begin(), m_arrExistCode.end());
+    std::sort(codes.begin(), codes.end());
     return true;
 }
 

@@ -24,6 +24,9 @@ public:
     // Index of code in codes (sorted in exact text order), or -1.
     static int ExistCodeBinarySearch(const QStringList& codes, const QString& code);
     int ExistCodeBinarySearch(const QString& code) const;
+    // Every value of a table's key column, sorted for ExistCodeBinarySearch.
+    static bool ReadSortedCodes(CSQliteDB& db, const QString& table, const QString& column,
+                                QStringList& codes, int& status);
 
 private:
     bool GetFieldName(const uchar* record, int fieldCount);

@@ -1,0 +1,20 @@
+#include "CCrxCharPool.h"
+
+#include <new>
+
+CrxResult CCrxCharPool::Set(QStringView text)
+{
+    m_text.clear();
+    return Append(text);
+}
+
+CrxResult CCrxCharPool::Append(QStringView text)
+{
+    try {
+        m_text.append(text);
+    } catch (const std::bad_alloc&) {
+        m_text = QString();
+        return CRX_E_OUTOFMEMORY;
+    }
+    return CRX_OK;
+}

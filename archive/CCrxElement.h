@@ -1,0 +1,57 @@
+#pragma once
+
+// Base of every element of the archive grammar. The reading engine calls the
+// import hooks with each start tag, piece of text and end tag; the export walk
+// calls the export hooks. Every hook returns 0 or a result code.
+
+#include "CCrxCharPool.h"
+#include "CrxResult.h"
+
+#include <QString>
+#include <QStringView>
+#include <QXmlStreamAttributes>
+
+struct CrxParseContext;
+struct CrxExportContext;
+
+class CCrxElement
+{
+public:
+    explicit CCrxElement(const QString& name = QString()) : m_strName(name) {}
+    virtual ~CCrxElement() = default;
+    CCrxElement(const CCrxElement&) = delete;
+    CCrxElement& operator=(const CCrxElement&) = delete;
+
+    virtual CrxResult OnBegin(CrxParseContext& context);
+    virtual CrxResult OnStartChild(QStringView name, CrxParseContext& context);
+    virtual CrxResult OnCharacters(QStringView text);
+    virtual CrxResult OnEnd(QStringView name, CrxParseContext& context);
+
+    virtual CrxResult BeginExport(CrxExportContext& context);
+    virtual CrxResult WriteExport(CrxExportContext& context);
+    virtual CrxResult EndExport(CrxExportContext& context);
+
+    // Looks for an attribute by local name: 0 with its value in the text
+    // buffer, CRX_E_NO_ATTRIBUTE (none at all, or not found),
+    // CRX_E_ATTRIBUTE_NULL (an attribute without a local name) or
+    // CRX_E_OUTOFMEMORY.
+    CrxResult FindAttribute(const QXmlStreamAttributes* attributes, QStringView wanted);
+
+    const QString& Name() const { return m_strName; }
+    void SetName(const QString& name) { m_strName = name; }
+    QString& ContextString() { return m_strContext; }
+    QString& SourceTable() { return m_strSourceTable; }
+    QString& DbName() { return m_strDbName; }
+    CCrxCharPool& Pool() { return m_pool; }
+
+protected:
+    // An end tag must be the element's own: CRX_E_ELEMENT_STACK otherwise;
+    // else the element is popped.
+    CrxResult CheckOwnEnd(QStringView name, CrxParseContext& context);
+
+    QString m_strName;
+    QString m_strContext;
+    QString m_strSourceTable;
+    QString m_strDbName;
+    CCrxCharPool m_pool;
+};

@@ -1,0 +1,28 @@
+#include "CCrxElementStack.h"
+
+bool CCrxElementStack::Push(CCrxElement* element)
+{
+    if (!element || m_nTop + 1 >= kDepth)
+        return false;
+    m_slots[++m_nTop] = element;
+    return true;
+}
+
+void CCrxElementStack::Pop()
+{
+    if (m_nTop >= 0)
+        m_slots[m_nTop--] = nullptr;
+}
+
+CCrxElement* CCrxElementStack::Top() const
+{
+    if (m_nTop < 0 || m_nTop >= kDepth)
+        return nullptr;
+    return m_slots[m_nTop];
+}
+
+void CCrxElementStack::Clear()
+{
+    m_slots.fill(nullptr);
+    m_nTop = -1;
+}

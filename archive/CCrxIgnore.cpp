@@ -1,0 +1,26 @@
+#include "CCrxIgnore.h"
+
+CrxResult CCrxIgnore::OnBegin(CrxParseContext&)
+{
+    m_pool.Clear();
+    m_nDepth = 0;
+    return CRX_OK;
+}
+
+CrxResult CCrxIgnore::OnStartChild(QStringView, CrxParseContext&)
+{
+    ++m_nDepth;
+    return CRX_OK;
+}
+
+CrxResult CCrxIgnore::OnCharacters(QStringView)
+{
+    return CRX_OK;
+}
+
+CrxResult CCrxIgnore::OnEnd(QStringView name, CrxParseContext& context)
+{
+    if (--m_nDepth >= 0)
+        return CRX_OK;
+    return CheckOwnEnd(name, context);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+// One named value of a record: a header value or a table column, with the
+// column's description as the database gives it.
+
+#include "CrxGrammarNames.h"
+
+#include <QString>
+
+class CCrxItem
+{
+public:
+    enum { FLAG_READ = 0x1 };
+
+    CCrxItem() = default;
+    explicit CCrxItem(const QString& name) : m_strName(name) {}
+    virtual ~CCrxItem() = default;
+
+    bool WasRead() const { return (m_nFlags & FLAG_READ) != 0; }
+    bool IsKey() const { return (m_nKey & 1) != 0; }
+    bool IsBlobColumn() const { return m_nColumnType == 3; }
+
+    QString m_strName;
+    QString m_strValue;
+    int m_nDataType = CRX_DATA_NONE; // "datatype" of the value element
+    int m_nFlags = 0;                // FLAG_READ: a value was read in this row
+    int m_nWriteEmpty = 0;           // 1: the writer writes it even when empty
+
+    // Column description (type 1 numeric, 2 text, 3 blob).
+    int m_nColumnType = 0;
+    int m_nSize = 0;
+    int m_nScale = 0;
+    int m_nKey = 0; // bit 0: key column
+    int m_nNotNull = 0;
+};

@@ -1,0 +1,57 @@
+#include "CCrxNode.h"
+
+#include "CrxParseContext.h"
+
+CCrxElement* CCrxNode::AddChild(std::unique_ptr<CCrxElement> child)
+{
+    CCrxElement* raw = child.get();
+    m_childMap.insert(raw->Name(), raw);
+    m_children.push_back(std::move(child));
+    return raw;
+}
+
+CCrxElement* CCrxNode::FindChild(QStringView name) const
+{
+    return m_childMap.value(name.toString(), nullptr);
+}
+
+void CCrxNode::InheritStrings(const CrxParseContext& context)
+{
+    if (context.contextString)
+        m_strContext = *context.contextString;
+    if (context.dbNameString)
+        m_strDbName = *context.dbNameString;
+}
+
+CrxResult CCrxNode::OnBegin(CrxParseContext& context)
+{
+    m_pool.Clear();
+    InheritStrings(context);
+    return CRX_OK;
+}
+
+CrxResult CCrxNode::OnStartChild(QStringView name, CrxParseContext& context)
+{
+    if (CrxResult rc = m_pool.Set(name))
+        return rc;
+    CCrxElement* child = FindChild(name);
+    if (!child) {
+        if (!m_pIgnore)
+            m_pIgnore = std::make_unique<CCrxIgnore>();
+        m_pIgnore->SetName(m_pool.Text());
+        child = m_pIgnore.get();
+    }
+    m_pool.Clear();
+    context.push = child;
+    return child->OnBegin(context);
+}
+
+CrxResult CCrxNode::OnCharacters(QStringView text)
+{
+    return m_pool.Append(text);
+}
+
+CrxResult CCrxNode::OnEnd(QStringView name, CrxParseContext& context)
+{
+    return CheckOwnEnd(name, context);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+// An element with named child elements ("crxparse", "datainfo", the root and
+// the table structure). An unexpected child is skipped with its subtree.
+
+#include "CCrxElement.h"
+#include "CCrxIgnore.h"
+
+#include <QHash>
+
+#include <memory>
+#include <vector>
+
+class CCrxNode : public CCrxElement
+{
+public:
+    using CCrxElement::CCrxElement;
+
+    // Takes ownership; children keep the order they were added in. A later
+    // child of the same name takes the name's place in the lookup.
+    CCrxElement* AddChild(std::unique_ptr<CCrxElement> child);
+    const std::vector<std::unique_ptr<CCrxElement>>& Children() const { return m_children; }
+    CCrxElement* FindChild(QStringView name) const;
+
+    CrxResult OnBegin(CrxParseContext& context) override;
+    CrxResult OnStartChild(QStringView name, CrxParseContext& context) override;
+    CrxResult OnCharacters(QStringView text) override;
+    CrxResult OnEnd(QStringView name, CrxParseContext& context) override;
+
+protected:
+    // Copies the parent's context and database-name strings.
+    void InheritStrings(const CrxParseContext& context);
+
+private:
+    std::vector<std::unique_ptr<CCrxElement>> m_children;
+    QHash<QString, CCrxElement*> m_childMap;
+    std::unique_ptr<CCrxIgnore> m_pIgnore;
+};

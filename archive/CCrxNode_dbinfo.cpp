@@ -1,0 +1,21 @@
+#include "CCrxNode_dbinfo.h"
+
+#include "CrxParseContext.h"
+
+CrxResult CCrxNode_dbinfo::OnBegin(CrxParseContext& context)
+{
+    CCrxNode::OnBegin(context);
+    QString name;
+    const CrxResult rc = FindAttribute(context.attributes, u"dbname");
+    if (rc == CRX_OK)
+        name = m_pool.Text();
+    else if (rc == CRX_E_NO_ATTRIBUTE)
+        name = QString::fromLatin1(crxname::kSettingDbName);
+    else
+        return rc;
+    m_pool.Clear();
+    m_strDbName = name;
+    if (context.dbNameString)
+        *context.dbNameString = name;
+    return CRX_OK;
+}

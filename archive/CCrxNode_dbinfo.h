@@ -1,0 +1,15 @@
+#pragma once
+
+// "dbinfo": names the database its tables go to ("dbname"; missing or
+// unknown: the settings database).
+
+#include "CCrxNode.h"
+#include "CrxGrammarNames.h"
+
+class CCrxNode_dbinfo : public CCrxNode
+{
+public:
+    CCrxNode_dbinfo() : CCrxNode(crxname::kDbinfo) {}
+
+    CrxResult OnBegin(CrxParseContext& context) override;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+// "recinfo": the rows of a table section, or (on export, deleted-rows flag 1)
+// the keys of its deleted rows. Reading does not tell the two apart.
+
+#include "CCrxNode.h"
+#include "CrxGrammarNames.h"
+
+class CCrxNode_recinfo : public CCrxNode
+{
+public:
+    explicit CCrxNode_recinfo(int deletedRows)
+        : CCrxNode(crxname::kRecinfo), m_nDeletedRows(deletedRows)
+    {
+    }
+
+    int DeletedRows() const { return m_nDeletedRows; }
+
+private:
+    int m_nDeletedRows;
+};

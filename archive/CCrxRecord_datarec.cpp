@@ -1,0 +1,203 @@
+#include "CCrxRecord_datarec.h"
+
+#include "CCrxDb.h"
+#include "CCrxSql.h"
+#include "CrxFileOps.h"
+#include "CrxParseContext.h"
+
+#include "Stroven.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+CrxResult CCrxRecord_datarec::OnBegin(CrxParseContext& context)
+{
+    CCrxRecord::OnBegin(context);
+    m_nBlobCounter = 0;
+    if (context.dbNameString)
+        m_strDbName = *context.dbNameString;
+    const QString table = context.contextString ? *context.contextString : QString();
+    // The same table name in the other database is another table.
+    if (table == m_strAttachedTable && context.db == m_pAttachedDb) {
+        ResetValues();
+        return CRX_OK;
+    }
+    m_strAttachedTable = table;
+    m_pAttachedDb = context.db;
+    DeleteItems();
+    if (!context.db)
+        return CRX_E_NO_DB;
+    if (CrxResult rc = context.db->AttachWriter(table))
+        return rc;
+    return BuildColumns(context.db->Writer());
+}
+
+CrxResult CCrxRecord_datarec::OnStartChild(QStringView name, CrxParseContext& context)
+{
+    if (CrxResult rc = m_pool.Set(name))
+        return rc;
+    m_pCurrent = FindItem(m_pool.Text());
+    m_bUnexpected = m_pCurrent == nullptr;
+    if (m_pCurrent) {
+        const CrxResult rc = FindAttribute(context.attributes, u"datatype");
+        const QString type = rc == CRX_OK ? m_pool.Text() : QString();
+        if (rc != CRX_OK && rc != CRX_E_NO_ATTRIBUTE)
+            return rc;
+        if (type == QLatin1String(crxname::kTypeFile))
+            m_pCurrent->m_nDataType = CRX_DATA_FILE;
+        else if (type == QLatin1String(crxname::kTypeCode))
+            m_pCurrent->m_nDataType = CRX_DATA_CODE;
+        else if (type == QLatin1String(crxname::kTypeHex))
+            m_pCurrent->m_nDataType = CRX_DATA_HEX;
+        else
+            m_pCurrent->m_nDataType = CRX_DATA_TEXT;
+    }
+    m_pool.Clear();
+    return CRX_OK;
+}
+
+CrxResult CCrxRecord_datarec::OnEnd(QStringView name, CrxParseContext& context)
+{
+    if (CrxResult rc = CCrxRecord::OnEnd(name, context))
+        return rc;
+    if (!context.pop || m_items.empty())
+        return CRX_OK;
+    if (!context.db)
+        return CRX_E_NO_DB;
+    if (CrxResult rc = PrepareWriteStatement(*context.db))
+        return rc;
+    return WriteRow(*context.db);
+}
+
+CrxResult CCrxRecord_datarec::BuildColumns(CCrxSql& statement)
+{
+    DeleteItems();
+    if (statement.Table().isEmpty())
+        return CRX_OK;
+    statement.m_nKeyCount = 0;
+    statement.m_nValueCount = 0;
+    statement.m_nBlobCount = 0;
+    if (!statement.Connection())
+        return CRX_E_NO_DB;
+    if (CrxResult rc = statement.CreateStatement())
+        return rc;
+    statement.m_nFlags |= CCrxSql::FLAG_TABLE_INFO;
+    int err = 0;
+    const CSQTableInfoArray* columns = statement.Statement()->GetTableInfo(err);
+    if (err != 0 || !columns || columns->isEmpty())
+        return CRX_E_TABLE_INFO;
+
+    auto add = [&](const CSQTableInfo& column) {
+        auto item = std::make_unique<CCrxItem>(column.m_strName);
+        item->m_nColumnType = column.m_nType;
+        item->m_nSize = column.m_nSize;
+        item->m_nScale = column.m_nScale;
+        item->m_nKey = column.m_nPrimaryKey;
+        item->m_nNotNull = column.m_nNotNull;
+        AddItem(std::move(item));
+    };
+    for (const CSQTableInfo& column : *columns)
+        if (column.m_nPrimaryKey & 1) {
+            add(column);
+            ++statement.m_nKeyCount;
+        }
+    if (KeysOnly())
+        return CRX_OK;
+    for (const CSQTableInfo& column : *columns)
+        if (!(column.m_nPrimaryKey & 1) && column.m_nType != SQLTYPE_BLOB) {
+            add(column);
+            ++statement.m_nValueCount;
+        }
+    for (const CSQTableInfo& column : *columns)
+        if (!(column.m_nPrimaryKey & 1) && column.m_nType == SQLTYPE_BLOB) {
+            add(column);
+            ++statement.m_nBlobCount;
+        }
+    return CRX_OK;
+}
+
+void CCrxRecord_datarec::ResetValues()
+{
+    for (const auto& item : m_items)
+        item->m_nFlags &= ~CCrxItem::FLAG_READ;
+}
+
+CrxResult CCrxRecord_datarec::PrepareWriteStatement(CCrxDb& db)
+{
+    CCrxSqlWriter& writer = db.Writer();
+    if (m_items.empty() || writer.IsPrepared())
+        return CRX_OK;
+    writer.m_keyColumns.clear();
+    writer.m_valueColumns.clear();
+    writer.m_blobColumns.clear();
+    for (const auto& item : m_items) {
+        if (item->IsKey())
+            writer.m_keyColumns << item->m_strName;
+        else if (item->IsBlobColumn())
+            writer.m_blobColumns << item->m_strName;
+        else
+            writer.m_valueColumns << item->m_strName;
+    }
+    if (writer.m_keyColumns.size() != writer.m_nKeyCount) {
+        writer.m_keyColumns.clear();
+        writer.m_valueColumns.clear();
+        writer.m_blobColumns.clear();
+        return CRX_E_KEY_COUNT;
+    }
+    return writer.PrepareWrite();
+}
+
+CrxResult CCrxRecord_datarec::WriteRow(CCrxDb& db)
+{
+    CCrxSqlWriter& writer = db.Writer();
+    if (m_items.empty())
+        return CRX_OK;
+    if (!writer.IsPrepared())
+        return CRX_E_NO_WRITE_STMT;
+    writer.m_keyValues.clear();
+    writer.m_values.clear();
+    writer.m_blobFiles.clear();
+    for (const auto& item : m_items) {
+        if (!item->WasRead())
+            item->m_strValue.clear();
+        if (item->IsKey()) {
+            writer.m_keyValues << item->m_strValue;
+        } else if (item->IsBlobColumn()) {
+            CrxResult rc = CRX_OK;
+            const QString file = ResolveBlobPath(db, *item, rc);
+            if (rc != CRX_OK)
+                return rc;
+            writer.m_blobFiles << file;
+        } else {
+            writer.m_values << item->m_strValue;
+        }
+    }
+    return writer.InsertRow();
+}
+
+QString CCrxRecord_datarec::ResolveBlobPath(CCrxDb& db, const CCrxItem& item, CrxResult& code)
+{
+    code = CRX_OK;
+    m_pool.Clear();
+    QString path;
+    if (item.m_strValue.isEmpty())
+        return path;
+    if ((code = JoinPath(db.UnpackFolder(), item.m_strValue, path)) != CRX_OK || path.isEmpty())
+        return QString();
+    // Archives are untrusted: a reference may name nothing outside "blob",
+    // neither by ".." nor through a link.
+    const QString blobFolder = QDir::cleanPath(db.BlobFolder()) + u'/';
+    if (QDir::isAbsolutePath(item.m_strValue) || !QDir::cleanPath(path).startsWith(blobFolder)) {
+        code = CRX_E_FILE_ACCESS;
+        return QString();
+    }
+    if (PathKind(path) != CRX_PATH_FILE)
+        return QString();
+    const QString real = QFileInfo(path).canonicalFilePath();
+    const QString realBlobFolder = QFileInfo(db.BlobFolder()).canonicalFilePath() + u'/';
+    if (real.isEmpty() || !real.startsWith(realBlobFolder)) {
+        code = CRX_E_FILE_ACCESS;
+        return QString();
+    }
+    return path;
+}

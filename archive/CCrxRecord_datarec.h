@@ -1,0 +1,49 @@
+#pragma once
+
+// "datarec": one row of the table its "tabinfo" chose. Its items are the
+// table's columns (keys, other columns, blob columns, each in table order);
+// the end of the element inserts the row.
+
+#include "CCrxRecord.h"
+#include "CrxGrammarNames.h"
+
+class CCrxDb;
+class CCrxSql;
+
+class CCrxRecord_datarec : public CCrxRecord
+{
+public:
+    CCrxRecord_datarec() : CCrxRecord(crxname::kDatarec) {}
+    explicit CCrxRecord_datarec(const QString& name) : CCrxRecord(name) {}
+
+    CrxResult OnBegin(CrxParseContext& context) override;
+    CrxResult OnStartChild(QStringView name, CrxParseContext& context) override;
+    CrxResult OnEnd(QStringView name, CrxParseContext& context) override;
+
+    // One item per column of the statement's table, counted into its three
+    // column groups: 0, CRX_E_NO_DB, CRX_E_NO_STATEMENT or CRX_E_TABLE_INFO.
+    // An empty table name gives no items.
+    virtual CrxResult BuildColumns(CCrxSql& statement);
+    // Forgets the values of the previous row.
+    virtual void ResetValues();
+
+    CrxResult PrepareWriteStatement(CCrxDb& db);
+    CrxResult WriteRow(CCrxDb& db);
+    // The blob file of an item: a file inside the unpacked "blob" folder, or
+    // empty (no data) when the reference is empty or names no file. A
+    // reference leaving the "blob" folder is refused with CRX_E_FILE_ACCESS.
+    QString ResolveBlobPath(CCrxDb& db, const CCrxItem& item, CrxResult& code);
+
+    const QString& AttachedTable() const { return m_strAttachedTable; }
+
+protected:
+    // baserec makes items for the key columns only.
+    virtual bool KeysOnly() const { return false; }
+
+    // Blob file counter of the export.
+    int m_nBlobCounter = 0;
+
+private:
+    QString m_strAttachedTable;
+    CCrxDb* m_pAttachedDb = nullptr;
+};

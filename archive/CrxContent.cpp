@@ -1,0 +1,130 @@
+#include "CrxContent.h"
+
+#include "CCrxElement.h"
+#include "CCrxElementStack.h"
+#include "CrxParseContext.h"
+#include "ICrxDocument.h"
+
+#include <QFile>
+#include <QXmlStreamReader>
+
+bool CrxContent::Record(CrxResult code)
+{
+    m_document.SetLastError(code);
+    return false;
+}
+
+CCrxElement* CrxContent::ValidTop()
+{
+    CCrxElementStack& stack = m_document.GetElementStack();
+    if (stack.TopIndex() < 0 || stack.TopIndex() >= CCrxElementStack::kDepth)
+        return nullptr;
+    return stack.Top();
+}
+
+CrxParseContext CrxContent::MakeContext(CCrxElement& top, const QXmlStreamAttributes* attributes)
+{
+    CrxParseContext context;
+    context.attributes = attributes;
+    context.contextString = &top.ContextString();
+    context.dbNameString = &top.DbName();
+    context.db = m_document.GetDb(top.DbName());
+    context.importMode = m_document.GetImportMode();
+    context.allTables = m_document.GetAllTablesFlag();
+    context.tableSelection = m_document.GetTableSelection();
+    return context;
+}
+
+bool CrxContent::startElement(QStringView localName, const QXmlStreamAttributes& attributes)
+{
+    if (CrxAborted(m_document.GetCancelFlag()))
+        return Record(CRX_E_CANCELLED);
+    if (localName.isEmpty())
+        return Record(CRX_E_ELEMENT_EMPTY);
+    CCrxElement* top = ValidTop();
+    if (!top)
+        return Record(CRX_E_ELEMENT_STACK);
+    CrxParseContext context = MakeContext(*top, &attributes);
+    if (CrxResult rc = top->OnStartChild(localName, context))
+        return Record(rc);
+    if (context.push && !m_document.GetElementStack().Push(context.push))
+        return Record(CRX_E_ELEMENT_STACK);
+    return true;
+}
+
+bool CrxContent::endElement(QStringView localName)
+{
+    if (localName.isEmpty())
+        return Record(CRX_E_ELEMENT_EMPTY);
+    CCrxElement* top = ValidTop();
+    if (!top)
+        return Record(CRX_E_ELEMENT_STACK);
+    CrxParseContext context = MakeContext(*top, nullptr);
+    if (CrxResult rc = top->OnEnd(localName, context))
+        return Record(rc);
+    if (context.pop)
+        m_document.GetElementStack().Pop();
+    return true;
+}
+
+bool CrxContent::characters(QStringView text)
+{
+    if (text.isEmpty())
+        return true;
+    CCrxElement* top = ValidTop();
+    if (!top)
+        return Record(CRX_E_ELEMENT_STACK);
+    if (CrxResult rc = top->OnCharacters(text))
+        return Record(rc);
+    return true;
+}
+
+void CrxContent::error()
+{
+    if (m_document.GetLastError() == CRX_OK)
+        m_document.SetLastError(CRX_E_SAX_ERROR);
+}
+
+void CrxContent::fatalError()
+{
+    if (m_document.GetLastError() == CRX_OK)
+        m_document.SetLastError(CRX_E_SAX_FATAL);
+}
+
+CrxResult CrxContent::ParseFile(ICrxDocument& document, const QString& path)
+{
+    CrxContent content(document);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        content.fatalError();
+        return document.GetLastError();
+    }
+    QXmlStreamReader reader(&file);
+    bool go = true;
+    while (go && !reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::DTD:
+            go = false;
+            content.fatalError();
+            break;
+        case QXmlStreamReader::StartElement:
+            go = content.startElement(reader.name(), reader.attributes());
+            break;
+        case QXmlStreamReader::EndElement:
+            go = content.endElement(reader.name());
+            break;
+        case QXmlStreamReader::Characters:
+            go = content.characters(reader.text());
+            break;
+        case QXmlStreamReader::Invalid:
+            go = false;
+            content.fatalError();
+            break;
+        default:
+            break;
+        }
+    }
+    if (go && reader.hasError())
+        content.fatalError();
+    return document.GetLastError();
+}

@@ -1,0 +1,10 @@
+#include "ICrxDocument.h"
+
+#include "CrxGrammarNames.h"
+
+CCrxDb* ICrxDocument::GetDb(const QString& name)
+{
+    if (name == QLatin1String(crxname::kCustomerDbName))
+        return GetCustomerDb();
+    return GetSettingDb();
+}

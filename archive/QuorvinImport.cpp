@@ -1,0 +1,159 @@
+#include "QuorvinImport.h"
+
+#include "CCrxDocument.h"
+#include "CCrxGetDocInfo.h"
+#include "CCrxSchemaEnv.h"
+#include "CrxContent.h"
+#include "CrxFileOps.h"
+
+#include <QFileInfo>
+
+#include <exception>
+#include <memory>
+#include <new>
+
+namespace {
+
+// What an exception caught by a guard becomes.
+CrxResult GuardCode(std::exception_ptr error, CrxResult otherwise)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::bad_alloc&) {
+        return CRX_E_OUTOFMEMORY;
+    } catch (...) {
+        return otherwise;
+    }
+}
+
+// Runs one guarded step; an exception becomes the guard's code.
+template <typename Step> CrxResult Guarded(CrxResult exceptionCode, Step&& step)
+{
+    try {
+        return step();
+    } catch (...) {
+        return GuardCode(std::current_exception(), exceptionCode);
+    }
+}
+
+// The header read wipes the base folder: an archive inside it would be
+// deleted before it is read.
+bool LiesInside(const QString& path, const QString& folder)
+{
+    const QString realFolder = QFileInfo(folder).canonicalFilePath();
+    const QString realPath = QFileInfo(path).canonicalFilePath();
+    if (realFolder.isEmpty() || realPath.isEmpty())
+        return false;
+    return realPath.startsWith(realFolder.endsWith(u'/') ? realFolder : realFolder + u'/');
+}
+
+template <typename T> void Put(T* out, const T& value)
+{
+    if (out)
+        *out = value;
+}
+
+template <typename T> T Get(const T* in)
+{
+    return in ? *in : T();
+}
+
+} // namespace
+
+CrxResult CrxImportHeader(const QString& archivePath, const QString& baseFolder,
+                          const CrxAbortFlag* abort, QString* machineType, QString* crxVersion,
+                          QString* regVersion, QString* system, QString* package,
+                          int* regVersionFlags, int* packageFlags)
+{
+    // Checked before the base folder is emptied, so a wrong path loses
+    // nothing.
+    if (archivePath.isEmpty() || PathKind(archivePath) != CRX_PATH_FILE)
+        return CRX_E_NO_ARCHIVE;
+    if (LiesInside(archivePath, baseFolder) || !ResetFolder(baseFolder))
+        return CRX_E_FILE_ACCESS;
+
+    std::unique_ptr<CCrxGetDocInfo> doc;
+    const CrxResult rc = Guarded(CRX_E_EXCEPTION_SETUP, [&] {
+        doc = std::make_unique<CCrxGetDocInfo>();
+        return doc->Open(archivePath, baseFolder, abort);
+    });
+    if (rc != CRX_OK)
+        return rc;
+
+    // The header read never fails on the parse: a damaged archive XML is
+    // reported by the contents import.
+    try {
+        CrxContent::ParseFile(*doc, doc->DirEnv().DataXmlPath());
+    } catch (...) {
+    }
+    const CrxFileInfo info = doc->FileInfo();
+    Put(machineType, info.machineType);
+    Put(crxVersion, info.crxVersion);
+    Put(regVersion, info.regVersion);
+    Put(system, info.system);
+    Put(package, info.package);
+    Put(regVersionFlags, info.regVersionFlags);
+    Put(packageFlags, info.packageFlags);
+    return CRX_OK;
+}
+
+CrxResult CrxImportInitSettingDB(const QString&, const QString& baseFolder, QString resourceFolder,
+                                 QString modelFolder)
+{
+    return Guarded(CRX_E_FILE_ACCESS, [&] {
+        return CCrxSchemaEnv::InitSettingDbFiles(baseFolder, resourceFolder, modelFolder)
+                   ? CRX_OK
+                   : CRX_E_FILE_ACCESS;
+    });
+}
+
+CrxResult CrxImportContents(const QString& archivePath, const QString& baseFolder,
+                            const CrxAbortFlag* abort, int importMode, QString,
+                            const QString* machineType, const QString* crxVersion,
+                            const QString* regVersion, const QString* system,
+                            const QString* package, const int* regVersionFlags,
+                            const int* packageFlags, const QStringList* tables)
+{
+    std::unique_ptr<CCrxDocument> doc;
+    CrxResult rc = Guarded(CRX_E_EXCEPTION_SETUP, [&] {
+        doc = std::make_unique<CCrxDocument>();
+        doc->m_fileInfo = {Get(machineType), Get(crxVersion),      Get(regVersion),  Get(system),
+                           Get(package),     Get(regVersionFlags), Get(packageFlags)};
+        return doc->InitImport(archivePath, baseFolder, abort, importMode, tables);
+    });
+    if (rc != CRX_OK)
+        return rc;
+    rc = Guarded(CRX_E_EXCEPTION_RUN,
+                 [&] { return CrxContent::ParseFile(*doc, doc->DirEnv().DataXmlPath()); });
+    rc = Guarded(CRX_E_EXCEPTION_RUN, [&] { return doc->FinishImport(archivePath, rc); });
+    try {
+        doc.reset();
+    } catch (...) {
+    }
+    return rc;
+}
+
+CrxResult AnotherCrxImportInitialize(const QString& sourceFile, const QString& destinationFile)
+{
+    return RetryCopyFile(sourceFile, destinationFile) ? CRX_OK : CRX_E_DB_COPY;
+}
+
+CrxResult AnotherCrxImportImportedDbCopy(const QString& firstFile, const QString& secondFile)
+{
+    return RetryCopyFile(secondFile, firstFile) ? CRX_OK : CRX_E_DB_COPY;
+}
+
+CrxResult AnotherCrxImportFinalize(const QString& folder)
+{
+    return DeleteFolderTree(folder) ? CRX_OK : CRX_E_DELETE_FOLDER;
+}
+
+CrxResult CrxDeleteFolder(const QString& folder)
+{
+    return AnotherCrxImportFinalize(folder);
+}
+
+CrxResult CrxCreateFolder(const QString& folder)
+{
+    return RetryCreateFolder(folder) ? CRX_OK : CRX_E_CREATE_FOLDER;
+}

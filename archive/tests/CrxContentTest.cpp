@@ -1,0 +1,214 @@
+// The reading engine over small XML fixtures: a root > "crxparse" > "fileinfo"
+// grammar under a document that owns no databases.
+
+#include "CCrxElementStack.h"
+#include "CCrxNode.h"
+#include "CCrxRecord.h"
+#include "CrxContent.h"
+#include "CrxParseContext.h"
+#include "ICrxDocument.h"
+
+#include "TestFolders.h"
+
+#include <gtest/gtest.h>
+
+#include <QXmlStreamReader>
+
+namespace {
+
+class TestDocument : public ICrxDocument
+{
+public:
+    TestDocument()
+    {
+        auto fileinfo = std::make_unique<CCrxRecord>("fileinfo");
+        for (const char* name : {"machinetype", "regver"})
+            fileinfo->AddItem(std::make_unique<CCrxItem>(name));
+        record = fileinfo.get();
+        auto crxparse = std::make_unique<CCrxNode>("crxparse");
+        crxparse->AddChild(std::move(fileinfo));
+        root.AddChild(std::move(crxparse));
+        stack.Push(&root);
+    }
+
+    CCrxElementStack& GetElementStack() override { return stack; }
+    const CrxAbortFlag* GetCancelFlag() const override { return &abort; }
+    CCrxDb* GetSettingDb() override { return nullptr; }
+    CCrxDb* GetCustomerDb() override { return nullptr; }
+    int GetImportMode() const override { return 0; }
+    int GetAllTablesFlag() const override { return 1; }
+    const QStringList* GetTableSelection() const override { return nullptr; }
+    void SetLastError(CrxResult code) override { error = code; }
+    CrxResult GetLastError() const override { return error; }
+
+    QString Value(const char* name) const
+    {
+        return record->FindItem(QString::fromLatin1(name))->m_strValue;
+    }
+
+    CCrxElementStack stack;
+    CCrxNode root;
+    CCrxRecord* record = nullptr;
+    CrxAbortFlag abort{0};
+    CrxResult error = CRX_OK;
+};
+
+class CrxContentTest : public ::testing::Test
+{
+protected:
+    CrxResult Parse(TestDocument& doc, const QByteArray& xml)
+    {
+        const QString path = folders.scratch() + "/data.xml";
+        EXPECT_TRUE(korvane::test::writeFile(path, xml));
+        return CrxContent::ParseFile(doc, path);
+    }
+
+    korvane::test::TestFolders folders;
+};
+
+TEST_F(CrxContentTest, ReadsValuesJoinsSplitTextAndSkipsUnexpectedElements)
+{
+    TestDocument doc;
+    const QByteArray xml =
+        "<?xml version='1.0' encoding='utf-8'?>\n"
+        "<crxparse>\n"
+        "\t<other a=\"1\"><inner/><inner>text</inner></other>\n"
+        "\t<fileinfo>\n"
+        "\t\t<machinetype>A &amp; B &lt;<![CDATA[c]]>&#x41;\xe2\x82\xac</machinetype>\n"
+        "\t\t<unknown>dropped</unknown>\n"
+        "\t\t<regver></regver>\n"
+        "\t</fileinfo>\n"
+        "</crxparse>\n";
+    EXPECT_EQ(Parse(doc, xml), CRX_OK);
+    EXPECT_EQ(doc.Value("machinetype"), QString::fromUtf8("A & B <cA\xe2\x82\xac"));
+    EXPECT_EQ(doc.Value("regver"), QString());
+    EXPECT_TRUE(doc.record->FindItem(u"regver")->WasRead());
+    // A well-formed document leaves the root alone on the stack.
+    EXPECT_EQ(doc.stack.TopIndex(), 0);
+}
+
+TEST_F(CrxContentTest, MatchesByLocalNameOnlyAndCaseSensitively)
+{
+    TestDocument doc;
+    EXPECT_EQ(Parse(doc, "<x:crxparse xmlns:x='urn:a'><x:fileinfo><x:machinetype>M</x:machinetype>"
+                         "<RegVer>R</RegVer></x:fileinfo></x:crxparse>"),
+              CRX_OK);
+    EXPECT_EQ(doc.Value("machinetype"), "M");
+    EXPECT_FALSE(doc.record->FindItem(u"regver")->WasRead());
+}
+
+TEST_F(CrxContentTest, FailuresRecordTheFirstCode)
+{
+    struct Case
+    {
+        const char* what;
+        QByteArray xml;
+        CrxResult expected;
+    };
+    const Case cases[] = {
+        {"doctype refused", "<!DOCTYPE crxparse [<!ENTITY e 'x'>]><crxparse/>", CRX_E_SAX_FATAL},
+        {"plain doctype", "<!DOCTYPE crxparse><crxparse/>", CRX_E_SAX_FATAL},
+        {"not well formed", "<crxparse><fileinfo></crxparse>", CRX_E_SAX_FATAL},
+        {"cut short", "<crxparse><fileinfo>", CRX_E_SAX_FATAL},
+        {"undeclared entity", "<crxparse>&e;</crxparse>", CRX_E_SAX_FATAL},
+        {"empty file", "", CRX_E_SAX_FATAL},
+        {"value holding an element",
+         "<crxparse><fileinfo><regver>a<machinetype>b</machinetype>c</regver></fileinfo></"
+         "crxparse>",
+         CRX_E_ELEMENT_STACK},
+        {"unexpected holding an element", "<crxparse><fileinfo><x><y/></x></fileinfo></crxparse>",
+         CRX_E_ELEMENT_STACK},
+    };
+    for (const Case& c : cases) {
+        TestDocument doc;
+        EXPECT_EQ(Parse(doc, c.xml), c.expected) << c.what;
+    }
+}
+
+TEST_F(CrxContentTest, MissingFileIsAFatalError)
+{
+    TestDocument doc;
+    EXPECT_EQ(CrxContent::ParseFile(doc, folders.scratch() + "/none.xml"), CRX_E_SAX_FATAL);
+}
+
+TEST_F(CrxContentTest, AbortStopsAtTheNextStartTag)
+{
+    TestDocument doc;
+    CrxContent content(doc);
+    const QXmlStreamAttributes none;
+    ASSERT_TRUE(content.startElement(u"crxparse", none));
+    doc.abort = 3;
+    EXPECT_FALSE(content.startElement(u"fileinfo", none));
+    EXPECT_EQ(doc.error, CRX_E_CANCELLED);
+    // The reader's own error report afterwards leaves the code in place.
+    content.fatalError();
+    EXPECT_EQ(doc.error, CRX_E_CANCELLED);
+}
+
+TEST_F(CrxContentTest, StackHoldsThirtyTwoElements)
+{
+    // A chain of 33 nested nodes: the 33rd push is refused.
+    TestDocument doc;
+    CCrxNode chainRoot;
+    CCrxNode* parent = &chainRoot;
+    for (int i = 0; i < 33; ++i)
+        parent = static_cast<CCrxNode*>(parent->AddChild(std::make_unique<CCrxNode>("n")));
+    doc.stack.Clear();
+    doc.stack.Push(&chainRoot);
+    QByteArray xml;
+    for (int i = 0; i < 31; ++i)
+        xml += "<n>";
+    for (int i = 0; i < 31; ++i)
+        xml += "</n>";
+    EXPECT_EQ(Parse(doc, xml), CRX_OK);
+
+    doc.stack.Clear();
+    doc.stack.Push(&chainRoot);
+    EXPECT_EQ(Parse(doc, "<n>" + xml + "</n>"), CRX_E_ELEMENT_STACK);
+}
+
+TEST(CrxElementTest, FindAttributeByLocalName)
+{
+    CCrxElement element("tabinfo");
+    QXmlStreamReader reader("<t a='1' x:tabname='CSB001' empty='' xmlns:x='urn:a'/>");
+    while (!reader.isStartElement())
+        reader.readNext();
+    const QXmlStreamAttributes attributes = reader.attributes();
+
+    EXPECT_EQ(element.FindAttribute(&attributes, u"tabname"), CRX_OK);
+    EXPECT_EQ(element.Pool().Text(), "CSB001");
+    EXPECT_EQ(element.FindAttribute(&attributes, u"empty"), CRX_OK);
+    EXPECT_EQ(element.Pool().Text(), "");
+    EXPECT_EQ(element.FindAttribute(&attributes, u"TABNAME"), CRX_E_NO_ATTRIBUTE);
+    const QXmlStreamAttributes none;
+    EXPECT_EQ(element.FindAttribute(&none, u"tabname"), CRX_E_NO_ATTRIBUTE);
+    EXPECT_EQ(element.FindAttribute(nullptr, u"tabname"), CRX_E_NO_ATTRIBUTE);
+}
+
+TEST(CrxElementTest, StoreItemValueStripsFileReferencesOfBlobColumnsOnly)
+{
+    struct Case
+    {
+        int columnType;
+        int dataType;
+        QString text;
+        QString stored;
+    };
+    const Case cases[] = {
+        {3, CRX_DATA_FILE, "./blob/T_0.blob", "blob/T_0.blob"},
+        {3, CRX_DATA_FILE, "../../blob\\T_0.blob", "blob/T_0.blob"},
+        {3, CRX_DATA_TEXT, "./blob/T_0.blob", "./blob/T_0.blob"},
+        {2, CRX_DATA_FILE, "./blob/T_0.blob", "./blob/T_0.blob"},
+        {3, CRX_DATA_FILE, "", ""},
+    };
+    for (const Case& c : cases) {
+        CCrxItem item("C");
+        item.m_nColumnType = c.columnType;
+        item.m_nDataType = c.dataType;
+        CCrxRecord::StoreItemValue(item, c.text);
+        EXPECT_EQ(item.m_strValue, c.stored) << c.text.toStdString();
+        EXPECT_TRUE(item.WasRead());
+    }
+}
+
+} // namespace

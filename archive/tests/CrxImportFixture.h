@@ -1,0 +1,114 @@
+#pragma once
+
+// Fixtures of the import tests: an archive folder written by the test and
+// packed in-process, a base folder, and work databases made from SQL.
+
+#include "CCrxArchiver.h"
+#include "QuorvinImport.h"
+#include "Stroven.h"
+
+#include "TestFolders.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMap>
+#include <QProcess>
+
+namespace crxtest {
+
+class ImportFixture : public ::testing::Test
+{
+protected:
+    QString Path(const QString& relative) const { return folders.scratch() + "/" + relative; }
+    QString Base() const { return Path("base"); }
+    QString SettingDb() const { return Base() + "/SETTING.DB"; }
+    QString CustomerDb() const { return Base() + "/CUSTOMER.DB"; }
+
+    // The archive XML: a header, then the given "dbinfo" sections.
+    static QByteArray ArchiveXml(const QByteArray& datainfo)
+    {
+        return "<?xml version='1.0' encoding='utf-8'?>\n<crxparse>\n\t<fileinfo>\n"
+               "\t\t<machinetype>M1</machinetype>\n\t\t<crxver>1.0</crxver>\n\t</fileinfo>\n"
+               "\t<datainfo>\n" +
+               datainfo + "\t</datainfo>\n</crxparse>\n";
+    }
+
+    // Writes the archive folder "src" (XML and extra files) and packs it.
+    QString MakeArchive(const QByteArray& xml, const QMap<QString, QByteArray>& files = {},
+                        const QString& name = "in.crx")
+    {
+        QDir(Path("src")).removeRecursively();
+        EXPECT_TRUE(korvane::test::writeFile(Path("src/Korvane_REG_DATA.xml"), xml));
+        QDir().mkpath(Path("src/blob"));
+        for (auto it = files.begin(); it != files.end(); ++it)
+            EXPECT_TRUE(korvane::test::writeFile(Path("src/" + it.key()), it.value()));
+        CCrxArchiver archiver;
+        EXPECT_EQ(archiver.Pack(Path("src"), Path(name)), CRX_OK);
+        return Path(name);
+    }
+
+    CrxResult Header(const QString& archive, CrxFileInfo* info = nullptr)
+    {
+        CrxFileInfo local;
+        CrxFileInfo& i = info ? *info : local;
+        return CrxImportHeader(archive, Base(), nullptr, &i.machineType, &i.crxVersion,
+                               &i.regVersion, &i.system, &i.package, &i.regVersionFlags,
+                               &i.packageFlags);
+    }
+
+    CrxResult Contents(const QString& archive, int mode = 0, const QStringList* tables = nullptr,
+                       const CrxAbortFlag* abort = nullptr)
+    {
+        return CrxImportContents(archive, Base(), abort, mode, QString(), nullptr, nullptr, nullptr,
+                                 nullptr, nullptr, nullptr, nullptr, tables);
+    }
+
+    // Runs SQL statements (one per entry) on a database file.
+    static void Exec(const QString& db, const QStringList& statements)
+    {
+        QDir().mkpath(QFileInfo(db).path());
+        CSQliteDB connection;
+        ASSERT_EQ(connection.OpenDB(db), 0);
+        {
+            CSQliteSQL sql(connection, QString());
+            for (const QString& statement : statements)
+                ASSERT_EQ(sql.ExecSQL(statement), 0) << statement.toStdString();
+        }
+        connection.CloseDB();
+    }
+
+    // The rows of a table, each as its values joined by "|", in key order.
+    static QStringList Rows(const QString& db, const QString& table,
+                            const QStringList& columns = {})
+    {
+        CSQliteDB connection;
+        EXPECT_EQ(connection.OpenDB(db), 0);
+        QStringList rows;
+        {
+            CSQliteSQL sql(connection, table);
+            EXPECT_EQ(sql.SetSQLForRead(columns, QString(), "1", 0), 0);
+            int status = 0;
+            if (CSQRowArray* batch = sql.ExecReadNext(status))
+                for (const QStringList* row : *batch)
+                    rows << row->join('|');
+        }
+        connection.CloseDB();
+        return rows;
+    }
+
+    // Runs the sqlite3 tool; its standard output.
+    static QByteArray Sqlite3(const QString& db, const QString& command)
+    {
+        QProcess process;
+        process.start("sqlite3", {db, command});
+        EXPECT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        return process.readAllStandardOutput();
+    }
+
+    korvane::test::TestFolders folders;
+};
+
+} // namespace crxtest

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// A print-form XML document edited in place: attribute values are read from
+// a parse by QXmlStreamReader, and an edit rewrites only the bytes of the
+// attribute values it sets, so the rest of the document (declaration,
+// comments, spacing, attribute order, other values) stays byte for byte.
+// Documents with a DOCTYPE are refused, so no entity is ever expanded.
+class CPrtFormXmlDoc
+{
+public:
+    // False when the bytes are not a well-formed document (or carry a
+    // DOCTYPE); the document is then empty.
+    bool Load(const QByteArray& bytes);
+    bool IsLoaded() const { return m_bLoaded; }
+    // False when the document parses but its bytes cannot be edited in place
+    // (an encoding that is not a superset of ASCII, such as UTF-16).
+    bool IsEditable() const { return m_bEditable; }
+
+    // The value of the attribute on the first element with this tag name that
+    // carries it; false when no such element has it.
+    bool ReadAttribute(const QString& tag, const QString& attribute, QString& value) const;
+    // Sets the attribute on every element with this tag name (appended after
+    // the last attribute where an element has none). False when the document
+    // is not editable; nothing is changed then.
+    bool WriteAttribute(const QString& tag, const QString& attribute, const QString& value);
+
+    const QByteArray& Bytes() const { return m_bytes; }
+
+private:
+    struct Attr
+    {
+        QString name;
+        QString value;
+        qsizetype valueStart = -1; // bytes between the quotes
+        qsizetype valueEnd = -1;
+    };
+    struct Element
+    {
+        QString name;
+        QList<Attr> attrs;
+        qsizetype insertAt = -1; // after the name or the last attribute
+    };
+
+    bool Parse(const QByteArray& bytes, QList<Element>& elements) const;
+    bool LocateTags(const QByteArray& bytes, QList<Element>& elements) const;
+
+    QByteArray m_bytes;
+    QList<Element> m_elements;
+    bool m_bLoaded = false;
+    bool m_bEditable = false;
+};
