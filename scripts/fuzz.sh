@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh fuzz || echo "fuzz: clang could not be installed"
-runs=${FUZZ_RUNS:-20000}
+runs=${FUZZ_RUNS:-4000}
 seconds=${1:-}
 
 if ! command -v clang++ >/dev/null ||
