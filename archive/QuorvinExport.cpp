@@ -4,26 +4,9 @@
 #include "CCrxExporter.h"
 #include "CCrxSchemaEnv.h"
 #include "CrxFileOps.h"
+#include "CrxGuard.h"
 
-#include <exception>
 #include <memory>
-#include <new>
-
-namespace {
-
-// What an exception caught by a guard becomes.
-CrxResult GuardCode(std::exception_ptr error, CrxResult otherwise)
-{
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::bad_alloc&) {
-        return CRX_E_OUTOFMEMORY;
-    } catch (...) {
-        return otherwise;
-    }
-}
-
-} // namespace
 
 CrxResult CrxExport(const QString& baseFolder, const QString& archivePath,
                     const CrxAbortFlag* abort, int exportKind, const QString& extraFile,
