@@ -34,6 +34,7 @@ void CCrxGetDocInfo::BuildHeaderGrammar()
     m_pPackage = add(crxname::kPackage);
     auto crxparse = std::make_unique<CCrxNode>(crxname::kCrxparse);
     crxparse->AddChild(std::move(fileinfo));
+    m_pCrxparse = crxparse.get();
     m_root.AddChild(std::move(crxparse));
     m_stack.Clear();
     m_stack.Push(&m_root);
@@ -52,4 +53,10 @@ CrxFileInfo CCrxGetDocInfo::FileInfo() const
     info.regVersionFlags = m_pRegVersion->WasRead() ? 1 : 0;
     info.packageFlags = m_pPackage->WasRead() ? 1 : 0;
     return info;
+}
+
+bool CCrxGetDocInfo::ParseComplete(QStringView endedName) const
+{
+    return m_pCrxparse && m_stack.Top() == m_pCrxparse &&
+           endedName == QLatin1String(crxname::kFileinfo);
 }

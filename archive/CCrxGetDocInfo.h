@@ -40,6 +40,9 @@ public:
     const QStringList* GetTableSelection() const override { return nullptr; }
     void SetLastError(CrxResult code) override { m_nLastError = code; }
     CrxResult GetLastError() const override { return m_nLastError; }
+    // The header is one "fileinfo" at the head of the file: once it ended
+    // under "crxparse", the rows after it need not be tokenised.
+    bool ParseComplete(QStringView endedName) const override;
 
 private:
     CCrxElementStack m_stack;
@@ -47,6 +50,7 @@ private:
     const CrxAbortFlag* m_pAbort = &m_nOwnAbort;
     CCrxDirEnv m_env;
     CCrxNode m_root;
+    const CCrxElement* m_pCrxparse = nullptr;
     CrxResult m_nLastError = CRX_OK;
     CCrxItem* m_pMachineType = nullptr;
     CCrxItem* m_pCrxVersion = nullptr;

@@ -59,7 +59,23 @@ CCrxcnvXmlWriter::~CCrxcnvXmlWriter()
 
 bool CCrxcnvXmlWriter::Escape(QStringView text, QString& out)
 {
-    out.clear();
+    // resize(0), not clear(): a reused buffer keeps its capacity.
+    out.resize(0);
+    // Most values are plain: no markup, no CR, no surrogates, no control
+    // characters. They are taken whole.
+    bool plain = true;
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u < 0x20 || u == '&' || u == '<' || u == '>' || u == '\'' || u == '"' ||
+            (u >= 0xD800 && u <= 0xDFFF) || u >= 0xFFFE) {
+            plain = false;
+            break;
+        }
+    }
+    if (plain) {
+        out.append(text);
+        return true;
+    }
     out.reserve(text.size());
     return ForEachCodePoint(text, [&out](char32_t c) {
         if (!IsXmlChar(c))
@@ -125,10 +141,13 @@ bool CCrxcnvXmlWriter::Flush()
 {
     if (!m_file.isOpen() || m_strLine.isEmpty())
         return true;
-    QByteArray bytes = m_strLine.toUtf8();
-    bytes += '\n';
-    m_strLine.clear();
-    return m_file.write(bytes) == bytes.size() ? true : Fail(CRX_E_XML_WRITE);
+    // At most three UTF-8 bytes per UTF-16 unit, and the line feed.
+    m_utf8.resize(m_strLine.size() * 3 + 1);
+    char* end = m_encoder.appendToBuffer(m_utf8.data(), m_strLine);
+    *end++ = '\n';
+    const qint64 size = end - m_utf8.constData();
+    m_strLine.resize(0);
+    return m_file.write(m_utf8.constData(), size) == size ? true : Fail(CRX_E_XML_WRITE);
 }
 
 bool CCrxcnvXmlWriter::CloseStartTag()
@@ -190,10 +209,13 @@ bool CCrxcnvXmlWriter::AddAttribute(const QString& name, const QString& value)
         return false;
     if (m_stack.empty() || m_stack.back().startClosed)
         return Fail(CRX_E_XML_STATE);
-    QString escaped;
-    if (!Escape(value, escaped))
+    if (!Escape(value, m_strEscaped))
         return Fail(CRX_E_XML_UTF8);
-    m_strLine += QLatin1Char(' ') + name + QLatin1String("=\"") + escaped + QLatin1Char('"');
+    m_strLine += QLatin1Char(' ');
+    m_strLine += name;
+    m_strLine += QLatin1String("=\"");
+    m_strLine += m_strEscaped;
+    m_strLine += QLatin1Char('"');
     return true;
 }
 
@@ -203,14 +225,18 @@ bool CCrxcnvXmlWriter::WriteSimpleElement(const QString& name, const QString& va
         return false;
     if (!IsXmlName(name))
         return Fail(CRX_E_XML_ELEMENT_NAME);
-    QString escaped;
-    if (!Escape(value, escaped))
+    if (!Escape(value, m_strEscaped))
         return Fail(CRX_E_XML_UTF8);
     if (!CloseStartTag())
         return false;
     StartLine(Depth());
-    m_strLine += QLatin1Char('<') + name + QLatin1Char('>') + escaped + QLatin1String("</") +
-                 name + QLatin1Char('>');
+    m_strLine += QLatin1Char('<');
+    m_strLine += name;
+    m_strLine += QLatin1Char('>');
+    m_strLine += m_strEscaped;
+    m_strLine += QLatin1String("</");
+    m_strLine += name;
+    m_strLine += QLatin1Char('>');
     return Flush();
 }
 
@@ -221,17 +247,16 @@ bool CCrxcnvXmlWriter::WriteText(const QString& text)
         return true;
     if (!Begin())
         return false;
-    QString escaped;
-    if (!Escape(text, escaped))
+    if (!Escape(text, m_strEscaped))
         return Fail(CRX_E_XML_UTF8);
     if (!CloseStartTag())
         return false;
     if (m_bInline) {
-        m_strLine += escaped;
+        m_strLine += m_strEscaped;
         return true;
     }
     StartLine(Depth());
-    m_strLine += escaped;
+    m_strLine += m_strEscaped;
     return Flush();
 }
 

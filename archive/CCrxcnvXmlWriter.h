@@ -12,8 +12,10 @@
 
 #include "CrxResult.h"
 
+#include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QStringEncoder>
 
 #include <vector>
 
@@ -73,6 +75,11 @@ private:
     QFile m_file;
     std::vector<OpenElement> m_stack;
     QString m_strLine;
+    // Reused for every line: a row of many values would otherwise allocate
+    // for each value's escaped text and for each line's UTF-8.
+    QString m_strEscaped;
+    QByteArray m_utf8;
+    QStringEncoder m_encoder{QStringEncoder::Utf8};
     CrxResult m_nLastError = CRX_OK;
     bool m_bInline = false;
 };

@@ -112,6 +112,8 @@ CrxResult CrxContent::ParseFile(ICrxDocument& document, const QString& path)
             break;
         case QXmlStreamReader::EndElement:
             go = content.endElement(reader.name());
+            if (go && document.ParseComplete(reader.name()))
+                return document.GetLastError();
             break;
         case QXmlStreamReader::Characters:
             go = content.characters(reader.text());

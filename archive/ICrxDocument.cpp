@@ -8,3 +8,8 @@ CCrxDb* ICrxDocument::GetDb(const QString& name)
         return GetCustomerDb();
     return GetSettingDb();
 }
+
+bool ICrxDocument::ParseComplete(QStringView) const
+{
+    return false;
+}

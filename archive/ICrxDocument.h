@@ -7,6 +7,7 @@
 #include "CrxResult.h"
 
 #include <QString>
+#include <QStringView>
 #include <QStringList>
 
 class CCrxDb;
@@ -31,4 +32,7 @@ public:
     // Overwrites an earlier code.
     virtual void SetLastError(CrxResult code) = 0;
     virtual CrxResult GetLastError() const = 0;
+    // Asked after each end tag: true when the document has all it reads, so
+    // the parse stops there instead of reading the rest of the file.
+    virtual bool ParseComplete(QStringView endedName) const;
 };

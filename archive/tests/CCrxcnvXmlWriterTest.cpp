@@ -95,11 +95,14 @@ TEST_F(CCrxcnvXmlWriterTest, EscapesValuesAndDropsCarriageReturns)
     ASSERT_TRUE(writer.StartElement("r"));
     ASSERT_TRUE(writer.AddAttribute("v", "<&>"));
     ASSERT_TRUE(writer.WriteSimpleElement("NAME", value));
+    // Plain text (nothing to escape) is taken whole, multi-byte UTF-8 too.
+    ASSERT_TRUE(writer.WriteSimpleElement("PLAIN", QString::fromUtf8("ü 漢\u00a0x")));
     ASSERT_TRUE(writer.EndElement());
     const QByteArray escaped =
         "a&lt;b&gt;&amp;&apos;&quot;\nzweite Zeile\tTab \xc3\xbc \xe6\xbc\xa2 \xf0\x9f\x98\x80";
     const QByteArray bytes = Finish();
-    EXPECT_EQ(bytes, kDecl + "<r v=\"&lt;&amp;&gt;\">\n\t<NAME>" + escaped + "</NAME>\n</r>\n");
+    EXPECT_EQ(bytes, kDecl + "<r v=\"&lt;&amp;&gt;\">\n\t<NAME>" + escaped +
+                         "</NAME>\n\t<PLAIN>\xc3\xbc \xe6\xbc\xa2\xc2\xa0x</PLAIN>\n</r>\n");
 
     // A reader gets back the value without its CR.
     QXmlStreamReader reader(bytes);

@@ -114,6 +114,22 @@ TEST_F(CrxImportHeaderTest, MalformedXmlPassesTheHeaderAndFailsTheContents)
     EXPECT_FALSE(QFile::exists(Base() + "/Quorvin"));
 }
 
+// The header read stops at the end of the first "fileinfo" under "crxparse"
+// (one skipped inside another element does not count): nothing after it is
+// read, not even a damaged tail.
+TEST_F(CrxImportHeaderTest, StopsAfterTheHeader)
+{
+    const QString archive = MakeArchive(
+        "<crxparse><junk><fileinfo><machinetype>SKIPPED</machinetype></fileinfo></junk>"
+        "<fileinfo><machinetype>M1</machinetype></fileinfo>"
+        "<fileinfo><machinetype>LATE</machinetype><regver>9</regver></fileinfo><oops></crxparse>");
+    CrxFileInfo info;
+    ASSERT_EQ(Header(archive, &info), CRX_OK);
+    EXPECT_EQ(info.machineType, "M1");
+    EXPECT_EQ(info.regVersion, "");
+    EXPECT_EQ(info.regVersionFlags, 0);
+}
+
 TEST_F(CrxImportHeaderTest, ContentsWithoutAHeaderReadFindNoArchiveXml)
 {
     const QString archive = MakeArchive(ArchiveXml(""));
