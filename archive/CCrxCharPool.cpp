@@ -4,7 +4,7 @@
 
 CrxResult CCrxCharPool::Set(QStringView text)
 {
-    m_text.clear();
+    Clear();
     return Append(text);
 }
 

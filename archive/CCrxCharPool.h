@@ -17,7 +17,8 @@ public:
 
     CrxResult Set(QStringView text);
     CrxResult Append(QStringView text);
-    void Clear() { m_text.clear(); }
+    // Keeps the capacity: the pool is refilled for every name and value.
+    void Clear() { m_text.resize(0); }
 
     const QString& Text() const { return m_text; }
     bool IsEmpty() const { return m_text.isEmpty(); }

@@ -6,14 +6,17 @@
 CCrxElement* CCrxNode::AddChild(std::unique_ptr<CCrxElement> child)
 {
     CCrxElement* raw = child.get();
-    m_childMap.insert(raw->Name(), raw);
     m_children.push_back(std::move(child));
     return raw;
 }
 
 CCrxElement* CCrxNode::FindChild(QStringView name) const
 {
-    return m_childMap.value(name.toString(), nullptr);
+    // A node has a handful of children; the latest of a name wins.
+    for (auto it = m_children.rbegin(); it != m_children.rend(); ++it)
+        if ((*it)->Name() == name)
+            return it->get();
+    return nullptr;
 }
 
 void CCrxNode::InheritStrings(const CrxParseContext& context)

@@ -6,8 +6,6 @@
 #include "CCrxElement.h"
 #include "CCrxIgnore.h"
 
-#include <QHash>
-
 #include <memory>
 #include <vector>
 
@@ -36,6 +34,5 @@ protected:
 
 private:
     std::vector<std::unique_ptr<CCrxElement>> m_children;
-    QHash<QString, CCrxElement*> m_childMap;
     std::unique_ptr<CCrxIgnore> m_pIgnore;
 };

@@ -6,7 +6,8 @@
 CCrxItem* CCrxRecord::AddItem(std::unique_ptr<CCrxItem> item)
 {
     CCrxItem* raw = item.get();
-    m_itemMap.insert(raw->m_strName, raw);
+    m_bDuplicateNames = m_bDuplicateNames || m_itemMap.contains(raw->m_strName);
+    m_itemMap.insert(raw->m_strName, m_items.size());
     m_items.push_back(std::move(item));
     return raw;
 }
@@ -16,11 +17,20 @@ void CCrxRecord::DeleteItems()
     m_pCurrent = nullptr;
     m_itemMap.clear();
     m_items.clear();
+    m_nNextItem = 0;
+    m_bDuplicateNames = false;
 }
 
 CCrxItem* CCrxRecord::FindItem(QStringView name) const
 {
-    return m_itemMap.value(name.toString(), nullptr);
+    if (!m_bDuplicateNames && m_nNextItem < m_items.size() &&
+        m_items[m_nNextItem]->m_strName == name)
+        return m_items[m_nNextItem++].get();
+    const auto found = m_itemMap.constFind(name.toString());
+    if (found == m_itemMap.cend())
+        return nullptr;
+    m_nNextItem = *found + 1;
+    return m_items[*found].get();
 }
 
 CrxResult CCrxRecord::OnBegin(CrxParseContext&)
@@ -68,16 +78,18 @@ CrxResult CCrxRecord::OnEnd(QStringView name, CrxParseContext& context)
 
 void CCrxRecord::StoreItemValue(CCrxItem& item, const QString& text)
 {
-    QString value = text;
-    if (item.IsBlobColumn() && item.m_nDataType == CRX_DATA_FILE && !value.isEmpty()) {
-        qsizetype skip = 0;
-        while (skip < value.size() && (value[skip] == u'.' || value[skip] == u'/'))
-            ++skip;
-        value = value.mid(skip);
-        // Archives written elsewhere may separate with backslashes.
-        value.replace(u'\\', u'/');
-    }
-    item.m_strValue = value;
+    // Copied into the item's own buffer, which is kept from row to row (a
+    // shared copy would make the pool reallocate on its next clear).
+    QStringView value = text;
+    const bool file = item.IsBlobColumn() && item.m_nDataType == CRX_DATA_FILE;
+    if (file)
+        while (!value.isEmpty() && (value.front() == u'.' || value.front() == u'/'))
+            value = value.sliced(1);
+    item.m_strValue.resize(0);
+    item.m_strValue.append(value);
+    // Archives written elsewhere may separate with backslashes.
+    if (file)
+        item.m_strValue.replace(u'\\', u'/');
     item.m_nFlags |= CCrxItem::FLAG_READ;
 }
 

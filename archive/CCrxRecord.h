@@ -35,7 +35,12 @@ public:
 
 protected:
     std::vector<std::unique_ptr<CCrxItem>> m_items;
-    QHash<QString, CCrxItem*> m_itemMap;
+    QHash<QString, size_t> m_itemMap; // name to index in m_items
+    // Rows name their values in column order, so the item after the last
+    // one found is tried before the name is hashed (only while names are
+    // unique, where both give the same item).
+    mutable size_t m_nNextItem = 0;
+    bool m_bDuplicateNames = false;
     CCrxItem* m_pCurrent = nullptr;
     bool m_bUnexpected = false;
 };

@@ -41,7 +41,9 @@ CrxResult CCrxRecord_datarec::OnStartChild(QStringView name, CrxParseContext& co
     m_bUnexpected = m_pCurrent == nullptr;
     if (m_pCurrent) {
         const CrxResult rc = FindAttribute(context.attributes, u"datatype");
-        const QString type = rc == CRX_OK ? m_pool.Text() : QString();
+        // A view: a copy would share the pool's buffer and cost a new one
+        // at the clear below.
+        const QStringView type = rc == CRX_OK ? QStringView(m_pool.Text()) : QStringView();
         if (rc != CRX_OK && rc != CRX_E_NO_ATTRIBUTE)
             return rc;
         if (type == QLatin1String(crxname::kTypeFile))
@@ -160,7 +162,7 @@ CrxResult CCrxRecord_datarec::WriteRow(CCrxDb& db)
     writer.m_blobFiles.clear();
     for (const auto& item : m_items) {
         if (!item->WasRead())
-            item->m_strValue.clear();
+            item->m_strValue.resize(0);
         if (item->IsKey()) {
             writer.m_keyValues << item->m_strValue;
         } else if (item->IsBlobColumn()) {
@@ -173,7 +175,13 @@ CrxResult CCrxRecord_datarec::WriteRow(CCrxDb& db)
             writer.m_values << item->m_strValue;
         }
     }
-    return writer.InsertRow();
+    const CrxResult rc = writer.InsertRow();
+    // The lists let go of the values, so the items refill their own buffers
+    // in the next row instead of allocating new ones.
+    writer.m_keyValues.clear();
+    writer.m_values.clear();
+    writer.m_blobFiles.clear();
+    return rc;
 }
 
 QString CCrxRecord_datarec::ResolveBlobPath(CCrxDb& db, const CCrxItem& item, CrxResult& code)

@@ -212,3 +212,28 @@ TEST(CrxElementTest, StoreItemValueStripsFileReferencesOfBlobColumnsOnly)
 }
 
 } // namespace
+
+TEST(CrxElementTest, FindItemGivesTheNamedItemInAnyOrder)
+{
+    CCrxRecord record("datarec");
+    std::vector<CCrxItem*> items;
+    for (const char* name : {"A", "B", "C", "D"})
+        items.push_back(record.AddItem(std::make_unique<CCrxItem>(name)));
+    // Column order, then out of order, unknown names and back again.
+    const std::pair<const char16_t*, CCrxItem*> lookups[] = {
+        {u"A", items[0]}, {u"B", items[1]}, {u"C", items[2]}, {u"D", items[3]},
+        {u"C", items[2]}, {u"A", items[0]}, {u"X", nullptr},  {u"D", items[3]},
+        {u"B", items[1]}, {u"C", items[2]}, {u"a", nullptr},  {u"D", items[3]},
+    };
+    for (const auto& [name, item] : lookups)
+        EXPECT_EQ(record.FindItem(name), item) << QString::fromUtf16(name).toStdString();
+
+    // A later item of the same name takes the name, whatever came before.
+    CCrxRecord twice("datarec");
+    twice.AddItem(std::make_unique<CCrxItem>("A"));
+    twice.AddItem(std::make_unique<CCrxItem>("B"));
+    CCrxItem* later = twice.AddItem(std::make_unique<CCrxItem>("A"));
+    EXPECT_EQ(twice.FindItem(u"A"), later);
+    EXPECT_EQ(twice.FindItem(u"B"), twice.Items()[1].get());
+    EXPECT_EQ(twice.FindItem(u"A"), later);
+}
