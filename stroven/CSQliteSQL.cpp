@@ -1,5 +1,7 @@
 #include "Stroven.h"
 
+#include "CSQRowReader.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -179,13 +181,12 @@ struct CSQliteSQL::Impl
         return rows.back().get();
     }
 
-    std::unique_ptr<QStringList> currentRow() const
+    // nullptr when SQLite ran out of memory.
+    std::unique_ptr<QStringList> currentRow()
     {
         auto row = std::make_unique<QStringList>();
-        const int count = sqlite3_column_count(read.get());
-        row->reserve(count);
-        for (int i = 0; i < count; ++i)
-            row->append(columnText(read.get(), i));
+        if (!rowReader.ReadRow(read.get(), *row))
+            return nullptr;
         return row;
     }
 
@@ -205,6 +206,7 @@ struct CSQliteSQL::Impl
     std::vector<std::unique_ptr<CSQRowArray>> batches;
 
     Statement read;
+    CSQRowReader rowReader;
     quint32 maxRows = 0;
     bool readEnded = false;
     std::unique_ptr<QStringList> lookahead; // first row of the next batch
@@ -228,6 +230,7 @@ int CSQliteSQL::SetSQLForRead(const QStringList& columns, const QString& where,
                               const QString& orderBy, quint32 maxRows)
 {
     d->read.reset();
+    d->rowReader.Reset();
     d->readEnded = false;
     d->lookahead.reset();
     d->maxRows = maxRows;
@@ -279,12 +282,21 @@ CSQRowArray* CSQliteSQL::ExecReadNext(int& status)
         if (d->lookahead)
             batch->append(d->keepRow(std::move(d->lookahead)));
         int rc = SQLITE_ROW;
-        while (!full() && (rc = sqlite3_step(stmt)) == SQLITE_ROW)
-            batch->append(d->keepRow(d->currentRow()));
+        while (!full() && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            std::unique_ptr<QStringList> row = d->currentRow();
+            if (!row) {
+                rc = SQLITE_NOMEM;
+                break;
+            }
+            batch->append(d->keepRow(std::move(row)));
+        }
         // A full batch looks one row ahead, so that the last batch is always
         // the one that says so.
-        if (full() && (rc = sqlite3_step(stmt)) == SQLITE_ROW)
+        if (rc == SQLITE_ROW && full() && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
             d->lookahead = d->currentRow();
+            if (!d->lookahead)
+                rc = SQLITE_NOMEM;
+        }
         if (rc == SQLITE_DONE) {
             d->readEnded = true;
             sqlite3_reset(stmt); // releases the read lock; bindings stay
