@@ -57,7 +57,10 @@ bool CSQRowReader::ReadRow(sqlite3_stmt* stmt, QStringList& row)
     const int count = sqlite3_column_count(stmt);
     if (m_columns.size() != size_t(count))
         m_columns.assign(size_t(count), ColumnTrial{});
+    // Reserving first allocates exactly the row; resize alone would round the
+    // allocation up for growth that a read row never has.
     row.clear();
+    row.reserve(count);
     row.resize(count);
     QString* out = row.data();
     // Holding the connection's mutex makes the column values protected, so

@@ -131,14 +131,6 @@ int stepOnce(sqlite3_stmt* stmt)
     return rc == SQLITE_DONE ? 0 : rc;
 }
 
-QString columnText(sqlite3_stmt* stmt, int column)
-{
-    if (sqlite3_column_type(stmt, column) == SQLITE_NULL)
-        return QString();
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-    return QString::fromUtf8(text, sqlite3_column_bytes(stmt, column));
-}
-
 // Declared types follow SQLite's own affinity rules, so the reported type
 // matches how the values are stored. "NUMERIC(8,2)" and the older
 // "NUMERIC(8.2)" both give size 8 and scale 2.
@@ -503,13 +495,19 @@ CSQTableInfoArray* CSQliteSQL::GetTableInfo(int& err)
     if (err != 0)
         return &d->tableInfo;
     err = bindTexts(stmt.get(), {d->table}, 1);
+    CSQRowReader reader;
+    QStringList row;
     int rc = SQLITE_ROW;
     while (err == 0 && (rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+        if (!reader.ReadRow(stmt.get(), row)) {
+            err = SQLITE_NOMEM;
+            break;
+        }
         CSQTableInfo info;
-        info.m_strName = columnText(stmt.get(), 0);
-        parseDeclaredType(columnText(stmt.get(), 1), info);
-        info.m_nNotNull = sqlite3_column_int(stmt.get(), 2) != 0 ? 1 : 0;
-        info.m_nPrimaryKey = sqlite3_column_int(stmt.get(), 3) != 0 ? 1 : 0;
+        info.m_strName = row[0];
+        parseDeclaredType(row[1], info);
+        info.m_nNotNull = row[2].toInt() != 0 ? 1 : 0;
+        info.m_nPrimaryKey = row[3].toInt() != 0 ? 1 : 0;
         d->tableInfo.append(info);
     }
     if (err == 0 && rc != SQLITE_DONE)
