@@ -1,5 +1,6 @@
 #include "CCrxNode.h"
 
+#include "CrxExportWalk.h"
 #include "CrxParseContext.h"
 
 CCrxElement* CCrxNode::AddChild(std::unique_ptr<CCrxElement> child)
@@ -54,4 +55,9 @@ CrxResult CCrxNode::OnCharacters(QStringView text)
 CrxResult CCrxNode::OnEnd(QStringView name, CrxParseContext& context)
 {
     return CheckOwnEnd(name, context);
+}
+
+CrxResult CCrxNode::WriteExport(CrxExportContext& context)
+{
+    return CrxExportWalk::WriteNode(*this, context);
 }

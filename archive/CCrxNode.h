@@ -27,6 +27,9 @@ public:
     CrxResult OnCharacters(QStringView text) override;
     CrxResult OnEnd(QStringView name, CrxParseContext& context) override;
 
+    // Its tag (none for the root) around its children.
+    CrxResult WriteExport(CrxExportContext& context) override;
+
 protected:
     // Copies the parent's context and database-name strings.
     void InheritStrings(const CrxParseContext& context);

@@ -1,5 +1,6 @@
 #include "CCrxNode_dbinfo.h"
 
+#include "CrxExportWalk.h"
 #include "CrxParseContext.h"
 
 CrxResult CCrxNode_dbinfo::OnBegin(CrxParseContext& context)
@@ -18,4 +19,9 @@ CrxResult CCrxNode_dbinfo::OnBegin(CrxParseContext& context)
     if (context.dbNameString)
         *context.dbNameString = name;
     return CRX_OK;
+}
+
+CrxResult CCrxNode_dbinfo::WriteExport(CrxExportContext& context)
+{
+    return CrxExportWalk::WriteDbinfo(*this, context);
 }

@@ -12,4 +12,6 @@ public:
     CCrxNode_dbinfo() : CCrxNode(crxname::kDbinfo) {}
 
     CrxResult OnBegin(CrxParseContext& context) override;
+    // One section per database that has tables.
+    CrxResult WriteExport(CrxExportContext& context) override;
 };

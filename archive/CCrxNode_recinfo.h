@@ -4,6 +4,7 @@
 // the keys of its deleted rows. Reading does not tell the two apart.
 
 #include "CCrxNode.h"
+#include "CrxExportWalk.h"
 #include "CrxGrammarNames.h"
 
 class CCrxNode_recinfo : public CCrxNode
@@ -15,6 +16,12 @@ public:
     }
 
     int DeletedRows() const { return m_nDeletedRows; }
+
+    // The rows section, or the deleted keys of a difference table.
+    CrxResult WriteExport(CrxExportContext& context) override
+    {
+        return CrxExportWalk::WriteRecinfo(*this, m_nDeletedRows == 1, context);
+    }
 
 private:
     int m_nDeletedRows;

@@ -1,6 +1,7 @@
 #include "CCrxNode_tabinfo.h"
 
 #include "CCrxDb.h"
+#include "CrxExportWalk.h"
 #include "CrxParseContext.h"
 
 CrxResult CCrxNode_tabinfo::OnBegin(CrxParseContext& context)
@@ -26,4 +27,9 @@ CrxResult CCrxNode_tabinfo::OnBegin(CrxParseContext& context)
         return CRX_OK;
     }
     return db->DeleteAll(m_strContext);
+}
+
+CrxResult CCrxNode_tabinfo::WriteExport(CrxExportContext& context)
+{
+    return CrxExportWalk::WriteTabinfo(*this, context);
 }

@@ -14,4 +14,6 @@ public:
     CCrxNode_tabinfo() : CCrxNode(crxname::kTabinfo) {}
 
     CrxResult OnBegin(CrxParseContext& context) override;
+    // One section per table the export kind and lists choose.
+    CrxResult WriteExport(CrxExportContext& context) override;
 };

@@ -1,5 +1,6 @@
 #include "CCrxRecord.h"
 
+#include "CrxExportWalk.h"
 #include "CrxParseContext.h"
 
 CCrxItem* CCrxRecord::AddItem(std::unique_ptr<CCrxItem> item)
@@ -78,4 +79,9 @@ void CCrxRecord::StoreItemValue(CCrxItem& item, const QString& text)
     }
     item.m_strValue = value;
     item.m_nFlags |= CCrxItem::FLAG_READ;
+}
+
+CrxResult CCrxRecord::WriteExport(CrxExportContext& context)
+{
+    return CrxExportWalk::WriteRecord(*this, context);
 }

@@ -26,6 +26,9 @@ public:
     CrxResult OnCharacters(QStringView text) override;
     CrxResult OnEnd(QStringView name, CrxParseContext& context) override;
 
+    // One element with the items' values ("fileinfo", or the current row).
+    CrxResult WriteExport(CrxExportContext& context) override;
+
     // The collected text becomes the item's value. A file reference of a blob
     // column loses its leading "./" (it is relative to the unpack folder).
     static void StoreItemValue(CCrxItem& item, const QString& text);

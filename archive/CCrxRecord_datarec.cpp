@@ -3,6 +3,7 @@
 #include "CCrxDb.h"
 #include "CCrxSql.h"
 #include "CrxFileOps.h"
+#include "CrxExportWalk.h"
 #include "CrxParseContext.h"
 
 #include "Stroven.h"
@@ -200,4 +201,19 @@ QString CCrxRecord_datarec::ResolveBlobPath(CCrxDb& db, const CCrxItem& item, Cr
         return QString();
     }
     return path;
+}
+
+CrxResult CCrxRecord_datarec::BeginExport(CrxExportContext& context)
+{
+    m_nBlobCounter = 0;
+    if (CrxResult rc = CrxExportWalk::AttachRowReader(*this, context))
+        return rc;
+    if (CrxResult rc = BuildColumns(context.db->BlobReader()))
+        return rc;
+    return CrxExportWalk::PrepareRowRead(*this, !KeysOnly(), context);
+}
+
+CrxResult CCrxRecord_datarec::WriteExport(CrxExportContext& context)
+{
+    return CrxExportWalk::WriteRows(*this, KeysOnly(), m_nBlobCounter, context);
 }

@@ -20,6 +20,11 @@ public:
     CrxResult OnStartChild(QStringView name, CrxParseContext& context) override;
     CrxResult OnEnd(QStringView name, CrxParseContext& context) override;
 
+    // Export: items for the section's source table and its row read, then
+    // one element per row (blob columns as files).
+    CrxResult BeginExport(CrxExportContext& context) override;
+    CrxResult WriteExport(CrxExportContext& context) override;
+
     // One item per column of the statement's table, counted into its three
     // column groups: 0, CRX_E_NO_DB, CRX_E_NO_STATEMENT or CRX_E_TABLE_INFO.
     // An empty table name gives no items.

@@ -88,22 +88,12 @@ CrxResult CCrxSchemaEnv::RunSchemaText(const QString& schemaPath)
     CSQliteSQL sql(*m_pDb, QString());
     if (sql.StartTransaction() != 0)
         return CRX_E_FILE_ACCESS;
-    // Statements end where SQLite says one is complete, so a ";" inside a
-    // literal or comment does not cut one; text after the last complete
-    // statement is never run.
-    QString buffer;
-    for (QStringView line : QStringView(text).split(u'\n')) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        buffer += line;
-        buffer += QLatin1Char('\n');
-        if (!CSQSchemaScript::IsComplete(buffer))
-            continue;
-        if (CSQSchemaScript::ExecCreateOnly(*m_pDb, buffer) != 0) {
+    // Text after the last complete statement is never run.
+    for (const QString& statement : CSQSchemaScript::Split(text)) {
+        if (CSQSchemaScript::ExecCreateOnly(*m_pDb, statement) != 0) {
             sql.ExecRollback();
             return CRX_E_FILE_ACCESS;
         }
-        buffer.clear();
     }
     return sql.ExecCommit() == 0 ? CRX_OK : CRX_E_FILE_ACCESS;
 }

@@ -5,36 +5,13 @@
 #include "CCrxSchemaEnv.h"
 #include "CrxContent.h"
 #include "CrxFileOps.h"
+#include "CrxGuard.h"
 
 #include <QFileInfo>
 
-#include <exception>
 #include <memory>
-#include <new>
 
 namespace {
-
-// What an exception caught by a guard becomes.
-CrxResult GuardCode(std::exception_ptr error, CrxResult otherwise)
-{
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::bad_alloc&) {
-        return CRX_E_OUTOFMEMORY;
-    } catch (...) {
-        return otherwise;
-    }
-}
-
-// Runs one guarded step; an exception becomes the guard's code.
-template <typename Step> CrxResult Guarded(CrxResult exceptionCode, Step&& step)
-{
-    try {
-        return step();
-    } catch (...) {
-        return GuardCode(std::current_exception(), exceptionCode);
-    }
-}
 
 // The header read wipes the base folder: an archive inside it would be
 // deleted before it is read.

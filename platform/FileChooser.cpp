@@ -21,6 +21,12 @@ std::function<bool(const QString&)>& opener()
     return instance;
 }
 
+std::function<bool(const QString&)>& linkOpener()
+{
+    static std::function<bool(const QString&)> instance;
+    return instance;
+}
+
 } // namespace
 
 QString chooseFile(const FileChoice& choice)
@@ -52,6 +58,23 @@ bool openWithDefaultProgram(const QString& path)
     return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
 }
 
+bool isWebLink(const QString& url)
+{
+    const QUrl parsed(url, QUrl::StrictMode);
+    const QString scheme = parsed.scheme().toLower();
+    return parsed.isValid() && (scheme == u"http" || scheme == u"https") &&
+           !parsed.host().isEmpty();
+}
+
+bool openWebLink(const QString& url)
+{
+    if (!isWebLink(url))
+        return false;
+    if (linkOpener())
+        return linkOpener()(url);
+    return QDesktopServices::openUrl(QUrl(url, QUrl::StrictMode));
+}
+
 void setFileChooser(std::function<QString(const FileChoice&)> scripted)
 {
     chooser() = std::move(scripted);
@@ -60,6 +83,11 @@ void setFileChooser(std::function<QString(const FileChoice&)> scripted)
 void setDefaultProgramOpener(std::function<bool(const QString&)> scripted)
 {
     opener() = std::move(scripted);
+}
+
+void setWebLinkOpener(std::function<bool(const QString&)> scripted)
+{
+    linkOpener() = std::move(scripted);
 }
 
 } // namespace platform

@@ -25,8 +25,15 @@ QString chooseFile(const FileChoice& choice);
 // when the path is not an existing file or no program could be started.
 bool openWithDefaultProgram(const QString& path);
 
+// A link a user may follow: an absolute http or https address with a host.
+bool isWebLink(const QString& url);
+// Opens a web link in the desktop's browser; false (and nothing opened) for
+// any other kind of address, so a link never starts a program or a file.
+bool openWebLink(const QString& url);
+
 // Tests install scripted versions; an empty function restores the real one.
 void setFileChooser(std::function<QString(const FileChoice&)> chooser);
 void setDefaultProgramOpener(std::function<bool(const QString&)> opener);
+void setWebLinkOpener(std::function<bool(const QString&)> opener);
 
 } // namespace platform

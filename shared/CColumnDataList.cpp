@@ -94,10 +94,7 @@ void CColumnDataList::SetSQliteDB(CSQliteDB* db, CStringArrayPtrArray* records)
 
 void CColumnDataList::SendReadPragmas(CSQliteSQL& sql)
 {
-    // Results ignored: two of them are no-ops in today's SQLite.
-    sql.ExecSQL(QStringLiteral("PRAGMA cache_size = 100000;"));
-    sql.ExecSQL(QStringLiteral("PRAGMA default_synchronous = OFF;"));
-    sql.ExecSQL(QStringLiteral("PRAGMA default_temp_store = MEMORY;"));
+    CSqLiteUtility::RunBulkPragmas(sql);
 }
 
 void CColumnDataList::AppendRecord(std::unique_ptr<QStringList> row)

@@ -80,7 +80,8 @@ public:
     CStringArrayPtrArray* m_pRecords = nullptr; // the data manager's cache
 
 protected:
-    // "PRAGMA ..." sent before table reads and bulk writes.
+    // The bulk pragmas (CSqLiteUtility::RunBulkPragmas), sent before table
+    // reads and bulk writes.
     static void SendReadPragmas(CSQliteSQL& sql);
     // Takes a row into the list's keeping and appends it to the cache.
     void AppendRecord(std::unique_ptr<QStringList> row);

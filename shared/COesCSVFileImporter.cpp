@@ -2,7 +2,6 @@
 
 #include "CBasePath.h"
 #include "CResourceLangDatas.h"
-#include "CTextFileDeleter.h"
 #include "CTextFileError.h"
 #include "CTextFileImporter.h"
 #include "CTextFileReader.h"
@@ -234,13 +233,6 @@ bool COesCSVFileImporter::CheckMakeTempFile()
     return true;
 }
 
-bool COesCSVFileImporter::ReadExistCode(int& status)
-{
-    return CTextFileImporter::ReadSortedCodes(*m_pDB, m_strTable,
-                                              QString::fromLatin1(Kind(m_nFileKind).keyColumn),
-                                              m_arrExistCode, status);
-}
-
 bool COesCSVFileImporter::SetSQLParameter(CSQliteSQL* sql)
 {
     const KindInfo& kind = Kind(m_nFileKind);
@@ -250,26 +242,11 @@ bool COesCSVFileImporter::SetSQLParameter(CSQliteSQL* sql)
 
 bool COesCSVFileImporter::ConvertTxtToDBTable(CSQliteSQL* sql, CTextFileReader& reader)
 {
-    if (m_nMode == 0)
-        CTextFileDeleter::RunBulkPragmas(*sql);
-    // One transaction from the emptying of mode 0 to the last row: a failure
-    // anywhere leaves the table as it was.
-    m_nStatus = sql->StartTransaction();
-    if (m_nStatus != 0)
-        return Fail(QStringLiteral("CRDS_PR_ERROR_WRITEDATA"), nullptr);
-    if (m_nMode == 0) {
-        m_nStatus = CTextFileDeleter::DeleteAllRows(*sql, m_strTable);
-        if (m_nStatus != 0)
-            return Fail(QStringLiteral("CRDS_PR_ERROR_DELETE"), sql);
-    }
-    m_arrExistCode.clear();
-    if (m_nMode == 1) {
-        int status = 0;
-        if (!ReadExistCode(status)) {
-            m_nStatus = status;
-            return Fail(QStringLiteral("CRDS_PR_ERROR_READDATA"), sql);
-        }
-    }
+    const QString failure = CTextFileImporter::BeginImport(
+        *m_pDB, *sql, m_strTable, QString::fromLatin1(Kind(m_nFileKind).keyColumn), m_nMode,
+        m_arrExistCode, m_nStatus);
+    if (!failure.isEmpty())
+        return Fail(failure, nullptr);
     if (!SetSQLParameter(sql))
         return Fail(QStringLiteral("CRDS_PR_ERROR_WRITEDATA"), sql);
     for (;;) {

@@ -35,7 +35,6 @@ private:
     bool CheckMakeTempFile();
     bool CheckHeaderLine(int index, const QByteArray& line) const;
     bool ConvertTxtToDBTable(CSQliteSQL* sql, CTextFileReader& reader);
-    bool ReadExistCode(int& status);
     bool SetSQLParameter(CSQliteSQL* sql);
     // 1 written, 0 skipped, -1 failed (error key set).
     int ProcLine(const uchar* record, int fieldCount, CSQliteSQL* sql);

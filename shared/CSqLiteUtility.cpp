@@ -51,6 +51,13 @@ QString CSqLiteUtility::QuoteSQLName(const QString& name)
     return parts.join(QLatin1Char('.'));
 }
 
+void CSqLiteUtility::RunBulkPragmas(CSQliteSQL& sql)
+{
+    sql.ExecSQL(QStringLiteral("PRAGMA cache_size = 100000;"));
+    sql.ExecSQL(QStringLiteral("PRAGMA default_synchronous = OFF;"));
+    sql.ExecSQL(QStringLiteral("PRAGMA default_temp_store = MEMORY;"));
+}
+
 CSQRowArray* CSqLiteUtility::ReadRows(CSQliteSQL& sql, const QStringList& columns,
                                       const QString& where, const QStringList& params,
                                       const QString& order, quint32 maxRows, int& err)

@@ -63,6 +63,11 @@ public:
     // A table or column name as an SQL identifier ("A"."B" for A.B).
     static QString QuoteSQLName(const QString& name);
 
+    // Bulk reads, deletes and writes ask for a large cache first; the system
+    // sends these three as they stand (two are no-ops in today's SQLite).
+    // Results are ignored.
+    static void RunBulkPragmas(CSQliteSQL& sql);
+
     static bool DeleteRecord(CSQliteDB& db, const QString& table, const QStringList& keyColumns,
                              const QStringList& keyValues, int& err);
     static bool InsertOneRecord(CSQliteDB& db, const QString& table,

@@ -1,19 +1,9 @@
 #include "CTextFileDeleter.h"
 
+#include "CSqLiteUtility.h"
 #include "CTextFileError.h"
 
 #include "Stroven.h"
-
-namespace {
-
-QString QuotedName(const QString& name)
-{
-    QString quoted = name;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
-}
-
-} // namespace
 
 CTextFileDeleter::CTextFileDeleter(CSQliteDB* db, const QString& table, const QString&,
                                    const QString&)
@@ -25,15 +15,7 @@ CTextFileDeleter::~CTextFileDeleter() = default;
 
 int CTextFileDeleter::DeleteAllRows(CSQliteSQL& sql, const QString& table)
 {
-    return sql.ExecSQL(QStringLiteral("DELETE FROM ") + QuotedName(table));
-}
-
-void CTextFileDeleter::RunBulkPragmas(CSQliteSQL& sql)
-{
-    // Results ignored, as for every caller of these.
-    sql.ExecSQL(QStringLiteral("PRAGMA cache_size = 100000;"));
-    sql.ExecSQL(QStringLiteral("PRAGMA default_synchronous = OFF;"));
-    sql.ExecSQL(QStringLiteral("PRAGMA default_temp_store = MEMORY;"));
+    return sql.ExecSQL(QStringLiteral("DELETE FROM ") + CSqLiteUtility::QuoteSQLName(table));
 }
 
 bool CTextFileDeleter::ExecuteDelete()
@@ -46,7 +28,7 @@ bool CTextFileDeleter::ExecuteDelete()
         return false;
     }
     CSQliteSQL sql(*m_pDB, m_strTable);
-    RunBulkPragmas(sql);
+    CSqLiteUtility::RunBulkPragmas(sql);
     m_nStatus = sql.StartTransaction();
     if (m_nStatus == 0) {
         m_nStatus = DeleteAllRows(sql, m_strTable);

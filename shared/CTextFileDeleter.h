@@ -20,9 +20,6 @@ public:
     QString GetErrMsgId() const { return m_strErrMsgId; }
     void GetErrorMessage(QString& out) const;
 
-    // Bulk deletes and writes ask for a large cache first; the system sends
-    // these three as they stand (two are no-ops in today's SQLite).
-    static void RunBulkPragmas(CSQliteSQL& sql);
     // "DELETE FROM" the table, inside whatever transaction the caller holds.
     static int DeleteAllRows(CSQliteSQL& sql, const QString& table);
 

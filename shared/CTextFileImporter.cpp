@@ -1,6 +1,7 @@
 #include "CTextFileImporter.h"
 
 #include "CBasePath.h"
+#include "CSqLiteUtility.h"
 #include "CTextFileDeleter.h"
 #include "CTextFileError.h"
 #include "CTextFileReader.h"
@@ -60,26 +61,10 @@ bool CTextFileImporter::ExecuteImport()
         return false;
 
     CSQliteSQL sql(*m_pDB, m_strTable);
-    if (m_nMode == 0)
-        CTextFileDeleter::RunBulkPragmas(sql);
-    // One transaction from the delete of mode 0 to the last row: a failure
-    // anywhere leaves the table as it was.
-    m_nStatus = sql.StartTransaction();
-    if (m_nStatus != 0)
-        return Fail(QStringLiteral("CRDS_PR_ERROR_WRITEDATA"), nullptr);
-    if (m_nMode == 0) {
-        m_nStatus = CTextFileDeleter::DeleteAllRows(sql, m_strTable);
-        if (m_nStatus != 0)
-            return Fail(QStringLiteral("CRDS_PR_ERROR_DELETE"), &sql);
-    }
-    m_arrExistCode.clear();
-    if (m_nMode == 1) { // only mode 1 looks keys up
-        int status = 0;
-        if (!ReadExistCode(status)) {
-            m_nStatus = status;
-            return Fail(QStringLiteral("CRDS_PR_ERROR_READDATA"), &sql);
-        }
-    }
+    const QString failure =
+        BeginImport(*m_pDB, sql, m_strTable, m_strKeyColumn, m_nMode, m_arrExistCode, m_nStatus);
+    if (!failure.isEmpty())
+        return Fail(failure, nullptr);
     if (!SetSQLParameter(&sql))
         return Fail(QStringLiteral("CRDS_PR_ERROR_WRITEDATA"), &sql);
     return ConvertTxtToDBTable(&sql, reader);
@@ -135,11 +120,6 @@ bool CTextFileImporter::CheckFieldName()
     return true;
 }
 
-bool CTextFileImporter::ReadExistCode(int& status)
-{
-    return ReadSortedCodes(*m_pDB, m_strTable, m_strKeyColumn, m_arrExistCode, status);
-}
-
 bool CTextFileImporter::ReadSortedCodes(CSQliteDB& db, const QString& table, const QString& column,
                                         QStringList& codes, int& status)
 {
@@ -162,6 +142,33 @@ bool CTextFileImporter::ReadSortedCodes(CSQliteDB& db, const QString& table, con
     // The search needs exact text order, whatever order the column sorts in.
     std::sort(codes.begin(), codes.end());
     return true;
+}
+
+QString CTextFileImporter::BeginImport(CSQliteDB& db, CSQliteSQL& sql, const QString& table,
+                                       const QString& keyColumn, int mode, QStringList& codes,
+                                       int& status)
+{
+    codes.clear();
+    if (mode == 0)
+        CSqLiteUtility::RunBulkPragmas(sql);
+    // One transaction from the delete of mode 0 to the last row: a failure
+    // anywhere leaves the table as it was.
+    status = sql.StartTransaction();
+    if (status != 0)
+        return QStringLiteral("CRDS_PR_ERROR_WRITEDATA");
+    if (mode == 0) {
+        status = CTextFileDeleter::DeleteAllRows(sql, table);
+        if (status != 0) {
+            sql.ExecRollback();
+            return QStringLiteral("CRDS_PR_ERROR_DELETE");
+        }
+    }
+    // Only mode 1 looks keys up.
+    if (mode == 1 && !ReadSortedCodes(db, table, keyColumn, codes, status)) {
+        sql.ExecRollback();
+        return QStringLiteral("CRDS_PR_ERROR_READDATA");
+    }
+    return QString();
 }
 
 bool CTextFileImporter::SetSQLParameter(CSQliteSQL* sql)

@@ -27,11 +27,17 @@ public:
     // Every value of a table's key column, sorted for ExistCodeBinarySearch.
     static bool ReadSortedCodes(CSQliteDB& db, const QString& table, const QString& column,
                                 QStringList& codes, int& status);
+    // Opens an import's one transaction on sql: mode 0 empties the table
+    // first, mode 1 reads the existing keys of keyColumn into codes (other
+    // modes leave codes empty). "" on success; else the error key, with
+    // status set and the transaction rolled back.
+    static QString BeginImport(CSQliteDB& db, CSQliteSQL& sql, const QString& table,
+                               const QString& keyColumn, int mode, QStringList& codes,
+                               int& status);
 
 private:
     bool GetFieldName(const uchar* record, int fieldCount);
     bool CheckFieldName();
-    bool ReadExistCode(int& status);
     bool SetSQLParameter(CSQliteSQL* sql);
     bool ProcLine(const uchar* record, int fieldCount, CSQliteSQL* sql);
     bool ConvertTxtToDBTable(CSQliteSQL* sql, CTextFileReader& reader);

@@ -59,6 +59,25 @@ bool CSQSchemaScript::IsComplete(const QString& text)
     return sqlite3_complete(text.toUtf8().constData()) != 0;
 }
 
+QStringList CSQSchemaScript::Split(const QString& text, QString* rest)
+{
+    QStringList statements;
+    QString buffer;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+            continue;
+        buffer += c;
+        if (c == u';' && IsComplete(buffer)) {
+            statements << buffer;
+            buffer.clear();
+        }
+    }
+    if (rest)
+        *rest = buffer;
+    return statements;
+}
+
 int CSQSchemaScript::ExecCreateOnly(CSQliteDB& db, const QString& text)
 {
     sqlite3* handle = db.Handle();

@@ -5,6 +5,7 @@
 // text cannot attach, copy out, drop or change anything.
 
 #include <QString>
+#include <QStringList>
 
 class CSQliteDB;
 
@@ -14,6 +15,13 @@ public:
     // True when the text ends with a complete SQL statement (a ";" outside
     // string literals, quoted names, comments and trigger bodies).
     static bool IsComplete(const QString& text);
+
+    // The statements of an SQL text, each cut where SQLite says it is
+    // complete (a ";" in a literal or comment does not cut; leading comments
+    // stay with their statement); line ends become LF. rest receives what
+    // follows the last complete statement, which is never run. The one
+    // splitter of schema and seed texts.
+    static QStringList Split(const QString& text, QString* rest = nullptr);
 
     // Runs every statement of the text in order; stops at the first that is
     // refused or fails. 0 on success, else an SQLite result code

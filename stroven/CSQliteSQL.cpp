@@ -6,9 +6,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <sqlite3.h>
+
+#include <cstdio>
 
 namespace {
 
@@ -305,6 +307,12 @@ CSQRowArray* CSQliteSQL::ExecReadNext(int& status)
     return d->batches.back().get();
 }
 
+void CSQliteSQL::ReleaseReadRows()
+{
+    d->batches.clear();
+    d->rows.clear();
+}
+
 int CSQliteSQL::SetSQLForWrite(const QStringList& keyColumns, const QStringList& valueColumns,
                                const QStringList& blobColumns)
 {
@@ -413,6 +421,30 @@ int CSQliteSQL::SetSQLForBlobRead(const QStringList& blobColumns, const QString&
     return prepareOne(d->db.Handle(), sql, d->blobRead);
 }
 
+namespace {
+
+// Writes a file beside its target and renames it over it: a reader sees the
+// old file or the whole new one. No sync to disk: blob files are working
+// copies (an export packs them at once), and a thousand syncs would cost
+// seconds.
+bool writeReplacing(const QString& path, const char* bytes, qint64 size)
+{
+    const QFileInfo info(path);
+    QDir().mkpath(info.absolutePath());
+    QTemporaryFile file(info.absolutePath() + QStringLiteral("/.blob-XXXXXX"));
+    if (!file.open() || file.write(bytes, size) != size || !file.flush())
+        return false;
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                        QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    if (std::rename(QFile::encodeName(file.fileName()).constData(),
+                    QFile::encodeName(path).constData()) != 0)
+        return false;
+    file.setAutoRemove(false);
+    return true;
+}
+
+} // namespace
+
 int CSQliteSQL::ExecBlobRead(const QStringList& keyValues, const QStringList& files)
 {
     sqlite3_stmt* stmt = d->blobRead.get();
@@ -441,10 +473,7 @@ int CSQliteSQL::ExecBlobRead(const QStringList& keyValues, const QStringList& fi
         }
         const void* bytes = sqlite3_column_blob(stmt, i);
         const int size = sqlite3_column_bytes(stmt, i);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(static_cast<const char*>(bytes), size) != size || !file.commit())
+        if (!writeReplacing(path, static_cast<const char*>(bytes), size))
             rc = SQLERR_FILE;
     }
     sqlite3_reset(stmt);

@@ -96,6 +96,10 @@ public:
     // nullptr (with a non-zero status) on error. Rows live until this
     // statement is deleted.
     CSQRowArray* ExecReadNext(int& status);
+    // Frees every row and batch the reads handed out so far: their pointers
+    // die. A read that handles one batch at a time calls it between batches
+    // and keeps its memory bounded, whatever the number of rows.
+    void ReleaseReadRows();
 
     int SetSQLForWrite(const QStringList& keyColumns, const QStringList& valueColumns,
                        const QStringList& blobColumns);

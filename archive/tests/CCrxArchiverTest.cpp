@@ -1,7 +1,7 @@
 #include "CCrxArchiver.h"
 
 #include "CrxFileOps.h"
-#include "TestFolders.h"
+#include "CrxScratchFixture.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -20,13 +20,9 @@ using korvane::test::writeFile;
 
 namespace {
 
-class CCrxArchiverTest : public ::testing::Test
+class CCrxArchiverTest : public crxtest::ScratchFixture
 {
 protected:
-    korvane::test::TestFolders folders;
-    QString dir = folders.scratch();
-    QString Path(const QString& name) const { return dir + QLatin1Char('/') + name; }
-
     // Runs GNU tar in the scratch folder; its standard output.
     QString Tar(const QStringList& args, const QString& workDir = QString()) const
     {

@@ -1,7 +1,7 @@
 #include "CCrxDb.h"
 
+#include "CrxScratchFixture.h"
 #include "Stroven.h"
-#include "TestFolders.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +10,9 @@ using korvane::test::writeFile;
 
 namespace {
 
-class CCrxDbTest : public ::testing::Test
+class CCrxDbTest : public crxtest::ScratchFixture
 {
 protected:
-    korvane::test::TestFolders folders;
-    QString dir = folders.scratch();
     QString dbPath = dir + "/SETTING.DB";
     CCrxDb db;
 

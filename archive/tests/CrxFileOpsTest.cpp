@@ -1,8 +1,8 @@
 #include "CrxFileOps.h"
 
+#include "CrxScratchFixture.h"
 #include "CrxTestSupport.h"
 #include "FileTime.h"
-#include "TestFolders.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,12 +15,8 @@ using korvane::test::writeFile;
 
 namespace {
 
-class CrxFileOpsTest : public ::testing::Test
+class CrxFileOpsTest : public crxtest::ScratchFixture
 {
-protected:
-    korvane::test::TestFolders folders;
-    QString dir = folders.scratch();
-    QString Path(const QString& name) const { return dir + QLatin1Char('/') + name; }
 };
 
 TEST_F(CrxFileOpsTest, PathKindTellsFilesFoldersAndMissing)

@@ -7,7 +7,7 @@
 #include "QuorvinImport.h"
 #include "Stroven.h"
 
-#include "TestFolders.h"
+#include "CrxScratchFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -18,10 +18,9 @@
 
 namespace crxtest {
 
-class ImportFixture : public ::testing::Test
+class ImportFixture : public ScratchFixture
 {
 protected:
-    QString Path(const QString& relative) const { return folders.scratch() + "/" + relative; }
     QString Base() const { return Path("base"); }
     QString SettingDb() const { return Base() + "/SETTING.DB"; }
     QString CustomerDb() const { return Base() + "/CUSTOMER.DB"; }
@@ -107,8 +106,6 @@ protected:
         EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
         return process.readAllStandardOutput();
     }
-
-    korvane::test::TestFolders folders;
 };
 
 } // namespace crxtest

@@ -1,6 +1,6 @@
 #include "SchemaFixture.h"
 
-#include "CSchemaText.h"
+#include "CSQSchemaScript.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,11 +50,10 @@ bool runSqlite(const QString& database, const QString& sql, QString* output, QSt
 
 QStringList schemaStatements(const QString& path, QString* rest)
 {
-    CSchemaText text;
-    text.Read(path);
-    if (rest)
-        *rest = text.Rest();
-    return text.Statements();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return CSQSchemaScript::Split(QString::fromUtf8(file.readAll()), rest);
 }
 
 QMap<QString, QList<SchemaColumn>> readColumns(const QString& database)

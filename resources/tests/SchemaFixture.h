@@ -18,8 +18,8 @@ QStringList seedFiles(); // seeds/*.sql in name order
 bool runSqlite(const QString& database, const QString& sql, QString* output = nullptr,
                QString* error = nullptr);
 
-// The statements of a schema text (CSchemaText); rest receives the text
-// after the last ';'.
+// The statements of a schema text as the schema runner splits them; rest
+// receives the text after the last statement.
 QStringList schemaStatements(const QString& path, QString* rest = nullptr);
 
 struct SchemaColumn

@@ -41,10 +41,12 @@ TEST(Templates, ModelTemplateHasExactlyTheSchemaTextsTables)
     ASSERT_TRUE(QFileInfo(model).isFile()) << model.toStdString();
     EXPECT_EQ(schemaOf(model).toStdString(), schemaOf(fresh).toStdString());
 
-    // The seed rows are there too.
+    // No rows: opening an archive fills the template, and a row of its own
+    // would collide with the archive's (the seed rows travel in the model's
+    // default archives).
     QString out;
     ASSERT_TRUE(runSqlite(model, QStringLiteral("SELECT count(*) FROM CTT001;\n"), &out));
-    EXPECT_EQ(out.trimmed().toInt(), readColumns(fresh).size());
+    EXPECT_EQ(out.trimmed().toInt(), 0);
 }
 
 TEST(Templates, BlankTemplateIsADatabaseWithoutTables)

@@ -2,13 +2,13 @@
 //
 //   MakeTemplateDb <output.db> [file.sql ...]
 //
-// Runs the statements of each file in order, the way the archive library's
-// schema runner reads a schema text (8-bit lines; every ";" ends a statement;
-// text after the last ";" is never run), all in one transaction. The result
+// Runs the statements of each file in order, split as the archive library's
+// schema runner splits a schema text (where SQLite sees a statement end;
+// text after the last statement is never run), all in one transaction. The result
 // is written beside the output and renamed over it, so a failed build never
 // leaves a half-made template. Without SQL files the template has no tables.
 
-#include "CSchemaText.h"
+#include "CSQSchemaScript.h"
 #include "Stroven.h"
 
 #include <QCoreApplication>
@@ -29,12 +29,12 @@ void report(const QString& text)
 // Runs every complete statement of one SQL text; false after the first failure.
 bool runScript(CSQliteSQL& sql, const QString& path)
 {
-    CSchemaText text;
-    if (!text.Read(path)) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
         report(QStringLiteral("cannot read %1").arg(path));
         return false;
     }
-    for (const QString& statement : text.Statements()) {
+    for (const QString& statement : CSQSchemaScript::Split(QString::fromUtf8(file.readAll()))) {
         const int err = sql.ExecSQL(statement);
         if (err != 0) {
             report(QStringLiteral("%1: statement failed (%2):\n%3")

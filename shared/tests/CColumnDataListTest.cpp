@@ -4,7 +4,7 @@
 #include "CDataManager.h"
 #include "CBasePath.h"
 
-#include "SarvikTestDb.h"
+#include "StrovenTestDb.h"
 #include "SuiteFixture.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "CSqLiteUtility.h"
 
-#include "SarvikTestDb.h"
+#include "StrovenTestDb.h"
 
 #include <gtest/gtest.h>
 
@@ -137,6 +137,13 @@ TEST_F(CSqLiteUtilityTest, EscapeSQLValueDoublesEveryQuote)
     EXPECT_EQ(CSqLiteUtility::EscapeSQLValue("''"), "''''");
     EXPECT_EQ(CSqLiteUtility::EscapeSQLValue("plain"), "plain");
     EXPECT_EQ(CSqLiteUtility::QuoteSQLName("CSB002.FUNCKEYCODE"), "\"CSB002\".\"FUNCKEYCODE\"");
+}
+
+TEST_F(CSqLiteUtilityTest, BulkPragmasEnlargeTheConnectionsCache)
+{
+    CSQliteSQL stmt(*m_db, QString());
+    CSqLiteUtility::RunBulkPragmas(stmt);
+    EXPECT_EQ(rows("pragma_cache_size"), (QList<QStringList>{{"100000"}}));
 }
 
 TEST_F(CSqLiteUtilityTest, RowListsCopyTheRowsRead)

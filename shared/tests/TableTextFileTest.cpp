@@ -7,7 +7,7 @@
 
 #include "QtPrinters.h"
 
-#include "../../stroven/tests/StrovenTestDb.h"
+#include "StrovenTestDb.h"
 
 #include <QFile>
 #include <QProcess>

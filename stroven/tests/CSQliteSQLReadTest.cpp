@@ -184,3 +184,21 @@ TEST_F(CSQliteSQLRead, BadSqlFailsEarly)
     EXPECT_NE(stmt.SetSQLForRead({}, QStringLiteral("1 = 1; DELETE FROM CSB002"), {}, 0), 0);
     EXPECT_EQ(rows(QStringLiteral("CSB002")).size(), 1);
 }
+
+TEST_F(CSQliteSQLRead, ReleasedBatchesDoNotDisturbTheRead)
+{
+    fill(7);
+    CSQliteSQL stmt(*m_db, QStringLiteral("CSB002"));
+    ASSERT_EQ(stmt.SetSQLForRead({"CODE"}, {}, QStringLiteral("CODE"), 3), 0);
+    QStringList codes;
+    int status = 0;
+    do {
+        stmt.ReleaseReadRows();
+        CSQRowArray* batch = stmt.ExecReadNext(status);
+        ASSERT_NE(batch, nullptr);
+        for (const QStringList* row : *batch)
+            codes << row->first();
+    } while (status == 0);
+    EXPECT_EQ(status, SQLREAD_END);
+    EXPECT_EQ(codes, (QStringList{"0001", "0002", "0003", "0004", "0005", "0006", "0007"}));
+}

@@ -8,7 +8,8 @@
 #include <memory>
 
 // A fresh database file in the test's own folder, with helpers that fail the
-// test on the first error.
+// test on the first error. Only through the database layer: a test program
+// that includes it links Stroven.
 class StrovenTestDb : public testing::Test
 {
 protected:

@@ -1,0 +1,138 @@
+#include "CCrxExporter.h"
+
+#include "CCrxArchiver.h"
+#include "CCrxDb.h"
+#include "CCrxDirEnv.h"
+#include "CCrxNode.h"
+#include "CCrxcnvXmlWriter.h"
+#include "CrxFileOps.h"
+#include "CrxGrammarNames.h"
+
+#include <initializer_list>
+
+CCrxExporter::CCrxExporter(CCrxDirEnv& env, CCrxDb& settingDb, CCrxDb& customerDb)
+    : m_env(env), m_settingDb(settingDb), m_customerDb(customerDb)
+{
+    m_context.dbs[0] = {QLatin1String(crxname::kSettingDbName), &m_settingDb};
+    m_context.dbs[1] = {QLatin1String(crxname::kCustomerDbName), &m_customerDb};
+    m_context.dbCount = 2;
+    m_context.abort = &m_nOwnAbort;
+}
+
+CrxResult CCrxExporter::PrepareExport(const QString& baseFolder, const QString& archivePath,
+                                      const CrxAbortFlag* abort, int exportKind,
+                                      const QString& extraFile, const QStringList* addList,
+                                      const QStringList* replaceList,
+                                      const QStringList* diffList, const CrxMediaSwitches& media)
+{
+    if (archivePath.isEmpty())
+        return CRX_E_NO_ARCHIVE;
+    if (!extraFile.isEmpty() && PathKind(extraFile) != CRX_PATH_FILE)
+        return CRX_E_EXTRA_FILE;
+
+    m_context.addList = addList ? *addList : QStringList();
+    m_context.replaceList = replaceList ? *replaceList : QStringList();
+    m_context.diffList = diffList ? *diffList : QStringList();
+    // Replace and difference contradict each other: the archive could carry
+    // only one of them, and the other change would be lost without a word.
+    for (const QString& table : std::as_const(m_context.replaceList)) {
+        if (m_context.diffList.contains(table))
+            return CRX_E_TABLE_LISTS;
+    }
+    if (const CrxResult rc = m_env.Init(baseFolder); rc != CRX_OK)
+        return rc;
+    m_context.abort = abort ? abort : &m_nOwnAbort;
+    m_context.exportKind = exportKind;
+
+    if (PathKind(m_env.SettingDbPath()) != CRX_PATH_FILE)
+        return CRX_E_NO_SETTINGDB;
+    if (!DeleteFolderTree(m_env.UnpackFolder()) || !RetryCreateFolder(m_env.UnpackFolder()) ||
+        !RetryCreateFolder(m_env.BlobFolder()))
+        return CRX_E_WORK_FOLDER;
+    if (const CrxResult rc = CopyMedia(media); rc != CRX_OK)
+        return rc;
+    if (!extraFile.isEmpty() && !CopyExtraFile(extraFile, m_env.UnpackFolder()))
+        return CRX_E_EXTRA_COPY;
+
+    if (const CrxResult rc =
+            m_settingDb.Open(m_env.SettingDbPath(), m_env.UnpackFolder(), m_env.BlobFolder());
+        rc != CRX_OK)
+        return rc;
+    return m_customerDb.Open(m_env.CustomerDbPath(), m_env.UnpackFolder(), m_env.BlobFolder());
+}
+
+CrxResult CCrxExporter::CopyMedia(const CrxMediaSwitches& media)
+{
+    const QString signage = QLatin1String(kSignageFolder);
+    const QString source = m_env.BaseMediaFolder() + QLatin1Char('/') + signage;
+    if (PathKind(source) == CRX_PATH_MISSING)
+        return CRX_OK;
+    const QString target = m_env.UnpackedMediaFolder() + QLatin1Char('/') + signage;
+    if (!RetryCreateFolder(m_env.UnpackedMediaFolder()) || !RetryCreateFolder(target))
+        return CRX_E_CREATE_FOLDER;
+
+    QStringList folders{QStringLiteral("Setting")};
+    if (media.movie == 1)
+        folders << QStringLiteral("Movie");
+    if (media.fullScreen == 1)
+        folders << QStringLiteral("FullImage") << QStringLiteral("FullTelop")
+                << QStringLiteral("Music");
+    if (media.halfScreen == 1)
+        folders << QStringLiteral("HalfImage") << QStringLiteral("HalfTelop");
+    if (media.itemImages == 1)
+        folders << QStringLiteral("ItemImage");
+    if (media.recommend == 1)
+        folders << QStringLiteral("Recommend");
+    for (const QString& folder : std::as_const(folders)) {
+        const QString from = source + QLatin1Char('/') + folder;
+        // A missing folder is simply not packed; one that exists goes in
+        // whole or the export fails, so an archive never carries half of it.
+        if (PathKind(from) != CRX_PATH_FOLDER)
+            continue;
+        if (!CopyFolderTree(from, target + QLatin1Char('/') + folder))
+            return CRX_E_CREATE_FOLDER;
+    }
+    return CRX_OK;
+}
+
+int CCrxExporter::CopyExtraFile(const QString& extraFile, const QString& unpackFolder)
+{
+    return CopyFileOverwrite(extraFile,
+                             unpackFolder + QLatin1Char('/') + QLatin1String(kExtraFileName))
+               ? 1
+               : 0;
+}
+
+CrxResult CCrxExporter::WriteCrxFile(CCrxNode& root, const QString& archivePath)
+{
+    CCrxcnvXmlWriter writer(m_env.DataXmlPath());
+    m_context.writer = &writer;
+    m_context.db = &m_settingDb;
+    CrxResult rc = CRX_OK;
+    if (!writer.Open())
+        rc = writer.LastError();
+    if (rc == CRX_OK)
+        rc = root.WriteExport(m_context);
+    if (rc == CRX_OK && !writer.Close())
+        rc = writer.LastError() != CRX_OK ? writer.LastError() : CRX_E_XML_NOT_OPEN;
+    if (rc == CRX_OK) {
+        CCrxArchiver archiver;
+        archiver.SetAbortFlag(m_context.abort);
+        rc = archiver.PackToTarget(m_env.UnpackFolder(), archivePath);
+    }
+    m_context.writer = nullptr;
+    return rc;
+}
+
+CrxResult CCrxExporter::FinishExport(const QString& archivePath, CrxResult code)
+{
+    const CrxResult closed = m_settingDb.Close();
+    if (code != CRX_OK)
+        return code;
+    if (closed != CRX_OK)
+        return closed;
+    CrxTime time;
+    if (ReadFileTime(archivePath, time) == CRX_OK)
+        m_env.WriteTimestamp(CRX_STAMP_EXPORT, time);
+    return CRX_OK;
+}

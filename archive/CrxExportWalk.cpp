@@ -1,0 +1,396 @@
+#include "CrxExportWalk.h"
+
+#include "CCrxDb.h"
+#include "CCrxNode.h"
+#include "CCrxRecord.h"
+#include "CCrxcnvXmlWriter.h"
+#include "CrxFileOps.h"
+#include "CrxGrammarNames.h"
+
+#include "Stroven.h"
+
+namespace CrxExportWalk {
+
+namespace {
+
+const QString kNewSuffix = QStringLiteral("_NEW_Tovanel");
+const QString kDelSuffix = QStringLiteral("_DEL_Tovanel");
+const QString kRowId = QStringLiteral("rowid");
+
+CrxResult WriterError(const CrxExportContext& context)
+{
+    const CrxResult rc = context.writer->LastError();
+    return rc != CRX_OK ? rc : CRX_E_XML_WRITE;
+}
+
+bool IsBlob(const CCrxItem& item)
+{
+    return item.m_nColumnType == SQLTYPE_BLOB;
+}
+
+// Where the row read holds the row id that blob reads need: after the
+// non-blob items, or -1 when blobs are read by the key columns.
+int RowIdIndex(const CCrxRecord& record, const CCrxDb& db)
+{
+    int nonBlob = 0;
+    for (const auto& item : record.Items())
+        nonBlob += IsBlob(*item) ? 0 : 1;
+    auto& reader = const_cast<CCrxDb&>(db).Reader();
+    return reader.m_columns.size() > nonBlob ? nonBlob : -1;
+}
+
+} // namespace
+
+CrxResult WriteChildren(CCrxNode& node, CrxExportContext& context)
+{
+    for (const auto& child : node.Children()) {
+        child->ContextString() = node.ContextString();
+        if (const CrxResult rc = child->BeginExport(context); rc != CRX_OK)
+            return rc;
+        if (const CrxResult rc = child->WriteExport(context); rc != CRX_OK)
+            return rc;
+        if (const CrxResult rc = child->EndExport(context); rc != CRX_OK)
+            return rc;
+    }
+    return CRX_OK;
+}
+
+CrxResult WriteNode(CCrxNode& node, CrxExportContext& context)
+{
+    const bool named = !node.Name().isEmpty();
+    if (named && !context.writer->StartElement(node.Name()))
+        return WriterError(context);
+    if (const CrxResult rc = WriteChildren(node, context); rc != CRX_OK)
+        return rc;
+    if (named && !context.writer->EndElement())
+        return WriterError(context);
+    return CRX_OK;
+}
+
+CrxResult WriteRecord(CCrxRecord& record, CrxExportContext& context)
+{
+    if (CrxAborted(context.abort))
+        return CRX_E_CANCELLED;
+    CCrxcnvXmlWriter& writer = *context.writer;
+    if (!writer.StartElement(record.Name()))
+        return WriterError(context);
+    for (const auto& item : record.Items()) {
+        if (!IsBlob(*item)) {
+            if ((!item->m_strValue.isEmpty() || item->m_nWriteEmpty == 1) &&
+                !writer.WriteSimpleElement(item->m_strName, item->m_strValue))
+                return WriterError(context);
+            continue;
+        }
+        if (item->m_strValue.isEmpty())
+            continue;
+        if (!writer.StartElement(item->m_strName) ||
+            !writer.AddAttribute(QLatin1String(crxname::kDatatype),
+                                 QLatin1String(crxname::kTypeFile)))
+            return WriterError(context);
+        writer.SetInline(true);
+        const bool written = writer.WriteText(item->m_strValue);
+        writer.SetInline(false);
+        if (!written || !writer.EndElement())
+            return WriterError(context);
+    }
+    if (!writer.EndElement())
+        return WriterError(context);
+    return CRX_OK;
+}
+
+CrxResult WriteDbinfo(CCrxNode& dbinfo, CrxExportContext& context)
+{
+    for (int i = 0; i < context.dbCount && i < int(context.dbs.size()); ++i) {
+        const CrxExportContext::DbPair& pair = context.dbs[size_t(i)];
+        dbinfo.DbName() = pair.name;
+        context.db = pair.db;
+        if (!pair.db || !pair.db->IsOpen())
+            return CRX_E_NO_DB;
+        QString first;
+        if (pair.db->GetTableName(0, first) != CRX_OK)
+            continue; // no tables (or none readable): the database is left out
+        CCrxcnvXmlWriter& writer = *context.writer;
+        if (!writer.StartElement(QLatin1String(crxname::kDbinfo)))
+            return WriterError(context);
+        if (!pair.name.isEmpty() &&
+            !writer.AddAttribute(QLatin1String(crxname::kDbname), pair.name))
+            return WriterError(context);
+        if (const CrxResult rc = WriteChildren(dbinfo, context); rc != CRX_OK)
+            return rc;
+        if (!writer.EndElement())
+            return WriterError(context);
+    }
+    return CRX_OK;
+}
+
+CrxResult WriteTabinfo(CCrxNode& tabinfo, CrxExportContext& context)
+{
+    CCrxDb* db = context.db;
+    if (!db)
+        return CRX_E_NO_DB;
+    const QString shadow = QLatin1String(crxname::kShadowSuffix);
+    for (int index = 0;; ++index) {
+        QString table;
+        const CrxResult listed = db->GetTableName(index, table);
+        if (listed == CRX_E_NO_TABLES || listed == CRX_E_TABLE_INDEX)
+            return CRX_OK;
+        if (listed != CRX_OK)
+            return listed;
+        tabinfo.ContextString() = table;
+        if (table.isEmpty() || table.endsWith(shadow))
+            continue;
+
+        bool write = false;
+        bool renew = false;
+        qint64 count = 0;
+        if (context.exportKind == CRX_EXPORT_FULL) {
+            write = renew = true;
+            if (const CrxResult rc = db->CountRecords(table, count); rc != CRX_OK)
+                return rc;
+        } else if (context.exportKind == CRX_EXPORT_PARTIAL) {
+            renew = context.replaceList.contains(table);
+            if (renew || context.addList.contains(table)) {
+                write = true;
+                if (const CrxResult rc = db->CountRecords(table, count); rc != CRX_OK)
+                    return rc;
+            } else if (context.diffList.contains(table)) {
+                write = true;
+                qint64 added = 0;
+                qint64 deleted = 0;
+                if (const CrxResult rc = db->CountRecords(table + kNewSuffix, added); rc != CRX_OK)
+                    return rc;
+                if (const CrxResult rc = db->CountRecords(table + kDelSuffix, deleted);
+                    rc != CRX_OK)
+                    return rc;
+                count = added + deleted;
+            }
+        }
+        if (!write || count < 1)
+            continue;
+
+        CCrxcnvXmlWriter& writer = *context.writer;
+        if (!writer.StartElement(QLatin1String(crxname::kTabinfo)) ||
+            !writer.AddAttribute(QLatin1String(crxname::kTabname), table))
+            return WriterError(context);
+        if (renew && !writer.AddAttribute(QLatin1String(crxname::kMainte),
+                                          QLatin1String(crxname::kRenew)))
+            return WriterError(context);
+        if (const CrxResult rc = WriteChildren(tabinfo, context); rc != CRX_OK)
+            return rc;
+        if (!writer.EndElement())
+            return WriterError(context);
+    }
+}
+
+CrxResult WriteRecinfo(CCrxNode& recinfo, bool deletedKeys, CrxExportContext& context)
+{
+    const QString table = recinfo.ContextString();
+    QString suffix;
+    if (context.exportKind == CRX_EXPORT_PARTIAL && context.diffList.contains(table))
+        suffix = deletedKeys ? kDelSuffix : kNewSuffix;
+    if (suffix.isEmpty() && deletedKeys)
+        return CRX_OK;
+    if (!suffix.isEmpty()) {
+        if (!context.db)
+            return CRX_E_NO_DB;
+        qint64 count = 0;
+        if (const CrxResult rc = context.db->CountRecords(table + suffix, count); rc != CRX_OK)
+            return rc;
+        if (count == 0)
+            return CRX_OK;
+    }
+
+    CCrxcnvXmlWriter& writer = *context.writer;
+    if (!writer.StartElement(QLatin1String(crxname::kRecinfo)))
+        return WriterError(context);
+    if (deletedKeys &&
+        !writer.AddAttribute(QLatin1String(crxname::kMainte), QLatin1String(crxname::kDel)))
+        return WriterError(context);
+    recinfo.ContextString() = table + suffix;
+    for (const auto& child : recinfo.Children()) {
+        child->ContextString() = table + suffix;
+        child->SourceTable() = table + suffix;
+        if (const CrxResult rc = child->BeginExport(context); rc != CRX_OK)
+            return rc;
+        if (const CrxResult rc = child->WriteExport(context); rc != CRX_OK)
+            return rc;
+        if (const CrxResult rc = child->EndExport(context); rc != CRX_OK)
+            return rc;
+    }
+    if (!writer.EndElement())
+        return WriterError(context);
+    return CRX_OK;
+}
+
+CrxResult AttachRowReader(CCrxRecord& record, CrxExportContext& context)
+{
+    if (!context.db || !context.db->IsOpen())
+        return CRX_E_DB_OPEN;
+    CCrxSqlReader& reader = context.db->Reader();
+    reader.m_columns.clear();
+    reader.m_strWhere.clear();
+    reader.m_strOrderBy.clear();
+    if (const CrxResult rc = reader.Attach(context.db->Connection(), record.SourceTable());
+        rc != CRX_OK)
+        return rc;
+    return context.db->AttachBlobReader(record.SourceTable());
+}
+
+CrxResult PrepareRowRead(CCrxRecord& record, bool withBlobs, CrxExportContext& context)
+{
+    if (!context.db || !context.db->IsOpen())
+        return CRX_E_DB_OPEN;
+    CCrxDb& db = *context.db;
+    CCrxSqlReader& reader = db.Reader();
+    QStringList blobColumns;
+    QStringList keyWhere;
+    for (const auto& item : record.Items()) {
+        if (IsBlob(*item)) {
+            blobColumns.append(item->m_strName);
+            continue;
+        }
+        reader.m_columns.append(item->m_strName);
+        if (item->IsKey())
+            keyWhere.append(CCrxSql::QuoteName(item->m_strName) + QLatin1String(" = ?"));
+    }
+    if (!withBlobs)
+        blobColumns.clear();
+    // Without a key a row can only be found again by its row id; the blobs
+    // of such a table would otherwise be lost.
+    const bool byRowId = !blobColumns.isEmpty() && keyWhere.isEmpty();
+    if (byRowId)
+        reader.m_columns.append(kRowId);
+    if (const CrxResult rc = reader.PrepareRead(); rc != CRX_OK)
+        return rc;
+
+    CCrxBlobReader& blobReader = db.BlobReader();
+    reader.m_nKeyCount = blobReader.m_nKeyCount;
+    reader.m_nValueCount = blobReader.m_nValueCount;
+    reader.m_nBlobCount = blobReader.m_nBlobCount;
+    if (blobColumns.isEmpty())
+        return CRX_OK;
+    blobReader.m_blobColumns = blobColumns;
+    blobReader.m_strWhere = byRowId ? kRowId + QLatin1String(" = ?")
+                                    : keyWhere.join(QLatin1String(" and "));
+    return blobReader.PrepareBlobRead();
+}
+
+CrxResult WriteRows(CCrxRecord& record, bool keysOnly, int& blobCounter,
+                    CrxExportContext& context)
+{
+    if (!context.db || !context.db->IsOpen())
+        return CRX_E_DB_OPEN;
+    CCrxDb& db = *context.db;
+    CCrxSqlReader& reader = db.Reader();
+    if (reader.m_columns.isEmpty())
+        return CRX_OK;
+    for (;;) {
+        // Each row is written the moment it is read: a batch is dropped before
+        // the next, so memory does not grow with the table.
+        if (reader.Statement())
+            reader.Statement()->ReleaseReadRows();
+        CrxResult error = CRX_OK;
+        bool end = false;
+        const CSQRowArray* rows = reader.ReadNext(error, end);
+        if (error != CRX_OK)
+            return error;
+        if (rows) {
+            for (const QStringList* row : *rows) {
+                if (!row)
+                    return CRX_E_READ_ROWS;
+                const CrxResult filled =
+                    keysOnly ? FillKeyRow(record, *row) : FillRow(record, db, *row, blobCounter);
+                if (filled != CRX_OK)
+                    return filled;
+                if (const CrxResult rc = WriteRecord(record, context); rc != CRX_OK)
+                    return rc;
+            }
+        }
+        if (end)
+            return CRX_OK;
+    }
+}
+
+CrxResult FillRow(CCrxRecord& record, CCrxDb& db, const QStringList& row, int& blobCounter)
+{
+    CCrxBlobReader& blobReader = db.BlobReader();
+    blobReader.m_keyValues.clear();
+    blobReader.m_files.clear();
+    const bool readsBlobs = blobReader.IsPrepared();
+    qsizetype next = 0;
+    for (const auto& item : record.Items()) {
+        if (IsBlob(*item)) {
+            QString file;
+            if (const CrxResult rc =
+                    MakeBlobFileName(db.BlobFolder(), record.SourceTable(), blobCounter, file);
+                rc != CRX_OK)
+                return rc;
+            blobReader.m_files.append(file);
+            continue;
+        }
+        if (next >= row.size())
+            return CRX_E_SHORT_ROW;
+        item->m_strValue = row.at(next++);
+        if (readsBlobs && item->IsKey())
+            blobReader.m_keyValues.append(item->m_strValue);
+    }
+    if (readsBlobs && RowIdIndex(record, db) >= 0) {
+        if (next >= row.size())
+            return CRX_E_SHORT_ROW;
+        blobReader.m_keyValues.append(row.at(next));
+    }
+    if (readsBlobs && !blobReader.m_keyValues.isEmpty() && !blobReader.m_files.isEmpty()) {
+        if (const CrxResult rc = blobReader.ReadBlobs(); rc != CRX_OK)
+            return rc;
+    }
+    qsizetype file = 0;
+    for (const auto& item : record.Items()) {
+        if (!IsBlob(*item))
+            continue;
+        item->m_strValue =
+            readsBlobs ? MakeRelativeBlobPath(db.UnpackFolder(), blobReader.m_files.at(file))
+                       : QString();
+        ++file;
+    }
+    return CRX_OK;
+}
+
+CrxResult FillKeyRow(CCrxRecord& record, const QStringList& row)
+{
+    qsizetype next = 0;
+    for (const auto& item : record.Items()) {
+        if (next >= row.size())
+            return CRX_E_SHORT_ROW;
+        item->m_strValue = row.at(next++);
+    }
+    return CRX_OK;
+}
+
+CrxResult MakeBlobFileName(const QString& blobFolder, const QString& source, int& counter,
+                           QString& path)
+{
+    for (;;) {
+        const QString name = QStringLiteral("%1_%2.blob").arg(source).arg(counter);
+        ++counter;
+        if (const CrxResult rc = JoinPath(blobFolder, name, path); rc != CRX_OK)
+            return rc;
+        if (PathKind(path) == CRX_PATH_MISSING)
+            return CRX_OK;
+    }
+}
+
+QString MakeRelativeBlobPath(const QString& unpackFolder, const QString& file)
+{
+    if (PathKind(file) != CRX_PATH_FILE || unpackFolder.size() < 2)
+        return QString();
+    QString folder = unpackFolder;
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    if (file.size() <= folder.size() || !file.startsWith(folder))
+        return QString();
+    QString relative = file.mid(folder.size());
+    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QLatin1String("./") + relative;
+}
+
+} // namespace CrxExportWalk

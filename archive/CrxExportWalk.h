@@ -1,0 +1,65 @@
+#pragma once
+
+// The export walk: the element hooks of the grammar write the archive XML
+// and the blob files straight from the databases, one batch of rows at a
+// time. Each function returns 0 or the first code met; a code from the
+// writer is its last error.
+
+#include "CrxExportContext.h"
+#include "CrxResult.h"
+
+#include <QString>
+#include <QStringList>
+
+class CCrxDb;
+class CCrxNode;
+class CCrxRecord;
+
+namespace CrxExportWalk {
+
+// A named node ("crxparse", "datainfo"): its tag around its children. The
+// root has no name and writes only its child.
+CrxResult WriteNode(CCrxNode& node, CrxExportContext& context);
+// Each child gets the node's context string, then its three hooks.
+CrxResult WriteChildren(CCrxNode& node, CrxExportContext& context);
+// One record element ("fileinfo", a row): its non-empty values, blob
+// references on one line each.
+CrxResult WriteRecord(CCrxRecord& record, CrxExportContext& context);
+
+// "dbinfo": one section per database that has tables.
+CrxResult WriteDbinfo(CCrxNode& dbinfo, CrxExportContext& context);
+// "tabinfo": one section per table that the kind and lists choose and that
+// has rows; shadow tables are never written.
+CrxResult WriteTabinfo(CCrxNode& tabinfo, CrxExportContext& context);
+// "recinfo": the rows section, or (deletedKeys) the deleted-keys section of
+// a difference table.
+CrxResult WriteRecinfo(CCrxNode& recinfo, bool deletedKeys, CrxExportContext& context);
+
+// The first half of a row section's preparation: attaches the current
+// database's reader and blob reader to the record's source table. The record
+// then builds its items on the blob reader (whose statement takes the table
+// name as it stands; the row read quotes it), and PrepareRowRead prepares
+// the reads.
+CrxResult AttachRowReader(CCrxRecord& record, CrxExportContext& context);
+// Reads the non-blob items; with withBlobs, blob items come from a second
+// statement per row: by the key columns, or by row id when the table has no
+// key (and a table of blob columns only is read by row id as well).
+CrxResult PrepareRowRead(CCrxRecord& record, bool withBlobs, CrxExportContext& context);
+// Every row of the prepared read, one record element each. blobCounter
+// numbers the blob files of the section.
+CrxResult WriteRows(CCrxRecord& record, bool keysOnly, int& blobCounter,
+                    CrxExportContext& context);
+// One row into the record's items; blob columns go to files first.
+CrxResult FillRow(CCrxRecord& record, CCrxDb& db, const QStringList& row, int& blobCounter);
+CrxResult FillKeyRow(CCrxRecord& record, const QStringList& row);
+
+// blobFolder + "/" + source + "_" + counter + ".blob"; the counter advances
+// past names already taken, so that two databases with a table of the same
+// name never share a file.
+CrxResult MakeBlobFileName(const QString& blobFolder, const QString& source, int& counter,
+                           QString& path);
+// "./blob/T_0.blob" for a file inside the unpack folder; empty when the file
+// does not exist or lies outside it.
+QString MakeRelativeBlobPath(const QString& unpackFolder, const QString& file);
+
+} // namespace CrxExportWalk

@@ -1,0 +1,263 @@
+#include "CrxImportFixture.h"
+#include "QuorvinExport.h"
+
+#include <QDateTime>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using korvane::test::readFile;
+using korvane::test::writeFile;
+
+namespace {
+
+class CrxExportTest : public crxtest::ImportFixture
+{
+protected:
+    void SetUp() override
+    {
+        Exec(SettingDb(),
+             {"CREATE TABLE CIA001 (PLUCODE VARCHAR(13) NOT NULL, NAME VARCHAR(40), "
+              "PRICE NUMERIC(8,0), PRIMARY KEY (PLUCODE))",
+              "INSERT INTO CIA001 VALUES ('000123', 'A<&>''\"' || char(13, 10) || 'b', 100)",
+              "INSERT INTO CIA001 VALUES ('000200', NULL, NULL)",
+              "CREATE TABLE CSB008 (CODE VARCHAR(4) PRIMARY KEY, IMG BLOB, NOTE VARCHAR(10))",
+              "INSERT INTO CSB008 VALUES ('0001', x'00FF0D0A', 'n')",
+              "INSERT INTO CSB008 VALUES ('0002', NULL, 'm')",
+              "INSERT INTO CSB008 VALUES ('0003', x'41', NULL)",
+              "CREATE TABLE csb050 (X VARCHAR(4))", "INSERT INTO csb050 VALUES (NULL)",
+              "CREATE TABLE CTT001 (TABLENAME VARCHAR(6) PRIMARY KEY)",
+              "CREATE TABLE CIA001_BASE_Tovanel (PLUCODE VARCHAR(13) PRIMARY KEY)",
+              "INSERT INTO CIA001_BASE_Tovanel VALUES ('999')"});
+        Exec(CustomerDb(), {"CREATE TABLE CCU001 (CUSTNO VARCHAR(8) PRIMARY KEY, PIC BLOB)",
+                            "INSERT INTO CCU001 VALUES ('00000001', x'CC')"});
+    }
+
+    CrxResult Export(const QString& target, int kind, const QStringList* add = nullptr,
+                     const QStringList* replace = nullptr, const QStringList* diff = nullptr,
+                     int noDataInfo = 0, const CrxAbortFlag* abort = nullptr,
+                     const QString& extra = QString())
+    {
+        return CrxExport(Base(), target, abort, kind, extra, add, replace, diff, "LUMO500", "1.00",
+                         QString(), "STD", QString(), 1, 0, 1, 1, 1, 1, 1, noDataInfo);
+    }
+    // Unpacks with GNU tar; the archive XML.
+    QByteArray Unpack(const QString& archive, const QString& folder)
+    {
+        QDir(folder).removeRecursively();
+        QDir().mkpath(folder);
+        QProcess tar;
+        tar.start("tar", {"-xjf", archive, "-C", folder});
+        EXPECT_TRUE(tar.waitForFinished(30000));
+        EXPECT_EQ(tar.exitCode(), 0);
+        return readFile(folder + "/Korvane_REG_DATA.xml");
+    }
+    QByteArray ExportXml(int kind, const QStringList* add = nullptr,
+                         const QStringList* replace = nullptr, const QStringList* diff = nullptr,
+                         int noDataInfo = 0)
+    {
+        EXPECT_EQ(Export(Path("out.crx"), kind, add, replace, diff, noDataInfo), CRX_OK);
+        return Unpack(Path("out.crx"), Path("x"));
+    }
+};
+
+const char kGoldenFull[] = R"(<?xml version='1.0' encoding='utf-8'?>
+<crxparse>
+	<fileinfo>
+		<machinetype>LUMO500</machinetype>
+		<crxver>1.00</crxver>
+		<regver></regver>
+		<system>STD</system>
+	</fileinfo>
+	<datainfo>
+		<dbinfo dbname="SETTING">
+			<tabinfo tabname="CIA001" mainte="renew">
+				<recinfo>
+					<datarec>
+						<PLUCODE>000123</PLUCODE>
+						<NAME>A&lt;&amp;&gt;&apos;&quot;
+b</NAME>
+						<PRICE>100</PRICE>
+					</datarec>
+					<datarec>
+						<PLUCODE>000200</PLUCODE>
+					</datarec>
+				</recinfo>
+			</tabinfo>
+			<tabinfo tabname="CSB008" mainte="renew">
+				<recinfo>
+					<datarec>
+						<CODE>0001</CODE>
+						<NOTE>n</NOTE>
+						<IMG datatype="file">./blob/CSB008_0.blob</IMG>
+					</datarec>
+					<datarec>
+						<CODE>0002</CODE>
+						<NOTE>m</NOTE>
+					</datarec>
+					<datarec>
+						<CODE>0003</CODE>
+						<IMG datatype="file">./blob/CSB008_2.blob</IMG>
+					</datarec>
+				</recinfo>
+			</tabinfo>
+			<tabinfo tabname="csb050" mainte="renew">
+				<recinfo>
+					<datarec />
+				</recinfo>
+			</tabinfo>
+		</dbinfo>
+		<dbinfo dbname="CUSTOMER">
+			<tabinfo tabname="CCU001" mainte="renew">
+				<recinfo>
+					<datarec>
+						<CUSTNO>00000001</CUSTNO>
+						<PIC datatype="file">./blob/CCU001_0.blob</PIC>
+					</datarec>
+				</recinfo>
+			</tabinfo>
+		</dbinfo>
+	</datainfo>
+</crxparse>
+)";
+
+TEST_F(CrxExportTest, FullExportWritesTheGoldenXmlBlobFilesAndExactlyTheMembers)
+{
+    ASSERT_TRUE(writeFile(Base() + "/Schema.txt", "CREATE TABLE T (A);\n"));
+    ASSERT_TRUE(writeFile(Base() + "/additionals/Orbanel/Setting/pref.xml", "<pref/>"));
+    ASSERT_TRUE(writeFile(Path("oes.dat"), "oes"));
+    ASSERT_EQ(Export(Path("out.crx"), 1, nullptr, nullptr, nullptr, 0, nullptr, Path("oes.dat")),
+              CRX_OK);
+    EXPECT_EQ(Unpack(Path("out.crx"), Path("x")), QByteArray(kGoldenFull));
+
+    QProcess lint;
+    lint.start("xmllint", {"--noout", Path("x/Korvane_REG_DATA.xml")});
+    ASSERT_TRUE(lint.waitForFinished(30000));
+    EXPECT_EQ(lint.exitCode(), 0) << lint.readAllStandardError().toStdString();
+
+    QProcess list;
+    list.start("tar", {"-tjf", Path("out.crx")});
+    ASSERT_TRUE(list.waitForFinished(30000));
+    QStringList members = QString::fromUtf8(list.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    for (QString& member : members)
+        if (member.endsWith('/'))
+            member.chop(1);
+    members.sort();
+    EXPECT_EQ(members, (QStringList{"FILE092P.092", "Korvane_REG_DATA.xml", "Schema.txt",
+                                    "additionals", "additionals/Orbanel",
+                                    "additionals/Orbanel/Setting",
+                                    "additionals/Orbanel/Setting/pref.xml", "blob",
+                                    "blob/CCU001_0.blob", "blob/CSB008_0.blob",
+                                    "blob/CSB008_2.blob"}));
+    EXPECT_EQ(readFile(Path("x/blob/CSB008_0.blob")), QByteArray("\x00\xff\r\n", 4));
+    EXPECT_EQ(readFile(Path("x/blob/CSB008_2.blob")), "A");
+    EXPECT_EQ(readFile(Path("x/blob/CCU001_0.blob")), "\xcc");
+    EXPECT_EQ(readFile(Path("x/FILE092P.092")), "oes");
+    EXPECT_FALSE(QFileInfo::exists(Base() + "/Quorvin")) << "the unpack folder goes";
+}
+
+TEST_F(CrxExportTest, PartialKindsFollowTheLists)
+{
+    Exec(SettingDb(), {"CREATE TABLE CSB008_NEW_Tovanel AS SELECT * FROM CSB008 WHERE 0",
+                       "CREATE TABLE CSB008_DEL_Tovanel (CODE VARCHAR(4) PRIMARY KEY)",
+                       "INSERT INTO CSB008_DEL_Tovanel VALUES ('0007'), ('0008')"});
+    const QStringList add{"CIA001", "CTT001", "CIA001_BASE_Tovanel"};
+    const QStringList replace{"csb050"};
+    const QStringList diff{"CSB008"};
+    const QString xml = QString::fromUtf8(ExportXml(2, &add, &replace, &diff));
+    EXPECT_TRUE(xml.contains("<tabinfo tabname=\"CIA001\">\n")) << "add/update: no mainte";
+    EXPECT_TRUE(xml.contains("<tabinfo tabname=\"csb050\" mainte=\"renew\">"));
+    EXPECT_FALSE(xml.contains("CTT001")) << "a table without rows is left out";
+    EXPECT_FALSE(xml.contains("_Tovanel")) << "shadow tables are never written";
+    EXPECT_FALSE(xml.contains("CCU001"));
+    // Only deleted keys: just the "del" section.
+    EXPECT_TRUE(xml.contains("\t\t\t<tabinfo tabname=\"CSB008\">\n"
+                             "\t\t\t\t<recinfo mainte=\"del\">\n"
+                             "\t\t\t\t\t<baserec>\n\t\t\t\t\t\t<CODE>0007</CODE>\n\t\t\t\t\t</baserec>\n"
+                             "\t\t\t\t\t<baserec>\n\t\t\t\t\t\t<CODE>0008</CODE>\n\t\t\t\t\t</baserec>\n"
+                             "\t\t\t\t</recinfo>\n\t\t\t</tabinfo>\n"))
+        << xml.toStdString();
+    // The customer database has no listed table: an empty "dbinfo".
+    EXPECT_TRUE(xml.contains("<dbinfo dbname=\"CUSTOMER\" />"));
+
+    // Changed rows come from the new-rows shadow table, with its blob names.
+    Exec(SettingDb(), {"INSERT INTO CSB008_NEW_Tovanel VALUES ('0009', x'09', 'new')"});
+    const QString changed = QString::fromUtf8(ExportXml(2, nullptr, nullptr, &diff));
+    EXPECT_TRUE(changed.contains("<CODE>0009</CODE>"));
+    EXPECT_TRUE(changed.contains("./blob/CSB008_NEW_Tovanel_0.blob"));
+    EXPECT_LT(changed.indexOf("<recinfo>"), changed.indexOf("<recinfo mainte=\"del\">"));
+
+    const QString noData = QString::fromUtf8(ExportXml(2, &add, nullptr, nullptr, 1));
+    EXPECT_FALSE(noData.contains("datainfo"));
+    EXPECT_TRUE(noData.contains("<machinetype>LUMO500</machinetype>"));
+    // Other kinds: header and databases, no rows.
+    const QString other = QString::fromUtf8(ExportXml(3));
+    EXPECT_TRUE(other.contains("<dbinfo dbname=\"SETTING\" />"));
+    EXPECT_FALSE(other.contains("tabinfo"));
+}
+
+TEST_F(CrxExportTest, BlobsOfKeylessTablesAndBlobOnlyTablesAreKept)
+{
+    Exec(SettingDb(), {"CREATE TABLE CGR001 (NAME VARCHAR(8), BMP BLOB)",
+                       "INSERT INTO CGR001 VALUES ('a', x'0102'), ('a', x'0304')",
+                       "CREATE TABLE CGR002 (BMP BLOB)", "INSERT INTO CGR002 VALUES (x'AA')",
+                       "INSERT INTO CGR002 VALUES (NULL)",
+                       "CREATE TABLE CCU001 (CUSTNO VARCHAR(8) PRIMARY KEY, PIC BLOB)",
+                       "INSERT INTO CCU001 VALUES ('00000009', x'5E')"});
+    const QByteArray xml = ExportXml(1);
+    EXPECT_TRUE(xml.contains("<NAME>a</NAME>\n\t\t\t\t\t\t<BMP datatype=\"file\">./blob/CGR001_0.blob</BMP>"));
+    EXPECT_EQ(readFile(Path("x/blob/CGR001_0.blob")), "\x01\x02");
+    EXPECT_EQ(readFile(Path("x/blob/CGR001_1.blob")), "\x03\x04");
+    EXPECT_TRUE(xml.contains("<datarec>\n\t\t\t\t\t\t<BMP datatype=\"file\">./blob/CGR002_0.blob</BMP>"));
+    EXPECT_TRUE(xml.contains("<datarec />")) << "the NULL row of CGR002";
+    EXPECT_EQ(readFile(Path("x/blob/CGR002_0.blob")), "\xaa");
+    // The same table in both databases: each row keeps its own blob file.
+    EXPECT_TRUE(xml.contains("./blob/CCU001_0.blob"));
+    EXPECT_TRUE(xml.contains("./blob/CCU001_1.blob"));
+    EXPECT_EQ(readFile(Path("x/blob/CCU001_0.blob")), "\x5e");
+    EXPECT_EQ(readFile(Path("x/blob/CCU001_1.blob")), "\xcc");
+}
+
+TEST_F(CrxExportTest, AbortLeavesTheTargetAndNoTemporaryArchive)
+{
+    ASSERT_TRUE(writeFile(Path("out/old.crx"), "previous archive"));
+    CrxAbortFlag abort{1};
+    EXPECT_EQ(Export(Path("out/old.crx"), 1, nullptr, nullptr, nullptr, 0, &abort),
+              CRX_E_CANCELLED);
+    EXPECT_EQ(readFile(Path("out/old.crx")), "previous archive");
+    EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files), QStringList{"old.crx"});
+    EXPECT_FALSE(QFileInfo::exists(Base() + "/Quorvin"));
+    EXPECT_FALSE(QFileInfo::exists(Base() + "/SETTING.DB.INI")) << "no export stamp";
+}
+
+TEST_F(CrxExportTest, CompareDateTimeFollowsTheLastImportAndExport)
+{
+    const QString archive = Path("out.crx");
+    EXPECT_EQ(CrxCompareDateTime(archive, Base(), 2), 0);
+    ASSERT_EQ(Export(archive, 1), CRX_OK);
+    EXPECT_EQ(CrxCompareDateTime(archive, Base(), 2), 1);
+    EXPECT_EQ(CrxCompareDateTime(archive, Base(), 1), 0) << "no import stamp yet";
+    EXPECT_EQ(CrxCompareDateTime(archive, QString(), 2), 0);
+    EXPECT_EQ(CrxCompareDateTime(QString(), Base(), 2), 0);
+
+    QFile file(archive);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-3600),
+                                 QFileDevice::FileModificationTime));
+    file.close();
+    EXPECT_EQ(CrxCompareDateTime(archive, Base(), 2), 0) << "touched";
+
+    // An import of the same archive stamps kind 1.
+    const QString other = Path("other");
+    ASSERT_EQ(CrxImportHeader(archive, other, nullptr, nullptr, nullptr, nullptr, nullptr,
+                              nullptr, nullptr, nullptr),
+              CRX_OK);
+    Exec(other + "/SETTING.DB", {"CREATE TABLE CIA001 (PLUCODE VARCHAR(13) PRIMARY KEY, "
+                                 "NAME VARCHAR(40), PRICE NUMERIC(8,0))"});
+    ASSERT_EQ(CrxImportContents(archive, other, nullptr, 0, QString(), nullptr, nullptr, nullptr,
+                                nullptr, nullptr, nullptr, nullptr, nullptr),
+              CRX_OK);
+    EXPECT_EQ(CrxCompareDateTime(archive, other, 1), 1);
+}
+
+} // namespace

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "CSarvikApp.h"
+#include "CSubItemSetDlg.h"
+#include "FindControlById.h"
+#include "SuiteFixture.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+// The library's language texts from the suite's own language file.
+inline void LoadSuiteLangTexts()
+{
+    CSarvikApp::Instance().LoadLangDatas(QStringLiteral(KORVANE_SOURCE_DIR) +
+                                         QStringLiteral("/resources/NolvarLANG.xml"));
+}
+
+// A suite folder with its launcher INI (the dialogs read the options INI),
+// the suite's language texts, and a responder that records message keys.
+class LibraryDialogTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_suite.writeIni("[PRODUCT]\nPRODUCTKEY=TEST\n");
+        LoadSuiteLangTexts();
+    }
+    void TearDown() override { CSarvikApp::Instance().ReleaseLangDatas(); }
+    QStringList& Messages() { return m_suite.messages(); }
+
+    SuiteFixture m_suite;
+};
+
+// Runs `act` on the dialog once its modal loop runs; `start` opens it (DoModal)
+// and its result is returned.
+template <class Dialog> int RunModal(Dialog& dialog, const std::function<void(Dialog&)>& act)
+{
+    QTimer::singleShot(0, &dialog, [&dialog, act] {
+        act(dialog);
+        // A step that left the dialog open ends it here, so no test hangs.
+        if (dialog.isVisible())
+            dialog.done(-1);
+    });
+    return dialog.DoModal();
+}
+
+inline void ClickControl(QWidget* root, uint id)
+{
+    auto* button = qobject_cast<QAbstractButton*>(FindControlById(root, id));
+    ASSERT_NE(button, nullptr) << id;
+    button->click();
+}
+
+// The import check of a created dialog: an error kind and key left from an
+// earlier value are cleared; accepted texts give `value` after the commit.
+inline void ExpectImportCheck(CSubItemSetDlg& dlg, const QString& text, int allowEmpty,
+                              const char* refusedKey, const QString& value)
+{
+    CErrDataInfo::DataErrTypetag type = CErrDataInfo::DATAERR_WARNING;
+    QString key = QStringLiteral("stale");
+    const bool ok = dlg.SetValueImportTextData(text, allowEmpty, type, key);
+    EXPECT_FALSE(dlg.isVisible());
+    if (QLatin1String(refusedKey).isEmpty()) {
+        EXPECT_TRUE(ok);
+        EXPECT_EQ(type, CErrDataInfo::DATAERR_NONE);
+        EXPECT_EQ(key, "");
+        EXPECT_TRUE(dlg.CommitInputData());
+        EXPECT_EQ(dlg.GetValue(), value);
+    } else {
+        EXPECT_FALSE(ok);
+        EXPECT_EQ(type, CErrDataInfo::DATAERR_ERROR);
+        EXPECT_EQ(key, QLatin1String(refusedKey));
+    }
+}
