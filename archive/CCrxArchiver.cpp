@@ -18,7 +18,9 @@
 #include <memory>
 #include <optional>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -56,6 +58,7 @@ public:
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
     int get() const { return m_fd; }
+    int release() { return std::exchange(m_fd, -1); }
     bool close()
     {
         const int fd = m_fd;
@@ -269,16 +272,39 @@ CrxResult CCrxArchiver::Pack(const QString& folder, const QString& archivePath)
     if (!CollectTree(fs::path(QFile::encodeName(folder).toStdString()), QString(), items))
         return CRX_E_PACK;
 
+    Fd out(::open(QFile::encodeName(archivePath).constData(),
+                  O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (out.get() < 0)
+        return CRX_E_PACK;
     std::unique_ptr<archive, WriteDeleter> writer(archive_write_new());
     if (!writer || archive_write_add_filter_bzip2(writer.get()) != ARCHIVE_OK ||
         archive_write_set_format_pax_restricted(writer.get()) != ARCHIVE_OK ||
-        archive_write_open_filename(writer.get(), QFile::encodeName(archivePath).constData()) !=
-            ARCHIVE_OK)
+        archive_write_open_fd(writer.get(), out.get()) != ARCHIVE_OK)
         return CRX_E_PACK;
 
     std::vector<char> buffer(kChunk);
-    const auto fail = [&writer](CrxResult rc) {
-        archive_write_fail(writer.get());
+    const auto fail = [&writer, &out](CrxResult rc) {
+        // A failed pack never leaves a file that reads as an archive: it is
+        // emptied, and whatever is still written goes to /dev/null.
+        [[maybe_unused]] const int emptied = ::ftruncate(out.get(), 0);
+        const int devNull = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        const bool cutOff = devNull >= 0 && ::dup2(devNull, out.get()) >= 0;
+        if (devNull >= 0)
+            ::close(devNull);
+        // Only a close releases the bzip2 compressor (archive_write_fail and
+        // free leak its megabytes), and it compresses the pending block
+        // first, which would hold up a cancel for most of a second: it runs
+        // on a thread of its own, which owns the descriptor until then.
+        if (!cutOff) {
+            archive_write_close(writer.get());
+            [[maybe_unused]] const int again = ::ftruncate(out.get(), 0);
+            return rc;
+        }
+        std::thread([a = writer.release(), fd = out.release()] {
+            archive_write_close(a);
+            archive_write_free(a);
+            ::close(fd);
+        }).detach();
         return rc;
     };
     for (const PackItem& item : items) {
@@ -323,8 +349,7 @@ CrxResult CCrxArchiver::Pack(const QString& folder, const QString& archivePath)
     if (archive_write_close(writer.get()) != ARCHIVE_OK)
         return CRX_E_PACK;
     // On disk before it replaces the previous archive.
-    Fd sync(::open(QFile::encodeName(archivePath).constData(), O_RDONLY | O_CLOEXEC));
-    if (sync.get() < 0 || ::fsync(sync.get()) != 0)
+    if (::fsync(out.get()) != 0 || !out.close())
         return CRX_E_PACK;
     return CRX_OK;
 }

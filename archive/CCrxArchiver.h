@@ -29,7 +29,7 @@ public:
     CrxResult Unpack(const QString& archivePath, const QString& folder);
     // Packs everything in folder, with paths relative to it and an entry
     // for every folder (so an empty one survives), into archivePath:
-    // 0, CRX_E_CANCELLED or CRX_E_PACK.
+    // 0, CRX_E_CANCELLED or CRX_E_PACK (archivePath is then left empty).
     CrxResult Pack(const QString& folder, const QString& archivePath);
     // Packs folder into a temporary archive beside target and renames it
     // over target. A failed or cancelled pack leaves target byte for byte

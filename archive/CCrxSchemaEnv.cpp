@@ -84,6 +84,10 @@ CrxResult CCrxSchemaEnv::RunSchemaText(const QString& schemaPath)
     const QString text = DecodeSchemaText(file.readAll());
     if (file.error() != QFileDevice::NoError)
         return CRX_E_FILE_ACCESS;
+    // SQLite reads no further than a NUL: the statements after one would be
+    // lost without a word.
+    if (text.contains(QChar(0)))
+        return CRX_E_FILE_ACCESS;
 
     CSQliteSQL sql(*m_pDb, QString());
     if (sql.StartTransaction() != 0)

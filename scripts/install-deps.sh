@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the suite needs to build and test on Debian 12. Quick when
-# everything is already there.
+# everything is already there. "fuzz" adds clang and its sanitizer and
+# libFuzzer runtimes (scripts/fuzz.sh, scripts/sanitize.sh clang).
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,9 @@ packages=(
   xvfb xauth
   libxml2-utils
 )
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-dev libbz2-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

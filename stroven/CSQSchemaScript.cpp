@@ -94,6 +94,10 @@ int CSQSchemaScript::ExecCreateOnly(CSQliteDB& db, const QString& text)
         const char* next = nullptr;
         rc = sqlite3_prepare_v2(handle, tail, int(end - tail), &stmt, &next);
         sqlite3_set_authorizer(handle, nullptr, nullptr);
+        // SQLite stops reading at a NUL and moves no further: the text after
+        // it would never run, and the loop would never end.
+        if (rc == SQLITE_OK && !stmt && next == tail)
+            rc = SQLITE_ERROR;
         if (rc == SQLITE_OK && stmt) {
             // A statement that creates nothing (VACUUM INTO, PRAGMA, ...) or
             // only explains is refused as well.

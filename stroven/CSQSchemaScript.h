@@ -26,6 +26,6 @@ public:
     // Runs every statement of the text in order; stops at the first that is
     // refused or fails. 0 on success, else an SQLite result code
     // (SQLITE_AUTH for a statement that is not a table or index creation).
-    // Empty statements and comments are passed over.
+    // Empty statements and comments are passed over; a NUL is an error.
     static int ExecCreateOnly(CSQliteDB& db, const QString& text);
 };

@@ -201,6 +201,19 @@ TEST_F(CCrxArchiverTest, AbortDuringPackLeavesTheTargetAndNoTemporaryArchive)
     EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files), QStringList{"target.crx"});
 }
 
+// A failed pack once leaked the compressor's megabytes (the sanitizer build
+// reports it here); the file it leaves never reads as an archive.
+TEST_F(CCrxArchiverTest, CancelledPackLeavesAnEmptyFileAndReleasesTheCompressor)
+{
+    MakeTree(Path("src"));
+    const CrxAbortFlag abort{1};
+    CCrxArchiver archiver;
+    archiver.SetAbortFlag(&abort);
+    EXPECT_EQ(archiver.Pack(Path("src"), Path("cancelled.crx")), CRX_E_CANCELLED);
+    EXPECT_TRUE(readFile(Path("cancelled.crx")).isEmpty());
+    EXPECT_EQ(CCrxArchiver().Unpack(Path("cancelled.crx"), UnpackFolder()), CRX_E_UNPACK);
+}
+
 TEST_F(CCrxArchiverTest, AbortDuringUnpackStops)
 {
     ASSERT_TRUE(writeFile(Path("src/f"), "data"));

@@ -100,6 +100,15 @@ TEST_F(CCrxSchemaEnvTest, AFailingStatementFailsTheRunAndLeavesTheDatabaseAsItWa
     EXPECT_EQ(Tables(base + "/SETTING.DB"), QStringList{"KEEP"});
 }
 
+TEST_F(CCrxSchemaEnvTest, ANulInTheSchemaFailsTheRunInsteadOfHanging)
+{
+    MakeDb(base + "/SETTING.DB", "CREATE TABLE KEEP (X)");
+    Unpacked("Schema.txt", QByteArray("CREATE TABLE A (X);\0CREATE TABLE B (X);\n", 40));
+    CCrxSchemaEnv env;
+    EXPECT_EQ(env.ApplySchemaFile(base, CRX_SCHEMA_SETTING), CRX_E_FILE_ACCESS);
+    EXPECT_EQ(Tables(base + "/SETTING.DB"), QStringList{"KEEP"});
+}
+
 TEST_F(CCrxSchemaEnvTest, OnlyTablesAndIndexesMayBeCreated)
 {
     const QString outside = folders.scratch() + "/stolen.db";
