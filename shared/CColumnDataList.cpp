@@ -105,10 +105,13 @@ void CColumnDataList::AppendRecord(std::unique_ptr<QStringList> row)
 
 void CColumnDataList::ReleaseDroppedRows()
 {
+    if (!m_pRecords || m_pRecords->IsEmpty()) {
+        m_ownRows.clear();
+        return;
+    }
     QSet<const QStringList*> cached;
-    if (m_pRecords)
-        for (qsizetype i = 0; i < m_pRecords->GetSize(); ++i)
-            cached.insert(m_pRecords->GetAt(i));
+    for (qsizetype i = 0; i < m_pRecords->GetSize(); ++i)
+        cached.insert(m_pRecords->GetAt(i));
     std::erase_if(m_ownRows, [&](const std::unique_ptr<QStringList>& row) {
         return !cached.contains(row.get());
     });
@@ -170,6 +173,9 @@ bool CColumnDataList::ReadRecords(int& err, QString order)
     if (m_strTableName.isEmpty())
         return ReadOwnTableRecord(err);
 
+    // Rows dropped from the cache go before the read, so that two tables'
+    // worth of rows are never alive at once.
+    ReleaseDroppedRows();
     // A fresh statement per read: the old one's rows are not kept alive.
     delete m_pReader;
     m_pReader = new CSQliteSQL(*m_pSQliteDB, m_strTableName);
@@ -181,12 +187,11 @@ bool CColumnDataList::ReadRecords(int& err, QString order)
     CSQRowArray* rows = CSqLiteUtility::ReadRows(*m_pReader, columns, QString(), {}, sort, 0, err);
     if (!rows)
         return false;
-    // Copies share the text with the statement's rows (implicit sharing), so
-    // keeping them costs no copy of the values.
-    ReleaseDroppedRows();
+    // The statement goes right after, so its rows are taken over rather
+    // than copied.
     m_ownRows.reserve(m_ownRows.size() + rows->size());
-    for (const QStringList* row : *rows)
-        AppendRecord(std::make_unique<QStringList>(*row));
+    for (QStringList* row : *rows)
+        AppendRecord(std::make_unique<QStringList>(std::move(*row)));
     delete m_pReader;
     m_pReader = nullptr;
     return true;
