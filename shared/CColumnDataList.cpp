@@ -92,11 +92,6 @@ void CColumnDataList::SetSQliteDB(CSQliteDB* db, CStringArrayPtrArray* records)
             m_ppColumnData[i]->SetSQliteDB(db);
 }
 
-void CColumnDataList::SendReadPragmas(CSQliteSQL& sql)
-{
-    CSqLiteUtility::RunBulkPragmas(sql);
-}
-
 void CColumnDataList::AppendRecord(std::unique_ptr<QStringList> row)
 {
     m_pRecords->Add(row.get());
@@ -179,7 +174,7 @@ bool CColumnDataList::ReadRecords(int& err, QString order)
     // A fresh statement per read: the old one's rows are not kept alive.
     delete m_pReader;
     m_pReader = new CSQliteSQL(*m_pSQliteDB, m_strTableName);
-    SendReadPragmas(*m_pReader);
+    CSqLiteUtility::RunBulkPragmas(*m_pReader);
     QStringList columns;
     SetReadColumnsData(columns);
     const QString sort = order.isEmpty() ? CSqLiteUtility::QuoteSQLName(KeyColumn()->m_strColumnName)
@@ -382,7 +377,7 @@ bool CColumnDataList::SaveRecordOfPartItem(int recordNo, const QStringList& labe
         written << values.value(at);
     }
     CSQliteSQL sql(*m_pSQliteDB, m_strTableName);
-    SendReadPragmas(sql);
+    CSqLiteUtility::RunBulkPragmas(sql);
     CSqLiteTransaction transaction(*m_pSQliteDB, sql);
     if ((err = transaction.StartStatus()) != 0)
         return false;
@@ -474,7 +469,7 @@ bool CColumnDataList::UpdateOneColumnDatas(int column, const QList<uint>& record
     CColumnData* descriptor = m_ppColumnData[column];
     const QString keyName = KeyColumn()->m_strColumnName;
     CSQliteSQL sql(*m_pSQliteDB, m_strTableName);
-    SendReadPragmas(sql);
+    CSqLiteUtility::RunBulkPragmas(sql);
     err = sql.SetSQLForWrite({keyName}, {descriptor->m_strColumnName}, {});
     if (err != 0)
         return false;
