@@ -5,7 +5,6 @@
 
 #include "Stroven.h"
 
-#include <QApplication>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -56,14 +55,3 @@ void BM_OpenItemChooserOn100000Items(benchmark::State& state)
 BENCHMARK(BM_OpenItemChooserOn100000Items)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

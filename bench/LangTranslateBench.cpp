@@ -1,7 +1,6 @@
 // Translating a dialog of 100 controls against a language file of 3,000 keys.
 #include "CResourceLangDatas.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -65,14 +64,3 @@ void BM_LoadLanguageFileOf3000Keys(benchmark::State& state)
 BENCHMARK(BM_LoadLanguageFileOf3000Keys)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -13,7 +13,6 @@
 #include "QuorvinImport.h"
 #include "Stroven.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -262,12 +261,3 @@ BENCHMARK(BM_OpenFloor)->Apply(ItemCounts);
 BENCHMARK(BM_SaveFloor)->Apply(ItemCounts);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

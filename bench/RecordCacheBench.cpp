@@ -1,5 +1,7 @@
 // Reading a 70-column item table of 100,000 rows into a mode's record cache,
-// against a bare sqlite3_step loop over the same rows (the floor).
+// against a bare sqlite3_step loop over the same rows (the floor). Argument 0
+// is a table whose values recur in nearby rows; argument 1 one where no value
+// recurs, the worst case for sharing repeated values within a read.
 #include "CColumnData.h"
 #include "CColumnDataList.h"
 #include "CStringArrayPtrArray.h"
@@ -10,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 #include <sqlite3.h>
 
 #include <vector>
@@ -21,7 +24,7 @@ constexpr int kRows = 100000;
 
 struct ItemTable
 {
-    ItemTable()
+    explicit ItemTable(bool distinct)
     {
         path = dir.path() + "/SETTING.DB";
         CSQliteDB db;
@@ -39,7 +42,8 @@ struct ItemTable
         for (int r = 0; r < kRows; ++r) {
             QStringList values;
             for (int c = 1; c < kColumns; ++c) {
-                values << QStringLiteral("v%1").arg(r * 7 + c); // 2 to 8 characters
+                const int n = distinct ? r * kColumns + c : r * 7 + c;
+                values << QStringLiteral("v%1").arg(n); // 2 to 8 characters
                 textBytes += values.last().size();
             }
             const QString key = QStringLiteral("%1").arg(r + 1, 13, 10, QLatin1Char('0'));
@@ -54,10 +58,11 @@ struct ItemTable
     qint64 textBytes = 0; // characters of every value, one byte each in UTF-8
 };
 
-ItemTable& table()
+ItemTable& table(int kind)
 {
-    static ItemTable t;
-    return t;
+    static ItemTable recurring(false);
+    static ItemTable distinct(true);
+    return kind == 0 ? recurring : distinct;
 }
 
 long residentKiB()
@@ -68,10 +73,36 @@ long residentKiB()
     return fields.value(1).toLong() * 4;
 }
 
+// Bytes the heap has handed out and not taken back, in KiB: unlike the
+// resident size, it does not depend on what earlier benchmarks left free.
+long heapKiB()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return long((info.uordblks + info.hblkhd) / 1024);
+}
+
+// The peak resident size since the last ResetPeak, in KiB.
+long peakKiB()
+{
+    QFile f("/proc/self/status");
+    f.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return 0;
+}
+
+void ResetPeak()
+{
+    QFile f("/proc/self/clear_refs");
+    if (f.open(QIODevice::WriteOnly))
+        f.write("5");
+}
+
 void BM_BareStepFloor(benchmark::State& state)
 {
     sqlite3* db = nullptr;
-    sqlite3_open(table().path.toUtf8().constData(), &db);
+    sqlite3_open(table(int(state.range(0))).path.toUtf8().constData(), &db);
     for (auto _ : state) {
         sqlite3_stmt* stmt = nullptr;
         sqlite3_prepare_v2(db, "SELECT * FROM CIA001 ORDER BY PLUCODE", -1, &stmt, nullptr);
@@ -86,7 +117,7 @@ void BM_BareStepFloor(benchmark::State& state)
     }
     sqlite3_close(db);
 }
-BENCHMARK(BM_BareStepFloor)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_BareStepFloor)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_ReadRecordsIntoCache(benchmark::State& state)
 {
@@ -96,14 +127,23 @@ void BM_ReadRecordsIntoCache(benchmark::State& state)
     columns.push_back(nullptr);
     CColumnDataList list("CIA001", columns.data());
     CStringArrayPtrArray cache;
+    const ItemTable& items = table(int(state.range(0)));
     CSQliteDB db;
-    db.OpenDB(table().path);
+    db.OpenDB(items.path);
     list.SetSQliteDB(&db, &cache);
     int err = 0;
-    // Memory of one read into an empty cache.
-    const long before = residentKiB();
+    // Memory of one read into an empty cache: what the heap holds after it
+    // (of which SQLite's page cache, which the read's PRAGMA lets keep the
+    // whole file) and the resident peak while reading (exact in a process
+    // that runs this benchmark alone, see --benchmark_filter).
+    const long heapBefore = heapKiB();
+    const long residentBefore = residentKiB();
+    ResetPeak();
     list.ReadRecords(err, QString());
-    const long memoryKiB = residentKiB() - before;
+    const long peak = peakKiB() - residentBefore;
+    const long memoryKiB = heapKiB() - heapBefore;
+    int pageCache = 0, highWater = 0;
+    sqlite3_db_status(db.Handle(), SQLITE_DBSTATUS_CACHE_USED, &pageCache, &highWater, 0);
     // Each timed re-read also frees the rows of the read before it.
     for (auto _ : state) {
         cache.RemoveAll();
@@ -111,10 +151,12 @@ void BM_ReadRecordsIntoCache(benchmark::State& state)
     }
     state.counters["rows"] = double(cache.GetSize());
     state.counters["cacheKiB"] = double(memoryKiB);
-    state.counters["textKiB"] = double(table().textBytes / 1024);
+    state.counters["pageCacheKiB"] = double(pageCache / 1024);
+    state.counters["peakKiB"] = double(peak);
+    state.counters["textKiB"] = double(items.textBytes / 1024);
     list.FreeRecords();
 }
-BENCHMARK(BM_ReadRecordsIntoCache)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ReadRecordsIntoCache)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 
@@ -124,7 +166,7 @@ namespace {
 void BM_StrovenReadOnly(benchmark::State& state)
 {
     CSQliteDB db;
-    db.OpenDB(table().path);
+    db.OpenDB(table(0).path);
     for (auto _ : state) {
         CSQliteSQL sql(db, "CIA001");
         sql.SetSQLForRead({}, QString(), "PLUCODE", 0);

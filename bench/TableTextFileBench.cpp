@@ -4,7 +4,6 @@
 #include "CTextFileImporter.h"
 #include "Stroven.h"
 
-#include <QCoreApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -126,12 +125,3 @@ BENCHMARK(BM_ShellImportItemsReplacing)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(5);
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

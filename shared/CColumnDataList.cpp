@@ -92,11 +92,6 @@ void CColumnDataList::SetSQliteDB(CSQliteDB* db, CStringArrayPtrArray* records)
             m_ppColumnData[i]->SetSQliteDB(db);
 }
 
-void CColumnDataList::SendReadPragmas(CSQliteSQL& sql)
-{
-    CSqLiteUtility::RunBulkPragmas(sql);
-}
-
 void CColumnDataList::AppendRecord(std::unique_ptr<QStringList> row)
 {
     m_pRecords->Add(row.get());
@@ -105,10 +100,13 @@ void CColumnDataList::AppendRecord(std::unique_ptr<QStringList> row)
 
 void CColumnDataList::ReleaseDroppedRows()
 {
+    if (!m_pRecords || m_pRecords->IsEmpty()) {
+        m_ownRows.clear();
+        return;
+    }
     QSet<const QStringList*> cached;
-    if (m_pRecords)
-        for (qsizetype i = 0; i < m_pRecords->GetSize(); ++i)
-            cached.insert(m_pRecords->GetAt(i));
+    for (qsizetype i = 0; i < m_pRecords->GetSize(); ++i)
+        cached.insert(m_pRecords->GetAt(i));
     std::erase_if(m_ownRows, [&](const std::unique_ptr<QStringList>& row) {
         return !cached.contains(row.get());
     });
@@ -170,10 +168,13 @@ bool CColumnDataList::ReadRecords(int& err, QString order)
     if (m_strTableName.isEmpty())
         return ReadOwnTableRecord(err);
 
+    // Rows dropped from the cache go before the read, so that two tables'
+    // worth of rows are never alive at once.
+    ReleaseDroppedRows();
     // A fresh statement per read: the old one's rows are not kept alive.
     delete m_pReader;
     m_pReader = new CSQliteSQL(*m_pSQliteDB, m_strTableName);
-    SendReadPragmas(*m_pReader);
+    CSqLiteUtility::RunBulkPragmas(*m_pReader);
     QStringList columns;
     SetReadColumnsData(columns);
     const QString sort = order.isEmpty() ? CSqLiteUtility::QuoteSQLName(KeyColumn()->m_strColumnName)
@@ -181,12 +182,11 @@ bool CColumnDataList::ReadRecords(int& err, QString order)
     CSQRowArray* rows = CSqLiteUtility::ReadRows(*m_pReader, columns, QString(), {}, sort, 0, err);
     if (!rows)
         return false;
-    // Copies share the text with the statement's rows (implicit sharing), so
-    // keeping them costs no copy of the values.
-    ReleaseDroppedRows();
+    // The statement goes right after, so its rows are taken over rather
+    // than copied.
     m_ownRows.reserve(m_ownRows.size() + rows->size());
-    for (const QStringList* row : *rows)
-        AppendRecord(std::make_unique<QStringList>(*row));
+    for (QStringList* row : *rows)
+        AppendRecord(std::make_unique<QStringList>(std::move(*row)));
     delete m_pReader;
     m_pReader = nullptr;
     return true;
@@ -377,7 +377,7 @@ bool CColumnDataList::SaveRecordOfPartItem(int recordNo, const QStringList& labe
         written << values.value(at);
     }
     CSQliteSQL sql(*m_pSQliteDB, m_strTableName);
-    SendReadPragmas(sql);
+    CSqLiteUtility::RunBulkPragmas(sql);
     CSqLiteTransaction transaction(*m_pSQliteDB, sql);
     if ((err = transaction.StartStatus()) != 0)
         return false;
@@ -469,7 +469,7 @@ bool CColumnDataList::UpdateOneColumnDatas(int column, const QList<uint>& record
     CColumnData* descriptor = m_ppColumnData[column];
     const QString keyName = KeyColumn()->m_strColumnName;
     CSQliteSQL sql(*m_pSQliteDB, m_strTableName);
-    SendReadPragmas(sql);
+    CSqLiteUtility::RunBulkPragmas(sql);
     err = sql.SetSQLForWrite({keyName}, {descriptor->m_strColumnName}, {});
     if (err != 0)
         return false;

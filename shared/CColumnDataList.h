@@ -80,9 +80,6 @@ public:
     CStringArrayPtrArray* m_pRecords = nullptr; // the data manager's cache
 
 protected:
-    // The bulk pragmas (CSqLiteUtility::RunBulkPragmas), sent before table
-    // reads and bulk writes.
-    static void SendReadPragmas(CSQliteSQL& sql);
     // Takes a row into the list's keeping and appends it to the cache.
     void AppendRecord(std::unique_ptr<QStringList> row);
     // Frees the list's rows that are no longer in the cache.

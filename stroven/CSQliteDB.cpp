@@ -1,5 +1,7 @@
 #include "Stroven.h"
 
+#include "CSQRowReader.h"
+
 #include <QFileInfo>
 
 #include <sqlite3.h>
@@ -71,9 +73,14 @@ const QStringList* CSQliteDB::GetTableList(int& err)
                                 "SELECT name FROM sqlite_schema WHERE type = 'table'"
                                 " AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY rowid",
                                 -1, &stmt, nullptr);
+    CSQRowReader reader;
+    QStringList row;
     while (rc == SQLITE_OK && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
-        m_tables.append(QString::fromUtf8(text, sqlite3_column_bytes(stmt, 0)));
+        if (!reader.ReadRow(stmt, row)) {
+            rc = SQLITE_NOMEM;
+            break;
+        }
+        m_tables.append(row.value(0));
         rc = SQLITE_OK;
     }
     sqlite3_finalize(stmt);

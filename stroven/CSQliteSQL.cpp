@@ -1,5 +1,7 @@
 #include "Stroven.h"
 
+#include "CSQRowReader.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -131,14 +133,6 @@ int stepOnce(sqlite3_stmt* stmt)
     return rc == SQLITE_DONE ? 0 : rc;
 }
 
-QString columnText(sqlite3_stmt* stmt, int column)
-{
-    if (sqlite3_column_type(stmt, column) == SQLITE_NULL)
-        return QString();
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-    return QString::fromUtf8(text, sqlite3_column_bytes(stmt, column));
-}
-
 // Declared types follow SQLite's own affinity rules, so the reported type
 // matches how the values are stored. "NUMERIC(8,2)" and the older
 // "NUMERIC(8.2)" both give size 8 and scale 2.
@@ -181,13 +175,12 @@ struct CSQliteSQL::Impl
         return rows.back().get();
     }
 
-    std::unique_ptr<QStringList> currentRow() const
+    // nullptr when SQLite ran out of memory.
+    std::unique_ptr<QStringList> currentRow()
     {
         auto row = std::make_unique<QStringList>();
-        const int count = sqlite3_column_count(read.get());
-        row->reserve(count);
-        for (int i = 0; i < count; ++i)
-            row->append(columnText(read.get(), i));
+        if (!rowReader.ReadRow(read.get(), *row))
+            return nullptr;
         return row;
     }
 
@@ -207,6 +200,7 @@ struct CSQliteSQL::Impl
     std::vector<std::unique_ptr<CSQRowArray>> batches;
 
     Statement read;
+    CSQRowReader rowReader;
     quint32 maxRows = 0;
     bool readEnded = false;
     std::unique_ptr<QStringList> lookahead; // first row of the next batch
@@ -230,6 +224,7 @@ int CSQliteSQL::SetSQLForRead(const QStringList& columns, const QString& where,
                               const QString& orderBy, quint32 maxRows)
 {
     d->read.reset();
+    d->rowReader.Reset();
     d->readEnded = false;
     d->lookahead.reset();
     d->maxRows = maxRows;
@@ -281,12 +276,21 @@ CSQRowArray* CSQliteSQL::ExecReadNext(int& status)
         if (d->lookahead)
             batch->append(d->keepRow(std::move(d->lookahead)));
         int rc = SQLITE_ROW;
-        while (!full() && (rc = sqlite3_step(stmt)) == SQLITE_ROW)
-            batch->append(d->keepRow(d->currentRow()));
+        while (!full() && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            std::unique_ptr<QStringList> row = d->currentRow();
+            if (!row) {
+                rc = SQLITE_NOMEM;
+                break;
+            }
+            batch->append(d->keepRow(std::move(row)));
+        }
         // A full batch looks one row ahead, so that the last batch is always
         // the one that says so.
-        if (full() && (rc = sqlite3_step(stmt)) == SQLITE_ROW)
+        if (rc == SQLITE_ROW && full() && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
             d->lookahead = d->currentRow();
+            if (!d->lookahead)
+                rc = SQLITE_NOMEM;
+        }
         if (rc == SQLITE_DONE) {
             d->readEnded = true;
             sqlite3_reset(stmt); // releases the read lock; bindings stay
@@ -520,13 +524,19 @@ CSQTableInfoArray* CSQliteSQL::GetTableInfo(int& err)
     if (err != 0)
         return &d->tableInfo;
     err = bindTexts(stmt.get(), {d->table}, 1);
+    CSQRowReader reader;
+    QStringList row;
     int rc = SQLITE_ROW;
     while (err == 0 && (rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+        if (!reader.ReadRow(stmt.get(), row)) {
+            err = SQLITE_NOMEM;
+            break;
+        }
         CSQTableInfo info;
-        info.m_strName = columnText(stmt.get(), 0);
-        parseDeclaredType(columnText(stmt.get(), 1), info);
-        info.m_nNotNull = sqlite3_column_int(stmt.get(), 2) != 0 ? 1 : 0;
-        info.m_nPrimaryKey = sqlite3_column_int(stmt.get(), 3) != 0 ? 1 : 0;
+        info.m_strName = row[0];
+        parseDeclaredType(row[1], info);
+        info.m_nNotNull = row[2].toInt() != 0 ? 1 : 0;
+        info.m_nPrimaryKey = row[3].toInt() != 0 ? 1 : 0;
         d->tableInfo.append(info);
     }
     if (err == 0 && rc != SQLITE_DONE)

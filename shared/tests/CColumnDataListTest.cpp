@@ -86,6 +86,20 @@ TEST_F(CColumnDataListTest, ReadsEveryRowInKeyOrderAndRereadsWithoutGrowing)
     EXPECT_EQ(err, 0);
 }
 
+TEST_F(CColumnDataListTest, RowsHoldingTheSameValueChangeAlone)
+{
+    // A read shares one text among the rows that hold the same short value.
+    exec("UPDATE ITEMS SET NOTE = 'n'");
+    m_cache.RemoveAll();
+    ASSERT_TRUE(m_list->ReadRecords(err, ""));
+    ASSERT_TRUE(m_list->UpdateOneColumnData(3, 1, "m", err));
+    (*m_list->CachedRecord(2))[3].append(u'x'); // a caller editing its row in place
+    EXPECT_EQ(cache()[0][3], "m");
+    EXPECT_EQ(cache()[1][3], "nx");
+    EXPECT_EQ(cache()[2][3], "n");
+    EXPECT_EQ(table()[2][3], "n");
+}
+
 TEST_F(CColumnDataListTest, InsertWritesDefaultsAndTimeStampsOnly)
 {
     QStringList row{"000009", "ignored", "1", "ignored", "", ""};

@@ -113,6 +113,61 @@ TEST_F(CSQliteSQLRead, ValuesAsTextNullAsEmptyExpressionsAndFromLists)
               (QList<QStringList>{{"N2", "o2"}}));
 }
 
+TEST_F(CSQliteSQLRead, EveryKindOfValueReadsAsItsText)
+{
+    struct Case
+    {
+        const char* sql; // the stored value
+        QString text;
+    };
+    const QList<Case> cases{
+        {"NULL", QString()},
+        {"''", QString("")},
+        {"'0'", "0"},
+        {"'00'", "00"},
+        {"'12345678'", "12345678"},                    // the longest shared length
+        {"'123456789'", "123456789"},                  // one longer
+        {"'\xc3\xa9'", QString::fromUtf8("\xc3\xa9")}, // short, not ASCII
+        {"'\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e\xe3\x81\xae\xe5\x90\x8d'",
+         QString::fromUtf8("\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e\xe3\x81\xae\xe5\x90\x8d")},
+        {"'\xf0\x9f\x98\x80'", QString::fromUtf8("\xf0\x9f\x98\x80")},
+        {"42", "42"},
+        {"-1.5", "-1.5"},
+        {"X''", QString("")},
+        {"CAST(X'610062' AS TEXT)", QString::fromUtf8("a\0b", 3)}, // a NUL inside
+    };
+    exec(QStringLiteral("CREATE TABLE V (N INTEGER, X)"));
+    for (qsizetype i = 0; i < cases.size(); ++i)
+        exec(QStringLiteral("INSERT INTO V VALUES (%1, %2)").arg(i).arg(cases[i].sql));
+    // Twice in one read, so that a shared value is read back as well.
+    const QList<QStringList> read = rows(QStringLiteral("V"), {"X", "X"}, {}, QStringLiteral("N"));
+    ASSERT_EQ(read.size(), cases.size());
+    for (qsizetype i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE(cases[i].sql);
+        EXPECT_EQ(read[i], QStringList({cases[i].text, cases[i].text}));
+        EXPECT_EQ(read[i][0].isNull(), cases[i].text.isNull());
+    }
+}
+
+TEST_F(CSQliteSQLRead, ManyDistinctShortValuesReadBackExactly)
+{
+    // Far more short values than the shared table has places: a column that
+    // repeats at first (so it stays shared) and then scatters, and a column
+    // that never repeats (so it is no longer looked up).
+    const auto scattered = [](int i) { return i < 300 ? i % 3 : i * 7919 % 100003; };
+    exec(QStringLiteral("CREATE TABLE V (CODE VARCHAR(8), S VARCHAR(8))"));
+    exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n "
+                        "WHERE i < 9999) INSERT INTO V SELECT printf('%08d', i), "
+                        "CASE WHEN i < 300 THEN i % 3 ELSE i * 7919 % 100003 END FROM n"));
+    const QList<QStringList> read = rows(QStringLiteral("V"), {}, {}, QStringLiteral("CODE"));
+    ASSERT_EQ(read.size(), 10000);
+    int wrong = 0;
+    for (int i = 0; i < 10000; ++i)
+        wrong += read[i] != QStringList({QStringLiteral("%1").arg(i, 8, 10, QLatin1Char('0')),
+                                         QString::number(scattered(i))});
+    EXPECT_EQ(wrong, 0);
+}
+
 TEST_F(CSQliteSQLRead, BadSqlFailsEarly)
 {
     fill(1);

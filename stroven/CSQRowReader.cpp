@@ -1,0 +1,102 @@
+#include "CSQRowReader.h"
+
+#include <sqlite3.h>
+
+#include <cstring>
+
+namespace {
+
+// Most settings text is ASCII: widen it in one pass and leave everything else
+// to the UTF-8 decoder.
+QString textOf(const char* bytes, int size)
+{
+    QString text(size, Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    unsigned char high = 0;
+    for (int i = 0; i < size; ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        high |= byte;
+        out[i] = byte;
+    }
+    if (high & 0x80)
+        return QString::fromUtf8(bytes, size);
+    return text;
+}
+
+} // namespace
+
+CSQRowReader::CSQRowReader() = default;
+
+CSQRowReader::~CSQRowReader() = default;
+
+void CSQRowReader::Reset()
+{
+    m_slots.reset();
+    m_columns.clear();
+}
+
+QString CSQRowReader::Shared(const char* bytes, int size, bool& found)
+{
+    if (!m_slots)
+        m_slots = std::make_unique<std::array<Slot, 1 << kSlotBits>>();
+    quint64 packed = 0;
+    std::memcpy(&packed, bytes, size_t(size));
+    const quint64 hash = (packed ^ (quint64(size) << 60)) * 0x9E3779B97F4A7C15ull;
+    Slot& slot = (*m_slots)[hash >> (64 - kSlotBits)];
+    found = slot.size == size && slot.packed == packed;
+    if (!found) {
+        slot.value = textOf(bytes, size);
+        slot.packed = packed;
+        slot.size = size;
+    }
+    return slot.value;
+}
+
+bool CSQRowReader::ReadRow(sqlite3_stmt* stmt, QStringList& row)
+{
+    const int count = sqlite3_column_count(stmt);
+    if (m_columns.size() != size_t(count))
+        m_columns.assign(size_t(count), ColumnTrial{});
+    // Reserving first allocates exactly the row; resize alone would round the
+    // allocation up for growth that a read row never has.
+    row.clear();
+    row.reserve(count);
+    row.resize(count);
+    QString* out = row.data();
+    // Holding the connection's mutex makes the column values protected, so
+    // each value costs one locked call instead of three.
+    sqlite3_mutex* mutex = sqlite3_db_mutex(sqlite3_db_handle(stmt));
+    sqlite3_mutex_enter(mutex);
+    bool ok = true;
+    for (int i = 0; i < count; ++i) {
+        sqlite3_value* value = sqlite3_column_value(stmt, i);
+        const int type = sqlite3_value_type(value);
+        if (type == SQLITE_NULL)
+            continue; // stays a null QString
+        const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+        const int size = sqlite3_value_bytes(value);
+        if (!text) {
+            // Only an empty blob has no text; anything else is out of memory.
+            if (type != SQLITE_BLOB || size != 0) {
+                ok = false;
+                break;
+            }
+            out[i] = QString(0, Qt::Uninitialized);
+            continue;
+        }
+        ColumnTrial& trial = m_columns[size_t(i)];
+        const bool tryShared = trial.lookups < kTrialValues || trial.found >= kFewestFound;
+        if (size <= kSharedBytes && tryShared) {
+            bool found = false;
+            out[i] = Shared(text, size, found);
+            if (trial.lookups < kTrialValues) {
+                ++trial.lookups;
+                trial.found += found ? 1 : 0;
+            }
+        } else {
+            out[i] = textOf(text, size);
+        }
+    }
+    sqlite3_mutex_leave(mutex);
+    return ok;
+}
