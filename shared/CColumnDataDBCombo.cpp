@@ -6,26 +6,12 @@ CColumnDataDBCombo::CColumnDataDBCombo(const QString& column, const QString& lab
                                        uint labelCtrlId, const QString& table,
                                        const QString& codeColumn, const QString& nameColumn,
                                        int addBlank)
-    : CColumnData(column, labelKey, ctrlId, labelCtrlId),
-      CComboCandidates(table, codeColumn, nameColumn, addBlank)
+    : CColumnDataCandidates(column, labelKey, ctrlId, labelCtrlId, table, codeColumn,
+                            nameColumn, addBlank)
 {
 }
 
 CColumnDataDBCombo::~CColumnDataDBCombo() = default;
-
-QString CColumnDataDBCombo::GetDescript(QString value)
-{
-    // Through the virtual read, so a column that builds its own rows is
-    // looked up in them.
-    if (Candidates().IsEmpty())
-        ReadCandidate(nullptr);
-    return SortedDescript(value);
-}
-
-int CColumnDataDBCombo::GetDescriptWidth()
-{
-    return NameColumnWidth(m_pSQliteDB, m_nSize + (m_nDecimals != 0 ? 1 : 0));
-}
 
 void CColumnDataDBCombo::ReadCandidate(QWidget* control)
 {
@@ -70,9 +56,4 @@ bool CColumnDataDBCombo::CheckControlValue(QWidget* control)
 {
     m_strErrMsg.clear();
     return m_bNullable || SelectedIndex(control) >= 0;
-}
-
-void CColumnDataDBCombo::FreeResorce()
-{
-    FreeCandidates();
 }

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "CColumnData.h"
-#include "CComboCandidates.h"
+#include "CColumnDataCandidates.h"
 
 class QComboBox;
 
 // A column whose value is the code of a row of another table (department of
 // an item, clerk group of a clerk ...), chosen in a drop-down list of that
 // table's names. Entry i of the combo is candidate row i.
-class CColumnDataDBCombo : public CColumnData, public CComboCandidates
+class CColumnDataDBCombo : public CColumnDataCandidates
 {
 public:
     CColumnDataDBCombo(const QString& column, const QString& labelKey, uint ctrlId,
@@ -16,15 +15,11 @@ public:
                        const QString& nameColumn, int addBlank);
     ~CColumnDataDBCombo() override;
 
-    // The name of a stored code; the code itself when no candidate has it.
-    QString GetDescript(QString value) override;
-    int GetDescriptWidth() override;
     // Reads the candidates once; a given combo gets their texts in order.
     void ReadCandidate(QWidget* control) override;
     void SetControlValue(QWidget* control, const QString& value) override;
     void GetControlValue(QWidget* control, QString& value) override;
     bool CheckControlValue(QWidget* control) override;
-    void FreeResorce() override;
 
 protected:
     // The combo's selection as a candidate index; -1 for none.

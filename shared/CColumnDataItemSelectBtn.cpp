@@ -7,26 +7,12 @@ CColumnDataItemSelectBtn::CColumnDataItemSelectBtn(const QString& column, const 
                                                    uint ctrlId, uint labelCtrlId,
                                                    const QString& table, const QString& codeColumn,
                                                    const QString& nameColumn, int addBlank)
-    : CColumnData(column, labelKey, ctrlId, labelCtrlId),
-      CComboCandidates(table, codeColumn, nameColumn, addBlank)
+    : CColumnDataCandidates(column, labelKey, ctrlId, labelCtrlId, table, codeColumn,
+                            nameColumn, addBlank)
 {
 }
 
 CColumnDataItemSelectBtn::~CColumnDataItemSelectBtn() = default;
-
-QString CColumnDataItemSelectBtn::GetDescript(QString value)
-{
-    // Through the virtual read, so a column that builds its own rows is
-    // looked up in them.
-    if (Candidates().IsEmpty())
-        ReadCandidate(nullptr);
-    return SortedDescript(value);
-}
-
-int CColumnDataItemSelectBtn::GetDescriptWidth()
-{
-    return NameColumnWidth(m_pSQliteDB, m_nSize + (m_nDecimals != 0 ? 1 : 0));
-}
 
 void CColumnDataItemSelectBtn::ReadCandidate(QWidget*)
 {
@@ -63,9 +49,4 @@ bool CColumnDataItemSelectBtn::CheckControlValue(QWidget* control)
     m_strErrMsg.clear();
     auto* button = qobject_cast<CItemSelectButton*>(control);
     return m_bNullable || (button && !button->m_strSelectCode.isEmpty());
-}
-
-void CColumnDataItemSelectBtn::FreeResorce()
-{
-    FreeCandidates();
 }

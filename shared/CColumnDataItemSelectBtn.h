@@ -1,11 +1,10 @@
 #pragma once
 
-#include "CColumnData.h"
-#include "CComboCandidates.h"
+#include "CColumnDataCandidates.h"
 
 // A column whose value is an item code chosen with an item button
 // (CItemSelectButton): the button holds the code and shows the item's name.
-class CColumnDataItemSelectBtn : public CColumnData, public CComboCandidates
+class CColumnDataItemSelectBtn : public CColumnDataCandidates
 {
 public:
     CColumnDataItemSelectBtn(const QString& column, const QString& labelKey, uint ctrlId,
@@ -13,12 +12,9 @@ public:
                              const QString& nameColumn, int addBlank);
     ~CColumnDataItemSelectBtn() override;
 
-    QString GetDescript(QString value) override;
-    int GetDescriptWidth() override;
     // Reads the candidates once; the button needs no list.
     void ReadCandidate(QWidget* control) override;
     void SetControlValue(QWidget* control, const QString& value) override;
     void GetControlValue(QWidget* control, QString& value) override;
     bool CheckControlValue(QWidget* control) override;
-    void FreeResorce() override;
 };
