@@ -39,17 +39,23 @@ int RowIdIndex(const CCrxRecord& record, const CCrxDb& db)
     return reader.m_columns.size() > nonBlob ? nonBlob : -1;
 }
 
+// One element's three export steps, stopping at the first failure.
+CrxResult ExportElement(CCrxElement& element, CrxExportContext& context)
+{
+    if (const CrxResult rc = element.BeginExport(context); rc != CRX_OK)
+        return rc;
+    if (const CrxResult rc = element.WriteExport(context); rc != CRX_OK)
+        return rc;
+    return element.EndExport(context);
+}
+
 } // namespace
 
 CrxResult WriteChildren(CCrxNode& node, CrxExportContext& context)
 {
     for (const auto& child : node.Children()) {
         child->ContextString() = node.ContextString();
-        if (const CrxResult rc = child->BeginExport(context); rc != CRX_OK)
-            return rc;
-        if (const CrxResult rc = child->WriteExport(context); rc != CRX_OK)
-            return rc;
-        if (const CrxResult rc = child->EndExport(context); rc != CRX_OK)
+        if (const CrxResult rc = ExportElement(*child, context); rc != CRX_OK)
             return rc;
     }
     return CRX_OK;
@@ -210,11 +216,7 @@ CrxResult WriteRecinfo(CCrxNode& recinfo, bool deletedKeys, CrxExportContext& co
     for (const auto& child : recinfo.Children()) {
         child->ContextString() = table + suffix;
         child->SourceTable() = table + suffix;
-        if (const CrxResult rc = child->BeginExport(context); rc != CRX_OK)
-            return rc;
-        if (const CrxResult rc = child->WriteExport(context); rc != CRX_OK)
-            return rc;
-        if (const CrxResult rc = child->EndExport(context); rc != CRX_OK)
+        if (const CrxResult rc = ExportElement(*child, context); rc != CRX_OK)
             return rc;
     }
     if (!writer.EndElement())
