@@ -1,7 +1,7 @@
-#include "CCrxArchiver.h"
+#include "archive/CCrxArchiver.h"
 
-#include "CrxFileOps.h"
-#include "FileTime.h"
+#include "archive/CrxFileOps.h"
+#include "platform/FileTime.h"
 
 #include <QDir>
 #include <QFile>

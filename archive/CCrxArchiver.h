@@ -5,7 +5,7 @@
 // folders under relative paths, and stops past a size limit; nothing lands
 // outside the unpack folder.
 
-#include "CrxResult.h"
+#include "archive/CrxResult.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "CCrxBlobReader.h"
+#include "archive/CCrxBlobReader.h"
 
-#include "Stroven.h"
+#include "stroven/Stroven.h"
 
 void CCrxBlobReader::Clear()
 {

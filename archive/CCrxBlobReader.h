@@ -2,7 +2,7 @@
 
 // Blob columns of one row at a time, straight into files.
 
-#include "CCrxSql.h"
+#include "archive/CCrxSql.h"
 
 #include <QStringList>
 

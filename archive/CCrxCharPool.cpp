@@ -1,4 +1,4 @@
-#include "CCrxCharPool.h"
+#include "archive/CCrxCharPool.h"
 
 #include <new>
 

@@ -4,7 +4,7 @@
 // value element collect here. A failed growth empties it and reports
 // CRX_E_OUTOFMEMORY instead of throwing into the parser.
 
-#include "CrxResult.h"
+#include "archive/CrxResult.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,6 +1,6 @@
-#include "CCrxDb.h"
+#include "archive/CCrxDb.h"
 
-#include "Stroven.h"
+#include "stroven/Stroven.h"
 
 CCrxDb::CCrxDb() = default;
 

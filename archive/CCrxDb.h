@@ -4,11 +4,11 @@
 // its sorted table list, a row counter and table emptying, and the writer,
 // reader and blob reader the import and export attach to its tables.
 
-#include "CCrxBlobReader.h"
-#include "CCrxSqlReader.h"
-#include "CCrxSqlWriter.h"
-#include "CSortStringArray.h"
-#include "CrxResult.h"
+#include "archive/CCrxBlobReader.h"
+#include "archive/CCrxSqlReader.h"
+#include "archive/CCrxSqlWriter.h"
+#include "archive/CSortStringArray.h"
+#include "archive/CrxResult.h"
 
 #include <QString>
 

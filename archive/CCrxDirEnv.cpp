@@ -1,6 +1,6 @@
-#include "CCrxDirEnv.h"
+#include "archive/CCrxDirEnv.h"
 
-#include "IniProfile.h"
+#include "platform/IniProfile.h"
 
 #include <tuple>
 

@@ -3,8 +3,8 @@
 // The paths derived from one base folder (the folder of the work database)
 // and the time stamps of the archive last read and written.
 
-#include "CrxFileOps.h"
-#include "CrxResult.h"
+#include "archive/CrxFileOps.h"
+#include "archive/CrxResult.h"
 
 #include <QString>
 

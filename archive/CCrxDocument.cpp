@@ -1,14 +1,14 @@
-#include "CCrxDocument.h"
+#include "archive/CCrxDocument.h"
 
-#include "CCrxNode_dbinfo.h"
-#include "CCrxNode_recinfo.h"
-#include "CCrxNode_tabinfo.h"
-#include "CCrxRecord.h"
-#include "CCrxRecord_baserec.h"
-#include "CCrxRecord_datarec.h"
-#include "CrxFileOps.h"
-#include "CrxGrammarNames.h"
-#include "CrxUnpack.h"
+#include "archive/CCrxNode_dbinfo.h"
+#include "archive/CCrxNode_recinfo.h"
+#include "archive/CCrxNode_tabinfo.h"
+#include "archive/CCrxRecord.h"
+#include "archive/CCrxRecord_baserec.h"
+#include "archive/CCrxRecord_datarec.h"
+#include "archive/CrxFileOps.h"
+#include "archive/CrxGrammarNames.h"
+#include "archive/CrxUnpack.h"
 
 #include <QDir>
 

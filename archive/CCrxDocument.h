@@ -5,12 +5,12 @@
 // and the first recorded error. Its destructor deletes the unpack folder
 // (once the paths were computed) and closes the databases.
 
-#include "CCrxDb.h"
-#include "CCrxDirEnv.h"
-#include "CCrxElementStack.h"
-#include "CCrxNode.h"
-#include "CrxFileInfo.h"
-#include "ICrxDocument.h"
+#include "archive/CCrxDb.h"
+#include "archive/CCrxDirEnv.h"
+#include "archive/CCrxElementStack.h"
+#include "archive/CCrxNode.h"
+#include "archive/CrxFileInfo.h"
+#include "archive/ICrxDocument.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "CCrxElement.h"
+#include "archive/CCrxElement.h"
 
-#include "CrxParseContext.h"
+#include "archive/CrxParseContext.h"
 
 CrxResult CCrxElement::OnBegin(CrxParseContext&)
 {

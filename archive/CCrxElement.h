@@ -4,8 +4,8 @@
 // import hooks with each start tag, piece of text and end tag; the export walk
 // calls the export hooks. Every hook returns 0 or a result code.
 
-#include "CCrxCharPool.h"
-#include "CrxResult.h"
+#include "archive/CCrxCharPool.h"
+#include "archive/CrxResult.h"
 
 #include <QString>
 #include <QStringView>

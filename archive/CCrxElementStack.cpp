@@ -1,4 +1,4 @@
-#include "CCrxElementStack.h"
+#include "archive/CCrxElementStack.h"
 
 bool CCrxElementStack::Push(CCrxElement* element)
 {

@@ -1,12 +1,12 @@
-#include "CCrxExporter.h"
+#include "archive/CCrxExporter.h"
 
-#include "CCrxArchiver.h"
-#include "CCrxDb.h"
-#include "CCrxDirEnv.h"
-#include "CCrxNode.h"
-#include "CCrxcnvXmlWriter.h"
-#include "CrxFileOps.h"
-#include "CrxGrammarNames.h"
+#include "archive/CCrxArchiver.h"
+#include "archive/CCrxDb.h"
+#include "archive/CCrxDirEnv.h"
+#include "archive/CCrxNode.h"
+#include "archive/CCrxcnvXmlWriter.h"
+#include "archive/CrxFileOps.h"
+#include "archive/CrxGrammarNames.h"
 
 #include <initializer_list>
 

@@ -6,8 +6,8 @@
 // the target and renames it over the target. A failure at any step leaves
 // the target as it was.
 
-#include "CrxExportContext.h"
-#include "CrxResult.h"
+#include "archive/CrxExportContext.h"
+#include "archive/CrxResult.h"
 
 #include <QString>
 #include <QStringList>

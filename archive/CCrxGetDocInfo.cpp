@@ -1,9 +1,9 @@
-#include "CCrxGetDocInfo.h"
+#include "archive/CCrxGetDocInfo.h"
 
-#include "CCrxRecord.h"
-#include "CrxFileOps.h"
-#include "CrxGrammarNames.h"
-#include "CrxUnpack.h"
+#include "archive/CCrxRecord.h"
+#include "archive/CrxFileOps.h"
+#include "archive/CrxGrammarNames.h"
+#include "archive/CrxUnpack.h"
 
 CrxResult CCrxGetDocInfo::Open(const QString& archivePath, const QString& baseFolder,
                                const CrxAbortFlag* abort)

@@ -3,11 +3,11 @@
 // The document of a header read: unpacks the archive and reads "fileinfo"
 // only. It leaves the unpack folder for the following contents import.
 
-#include "CCrxDirEnv.h"
-#include "CCrxElementStack.h"
-#include "CCrxNode.h"
-#include "CrxFileInfo.h"
-#include "ICrxDocument.h"
+#include "archive/CCrxDirEnv.h"
+#include "archive/CCrxElementStack.h"
+#include "archive/CCrxNode.h"
+#include "archive/CrxFileInfo.h"
+#include "archive/ICrxDocument.h"
 
 class CCrxItem;
 

@@ -1,4 +1,4 @@
-#include "CCrxIgnore.h"
+#include "archive/CCrxIgnore.h"
 
 CrxResult CCrxIgnore::OnBegin(CrxParseContext&)
 {

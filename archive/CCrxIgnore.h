@@ -3,7 +3,7 @@
 // Stands for an unexpected element: it stays on top of the stack while the
 // whole subtree goes by.
 
-#include "CCrxElement.h"
+#include "archive/CCrxElement.h"
 
 class CCrxIgnore : public CCrxElement
 {

@@ -3,7 +3,7 @@
 // One named value of a record: a header value or a table column, with the
 // column's description as the database gives it.
 
-#include "CrxGrammarNames.h"
+#include "archive/CrxGrammarNames.h"
 
 #include <QString>
 

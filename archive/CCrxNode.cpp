@@ -1,7 +1,7 @@
-#include "CCrxNode.h"
+#include "archive/CCrxNode.h"
 
-#include "CrxExportWalk.h"
-#include "CrxParseContext.h"
+#include "archive/CrxExportWalk.h"
+#include "archive/CrxParseContext.h"
 
 CCrxElement* CCrxNode::AddChild(std::unique_ptr<CCrxElement> child)
 {

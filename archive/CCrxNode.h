@@ -3,8 +3,8 @@
 // An element with named child elements ("crxparse", "datainfo", the root and
 // the table structure). An unexpected child is skipped with its subtree.
 
-#include "CCrxElement.h"
-#include "CCrxIgnore.h"
+#include "archive/CCrxElement.h"
+#include "archive/CCrxIgnore.h"
 
 #include <memory>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "CCrxNode_dbinfo.h"
+#include "archive/CCrxNode_dbinfo.h"
 
-#include "CrxExportWalk.h"
-#include "CrxParseContext.h"
+#include "archive/CrxExportWalk.h"
+#include "archive/CrxParseContext.h"
 
 CrxResult CCrxNode_dbinfo::OnBegin(CrxParseContext& context)
 {

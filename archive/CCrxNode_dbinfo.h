@@ -3,8 +3,8 @@
 // "dbinfo": names the database its tables go to ("dbname"; missing or
 // unknown: the settings database).
 
-#include "CCrxNode.h"
-#include "CrxGrammarNames.h"
+#include "archive/CCrxNode.h"
+#include "archive/CrxGrammarNames.h"
 
 class CCrxNode_dbinfo : public CCrxNode
 {

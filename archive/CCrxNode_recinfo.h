@@ -3,9 +3,9 @@
 // "recinfo": the rows of a table section, or (on export, deleted-rows flag 1)
 // the keys of its deleted rows. Reading does not tell the two apart.
 
-#include "CCrxNode.h"
-#include "CrxExportWalk.h"
-#include "CrxGrammarNames.h"
+#include "archive/CCrxNode.h"
+#include "archive/CrxExportWalk.h"
+#include "archive/CrxGrammarNames.h"
 
 class CCrxNode_recinfo : public CCrxNode
 {

@@ -1,8 +1,8 @@
-#include "CCrxNode_tabinfo.h"
+#include "archive/CCrxNode_tabinfo.h"
 
-#include "CCrxDb.h"
-#include "CrxExportWalk.h"
-#include "CrxParseContext.h"
+#include "archive/CCrxDb.h"
+#include "archive/CrxExportWalk.h"
+#include "archive/CrxParseContext.h"
 
 CrxResult CCrxNode_tabinfo::OnBegin(CrxParseContext& context)
 {

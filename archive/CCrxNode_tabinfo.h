@@ -5,8 +5,8 @@
 // the rows are to be skipped: a table the database lacks, or one the table
 // selection does not name. A selected table is emptied first.
 
-#include "CCrxNode.h"
-#include "CrxGrammarNames.h"
+#include "archive/CCrxNode.h"
+#include "archive/CrxGrammarNames.h"
 
 class CCrxNode_tabinfo : public CCrxNode
 {

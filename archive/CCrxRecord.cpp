@@ -1,7 +1,7 @@
-#include "CCrxRecord.h"
+#include "archive/CCrxRecord.h"
 
-#include "CrxExportWalk.h"
-#include "CrxParseContext.h"
+#include "archive/CrxExportWalk.h"
+#include "archive/CrxParseContext.h"
 
 CCrxItem* CCrxRecord::AddItem(std::unique_ptr<CCrxItem> item)
 {

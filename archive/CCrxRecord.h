@@ -3,8 +3,8 @@
 // An element whose children are values ("fileinfo", and "datarec" rows): the
 // record takes its value elements itself instead of pushing them.
 
-#include "CCrxElement.h"
-#include "CCrxItem.h"
+#include "archive/CCrxElement.h"
+#include "archive/CCrxItem.h"
 
 #include <QHash>
 

@@ -3,7 +3,7 @@
 // "baserec": the key columns of a deleted row (written by a difference
 // export; never read).
 
-#include "CCrxRecord_datarec.h"
+#include "archive/CCrxRecord_datarec.h"
 
 class CCrxRecord_baserec : public CCrxRecord_datarec
 {

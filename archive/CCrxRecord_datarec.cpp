@@ -1,12 +1,12 @@
-#include "CCrxRecord_datarec.h"
+#include "archive/CCrxRecord_datarec.h"
 
-#include "CCrxDb.h"
-#include "CCrxSql.h"
-#include "CrxFileOps.h"
-#include "CrxExportWalk.h"
-#include "CrxParseContext.h"
+#include "archive/CCrxDb.h"
+#include "archive/CCrxSql.h"
+#include "archive/CrxFileOps.h"
+#include "archive/CrxExportWalk.h"
+#include "archive/CrxParseContext.h"
 
-#include "Stroven.h"
+#include "stroven/Stroven.h"
 
 #include <QDir>
 #include <QFileInfo>

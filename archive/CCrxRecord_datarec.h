@@ -4,8 +4,8 @@
 // table's columns (keys, other columns, blob columns, each in table order);
 // the end of the element inserts the row.
 
-#include "CCrxRecord.h"
-#include "CrxGrammarNames.h"
+#include "archive/CCrxRecord.h"
+#include "archive/CrxGrammarNames.h"
 
 class CCrxDb;
 class CCrxSql;

@@ -1,8 +1,8 @@
-#include "CCrxSchemaEnv.h"
+#include "archive/CCrxSchemaEnv.h"
 
-#include "CSQSchemaScript.h"
-#include "LegacyCodePage.h"
-#include "Stroven.h"
+#include "stroven/CSQSchemaScript.h"
+#include "platform/LegacyCodePage.h"
+#include "stroven/Stroven.h"
 
 #include <QFile>
 #include <QStringDecoder>

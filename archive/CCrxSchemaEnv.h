@@ -4,8 +4,8 @@
 // model's template, or from a blank template and the schema texts an archive
 // brought along.
 
-#include "CCrxDirEnv.h"
-#include "CrxResult.h"
+#include "archive/CCrxDirEnv.h"
+#include "archive/CrxResult.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "CCrxSql.h"
+#include "archive/CCrxSql.h"
 
-#include "Stroven.h"
+#include "stroven/Stroven.h"
 
 CCrxSql::CCrxSql() = default;
 

@@ -7,7 +7,7 @@
 // ever rolled back. The import and export walks fill the column groups and
 // drive the statement directly.
 
-#include "CrxResult.h"
+#include "archive/CrxResult.h"
 
 #include <QString>
 

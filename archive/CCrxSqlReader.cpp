@@ -1,4 +1,4 @@
-#include "CCrxSqlReader.h"
+#include "archive/CCrxSqlReader.h"
 
 CrxResult CCrxSqlReader::PrepareRead()
 {

@@ -3,9 +3,9 @@
 // Row reads of one table in batches of 10,000, so an export holds at most
 // one batch in memory.
 
-#include "CCrxSql.h"
+#include "archive/CCrxSql.h"
 
-#include "Stroven.h"
+#include "stroven/Stroven.h"
 
 #include <QStringList>
 

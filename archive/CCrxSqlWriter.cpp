@@ -1,6 +1,6 @@
-#include "CCrxSqlWriter.h"
+#include "archive/CCrxSqlWriter.h"
 
-#include "Stroven.h"
+#include "stroven/Stroven.h"
 
 void CCrxSqlWriter::ClearLists()
 {

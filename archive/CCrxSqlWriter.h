@@ -3,7 +3,7 @@
 // Row inserts into one table: the column groups and the values of the row
 // being written, parallel lists.
 
-#include "CCrxSql.h"
+#include "archive/CCrxSql.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "CCrxcnvXmlWriter.h"
+#include "archive/CCrxcnvXmlWriter.h"
 
 namespace {
 

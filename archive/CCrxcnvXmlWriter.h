@@ -10,7 +10,7 @@
 // refuse: a character XML cannot carry, or a name that is no XML name, fails
 // the operation instead.
 
-#include "CrxResult.h"
+#include "archive/CrxResult.h"
 
 #include <QByteArray>
 #include <QFile>

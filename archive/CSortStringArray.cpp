@@ -1,4 +1,4 @@
-#include "CSortStringArray.h"
+#include "archive/CSortStringArray.h"
 
 #include <algorithm>
 

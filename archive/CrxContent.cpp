@@ -1,9 +1,9 @@
-#include "CrxContent.h"
+#include "archive/CrxContent.h"
 
-#include "CCrxElement.h"
-#include "CCrxElementStack.h"
-#include "CrxParseContext.h"
-#include "ICrxDocument.h"
+#include "archive/CCrxElement.h"
+#include "archive/CCrxElementStack.h"
+#include "archive/CrxParseContext.h"
+#include "archive/ICrxDocument.h"
 
 #include <QFile>
 #include <QXmlStreamReader>

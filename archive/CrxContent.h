@@ -6,7 +6,7 @@
 // recorded on the document and stops the parse; a reader error is recorded
 // only when nothing was recorded before.
 
-#include "CrxResult.h"
+#include "archive/CrxResult.h"
 
 #include <QString>
 #include <QStringView>

@@ -4,7 +4,7 @@
 // whose tables are being written, the two databases in archive order, the
 // abort flag, the export kind and the three table lists.
 
-#include "CrxResult.h"
+#include "archive/CrxResult.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,13 +1,13 @@
-#include "CrxExportWalk.h"
+#include "archive/CrxExportWalk.h"
 
-#include "CCrxDb.h"
-#include "CCrxNode.h"
-#include "CCrxRecord.h"
-#include "CCrxcnvXmlWriter.h"
-#include "CrxFileOps.h"
-#include "CrxGrammarNames.h"
+#include "archive/CCrxDb.h"
+#include "archive/CCrxNode.h"
+#include "archive/CCrxRecord.h"
+#include "archive/CCrxcnvXmlWriter.h"
+#include "archive/CrxFileOps.h"
+#include "archive/CrxGrammarNames.h"
 
-#include "Stroven.h"
+#include "stroven/Stroven.h"
 
 namespace CrxExportWalk {
 

@@ -5,8 +5,8 @@
 // time. Each function returns 0 or the first code met; a code from the
 // writer is its last error.
 
-#include "CrxExportContext.h"
-#include "CrxResult.h"
+#include "archive/CrxExportContext.h"
+#include "archive/CrxResult.h"
 
 #include <QString>
 #include <QStringList>

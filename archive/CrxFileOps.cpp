@@ -1,6 +1,6 @@
-#include "CrxFileOps.h"
+#include "archive/CrxFileOps.h"
 
-#include "FileTime.h"
+#include "platform/FileTime.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -5,7 +5,7 @@
 // held for a moment by another program (a virus scanner, an indexer) should
 // not fail a save. Paths are joined with "/".
 
-#include "CrxResult.h"
+#include "archive/CrxResult.h"
 
 #include <QString>
 

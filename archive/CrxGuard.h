@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CrxResult.h"
+#include "archive/CrxResult.h"
 
 #include <exception>
 #include <new>

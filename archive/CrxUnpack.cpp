@@ -1,8 +1,8 @@
-#include "CrxUnpack.h"
+#include "archive/CrxUnpack.h"
 
-#include "CCrxArchiver.h"
-#include "CCrxDirEnv.h"
-#include "CrxFileOps.h"
+#include "archive/CCrxArchiver.h"
+#include "archive/CCrxDirEnv.h"
+#include "archive/CrxFileOps.h"
 
 CrxResult CrxUnpackArchive(const CCrxDirEnv& env, const QString& archivePath,
                            const CrxAbortFlag* abort)

@@ -4,7 +4,7 @@
 // checks that the archive XML came out: 0, CRX_E_WORK_FOLDER, an unpack code
 // (CRX_E_CANCELLED, CRX_E_UNPACK) or CRX_E_NO_DATAXML.
 
-#include "CrxResult.h"
+#include "archive/CrxResult.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "ICrxDocument.h"
+#include "archive/ICrxDocument.h"
 
-#include "CrxGrammarNames.h"
+#include "archive/CrxGrammarNames.h"
 
 CCrxDb* ICrxDocument::GetDb(const QString& name)
 {

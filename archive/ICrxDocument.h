@@ -4,7 +4,7 @@
 // owns a parse: the element stack, the abort flag, the two databases, the
 // import options and the recorded error.
 
-#include "CrxResult.h"
+#include "archive/CrxResult.h"
 
 #include <QString>
 #include <QStringView>

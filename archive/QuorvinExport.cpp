@@ -1,10 +1,10 @@
-#include "QuorvinExport.h"
+#include "archive/QuorvinExport.h"
 
-#include "CCrxDocument.h"
-#include "CCrxExporter.h"
-#include "CCrxSchemaEnv.h"
-#include "CrxFileOps.h"
-#include "CrxGuard.h"
+#include "archive/CCrxDocument.h"
+#include "archive/CCrxExporter.h"
+#include "archive/CCrxSchemaEnv.h"
+#include "archive/CrxFileOps.h"
+#include "archive/CrxGuard.h"
 
 #include <memory>
 

@@ -3,8 +3,8 @@
 // Exported entry points of the archive library that write archives and
 // compare archive times with the stamps of the last read and write.
 
-#include "CrxExportContext.h"
-#include "CrxResult.h"
+#include "archive/CrxExportContext.h"
+#include "archive/CrxResult.h"
 
 #include <QString>
 #include <QStringList>

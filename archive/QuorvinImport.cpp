@@ -1,11 +1,11 @@
-#include "QuorvinImport.h"
+#include "archive/QuorvinImport.h"
 
-#include "CCrxDocument.h"
-#include "CCrxGetDocInfo.h"
-#include "CCrxSchemaEnv.h"
-#include "CrxContent.h"
-#include "CrxFileOps.h"
-#include "CrxGuard.h"
+#include "archive/CCrxDocument.h"
+#include "archive/CCrxGetDocInfo.h"
+#include "archive/CCrxSchemaEnv.h"
+#include "archive/CrxContent.h"
+#include "archive/CrxFileOps.h"
+#include "archive/CrxGuard.h"
 
 #include <QFileInfo>
 

@@ -6,9 +6,9 @@
 // what lies on disk (the unpack folder "Quorvin" of the base folder lives
 // from CrxImportHeader to the end of the following CrxImportContents).
 
-#include "CrxFileInfo.h"
-#include "CrxGrammarNames.h"
-#include "CrxResult.h"
+#include "archive/CrxFileInfo.h"
+#include "archive/CrxGrammarNames.h"
+#include "archive/CrxResult.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,9 +1,9 @@
 // Opening the item chooser on one department of 100,000 items: the read of
 // the rows and the first paint of the list, which asks only for the rows it
 // shows.
-#include "CSelectCustomItemDlg.h"
+#include "shared/dialogs/CSelectCustomItemDlg.h"
 
-#include "Stroven.h"
+#include "stroven/Stroven.h"
 
 #include <QTableView>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 // Translating a dialog of 100 controls against a language file of 3,000 keys.
-#include "CResourceLangDatas.h"
+#include "shared/lang/CResourceLangDatas.h"
 
 #include <QDialog>
 #include <QLabel>

@@ -8,10 +8,10 @@
 // column of the item table is filled; 1,000 printer graphics carry a blob.
 // The counter peak_MB is the process's peak resident size after the run.
 
-#include "CrxTableFill.h"
-#include "QuorvinExport.h"
-#include "QuorvinImport.h"
-#include "Stroven.h"
+#include "archive/tests/CrxTableFill.h"
+#include "archive/QuorvinExport.h"
+#include "archive/QuorvinImport.h"
+#include "stroven/Stroven.h"
 
 #include <QDir>
 #include <QFile>

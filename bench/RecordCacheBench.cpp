@@ -2,11 +2,11 @@
 // against a bare sqlite3_step loop over the same rows (the floor). Argument 0
 // is a table whose values recur in nearby rows; argument 1 one where no value
 // recurs, the worst case for sharing repeated values within a read.
-#include "CColumnData.h"
-#include "CColumnDataList.h"
-#include "CStringArrayPtrArray.h"
+#include "shared/data/CColumnData.h"
+#include "shared/data/CColumnDataList.h"
+#include "shared/data/CStringArrayPtrArray.h"
 
-#include <Stroven.h>
+#include "stroven/Stroven.h"
 
 #include <QFile>
 #include <QTemporaryDir>

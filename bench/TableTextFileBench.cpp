@@ -1,8 +1,8 @@
 // Export and re-import of 100,000 item rows through the table text files,
 // against the sqlite3 shell doing the same (.mode tabs, .import).
-#include "CTextFileExporter.h"
-#include "CTextFileImporter.h"
-#include "Stroven.h"
+#include "shared/textfiles/CTextFileExporter.h"
+#include "shared/textfiles/CTextFileImporter.h"
+#include "stroven/Stroven.h"
 
 #include <QProcess>
 #include <QStandardPaths>

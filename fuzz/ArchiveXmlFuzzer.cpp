@@ -4,12 +4,12 @@
 // the unpack folder: the unpacker has a target of its own.
 // A file beside the base folder holds a marker; a blob reference that leaves
 // the blob folder would carry it into a database.
-#include "CCrxDirEnv.h"
-#include "CCrxGetDocInfo.h"
-#include "CrxContent.h"
-#include "FuzzScratch.h"
-#include "QuorvinImport.h"
-#include "Stroven.h"
+#include "archive/CCrxDirEnv.h"
+#include "archive/CCrxGetDocInfo.h"
+#include "archive/CrxContent.h"
+#include "fuzz/FuzzScratch.h"
+#include "archive/QuorvinImport.h"
+#include "stroven/Stroven.h"
 
 #include <QDir>
 #include <QFile>

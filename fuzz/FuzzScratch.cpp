@@ -1,4 +1,4 @@
-#include "FuzzScratch.h"
+#include "fuzz/FuzzScratch.h"
 
 #include <QFile>
 

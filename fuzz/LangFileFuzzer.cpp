@@ -1,7 +1,7 @@
 // The language-file reader on arbitrary bytes: it must load or refuse, never
 // crash, and lookups afterwards must be safe whatever it kept.
-#include "CResourceLangDatas.h"
-#include "FuzzScratch.h"
+#include "shared/lang/CResourceLangDatas.h"
+#include "fuzz/FuzzScratch.h"
 
 #include <cstdlib>
 

@@ -1,8 +1,8 @@
 // The runner of an archive's schema text on arbitrary text, against an
 // in-memory database: it may create tables and indexes and nothing else, so
 // no file may appear (ATTACH, VACUUM INTO) in the folder it runs in.
-#include "CSQSchemaScript.h"
-#include "Stroven.h"
+#include "stroven/CSQSchemaScript.h"
+#include "stroven/Stroven.h"
 
 #include <QDir>
 

@@ -2,9 +2,9 @@
 // in both of its forms: a table text file (TAB, UTF-8 or a byte-order mark's
 // encoding) and a comma file in the legacy code page. The first byte picks
 // the form; the rest is the file.
-#include "CTextFileReader.h"
-#include "CTextRecordFile.h"
-#include "FuzzScratch.h"
+#include "shared/textfiles/CTextFileReader.h"
+#include "shared/textfiles/CTextRecordFile.h"
+#include "fuzz/FuzzScratch.h"
 
 #include <cstdlib>
 

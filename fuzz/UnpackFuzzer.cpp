@@ -4,8 +4,8 @@
 // When the first byte is odd the rest is taken as a tar stream and packed
 // with bzip2 here first, so the mutations reach the tar headers and the
 // extraction rules rather than dying in the decompressor.
-#include "CCrxArchiver.h"
-#include "FuzzScratch.h"
+#include "archive/CCrxArchiver.h"
+#include "fuzz/FuzzScratch.h"
 
 #include <QFile>
 

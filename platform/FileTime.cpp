@@ -1,4 +1,4 @@
-#include "FileTime.h"
+#include "platform/FileTime.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
-#include "IniProfile.h"
+#include "platform/IniProfile.h"
 
-#include "AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "LegacyCodePage.h"
+#include "platform/LegacyCodePage.h"
 
 #include <QMutex>
 #include <QMutexLocker>

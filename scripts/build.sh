@@ -2,7 +2,10 @@
 # Configures and builds the suite into ./build (extra arguments go to cmake).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja "$@" >/dev/null
+launcher=()
+# A compiler cache, where one is installed, keeps rebuilds of several work trees short.
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build -G Ninja "${launcher[@]}" "$@" >/dev/null
 
 # With Ninja, Qt's automoc step reruns only when a header it already knew
 # changes, so a header that a merge adds is never scanned and its class has

@@ -1,4 +1,4 @@
-#include "CSQRowReader.h"
+#include "stroven/CSQRowReader.h"
 
 #include <sqlite3.h>
 

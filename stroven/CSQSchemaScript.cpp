@@ -1,6 +1,6 @@
-#include "CSQSchemaScript.h"
+#include "stroven/CSQSchemaScript.h"
 
-#include "Stroven.h"
+#include "stroven/Stroven.h"
 
 #include <sqlite3.h>
 

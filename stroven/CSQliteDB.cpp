@@ -1,6 +1,6 @@
-#include "Stroven.h"
+#include "stroven/Stroven.h"
 
-#include "CSQRowReader.h"
+#include "stroven/CSQRowReader.h"
 
 #include <QFileInfo>
 

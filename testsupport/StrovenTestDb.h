@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Stroven.h"
-#include "TestFolders.h"
+#include "stroven/Stroven.h"
+#include "testsupport/TestFolders.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "TestFolders.h"
+#include "testsupport/TestFolders.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // One main for every test program: a Qt application object (widgets only
 // where the tests need them), headless, and folders of its own.
-#include "TestFolders.h"
+#include "testsupport/TestFolders.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "CCrxArchiver.h"
+#include "archive/CCrxArchiver.h"
 
-#include "CrxFileOps.h"
-#include "CrxScratchFixture.h"
+#include "archive/CrxFileOps.h"
+#include "archive/tests/CrxScratchFixture.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "CCrxDb.h"
+#include "archive/CCrxDb.h"
 
-#include "CrxScratchFixture.h"
-#include "Stroven.h"
+#include "archive/tests/CrxScratchFixture.h"
+#include "stroven/Stroven.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "CCrxDirEnv.h"
+#include "archive/CCrxDirEnv.h"
 
-#include "TestFolders.h"
+#include "testsupport/TestFolders.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The grammar the full document builds for import and export.
 
-#include "CCrxDocument.h"
-#include "CCrxNode_recinfo.h"
-#include "CCrxRecord.h"
+#include "archive/CCrxDocument.h"
+#include "archive/CCrxNode_recinfo.h"
+#include "archive/CCrxRecord.h"
 
 #include <gtest/gtest.h>
 

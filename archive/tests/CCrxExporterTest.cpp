@@ -1,10 +1,10 @@
-#include "CCrxExporter.h"
+#include "archive/CCrxExporter.h"
 
-#include "CCrxDb.h"
-#include "CCrxDirEnv.h"
-#include "CrxExportWalk.h"
-#include "CrxTestSupport.h"
-#include "TestFolders.h"
+#include "archive/CCrxDb.h"
+#include "archive/CCrxDirEnv.h"
+#include "archive/CrxExportWalk.h"
+#include "archive/tests/CrxTestSupport.h"
+#include "testsupport/TestFolders.h"
 
 #include <QDir>
 #include <QFile>

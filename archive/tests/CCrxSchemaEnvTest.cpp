@@ -1,8 +1,8 @@
-#include "CCrxSchemaEnv.h"
+#include "archive/CCrxSchemaEnv.h"
 
-#include "CrxTestSupport.h"
-#include "Stroven.h"
-#include "TestFolders.h"
+#include "archive/tests/CrxTestSupport.h"
+#include "stroven/Stroven.h"
+#include "testsupport/TestFolders.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
-#include "CCrxcnvXmlWriter.h"
+#include "archive/CCrxcnvXmlWriter.h"
 
-#include "TestFolders.h"
+#include "testsupport/TestFolders.h"
 
 #include <QXmlStreamReader>
 

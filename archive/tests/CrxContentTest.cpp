@@ -1,14 +1,14 @@
 // The reading engine over small XML fixtures: a root > "crxparse" > "fileinfo"
 // grammar under a document that owns no databases.
 
-#include "CCrxElementStack.h"
-#include "CCrxNode.h"
-#include "CCrxRecord.h"
-#include "CrxContent.h"
-#include "CrxParseContext.h"
-#include "ICrxDocument.h"
+#include "archive/CCrxElementStack.h"
+#include "archive/CCrxNode.h"
+#include "archive/CCrxRecord.h"
+#include "archive/CrxContent.h"
+#include "archive/CrxParseContext.h"
+#include "archive/ICrxDocument.h"
 
-#include "TestFolders.h"
+#include "testsupport/TestFolders.h"
 
 #include <gtest/gtest.h>
 

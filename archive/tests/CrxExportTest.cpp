@@ -1,5 +1,5 @@
-#include "CrxImportFixture.h"
-#include "QuorvinExport.h"
+#include "archive/tests/CrxImportFixture.h"
+#include "archive/QuorvinExport.h"
 
 #include <QDateTime>
 #include <QFile>

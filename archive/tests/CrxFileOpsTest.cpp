@@ -1,8 +1,8 @@
-#include "CrxFileOps.h"
+#include "archive/CrxFileOps.h"
 
-#include "CrxScratchFixture.h"
-#include "CrxTestSupport.h"
-#include "FileTime.h"
+#include "archive/tests/CrxScratchFixture.h"
+#include "archive/tests/CrxTestSupport.h"
+#include "platform/FileTime.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // Reading archives into the work databases: rows, blobs, media, table
 // selection, the diff-base mode and the two databases.
 
-#include "CrxImportFixture.h"
+#include "archive/tests/CrxImportFixture.h"
 
-#include "CCrxDirEnv.h"
+#include "archive/CCrxDirEnv.h"
 
 #include <QFile>
 

@@ -3,11 +3,11 @@
 // Fixtures of the import tests: an archive folder written by the test and
 // packed in-process, a base folder, and work databases made from SQL.
 
-#include "CCrxArchiver.h"
-#include "QuorvinImport.h"
-#include "Stroven.h"
+#include "archive/CCrxArchiver.h"
+#include "archive/QuorvinImport.h"
+#include "stroven/Stroven.h"
 
-#include "CrxScratchFixture.h"
+#include "archive/tests/CrxScratchFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The header read and the folder and file exports around an import.
 
-#include "CrxImportFixture.h"
+#include "archive/tests/CrxImportFixture.h"
 
-#include "CrxTestSupport.h"
+#include "archive/tests/CrxTestSupport.h"
 
 #include <QFile>
 

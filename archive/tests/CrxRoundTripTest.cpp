@@ -1,6 +1,6 @@
-#include "CrxImportFixture.h"
-#include "CrxTableFill.h"
-#include "QuorvinExport.h"
+#include "archive/tests/CrxImportFixture.h"
+#include "archive/tests/CrxTableFill.h"
+#include "archive/QuorvinExport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TestFolders.h"
+#include "testsupport/TestFolders.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 // 64 random bytes (the others NULL). One statement, run by SQLite itself, so
 // that large fixtures cost no more than a bulk insert.
 
-#include "Stroven.h"
+#include "stroven/Stroven.h"
 
 #include <QString>
 #include <QStringList>

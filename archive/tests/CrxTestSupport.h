@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CrxFileOps.h"
+#include "archive/CrxFileOps.h"
 
 #include <functional>
 #include <vector>

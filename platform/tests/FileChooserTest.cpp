@@ -1,5 +1,5 @@
-#include "FileChooser.h"
-#include "TestFolders.h"
+#include "platform/FileChooser.h"
+#include "testsupport/TestFolders.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,5 +1,5 @@
-#include "FileTime.h"
-#include "TestFolders.h"
+#include "platform/FileTime.h"
+#include "testsupport/TestFolders.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "IniProfile.h"
-#include "TestFolders.h"
+#include "platform/IniProfile.h"
+#include "testsupport/TestFolders.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "Registry.h"
-#include "TestFolders.h"
+#include "platform/Registry.h"
+#include "testsupport/TestFolders.h"
 
 #include <QFile>
 

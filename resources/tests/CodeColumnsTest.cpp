@@ -1,8 +1,8 @@
 // Zero-padded codes must survive a round trip through every text column:
 // a column with numeric affinity would turn "000123" into 123.
 
-#include "SchemaFixture.h"
-#include "TestFolders.h"
+#include "resources/tests/SchemaFixture.h"
+#include "testsupport/TestFolders.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 
 #ifdef KORVANE_HAS_MODEL_ARCHIVES
 
-#include "QuorvinImport.h"
-#include "Stroven.h"
-#include "TestFolders.h"
+#include "archive/QuorvinImport.h"
+#include "stroven/Stroven.h"
+#include "testsupport/TestFolders.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,6 +1,6 @@
-#include "SchemaFixture.h"
+#include "resources/tests/SchemaFixture.h"
 
-#include "CSQSchemaScript.h"
+#include "stroven/CSQSchemaScript.h"
 
 #include <QDir>
 #include <QFile>

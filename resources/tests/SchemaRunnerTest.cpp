@@ -1,12 +1,12 @@
 // The archive library's schema runner builds exactly the tables the sqlite3
 // shell builds from the same default schema text.
 
-#include "SchemaFixture.h"
-#include "TestFolders.h"
+#include "resources/tests/SchemaFixture.h"
+#include "testsupport/TestFolders.h"
 
 #ifdef KORVANE_HAS_MODEL_ARCHIVES
-#include "CCrxDirEnv.h"
-#include "CCrxSchemaEnv.h"
+#include "archive/CCrxDirEnv.h"
+#include "archive/CCrxSchemaEnv.h"
 #endif
 
 #include <QFile>

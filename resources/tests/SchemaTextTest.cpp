@@ -1,8 +1,8 @@
 // The default schema text: what the schema runner executes, and the column
 // types, keys and time stamps every program relies on.
 
-#include "SchemaFixture.h"
-#include "TestFolders.h"
+#include "resources/tests/SchemaFixture.h"
+#include "testsupport/TestFolders.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

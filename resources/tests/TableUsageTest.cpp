@@ -1,7 +1,7 @@
 // Every table code that the sources name in a string literal must be a table
 // of the default schema, or a program meets "no such table" on a new file.
 
-#include "SchemaFixture.h"
+#include "resources/tests/SchemaFixture.h"
 
 #include <QDirIterator>
 #include <QFile>

@@ -1,13 +1,13 @@
 // The template databases the build makes from the SQL texts.
 
-#include "SchemaFixture.h"
-#include "TestFolders.h"
+#include "resources/tests/SchemaFixture.h"
+#include "testsupport/TestFolders.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #ifdef KORVANE_HAS_TEMPLATES
-#include "Stroven.h"
+#include "stroven/Stroven.h"
 #endif
 
 #include <gtest/gtest.h>

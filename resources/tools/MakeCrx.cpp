@@ -10,9 +10,9 @@
 // blank template and that text; without, opening it builds the work
 // database from the model template.
 
-#include "CSQSchemaScript.h"
-#include "QuorvinExport.h"
-#include "Stroven.h"
+#include "stroven/CSQSchemaScript.h"
+#include "archive/QuorvinExport.h"
+#include "stroven/Stroven.h"
 
 #include <QCoreApplication>
 #include <QDir>

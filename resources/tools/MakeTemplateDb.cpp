@@ -8,8 +8,8 @@
 // is written beside the output and renamed over it, so a failed build never
 // leaves a half-made template. Without SQL files the template has no tables.
 
-#include "CSQSchemaScript.h"
-#include "Stroven.h"
+#include "stroven/CSQSchemaScript.h"
+#include "stroven/Stroven.h"
 
 #include <QCoreApplication>
 #include <QFile>

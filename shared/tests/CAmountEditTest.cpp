@@ -1,8 +1,8 @@
-#include "CMinusPriceEdit.h"
-#include "CNumZeroEdit.h"
-#include "CPriceEdit.h"
-#include "EditTestHost.h"
-#include "QStringPrinter.h"
+#include "shared/controls/CMinusPriceEdit.h"
+#include "shared/controls/CNumZeroEdit.h"
+#include "shared/controls/CPriceEdit.h"
+#include "shared/tests/EditTestHost.h"
+#include "shared/tests/QStringPrinter.h"
 
 namespace {
 

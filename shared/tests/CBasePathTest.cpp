@@ -1,12 +1,12 @@
-#include "CBasePath.h"
-#include "CEcrInfo.h"
-#include "CIniFile.h"
-#include "CUserException.h"
+#include "shared/config/CBasePath.h"
+#include "shared/config/CEcrInfo.h"
+#include "shared/config/CIniFile.h"
+#include "shared/config/CUserException.h"
 
-#include "QtPrinters.h"
-#include "SuiteFixture.h"
+#include "shared/tests/QtPrinters.h"
+#include "shared/tests/SuiteFixture.h"
 
-#include "Registry.h"
+#include "platform/Registry.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "CBitmapFrame.h"
-#include "CSarvikApp.h"
+#include "shared/controls/CBitmapFrame.h"
+#include "shared/lang/CSarvikApp.h"
 
-#include "SuiteFixture.h"
+#include "shared/tests/SuiteFixture.h"
 
 #include <QImage>
 #include <QPixmap>

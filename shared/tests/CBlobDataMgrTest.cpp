@@ -1,8 +1,8 @@
-#include "CBlobDataMgr.h"
-#include "CPrtFormXmlDoc.h"
+#include "shared/data/CBlobDataMgr.h"
+#include "shared/data/CPrtFormXmlDoc.h"
 
-#include "QtPrinters.h"
-#include "WorkDbFixture.h"
+#include "shared/tests/QtPrinters.h"
+#include "shared/tests/WorkDbFixture.h"
 
 #include <QProcess>
 #include <QStandardPaths>

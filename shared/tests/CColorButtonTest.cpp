@@ -1,4 +1,4 @@
-#include "CColorButton.h"
+#include "shared/controls/CColorButton.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,11 +1,11 @@
-#include "CColumnData.h"
-#include "CColumnDataDef.h"
-#include "CColumnDataList.h"
-#include "CDataManager.h"
-#include "CBasePath.h"
+#include "shared/data/CColumnData.h"
+#include "shared/data/CColumnDataDef.h"
+#include "shared/data/CColumnDataList.h"
+#include "shared/data/CDataManager.h"
+#include "shared/config/CBasePath.h"
 
-#include "StrovenTestDb.h"
-#include "SuiteFixture.h"
+#include "testsupport/StrovenTestDb.h"
+#include "shared/tests/SuiteFixture.h"
 
 #include <gtest/gtest.h>
 

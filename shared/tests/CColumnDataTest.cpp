@@ -1,9 +1,9 @@
-#include "CColumnData.h"
-#include "CColumnDataPriceEdit.h"
-#include "CColumnDataUniqueRadio.h"
-#include "CColumnDataYesNoRadio.h"
-#include "CPriceEdit.h"
-#include "FindControlById.h"
+#include "shared/data/CColumnData.h"
+#include "shared/data/CColumnDataPriceEdit.h"
+#include "shared/data/CColumnDataUniqueRadio.h"
+#include "shared/data/CColumnDataYesNoRadio.h"
+#include "shared/controls/CPriceEdit.h"
+#include "shared/controls/FindControlById.h"
 
 #include <QDialog>
 #include <QLineEdit>

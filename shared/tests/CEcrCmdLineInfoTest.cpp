@@ -1,6 +1,6 @@
-#include "CEcrCmdLineInfo.h"
+#include "shared/config/CEcrCmdLineInfo.h"
 
-#include "QtPrinters.h"
+#include "shared/tests/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "CEcrInfo.h"
+#include "shared/config/CEcrInfo.h"
 
-#include "QtPrinters.h"
-#include "SuiteFixture.h"
+#include "shared/tests/QtPrinters.h"
+#include "shared/tests/SuiteFixture.h"
 
 #include <gtest/gtest.h>
 

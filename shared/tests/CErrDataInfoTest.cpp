@@ -1,9 +1,9 @@
-#include "CErrDataInfo.h"
+#include "shared/textfiles/CErrDataInfo.h"
 
-#include "CResourceLangDatas.h"
-#include "DialogTestSupport.h"
-#include "FormatLangText.h"
-#include "QtPrinters.h"
+#include "shared/lang/CResourceLangDatas.h"
+#include "shared/tests/DialogTestSupport.h"
+#include "shared/lang/FormatLangText.h"
+#include "shared/tests/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

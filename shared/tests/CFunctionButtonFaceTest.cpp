@@ -1,7 +1,7 @@
-#include "CFunctionButtonFace.h"
+#include "shared/controls/CFunctionButtonFace.h"
 
-#include "QtPrinters.h"
-#include "SuiteFixture.h"
+#include "shared/tests/QtPrinters.h"
+#include "shared/tests/SuiteFixture.h"
 
 #include <gtest/gtest.h>
 

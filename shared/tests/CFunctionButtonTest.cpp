@@ -1,12 +1,12 @@
-#include "CFunctionButton.h"
+#include "shared/controls/CFunctionButton.h"
 
-#include "CMainWndCtrl.h"
-#include "CSarvikApp.h"
-#include "FindControlById.h"
-#include "QtPrinters.h"
-#include "SuiteFixture.h"
+#include "shared/program/CMainWndCtrl.h"
+#include "shared/lang/CSarvikApp.h"
+#include "shared/controls/FindControlById.h"
+#include "shared/tests/QtPrinters.h"
+#include "shared/tests/SuiteFixture.h"
 
-#include "SingleInstance.h"
+#include "platform/SingleInstance.h"
 
 #include <QDir>
 #include <QFile>

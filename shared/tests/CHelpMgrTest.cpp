@@ -1,10 +1,10 @@
-#include "CHelpMgr.h"
+#include "shared/config/CHelpMgr.h"
 
-#include "QtPrinters.h"
-#include "SuiteFixture.h"
+#include "shared/tests/QtPrinters.h"
+#include "shared/tests/SuiteFixture.h"
 
-#include "FileChooser.h"
-#include "Registry.h"
+#include "platform/FileChooser.h"
+#include "platform/Registry.h"
 
 #include <gtest/gtest.h>
 

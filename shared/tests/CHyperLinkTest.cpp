@@ -1,6 +1,6 @@
-#include "CHyperLink.h"
+#include "shared/controls/CHyperLink.h"
 
-#include "FileChooser.h"
+#include "platform/FileChooser.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
-#include "QtPrinters.h"
+#include "shared/tests/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "CMainWndCtrl.h"
-#include "ForegroundWindow.h"
+#include "shared/program/CMainWndCtrl.h"
+#include "shared/program/ForegroundWindow.h"
 
-#include "QtPrinters.h"
-#include "SuiteFixture.h"
+#include "shared/tests/QtPrinters.h"
+#include "shared/tests/SuiteFixture.h"
 
-#include "Registry.h"
+#include "platform/Registry.h"
 
 #include <QComboBox>
 #include <QDialog>

@@ -1,6 +1,6 @@
-#include "CNumEdit.h"
-#include "EditTestHost.h"
-#include "QStringPrinter.h"
+#include "shared/controls/CNumEdit.h"
+#include "shared/tests/EditTestHost.h"
+#include "shared/tests/QStringPrinter.h"
 
 #include <QAction>
 #include <QMenu>

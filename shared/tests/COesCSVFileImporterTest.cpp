@@ -1,7 +1,7 @@
-#include "COesCSVFileImporter.h"
+#include "shared/textfiles/COesCSVFileImporter.h"
 
-#include "QtPrinters.h"
-#include "WorkDbFixture.h"
+#include "shared/tests/QtPrinters.h"
+#include "shared/tests/WorkDbFixture.h"
 
 using korvane::test::writeFile;
 

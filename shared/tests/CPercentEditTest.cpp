@@ -1,6 +1,6 @@
-#include "CPercentEdit.h"
-#include "EditTestHost.h"
-#include "QStringPrinter.h"
+#include "shared/controls/CPercentEdit.h"
+#include "shared/tests/EditTestHost.h"
+#include "shared/tests/QStringPrinter.h"
 
 #include <QInputMethodEvent>
 

@@ -1,5 +1,5 @@
-#include "CReadOnlyCombo.h"
-#include "EditTestHost.h"
+#include "shared/controls/CReadOnlyCombo.h"
+#include "shared/tests/EditTestHost.h"
 
 #include <QAbstractItemView>
 #include <QWheelEvent>

@@ -1,9 +1,9 @@
-#include "CBasePath.h"
-#include "CProgramLang.h"
-#include "CResourceLangDatas.h"
-#include "CSarvikApp.h"
+#include "shared/config/CBasePath.h"
+#include "shared/lang/CProgramLang.h"
+#include "shared/lang/CResourceLangDatas.h"
+#include "shared/lang/CSarvikApp.h"
 
-#include "TestFolders.h"
+#include "testsupport/TestFolders.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -15,8 +15,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "QtPrinters.h"
-#include "SuiteFixture.h"
+#include "shared/tests/QtPrinters.h"
+#include "shared/tests/SuiteFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "CSplitStringData.h"
+#include "shared/data/CSplitStringData.h"
 
 #include <gtest/gtest.h>
 

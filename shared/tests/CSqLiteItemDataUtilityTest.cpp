@@ -1,8 +1,8 @@
-#include "CSqLiteItemDataUtility.h"
-#include "CSqLiteUtility.h"
+#include "shared/data/CSqLiteItemDataUtility.h"
+#include "shared/data/CSqLiteUtility.h"
 
-#include "QtPrinters.h"
-#include "WorkDbFixture.h"
+#include "shared/tests/QtPrinters.h"
+#include "shared/tests/WorkDbFixture.h"
 
 namespace {
 

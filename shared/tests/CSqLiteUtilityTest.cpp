@@ -1,6 +1,6 @@
-#include "CSqLiteUtility.h"
+#include "shared/data/CSqLiteUtility.h"
 
-#include "StrovenTestDb.h"
+#include "testsupport/StrovenTestDb.h"
 
 #include <gtest/gtest.h>
 

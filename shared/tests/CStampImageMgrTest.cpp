@@ -1,7 +1,7 @@
-#include "CStampImageMgr.h"
+#include "shared/data/CStampImageMgr.h"
 
-#include "QtPrinters.h"
-#include "WorkDbFixture.h"
+#include "shared/tests/QtPrinters.h"
+#include "shared/tests/WorkDbFixture.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

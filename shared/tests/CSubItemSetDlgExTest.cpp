@@ -1,10 +1,10 @@
-#include "CSubItemSetDlgEx.h"
+#include "shared/dialogs/CSubItemSetDlgEx.h"
 
-#include "CColumnDataDBCombo.h"
-#include "CColumnDataDBComboDef.h"
-#include "DialogTestSupport.h"
-#include "QtPrinters.h"
-#include "StrovenTestDb.h"
+#include "shared/data/CColumnDataDBCombo.h"
+#include "shared/data/CColumnDataDBComboDef.h"
+#include "shared/tests/DialogTestSupport.h"
+#include "shared/tests/QtPrinters.h"
+#include "testsupport/StrovenTestDb.h"
 
 #include <QComboBox>
 

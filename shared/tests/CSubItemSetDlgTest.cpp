@@ -1,10 +1,10 @@
-#include "CSubItemSetDlg.h"
+#include "shared/dialogs/CSubItemSetDlg.h"
 
-#include "CEcrEdit.h"
-#include "CStringArrayPtrList.h"
-#include "DialogTestSupport.h"
-#include "NumberText.h"
-#include "QtPrinters.h"
+#include "shared/controls/CEcrEdit.h"
+#include "shared/data/CStringArrayPtrList.h"
+#include "shared/tests/DialogTestSupport.h"
+#include "shared/controls/NumberText.h"
+#include "shared/tests/QtPrinters.h"
 
 #include <QComboBox>
 #include <QListWidget>

@@ -1,6 +1,6 @@
-#include "CTextFileReader.h"
-#include "CTextRecordFile.h"
-#include "TestFolders.h"
+#include "shared/textfiles/CTextFileReader.h"
+#include "shared/textfiles/CTextRecordFile.h"
+#include "testsupport/TestFolders.h"
 
 #include <gtest/gtest.h>
 

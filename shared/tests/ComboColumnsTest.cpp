@@ -1,14 +1,14 @@
-#include "CColumnDataDBCombo.h"
-#include "CColumnDataDBComboDef.h"
-#include "CColumnDataItemSelectBtn.h"
-#include "CColumnDataStaticCombo.h"
-#include "CColumnDataStaticComboDef.h"
+#include "shared/data/CColumnDataDBCombo.h"
+#include "shared/data/CColumnDataDBComboDef.h"
+#include "shared/data/CColumnDataItemSelectBtn.h"
+#include "shared/data/CColumnDataStaticCombo.h"
+#include "shared/data/CColumnDataStaticComboDef.h"
 
-#include "CItemSelectButton.h"
-#include "DialogTestSupport.h"
-#include "QtPrinters.h"
-#include "StrovenTestDb.h"
-#include "WindowText.h"
+#include "shared/controls/CItemSelectButton.h"
+#include "shared/tests/DialogTestSupport.h"
+#include "shared/tests/QtPrinters.h"
+#include "testsupport/StrovenTestDb.h"
+#include "shared/lang/WindowText.h"
 
 #include <QComboBox>
 

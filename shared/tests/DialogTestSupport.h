@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CSarvikApp.h"
-#include "CSubItemSetDlg.h"
-#include "FindControlById.h"
-#include "SuiteFixture.h"
+#include "shared/lang/CSarvikApp.h"
+#include "shared/dialogs/CSubItemSetDlg.h"
+#include "shared/controls/FindControlById.h"
+#include "shared/tests/SuiteFixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "EditSize.h"
-#include "EditTestHost.h"
+#include "shared/controls/EditSize.h"
+#include "shared/tests/EditTestHost.h"
 
 #include <QFontMetrics>
 

@@ -1,6 +1,6 @@
-#include "FormatLangText.h"
+#include "shared/lang/FormatLangText.h"
 
-#include "QtPrinters.h"
+#include "shared/tests/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

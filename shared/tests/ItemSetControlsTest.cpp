@@ -1,12 +1,12 @@
-#include "CItemSetButton.h"
-#include "CItemSetStatic.h"
-#include "ItemSetDraw.h"
+#include "shared/controls/CItemSetButton.h"
+#include "shared/controls/CItemSetStatic.h"
+#include "shared/controls/ItemSetDraw.h"
 
 #include <QImage>
 #include <QPalette>
 #include <QWidget>
 
-#include "QtPrinters.h"
+#include "shared/tests/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

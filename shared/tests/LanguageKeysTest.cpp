@@ -1,7 +1,7 @@
 // Every language key the sources use must be in resources/NolvarLANG.xml,
 // in a module its code looks in, with the placeholders its code formats.
-#include "CResourceLangDatas.h"
-#include "FormatLangText.h"
+#include "shared/lang/CResourceLangDatas.h"
+#include "shared/lang/FormatLangText.h"
 
 #include <QDirIterator>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "NumberEditRules.h"
-#include "NumberText.h"
-#include "TextColumns.h"
-#include "QStringPrinter.h"
+#include "shared/controls/NumberEditRules.h"
+#include "shared/controls/NumberText.h"
+#include "shared/controls/TextColumns.h"
+#include "shared/tests/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

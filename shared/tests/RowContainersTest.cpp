@@ -1,6 +1,6 @@
-#include "AllocTCHARArray.h"
-#include "CStringArrayPtrArray.h"
-#include "CStringArrayPtrList.h"
+#include "shared/data/AllocTCHARArray.h"
+#include "shared/data/CStringArrayPtrArray.h"
+#include "shared/data/CStringArrayPtrList.h"
 
 #include <gtest/gtest.h>
 

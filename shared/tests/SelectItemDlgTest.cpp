@@ -1,8 +1,8 @@
-#include "CItemSelectButton.h"
-#include "CSelectCustomItemDlg.h"
-#include "CSelectItemModel.h"
-#include "CSqLiteUtility.h"
-#include "FindControlById.h"
+#include "shared/controls/CItemSelectButton.h"
+#include "shared/dialogs/CSelectCustomItemDlg.h"
+#include "shared/dialogs/CSelectItemModel.h"
+#include "shared/data/CSqLiteUtility.h"
+#include "shared/controls/FindControlById.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -12,8 +12,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "QtPrinters.h"
-#include "WorkDbFixture.h"
+#include "shared/tests/QtPrinters.h"
+#include "shared/tests/WorkDbFixture.h"
 
 #include <functional>
 

@@ -1,11 +1,11 @@
-#include "CCmnImportStateDlg.h"
-#include "CInputValueDlg.h"
+#include "shared/dialogs/CCmnImportStateDlg.h"
+#include "shared/dialogs/CInputValueDlg.h"
 
-#include "CPercentEdit.h"
-#include "DialogTestSupport.h"
-#include "MessageBox.h"
-#include "QtPrinters.h"
-#include "WindowText.h"
+#include "shared/controls/CPercentEdit.h"
+#include "shared/tests/DialogTestSupport.h"
+#include "platform/MessageBox.h"
+#include "shared/tests/QtPrinters.h"
+#include "shared/lang/WindowText.h"
 
 #include <QRadioButton>
 #include <QTest>

@@ -1,8 +1,8 @@
-#include "SubItemValueCheck.h"
+#include "shared/dialogs/SubItemValueCheck.h"
 
-#include "CStringArrayPtrList.h"
-#include "NumberText.h"
-#include "QtPrinters.h"
+#include "shared/data/CStringArrayPtrList.h"
+#include "shared/controls/NumberText.h"
+#include "shared/tests/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CBasePath.h"
+#include "shared/config/CBasePath.h"
 
-#include "MessageBox.h"
-#include "TestFolders.h"
+#include "platform/MessageBox.h"
+#include "testsupport/TestFolders.h"
 
 #include <QStringList>
 

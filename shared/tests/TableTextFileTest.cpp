@@ -1,13 +1,13 @@
-#include "CBasePath.h"
-#include "CSarvikApp.h"
-#include "CTextFileDeleter.h"
-#include "CTextFileExporter.h"
-#include "CTextFileImporter.h"
-#include "CTextFileWriter.h"
+#include "shared/config/CBasePath.h"
+#include "shared/lang/CSarvikApp.h"
+#include "shared/textfiles/CTextFileDeleter.h"
+#include "shared/textfiles/CTextFileExporter.h"
+#include "shared/textfiles/CTextFileImporter.h"
+#include "shared/textfiles/CTextFileWriter.h"
 
-#include "QtPrinters.h"
+#include "shared/tests/QtPrinters.h"
 
-#include "StrovenTestDb.h"
+#include "testsupport/StrovenTestDb.h"
 
 #include <QFile>
 #include <QProcess>

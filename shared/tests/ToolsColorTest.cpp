@@ -1,5 +1,5 @@
-#include "TabCtrlDrawItem.h"
-#include "ToolsColor.h"
+#include "shared/controls/TabCtrlDrawItem.h"
+#include "shared/controls/ToolsColor.h"
 
 #include <QGuiApplication>
 #include <QPainter>

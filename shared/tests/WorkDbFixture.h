@@ -1,11 +1,11 @@
 #pragma once
 
-#include "CBasePath.h"
-#include "CSarvikApp.h"
+#include "shared/config/CBasePath.h"
+#include "shared/lang/CSarvikApp.h"
 
-#include "SuiteFixture.h"
+#include "shared/tests/SuiteFixture.h"
 
-#include "Stroven.h"
+#include "stroven/Stroven.h"
 
 #include <QDir>
 #include <QFile>

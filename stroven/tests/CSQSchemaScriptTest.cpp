@@ -1,8 +1,8 @@
 // Splitting schema and seed texts into the statements that are run.
 
-#include "CSQSchemaScript.h"
+#include "stroven/CSQSchemaScript.h"
 
-#include "StrovenTestDb.h"
+#include "testsupport/StrovenTestDb.h"
 
 #include <QFile>
 

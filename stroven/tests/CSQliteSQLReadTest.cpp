@@ -1,4 +1,4 @@
-#include "StrovenTestDb.h"
+#include "testsupport/StrovenTestDb.h"
 
 namespace {
 

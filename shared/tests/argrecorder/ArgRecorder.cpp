@@ -4,10 +4,10 @@
 //   KORVANE_RECORD_BRING a program folder (with Tovanel.ini): first ask the
 //                        launcher named by "MAINWH" to come to the front
 //   KORVANE_RECORD_HOLD  stay until this file exists (at most 30 s)
-#include "CBasePath.h"
-#include "CMainWndCtrl.h"
+#include "shared/config/CBasePath.h"
+#include "shared/program/CMainWndCtrl.h"
 
-#include "AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

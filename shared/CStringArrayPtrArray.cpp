@@ -1,5 +1,0 @@
-#include "CStringArrayPtrArray.h"
-
-CStringArrayPtrArray::CStringArrayPtrArray() = default;
-
-CStringArrayPtrArray::~CStringArrayPtrArray() = default;

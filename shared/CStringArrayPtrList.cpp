@@ -1,5 +1,0 @@
-#include "CStringArrayPtrList.h"
-
-CStringArrayPtrList::CStringArrayPtrList() = default;
-
-CStringArrayPtrList::~CStringArrayPtrList() = default;

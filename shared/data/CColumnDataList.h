@@ -1,0 +1,95 @@
+#pragma once
+
+// The access object of one settings table: the table name and the program's
+// nullptr-ended array of column descriptors. It reads the column facts, reads
+// every row into the mode's record cache and writes rows, always through the
+// descriptors. A list without table name holds settings kept as single rows
+// of key/value tables (own-table columns) and has exactly one record.
+//
+// Programs derive list classes from this one, so the order of the virtual
+// operations is part of the library's interface: add new ones at the end.
+//
+// Rows: the cache holds rows this list owns. A row stays valid while it is in
+// the cache; rows dropped from the cache are freed by the next read, and
+// FreeRecords takes the list's rows out of the cache before freeing them.
+
+#include "shared/data/CStringArrayPtrArray.h"
+
+#include "stroven/Stroven.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class CColumnData;
+
+class CColumnDataList
+{
+public:
+    CColumnDataList();
+    CColumnDataList(const QString& table, CColumnData** columns);
+    // Shallow copies: descriptors, connection and cache are shared. Copy a
+    // list only before it has read (programs build their static lists so).
+    CColumnDataList(const CColumnDataList& other);
+    CColumnDataList& operator=(const CColumnDataList& other);
+
+    // Virtual operations, in their fixed order.
+    virtual ~CColumnDataList();
+    virtual bool ReadTableInfo(int& err);
+    virtual bool ReadRecords(int& err, QString order);
+    virtual void FreeRecords();
+    virtual bool InsertRecord(QStringList& row, int& err);
+    virtual bool SaveRecord(int recordNo, QStringList& row, int& err);
+    virtual bool DeleteRecord(QStringList& row, int& err);
+    virtual bool CheckRecord(QStringList& row);
+    virtual bool IsExistKey(QString key, int& err);
+    virtual void SetReadColumnsData(QStringList& columns);
+
+    void SetSQliteDB(CSQliteDB* db, CStringArrayPtrArray* records);
+    CSQliteDB* GetCSQliteDBPtr() const { return m_pSQliteDB; }
+
+    // Saves only the columns whose label keys are listed (values parallel to
+    // labelKeys; the key column's value at m_nKeyIndex), in one transaction.
+    bool SaveRecordOfPartItem(int recordNo, const QStringList& labelKeys,
+                              const QStringList& values, int& err);
+    // Sets one column of one record.
+    bool UpdateOneColumnData(int column, int recordNo, QString value, int& err);
+    // Sets one column to one value in many records, all or none: on a refused
+    // value or a failed write nothing is changed, failedIndex is that
+    // record's number - 1 and errMsg the descriptor's message.
+    bool UpdateOneColumnDatas(int column, const QList<uint>& recordNos, QString value, int& err,
+                              int& failedIndex, QString& errMsg);
+    // keyName := the key column's name, keyValue := row's key value.
+    bool GetKeyNameAndValue(const QStringList& row, QString& keyName, QString& keyValue) const;
+
+    CColumnData* KeyColumn() const;
+    // The cached record of a 1-based record number; nullptr when none.
+    QStringList* CachedRecord(int recordNo) const;
+    // Rows this list keeps alive (those in the cache, until the next read).
+    qsizetype OwnedRowCount() const { return qsizetype(m_ownRows.size()); }
+
+    QString m_strTableName; // "" = a list of own-table columns
+    CColumnData** m_ppColumnData = nullptr; // the program's array, not copied
+    int m_nColumnCount = 0;
+    int m_nKeyIndex = 0; // also the default sort order
+    CSQliteSQL* m_pReader = nullptr;
+    CSQliteDB* m_pSQliteDB = nullptr;
+    CStringArrayPtrArray* m_pRecords = nullptr; // the data manager's cache
+
+protected:
+    // Takes a row into the list's keeping and appends it to the cache.
+    void AppendRecord(std::unique_ptr<QStringList> row);
+    // Frees the list's rows that are no longer in the cache.
+    void ReleaseDroppedRows();
+    void EmptyCache();
+
+private:
+    bool ReadOwnTableRecord(int& err);
+    bool SaveOwnTableRecord(const QStringList& row, int& err);
+    bool ReportTableInfoFailure(CSQliteSQL* statement);
+
+    std::vector<std::unique_ptr<QStringList>> m_ownRows;
+};

@@ -1,0 +1,5 @@
+#include "shared/data/CStringArrayPtrArray.h"
+
+CStringArrayPtrArray::CStringArrayPtrArray() = default;
+
+CStringArrayPtrArray::~CStringArrayPtrArray() = default;

@@ -1,0 +1,5 @@
+#include "shared/data/CStringArrayPtrList.h"
+
+CStringArrayPtrList::CStringArrayPtrList() = default;
+
+CStringArrayPtrList::~CStringArrayPtrList() = default;

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "shared/data/CStringArrayPtrList.h"
+
+#include <QDialog>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class CSelectItemModel;
+class QPushButton;
+class QTableView;
+
+// Layouts of the chooser: the tall list and the short one.
+enum _E_SELITDLG : int { SELITDLG_TALL = 0, SELITDLG_SHORT = 1 };
+
+// A modal list from which the user picks one row; values 0 and 1 of the
+// chosen row come back as code and name. The caller fills the members before
+// DoModal and frees the rows of m_listItems afterwards.
+class CSelectItemDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    static constexpr uint kListId = 9012;
+
+    explicit CSelectItemDlg(QWidget* parent = nullptr);
+    CSelectItemDlg(_E_SELITDLG layout, QWidget* parent);
+    ~CSelectItemDlg() override;
+
+    // IDOK (1) or IDCANCEL (2).
+    int DoModal();
+
+    QString m_strTitle;
+    CStringArrayPtrList m_listItems;
+    QStringList m_arrColumnNames;
+    QList<uint> m_arrColumnWidths;
+    QString m_strSelectCode;
+    QString m_strSelectName;
+
+    QTableView* ListCtrl() const { return m_listCtrl; }
+    CSelectItemModel* Model() const { return m_model; }
+
+    void setVisible(bool visible) override;
+    void reject() override;
+
+protected:
+    // Runs once, just before the dialog is first shown.
+    virtual bool OnInitDialog();
+    void TranslateTexts();
+
+private:
+    void OnOK();
+
+    QTableView* m_listCtrl = nullptr;
+    CSelectItemModel* m_model = nullptr;
+    QPushButton* m_okButton = nullptr;
+    bool m_bInitDone = false;
+};

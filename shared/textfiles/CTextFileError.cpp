@@ -1,0 +1,33 @@
+#include "shared/textfiles/CTextFileError.h"
+
+#include "shared/lang/CResourceLangDatas.h"
+#include "shared/lang/FormatLangText.h"
+
+QString CTextFileError::Message() const
+{
+    const QString& key = m_strKey;
+    if (key.isEmpty())
+        return LoadCommonString(QStringLiteral("CRDS_PR_ERROR_UNKNOWN"));
+    // Each key stands inside its own call, so its placeholders can be checked
+    // against the arguments given here.
+    if (key == u"CRDS_PR_ERROR_WRITEDATA")
+        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_WRITEDATA"), m_nStatus);
+    if (key == u"CRDS_PR_ERROR_DELETE")
+        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_DELETE"), m_nStatus);
+    if (key == u"CRDS_PR_ERROR_READDATA")
+        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_READDATA"), m_nStatus);
+    if (key == u"CRDS_PR_ERROR_INVALIDFILED")
+        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_INVALIDFILED"), m_strField);
+    if (key == u"CRDS_PR_ERROR_BLOBCOLUMN")
+        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_BLOBCOLUMN"), m_strField);
+    if (key == u"CRDS_PR_ERROR_TXTCHARSET")
+        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_TXTCHARSET"), m_nLine);
+    if (key == u"CRDS_PR_ERROR_TXTCONTROL")
+        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_TXTCONTROL"), m_nLine);
+    if (key == u"CRDS_PR_ERROR_TXTQUOTE")
+        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_TXTQUOTE"), m_nLine);
+    if (key == u"CRDS_PR_ERROR_FIELDCOUNT")
+        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_FIELDCOUNT"), m_nLine, m_nFieldCount,
+                              m_nExpected);
+    return LoadCommonString(key);
+}

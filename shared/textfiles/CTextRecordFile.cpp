@@ -1,0 +1,630 @@
+#include "shared/textfiles/CTextRecordFile.h"
+
+#include "platform/LegacyCodePage.h"
+
+#include <QFile>
+#include <QtEndian>
+
+#include <charconv>
+#include <cstring>
+
+static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "packed records carry host-order UTF-16LE");
+
+namespace {
+
+constexpr char16_t kIdeographicBlank = 0x3000;
+constexpr char16_t kCtrlZ = 0x1A;
+constexpr qint64 kMaxFileSize = Q_INT64_C(0xFFFFFFFF); // sizes are kept in 32 bits
+constexpr int kMaxNumberChars = 98;
+constexpr qint32 kEntryHeader = 3 * sizeof(qint32);
+
+bool IsTrailerUnit(uint c)
+{
+    return c == 0 || c == kCtrlZ || c == '\r' || c == '\n';
+}
+
+// A number with an exponent counts only when it converts to a non-zero value.
+bool ConvertsToNonZero(QStringView text)
+{
+    QByteArray ascii = text.left(kMaxNumberChars).toLatin1();
+    const char* first = ascii.constData();
+    const char* last = first + ascii.size();
+    if (first != last && *first == '+')
+        ++first;
+    double value = 0;
+    auto [ptr, ec] = std::from_chars(first, last, value);
+    if (ec != std::errc() && ec != std::errc::result_out_of_range)
+        return false;
+    return value != 0 || ec == std::errc::result_out_of_range;
+}
+
+} // namespace
+
+CTextRecordFile::CTextRecordFile() = default;
+
+CTextRecordFile::~CTextRecordFile()
+{
+    if (m_bOpen)
+        CloseTextRecordFile();
+}
+
+bool CTextRecordFile::Fail(quint32 code)
+{
+    m_nLastError = code;
+    return false;
+}
+
+int CTextRecordFile::OpenTextRecordFile(const TextRecordOptions* options)
+{
+    m_nLastError = TEXTERR_NONE;
+    if (m_bOpen)
+        CloseTextRecordFile();
+    if (!options)
+        return Fail(TEXTERR_NO_OPTIONS), -1;
+    TextRecordOptions o = *options;
+    if (o.strPath.isNull())
+        return Fail(TEXTERR_NO_PATH), -1;
+    if (o.strPath.isEmpty())
+        return Fail(TEXTERR_EMPTY_PATH), -1;
+    if (o.nFileEncoding < TEXTENC_UTF8 || o.nFileEncoding > TEXTENC_ANSI)
+        return Fail(TEXTERR_FILE_ENCODING), -1;
+    if (o.nBufferEncoding != TEXTENC_UTF16LE)
+        return Fail(TEXTERR_BUFFER_ENCODING), -1;
+
+    const bool customSep = o.wSeparators & TEXTSEP_CUSTOM;
+    if ((o.wSeparators & 0x1F) == 0 ||
+        (customSep && (o.chSeparator == '\r' || o.chSeparator == '\n')))
+        return Fail(TEXTERR_SEPARATOR), -1;
+    const bool customQuote = o.wQuoting == TEXTQUOTE_CUSTOM;
+    if ((o.wQuoting != TEXTQUOTE_NONE && o.wQuoting != TEXTQUOTE_DOUBLE &&
+         o.wQuoting != TEXTQUOTE_APOSTROPHE && !customQuote) ||
+        (customQuote && (o.chQuote == '\r' || o.chQuote == '\n')))
+        return Fail(TEXTERR_QUOTING), -1;
+
+    QString separators; // custom, comma, semicolon, space, TAB
+    if (customSep)
+        separators += QChar(o.chSeparator);
+    if (o.wSeparators & TEXTSEP_COMMA)
+        separators += u',';
+    if (o.wSeparators & TEXTSEP_SEMICOLON)
+        separators += u';';
+    if (o.wSeparators & TEXTSEP_SPACE)
+        separators += u' ';
+    if (o.wSeparators & TEXTSEP_TAB)
+        separators += u'\t';
+    char16_t quote = 0;
+    if (o.wQuoting == TEXTQUOTE_DOUBLE)
+        quote = u'"';
+    else if (o.wQuoting == TEXTQUOTE_APOSTROPHE)
+        quote = u'\'';
+    else if (customQuote)
+        quote = o.chQuote;
+    if (customQuote && separators.contains(QChar(quote)))
+        return Fail(TEXTERR_QUOTE_IS_SEPARATOR), -1;
+    if (customSep && quote != 0 && o.chSeparator == quote)
+        return Fail(TEXTERR_QUOTE_IS_SEPARATOR), -1;
+
+    // Flags that the chosen separators or quotes make meaningless.
+    const auto isSepOrCustomQuote = [&](char16_t c) {
+        return separators.contains(QChar(c)) || (customQuote && o.chQuote == c);
+    };
+    if ((customSep && o.chSeparator == u'\'') || quote == u'\'')
+        o.dwParseFlags &= ~TEXTPARSE_APOSTROPHETEXT;
+    if ((customSep && (o.chSeparator == u'\t' || o.chSeparator == u' ')) ||
+        (customQuote && (o.chQuote == u'\t' || o.chQuote == u' ')))
+        o.dwParseFlags &= ~TEXTPARSE_KEEPBLANKS;
+    if (isSepOrCustomQuote(u' ') || isSepOrCustomQuote(u'\t'))
+        o.dwParseFlags &= ~TEXTPARSE_BLANKNUMBERISTEXT;
+
+    QFile file(o.strPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return Fail(TEXTERR_FILE), -1;
+    const qint64 size = file.size();
+    if (size <= 0 || size > kMaxFileSize)
+        return Fail(TEXTERR_FILE), -1;
+    QByteArray data = file.readAll();
+    if (data.size() != size)
+        return Fail(TEXTERR_FILE), -1;
+
+    static const struct
+    {
+        const char* bytes;
+        int length;
+        int encoding; // internal; 0 refuses the file
+    } marks[] = {
+        {"\xFF\xFE\x00\x00", 4, 0}, {"\x00\x00\xFE\xFF", 4, 0}, {"\xEF\xBB\xBF", 3, 1},
+        {"\xFF\xFE", 2, 3},         {"\xFE\xFF", 2, 2},
+    };
+    int encoding = o.nFileEncoding == TEXTENC_ANSI ? 6 : int(o.nFileEncoding);
+    qsizetype start = 0;
+    for (const auto& mark : marks) {
+        if (mark.length > data.size() || std::memcmp(data.constData(), mark.bytes, mark.length))
+            continue;
+        if (mark.encoding == 0)
+            return Fail(TEXTERR_UTF32), -1;
+        encoding = mark.encoding;
+        start = mark.length;
+        break;
+    }
+
+    m_options = o;
+    m_nEncoding = encoding;
+    m_chQuote = quote;
+    m_strSeparators = separators;
+    m_data = std::move(data);
+    m_nReadPos = start;
+    const auto flags = QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
+    if (encoding == 1)
+        m_decoder = QStringDecoder(QStringDecoder::Utf8, flags);
+    else if (encoding == 2)
+        m_decoder = QStringDecoder(QStringDecoder::Utf16BE, flags);
+    else if (encoding == 3)
+        m_decoder = QStringDecoder(QStringDecoder::Utf16LE, flags);
+    m_line.clear();
+    m_record.clear();
+    m_nFieldCount = 0;
+    m_bPending = m_bAtEnd = m_bFailed = false;
+    m_nLinesRead = m_nRecordLine = 0;
+    m_bOpen = true;
+    return 0;
+}
+
+int CTextRecordFile::CloseTextRecordFile()
+{
+    m_nLastError = TEXTERR_NONE;
+    if (!m_bOpen)
+        return Fail(TEXTERR_HANDLE), -1;
+    m_bOpen = false;
+    m_data = QByteArray();
+    m_line = QString();
+    m_record = QByteArray();
+    return 1;
+}
+
+CTextRecordFile* CTextRecordFile::PeekTextRecord(int* fieldCount, int* byteSize)
+{
+    const auto answer = [&](int count, int size) {
+        if (fieldCount)
+            *fieldCount = count;
+        if (byteSize)
+            *byteSize = size;
+    };
+    m_nLastError = TEXTERR_NONE;
+    if (!m_bOpen) {
+        Fail(TEXTERR_HANDLE);
+        answer(-1, -1);
+        return nullptr;
+    }
+    if (!m_bPending && !m_bAtEnd && !m_bFailed && !ParseRecord()) {
+        // A record that failed stays failed: reading on would start inside it.
+        m_bFailed = true;
+        m_nFailCode = m_nLastError ? m_nLastError : TEXTERR_SPLIT;
+    }
+    if (m_bFailed) {
+        m_nLastError = m_nFailCode;
+        answer(-1, -1);
+        return nullptr;
+    }
+    if (m_bAtEnd) {
+        answer(-2, -2);
+        return nullptr;
+    }
+    answer(m_nFieldCount, int(m_record.size()));
+    return this;
+}
+
+int CTextRecordFile::ReadTextRecord(void* destination, int destinationSize, int* byteSize)
+{
+    m_nLastError = TEXTERR_NONE;
+    if (!m_bOpen)
+        return Fail(TEXTERR_HANDLE), -1;
+    if (!destination)
+        return Fail(TEXTERR_NO_DESTINATION), -1;
+    if (destinationSize <= 0)
+        return Fail(TEXTERR_DESTINATION_SIZE), -1;
+    if (!byteSize)
+        return Fail(TEXTERR_NO_SIZE_OUT), -1;
+    int count = 0;
+    int size = 0;
+    if (!PeekTextRecord(&count, &size)) {
+        *byteSize = 0;
+        return count == -2 ? -2 : -1;
+    }
+    if (destinationSize < size)
+        return Fail(TEXTERR_DESTINATION_SMALL), -1;
+    std::memcpy(destination, m_record.constData(), size);
+    *byteSize = size;
+    m_bPending = false;
+    return 1;
+}
+
+QList<TextRecordField> CTextRecordFile::SplitRecord(const uchar* record)
+{
+    QList<TextRecordField> fields;
+    if (!record)
+        return fields;
+    for (;;) {
+        qint32 head[3];
+        std::memcpy(head, record, sizeof head);
+        if (head[2] == TEXTFIELD_END)
+            break;
+        const auto* text = reinterpret_cast<const char16_t*>(record + kEntryHeader);
+        fields.append({head[2], QStringView(text, head[0] / 2)});
+        record += kEntryHeader + head[1];
+    }
+    return fields;
+}
+
+bool CTextRecordFile::IsSeparatorChar(char16_t c) const
+{
+    for (QChar s : m_strSeparators)
+        if (s.unicode() == c)
+            return true;
+    return false;
+}
+
+CTextRecordFile::CharClass CTextRecordFile::ClassAt(qsizetype pos) const
+{
+    if (pos >= m_line.size())
+        return CC_END;
+    const char16_t c = m_line.at(pos).unicode();
+    if (c == 0)
+        return CC_END;
+    if (c == kIdeographicBlank)
+        return CC_BLANK;
+    if (m_chQuote && c == m_chQuote)
+        return CC_QUOTE;
+    if (c == u'\r')
+        return pos + 1 < m_line.size() && m_line.at(pos + 1) == u'\n' ? CC_CR : CC_OTHER;
+    if (c == u'\n')
+        return CC_LF;
+    if (IsSeparatorChar(c))
+        return CC_SEPARATOR;
+    switch (c) {
+    case u'\t':
+    case u' ':
+        return CC_BLANK;
+    case kCtrlZ:
+        return CC_END;
+    case u'\'':
+        return CC_APOSTROPHE;
+    case u'+':
+    case u'-':
+        return CC_SIGN;
+    case u'.':
+        return CC_POINT;
+    case u'E':
+    case u'e':
+        return CC_EXPONENT;
+    default:
+        return c >= u'0' && c <= u'9' ? CC_DIGIT : CC_OTHER;
+    }
+}
+
+int CTextRecordFile::LineEndAt(qsizetype pos) const
+{
+    const CharClass k = ClassAt(pos);
+    return k == CC_CR ? 2 : k == CC_LF ? 1 : 0;
+}
+
+// True when from this point of the line to the end of the file only NULs,
+// end-of-file marks and line ends follow: the tail some editors leave.
+bool CTextRecordFile::RestIsTrailer(qsizetype linePos) const
+{
+    for (qsizetype i = linePos; i < m_line.size(); ++i)
+        if (!IsTrailerUnit(m_line.at(i).unicode()))
+            return false;
+    const qsizetype size = m_data.size();
+    const auto* bytes = reinterpret_cast<const uchar*>(m_data.constData());
+    if (m_nEncoding == 2 || m_nEncoding == 3) {
+        for (qsizetype i = m_nReadPos; i + 1 < size; i += 2) {
+            const uint unit =
+                m_nEncoding == 3 ? bytes[i] | (bytes[i + 1] << 8) : (bytes[i] << 8) | bytes[i + 1];
+            if (!IsTrailerUnit(unit))
+                return false;
+        }
+        return true;
+    }
+    for (qsizetype i = m_nReadPos; i < size; ++i)
+        if (!IsTrailerUnit(bytes[i]))
+            return false;
+    return true;
+}
+
+CTextRecordFile::LineResult CTextRecordFile::ReadPhysicalLine(bool append)
+{
+    if (!append)
+        m_line.truncate(0);
+    const qsizetype size = m_data.size();
+    if (m_nReadPos >= size)
+        return LINE_END;
+    const char* base = m_data.constData();
+    qsizetype end = size;
+    if (m_nEncoding == 2 || m_nEncoding == 3) {
+        const int lfOffset = m_nEncoding == 3 ? 0 : 1;
+        for (qsizetype i = m_nReadPos; i + 1 < size; i += 2) {
+            if (base[i + lfOffset] == '\n' && base[i + 1 - lfOffset] == 0) {
+                end = i + 2;
+                break;
+            }
+        }
+    } else {
+        const void* lf = std::memchr(base + m_nReadPos, '\n', size - m_nReadPos);
+        if (lf)
+            end = static_cast<const char*>(lf) - base + 1;
+    }
+    const QByteArrayView bytes(base + m_nReadPos, end - m_nReadPos);
+    m_nReadPos = end;
+    ++m_nLinesRead;
+
+    QString text;
+    bool ok = true;
+    if (m_nEncoding == 6) {
+        text = platform::LegacyCodePage::decode(bytes.toByteArray(), &ok);
+    } else {
+        m_decoder.resetState();
+        text = m_decoder.decode(bytes);
+        ok = !m_decoder.hasError();
+    }
+    if (!ok || text.isEmpty()) {
+        // Bad bytes are reported with their line, never turned into other characters.
+        m_nRecordLine = m_nLinesRead;
+        return Fail(TEXTERR_CONVERT), LINE_ERROR;
+    }
+    m_line += text;
+    return LINE_OK;
+}
+
+bool CTextRecordFile::ParseRecord()
+{
+    m_record.truncate(0); // keeps the capacity for the next record
+    m_nFieldCount = 0;
+    for (;;) {
+        const LineResult r = ReadPhysicalLine(false);
+        if (r == LINE_ERROR)
+            return false;
+        if (r == LINE_END) {
+            m_bAtEnd = true;
+            return true;
+        }
+        m_nRecordLine = m_nLinesRead;
+        // A blank line holds no record; it must not become a row of empty values.
+        if (LineEndAt(0) != m_line.size())
+            break;
+    }
+    qsizetype pos = 0;
+    bool done = false;
+    for (int fieldNo = 1; !done; ++fieldNo) {
+        const int r = ParseField(pos, fieldNo, done);
+        if (r < 0)
+            return false;
+        if (r == 0) {
+            m_bAtEnd = true;
+            return true;
+        }
+    }
+    AppendEntry(TEXTFIELD_END, nullptr);
+    m_bPending = true;
+    return true;
+}
+
+// Scans one field from pos: 1 when an entry was added, 0 when the line holds
+// no record at all, -1 on an error.
+int CTextRecordFile::ParseField(qsizetype& pos, int fieldNo, bool& recordDone)
+{
+    const qsizetype start = pos;
+    Terminator term = TERM_END;
+    qsizetype termPos = start;
+
+    // NUL and Ctrl-Z end the text only when nothing but such a tail follows.
+    const auto endOfTextAt = [&](qsizetype i) {
+        if (i >= m_line.size() || RestIsTrailer(i)) {
+            m_nReadPos = m_data.size();
+            return true;
+        }
+        return Fail(TEXTERR_CONTROL);
+    };
+    const auto walkToTerminator = [&](qsizetype i) {
+        for (;; ++i) {
+            const CharClass k = ClassAt(i);
+            if (k == CC_SEPARATOR || k == CC_LF || k == CC_CR) {
+                term = k == CC_SEPARATOR ? TERM_SEPARATOR : TERM_LINEEND;
+                termPos = i;
+                return true;
+            }
+            if (k == CC_END) {
+                term = TERM_END;
+                termPos = i;
+                return endOfTextAt(i);
+            }
+        }
+    };
+
+    bool quoted = false;
+    bool closed = false;
+    qsizetype quoteEnd = -1;
+    const CharClass first = ClassAt(start);
+    if (first == CC_QUOTE) {
+        quoted = true;
+        bool sawQuote = false;
+        bool continued = false;
+        qsizetype i = start + 1;
+        for (;;) {
+            const CharClass k = ClassAt(i);
+            if (k == CC_QUOTE) {
+                sawQuote = !sawQuote;
+                ++i;
+                continue;
+            }
+            if (sawQuote)
+                break;
+            if (k == CC_LF || k == CC_CR) {
+                if (!(m_options.dwParseFlags & TEXTPARSE_MULTILINE))
+                    break;
+                const qsizetype after = i + LineEndAt(i);
+                if (after >= m_line.size()) {
+                    const LineResult r = ReadPhysicalLine(true);
+                    if (r == LINE_ERROR)
+                        return -1;
+                    if (r == LINE_END) {
+                        // An open quote must not swallow the rest of the file unnoticed.
+                        if (continued)
+                            return Fail(TEXTERR_SPLIT), -1;
+                        break;
+                    }
+                    continued = true;
+                }
+                i = after;
+                continue;
+            }
+            if (k == CC_END) {
+                if (i < m_line.size() && m_line.at(i) == QChar(kCtrlZ) && !RestIsTrailer(i)) {
+                    ++i; // a quoted end-of-file mark is text
+                    continue;
+                }
+                if (continued && i >= m_line.size())
+                    return Fail(TEXTERR_SPLIT), -1;
+                break;
+            }
+            ++i;
+        }
+        closed = sawQuote;
+        quoteEnd = i;
+        if (!walkToTerminator(i))
+            return -1;
+    } else if (first == CC_LF || first == CC_CR) {
+        term = TERM_LINEEND;
+    } else if (first == CC_SEPARATOR) {
+        term = TERM_SEPARATOR;
+    } else if (first == CC_END) {
+        if (!endOfTextAt(start))
+            return -1;
+    } else if (!walkToTerminator(start)) {
+        return -1;
+    }
+
+    qsizetype next = termPos + 1;
+    if (term == TERM_SEPARATOR && (m_options.wSeparators & TEXTSEP_MERGE))
+        while (ClassAt(next) == CC_SEPARATOR)
+            ++next;
+
+    QString text;
+    const int kind = ClassifyField(start, termPos, quoted, quoteEnd, closed, text);
+    if (fieldNo == 1 && kind == TEXTFIELD_EMPTY && term == TERM_END)
+        return 0;
+    AppendEntry(kind, &text);
+    if (term == TERM_SEPARATOR)
+        pos = next;
+    else
+        recordDone = true;
+    return 1;
+}
+
+int CTextRecordFile::ClassifyField(qsizetype start, qsizetype end, bool quoted, qsizetype quoteEnd,
+                                   bool closed, QString& text) const
+{
+    const quint32 flags = m_options.dwParseFlags;
+    if ((flags & TEXTPARSE_APOSTROPHETEXT) && start < end && m_line.at(start) == u'\'') {
+        text = m_line.mid(start + 1, end - start - 1);
+        return TEXTFIELD_TEXT;
+    }
+    if (quoted) {
+        const qsizetype innerEnd = closed ? quoteEnd - 1 : end;
+        text.reserve(end - start);
+        for (qsizetype i = start + 1; i < innerEnd; ++i) {
+            const QChar c = m_line.at(i);
+            text += c;
+            if (c.unicode() == m_chQuote && i + 1 < innerEnd && m_line.at(i + 1) == c)
+                ++i;
+        }
+        if (closed)
+            text += QStringView(m_line).mid(quoteEnd, end - quoteEnd);
+        return TEXTFIELD_TEXT;
+    }
+
+    qsizetype i = start;
+    while (i < end && ClassAt(i) == CC_BLANK)
+        ++i;
+    const qsizetype firstPos = i;
+    const qsizetype leading = firstPos - start;
+    int digits = 0, points = 0, signs = 0, exponents = 0, blanks = 0, others = 0;
+    qsizetype signPos = -1;
+    qsizetype lastNonBlankEnd = firstPos;
+    qsizetype scanEnd = firstPos;
+    for (qsizetype j = firstPos; j < end; ++j) {
+        const CharClass k = ClassAt(j);
+        if (k == CC_LF || k == CC_CR || k == CC_END)
+            break;
+        switch (k) {
+        case CC_DIGIT:
+            ++digits;
+            break;
+        case CC_POINT:
+            ++points;
+            break;
+        case CC_SIGN:
+            ++signs;
+            signPos = j;
+            break;
+        case CC_EXPONENT:
+            ++exponents;
+            break;
+        case CC_BLANK:
+            ++blanks;
+            break;
+        default:
+            ++others;
+            break;
+        }
+        if (k != CC_BLANK)
+            lastNonBlankEnd = j + 1;
+        scanEnd = j + 1;
+    }
+    const qsizetype trailing = scanEnd - lastNonBlankEnd;
+    const qsizetype inner = blanks - trailing;
+
+    int kind = TEXTFIELD_TEXT;
+    const CharClass firstClass = firstPos < end ? ClassAt(firstPos) : CC_END;
+    if (firstClass == CC_DIGIT || firstClass == CC_POINT || firstClass == CC_SIGN) {
+        const bool plain = others == 0 && inner == 0 && exponents == 0 && points <= 1 &&
+                           signs <= 1 && digits >= 1 && (signs == 0 || signPos == firstPos);
+        const bool scientific =
+            !plain && others == 0 && inner == 0 && digits >= 1 && exponents == 1 &&
+            ConvertsToNonZero(QStringView(m_line).mid(firstPos, lastNonBlankEnd - firstPos));
+        if (plain || scientific)
+            kind = TEXTFIELD_NUMBER;
+    } else if (firstClass == CC_END || firstClass == CC_LF || firstClass == CC_CR ||
+               firstClass == CC_SEPARATOR) {
+        kind = TEXTFIELD_EMPTY;
+    }
+
+    const bool blankOnly = kind == TEXTFIELD_EMPTY && start < end;
+    if ((flags & TEXTPARSE_KEEPBLANKS) && (kind == TEXTFIELD_TEXT || blankOnly)) {
+        text = m_line.mid(start, end - start);
+        return TEXTFIELD_TEXT;
+    }
+    if ((flags & TEXTPARSE_BLANKNUMBERISTEXT) && kind == TEXTFIELD_NUMBER &&
+        (leading > 0 || trailing > 0)) {
+        text = m_line.mid(start, end - start);
+        return TEXTFIELD_TEXT;
+    }
+    if (kind != TEXTFIELD_EMPTY)
+        text = m_line.mid(firstPos, lastNonBlankEnd - firstPos);
+    return kind;
+}
+
+void CTextRecordFile::AppendEntry(int kind, const QString* text)
+{
+    const bool carriesText = kind == TEXTFIELD_TEXT || kind == TEXTFIELD_NUMBER;
+    const qint32 cbText = carriesText && text ? qint32(text->size() * 2) : 0;
+    const qint32 cbPadded = carriesText ? (cbText / 4 + 1) * 4 : 0;
+    const qint32 head[3] = {cbText, cbPadded, kind};
+    const qsizetype at = m_record.size();
+    m_record.resize(at + kEntryHeader + cbPadded, '\0');
+    char* out = m_record.data() + at;
+    std::memcpy(out, head, sizeof head);
+    if (cbText)
+        std::memcpy(out + kEntryHeader, text->constData(), cbText);
+    if (kind != TEXTFIELD_END)
+        ++m_nFieldCount;
+}
