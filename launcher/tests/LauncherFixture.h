@@ -155,6 +155,24 @@ protected:
         return rows;
     }
 
+    // The blob of one row, written out by the database layer.
+    QByteArray Blob(const QString& db, const QString& table, const QString& column,
+                    const QString& where, const QString& key) const
+    {
+        const QString file = Scratch(QStringLiteral("blob.out"));
+        QFile::remove(file);
+        CSQliteDB connection;
+        if (connection.OpenDB(db) != 0)
+            return {};
+        {
+            CSQliteSQL sql(connection, table);
+            EXPECT_EQ(sql.SetSQLForBlobRead({column}, where), 0);
+            EXPECT_EQ(sql.ExecBlobRead({key}, {file}), 0);
+        }
+        connection.CloseDB();
+        return korvane::test::readFile(file);
+    }
+
     static void Exec(const QString& db, const QString& statement)
     {
         CSQliteDB connection;
