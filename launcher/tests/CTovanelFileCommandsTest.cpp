@@ -400,6 +400,38 @@ TEST_F(CTovanelFileCommandsTest, NewKeepsTheCurrentModelUntilItReallyGoesOn)
     EXPECT_EQ(RegType(), "LUMO500");
 }
 
+
+TEST_F(CTovanelFileCommandsTest, TheDiffBaseIsReplacedWholeOrNotAtAll)
+{
+    StartOnSample();
+    const QByteArray base = korvane::test::readFile(m_commands->DiffBasePath());
+    // A copy that cannot be read leaves the last diff base as it was.
+    m_commands->StoreDiffBase(Scratch("missing.crx"));
+    m_commands->StoreDiffBase(Scratch(""));
+    EXPECT_EQ(korvane::test::readFile(m_commands->DiffBasePath()), base);
+    EXPECT_EQ(QDir(LocalDataFolder()).entryList({"*.CRX*", "*.crx*"}, QDir::Files),
+              QStringList{"DIFFBASEFILE.CRX"});
+
+    ASSERT_TRUE(korvane::test::writeFile(Scratch("other.crx"), "other"));
+    m_commands->StoreDiffBase(Scratch("other.crx"));
+    EXPECT_EQ(korvane::test::readFile(m_commands->DiffBasePath()), "other");
+}
+
+TEST_F(CTovanelFileCommandsTest, TheImportChooserHasItsOwnTitle)
+{
+    QString path;
+    QString name;
+    m_chosen = {Scratch("import.crx")};
+    EXPECT_TRUE(m_commands->SelectImportCrxFile(path, name));
+    EXPECT_EQ(path, Scratch("import.crx"));
+    EXPECT_EQ(name, "import.crx");
+    EXPECT_FALSE(m_commands->SelectImportCrxFile(path, name));
+    ASSERT_EQ(m_choices.size(), 2);
+    EXPECT_EQ(m_choices[0].kind, platform::FileChoice::Kind::Open);
+    EXPECT_EQ(m_choices[0].caption, "Select the setting file to import from");
+    EXPECT_EQ(m_choices[0].filter, "Setting file (*.crx)");
+}
+
 } // namespace
 
 } // namespace tovanel::test
