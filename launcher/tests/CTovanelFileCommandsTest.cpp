@@ -244,7 +244,12 @@ TEST_F(CTovanelFileCommandsTest, AChangedWorkDatabaseIsOfferedForSavingAtClose)
     EXPECT_FALSE(m_commands->PromptSaveIfModified());
     m_answers = {platform::IDNO};
     EXPECT_TRUE(m_commands->PromptSaveIfModified());
-    ASSERT_EQ(m_messages.size(), 2);
+    // Open asks first too; Cancel stops before the chooser.
+    m_answers = {platform::IDCANCEL};
+    m_commands->FileOpen();
+    EXPECT_TRUE(m_choices.isEmpty());
+    EXPECT_EQ(m_commands->CurrentFilePath(), m_strSample);
+    ASSERT_EQ(m_messages.size(), 3);
     EXPECT_EQ(m_messages[0].key, "CRDS_CMN_PROMPT_SAVE");
     EXPECT_EQ(m_messages[0].buttons, platform::MessageButtons::YesNoCancel);
     EXPECT_EQ(m_messages[0].caption, "Tovanel");
