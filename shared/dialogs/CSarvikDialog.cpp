@@ -23,8 +23,13 @@ bool CSarvikDialog::Create()
 
 bool CSarvikDialog::OnInitDialog()
 {
-    CSarvikApp::Instance().LangDatas().SetWinLangTextAllChildren(QStringLiteral("Sarvik"), this);
+    SetLangTexts();
     return true;
+}
+
+void CSarvikDialog::SetLangTexts()
+{
+    CSarvikApp::Instance().LangDatas().SetWinLangTextAllChildren(QStringLiteral("Sarvik"), this);
 }
 
 void CSarvikDialog::OnOK()

@@ -25,8 +25,12 @@ public:
     void reject() override { OnCancel(); }
 
 protected:
-    // Translates the dialog from the library's module "Sarvik".
+    // Translates the dialog (SetLangTexts).
     virtual bool OnInitDialog();
+    // Sets the texts of the dialog and its controls from the language file:
+    // the library's dialogs from its module "Sarvik"; a program's dialogs
+    // from the program's module only.
+    virtual void SetLangTexts();
     virtual void OnOK();
     virtual void OnCancel();
 
