@@ -23,6 +23,8 @@ public:
 
     void accept() override { OnOK(); }
     void reject() override { OnCancel(); }
+    // A dialog shown without DoModal or Create is initialised first, once.
+    void setVisible(bool visible) override;
 
 protected:
     // Translates the dialog (SetLangTexts).
@@ -37,4 +39,7 @@ protected:
     // OK (id 1, the default button) and Cancel (id 2) at their template places.
     void AddOkCancel(CDialogTemplate& tmpl, int okX, int okY, int cancelX, int cancelY, int width,
                      int height);
+
+private:
+    bool m_bInitDone = false;
 };

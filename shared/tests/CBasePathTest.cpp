@@ -3,7 +3,7 @@
 #include "shared/config/CIniFile.h"
 #include "shared/config/CUserException.h"
 
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 #include "shared/tests/SuiteFixture.h"
 
 #include "platform/Registry.h"

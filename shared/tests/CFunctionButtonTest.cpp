@@ -3,7 +3,7 @@
 #include "shared/program/CMainWndCtrl.h"
 #include "shared/lang/CSarvikApp.h"
 #include "shared/controls/FindControlById.h"
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 #include "shared/tests/SuiteFixture.h"
 
 #include "platform/SingleInstance.h"

@@ -1,6 +1,6 @@
 #include "shared/config/CHelpMgr.h"
 
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 #include "shared/tests/SuiteFixture.h"
 
 #include "platform/FileChooser.h"

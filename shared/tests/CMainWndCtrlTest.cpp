@@ -1,7 +1,7 @@
 #include "shared/program/CMainWndCtrl.h"
 #include "shared/program/ForegroundWindow.h"
 
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 #include "shared/tests/SuiteFixture.h"
 
 #include "platform/Registry.h"

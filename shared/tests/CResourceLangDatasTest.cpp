@@ -15,7 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 #include "shared/tests/SuiteFixture.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "shared/data/CSqLiteItemDataUtility.h"
 #include "shared/data/CSqLiteUtility.h"
 
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 #include "shared/tests/WorkDbFixture.h"
 
 namespace {

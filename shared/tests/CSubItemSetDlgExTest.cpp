@@ -3,7 +3,7 @@
 #include "shared/data/CColumnDataDBCombo.h"
 #include "shared/data/CColumnDataDBComboDef.h"
 #include "shared/tests/DialogTestSupport.h"
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 #include "testsupport/StrovenTestDb.h"
 
 #include <QComboBox>

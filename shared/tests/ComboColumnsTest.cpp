@@ -6,7 +6,7 @@
 
 #include "shared/controls/CItemSelectButton.h"
 #include "shared/tests/DialogTestSupport.h"
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 #include "testsupport/StrovenTestDb.h"
 #include "shared/lang/WindowText.h"
 

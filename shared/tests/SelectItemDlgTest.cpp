@@ -12,7 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 #include "shared/tests/WorkDbFixture.h"
 
 #include <functional>

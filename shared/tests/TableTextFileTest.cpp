@@ -5,7 +5,7 @@
 #include "shared/textfiles/CTextFileImporter.h"
 #include "shared/textfiles/CTextFileWriter.h"
 
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 
 #include "testsupport/StrovenTestDb.h"
 
