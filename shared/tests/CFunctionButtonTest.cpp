@@ -4,7 +4,7 @@
 #include "shared/lang/CSarvikApp.h"
 #include "shared/controls/FindControlById.h"
 #include "testsupport/QtPrinters.h"
-#include "shared/tests/SuiteFixture.h"
+#include "testsupport/SuiteFixture.h"
 
 #include "platform/SingleInstance.h"
 

@@ -1,7 +1,7 @@
 #include "shared/config/CHelpMgr.h"
 
 #include "testsupport/QtPrinters.h"
-#include "shared/tests/SuiteFixture.h"
+#include "testsupport/SuiteFixture.h"
 
 #include "platform/FileChooser.h"
 #include "platform/Registry.h"

@@ -2,7 +2,7 @@
 #include "shared/program/ForegroundWindow.h"
 
 #include "testsupport/QtPrinters.h"
-#include "shared/tests/SuiteFixture.h"
+#include "testsupport/SuiteFixture.h"
 
 #include "platform/Registry.h"
 

@@ -3,7 +3,7 @@
 #include "shared/config/CEcrCmdLineInfo.h"
 #include "shared/config/CUserException.h"
 #include "shared/lang/CProgramLang.h"
-#include "shared/tests/SuiteFixture.h"
+#include "testsupport/SuiteFixture.h"
 
 #include <QDialog>
 #include <QSettings>

@@ -16,7 +16,7 @@
 #include <QPushButton>
 
 #include "testsupport/QtPrinters.h"
-#include "shared/tests/SuiteFixture.h"
+#include "testsupport/SuiteFixture.h"
 
 #include <gtest/gtest.h>
 
