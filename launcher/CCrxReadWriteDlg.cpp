@@ -1,6 +1,5 @@
 #include "launcher/CCrxReadWriteDlg.h"
 
-#include "launcher/TovanelStrings.h"
 #include "shared/dialogs/CDialogTemplate.h"
 #include "shared/lang/CProgramLang.h"
 #include "platform/MessageBox.h"
@@ -38,9 +37,14 @@ CCrxReadWriteDlg::~CCrxReadWriteDlg()
     }
 }
 
-bool CCrxReadWriteDlg::OnInitDialog()
+void CCrxReadWriteDlg::SetLangTexts()
 {
     SetDialogLangTexts(this);
+}
+
+bool CCrxReadWriteDlg::OnInitDialog()
+{
+    CSarvikDialog::OnInitDialog();
     m_pText->setText(m_strMessage);
     setWindowTitle(m_strCaption);
     m_pWorker.reset(QThread::create([this] {

@@ -37,6 +37,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    void SetLangTexts() override;
     void OnOK() override {}
     void OnCancel() override {}
     void closeEvent(QCloseEvent* event) override;

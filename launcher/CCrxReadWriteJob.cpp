@@ -32,7 +32,7 @@ CrxResult CCrxReadWriteJob::Read()
     CEcrInfo::SetCurrentEcrType(modelId);
 
     const QString system = CBasePath::GetSystemType();
-    if (system.compare(kStrSystemIgnore, Qt::CaseInsensitive) != 0 &&
+    if (system.compare(strings::kSystemIgnore, Qt::CaseInsensitive) != 0 &&
         system.compare(m_header.system, Qt::CaseInsensitive) != 0)
         return CRX_E_SYSTEM_MISMATCH;
 

@@ -7,6 +7,9 @@
 
 namespace tovanel {
 
+// The launcher's own result: the archive was made for another system.
+constexpr CrxResult CRX_E_SYSTEM_MISMATCH = 0xE0000044;
+
 // One read of an archive into the work folder, or one full write of the work
 // folder into an archive, as the progress dialog's worker runs it. No widgets:
 // Run is called on a worker thread; only the abort flag is touched from the

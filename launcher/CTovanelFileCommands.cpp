@@ -42,7 +42,7 @@ CTovanelFileCommands::CTovanelFileCommands(CTovanelFileHost& host)
 
 QString CTovanelFileCommands::DiffBasePath() const
 {
-    return m_strLocalDataFolder + u'/' + kStrDiffBaseFile;
+    return m_strLocalDataFolder + u'/' + strings::kDiffBaseCrx;
 }
 
 void CTovanelFileCommands::FileNew()
@@ -58,7 +58,7 @@ void CTovanelFileCommands::FileNew()
     CEcrInfo::SetCurrentEcrType(previousModel);
     const QString modelFolder = CEcrInfo::GetCurrentEcrTypeFromIni(chosenModel, 1);
     const QString initialArchive =
-        CBasePath::GetRegisterBasePath(modelFolder) + u'/' + kStrNewArchive;
+        CBasePath::GetRegisterBasePath(modelFolder) + u'/' + strings::kDefaultSettingCrx;
     if (!PromptSaveIfModified())
         return;
     CEcrInfo::SetCurrentEcrType(chosenModel);
@@ -213,7 +213,7 @@ void CTovanelFileCommands::StoreDiffBase(const QString& archivePath)
 
 bool CTovanelFileCommands::CheckNotSubArchive(const QString& path)
 {
-    if (!HasPrefix(path, kStrSubArchivePrefix))
+    if (!HasPrefix(path, strings::kSubArchivePrefix))
         return true;
     ShowMessage(QStringLiteral("CRDS_MSG_E_CANTOPENSUBFILE"), platform::MessageButtons::Ok);
     return false;
@@ -233,7 +233,7 @@ int CTovanelFileCommands::ShowMessage(const QString& key, platform::MessageButto
 
 bool CTovanelFileCommands::IsDispArchiveName(const QString& path)
 {
-    return HasPrefix(path, kStrDispArchivePrefix);
+    return HasPrefix(path, strings::kDisplayArchivePrefix);
 }
 
 bool CTovanelFileCommands::ChooseCrxFile(bool save, const QString& caption, QString& path,
@@ -244,7 +244,7 @@ bool CTovanelFileCommands::ChooseCrxFile(bool save, const QString& caption, QStr
     choice.parent = m_host.HostWindow();
     choice.caption = caption;
     choice.filter = FileDialogFilter(GetLangString(QStringLiteral("CRDS_CRX_FILTER")));
-    choice.defaultSuffix = kStrCrxExtension;
+    choice.defaultSuffix = strings::kCrxExtension;
     choice.confirmOverwrite = true;
     if (save)
         choice.startPath =

@@ -1,21 +1,19 @@
 #pragma once
 
-#include "archive/CrxResult.h"
-
 #include <QString>
 
-namespace tovanel {
+// The launcher's fixed strings (not language texts).
+namespace tovanel::strings {
 
-// Fixed names of the launcher (no language texts).
-inline const QString kStrCrxExtension = QStringLiteral("crx");
-inline const QString kStrModelFolder = QStringLiteral("Lumo500");
-inline const QString kStrNewArchive = QStringLiteral("DEFSETTING.CRX");
-inline const QString kStrSubArchivePrefix = QStringLiteral("SUB_");
-inline const QString kStrDiffBaseFile = QStringLiteral("DIFFBASEFILE.CRX");
-inline const QString kStrSystemIgnore = QStringLiteral("IGNORE");
-inline const QString kStrDispArchivePrefix = QStringLiteral("DISP_");
+inline const QString kWindowClass = QStringLiteral("Lumo Setting Main");
+inline const QString kCrxExtension = QStringLiteral("crx");
+inline const QString kModelFolder = QStringLiteral("Lumo500");
+inline const QString kDefaultSettingCrx = QStringLiteral("DEFSETTING.CRX");
+inline const QString kSubArchivePrefix = QStringLiteral("SUB_");
+inline const QString kDiffBaseCrx = QStringLiteral("DIFFBASEFILE.CRX");
+inline const QString kOesSetDataExtension = QStringLiteral("092");
+inline const QString kAutoVersionOff = QStringLiteral("OFF");
+inline const QString kSystemIgnore = QStringLiteral("IGNORE");
+inline const QString kDisplayArchivePrefix = QStringLiteral("DISP_");
 
-// The launcher's own result: the archive was made for another system.
-constexpr CrxResult CRX_E_SYSTEM_MISMATCH = 0xE0000044;
-
-} // namespace tovanel
+} // namespace tovanel::strings

@@ -1,11 +1,11 @@
 #include "launcher/CCrxReadWriteDlg.h"
 
-#include "launcher/TovanelStrings.h"
 #include "launcher/tests/LauncherFixture.h"
 #include "launcher/tests/ScriptedLibraryCalls.h"
 #include "shared/controls/FindControlById.h"
 
-#include "shared/tests/QStringPrinter.h"
+#include "testsupport/DialogCheck.h"
+#include "testsupport/QtPrinters.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -126,6 +126,8 @@ TEST_F(CCrxReadWriteDlgTest, TheTemplateCarriesItsKeysAndTheCallersTexts)
 {
     CCrxReadWriteDlg dialog;
     EXPECT_EQ(Text(dialog), "CRDC_STATIC_CRX_PROC");
+    EXPECT_EQ(korvane::test::DialogFaults(&dialog, CProgramLang::LangDatas(), "Tovanel"),
+              QStringList());
     ScriptedLibraryCalls calls;
     calls.m_strStep = "ImportHeader"; // waits for the abort
     QString title;

@@ -1,10 +1,9 @@
 #include "launcher/CCrxReadWriteJob.h"
 
-#include "launcher/TovanelStrings.h"
 #include "launcher/tests/LauncherFixture.h"
 #include "launcher/tests/ScriptedLibraryCalls.h"
 
-#include "shared/tests/QStringPrinter.h"
+#include "testsupport/QtPrinters.h"
 
 #include <QTemporaryDir>
 

@@ -6,7 +6,7 @@
 #include "shared/controls/FindControlById.h"
 #include "platform/FileTime.h"
 
-#include "shared/tests/QStringPrinter.h"
+#include "testsupport/QtPrinters.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -66,10 +66,7 @@ protected:
     }
 
     // Without making it, as CBasePath's folder functions do.
-    bool LocalDataFolderExists() const
-    {
-        return QFileInfo::exists(m_commands->LocalDataFolder());
-    }
+    bool LocalDataFolderExists() const { return QFileInfo::exists(m_commands->LocalDataFolder()); }
 
     FakeHost m_host;
     std::unique_ptr<CTovanelFileCommands> m_commands;
@@ -404,7 +401,6 @@ TEST_F(CTovanelFileCommandsTest, NewKeepsTheCurrentModelUntilItReallyGoesOn)
     EXPECT_TRUE(m_messages.isEmpty());
     EXPECT_EQ(RegType(), "LUMO500");
 }
-
 
 TEST_F(CTovanelFileCommandsTest, TheDiffBaseIsReplacedWholeOrNotAtAll)
 {

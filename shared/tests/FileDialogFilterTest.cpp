@@ -1,6 +1,6 @@
 #include "shared/dialogs/FileDialogFilter.h"
 
-#include "shared/tests/QStringPrinter.h"
+#include "testsupport/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
