@@ -37,7 +37,7 @@ CTovanelFileCommands::CTovanelFileCommands(CTovanelFileHost& host)
       m_strWorkDbPath(m_strLocalDataFolder + QStringLiteral("/SETTING.DB")),
       m_strResourceFolder(CBasePath::GetResourcePath())
 {
-    m_nStoredDbTime = CurrentWorkDbTime();
+    m_nWorkDbTime = CurrentWorkDbTime();
 }
 
 QString CTovanelFileCommands::DiffBasePath() const
@@ -66,8 +66,8 @@ void CTovanelFileCommands::FileNew()
     m_nTitleKind = kTitleNew;
     if (ReadArchive(initialArchive, true))
         StoreDiffBase(initialArchive);
-    m_strCurrentFileName.clear();
-    m_strCurrentFilePath.clear();
+    m_strCurFileName.clear();
+    m_strCurFilePath.clear();
     m_host.UpdateTitle();
 }
 
@@ -75,10 +75,10 @@ void CTovanelFileCommands::FileOpen()
 {
     ++m_nOpenCount;
     bool chooseFile = true;
-    if (m_nOpenCount == 1 && !m_strCmdLineFile.isEmpty()) {
-        if (CheckNotSubArchive(m_strCmdLineFile)) {
-            m_strCurrentFilePath = m_strCmdLineFile;
-            m_strCurrentFileName = QFileInfo(m_strCmdLineFile).fileName();
+    if (m_nOpenCount == 1 && !m_strCmdFileName.isEmpty()) {
+        if (CheckNotSubArchive(m_strCmdFileName)) {
+            m_strCurFilePath = m_strCmdFileName;
+            m_strCurFileName = QFileInfo(m_strCmdFileName).fileName();
             chooseFile = false;
         }
     } else if (!PromptSaveIfModified()) {
@@ -91,20 +91,20 @@ void CTovanelFileCommands::FileOpen()
             if (!SelectOpenCrxFile(path, name))
                 return;
         } while (!CheckNotSubArchive(path));
-        m_strCurrentFilePath = path;
-        m_strCurrentFileName = name;
+        m_strCurFilePath = path;
+        m_strCurFileName = name;
         m_nTitleKind = kTitleFile;
     }
-    if (ReadArchive(m_strCurrentFilePath, false))
-        StoreDiffBase(m_strCurrentFilePath);
+    if (ReadArchive(m_strCurFilePath, false))
+        StoreDiffBase(m_strCurFilePath);
     m_host.UpdateTitle();
 }
 
 bool CTovanelFileCommands::FileSave()
 {
-    if (m_strCurrentFilePath.isEmpty())
+    if (m_strCurFilePath.isEmpty())
         return FileSaveAs();
-    const bool saved = WriteArchive(m_strCurrentFilePath, 1);
+    const bool saved = WriteArchive(m_strCurFilePath, 1);
     m_nLastSaveResult = saved ? 1 : 0;
     return saved;
 }
@@ -120,8 +120,8 @@ bool CTovanelFileCommands::FileSaveAs()
         return false;
     // The diff base stays the archive last opened.
     m_nTitleKind = kTitleFile;
-    m_strCurrentFileName = name;
-    m_strCurrentFilePath = path;
+    m_strCurFileName = name;
+    m_strCurFilePath = path;
     m_host.UpdateTitle();
     m_nLastSaveResult = 1;
     return true;
@@ -144,7 +144,7 @@ bool CTovanelFileCommands::PromptSaveIfModified()
 
 bool CTovanelFileCommands::ReadArchive(const QString& archivePath, bool prepare)
 {
-    m_nStoredDbTime = 0;
+    m_nWorkDbTime = 0;
     CCrxReadWriteDlg dialog(m_host.HostWindow());
     CCrxReadWriteJob& job = dialog.Job();
     job.Set(CCrxReadWriteJob::Mode::Read, archivePath, m_strLocalDataFolder);
@@ -153,22 +153,22 @@ bool CTovanelFileCommands::ReadArchive(const QString& archivePath, bool prepare)
                                   : GetLangString(QStringLiteral("CRDS_MSG_READING"));
     dialog.m_strCaption = m_host.PlainApplicationTitle();
     if (dialog.DoModal() != 0) {
-        m_bDispArchive = IsDispArchiveName(archivePath);
+        m_bDispArchive = IsDispArchiveName(archivePath) ? 1 : 0;
         m_host.EnableMenuButtons(m_bDispArchive ? STATE_DISPLAY : STATE_OPEN);
-        m_nStoredDbTime = CurrentWorkDbTime();
-        m_header = job.m_header;
+        m_nWorkDbTime = CurrentWorkDbTime();
+        m_crxHeader = job.m_header;
         m_host.EnableImportEntry(true);
         return true;
     }
-    m_strCurrentFileName.clear();
-    m_strCurrentFilePath.clear();
+    m_strCurFileName.clear();
+    m_strCurFilePath.clear();
     // Half a work database must never be taken for an open archive.
     CrxDeleteFolder(m_strLocalDataFolder);
-    m_nStoredDbTime = 0;
-    m_bDispArchive = false;
+    m_nWorkDbTime = 0;
+    m_bDispArchive = 0;
     m_host.EnableMenuButtons(STATE_NONE);
     m_nTitleKind = kTitleNone;
-    m_header = CrxFileInfo();
+    m_crxHeader = CrxFileInfo();
     m_host.EnableImportEntry(false);
     return false;
 }
@@ -179,13 +179,13 @@ bool CTovanelFileCommands::WriteArchive(const QString& archivePath, int kind)
     CCrxReadWriteJob& job = dialog.Job();
     job.Set(CCrxReadWriteJob::Mode::WriteFull, archivePath, m_strLocalDataFolder);
     job.m_strExtraFile = m_strExtraFile;
-    job.m_header = m_header;
+    job.m_header = m_crxHeader;
     dialog.m_strMessage = GetLangString(QStringLiteral("CRDS_MSG_WRITING"));
     dialog.m_strCaption = m_host.ApplicationTitle();
     if (dialog.DoModal() == 0)
         return false;
     if (kind == 1)
-        m_nStoredDbTime = CurrentWorkDbTime();
+        m_nWorkDbTime = CurrentWorkDbTime();
     return true;
 }
 
@@ -247,8 +247,7 @@ bool CTovanelFileCommands::ChooseCrxFile(bool save, const QString& caption, QStr
     choice.defaultSuffix = strings::kCrxExtension;
     choice.confirmOverwrite = true;
     if (save)
-        choice.startPath =
-            m_strCurrentFilePath.isEmpty() ? m_strCurrentFileName : m_strCurrentFilePath;
+        choice.startPath = m_strCurFilePath.isEmpty() ? m_strCurFileName : m_strCurFilePath;
     const QString chosen = platform::chooseFile(choice);
     if (chosen.isEmpty())
         return false;
@@ -294,7 +293,7 @@ qint64 CTovanelFileCommands::CurrentWorkDbTime() const
 
 bool CTovanelFileCommands::IsWorkDbModified() const
 {
-    return CurrentWorkDbTime() != m_nStoredDbTime;
+    return CurrentWorkDbTime() != m_nWorkDbTime;
 }
 
 } // namespace tovanel

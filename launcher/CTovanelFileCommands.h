@@ -20,9 +20,6 @@ public:
 
     explicit CTovanelFileCommands(CTovanelFileHost& host);
 
-    // The archive named on the command line, opened by the first Open.
-    void SetCommandLineFile(const QString& path) { m_strCmdLineFile = path; }
-
     void FileNew();
     void FileOpen();
     // True when the work database was written (Save as: and a name chosen).
@@ -49,15 +46,23 @@ public:
     bool GetWorkDbWriteTime(qint64& time) const;
     bool IsWorkDbModified() const;
 
-    QString CurrentFileName() const { return m_strCurrentFileName; }
-    QString CurrentFilePath() const { return m_strCurrentFilePath; }
-    QString LocalDataFolder() const { return m_strLocalDataFolder; }
-    QString WorkDbPath() const { return m_strWorkDbPath; }
     QString DiffBasePath() const;
-    int TitleKind() const { return m_nTitleKind; }
-    int LastSaveResult() const { return m_nLastSaveResult; }
-    bool IsDisplayArchive() const { return m_bDispArchive; }
-    const CrxFileInfo& Header() const { return m_header; }
+
+    // The open archive and the work around it; the main-menu window mixes
+    // these commands in and reads them (title, program starts).
+    QString m_strCmdFileName; // opened by the first Open
+    QString m_strCurFileName; // file name part; "" = untitled
+    QString m_strCurFilePath; // full path; "" = untitled
+    CrxFileInfo m_crxHeader;  // of the last archive read
+    int m_bDispArchive = 0;   // the open archive is a display archive ("DISP_")
+    QString m_strLocalDataFolder;
+    QString m_strWorkDbPath;
+    QString m_strResourceFolder;
+    QString m_strExtraFile;   // packed into the next archive
+    qint64 m_nWorkDbTime = 0; // work database's last-write time after the last read or write
+    int m_nOpenCount = 0;
+    int m_nLastSaveResult = 0;
+    int m_nTitleKind = 0; // OES title: 0 set data, 1 new, 2 file, 3 none
 
 private:
     // An exclamation message with the application title as caption.
@@ -66,19 +71,6 @@ private:
     qint64 CurrentWorkDbTime() const;
 
     CTovanelFileHost& m_host;
-    QString m_strLocalDataFolder;
-    QString m_strWorkDbPath;
-    QString m_strResourceFolder;
-    QString m_strCmdLineFile;
-    QString m_strCurrentFileName;
-    QString m_strCurrentFilePath; // empty: untitled
-    QString m_strExtraFile;       // packed into the next archive
-    qint64 m_nStoredDbTime = 0;
-    int m_nOpenCount = 0;
-    int m_nLastSaveResult = 0;
-    int m_nTitleKind = 0;
-    bool m_bDispArchive = false;
-    CrxFileInfo m_header; // of the last archive read
 };
 
 } // namespace tovanel

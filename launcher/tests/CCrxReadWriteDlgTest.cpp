@@ -1,6 +1,6 @@
 #include "launcher/CCrxReadWriteDlg.h"
 
-#include "launcher/tests/LauncherFixture.h"
+#include "launcher/tests/ArchiveWorkFixture.h"
 #include "launcher/tests/ScriptedLibraryCalls.h"
 #include "shared/controls/FindControlById.h"
 
@@ -17,7 +17,7 @@ namespace tovanel::test {
 
 namespace {
 
-class CCrxReadWriteDlgTest : public LauncherFixture
+class CCrxReadWriteDlgTest : public ArchiveWorkFixture
 {
 protected:
     // Runs a dialog on the sample (read) or into "saved.crx" (full write).

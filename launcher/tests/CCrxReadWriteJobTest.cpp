@@ -1,6 +1,6 @@
 #include "launcher/CCrxReadWriteJob.h"
 
-#include "launcher/tests/LauncherFixture.h"
+#include "launcher/tests/ArchiveWorkFixture.h"
 #include "launcher/tests/ScriptedLibraryCalls.h"
 
 #include "testsupport/QtPrinters.h"
@@ -11,7 +11,7 @@ namespace tovanel::test {
 
 namespace {
 
-class CCrxReadWriteJobTest : public LauncherFixture
+class CCrxReadWriteJobTest : public ArchiveWorkFixture
 {
 protected:
     CrxResult Read(const QString& archive, CCrxReadWriteJob& job)

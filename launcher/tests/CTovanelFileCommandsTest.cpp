@@ -1,7 +1,7 @@
 #include "launcher/CTovanelFileCommands.h"
 
 #include "launcher/CCrxReadWriteDlg.h"
-#include "launcher/tests/LauncherFixture.h"
+#include "launcher/tests/ArchiveWorkFixture.h"
 #include "launcher/tests/ScriptedLibraryCalls.h"
 #include "shared/controls/FindControlById.h"
 #include "platform/FileTime.h"
@@ -20,12 +20,12 @@ namespace tovanel::test {
 
 namespace {
 
-class CTovanelFileCommandsTest : public LauncherFixture
+class CTovanelFileCommandsTest : public ArchiveWorkFixture
 {
 protected:
     void SetUp() override
     {
-        LauncherFixture::SetUp();
+        ArchiveWorkFixture::SetUp();
         m_commands = std::make_unique<CTovanelFileCommands>(m_host);
     }
 
@@ -37,7 +37,7 @@ protected:
         if (m_bStarted)
             m_chosen = {m_strSample};
         else
-            m_commands->SetCommandLineFile(m_strSample);
+            m_commands->m_strCmdFileName = m_strSample;
         m_bStarted = true;
         m_commands->FileOpen();
         ASSERT_TRUE(m_chosen.empty());
@@ -66,7 +66,10 @@ protected:
     }
 
     // Without making it, as CBasePath's folder functions do.
-    bool LocalDataFolderExists() const { return QFileInfo::exists(m_commands->LocalDataFolder()); }
+    bool LocalDataFolderExists() const
+    {
+        return QFileInfo::exists(m_commands->m_strLocalDataFolder);
+    }
 
     FakeHost m_host;
     std::unique_ptr<CTovanelFileCommands> m_commands;
@@ -77,8 +80,8 @@ protected:
 TEST_F(CTovanelFileCommandsTest, AStartOnTheSampleOpensItAndClosingAsksNothing)
 {
     StartOnSample();
-    EXPECT_EQ(m_commands->CurrentFileName(), "sample.crx");
-    EXPECT_EQ(m_commands->CurrentFilePath(), m_strSample);
+    EXPECT_EQ(m_commands->m_strCurFileName, "sample.crx");
+    EXPECT_EQ(m_commands->m_strCurFilePath, m_strSample);
     EXPECT_EQ(m_host.m_nTitleUpdates, 1);
     EXPECT_TRUE(m_host.m_bImportEntry);
     EXPECT_TRUE(m_choices.isEmpty());
@@ -92,7 +95,7 @@ TEST_F(CTovanelFileCommandsTest, AStartOnTheSampleOpensItAndClosingAsksNothing)
               korvane::test::readFile(m_strSample));
     EXPECT_EQ(m_commands->DiffBasePath(), LocalDataFolder() + "/DIFFBASEFILE.CRX");
     EXPECT_EQ(RegType(), "LUMO500");
-    EXPECT_EQ(m_commands->Header().machineType, "LUMO-500");
+    EXPECT_EQ(m_commands->m_crxHeader.machineType, "LUMO-500");
 
     EXPECT_FALSE(m_commands->IsWorkDbModified());
     EXPECT_TRUE(m_commands->PromptSaveIfModified());
@@ -125,13 +128,14 @@ TEST_F(CTovanelFileCommandsTest, OpenRefusesPartialArchivesAndOpensDisplayArchiv
             // Refused, then the chooser again, where the user cancels.
             EXPECT_EQ(MessageKeys(), QStringList{"CRDS_MSG_E_CANTOPENSUBFILE"});
             EXPECT_EQ(m_choices.size(), 2);
-            EXPECT_EQ(m_commands->CurrentFileName(), "sample.crx");
+            EXPECT_EQ(m_commands->m_strCurFileName, "sample.crx");
             continue;
         }
         EXPECT_TRUE(m_messages.isEmpty());
         EXPECT_EQ(m_host.m_nState, c.state);
-        EXPECT_EQ(m_commands->CurrentFilePath(), path);
-        EXPECT_EQ(m_commands->IsDisplayArchive(), c.state == CTovanelFileCommands::STATE_DISPLAY);
+        EXPECT_EQ(m_commands->m_strCurFilePath, path);
+        EXPECT_EQ(m_commands->m_bDispArchive,
+                  c.state == CTovanelFileCommands::STATE_DISPLAY ? 1 : 0);
         EXPECT_EQ(korvane::test::readFile(m_commands->DiffBasePath()),
                   korvane::test::readFile(path));
     }
@@ -143,12 +147,12 @@ TEST_F(CTovanelFileCommandsTest, OpenRefusesPartialArchivesAndOpensDisplayArchiv
 
 TEST_F(CTovanelFileCommandsTest, APartialArchiveOnTheCommandLineGoesStraightToTheChooser)
 {
-    m_commands->SetCommandLineFile(CopySample("SUB_x.crx"));
+    m_commands->m_strCmdFileName = CopySample("SUB_x.crx");
     m_chosen = {CopySample("other.crx")};
     m_commands->FileOpen();
     EXPECT_EQ(MessageKeys(), QStringList{"CRDS_MSG_E_CANTOPENSUBFILE"});
     EXPECT_EQ(m_host.m_nState, CTovanelFileCommands::STATE_OPEN);
-    EXPECT_EQ(m_commands->CurrentFileName(), "other.crx");
+    EXPECT_EQ(m_commands->m_strCurFileName, "other.crx");
 }
 
 TEST_F(CTovanelFileCommandsTest, AFailedOpenLeavesNoArchiveNoFolderAndNothingToAsk)
@@ -186,9 +190,9 @@ TEST_F(CTovanelFileCommandsTest, AFailedOpenLeavesNoArchiveNoFolderAndNothingToA
         EXPECT_EQ(m_host.m_nState, CTovanelFileCommands::STATE_NONE);
         EXPECT_FALSE(LocalDataFolderExists());
         EXPECT_FALSE(m_host.m_bImportEntry);
-        EXPECT_EQ(m_commands->CurrentFilePath(), "");
-        EXPECT_EQ(m_commands->TitleKind(), 3);
-        EXPECT_EQ(m_commands->Header().machineType, "");
+        EXPECT_EQ(m_commands->m_strCurFilePath, "");
+        EXPECT_EQ(m_commands->m_nTitleKind, 3);
+        EXPECT_EQ(m_commands->m_crxHeader.machineType, "");
         EXPECT_TRUE(m_commands->PromptSaveIfModified());
         EXPECT_EQ(m_messages.size(), 1);
         EXPECT_FALSE(QFileInfo::exists(Scratch("x")));
@@ -227,7 +231,7 @@ TEST_F(CTovanelFileCommandsTest, AnAbortedReadClosesTheArchiveAndAnAbortedSaveKe
     }
     EXPECT_TRUE(m_messages.isEmpty());
     EXPECT_EQ(korvane::test::readFile(m_strSample), old);
-    EXPECT_EQ(m_commands->LastSaveResult(), 0);
+    EXPECT_EQ(m_commands->m_nLastSaveResult, 0);
     EXPECT_TRUE(m_commands->IsWorkDbModified());
 }
 
@@ -245,7 +249,7 @@ TEST_F(CTovanelFileCommandsTest, AChangedWorkDatabaseIsOfferedForSavingAtClose)
     m_answers = {platform::IDCANCEL};
     m_commands->FileOpen();
     EXPECT_TRUE(m_choices.isEmpty());
-    EXPECT_EQ(m_commands->CurrentFilePath(), m_strSample);
+    EXPECT_EQ(m_commands->m_strCurFilePath, m_strSample);
     ASSERT_EQ(m_messages.size(), 3);
     EXPECT_EQ(m_messages[0].key, "CRDS_CMN_PROMPT_SAVE");
     EXPECT_EQ(m_messages[0].buttons, platform::MessageButtons::YesNoCancel);
@@ -256,7 +260,7 @@ TEST_F(CTovanelFileCommandsTest, AChangedWorkDatabaseIsOfferedForSavingAtClose)
     m_answers = {platform::IDYES};
     EXPECT_TRUE(m_commands->PromptSaveIfModified());
     EXPECT_TRUE(Tar({"-xjOf", m_strSample, "Korvane_REG_DATA.xml"}).contains("Changed bread"));
-    EXPECT_EQ(m_commands->LastSaveResult(), 1);
+    EXPECT_EQ(m_commands->m_nLastSaveResult, 1);
     // Saved: nothing more to ask.
     m_messages.clear();
     EXPECT_TRUE(m_commands->PromptSaveIfModified());
@@ -273,9 +277,9 @@ TEST_F(CTovanelFileCommandsTest, SaveAsWritesUnderTheNewNameAndKeepsTheDiffBase)
     EXPECT_EQ(m_choices[0].kind, platform::FileChoice::Kind::Save);
     EXPECT_EQ(m_choices[0].startPath, m_strSample);
     EXPECT_TRUE(m_choices[0].confirmOverwrite);
-    EXPECT_EQ(m_commands->CurrentFileName(), "renamed.crx");
-    EXPECT_EQ(m_commands->CurrentFilePath(), Scratch("renamed.crx"));
-    EXPECT_EQ(m_commands->TitleKind(), 2);
+    EXPECT_EQ(m_commands->m_strCurFileName, "renamed.crx");
+    EXPECT_EQ(m_commands->m_strCurFilePath, Scratch("renamed.crx"));
+    EXPECT_EQ(m_commands->m_nTitleKind, 2);
     EXPECT_EQ(m_host.m_nTitleUpdates, 2);
     EXPECT_TRUE(
         Tar({"-xjOf", Scratch("renamed.crx"), "Korvane_REG_DATA.xml"}).contains("Changed bread"));
@@ -286,8 +290,8 @@ TEST_F(CTovanelFileCommandsTest, SaveAsWritesUnderTheNewNameAndKeepsTheDiffBase)
 
     // Cancel in the chooser: nothing written, nothing changed.
     EXPECT_FALSE(m_commands->FileSaveAs());
-    EXPECT_EQ(m_commands->CurrentFileName(), "renamed.crx");
-    EXPECT_EQ(m_commands->LastSaveResult(), 0);
+    EXPECT_EQ(m_commands->m_strCurFileName, "renamed.crx");
+    EXPECT_EQ(m_commands->m_nLastSaveResult, 0);
 }
 
 TEST_F(CTovanelFileCommandsTest, ASaveWithoutItsWorkDatabaseFailsAndChangesNothing)
@@ -300,9 +304,9 @@ TEST_F(CTovanelFileCommandsTest, ASaveWithoutItsWorkDatabaseFailsAndChangesNothi
     EXPECT_EQ(m_messages[0].text, "The setting file could not be saved.\n[E0000004]");
     EXPECT_EQ(m_messages[0].icon, platform::MessageIcon::Error);
     EXPECT_EQ(korvane::test::readFile(m_strSample), old);
-    EXPECT_EQ(m_commands->CurrentFilePath(), m_strSample);
+    EXPECT_EQ(m_commands->m_strCurFilePath, m_strSample);
     EXPECT_EQ(m_host.m_nTitleUpdates, 1);
-    EXPECT_EQ(m_commands->LastSaveResult(), 0);
+    EXPECT_EQ(m_commands->m_nLastSaveResult, 0);
     // The changes are still unsaved as far as anybody can tell.
     m_answers = {platform::IDCANCEL};
     EXPECT_FALSE(m_commands->PromptSaveIfModified());
@@ -344,9 +348,9 @@ TEST_F(CTovanelFileCommandsTest, NewOpensTheModelsArchiveUntitledAndSaveThenAsks
     EXPECT_EQ(m_host.m_newFileModels, QStringList{"Lumo 500"});
     EXPECT_EQ(shown, "Preparing the new settings...");
     EXPECT_EQ(m_host.m_nState, CTovanelFileCommands::STATE_OPEN);
-    EXPECT_EQ(m_commands->CurrentFileName(), "");
-    EXPECT_EQ(m_commands->CurrentFilePath(), "");
-    EXPECT_EQ(m_commands->TitleKind(), 1);
+    EXPECT_EQ(m_commands->m_strCurFileName, "");
+    EXPECT_EQ(m_commands->m_strCurFilePath, "");
+    EXPECT_EQ(m_commands->m_nTitleKind, 1);
     EXPECT_EQ(RegType(), "LUMO500");
     const QByteArray initial = korvane::test::readFile(ModelArchive("DEFSETTING.CRX"));
     ASSERT_FALSE(initial.isEmpty());
@@ -359,7 +363,7 @@ TEST_F(CTovanelFileCommandsTest, NewOpensTheModelsArchiveUntitledAndSaveThenAsks
     EXPECT_EQ(m_choices[0].kind, platform::FileChoice::Kind::Save);
     EXPECT_EQ(m_choices[0].defaultSuffix, "crx");
     EXPECT_TRUE(m_choices[0].confirmOverwrite);
-    EXPECT_EQ(m_commands->CurrentFileName(), "x.crx");
+    EXPECT_EQ(m_commands->m_strCurFileName, "x.crx");
     EXPECT_TRUE(QFileInfo(Scratch("x.crx")).isFile());
 }
 
@@ -382,7 +386,7 @@ TEST_F(CTovanelFileCommandsTest, NewKeepsTheCurrentModelUntilItReallyGoesOn)
     m_answers = {platform::IDCANCEL};
     m_commands->FileNew();
     EXPECT_EQ(RegType(), "LUMO500");
-    EXPECT_EQ(m_commands->CurrentFilePath(), m_strSample);
+    EXPECT_EQ(m_commands->m_strCurFilePath, m_strSample);
 
     // Yes, but the save fails.
     const QByteArray changedDb = korvane::test::readFile(WorkDb());
@@ -390,7 +394,7 @@ TEST_F(CTovanelFileCommandsTest, NewKeepsTheCurrentModelUntilItReallyGoesOn)
     m_answers = {platform::IDYES};
     m_commands->FileNew();
     EXPECT_EQ(RegType(), "LUMO500");
-    EXPECT_EQ(m_commands->CurrentFilePath(), m_strSample);
+    EXPECT_EQ(m_commands->m_strCurFilePath, m_strSample);
     EXPECT_EQ(MessageKeys().last(), "CRDS_MSG_E_SAVECRP");
 
     // Cancel in the new-file dialog: nothing asked.

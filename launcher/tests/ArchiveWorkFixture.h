@@ -57,7 +57,7 @@ public:
     QStringList m_newFileModels;
 };
 
-class LauncherFixture : public testing::Test
+class ArchiveWorkFixture : public testing::Test
 {
 protected:
     void SetUp() override
