@@ -108,6 +108,15 @@ void CrxWait(int milliseconds)
         std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
+QString AbsolutePath(const QString& path)
+{
+    if (path.isEmpty() || QDir::isAbsolutePath(path))
+        return path;
+    // No cleaning: ".." after a link means the link's parent, as the file
+    // system sees it.
+    return QDir::currentPath() + QLatin1Char('/') + path;
+}
+
 int PathKind(const QString& path)
 {
     if (path.isEmpty())

@@ -1,8 +1,10 @@
 #include "archive/tests/CrxImportFixture.h"
+#include "archive/tests/CrxTableFill.h"
 #include "archive/QuorvinExport.h"
 
 #include <QDateTime>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -51,6 +53,20 @@ protected:
         EXPECT_TRUE(tar.waitForFinished(30000));
         EXPECT_EQ(tar.exitCode(), 0);
         return readFile(folder + "/Korvane_REG_DATA.xml");
+    }
+    // The members as GNU tar lists them, sorted, folders without their "/".
+    static QStringList Members(const QString& archive)
+    {
+        QProcess list;
+        list.start("tar", {"-tjf", archive});
+        EXPECT_TRUE(list.waitForFinished(30000));
+        QStringList members =
+            QString::fromUtf8(list.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        for (QString& member : members)
+            if (member.endsWith('/'))
+                member.chop(1);
+        members.sort();
+        return members;
     }
     QByteArray ExportXml(int kind, const QStringList* add = nullptr,
                          const QStringList* replace = nullptr, const QStringList* diff = nullptr,
@@ -135,25 +151,42 @@ TEST_F(CrxExportTest, FullExportWritesTheGoldenXmlBlobFilesAndExactlyTheMembers)
     ASSERT_TRUE(lint.waitForFinished(30000));
     EXPECT_EQ(lint.exitCode(), 0) << lint.readAllStandardError().toStdString();
 
-    QProcess list;
-    list.start("tar", {"-tjf", Path("out.crx")});
-    ASSERT_TRUE(list.waitForFinished(30000));
-    QStringList members = QString::fromUtf8(list.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    for (QString& member : members)
-        if (member.endsWith('/'))
-            member.chop(1);
-    members.sort();
-    EXPECT_EQ(members, (QStringList{"FILE092P.092", "Korvane_REG_DATA.xml", "Schema.txt",
-                                    "additionals", "additionals/Orbanel",
-                                    "additionals/Orbanel/Setting",
-                                    "additionals/Orbanel/Setting/pref.xml", "blob",
-                                    "blob/CCU001_0.blob", "blob/CSB008_0.blob",
-                                    "blob/CSB008_2.blob"}));
+    EXPECT_EQ(Members(Path("out.crx")),
+              (QStringList{"FILE092P.092", "Korvane_REG_DATA.xml", "Schema.txt", "additionals",
+                           "additionals/Orbanel", "additionals/Orbanel/Setting",
+                           "additionals/Orbanel/Setting/pref.xml", "blob", "blob/CCU001_0.blob",
+                           "blob/CSB008_0.blob", "blob/CSB008_2.blob"}));
     EXPECT_EQ(readFile(Path("x/blob/CSB008_0.blob")), QByteArray("\x00\xff\r\n", 4));
     EXPECT_EQ(readFile(Path("x/blob/CSB008_2.blob")), "A");
     EXPECT_EQ(readFile(Path("x/blob/CCU001_0.blob")), "\xcc");
     EXPECT_EQ(readFile(Path("x/FILE092P.092")), "oes");
     EXPECT_FALSE(QFileInfo::exists(Base() + "/Quorvin")) << "the unpack folder goes";
+}
+
+// The database layer resolves blob files against the database's folder, the
+// export walk named them against the working folder: a relative base folder
+// once gave an archive without a single blob, and success.
+TEST_F(CrxExportTest, ARelativeBaseFolderKeepsEveryBlob)
+{
+    {
+        CSQliteDB db;
+        ASSERT_EQ(db.OpenDB(SettingDb()), 0);
+        CSQliteSQL sql(db, "CGR001");
+        ASSERT_EQ(sql.ExecSQL("CREATE TABLE CGR001 (CODE VARCHAR(4) PRIMARY KEY, BMP BLOB)"), 0);
+        ASSERT_EQ(crxtest::FillTable(db, "CGR001", 1000, 1), 0);
+    }
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir));
+    const CrxResult rc =
+        CrxExport("base", "rel.crx", nullptr, 1, QString(), nullptr, nullptr, nullptr, "LUMO500",
+                  "1.00", QString(), "STD", QString(), 0, 0, 1, 1, 1, 1, 1, 0);
+    QDir::setCurrent(previous);
+    ASSERT_EQ(rc, CRX_OK);
+    const QStringList blobs = Members(Path("rel.crx")).filter(QRegularExpression("^blob/.+"));
+    EXPECT_EQ(blobs.size(), 1000 + 3);
+    EXPECT_TRUE(blobs.contains("blob/CGR001_999.blob"));
+    const QByteArray xml = Unpack(Path("rel.crx"), Path("x"));
+    EXPECT_EQ(xml.count("datatype=\"file\""), 1000 + 3);
 }
 
 TEST_F(CrxExportTest, PartialKindsFollowTheLists)
