@@ -154,12 +154,10 @@ CrxResult WriteTabinfo(CCrxNode& tabinfo, CrxExportContext& context)
             if (const CrxResult rc = db->CountRecords(table, count); rc != CRX_OK)
                 return rc;
         } else if (context.exportKind == CRX_EXPORT_PARTIAL) {
-            renew = context.replaceList.contains(table);
-            if (renew || context.addList.contains(table)) {
-                write = true;
-                if (const CrxResult rc = db->CountRecords(table, count); rc != CRX_OK)
-                    return rc;
-            } else if (context.diffList.contains(table)) {
+            // The difference list wins over the others: its rows come from
+            // the shadow tables, and a "renew" over only the changed rows
+            // would wipe the rest of the table on the register.
+            if (context.diffList.contains(table)) {
                 write = true;
                 qint64 added = 0;
                 qint64 deleted = 0;
@@ -169,6 +167,11 @@ CrxResult WriteTabinfo(CCrxNode& tabinfo, CrxExportContext& context)
                     rc != CRX_OK)
                     return rc;
                 count = added + deleted;
+            } else if (context.replaceList.contains(table) || context.addList.contains(table)) {
+                write = true;
+                renew = context.replaceList.contains(table);
+                if (const CrxResult rc = db->CountRecords(table, count); rc != CRX_OK)
+                    return rc;
             }
         }
         if (!write || count < 1)

@@ -220,6 +220,12 @@ TEST_F(CrxExportTest, PartialKindsFollowTheLists)
     EXPECT_TRUE(changed.contains("./blob/CSB008_NEW_Tovanel_0.blob"));
     EXPECT_LT(changed.indexOf("<recinfo>"), changed.indexOf("<recinfo mainte=\"del\">"));
 
+    // A table in the replace and the difference list is a difference table.
+    const QStringList both{"CSB008"};
+    const QString diffWins = QString::fromUtf8(ExportXml(2, nullptr, &both, &diff));
+    EXPECT_EQ(diffWins, changed);
+    EXPECT_FALSE(diffWins.contains("renew"));
+
     const QString noData = QString::fromUtf8(ExportXml(2, &add, nullptr, nullptr, 1));
     EXPECT_FALSE(noData.contains("datainfo"));
     EXPECT_TRUE(noData.contains("<machinetype>LUMO500</machinetype>"));
