@@ -10,9 +10,10 @@
 
 struct CrxDetail
 {
-    // A value the archive cannot carry (CRX_E_XML_UTF8): its table, the
-    // values of its row's key columns joined by ", " (empty for a table
-    // without key, and for a header value) and its column.
+    // A value the archive cannot carry (CRX_E_XML_UTF8), or a blob whose
+    // table name cannot name a file (CRX_E_READ_BLOB): its table, the values
+    // of its row's key columns joined by ", " (empty for a table without
+    // key, and for a header value) and its column.
     QString table;
     QString key;
     QString column;

@@ -3,6 +3,7 @@
 #include "archive/QuorvinExport.h"
 
 #include <QDateTime>
+#include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -255,6 +256,49 @@ TEST_F(CrxExportTest, BlobsOfKeylessTablesAndBlobOnlyTablesAreKept)
     EXPECT_TRUE(xml.contains("./blob/CCU001_1.blob"));
     EXPECT_EQ(readFile(Path("x/blob/CCU001_0.blob")), "\x5e");
     EXPECT_EQ(readFile(Path("x/blob/CCU001_1.blob")), "\xcc");
+}
+
+// The format leaves an empty blob out; a 0-byte file with a reference once
+// went into the archive.
+TEST_F(CrxExportTest, AnEmptyBlobHasNoElementAndNoFile)
+{
+    Exec(SettingDb(), {"INSERT INTO CSB008 VALUES ('0004', x'', 'e')"});
+    const QByteArray xml = ExportXml(1);
+    EXPECT_TRUE(xml.contains("\t\t\t\t\t\t<CODE>0004</CODE>\n\t\t\t\t\t\t<NOTE>e</NOTE>\n"
+                             "\t\t\t\t\t</datarec>\n"))
+        << xml.toStdString();
+    EXPECT_FALSE(xml.contains("CSB008_3.blob"));
+    EXPECT_EQ(Members(Path("out.crx")).filter("blob/CSB008"),
+              (QStringList{"blob/CSB008_0.blob", "blob/CSB008_2.blob"}));
+}
+
+// A table name from a schema text becomes part of a blob file's name: one
+// holding "/" once wrote a file beside the user's own and reported success.
+TEST_F(CrxExportTest, ATableNameThatIsNoFileNameFailsTheSaveAndWritesNothingOutside)
+{
+    const auto tree = [this] {
+        QStringList entries;
+        for (const QString& folder : {dir, QFileInfo(dir).path()}) {
+            QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                            folder == dir ? QDirIterator::Subdirectories
+                                          : QDirIterator::NoIteratorFlags);
+            while (it.hasNext())
+                entries << it.next();
+        }
+        entries.sort();
+        return entries;
+    };
+    for (const QString& name : {"../../../outside/pwn", "..\\..\\pwn"}) {
+        Exec(SettingDb(), {QString("CREATE TABLE \"%1\" (K VARCHAR(4) PRIMARY KEY, B BLOB)").arg(name),
+                           QString("INSERT INTO \"%1\" VALUES ('0001', x'EE')").arg(name)});
+        const QStringList before = tree();
+        EXPECT_EQ(Export(Path("out.crx"), 1), CRX_E_READ_BLOB) << name.toStdString();
+        EXPECT_EQ(tree(), before) << name.toStdString();
+        EXPECT_EQ(CrxLastDetail().table, name);
+        EXPECT_EQ(CrxLastDetail().key, "0001");
+        EXPECT_EQ(CrxLastDetail().column, "B");
+        Exec(SettingDb(), {QString("DROP TABLE \"%1\"").arg(name)});
+    }
 }
 
 TEST_F(CrxExportTest, AbortLeavesTheTargetAndNoTemporaryArchive)
