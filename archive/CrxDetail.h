@@ -10,10 +10,13 @@
 
 struct CrxDetail
 {
-    // A value the archive cannot carry (CRX_E_XML_UTF8), or a blob whose
-    // table name cannot name a file (CRX_E_READ_BLOB): its table, the values
-    // of its row's key columns joined by ", " (empty for a table without
-    // key, and for a header value) and its column.
+    // A value the archive cannot carry (CRX_E_XML_UTF8: a character XML 1.0
+    // cannot carry, or text that is not UTF-8; also a column name that is
+    // no XML name), or a blob whose table name cannot name a file
+    // (CRX_E_READ_BLOB): its table (the key and column stay empty for a
+    // table name the XML cannot carry), the values of its row's key columns
+    // joined by ", " (empty for a table without key, and for a header
+    // value) and its column.
     QString table;
     QString key;
     QString column;

@@ -83,6 +83,22 @@ void NoteValue(CCrxRecord& record, const QString& column)
     detail.column = column;
 }
 
+// The detail of a read row whose text is not UTF-8: its key values go to the
+// key items (the read holds the non-blob items in item order).
+void NoteInvalidText(CCrxRecord& record, const CCrxSqlReader& reader, const QStringList& row)
+{
+    qsizetype next = 0;
+    for (const auto& item : record.Items()) {
+        if (IsBlob(*item))
+            continue;
+        if (item->IsKey())
+            item->m_strValue = row.value(next);
+        ++next;
+    }
+    const int column = reader.Statement() ? reader.Statement()->InvalidTextColumn() : -1;
+    NoteValue(record, reader.m_columns.value(column));
+}
+
 // One element's three export steps, stopping at the first failure.
 CrxResult ExportElement(CCrxElement& element, CrxExportContext& context)
 {
@@ -127,21 +143,26 @@ CrxResult WriteRecord(CCrxRecord& record, CrxExportContext& context)
     for (const auto& item : record.Items()) {
         if (!IsBlob(*item)) {
             if ((!item->m_strValue.isEmpty() || item->m_nWriteEmpty == 1) &&
-                !writer.WriteSimpleElement(item->m_strName, item->m_strValue))
+                !writer.WriteSimpleElement(item->m_strName, item->m_strValue)) {
+                NoteValue(record, item->m_strName);
                 return WriterError(context);
+            }
             continue;
         }
         if (item->m_strValue.isEmpty())
             continue;
-        if (!writer.StartElement(item->m_strName) ||
-            !writer.AddAttribute(QLatin1String(crxname::kDatatype),
-                                 QLatin1String(crxname::kTypeFile)))
+        bool written = writer.StartElement(item->m_strName) &&
+                       writer.AddAttribute(QLatin1String(crxname::kDatatype),
+                                           QLatin1String(crxname::kTypeFile));
+        if (written) {
+            writer.SetInline(true);
+            written = writer.WriteText(item->m_strValue);
+            writer.SetInline(false);
+        }
+        if (!written || !writer.EndElement()) {
+            NoteValue(record, item->m_strName);
             return WriterError(context);
-        writer.SetInline(true);
-        const bool written = writer.WriteText(item->m_strValue);
-        writer.SetInline(false);
-        if (!written || !writer.EndElement())
-            return WriterError(context);
+        }
     }
     if (!writer.EndElement())
         return WriterError(context);
@@ -223,8 +244,10 @@ CrxResult WriteTabinfo(CCrxNode& tabinfo, CrxExportContext& context)
 
         CCrxcnvXmlWriter& writer = *context.writer;
         if (!writer.StartElement(QLatin1String(crxname::kTabinfo)) ||
-            !writer.AddAttribute(QLatin1String(crxname::kTabname), table))
+            !writer.AddAttribute(QLatin1String(crxname::kTabname), table)) {
+            CrxCurrentDetail().table = table;
             return WriterError(context);
+        }
         if (renew && !writer.AddAttribute(QLatin1String(crxname::kMainte),
                                           QLatin1String(crxname::kRenew)))
             return WriterError(context);
@@ -349,6 +372,8 @@ CrxResult WriteRows(CCrxRecord& record, bool keysOnly, int& blobCounter,
         CrxResult error = CRX_OK;
         bool end = false;
         const CSQRowArray* rows = reader.ReadNext(error, end);
+        if (error == CRX_E_XML_UTF8 && rows && !rows->isEmpty() && rows->last())
+            NoteInvalidText(record, reader, *rows->last());
         if (error != CRX_OK)
             return error;
         if (rows) {

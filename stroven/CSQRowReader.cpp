@@ -1,5 +1,7 @@
 #include "stroven/CSQRowReader.h"
 
+#include <QUtf8StringView>
+
 #include <sqlite3.h>
 
 #include <cstring>
@@ -21,6 +23,14 @@ QString textOf(const char* bytes, int size)
     if (high & 0x80)
         return QString::fromUtf8(bytes, size);
     return text;
+}
+
+bool IsUtf8(const char* bytes, int size)
+{
+    unsigned char high = 0;
+    for (int i = 0; i < size; ++i)
+        high |= static_cast<unsigned char>(bytes[i]);
+    return !(high & 0x80) || QUtf8StringView(bytes, size).isValidUtf8();
 }
 
 } // namespace
@@ -63,6 +73,7 @@ bool CSQRowReader::ReadRow(sqlite3_stmt* stmt, QStringList& row)
     row.reserve(count);
     row.resize(count);
     QString* out = row.data();
+    m_nInvalidColumn = -1;
     // Holding the connection's mutex makes the column values protected, so
     // each value costs one locked call instead of three.
     sqlite3_mutex* mutex = sqlite3_db_mutex(sqlite3_db_handle(stmt));
@@ -84,6 +95,8 @@ bool CSQRowReader::ReadRow(sqlite3_stmt* stmt, QStringList& row)
             out[i] = QString(0, Qt::Uninitialized);
             continue;
         }
+        if (m_bStrictText && m_nInvalidColumn < 0 && !IsUtf8(text, size))
+            m_nInvalidColumn = i;
         ColumnTrial& trial = m_columns[size_t(i)];
         const bool tryShared = trial.lookups < kTrialValues || trial.found >= kFewestFound;
         if (size <= kSharedBytes && tryShared) {

@@ -301,6 +301,48 @@ TEST_F(CrxExportTest, ATableNameThatIsNoFileNameFailsTheSaveAndWritesNothingOuts
     }
 }
 
+// A value the archive cannot carry fails the save and says where it lies:
+// a character XML 1.0 cannot hold, or text that is not UTF-8 (once written
+// as replacement characters, with success).
+TEST_F(CrxExportTest, AValueTheArchiveCannotCarryFailsTheSaveAndNamesWhereItLies)
+{
+    Exec(SettingDb(), {"ALTER TABLE CIA001 ADD COLUMN ITEMNAME VARCHAR(40)",
+                       "CREATE TABLE CSB001 (A VARCHAR(4), B VARCHAR(4), NOTE VARCHAR(8), "
+                       "PRIMARY KEY (A, B))"});
+    struct Case
+    {
+        const char* name;
+        QString sql;
+        QString table;
+        QString key;
+        QString column;
+    };
+    const Case cases[] = {
+        {"U+0001", "UPDATE CIA001 SET ITEMNAME = 'a' || char(1) WHERE PLUCODE = '000123'",
+         "CIA001", "000123", "ITEMNAME"},
+        {"CP932 bytes as text",
+         "UPDATE CIA001 SET ITEMNAME = CAST(x'83548393' AS TEXT) WHERE PLUCODE = '000123'",
+         "CIA001", "000123", "ITEMNAME"},
+        {"a key of two columns", "INSERT INTO CSB001 VALUES ('01', '02', char(65, 2))", "CSB001",
+         "01, 02", "NOTE"},
+        {"in a key column", "INSERT INTO CSB001 VALUES (CAST(x'FF' AS TEXT), '03', NULL)",
+         "CSB001", "\uFFFD, 03", "A"},
+    };
+    for (const Case& c : cases) {
+        Exec(SettingDb(), {"UPDATE CIA001 SET ITEMNAME = NULL", "DELETE FROM CSB001", c.sql});
+        ASSERT_TRUE(writeFile(Path("old.crx"), "previous archive"));
+        EXPECT_EQ(Export(Path("old.crx"), 1), CRX_E_XML_UTF8) << c.name;
+        EXPECT_EQ(readFile(Path("old.crx")), "previous archive") << c.name;
+        EXPECT_EQ(CrxLastDetail().table, c.table) << c.name;
+        EXPECT_EQ(CrxLastDetail().key, c.key) << c.name;
+        EXPECT_EQ(CrxLastDetail().column, c.column) << c.name;
+    }
+    // The next call starts without the detail of the last.
+    Exec(SettingDb(), {"UPDATE CIA001 SET ITEMNAME = NULL", "DELETE FROM CSB001"});
+    EXPECT_EQ(Export(Path("old.crx"), 1), CRX_OK);
+    EXPECT_TRUE(CrxLastDetail().table.isEmpty());
+}
+
 TEST_F(CrxExportTest, AbortLeavesTheTargetAndNoTemporaryArchive)
 {
     ASSERT_TRUE(writeFile(Path("out/old.crx"), "previous archive"));
