@@ -234,7 +234,20 @@ int CreateParentAndFolder(const QString& folder)
 
 int ResetFolder(const QString& folder)
 {
-    if (!folder.contains(QLatin1Char('/')) || !DeleteFolderTree(folder))
+    if (!folder.contains(QLatin1Char('/')))
+        return 0;
+    // A folder reached through a link is emptied, not removed: the link is
+    // the user's choice of where the data lives. Links inside it are removed
+    // as themselves, never followed.
+    const fs::path native = NativePath(folder);
+    std::error_code ec;
+    if (fs::symlink_status(native, ec).type() == fs::file_type::symlink &&
+        PathKind(folder) == CRX_PATH_FOLDER) {
+        DeleteTreeEntries(native);
+        const bool empty = fs::is_empty(native, ec);
+        return empty && !ec ? 1 : 0;
+    }
+    if (!DeleteFolderTree(folder))
         return 0;
     return CreateParentAndFolder(folder);
 }

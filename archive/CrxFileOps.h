@@ -74,7 +74,8 @@ int CopyFolderTree(const QString& source, const QString& destination);
 // Creates the folder's parent (not further up), then the folder; 0 for a
 // path without "/".
 int CreateParentAndFolder(const QString& folder);
-// Deletes the folder's tree, then creates its parent and the folder again.
+// Deletes the folder's tree, then creates its parent and the folder again;
+// a link to a folder stays and the folder it leads to is emptied.
 int ResetFolder(const QString& folder);
 
 // The file's last-write time in UTC: 0, CRX_E_NO_ARCHIVE (empty path) or
