@@ -1,15 +1,15 @@
 #include "archive/CrxDiskReserve.h"
 
+#include "archive/CrxSeam.h"
+
 #include <QFile>
 
 #include <algorithm>
-#include <mutex>
 #include <sys/statvfs.h>
 
 namespace {
 
-std::mutex g_mutex;
-CrxFreeSpaceFunction g_freeSpace;
+CrxSeam<CrxFreeSpaceFunction> g_freeSpace;
 
 std::optional<CrxDiskSpace> StatFreeSpace(const QString& folder)
 {
@@ -24,11 +24,7 @@ std::optional<CrxDiskSpace> StatFreeSpace(const QString& folder)
 
 std::optional<CrxDiskSpace> FreeSpace(const QString& folder)
 {
-    CrxFreeSpaceFunction function;
-    {
-        std::lock_guard lock(g_mutex);
-        function = g_freeSpace;
-    }
+    const CrxFreeSpaceFunction function = g_freeSpace.Get();
     return function ? function(folder) : StatFreeSpace(folder);
 }
 
@@ -36,10 +32,7 @@ std::optional<CrxDiskSpace> FreeSpace(const QString& folder)
 
 CrxFreeSpaceFunction SetCrxFreeSpace(CrxFreeSpaceFunction function)
 {
-    std::lock_guard lock(g_mutex);
-    CrxFreeSpaceFunction previous = std::move(g_freeSpace);
-    g_freeSpace = std::move(function);
-    return previous;
+    return g_freeSpace.Set(std::move(function));
 }
 
 qint64 CrxDiskReserve::ReserveFor(qint64 total)

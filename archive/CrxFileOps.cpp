@@ -1,5 +1,6 @@
 #include "archive/CrxFileOps.h"
 
+#include "archive/CrxSeam.h"
 #include "platform/FileTime.h"
 
 #include <QDateTime>
@@ -9,15 +10,13 @@
 #include <QSaveFile>
 
 #include <filesystem>
-#include <mutex>
 #include <thread>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::mutex g_waitMutex;
-CrxWaitFunction g_wait;
+CrxSeam<CrxWaitFunction> g_wait;
 
 fs::path NativePath(const QString& path)
 {
@@ -89,19 +88,12 @@ bool IsSameOrInside(const fs::path& inner, const fs::path& outer)
 
 CrxWaitFunction SetCrxWait(CrxWaitFunction wait)
 {
-    std::lock_guard lock(g_waitMutex);
-    CrxWaitFunction previous = std::move(g_wait);
-    g_wait = std::move(wait);
-    return previous;
+    return g_wait.Set(std::move(wait));
 }
 
 void CrxWait(int milliseconds)
 {
-    CrxWaitFunction wait;
-    {
-        std::lock_guard lock(g_waitMutex);
-        wait = g_wait;
-    }
+    const CrxWaitFunction wait = g_wait.Get();
     if (wait)
         wait(milliseconds);
     else
