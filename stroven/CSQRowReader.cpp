@@ -10,7 +10,8 @@ namespace {
 
 // Most settings text is ASCII: widen it in one pass and leave everything else
 // to the UTF-8 decoder.
-QString textOf(const char* bytes, int size)
+// wide: whether the bytes went beyond ASCII (only then can they be invalid).
+QString textOf(const char* bytes, int size, bool& wide)
 {
     QString text(size, Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
@@ -20,17 +21,10 @@ QString textOf(const char* bytes, int size)
         high |= byte;
         out[i] = byte;
     }
-    if (high & 0x80)
+    wide = (high & 0x80) != 0;
+    if (wide)
         return QString::fromUtf8(bytes, size);
     return text;
-}
-
-bool IsUtf8(const char* bytes, int size)
-{
-    unsigned char high = 0;
-    for (int i = 0; i < size; ++i)
-        high |= static_cast<unsigned char>(bytes[i]);
-    return !(high & 0x80) || QUtf8StringView(bytes, size).isValidUtf8();
 }
 
 } // namespace
@@ -55,7 +49,8 @@ QString CSQRowReader::Shared(const char* bytes, int size, bool& found)
     Slot& slot = (*m_slots)[hash >> (64 - kSlotBits)];
     found = slot.size == size && slot.packed == packed;
     if (!found) {
-        slot.value = textOf(bytes, size);
+        bool wide = false;
+        slot.value = textOf(bytes, size, wide);
         slot.packed = packed;
         slot.size = size;
     }
@@ -95,10 +90,9 @@ bool CSQRowReader::ReadRow(sqlite3_stmt* stmt, QStringList& row)
             out[i] = QString(0, Qt::Uninitialized);
             continue;
         }
-        if (m_bStrictText && m_nInvalidColumn < 0 && !IsUtf8(text, size))
-            m_nInvalidColumn = i;
         ColumnTrial& trial = m_columns[size_t(i)];
         const bool tryShared = trial.lookups < kTrialValues || trial.found >= kFewestFound;
+        bool wide = true; // a shared value is short: it is checked whole
         if (size <= kSharedBytes && tryShared) {
             bool found = false;
             out[i] = Shared(text, size, found);
@@ -107,8 +101,11 @@ bool CSQRowReader::ReadRow(sqlite3_stmt* stmt, QStringList& row)
                 trial.found += found ? 1 : 0;
             }
         } else {
-            out[i] = textOf(text, size);
+            out[i] = textOf(text, size, wide);
         }
+        if (m_bStrictText && wide && m_nInvalidColumn < 0 &&
+            !QUtf8StringView(text, size).isValidUtf8())
+            m_nInvalidColumn = i;
     }
     sqlite3_mutex_leave(mutex);
     return ok;
