@@ -8,6 +8,7 @@
 #include "archive/CrxFileOps.h"
 #include "archive/CrxGrammarNames.h"
 
+#include "stroven/CSQSchemaScript.h"
 #include "stroven/Stroven.h"
 
 #include <QFile>
@@ -54,15 +55,6 @@ QString RowIdName(const CCrxRecord& record)
             return QLatin1String(name);
     }
     return QString();
-}
-
-// A blob file is named after its table: the name must stay one component
-// of a path inside "blob", whatever a schema text called the table.
-bool IsFileNameComponent(const QString& name)
-{
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
-           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
-           !name.contains(QChar(0));
 }
 
 // The detail of a value the archive cannot carry: the table as the user
@@ -458,7 +450,8 @@ CrxResult MakeBlobFileName(const QString& blobFolder, const QString& source, int
                            QString& path)
 {
     path.clear();
-    if (!IsFileNameComponent(source))
+    // The database may come from elsewhere than a schema text we ran.
+    if (!CSQSchemaScript::IsFileNameComponent(source))
         return CRX_E_READ_BLOB;
     for (;;) {
         const QString name = QStringLiteral("%1_%2.blob").arg(source).arg(counter);

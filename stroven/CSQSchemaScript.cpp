@@ -4,7 +4,6 @@
 
 #include <sqlite3.h>
 
-#include <cstring>
 #include <string>
 
 namespace {
@@ -23,14 +22,6 @@ bool IsSchemaTable(const char* name)
                     sqlite3_stricmp(name, "sqlite_schema") == 0);
 }
 
-// Archives name blob files after their tables: a table name must stay one
-// component of a file name.
-bool IsFileNameComponent(const char* name)
-{
-    return name && *name && std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0 &&
-           !std::strchr(name, '/') && !std::strchr(name, '\\');
-}
-
 int Authorize(void* data, int action, const char* arg1, const char*, const char* database,
               const char*)
 {
@@ -38,7 +29,7 @@ int Authorize(void* data, int action, const char* arg1, const char*, const char*
     const bool mainDb = !database || sqlite3_stricmp(database, "main") == 0;
     switch (action) {
     case SQLITE_CREATE_TABLE:
-        if (mainDb && IsFileNameComponent(arg1)) {
+        if (mainDb && arg1 && CSQSchemaScript::IsFileNameComponent(QString::fromUtf8(arg1))) {
             ++guard->creates;
             return SQLITE_OK;
         }
@@ -110,6 +101,13 @@ const char* NextStatement(const char* from, const char* end)
 }
 
 } // namespace
+
+bool CSQSchemaScript::IsFileNameComponent(const QString& name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+           !name.contains(QChar(0));
+}
 
 bool CSQSchemaScript::IsComplete(const QString& text)
 {

@@ -25,6 +25,11 @@ public:
     // splitter of schema and seed texts.
     static QStringList Split(const QString& text, QString* rest = nullptr);
 
+    // Archives name blob files after their tables, so a table name must be
+    // one component of a file name: not empty, "." or "..", and without
+    // "/", "\\" or NUL. A schema text may create no other table.
+    static bool IsFileNameComponent(const QString& name);
+
     // Runs every statement of the text in order; stops at the first that is
     // refused or fails. 0 on success, else an SQLite result code
     // (SQLITE_AUTH for a statement that is refused: anything but a table,
