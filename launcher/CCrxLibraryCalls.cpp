@@ -54,6 +54,11 @@ CrxResult CCrxLibraryCalls::ExportFull(const QString& workFolder, const QString&
                      header.package, header.regVersionFlags, header.packageFlags, 1, 1, 1, 1, 1, 0);
 }
 
+CrxDetail CCrxLibraryCalls::LastDetail()
+{
+    return CrxLastDetail();
+}
+
 CCrxLibraryCalls& CCrxLibraryCalls::Current()
 {
     static CCrxLibraryCalls library;

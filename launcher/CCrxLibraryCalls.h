@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/CrxDetail.h"
 #include "archive/CrxFileInfo.h"
 #include "archive/CrxResult.h"
 
@@ -28,6 +29,9 @@ public:
     virtual CrxResult ExportFull(const QString& workFolder, const QString& archivePath,
                                  const CrxAbortFlag* abort, const QString& extraFile,
                                  const CrxFileInfo& header);
+
+    // What the last call on this thread told beyond its code.
+    virtual CrxDetail LastDetail();
 
     // The calls in use: the library itself unless a test replaced it.
     static CCrxLibraryCalls& Current();

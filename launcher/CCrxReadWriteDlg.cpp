@@ -2,6 +2,7 @@
 
 #include "shared/dialogs/CDialogTemplate.h"
 #include "shared/lang/CProgramLang.h"
+#include "shared/lang/FormatLangText.h"
 #include "platform/MessageBox.h"
 
 #include <QCloseEvent>
@@ -76,6 +77,22 @@ void CCrxReadWriteDlg::OnWorkerDone(CrxResult result)
     EndDialog(result == CRX_OK ? 1 : 0);
 }
 
+QStringList CCrxReadWriteDlg::DetailLines(const CrxDetail& detail)
+{
+    QStringList lines;
+    if (!detail.table.isEmpty())
+        lines << FormatLangText(GetLangString(QStringLiteral("CRDS_MSG_E_CRPTABLE")), detail.table);
+    if (!detail.key.isEmpty())
+        lines << FormatLangText(GetLangString(QStringLiteral("CRDS_MSG_E_CRPROW")), detail.key);
+    if (!detail.column.isEmpty())
+        lines << FormatLangText(GetLangString(QStringLiteral("CRDS_MSG_E_CRPCOLUMN")),
+                                detail.column);
+    if (!detail.statement.isEmpty())
+        lines << FormatLangText(GetLangString(QStringLiteral("CRDS_MSG_E_CRPSTATEMENT")),
+                                detail.statement);
+    return lines;
+}
+
 void CCrxReadWriteDlg::ShowResultMessage(CrxResult result)
 {
     if (result == CRX_OK || result == CRX_E_CANCELLED)
@@ -95,6 +112,9 @@ void CCrxReadWriteDlg::ShowResultMessage(CrxResult result)
             QStringLiteral("%1\n[%2]")
                 .arg(GetLangString(request.key),
                      QString::number(result, 16).toUpper().rightJustified(8, QLatin1Char('0')));
+        const QStringList detail = DetailLines(m_job.m_detail);
+        if (!detail.isEmpty())
+            request.text += u'\n' + detail.join(u'\n');
         request.icon = platform::MessageIcon::Error;
     }
     platform::showMessage(request);

@@ -46,6 +46,8 @@ private:
     void OnAbort();
     void OnWorkerDone(CrxResult result);
     void ShowResultMessage(CrxResult result);
+    // The lines that say where the library found the fault.
+    static QStringList DetailLines(const CrxDetail& detail);
 
     CCrxReadWriteJob m_job;
     std::unique_ptr<QThread> m_pWorker;

@@ -9,7 +9,18 @@ namespace tovanel {
 
 CrxResult CCrxReadWriteJob::Run()
 {
-    return m_mode == Mode::Read ? Read() : WriteFull();
+    m_detail = CrxDetail();
+    return Run(m_mode);
+}
+
+CrxResult CCrxReadWriteJob::Run(Mode mode)
+{
+    const CrxResult result = mode == Mode::Read ? Read() : WriteFull();
+    // The detail lives on this thread and belongs to the library call that
+    // failed last, so it is taken here.
+    if (result != CRX_OK && result != CRX_E_CANCELLED && result != CRX_E_SYSTEM_MISMATCH)
+        m_detail = CCrxLibraryCalls::Current().LastDetail();
+    return result;
 }
 
 CrxResult CCrxReadWriteJob::Read()

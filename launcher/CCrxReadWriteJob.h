@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/CrxDetail.h"
 #include "archive/CrxFileInfo.h"
 #include "archive/CrxResult.h"
 
@@ -27,6 +28,9 @@ public:
     // Read: what the archive's header held. Write: written into the header.
     CrxFileInfo m_header;
 
+    // After a failure: where the failing call found the fault, if it says.
+    CrxDetail m_detail;
+
     // Set by the window's thread to stop the library at its next check.
     CrxAbortFlag m_abort{0};
 
@@ -42,6 +46,7 @@ public:
     CrxResult Run();
 
 private:
+    CrxResult Run(Mode mode);
     CrxResult Read();
     CrxResult WriteFull();
 };

@@ -57,6 +57,7 @@ TEST_F(CCrxReadWriteDlgTest, EachResultHasItsMessageAndDialogResult)
         const char* key; // "" = no message
         const char* text;
         platform::MessageIcon icon;
+        CrxDetail detail = {};
     } cases[] = {
         {R, "", CRX_OK, 1, "", "", platform::MessageIcon::None},
         {R, "ImportHeader", CRX_E_UNPACK, 0, "CRDS_MSG_E_OPENCRP",
@@ -70,6 +71,14 @@ TEST_F(CCrxReadWriteDlgTest, EachResultHasItsMessageAndDialogResult)
         {W, "ExportFull", CRX_E_NO_SETTINGDB, 0, "CRDS_MSG_E_SAVECRP",
          "The setting file could not be saved.\n[E0000004]", platform::MessageIcon::Error},
         {W, "ExportFull", CRX_E_CANCELLED, 0, "", "", platform::MessageIcon::None},
+        // Where the library found the fault, when it says.
+        {R, "ImportInitSettingDB", CRX_E_FILE_ACCESS, 0, "CRDS_MSG_E_OPENCRP",
+         "The setting file could not be opened.\n[E000003A]\nRefused statement: CREATE TRIGGER t",
+         platform::MessageIcon::Error, CrxDetail{{}, {}, {}, "CREATE TRIGGER t", 0}},
+        {W, "ExportFull", CRX_E_XML_UTF8, 0, "CRDS_MSG_E_SAVECRP",
+         "The setting file could not be saved.\n[E0000018]\nTable: CIA001\nRow: 0001, "
+         "02\nColumn: ITEMNAME",
+         platform::MessageIcon::Error, CrxDetail{"CIA001", "0001, 02", "ITEMNAME", {}, 0}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.step + QString::number(c.code, 16).toStdString());
@@ -77,6 +86,7 @@ TEST_F(CCrxReadWriteDlgTest, EachResultHasItsMessageAndDialogResult)
         ScriptedLibraryCalls calls;
         calls.m_strStep = c.step;
         calls.m_nFailure = c.code;
+        calls.m_detail = c.detail;
         EXPECT_EQ(Run(c.mode), c.result);
         if (*c.key == 0) {
             EXPECT_TRUE(m_messages.isEmpty());

@@ -313,6 +313,19 @@ TEST_F(CTovanelFileCommandsTest, ASaveWithoutItsWorkDatabaseFailsAndChangesNothi
     EXPECT_EQ(m_messages.size(), 2);
 }
 
+TEST_F(CTovanelFileCommandsTest, ASaveNamesTheValueTheArchiveCannotCarry)
+{
+    StartOnSample();
+    const QByteArray old = korvane::test::readFile(m_strSample);
+    Exec(WorkDb(), "UPDATE CIA001 SET ITEMNAME = 'Rye' || char(1) || 'bread' WHERE ITEMCODE = "
+                   "'0000000000000124'");
+    EXPECT_FALSE(m_commands->FileSave());
+    ASSERT_EQ(MessageKeys(), QStringList{"CRDS_MSG_E_SAVECRP"});
+    EXPECT_EQ(m_messages[0].text, "The setting file could not be saved.\n[E0000018]\n"
+                                  "Table: CIA001\nRow: 0000000000000124\nColumn: ITEMNAME");
+    EXPECT_EQ(korvane::test::readFile(m_strSample), old);
+}
+
 // Holds the read until the main thread has seen the progress dialog's text.
 class TextWatchingCalls : public ScriptedLibraryCalls
 {

@@ -22,6 +22,7 @@ public:
     QString m_strStep;             // "ImportHeader", ... "" = none
     CrxResult m_nFailure = CRX_OK; // the step's code; CRX_OK: wait for the abort
     QStringList m_calls;           // "ImportInitSettingDB(<model folder>)" ...
+    CrxDetail m_detail;            // what the failing step tells
 
     CrxResult ImportHeader(const QString& archivePath, const QString& workFolder,
                            const CrxAbortFlag* abort, CrxFileInfo& header) override
@@ -59,6 +60,13 @@ public:
         if (const auto scripted = Scripted(QStringLiteral("ExportFull"), abort))
             return *scripted;
         return CCrxLibraryCalls::ExportFull(workFolder, archivePath, abort, extraFile, header);
+    }
+
+    CrxDetail LastDetail() override
+    {
+        if (!m_strStep.isEmpty() && m_nFailure != CRX_OK)
+            return m_detail;
+        return CCrxLibraryCalls::LastDetail();
     }
 
     QStringList Calls()
