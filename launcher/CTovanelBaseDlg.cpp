@@ -34,16 +34,17 @@ namespace tovanel {
 
 namespace {
 
-// The picture of a frame: a rounded outline the frame's label is drawn into.
+// The picture of a frame: a rounded outline under the frame's label, which
+// is drawn into it. Opaque, as the label drawing needs.
 QPixmap FramePicture(const QSize& size)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(236, 240, 246));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(90, 110, 140), 2));
-    painter.setBrush(QColor(255, 255, 255, 120));
-    painter.drawRoundedRect(QRectF(1, 12, size.width() - 2, size.height() - 13), 8, 8);
+    painter.setBrush(QColor(250, 251, 253));
+    painter.drawRoundedRect(QRectF(1, 22, size.width() - 2, size.height() - 23), 8, 8);
     return QPixmap::fromImage(image);
 }
 

@@ -6,6 +6,7 @@
 #include "shared/controls/FindControlById.h"
 #include "shared/program/CMainWndCtrl.h"
 #include "shared/lang/CProgramLang.h"
+#include "shared/lang/CSarvikApp.h"
 #include "testsupport/QtPrinters.h"
 #include "testsupport/SuiteFixture.h"
 
@@ -38,9 +39,12 @@ protected:
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
         m_suite.writeIni(kIni);
         LoadLanguage(QStringLiteral(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
+        // The library's own texts (button labels, frame labels, messages).
+        ASSERT_TRUE(CSarvikApp::Instance().LoadLangDatas(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
     }
     void TearDown() override
     {
+        CSarvikApp::Instance().ReleaseLangDatas();
         CProgramLang::Release();
         qputenv("XDG_RUNTIME_DIR", m_savedRuntime);
     }

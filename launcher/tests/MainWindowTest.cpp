@@ -5,7 +5,10 @@
 #include "launcher/tests/LauncherFixture.h"
 
 #include "shared/config/CEcrInfo.h"
+#include "shared/config/CHelpMgr.h"
 #include "shared/controls/CFunctionButton.h"
+
+#include "platform/FileChooser.h"
 
 #include <QAction>
 #include <QMenu>
@@ -94,6 +97,22 @@ TEST_F(MainWindow, EnterAndEscapeLeaveItOpenEndAndCloseEndIt)
     other->close();
     EXPECT_FALSE(other->isVisible());
     EXPECT_EQ(other->result(), platform::IDOK);
+}
+
+TEST_F(MainWindow, HelpButtonAndF1OpenTheManual)
+{
+    QStringList opened;
+    platform::setDefaultProgramOpener([&opened](const QString& path) {
+        opened << path;
+        return true;
+    });
+    const auto menu = MakeMenu<CTovanelEasyDlg>();
+    menu->show();
+    menu->GetFunctionButton(IDC_HELP)->click();
+    QTest::keyClick(menu.get(), Qt::Key_F1);
+    platform::setDefaultProgramOpener({});
+    EXPECT_EQ(opened, QStringList(2, CHelpMgr::CreateHelpFullPath()));
+    EXPECT_TRUE(menu->isVisible());
 }
 
 TEST_F(MainWindow, ConstructionClearsTheCurrentModel)
