@@ -7,6 +7,7 @@
 #include "shared/config/CBasePath.h"
 #include "shared/config/CEcrInfo.h"
 #include "shared/config/CHelpMgr.h"
+#include "shared/config/CUserException.h"
 #include "shared/controls/CBitmapFrame.h"
 #include "shared/controls/CFunctionButton.h"
 #include "shared/controls/FindControlById.h"
@@ -141,7 +142,8 @@ void CTovanelBaseDlg::BuildWindowMenu()
         m_pWindowMenu->addSeparator();
         QAction* action = m_pWindowMenu->addAction(text);
         action->setData(command);
-        connect(action, &QAction::triggered, this, [this, command] { OnSysCommand(command); });
+        connect(action, &QAction::triggered, this,
+                [this, command] { RunCommand([this, command] { OnSysCommand(command); }); });
     };
     if (m_nOesMode)
         add(QStringLiteral("CRDS_OESIMPORT"), SC_OESIMPORT, false);
@@ -170,7 +172,8 @@ void CTovanelBaseDlg::ArrangeMenu()
         button->move(row.x, row.y);
         button->setVisible(row.x != 0 && row.y != 0);
         button->setEnabled(row.enable[0] != 0);
-        connect(button, &QAbstractButton::clicked, this, [this, &row] { OnRowClicked(row); });
+        connect(button, &QAbstractButton::clicked, this,
+                [this, &row] { RunCommand([this, &row] { OnRowClicked(row); }); });
     }
     if (QWidget* hidden = FindControlById(this, IDC_HIDDEN))
         hidden->hide();
@@ -281,6 +284,16 @@ void CTovanelBaseDlg::OnSysCommand(int command)
     }
 }
 
+void CTovanelBaseDlg::RunCommand(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const CUserException&) {
+        // The launcher INI went missing: its message has been shown, the
+        // command stops there and the window stays.
+    }
+}
+
 void CTovanelBaseDlg::OnRowClicked(const MenuRow& row)
 {
     const int id = row.button.nCtrlId;
@@ -369,7 +382,7 @@ void CTovanelBaseDlg::closeEvent(QCloseEvent* event)
 void CTovanelBaseDlg::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
-        CHelpMgr::ShowHelpToolManual(this);
+        RunCommand([this] { CHelpMgr::ShowHelpToolManual(this); });
         return;
     }
     CTovanelDialog::keyPressEvent(event);

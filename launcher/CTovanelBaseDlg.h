@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -122,6 +123,10 @@ private:
     void BuildTemplate();
     void ArrangeMenu();
     void BuildWindowMenu();
+    // Runs a command of a button, the window menu or a key. No exception
+    // passes through an event handler: a missing launcher INI ends the
+    // command.
+    void RunCommand(const std::function<void()>& command);
     void OnRowClicked(const MenuRow& row);
     // The key-layout chooser first: "/KL" or "/FL"; Cancel starts nothing.
     void StartKeyLayoutProgram(CFunctionButton& button);

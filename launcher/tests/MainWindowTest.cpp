@@ -115,6 +115,18 @@ TEST_F(MainWindow, HelpButtonAndF1OpenTheManual)
     EXPECT_TRUE(menu->isVisible());
 }
 
+TEST_F(MainWindow, ALauncherIniGoneWhileRunningStopsTheCommandNotTheProgram)
+{
+    const auto menu = MakeMenu<CTovanelStandardDlg>();
+    menu->show();
+    ASSERT_TRUE(QFile::remove(m_suite.iniPath()));
+    QTest::keyClick(menu.get(), Qt::Key_F1);
+    menu->GetFunctionButton(IDC_HELP)->click();
+    menu->WindowMenuEntry(CTovanelBaseDlg::SC_ABOUTBOX)->trigger();
+    EXPECT_EQ(m_suite.messages(), QStringList(3, QStringLiteral("CRDS_CMN_ERR_NOTFOUNDINI")));
+    EXPECT_TRUE(menu->isVisible());
+}
+
 TEST_F(MainWindow, ConstructionClearsTheCurrentModel)
 {
     CEcrInfo::SetCurrentEcrType(QStringLiteral("ABC"));
