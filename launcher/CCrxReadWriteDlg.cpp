@@ -13,7 +13,7 @@
 
 namespace tovanel {
 
-CCrxReadWriteDlg::CCrxReadWriteDlg(QWidget* parent) : CSarvikDialog(parent)
+CCrxReadWriteDlg::CCrxReadWriteDlg(QWidget* parent) : CTovanelDialog(parent)
 {
     CDialogTemplate tmpl(this, 8, 220, 66);
     m_pText = tmpl.Add<QLabel>(IDC_STATIC_CRX_PROC, QStringLiteral("CRDC_STATIC_CRX_PROC"), 7, 7,
@@ -38,14 +38,9 @@ CCrxReadWriteDlg::~CCrxReadWriteDlg()
     }
 }
 
-void CCrxReadWriteDlg::SetLangTexts()
-{
-    SetDialogLangTexts(this);
-}
-
 bool CCrxReadWriteDlg::OnInitDialog()
 {
-    CSarvikDialog::OnInitDialog();
+    CTovanelDialog::OnInitDialog();
     m_pText->setText(m_strMessage);
     setWindowTitle(m_strCaption);
     m_pWorker.reset(QThread::create([this] {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "launcher/CCrxReadWriteJob.h"
-#include "shared/dialogs/CSarvikDialog.h"
+#include "launcher/CTovanelDialog.h"
 
 #include <QString>
 
@@ -16,7 +16,7 @@ namespace tovanel {
 // indicator and Abort. The job runs on a thread of its own and its result
 // comes back by a queued call; the dialog ends only then, with 1 on success
 // and 0 otherwise, after showing the message that belongs to the result.
-class CCrxReadWriteDlg : public CSarvikDialog
+class CCrxReadWriteDlg : public CTovanelDialog
 {
     Q_OBJECT
 
@@ -37,7 +37,6 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    void SetLangTexts() override;
     void OnOK() override {}
     void OnCancel() override {}
     void closeEvent(QCloseEvent* event) override;

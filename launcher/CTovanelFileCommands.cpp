@@ -3,6 +3,7 @@
 #include "launcher/CCrxReadWriteDlg.h"
 #include "launcher/CTovanelFileHost.h"
 #include "launcher/TovanelStrings.h"
+#include "launcher/Tovanelcmn.h"
 #include "archive/QuorvinImport.h"
 #include "shared/config/CBasePath.h"
 #include "shared/config/CEcrInfo.h"
@@ -154,7 +155,7 @@ bool CTovanelFileCommands::ReadArchive(const QString& archivePath, bool prepare)
     dialog.m_strCaption = m_host.PlainApplicationTitle();
     if (dialog.DoModal() != 0) {
         m_bDispArchive = IsDispArchiveName(archivePath) ? 1 : 0;
-        m_host.EnableMenuButtons(m_bDispArchive ? STATE_DISPLAY : STATE_OPEN);
+        m_host.EnableMenuButtons(m_bDispArchive ? Tovanelcmn::MENU_DISPLAY : Tovanelcmn::MENU_OPEN);
         m_nWorkDbTime = CurrentWorkDbTime();
         m_crxHeader = job.m_header;
         m_host.EnableImportEntry(true);
@@ -166,7 +167,7 @@ bool CTovanelFileCommands::ReadArchive(const QString& archivePath, bool prepare)
     CrxDeleteFolder(m_strLocalDataFolder);
     m_nWorkDbTime = 0;
     m_bDispArchive = 0;
-    m_host.EnableMenuButtons(STATE_NONE);
+    m_host.EnableMenuButtons(Tovanelcmn::MENU_NOFILE);
     m_nTitleKind = kTitleNone;
     m_crxHeader = CrxFileInfo();
     m_host.EnableImportEntry(false);

@@ -15,9 +15,6 @@ class CTovanelFileHost;
 class CTovanelFileCommands
 {
 public:
-    // Menu states.
-    enum : int { STATE_NONE = 0, STATE_OPEN = 2, STATE_DISPLAY = 3 };
-
     explicit CTovanelFileCommands(CTovanelFileHost& host);
 
     void FileNew();

@@ -4,7 +4,6 @@
 #include "launcher/tests/ScriptedLibraryCalls.h"
 #include "shared/controls/FindControlById.h"
 
-#include "testsupport/DialogCheck.h"
 #include "testsupport/QtPrinters.h"
 
 #include <QAbstractButton>
@@ -136,8 +135,6 @@ TEST_F(CCrxReadWriteDlgTest, TheTemplateCarriesItsKeysAndTheCallersTexts)
 {
     CCrxReadWriteDlg dialog;
     EXPECT_EQ(Text(dialog), "CRDC_STATIC_CRX_PROC");
-    EXPECT_EQ(korvane::test::DialogFaults(&dialog, CProgramLang::LangDatas(), "Tovanel"),
-              QStringList());
     ScriptedLibraryCalls calls;
     calls.m_strStep = "ImportHeader"; // waits for the abort
     QString title;

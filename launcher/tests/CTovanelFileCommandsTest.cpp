@@ -1,4 +1,5 @@
 #include "launcher/CTovanelFileCommands.h"
+#include "launcher/Tovanelcmn.h"
 
 #include "launcher/CCrxReadWriteDlg.h"
 #include "launcher/tests/ArchiveWorkFixture.h"
@@ -41,7 +42,7 @@ protected:
         m_bStarted = true;
         m_commands->FileOpen();
         ASSERT_TRUE(m_chosen.empty());
-        ASSERT_EQ(m_host.m_nState, CTovanelFileCommands::STATE_OPEN);
+        ASSERT_EQ(m_host.m_nState, Tovanelcmn::MENU_OPEN);
     }
 
     // A row changed as a settings program changes it, later than the read
@@ -113,9 +114,9 @@ TEST_F(CTovanelFileCommandsTest, OpenRefusesPartialArchivesAndOpensDisplayArchiv
         {"SUB_x.crx", -1},
         {"sub_x.crx", -1},
         {"Sub_x.crx", -1},
-        {"disp_x.crx", CTovanelFileCommands::STATE_DISPLAY},
-        {"DISP_x.crx", CTovanelFileCommands::STATE_DISPLAY},
-        {"x_SUB_.crx", CTovanelFileCommands::STATE_OPEN},
+        {"disp_x.crx", Tovanelcmn::MENU_DISPLAY},
+        {"DISP_x.crx", Tovanelcmn::MENU_DISPLAY},
+        {"x_SUB_.crx", Tovanelcmn::MENU_OPEN},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -134,8 +135,7 @@ TEST_F(CTovanelFileCommandsTest, OpenRefusesPartialArchivesAndOpensDisplayArchiv
         EXPECT_TRUE(m_messages.isEmpty());
         EXPECT_EQ(m_host.m_nState, c.state);
         EXPECT_EQ(m_commands->m_strCurFilePath, path);
-        EXPECT_EQ(m_commands->m_bDispArchive,
-                  c.state == CTovanelFileCommands::STATE_DISPLAY ? 1 : 0);
+        EXPECT_EQ(m_commands->m_bDispArchive, c.state == Tovanelcmn::MENU_DISPLAY ? 1 : 0);
         EXPECT_EQ(korvane::test::readFile(m_commands->DiffBasePath()),
                   korvane::test::readFile(path));
     }
@@ -151,7 +151,7 @@ TEST_F(CTovanelFileCommandsTest, APartialArchiveOnTheCommandLineGoesStraightToTh
     m_chosen = {CopySample("other.crx")};
     m_commands->FileOpen();
     EXPECT_EQ(MessageKeys(), QStringList{"CRDS_MSG_E_CANTOPENSUBFILE"});
-    EXPECT_EQ(m_host.m_nState, CTovanelFileCommands::STATE_OPEN);
+    EXPECT_EQ(m_host.m_nState, Tovanelcmn::MENU_OPEN);
     EXPECT_EQ(m_commands->m_strCurFileName, "other.crx");
 }
 
@@ -187,7 +187,7 @@ TEST_F(CTovanelFileCommandsTest, AFailedOpenLeavesNoArchiveNoFolderAndNothingToA
         m_commands->FileOpen();
         ASSERT_EQ(MessageKeys(), QStringList{c.key});
         EXPECT_TRUE(m_messages[0].text.endsWith(c.code)) << m_messages[0].text.toStdString();
-        EXPECT_EQ(m_host.m_nState, CTovanelFileCommands::STATE_NONE);
+        EXPECT_EQ(m_host.m_nState, Tovanelcmn::MENU_NOFILE);
         EXPECT_FALSE(LocalDataFolderExists());
         EXPECT_FALSE(m_host.m_bImportEntry);
         EXPECT_EQ(m_commands->m_strCurFilePath, "");
@@ -201,7 +201,7 @@ TEST_F(CTovanelFileCommandsTest, AFailedOpenLeavesNoArchiveNoFolderAndNothingToA
     WriteIni("ignore");
     m_chosen = {CopySample("other-system.crx")};
     m_commands->FileOpen();
-    EXPECT_EQ(m_host.m_nState, CTovanelFileCommands::STATE_OPEN);
+    EXPECT_EQ(m_host.m_nState, Tovanelcmn::MENU_OPEN);
 }
 
 TEST_F(CTovanelFileCommandsTest, AnAbortedReadClosesTheArchiveAndAnAbortedSaveKeepsTheOldOne)
@@ -216,7 +216,7 @@ TEST_F(CTovanelFileCommandsTest, AnAbortedReadClosesTheArchiveAndAnAbortedSaveKe
         m_commands->FileOpen();
     }
     EXPECT_TRUE(m_messages.isEmpty());
-    EXPECT_EQ(m_host.m_nState, CTovanelFileCommands::STATE_NONE);
+    EXPECT_EQ(m_host.m_nState, Tovanelcmn::MENU_NOFILE);
     EXPECT_FALSE(LocalDataFolderExists());
 
     timer.stop();
@@ -360,7 +360,7 @@ TEST_F(CTovanelFileCommandsTest, NewOpensTheModelsArchiveUntitledAndSaveThenAsks
 
     EXPECT_EQ(m_host.m_newFileModels, QStringList{"Lumo 500"});
     EXPECT_EQ(shown, "Preparing the new settings...");
-    EXPECT_EQ(m_host.m_nState, CTovanelFileCommands::STATE_OPEN);
+    EXPECT_EQ(m_host.m_nState, Tovanelcmn::MENU_OPEN);
     EXPECT_EQ(m_commands->m_strCurFileName, "");
     EXPECT_EQ(m_commands->m_strCurFilePath, "");
     EXPECT_EQ(m_commands->m_nTitleKind, 1);
