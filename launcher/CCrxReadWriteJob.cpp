@@ -10,12 +10,7 @@ namespace tovanel {
 CrxResult CCrxReadWriteJob::Run()
 {
     m_detail = CrxDetail();
-    return Run(m_mode);
-}
-
-CrxResult CCrxReadWriteJob::Run(Mode mode)
-{
-    const CrxResult result = mode == Mode::Read ? Read() : WriteFull();
+    const CrxResult result = m_mode == Mode::Read ? Read() : WriteFull();
     // The detail lives on this thread and belongs to the library call that
     // failed last, so it is taken here.
     if (result != CRX_OK && result != CRX_E_CANCELLED && result != CRX_E_SYSTEM_MISMATCH)

@@ -46,7 +46,6 @@ public:
     CrxResult Run();
 
 private:
-    CrxResult Run(Mode mode);
     CrxResult Read();
     CrxResult WriteFull();
 };
