@@ -1,0 +1,21 @@
+#pragma once
+
+#include "monitor/CMonXMLNode.h"
+
+namespace mervolt {
+
+// An item element ("string", "int", "boolean"): its "name" attribute names
+// the item, its text is the item's value. It holds no elements.
+class CMonXMLNode_data : public CMonXMLNode
+{
+public:
+    using CMonXMLNode::CMonXMLNode;
+
+    MonXMLResult Begin(MonXMLContext& context) override;
+    MonXMLResult StartChild(QStringView name, MonXMLContext& context) override;
+    MonXMLResult Characters(QStringView text, MonXMLContext& context) override;
+
+    static constexpr const char* kNameAttribute = "name";
+};
+
+} // namespace mervolt

@@ -1,0 +1,55 @@
+#include "monitor/CXmlDataArray.h"
+
+namespace mervolt {
+
+CXmlDataArray::CXmlDataArray(const CXmlDataArray& other)
+{
+    *this = other;
+}
+
+CXmlDataArray& CXmlDataArray::operator=(const CXmlDataArray& other)
+{
+    if (this == &other)
+        return *this;
+    RemoveAll();
+    m_items.reserve(other.m_items.size());
+    for (const auto& item : other.m_items)
+        m_items.push_back(std::make_unique<CXmlItem>(*item));
+    return *this;
+}
+
+CXmlDataArray::~CXmlDataArray()
+{
+    RemoveAll();
+}
+
+const CXmlItem* CXmlDataArray::FindItem(const QString& type, const QString& name) const
+{
+    for (auto it = m_items.rbegin(); it != m_items.rend(); ++it) {
+        if ((*it)->m_strType == type && (*it)->m_strName == name)
+            return it->get();
+    }
+    return nullptr;
+}
+
+CXmlItem* CXmlDataArray::FindOrAddItem(const QString& type, const QString& name)
+{
+    if (const CXmlItem* found = FindItem(type, name))
+        return const_cast<CXmlItem*>(found);
+    return Add(type, name, QString());
+}
+
+CXmlItem* CXmlDataArray::Add(const QString& type, const QString& name, const QString& value)
+{
+    m_items.push_back(std::make_unique<CXmlItem>(type, name, value));
+    return m_items.back().get();
+}
+
+void CXmlDataArray::RemoveAll()
+{
+    // Last to first, as the items were always released.
+    while (!m_items.empty())
+        m_items.pop_back();
+}
+
+} // namespace mervolt

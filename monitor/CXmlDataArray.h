@@ -1,0 +1,40 @@
+#pragma once
+
+#include "monitor/CXmlItem.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+namespace mervolt {
+
+// The items of Preference.xml in file order; new items go at the end. The
+// array owns its items.
+class CXmlDataArray
+{
+public:
+    CXmlDataArray() = default;
+    CXmlDataArray(const CXmlDataArray& other);
+    CXmlDataArray& operator=(const CXmlDataArray& other);
+    CXmlDataArray(CXmlDataArray&&) noexcept = default;
+    CXmlDataArray& operator=(CXmlDataArray&&) noexcept = default;
+    ~CXmlDataArray();
+
+    // The last item of that type and name (both case-sensitive); appended
+    // with an empty value when there is none, so every lookup adds its key.
+    CXmlItem* FindOrAddItem(const QString& type, const QString& name);
+    // The last such item, or null; adds nothing.
+    const CXmlItem* FindItem(const QString& type, const QString& name) const;
+
+    int GetSize() const { return int(m_items.size()); }
+    CXmlItem* GetAt(int index) const { return m_items[std::size_t(index)].get(); }
+    CXmlItem* Add(const QString& type, const QString& name, const QString& value);
+    void RemoveAll();
+
+private:
+    std::vector<std::unique_ptr<CXmlItem>> m_items;
+};
+
+} // namespace mervolt
