@@ -35,16 +35,22 @@ void RetryWait()
         std::this_thread::sleep_for(std::chrono::milliseconds(kMonRetryPauseMs));
 }
 
-// Runs the attempt until it succeeds, pausing between attempts.
-template <typename F> bool Retry(F&& attempt)
+// Runs the attempt until it succeeds, pausing between attempts; stop ends
+// the retries early.
+template <typename F, typename S> bool Retry(F&& attempt, S&& stop)
 {
     for (int n = 1;; ++n) {
         if (attempt())
             return true;
-        if (n == kMonRetryAttempts)
+        if (n == kMonRetryAttempts || stop())
             return false;
         RetryWait();
     }
+}
+
+template <typename F> bool Retry(F&& attempt)
+{
+    return Retry(attempt, [] { return false; });
 }
 
 bool Aborted(const MonCopyControl* control)
@@ -101,11 +107,8 @@ bool CopyFileCounted(const QString& source, const QString& target, const MonCopy
 {
     if (source.isEmpty() || target.isEmpty())
         return false;
-    return Retry([&] {
-               // An abort ends the retries as well.
-               return Aborted(control) || CopyOnce(source, target, control, done);
-           }) &&
-           !Aborted(control);
+    return Retry([&] { return !Aborted(control) && CopyOnce(source, target, control, done); },
+                 [&] { return Aborted(control); });
 }
 
 QString WithSlash(const QString& path)
