@@ -223,7 +223,8 @@ TEST_F(CMonWindowStateTest, HostileValuesReachNoFileOutside)
         ASSERT_EQ(WritePreferenceXml(path, back), MON_XML_OK);
         CXmlDataArray again;
         ASSERT_EQ(ReadPreferenceXml(path, again), MON_XML_OK);
-        EXPECT_EQ(again.FindItem("string", "idle_telop1_file")->m_strValue, hostile);
+        for (const char* key : {"idle_slide1_file", "idle_slide2_file", "idle_telop1_file"})
+            EXPECT_EQ(again.FindItem("string", key)->m_strValue, hostile) << key;
         QFile::remove(work() + "/new.png");
     }
 }
