@@ -3,7 +3,7 @@
 #include "monitor/PreferenceXml.h"
 #include "shared/lang/FormatLangText.h"
 #include "monitor/tests/MonitorFixture.h"
-#include "shared/tests/QStringPrinter.h"
+#include "testsupport/QtPrinters.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "monitor/MediaFileChecks.h"
 
 #include "monitor/tests/MonitorFixture.h"
-#include "shared/tests/QStringPrinter.h"
+#include "testsupport/QtPrinters.h"
 
 namespace mervolt {
 namespace {

@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "shared/config/CBasePath.h"
 #include "shared/lang/CProgramLang.h"
+#include "testsupport/SuiteFixture.h"
 #include "testsupport/TestFolders.h"
 
 #include <QFile>
@@ -16,18 +17,16 @@
 
 namespace mervolt::test {
 
-// Private XDG folders, a suite folder of the test's own (launcher INI,
-// RESOURCE), the program's language texts, a message responder that
-// records what it is shown and a retry pause that returns at once.
+// The suite fixture's private folders and program folder (with a launcher
+// INI), the program's language texts, a message responder that records
+// what it is shown and answers m_answer, and a retry pause that returns at
+// once and counts.
 class MonitorFixture : public ::testing::Test
 {
 protected:
     MonitorFixture()
     {
-        m_suite = m_folders.scratch() + QStringLiteral("/suite");
-        korvane::test::writeFile(m_suite + QStringLiteral("/Tovanel.ini"),
-                                 "[PRODUCT]\nPRODUCTKEY=LUMO\nPRODUCTMODE=0\n");
-        CBasePath::SetModuleFolder(m_suite);
+        m_fixture.writeIni("[PRODUCT]\nPRODUCTKEY=LUMO\nPRODUCTMODE=0\n");
         CProgramLang::Initialize(QStringLiteral("Mervolt"),
                                  QStringLiteral(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
         platform::setMessageResponder([this](const platform::MessageRequest& request) {
@@ -40,18 +39,17 @@ protected:
     ~MonitorFixture() override
     {
         SetMonRetryWait(m_previousWait);
-        platform::setMessageResponder({});
         platform::setFileChooser({});
         CProgramLang::Release();
-        CBasePath::SetModuleFolder(QString());
     }
 
-    QString suite() const { return m_suite; }
+    QString suite() const { return m_fixture.programFolder(); }
     QString resourceSignage() const
     {
-        return m_suite + QStringLiteral("/RESOURCE/additionals/Orbanel");
+        return suite() + QStringLiteral("/RESOURCE/additionals/Orbanel");
     }
-    QString scratch() const { return m_folders.scratch(); }
+    QString scratch() const { return m_fixture.folders().scratch(); }
+    QString userData() const { return m_fixture.folders().userData(); }
 
     // Writes a file, making its folder.
     static QString put(const QString& path, const QByteArray& bytes)
@@ -61,8 +59,7 @@ protected:
     }
     static QByteArray bytesOf(const QString& path) { return korvane::test::readFile(path); }
 
-    korvane::test::TestFolders m_folders;
-    QString m_suite;
+    SuiteFixture m_fixture;
     QStringList m_keys;
     QStringList m_texts;
     int m_answer = platform::IDOK;

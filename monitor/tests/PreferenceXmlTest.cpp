@@ -6,7 +6,7 @@
 #include "monitor/CXmlDataArray.h"
 #include "monitor/PreferenceXml.h"
 
-#include "shared/tests/QStringPrinter.h"
+#include "testsupport/QtPrinters.h"
 #include "testsupport/TestFolders.h"
 
 #include <QTemporaryDir>

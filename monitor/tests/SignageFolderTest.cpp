@@ -3,7 +3,7 @@
 #include "monitor/SignageFolder.h"
 
 #include "monitor/tests/MonitorFixture.h"
-#include "shared/tests/QStringPrinter.h"
+#include "testsupport/QtPrinters.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -43,7 +43,7 @@ protected:
 
 TEST_F(SignageFolderTest, PathsLieUnderTheLocalDataFolder)
 {
-    const QString root = m_folders.userData() + "/Korvane/LUMO/additionals/Orbanel";
+    const QString root = userData() + "/Korvane/LUMO/additionals/Orbanel";
     EXPECT_EQ(GetSignageFolder(), root);
     EXPECT_EQ(GetResourceSignageFolder(), suite() + "/RESOURCE/additionals/Orbanel");
     EXPECT_EQ(GetSignagePath("Temporary", ""), root + "/Temporary");

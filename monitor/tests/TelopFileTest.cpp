@@ -1,7 +1,7 @@
 #include "monitor/TelopFile.h"
 
 #include "monitor/tests/MonitorFixture.h"
-#include "shared/tests/QStringPrinter.h"
+#include "testsupport/QtPrinters.h"
 
 #include <QDir>
 #include <QFileInfo>
