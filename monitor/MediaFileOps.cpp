@@ -72,6 +72,10 @@ bool IsLink(const QString& path)
 bool CopyOnce(const QString& source, const QString& target, const MonCopyControl* control,
               qint64& done)
 {
+    // Only a regular file: a pipe would block and a device never end.
+    std::error_code ec;
+    if (!fs::is_regular_file(fs::status(NativePath(source), ec)))
+        return false;
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return false;
@@ -120,10 +124,11 @@ bool CopyTree(const QString& source, const QString& target, const MonCopyControl
               qint64& done)
 {
     CreateDirectoryRetry(target);
-    const QFileInfoList entries = QDir(source).entryInfoList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    if (!QFileInfo(source).isReadable())
+    const QDir dir(source);
+    if (!dir.isReadable())
         return false;
+    const QFileInfoList entries = dir.entryInfoList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo& entry : entries) {
         if (Aborted(control))
             return false;
@@ -172,16 +177,19 @@ bool DeleteFileRetry(const QString& path)
     if (path.isEmpty())
         return false;
     const fs::path native = NativePath(path);
-    return Retry([&] {
-        std::error_code ec;
-        const fs::file_status status = fs::symlink_status(native, ec);
-        if (!fs::exists(status))
-            return true;
-        if (fs::is_directory(status))
-            return false;
-        fs::remove(native, ec);
-        return !fs::exists(fs::symlink_status(native, ec));
-    });
+    std::error_code ec;
+    return Retry(
+        [&] {
+            const fs::file_status status = fs::symlink_status(native, ec);
+            if (!fs::exists(status))
+                return true;
+            if (fs::is_directory(status))
+                return false;
+            fs::remove(native, ec);
+            return !fs::exists(fs::symlink_status(native, ec));
+        },
+        // A folder is no file: no attempt removes it.
+        [&] { return fs::is_directory(fs::symlink_status(native, ec)); });
 }
 
 int GetPathKind(const QString& path)

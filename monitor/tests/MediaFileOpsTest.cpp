@@ -7,6 +7,8 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 namespace mervolt {
 namespace {
 
@@ -88,7 +90,25 @@ TEST_F(MediaFileOpsTest, EmptyPathsAndPathKinds)
     EXPECT_FALSE(CreateDirectoryRetry(dir("f/file")));   // a file is in the way
     EXPECT_TRUE(DeleteFileRetry(dir("f/file")));
     EXPECT_TRUE(DeleteFileRetry(dir("f/file"))); // gone is gone
-    EXPECT_FALSE(DeleteFileRetry(dir("made")));  // folders are not files
+    m_waits = 0;
+    QDir().mkpath(dir("empty"));
+    EXPECT_FALSE(DeleteFileRetry(dir("empty"))); // folders are not files
+    EXPECT_TRUE(QFileInfo(dir("empty")).isDir());
+    EXPECT_EQ(m_waits, 0);
+    EXPECT_TRUE(QFile::link(dir("empty"), dir("link")));
+    EXPECT_TRUE(DeleteFileRetry(dir("link"))); // the link, not its folder
+    EXPECT_TRUE(QFileInfo(dir("empty")).isDir());
+}
+
+// A pipe would block the copy, a device never end it.
+TEST_F(MediaFileOpsTest, OnlyRegularFilesAreCopied)
+{
+    const QString fifo = dir("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_FALSE(CopyFileRetry(fifo, dir("copy")));
+    EXPECT_FALSE(CopyFileRetry("/dev/zero", dir("copy")));
+    EXPECT_FALSE(CopyFileRetry(dir(""), dir("copy")));
+    EXPECT_FALSE(QFileInfo::exists(dir("copy")));
 }
 
 TEST_F(MediaFileOpsTest, TreeCopySkipsDotNamesAndLinks)
