@@ -4,8 +4,16 @@ namespace mervolt {
 
 void CMonXMLNode::AddChild(std::unique_ptr<CMonXMLElement> child)
 {
-    m_byName.insert(child->GetName(), child.get());
     m_children.push_back(std::move(child));
+}
+
+CMonXMLElement* CMonXMLNode::FindChild(QStringView name) const
+{
+    for (auto it = m_children.rbegin(); it != m_children.rend(); ++it) {
+        if ((*it)->GetName() == name)
+            return it->get();
+    }
+    return nullptr;
 }
 
 MonXMLResult CMonXMLNode::Begin(MonXMLContext& context)
@@ -17,7 +25,7 @@ MonXMLResult CMonXMLNode::Begin(MonXMLContext& context)
 
 MonXMLResult CMonXMLNode::StartChild(QStringView name, MonXMLContext& context)
 {
-    CMonXMLElement* child = m_byName.value(name.toString());
+    CMonXMLElement* child = FindChild(name);
     if (!child)
         return MON_E_ELEMENT_STACK;
     context.push = child;

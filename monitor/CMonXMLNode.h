@@ -2,8 +2,6 @@
 
 #include "monitor/CMonXMLElement.h"
 
-#include <QHash>
-
 #include <memory>
 #include <vector>
 
@@ -18,7 +16,7 @@ public:
 
     // Appends the child; a later child of the same name takes the name over.
     void AddChild(std::unique_ptr<CMonXMLElement> child);
-    bool HasChild(const QString& name) const { return m_byName.contains(name); }
+    bool HasChild(QStringView name) const { return FindChild(name) != nullptr; }
 
     MonXMLResult Begin(MonXMLContext& context) override;
     MonXMLResult StartChild(QStringView name, MonXMLContext& context) override;
@@ -28,8 +26,10 @@ public:
     MonXMLResult Write(MonXMLWriteContext& context) override;
 
 private:
+    // The last child of that name (the schema has three at the most).
+    CMonXMLElement* FindChild(QStringView name) const;
+
     std::vector<std::unique_ptr<CMonXMLElement>> m_children;
-    QHash<QString, CMonXMLElement*> m_byName;
 };
 
 } // namespace mervolt

@@ -23,7 +23,8 @@ MonXMLResult CMonXMLNode_data::Begin(MonXMLContext& context)
     if (!found)
         return MON_E_NO_NAME_ATTR;
     m_strItemName = found->value().toString();
-    if (!context.items || !context.items->FindOrAddItem(m_strName, m_strItemName))
+    m_pItem = context.items ? context.items->FindOrAddItem(m_strName, m_strItemName) : nullptr;
+    if (!m_pItem)
         return MON_E_NOMEMORY;
     m_strText.clear();
     return MON_XML_OK;

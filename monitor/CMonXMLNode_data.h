@@ -4,6 +4,8 @@
 
 namespace mervolt {
 
+class CXmlItem;
+
 // An item element ("string", "int", "boolean"): its "name" attribute names
 // the item, its text is the item's value. It holds no elements.
 class CMonXMLNode_data : public CMonXMLNode
@@ -16,6 +18,11 @@ public:
     MonXMLResult Characters(QStringView text, MonXMLContext& context) override;
 
     static constexpr const char* kNameAttribute = "name";
+
+private:
+    // The item of the open element; items stay where they are while a file
+    // is read (the array only grows).
+    CXmlItem* m_pItem = nullptr;
 };
 
 } // namespace mervolt

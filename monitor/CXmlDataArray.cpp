@@ -14,7 +14,7 @@ CXmlDataArray& CXmlDataArray::operator=(const CXmlDataArray& other)
     RemoveAll();
     m_items.reserve(other.m_items.size());
     for (const auto& item : other.m_items)
-        m_items.push_back(std::make_unique<CXmlItem>(*item));
+        Add(item->m_strType, item->m_strName, item->m_strValue);
     return *this;
 }
 
@@ -25,11 +25,7 @@ CXmlDataArray::~CXmlDataArray()
 
 const CXmlItem* CXmlDataArray::FindItem(const QString& type, const QString& name) const
 {
-    for (auto it = m_items.rbegin(); it != m_items.rend(); ++it) {
-        if ((*it)->m_strType == type && (*it)->m_strName == name)
-            return it->get();
-    }
-    return nullptr;
+    return m_last.value(Key(type, name), nullptr);
 }
 
 CXmlItem* CXmlDataArray::FindOrAddItem(const QString& type, const QString& name)
@@ -42,11 +38,14 @@ CXmlItem* CXmlDataArray::FindOrAddItem(const QString& type, const QString& name)
 CXmlItem* CXmlDataArray::Add(const QString& type, const QString& name, const QString& value)
 {
     m_items.push_back(std::make_unique<CXmlItem>(type, name, value));
-    return m_items.back().get();
+    CXmlItem* item = m_items.back().get();
+    m_last.insert(Key(type, name), item);
+    return item;
 }
 
 void CXmlDataArray::RemoveAll()
 {
+    m_last.clear();
     // Last to first, as the items were always released.
     while (!m_items.empty())
         m_items.pop_back();

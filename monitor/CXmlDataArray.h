@@ -2,16 +2,20 @@
 
 #include "monitor/CXmlItem.h"
 
+#include <QHash>
 #include <QString>
 
 #include <cstddef>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace mervolt {
 
 // The items of Preference.xml in file order; new items go at the end. The
-// array owns its items.
+// array owns its items. Lookups go through an index of the last item of
+// each type and name, so a file of many items from an archive reads in
+// linear time.
 class CXmlDataArray
 {
 public:
@@ -34,7 +38,9 @@ public:
     void RemoveAll();
 
 private:
+    using Key = std::pair<QString, QString>; // type, name
     std::vector<std::unique_ptr<CXmlItem>> m_items;
+    QHash<Key, CXmlItem*> m_last;
 };
 
 } // namespace mervolt
