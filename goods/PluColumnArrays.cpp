@@ -42,7 +42,8 @@ CColumnData* NewPriceLevelColumn(const QString& column)
     if (!m.hasMatch())
         return nullptr;
     const QString kind = m.captured(1) + m.captured(3);
-    const QString key = QStringLiteral("CRDS_PR_CLMN_PRC") + m.captured(2);
+    // Composed keys: "CRDS_PR_CLMN_PRC2" .. "CRDS_PR_CLMN_PRC10_NAME".
+    const QString key = QStringLiteral("CRDS_PR_CLMN_PRC%1").arg(m.captured(2));
     if (kind == u"UNITPRICE")
         return new CColumnDataPriceEdit(column, key, 0, 0);
     if (kind == u"TAXCODE_1")
