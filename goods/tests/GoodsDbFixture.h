@@ -21,7 +21,7 @@ protected:
             tables << m.captured(1);
         CreateTables(tables);
         ASSERT_TRUE(CProgramLang::Initialize(QStringLiteral("Brelkin"),
-                                             KORVANE_SOURCE_DIR "/resources/NolvarLANG.xml"));
+                                             KORVANE_SUITE_DIR "/NolvarLANG.xml"));
     }
     void TearDown() override
     {

@@ -104,7 +104,7 @@ TEST_F(GoodsStaticChoicesTest, StoredTypesShowTheirTexts)
 TEST_F(GoodsStaticChoicesTest, EveryKeyOfTheListsHasAText)
 {
     CResourceLangDatas texts;
-    ASSERT_TRUE(texts.LoadDocumentFile(KORVANE_SOURCE_DIR "/resources/NolvarLANG.xml"));
+    ASSERT_TRUE(texts.LoadDocumentFile(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
     auto hasText = [&](const QString& key) {
         return !texts.LoadResString(QStringLiteral("Brelkin"), key).isEmpty() ||
                !texts.LoadResString(QStringLiteral("Sarvik"), key).isEmpty();
