@@ -50,9 +50,15 @@ QString CAddDlg::ProposeNewCode() const
                                             QString(), err);
 }
 
-bool CAddDlg::OnInitDialog()
+// The program's own module translates its windows.
+void CAddDlg::SetLangTexts()
 {
     SetDialogLangTexts(this);
+}
+
+bool CAddDlg::OnInitDialog()
+{
+    CSarvikDialog::OnInitDialog();
     QFont font = m_pCode->font();
     font.setFamily(GetFixPitchFontName());
     m_pCode->setFont(font);

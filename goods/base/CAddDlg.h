@@ -28,6 +28,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    void SetLangTexts() override;
     void OnOK() override;
 
 private:

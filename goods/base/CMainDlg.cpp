@@ -45,10 +45,15 @@ const CButtonTable& CMainDlg::ButtonTable()
     return buttonTable();
 }
 
+// The program's own module translates its windows.
+void CMainDlg::SetLangTexts()
+{
+    SetDialogLangTexts(this);
+}
+
 bool CMainDlg::OnInitDialog()
 {
-    // The program's own module translates its windows.
-    SetDialogLangTexts(this);
+    CSarvikDialog::OnInitDialog();
     setMinimumSize(0, 0);
     if (layout())
         adjustSize();

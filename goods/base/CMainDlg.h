@@ -38,6 +38,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    void SetLangTexts() override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

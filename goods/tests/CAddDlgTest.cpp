@@ -7,7 +7,7 @@
 #include "shared/data/CColumnData.h"
 #include "shared/data/CColumnDataList.h"
 #include "shared/data/CDataManager.h"
-#include "shared/tests/QStringPrinter.h"
+#include "testsupport/QtPrinters.h"
 
 #include <QPushButton>
 #include <QTest>

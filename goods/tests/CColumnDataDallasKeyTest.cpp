@@ -4,7 +4,8 @@
 #include "goods/CGoodsColumnLists.h"
 
 #include "goods/tests/GoodsDbFixture.h"
-#include "shared/tests/QStringPrinter.h"
+#include "testsupport/FixedClock.h"
+#include "testsupport/QtPrinters.h"
 
 #include <QLineEdit>
 
@@ -55,7 +56,7 @@ protected:
         return m_key->GetLastWriteStatus() == 0;
     }
 
-    QList<QStringList> Keys() { return Rows("CSB010", {}, "DALLASKEYID"); }
+    QList<QStringList> Keys() { return Rows("CSB010", {}, {}, "DALLASKEYID"); }
 
     CGoodsColumnLists m_lists;
     CColumnDataList* m_list = nullptr;
@@ -74,15 +75,15 @@ TEST_F(CColumnDataDallasKeyTest, KeyOfAClerkIsShownSetChangedAndCleared)
     EXPECT_EQ(Keys().size(), 1);
 
     // A new key: one row, created when updated.
+    korvane::test::FixedClock clock(QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7)));
     EXPECT_TRUE(Edit(1, "A1"));
     QList<QStringList> keys = Keys();
     ASSERT_EQ(keys.size(), 2);
-    EXPECT_EQ(keys[0].mid(0, 2), (QStringList{"A1", "0001"}));
-    EXPECT_EQ(keys[0][2].size(), 14);
-    EXPECT_EQ(keys[0][2], keys[0][3]);
+    EXPECT_EQ(keys[0], (QStringList{"A1", "0001", "20260304050607", "20260304050607"}));
     EXPECT_EQ(m_key->GetDescript("0001"), "A1");
 
     // The same key again writes nothing; the clerk row keeps its code.
+    clock.Set(QDateTime(QDate(2026, 3, 5), QTime(0, 0, 1)));
     EXPECT_TRUE(Edit(1, "A1"));
     EXPECT_EQ(Keys(), keys);
 
@@ -91,7 +92,7 @@ TEST_F(CColumnDataDallasKeyTest, KeyOfAClerkIsShownSetChangedAndCleared)
     keys = Keys();
     ASSERT_EQ(keys.size(), 2);
     EXPECT_EQ(keys[0].mid(0, 2), (QStringList{"B2", "0002"}));
-    EXPECT_EQ(keys[1].mid(0, 2), (QStringList{"a9Z", "0001"}));
+    EXPECT_EQ(keys[1], (QStringList{"a9Z", "0001", "20260305000001", "20260305000001"}));
 
     // A cleared key deletes it.
     EXPECT_TRUE(Edit(1, ""));

@@ -1,6 +1,6 @@
 #include "goods/CColumnDataNum.h"
 
-#include "shared/tests/QStringPrinter.h"
+#include "testsupport/QtPrinters.h"
 
 #include <QLineEdit>
 

@@ -2,7 +2,7 @@
 
 #include "goods/tests/GoodsDbFixture.h"
 #include "shared/controls/FindControlById.h"
-#include "shared/tests/QStringPrinter.h"
+#include "testsupport/QtPrinters.h"
 
 #include <QLabel>
 #include <QLineEdit>

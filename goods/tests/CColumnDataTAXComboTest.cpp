@@ -1,7 +1,7 @@
 #include "goods/CColumnDataTAXCombo.h"
 
 #include "goods/tests/GoodsDbFixture.h"
-#include "shared/tests/QStringPrinter.h"
+#include "testsupport/QtPrinters.h"
 
 #include <QComboBox>
 

@@ -5,7 +5,7 @@
 
 #include "shared/controls/CColorButton.h"
 #include "shared/dialogs/CDialogTemplate.h"
-#include "shared/tests/SuiteFixture.h"
+#include "testsupport/SuiteFixture.h"
 
 #include "platform/FileChooser.h"
 

@@ -6,7 +6,7 @@
 
 #include "goods/tests/GoodsDbFixture.h"
 #include "shared/data/CColumnData.h"
-#include "shared/tests/QStringPrinter.h"
+#include "testsupport/QtPrinters.h"
 
 #include <QAbstractItemModelTester>
 

@@ -4,8 +4,9 @@
 #include "goods/CGoodsColumnLists.h"
 
 #include "goods/tests/GoodsDbFixture.h"
+#include "testsupport/FixedClock.h"
 #include "shared/data/CColumnData.h"
-#include "shared/tests/QStringPrinter.h"
+#include "testsupport/QtPrinters.h"
 
 #include <QMap>
 
@@ -64,6 +65,7 @@ TEST_P(GoodsColumnListsDbTest, NewRowGetsTheDefaultsAndSavesBack)
     ASSERT_TRUE(list->ReadRecords(err, QString())) << err;
     EXPECT_EQ(cache.GetSize(), 0);
 
+    korvane::test::FixedClock clock(QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)));
     QStringList row(list->m_nColumnCount);
     row[0] = QStringLiteral("000123");
     ASSERT_TRUE(list->InsertRecord(row, err)) << err;
@@ -80,7 +82,7 @@ TEST_P(GoodsColumnListsDbTest, NewRowGetsTheDefaultsAndSavesBack)
     for (int i = 0; i < list->m_nColumnCount; ++i)
         stamped |= list->m_ppColumnData[i]->m_strColumnName == u"CREATEDATETIME";
     const QString created = Value(table, "CREATEDATETIME", where);
-    EXPECT_EQ(created.size(), stamped ? 14 : 6) << created.toStdString();
+    EXPECT_EQ(created, stamped ? QStringLiteral("20260102030405") : QStringLiteral("<null>"));
     for (const CSQTableInfo& column : *columns) {
         SCOPED_TRACE(column.m_strName.toStdString());
         const QString value = Value(table, column.m_strName, where);

@@ -3,7 +3,7 @@
 #include "goods/CGoodsColumnLists.h"
 
 #include "goods/tests/ColumnDescription.h"
-#include "shared/tests/QStringPrinter.h"
+#include "testsupport/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "shared/data/CColumnDataUniqueRadio.h"
 #include "shared/data/CColumnDataYesNoRadio.h"
 #include "shared/lang/CResourceLangDatas.h"
-#include "shared/tests/QStringPrinter.h"
+#include "testsupport/QtPrinters.h"
 
 #include <QComboBox>
 
