@@ -99,6 +99,23 @@ bool CMainDlg::OnCommand(uint id)
     return false;
 }
 
+CColorButton* CMainDlg::AddButton(uint id, const QString& key)
+{
+    auto* button = new CColorButton(this);
+    SetControlId(button, id);
+    button->setText(key);
+    button->resize(112, 28);
+    connect(button, &QPushButton::clicked, this, [this, id] {
+        if (id == platform::IDOK)
+            accept();
+        else if (id == platform::IDCANCEL)
+            reject();
+        else
+            OnCommand(id);
+    });
+    return button;
+}
+
 bool CMainDlg::FocusControl(uint id)
 {
     QWidget* control = FindControlById(this, id);

@@ -6,6 +6,8 @@
 
 #include <QSize>
 
+class CColorButton;
+
 // The base of a settings program's top-level windows (list windows, record
 // editor): texts from the program's language module, coloured buttons placed
 // along the bottom edge from the program's button table, a minimum size equal
@@ -32,6 +34,11 @@ public:
     // Moves the focus to the control (the list 23001 only when it has rows),
     // else to Cancel; false when neither could take it.
     bool FocusControl(uint id);
+
+    // A coloured button of the bottom row (placed by ColorDialogButtons):
+    // OK and Cancel end the dialog through OnOK and OnCancel, others are
+    // commands.
+    CColorButton* AddButton(uint id, const QString& key);
 
     int WindowKind() const { return m_nWindowKind; }
     uint TemplateId() const { return m_nTemplateId; }
