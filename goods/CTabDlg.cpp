@@ -68,6 +68,18 @@ bool CTabDlg::OnInitDialog()
     for (int i = 0; i < m_pTab->count(); ++i)
         m_pTab->setTabText(i, GetLangString(m_pTab->tabText(i)));
     setWindowTitle(GetLangString(m_pDataManager->m_strWindowNameKey));
+    // Tab runs through the pages, then OK, Cancel and Help.
+    QWidget* last = m_pTab;
+    for (CPageDlg* page : m_pages)
+        for (QWidget* w = page->nextInFocusChain(); page->isAncestorOf(w);
+             w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus)
+                last = w;
+    for (uint id : {1u, 2u, 33002u}) {
+        QWidget* button = FindControlById(this, id);
+        QWidget::setTabOrder(last, button);
+        last = button;
+    }
     m_pTab->setCurrentIndex(0);
     // The first control of the first page that takes the focus by Tab.
     for (QWidget* w = m_pages.front()->nextInFocusChain(); w && m_pages.front()->isAncestorOf(w);
