@@ -13,6 +13,8 @@
 
 #include "stroven/Stroven.h"
 
+#include "ProcessMemory.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -32,23 +34,6 @@ qint64 Setting(const char* name, qint64 fallback)
     bool ok = false;
     const qint64 value = qEnvironmentVariable(name).toLongLong(&ok);
     return ok && value > 0 ? value : fallback;
-}
-
-long PeakKiB()
-{
-    QFile f("/proc/self/status");
-    f.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return 0;
-}
-
-void ResetPeak()
-{
-    QFile f("/proc/self/clear_refs");
-    if (f.open(QIODevice::WriteOnly))
-        f.write("5");
 }
 
 // The item line of row i, about 100 bytes.
@@ -102,6 +87,24 @@ struct Work
     CSQliteDB db;
 };
 
+// Runs the job once per iteration from a reset of the peak resident size;
+// job returns its error key, "" on success.
+template <typename Job>
+void MeasurePeak(benchmark::State& state, const QString& file, qint64 rows, Job job)
+{
+    long peak = 0;
+    for (auto _ : state) {
+        ResetPeakResident();
+        const QString error = job();
+        if (!error.isEmpty())
+            state.SkipWithError(error.toUtf8().constData());
+        peak = PeakResidentKiB();
+    }
+    state.counters["fileMiB"] = double(QFile(file).size() >> 20);
+    state.counters["rows"] = double(rows);
+    state.counters["peakMiB"] = double(peak >> 10);
+}
+
 void BM_TableTextImportPeak(benchmark::State& state)
 {
     Work work;
@@ -111,17 +114,10 @@ void BM_TableTextImportPeak(benchmark::State& state)
                                   "PLUCODE\tPLUNAME\tPLUSHORTNAME\tDEPTCODE\tUNITPRICE\t"
                                   "CREATEDATETIME\tUPDATEDATETIME\n",
                                   Setting("KORVANE_BENCH_TEXT_MB", 1024) << 20, ItemLine);
-    long peak = 0;
-    for (auto _ : state) {
-        ResetPeak();
+    MeasurePeak(state, path, rows, [&] {
         CTextFileImporter importer(&work.db, "CIA001", "PLUCODE", path, 0);
-        if (!importer.ExecuteImport())
-            state.SkipWithError(importer.GetErrMsgId().toUtf8().constData());
-        peak = PeakKiB();
-    }
-    state.counters["fileMiB"] = double(QFile(path).size() >> 20);
-    state.counters["rows"] = double(rows);
-    state.counters["peakMiB"] = double(peak >> 10);
+        return importer.ExecuteImport() ? QString() : importer.GetErrMsgId();
+    });
 }
 BENCHMARK(BM_TableTextImportPeak)->Unit(benchmark::kSecond)->Iterations(1);
 
@@ -141,17 +137,10 @@ void BM_OesImportPeak(benchmark::State& state)
                                              QByteArray::number(i) +
                                              " of the shop, first shift\"\r\n";
                                   });
-    long peak = 0;
-    for (auto _ : state) {
-        ResetPeak();
+    MeasurePeak(state, path, rows, [&] {
         COesCSVFileImporter importer(&work.db, "CSB004", "CLKCODE", path, 0);
-        if (!importer.ExecuteImport())
-            state.SkipWithError(importer.GetErrMsgId().toUtf8().constData());
-        peak = PeakKiB();
-    }
-    state.counters["fileMiB"] = double(QFile(path).size() >> 20);
-    state.counters["rows"] = double(rows);
-    state.counters["peakMiB"] = double(peak >> 10);
+        return importer.ExecuteImport() ? QString() : importer.GetErrMsgId();
+    });
 }
 BENCHMARK(BM_OesImportPeak)->Unit(benchmark::kSecond)->Iterations(1);
 
@@ -172,17 +161,10 @@ void BM_TableTextExportPeak(benchmark::State& state)
     }
     sql.ExecCommit();
     const QString path = work.dir.path() + "/CIA001.txt";
-    long peak = 0;
-    for (auto _ : state) {
-        ResetPeak();
+    MeasurePeak(state, path, rows, [&] {
         CTextFileExporter exporter(&work.db, "CIA001", {}, path);
-        if (!exporter.ExecuteExport())
-            state.SkipWithError(exporter.GetErrMsgId().toUtf8().constData());
-        peak = PeakKiB();
-    }
-    state.counters["fileMiB"] = double(QFile(path).size() >> 20);
-    state.counters["rows"] = double(rows);
-    state.counters["peakMiB"] = double(peak >> 10);
+        return exporter.ExecuteExport() ? QString() : exporter.GetErrMsgId();
+    });
 }
 BENCHMARK(BM_TableTextExportPeak)->Unit(benchmark::kSecond)->Iterations(1);
 
