@@ -3,8 +3,8 @@
 #include "shared/program/CMainWndCtrl.h"
 #include "shared/lang/CSarvikApp.h"
 #include "shared/controls/FindControlById.h"
-#include "shared/tests/QtPrinters.h"
-#include "shared/tests/SuiteFixture.h"
+#include "testsupport/QtPrinters.h"
+#include "testsupport/SuiteFixture.h"
 
 #include "platform/SingleInstance.h"
 
@@ -45,7 +45,7 @@ protected:
             korvane::test::writeFile(m_folder + "/Tovanel.ini", "[PRODUCT]\nPRODUCTKEY=ABC\n"));
         ASSERT_TRUE(QFile::link(KORVANE_ARG_RECORDER, m_folder + "/Brelkin"));
         ASSERT_TRUE(
-            CSarvikApp::Instance().LoadLangDatas(KORVANE_SOURCE_DIR "/resources/NolvarLANG.xml"));
+            CSarvikApp::Instance().LoadLangDatas(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
         platform::setMessageResponder([this](const platform::MessageRequest& request) {
             m_messages.push_back(request);
             return int(platform::IDOK);

@@ -1,7 +1,7 @@
 #include "shared/textfiles/COesCSVFileImporter.h"
 #include "shared/textfiles/CTextRecordFile.h"
 
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 #include "shared/tests/WorkDbFixture.h"
 
 using korvane::test::writeFile;
