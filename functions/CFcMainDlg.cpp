@@ -1,0 +1,23 @@
+#include "functions/CFcMainDlg.h"
+
+#include "functions/FcButtonTable.h"
+
+namespace kesmond {
+
+CFcMainDlg::CFcMainDlg(QWidget* parent, uint templateId, int windowKind)
+    : CMainDlg(parent, templateId, windowKind)
+{
+    SetButtonTable(FcButtonTable());
+}
+
+CFcMainDlg::~CFcMainDlg() = default;
+
+bool CFcMainDlg::OnInitDialog()
+{
+    CMainDlg::OnInitDialog();
+    // The windows keep the size they start with.
+    setFixedSize(size());
+    return true;
+}
+
+} // namespace kesmond
