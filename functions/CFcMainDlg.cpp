@@ -14,7 +14,11 @@ CFcMainDlg::~CFcMainDlg() = default;
 
 bool CFcMainDlg::OnInitDialog()
 {
+    // The template's size, unless the layout needs more.
+    const QSize templateSize = size();
     CMainDlg::OnInitDialog();
+    resize(size().expandedTo(templateSize));
+    ColorDialogButtons();
     // The windows keep the size they start with.
     setFixedSize(size());
     return true;
