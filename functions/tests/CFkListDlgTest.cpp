@@ -2,12 +2,14 @@
 // its model.
 #include "functions/CFcListModel.h"
 #include "functions/CFcMainListCtrl.h"
+#include "functions/CFcTabDlg.h"
 #include "functions/FcButtonTable.h"
 #include "functions/FcDialogIds.h"
 
 #include "functions/tests/FcDbFixture.h"
 #include "shared/controls/CColorButton.h"
 #include "shared/controls/FindControlById.h"
+#include "testsupport/DialogCheck.h"
 
 #include <QAbstractItemModelTester>
 #include <QTest>
@@ -146,6 +148,24 @@ TEST_F(CFkListDlgTest, EditorLayoutPutsHelpOkAndCancelLeft)
     EXPECT_LT(cancel, dialog.width() / 2);
     EXPECT_EQ(ok - help, 128);
     EXPECT_EQ(cancel - ok, 128);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CFkListDlgTest, WindowsKeepTheDialogRules)
+{
+    m_modes = std::make_unique<CFcModeTable>();
+    CFkListDlg list(m_modes->Entry(0), IDD_FC_LIST, nullptr, 0);
+    list.resize(640, 440);
+    EXPECT_EQ(korvane::test::DialogFaults(&list, CSarvikApp::Instance().LangDatas(),
+                                          QStringLiteral("Kesmond")),
+              QStringList());
+    CFcTabDlg editor(m_modes->Entry(0), 1, false, nullptr, IDD_FC_TAB, IDD_FC_PAGE_BASIC, 0);
+    EXPECT_EQ(korvane::test::DialogFaults(&editor, CSarvikApp::Instance().LangDatas(),
+                                          QStringLiteral("Kesmond")),
+              QStringList());
 }
 
 } // namespace
