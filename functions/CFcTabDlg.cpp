@@ -66,6 +66,16 @@ bool CFcTabDlg::BuildPage(uint pageTemplateId)
         old->deleteLater();
     }
     m_pTab->setCurrentWidget(page);
+    // Tab runs through the page, then OK, Cancel and Help.
+    QWidget* last = m_pTab;
+    for (QWidget* w = page->nextInFocusChain(); page->isAncestorOf(w); w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus)
+            last = w;
+    for (uint id : {1u, 2u, uint(IDC_FC_HELP)}) {
+        QWidget* button = FindControlById(this, id);
+        QWidget::setTabOrder(last, button);
+        last = button;
+    }
     // The first control of the page that takes the focus by Tab.
     for (QWidget* w = page->nextInFocusChain(); w && page->isAncestorOf(w);
          w = w->nextInFocusChain())
