@@ -13,13 +13,8 @@ CrxResult CCrxReadWriteJob::Run()
     m_detail = CrxDetail();
     m_bShadowDetail = false;
     m_bDiffPhase = false;
-    return Run(m_mode);
-}
-
-CrxResult CCrxReadWriteJob::Run(Mode mode)
-{
     CrxResult result = CRX_OK;
-    switch (mode) {
+    switch (m_mode) {
     case Mode::Read:
         result = Read();
         break;

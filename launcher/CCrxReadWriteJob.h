@@ -60,7 +60,6 @@ public:
     CrxResult Run();
 
 private:
-    CrxResult Run(Mode mode);
     CrxResult Read();
     CrxResult WriteFull();
     CrxResult WritePartial();

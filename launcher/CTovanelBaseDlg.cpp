@@ -397,7 +397,8 @@ void CTovanelBaseDlg::EndLauncher()
 void CTovanelBaseDlg::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    EndLauncher();
+    // The question to save may run a save, which reads the launcher INI.
+    RunCommand([this] { EndLauncher(); });
 }
 
 void CTovanelBaseDlg::keyPressEvent(QKeyEvent* event)

@@ -77,7 +77,7 @@ void CTovanelFileCommands::FileOpen()
     ++m_nOpenCount;
     bool chooseFile = true;
     if (m_nOpenCount == 1 && !m_strCmdFileName.isEmpty()) {
-        if (CheckNotSubArchive(m_strCmdFileName)) {
+        if (CheckNotSubArchive(m_strCmdFileName) && CheckNotInWorkFolder(m_strCmdFileName)) {
             m_strCurFilePath = m_strCmdFileName;
             m_strCurFileName = QFileInfo(m_strCmdFileName).fileName();
             chooseFile = false;
@@ -91,7 +91,7 @@ void CTovanelFileCommands::FileOpen()
         do {
             if (!SelectOpenCrxFile(path, name))
                 return;
-        } while (!CheckNotSubArchive(path));
+        } while (!CheckNotSubArchive(path) || !CheckNotInWorkFolder(path));
         m_strCurFilePath = path;
         m_strCurFileName = name;
         m_nTitleKind = kTitleFile;
@@ -115,8 +115,10 @@ bool CTovanelFileCommands::FileSaveAs()
     m_nLastSaveResult = 0;
     QString path;
     QString name;
-    if (!SelectSaveCrxFile(path, name))
-        return false;
+    do {
+        if (!SelectSaveCrxFile(path, name))
+            return false;
+    } while (!CheckNotInWorkFolder(path));
     if (!WriteArchive(path, 1))
         return false;
     // The diff base stays the archive last opened.
@@ -176,6 +178,10 @@ bool CTovanelFileCommands::ReadArchive(const QString& archivePath, bool prepare)
 
 bool CTovanelFileCommands::WriteArchive(const QString& archivePath, int kind)
 {
+    // Only full (1) and partial (2) writes exist; never a full one in place
+    // of another kind.
+    if (kind != 1 && kind != 2)
+        return false;
     CCrxReadWriteDlg dialog(m_host.HostWindow());
     CCrxReadWriteJob& job = dialog.Job();
     job.Set(kind == 2 ? CCrxReadWriteJob::Mode::WritePartial : CCrxReadWriteJob::Mode::WriteFull,
@@ -235,6 +241,17 @@ int CTovanelFileCommands::ShowMessage(const QString& key, platform::MessageButto
     request.buttons = buttons;
     request.icon = platform::MessageIcon::Warning;
     return platform::showMessage(request);
+}
+
+bool CTovanelFileCommands::CheckNotInWorkFolder(const QString& path)
+{
+    // The save target need not exist yet: its folder decides.
+    const QString folder = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
+    const QString work = QFileInfo(m_strLocalDataFolder).canonicalFilePath();
+    if (folder.isEmpty() || work.isEmpty() || (folder != work && !folder.startsWith(work + u'/')))
+        return true;
+    ShowMessage(QStringLiteral("CRDS_MSG_E_CRXINWORKFOLDER"), platform::MessageButtons::Ok);
+    return false;
 }
 
 bool CTovanelFileCommands::IsDispArchiveName(const QString& path)

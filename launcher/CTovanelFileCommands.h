@@ -27,11 +27,15 @@ public:
     bool PromptSaveIfModified();
 
     bool ReadArchive(const QString& archivePath, bool prepare);
+    // kind 1: a full write (the only kind built so far).
     bool WriteArchive(const QString& archivePath, int kind);
     void StoreDiffBase(const QString& archivePath);
     // False, after a message, for a partial archive ("SUB_"): those are only
     // ever imported.
     bool CheckNotSubArchive(const QString& path);
+    // False, after a message, for an archive inside the local data folder:
+    // every read empties that folder, and a failed one removes it.
+    bool CheckNotInWorkFolder(const QString& path);
     static bool IsDispArchiveName(const QString& path);
 
     // File choosers: false on Cancel; else the full path and the file name.

@@ -419,6 +419,30 @@ TEST_F(CTovanelFileCommandsTest, NewKeepsTheCurrentModelUntilItReallyGoesOn)
     EXPECT_EQ(RegType(), "LUMO500");
 }
 
+TEST_F(CTovanelFileCommandsTest, NoArchiveIsOpenedFromOrSavedIntoTheWorkFolder)
+{
+    StartOnSample();
+    // The work folder is emptied by every read and removed after a failed
+    // one: an archive kept there would be lost.
+    const QString inside = LocalDataFolder() + "/kept.crx";
+    const QString deeper = LocalDataFolder() + "/sub/kept.crx";
+    ASSERT_TRUE(QFile::copy(m_strSample, inside));
+    ASSERT_TRUE(QDir().mkpath(LocalDataFolder() + "/sub"));
+    m_chosen = {inside, deeper, m_commands->DiffBasePath()};
+    EXPECT_FALSE(m_commands->FileSaveAs());
+    EXPECT_EQ(MessageKeys(), QStringList(3, "CRDS_MSG_E_CRXINWORKFOLDER"));
+    EXPECT_EQ(korvane::test::readFile(inside), korvane::test::readFile(m_strSample));
+    EXPECT_EQ(m_commands->m_strCurFilePath, m_strSample);
+
+    m_messages.clear();
+    m_chosen = {inside, m_commands->DiffBasePath()};
+    m_commands->FileOpen();
+    EXPECT_EQ(MessageKeys(), QStringList(2, "CRDS_MSG_E_CRXINWORKFOLDER"));
+    EXPECT_TRUE(QFileInfo(inside).isFile());
+    EXPECT_EQ(m_host.m_nState, Tovanelcmn::MENU_OPEN);
+    EXPECT_EQ(m_commands->m_strCurFilePath, m_strSample);
+}
+
 TEST_F(CTovanelFileCommandsTest, TheDiffBaseIsReplacedWholeOrNotAtAll)
 {
     StartOnSample();

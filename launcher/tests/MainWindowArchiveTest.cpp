@@ -1,9 +1,11 @@
 // The file commands inside the real main-menu window: the Open it runs at
 // start, its title and window menu, and the question at close.
+#include "launcher/CNewFileDlg.h"
 #include "launcher/CTovanelStandardDlg.h"
 #include "launcher/tests/ArchiveWorkFixture.h"
 
 #include "shared/controls/CFunctionButton.h"
+#include "testsupport/ModalDriver.h"
 #include "testsupport/QtPrinters.h"
 
 #include <QAction>
@@ -89,6 +91,19 @@ TEST_F(MainWindowArchive, SaveAsRenamesTheTitle)
     menu->GetFunctionButton(IDC_SAVEAS)->click();
     EXPECT_EQ(menu->windowTitle(), "shop.crx - " + menu->BuildAppTitle(false) + " Lumo 500");
     EXPECT_TRUE(QFileInfo(Scratch("shop.crx")).isFile());
+}
+
+TEST_F(MainWindowArchive, NewOpensTheModelsArchiveUntitled)
+{
+    const auto menu = Start(CopySample("sample.crx"));
+    korvane::test::WhenModal<CNewFileDlg>([](CNewFileDlg& dialog) { dialog.accept(); });
+    menu->GetFunctionButton(IDC_NEW)->click();
+    EXPECT_EQ(menu->GetState(), Tovanelcmn::MENU_OPEN);
+    EXPECT_EQ(menu->windowTitle(),
+              GetLangString("CRDS_MSG_NEW") + " - " + menu->BuildAppTitle(false) + " Lumo 500");
+    EXPECT_EQ(korvane::test::readFile(LocalDataFolder() + "/DIFFBASEFILE.CRX"),
+              korvane::test::readFile(ModelArchive("DEFSETTING.CRX")));
+    EXPECT_TRUE(m_messages.isEmpty());
 }
 
 } // namespace

@@ -42,6 +42,7 @@ const QList<std::pair<QString, Lookup>> kLookupCalls = {
     {QStringLiteral("GetLangString"), Lookup::OwnThenLib},
     {QStringLiteral("LoadCommonString"), Lookup::LibraryOrder},
     {QStringLiteral("ShowCommonMessage"), Lookup::LibraryOrder},
+    {QStringLiteral("ShowProgramMessage"), Lookup::OwnThenLib},
 };
 
 // Calls whose arguments after the text are printf arguments of the key's text.
