@@ -9,6 +9,7 @@
 // The counter peak_MB is the process's peak resident size after the run.
 
 #include "archive/tests/CrxTableFill.h"
+#include "bench/support/PeakMemory.h"
 #include "archive/QuorvinExport.h"
 #include "archive/QuorvinImport.h"
 #include "stroven/Stroven.h"
@@ -30,13 +31,6 @@ namespace {
 const QString kResource = QStringLiteral(KORVANE_SUITE_DIR "/RESOURCE");
 const QString kModel = QStringLiteral("Lumo500");
 constexpr int kBlobs = 1000;
-
-double PeakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
 
 // CPU seconds of this process and of the children it waited for (the floors
 // run tar and bzip2 as children): on a loaded machine a fairer measure than
@@ -112,7 +106,7 @@ DataSet& Data(int items)
 
 void Finish(benchmark::State& state, double cpuBefore)
 {
-    state.counters["peak_MB"] = PeakMegabytes();
+    state.counters["peak_MB"] = korvane::bench::PeakMegabytes();
     state.counters["cpu_all_s"] = CpuSeconds() - cpuBefore;
 }
 
