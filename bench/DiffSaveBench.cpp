@@ -10,6 +10,7 @@
 // The counter peak_MB is the process's peak resident size after the run.
 
 #include "archive/tests/CrxTableFill.h"
+#include "bench/support/OpenArchive.h"
 #include "bench/support/PeakMemory.h"
 #include "launcher/CCrxReadWriteJob.h"
 #include "archive/QuorvinExport.h"
@@ -189,16 +190,7 @@ void BM_DiffSaveFloor(benchmark::State& state)
     const QString folder = data.dir.path() + "/floor";
     const QString target = data.dir.path() + "/floor.crx";
     for (auto _ : state) {
-        CrxFileInfo info;
-        CrxResult rc = CrxImportHeader(data.diffBase, folder, nullptr, &info.machineType,
-                                       &info.crxVersion, &info.regVersion, &info.system,
-                                       &info.package, &info.regVersionFlags, &info.packageFlags);
-        if (rc == CRX_OK)
-            rc = CrxImportInitSettingDB(data.diffBase, folder, kResource, kModel);
-        if (rc == CRX_OK)
-            rc = CrxImportContents(data.diffBase, folder, nullptr, 0, kResource, &info.machineType,
-                                   &info.crxVersion, &info.regVersion, &info.system, &info.package,
-                                   &info.regVersionFlags, &info.packageFlags, nullptr);
+        CrxResult rc = korvane::bench::OpenArchive(data.diffBase, folder, kResource, kModel);
         if (rc == CRX_OK)
             rc = ExportPartial(data.floorWrite, target, {"CIA001"});
         if (rc != CRX_OK)

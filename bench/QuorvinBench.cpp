@@ -9,6 +9,7 @@
 // The counter peak_MB is the process's peak resident size after the run.
 
 #include "archive/tests/CrxTableFill.h"
+#include "bench/support/OpenArchive.h"
 #include "bench/support/PeakMemory.h"
 #include "archive/QuorvinExport.h"
 #include "archive/QuorvinImport.h"
@@ -118,17 +119,7 @@ void BM_Open(benchmark::State& state)
     const QString base = data.dir.path() + "/open";
     const double cpu = CpuSeconds();
     for (auto _ : state) {
-        CrxFileInfo info;
-        CrxResult rc = CrxImportHeader(data.archive, base, nullptr, &info.machineType,
-                                       &info.crxVersion, &info.regVersion, &info.system,
-                                       &info.package, &info.regVersionFlags, &info.packageFlags);
-        if (rc == CRX_OK)
-            rc = CrxImportInitSettingDB(data.archive, base, kResource, kModel);
-        if (rc == CRX_OK)
-            rc = CrxImportContents(data.archive, base, nullptr, 0, kResource, &info.machineType,
-                                   &info.crxVersion, &info.regVersion, &info.system,
-                                   &info.package, &info.regVersionFlags, &info.packageFlags,
-                                   nullptr);
+        const CrxResult rc = korvane::bench::OpenArchive(data.archive, base, kResource, kModel);
         if (rc != CRX_OK)
             return state.SkipWithError(
                 QStringLiteral("open failed: %1").arg(rc, 0, 16).toStdString().c_str());
