@@ -17,6 +17,8 @@ function(korvane_add_test_suite name)
       KORVANE_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
       KORVANE_SUITE_DIR="${KORVANE_SUITE_DIR}")
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  # Tests read the built language file in the suite folder.
+  add_dependencies(${name} korvane_lang)
   gtest_discover_tests(${name}
       DISCOVERY_MODE PRE_TEST
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

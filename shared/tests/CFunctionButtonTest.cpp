@@ -45,7 +45,7 @@ protected:
             korvane::test::writeFile(m_folder + "/Tovanel.ini", "[PRODUCT]\nPRODUCTKEY=ABC\n"));
         ASSERT_TRUE(QFile::link(KORVANE_ARG_RECORDER, m_folder + "/Brelkin"));
         ASSERT_TRUE(
-            CSarvikApp::Instance().LoadLangDatas(KORVANE_SOURCE_DIR "/resources/NolvarLANG.xml"));
+            CSarvikApp::Instance().LoadLangDatas(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
         platform::setMessageResponder([this](const platform::MessageRequest& request) {
             m_messages.push_back(request);
             return int(platform::IDOK);

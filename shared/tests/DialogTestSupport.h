@@ -17,8 +17,7 @@
 // The library's language texts from the suite's own language file.
 inline void LoadSuiteLangTexts()
 {
-    CSarvikApp::Instance().LoadLangDatas(QStringLiteral(KORVANE_SOURCE_DIR) +
-                                         QStringLiteral("/resources/NolvarLANG.xml"));
+    CSarvikApp::Instance().LoadLangDatas(QStringLiteral(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
 }
 
 // A suite folder with its launcher INI (the dialogs read the options INI),

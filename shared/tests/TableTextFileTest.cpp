@@ -26,7 +26,7 @@ protected:
     {
         StrovenTestDb::SetUp();
         ASSERT_TRUE(
-            CSarvikApp::Instance().LoadLangDatas(KORVANE_SOURCE_DIR "/resources/NolvarLANG.xml"));
+            CSarvikApp::Instance().LoadLangDatas(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
         exec("CREATE TABLE CIA001 (PLUCODE VARCHAR(6) PRIMARY KEY, NAME VARCHAR(40), "
              "PRICE INTEGER, CREATEDATETIME VARCHAR(14), UPDATEDATETIME VARCHAR(14))");
     }

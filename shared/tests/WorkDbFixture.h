@@ -28,7 +28,7 @@ protected:
         m_db = std::make_unique<CSQliteDB>(m_local);
         ASSERT_EQ(m_db->OpenDB(m_local + QStringLiteral("/SETTING.DB")), 0);
         ASSERT_TRUE(
-            CSarvikApp::Instance().LoadLangDatas(KORVANE_SOURCE_DIR "/resources/NolvarLANG.xml"));
+            CSarvikApp::Instance().LoadLangDatas(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
         QFile schema(KORVANE_SOURCE_DIR "/resources/schema/Schema.txt");
         ASSERT_TRUE(schema.open(QIODevice::ReadOnly));
         const QStringList statements = QString::fromUtf8(schema.readAll()).split(u';');
