@@ -16,7 +16,8 @@
 // interleaves the library's runs with the floors'.
 // Counters: peak_MB, the peak resident size of the operation (this process
 // for the library, whose lbzip2 child is not counted; the larger of this
-// process and the tar child for a floor); cpu_all_s, CPU seconds of the
+// process and the tar child for a floor); rise_MB, that peak less the size
+// the process had before (the data sets); cpu_all_s, CPU seconds of the
 // process and its children; the open's steps; parallel, whether the
 // archiver ran lbzip2 (1) or bzip2 in-process (0).
 
@@ -35,6 +36,7 @@
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
+#include <malloc.h>
 #include <sched.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -59,21 +61,32 @@ constexpr int kBlobs = 1000;
 // Floors: GNU tar with its own bzip2, or with lbzip2.
 enum Floor { kBzip2 = 0, kLbzip2 = 1 };
 
-// Starts this operation's peak resident size afresh (Linux: "5" resets
-// VmHWM).
-void ResetPeak()
-{
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
+// The resident size when the peak was reset: what the operation found.
+double g_baseMb = 0;
 
-double PeakMegabytes()
+double StatusMegabytes(const char* field)
 {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
+        if (line.rfind(field, 0) == 0)
+            return std::stod(line.substr(std::char_traits<char>::length(field))) / 1024.0;
     return 0;
+}
+
+// Starts this operation's peak resident size afresh (Linux: "5" resets
+// VmHWM to the present size), after handing freed heap back, so that the
+// data set made before counts as little as it can.
+void ResetPeak()
+{
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5";
+    g_baseMb = StatusMegabytes("VmRSS:");
+}
+
+double PeakMegabytes()
+{
+    return StatusMegabytes("VmHWM:");
 }
 
 // CPU seconds of this process and of the children it waited for (the floors
@@ -198,6 +211,7 @@ DataSet& Data(int items)
 void Finish(benchmark::State& state, double cpuBefore, double peak)
 {
     state.counters["peak_MB"] = peak;
+    state.counters["rise_MB"] = peak - g_baseMb;
     state.counters["cpu_all_s"] = CpuSeconds() - cpuBefore;
     state.counters["parallel"] = CCrxArchiver().UsesParallel() ? 1 : 0;
 }
