@@ -13,6 +13,8 @@
 
 namespace {
 
+constexpr size_t kTextFlush = 1 << 20;
+
 // Into a buffer kept from call to call: most names and values are ASCII,
 // widened without a decoder.
 void Utf8Into(QString& out, QByteArrayView utf8)
@@ -143,8 +145,13 @@ void CCrxSaxReader::OnEnd(void* self, const unsigned char* localName, const unsi
 void CCrxSaxReader::OnText(void* self, const unsigned char* text, int length)
 {
     auto* reader = static_cast<CCrxSaxReader*>(self);
-    if (!reader->m_bStopped)
-        reader->m_text.append(reinterpret_cast<const char*>(text), size_t(length));
+    if (reader->m_bStopped)
+        return;
+    reader->m_text.append(reinterpret_cast<const char*>(text), size_t(length));
+    // Text the grammar drops must not pile up here: each piece ends on a
+    // whole character, so the text may be handed over at any piece.
+    if (reader->m_text.size() >= kTextFlush)
+        reader->FlushText();
 }
 
 void CCrxSaxReader::OnDoctype(void* self, const unsigned char*, const unsigned char*,

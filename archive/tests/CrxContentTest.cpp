@@ -86,6 +86,19 @@ TEST_F(CrxContentTest, ReadsValuesJoinsSplitTextAndSkipsUnexpectedElements)
     EXPECT_EQ(doc.stack.TopIndex(), 0);
 }
 
+TEST_F(CrxContentTest, LongValuesArriveWholeAcrossBuffers)
+{
+    // Megabytes of text in one value, with characters of one to four bytes
+    // falling on every boundary the reader may cut at.
+    QByteArray text;
+    while (text.size() < (3 << 20))
+        text += "a\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80&amp;";
+    TestDocument doc;
+    EXPECT_EQ(Parse(doc, "<crxparse><fileinfo><regver>" + text + "</regver></fileinfo></crxparse>"),
+              CRX_OK);
+    EXPECT_EQ(doc.Value("regver"), QString::fromUtf8(text).replace("&amp;", "&"));
+}
+
 TEST_F(CrxContentTest, MatchesByLocalNameOnlyAndCaseSensitively)
 {
     TestDocument doc;
