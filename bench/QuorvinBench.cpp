@@ -6,7 +6,8 @@
 //   database layer);
 // - save: CrxExport (full) against "tar -cjf" (and "tar -I lbzip2 -cf") of
 //   the same unpack folder;
-// - unpack and pack: the archiver alone, the container's share of both.
+// - unpack and pack: the archiver alone, the container's share of both;
+// - parse: the archive XML through the reader alone, without rows.
 // Every benchmark runs on 1 core, 2 cores and all cores (the process's own
 // affinity, which the tar and lbzip2 children inherit).
 // Item counts: QUORVIN_BENCH_ITEMS (comma-separated, default
@@ -24,6 +25,10 @@
 #include "archive/tests/CrxTableFill.h"
 #include "archive/CCrxArchiver.h"
 #include "archive/CCrxBzip2Process.h"
+#include "archive/CCrxElementStack.h"
+#include "archive/CCrxNode.h"
+#include "archive/CrxContent.h"
+#include "archive/ICrxDocument.h"
 #include "archive/QuorvinExport.h"
 #include "archive/QuorvinImport.h"
 #include "stroven/Stroven.h"
@@ -409,6 +414,44 @@ void BM_Pack(benchmark::State& state)
     Finish(state, cpu, PeakMegabytes());
 }
 
+// The tokenising alone: the archive XML through the reader into a grammar
+// of the root alone, which drops every element (no rows, no inserts).
+class ParseOnlyDocument : public ICrxDocument
+{
+public:
+    ParseOnlyDocument() { m_stack.Push(&m_root); }
+    CCrxElementStack& GetElementStack() override { return m_stack; }
+    const CrxAbortFlag* GetCancelFlag() const override { return nullptr; }
+    CCrxDb* GetSettingDb() override { return nullptr; }
+    CCrxDb* GetCustomerDb() override { return nullptr; }
+    int GetImportMode() const override { return 0; }
+    int GetAllTablesFlag() const override { return 1; }
+    const QStringList* GetTableSelection() const override { return nullptr; }
+    void SetLastError(CrxResult code) override { m_nError = code; }
+    CrxResult GetLastError() const override { return m_nError; }
+
+private:
+    CCrxElementStack m_stack;
+    CCrxNode m_root;
+    CrxResult m_nError = CRX_OK;
+};
+
+void BM_Parse(benchmark::State& state)
+{
+    DataSet& data = Data(int(state.range(0)));
+    if (!data.ok)
+        return state.SkipWithError("data set");
+    const Cores cores(int(state.range(1)));
+    const double cpu = CpuSeconds();
+    ResetPeak();
+    for (auto _ : state) {
+        ParseOnlyDocument document;
+        if (CrxContent::ParseFile(document, data.unpacked + "/Korvane_REG_DATA.xml") != CRX_OK)
+            return state.SkipWithError("parse failed");
+    }
+    Finish(state, cpu, PeakMegabytes());
+}
+
 QList<int> ListFromEnvironment(const char* name, const QString& fallback)
 {
     QList<int> values;
@@ -442,6 +485,7 @@ const bool kRegistered = [] {
             add("SaveFloor", BM_SaveFloor, {count, core, kLbzip2});
             add("Unpack", BM_Unpack, {count, core});
             add("Pack", BM_Pack, {count, core});
+            add("Parse", BM_Parse, {count, core});
         }
     return true;
 }();
