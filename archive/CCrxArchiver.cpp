@@ -342,10 +342,11 @@ CrxResult CCrxArchiver::Pack(const QString& folder, const QString& archivePath)
     std::vector<char> buffer(kChunk);
     const auto fail = [&writer, &out, &child, parallel](CrxResult rc) {
         if (parallel) {
-            // Killed before the file is emptied, so it writes nothing more;
-            // without a compressor the writer has nothing to finish.
+            // Killed before the file is emptied, so it writes nothing more.
+            // The close then only releases the writer's buffers: what it
+            // still writes finds no child.
             child.Kill();
-            archive_write_fail(writer.get());
+            archive_write_close(writer.get());
             [[maybe_unused]] const int emptied = ::ftruncate(out.get(), 0);
             return rc;
         }
