@@ -7,11 +7,12 @@
 //   CrxImportInitSettingDB, CrxImportContents) plus a partial export whose
 //   add list names one item table of 1,200 rows.
 // Item counts: DIFFSAVE_BENCH_ITEMS (comma-separated, default "10000").
-// The counter peak_MB is the process's peak resident size after the run.
+// The counter peak_MB is the peak resident size during the benchmark's own
+// runs (the data set is made before).
 
 #include "archive/tests/CrxTableFill.h"
 #include "bench/support/OpenArchive.h"
-#include "bench/support/PeakMemory.h"
+#include "bench/support/ProcessMemory.h"
 #include "launcher/CCrxReadWriteJob.h"
 #include "archive/QuorvinExport.h"
 #include "archive/QuorvinImport.h"
@@ -174,12 +175,13 @@ void BM_DiffSave(benchmark::State& state)
     if (!data.error.isEmpty())
         return state.SkipWithError(data.error.toStdString().c_str());
     const QString target = data.dir.path() + "/diff.crx";
+    ResetPeakResident();
     for (auto _ : state) {
         if (const CrxResult rc = data.DiffSave(target))
             return state.SkipWithError(
                 QString("diff save %1").arg(rc, 0, 16).toStdString().c_str());
     }
-    state.counters["peak_MB"] = korvane::bench::PeakMegabytes();
+    state.counters["peak_MB"] = double(PeakResidentKiB()) / 1024.0;
 }
 
 void BM_DiffSaveFloor(benchmark::State& state)
@@ -189,6 +191,7 @@ void BM_DiffSaveFloor(benchmark::State& state)
         return state.SkipWithError(data.error.toStdString().c_str());
     const QString folder = data.dir.path() + "/floor";
     const QString target = data.dir.path() + "/floor.crx";
+    ResetPeakResident();
     for (auto _ : state) {
         CrxResult rc = korvane::bench::OpenArchive(data.diffBase, folder, kResource, kModel);
         if (rc == CRX_OK)
@@ -196,7 +199,7 @@ void BM_DiffSaveFloor(benchmark::State& state)
         if (rc != CRX_OK)
             return state.SkipWithError(QString("floor %1").arg(rc, 0, 16).toStdString().c_str());
     }
-    state.counters["peak_MB"] = korvane::bench::PeakMegabytes();
+    state.counters["peak_MB"] = double(PeakResidentKiB()) / 1024.0;
 }
 
 void ItemCounts(benchmark::internal::Benchmark* bench)
