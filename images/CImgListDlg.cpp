@@ -34,13 +34,6 @@ namespace {
 
 const QString kTable = QStringLiteral("CSB008");
 
-void ShowStatusMessage(QWidget* parent, const char* key, platform::MessageIcon icon, int status)
-{
-    const QString k = QLatin1String(key);
-    ShowProgramMessage(parent, k, icon, platform::MessageButtons::Ok,
-                       FormatLangText(GetLangString(k), status));
-}
-
 } // namespace
 
 CImgListDlg::CImgListDlg(CSQliteDB* db, QWidget* parent) : CMainDlg(parent, IDD), m_pDB(db)
@@ -172,14 +165,19 @@ bool CImgListDlg::OnInitDialog()
     CMainDlg::OnInitDialog();
     int err = 0;
     if (!ReadRows(err)) {
-        ShowStatusMessage(this, "CRDS_CMN_ERR_SETREAD2_FAILED", platform::MessageIcon::Warning,
-                          err);
+        ShowProgramMessage(
+            this, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"), platform::MessageIcon::Warning,
+            platform::MessageButtons::Ok,
+            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED")), err));
         EndAfterFailure();
         return true;
     }
     BuildListColumns();
     if (!CreateMissingRows(err)) {
-        ShowStatusMessage(this, "CRDS_CMN_ERR_INSERT_FAILED", platform::MessageIcon::Error, err);
+        ShowProgramMessage(
+            this, QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED"), platform::MessageIcon::Error,
+            platform::MessageButtons::Ok,
+            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED")), err));
         EndAfterFailure();
         return true;
     }
@@ -290,14 +288,22 @@ bool CImgListDlg::WriteGraphicRow(const QString& key, const QString& fileName,
                 sql.ExecWrite({key}, {fileName, GetTimestampOfNow()}, {blobFile}, SQLWRITE_UPDATE);
     }
     if (status != 0) {
-        ShowStatusMessage(this, "CRDS_CMN_ERR_SAVE_FAILED", platform::MessageIcon::Error, status);
+        ShowProgramMessage(
+            this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
+            platform::MessageButtons::Ok,
+            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), status));
         return false;
     }
     const int item = SelectedItem();
     if (!ReadRows(status)) {
-        ShowStatusMessage(this, "CRDS_CMN_ERR_SETREAD2_FAILED", platform::MessageIcon::Warning,
-                          status);
-        ShowStatusMessage(this, "CRDS_CMN_ERR_SAVE_FAILED", platform::MessageIcon::Error, status);
+        ShowProgramMessage(
+            this, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"), platform::MessageIcon::Warning,
+            platform::MessageButtons::Ok,
+            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED")), status));
+        ShowProgramMessage(
+            this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
+            platform::MessageButtons::Ok,
+            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), status));
         EnableButton(1, false);
         EnableButton(IDC_DELETE, false);
         return false;

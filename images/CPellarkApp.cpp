@@ -71,10 +71,10 @@ int CPellarkApp::InitInstance(const QStringList& arguments)
     QGuiApplication::setApplicationDisplayName(GetLangString(QStringLiteral("CRDS_IM_APPNAME")));
     const int status = OpenWorkDatabase();
     if (status != 0) {
-        const QString key = QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED");
-        ShowProgramMessage(nullptr, key, platform::MessageIcon::Warning,
-                           platform::MessageButtons::Ok,
-                           FormatLangText(GetLangString(key), status));
+        ShowProgramMessage(
+            nullptr, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"), platform::MessageIcon::Warning,
+            platform::MessageButtons::Ok,
+            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED")), status));
         return 0;
     }
     // The easy host comes with its stamp pages; until then the list.
