@@ -2,13 +2,11 @@
 // template, under an X server of the test's own where keys matter; the test
 // plays the launcher that waits for its window to come back.
 #include "shared/config/CBasePath.h"
-#include "shared/program/CMainWndCtrl.h"
 #include "testsupport/PrivateXServer.h"
 #include "testsupport/QtPrinters.h"
 #include "testsupport/SuiteProgram.h"
+#include "testsupport/WaitingLauncher.h"
 #include "testsupport/WorkDbFixture.h"
-
-#include "platform/SingleInstance.h"
 
 #include <QFile>
 #include <QProcess>
@@ -44,13 +42,8 @@ TEST_F(PellarkProgramTest, ListMakesTheSixRowsAndEscapeBringsTheLauncherBack)
     ASSERT_TRUE(QFile::copy(KORVANE_SUITE_DIR "/RESOURCE/Lumo500/SETTING.DB", m_database));
     QFile::setPermissions(m_database, QFile::ReadOwner | QFile::WriteOwner);
 
-    qputenv("XDG_RUNTIME_DIR", m_program.runtimeFolder().toUtf8());
-    platform::SingleInstance launcher(QStringLiteral("Tovanel"));
-    ASSERT_TRUE(launcher.acquire());
-    bool broughtBack = false;
-    QObject::connect(&launcher, &platform::SingleInstance::frontRequested,
-                     [&broughtBack] { broughtBack = true; });
-    ASSERT_TRUE(CMainWndCtrl::SetMainWndHandle(launcher.token()));
+    korvane::test::WaitingLauncher launcher(m_program);
+    ASSERT_TRUE(launcher.wait());
 
     m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
@@ -70,7 +63,7 @@ TEST_F(PellarkProgramTest, ListMakesTheSixRowsAndEscapeBringsTheLauncherBack)
     EXPECT_EQ(SuiteProgram::waitForExit(images), 0);
     EXPECT_TRUE(m_program.messages().isEmpty());
     QTest::qWait(100); // the bring-back arrives through the event loop
-    EXPECT_TRUE(broughtBack);
+    EXPECT_TRUE(launcher.broughtBack());
 }
 
 TEST_F(PellarkProgramTest, MissingWorkDatabaseIsReportedAndNotMade)
