@@ -28,6 +28,15 @@ void PutLe32(QByteArray& bytes, int offset, quint32 value)
 
 constexpr int kMonoHeaderSize = 62;
 
+// What the painter can show; null when it has no device size.
+QRect TargetArea(const QPainter& target)
+{
+    const QPaintDevice* device = target.device();
+    if (!device)
+        return QRect();
+    return target.transform().inverted().mapRect(QRect(0, 0, device->width(), device->height()));
+}
+
 } // namespace
 
 bool CImgCanvas::Create(int width, int height)
@@ -90,7 +99,7 @@ bool CImgCanvas::Draw(QPainter& target, std::optional<QRect> dest,
     else if (m_nConvert == ConvertDiffuse)
         work = ConvertGrey(m_image, src, dst);
     else
-        work = ConvertMono(m_image, src, dst);
+        work = ConvertMono(m_image, src, dst, TargetArea(target));
     const bool converted = !work.isNull();
     if (converted) {
         const QRect visible = Visible(dst);

@@ -309,6 +309,8 @@ bool CImgListDlg::WriteGraphicRow(const QString& key, const QString& fileName,
         return false;
     }
     if (m_pModel->rowCount() > 0) {
+        // Selecting the row again shows its preview afresh.
+        m_pList->selectionModel()->clearSelection();
         SelectItem(item);
         EnableButton(IDC_DELETE, !blobFile.isEmpty());
     } else {
@@ -334,7 +336,6 @@ void CImgListDlg::ChangeImage()
         return;
     if (!result.outputFile.isEmpty() && !result.fileName.isEmpty())
         WriteGraphicRow(key, result.fileName, QFileInfo(result.outputFile).fileName());
-    ShowPreview(SelectedItem());
 }
 
 void CImgListDlg::DeleteImage()
@@ -350,7 +351,6 @@ void CImgListDlg::DeleteImage()
                            platform::MessageButtons::OkCancel, text) != platform::IDOK)
         return;
     WriteGraphicRow(key, QString(), QString());
-    ShowPreview(SelectedItem());
 }
 
 bool CImgListDlg::OnCommand(uint id)

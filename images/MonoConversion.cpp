@@ -12,23 +12,33 @@ namespace {
 const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kBlack = qRgb(0, 0, 0);
 
+// Null when it cannot be allocated: the conversion then draws nothing.
 QImage WorkImage(const QRect& dest, QRgb fill)
 {
     QImage work(WorkSize(dest), QImage::Format_RGB888);
-    work.fill(fill);
+    if (!work.isNull())
+        work.fill(fill);
     return work;
 }
 
-// The source part smoothly scaled to the destination size (unchanged at
-// the same size), laid on the work image at the destination.
+// The source part laid on the work image at the destination: copied at the
+// same size; shrunk by area average (the result is never larger than the
+// picture); enlarged by a smooth transform that only touches what the work
+// image shows, so a large zoom never makes a huge copy.
 void PlaceScaled(QImage& work, const QImage& picture, const QRect& source, const QRect& dest)
 {
-    QImage part = picture.copy(source);
-    if (part.size() != dest.size())
-        part = part.scaled(dest.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QPainter painter(&work);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(dest.topLeft(), part);
+    if (dest.size() == source.size()) {
+        painter.drawImage(dest.topLeft(), picture, source);
+    } else if (qint64(dest.width()) * dest.height() <= qint64(source.width()) * source.height()) {
+        painter.drawImage(dest.topLeft(),
+                          picture.copy(source).scaled(dest.size(), Qt::IgnoreAspectRatio,
+                                                      Qt::SmoothTransformation));
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRectF(dest), picture, QRectF(source));
+    }
 }
 
 bool Usable(const QImage& picture, const QRect& source, const QRect& dest)
@@ -55,6 +65,8 @@ QImage ConvertOneBit(const QImage& picture, const QRect& source, const QRect& de
     if (!Usable(picture, source, dest))
         return QImage();
     QImage work = WorkImage(dest, kWhite);
+    if (work.isNull())
+        return work;
     const QRect visible = Visible(dest);
     const qint64 sw = source.width(), sh = source.height();
     const qint64 dw = dest.width(), dh = dest.height();
@@ -76,18 +88,24 @@ QImage ConvertOneBit(const QImage& picture, const QRect& source, const QRect& de
     return work;
 }
 
-QImage ConvertMono(const QImage& picture, const QRect& source, const QRect& dest)
+QImage ConvertMono(const QImage& picture, const QRect& source, const QRect& dest,
+                   const QRect& shown)
 {
     if (!Usable(picture, source, dest))
         return QImage();
     QImage work = WorkImage(dest, kWhite);
+    if (work.isNull())
+        return work;
     PlaceScaled(work, picture, source, dest);
-    const QRect visible = Visible(dest);
-    for (int y = visible.top(); y <= visible.bottom(); ++y)
-        for (int x = visible.left(); x <= visible.right(); ++x) {
-            const QRgb p = work.pixel(x, y);
-            work.setPixel(x, y, qRed(p) + qGreen(p) + qBlue(p) >= 383 ? kWhite : kBlack);
+    // Each pixel on its own: only what is shown needs the threshold.
+    const QRect visible = shown.isNull() ? Visible(dest) : Visible(dest).intersected(shown);
+    for (int y = visible.top(); y <= visible.bottom(); ++y) {
+        uchar* p = work.scanLine(y) + 3 * visible.left();
+        for (int x = visible.left(); x <= visible.right(); ++x, p += 3) {
+            const uchar v = p[0] + p[1] + p[2] >= 383 ? 255 : 0;
+            p[0] = p[1] = p[2] = v;
         }
+    }
     return work;
 }
 
@@ -96,6 +114,8 @@ QImage ConvertGrey(const QImage& picture, const QRect& source, const QRect& dest
     if (!Usable(picture, source, dest))
         return QImage();
     QImage work = WorkImage(dest, qRgb(128, 128, 128));
+    if (work.isNull())
+        return work;
     PlaceScaled(work, picture, source, dest);
     ErrorDiffuse(work);
     return work;
@@ -103,25 +123,27 @@ QImage ConvertGrey(const QImage& picture, const QRect& source, const QRect& dest
 
 void ErrorDiffuse(QImage& image)
 {
+    if (image.format() != QImage::Format_RGB888)
+        image = image.convertToFormat(QImage::Format_RGB888);
     const int width = image.width();
     std::vector<double> current(size_t(width) + 2, 0.0);
     std::vector<double> next(size_t(width) + 2, 0.0);
     for (int y = image.height() - 1; y >= 0; --y) {
         std::fill(next.begin(), next.end(), 0.0);
-        for (int x = 0; x < width; ++x) {
-            const QRgb p = image.pixel(x, y);
-            double v = (qBlue(p) + qGreen(p) + qRed(p)) / 755.0 + current[size_t(x)];
+        uchar* p = image.scanLine(y);
+        for (size_t x = 0; x < size_t(width); ++x, p += 3) {
+            double v = (p[0] + p[1] + p[2]) / 755.0 + current[x];
             if (v >= 1.0) {
-                image.setPixel(x, y, kWhite);
+                p[0] = p[1] = p[2] = 255;
                 v -= 1.0;
             } else {
-                image.setPixel(x, y, kBlack);
+                p[0] = p[1] = p[2] = 0;
             }
-            current[size_t(x) + 1] += v * 0.4375;
+            current[x + 1] += v * 0.4375;
             if (x > 0)
-                next[size_t(x) - 1] += v * 0.1875;
-            next[size_t(x)] += v * 0.3125;
-            next[size_t(x) + 1] += v * 0.0625;
+                next[x - 1] += v * 0.1875;
+            next[x] += v * 0.3125;
+            next[x + 1] += v * 0.0625;
         }
         current.swap(next);
     }

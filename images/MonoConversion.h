@@ -22,7 +22,9 @@ QRect Visible(const QRect& dest);
 QImage ConvertOneBit(const QImage& picture, const QRect& source, const QRect& dest);
 
 // Nearest colour: area average, then white exactly when r + g + b >= 383.
-QImage ConvertMono(const QImage& picture, const QRect& source, const QRect& dest);
+// Pixels outside shown (when given: the target's area) are left unconverted.
+QImage ConvertMono(const QImage& picture, const QRect& source, const QRect& dest,
+                   const QRect& shown = QRect());
 
 // Error diffusion: smooth scale onto a grey (128, 128, 128) work image,
 // then ErrorDiffuse over all of it, so a grey margin left of the picture
