@@ -2,13 +2,11 @@
 // from the model template and the seed rows, driven by keys under an X
 // server of the test's own.
 #include "shared/config/CBasePath.h"
-#include "shared/program/CMainWndCtrl.h"
 #include "testsupport/PrivateXServer.h"
 #include "testsupport/QtPrinters.h"
 #include "testsupport/SuiteProgram.h"
+#include "testsupport/WaitingLauncher.h"
 #include "testsupport/WorkDbFixture.h"
-
-#include "platform/SingleInstance.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -81,13 +79,8 @@ TEST_F(KesmondProgramTest, KeyRenamedByKeys)
         GTEST_SKIP() << "xdotool or Xvfb missing (scripts/install-deps.sh installs them)";
     MakeWorkDatabase();
     // The launcher waiting for the program: its socket's token in "MAINWH".
-    qputenv("XDG_RUNTIME_DIR", m_program.runtimeFolder().toUtf8());
-    platform::SingleInstance launcher(QStringLiteral("Tovanel"));
-    ASSERT_TRUE(launcher.acquire());
-    bool broughtBack = false;
-    QObject::connect(&launcher, &platform::SingleInstance::frontRequested,
-                     [&broughtBack] { broughtBack = true; });
-    ASSERT_TRUE(CMainWndCtrl::SetMainWndHandle(launcher.token()));
+    korvane::test::WaitingLauncher launcher(m_program);
+    ASSERT_TRUE(launcher.wait());
     m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
     QProcess& functions = m_program.start({QStringLiteral("/FK")});
@@ -123,7 +116,7 @@ TEST_F(KesmondProgramTest, KeyRenamedByKeys)
             .trimmed();
     EXPECT_EQ(row, "000001|TENDER|000001|20240101000000|1");
     QTest::qWait(100); // the bring-back arrives through the event loop
-    EXPECT_TRUE(broughtBack);
+    EXPECT_TRUE(launcher.broughtBack());
 }
 
 TEST_F(KesmondProgramTest, UnknownSwitchEndsWithoutAWindow)
