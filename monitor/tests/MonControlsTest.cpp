@@ -1,0 +1,95 @@
+// The picture preview's geometry, the template rules of every window of the
+// program, and the item-image rows of a display archive.
+#include "monitor/CButtonPreview.h"
+#include "monitor/CColumnDataListMoLocal.h"
+#include "monitor/CFullDataDlg.h"
+#include "monitor/CHalfDataDlg.h"
+#include "monitor/CMonMenuDlg.h"
+#include "monitor/CMonProgressDlg.h"
+#include "monitor/tests/MediaWindowFixture.h"
+
+#include "shared/data/CColumnData.h"
+#include "shared/data/CDataManager.h"
+#include "testsupport/DialogCheck.h"
+#include "testsupport/QtPrinters.h"
+
+#include <atomic>
+#include <functional>
+#include <memory>
+
+namespace mervolt {
+namespace {
+
+using test::MediaWindowFixture;
+
+TEST(CButtonPreviewTest, PictureIsScaledToFitInsideTheFrame)
+{
+    const struct
+    {
+        QSize button, picture;
+        QRect drawn;
+    } cases[] = {
+        {{202, 202}, {100, 50}, {1, 50, 200, 100}},
+        {{202, 202}, {50, 100}, {50, 1, 100, 200}},
+        {{202, 102}, {1000, 1000}, {50, 1, 100, 100}}, // reduced
+        {{52, 52}, {3, 3}, {1, 1, 50, 50}},            // enlarged
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CButtonPreview::PictureRect(c.button, c.picture), c.drawn)
+            << c.picture.width() << "x" << c.picture.height();
+}
+
+using MonWindowTest = MediaWindowFixture;
+
+TEST_F(MonWindowTest, EveryWindowKeepsTheTemplateRules)
+{
+    std::atomic<int> abort{0};
+    const std::function<std::unique_ptr<QDialog>()> makers[] = {
+        [] { return std::make_unique<CMonMenuDlg>(); },
+        [] { return std::make_unique<CFullDataDlg>(); },
+        [] { return std::make_unique<CHalfDataDlg>(); },
+        [&abort] { return std::make_unique<CMonProgressDlg>(nullptr, abort); },
+    };
+    for (const auto& make : makers) {
+        const std::unique_ptr<QDialog> dialog = make();
+        EXPECT_EQ(korvane::test::DialogFaults(dialog.get(), CProgramLang::LangDatas(), "Mervolt"),
+                  QStringList())
+            << dialog->metaObject()->className();
+    }
+}
+
+TEST_F(MonWindowTest, DisplayArchiveRowsComeFromTheNonEmptySlotsInNumberOrder)
+{
+    CXmlDataArray items;
+    items.Add("string", "transaction_item3_file", "00000000000000334455.png");
+    items.Add("string", "transaction_item3_name", "Tea");
+    items.Add("string", "transaction_item1_file", "0000000000000012.png");
+    items.Add("string", "transaction_item2_file", "");
+    items.Add("string", "transaction_item2_name", "Empty");
+    items.Add("string", "recommend_item1_file", "0000000000000099.png");
+    for (const int mode : {1, 0}) {
+        // The manager frees the columns.
+        CColumnData* columns[] = {new CColumnData("ITEMCODE", "CRDS_MO_CLMN_PLUCODE", 23019, 0),
+                                  nullptr};
+        CColumnDataListMoLocal list("CIA001", columns);
+        CDataManager manager("P", 3001, 3004, 0, "CRDS_MO_WINNAME_ITEMIMAGE", nullptr, 0, &list);
+        list.m_nListMode = mode;
+        list.m_nRegistered = 0;
+        list.m_pDataManager = &manager;
+        list.m_pItems = &items;
+        list.m_nMaxRows = 4;
+        int err = -1;
+        ASSERT_TRUE(list.ReadRecords(err, "ignored"));
+        EXPECT_EQ(err, 0);
+        QStringList rows;
+        for (qsizetype i = 0; i < manager.m_arrRecords.GetSize(); ++i)
+            rows << manager.m_arrRecords.GetAt(i)->join(u',');
+        if (mode == 1)
+            EXPECT_EQ(rows, QStringList({"0000000000000012,-,,-,", "0000000000000033,-,Tea,-,"}));
+        else
+            EXPECT_EQ(rows, QStringList{"0000000000000099,-,,-,"});
+    }
+}
+
+} // namespace
+} // namespace mervolt
