@@ -1,6 +1,7 @@
 #include "launcher/CTovanelBaseDlg.h"
 
 #include "launcher/CAboutDlg.h"
+#include "launcher/CNewFileDlg.h"
 #include "launcher/CSelectKeyLayoutDlg.h"
 #include "launcher/TovanelStrings.h"
 
@@ -54,7 +55,8 @@ constexpr int kWindowButtonSize = 22;
 } // namespace
 
 CTovanelBaseDlg::CTovanelBaseDlg(const MenuTable& table, QWidget* parent)
-    : CTovanelDialog(parent), m_table(table)
+    : CTovanelDialog(parent), CTovanelFileCommands(static_cast<CTovanelFileHost&>(*this)),
+      m_table(table)
 {
     InitTovanelResources();
     // Until an archive has been read or a model chosen, no model is current.
@@ -65,9 +67,6 @@ CTovanelBaseDlg::CTovanelBaseDlg(const MenuTable& table, QWidget* parent)
     m_strModelResourceFolder = CBasePath::GetRegisterBasePath(m_strModelFolderName);
     m_strModelSettingDb = m_strModelResourceFolder + u'/' + CBasePath::GetStrSettingDB();
     m_strInitialArchive = m_strModelResourceFolder + u'/' + CBasePath::GetStrSettingCRX();
-    m_strLocalDataFolder = CBasePath::GetLocalTemporaryPath();
-    m_strWorkDbPath = m_strLocalDataFolder + u'/' + CBasePath::GetStrSettingDB();
-    m_strResourceFolder = CBasePath::GetResourcePath();
 
     setWindowIcon(QIcon(QStringLiteral(":/launcher/icon.png")));
     resize(m_table.windowSize);
@@ -319,10 +318,32 @@ void CTovanelBaseDlg::OnRowClicked(const MenuRow& row)
         OnProgramButton(row, *button);
 }
 
-void CTovanelBaseDlg::OnFileCommand(int)
+void CTovanelBaseDlg::OnFileCommand(int ctrlId)
 {
-    // New, Open, Save, Save as, OES save and selective save come with the
-    // archive work.
+    switch (ctrlId) {
+    case IDC_NEW:
+        FileNew();
+        break;
+    case IDC_OPEN:
+        FileOpen();
+        break;
+    case IDC_SAVE:
+        FileSave();
+        break;
+    case IDC_SAVEAS:
+        FileSaveAs();
+        break;
+    default:
+        // The OES save and the selective save come with their own work.
+        break;
+    }
+}
+
+int CTovanelBaseDlg::RunNewFileDialog(const QStringList& models)
+{
+    CNewFileDlg dialog(this);
+    dialog.m_pEcrList = &models;
+    return dialog.DoModal();
 }
 
 void CTovanelBaseDlg::OnProgramButton(const MenuRow& row, CFunctionButton& button)
@@ -363,8 +384,8 @@ void CTovanelBaseDlg::StartMonitorProgram(CFunctionButton& button)
 
 bool CTovanelBaseDlg::CloseCheck()
 {
-    // The question to save comes with the archive work.
-    return true;
+    // The OES mode's own question comes with the OES work.
+    return m_nOesMode || PromptSaveIfModified();
 }
 
 void CTovanelBaseDlg::EndLauncher()
@@ -376,7 +397,8 @@ void CTovanelBaseDlg::EndLauncher()
 void CTovanelBaseDlg::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    EndLauncher();
+    // The question to save may run a save, which reads the launcher INI.
+    RunCommand([this] { EndLauncher(); });
 }
 
 void CTovanelBaseDlg::keyPressEvent(QKeyEvent* event)

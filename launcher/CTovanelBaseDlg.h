@@ -1,6 +1,8 @@
 #pragma once
 
 #include "launcher/CTovanelDialog.h"
+#include "launcher/CTovanelFileCommands.h"
+#include "launcher/CTovanelFileHost.h"
 #include "launcher/MenuTables.h"
 #include "launcher/Tovanelcmn.h"
 
@@ -27,7 +29,10 @@ namespace tovanel {
 // archive and its title, offers the window menu (OES take-over, import,
 // about) and help, and starts the settings programs. Enter and Escape do
 // nothing; End and closing the window end the program.
-class CTovanelBaseDlg : public CTovanelDialog, public Tovanelcmn
+class CTovanelBaseDlg : public CTovanelDialog,
+                        public Tovanelcmn,
+                        public CTovanelFileHost,
+                        public CTovanelFileCommands
 {
     Q_OBJECT
 public:
@@ -48,7 +53,7 @@ public:
     // "CRDS_MSG_APPNAME" (or its OES form) and, unless the auto-version
     // switch says "OFF", the product version.
     QString BuildAppTitle(bool oes) const;
-    void UpdateTitle();
+    void UpdateTitle() override;
     // Grows the window until its client area has the menu's minimum size.
     void EnsureMinClientSize();
 
@@ -57,19 +62,18 @@ public:
     QMenu* WindowMenu() const { return m_pWindowMenu; }
     QAction* WindowMenuEntry(int command) const;
     // The import entry is enabled while an archive is open.
-    void EnableImportEntry(bool enable);
+    void EnableImportEntry(bool enable) override;
+
+    // What the file commands need of the window.
+    QWidget* HostWindow() override { return this; }
+    QString ApplicationTitle() override { return m_strAppTitle; }
+    QString PlainApplicationTitle() override { return BuildAppTitle(false); }
+    int RunNewFileDialog(const QStringList& models) override;
 
     // Runs a window-menu command.
     virtual void OnSysCommand(int command);
 
-    // The open archive, as the file commands keep it.
-    QString m_strCurFileName; // file name part; "" = untitled
-    QString m_strCurFilePath; // full path; "" = untitled
-    CrxFileInfo m_crxHeader;  // header of the last archive read
-    int m_bDispArchive = 0;   // the open archive is a display archive ("DISP_")
-
     // The command line.
-    QString m_strCmdFileName;
     QString m_strOesArchivePath;
     int m_nOesMode = 0;
     QString m_strOesDataFolder;
@@ -79,18 +83,10 @@ public:
     QString m_strModelResourceFolder;
     QString m_strModelSettingDb;
     QString m_strInitialArchive;
-    QString m_strLocalDataFolder;
-    QString m_strWorkDbPath;
-    QString m_strResourceFolder;
 
     // File-command state.
-    QDateTime m_tmWorkDb; // last-write time of the work database after the last read/write
     QDateTime m_tmOesRef; // that time right after the OES archive was read
-    int m_nOpenCount = 0; // Open commands run
-    int m_nLastSaveResult = 0;
     QString m_strLastOesFolder;
-    QString m_strExtraFile; // packed into the next archive
-    int m_nTitleKind = 0;   // OES title: 0 set data, 1 new, 2 file, 3 none
     QStringList m_aAddList, m_aReplaceList, m_aDiffList, m_aImportList;
     int m_bImportMenu = 1; // the window menu gets the import entry
     int m_aMediaFlags[5] = {1, 1, 1, 1, 1};

@@ -10,6 +10,7 @@
 #include "testsupport/QtPrinters.h"
 #include "testsupport/SuiteFixture.h"
 
+#include "platform/FileChooser.h"
 #include "platform/SingleInstance.h"
 
 #include <QDir>
@@ -41,9 +42,12 @@ protected:
         LoadLanguage(QStringLiteral(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
         // The library's own texts (button labels, frame labels, messages).
         ASSERT_TRUE(CSarvikApp::Instance().LoadLangDatas(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
+        // The Open a window runs at start finds no archive chosen.
+        platform::setFileChooser([](const platform::FileChoice&) { return QString(); });
     }
     void TearDown() override
     {
+        platform::setFileChooser({});
         CSarvikApp::Instance().ReleaseLangDatas();
         CProgramLang::Release();
         qputenv("XDG_RUNTIME_DIR", m_savedRuntime);

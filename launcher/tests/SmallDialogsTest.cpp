@@ -1,6 +1,7 @@
 // The new-file, key-layout and about dialogs, and the walk over every
 // dialog of the launcher.
 #include "launcher/CAboutDlg.h"
+#include "launcher/CCrxReadWriteDlg.h"
 #include "launcher/CNewFileDlg.h"
 #include "launcher/CSelectKeyLayoutDlg.h"
 #include "launcher/CTovanelCleaningDlg.h"
@@ -111,6 +112,7 @@ TEST_F(SmallDialogs, EveryLauncherDialogKeepsTheTemplateRules)
     dialogs.push_back(std::make_unique<CNewFileDlg>());
     dialogs.push_back(std::make_unique<CSelectKeyLayoutDlg>());
     dialogs.push_back(std::make_unique<CAboutDlg>());
+    dialogs.push_back(std::make_unique<CCrxReadWriteDlg>());
     dialogs.push_back(std::make_unique<CTovanelStandardDlg>());
     dialogs.push_back(std::make_unique<CTovanelEasyDlg>());
     dialogs.push_back(std::make_unique<CTovanelCleaningDlg>());

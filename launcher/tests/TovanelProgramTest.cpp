@@ -40,9 +40,10 @@ TEST(TovanelProgram, MissingLauncherIniShowsItsMessageAndEnds)
     EXPECT_EQ(launcher.messages(), QStringList{QStringLiteral("CRDS_CMN_ERR_NOTFOUNDINI")});
 }
 
-// Under an X server of its own, where keys reach the focused window: F1
-// shows that they do (the help manual is missing, so its message comes),
-// Escape and Return leave the window open.
+// Under an X server of its own, where keys reach the focused window: the
+// chooser of the Open run at start takes Escape as Cancel; then F1 shows
+// that keys reach the window (the help manual is missing, so its message
+// comes), Escape and Return leave the window open.
 TEST(TovanelProgram, EscapeAndReturnLeaveTheWindowOpen)
 {
     PrivateXServer x;
@@ -55,6 +56,19 @@ TEST(TovanelProgram, EscapeAndReturnLeaveTheWindowOpen)
     QProcess& process = launcher.start();
     const QString window = x.waitForWindow(QStringLiteral("Korvane"));
     ASSERT_FALSE(window.isEmpty());
+    // Started without an archive, it asks for one at once; Escape cancels.
+    const QString chooser = x.waitForWindow(QStringLiteral("^Open"));
+    ASSERT_FALSE(chooser.isEmpty());
+    x.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), chooser});
+    x.xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return x
+                .xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                          QStringLiteral("--name"), QStringLiteral("^Open")})
+                .isEmpty();
+        },
+        5000));
     x.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
     x.xdotool({QStringLiteral("key"), QStringLiteral("F1")});
     EXPECT_TRUE(QTest::qWaitFor([&] { return !launcher.messages().isEmpty(); }, 5000));
