@@ -25,8 +25,9 @@ bool CColumnDataListMoLocal::ReadRecords(int& err, QString order)
         m_pRecords = &m_pDataManager->m_arrRecords;
     if (m_nColumnCount < 1 || !m_pItems || !m_pRecords)
         return true;
+    // Every row of an earlier read is taken again for the same key.
     EmptyCache();
-    ReleaseDroppedRows();
+    ParkedRows parked = TakeParkedRows();
     const int width = int(NumberOfText(GetLangString("CRDS_MO_COLUNWIDTH_1")));
     const QString prefix =
         m_nListMode == 1 ? QStringLiteral("transaction_item") : QStringLiteral("recommend_item");
@@ -37,9 +38,10 @@ bool CColumnDataListMoLocal::ReadRecords(int& err, QString order)
             continue;
         const CXmlItem* name = m_pItems->FindOrAddItem(
             signage::StringType, QStringLiteral("%1%2_name").arg(prefix).arg(i));
-        AppendRecord(std::make_unique<QStringList>(
-            QStringList{file->m_strValue.left(width), QStringLiteral("-"),
-                        name ? name->m_strValue : QString(), QStringLiteral("-"), QString()}));
+        AppendRecord(QStringList{file->m_strValue.left(width), QStringLiteral("-"),
+                                 name ? name->m_strValue : QString(), QStringLiteral("-"),
+                                 QString()},
+                     parked);
     }
     return true;
 }
