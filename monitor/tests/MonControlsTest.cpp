@@ -4,6 +4,7 @@
 #include "monitor/CColumnDataListMoLocal.h"
 #include "monitor/CFullDataDlg.h"
 #include "monitor/CHalfDataDlg.h"
+#include "monitor/CItemImageSource.h"
 #include "monitor/CMonMenuDlg.h"
 #include "monitor/CMonProgressDlg.h"
 #include "monitor/tests/MediaWindowFixture.h"
@@ -88,6 +89,28 @@ TEST_F(MonWindowTest, DisplayArchiveRowsComeFromTheNonEmptySlotsInNumberOrder)
             EXPECT_EQ(rows, QStringList({"0000000000000012,-,,-,", "0000000000000033,-,Tea,-,"}));
         else
             EXPECT_EQ(rows, QStringList{"0000000000000099,-,,-,"});
+    }
+}
+
+TEST_F(MonWindowTest, ItemImageSourceIsModePOverCIA001WithItsFiveColumns)
+{
+    for (const int mode : {1, 0}) {
+        CItemImageSource source(mode);
+        CDataManager& manager = source.Manager();
+        EXPECT_STREQ(manager.m_pszModeKey, "P");
+        EXPECT_EQ(manager.m_nListDlgID, 3001u);
+        EXPECT_EQ(manager.m_nTabDlgID, 3004u);
+        EXPECT_EQ(manager.m_nPageCount, 1);
+        EXPECT_EQ(manager.m_pPageDlgIDs[0], 3003u);
+        EXPECT_EQ(manager.m_strWindowNameKey,
+                  mode ? "CRDS_MO_WINNAME_ITEMIMAGE" : "CRDS_MO_WINNAME_RECOMMEND");
+        EXPECT_EQ(source.List().m_strTableName, "CIA001");
+        QStringList columns;
+        for (int i = 0; i < manager.GetColumnDataCount(); ++i)
+            columns << manager.GetColumnData(i)->m_strColumnName;
+        EXPECT_EQ(columns,
+                  QStringList({"ITEMCODE", "SCANCODE1", "ITEMNAME", "ITEMDEPTCODE", "REMARKS"}));
+        EXPECT_EQ(manager.GetColumnData(3)->GetDescriptWidth(), 10);
     }
 }
 
