@@ -5,6 +5,7 @@
 #include "monitor/CFullDataDlg.h"
 #include "monitor/CHalfDataDlg.h"
 #include "monitor/CItemImageSource.h"
+#include "monitor/CMainDlg.h"
 #include "monitor/CMonMenuDlg.h"
 #include "monitor/CMonProgressDlg.h"
 #include "monitor/tests/MediaWindowFixture.h"
@@ -13,6 +14,8 @@
 #include "shared/data/CDataManager.h"
 #include "testsupport/DialogCheck.h"
 #include "testsupport/QtPrinters.h"
+
+#include <QCoreApplication>
 
 #include <atomic>
 #include <functional>
@@ -90,6 +93,34 @@ TEST_F(MonWindowTest, DisplayArchiveRowsComeFromTheNonEmptySlotsInNumberOrder)
         else
             EXPECT_EQ(rows, QStringList{"0000000000000099,-,,-,"});
     }
+}
+
+TEST_F(MonWindowTest, ItemOperationsMoveValuesBetweenTheMenuAndTheOwnItems)
+{
+    CXmlDataArray menuItems;
+    menuItems.Add("string", "recommend_item1_file", "a.png");
+    CMainDlg window(nullptr, 3001, 0);
+    window.SetMenuItems(&menuItems);
+    QString out;
+    window.TakeMenuItem(out, "string", "recommend_item1_file");
+    EXPECT_EQ(out, "a.png");
+    window.OwnItems().FindOrAddItem("string", "recommend_item1_file")->m_strValue = "b.png";
+    EXPECT_EQ(value(menuItems, "recommend_item1_file"), "a.png"); // a copy until put back
+    window.GetOwnItemValue(out, "string", "recommend_item1_file");
+    EXPECT_EQ(out, "b.png");
+    window.PutOwnItemToMenu("string", "recommend_item1_file");
+    EXPECT_EQ(value(menuItems, "recommend_item1_file"), "b.png");
+    window.TakeMenuItem(out, "string", "recommend_item9_name"); // a lookup adds the key
+    EXPECT_EQ(value(menuItems, "recommend_item9_name"), "");
+
+    // Without the menu's items a window does nothing and closes itself.
+    CMainDlg orphan(nullptr, 3001, 0);
+    orphan.show();
+    orphan.TakeMenuItem(out, "string", "recommend_item1_file");
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(orphan.OwnItems().GetSize(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(orphan.isVisible());
 }
 
 TEST_F(MonWindowTest, ItemImageSourceIsModePOverCIA001WithItsFiveColumns)
