@@ -7,7 +7,10 @@
 #include "monitor/PreferenceXml.h"
 #include "monitor/tests/MediaWindowFixture.h"
 
+#include "goods/base/RegisterDialogClass.h"
 #include "platform/FileTime.h"
+#include "shared/config/CEcrCmdLineInfo.h"
+#include "shared/program/CProgramStartup.h"
 #include "shared/controls/FindControlById.h"
 #include "shared/lang/FormatLangText.h"
 #include "testsupport/ModalDriver.h"
@@ -180,11 +183,23 @@ TEST(CMervoltAppTest, OnlyExactlyBSelectsTheDisplayArchive)
 {
     const struct
     {
-        const char* option;
+        QStringList arguments;
         int registered;
-    } cases[] = {{"B", 0}, {"b", 1}, {"BX", 1}, {"A", 1}, {"", 1}};
-    for (const auto& c : cases)
-        EXPECT_EQ(CMervoltApp::RegisteredFromOption(c.option), c.registered) << c.option;
+    } cases[] = {{{"/B"}, 0}, {{"/b"}, 1}, {{"/BX"}, 1}, {{"/A"}, 1}, {{}, 1}, {{"/A", "/B"}, 1}};
+    for (const auto& c : cases) {
+        CEcrCmdLineInfo cmdInfo;
+        EXPECT_EQ(
+            CMervoltApp::RegisteredFromOption(CProgramStartup::ParseMode(cmdInfo, c.arguments)),
+            c.registered)
+            << c.arguments.join(' ').toStdString();
+    }
+}
+
+TEST_F(CMonMenuDlgTest, TheMenuCarriesTheProgramsWindowClass)
+{
+    ASSERT_TRUE(RegisterDialogClass(CMervoltApp::kClassName));
+    CMonMenuDlg menu;
+    EXPECT_EQ(menu.objectName(), "Lumo Setting Monitor");
 }
 
 } // namespace
