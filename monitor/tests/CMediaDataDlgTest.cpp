@@ -259,6 +259,25 @@ TEST_F(CMediaDataDlgTest, AbortOfAHeldOpeningShowsNoWindowAndLeavesNoWorkFolder)
     EXPECT_TRUE(m_keys.isEmpty());
 }
 
+TEST_F(CMediaDataDlgTest, AFailedOpeningIsReportedAndShowsNoWindow)
+{
+    put(signage("FullImage") + "/a.png", "a");
+    // The work folder turns into a file while the copies run.
+    SetMonCopyJobHold([](const std::atomic<int>&) {
+        RemoveDirectoryTree(signage("Temporary"));
+        korvane::test::writeFile(signage("Temporary"), "in the way");
+    });
+    CFullDataDlg window;
+    window.SetMenuItems(&m_items);
+    const int result = window.DoModal();
+    SetMonCopyJobHold({});
+    EXPECT_EQ(result, platform::IDCANCEL);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(m_keys, QStringList{"CRDS_MO_MSG_E_COPYFILE"});
+    EXPECT_EQ(tree(signage("FullImage")), QStringList{"a.png=a"});
+    EXPECT_EQ(m_items.GetSize(), 0);
+}
+
 TEST_F(CMediaDataDlgTest, WithoutMenuItemsTheWindowClosesItself)
 {
     CHalfDataDlg window;
