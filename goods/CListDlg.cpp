@@ -130,11 +130,14 @@ bool CListDlg::OnInitDialog()
         EndAfterFailure();
         return true;
     }
-    if (WindowKind() == 13 && m_pSecondDataManager &&
-        m_pSecondDataManager->CreateSQLiteDB(folder)) {
+    // The set prices share the window's connection, so that the editor's
+    // one transaction covers both tables; failures here are not reported.
+    if (WindowKind() == 13 && m_pSecondDataManager) {
+        CColumnDataList* second = m_pSecondDataManager->GetColumnDataList();
+        second->SetSQliteDB(m_pDataManager->m_pSQliteDB, &m_pSecondDataManager->m_arrRecords);
         int ignored = 0;
-        if (m_pSecondDataManager->OpenSQLiteDB(kDatabaseName, ignored))
-            m_pSecondDataManager->GetColumnDataList()->ReadRecords(ignored, QString());
+        if (second->ReadTableInfo(ignored))
+            second->ReadRecords(ignored, QString());
     }
     if (!ReadHiddenColumns(*m_pDataManager->GetColumnDataList(), WindowKind(), m_bWinpos, err)) {
         ShowReadFailure(err);
