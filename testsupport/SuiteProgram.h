@@ -30,8 +30,8 @@ public:
     QString runtimeFolder() const;
     void writeIni(const QByteArray& text);
 
-    // Sets a variable of the programs' environment over the defaults (for
-    // instance QT_QPA_PLATFORM and DISPLAY, to run one on an X server).
+    // An environment variable of the programs started from now on (over the
+    // defaults above, e.g. DISPLAY and QT_QPA_PLATFORM for a private X server).
     void setEnvironment(const QString& name, const QString& value);
 
     // Starts the program; the process lives as long as this object.

@@ -49,7 +49,7 @@ const QList<std::pair<QString, Lookup>> kLookupCalls = {
 // A wrapper that takes a key and printf arguments joins this list.
 const QStringList kFormattingCalls = {QStringLiteral("FormatLangText")};
 
-const QRegularExpression kKey(QStringLiteral("^CRD[SCDM]?_[A-Za-z0-9_]*[A-Za-z0-9]$"));
+const QRegularExpression kKey(QStringLiteral("^(CRD[SCDM]?|CRSS)_[A-Za-z0-9_]*[A-Za-z0-9]$"));
 
 struct Use
 {
