@@ -160,6 +160,11 @@ TEST_F(CListDlgTest, BadValueSelectsItsPageAndWritesNothing)
     WhenModal<CTabDlg>([&stayed](CTabDlg& editor) {
         auto* min = qobject_cast<QLineEdit*>(FindControlById(editor.Pages()[0], 23137));
         ASSERT_NE(min, nullptr);
+        // Enter in a combo box does not close the editor.
+        QWidget* type = FindControlById(editor.Pages()[0], 23135);
+        type->setFocus();
+        QTest::keyClick(type, Qt::Key_Return);
+        EXPECT_TRUE(editor.isVisible());
         min->setText(QStringLiteral("1.5"));
         qobject_cast<QPushButton*>(FindControlById(&editor, 1))->click();
         stayed = editor.isVisible() && editor.focusWidget() == min;
