@@ -8,6 +8,7 @@
 #include "goods/GoodsButtonTable.h"
 #include "goods/base/CAddDlg.h"
 #include "goods/base/CMainListCtrl.h"
+#include "goods/base/RegisterDialogClass.h"
 
 #include "goods/tests/GoodsDbFixture.h"
 #include "shared/controls/CNumEdit.h"
@@ -271,6 +272,14 @@ TEST_F(CListDlgTest, ClosingTheWindowActsAsBack)
     window.close();
     EXPECT_EQ(window.result(), 2);
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(CListDlgTest, MainWindowCarriesTheRegisteredClassName)
+{
+    ASSERT_TRUE(RegisterDialogClass(QStringLiteral("Lumo Setting Goods")));
+    CListDlg& window = Open(0);
+    EXPECT_EQ(window.objectName(), "Lumo Setting Goods");
+    RegisterDialogClass(QStringLiteral("-"));
 }
 
 } // namespace
