@@ -1,5 +1,6 @@
 #include "goods/CTabDlg.h"
 
+#include "goods/CColumnDataDallasKey.h"
 #include "goods/CPageDlg.h"
 #include "goods/GoodsDialogIds.h"
 #include "goods/base/ProgramMessage.h"
@@ -172,6 +173,9 @@ bool CTabDlg::SaveAllPages()
         return true;
     transaction.Rollback();
     *cached = before;
+    for (int i = 0; i < list->m_nColumnCount; ++i)
+        if (auto* key = dynamic_cast<CColumnDataDallasKey*>(list->m_ppColumnData[i]))
+            key->RestoreAfterRollback();
     for (qsizetype i = 0; secondRows && i < secondRows->GetSize() && i < secondBefore.size(); ++i)
         *secondRows->GetAt(i) = secondBefore[i];
     return false;
