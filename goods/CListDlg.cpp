@@ -152,6 +152,10 @@ bool CListDlg::OnInitDialog()
     connect(m_pList->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int section) { m_pModel->ClickColumn(section); });
     connect(m_pList, &QAbstractItemView::doubleClicked, this, [this] { accept(); });
+    // Ctrl+A selects every row (the view's own shortcut); so does the
+    // list's context menu.
+    m_pList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_pList, &QWidget::customContextMenuRequested, this, &CListDlg::ShowContextMenu);
     BuildListColumns();
     InitialSelection();
     const int kind = WindowKind();
@@ -252,6 +256,14 @@ void CListDlg::AddSystemMenuItems()
         menu->addSeparator();
     }
     m_pMenuButton->show();
+}
+
+void CListDlg::ShowContextMenu(const QPoint& position)
+{
+    QMenu menu(this);
+    menu.addAction(GetLangString(QStringLiteral("CRD_PR_SELECT_ALLLISTITEM")), m_pList,
+                   &QAbstractItemView::selectAll);
+    menu.exec(m_pList->viewport()->mapToGlobal(position));
 }
 
 void CListDlg::OnSysCommand(uint command)
