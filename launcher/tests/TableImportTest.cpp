@@ -255,7 +255,8 @@ TEST_F(TableImport, FailuresShowTheirCodeAndLeaveTheWorkDatabase)
     ASSERT_TRUE(korvane::test::writeFile(
         folder + "/Korvane_REG_DATA.xml",
         "<?xml version='1.0' encoding='utf-8'?>\n<crxparse><fileinfo><machinetype>LUMO-500"
-        "</machinetype></fileinfo><datainfo><dbinfo><tabinfo tabname='CIA001' "));
+        "</machinetype></fileinfo><datainfo><dbinfo><tabinfo tabname='CIA001' mainte='renew'>"
+        "<recinfo><datarec><ITEMCODE>1</ITEM"));
     Tar({"-cjf", Scratch("damaged.crx"), "Korvane_REG_DATA.xml"}, folder);
     // An archive inside the import folder would be wiped by its own unpacking.
     const QString inside = CBasePath::GetLocalAnotherImportPath() + "/inside.crx";
