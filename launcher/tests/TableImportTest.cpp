@@ -269,9 +269,10 @@ TEST_F(TableImport, FailuresShowTheirCodeAndLeaveTheWorkDatabase)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
         m_messages.clear();
-        if (c.archive == inside) // the folder is made afresh
+        if (c.archive == inside) { // the folder is made afresh
             ASSERT_TRUE(
                 QFile::copy(m_strSample, CBasePath::GetLocalAnotherImportPath() + "/inside.crx"));
+        }
         m_answers = {platform::IDOK, platform::IDOK}; // any question: go on
         EXPECT_FALSE(Import(c.archive, {"CIA001"}));
         ASSERT_FALSE(m_messages.isEmpty());
