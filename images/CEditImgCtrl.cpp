@@ -58,12 +58,22 @@ void CEditImgCtrl::SetGraphicType(int code)
 
 bool CEditImgCtrl::LoadImage(const QString& path)
 {
-    const bool loaded = m_canvas.Load(path);
+    CImgCanvas picture;
+    if (!picture.Load(path))
+        return false;
+    SetImage(std::move(picture));
+    return true;
+}
+
+void CEditImgCtrl::SetImage(CImgCanvas picture)
+{
+    const int mode = m_canvas.ConvertMode();
+    m_canvas = std::move(picture);
+    m_canvas.SetConvertMode(mode);
     m_srcRect = QRect(0, 0, m_canvas.Width(), m_canvas.Height());
     m_placeRect = m_srcRect;
     m_canvas.SetFrame(true, QColor(255, 0, 0), 1, Qt::DotLine);
     update();
-    return loaded;
 }
 
 void CEditImgCtrl::ClearImage()

@@ -32,7 +32,10 @@ public:
     void SetGraphicType(int code);
     int GraphicCode() const { return m_nCode; }
 
+    // A failed load keeps the picture shown.
     bool LoadImage(const QString& path);
+    // A picture already decoded (what LoadImage does after its decode).
+    void SetImage(CImgCanvas picture);
     void ClearImage();
     // The print area as a 1-bit BMP of the code's full size; true without a
     // picture (nothing written).

@@ -172,14 +172,13 @@ bool CImgEditDlg::OpenImageFile(const QString& path)
     if (!IsPermittedExtension(this, QFileInfo(path).suffix(),
                               GetLangString(QStringLiteral("CRDS_IM_SEL_PNGFILE_PERMIT"))))
         return false;
-    QImage test;
-    if (!ReadImageFile(path, test)) {
+    CImgCanvas picture;
+    if (!picture.Load(path)) {
         ShowError("CRDS_ERR_READIMGFILE");
         return false;
     }
-    test = QImage();
     QString working = path;
-    if (!LoadWorkingCopy(working))
+    if (!LoadWorkingCopy(working, &picture))
         return false;
     m_pEditArea->SetZoom(100);
     EnableZoomButtons();
@@ -197,7 +196,7 @@ QString CImgEditDlg::BmpPathOf(const QString& path)
     return path.left(path.size() - suffix.size()) + QStringLiteral("bmp");
 }
 
-bool CImgEditDlg::LoadWorkingCopy(QString& path)
+bool CImgEditDlg::LoadWorkingCopy(QString& path, CImgCanvas* decoded)
 {
     const QString suffix = QFileInfo(path).suffix();
     const QString extension = suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix;
@@ -214,13 +213,13 @@ bool CImgEditDlg::LoadWorkingCopy(QString& path)
     if (suffix.compare(QLatin1String("bmp"), Qt::CaseInsensitive) != 0) {
         // Any other format becomes a 24-bit BMP, laid on white.
         CImgCanvas picture;
-        if (!picture.Load(copy)) {
+        if (!decoded && !picture.Load(copy)) {
             QFile::remove(copy);
             ShowError("CRDS_IM_ERR_READIMGFILE");
             return false;
         }
         working = BmpPathOf(copy);
-        const bool saved = picture.Image().save(working, "BMP");
+        const bool saved = (decoded ? *decoded : picture).Image().save(working, "BMP");
         QFile::remove(copy);
         if (!saved) {
             QFile::remove(working);
@@ -229,7 +228,9 @@ bool CImgEditDlg::LoadWorkingCopy(QString& path)
         }
         path = BmpPathOf(path);
     }
-    if (!m_pEditArea->LoadImage(working)) {
+    if (decoded) {
+        m_pEditArea->SetImage(std::move(*decoded));
+    } else if (!m_pEditArea->LoadImage(working)) {
         QFile::remove(working);
         ShowError("CRDS_IM_ERR_READIMGFILE");
         return false;

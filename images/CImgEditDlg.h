@@ -6,6 +6,7 @@
 namespace pellark {
 
 class CEditImgCtrl;
+class CImgCanvas;
 
 // The image editor: a picture file placed on the print area of one graphic,
 // zoomed, converted to black and white and rendered as the printer's 1-bit
@@ -48,8 +49,9 @@ public:
     // is refused or cannot be read.
     bool OpenImageFile(const QString& path);
     // The editor's copy of the picture (converted to BMP unless it is one);
-    // path gets the copy's file name change.
-    bool LoadWorkingCopy(QString& path);
+    // path gets the copy's file name change. decoded: the file's picture
+    // when already read, so it is not decoded twice.
+    bool LoadWorkingCopy(QString& path, CImgCanvas* decoded = nullptr);
 
     // Whether the extension (no dot) is one of the "|"-ended list's
     // (any letter case); warns when it is not.
