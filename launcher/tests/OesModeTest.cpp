@@ -3,9 +3,14 @@
 #include "launcher/COesImportDlg.h"
 #include "launcher/COesImportWorkDlg.h"
 #include "launcher/COesSaveDlg.h"
+#include "launcher/CTovanelCleaningDlg.h"
+#include "launcher/CTovanelEasyDlg.h"
 #include "launcher/CTovanelStandardDlg.h"
 #include "launcher/OesSetDataFile.h"
 #include "launcher/tests/ArchiveWorkFixture.h"
+#include "launcher/tests/LauncherFixture.h"
+
+#include "shared/config/CEcrInfo.h"
 
 #include "shared/controls/CFunctionButton.h"
 #include "testsupport/ModalDriver.h"
@@ -263,6 +268,37 @@ TEST_F(OesMode, AFailedWriteAtCloseKeepsTheWindow)
     EXPECT_TRUE(menu->isVisible());
     EXPECT_EQ(MessageKeys(), QStringList({"CRDS_MSG_C_CONFIRMOESSAVE", "CRDS_MSG_E_SAVECRP"}));
     EXPECT_EQ(readFile(archive), before);
+}
+
+using OesTitle = LauncherTest;
+
+TEST_F(OesTitle, EachMenuAndTitleKind)
+{
+    LoadLanguageTexts({{"CRDS_MSG_APPNAME", "App "},
+                       {"CRDS_MSG_APPNAME_OES", "Oes "},
+                       {"CRDS_TXT_OESSETDATA", "Set data"},
+                       {"CRDS_TXT_OESSETCHANGE", "Set change"},
+                       {"CRDS_MSG_NEW", "Untitled"}});
+    const QString kinds[] = {"%1 - Set data Abc 1", "%1 - Set change : Untitled Abc 1",
+                             "%1 - Set change : shop.crx Abc 1", "%1 Abc 1"};
+    for (int menuType = 0; menuType < 3; ++menuType) {
+        std::unique_ptr<CTovanelBaseDlg> menu;
+        if (menuType == 0)
+            menu = MakeMenu<CTovanelStandardDlg>(1);
+        else if (menuType == 1)
+            menu = MakeMenu<CTovanelEasyDlg>(1);
+        else
+            menu = MakeMenu<CTovanelCleaningDlg>(1);
+        // The cleaning menu keeps the plain application title.
+        const QString app = menuType == 2 ? "App 2.5" : "Oes 2.5";
+        CEcrInfo::SetCurrentEcrType(QStringLiteral("ABC"));
+        for (int kind = 0; kind < 4; ++kind) {
+            menu->m_nTitleKind = kind;
+            menu->m_strCurFileName = kind == 2 ? "shop.crx" : "";
+            menu->UpdateTitle();
+            EXPECT_EQ(menu->windowTitle(), kinds[kind].arg(app)) << menuType << " " << kind;
+        }
+    }
 }
 
 TEST(OesSetDataFile, ExistingFileEndingInExactly092)
