@@ -3,6 +3,7 @@
 #include "launcher/CAboutDlg.h"
 #include "launcher/CNewFileDlg.h"
 #include "launcher/CSelectKeyLayoutDlg.h"
+#include "launcher/CTableImportCommand.h"
 #include "launcher/TovanelStrings.h"
 
 #include "shared/config/CBasePath.h"
@@ -281,10 +282,17 @@ void CTovanelBaseDlg::OnSysCommand(int command)
         if (m_nOesMode)
             RunOesImport(0);
         break;
+    case SC_IMPORTCRX:
+        ImportFromArchive();
+        break;
     default:
-        // The import comes with the archive work.
         break;
     }
+}
+
+void CTovanelBaseDlg::ImportFromArchive()
+{
+    CTableImportCommand(*this, *this).ImportFromArchive(m_aImportList);
 }
 
 void CTovanelBaseDlg::RunCommand(const std::function<void()>& command)

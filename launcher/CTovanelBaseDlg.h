@@ -73,6 +73,8 @@ public:
 
     // Runs a window-menu command.
     virtual void OnSysCommand(int command);
+    // Takes chosen tables of another archive into the work database.
+    void ImportFromArchive();
 
     // Work paths.
     QString m_strModelFolderName;
