@@ -122,4 +122,17 @@ TEST(TovanelBinary, StartedByTheOrderSystemItOpensItsArchiveOnTheModelsDiffBase)
     EXPECT_TRUE(launcher.messages().isEmpty());
 }
 
+TEST(TovanelBinary, AnOrderSystemArchiveThatCannotBeReadEndsIt)
+{
+    SuiteProgram launcher(QStringLiteral(KORVANE_SUITE_DIR "/Tovanel"),
+                          QStringLiteral(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
+    PrepareLauncher(launcher);
+    const QString archive = launcher.folders().scratch() + QStringLiteral("/text.crx");
+    ASSERT_TRUE(korvane::test::writeFile(archive, "no archive\n"));
+
+    QProcess& process = launcher.start({QStringLiteral("OES"), archive});
+    EXPECT_EQ(SuiteProgram::waitForExit(process, 20000), 0);
+    EXPECT_EQ(launcher.messages(), QStringList{QStringLiteral("CRDS_MSG_E_OPENCRP")});
+}
+
 } // namespace
