@@ -66,10 +66,9 @@ void CTovanelOesCommands::OesSave()
     COesSaveDlg dialog(m_host.HostWindow());
     dialog.m_strCaption = m_host.ApplicationTitle();
     dialog.m_strLastOesFolder = m_strLastOesFolder;
-    const int result = dialog.DoModal();
-    m_strLastOesFolder = dialog.m_strLastOesFolder;
-    if (result != platform::IDOK)
+    if (dialog.DoModal() != platform::IDOK)
         return;
+    m_strLastOesFolder = dialog.m_strLastOesFolder;
     m_files.m_strExtraFile = dialog.m_strOesFile;
     m_files.FileSave();
     m_files.m_strExtraFile.clear();
