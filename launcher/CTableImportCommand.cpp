@@ -7,6 +7,7 @@
 #include "shared/config/CBasePath.h"
 #include "shared/controls/CWaitCursor.h"
 #include "stroven/Stroven.h"
+#include "platform/MessageBox.h"
 
 #include <QFileInfo>
 #include <QWidget>
@@ -39,7 +40,7 @@ bool CTableImportCommand::ImportFromArchive(QStringList& importList)
         CImportTblSelDlg tables(m_host.HostWindow());
         tables.m_pImportList = &importList;
         tables.m_pDb = &db;
-        if (tables.DoModal() != 1)
+        if (tables.DoModal() != platform::IDOK)
             return false;
     }
 

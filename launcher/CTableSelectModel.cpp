@@ -42,6 +42,7 @@ std::vector<CTableSelectModel::Table> CTableSelectModel::ReadTables(CSQliteDB& d
                                                                {code}, QString(), 1, readErr);
             rows && !rows->isEmpty() && !rows->first()->isEmpty())
             name = rows->first()->first();
+        names.ReleaseReadRows();
         tables.push_back({code, name});
     }
     return tables;

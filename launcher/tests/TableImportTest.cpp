@@ -255,7 +255,8 @@ TEST_F(TableImport, FailuresShowTheirCodeAndLeaveTheWorkDatabase)
     ASSERT_TRUE(korvane::test::writeFile(
         folder + "/Korvane_REG_DATA.xml",
         "<?xml version='1.0' encoding='utf-8'?>\n<crxparse><fileinfo><machinetype>LUMO-500"
-        "</machinetype></fileinfo><datainfo><dbinfo><tabinfo tabname='CIA001' "));
+        "</machinetype></fileinfo><datainfo><dbinfo><tabinfo tabname='CIA001' mainte='renew'>"
+        "<recinfo><datarec><ITEMCODE>1</ITEM"));
     Tar({"-cjf", Scratch("damaged.crx"), "Korvane_REG_DATA.xml"}, folder);
     // An archive inside the import folder would be wiped by its own unpacking.
     const QString inside = CBasePath::GetLocalAnotherImportPath() + "/inside.crx";
@@ -268,9 +269,10 @@ TEST_F(TableImport, FailuresShowTheirCodeAndLeaveTheWorkDatabase)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
         m_messages.clear();
-        if (c.archive == inside) // the folder is made afresh
+        if (c.archive == inside) { // the folder is made afresh
             ASSERT_TRUE(
                 QFile::copy(m_strSample, CBasePath::GetLocalAnotherImportPath() + "/inside.crx"));
+        }
         m_answers = {platform::IDOK, platform::IDOK}; // any question: go on
         EXPECT_FALSE(Import(c.archive, {"CIA001"}));
         ASSERT_FALSE(m_messages.isEmpty());
