@@ -8,6 +8,7 @@
 #include "launcher/PlaceArchives.h"
 #include "launcher/tests/ArchiveTables.h"
 #include "launcher/tests/ArchiveWorkFixture.h"
+#include "launcher/tests/ScriptedLibraryCalls.h"
 
 #include "shared/controls/CFunctionButton.h"
 #include "shared/controls/FindControlById.h"
@@ -605,6 +606,26 @@ TEST_F(SelectiveSaveWindow, AFailedMoveLeavesBothOldArchivesAndTheWindowAsItWas)
     EXPECT_EQ(WorkFolderTemps(), QStringList());
     EXPECT_EQ(QDir(m_folders.scratch()).entryList({".*x.crx*"}, QDir::Files | QDir::Hidden),
               QStringList());
+    EXPECT_TRUE(CloseAsks(*menu));
+}
+
+TEST_F(SelectiveSaveWindow, AFailedFullWriteMovesNeitherArchive)
+{
+    const auto menu = Start();
+    EditItems();
+    ASSERT_TRUE(writeFile(Scratch("SUB_x.crx"), "old partial"));
+    ScriptedLibraryCalls calls;
+    calls.m_strStep = "ExportFull";
+    calls.m_nFailure = CRX_E_PACK;
+    m_chosen = {Scratch("x.crx")};
+    m_answers = {platform::IDYES, platform::IDYES};
+    SelectiveSave(*menu, [](Dlg& d) { Click(d, Dlg::IDC_BUTTON_SELITEMDIFF); });
+    EXPECT_EQ(MessageKeys(),
+              QStringList({"CRDS_MSG_SELSOVERWRITE", "CRDS_SAVE_FILE", "CRDS_MSG_E_SAVECRP"}));
+    EXPECT_EQ(readFile(Scratch("SUB_x.crx")), "old partial");
+    EXPECT_FALSE(QFileInfo::exists(Scratch("x.crx")));
+    EXPECT_EQ(menu->m_strCurFilePath, m_strSample);
+    EXPECT_EQ(WorkFolderTemps(), QStringList());
     EXPECT_TRUE(CloseAsks(*menu));
 }
 
