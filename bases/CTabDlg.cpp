@@ -94,8 +94,8 @@ bool CTabDlg::OnInitDialog()
         const unsigned pageId = m_pDataManager->m_pPageDlgIDs[i];
         CDataManager* manager = pageId == IDD_PAGE_DETAIL && m_pDetail ? m_pDetail : m_pDataManager;
         m_pages[i]->SetDataManager(manager, 1, 0);
-        m_pTab->addTab(m_pages[i], GetLangString(titles.value(int(i))));
         read = m_pages[i]->Create(pageId, m_pTab);
+        m_pTab->addTab(m_pages[i], GetLangString(titles.value(int(i))));
     }
     CMainDlg::OnInitDialog();
     setWindowTitle(GetLangString(m_pDataManager->m_strWindowNameKey));
