@@ -106,8 +106,25 @@ bool CTabDlg::OnInitDialog()
         return false;
     }
     FitToPages();
+    SetTabOrder();
     ShowPage(0);
     return true;
+}
+
+// Tab runs from the tabs through the pages, then OK, Cancel and Help.
+void CTabDlg::SetTabOrder()
+{
+    QWidget* last = m_pTab->tabBar();
+    for (CPageDlg* page : m_pages)
+        for (QWidget* w = page->nextInFocusChain(); page->isAncestorOf(w);
+             w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus)
+                last = w;
+    for (uint id : {1u, 2u, 33002u}) {
+        QWidget* button = FindControlById(this, id);
+        QWidget::setTabOrder(last, button);
+        last = button;
+    }
 }
 
 // The frame grows to hold the largest page and then keeps its size.

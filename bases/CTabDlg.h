@@ -39,6 +39,7 @@ protected:
 private:
     void BuildFrame(uint templateId);
     void FitToPages();
+    void SetTabOrder();
     void ShowPage(int index);
     bool SaveAllPages();
 
