@@ -53,7 +53,9 @@ void AddRow(QGridLayout* grid, QWidget* page, const Row& row)
         control = new CEcrEdit(page);
         break;
     case Kind::Message:
+        // Three lines until the page sizes it for its message.
         control = new CMessageEdit(page);
+        control->setFixedHeight(3 * control->fontMetrics().lineSpacing() + 12);
         break;
     case Kind::Combo:
         control = new QComboBox(page);
