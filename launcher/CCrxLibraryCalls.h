@@ -3,6 +3,7 @@
 #include "archive/CrxDetail.h"
 #include "archive/CrxFileInfo.h"
 #include "archive/CrxResult.h"
+#include "launcher/CrxPartialWrite.h"
 
 #include <QString>
 
@@ -25,10 +26,19 @@ public:
     virtual CrxResult ImportContents(const QString& archivePath, const QString& workFolder,
                                      const CrxAbortFlag* abort, const QString& resourceFolder,
                                      const CrxFileInfo& header);
+    // Mode 1: the diff base archive's rows into the "_BASE_Tovanel" tables.
+    virtual CrxResult ImportDiffBase(const QString& archivePath, const QString& workFolder,
+                                     const CrxAbortFlag* abort, const QString& resourceFolder,
+                                     const CrxFileInfo& header);
     // Kind 1: every table, all media folders, with table data.
     virtual CrxResult ExportFull(const QString& workFolder, const QString& archivePath,
                                  const CrxAbortFlag* abort, const QString& extraFile,
                                  const CrxFileInfo& header);
+
+    // Kind 2: the listed tables and the chosen media groups.
+    virtual CrxResult ExportPartial(const QString& workFolder, const QString& archivePath,
+                                    const CrxAbortFlag* abort, const QString& extraFile,
+                                    const CrxFileInfo& header, const CrxPartialWrite& partial);
 
     // What the last call on this thread told beyond its code.
     virtual CrxDetail LastDetail();

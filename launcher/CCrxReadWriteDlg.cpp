@@ -100,7 +100,8 @@ void CCrxReadWriteDlg::ShowResultMessage(CrxResult result)
         request.text = GetLangString(QStringLiteral("CRDS_MSG_E_MISMATCHCRP"));
         request.icon = platform::MessageIcon::Warning;
     } else {
-        request.key = m_job.m_mode == CCrxReadWriteJob::Mode::Read
+        // A difference save that fails on its diff base failed at reading.
+        request.key = m_job.m_mode == CCrxReadWriteJob::Mode::Read || m_job.m_bDiffPhase
                           ? QStringLiteral("CRDS_MSG_E_OPENCRP")
                           : QStringLiteral("CRDS_MSG_E_SAVECRP");
         request.text =

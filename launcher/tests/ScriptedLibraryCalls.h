@@ -52,6 +52,16 @@ public:
         return CCrxLibraryCalls::ImportContents(archivePath, workFolder, abort, resourceFolder,
                                                 header);
     }
+    CrxResult ImportDiffBase(const QString& archivePath, const QString& workFolder,
+                             const CrxAbortFlag* abort, const QString& resourceFolder,
+                             const CrxFileInfo& header) override
+    {
+        Record(QStringLiteral("ImportDiffBase"));
+        if (const auto scripted = Scripted(QStringLiteral("ImportDiffBase"), abort))
+            return *scripted;
+        return CCrxLibraryCalls::ImportDiffBase(archivePath, workFolder, abort, resourceFolder,
+                                                header);
+    }
     CrxResult ExportFull(const QString& workFolder, const QString& archivePath,
                          const CrxAbortFlag* abort, const QString& extraFile,
                          const CrxFileInfo& header) override
@@ -61,6 +71,29 @@ public:
             return *scripted;
         return CCrxLibraryCalls::ExportFull(workFolder, archivePath, abort, extraFile, header);
     }
+
+    CrxResult ExportPartial(const QString& workFolder, const QString& archivePath,
+                            const CrxAbortFlag* abort, const QString& extraFile,
+                            const CrxFileInfo& header, const CrxPartialWrite& partial) override
+    {
+        // The lists, then the five media switches and no-data-info as digits.
+        Record(QStringLiteral("ExportPartial(%1|%2|%3|%4%5%6%7%8|%9)")
+                   .arg(partial.addList.join(u','), partial.replaceList.join(u','),
+                        partial.diffList.join(u','), QString::number(partial.movie),
+                        QString::number(partial.fullScreen), QString::number(partial.halfScreen),
+                        QString::number(partial.itemImages), QString::number(partial.recommend),
+                        QString::number(partial.noDataInfo)));
+        if (const auto scripted = Scripted(QStringLiteral("ExportPartial"), abort))
+            return *scripted;
+        const CrxResult result = CCrxLibraryCalls::ExportPartial(workFolder, archivePath, abort,
+                                                                 extraFile, header, partial);
+        // An abort that comes after the library finished.
+        if (m_bAbortAfterExport)
+            const_cast<CrxAbortFlag*>(abort)->store(1);
+        return result;
+    }
+
+    bool m_bAbortAfterExport = false;
 
     CrxDetail LastDetail() override
     {
