@@ -152,3 +152,16 @@ TEST_F(CPageDlgTest, MessageLimitCountsStoredCharacters)
     ASSERT_TRUE(page->SaveData(err));
     EXPECT_EQ(Value("CSB007", "CHARDATA", "CHARSETCODE = 'MESSAGE.RECEIPT.TOP1.L'"), long600);
 }
+
+TEST_F(CPageDlgTest, UntouchedValuesAreWrittenBackAsStored)
+{
+    Exec("UPDATE CSB001 SET VALUE = '101' WHERE OPSETCODE = 'REPORT.Z.BATCH.DEFAULT'");
+    CPageDlg* page = MakePage(MODE_AS, IDD_PAGE_CHECK);
+    EXPECT_TRUE(Control<QAbstractButton>(page, 1071)->isChecked());
+    int err = 0;
+    ASSERT_TRUE(page->SaveData(err));
+    EXPECT_EQ(Value("CSB001", "VALUE", "OPSETCODE = 'REPORT.Z.BATCH.DEFAULT'"),
+              QStringLiteral("101"));
+    EXPECT_EQ(Value("CSB001", "UPDATEDATETIME", "OPSETCODE = 'REPORT.Z.BATCH.DEFAULT'"),
+              QLatin1String(kNow));
+}
