@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bases/CDunmarelModeTable.h"
+#include "bases/tests/SeedRows.h"
 
 #include "shared/config/CBasePath.h"
 #include "shared/data/CColumnDataList.h"
@@ -29,14 +30,10 @@ protected:
         OpenDb(CBasePath::GetLocalTemporaryPath() + QStringLiteral("/SETTING.DB"));
         Exec(QStringLiteral("BEGIN"));
         CreateTables({"CSB001", "CSB007", "CSM001", "CTS001"});
-        for (const char* seed : {"CSB001", "CSB007"}) {
-            QFile file(QStringLiteral(KORVANE_SOURCE_DIR "/resources/schema/seeds/%1.sql")
-                           .arg(QLatin1String(seed)));
-            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-            for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n'))
-                if (line.startsWith(QLatin1String("INSERT")))
-                    Exec(line);
-        }
+        const QStringList inserts = BaseSeedInserts();
+        ASSERT_FALSE(inserts.isEmpty());
+        for (const QString& insert : inserts)
+            Exec(insert);
         Exec(QStringLiteral("COMMIT"));
         ASSERT_TRUE(CSarvikApp::Instance().LoadLangDatas(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
         ASSERT_TRUE(CProgramLang::Initialize(QStringLiteral("Dunmarel"),

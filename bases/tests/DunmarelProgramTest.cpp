@@ -1,6 +1,8 @@
 // The base program end to end: its real binary on a work database made from
 // the model template and the seed rows; keys under an X server of the
 // test's own where focus matters.
+#include "bases/tests/SeedRows.h"
+
 #include "shared/config/CBasePath.h"
 #include "testsupport/PrivateXServer.h"
 #include "testsupport/SuiteProgram.h"
@@ -32,15 +34,8 @@ protected:
     {
         ASSERT_TRUE(QFile::copy(KORVANE_SUITE_DIR "/RESOURCE/Lumo500/SETTING.DB", m_database));
         QFile::setPermissions(m_database, QFile::ReadOwner | QFile::WriteOwner);
-        QStringList inserts;
-        for (const char* seed : {"CSB001", "CSB007"}) {
-            QFile file(QStringLiteral(KORVANE_SOURCE_DIR "/resources/schema/seeds/%1.sql")
-                           .arg(QLatin1String(seed)));
-            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-            for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n'))
-                if (line.startsWith(QLatin1String("INSERT")))
-                    inserts << line;
-        }
+        const QStringList inserts = BaseSeedInserts();
+        ASSERT_FALSE(inserts.isEmpty());
         korvane::test::ExecSql(m_database, inserts);
     }
 
