@@ -62,7 +62,13 @@ CTabDlg::CTabDlg(CDataManager* manager, uint templateId, int windowKind, CDataMa
     BuildFrame(templateId);
 }
 
-CTabDlg::~CTabDlg() = default;
+// Pages a failure left unbuilt never joined the tab control.
+CTabDlg::~CTabDlg()
+{
+    for (CPageDlg* page : m_pages)
+        if (!page->parent())
+            delete page;
+}
 
 void CTabDlg::BuildFrame(uint templateId)
 {
@@ -90,9 +96,6 @@ bool CTabDlg::OnInitDialog()
     bool read = !titles.isEmpty();
     if (read)
         m_pages = CreatePages();
-    // Owned by the tab control from the start, also those a failure leaves unbuilt.
-    for (CPageDlg* page : m_pages)
-        page->setParent(m_pTab);
     for (size_t i = 0; read && i < m_pages.size(); ++i) {
         const unsigned pageId = m_pDataManager->m_pPageDlgIDs[i];
         CDataManager* manager = pageId == IDD_PAGE_DETAIL && m_pDetail ? m_pDetail : m_pDataManager;

@@ -185,7 +185,10 @@ TEST_F(CTabDlgTest, EnterOnComboDoesNothingAndBreaksTheLineInAMessage)
     CDataManager* rm = OpenMode(MODE_RM);
     CTabDlg messages(rm, IDD_TABDLG, MODE_RM, nullptr);
     QString text;
+    bool firstFocused = false;
     RunModal<CTabDlg>(messages, [&](CTabDlg& d) {
+        // The first control of the first page starts with the focus.
+        firstFocused = d.focusWidget() == FindControlById(&d, 1004);
         auto* edit = Find<CMessageEdit>(&d, 1006);
         edit->SetStoredText(QString());
         edit->setFocus();
@@ -195,6 +198,7 @@ TEST_F(CTabDlgTest, EnterOnComboDoesNothingAndBreaksTheLineInAMessage)
         text = edit->StoredText();
         open = d.isVisible();
     });
+    EXPECT_TRUE(firstFocused);
     EXPECT_EQ(text, QStringLiteral("a\r\nb"));
     EXPECT_TRUE(open);
 }

@@ -46,6 +46,18 @@ protected:
         m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
     }
 
+    // Gives the window the keyboard and lets the program take it in.
+    static void FocusWindow(const PrivateXServer& x, const QString& window)
+    {
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            x.xdotool({"windowfocus", "--sync", window});
+            if (x.xdotool({"getwindowfocus"}) == window)
+                break;
+            QTest::qWait(100);
+        }
+        QTest::qWait(300);
+    }
+
     SuiteProgram m_program{QStringLiteral(KORVANE_SUITE_DIR "/Dunmarel"),
                            QStringLiteral(KORVANE_SUITE_DIR "/NolvarLANG.xml")};
     QString m_database;
@@ -61,7 +73,7 @@ TEST_F(DunmarelProgramTest, MessageTypedAndSavedByKeys)
     QProcess& bases = m_program.start({QStringLiteral("/RM")});
     const QString window = x.waitForWindow(QStringLiteral("^Receipt Message Setting$"));
     ASSERT_FALSE(window.isEmpty());
-    x.xdotool({"windowfocus", "--sync", window});
+    FocusWindow(x, window);
     // The first message has the focus; past the other seven messages to OK.
     x.xdotool({"type", "--delay", "20", "Welcome"});
     x.xdotool({"key", "Return"});
@@ -88,7 +100,7 @@ TEST_F(DunmarelProgramTest, PackageWordOpensGeneralFeaturesAndASecondStartEnds)
     ASSERT_FALSE(window.isEmpty());
     QProcess& second = m_program.start({QStringLiteral("/RC")});
     EXPECT_EQ(SuiteProgram::waitForExit(second), 0);
-    x.xdotool({"windowfocus", "--sync", window});
+    FocusWindow(x, window);
     x.xdotool({"key", "Escape"});
     EXPECT_EQ(SuiteProgram::waitForExit(first), 2);
     EXPECT_TRUE(m_program.messages().isEmpty());
