@@ -36,6 +36,7 @@ void CFcColumnDataList::ChooseTables()
         CSqLiteUtility::IsExistDataOfTable(*m_pSQliteDB, QStringLiteral("CSB022"), err)
             ? QStringLiteral("CSB022")
             : QStringLiteral("CSB011");
+    m_arrListTypes = FcListTypes(m_strFuncListTable == QLatin1String("CSB022"));
 }
 
 QString CFcColumnDataList::GetMasterTable()

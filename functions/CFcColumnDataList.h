@@ -1,5 +1,6 @@
 #pragma once
 
+#include "functions/FcListTypeTable.h"
 #include "shared/data/CColumnDataList.h"
 
 #include <QList>
@@ -26,6 +27,8 @@ public:
     void ChooseTables();
     QString GetMasterTable();
     QString GetFunctionListTable() const { return m_strFuncListTable; }
+    // The list types of the chosen layout, named in the program's language.
+    std::vector<FcListType>& ListTypes() { return m_arrListTypes; }
     int FunctionKeyFlag() const { return m_nFunctionKeyFlag; }
 
     // Whether table CSM015 defines any function property.
@@ -42,6 +45,7 @@ public:
 private:
     QString m_strMasterTable;
     QString m_strFuncListTable;
+    std::vector<FcListType> m_arrListTypes;
     int m_nFunctionKeyFlag;
 };
 
