@@ -12,7 +12,8 @@ function(korvane_add_test_suite name)
   else()
     target_link_libraries(${name} PRIVATE korvane_testmain_core)
   endif()
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock korvane_options)
+  set_target_properties(${name} PROPERTIES KORVANE_ASCII_CASTS ON)
   target_compile_definitions(${name} PRIVATE
       KORVANE_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
       KORVANE_SUITE_DIR="${KORVANE_SUITE_DIR}")
