@@ -30,18 +30,33 @@ TestFolders::~TestFolders()
     }
 }
 
-QString TestFolders::userConfig() const { return m_dir.path() + "/user-config"; }
-QString TestFolders::machineConfig() const { return m_dir.path() + "/machine-config"; }
-QString TestFolders::userData() const { return m_dir.path() + "/user-data"; }
-QString TestFolders::machineData() const { return m_dir.path() + "/machine-data"; }
-QString TestFolders::scratch() const { return m_dir.path() + "/scratch"; }
+QString TestFolders::userConfig() const
+{
+    return m_dir.path() + "/user-config";
+}
+QString TestFolders::machineConfig() const
+{
+    return m_dir.path() + "/machine-config";
+}
+QString TestFolders::userData() const
+{
+    return m_dir.path() + "/user-data";
+}
+QString TestFolders::machineData() const
+{
+    return m_dir.path() + "/machine-data";
+}
+QString TestFolders::scratch() const
+{
+    return m_dir.path() + "/scratch";
+}
 
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
 }
 
 QByteArray readFile(const QString& path)

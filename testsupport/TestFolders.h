@@ -28,8 +28,8 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    static constexpr std::array<const char*, 4> kVariables{
-        "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME", "XDG_DATA_DIRS"};
+    static constexpr std::array<const char*, 4> kVariables{"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS",
+                                                           "XDG_DATA_HOME", "XDG_DATA_DIRS"};
     std::array<std::optional<QByteArray>, 4> m_saved;
 };
 

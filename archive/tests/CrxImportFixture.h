@@ -8,13 +8,13 @@
 #include "stroven/Stroven.h"
 
 #include "archive/tests/CrxScratchFixture.h"
+#include "testsupport/WorkDbFixture.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
-#include <QProcess>
 
 namespace crxtest {
 
@@ -64,47 +64,19 @@ protected:
                                  nullptr, nullptr, nullptr, nullptr, tables);
     }
 
-    // Runs SQL statements (one per entry) on a database file.
+    // The one work-database fixture's helpers, under the names these tests use.
     static void Exec(const QString& db, const QStringList& statements)
     {
-        QDir().mkpath(QFileInfo(db).path());
-        CSQliteDB connection;
-        ASSERT_EQ(connection.OpenDB(db), 0);
-        {
-            CSQliteSQL sql(connection, QString());
-            for (const QString& statement : statements)
-                ASSERT_EQ(sql.ExecSQL(statement), 0) << statement.toStdString();
-        }
-        connection.CloseDB();
+        korvane::test::ExecSql(db, statements);
     }
-
-    // The rows of a table, each as its values joined by "|", in key order.
     static QStringList Rows(const QString& db, const QString& table,
                             const QStringList& columns = {})
     {
-        CSQliteDB connection;
-        EXPECT_EQ(connection.OpenDB(db), 0);
-        QStringList rows;
-        {
-            CSQliteSQL sql(connection, table);
-            EXPECT_EQ(sql.SetSQLForRead(columns, QString(), "1", 0), 0);
-            int status = 0;
-            if (CSQRowArray* batch = sql.ExecReadNext(status))
-                for (const QStringList* row : *batch)
-                    rows << row->join('|');
-        }
-        connection.CloseDB();
-        return rows;
+        return korvane::test::JoinedRows(db, table, columns);
     }
-
-    // Runs the sqlite3 tool; its standard output.
     static QByteArray Sqlite3(const QString& db, const QString& command)
     {
-        QProcess process;
-        process.start("sqlite3", {db, command});
-        EXPECT_TRUE(process.waitForFinished(30000));
-        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-        return process.readAllStandardOutput();
+        return korvane::test::Sqlite3(db, command);
     }
 };
 

@@ -1,5 +1,7 @@
 #include "shared/config/CBasePath.h"
 
+#include "shared/config/Clock.h"
+
 #include "shared/config/CEcrInfo.h"
 
 #include "platform/IniProfile.h"
@@ -330,7 +332,7 @@ QString FormatTimestamp(const QDateTime& time)
 
 QString GetTimestampOfNow()
 {
-    return FormatTimestamp(QDateTime::currentDateTime());
+    return FormatTimestamp(CurrentDateTime());
 }
 
 QString GetDBFileFullPath(const QString& folder)

@@ -12,19 +12,35 @@ CSarvikDialog::~CSarvikDialog() = default;
 
 int CSarvikDialog::DoModal()
 {
+    m_bInitDone = true;
     OnInitDialog();
     return exec();
 }
 
 bool CSarvikDialog::Create()
 {
+    m_bInitDone = true;
     return OnInitDialog();
+}
+
+void CSarvikDialog::setVisible(bool visible)
+{
+    if (visible && !m_bInitDone) {
+        m_bInitDone = true;
+        OnInitDialog();
+    }
+    QDialog::setVisible(visible);
 }
 
 bool CSarvikDialog::OnInitDialog()
 {
-    CSarvikApp::Instance().LangDatas().SetWinLangTextAllChildren(QStringLiteral("Sarvik"), this);
+    SetLangTexts();
     return true;
+}
+
+void CSarvikDialog::SetLangTexts()
+{
+    CSarvikApp::Instance().LangDatas().SetWinLangTextAllChildren(QStringLiteral("Sarvik"), this);
 }
 
 void CSarvikDialog::OnOK()

@@ -23,14 +23,23 @@ public:
 
     void accept() override { OnOK(); }
     void reject() override { OnCancel(); }
+    // A dialog shown without DoModal or Create is initialised first, once.
+    void setVisible(bool visible) override;
 
 protected:
-    // Translates the dialog from the library's module "Sarvik".
+    // Translates the dialog (SetLangTexts).
     virtual bool OnInitDialog();
+    // Sets the texts of the dialog and its controls from the language file:
+    // the library's dialogs from its module "Sarvik"; a program's dialogs
+    // from the program's module only.
+    virtual void SetLangTexts();
     virtual void OnOK();
     virtual void OnCancel();
 
     // OK (id 1, the default button) and Cancel (id 2) at their template places.
     void AddOkCancel(CDialogTemplate& tmpl, int okX, int okY, int cancelX, int cancelY, int width,
                      int height);
+
+private:
+    bool m_bInitDone = false;
 };

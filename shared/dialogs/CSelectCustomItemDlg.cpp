@@ -83,9 +83,10 @@ void CSelectCustomItemDlg::SetDialogCustomText(const QString& title, const QStri
 
 bool CSelectCustomItemDlg::OnInitDialog()
 {
-    TranslateTexts();
-    if (!m_pSQliteDB || m_nSelectType == SELECT_NONE)
+    if (!m_pSQliteDB || m_nSelectType == SELECT_NONE) {
+        SetLangTexts();
         return false;
+    }
     switch (m_nSelectType) {
     case SELECT_DEPT:
         CSqLiteItemDataUtility::AllocDeptList(m_pSQliteDB, m_listItems);

@@ -2,11 +2,10 @@
 
 #include "shared/lang/CSarvikApp.h"
 #include "shared/dialogs/CSelectItemModel.h"
-#include "shared/controls/FindControlById.h"
+#include "shared/dialogs/CDialogTemplate.h"
 #include "platform/MessageBox.h"
 
 #include <QHeaderView>
-#include <QPushButton>
 #include <QTableView>
 
 namespace {
@@ -28,22 +27,14 @@ constexpr int kEdge = 2;
 
 CSelectItemDlg::CSelectItemDlg(QWidget* parent) : CSelectItemDlg(SELITDLG_TALL, parent) {}
 
-CSelectItemDlg::CSelectItemDlg(_E_SELITDLG layout, QWidget* parent) : QDialog(parent)
+CSelectItemDlg::CSelectItemDlg(_E_SELITDLG layout, QWidget* parent) : CSarvikDialog(parent)
 {
     const Layout& l = layout == SELITDLG_SHORT ? kShort : kTall;
-    const QFontMetrics metrics(font());
-    const int unitX = metrics.averageCharWidth();
-    const int unitY = metrics.height();
-    const auto px = [unitX, unitY](const QRect& r) {
-        return QRect(r.x() * unitX / 4, r.y() * unitY / 8, r.width() * unitX / 4,
-                     r.height() * unitY / 8);
-    };
-    setFixedSize(l.size.width() * unitX / 4, l.size.height() * unitY / 8);
+    CDialogTemplate tmpl(this, 9, l.size.width(), l.size.height());
 
     m_model = new CSelectItemModel(&m_listItems, this);
-    m_listCtrl = new QTableView(this);
-    SetControlId(m_listCtrl, kListId);
-    m_listCtrl->setGeometry(px(l.list));
+    m_listCtrl = tmpl.Add<QTableView>(kListId, QString(), l.list.x(), l.list.y(), l.list.width(),
+                                      l.list.height());
     m_listCtrl->setModel(m_model);
     m_listCtrl->setSelectionMode(QAbstractItemView::SingleSelection);
     m_listCtrl->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -57,46 +48,14 @@ CSelectItemDlg::CSelectItemDlg(_E_SELITDLG layout, QWidget* parent) : QDialog(pa
             OnOK();
     });
 
-    m_okButton = new QPushButton(QStringLiteral("CRD_OK"), this);
-    SetControlId(m_okButton, platform::IDOK);
-    m_okButton->setGeometry(px(l.ok));
-    m_okButton->setDefault(true);
-    connect(m_okButton, &QPushButton::clicked, this, &CSelectItemDlg::OnOK);
-    auto* cancel = new QPushButton(QStringLiteral("CRD_CANCEL"), this);
-    SetControlId(cancel, platform::IDCANCEL);
-    cancel->setGeometry(px(l.cancel));
-    connect(cancel, &QPushButton::clicked, this, &CSelectItemDlg::reject);
+    AddOkCancel(tmpl, l.ok.x(), l.ok.y(), l.cancel.x(), l.cancel.y(), l.ok.width(), l.ok.height());
 }
 
 CSelectItemDlg::~CSelectItemDlg() = default;
 
-int CSelectItemDlg::DoModal()
-{
-    return exec();
-}
-
-void CSelectItemDlg::setVisible(bool visible)
-{
-    if (visible && !m_bInitDone) {
-        m_bInitDone = true;
-        OnInitDialog();
-    }
-    QDialog::setVisible(visible);
-}
-
-void CSelectItemDlg::reject()
-{
-    done(platform::IDCANCEL);
-}
-
-void CSelectItemDlg::TranslateTexts()
-{
-    CSarvikApp::Instance().LangDatas().SetWinLangTextAllChildren(QStringLiteral("Sarvik"), this);
-}
-
 bool CSelectItemDlg::OnInitDialog()
 {
-    TranslateTexts();
+    CSarvikDialog::OnInitDialog();
     m_listCtrl->setShowGrid(true);
     const int fontHeight = QFontMetrics(m_listCtrl->font()).height();
     m_listCtrl->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "shared/data/CStringArrayPtrList.h"
+#include "shared/dialogs/CSarvikDialog.h"
 
-#include <QDialog>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 class CSelectItemModel;
-class QPushButton;
 class QTableView;
 
 // Layouts of the chooser: the tall list and the short one.
@@ -17,7 +16,7 @@ enum _E_SELITDLG : int { SELITDLG_TALL = 0, SELITDLG_SHORT = 1 };
 // A modal list from which the user picks one row; values 0 and 1 of the
 // chosen row come back as code and name. The caller fills the members before
 // DoModal and frees the rows of m_listItems afterwards.
-class CSelectItemDlg : public QDialog
+class CSelectItemDlg : public CSarvikDialog
 {
     Q_OBJECT
 public:
@@ -26,9 +25,6 @@ public:
     explicit CSelectItemDlg(QWidget* parent = nullptr);
     CSelectItemDlg(_E_SELITDLG layout, QWidget* parent);
     ~CSelectItemDlg() override;
-
-    // IDOK (1) or IDCANCEL (2).
-    int DoModal();
 
     QString m_strTitle;
     CStringArrayPtrList m_listItems;
@@ -40,19 +36,12 @@ public:
     QTableView* ListCtrl() const { return m_listCtrl; }
     CSelectItemModel* Model() const { return m_model; }
 
-    void setVisible(bool visible) override;
-    void reject() override;
-
 protected:
-    // Runs once, just before the dialog is first shown.
-    virtual bool OnInitDialog();
-    void TranslateTexts();
+    bool OnInitDialog() override;
+    // Takes the chosen row; with none chosen the dialog stays open.
+    void OnOK() override;
 
 private:
-    void OnOK();
-
     QTableView* m_listCtrl = nullptr;
     CSelectItemModel* m_model = nullptr;
-    QPushButton* m_okButton = nullptr;
-    bool m_bInitDone = false;
 };

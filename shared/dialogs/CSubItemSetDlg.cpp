@@ -21,7 +21,6 @@
 #include <QPushButton>
 #include <QTimeEdit>
 
-
 namespace {
 
 using Form = SubItemDlgType;

@@ -2,7 +2,7 @@
 #include "shared/controls/CNumZeroEdit.h"
 #include "shared/controls/CPriceEdit.h"
 #include "shared/tests/EditTestHost.h"
-#include "shared/tests/QStringPrinter.h"
+#include "testsupport/QtPrinters.h"
 
 namespace {
 

@@ -3,8 +3,9 @@
 #include "shared/config/CIniFile.h"
 #include "shared/config/CUserException.h"
 
-#include "shared/tests/QtPrinters.h"
-#include "shared/tests/SuiteFixture.h"
+#include "testsupport/FixedClock.h"
+#include "testsupport/QtPrinters.h"
+#include "testsupport/SuiteFixture.h"
 
 #include "platform/Registry.h"
 
@@ -204,10 +205,10 @@ TEST(CBasePath, FoldersFollowTheRegistryAndTheXdgFolders)
 
 TEST(CBasePath, TimestampIsFourteenDigitsOfLocalTime)
 {
-    EXPECT_EQ(FormatTimestamp(QDateTime(QDate(2024, 2, 3), QTime(9, 5, 7))), "20240203090507");
-    const QString now = GetTimestampOfNow();
-    EXPECT_EQ(now.size(), 14);
-    EXPECT_TRUE(QDateTime::fromString(now, "yyyyMMddHHmmss").isValid());
+    korvane::test::FixedClock clock(QDateTime(QDate(2024, 2, 3), QTime(9, 5, 7)));
+    EXPECT_EQ(GetTimestampOfNow(), "20240203090507");
+    clock.Set(QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59, 999)));
+    EXPECT_EQ(GetTimestampOfNow(), "19991231235959");
 }
 
 TEST(CIniFile, ReadsTellWhetherThereWasAValue)

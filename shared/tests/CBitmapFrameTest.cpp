@@ -1,7 +1,7 @@
 #include "shared/controls/CBitmapFrame.h"
 #include "shared/lang/CSarvikApp.h"
 
-#include "shared/tests/SuiteFixture.h"
+#include "testsupport/SuiteFixture.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -1,7 +1,7 @@
 #include "shared/data/CBlobDataMgr.h"
 #include "shared/data/CPrtFormXmlDoc.h"
 
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 #include "shared/tests/WorkDbFixture.h"
 
 #include <QProcess>

@@ -4,13 +4,13 @@
 #include "shared/data/CDataManager.h"
 #include "shared/config/CBasePath.h"
 
-#include "testsupport/StrovenTestDb.h"
-#include "shared/tests/SuiteFixture.h"
+#include "testsupport/WorkDbFixture.h"
+#include "testsupport/SuiteFixture.h"
+#include "testsupport/FixedClock.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
 
 // Refuses one key, as a uniqueness check of a program would.
 class RefusingColumn : public CColumnData
@@ -25,23 +25,24 @@ public:
     QString refusedKey;
 };
 
-class CColumnDataListTest : public StrovenTestDb
+class CColumnDataListTest : public korvane::test::WorkDbFixture
 {
 protected:
     void SetUp() override
     {
-        StrovenTestDb::SetUp();
-        exec("CREATE TABLE ITEMS (CODE VARCHAR(6) PRIMARY KEY, NAME VARCHAR(20), "
+        korvane::test::WorkDbFixture::SetUp();
+        Exec("CREATE TABLE ITEMS (CODE VARCHAR(6) PRIMARY KEY, NAME VARCHAR(20), "
              "PRICE NUMERIC(8,2), NOTE VARCHAR(10), CREATEDATETIME VARCHAR(14), "
              "UPDATEDATETIME VARCHAR(14))");
-        exec("INSERT INTO ITEMS VALUES ('000002', 'b', 20, 'nb', 'c2', 'u2'), "
+        Exec("INSERT INTO ITEMS VALUES ('000002', 'b', 20, 'nb', 'c2', 'u2'), "
              "('000001', 'a', 10, 'na', 'c1', 'u1'), ('000003', 'c', 30, 'nc', 'c3', 'u3')");
         m_columns = {new CColumnData("CODE", "K_CODE", 0, 0),
                      new CColumnDataDef("NAME", "K_NAME", 0, 0, ""),
                      m_price = new RefusingColumn("PRICE", "K_PRICE", 0, 0),
                      m_note = new CColumnData("NOTE", "K_NOTE", 0, 0),
                      new CColumnData("CREATEDATETIME", "", 0, 0),
-                     new CColumnData("UPDATEDATETIME", "", 0, 0), nullptr};
+                     new CColumnData("UPDATEDATETIME", "", 0, 0),
+                     nullptr};
         m_list = std::make_unique<CColumnDataList>("ITEMS", m_columns.data());
         m_list->SetSQliteDB(m_db.get(), &m_cache);
         int err = 0;
@@ -57,7 +58,7 @@ protected:
             rows << *m_cache.GetAt(i);
         return rows;
     }
-    QList<QStringList> table() { return rows("ITEMS", {}, "", "CODE"); }
+    QList<QStringList> table() { return Rows("ITEMS", {}, "", "CODE"); }
 
     std::vector<CColumnData*> m_columns;
     RefusingColumn* m_price = nullptr;
@@ -79,7 +80,7 @@ TEST_F(CColumnDataListTest, ReadsEveryRowInKeyOrderAndRereadsWithoutGrowing)
     EXPECT_EQ(cache()[0][0], "000003");
     EXPECT_EQ(m_list->OwnedRowCount(), 3); // rows dropped from the cache are freed
 
-    exec("DELETE FROM ITEMS");
+    Exec("DELETE FROM ITEMS");
     m_cache.RemoveAll();
     EXPECT_TRUE(m_list->ReadRecords(err, ""));
     EXPECT_EQ(m_cache.GetSize(), 0);
@@ -89,7 +90,7 @@ TEST_F(CColumnDataListTest, ReadsEveryRowInKeyOrderAndRereadsWithoutGrowing)
 TEST_F(CColumnDataListTest, RowsHoldingTheSameValueChangeAlone)
 {
     // A read shares one text among the rows that hold the same short value.
-    exec("UPDATE ITEMS SET NOTE = 'n'");
+    Exec("UPDATE ITEMS SET NOTE = 'n'");
     m_cache.RemoveAll();
     ASSERT_TRUE(m_list->ReadRecords(err, ""));
     ASSERT_TRUE(m_list->UpdateOneColumnData(3, 1, "m", err));
@@ -102,15 +103,16 @@ TEST_F(CColumnDataListTest, RowsHoldingTheSameValueChangeAlone)
 
 TEST_F(CColumnDataListTest, InsertWritesDefaultsAndTimeStampsOnly)
 {
+    korvane::test::FixedClock clock(QDateTime(QDate(2025, 1, 2), QTime(3, 4, 5)));
     QStringList row{"000009", "ignored", "1", "ignored", "", ""};
     ASSERT_TRUE(m_list->InsertRecord(row, err));
-    const QStringList inserted = rows("ITEMS", {"CODE", "NAME", "IFNULL(PRICE, 'null')",
-                                                "IFNULL(NOTE, 'null')", "CREATEDATETIME",
-                                                "UPDATEDATETIME"},
+    const QStringList inserted = Rows("ITEMS",
+                                      {"CODE", "NAME", "IFNULL(PRICE, 'null')",
+                                       "IFNULL(NOTE, 'null')", "CREATEDATETIME", "UPDATEDATETIME"},
                                       "CODE = '000009'")
                                      .value(0);
     EXPECT_EQ(inserted.mid(0, 4), QStringList({"000009", "", "null", "null"}));
-    EXPECT_EQ(inserted[4].size(), 14);
+    EXPECT_EQ(inserted[4], "20250102030405");
     EXPECT_EQ(inserted[4], inserted[5]);
     EXPECT_EQ(m_cache.GetSize(), 4);
     EXPECT_FALSE(m_list->InsertRecord(row, err)); // the key exists
@@ -135,7 +137,7 @@ TEST_F(CColumnDataListTest, PartialSaveWritesTheListedColumnsWithTheirOwnValues)
     EXPECT_EQ(table()[0], QStringList({"000001", "a", "99", "na", "c1", "u1"}));
     EXPECT_EQ(cache()[0], table()[0]);
 
-    exec("CREATE TRIGGER NOPRICE BEFORE UPDATE ON ITEMS BEGIN SELECT RAISE(ABORT, 'no'); END");
+    Exec("CREATE TRIGGER NOPRICE BEFORE UPDATE ON ITEMS BEGIN SELECT RAISE(ABORT, 'no'); END");
     EXPECT_FALSE(m_list->SaveRecordOfPartItem(1, {"K_CODE", "K_PRICE"}, {"000001", "5"}, err));
     EXPECT_NE(err, 0);
     EXPECT_FALSE(m_db->InTransaction());
@@ -158,7 +160,7 @@ TEST_F(CColumnDataListTest, BulkUpdateIsAllOrNothing)
 
     // A failed write rolls back the same way.
     m_price->refusedKey.clear();
-    exec("CREATE TRIGGER NOTHREE BEFORE UPDATE ON ITEMS WHEN OLD.CODE = '000003' "
+    Exec("CREATE TRIGGER NOTHREE BEFORE UPDATE ON ITEMS WHEN OLD.CODE = '000003' "
          "BEGIN SELECT RAISE(ABORT, 'no'); END");
     EXPECT_FALSE(m_list->UpdateOneColumnDatas(2, {1, 2, 3}, "77", err, failed, message));
     EXPECT_NE(err, 0);
@@ -166,7 +168,7 @@ TEST_F(CColumnDataListTest, BulkUpdateIsAllOrNothing)
     EXPECT_EQ(table(), before);
     EXPECT_EQ(cache(), before);
 
-    exec("DROP TRIGGER NOTHREE");
+    Exec("DROP TRIGGER NOTHREE");
     EXPECT_TRUE(m_list->UpdateOneColumnDatas(2, {1, 3}, "77", err, failed, message));
     EXPECT_EQ(table()[0][2], "77");
     EXPECT_EQ(table()[1][2], "20");
@@ -178,14 +180,14 @@ TEST_F(CColumnDataListTest, SingleColumnUpdateKeepsTheCacheTrueOnFailure)
     ASSERT_TRUE(m_list->UpdateOneColumnData(1, 2, "bee", err));
     EXPECT_EQ(table()[1][1], "bee");
     EXPECT_EQ(cache()[1][1], "bee");
-    exec("CREATE TRIGGER NOUPDATE BEFORE UPDATE ON ITEMS BEGIN SELECT RAISE(ABORT, 'no'); END");
+    Exec("CREATE TRIGGER NOUPDATE BEFORE UPDATE ON ITEMS BEGIN SELECT RAISE(ABORT, 'no'); END");
     EXPECT_FALSE(m_list->UpdateOneColumnData(1, 2, "bzz", err));
     EXPECT_EQ(cache()[1][1], "bee");
 }
 
 TEST_F(CColumnDataListTest, KeysAreValuesNotSql)
 {
-    exec("INSERT INTO ITEMS (CODE) VALUES ('a''b')");
+    Exec("INSERT INTO ITEMS (CODE) VALUES ('a''b')");
     EXPECT_TRUE(m_list->IsExistKey("a'b", err));
     EXPECT_TRUE(m_list->IsExistKey("000001", err));
     EXPECT_FALSE(m_list->IsExistKey("x' OR '1'='1", err));
@@ -225,14 +227,14 @@ TEST_F(CColumnDataListTest, AMissingColumnStopsTheListFromOpening)
 }
 
 // Settings kept as single rows of key/value tables.
-class OwnTableListTest : public StrovenTestDb
+class OwnTableListTest : public korvane::test::WorkDbFixture
 {
 protected:
     void SetUp() override
     {
-        StrovenTestDb::SetUp();
+        korvane::test::WorkDbFixture::SetUp();
         for (const char* table : {"SETA", "SETB"})
-            exec(QStringLiteral("CREATE TABLE %1 (KEYNAME VARCHAR(10) PRIMARY KEY, "
+            Exec(QStringLiteral("CREATE TABLE %1 (KEYNAME VARCHAR(10) PRIMARY KEY, "
                                 "VAL VARCHAR(10), CREATEDATETIME VARCHAR(14), "
                                 "UPDATEDATETIME VARCHAR(14))")
                      .arg(table));
@@ -270,36 +272,35 @@ TEST_F(OwnTableListTest, SavingTwiceKeepsTheCreationTime)
     EXPECT_EQ(*m_cache.GetAt(0), QStringList({"", "", ""}));
     QStringList row{"a", "b", "c"};
     ASSERT_TRUE(m_list->SaveRecord(1, row, err));
-    const QStringList first = rows("SETA", {"VAL", "CREATEDATETIME", "UPDATEDATETIME"},
-                                   "KEYNAME = 'K1'")
-                                  .value(0);
+    const QStringList first =
+        Rows("SETA", {"VAL", "CREATEDATETIME", "UPDATEDATETIME"}, "KEYNAME = 'K1'").value(0);
     EXPECT_EQ(first[0], "a");
     EXPECT_EQ(first[1], first[2]);
 
-    exec("UPDATE SETA SET CREATEDATETIME = '20000101000000'");
+    Exec("UPDATE SETA SET CREATEDATETIME = '20000101000000'");
     ASSERT_TRUE(reread());
     row = {"x", "y", "z"};
     ASSERT_TRUE(m_list->SaveRecord(1, row, err));
-    EXPECT_EQ(rows("SETA", {"KEYNAME", "VAL", "CREATEDATETIME"}, "", "KEYNAME"),
+    EXPECT_EQ(Rows("SETA", {"KEYNAME", "VAL", "CREATEDATETIME"}, "", "KEYNAME"),
               QList<QStringList>({{"K1", "x", "20000101000000"}, {"K2", "y", "20000101000000"}}));
-    EXPECT_EQ(rows("SETB", {"VAL"}), QList<QStringList>({{"z"}}));
+    EXPECT_EQ(Rows("SETB", {"VAL"}), QList<QStringList>({{"z"}}));
     EXPECT_EQ(*m_cache.GetAt(0), row);
 }
 
 TEST_F(OwnTableListTest, AFailedSaveWritesNothingAndCanBeRepeated)
 {
     ASSERT_TRUE(reread());
-    exec("CREATE TRIGGER NOB BEFORE INSERT ON SETB BEGIN SELECT RAISE(ABORT, 'no'); END");
+    Exec("CREATE TRIGGER NOB BEFORE INSERT ON SETB BEGIN SELECT RAISE(ABORT, 'no'); END");
     QStringList row{"a", "b", "c"};
     EXPECT_FALSE(m_list->SaveRecord(1, row, err));
     EXPECT_NE(err, 0);
-    EXPECT_TRUE(rows("SETA").isEmpty());
+    EXPECT_TRUE(Rows("SETA").isEmpty());
     EXPECT_EQ(*m_cache.GetAt(0), QStringList({"", "", ""}));
 
-    exec("DROP TRIGGER NOB");
+    Exec("DROP TRIGGER NOB");
     ASSERT_TRUE(m_list->SaveRecord(1, row, err)); // inserts again, not updates of nothing
-    EXPECT_EQ(rows("SETA").size(), 2);
-    EXPECT_EQ(rows("SETB").size(), 1);
+    EXPECT_EQ(Rows("SETA").size(), 2);
+    EXPECT_EQ(Rows("SETB").size(), 1);
 }
 
 TEST(CDataManagerTest, OpensTheWorkDatabaseOnceAndClosesCleanly)

@@ -1,6 +1,6 @@
 #include "shared/config/CEcrCmdLineInfo.h"
 
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "shared/lang/CResourceLangDatas.h"
 #include "shared/tests/DialogTestSupport.h"
 #include "shared/lang/FormatLangText.h"
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

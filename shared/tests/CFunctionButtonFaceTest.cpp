@@ -1,7 +1,7 @@
 #include "shared/controls/CFunctionButtonFace.h"
 
-#include "shared/tests/QtPrinters.h"
-#include "shared/tests/SuiteFixture.h"
+#include "testsupport/QtPrinters.h"
+#include "testsupport/SuiteFixture.h"
 
 #include <gtest/gtest.h>
 

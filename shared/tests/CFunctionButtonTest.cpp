@@ -3,8 +3,8 @@
 #include "shared/program/CMainWndCtrl.h"
 #include "shared/lang/CSarvikApp.h"
 #include "shared/controls/FindControlById.h"
-#include "shared/tests/QtPrinters.h"
-#include "shared/tests/SuiteFixture.h"
+#include "testsupport/QtPrinters.h"
+#include "testsupport/SuiteFixture.h"
 
 #include "platform/SingleInstance.h"
 

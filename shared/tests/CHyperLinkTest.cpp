@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

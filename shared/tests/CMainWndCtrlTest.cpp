@@ -1,8 +1,8 @@
 #include "shared/program/CMainWndCtrl.h"
 #include "shared/program/ForegroundWindow.h"
 
-#include "shared/tests/QtPrinters.h"
-#include "shared/tests/SuiteFixture.h"
+#include "testsupport/QtPrinters.h"
+#include "testsupport/SuiteFixture.h"
 
 #include "platform/Registry.h"
 

@@ -1,6 +1,6 @@
 #include "shared/controls/CNumEdit.h"
 #include "shared/tests/EditTestHost.h"
-#include "shared/tests/QStringPrinter.h"
+#include "testsupport/QtPrinters.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,6 +1,6 @@
 #include "shared/textfiles/COesCSVFileImporter.h"
 
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 #include "shared/tests/WorkDbFixture.h"
 
 using korvane::test::writeFile;

@@ -1,6 +1,6 @@
 #include "shared/controls/CPercentEdit.h"
 #include "shared/tests/EditTestHost.h"
-#include "shared/tests/QStringPrinter.h"
+#include "testsupport/QtPrinters.h"
 
 #include <QInputMethodEvent>
 

@@ -15,8 +15,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "shared/tests/QtPrinters.h"
-#include "shared/tests/SuiteFixture.h"
+#include "testsupport/QtPrinters.h"
+#include "testsupport/SuiteFixture.h"
 
 #include <gtest/gtest.h>
 

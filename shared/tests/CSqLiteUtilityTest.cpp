@@ -1,27 +1,27 @@
 #include "shared/data/CSqLiteUtility.h"
 
-#include "testsupport/StrovenTestDb.h"
+#include "testsupport/WorkDbFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class CSqLiteUtilityTest : public StrovenTestDb
+class CSqLiteUtilityTest : public korvane::test::WorkDbFixture
 {
 protected:
     void SetUp() override
     {
-        StrovenTestDb::SetUp();
-        exec("CREATE TABLE CODES (CODE VARCHAR(18) PRIMARY KEY, NAME VARCHAR(20))");
+        korvane::test::WorkDbFixture::SetUp();
+        Exec("CREATE TABLE CODES (CODE VARCHAR(18) PRIMARY KEY, NAME VARCHAR(20))");
     }
 
     void fillCodes(int first, int last, int width)
     {
-        exec("BEGIN");
+        Exec("BEGIN");
         for (int i = first; i <= last; ++i)
-            exec(QStringLiteral("INSERT INTO CODES VALUES ('%1', 'n')")
+            Exec(QStringLiteral("INSERT INTO CODES VALUES ('%1', 'n')")
                      .arg(CSqLiteUtility::FormatCode(i, width, 0)));
-        exec("COMMIT");
+        Exec("COMMIT");
     }
 
     // The search as the suite always did it: one query per candidate.
@@ -48,7 +48,7 @@ TEST_F(CSqLiteUtilityTest, FindUniqueRecordFillsTheLowestGapWithinTheWidth)
     EXPECT_EQ(err, 0);
     fillCodes(99, 99, 2);
     EXPECT_EQ(CSqLiteUtility::FindUniqueRecord(*m_db, "CODES", "CODE", 2, 0, err), "");
-    exec("DELETE FROM CODES WHERE CODE = '05'");
+    Exec("DELETE FROM CODES WHERE CODE = '05'");
     EXPECT_EQ(CSqLiteUtility::FindUniqueRecord(*m_db, "CODES", "CODE", 2, 0, err), "05");
 }
 
@@ -57,7 +57,7 @@ TEST_F(CSqLiteUtilityTest, FindUniqueRecordRangeAnswersAsProbingCodeByCodeDoes)
     // Unpadded, padded, odd and non-numeric texts side by side.
     for (const char* code : {"1", "2", "3", "0004", "005", "06", "7", "", "abc", "10", "011",
                              "12", "13"})
-        exec(QStringLiteral("INSERT INTO CODES VALUES ('%1', 'n')").arg(code));
+        Exec(QStringLiteral("INSERT INTO CODES VALUES ('%1', 'n')").arg(code));
     struct Case { int width; int noPad; qint64 from; qint64 to; };
     for (const Case& c : {Case{2, 0, 1, 99}, Case{2, 1, 1, 99}, Case{4, 0, 4, 20},
                           Case{1, 1, 1, 9}, Case{3, 0, 5, 5}, Case{2, 1, 10, 13},
@@ -76,14 +76,14 @@ TEST_F(CSqLiteUtilityTest, CodeSearchesHandleEighteenDigits)
     fillCodes(1, 3, 18);
     EXPECT_EQ(CSqLiteUtility::FindUniqueRecord(*m_db, "CODES", "CODE", 18, 0, err),
               "000000000000000004");
-    exec("INSERT INTO CODES VALUES ('999999999999999998', 'n')");
+    Exec("INSERT INTO CODES VALUES ('999999999999999998', 'n')");
     EXPECT_EQ(CSqLiteUtility::FindUniqueRecordRange(*m_db, "CODES", "CODE", 18, 0,
                                                     999999999999999998LL,
                                                     999999999999999999LL, err),
               "999999999999999999");
     EXPECT_EQ(CSqLiteUtility::FindBigestRecord(*m_db, "CODES", "CODE", 18, 0, "", err),
               "999999999999999999");
-    exec("INSERT INTO CODES VALUES ('999999999999999999', 'n')");
+    Exec("INSERT INTO CODES VALUES ('999999999999999999', 'n')");
     EXPECT_EQ(CSqLiteUtility::FindBigestRecord(*m_db, "CODES", "CODE", 18, 0, "", err), "");
 }
 
@@ -91,21 +91,21 @@ TEST_F(CSqLiteUtilityTest, FindBigestRecordProposesAnUnusedCode)
 {
     EXPECT_EQ(CSqLiteUtility::FindBigestRecord(*m_db, "CODES", "CODE", 6, 0, "", err), "000001");
     EXPECT_EQ(CSqLiteUtility::FindBigestRecord(*m_db, "CODES", "CODE", 6, 1, "", err), "1");
-    exec("INSERT INTO CODES VALUES ('999999', 'n')");
+    Exec("INSERT INTO CODES VALUES ('999999', 'n')");
     EXPECT_EQ(CSqLiteUtility::FindBigestRecord(*m_db, "CODES", "CODE", 6, 0, "", err), "");
     EXPECT_EQ(CSqLiteUtility::FindBigestRecord(*m_db, "CODES", "CODE", 6, 0, "NAME = 'x'", err),
               "000001");
     EXPECT_EQ(err, 0);
 
     // Texts of other widths and '' must not hide the highest number.
-    exec("DELETE FROM CODES");
-    exec("INSERT INTO CODES VALUES ('9', 'n'), ('10', 'n'), ('', 'n')");
+    Exec("DELETE FROM CODES");
+    Exec("INSERT INTO CODES VALUES ('9', 'n'), ('10', 'n'), ('', 'n')");
     EXPECT_EQ(CSqLiteUtility::FindBigestRecord(*m_db, "CODES", "CODE", 6, 0, "", err), "000011");
 
     // A column without text affinity keeps numbers as numbers, and '' sorts
     // above every number there.
-    exec("CREATE TABLE NUMS (CODE NUMERIC(6))");
-    exec("INSERT INTO NUMS VALUES (5), ('')");
+    Exec("CREATE TABLE NUMS (CODE NUMERIC(6))");
+    Exec("INSERT INTO NUMS VALUES (5), ('')");
     EXPECT_EQ(CSqLiteUtility::FindBigestRecord(*m_db, "NUMS", "CODE", 6, 0, "", err), "000006");
 
     EXPECT_EQ(CSqLiteUtility::FindBigestRecord(*m_db, "MISSING", "CODE", 6, 0, "", err), "");
@@ -116,7 +116,7 @@ TEST_F(CSqLiteUtilityTest, ExistenceTestsTakeValuesAsValues)
 {
     EXPECT_FALSE(CSqLiteUtility::IsExistDataOfTable(*m_db, "CODES", err));
     EXPECT_EQ(err, 0);
-    exec("INSERT INTO CODES VALUES ('01', 'O''Brien'), ('02', 'plain')");
+    Exec("INSERT INTO CODES VALUES ('01', 'O''Brien'), ('02', 'plain')");
     EXPECT_TRUE(CSqLiteUtility::IsExistDataOfTable(*m_db, "CODES", err));
     EXPECT_TRUE(CSqLiteUtility::IsExistDataValue(*m_db, "CODES", "NAME", "O'Brien", err));
     EXPECT_FALSE(CSqLiteUtility::IsExistDataValue(*m_db, "CODES", "NAME", "x' OR '1'='1", err));
@@ -143,12 +143,12 @@ TEST_F(CSqLiteUtilityTest, BulkPragmasEnlargeTheConnectionsCache)
 {
     CSQliteSQL stmt(*m_db, QString());
     CSqLiteUtility::RunBulkPragmas(stmt);
-    EXPECT_EQ(rows("pragma_cache_size"), (QList<QStringList>{{"100000"}}));
+    EXPECT_EQ(Rows("pragma_cache_size"), (QList<QStringList>{{"100000"}}));
 }
 
 TEST_F(CSqLiteUtilityTest, RowListsCopyTheRowsRead)
 {
-    exec("INSERT INTO CODES VALUES ('02', 'b'), ('01', 'a')");
+    Exec("INSERT INTO CODES VALUES ('02', 'b'), ('01', 'a')");
     CStringArrayPtrList rows;
     EXPECT_EQ(CSqLiteUtility::AllocStringArrayListPtr(*m_db, "CODES", {"CODE", "NAME"}, "",
                                                       "CODE", rows, err),
@@ -185,9 +185,9 @@ TEST_F(CSqLiteUtilityTest, OneRowWritesReportTheirResult)
     EXPECT_NE(err, 0);
     EXPECT_TRUE(CSqLiteUtility::UpdateOneRecord(*m_db, "CODES", {"CODE"}, {"NAME"}, {"01"},
                                                 {"c"}, err));
-    EXPECT_EQ(rows("CODES"), QList<QStringList>({{"01", "c"}}));
+    EXPECT_EQ(Rows("CODES"), QList<QStringList>({{"01", "c"}}));
     EXPECT_TRUE(CSqLiteUtility::DeleteRecord(*m_db, "CODES", {"CODE"}, {"01"}, err));
-    EXPECT_TRUE(rows("CODES").isEmpty());
+    EXPECT_TRUE(Rows("CODES").isEmpty());
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "shared/data/CStampImageMgr.h"
 
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 #include "shared/tests/WorkDbFixture.h"
 
 #include <QFileInfo>

@@ -3,8 +3,8 @@
 #include "shared/data/CColumnDataDBCombo.h"
 #include "shared/data/CColumnDataDBComboDef.h"
 #include "shared/tests/DialogTestSupport.h"
-#include "shared/tests/QtPrinters.h"
-#include "testsupport/StrovenTestDb.h"
+#include "testsupport/QtPrinters.h"
+#include "testsupport/WorkDbFixture.h"
 
 #include <QComboBox>
 
@@ -12,16 +12,16 @@ namespace {
 
 using T = SubItemDlgType;
 
-class CSubItemSetDlgExTest : public StrovenTestDb
+class CSubItemSetDlgExTest : public korvane::test::WorkDbFixture
 {
 protected:
     void SetUp() override
     {
-        StrovenTestDb::SetUp();
+        korvane::test::WorkDbFixture::SetUp();
         m_suite.writeIni("[PRODUCT]\nPRODUCTKEY=TEST\n");
         LoadSuiteLangTexts();
-        exec("CREATE TABLE DEPT (CODE VARCHAR(2) PRIMARY KEY, NAME VARCHAR(12))");
-        exec("INSERT INTO DEPT VALUES ('02', 'Pear'), ('01', 'Apple'), ('03', 'Plum')");
+        Exec("CREATE TABLE DEPT (CODE VARCHAR(2) PRIMARY KEY, NAME VARCHAR(12))");
+        Exec("INSERT INTO DEPT VALUES ('02', 'Pear'), ('01', 'Apple'), ('03', 'Plum')");
         m_column.SetSQliteDB(m_db.get());
         m_column.m_bNullable = false;
     }

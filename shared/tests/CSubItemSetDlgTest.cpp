@@ -4,7 +4,7 @@
 #include "shared/data/CStringArrayPtrList.h"
 #include "shared/tests/DialogTestSupport.h"
 #include "shared/controls/NumberText.h"
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 
 #include <QComboBox>
 #include <QListWidget>

@@ -6,22 +6,22 @@
 
 #include "shared/controls/CItemSelectButton.h"
 #include "shared/tests/DialogTestSupport.h"
-#include "shared/tests/QtPrinters.h"
-#include "testsupport/StrovenTestDb.h"
+#include "testsupport/QtPrinters.h"
+#include "testsupport/WorkDbFixture.h"
 #include "shared/lang/WindowText.h"
 
 #include <QComboBox>
 
 namespace {
 
-class ComboColumnsTest : public StrovenTestDb
+class ComboColumnsTest : public korvane::test::WorkDbFixture
 {
 protected:
     void SetUp() override
     {
-        StrovenTestDb::SetUp();
-        exec("CREATE TABLE DEPT (CODE VARCHAR(2) PRIMARY KEY, NAME VARCHAR(12))");
-        exec("INSERT INTO DEPT VALUES ('02', 'Pear'), ('01', 'Apple'), ('03', 'Plum')");
+        korvane::test::WorkDbFixture::SetUp();
+        Exec("CREATE TABLE DEPT (CODE VARCHAR(2) PRIMARY KEY, NAME VARCHAR(12))");
+        Exec("INSERT INTO DEPT VALUES ('02', 'Pear'), ('01', 'Apple'), ('03', 'Plum')");
     }
 
     template <class Column> void Attach(Column& column, bool nullable)
@@ -57,7 +57,7 @@ TEST_F(ComboColumnsTest, DatabaseComboShowsAndStoresCodes)
     EXPECT_EQ(column.GetDescript("09"), "09"); // unknown: the code itself
 
     // Read once: rows added later are not seen, and filling again adds no copies.
-    exec("INSERT INTO DEPT VALUES ('04', 'Fig')");
+    Exec("INSERT INTO DEPT VALUES ('04', 'Fig')");
     column.ReadCandidate(&m_combo);
     column.ReadCandidate(&m_combo);
     EXPECT_EQ(Entries(m_combo), (QStringList{"Apple", "Pear", "Plum"}));
@@ -92,8 +92,8 @@ TEST_F(ComboColumnsTest, AnUnreadableTableLeavesNoRowsAndIsTriedAgain)
     EXPECT_EQ(m_combo.count(), 0); // not even the blank entry
     EXPECT_EQ(column.GetDescriptWidth(), 6);
 
-    exec("CREATE TABLE GRP (CODE VARCHAR(2), NAME VARCHAR(8))");
-    exec("INSERT INTO GRP VALUES ('01', 'First')");
+    Exec("CREATE TABLE GRP (CODE VARCHAR(2), NAME VARCHAR(8))");
+    Exec("INSERT INTO GRP VALUES ('01', 'First')");
     column.ReadCandidate(&m_combo);
     EXPECT_EQ(Entries(m_combo), (QStringList{"", "First"}));
     EXPECT_EQ(column.GetDescript("01"), "First");

@@ -3,16 +3,14 @@
 #include "shared/lang/CSarvikApp.h"
 #include "shared/dialogs/CSubItemSetDlg.h"
 #include "shared/controls/FindControlById.h"
-#include "shared/tests/SuiteFixture.h"
+#include "testsupport/SuiteFixture.h"
+#include "testsupport/ModalDriver.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QTimer>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 // The library's language texts from the suite's own language file.
 inline void LoadSuiteLangTexts()
@@ -36,18 +34,7 @@ protected:
     SuiteFixture m_suite;
 };
 
-// Runs `act` on the dialog once its modal loop runs; `start` opens it (DoModal)
-// and its result is returned.
-template <class Dialog> int RunModal(Dialog& dialog, const std::function<void(Dialog&)>& act)
-{
-    QTimer::singleShot(0, &dialog, [&dialog, act] {
-        act(dialog);
-        // A step that left the dialog open ends it here, so no test hangs.
-        if (dialog.isVisible())
-            dialog.done(-1);
-    });
-    return dialog.DoModal();
-}
+using korvane::test::RunModal;
 
 inline void ClickControl(QWidget* root, uint id)
 {

@@ -1,6 +1,6 @@
 #include "shared/lang/FormatLangText.h"
 
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <QPalette>
 #include <QWidget>
 
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "shared/controls/NumberEditRules.h"
 #include "shared/controls/NumberText.h"
 #include "shared/controls/TextColumns.h"
-#include "shared/tests/QStringPrinter.h"
+#include "testsupport/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -12,8 +12,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 #include "shared/tests/WorkDbFixture.h"
+#include "testsupport/ModalDriver.h"
 
 #include <functional>
 
@@ -40,16 +41,9 @@ TEST(CSelectItemModel, PassesTheModelTesterAndReadsRowsByIndex)
 }
 
 // Runs `act` on the modal dialog once it is up.
-void whenModal(std::function<void(CSelectItemDlg*)> act)
+void whenModal(const std::function<void(CSelectItemDlg*)>& act)
 {
-    QTimer::singleShot(0, [act] {
-        auto* dlg = qobject_cast<CSelectItemDlg*>(QApplication::activeModalWidget());
-        if (!dlg) {
-            whenModal(act); // not up yet
-            return;
-        }
-        act(dlg);
-    });
+    korvane::test::WhenModal<CSelectItemDlg>([act](CSelectItemDlg& dlg) { act(&dlg); });
 }
 
 void chooseRow(CSelectItemDlg* dlg, int row, bool doubleClick)

@@ -4,7 +4,7 @@
 #include "shared/controls/CPercentEdit.h"
 #include "shared/tests/DialogTestSupport.h"
 #include "platform/MessageBox.h"
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 #include "shared/lang/WindowText.h"
 
 #include <QRadioButton>

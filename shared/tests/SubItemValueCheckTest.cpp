@@ -2,7 +2,7 @@
 
 #include "shared/data/CStringArrayPtrList.h"
 #include "shared/controls/NumberText.h"
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

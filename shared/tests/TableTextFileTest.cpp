@@ -5,9 +5,10 @@
 #include "shared/textfiles/CTextFileImporter.h"
 #include "shared/textfiles/CTextFileWriter.h"
 
-#include "shared/tests/QtPrinters.h"
+#include "testsupport/QtPrinters.h"
 
-#include "testsupport/StrovenTestDb.h"
+#include "testsupport/WorkDbFixture.h"
+#include "testsupport/FixedClock.h"
 
 #include <QFile>
 #include <QProcess>
@@ -19,15 +20,14 @@ namespace {
 
 const QString kStampOld = QStringLiteral("20000101000000");
 
-class TableTextFileTest : public StrovenTestDb
+class TableTextFileTest : public korvane::test::WorkDbFixture
 {
 protected:
     void SetUp() override
     {
-        StrovenTestDb::SetUp();
-        ASSERT_TRUE(
-            CSarvikApp::Instance().LoadLangDatas(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
-        exec("CREATE TABLE CIA001 (PLUCODE VARCHAR(6) PRIMARY KEY, NAME VARCHAR(40), "
+        korvane::test::WorkDbFixture::SetUp();
+        ASSERT_TRUE(CSarvikApp::Instance().LoadLangDatas(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
+        Exec("CREATE TABLE CIA001 (PLUCODE VARCHAR(6) PRIMARY KEY, NAME VARCHAR(40), "
              "PRICE INTEGER, CREATEDATETIME VARCHAR(14), UPDATEDATETIME VARCHAR(14))");
     }
 
@@ -45,7 +45,7 @@ protected:
 
     QList<QStringList> Table(const QString& columns = "PLUCODE, NAME, PRICE")
     {
-        return rows("CIA001", columns.split(", "), {}, "PLUCODE");
+        return Rows("CIA001", columns.split(", "), {}, "PLUCODE");
     }
 
     QString File(const QString& name = "CIA001.txt") const
@@ -109,7 +109,7 @@ TEST_F(TableTextFileTest, ExportMatchesTheSqliteShell)
     ASSERT_TRUE(exporter.ExecuteExport());
 
     QProcess process;
-    process.start(shell, {"-header", "-separator", "\t", path(), "SELECT * FROM CIA001;"});
+    process.start(shell, {"-header", "-separator", "\t", DbPath(), "SELECT * FROM CIA001;"});
     ASSERT_TRUE(process.waitForFinished(10000));
     ASSERT_EQ(process.exitCode(), 0);
     EXPECT_EQ(readFile(File()), process.readAllStandardOutput());
@@ -117,7 +117,7 @@ TEST_F(TableTextFileTest, ExportMatchesTheSqliteShell)
 
 TEST_F(TableTextFileTest, FailedExportLeavesNoFileAndNamesItsCause)
 {
-    exec("CREATE TABLE CSB008 (CODE VARCHAR(4), STAMP BLOB)");
+    Exec("CREATE TABLE CSB008 (CODE VARCHAR(4), STAMP BLOB)");
     ASSERT_TRUE(writeFile(File(), "old"));
     CTextFileExporter blob(m_db.get(), "CSB008", {}, File());
     EXPECT_FALSE(blob.ExecuteExport());
@@ -172,7 +172,7 @@ TEST_F(TableTextFileTest, ExportThenImportGivesTheSameTable)
 
     CTextFileExporter exporter(m_db.get(), "CIA001", {}, File());
     ASSERT_TRUE(exporter.ExecuteExport());
-    exec("UPDATE CIA001 SET NAME = 'changed'");
+    Exec("UPDATE CIA001 SET NAME = 'changed'");
     CTextFileImporter importer(m_db.get(), "CIA001", "PLUCODE", File(), 0);
     ASSERT_TRUE(importer.ExecuteImport()) << importer.GetErrMsgId().toStdString();
     EXPECT_EQ(Table("PLUCODE, NAME, PRICE, CREATEDATETIME"), before);
@@ -182,11 +182,11 @@ TEST_F(TableTextFileTest, ImportModesAndTimeStamps)
 {
     const QByteArray file = "PLUCODE\tNAME\tPRICE\n000002\tNew two\t22\n000003\tThree\t30\n";
     const auto load = [&] {
-        exec("DELETE FROM CIA001");
+        Exec("DELETE FROM CIA001");
         Insert("000001", "One", "10");
         Insert("000002", "Two", "20");
     };
-    const QString earliest = GetTimestampOfNow();
+    korvane::test::FixedClock clock(QDateTime(QDate(2025, 1, 2), QTime(3, 4, 5)));
 
     load(); // mode 0 replaces the table
     ASSERT_TRUE(Import(file, 0));
@@ -200,10 +200,7 @@ TEST_F(TableTextFileTest, ImportModesAndTimeStamps)
                                            {"000003", "Three", "30"}}));
     const QList<QStringList> stamps = Table("PLUCODE, CREATEDATETIME, UPDATEDATETIME");
     EXPECT_EQ(stamps[0], (QStringList{"000001", kStampOld, kStampOld}));
-    const QString stamp = stamps[1][1];
-    EXPECT_EQ(stamp.size(), 14);
-    EXPECT_GE(stamp, earliest);
-    EXPECT_LE(stamp, GetTimestampOfNow());
+    const QString stamp = QStringLiteral("20250102030405");
     EXPECT_EQ(stamps[1], (QStringList{"000002", stamp, stamp})); // updated: both stamps
     EXPECT_EQ(stamps[2], (QStringList{"000003", stamp, stamp}));
 
@@ -312,11 +309,10 @@ TEST(ExistCodeBinarySearch, FindsOnlyExactCodes)
 TEST_F(TableTextFileTest, UpdateFindsKeysOfANumericKeyColumn)
 {
     // The column sorts 9 before 10; the search must still find both.
-    exec("CREATE TABLE CSB014 (HOUR INTEGER PRIMARY KEY, TARGET TEXT)");
-    exec("INSERT INTO CSB014 VALUES (9, 'a'), (10, 'b'), (100, 'c')");
+    Exec("CREATE TABLE CSB014 (HOUR INTEGER PRIMARY KEY, TARGET TEXT)");
+    Exec("INSERT INTO CSB014 VALUES (9, 'a'), (10, 'b'), (100, 'c')");
     ASSERT_TRUE(writeFile(File(), "HOUR\tTARGET\n9\tx\n10\ty\n100\tz\n"));
     CTextFileImporter importer(m_db.get(), "CSB014", "HOUR", File(), 1);
     ASSERT_TRUE(importer.ExecuteImport()) << importer.GetErrMsgId().toStdString();
-    EXPECT_EQ(rows("CSB014", {"TARGET"}, {}, "HOUR"),
-              (QList<QStringList>{{"x"}, {"y"}, {"z"}}));
+    EXPECT_EQ(Rows("CSB014", {"TARGET"}, {}, "HOUR"), (QList<QStringList>{{"x"}, {"y"}, {"z"}}));
 }

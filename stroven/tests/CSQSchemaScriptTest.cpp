@@ -2,7 +2,7 @@
 
 #include "stroven/CSQSchemaScript.h"
 
-#include "testsupport/StrovenTestDb.h"
+#include "testsupport/WorkDbFixture.h"
 
 #include <QFile>
 
@@ -39,7 +39,7 @@ TEST(CSQSchemaScriptSplit, CutsWhereSQLiteSeesAStatementEnd)
     }
 }
 
-using CSQSchemaScriptTest = StrovenTestDb;
+using CSQSchemaScriptTest = korvane::test::WorkDbFixture;
 
 // A NUL stops SQLite's reader without moving on; the runner once looped on
 // it for ever (found by fuzzing: the fixture is the fuzzer's input).

@@ -1,4 +1,4 @@
-#include "testsupport/StrovenTestDb.h"
+#include "testsupport/WorkDbFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,16 +58,16 @@ TEST(CSQliteDBOpen, StatementsOnClosedConnectionFail)
     EXPECT_EQ(err, SQLERR_NOT_OPEN);
 }
 
-using CSQliteDBTables = StrovenTestDb;
+using CSQliteDBTables = korvane::test::WorkDbFixture;
 
 TEST_F(CSQliteDBTables, ListLeavesOutSQLiteTables)
 {
-    exec(QStringLiteral("CREATE TABLE CSB002 (A INTEGER PRIMARY KEY AUTOINCREMENT, B TEXT)"));
-    exec(QStringLiteral("CREATE TABLE sqliteX (A)")); // only the "sqlite_" prefix is SQLite's
-    exec(QStringLiteral("CREATE TABLE CIA001 (A)"));
-    exec(QStringLiteral("CREATE INDEX IX ON CIA001 (A)"));
-    exec(QStringLiteral("INSERT INTO CSB002 (B) VALUES ('x')")); // fills sqlite_sequence
-    exec(QStringLiteral("ANALYZE"));                             // makes sqlite_stat1
+    Exec(QStringLiteral("CREATE TABLE CSB002 (A INTEGER PRIMARY KEY AUTOINCREMENT, B TEXT)"));
+    Exec(QStringLiteral("CREATE TABLE sqliteX (A)")); // only the "sqlite_" prefix is SQLite's
+    Exec(QStringLiteral("CREATE TABLE CIA001 (A)"));
+    Exec(QStringLiteral("CREATE INDEX IX ON CIA001 (A)"));
+    Exec(QStringLiteral("INSERT INTO CSB002 (B) VALUES ('x')")); // fills sqlite_sequence
+    Exec(QStringLiteral("ANALYZE"));                             // makes sqlite_stat1
     int err = -1;
     const QStringList* tables = m_db->GetTableList(err);
     EXPECT_EQ(err, 0);

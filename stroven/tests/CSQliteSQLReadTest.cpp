@@ -1,16 +1,16 @@
-#include "testsupport/StrovenTestDb.h"
+#include "testsupport/WorkDbFixture.h"
 
 namespace {
 
-class CSQliteSQLRead : public StrovenTestDb
+class CSQliteSQLRead : public korvane::test::WorkDbFixture
 {
 protected:
     void fill(int count)
     {
-        exec(QStringLiteral("CREATE TABLE CSB002 (CODE VARCHAR(4) PRIMARY KEY, NAME TEXT, "
+        Exec(QStringLiteral("CREATE TABLE CSB002 (CODE VARCHAR(4) PRIMARY KEY, NAME TEXT, "
                             "PRICE NUMERIC(8,2))"));
         for (int i = 1; i <= count; ++i)
-            exec(QStringLiteral("INSERT INTO CSB002 VALUES ('%1', 'N%2', %2)")
+            Exec(QStringLiteral("INSERT INTO CSB002 VALUES ('%1', 'N%2', %2)")
                      .arg(i, 4, 10, QLatin1Char('0'))
                      .arg(i));
     }
@@ -102,13 +102,13 @@ TEST_F(CSQliteSQLRead, ParametersBindAndRewind)
 TEST_F(CSQliteSQLRead, ValuesAsTextNullAsEmptyExpressionsAndFromLists)
 {
     fill(3);
-    exec(QStringLiteral("CREATE TABLE CSM018 (CODE VARCHAR(4), \"ORDER\" TEXT, NOTE TEXT)"));
-    exec(QStringLiteral("INSERT INTO CSM018 VALUES ('0002', 'o2', NULL)"));
+    Exec(QStringLiteral("CREATE TABLE CSM018 (CODE VARCHAR(4), \"ORDER\" TEXT, NOTE TEXT)"));
+    Exec(QStringLiteral("INSERT INTO CSM018 VALUES ('0002', 'o2', NULL)"));
 
-    EXPECT_EQ(rows(QStringLiteral("CSM018")), (QList<QStringList>{{"0002", "o2", ""}}));
-    EXPECT_EQ(rows(QStringLiteral("CSB002"), {"COUNT(*)", "MAX(CODE)", "SUM(PRICE)"}),
+    EXPECT_EQ(Rows(QStringLiteral("CSM018")), (QList<QStringList>{{"0002", "o2", ""}}));
+    EXPECT_EQ(Rows(QStringLiteral("CSB002"), {"COUNT(*)", "MAX(CODE)", "SUM(PRICE)"}),
               (QList<QStringList>{{"3", "0003", "6"}}));
-    EXPECT_EQ(rows(QStringLiteral("CSB002, CSM018"), {"CSB002.NAME", "ORDER"},
+    EXPECT_EQ(Rows(QStringLiteral("CSB002, CSM018"), {"CSB002.NAME", "ORDER"},
                    QStringLiteral("CSB002.CODE = CSM018.CODE")),
               (QList<QStringList>{{"N2", "o2"}}));
 }
@@ -136,11 +136,11 @@ TEST_F(CSQliteSQLRead, EveryKindOfValueReadsAsItsText)
         {"X''", QString("")},
         {"CAST(X'610062' AS TEXT)", QString::fromUtf8("a\0b", 3)}, // a NUL inside
     };
-    exec(QStringLiteral("CREATE TABLE V (N INTEGER, X)"));
+    Exec(QStringLiteral("CREATE TABLE V (N INTEGER, X)"));
     for (qsizetype i = 0; i < cases.size(); ++i)
-        exec(QStringLiteral("INSERT INTO V VALUES (%1, %2)").arg(i).arg(cases[i].sql));
+        Exec(QStringLiteral("INSERT INTO V VALUES (%1, %2)").arg(i).arg(cases[i].sql));
     // Twice in one read, so that a shared value is read back as well.
-    const QList<QStringList> read = rows(QStringLiteral("V"), {"X", "X"}, {}, QStringLiteral("N"));
+    const QList<QStringList> read = Rows(QStringLiteral("V"), {"X", "X"}, {}, QStringLiteral("N"));
     ASSERT_EQ(read.size(), cases.size());
     for (qsizetype i = 0; i < cases.size(); ++i) {
         SCOPED_TRACE(cases[i].sql);
@@ -155,11 +155,11 @@ TEST_F(CSQliteSQLRead, ManyDistinctShortValuesReadBackExactly)
     // repeats at first (so it stays shared) and then scatters, and a column
     // that never repeats (so it is no longer looked up).
     const auto scattered = [](int i) { return i < 300 ? i % 3 : i * 7919 % 100003; };
-    exec(QStringLiteral("CREATE TABLE V (CODE VARCHAR(8), S VARCHAR(8))"));
-    exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n "
+    Exec(QStringLiteral("CREATE TABLE V (CODE VARCHAR(8), S VARCHAR(8))"));
+    Exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n "
                         "WHERE i < 9999) INSERT INTO V SELECT printf('%08d', i), "
                         "CASE WHEN i < 300 THEN i % 3 ELSE i * 7919 % 100003 END FROM n"));
-    const QList<QStringList> read = rows(QStringLiteral("V"), {}, {}, QStringLiteral("CODE"));
+    const QList<QStringList> read = Rows(QStringLiteral("V"), {}, {}, QStringLiteral("CODE"));
     ASSERT_EQ(read.size(), 10000);
     int wrong = 0;
     for (int i = 0; i < 10000; ++i)
@@ -182,7 +182,7 @@ TEST_F(CSQliteSQLRead, BadSqlFailsEarly)
     EXPECT_NE(stmt.SetSQLForRead({"NAEM"}, {}, {}, 0), 0);
     // A second statement smuggled into a clause is refused.
     EXPECT_NE(stmt.SetSQLForRead({}, QStringLiteral("1 = 1; DELETE FROM CSB002"), {}, 0), 0);
-    EXPECT_EQ(rows(QStringLiteral("CSB002")).size(), 1);
+    EXPECT_EQ(Rows(QStringLiteral("CSB002")).size(), 1);
 }
 
 TEST_F(CSQliteSQLRead, ReleasedBatchesDoNotDisturbTheRead)

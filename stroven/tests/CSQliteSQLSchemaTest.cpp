@@ -1,10 +1,10 @@
-#include "testsupport/StrovenTestDb.h"
+#include "testsupport/WorkDbFixture.h"
 
-using CSQliteSQLSchema = StrovenTestDb;
+using CSQliteSQLSchema = korvane::test::WorkDbFixture;
 
 TEST_F(CSQliteSQLSchema, TableInfoMapsDeclaredTypes)
 {
-    exec(QStringLiteral("CREATE TABLE CSB010 ("
+    Exec(QStringLiteral("CREATE TABLE CSB010 ("
                         "CODE VARCHAR(20) NOT NULL, "
                         "SUB INTEGER NOT NULL, "
                         "PRICE NUMERIC(8,2), "
@@ -63,12 +63,12 @@ TEST_F(CSQliteSQLSchema, ExecSqlRunsOneStatement)
     EXPECT_NE(stmt.ExecSQL(QStringLiteral("INSERT INTO T VALUES ('2'); DROP TABLE T;")), 0);
     EXPECT_NE(stmt.ExecSQL(QStringLiteral("INSERT INTO NOSUCH VALUES (1)")), 0);
     EXPECT_NE(stmt.ExecSQL(QStringLiteral("INSERT INTO T (\"B\") VALUES ('x')")), 0);
-    EXPECT_EQ(rows(QStringLiteral("T")), (QList<QStringList>{{"1"}}));
+    EXPECT_EQ(Rows(QStringLiteral("T")), (QList<QStringList>{{"1"}}));
 }
 
 TEST_F(CSQliteSQLSchema, SystemPragmasRunAndKeepSynchronous)
 {
-    const auto synchronous = [&] { return rows(QStringLiteral("pragma_synchronous")); };
+    const auto synchronous = [&] { return Rows(QStringLiteral("pragma_synchronous")); };
     const QList<QStringList> before = synchronous();
     CSQliteSQL stmt(*m_db, QString());
     for (const char* pragma : {"PRAGMA cache_size = 100000;", "PRAGMA default_synchronous = OFF;",
@@ -76,14 +76,14 @@ TEST_F(CSQliteSQLSchema, SystemPragmasRunAndKeepSynchronous)
         EXPECT_EQ(stmt.ExecSQL(QLatin1String(pragma)), 0) << pragma;
     EXPECT_EQ(synchronous(), before);
     EXPECT_NE(before, (QList<QStringList>{{"0"}}));
-    EXPECT_EQ(rows(QStringLiteral("pragma_cache_size")), (QList<QStringList>{{"100000"}}));
+    EXPECT_EQ(Rows(QStringLiteral("pragma_cache_size")), (QList<QStringList>{{"100000"}}));
 }
 
 TEST_F(CSQliteSQLSchema, RollbackUndoesEveryStatementOfTheConnection)
 {
-    exec(QStringLiteral("CREATE TABLE A (K VARCHAR(2) PRIMARY KEY, V TEXT)"));
-    exec(QStringLiteral("CREATE TABLE B (K VARCHAR(2) PRIMARY KEY)"));
-    exec(QStringLiteral("INSERT INTO A VALUES ('01', 'old')"));
+    Exec(QStringLiteral("CREATE TABLE A (K VARCHAR(2) PRIMARY KEY, V TEXT)"));
+    Exec(QStringLiteral("CREATE TABLE B (K VARCHAR(2) PRIMARY KEY)"));
+    Exec(QStringLiteral("INSERT INTO A VALUES ('01', 'old')"));
 
     CSQliteSQL a(*m_db, QStringLiteral("A"));
     CSQliteSQL b(*m_db, QStringLiteral("B"));
@@ -100,8 +100,8 @@ TEST_F(CSQliteSQLSchema, RollbackUndoesEveryStatementOfTheConnection)
     EXPECT_EQ(b.ExecRollback(), 0); // another statement of the same connection
     EXPECT_FALSE(m_db->InTransaction());
 
-    EXPECT_EQ(rows(QStringLiteral("A")), (QList<QStringList>{{"01", "old"}}));
-    EXPECT_TRUE(rows(QStringLiteral("B")).isEmpty());
+    EXPECT_EQ(Rows(QStringLiteral("A")), (QList<QStringList>{{"01", "old"}}));
+    EXPECT_TRUE(Rows(QStringLiteral("B")).isEmpty());
 
     EXPECT_EQ(a.ExecCommit(), SQLERR_NO_TRANSACTION);
     EXPECT_EQ(a.ExecRollback(), SQLERR_NO_TRANSACTION);
@@ -111,7 +111,7 @@ TEST_F(CSQliteSQLSchema, RollbackUndoesEveryStatementOfTheConnection)
     EXPECT_EQ(a.ExecWrite({"03"}, {"kept"}, {}, SQLWRITE_INSERT), 0);
     EXPECT_EQ(b.ExecCommit(), 0);
     CSQliteDB other;
-    ASSERT_EQ(other.OpenDB(path()), 0);
+    ASSERT_EQ(other.OpenDB(DbPath()), 0);
     CSQliteSQL read(other, QStringLiteral("A"));
     ASSERT_EQ(read.SetSQLForRead({"V"}, QStringLiteral("K = ?"), {}, 0), 0);
     ASSERT_EQ(read.SetParamsForRead({"03"}), 0);

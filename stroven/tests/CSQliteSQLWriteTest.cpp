@@ -1,4 +1,4 @@
-#include "testsupport/StrovenTestDb.h"
+#include "testsupport/WorkDbFixture.h"
 
 #include <QFile>
 
@@ -7,14 +7,14 @@ using korvane::test::writeFile;
 
 namespace {
 
-class CSQliteSQLWrite : public StrovenTestDb
+class CSQliteSQLWrite : public korvane::test::WorkDbFixture
 {
 protected:
     void SetUp() override
     {
-        StrovenTestDb::SetUp();
+        korvane::test::WorkDbFixture::SetUp();
         // Names that are SQL words show that generated SQL quotes them.
-        exec(QStringLiteral("CREATE TABLE \"GROUP\" (\"KEY\" VARCHAR(4) NOT NULL, "
+        Exec(QStringLiteral("CREATE TABLE \"GROUP\" (\"KEY\" VARCHAR(4) NOT NULL, "
                             "SUB VARCHAR(2) NOT NULL, \"VALUE\" TEXT, DATA BLOB, "
                             "PRIMARY KEY (\"KEY\", SUB))"));
         stmt = std::make_unique<CSQliteSQL>(*m_db, QStringLiteral("GROUP"));
@@ -23,7 +23,7 @@ protected:
 
     QList<QStringList> all()
     {
-        return rows(QStringLiteral("GROUP"), {"KEY", "SUB", "VALUE"}, {}, "KEY, SUB");
+        return Rows(QStringLiteral("GROUP"), {"KEY", "SUB", "VALUE"}, {}, "KEY, SUB");
     }
 
     std::unique_ptr<CSQliteSQL> stmt;
@@ -92,7 +92,7 @@ TEST_F(CSQliteSQLWrite, BlobsSurviveByteForByte)
     EXPECT_EQ(stmt->ExecWrite({"0003", "01"}, {"v"}, {""}, SQLWRITE_INSERT), 0);
     EXPECT_EQ(stmt->ExecWrite({"0004", "01"}, {"v"}, {"MISSING.BIN"}, SQLWRITE_INSERT),
               SQLERR_FILE);
-    EXPECT_EQ(rows(QStringLiteral("GROUP"), {"KEY", "typeof(DATA)", "length(DATA)"}, {}, "KEY"),
+    EXPECT_EQ(Rows(QStringLiteral("GROUP"), {"KEY", "typeof(DATA)", "length(DATA)"}, {}, "KEY"),
               (QList<QStringList>{
                   {"0001", "blob", "70009"}, {"0002", "blob", "0"}, {"0003", "null", ""}}));
 
@@ -115,6 +115,6 @@ TEST_F(CSQliteSQLWrite, BlobsSurviveByteForByte)
     EXPECT_EQ(reader.ExecBlobRead({"0001", "01"}, {"OUT.BIN"}), 0);
     EXPECT_EQ(readFile(folder + "/OUT.BIN"), QByteArray("\xff\x00z", 3));
     EXPECT_EQ(stmt->ExecWrite({"0001", "01"}, {"w"}, {""}, SQLWRITE_UPDATE), 0);
-    EXPECT_EQ(rows(QStringLiteral("GROUP"), {"DATA"}, "\"KEY\" = '0001'"),
+    EXPECT_EQ(Rows(QStringLiteral("GROUP"), {"DATA"}, "\"KEY\" = '0001'"),
               (QList<QStringList>{{""}}));
 }

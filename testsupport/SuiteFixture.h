@@ -7,6 +7,7 @@
 
 #include <QStringList>
 
+// Header-only; test programs that use it link the shared library.
 // Private XDG folders, a program folder of the test's own (where the launcher
 // INI lies) and a message responder that records the keys it is shown.
 class SuiteFixture
