@@ -1,11 +1,14 @@
 #include "archive/CCrxArchiver.h"
 
+#include "archive/CrxDiskReserve.h"
 #include "archive/CrxFileOps.h"
 #include "platform/FileTime.h"
+#include "platform/LegacyCodePage.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QUtf8StringView>
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -105,13 +108,39 @@ std::optional<QStringList> SafeComponents(const QString& entryPath)
     return parts;
 }
 
+// The entry's name. Tar names carry no encoding: ours are UTF-8, a Windows
+// tar writes the legacy code page (CP932). The bytes as stored decide;
+// decoding them lossily once gave two files one name.
 QString EntryPath(archive_entry* entry)
 {
+    if (const char* raw = archive_entry_pathname(entry)) {
+        const QByteArray bytes(raw);
+        if (QUtf8StringView(bytes).isValidUtf8())
+            return QString::fromUtf8(bytes);
+        return platform::LegacyCodePage::decode(bytes);
+    }
     if (const char* utf8 = archive_entry_pathname_utf8(entry))
         return QString::fromUtf8(utf8);
-    if (const char* raw = archive_entry_pathname(entry))
-        return QFile::decodeName(raw);
     return {};
+}
+
+QStringList FolderEntries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
+}
+
+// Removes what an unpack added to the folder (links are removed as
+// themselves, never followed).
+void RemoveNewEntries(const QString& folder, const QStringList& before)
+{
+    for (const QString& name : FolderEntries(folder)) {
+        if (before.contains(name))
+            continue;
+        std::error_code ec;
+        fs::remove_all(fs::path(QFile::encodeName(folder + QLatin1Char('/') + name).toStdString()),
+                       ec);
+    }
 }
 
 // Creates each missing folder below root; refuses to pass through anything
@@ -147,7 +176,18 @@ CrxResult CCrxArchiver::Unpack(const QString& archivePath, const QString& folder
 {
     if (PathKind(archivePath) != CRX_PATH_FILE || PathKind(folder) != CRX_PATH_FOLDER)
         return CRX_E_UNPACK;
+    // A failed unpack leaves nothing behind: after a full disk above all.
+    const QStringList before = FolderEntries(folder);
+    const CrxResult rc = UnpackEntries(archivePath, folder);
+    if (rc != CRX_OK)
+        RemoveNewEntries(folder, before);
+    return rc;
+}
+
+CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString& folder)
+{
     const qint64 limit = UnpackLimitFor(QFileInfo(archivePath).size());
+    CrxDiskReserve reserve(folder);
 
     std::unique_ptr<archive, ReadDeleter> reader(archive_read_new());
     if (!reader)
@@ -185,7 +225,7 @@ CrxResult CCrxArchiver::Unpack(const QString& archivePath, const QString& folder
             return CRX_E_UNPACK;
         }
         total += kEntryOverhead;
-        if (total > limit)
+        if (total > limit || !reserve.Take(kEntryOverhead))
             return CRX_E_UNPACK;
 
         if (type == AE_IFDIR) {
@@ -197,8 +237,10 @@ CrxResult CCrxArchiver::Unpack(const QString& archivePath, const QString& folder
             return CRX_E_UNPACK;
         const QString target = folder + QLatin1Char('/') + parts.join(QLatin1Char('/'));
         // O_NOFOLLOW: never write through a link, whatever lies there.
+        // O_EXCL: two entries that land on one name fail the unpack instead
+        // of the second overwriting the first.
         Fd out(::open(QFile::encodeName(target).constData(),
-                      O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644));
+                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
         if (out.get() < 0)
             return CRX_E_UNPACK;
         for (;;) {
@@ -210,7 +252,7 @@ CrxResult CCrxArchiver::Unpack(const QString& archivePath, const QString& folder
             if (n < 0)
                 return CRX_E_UNPACK;
             total += n;
-            if (total > limit || !WriteAll(out.get(), buffer.data(), size_t(n)))
+            if (total > limit || !reserve.Take(n) || !WriteAll(out.get(), buffer.data(), size_t(n)))
                 return CRX_E_UNPACK;
         }
         if (!out.close())

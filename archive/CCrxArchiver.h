@@ -24,8 +24,10 @@ public:
 
     // Unpacks archivePath into folder (which must exist): 0, CRX_E_CANCELLED
     // or CRX_E_UNPACK (not a bzip2 tar, a damaged one, an entry that is a
-    // link, device or path leaving the folder, or past the size limit).
-    // What was unpacked before a failure stays for the folder's owner.
+    // link, device or path leaving the folder, two entries of one name,
+    // past the size limit, or into the file system's reserve). Names that
+    // are not UTF-8 are read in the legacy code page. A failure removes
+    // what the unpack added to the folder.
     CrxResult Unpack(const QString& archivePath, const QString& folder);
     // Packs everything in folder, with paths relative to it and an entry
     // for every folder (so an empty one survives), into archivePath:
@@ -52,6 +54,7 @@ public:
 
 private:
     bool Aborted() const { return CrxAborted(m_pAbort); }
+    CrxResult UnpackEntries(const QString& archivePath, const QString& folder);
 
     CrxAbortFlag m_nOwnAbort{0};
     const CrxAbortFlag* m_pAbort = &m_nOwnAbort;

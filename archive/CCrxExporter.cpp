@@ -33,12 +33,6 @@ CrxResult CCrxExporter::PrepareExport(const QString& baseFolder, const QString& 
     m_context.addList = addList ? *addList : QStringList();
     m_context.replaceList = replaceList ? *replaceList : QStringList();
     m_context.diffList = diffList ? *diffList : QStringList();
-    // Replace and difference contradict each other: the archive could carry
-    // only one of them, and the other change would be lost without a word.
-    for (const QString& table : std::as_const(m_context.replaceList)) {
-        if (m_context.diffList.contains(table))
-            return CRX_E_TABLE_LISTS;
-    }
     if (const CrxResult rc = m_env.Init(baseFolder); rc != CRX_OK)
         return rc;
     m_context.abort = abort ? abort : &m_nOwnAbort;

@@ -2,6 +2,7 @@
 
 #include "archive/CCrxDb.h"
 #include "archive/CCrxSql.h"
+#include "archive/CrxDetail.h"
 #include "archive/CrxFileOps.h"
 #include "archive/CrxExportWalk.h"
 #include "archive/CrxParseContext.h"
@@ -194,10 +195,12 @@ QString CCrxRecord_datarec::ResolveBlobPath(CCrxDb& db, const CCrxItem& item, Cr
     if ((code = JoinPath(db.UnpackFolder(), item.m_strValue, path)) != CRX_OK || path.isEmpty())
         return QString();
     // Archives are untrusted: a reference may name nothing outside "blob",
-    // neither by ".." nor through a link.
+    // neither by ".." nor through a link. A value that is no such reference
+    // (text, a hex value, a path elsewhere) stores no data; it is counted
+    // for the caller to report, and the import goes on.
     const QString blobFolder = QDir::cleanPath(db.BlobFolder()) + u'/';
     if (QDir::isAbsolutePath(item.m_strValue) || !QDir::cleanPath(path).startsWith(blobFolder)) {
-        code = CRX_E_FILE_ACCESS;
+        ++CrxCurrentDetail().blobValuesNotReferences;
         return QString();
     }
     if (PathKind(path) != CRX_PATH_FILE)
@@ -205,7 +208,7 @@ QString CCrxRecord_datarec::ResolveBlobPath(CCrxDb& db, const CCrxItem& item, Cr
     const QString real = QFileInfo(path).canonicalFilePath();
     const QString realBlobFolder = QFileInfo(db.BlobFolder()).canonicalFilePath() + u'/';
     if (real.isEmpty() || !real.startsWith(realBlobFolder)) {
-        code = CRX_E_FILE_ACCESS;
+        ++CrxCurrentDetail().blobValuesNotReferences;
         return QString();
     }
     return path;

@@ -35,8 +35,10 @@ public:
     CrxResult PrepareWriteStatement(CCrxDb& db);
     CrxResult WriteRow(CCrxDb& db);
     // The blob file of an item: a file inside the unpacked "blob" folder, or
-    // empty (no data) when the reference is empty or names no file. A
-    // reference leaving the "blob" folder is refused with CRX_E_FILE_ACCESS.
+    // empty (no data) when the reference is empty or names no file. A value
+    // that names nothing inside "blob" (text, a path leaving it) gives no
+    // data too, and counts in the detail's blobValuesNotReferences; nothing
+    // outside is read. CRX_E_PATH_TOO_LONG for a path past the limit.
     QString ResolveBlobPath(CCrxDb& db, const CCrxItem& item, CrxResult& code);
 
     const QString& AttachedTable() const { return m_strAttachedTable; }

@@ -1,7 +1,8 @@
 #include "archive/CCrxSchemaEnv.h"
 
-#include "stroven/CSQSchemaScript.h"
+#include "archive/CrxDetail.h"
 #include "platform/LegacyCodePage.h"
+#include "stroven/CSQSchemaScript.h"
 #include "stroven/Stroven.h"
 
 #include <QFile>
@@ -74,6 +75,19 @@ QString DecodeSchemaText(const QByteArray& bytes)
     return platform::LegacyCodePage::decode(bytes);
 }
 
+// The line that names a statement to the user: its first that is neither
+// blank nor a comment.
+QString FirstLine(const QString& statement)
+{
+    const QStringList lines = statement.split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        const QString trimmed = line.trimmed();
+        if (!trimmed.isEmpty() && !trimmed.startsWith(QLatin1String("--")))
+            return trimmed;
+    }
+    return statement.trimmed();
+}
+
 } // namespace
 
 CrxResult CCrxSchemaEnv::RunSchemaText(const QString& schemaPath)
@@ -96,6 +110,7 @@ CrxResult CCrxSchemaEnv::RunSchemaText(const QString& schemaPath)
     for (const QString& statement : CSQSchemaScript::Split(text)) {
         if (CSQSchemaScript::ExecCreateOnly(*m_pDb, statement) != 0) {
             sql.ExecRollback();
+            CrxCurrentDetail().statement = FirstLine(statement);
             return CRX_E_FILE_ACCESS;
         }
     }

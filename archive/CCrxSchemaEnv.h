@@ -30,9 +30,11 @@ public:
     // code or CRX_E_SCHEMA_COPY.
     CrxResult CopySchemaFile(const QString& baseFolder, int kind);
     // Keeps the unpacked schema text in the base folder and runs it on the
-    // database of that kind, in one transaction. 0 also when the archive
-    // brought no such text; CRX_E_DB_OPEN, CRX_E_FILE_ACCESS (a statement
-    // failed or was refused: the database stays as it was) or CRX_E_CLOSE_DB.
+    // database of that kind, in one transaction (its own BEGIN, COMMIT and
+    // PRAGMAs are passed over). 0 also when the archive brought no such
+    // text; CRX_E_DB_OPEN, CRX_E_FILE_ACCESS (a statement failed or was
+    // refused: the database stays as it was, and the detail's statement
+    // names its first line) or CRX_E_CLOSE_DB.
     CrxResult ApplySchemaFile(const QString& baseFolder, int kind);
     // Closes a database left open, then opens path. 0, CRX_E_CLOSE_DB or
     // CRX_E_DB_OPEN.

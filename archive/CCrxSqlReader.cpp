@@ -6,6 +6,9 @@ CrxResult CCrxSqlReader::PrepareRead()
         return CRX_OK;
     if (const CrxResult rc = CreateStatement(); rc != CRX_OK)
         return rc;
+    // Text that is not UTF-8 would go into the archive as replacement
+    // characters and come back changed.
+    m_pStatement->SetStrictText(true);
     if (m_pStatement->SetSQLForRead(m_columns, m_strWhere, m_strOrderBy, kRowsPerBatch) != 0) {
         m_columns.clear();
         m_strWhere.clear();
@@ -35,10 +38,14 @@ CSQRowArray* CCrxSqlReader::ReadNext(CrxResult& error, bool& end)
     }
     int status = 0;
     CSQRowArray* rows = m_pStatement->ExecReadNext(status);
-    if (status == SQLREAD_END)
+    if (status == SQLREAD_END) {
         end = true;
-    else if (status != 0)
+    } else if (status == SQLERR_NOT_UTF8 && rows && !rows->isEmpty()) {
+        error = CRX_E_XML_UTF8;
+        return rows;
+    } else if (status != 0) {
         error = CRX_E_READ_ROWS;
+    }
     if (!rows)
         error = CRX_E_READ_ROWS;
     return error == CRX_OK ? rows : nullptr;

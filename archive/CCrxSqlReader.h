@@ -20,7 +20,10 @@ public:
     CrxResult PrepareRead();
     // The next batch, owned by the statement, or null. end becomes true with
     // the last batch (which may still hold rows) and for no columns; error
-    // is CRX_E_NO_STATEMENT, CRX_E_NO_READ_STMT or CRX_E_READ_ROWS.
+    // is CRX_E_NO_STATEMENT, CRX_E_NO_READ_STMT, CRX_E_READ_ROWS or
+    // CRX_E_XML_UTF8 (a value that is not UTF-8: the batch is still returned
+    // and ends with its row; the statement's InvalidTextColumn() names the
+    // column).
     CSQRowArray* ReadNext(CrxResult& error, bool& end);
 
     QStringList m_columns;

@@ -4,10 +4,15 @@
 #include "archive/CCrxNode.h"
 #include "archive/CCrxRecord.h"
 #include "archive/CCrxcnvXmlWriter.h"
+#include "archive/CrxDetail.h"
 #include "archive/CrxFileOps.h"
 #include "archive/CrxGrammarNames.h"
 
+#include "stroven/CSQSchemaScript.h"
 #include "stroven/Stroven.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 namespace CrxExportWalk {
 
@@ -15,7 +20,6 @@ namespace {
 
 const QString kNewSuffix = QStringLiteral("_NEW_Tovanel");
 const QString kDelSuffix = QStringLiteral("_DEL_Tovanel");
-const QString kRowId = QStringLiteral("rowid");
 
 CrxResult WriterError(const CrxExportContext& context)
 {
@@ -37,6 +41,54 @@ int RowIdIndex(const CCrxRecord& record, const CCrxDb& db)
         nonBlob += IsBlob(*item) ? 0 : 1;
     auto& reader = const_cast<CCrxDb&>(db).Reader();
     return reader.m_columns.size() > nonBlob ? nonBlob : -1;
+}
+
+// The name under which the table's row id can be selected: a column may take
+// one of SQLite's three names for it. Empty when columns take all three.
+QString RowIdName(const CCrxRecord& record)
+{
+    for (const char* name : {"rowid", "_rowid_", "oid"}) {
+        bool taken = false;
+        for (const auto& item : record.Items())
+            taken = taken || item->m_strName.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+        if (!taken)
+            return QLatin1String(name);
+    }
+    return QString();
+}
+
+// The detail of a value the archive cannot carry: the table as the user
+// knows it (a difference table's rows come from its shadow table), the
+// row's key values and the column.
+void NoteValue(CCrxRecord& record, const QString& column)
+{
+    CrxDetail& detail = CrxCurrentDetail();
+    detail.table = record.SourceTable();
+    for (const QString& suffix : {kNewSuffix, kDelSuffix})
+        if (detail.table.endsWith(suffix))
+            detail.table.chop(suffix.size());
+    QStringList key;
+    for (const auto& item : record.Items())
+        if (item->IsKey())
+            key << item->m_strValue;
+    detail.key = key.join(QLatin1String(", "));
+    detail.column = column;
+}
+
+// The detail of a read row whose text is not UTF-8: its key values go to the
+// key items (the read holds the non-blob items in item order).
+void NoteInvalidText(CCrxRecord& record, const CCrxSqlReader& reader, const QStringList& row)
+{
+    qsizetype next = 0;
+    for (const auto& item : record.Items()) {
+        if (IsBlob(*item))
+            continue;
+        if (item->IsKey())
+            item->m_strValue = row.value(next);
+        ++next;
+    }
+    const int column = reader.Statement() ? reader.Statement()->InvalidTextColumn() : -1;
+    NoteValue(record, reader.m_columns.value(column));
 }
 
 // One element's three export steps, stopping at the first failure.
@@ -83,21 +135,26 @@ CrxResult WriteRecord(CCrxRecord& record, CrxExportContext& context)
     for (const auto& item : record.Items()) {
         if (!IsBlob(*item)) {
             if ((!item->m_strValue.isEmpty() || item->m_nWriteEmpty == 1) &&
-                !writer.WriteSimpleElement(item->m_strName, item->m_strValue))
+                !writer.WriteSimpleElement(item->m_strName, item->m_strValue)) {
+                NoteValue(record, item->m_strName);
                 return WriterError(context);
+            }
             continue;
         }
         if (item->m_strValue.isEmpty())
             continue;
-        if (!writer.StartElement(item->m_strName) ||
-            !writer.AddAttribute(QLatin1String(crxname::kDatatype),
-                                 QLatin1String(crxname::kTypeFile)))
+        bool written = writer.StartElement(item->m_strName) &&
+                       writer.AddAttribute(QLatin1String(crxname::kDatatype),
+                                           QLatin1String(crxname::kTypeFile));
+        if (written) {
+            writer.SetInline(true);
+            written = writer.WriteText(item->m_strValue);
+            writer.SetInline(false);
+        }
+        if (!written || !writer.EndElement()) {
+            NoteValue(record, item->m_strName);
             return WriterError(context);
-        writer.SetInline(true);
-        const bool written = writer.WriteText(item->m_strValue);
-        writer.SetInline(false);
-        if (!written || !writer.EndElement())
-            return WriterError(context);
+        }
     }
     if (!writer.EndElement())
         return WriterError(context);
@@ -154,12 +211,10 @@ CrxResult WriteTabinfo(CCrxNode& tabinfo, CrxExportContext& context)
             if (const CrxResult rc = db->CountRecords(table, count); rc != CRX_OK)
                 return rc;
         } else if (context.exportKind == CRX_EXPORT_PARTIAL) {
-            renew = context.replaceList.contains(table);
-            if (renew || context.addList.contains(table)) {
-                write = true;
-                if (const CrxResult rc = db->CountRecords(table, count); rc != CRX_OK)
-                    return rc;
-            } else if (context.diffList.contains(table)) {
+            // The difference list wins over the others: its rows come from
+            // the shadow tables, and a "renew" over only the changed rows
+            // would wipe the rest of the table on the register.
+            if (context.diffList.contains(table)) {
                 write = true;
                 qint64 added = 0;
                 qint64 deleted = 0;
@@ -169,6 +224,11 @@ CrxResult WriteTabinfo(CCrxNode& tabinfo, CrxExportContext& context)
                     rc != CRX_OK)
                     return rc;
                 count = added + deleted;
+            } else if (context.replaceList.contains(table) || context.addList.contains(table)) {
+                write = true;
+                renew = context.replaceList.contains(table);
+                if (const CrxResult rc = db->CountRecords(table, count); rc != CRX_OK)
+                    return rc;
             }
         }
         if (!write || count < 1)
@@ -176,8 +236,10 @@ CrxResult WriteTabinfo(CCrxNode& tabinfo, CrxExportContext& context)
 
         CCrxcnvXmlWriter& writer = *context.writer;
         if (!writer.StartElement(QLatin1String(crxname::kTabinfo)) ||
-            !writer.AddAttribute(QLatin1String(crxname::kTabname), table))
+            !writer.AddAttribute(QLatin1String(crxname::kTabname), table)) {
+            CrxCurrentDetail().table = table;
             return WriterError(context);
+        }
         if (renew && !writer.AddAttribute(QLatin1String(crxname::kMainte),
                                           QLatin1String(crxname::kRenew)))
             return WriterError(context);
@@ -257,13 +319,21 @@ CrxResult PrepareRowRead(CCrxRecord& record, bool withBlobs, CrxExportContext& c
     }
     if (!withBlobs)
         blobColumns.clear();
-    // Without a key a row can only be found again by its row id; the blobs
-    // of such a table would otherwise be lost.
-    const bool byRowId = !blobColumns.isEmpty() && keyWhere.isEmpty();
-    if (byRowId)
-        reader.m_columns.append(kRowId);
-    if (const CrxResult rc = reader.PrepareRead(); rc != CRX_OK)
-        return rc;
+    // Blobs are found again by the row id: a key need not survive its text
+    // form (a REAL key, a NULL in a key column), and a table without key has
+    // nothing else. A table WITHOUT ROWID has none; its key is all there is.
+    const QStringList columns = reader.m_columns;
+    const QString rowId = blobColumns.isEmpty() ? QString() : RowIdName(record);
+    if (!rowId.isEmpty())
+        reader.m_columns.append(rowId);
+    CrxResult prepared = reader.PrepareRead();
+    const bool byRowId = !rowId.isEmpty() && prepared == CRX_OK;
+    if (!rowId.isEmpty() && prepared == CRX_E_PREPARE_READ && !keyWhere.isEmpty()) {
+        reader.m_columns = columns;
+        prepared = reader.PrepareRead();
+    }
+    if (prepared != CRX_OK)
+        return prepared;
 
     CCrxBlobReader& blobReader = db.BlobReader();
     reader.m_nKeyCount = blobReader.m_nKeyCount;
@@ -272,8 +342,8 @@ CrxResult PrepareRowRead(CCrxRecord& record, bool withBlobs, CrxExportContext& c
     if (blobColumns.isEmpty())
         return CRX_OK;
     blobReader.m_blobColumns = blobColumns;
-    blobReader.m_strWhere = byRowId ? kRowId + QLatin1String(" = ?")
-                                    : keyWhere.join(QLatin1String(" and "));
+    blobReader.m_strWhere =
+        byRowId ? rowId + QLatin1String(" = ?") : keyWhere.join(QLatin1String(" and "));
     return blobReader.PrepareBlobRead();
 }
 
@@ -294,6 +364,8 @@ CrxResult WriteRows(CCrxRecord& record, bool keysOnly, int& blobCounter,
         CrxResult error = CRX_OK;
         bool end = false;
         const CSQRowArray* rows = reader.ReadNext(error, end);
+        if (error == CRX_E_XML_UTF8 && rows && !rows->isEmpty() && rows->last())
+            NoteInvalidText(record, reader, *rows->last());
         if (error != CRX_OK)
             return error;
         if (rows) {
@@ -319,24 +391,27 @@ CrxResult FillRow(CCrxRecord& record, CCrxDb& db, const QStringList& row, int& b
     blobReader.m_keyValues.clear();
     blobReader.m_files.clear();
     const bool readsBlobs = blobReader.IsPrepared();
+    const bool byKey = readsBlobs && RowIdIndex(record, db) < 0;
     qsizetype next = 0;
     for (const auto& item : record.Items()) {
         if (IsBlob(*item)) {
             QString file;
             if (const CrxResult rc =
                     MakeBlobFileName(db.BlobFolder(), record.SourceTable(), blobCounter, file);
-                rc != CRX_OK)
+                rc != CRX_OK) {
+                NoteValue(record, item->m_strName);
                 return rc;
+            }
             blobReader.m_files.append(file);
             continue;
         }
         if (next >= row.size())
             return CRX_E_SHORT_ROW;
         item->m_strValue = row.at(next++);
-        if (readsBlobs && item->IsKey())
+        if (byKey && item->IsKey())
             blobReader.m_keyValues.append(item->m_strValue);
     }
-    if (readsBlobs && RowIdIndex(record, db) >= 0) {
+    if (readsBlobs && !byKey) {
         if (next >= row.size())
             return CRX_E_SHORT_ROW;
         blobReader.m_keyValues.append(row.at(next));
@@ -349,10 +424,13 @@ CrxResult FillRow(CCrxRecord& record, CCrxDb& db, const QStringList& row, int& b
     for (const auto& item : record.Items()) {
         if (!IsBlob(*item))
             continue;
-        item->m_strValue =
-            readsBlobs ? MakeRelativeBlobPath(db.UnpackFolder(), blobReader.m_files.at(file))
-                       : QString();
-        ++file;
+        const QString& path = blobReader.m_files.at(file++);
+        // An empty blob is no file in the archive: the format leaves its
+        // element out (the number stays used).
+        const QFileInfo written(path);
+        if (readsBlobs && written.isFile() && written.size() == 0 && !QFile::remove(path))
+            return CRX_E_READ_BLOB;
+        item->m_strValue = readsBlobs ? MakeRelativeBlobPath(db.UnpackFolder(), path) : QString();
     }
     return CRX_OK;
 }
@@ -371,6 +449,10 @@ CrxResult FillKeyRow(CCrxRecord& record, const QStringList& row)
 CrxResult MakeBlobFileName(const QString& blobFolder, const QString& source, int& counter,
                            QString& path)
 {
+    path.clear();
+    // The database may come from elsewhere than a schema text we ran.
+    if (!CSQSchemaScript::IsFileNameComponent(source))
+        return CRX_E_READ_BLOB;
     for (;;) {
         const QString name = QStringLiteral("%1_%2.blob").arg(source).arg(counter);
         ++counter;

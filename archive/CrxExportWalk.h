@@ -42,20 +42,23 @@ CrxResult WriteRecinfo(CCrxNode& recinfo, bool deletedKeys, CrxExportContext& co
 // the reads.
 CrxResult AttachRowReader(CCrxRecord& record, CrxExportContext& context);
 // Reads the non-blob items; with withBlobs, blob items come from a second
-// statement per row: by the key columns, or by row id when the table has no
-// key (and a table of blob columns only is read by row id as well).
+// statement per row, by row id (by the key columns in a table WITHOUT
+// ROWID).
 CrxResult PrepareRowRead(CCrxRecord& record, bool withBlobs, CrxExportContext& context);
 // Every row of the prepared read, one record element each. blobCounter
 // numbers the blob files of the section.
 CrxResult WriteRows(CCrxRecord& record, bool keysOnly, int& blobCounter,
                     CrxExportContext& context);
-// One row into the record's items; blob columns go to files first.
+// One row into the record's items; blob columns go to files first (an empty
+// blob leaves no file and no reference).
 CrxResult FillRow(CCrxRecord& record, CCrxDb& db, const QStringList& row, int& blobCounter);
 CrxResult FillKeyRow(CCrxRecord& record, const QStringList& row);
 
 // blobFolder + "/" + source + "_" + counter + ".blob"; the counter advances
 // past names already taken, so that two databases with a table of the same
-// name never share a file.
+// name never share a file. A source that cannot be one component of a file
+// name ("/", "\\", NUL, "." or "..") gives CRX_E_READ_BLOB: nothing is ever
+// written outside the blob folder.
 CrxResult MakeBlobFileName(const QString& blobFolder, const QString& source, int& counter,
                            QString& path);
 // "./blob/T_0.blob" for a file inside the unpack folder; empty when the file

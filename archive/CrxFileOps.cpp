@@ -1,5 +1,6 @@
 #include "archive/CrxFileOps.h"
 
+#include "archive/CrxSeam.h"
 #include "platform/FileTime.h"
 
 #include <QDateTime>
@@ -9,15 +10,13 @@
 #include <QSaveFile>
 
 #include <filesystem>
-#include <mutex>
 #include <thread>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::mutex g_waitMutex;
-CrxWaitFunction g_wait;
+CrxSeam<CrxWaitFunction> g_wait;
 
 fs::path NativePath(const QString& path)
 {
@@ -89,23 +88,25 @@ bool IsSameOrInside(const fs::path& inner, const fs::path& outer)
 
 CrxWaitFunction SetCrxWait(CrxWaitFunction wait)
 {
-    std::lock_guard lock(g_waitMutex);
-    CrxWaitFunction previous = std::move(g_wait);
-    g_wait = std::move(wait);
-    return previous;
+    return g_wait.Set(std::move(wait));
 }
 
 void CrxWait(int milliseconds)
 {
-    CrxWaitFunction wait;
-    {
-        std::lock_guard lock(g_waitMutex);
-        wait = g_wait;
-    }
+    const CrxWaitFunction wait = g_wait.Get();
     if (wait)
         wait(milliseconds);
     else
         std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+QString AbsolutePath(const QString& path)
+{
+    if (path.isEmpty() || QDir::isAbsolutePath(path))
+        return path;
+    // No cleaning: ".." after a link means the link's parent, as the file
+    // system sees it.
+    return QDir::currentPath() + QLatin1Char('/') + path;
 }
 
 int PathKind(const QString& path)
@@ -225,7 +226,20 @@ int CreateParentAndFolder(const QString& folder)
 
 int ResetFolder(const QString& folder)
 {
-    if (!folder.contains(QLatin1Char('/')) || !DeleteFolderTree(folder))
+    if (!folder.contains(QLatin1Char('/')))
+        return 0;
+    // A folder reached through a link is emptied, not removed: the link is
+    // the user's choice of where the data lives. Links inside it are removed
+    // as themselves, never followed.
+    const fs::path native = NativePath(folder);
+    std::error_code ec;
+    if (fs::symlink_status(native, ec).type() == fs::file_type::symlink &&
+        PathKind(folder) == CRX_PATH_FOLDER) {
+        DeleteTreeEntries(native);
+        const bool empty = fs::is_empty(native, ec);
+        return empty && !ec ? 1 : 0;
+    }
+    if (!DeleteFolderTree(folder))
         return 0;
     return CreateParentAndFolder(folder);
 }

@@ -42,6 +42,12 @@ constexpr int kCrxMaxPathBytes = 4095;
 
 enum CrxPathKind { CRX_PATH_MISSING = 0, CRX_PATH_FILE = 1, CRX_PATH_FOLDER = 2 };
 
+// The path made absolute against the working folder (an empty path stays
+// empty). The entry points take every path through it: the database layer
+// resolves blob files against the database's own folder, so a relative base
+// folder would put them somewhere the export walk never looks.
+QString AbsolutePath(const QString& path);
+
 // 0 missing (or empty path), 1 file, 2 folder. A symbolic link counts as
 // what it points at.
 int PathKind(const QString& path);
@@ -68,7 +74,8 @@ int CopyFolderTree(const QString& source, const QString& destination);
 // Creates the folder's parent (not further up), then the folder; 0 for a
 // path without "/".
 int CreateParentAndFolder(const QString& folder);
-// Deletes the folder's tree, then creates its parent and the folder again.
+// Deletes the folder's tree, then creates its parent and the folder again;
+// a link to a folder stays and the folder it leads to is emptied.
 int ResetFolder(const QString& folder);
 
 // The file's last-write time in UTC: 0, CRX_E_NO_ARCHIVE (empty path) or

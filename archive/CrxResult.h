@@ -70,8 +70,6 @@ constexpr CrxResult CRX_E_DELETE_FOLDER = 0xE000003B;
 constexpr CrxResult CRX_E_CREATE_FOLDER = 0xE000003C;
 constexpr CrxResult CRX_E_EXTRA_FILE = 0xE000003D;
 constexpr CrxResult CRX_E_EXTRA_COPY = 0xE000003E;
-// An export that names a table in both the replace and the difference list.
-constexpr CrxResult CRX_E_TABLE_LISTS = 0xE000003F;
 constexpr CrxResult CRX_E_SCHEMA_COPY = 0xE0000041;
 constexpr CrxResult CRX_E_DB_COPY = 0xE0000042;
 constexpr CrxResult CRX_E_DELETE_ROWS = 0xE0000043;

@@ -3,19 +3,24 @@
 #include "archive/CCrxDocument.h"
 #include "archive/CCrxExporter.h"
 #include "archive/CCrxSchemaEnv.h"
+#include "archive/CrxDetail.h"
 #include "archive/CrxFileOps.h"
 #include "archive/CrxGuard.h"
 
 #include <memory>
 
-CrxResult CrxExport(const QString& baseFolder, const QString& archivePath,
-                    const CrxAbortFlag* abort, int exportKind, const QString& extraFile,
+CrxResult CrxExport(const QString& baseArgument, const QString& archiveArgument,
+                    const CrxAbortFlag* abort, int exportKind, const QString& extraArgument,
                     const QStringList* addList, const QStringList* replaceList,
                     const QStringList* diffList, QString machineType, QString crxVersion,
                     QString regVersion, QString system, QString package, int keepRegVersionFlags,
                     int keepPackageFlags, int movie, int fullScreen, int halfScreen, int itemImages,
                     int recommend, int noDataInfo)
 {
+    CrxResetDetail();
+    const QString baseFolder = AbsolutePath(baseArgument);
+    const QString archivePath = AbsolutePath(archiveArgument);
+    const QString extraFile = AbsolutePath(extraArgument);
     std::unique_ptr<CCrxDocument> document;
     std::unique_ptr<CCrxExporter> exporter;
     CrxResult rc = CRX_OK;
@@ -74,14 +79,16 @@ CrxResult CrxExport(const QString& baseFolder, const QString& archivePath,
 
 int CrxCompareDateTime(const QString& filePath, const QString& baseFolder, int kind)
 {
+    CrxResetDetail();
     if (filePath.isEmpty() || baseFolder.isEmpty())
         return 0;
     CCrxDirEnv env;
-    if (env.Init(baseFolder) != CRX_OK)
+    if (env.Init(AbsolutePath(baseFolder)) != CRX_OK)
         return 0;
     CrxTime fileTime;
     CrxTime stamp;
-    if (ReadFileTime(filePath, fileTime) != CRX_OK || env.ReadTimestamp(kind, stamp) != CRX_OK)
+    if (ReadFileTime(AbsolutePath(filePath), fileTime) != CRX_OK ||
+        env.ReadTimestamp(kind, stamp) != CRX_OK)
         return 0;
     return fileTime == stamp ? 1 : 0;
 }

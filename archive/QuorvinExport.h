@@ -3,6 +3,7 @@
 // Exported entry points of the archive library that write archives and
 // compare archive times with the stamps of the last read and write.
 
+#include "archive/CrxDetail.h"
 #include "archive/CrxExportContext.h"
 #include "archive/CrxResult.h"
 

@@ -4,6 +4,7 @@
 #include "archive/CCrxGetDocInfo.h"
 #include "archive/CCrxSchemaEnv.h"
 #include "archive/CrxContent.h"
+#include "archive/CrxDetail.h"
 #include "archive/CrxFileOps.h"
 #include "archive/CrxGuard.h"
 
@@ -37,11 +38,14 @@ template <typename T> T Get(const T* in)
 
 } // namespace
 
-CrxResult CrxImportHeader(const QString& archivePath, const QString& baseFolder,
+CrxResult CrxImportHeader(const QString& archiveArgument, const QString& baseArgument,
                           const CrxAbortFlag* abort, QString* machineType, QString* crxVersion,
                           QString* regVersion, QString* system, QString* package,
                           int* regVersionFlags, int* packageFlags)
 {
+    CrxResetDetail();
+    const QString archivePath = AbsolutePath(archiveArgument);
+    const QString baseFolder = AbsolutePath(baseArgument);
     // Checked before the base folder is emptied, so a wrong path loses
     // nothing.
     if (archivePath.isEmpty() || PathKind(archivePath) != CRX_PATH_FILE)
@@ -77,20 +81,25 @@ CrxResult CrxImportHeader(const QString& archivePath, const QString& baseFolder,
 CrxResult CrxImportInitSettingDB(const QString&, const QString& baseFolder, QString resourceFolder,
                                  QString modelFolder)
 {
+    CrxResetDetail();
     return Guarded(CRX_E_FILE_ACCESS, [&] {
-        return CCrxSchemaEnv::InitSettingDbFiles(baseFolder, resourceFolder, modelFolder)
+        return CCrxSchemaEnv::InitSettingDbFiles(AbsolutePath(baseFolder),
+                                                 AbsolutePath(resourceFolder), modelFolder)
                    ? CRX_OK
                    : CRX_E_FILE_ACCESS;
     });
 }
 
-CrxResult CrxImportContents(const QString& archivePath, const QString& baseFolder,
+CrxResult CrxImportContents(const QString& archiveArgument, const QString& baseArgument,
                             const CrxAbortFlag* abort, int importMode, QString,
                             const QString* machineType, const QString* crxVersion,
                             const QString* regVersion, const QString* system,
                             const QString* package, const int* regVersionFlags,
                             const int* packageFlags, const QStringList* tables)
 {
+    CrxResetDetail();
+    const QString archivePath = AbsolutePath(archiveArgument);
+    const QString baseFolder = AbsolutePath(baseArgument);
     std::unique_ptr<CCrxDocument> doc;
     CrxResult rc = Guarded(CRX_E_EXCEPTION_SETUP, [&] {
         doc = std::make_unique<CCrxDocument>();
@@ -112,17 +121,22 @@ CrxResult CrxImportContents(const QString& archivePath, const QString& baseFolde
 
 CrxResult AnotherCrxImportInitialize(const QString& sourceFile, const QString& destinationFile)
 {
-    return RetryCopyFile(sourceFile, destinationFile) ? CRX_OK : CRX_E_DB_COPY;
+    CrxResetDetail();
+    return RetryCopyFile(AbsolutePath(sourceFile), AbsolutePath(destinationFile)) ? CRX_OK
+                                                                                  : CRX_E_DB_COPY;
 }
 
 CrxResult AnotherCrxImportImportedDbCopy(const QString& firstFile, const QString& secondFile)
 {
-    return RetryCopyFile(secondFile, firstFile) ? CRX_OK : CRX_E_DB_COPY;
+    CrxResetDetail();
+    return RetryCopyFile(AbsolutePath(secondFile), AbsolutePath(firstFile)) ? CRX_OK
+                                                                            : CRX_E_DB_COPY;
 }
 
 CrxResult AnotherCrxImportFinalize(const QString& folder)
 {
-    return DeleteFolderTree(folder) ? CRX_OK : CRX_E_DELETE_FOLDER;
+    CrxResetDetail();
+    return DeleteFolderTree(AbsolutePath(folder)) ? CRX_OK : CRX_E_DELETE_FOLDER;
 }
 
 CrxResult CrxDeleteFolder(const QString& folder)
@@ -132,5 +146,6 @@ CrxResult CrxDeleteFolder(const QString& folder)
 
 CrxResult CrxCreateFolder(const QString& folder)
 {
-    return RetryCreateFolder(folder) ? CRX_OK : CRX_E_CREATE_FOLDER;
+    CrxResetDetail();
+    return RetryCreateFolder(AbsolutePath(folder)) ? CRX_OK : CRX_E_CREATE_FOLDER;
 }

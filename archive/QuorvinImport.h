@@ -5,7 +5,10 @@
 // thread and returns 0 or a result code; nothing is kept between calls but
 // what lies on disk (the unpack folder "Quorvin" of the base folder lives
 // from CrxImportHeader to the end of the following CrxImportContents).
+// Relative paths are taken against the working folder. CrxLastDetail()
+// tells more about the last call than its code.
 
+#include "archive/CrxDetail.h"
 #include "archive/CrxFileInfo.h"
 #include "archive/CrxGrammarNames.h"
 #include "archive/CrxResult.h"

@@ -77,6 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     archiver.SetUnpackLimit(qint64(16) << 20); // keeps each run short
     const CrxResult rc = archiver.Unpack(archive, QFile::decodeName(out.c_str()));
     Require(rc == CRX_OK || rc == CRX_E_UNPACK, "result code");
+    Require(rc == CRX_OK || fs::is_empty(out), "a failed unpack left entries");
 
     Require(Names(root).size() == 2, "entry beside the archive");
     Require(Names(box).size() == 1, "entry beside the unpack folder");

@@ -27,6 +27,24 @@ std::function<bool(const QString&)>& linkOpener()
     return instance;
 }
 
+QString chooseSaveFile(const FileChoice& choice)
+{
+    QFileDialog dialog(choice.parent, choice.caption, choice.startPath, choice.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !choice.confirmOverwrite);
+    if (!choice.defaultSuffix.isEmpty()) {
+        dialog.setDefaultSuffix(choice.defaultSuffix);
+        // A desktop's own dialog may ask about the name as typed, before the
+        // suffix is added; Qt's dialog adds it first.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
 } // namespace
 
 QString chooseFile(const FileChoice& choice)
@@ -38,8 +56,7 @@ QString chooseFile(const FileChoice& choice)
         return QFileDialog::getOpenFileName(choice.parent, choice.caption, choice.startPath,
                                             choice.filter);
     case FileChoice::Kind::Save:
-        return QFileDialog::getSaveFileName(choice.parent, choice.caption, choice.startPath,
-                                            choice.filter);
+        return chooseSaveFile(choice);
     case FileChoice::Kind::Folder:
         return QFileDialog::getExistingDirectory(choice.parent, choice.caption, choice.startPath);
     }

@@ -16,6 +16,11 @@ struct FileChoice
     QString caption;
     QString startPath; // folder or proposed file
     QString filter;    // Qt filter text ("Setting archive (*.crx)")
+    // Save: appended (with a dot) to a name typed without a suffix, inside
+    // the dialog, so that the overwrite question names the file written.
+    QString defaultSuffix;
+    // Save: ask before an existing file is chosen.
+    bool confirmOverwrite = true;
 };
 
 // The chosen path, or "" when the user cancelled.

@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
   libsqlite3-dev sqlite3 libarchive-dev tar bzip2
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth
+  xvfb xauth xdotool
   libxml2-utils
 )
 if [ "${1:-}" = fuzz ]; then

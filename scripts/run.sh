@@ -9,7 +9,12 @@ if [ ! -x "$suite/Tovanel" ]; then
   echo "The suite is built in $suite; the launcher (Tovanel) is not built yet."
   exit 0
 fi
-sample=resources/samples/sample.crx
+# The launcher saves into the archive it opened: it works on a copy outside
+# the source tree, so a Save never changes the committed sample.
+work=$(mktemp -d "${TMPDIR:-/tmp}/korvane-run.XXXXXX")
+sample="$work/sample.crx"
+cp resources/samples/sample.crx "$sample"
+echo "The launcher works on $sample."
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   exec xvfb-run -a "$suite/Tovanel" "$sample"
 fi

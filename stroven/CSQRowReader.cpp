@@ -1,5 +1,7 @@
 #include "stroven/CSQRowReader.h"
 
+#include <QUtf8StringView>
+
 #include <sqlite3.h>
 
 #include <cstring>
@@ -8,7 +10,8 @@ namespace {
 
 // Most settings text is ASCII: widen it in one pass and leave everything else
 // to the UTF-8 decoder.
-QString textOf(const char* bytes, int size)
+// wide: whether the bytes went beyond ASCII (only then can they be invalid).
+QString textOf(const char* bytes, int size, bool& wide)
 {
     QString text(size, Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
@@ -18,7 +21,8 @@ QString textOf(const char* bytes, int size)
         high |= byte;
         out[i] = byte;
     }
-    if (high & 0x80)
+    wide = (high & 0x80) != 0;
+    if (wide)
         return QString::fromUtf8(bytes, size);
     return text;
 }
@@ -45,7 +49,8 @@ QString CSQRowReader::Shared(const char* bytes, int size, bool& found)
     Slot& slot = (*m_slots)[hash >> (64 - kSlotBits)];
     found = slot.size == size && slot.packed == packed;
     if (!found) {
-        slot.value = textOf(bytes, size);
+        bool wide = false;
+        slot.value = textOf(bytes, size, wide);
         slot.packed = packed;
         slot.size = size;
     }
@@ -63,6 +68,7 @@ bool CSQRowReader::ReadRow(sqlite3_stmt* stmt, QStringList& row)
     row.reserve(count);
     row.resize(count);
     QString* out = row.data();
+    m_nInvalidColumn = -1;
     // Holding the connection's mutex makes the column values protected, so
     // each value costs one locked call instead of three.
     sqlite3_mutex* mutex = sqlite3_db_mutex(sqlite3_db_handle(stmt));
@@ -86,6 +92,7 @@ bool CSQRowReader::ReadRow(sqlite3_stmt* stmt, QStringList& row)
         }
         ColumnTrial& trial = m_columns[size_t(i)];
         const bool tryShared = trial.lookups < kTrialValues || trial.found >= kFewestFound;
+        bool wide = true; // a shared value is short: it is checked whole
         if (size <= kSharedBytes && tryShared) {
             bool found = false;
             out[i] = Shared(text, size, found);
@@ -94,8 +101,11 @@ bool CSQRowReader::ReadRow(sqlite3_stmt* stmt, QStringList& row)
                 trial.found += found ? 1 : 0;
             }
         } else {
-            out[i] = textOf(text, size);
+            out[i] = textOf(text, size, wide);
         }
+        if (m_bStrictText && wide && m_nInvalidColumn < 0 &&
+            !QUtf8StringView(text, size).isValidUtf8())
+            m_nInvalidColumn = i;
     }
     sqlite3_mutex_leave(mutex);
     return ok;

@@ -23,6 +23,11 @@ public:
     // row := the current row of stmt, every column as text (NULL as ""). False
     // when SQLite ran out of memory while turning a value into text.
     bool ReadRow(sqlite3_stmt* stmt, QStringList& row);
+    // Strict text: InvalidColumn() then names the first column of the last
+    // row read whose value is not valid UTF-8 (-1: none). Such a value is
+    // still decoded with replacement characters; the caller decides.
+    void SetStrictText(bool on) { m_bStrictText = on; }
+    int InvalidColumn() const { return m_nInvalidColumn; }
     // Forgets the shared values: the next read starts afresh.
     void Reset();
 
@@ -52,4 +57,6 @@ private:
     };
     std::unique_ptr<std::array<Slot, 1 << kSlotBits>> m_slots;
     std::vector<ColumnTrial> m_columns;
+    bool m_bStrictText = false;
+    int m_nInvalidColumn = -1;
 };

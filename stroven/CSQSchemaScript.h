@@ -1,8 +1,10 @@
 #pragma once
 
 // Runs schema text from outside (an archive's "Schema.txt") on a database:
-// only CREATE TABLE and CREATE INDEX statements are allowed, so a hostile
-// text cannot attach, copy out, drop or change anything.
+// only CREATE TABLE, CREATE INDEX and CREATE VIEW statements run, so a
+// hostile text cannot attach, copy out, drop or change anything. Transaction
+// control (BEGIN, COMMIT, END) and PRAGMAs, which harmless texts hold, are
+// passed over: the caller runs the text in a transaction of its own.
 
 #include <QString>
 #include <QStringList>
@@ -23,9 +25,16 @@ public:
     // splitter of schema and seed texts.
     static QStringList Split(const QString& text, QString* rest = nullptr);
 
+    // Archives name blob files after their tables, so a table name must be
+    // one component of a file name: not empty, "." or "..", and without
+    // "/", "\\" or NUL. A schema text may create no other table.
+    static bool IsFileNameComponent(const QString& name);
+
     // Runs every statement of the text in order; stops at the first that is
     // refused or fails. 0 on success, else an SQLite result code
-    // (SQLITE_AUTH for a statement that is not a table or index creation).
+    // (SQLITE_AUTH for a statement that is refused: anything but a table,
+    // index or view creation in the main database and the statements passed
+    // over, or a table whose name cannot be one component of a file name).
     // Empty statements and comments are passed over; a NUL is an error.
     static int ExecCreateOnly(CSQliteDB& db, const QString& text);
 };

@@ -181,6 +181,8 @@ struct CSQliteSQL::Impl
         auto row = std::make_unique<QStringList>();
         if (!rowReader.ReadRow(read.get(), *row))
             return nullptr;
+        if (rowReader.InvalidColumn() >= 0)
+            invalidColumn = rowReader.InvalidColumn();
         return row;
     }
 
@@ -204,6 +206,7 @@ struct CSQliteSQL::Impl
     quint32 maxRows = 0;
     bool readEnded = false;
     std::unique_ptr<QStringList> lookahead; // first row of the next batch
+    int invalidColumn = -1;                 // of the row that ends a strict read
 
     QStringList keyColumns, valueColumns, blobColumns;
     Statement insert, update, remove;
@@ -227,6 +230,7 @@ int CSQliteSQL::SetSQLForRead(const QStringList& columns, const QString& where,
     d->rowReader.Reset();
     d->readEnded = false;
     d->lookahead.reset();
+    d->invalidColumn = -1;
     d->maxRows = maxRows;
     if (!d->db.Handle())
         return SQLERR_NOT_OPEN;
@@ -256,6 +260,7 @@ int CSQliteSQL::SetParamsForRead(const QStringList& values)
     sqlite3_clear_bindings(stmt);
     d->readEnded = false;
     d->lookahead.reset();
+    d->invalidColumn = -1;
     if (values.size() != sqlite3_bind_parameter_count(stmt))
         return SQLERR_ARGUMENTS;
     return bindTexts(stmt, values, 1);
@@ -273,16 +278,22 @@ CSQRowArray* CSQliteSQL::ExecReadNext(int& status)
     const auto full = [&] { return d->maxRows != 0 && quint64(batch->size()) >= d->maxRows; };
 
     if (!d->readEnded) {
-        if (d->lookahead)
-            batch->append(d->keepRow(std::move(d->lookahead)));
         int rc = SQLITE_ROW;
-        while (!full() && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        // A row of invalid text ends the batch it is in: it comes last.
+        if (d->lookahead) {
+            batch->append(d->keepRow(std::move(d->lookahead)));
+            if (d->invalidColumn >= 0)
+                rc = SQLERR_NOT_UTF8;
+        }
+        while (rc == SQLITE_ROW && !full() && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
             std::unique_ptr<QStringList> row = d->currentRow();
             if (!row) {
                 rc = SQLITE_NOMEM;
                 break;
             }
             batch->append(d->keepRow(std::move(row)));
+            if (d->invalidColumn >= 0)
+                rc = SQLERR_NOT_UTF8;
         }
         // A full batch looks one row ahead, so that the last batch is always
         // the one that says so.
@@ -298,13 +309,26 @@ CSQRowArray* CSQliteSQL::ExecReadNext(int& status)
             sqlite3_reset(stmt);
             d->readEnded = true;
             status = rc;
-            return nullptr;
+            if (rc != SQLERR_NOT_UTF8)
+                return nullptr;
+            d->batches.push_back(std::move(batch));
+            return d->batches.back().get();
         }
     }
     if (d->readEnded)
         status = SQLREAD_END;
     d->batches.push_back(std::move(batch));
     return d->batches.back().get();
+}
+
+void CSQliteSQL::SetStrictText(bool on)
+{
+    d->rowReader.SetStrictText(on);
+}
+
+int CSQliteSQL::InvalidTextColumn() const
+{
+    return d->invalidColumn;
 }
 
 void CSQliteSQL::ReleaseReadRows()

@@ -25,6 +25,7 @@ constexpr int SQLERR_NO_ROW = -4; // an update or delete matched no row
 constexpr int SQLERR_FILE = -5;   // a blob file could not be read or written
 constexpr int SQLERR_NO_TRANSACTION = -6;
 constexpr int SQLERR_NO_TABLE = -7; // table information of a table that does not exist
+constexpr int SQLERR_NOT_UTF8 = -8; // a strict read met a value that is not valid UTF-8
 // Other failures carry the SQLite result code (positive).
 
 enum SqlWriteMode { SQLWRITE_INSERT = 2, SQLWRITE_UPDATE = 4, SQLWRITE_DELETE = 8 };
@@ -96,6 +97,12 @@ public:
     // nullptr (with a non-zero status) on error. Rows live until this
     // statement is deleted.
     CSQRowArray* ExecReadNext(int& status);
+    // Strict text (off by default): a value that is not valid UTF-8 ends the
+    // read with status SQLERR_NOT_UTF8 instead of passing as replacement
+    // characters. The batch returned with that status ends with the row that
+    // holds the value; InvalidTextColumn() gives its column (-1: none).
+    void SetStrictText(bool on);
+    int InvalidTextColumn() const;
     // Frees every row and batch the reads handed out so far: their pointers
     // die. A read that handles one batch at a time calls it between batches
     // and keeps its memory bounded, whatever the number of rows.

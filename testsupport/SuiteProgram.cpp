@@ -44,6 +44,11 @@ void SuiteProgram::writeIni(const QByteArray& text)
     writeFile(folder() + QStringLiteral("/Tovanel.ini"), text);
 }
 
+void SuiteProgram::setEnvironment(const QString& name, const QString& value)
+{
+    m_overrides.insert(name, value);
+}
+
 QProcess& SuiteProgram::start(const QStringList& arguments)
 {
     auto process = std::make_unique<QProcess>();
@@ -52,6 +57,8 @@ QProcess& SuiteProgram::start(const QStringList& arguments)
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder());
     environment.insert(QStringLiteral("KORVANE_MESSAGE_LOG"),
                        m_folders.scratch() + QStringLiteral("/messages.log"));
+    for (const QString& name : m_overrides.keys())
+        environment.insert(name, m_overrides.value(name));
     process->setProcessEnvironment(environment);
     process->setWorkingDirectory(m_folders.scratch());
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);

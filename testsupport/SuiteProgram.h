@@ -30,6 +30,10 @@ public:
     QString runtimeFolder() const;
     void writeIni(const QByteArray& text);
 
+    // An environment variable of the programs started from now on (over the
+    // defaults above, e.g. DISPLAY and QT_QPA_PLATFORM for a private X server).
+    void setEnvironment(const QString& name, const QString& value);
+
     // Starts the program; the process lives as long as this object.
     QProcess& start(const QStringList& arguments = {});
     // Waits until the process ends; its exit code, or -1 on time-out or crash.
@@ -44,6 +48,7 @@ public:
 private:
     TestFolders m_folders;
     QString m_binary;
+    QProcessEnvironment m_overrides;
     std::vector<std::unique_ptr<QProcess>> m_processes;
 };
 

@@ -1,5 +1,6 @@
 #include "archive/CCrxArchiver.h"
 
+#include "archive/CrxDiskReserve.h"
 #include "archive/CrxFileOps.h"
 #include "archive/tests/CrxScratchFixture.h"
 
@@ -11,6 +12,9 @@
 #include <QRandomGenerator>
 
 #include <gtest/gtest.h>
+
+#include <archive.h>
+#include <archive_entry.h>
 
 #include <chrono>
 #include <thread>
@@ -227,6 +231,85 @@ TEST_F(CCrxArchiverTest, AbortDuringUnpackStops)
     archiver.SetAbortFlag(nullptr);
     abort = 1;
     EXPECT_EQ(archiver.Unpack(Path("a.crx"), UnpackFolder()), CRX_OK);
+}
+
+// Writes a bzip2 ustar archive whose members carry the given raw name bytes,
+// as another system's tar writes them.
+void WriteRawNameArchive(const QString& path, const QList<QPair<QByteArray, QByteArray>>& members)
+{
+    archive* writer = archive_write_new();
+    archive_write_add_filter_bzip2(writer);
+    archive_write_set_format_ustar(writer);
+    ASSERT_EQ(archive_write_open_filename(writer, QFile::encodeName(path).constData()), ARCHIVE_OK);
+    for (const auto& [name, data] : members) {
+        archive_entry* entry = archive_entry_new();
+        archive_entry_copy_pathname(entry, name.constData());
+        archive_entry_set_filetype(entry, AE_IFREG);
+        archive_entry_set_perm(entry, 0644);
+        archive_entry_set_size(entry, data.size());
+        EXPECT_EQ(archive_write_header(writer, entry), ARCHIVE_OK);
+        EXPECT_EQ(archive_write_data(writer, data.constData(), size_t(data.size())), data.size());
+        archive_entry_free(entry);
+    }
+    archive_write_close(writer);
+    archive_write_free(writer);
+}
+
+// A Windows tar writes names in CP932; read as broken UTF-8 two of them once
+// became one file, the second overwriting the first.
+TEST_F(CCrxArchiverTest, NamesFromOtherSystemsAreDecodedAndNeverShareAFile)
+{
+    const QByteArray a("\x82\xa0.jpg"); // "あ.jpg" in CP932
+    const QByteArray i("\x82\xa2.jpg"); // "い.jpg"
+    const QByteArray imageA("\xff\xd8 a\x00", 5);
+    const QByteArray imageI("\xff\xd8 i\x01", 5);
+    WriteRawNameArchive(Path("cp932.crx"), {{"Korvane_REG_DATA.xml", "<crxparse/>"},
+                                           {"additionals/" + a, imageA},
+                                           {"additionals/" + i, imageI}});
+    CCrxArchiver archiver;
+    ASSERT_EQ(archiver.Unpack(Path("cp932.crx"), UnpackFolder()), CRX_OK);
+    EXPECT_EQ(readFile(Path("unpack/additionals/\u3042.jpg")), imageA);
+    EXPECT_EQ(readFile(Path("unpack/additionals/\u3044.jpg")), imageI);
+
+    // One name twice, or two names that decode alike: the unpack fails and
+    // leaves nothing.
+    const QList<QPair<QByteArray, QByteArray>> clashes[] = {
+        {{a, imageA}, {QString("\u3042.jpg").toUtf8(), imageI}},
+        {{"blob/T_0.blob", "1"}, {"blob/T_0.blob", "2"}},
+    };
+    for (const auto& members : clashes) {
+        WriteRawNameArchive(Path("clash.crx"), members);
+        EXPECT_EQ(archiver.Unpack(Path("clash.crx"), UnpackFolder()), CRX_E_UNPACK);
+        EXPECT_TRUE(QDir(Path("unpack")).isEmpty());
+    }
+}
+
+// The size limit alone would fill a smaller disk first: the unpack stops
+// where the file system's reserve begins, and takes back what it wrote.
+TEST_F(CCrxArchiverTest, UnpackStopsAtTheFileSystemsReserveAndLeavesNothing)
+{
+    EXPECT_EQ(CrxDiskReserve::ReserveFor(qint64(1) << 30), qint64(256) << 20);
+    EXPECT_EQ(CrxDiskReserve::ReserveFor(qint64(100) << 30), qint64(5) << 30);
+
+    QByteArray data(4 << 20, Qt::Uninitialized);
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(data.data()), data.size() / 4);
+    ASSERT_TRUE(writeFile(Path("src/Korvane_REG_DATA.xml"), "<crxparse/>"));
+    ASSERT_TRUE(writeFile(Path("src/additionals/Orbanel/Movie/m.mp4"), data));
+    CCrxArchiver archiver;
+    ASSERT_EQ(archiver.Pack(Path("src"), Path("media.crx")), CRX_OK);
+
+    const qint64 total = qint64(1) << 30;
+    qint64 free = 0;
+    const CrxFreeSpaceFunction previous = SetCrxFreeSpace([&free, total](const QString&) {
+        return std::optional<CrxDiskSpace>(CrxDiskSpace{free, total});
+    });
+    free = CrxDiskReserve::ReserveFor(total) + (1 << 20);
+    EXPECT_EQ(archiver.Unpack(Path("media.crx"), UnpackFolder()), CRX_E_UNPACK);
+    EXPECT_TRUE(QDir(Path("unpack")).isEmpty());
+    free = CrxDiskReserve::ReserveFor(total) + (8 << 20);
+    EXPECT_EQ(archiver.Unpack(Path("media.crx"), UnpackFolder()), CRX_OK);
+    SetCrxFreeSpace(previous);
+    EXPECT_EQ(readFile(Path("unpack/additionals/Orbanel/Movie/m.mp4")), data);
 }
 
 TEST_F(CCrxArchiverTest, PackToTargetReplacesOnlyOnSuccess)

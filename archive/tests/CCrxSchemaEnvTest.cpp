@@ -1,5 +1,7 @@
 #include "archive/CCrxSchemaEnv.h"
 
+#include "archive/CrxDetail.h"
+
 #include "archive/tests/CrxTestSupport.h"
 #include "stroven/Stroven.h"
 #include "testsupport/TestFolders.h"
@@ -109,25 +111,50 @@ TEST_F(CCrxSchemaEnvTest, ANulInTheSchemaFailsTheRunInsteadOfHanging)
     EXPECT_EQ(Tables(base + "/SETTING.DB"), QStringList{"KEEP"});
 }
 
-TEST_F(CCrxSchemaEnvTest, OnlyTablesAndIndexesMayBeCreated)
+// Each refused statement is named by its first line: the caller shows it.
+TEST_F(CCrxSchemaEnvTest, OnlyTablesIndexesAndViewsMayBeCreated)
 {
     const QString outside = folders.scratch() + "/stolen.db";
     for (const QString& sql :
          {"ATTACH '" + outside + "' AS x;", "VACUUM INTO '" + outside + "';",
           QString("DROP TABLE KEEP;"), QString("INSERT INTO KEEP VALUES (1);"),
-          QString("CREATE TRIGGER T AFTER INSERT ON KEEP BEGIN DELETE FROM KEEP; END;"),
-          QString("CREATE VIEW V AS SELECT * FROM KEEP;"),
-          QString("CREATE TEMP TABLE T (X);"), QString("PRAGMA writable_schema = 1;"),
-          QString("CREATE TABLE C AS SELECT * FROM KEEP;"),
-          QString("EXPLAIN CREATE TABLE E (X);"), QString("BEGIN; CREATE TABLE B (X); COMMIT;")}) {
+          QString("CREATE TRIGGER T AFTER INSERT ON KEEP\nBEGIN DELETE FROM KEEP; END;"),
+          QString("CREATE TEMP TABLE T (X);"), QString("CREATE TEMP VIEW V AS SELECT 1;"),
+          QString("CREATE TABLE C AS SELECT * FROM KEEP;"), QString("EXPLAIN CREATE TABLE E (X);"),
+          QString("ROLLBACK;"), QString("SAVEPOINT S;"), QString("DETACH x;"),
+          // Archives name blob files after their tables.
+          QString("CREATE TABLE \"../../outside/pwn\" (X);"), QString("CREATE TABLE \"a\\b\" (X);"),
+          QString("CREATE TABLE \"..\" (X);"), QString("CREATE TABLE \".\" (X);")}) {
         MakeDb(base + "/SETTING.DB", "CREATE TABLE IF NOT EXISTS KEEP (X)");
-        Unpacked("Schema.txt", sql.toUtf8());
+        Unpacked("Schema.txt", "-- refused\nCREATE TABLE FIRST (X);\n\n-- here\n" + sql.toUtf8());
         CCrxSchemaEnv env;
+        CrxResetDetail();
         EXPECT_EQ(env.ApplySchemaFile(base, CRX_SCHEMA_SETTING), CRX_E_FILE_ACCESS)
             << sql.toStdString();
+        EXPECT_EQ(CrxLastDetail().statement, sql.section('\n', 0, 0));
         EXPECT_EQ(Tables(base + "/SETTING.DB"), QStringList{"KEEP"}) << sql.toStdString();
         EXPECT_EQ(PathKind(outside), CRX_PATH_MISSING) << sql.toStdString();
     }
+}
+
+// What harmless schema texts hold (a dump of the sqlite3 shell: PRAGMA,
+// BEGIN TRANSACTION, COMMIT; views) builds the tables instead of refusing
+// the archive.
+TEST_F(CCrxSchemaEnvTest, TransactionControlAndPragmasArePassedOverAndViewsApplied)
+{
+    MakeDb(base + "/SETTING.DB", "CREATE TABLE KEEP (X)");
+    Unpacked("Schema.txt", "PRAGMA foreign_keys=OFF;\nPRAGMA writable_schema = 1;\n"
+                           "BEGIN TRANSACTION;\nCREATE TABLE A (X VARCHAR(4));\n"
+                           "CREATE INDEX IA ON A (lower(X));\n"
+                           "CREATE VIEW VA AS SELECT upper(A.X) AS U FROM A JOIN KEEP;\n"
+                           "COMMIT;\nBEGIN;\nCREATE TABLE B (Y);\nEND;\n");
+    CCrxSchemaEnv env;
+    ASSERT_EQ(env.ApplySchemaFile(base, CRX_SCHEMA_SETTING), CRX_OK);
+    EXPECT_EQ(Tables(base + "/SETTING.DB"), (QStringList{"A", "B", "KEEP"}));
+    CSQliteDB db;
+    ASSERT_EQ(db.OpenDB(base + "/SETTING.DB"), 0);
+    CSQliteSQL sql(db, "VA");
+    EXPECT_EQ(sql.SetSQLForRead({"U"}, QString(), QString(), 0), 0) << "the view exists";
 }
 
 TEST_F(CCrxSchemaEnvTest, StatementsEndWhereSqliteSaysTheyAreComplete)

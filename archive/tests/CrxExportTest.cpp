@@ -1,8 +1,11 @@
 #include "archive/tests/CrxImportFixture.h"
+#include "archive/tests/CrxTableFill.h"
 #include "archive/QuorvinExport.h"
 
 #include <QDateTime>
+#include <QDirIterator>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -51,6 +54,20 @@ protected:
         EXPECT_TRUE(tar.waitForFinished(30000));
         EXPECT_EQ(tar.exitCode(), 0);
         return readFile(folder + "/Korvane_REG_DATA.xml");
+    }
+    // The members as GNU tar lists them, sorted, folders without their "/".
+    static QStringList Members(const QString& archive)
+    {
+        QProcess list;
+        list.start("tar", {"-tjf", archive});
+        EXPECT_TRUE(list.waitForFinished(30000));
+        QStringList members =
+            QString::fromUtf8(list.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        for (QString& member : members)
+            if (member.endsWith('/'))
+                member.chop(1);
+        members.sort();
+        return members;
     }
     QByteArray ExportXml(int kind, const QStringList* add = nullptr,
                          const QStringList* replace = nullptr, const QStringList* diff = nullptr,
@@ -135,25 +152,42 @@ TEST_F(CrxExportTest, FullExportWritesTheGoldenXmlBlobFilesAndExactlyTheMembers)
     ASSERT_TRUE(lint.waitForFinished(30000));
     EXPECT_EQ(lint.exitCode(), 0) << lint.readAllStandardError().toStdString();
 
-    QProcess list;
-    list.start("tar", {"-tjf", Path("out.crx")});
-    ASSERT_TRUE(list.waitForFinished(30000));
-    QStringList members = QString::fromUtf8(list.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    for (QString& member : members)
-        if (member.endsWith('/'))
-            member.chop(1);
-    members.sort();
-    EXPECT_EQ(members, (QStringList{"FILE092P.092", "Korvane_REG_DATA.xml", "Schema.txt",
-                                    "additionals", "additionals/Orbanel",
-                                    "additionals/Orbanel/Setting",
-                                    "additionals/Orbanel/Setting/pref.xml", "blob",
-                                    "blob/CCU001_0.blob", "blob/CSB008_0.blob",
-                                    "blob/CSB008_2.blob"}));
+    EXPECT_EQ(Members(Path("out.crx")),
+              (QStringList{"FILE092P.092", "Korvane_REG_DATA.xml", "Schema.txt", "additionals",
+                           "additionals/Orbanel", "additionals/Orbanel/Setting",
+                           "additionals/Orbanel/Setting/pref.xml", "blob", "blob/CCU001_0.blob",
+                           "blob/CSB008_0.blob", "blob/CSB008_2.blob"}));
     EXPECT_EQ(readFile(Path("x/blob/CSB008_0.blob")), QByteArray("\x00\xff\r\n", 4));
     EXPECT_EQ(readFile(Path("x/blob/CSB008_2.blob")), "A");
     EXPECT_EQ(readFile(Path("x/blob/CCU001_0.blob")), "\xcc");
     EXPECT_EQ(readFile(Path("x/FILE092P.092")), "oes");
     EXPECT_FALSE(QFileInfo::exists(Base() + "/Quorvin")) << "the unpack folder goes";
+}
+
+// The database layer resolves blob files against the database's folder, the
+// export walk named them against the working folder: a relative base folder
+// once gave an archive without a single blob, and success.
+TEST_F(CrxExportTest, ARelativeBaseFolderKeepsEveryBlob)
+{
+    {
+        CSQliteDB db;
+        ASSERT_EQ(db.OpenDB(SettingDb()), 0);
+        CSQliteSQL sql(db, "CGR001");
+        ASSERT_EQ(sql.ExecSQL("CREATE TABLE CGR001 (CODE VARCHAR(4) PRIMARY KEY, BMP BLOB)"), 0);
+        ASSERT_EQ(crxtest::FillTable(db, "CGR001", 1000, 1), 0);
+    }
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir));
+    const CrxResult rc =
+        CrxExport("base", "rel.crx", nullptr, 1, QString(), nullptr, nullptr, nullptr, "LUMO500",
+                  "1.00", QString(), "STD", QString(), 0, 0, 1, 1, 1, 1, 1, 0);
+    QDir::setCurrent(previous);
+    ASSERT_EQ(rc, CRX_OK);
+    const QStringList blobs = Members(Path("rel.crx")).filter(QRegularExpression("^blob/.+"));
+    EXPECT_EQ(blobs.size(), 1000 + 3);
+    EXPECT_TRUE(blobs.contains("blob/CGR001_999.blob"));
+    const QByteArray xml = Unpack(Path("rel.crx"), Path("x"));
+    EXPECT_EQ(xml.count("datatype=\"file\""), 1000 + 3);
 }
 
 TEST_F(CrxExportTest, PartialKindsFollowTheLists)
@@ -187,6 +221,12 @@ TEST_F(CrxExportTest, PartialKindsFollowTheLists)
     EXPECT_TRUE(changed.contains("./blob/CSB008_NEW_Tovanel_0.blob"));
     EXPECT_LT(changed.indexOf("<recinfo>"), changed.indexOf("<recinfo mainte=\"del\">"));
 
+    // A table in the replace and the difference list is a difference table.
+    const QStringList both{"CSB008"};
+    const QString diffWins = QString::fromUtf8(ExportXml(2, nullptr, &both, &diff));
+    EXPECT_EQ(diffWins, changed);
+    EXPECT_FALSE(diffWins.contains("renew"));
+
     const QString noData = QString::fromUtf8(ExportXml(2, &add, nullptr, nullptr, 1));
     EXPECT_FALSE(noData.contains("datainfo"));
     EXPECT_TRUE(noData.contains("<machinetype>LUMO500</machinetype>"));
@@ -216,6 +256,91 @@ TEST_F(CrxExportTest, BlobsOfKeylessTablesAndBlobOnlyTablesAreKept)
     EXPECT_TRUE(xml.contains("./blob/CCU001_1.blob"));
     EXPECT_EQ(readFile(Path("x/blob/CCU001_0.blob")), "\x5e");
     EXPECT_EQ(readFile(Path("x/blob/CCU001_1.blob")), "\xcc");
+}
+
+// The format leaves an empty blob out; a 0-byte file with a reference once
+// went into the archive.
+TEST_F(CrxExportTest, AnEmptyBlobHasNoElementAndNoFile)
+{
+    Exec(SettingDb(), {"INSERT INTO CSB008 VALUES ('0004', x'', 'e')"});
+    const QByteArray xml = ExportXml(1);
+    EXPECT_TRUE(xml.contains("\t\t\t\t\t\t<CODE>0004</CODE>\n\t\t\t\t\t\t<NOTE>e</NOTE>\n"
+                             "\t\t\t\t\t</datarec>\n"))
+        << xml.toStdString();
+    EXPECT_FALSE(xml.contains("CSB008_3.blob"));
+    EXPECT_EQ(Members(Path("out.crx")).filter("blob/CSB008"),
+              (QStringList{"blob/CSB008_0.blob", "blob/CSB008_2.blob"}));
+}
+
+// A table name from a schema text becomes part of a blob file's name: one
+// holding "/" once wrote a file beside the user's own and reported success.
+TEST_F(CrxExportTest, ATableNameThatIsNoFileNameFailsTheSaveAndWritesNothingOutside)
+{
+    const auto tree = [this] {
+        QStringList entries;
+        for (const QString& folder : {dir, QFileInfo(dir).path()}) {
+            QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                            folder == dir ? QDirIterator::Subdirectories
+                                          : QDirIterator::NoIteratorFlags);
+            while (it.hasNext())
+                entries << it.next();
+        }
+        entries.sort();
+        return entries;
+    };
+    for (const QString& name : {"../../../outside/pwn", "..\\..\\pwn"}) {
+        Exec(SettingDb(), {QString("CREATE TABLE \"%1\" (K VARCHAR(4) PRIMARY KEY, B BLOB)").arg(name),
+                           QString("INSERT INTO \"%1\" VALUES ('0001', x'EE')").arg(name)});
+        const QStringList before = tree();
+        EXPECT_EQ(Export(Path("out.crx"), 1), CRX_E_READ_BLOB) << name.toStdString();
+        EXPECT_EQ(tree(), before) << name.toStdString();
+        EXPECT_EQ(CrxLastDetail().table, name);
+        EXPECT_EQ(CrxLastDetail().key, "0001");
+        EXPECT_EQ(CrxLastDetail().column, "B");
+        Exec(SettingDb(), {QString("DROP TABLE \"%1\"").arg(name)});
+    }
+}
+
+// A value the archive cannot carry fails the save and says where it lies:
+// a character XML 1.0 cannot hold, or text that is not UTF-8 (once written
+// as replacement characters, with success).
+TEST_F(CrxExportTest, AValueTheArchiveCannotCarryFailsTheSaveAndNamesWhereItLies)
+{
+    Exec(SettingDb(), {"ALTER TABLE CIA001 ADD COLUMN ITEMNAME VARCHAR(40)",
+                       "CREATE TABLE CSB001 (A VARCHAR(4), B VARCHAR(4), NOTE VARCHAR(8), "
+                       "PRIMARY KEY (A, B))"});
+    struct Case
+    {
+        const char* name;
+        QString sql;
+        QString table;
+        QString key;
+        QString column;
+    };
+    const Case cases[] = {
+        {"U+0001", "UPDATE CIA001 SET ITEMNAME = 'a' || char(1) WHERE PLUCODE = '000123'",
+         "CIA001", "000123", "ITEMNAME"},
+        {"CP932 bytes as text",
+         "UPDATE CIA001 SET ITEMNAME = CAST(x'83548393' AS TEXT) WHERE PLUCODE = '000123'",
+         "CIA001", "000123", "ITEMNAME"},
+        {"a key of two columns", "INSERT INTO CSB001 VALUES ('01', '02', char(65, 2))", "CSB001",
+         "01, 02", "NOTE"},
+        {"in a key column", "INSERT INTO CSB001 VALUES (CAST(x'FF' AS TEXT), '03', NULL)",
+         "CSB001", "\uFFFD, 03", "A"},
+    };
+    for (const Case& c : cases) {
+        Exec(SettingDb(), {"UPDATE CIA001 SET ITEMNAME = NULL", "DELETE FROM CSB001", c.sql});
+        ASSERT_TRUE(writeFile(Path("old.crx"), "previous archive"));
+        EXPECT_EQ(Export(Path("old.crx"), 1), CRX_E_XML_UTF8) << c.name;
+        EXPECT_EQ(readFile(Path("old.crx")), "previous archive") << c.name;
+        EXPECT_EQ(CrxLastDetail().table, c.table) << c.name;
+        EXPECT_EQ(CrxLastDetail().key, c.key) << c.name;
+        EXPECT_EQ(CrxLastDetail().column, c.column) << c.name;
+    }
+    // The next call starts without the detail of the last.
+    Exec(SettingDb(), {"UPDATE CIA001 SET ITEMNAME = NULL", "DELETE FROM CSB001"});
+    EXPECT_EQ(Export(Path("old.crx"), 1), CRX_OK);
+    EXPECT_TRUE(CrxLastDetail().table.isEmpty());
 }
 
 TEST_F(CrxExportTest, AbortLeavesTheTargetAndNoTemporaryArchive)

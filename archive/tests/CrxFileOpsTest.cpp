@@ -148,6 +148,16 @@ TEST_F(CrxFileOpsTest, ResetFolderEmptiesOrCreatesWithItsParent)
     EXPECT_EQ(PathKind(Path("parent/child")), CRX_PATH_FOLDER);
 
     EXPECT_EQ(ResetFolder(QStringLiteral("relative")), 0);
+
+    // A folder behind a link is emptied in place; links inside go unfollowed.
+    ASSERT_TRUE(writeFile(Path("real/old/file"), "x"));
+    ASSERT_TRUE(writeFile(Path("outside/keep"), "precious"));
+    ASSERT_TRUE(QFile::link(Path("outside"), Path("real/link")));
+    ASSERT_TRUE(QFile::link(Path("real"), Path("linked")));
+    EXPECT_EQ(ResetFolder(Path("linked")), 1);
+    EXPECT_TRUE(QFileInfo(Path("linked")).isSymLink());
+    EXPECT_TRUE(QDir(Path("real")).isEmpty());
+    EXPECT_EQ(readFile(Path("outside/keep")), "precious");
 }
 
 TEST_F(CrxFileOpsTest, FileTimeIsUtcToTheSecondAsDateShowsIt)

@@ -200,27 +200,39 @@ TEST_F(CrxImportContentsTest, BlobFilesLandByteForByte)
               "0001|0\n0002|1\n0003|1\n");
 }
 
-TEST_F(CrxImportContentsTest, BlobReferencesLeavingTheBlobFolderAreRefused)
+// A blob value that is no reference inside "blob" once failed the whole
+// open; it stores no data, is counted for the caller, and nothing outside
+// "blob" is ever read.
+TEST_F(CrxImportContentsTest, BlobValuesThatAreNoReferencesStoreNoDataAndAreCounted)
 {
     const QString outside = Path("secret.txt");
     ASSERT_TRUE(writeFile(outside, "secret"));
-    const QString references[] = {
-        "./blob/../../../secret.txt",
-        outside,
+    const QString values[] = {
+        "abc", "../x", "0A0B", "./blob/../../../secret.txt", outside,
         "./blob/../Korvane_REG_DATA.xml",
-        "./blob/link.blob",
+        "./blob/link.blob", // a link planted after unpacking is not followed
     };
-    for (const QString& reference : references) {
+    for (const QString& value : values) {
         const QByteArray rows = "<datarec><CODE>0001</CODE><IMG datatype='file'>" +
-                                reference.toUtf8() + "</IMG></datarec>";
-        const QString archive = MakeArchive(ArchiveXml(Setting(Table("CSB001", rows))));
+                                value.toUtf8() + "</IMG></datarec>" +
+                                "<datarec><CODE>0002</CODE><IMG datatype='file'>"
+                                "./blob/CSB001_1.blob</IMG></datarec>";
+        const QString archive =
+            MakeArchive(ArchiveXml(Setting(Table("CSB001", rows))), {{"blob/CSB001_1.blob", "b"}});
         ASSERT_EQ(Header(archive), CRX_OK);
-        // A link planted after unpacking is not followed out of the folder.
         QFile::link(outside, Base() + "/Quorvin/blob/link.blob");
         Exec(SettingDb(), kSettingSchema);
-        EXPECT_EQ(Contents(archive), CRX_E_FILE_ACCESS) << reference.toStdString();
-        EXPECT_EQ(Sqlite3(SettingDb(), "SELECT count(*) FROM CSB001 WHERE IMG IS NOT NULL"), "0\n");
+        EXPECT_EQ(Contents(archive), CRX_OK) << value.toStdString();
+        EXPECT_EQ(CrxLastDetail().blobValuesNotReferences, 1) << value.toStdString();
+        EXPECT_EQ(Sqlite3(SettingDb(), "SELECT CODE, quote(IMG) FROM CSB001 ORDER BY CODE"),
+                  "0001|NULL\n0002|X'62'\n")
+            << value.toStdString();
     }
+    // A reference inside "blob" to a file the archive lacks is no such value.
+    const QByteArray missing =
+        "<datarec><CODE>0001</CODE><IMG datatype='file'>./blob/none.blob</IMG></datarec>";
+    ASSERT_EQ(Import(Setting(Table("CSB001", missing))), CRX_OK);
+    EXPECT_EQ(CrxLastDetail().blobValuesNotReferences, 0);
 }
 
 TEST_F(CrxImportContentsTest, GnuTarArchiveEqualsTheSqlite3Build)

@@ -59,6 +59,23 @@ TEST_F(CrxImportHeaderTest, EmptiesTheBaseFolderAndLeavesTheUnpackFolder)
     EXPECT_TRUE(QFile::exists(Base() + "/Quorvin/Schema.txt"));
 }
 
+// A base folder that is a link to a folder once failed every open: the link
+// could not be removed as a folder.
+TEST_F(CrxImportHeaderTest, ABaseFolderBehindALinkOpensAnArchive)
+{
+    ASSERT_TRUE(writeFile(Path("real/SETTING.DB"), "old"));
+    ASSERT_TRUE(QFile::link(Path("real"), Base()));
+    const QByteArray rows = "<tabinfo tabname='T'><recinfo><datarec><A>1</A></datarec>"
+                            "</recinfo></tabinfo>";
+    const QString archive = MakeArchive(ArchiveXml("<dbinfo dbname='SETTING'>" + rows + "</dbinfo>"));
+    ASSERT_EQ(Header(archive), CRX_OK);
+    EXPECT_TRUE(QFileInfo(Base()).isSymLink());
+    EXPECT_FALSE(QFile::exists(Path("real/SETTING.DB")));
+    Exec(SettingDb(), {"CREATE TABLE T (A VARCHAR(2))"});
+    ASSERT_EQ(Contents(archive), CRX_OK);
+    EXPECT_EQ(Rows(Path("real/SETTING.DB"), "T"), QStringList{"1"});
+}
+
 TEST_F(CrxImportHeaderTest, MissingArchiveLeavesTheBaseFolderAlone)
 {
     ASSERT_TRUE(writeFile(SettingDb(), "work"));

@@ -1,10 +1,14 @@
 // The launcher program end to end: its real binary, started as a user would.
+#include "testsupport/PrivateXServer.h"
 #include "testsupport/SuiteProgram.h"
+
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using korvane::test::PrivateXServer;
 using korvane::test::SuiteProgram;
 
 SuiteProgram MakeLauncher()
@@ -34,6 +38,45 @@ TEST(TovanelProgram, MissingLauncherIniShowsItsMessageAndEnds)
     QProcess& process = launcher.start();
     EXPECT_EQ(SuiteProgram::waitForExit(process), 1);
     EXPECT_EQ(launcher.messages(), QStringList{QStringLiteral("CRDS_CMN_ERR_NOTFOUNDINI")});
+}
+
+// Under an X server of its own, where keys reach the focused window: the
+// chooser of the Open run at start takes Escape as Cancel; then F1 shows
+// that keys reach the window (the help manual is missing, so its message
+// comes), Escape and Return leave the window open.
+TEST(TovanelProgram, EscapeAndReturnLeaveTheWindowOpen)
+{
+    PrivateXServer x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "Xvfb or xdotool is missing";
+    SuiteProgram launcher = MakeLauncher();
+    launcher.writeIni(kIni);
+    launcher.setEnvironment(QStringLiteral("DISPLAY"), x.display());
+    launcher.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    QProcess& process = launcher.start();
+    const QString window = x.waitForWindow(QStringLiteral("Korvane"));
+    ASSERT_FALSE(window.isEmpty());
+    // Started without an archive, it asks for one at once; Escape cancels.
+    const QString chooser = x.waitForWindow(QStringLiteral("^Open"));
+    ASSERT_FALSE(chooser.isEmpty());
+    x.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), chooser});
+    x.xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return x
+                .xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                          QStringLiteral("--name"), QStringLiteral("^Open")})
+                .isEmpty();
+        },
+        5000));
+    x.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    x.xdotool({QStringLiteral("key"), QStringLiteral("F1")});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !launcher.messages().isEmpty(); }, 5000));
+    EXPECT_EQ(launcher.messages(), QStringList{QStringLiteral("CRDS_CMN_ERROR_RUN_HELP")});
+    x.xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+    x.xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+    EXPECT_FALSE(process.waitForFinished(1000));
+    EXPECT_EQ(process.state(), QProcess::Running);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -70,4 +72,36 @@ TEST(FileChooser, TheRealDialogReturnsTheChosenPathOrNothing)
     EXPECT_EQ(chooseFile(choice), file);
     answer(false, {});
     EXPECT_EQ(chooseFile(choice), "");
+}
+
+TEST(FileChooser, TheSaveDialogAddsTheSuffixBeforeItAsksAboutOverwriting)
+{
+    TestFolders folders;
+    ASSERT_TRUE(writeFile(folders.scratch() + "/x.crx", "old"));
+    QStringList questions;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&questions] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            questions << box->text();
+            box->button(QMessageBox::Yes)->click();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            if (!dialog->property("typed").toBool()) {
+                dialog->setProperty("typed", true);
+                dialog->selectFile("x"); // as typed into the name field
+                // Queued: the question runs a loop of its own, and this
+                // timer does not fire inside its own slot.
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            }
+        }
+    });
+    timer.start(10);
+    FileChoice choice;
+    choice.kind = FileChoice::Kind::Save;
+    choice.startPath = folders.scratch();
+    choice.filter = "Setting archive (*.crx)";
+    choice.defaultSuffix = "crx";
+    EXPECT_EQ(chooseFile(choice), folders.scratch() + "/x.crx");
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].contains("x.crx")) << questions[0].toStdString();
 }

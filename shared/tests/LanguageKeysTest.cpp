@@ -42,13 +42,14 @@ const QList<std::pair<QString, Lookup>> kLookupCalls = {
     {QStringLiteral("GetLangString"), Lookup::OwnThenLib},
     {QStringLiteral("LoadCommonString"), Lookup::LibraryOrder},
     {QStringLiteral("ShowCommonMessage"), Lookup::LibraryOrder},
+    {QStringLiteral("ShowProgramMessage"), Lookup::OwnThenLib},
 };
 
 // Calls whose arguments after the text are printf arguments of the key's text.
 // A wrapper that takes a key and printf arguments joins this list.
 const QStringList kFormattingCalls = {QStringLiteral("FormatLangText")};
 
-const QRegularExpression kKey(QStringLiteral("^CRD[SCDM]?_[A-Za-z0-9_]*[A-Za-z0-9]$"));
+const QRegularExpression kKey(QStringLiteral("^(CRD[SCDM]?|CRSS)_[A-Za-z0-9_]*[A-Za-z0-9]$"));
 
 struct Use
 {

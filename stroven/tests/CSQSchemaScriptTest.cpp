@@ -59,3 +59,28 @@ TEST_F(CSQSchemaScriptTest, ANulFailsTheTextInsteadOfHanging)
     int err = 0;
     EXPECT_EQ(*m_db->GetTableList(err), QStringList{"A"});
 }
+
+// Passed over means never run: a flag PRAGMA acts while it is prepared, so
+// it is stopped before, and the connection keeps its settings.
+TEST_F(CSQSchemaScriptTest, PragmasAndTransactionControlArePassedOverUnrun)
+{
+    const auto pragma = [this](const char* name) {
+        sqlite3_stmt* stmt = nullptr;
+        EXPECT_EQ(sqlite3_prepare_v2(m_db->Handle(), name, -1, &stmt, nullptr), SQLITE_OK);
+        EXPECT_EQ(sqlite3_step(stmt), SQLITE_ROW);
+        const int value = sqlite3_column_int(stmt, 0);
+        sqlite3_finalize(stmt);
+        return value;
+    };
+    ASSERT_EQ(pragma("PRAGMA writable_schema"), 0);
+    EXPECT_EQ(CSQSchemaScript::ExecCreateOnly(*m_db, "PRAGMA writable_schema = 1;\n"
+                                                     "BEGIN; CREATE TABLE A (X); COMMIT;\n"
+                                                     "PRAGMA case_sensitive_like = 1"),
+              0);
+    EXPECT_EQ(pragma("PRAGMA writable_schema"), 0);
+    EXPECT_FALSE(m_db->InTransaction());
+    int err = 0;
+    EXPECT_EQ(*m_db->GetTableList(err), QStringList{"A"});
+    // ROLLBACK is no harmless statement: it is refused.
+    EXPECT_EQ(CSQSchemaScript::ExecCreateOnly(*m_db, "ROLLBACK;"), SQLITE_AUTH);
+}

@@ -202,3 +202,38 @@ TEST_F(CSQliteSQLRead, ReleasedBatchesDoNotDisturbTheRead)
     EXPECT_EQ(status, SQLREAD_END);
     EXPECT_EQ(codes, (QStringList{"0001", "0002", "0003", "0004", "0005", "0006", "0007"}));
 }
+
+// A strict read never passes text that is not UTF-8 on as replacement
+// characters: the batch stops at the row that holds it, wherever that row
+// falls (inside a batch, or first of the next one).
+TEST_F(CSQliteSQLRead, StrictTextStopsAtTheRowWithInvalidUtf8)
+{
+    fill(5);
+    Exec(QStringLiteral("UPDATE CSB002 SET NAME = CAST(x'83548393' AS TEXT) WHERE CODE = '0003'"));
+    struct Case
+    {
+        quint32 maxRows;
+        QList<int> sizes;
+    };
+    for (const Case& c : {Case{0, {3}}, Case{2, {2, 1}}, Case{3, {3}}, Case{10, {3}}}) {
+        CSQliteSQL stmt(*m_db, QStringLiteral("CSB002"));
+        stmt.SetStrictText(true);
+        ASSERT_EQ(stmt.SetSQLForRead({"CODE", "NAME"}, {}, QStringLiteral("CODE"), c.maxRows), 0);
+        QList<int> sizes;
+        int status = 0;
+        const CSQRowArray* batch = nullptr;
+        while (status == 0) {
+            batch = stmt.ExecReadNext(status);
+            ASSERT_NE(batch, nullptr) << c.maxRows;
+            sizes << int(batch->size());
+        }
+        EXPECT_EQ(status, SQLERR_NOT_UTF8) << c.maxRows;
+        EXPECT_EQ(sizes, c.sizes) << c.maxRows;
+        EXPECT_EQ(batch->last()->at(0), QStringLiteral("0003")) << c.maxRows;
+        EXPECT_EQ(stmt.InvalidTextColumn(), 1);
+    }
+    // Not strict: the value reads as replacement characters, as before.
+    const QList<QStringList> all = Rows(QStringLiteral("CSB002"), {"NAME"}, {}, "CODE");
+    ASSERT_EQ(all.size(), 5);
+    EXPECT_TRUE(all[2][0].contains(QChar::ReplacementCharacter));
+}

@@ -1,0 +1,51 @@
+#include "goods/CBrelkinApp.h"
+
+#include "goods/CGoodsModeTable.h"
+#include "goods/CListDlg.h"
+#include "goods/ChooseMode.h"
+#include "goods/GoodsButtonTable.h"
+#include "goods/base/CMainDlg.h"
+#include "goods/base/RegisterDialogClass.h"
+
+#include "shared/config/CEcrCmdLineInfo.h"
+#include "shared/config/CUserException.h"
+#include "shared/lang/CProgramLang.h"
+#include "shared/program/CProgramStartup.h"
+
+#include <QGuiApplication>
+
+namespace brelkin {
+
+int CBrelkinApp::InitInstance(const QStringList& arguments)
+{
+    CProgramStartup startup(QStringLiteral("Brelkin"));
+    try {
+        startup.UseProductProfile();
+    } catch (const CUserException&) {
+        return 0; // no launcher INI: its message was shown
+    }
+    // A second start ends at once, showing nothing.
+    if (!startup.HoldSingleInstance(QStringLiteral("Brelkin"), false))
+        return 0;
+    CEcrCmdLineInfo cmdInfo;
+    const QString modeKey = CProgramStartup::ParseMode(cmdInfo, arguments);
+    const GoodsModeChoice choice = ChooseMode(modeKey, cmdInfo.GetOptionAt(1));
+    // Texts missing: the keys show.
+    startup.LoadLanguage();
+    if (!RegisterDialogClass(QLatin1String(kClassName)))
+        return 0;
+    CGoodsModeTable modes;
+    CDataManager* entry = modes.Entry(choice.entry);
+    entry->m_nListDlgID = choice.listDlgId;
+    // Every message box is captioned with the window's title.
+    QGuiApplication::setApplicationDisplayName(GetLangString(entry->m_strWindowNameKey));
+    CMainDlg::SetButtonTable(GoodsButtonTable());
+    // The easy, hourly and set-menu windows come with their own list
+    // windows; until then every mode opens the standard list.
+    CListDlg window(entry, choice.listDlgId, nullptr, choice.windowKind, choice.winpos);
+    if (choice.setPriceEntry)
+        window.SetSecondDataManager(modes.SetPriceEntry());
+    return CProgramStartup::RunMainWindow(window);
+}
+
+} // namespace brelkin

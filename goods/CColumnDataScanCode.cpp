@@ -1,0 +1,66 @@
+#include "goods/CColumnDataScanCode.h"
+
+#include "shared/controls/FindControlById.h"
+#include "shared/data/CSqLiteUtility.h"
+#include "shared/lang/CProgramLang.h"
+#include "shared/lang/WindowText.h"
+
+#include <QWidget>
+
+namespace brelkin {
+
+namespace {
+// The page's read-only display of the item code.
+constexpr uint kItemCodeCtrlId = 23019;
+} // namespace
+
+CColumnDataScanCode::CColumnDataScanCode(const QString& column, const QString& labelKey,
+                                         uint ctrlId, uint labelCtrlId, const QString& table)
+    : CColumnData(column, labelKey, ctrlId, labelCtrlId), m_strTable(table)
+{
+}
+
+CColumnDataScanCode::~CColumnDataScanCode() = default;
+
+bool CColumnDataScanCode::CheckControlValue(QWidget* control)
+{
+    m_strErrMsg.clear();
+    if (!control)
+        return true;
+    const QString value = GetWindowText(control);
+    QWidget* itemCode = FindControlById(control->parentWidget(), kItemCodeCtrlId);
+    if (!itemCode)
+        return true;
+    return CheckItemValue(QStringLiteral("ITEMCODE"), GetWindowText(itemCode), value);
+}
+
+bool CColumnDataScanCode::CheckItemValue(QString keyName, QString keyValue, QString value)
+{
+    if (value.isEmpty())
+        return true;
+    if (!m_pSQL) {
+        if (!m_pSQliteDB)
+            return true;
+        m_pSQL = std::make_unique<CSQliteSQL>(*m_pSQliteDB, m_strTable);
+    }
+    // Both values are bound, so a code holding a quote cannot change the query.
+    const QString column = CSqLiteUtility::QuoteSQLName(m_strColumnName);
+    const QString key = CSqLiteUtility::QuoteSQLName(keyName);
+    const QString where = QStringLiteral("%1 = ? AND %2 <> ?").arg(column, key);
+    int err = 0;
+    const CSQRowArray* rows =
+        CSqLiteUtility::ReadRows(*m_pSQL, {keyName}, where, {value, keyValue}, key, 0, err);
+    const bool taken = rows && !rows->isEmpty();
+    m_pSQL->ReleaseReadRows(); // one kept statement serves every check
+    if (!taken)
+        return true; // a failed read does not block the save
+    m_strErrMsg = GetLangString(QStringLiteral("CRDS_CMN_ERR_EXIST_FAILED"));
+    return false;
+}
+
+void CColumnDataScanCode::FreeResorce()
+{
+    m_pSQL.reset();
+}
+
+} // namespace brelkin

@@ -1,0 +1,294 @@
+#include "goods/CPageDlg.h"
+
+#include "goods/CColumnDataDallasKey.h"
+#include "goods/GoodsDialogIds.h"
+#include "goods/PageLayouts.h"
+#include "goods/UnlistedLabelKey.h"
+#include "goods/base/CEnterKeyFilter.h"
+#include "goods/base/ProgramMessage.h"
+
+#include "shared/config/CBasePath.h"
+#include "shared/controls/CEcrEdit.h"
+#include "shared/controls/CItemSelectButton.h"
+#include "shared/controls/CMinusPriceEdit.h"
+#include "shared/controls/CNumZeroEdit.h"
+#include "shared/controls/CPercentEdit.h"
+#include "shared/controls/EditSize.h"
+#include "shared/controls/FindControlById.h"
+#include "shared/data/CColumnDataDBCombo.h"
+#include "shared/data/CColumnDataItemSelectBtn.h"
+#include "shared/data/CColumnDataList.h"
+#include "shared/data/CColumnDataUniqueRadio.h"
+#include "shared/data/CColumnDataYesNoRadio.h"
+#include "shared/data/CDataManager.h"
+#include "shared/lang/CProgramLang.h"
+#include "shared/lang/FormatLangText.h"
+#include "shared/textfiles/CErrDataInfo.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace brelkin {
+
+namespace {
+
+const QString kCreateDateTime = QStringLiteral("CREATEDATETIME");
+const QString kUpdateDateTime = QStringLiteral("UPDATEDATETIME");
+
+bool IsCodeDisplay(uint id)
+{
+    return id == 23019 || id == 23111 || id == 23197;
+}
+
+// The group box around a radio group, where the page template has one.
+uint RadioBoxId(unsigned pageId, uint firstRadio)
+{
+    if (firstRadio == 23121)
+        return 23193;
+    if (pageId == IDD_PAGE_ITEMPARM_CL && firstRadio == 14057)
+        return 23195;
+    if (pageId == IDD_PAGE_ITEMPARM_CL && firstRadio == 23022)
+        return 23194;
+    return 0;
+}
+
+} // namespace
+
+CPageDlg::CPageDlg() = default;
+
+CPageDlg::~CPageDlg() = default;
+
+void CPageDlg::BindPage(CDataManager* dataManager, int recordNo, bool newRecord)
+{
+    m_pDataManager = dataManager;
+    m_nRecordNo = recordNo;
+    m_bNewRecord = newRecord;
+}
+
+bool CPageDlg::Create(unsigned pageId, QWidget* parent)
+{
+    m_nPageId = pageId;
+    setParent(parent);
+    SetControlId(this, pageId);
+    BuildControls();
+    SetDialogLangTexts(this);
+    // Enter in an edit or combo box does not close the editor.
+    new CEnterKeyFilter(this, true);
+    if (ShowData(true))
+        return true;
+    ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETREAD_FAILED"),
+                       platform::MessageIcon::Error);
+    return false;
+}
+
+QWidget* CPageDlg::Control(const CColumnData* column) const
+{
+    return column && column->m_nCtrlID != 0
+               ? FindControlById(const_cast<CPageDlg*>(this), column->m_nCtrlID)
+               : nullptr;
+}
+
+void CPageDlg::BuildControls()
+{
+    auto* form = new QFormLayout(this);
+    const CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    CSQliteDB* db = m_pDataManager->m_pSQliteDB;
+    const bool setPricePage = m_nPageId == IDD_PAGE_SETPRICE;
+    for (int i = 0; i < list->m_nColumnCount; ++i) {
+        CColumnData* column = list->m_ppColumnData[i];
+        const uint id = column->m_nCtrlID;
+        // The set price page shows the item code only; the others all but it.
+        if (id == 0 || id == 23189 || FindControlById(this, id) || setPricePage != (id == 23197))
+            continue;
+        QWidget* field = nullptr;
+        if (IsCodeDisplay(id)) {
+            auto* label = new QLabel(this);
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            field = label;
+        } else if (dynamic_cast<CColumnDataYesNoRadio*>(column) ||
+                   dynamic_cast<CColumnDataUniqueRadio*>(column)) {
+            auto* radio = dynamic_cast<CColumnDataUniqueRadio*>(column);
+            const int count = radio ? radio->m_nRadioCount : 2;
+            const uint boxId = RadioBoxId(m_nPageId, id);
+            QWidget* box = boxId ? new QGroupBox(this) : new QWidget(this);
+            SetControlId(box, boxId);
+            auto* row = new QHBoxLayout(box);
+            for (int r = 0; r < count; ++r) {
+                auto* button = new QRadioButton(box);
+                SetControlId(button, id + uint(r));
+                QString key = PageControlKey(m_nPageId, id + uint(r));
+                if (key.isEmpty() && radio && radio->m_ppLabelKeys)
+                    key = QLatin1String(radio->m_ppLabelKeys[r]);
+                button->setText(key);
+                row->addWidget(button);
+            }
+            field = box;
+        } else if (auto* item = dynamic_cast<CColumnDataItemSelectBtn*>(column)) {
+            auto* button = new CItemSelectButton(this);
+            button->m_pSQliteDB = db;
+            Q_UNUSED(item);
+            field = button;
+        } else if (dynamic_cast<CColumnDataDBCombo*>(column)) {
+            field = new QComboBox(this);
+        } else if (id == 23003 || id == 23140 || id == 23198) {
+            field = new CMinusPriceEdit(this);
+        } else if (id == 23004 || id == 23005) {
+            auto* percent = new CPercentEdit(this);
+            percent->SetDigits(id == 23004 ? 2 : 4, id == 23004 ? 3 : 2);
+            field = percent;
+        } else if (id == 23114) {
+            auto* digits = new CNumZeroEdit(this);
+            digits->SetDigits(6);
+            field = digits;
+        } else {
+            auto* edit = new CEcrEdit(this);
+            if (m_nPageId == IDD_PAGE_CLERK || m_nPageId == IDD_PAGE_CLERK_RES)
+                if (id == 23115)
+                    edit->setEchoMode(QLineEdit::Password);
+            field = edit;
+        }
+        if (!qobject_cast<QGroupBox*>(field) && !(ControlId(field) == 0 && field->layout()))
+            SetControlId(field, id);
+        const uint labelId = PageLabelId(m_nPageId, id, column->m_nLabelCtrlID);
+        QLabel* label = nullptr;
+        if (labelId != 0 && labelId != id && !FindControlById(this, labelId)) {
+            QString key = PageControlKey(m_nPageId, labelId);
+            label = new QLabel(key.isEmpty() ? column->m_strLabelKey : key, this);
+            SetControlId(label, labelId);
+        }
+        if (label)
+            form->addRow(label, field);
+        else
+            form->addRow(QString(), field);
+    }
+}
+
+bool CPageDlg::ShowData(bool firstTime)
+{
+    const CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    const QStringList* record = list->CachedRecord(m_nRecordNo);
+    if (!record)
+        return false;
+    for (int i = 0; i < list->m_nColumnCount; ++i) {
+        CColumnData* column = list->m_ppColumnData[i];
+        QWidget* control = Control(column);
+        if (!control)
+            continue;
+        if (!column->m_bVisible) {
+            // A radio group goes with its partners and box.
+            QWidget* hide =
+                qobject_cast<QRadioButton*>(control) ? control->parentWidget() : control;
+            hide->hide();
+            if (QWidget* label = FindControlById(
+                    this, PageLabelId(m_nPageId, column->m_nCtrlID, column->m_nLabelCtrlID)))
+                if (label != control)
+                    label->hide();
+            continue;
+        }
+        if (firstTime)
+            column->ReadCandidate(control);
+        if (auto* price = qobject_cast<CMinusPriceEdit*>(control))
+            price->SetDigits(column->m_nSize);
+        column->SetControlValue(control, record->value(i));
+        if (auto* edit = qobject_cast<CEcrEdit*>(control)) {
+            const int limit = column->m_nEditLimit != 0 ? column->m_nEditLimit : column->m_nSize;
+            edit->LimitText(limit);
+            SetEditSize(edit->font(), edit, 1, limit, EDITSIZE_WIDTH);
+        }
+    }
+    return true;
+}
+
+bool CPageDlg::IsInFilter(const QStringList* filter, const QString& key)
+{
+    return filter->contains(key);
+}
+
+unsigned CPageDlg::CheckInput(CErrDataInfo* collector, const QStringList* filter)
+{
+    const CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    for (int i = 0; i < list->m_nColumnCount; ++i) {
+        CColumnData* column = list->m_ppColumnData[i];
+        if (filter && !IsInFilter(filter, column->m_strLabelKey))
+            continue;
+        QWidget* control = Control(column);
+        if (!control || !control->isEnabled() || column->CheckControlValue(control))
+            continue;
+        QString title;
+        QString message;
+        if (column->m_bVisible) {
+            title = GetLangString(column->m_strLabelKey);
+            message = column->m_strErrMsg;
+            if (message.isEmpty())
+                message = GetLangString(QStringLiteral("CRDS_CMN_ERR_INPUT"));
+        }
+        if (collector)
+            collector->AddErrData(CErrDataInfo::DATAERR_ERROR, m_nRecordNo, title, message,
+                                  QString());
+        if (!column->m_bVisible)
+            continue;
+        if (!collector)
+            ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_INPUT"),
+                               platform::MessageIcon::Warning, platform::MessageButtons::Ok,
+                               message);
+        return column->m_nCtrlID;
+    }
+    return 0;
+}
+
+bool CPageDlg::SaveData(const QStringList* filter, int& err)
+{
+    err = 0;
+    CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    const QStringList* record = list->CachedRecord(m_nRecordNo);
+    if (!record)
+        return false;
+    const QString now = GetTimestampOfNow();
+    QStringList values;
+    for (int i = 0; i < list->m_nColumnCount; ++i) {
+        CColumnData* column = list->m_ppColumnData[i];
+        QString value = record->value(i);
+        QWidget* control = Control(column);
+        const bool wanted = !filter || IsInFilter(filter, column->m_strLabelKey);
+        if (control && control->isEnabled()) {
+            if (column->m_bVisible && wanted)
+                column->GetControlValue(control, value);
+        } else if (column->m_strColumnName == kCreateDateTime) {
+            if (m_bNewRecord)
+                value = now;
+        } else if (column->m_strColumnName == kUpdateDateTime) {
+            value = now;
+        }
+        values << value;
+    }
+    // A partial save takes the values parallel to the filter's keys.
+    QStringList partValues;
+    if (filter)
+        for (const QString& key : *filter) {
+            qsizetype at = 0;
+            while (at < list->m_nColumnCount && list->m_ppColumnData[at]->m_strLabelKey != key)
+                ++at;
+            partValues << values.value(at);
+        }
+    const bool saved = filter ? list->SaveRecordOfPartItem(m_nRecordNo, *filter, partValues, err)
+                              : list->SaveRecord(m_nRecordNo, values, err);
+    // A key row that could not follow the clerk row fails the save.
+    for (int i = 0; saved && err == 0 && i < list->m_nColumnCount; ++i)
+        if (auto* key = dynamic_cast<CColumnDataDallasKey*>(list->m_ppColumnData[i]))
+            err = key->GetLastWriteStatus();
+    if (saved && err == 0)
+        return true;
+    if (err == 0)
+        err = SQLERR_ARGUMENTS;
+    ShowProgramMessage(
+        this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
+        platform::MessageButtons::Ok,
+        FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err));
+    return false;
+}
+
+} // namespace brelkin

@@ -1,0 +1,143 @@
+#include "goods/CTabDlg.h"
+
+#include "goods/CPageDlg.h"
+#include "goods/GoodsDialogIds.h"
+#include "goods/base/ProgramMessage.h"
+
+#include "shared/config/CBasePath.h"
+#include "shared/controls/CColorButton.h"
+#include "shared/controls/FindControlById.h"
+#include "shared/data/CColumnDataList.h"
+#include "shared/data/CDataManager.h"
+#include "shared/data/CSqLiteTransaction.h"
+#include "shared/lang/CProgramLang.h"
+
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace brelkin {
+
+CTabDlg::CTabDlg(CDataManager* dataManager, int recordNo, bool newRecord, QWidget* parent,
+                 uint templateId, int windowKind)
+    : CMainDlg(parent, templateId, windowKind), m_pDataManager(dataManager), m_nRecordNo(recordNo),
+      m_bNewRecord(newRecord)
+{
+    m_pTab = new QTabWidget(this);
+    SetControlId(m_pTab, IDC_TAB);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(7, 6, 7, 46); // the button row below
+    layout->addWidget(m_pTab);
+    for (const auto& [id, key] :
+         {std::pair<uint, const char*>{33002, "CRD_HELP"}, {1, "CRD_OK"}, {2, "CRD_CANCEL"}})
+        AddButton(id, QLatin1String(key));
+    qobject_cast<QPushButton*>(FindControlById(this, 1))->setDefault(true);
+}
+
+CTabDlg::~CTabDlg() = default;
+
+std::vector<CPageDlg*> CTabDlg::CreatePages()
+{
+    std::vector<CPageDlg*> pages;
+    for (int i = 0; i < m_pDataManager->m_nPageCount; ++i)
+        pages.push_back(new CPageDlg());
+    return pages;
+}
+
+bool CTabDlg::OnInitDialog()
+{
+    m_pages = CreatePages();
+    for (size_t i = 0; i < m_pages.size(); ++i) {
+        const unsigned pageId = m_pDataManager->m_pPageDlgIDs[i];
+        m_pages[i]->BindPage(m_pDataManager, m_nRecordNo, m_bNewRecord);
+        if (!m_pages[i]->Create(pageId, m_pTab)) {
+            m_pages.clear();
+            break;
+        }
+        m_pTab->addTab(m_pages[i], pageId == IDD_PAGE_SETPRICE
+                                       ? QStringLiteral("CRDC_PR_SETITEM_PRICE")
+                                       : QStringLiteral("CRDS_PR_TAB_PAGE_SETUP"));
+    }
+    CMainDlg::OnInitDialog();
+    if (m_pages.empty()) {
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETREAD_FAILED"),
+                           platform::MessageIcon::Error);
+        EndDialog(platform::IDCANCEL);
+        return false;
+    }
+    for (int i = 0; i < m_pTab->count(); ++i)
+        m_pTab->setTabText(i, GetLangString(m_pTab->tabText(i)));
+    setWindowTitle(GetLangString(m_pDataManager->m_strWindowNameKey));
+    // Tab runs through the pages, then OK, Cancel and Help.
+    QWidget* last = m_pTab;
+    for (CPageDlg* page : m_pages)
+        for (QWidget* w = page->nextInFocusChain(); page->isAncestorOf(w);
+             w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus)
+                last = w;
+    for (uint id : {1u, 2u, 33002u}) {
+        QWidget* button = FindControlById(this, id);
+        QWidget::setTabOrder(last, button);
+        last = button;
+    }
+    m_pTab->setCurrentIndex(0);
+    // The first control of the first page that takes the focus by Tab.
+    for (QWidget* w = m_pages.front()->nextInFocusChain(); w && m_pages.front()->isAncestorOf(w);
+         w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus && w->isEnabled()) {
+            w->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    return true;
+}
+
+void CTabDlg::OnOK()
+{
+    for (size_t i = 0; i < m_pages.size(); ++i) {
+        const unsigned id = m_pages[i]->CheckInput(nullptr, nullptr);
+        if (QWidget* control = id ? FindControlById(m_pages[i], id) : nullptr) {
+            m_pTab->setCurrentIndex(int(i));
+            control->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    if (ShowProgramMessage(this, QStringLiteral("CRDS_CMN_COMFIRM_SAVE"),
+                           platform::MessageIcon::Warning,
+                           platform::MessageButtons::OkCancel) != platform::IDOK)
+        return;
+    if (!SaveAllPages()) {
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETWRITE_FAILED"),
+                           platform::MessageIcon::Error);
+        return;
+    }
+    EndDialog(platform::IDOK);
+}
+
+// All pages or none: a failed page leaves every row, and the cache, as before.
+bool CTabDlg::SaveAllPages()
+{
+    CSQliteDB* db = m_pDataManager->m_pSQliteDB;
+    CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    QStringList* cached = list->CachedRecord(m_nRecordNo);
+    if (!db || !cached)
+        return false;
+    const QStringList before = *cached;
+    CSQliteSQL sql(*db, CBasePath::GetStrDummyName());
+    CSqLiteTransaction transaction(*db, sql);
+    int err = transaction.StartStatus();
+    for (CPageDlg* page : m_pages) {
+        if (err != 0)
+            break;
+        if (!page->SaveData(nullptr, err) && err == 0)
+            err = SQLERR_ARGUMENTS;
+    }
+    if (err == 0)
+        err = transaction.Commit();
+    if (err == 0)
+        return true;
+    transaction.Rollback();
+    *cached = before;
+    return false;
+}
+
+} // namespace brelkin

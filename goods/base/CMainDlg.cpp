@@ -1,0 +1,149 @@
+#include "goods/base/CMainDlg.h"
+
+#include "goods/base/CEnterKeyFilter.h"
+#include "goods/base/RegisterDialogClass.h"
+
+#include "shared/config/CHelpMgr.h"
+#include "shared/controls/CColorButton.h"
+#include "shared/controls/FindControlById.h"
+#include "shared/lang/CProgramLang.h"
+
+#include "platform/MessageBox.h"
+
+#include <QAbstractItemView>
+#include <QKeyEvent>
+
+namespace {
+
+CButtonTable& buttonTable()
+{
+    static CButtonTable table;
+    return table;
+}
+
+constexpr uint kListCtrlId = 23001;
+
+} // namespace
+
+CMainDlg::CMainDlg(QWidget* parent, uint templateId, int windowKind)
+    : CSarvikDialog(parent), m_nTemplateId(templateId), m_nWindowKind(windowKind)
+{
+    if (!parent)
+        setObjectName(RegisteredDialogClass());
+    new CEnterKeyFilter(this, false);
+}
+
+CMainDlg::~CMainDlg() = default;
+
+void CMainDlg::SetButtonTable(const CButtonTable& table)
+{
+    buttonTable() = table;
+}
+
+const CButtonTable& CMainDlg::ButtonTable()
+{
+    return buttonTable();
+}
+
+// The program's own module translates its windows.
+void CMainDlg::SetLangTexts()
+{
+    SetDialogLangTexts(this);
+}
+
+bool CMainDlg::OnInitDialog()
+{
+    CSarvikDialog::OnInitDialog();
+    setMinimumSize(0, 0);
+    if (layout())
+        adjustSize();
+    ColorDialogButtons();
+    // Never smaller than at start-up.
+    setMinimumSize(size());
+    return true;
+}
+
+void CMainDlg::ColorDialogButtons()
+{
+    const CButtonTable& table = ButtonTable();
+    for (int i = 0; i < table.count; ++i) {
+        const ButtonColorRow& row = table.rows[i];
+        QWidget* control = FindControlById(this, row.ctrlId);
+        if (!control)
+            continue;
+        if (table.shown && !table.shown(row.ctrlId, m_nWindowKind)) {
+            control->setEnabled(false);
+            control->hide();
+            continue;
+        }
+        auto* button = qobject_cast<CColorButton*>(control);
+        if (!button)
+            continue;
+        button->SetColor(row.color.value_or(palette().color(QPalette::Button)));
+        button->Adjust(this, row.align, row.index, row.count, row.row, false);
+    }
+}
+
+bool CMainDlg::OnCommand(uint id)
+{
+    switch (id) {
+    case IDC_CLOSE:
+        EndDialog(platform::IDCANCEL);
+        return true;
+    case IDC_HELP:
+        CHelpMgr::ShowHelpToolManual(this);
+        return true;
+    case IDC_NOTHING:
+        return true;
+    }
+    return false;
+}
+
+CColorButton* CMainDlg::AddButton(uint id, const QString& key)
+{
+    auto* button = new CColorButton(this);
+    SetControlId(button, id);
+    button->setText(key);
+    button->resize(112, 28);
+    connect(button, &QPushButton::clicked, this, [this, id] {
+        if (id == platform::IDOK)
+            accept();
+        else if (id == platform::IDCANCEL)
+            reject();
+        else
+            OnCommand(id);
+    });
+    return button;
+}
+
+bool CMainDlg::FocusControl(uint id)
+{
+    QWidget* control = FindControlById(this, id);
+    if (control && id == kListCtrlId) {
+        const auto* view = qobject_cast<QAbstractItemView*>(control);
+        if (view && (!view->model() || view->model()->rowCount() == 0))
+            control = nullptr;
+    }
+    if (!control)
+        control = FindControlById(this, platform::IDCANCEL);
+    if (!control)
+        return false;
+    control->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void CMainDlg::resizeEvent(QResizeEvent* event)
+{
+    CSarvikDialog::resizeEvent(event);
+    if (!isMinimized())
+        ColorDialogButtons();
+}
+
+void CMainDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        OnCommand(IDC_HELP);
+        return;
+    }
+    CSarvikDialog::keyPressEvent(event);
+}

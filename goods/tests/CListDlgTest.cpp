@@ -1,0 +1,192 @@
+// The standard list window and its record editor on a work database.
+#include "goods/CGoodsModeTable.h"
+#include "goods/CListDlg.h"
+#include "goods/CPageDlg.h"
+#include "goods/CRecordListModel.h"
+#include "goods/CTabDlg.h"
+#include "goods/GoodsButtonTable.h"
+#include "goods/base/CAddDlg.h"
+#include "goods/base/CMainListCtrl.h"
+
+#include "goods/tests/GoodsDbFixture.h"
+#include "shared/controls/CNumEdit.h"
+#include "shared/controls/FindControlById.h"
+#include "shared/data/CDataManager.h"
+#include "testsupport/FixedClock.h"
+#include "testsupport/ModalDriver.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+using namespace brelkin;
+using korvane::test::WhenModal;
+
+namespace {
+
+class CListDlgTest : public GoodsDbFixture
+{
+protected:
+    void SetUp() override
+    {
+        GoodsDbFixture::SetUp();
+        CMainDlg::SetButtonTable(GoodsButtonTable());
+    }
+    void TearDown() override
+    {
+        m_window.reset();
+        m_modes.reset();
+        CMainDlg::SetButtonTable({});
+        GoodsDbFixture::TearDown();
+    }
+
+    CListDlg& Open(int entry)
+    {
+        m_modes = std::make_unique<CGoodsModeTable>();
+        m_window = std::make_unique<CListDlg>(m_modes->Entry(entry), 3001, nullptr,
+                                              entry == 0 ? 0 : entry, false);
+        m_window->Create();
+        m_window->show();
+        return *m_window;
+    }
+
+    bool Enabled(uint id) { return FindControlById(m_window.get(), id)->isEnabled(); }
+
+    std::unique_ptr<CGoodsModeTable> m_modes;
+    std::unique_ptr<CListDlg> m_window;
+};
+
+TEST_F(CListDlgTest, EmptyTableOffersOnlyBackInsertAndHelp)
+{
+    CListDlg& window = Open(0);
+    EXPECT_EQ(window.Model()->rowCount(), 0);
+    for (uint id : {2u, 23048u, 33002u})
+        EXPECT_TRUE(Enabled(id)) << id;
+    for (uint id : {1u, 23047u})
+        EXPECT_FALSE(Enabled(id)) << id;
+    EXPECT_TRUE(window.MenuButton()->isVisibleTo(&window)); // departments: import and export
+}
+
+TEST_F(CListDlgTest, DeletingTheOnlyRecordDisablesOkAndDelete)
+{
+    Exec("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES ('000001', 'Food')");
+    CListDlg& window = Open(0);
+    ASSERT_EQ(window.Model()->rowCount(), 1);
+    EXPECT_TRUE(Enabled(1));
+    EXPECT_TRUE(Enabled(23047));
+    window.OnCommand(CListDlg::IDC_DELETE);
+    EXPECT_EQ(m_suite.messages(), QStringList{"CRDS_PR_DELETE"});
+    EXPECT_EQ(window.Model()->rowCount(), 0);
+    EXPECT_TRUE(Rows("CIA002").isEmpty());
+    EXPECT_FALSE(Enabled(1));
+    EXPECT_FALSE(Enabled(23047));
+}
+
+TEST_F(CListDlgTest, DeletingAClerkTakesHisKeyRowInTheSameTransaction)
+{
+    Exec("INSERT INTO CSB004 (CLKCODE, CLKNAME) VALUES ('0001', 'Ann'), ('0002', 'Bob')");
+    Exec("INSERT INTO CSB010 VALUES ('K1', '0001', '1', '1'), ('K2', '0002', '1', '1')");
+    // The key row cannot go: the clerk stays too.
+    Exec("CREATE TRIGGER keep BEFORE DELETE ON CSB010 BEGIN SELECT RAISE(ABORT, 'no'); END");
+    CListDlg& window = Open(4);
+    window.OnCommand(CListDlg::IDC_DELETE);
+    EXPECT_EQ(m_suite.messages(), (QStringList{"CRDS_PR_DELETE", "CRDS_CMN_ERR_DELETE_FAILED"}));
+    EXPECT_EQ(Rows("CSB004").size(), 2);
+    EXPECT_EQ(window.Model()->rowCount(), 2);
+    Exec("DROP TRIGGER keep");
+    window.OnCommand(CListDlg::IDC_DELETE);
+    EXPECT_EQ(Rows("CSB004", {"CLKCODE"}), (QList<QStringList>{{"0002"}}));
+    EXPECT_EQ(Rows("CSB010", {"DALLASKEYID"}), (QList<QStringList>{{"K2"}}));
+}
+
+TEST_F(CListDlgTest, MissingWorkDatabaseIsNeverCreated)
+{
+    m_db.reset();
+    QFile::remove(m_local + "/SETTING.DB");
+    CListDlg& window = Open(0);
+    EXPECT_EQ(m_suite.messages(), QStringList{"CRDS_CMN_ERR_SETREAD_FAILED"});
+    QTest::qWait(20);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), 2);
+    EXPECT_FALSE(QFile::exists(m_local + "/SETTING.DB"));
+}
+
+TEST_F(CListDlgTest, NewCodeOpensTheEditorAsNewAndStampsItsSaves)
+{
+    Exec("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES ('000099', 'Food')");
+    korvane::test::FixedClock clock(QDateTime(QDate(2026, 5, 6), QTime(7, 8, 9)));
+    CListDlg& window = Open(0);
+    WhenModal<CAddDlg>([](CAddDlg& dialog) {
+        auto* code = qobject_cast<CNumEdit*>(FindControlById(&dialog, CAddDlg::IDC_CODE));
+        EXPECT_EQ(code->text(), "000100");
+        FindControlById(&dialog, 1)->setFocus();
+        qobject_cast<QPushButton*>(FindControlById(&dialog, 1))->click();
+    });
+    WhenModal<CTabDlg>([&clock](CTabDlg& editor) {
+        clock.Set(QDateTime(QDate(2026, 5, 6), QTime(8, 0, 0)));
+        auto* name = qobject_cast<QLineEdit*>(FindControlById(editor.Pages()[0], 20007));
+        ASSERT_NE(name, nullptr);
+        name->setText(QStringLiteral("Drinks"));
+        qobject_cast<QPushButton*>(FindControlById(&editor, 1))->click();
+    });
+    window.OnCommand(CListDlg::IDC_INSERT);
+    EXPECT_EQ(m_suite.messages(), QStringList{"CRDS_CMN_COMFIRM_SAVE"});
+    EXPECT_EQ(Rows("CIA002", {"ITEMDEPTNAME", "CREATEDATETIME", "UPDATEDATETIME"},
+                   "ITEMDEPTCODE = '000100'"),
+              (QList<QStringList>{{"Drinks", "20260506080000", "20260506080000"}}));
+    // Later saves keep the creation and stamp the update.
+    clock.Set(QDateTime(QDate(2026, 5, 7), QTime(9, 0, 0)));
+    WhenModal<CTabDlg>(
+        [](CTabDlg& editor) { qobject_cast<QPushButton*>(FindControlById(&editor, 1))->click(); });
+    window.accept();
+    EXPECT_EQ(Rows("CIA002", {"CREATEDATETIME", "UPDATEDATETIME"}, "ITEMDEPTCODE = '000100'"),
+              (QList<QStringList>{{"20260506080000", "20260507090000"}}));
+}
+
+TEST_F(CListDlgTest, BadValueSelectsItsPageAndWritesNothing)
+{
+    Exec("INSERT INTO CIB001 (SETITEMCODE, SETITEMNAME, LISTMAX) VALUES ('1', 'Set', 2)");
+    CListDlg& window = Open(7);
+    bool stayed = false;
+    WhenModal<CTabDlg>([&stayed](CTabDlg& editor) {
+        auto* min = qobject_cast<QLineEdit*>(FindControlById(editor.Pages()[0], 23137));
+        ASSERT_NE(min, nullptr);
+        min->setText(QStringLiteral("1.5"));
+        qobject_cast<QPushButton*>(FindControlById(&editor, 1))->click();
+        stayed = editor.isVisible() && editor.focusWidget() == min;
+        editor.reject();
+    });
+    window.accept();
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(m_suite.messages(), QStringList{"CRDS_CMN_ERR_INPUT"});
+    EXPECT_EQ(Rows("CIB001", {"LISTMIN"}), (QList<QStringList>{{""}}));
+}
+
+TEST_F(CListDlgTest, CancelInTheConfirmationKeepsTheEditorOpen)
+{
+    Exec("INSERT INTO CIA003 (ITEMGRPCODE, ITEMGRPNAME) VALUES ('000001', 'Old')");
+    platform::setMessageResponder([this](const platform::MessageRequest& request) {
+        m_suite.messages() << request.key;
+        return int(platform::IDCANCEL);
+    });
+    CListDlg& window = Open(3);
+    bool stayed = false;
+    WhenModal<CTabDlg>([&stayed](CTabDlg& editor) {
+        auto* name = qobject_cast<QLineEdit*>(FindControlById(editor.Pages()[0], 20007));
+        name->setText(QStringLiteral("New"));
+        // Enter in the name does not close the editor either.
+        QTest::keyClick(name, Qt::Key_Return);
+        qobject_cast<QPushButton*>(FindControlById(&editor, 1))->click();
+        stayed = editor.isVisible();
+        editor.reject();
+    });
+    window.accept();
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(m_suite.messages(), QStringList{"CRDS_CMN_COMFIRM_SAVE"});
+    EXPECT_EQ(Rows("CIA003", {"ITEMGRPNAME"}), (QList<QStringList>{{"Old"}}));
+}
+
+} // namespace

@@ -1,0 +1,59 @@
+#include "launcher/CCrxReadWriteJob.h"
+
+#include "launcher/CCrxLibraryCalls.h"
+#include "launcher/TovanelStrings.h"
+#include "shared/config/CBasePath.h"
+#include "shared/config/CEcrInfo.h"
+
+namespace tovanel {
+
+CrxResult CCrxReadWriteJob::Run()
+{
+    m_detail = CrxDetail();
+    const CrxResult result = m_mode == Mode::Read ? Read() : WriteFull();
+    // The detail lives on this thread and belongs to the library call that
+    // failed last, so it is taken here.
+    if (result != CRX_OK && result != CRX_E_CANCELLED && result != CRX_E_SYSTEM_MISMATCH)
+        m_detail = CCrxLibraryCalls::Current().LastDetail();
+    return result;
+}
+
+CrxResult CCrxReadWriteJob::Read()
+{
+    CCrxLibraryCalls& library = CCrxLibraryCalls::Current();
+    m_header = CrxFileInfo();
+    CrxResult result = library.ImportHeader(m_strArchivePath, m_strWorkFolder, &m_abort, m_header);
+    if (result != CRX_OK)
+        return result;
+
+    // The INI readers below show a message and throw when the launcher INI is
+    // gone; no window may be shown from this thread, so that is checked here.
+    QString ini;
+    if (!CEcrInfo::FindEcrIniPath(ini))
+        return CRX_E_FILE_ACCESS;
+
+    // The archive's machine type names the model, which becomes the current one.
+    const QString modelId = CEcrInfo::GetSelectedEcrTypeFromIni2(m_header.machineType);
+    const QString modelFolder = CEcrInfo::GetCurrentEcrTypeFromIni(modelId, 1);
+    CEcrInfo::SetCurrentEcrType(modelId);
+
+    const QString system = CBasePath::GetSystemType();
+    if (system.compare(strings::kSystemIgnore, Qt::CaseInsensitive) != 0 &&
+        system.compare(m_header.system, Qt::CaseInsensitive) != 0)
+        return CRX_E_SYSTEM_MISMATCH;
+
+    result = library.ImportInitSettingDB(m_strArchivePath, m_strWorkFolder, m_strResourceFolder,
+                                         modelFolder);
+    if (result != CRX_OK)
+        return result;
+    return library.ImportContents(m_strArchivePath, m_strWorkFolder, &m_abort, m_strResourceFolder,
+                                  m_header);
+}
+
+CrxResult CCrxReadWriteJob::WriteFull()
+{
+    return CCrxLibraryCalls::Current().ExportFull(m_strWorkFolder, m_strArchivePath, &m_abort,
+                                                  m_strExtraFile, m_header);
+}
+
+} // namespace tovanel

@@ -1,0 +1,111 @@
+// The file commands inside the real main-menu window: the Open it runs at
+// start, its title and window menu, and the question at close.
+#include "launcher/CNewFileDlg.h"
+#include "launcher/CTovanelStandardDlg.h"
+#include "launcher/tests/ArchiveWorkFixture.h"
+
+#include "shared/controls/CFunctionButton.h"
+#include "testsupport/ModalDriver.h"
+#include "testsupport/QtPrinters.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+namespace tovanel::test {
+
+namespace {
+
+class MainWindowArchive : public ArchiveWorkFixture
+{
+protected:
+    // The standard menu started on an archive, once its first Open has run.
+    std::unique_ptr<CTovanelStandardDlg> Start(const QString& archive)
+    {
+        auto menu = std::make_unique<CTovanelStandardDlg>();
+        menu->SetCommandLine(archive, QString(), 0, QString());
+        menu->Create();
+        menu->show();
+        QElapsedTimer clock;
+        clock.start();
+        while (menu->m_nOpenCount == 0 && clock.elapsed() < 20000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        return menu;
+    }
+};
+
+TEST_F(MainWindowArchive, StartedOnTheSampleItShowsItOpenAndClosesWithoutAQuestion)
+{
+    const QString sample = CopySample("sample.crx");
+    const auto menu = Start(sample);
+    EXPECT_EQ(menu->GetState(), Tovanelcmn::MENU_OPEN);
+    EXPECT_EQ(menu->windowTitle(), "sample.crx - " + menu->BuildAppTitle(false) + " Lumo 500");
+    EXPECT_TRUE(menu->WindowMenuEntry(CTovanelBaseDlg::SC_IMPORTCRX)->isEnabled());
+    EXPECT_TRUE(menu->GetFunctionButton(IDC_SAVE)->isEnabled());
+    EXPECT_EQ(Rows(WorkDb(), "CIA001").size(), 4);
+    EXPECT_EQ(korvane::test::readFile(LocalDataFolder() + "/DIFFBASEFILE.CRX"),
+              korvane::test::readFile(sample));
+    EXPECT_EQ(RegType(), "LUMO500");
+
+    menu->close();
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_TRUE(m_messages.isEmpty());
+}
+
+TEST_F(MainWindowArchive, AFailedStartLeavesTheMenuEmptyAndTheImportGrey)
+{
+    ASSERT_TRUE(korvane::test::writeFile(Scratch("text.crx"), "no archive\n"));
+    const auto menu = Start(Scratch("text.crx"));
+    EXPECT_EQ(MessageKeys(), QStringList{"CRDS_MSG_E_OPENCRP"});
+    EXPECT_EQ(menu->GetState(), Tovanelcmn::MENU_NOFILE);
+    EXPECT_EQ(menu->windowTitle(), menu->BuildAppTitle(false) + " ");
+    EXPECT_FALSE(menu->WindowMenuEntry(CTovanelBaseDlg::SC_IMPORTCRX)->isEnabled());
+    EXPECT_FALSE(menu->GetFunctionButton(IDC_SAVE)->isEnabled());
+    menu->close();
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_EQ(m_messages.size(), 1);
+}
+
+TEST_F(MainWindowArchive, EndAsksAboutChangesAndCancelKeepsTheWindow)
+{
+    const QString sample = CopySample("sample.crx");
+    const auto menu = Start(sample);
+    QThread::msleep(20);
+    Exec(WorkDb(), "UPDATE CIA002 SET ITEMDEPTNAME = 'Pastry' WHERE ITEMDEPTCODE = '000001'");
+
+    m_answers = {platform::IDCANCEL};
+    menu->GetFunctionButton(IDC_END)->click();
+    EXPECT_TRUE(menu->isVisible());
+    m_answers = {platform::IDYES};
+    menu->close();
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_EQ(MessageKeys(), QStringList({"CRDS_CMN_PROMPT_SAVE", "CRDS_CMN_PROMPT_SAVE"}));
+    EXPECT_TRUE(Tar({"-xjOf", sample, "Korvane_REG_DATA.xml"}).contains("Pastry"));
+}
+
+TEST_F(MainWindowArchive, SaveAsRenamesTheTitle)
+{
+    const auto menu = Start(CopySample("sample.crx"));
+    m_chosen = {Scratch("shop.crx")};
+    menu->GetFunctionButton(IDC_SAVEAS)->click();
+    EXPECT_EQ(menu->windowTitle(), "shop.crx - " + menu->BuildAppTitle(false) + " Lumo 500");
+    EXPECT_TRUE(QFileInfo(Scratch("shop.crx")).isFile());
+}
+
+TEST_F(MainWindowArchive, NewOpensTheModelsArchiveUntitled)
+{
+    const auto menu = Start(CopySample("sample.crx"));
+    korvane::test::WhenModal<CNewFileDlg>([](CNewFileDlg& dialog) { dialog.accept(); });
+    menu->GetFunctionButton(IDC_NEW)->click();
+    EXPECT_EQ(menu->GetState(), Tovanelcmn::MENU_OPEN);
+    EXPECT_EQ(menu->windowTitle(),
+              GetLangString("CRDS_MSG_NEW") + " - " + menu->BuildAppTitle(false) + " Lumo 500");
+    EXPECT_EQ(korvane::test::readFile(LocalDataFolder() + "/DIFFBASEFILE.CRX"),
+              korvane::test::readFile(ModelArchive("DEFSETTING.CRX")));
+    EXPECT_TRUE(m_messages.isEmpty());
+}
+
+} // namespace
+
+} // namespace tovanel::test

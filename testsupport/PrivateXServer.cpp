@@ -1,0 +1,72 @@
+#include "testsupport/PrivateXServer.h"
+
+#include <QElapsedTimer>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace korvane::test {
+
+PrivateXServer::PrivateXServer()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        return;
+    // Xvfb picks a free display and writes its number once it accepts clients.
+    m_server.start(QStringLiteral("Xvfb"),
+                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                    QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                    QStringLiteral("tcp")});
+    if (!m_server.waitForStarted(5000))
+        return;
+    QElapsedTimer timer;
+    timer.start();
+    while (!m_server.canReadLine() && timer.elapsed() < 10000)
+        m_server.waitForReadyRead(200);
+    const QString number = QString::fromLatin1(m_server.readLine()).trimmed();
+    if (!number.isEmpty())
+        m_display = QLatin1Char(':') + number;
+}
+
+PrivateXServer::~PrivateXServer()
+{
+    if (m_server.state() != QProcess::NotRunning) {
+        m_server.terminate();
+        if (!m_server.waitForFinished(5000)) {
+            m_server.kill();
+            m_server.waitForFinished(5000);
+        }
+    }
+}
+
+QString PrivateXServer::xdotool(const QStringList& arguments, int ms) const
+{
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), m_display);
+    tool.setProcessEnvironment(environment);
+    tool.start(QStringLiteral("xdotool"), arguments);
+    if (!tool.waitForFinished(ms)) {
+        tool.kill();
+        tool.waitForFinished(1000);
+        return {};
+    }
+    return QString::fromLatin1(tool.readAllStandardOutput()).trimmed();
+}
+
+QString PrivateXServer::waitForWindow(const QString& titlePattern, int ms) const
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) {
+        const QString found = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                       QStringLiteral("--name"), titlePattern},
+                                      2000);
+        if (!found.isEmpty())
+            return found.section(QLatin1Char('\n'), 0, 0);
+        QThread::msleep(100);
+    }
+    return {};
+}
+
+} // namespace korvane::test
