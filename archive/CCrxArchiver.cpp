@@ -1,5 +1,6 @@
 #include "archive/CCrxArchiver.h"
 
+#include "archive/CCrxBzip2Process.h"
 #include "archive/CrxDiskReserve.h"
 #include "archive/CrxFileOps.h"
 #include "platform/FileTime.h"
@@ -34,6 +35,7 @@ constexpr qint64 kEntryOverhead = 512;
 constexpr qint64 kMinUnpackLimit = qint64(2) << 30;
 constexpr qint64 kUnpackRatio = 200;
 constexpr size_t kChunk = 64 * 1024;
+constexpr size_t kChildChunk = 256 * 1024;
 constexpr int kTempNameCount = 9999;
 
 struct ReadDeleter
@@ -72,20 +74,6 @@ public:
 private:
     int m_fd;
 };
-
-bool WriteAll(int fd, const char* data, size_t size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        size -= size_t(n);
-    }
-    return true;
-}
 
 // The entry's path as components below the unpack folder (empty for the
 // folder itself), or nullopt when it would leave it. Backslashes count as
@@ -163,7 +151,53 @@ bool MakeFolders(const QString& root, const QStringList& parts, qsizetype count)
     return true;
 }
 
+// The start of a bzip2 stream as libarchive's own reader recognises it:
+// "BZh", the level, then the magic of a block or of the stream's end.
+bool StartsAsBzip2(int fd)
+{
+    unsigned char head[10];
+    if (::pread(fd, head, sizeof head, 0) != ssize_t(sizeof head))
+        return false;
+    static const unsigned char block[6] = {0x31, 0x41, 0x59, 0x26, 0x53, 0x59};
+    static const unsigned char end[6] = {0x17, 0x72, 0x45, 0x38, 0x50, 0x90};
+    return std::equal(head, head + 3, "BZh") && head[3] >= '1' && head[3] <= '9' &&
+           (std::equal(head + 4, head + 10, block) || std::equal(head + 4, head + 10, end));
+}
+
+// What lbzip2 decompressed, as libarchive's input.
+struct ChildSource
+{
+    CCrxBzip2Process* child;
+    std::vector<char> buffer = std::vector<char>(kChildChunk);
+};
+
+la_ssize_t ReadChild(archive* a, void* data, const void** block)
+{
+    auto* source = static_cast<ChildSource*>(data);
+    const ssize_t n = source->child->Read(source->buffer.data(), source->buffer.size());
+    if (n < 0) {
+        archive_set_error(a, errno, "lbzip2 output");
+        return -1;
+    }
+    *block = source->buffer.data();
+    return n;
+}
+
+la_ssize_t WriteChild(archive* a, void* data, const void* buffer, size_t size)
+{
+    if (!static_cast<CCrxBzip2Process*>(data)->Write(static_cast<const char*>(buffer), size)) {
+        archive_set_error(a, EPIPE, "lbzip2 input");
+        return -1;
+    }
+    return la_ssize_t(size);
+}
+
 } // namespace
+
+bool CCrxArchiver::UsesParallel() const
+{
+    return m_bParallel && !CCrxBzip2Process::Program().isEmpty();
+}
 
 qint64 CCrxArchiver::UnpackLimitFor(qint64 archiveSize) const
 {
@@ -189,13 +223,27 @@ CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString&
     const qint64 limit = UnpackLimitFor(QFileInfo(archivePath).size());
     CrxDiskReserve reserve(folder);
 
+    // Outlives the reader, which reads from it.
+    CCrxBzip2Process child;
+    ChildSource source{&child};
     std::unique_ptr<archive, ReadDeleter> reader(archive_read_new());
     if (!reader)
         return CRX_E_UNPACK;
     archive_read_support_filter_bzip2(reader.get());
     archive_read_support_format_tar(reader.get());
-    if (archive_read_open_filename(reader.get(), QFile::encodeName(archivePath).constData(),
-                                   kChunk) != ARCHIVE_OK)
+    // lbzip2 decodes the outer bzip2 stream on every core; the tar inside is
+    // still read and checked here. Anything that does not start as bzip2
+    // goes the in-process way, which refuses it as before.
+    bool parallel = false;
+    if (UsesParallel()) {
+        Fd in(::open(QFile::encodeName(archivePath).constData(), O_RDONLY | O_CLOEXEC));
+        parallel = in.get() >= 0 && StartsAsBzip2(in.get()) && child.StartDecompress(in.get());
+    }
+    const int opened =
+        parallel ? archive_read_open(reader.get(), &source, nullptr, ReadChild, nullptr)
+                 : archive_read_open_filename(reader.get(),
+                                              QFile::encodeName(archivePath).constData(), kChunk);
+    if (opened != ARCHIVE_OK)
         return CRX_E_UNPACK;
 
     qint64 total = 0;
@@ -210,7 +258,8 @@ CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString&
         if (rc != ARCHIVE_OK && rc != ARCHIVE_WARN)
             return CRX_E_UNPACK;
         // Only a bzip2 tar is a setting archive (an uncompressed tar is not).
-        if (archive_filter_code(reader.get(), 0) != ARCHIVE_FILTER_BZIP2)
+        const int filter = archive_filter_code(reader.get(), 0);
+        if (filter != ARCHIVE_FILTER_BZIP2 && !(parallel && filter == ARCHIVE_FILTER_NONE))
             return CRX_E_UNPACK;
 
         const std::optional<QStringList> safe = SafeComponents(EntryPath(entry));
@@ -318,14 +367,31 @@ CrxResult CCrxArchiver::Pack(const QString& folder, const QString& archivePath)
                   O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     if (out.get() < 0)
         return CRX_E_PACK;
+    // lbzip2 compresses the tar on every core straight into the archive.
+    CCrxBzip2Process child;
+    const bool parallel = UsesParallel() && child.StartCompress(out.get());
     std::unique_ptr<archive, WriteDeleter> writer(archive_write_new());
-    if (!writer || archive_write_add_filter_bzip2(writer.get()) != ARCHIVE_OK ||
-        archive_write_set_format_pax_restricted(writer.get()) != ARCHIVE_OK ||
-        archive_write_open_fd(writer.get(), out.get()) != ARCHIVE_OK)
+    if (!writer || archive_write_set_format_pax_restricted(writer.get()) != ARCHIVE_OK)
+        return CRX_E_PACK;
+    int opened = ARCHIVE_FATAL;
+    if (parallel)
+        opened = archive_write_open(writer.get(), &child, nullptr, WriteChild, nullptr);
+    else if (archive_write_add_filter_bzip2(writer.get()) == ARCHIVE_OK)
+        opened = archive_write_open_fd(writer.get(), out.get());
+    if (opened != ARCHIVE_OK)
         return CRX_E_PACK;
 
     std::vector<char> buffer(kChunk);
-    const auto fail = [&writer, &out](CrxResult rc) {
+    const auto fail = [&writer, &out, &child, parallel](CrxResult rc) {
+        if (parallel) {
+            // Killed before the file is emptied, so it writes nothing more.
+            // The close then only releases the writer's buffers: what it
+            // still writes finds no child.
+            child.Kill();
+            archive_write_close(writer.get());
+            [[maybe_unused]] const int emptied = ::ftruncate(out.get(), 0);
+            return rc;
+        }
         // A failed pack never leaves a file that reads as an archive: it is
         // emptied, and whatever is still written goes to /dev/null.
         [[maybe_unused]] const int emptied = ::ftruncate(out.get(), 0);
@@ -389,7 +455,11 @@ CrxResult CCrxArchiver::Pack(const QString& folder, const QString& archivePath)
     if (Aborted())
         return fail(CRX_E_CANCELLED);
     if (archive_write_close(writer.get()) != ARCHIVE_OK)
-        return CRX_E_PACK;
+        return parallel ? fail(CRX_E_PACK) : CRX_E_PACK;
+    // An lbzip2 that failed or died leaves no archive that passes as saved.
+    if (parallel)
+        if (CrxResult rc = child.Finish(m_pAbort, CRX_E_PACK))
+            return fail(rc);
     // On disk before it replaces the previous archive.
     if (::fsync(out.get()) != 0 || !out.close())
         return CRX_E_PACK;

@@ -1,7 +1,9 @@
 #pragma once
 
-// The archive container: a bzip2-compressed tar, read and written in-process.
-// Archives come from outside, so unpacking takes only plain files and
+// The archive container: a bzip2-compressed tar. The bzip2 stream is made
+// and decoded by lbzip2 on every core where it is installed, else
+// in-process; the tar is always read and written in-process. Archives come
+// from outside, so unpacking takes only plain files and
 // folders under relative paths, and stops past a size limit; nothing lands
 // outside the unpack folder.
 
@@ -42,9 +44,13 @@ public:
     // Reserves an empty file "Trennic01" + MMddhhmmss (local time) + 4
     // digits + ".crx" in the target's folder: 1 with its path, or 0 with an
     // empty path when all 9,999 names of that second are taken.
+    // Off: bzip2 in-process even where lbzip2 is installed.
+    void SetParallel(bool on) { m_bParallel = on; }
+    // Whether packing and unpacking run lbzip2.
+    bool UsesParallel() const;
+
     static int MakeTempArchiveName(const QString& target, QString& path);
-    static int MakeTempArchiveName(const QString& target, const QDateTime& localNow,
-                                   QString& path);
+    static int MakeTempArchiveName(const QString& target, const QDateTime& localNow, QString& path);
 
     // Unpacking stops past this many bytes (file data plus a block per
     // entry). The default allows 200 times the archive's size, at least
@@ -59,4 +65,5 @@ private:
     CrxAbortFlag m_nOwnAbort{0};
     const CrxAbortFlag* m_pAbort = &m_nOwnAbort;
     qint64 m_nUnpackLimit = 0; // 0 = the default rule
+    bool m_bParallel = true;
 };

@@ -1,6 +1,10 @@
 #include "archive/CCrxElement.h"
 
+#include "archive/CrxAttributes.h"
 #include "archive/CrxParseContext.h"
+
+#include <QAnyStringView>
+#include <QUtf8StringView>
 
 CrxResult CCrxElement::OnBegin(CrxParseContext&)
 {
@@ -38,18 +42,22 @@ CrxResult CCrxElement::EndExport(CrxExportContext&)
     return CRX_OK;
 }
 
-CrxResult CCrxElement::FindAttribute(const QXmlStreamAttributes* attributes, QStringView wanted)
+CrxResult CCrxElement::FindAttribute(const CrxAttributes* attributes, QStringView wanted)
 {
-    if (!attributes || attributes->isEmpty())
+    if (!attributes || attributes->IsEmpty())
         return CRX_E_NO_ATTRIBUTE;
-    for (const QXmlStreamAttribute& attribute : *attributes) {
-        const QStringView name = attribute.name();
+    for (int i = 0; i < attributes->Count(); ++i) {
+        const QByteArrayView name = attributes->LocalName(i);
         if (name.isEmpty())
             return CRX_E_ATTRIBUTE_NULL;
-        if (CrxResult rc = m_pool.Set(name))
-            return rc;
-        if (m_pool.Text() == wanted)
-            return m_pool.Set(attribute.value());
+        if (!QAnyStringView::equal(QUtf8StringView(name), wanted))
+            continue;
+        QByteArrayView raw = attributes->RawValue(i);
+        if (!raw.contains('&'))
+            return m_pool.Set(QString::fromUtf8(raw));
+        QByteArray value = raw.toByteArray();
+        value.replace("&#38;", "&");
+        return m_pool.Set(QString::fromUtf8(value));
     }
     return CRX_E_NO_ATTRIBUTE;
 }

@@ -9,8 +9,8 @@
 
 #include <QString>
 #include <QStringView>
-#include <QXmlStreamAttributes>
 
+class CrxAttributes;
 struct CrxParseContext;
 struct CrxExportContext;
 
@@ -35,7 +35,7 @@ public:
     // buffer, CRX_E_NO_ATTRIBUTE (none at all, or not found),
     // CRX_E_ATTRIBUTE_NULL (an attribute without a local name) or
     // CRX_E_OUTOFMEMORY.
-    CrxResult FindAttribute(const QXmlStreamAttributes* attributes, QStringView wanted);
+    CrxResult FindAttribute(const CrxAttributes* attributes, QStringView wanted);
 
     const QString& Name() const { return m_strName; }
     void SetName(const QString& name) { m_strName = name; }

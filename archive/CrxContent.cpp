@@ -2,11 +2,19 @@
 
 #include "archive/CCrxElement.h"
 #include "archive/CCrxElementStack.h"
+#include "archive/CCrxSaxReader.h"
 #include "archive/CrxParseContext.h"
 #include "archive/ICrxDocument.h"
 
 #include <QFile>
-#include <QXmlStreamReader>
+
+#include <vector>
+
+namespace {
+
+constexpr size_t kChunk = 256 * 1024;
+
+} // namespace
 
 bool CrxContent::Record(CrxResult code)
 {
@@ -22,7 +30,7 @@ CCrxElement* CrxContent::ValidTop()
     return stack.Top();
 }
 
-CrxParseContext CrxContent::MakeContext(CCrxElement& top, const QXmlStreamAttributes* attributes)
+CrxParseContext CrxContent::MakeContext(CCrxElement& top, const CrxAttributes* attributes)
 {
     CrxParseContext context;
     context.attributes = attributes;
@@ -35,7 +43,7 @@ CrxParseContext CrxContent::MakeContext(CCrxElement& top, const QXmlStreamAttrib
     return context;
 }
 
-bool CrxContent::startElement(QStringView localName, const QXmlStreamAttributes& attributes)
+bool CrxContent::startElement(QStringView localName, const CrxAttributes& attributes)
 {
     if (CrxAborted(m_document.GetCancelFlag()))
         return Record(CRX_E_CANCELLED);
@@ -99,34 +107,20 @@ CrxResult CrxContent::ParseFile(ICrxDocument& document, const QString& path)
         content.fatalError();
         return document.GetLastError();
     }
-    QXmlStreamReader reader(&file);
-    bool go = true;
-    while (go && !reader.atEnd()) {
-        switch (reader.readNext()) {
-        case QXmlStreamReader::DTD:
-            go = false;
+    CCrxSaxReader reader(content, document);
+    std::vector<char> buffer(kChunk);
+    for (;;) {
+        const qint64 n = file.read(buffer.data(), qint64(buffer.size()));
+        if (n < 0) {
             content.fatalError();
-            break;
-        case QXmlStreamReader::StartElement:
-            go = content.startElement(reader.name(), reader.attributes());
-            break;
-        case QXmlStreamReader::EndElement:
-            go = content.endElement(reader.name());
-            if (go && document.ParseComplete(reader.name()))
-                return document.GetLastError();
-            break;
-        case QXmlStreamReader::Characters:
-            go = content.characters(reader.text());
-            break;
-        case QXmlStreamReader::Invalid:
-            go = false;
-            content.fatalError();
-            break;
-        default:
             break;
         }
+        if (n == 0) {
+            reader.Finish();
+            break;
+        }
+        if (!reader.Feed(QByteArrayView(buffer.data(), n)))
+            break;
     }
-    if (go && reader.hasError())
-        content.fatalError();
     return document.GetLastError();
 }

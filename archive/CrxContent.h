@@ -10,8 +10,8 @@
 
 #include <QString>
 #include <QStringView>
-#include <QXmlStreamAttributes>
 
+class CrxAttributes;
 class ICrxDocument;
 struct CrxParseContext;
 class CCrxElement;
@@ -23,7 +23,7 @@ public:
     virtual ~CrxContent() = default;
 
     // Each returns false when the parse must stop (the code is recorded).
-    bool startElement(QStringView localName, const QXmlStreamAttributes& attributes);
+    bool startElement(QStringView localName, const CrxAttributes& attributes);
     bool endElement(QStringView localName);
     bool characters(QStringView text);
     // The reader's own errors.
@@ -37,7 +37,7 @@ public:
 
 private:
     CCrxElement* ValidTop();
-    CrxParseContext MakeContext(CCrxElement& top, const QXmlStreamAttributes* attributes);
+    CrxParseContext MakeContext(CCrxElement& top, const CrxAttributes* attributes);
     bool Record(CrxResult code);
 
     ICrxDocument& m_document;

@@ -9,7 +9,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <filesystem>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <thread>
 
 namespace fs = std::filesystem;
@@ -278,4 +281,18 @@ CrxResult JoinPath(const QString& folder, const QString& name, QString& out)
         return CRX_E_PATH_TOO_LONG;
     out = joined;
     return CRX_OK;
+}
+
+bool WriteAll(int fd, const char* data, size_t size, bool socket)
+{
+    while (size > 0) {
+        const ssize_t n = socket ? ::send(fd, data, size, MSG_NOSIGNAL) : ::write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data += n;
+        size -= size_t(n);
+    }
+    return true;
 }

@@ -82,6 +82,10 @@ int ResetFolder(const QString& folder);
 // CRX_E_FILE_ACCESS (not a readable file).
 CrxResult ReadFileTime(const QString& path, CrxTime& time);
 
+// Writes all of data to fd, retrying short writes: false on an error. On a
+// socket a reader that is gone is an error, never SIGPIPE.
+bool WriteAll(int fd, const char* data, size_t size, bool socket = false);
+
 // folder + "/" + name (no "/" for an empty folder or one ending in "/"); an
 // empty name gives an empty result. CRX_E_PATH_TOO_LONG past the file
 // system's limit; out is then empty.

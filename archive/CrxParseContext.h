@@ -4,15 +4,15 @@
 
 #include <QString>
 #include <QStringList>
-#include <QXmlStreamAttributes>
 
 class CCrxDb;
+class CrxAttributes;
 class CCrxElement;
 
 struct CrxParseContext
 {
     // Attributes of the start tag; nullptr for an end tag.
-    const QXmlStreamAttributes* attributes = nullptr;
+    const CrxAttributes* attributes = nullptr;
     // The current element's context string (the table its subtree works on)
     // and database-name string; children copy them and may write them back.
     QString* contextString = nullptr;

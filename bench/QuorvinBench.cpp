@@ -1,29 +1,61 @@
 // Open and full save of archives with many items, each measured against its
-// floor on the same data in the same run:
+// floors on the same data in the same run:
 // - open: CrxImportHeader + CrxImportInitSettingDB + CrxImportContents
-//   against "tar -xjf" plus a bulk insert of the same rows in one
-//   transaction (prepared once, bound per row, through the database layer);
-// - save: CrxExport (full) against "tar -cjf" of the same unpack folder.
-// Item counts: QUORVIN_BENCH_ITEMS (comma-separated, default "10000"); every
-// column of the item table is filled; 1,000 printer graphics carry a blob.
-// The counter peak_MB is the process's peak resident size after the run.
+//   against "tar -xjf" (and "tar -I lbzip2 -xf") plus a bulk insert of the
+//   same rows in one transaction (prepared once, bound per row, through the
+//   database layer);
+// - save: CrxExport (full) against "tar -cjf" (and "tar -I lbzip2 -cf") of
+//   the same unpack folder;
+// - unpack and pack: the archiver alone, the container's share of both;
+// - parse: the archive XML through the reader alone, without rows.
+// Every benchmark runs on 1 core, 2 cores and all cores (the process's own
+// affinity, which the tar and lbzip2 children inherit).
+// Item counts: QUORVIN_BENCH_ITEMS (comma-separated, default
+// "10000,100000"); every column of the item table is filled; 1,000 printer
+// graphics carry a blob. Repetitions and their order come from the command
+// line: --benchmark_repetitions=3 --benchmark_enable_random_interleaving=true
+// interleaves the library's runs with the floors'.
+// Counters: peak_MB, the peak resident size of the operation (this process
+// for the library, whose lbzip2 child is not counted; the larger of this
+// process and the tar child for a floor); rise_MB, that peak less the size
+// the process had before (the data sets); cpu_all_s, CPU seconds of the
+// process and its children; the open's steps; parallel, whether the
+// archiver ran lbzip2 (1) or bzip2 in-process (0).
 
 #include "archive/tests/CrxTableFill.h"
+#include "archive/CCrxArchiver.h"
+#include "archive/CCrxBzip2Process.h"
+#include "archive/CCrxElementStack.h"
+#include "archive/CCrxNode.h"
+#include "archive/CrxContent.h"
+#include "archive/ICrxDocument.h"
 #include "archive/QuorvinExport.h"
 #include "archive/QuorvinImport.h"
 #include "stroven/Stroven.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
+#include <malloc.h>
+#include <sched.h>
+#include <spawn.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <fstream>
 #include <map>
 #include <memory>
+#include <string>
+#include <vector>
+
+extern char** environ;
 
 namespace {
 
@@ -31,15 +63,39 @@ const QString kResource = QStringLiteral(KORVANE_SUITE_DIR "/RESOURCE");
 const QString kModel = QStringLiteral("Lumo500");
 constexpr int kBlobs = 1000;
 
+// Floors: GNU tar with its own bzip2, or with lbzip2.
+enum Floor { kBzip2 = 0, kLbzip2 = 1 };
+
+// The resident size when the peak was reset: what the operation found.
+double g_baseMb = 0;
+
+double StatusMegabytes(const char* field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(field, 0) == 0)
+            return std::stod(line.substr(std::char_traits<char>::length(field))) / 1024.0;
+    return 0;
+}
+
+// Starts this operation's peak resident size afresh (Linux: "5" resets
+// VmHWM to the present size), after handing freed heap back, so that the
+// data set made before counts as little as it can.
+void ResetPeak()
+{
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5";
+    g_baseMb = StatusMegabytes("VmRSS:");
+}
+
 double PeakMegabytes()
 {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
+    return StatusMegabytes("VmHWM:");
 }
 
 // CPU seconds of this process and of the children it waited for (the floors
-// run tar and bzip2 as children): on a loaded machine a fairer measure than
+// run tar, the archiver lbzip2): on a loaded machine a fairer measure than
 // wall time.
 double CpuSeconds()
 {
@@ -53,13 +109,32 @@ double CpuSeconds()
     return seconds;
 }
 
-bool Run(const QString& program, const QStringList& arguments, const QString& folder = QString())
+// Runs a program to its end in folder; its peak resident size in MB
+// (with the children it waited for) through peakMb.
+bool Run(const QStringList& command, const QString& folder, double* peakMb = nullptr)
 {
-    QProcess process;
-    if (!folder.isEmpty())
-        process.setWorkingDirectory(folder);
-    process.start(program, arguments);
-    return process.waitForFinished(-1) && process.exitCode() == 0;
+    std::vector<QByteArray> args;
+    for (const QString& arg : command)
+        args.push_back(arg.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, QFile::encodeName(folder).constData());
+    pid_t pid = -1;
+    const int rc = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0)
+        return false;
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid)
+        return false;
+    if (peakMb)
+        *peakMb = double(usage.ru_maxrss) / 1024.0;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 CrxResult Save(const QString& base, const QString& archive)
@@ -67,6 +142,32 @@ CrxResult Save(const QString& base, const QString& archive)
     return CrxExport(base, archive, nullptr, 1, QString(), nullptr, nullptr, nullptr, "LUMO500",
                      "1.00", QString(), "STD", QString(), 0, 0, 1, 1, 1, 1, 1, 0);
 }
+
+// Runs the benchmark on the first cores cores (0: all), restored after.
+class Cores
+{
+public:
+    explicit Cores(int cores)
+    {
+        sched_getaffinity(0, sizeof m_all, &m_all);
+        if (cores <= 0)
+            return;
+        cpu_set_t set;
+        CPU_ZERO(&set);
+        for (int cpu = 0, taken = 0; cpu < CPU_SETSIZE && taken < cores; ++cpu)
+            if (CPU_ISSET(cpu, &m_all)) {
+                CPU_SET(cpu, &set);
+                ++taken;
+            }
+        sched_setaffinity(0, sizeof set, &set);
+    }
+    ~Cores() { sched_setaffinity(0, sizeof m_all, &m_all); }
+    Cores(const Cores&) = delete;
+    Cores& operator=(const Cores&) = delete;
+
+private:
+    cpu_set_t m_all;
+};
 
 // One data set per item count, made once: the base folder, its archive,
 // the archive unpacked (the save's floor packs it) and the rows for the
@@ -77,6 +178,7 @@ struct DataSet
     QString base;
     QString archive;
     QString unpacked;
+    QStringList members;
     bool ok = false;
 
     explicit DataSet(int items)
@@ -97,7 +199,8 @@ struct DataSet
             crxtest::FillTable(db, "CSB008", kBlobs, 1) != 0)
             return;
         db.CloseDB();
-        ok = Save(base, archive) == CRX_OK && Run("tar", {"-xjf", archive, "-C", unpacked});
+        ok = Save(base, archive) == CRX_OK && Run({"tar", "-xjf", archive}, unpacked);
+        members = QDir(unpacked).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     }
 };
 
@@ -110,10 +213,12 @@ DataSet& Data(int items)
     return *set;
 }
 
-void Finish(benchmark::State& state, double cpuBefore)
+void Finish(benchmark::State& state, double cpuBefore, double peak)
 {
-    state.counters["peak_MB"] = PeakMegabytes();
+    state.counters["peak_MB"] = peak;
+    state.counters["rise_MB"] = peak - g_baseMb;
     state.counters["cpu_all_s"] = CpuSeconds() - cpuBefore;
+    state.counters["parallel"] = CCrxArchiver().UsesParallel() ? 1 : 0;
 }
 
 void BM_Open(benchmark::State& state)
@@ -121,25 +226,37 @@ void BM_Open(benchmark::State& state)
     DataSet& data = Data(int(state.range(0)));
     if (!data.ok)
         return state.SkipWithError("data set");
+    const Cores cores(int(state.range(1)));
     const QString base = data.dir.path() + "/open";
     const double cpu = CpuSeconds();
+    double header = 0, schema = 0, contents = 0;
+    ResetPeak();
     for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
         CrxFileInfo info;
         CrxResult rc = CrxImportHeader(data.archive, base, nullptr, &info.machineType,
                                        &info.crxVersion, &info.regVersion, &info.system,
                                        &info.package, &info.regVersionFlags, &info.packageFlags);
+        header += timer.restart() / 1000.0;
         if (rc == CRX_OK)
             rc = CrxImportInitSettingDB(data.archive, base, kResource, kModel);
+        schema += timer.restart() / 1000.0;
         if (rc == CRX_OK)
             rc = CrxImportContents(data.archive, base, nullptr, 0, kResource, &info.machineType,
                                    &info.crxVersion, &info.regVersion, &info.system,
                                    &info.package, &info.regVersionFlags, &info.packageFlags,
                                    nullptr);
+        contents += timer.restart() / 1000.0;
         if (rc != CRX_OK)
             return state.SkipWithError(
                 QStringLiteral("open failed: %1").arg(rc, 0, 16).toStdString().c_str());
     }
-    Finish(state, cpu);
+    const double runs = double(state.iterations());
+    state.counters["header_s"] = header / runs;
+    state.counters["schema_s"] = schema / runs;
+    state.counters["contents_s"] = contents / runs;
+    Finish(state, cpu, PeakMegabytes());
 }
 
 // Reads a table's rows (columns in table order) and its column names.
@@ -181,23 +298,34 @@ TableRows ReadRows(const QString& dbPath, const QString& table, const QString& b
     return rows;
 }
 
+QStringList TarCommand(int floor, const char* mode, const QString& archive)
+{
+    if (floor == kLbzip2)
+        return {"tar", "-I", "lbzip2", QStringLiteral("-%1f").arg(mode), archive};
+    return {"tar", QStringLiteral("-%1jf").arg(mode), archive};
+}
+
 void BM_OpenFloor(benchmark::State& state)
 {
     DataSet& data = Data(int(state.range(0)));
     if (!data.ok)
         return state.SkipWithError("data set");
+    const Cores cores(int(state.range(1)));
+    const int floor = int(state.range(2));
     const QString folder = data.dir.path() + "/floor";
     const QString blobFolder = folder + "/blob";
     const TableRows items = ReadRows(data.base + "/SETTING.DB", "CIA001", blobFolder);
     const TableRows graphics = ReadRows(data.base + "/SETTING.DB", "CSB008", blobFolder);
     const double cpu = CpuSeconds();
+    double tarPeak = 0;
+    ResetPeak();
     for (auto _ : state) {
         QDir(folder).removeRecursively();
         QDir().mkpath(folder);
         QFile::remove(folder + ".db");
         QFile::copy(kResource + "/" + kModel + "/SETTING.DB", folder + ".db");
-        if (!Run("tar", {"-xjf", data.archive, "-C", folder}))
-            return state.SkipWithError("tar -xjf");
+        if (!Run(TarCommand(floor, "x", data.archive), folder, &tarPeak))
+            return state.SkipWithError("tar -x");
         CSQliteDB db;
         db.OpenDB(folder + ".db");
         {
@@ -214,7 +342,9 @@ void BM_OpenFloor(benchmark::State& state)
         }
         db.CloseDB();
     }
-    Finish(state, cpu);
+    // The rows held in memory for the insert are the floor's input, made
+    // before the peak was reset.
+    Finish(state, cpu, std::max(PeakMegabytes(), tarPeak));
 }
 
 void BM_Save(benchmark::State& state)
@@ -222,12 +352,14 @@ void BM_Save(benchmark::State& state)
     DataSet& data = Data(int(state.range(0)));
     if (!data.ok)
         return state.SkipWithError("data set");
+    const Cores cores(int(state.range(1)));
     const double cpu = CpuSeconds();
+    ResetPeak();
     for (auto _ : state) {
         if (Save(data.base, data.dir.path() + "/save.crx") != CRX_OK)
             return state.SkipWithError("save failed");
     }
-    Finish(state, cpu);
+    Finish(state, cpu, PeakMegabytes());
 }
 
 void BM_SaveFloor(benchmark::State& state)
@@ -235,29 +367,127 @@ void BM_SaveFloor(benchmark::State& state)
     DataSet& data = Data(int(state.range(0)));
     if (!data.ok)
         return state.SkipWithError("data set");
-    const QStringList members = QDir(data.unpacked).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const Cores cores(int(state.range(1)));
+    const int floor = int(state.range(2));
     const double cpu = CpuSeconds();
+    double tarPeak = 0;
+    ResetPeak();
     for (auto _ : state) {
-        if (!Run("tar", QStringList{"-cjf", data.dir.path() + "/floor.crx"} + members,
-                 data.unpacked))
-            return state.SkipWithError("tar -cjf");
+        if (!Run(TarCommand(floor, "c", data.dir.path() + "/floor.crx") + data.members,
+                 data.unpacked, &tarPeak))
+            return state.SkipWithError("tar -c");
     }
-    Finish(state, cpu);
+    Finish(state, cpu, std::max(PeakMegabytes(), tarPeak));
 }
 
-void ItemCounts(benchmark::internal::Benchmark* benchmark)
+// The container alone: the archiver's unpack and pack of the same archive.
+void BM_Unpack(benchmark::State& state)
 {
-    QString sizes = qEnvironmentVariable("QUORVIN_BENCH_ITEMS", "10000");
-    for (const QString& size : sizes.split(',', Qt::SkipEmptyParts))
-        benchmark->Arg(size.trimmed().toInt());
-    benchmark->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(2)->ReportAggregatesOnly(false);
+    DataSet& data = Data(int(state.range(0)));
+    if (!data.ok)
+        return state.SkipWithError("data set");
+    const Cores cores(int(state.range(1)));
+    const QString folder = data.dir.path() + "/unpack";
+    const double cpu = CpuSeconds();
+    ResetPeak();
+    for (auto _ : state) {
+        QDir(folder).removeRecursively();
+        QDir().mkpath(folder);
+        if (CCrxArchiver().Unpack(data.archive, folder) != CRX_OK)
+            return state.SkipWithError("unpack failed");
+    }
+    Finish(state, cpu, PeakMegabytes());
 }
 
-// The library's runs come first, so that their peak is not the floors' (the
-// open's floor holds its rows in memory).
-BENCHMARK(BM_Open)->Apply(ItemCounts);
-BENCHMARK(BM_Save)->Apply(ItemCounts);
-BENCHMARK(BM_OpenFloor)->Apply(ItemCounts);
-BENCHMARK(BM_SaveFloor)->Apply(ItemCounts);
+void BM_Pack(benchmark::State& state)
+{
+    DataSet& data = Data(int(state.range(0)));
+    if (!data.ok)
+        return state.SkipWithError("data set");
+    const Cores cores(int(state.range(1)));
+    const double cpu = CpuSeconds();
+    ResetPeak();
+    for (auto _ : state) {
+        if (CCrxArchiver().Pack(data.unpacked, data.dir.path() + "/pack.crx") != CRX_OK)
+            return state.SkipWithError("pack failed");
+    }
+    Finish(state, cpu, PeakMegabytes());
+}
+
+// The tokenising alone: the archive XML through the reader into a grammar
+// of the root alone, which drops every element (no rows, no inserts).
+class ParseOnlyDocument : public ICrxDocument
+{
+public:
+    ParseOnlyDocument() { m_stack.Push(&m_root); }
+    CCrxElementStack& GetElementStack() override { return m_stack; }
+    const CrxAbortFlag* GetCancelFlag() const override { return nullptr; }
+    CCrxDb* GetSettingDb() override { return nullptr; }
+    CCrxDb* GetCustomerDb() override { return nullptr; }
+    int GetImportMode() const override { return 0; }
+    int GetAllTablesFlag() const override { return 1; }
+    const QStringList* GetTableSelection() const override { return nullptr; }
+    void SetLastError(CrxResult code) override { m_nError = code; }
+    CrxResult GetLastError() const override { return m_nError; }
+
+private:
+    CCrxElementStack m_stack;
+    CCrxNode m_root;
+    CrxResult m_nError = CRX_OK;
+};
+
+void BM_Parse(benchmark::State& state)
+{
+    DataSet& data = Data(int(state.range(0)));
+    if (!data.ok)
+        return state.SkipWithError("data set");
+    const Cores cores(int(state.range(1)));
+    const double cpu = CpuSeconds();
+    ResetPeak();
+    for (auto _ : state) {
+        ParseOnlyDocument document;
+        if (CrxContent::ParseFile(document, data.unpacked + "/Korvane_REG_DATA.xml") != CRX_OK)
+            return state.SkipWithError("parse failed");
+    }
+    Finish(state, cpu, PeakMegabytes());
+}
+
+QList<int> ListFromEnvironment(const char* name, const QString& fallback)
+{
+    QList<int> values;
+    for (const QString& value : qEnvironmentVariable(name, fallback).split(',', Qt::SkipEmptyParts))
+        values << (value.trimmed() == "all" ? 0 : value.trimmed().toInt());
+    return values;
+}
+
+// Per item count and core count: the library's run, then its floors, so
+// that interleaved repetitions compare like with like.
+const bool kRegistered = [] {
+    const QList<int> items = ListFromEnvironment("QUORVIN_BENCH_ITEMS", "10000,100000");
+    const QList<int> cores = ListFromEnvironment("QUORVIN_BENCH_CORES", "1,2,all");
+    auto add = [](const char* name, auto function, std::vector<int64_t> args) {
+        std::vector<std::string> names{"items", "cores", "floor"};
+        names.resize(args.size());
+        benchmark::RegisterBenchmark(name, function)
+            ->Args(args)
+            ->ArgNames(names)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(1)
+            ->UseRealTime();
+    };
+    for (int count : items)
+        for (int core : cores) {
+            add("Open", BM_Open, {count, core});
+            add("OpenFloor", BM_OpenFloor, {count, core, kBzip2});
+            add("OpenFloor", BM_OpenFloor, {count, core, kLbzip2});
+            add("Save", BM_Save, {count, core});
+            add("SaveFloor", BM_SaveFloor, {count, core, kBzip2});
+            add("SaveFloor", BM_SaveFloor, {count, core, kLbzip2});
+            add("Unpack", BM_Unpack, {count, core});
+            add("Pack", BM_Pack, {count, core});
+            add("Parse", BM_Parse, {count, core});
+        }
+    return true;
+}();
 
 } // namespace

@@ -8,11 +8,12 @@
 
 #include "stroven/Stroven.h"
 
+#include "ProcessMemory.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 #include <sqlite3.h>
 
 #include <vector>
@@ -65,40 +66,6 @@ ItemTable& table(int kind)
     return kind == 0 ? recurring : distinct;
 }
 
-long residentKiB()
-{
-    QFile f("/proc/self/statm");
-    f.open(QIODevice::ReadOnly);
-    const QList<QByteArray> fields = f.readAll().split(' ');
-    return fields.value(1).toLong() * 4;
-}
-
-// Bytes the heap has handed out and not taken back, in KiB: unlike the
-// resident size, it does not depend on what earlier benchmarks left free.
-long heapKiB()
-{
-    const struct mallinfo2 info = mallinfo2();
-    return long((info.uordblks + info.hblkhd) / 1024);
-}
-
-// The peak resident size since the last ResetPeak, in KiB.
-long peakKiB()
-{
-    QFile f("/proc/self/status");
-    f.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return 0;
-}
-
-void ResetPeak()
-{
-    QFile f("/proc/self/clear_refs");
-    if (f.open(QIODevice::WriteOnly))
-        f.write("5");
-}
-
 void BM_BareStepFloor(benchmark::State& state)
 {
     sqlite3* db = nullptr;
@@ -136,19 +103,21 @@ void BM_ReadRecordsIntoCache(benchmark::State& state)
     // (of which SQLite's page cache, which the read's PRAGMA lets keep the
     // whole file) and the resident peak while reading (exact in a process
     // that runs this benchmark alone, see --benchmark_filter).
-    const long heapBefore = heapKiB();
-    const long residentBefore = residentKiB();
-    ResetPeak();
+    const long heapBefore = HeapKiB();
+    const long residentBefore = ResidentKiB();
+    ResetPeakResident();
     list.ReadRecords(err, QString());
-    const long peak = peakKiB() - residentBefore;
-    const long memoryKiB = heapKiB() - heapBefore;
+    const long peak = PeakResidentKiB() - residentBefore;
+    const long memoryKiB = HeapKiB() - heapBefore;
     int pageCache = 0, highWater = 0;
     sqlite3_db_status(db.Handle(), SQLITE_DBSTATUS_CACHE_USED, &pageCache, &highWater, 0);
-    // Each timed re-read also frees the rows of the read before it.
+    // Each timed re-read puts the records back into the rows of the read
+    // before it; the heap must not grow from one re-read to the next.
     for (auto _ : state) {
         cache.RemoveAll();
         list.ReadRecords(err, QString());
     }
+    state.counters["heapGrowthKiB"] = double(HeapKiB() - heapBefore - memoryKiB);
     state.counters["rows"] = double(cache.GetSize());
     state.counters["cacheKiB"] = double(memoryKiB);
     state.counters["pageCacheKiB"] = double(pageCache / 1024);

@@ -3,7 +3,8 @@
 // land outside that folder and nothing but plain files and folders inside.
 // When the first byte is odd the rest is taken as a tar stream and packed
 // with bzip2 here first, so the mutations reach the tar headers and the
-// extraction rules rather than dying in the decompressor.
+// extraction rules rather than dying in the decompressor. The second bit
+// picks lbzip2 or the in-process bzip2 for the unpack.
 #include "archive/CCrxArchiver.h"
 #include "fuzz/FuzzScratch.h"
 
@@ -75,6 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     CCrxArchiver archiver;
     archiver.SetUnpackLimit(qint64(16) << 20); // keeps each run short
+    archiver.SetParallel((data[0] & 2) != 0);
     const CrxResult rc = archiver.Unpack(archive, QFile::decodeName(out.c_str()));
     Require(rc == CRX_OK || rc == CRX_E_UNPACK, "result code");
     Require(rc == CRX_OK || fs::is_empty(out), "a failed unpack left entries");

@@ -7,9 +7,9 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
-  libsqlite3-dev sqlite3 libarchive-dev tar bzip2
+  libsqlite3-dev sqlite3 libarchive-dev tar bzip2 lbzip2 libxml2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool
+  xvfb xauth xdotool python3
   libxml2-utils clang-format
 )
 if [ "${1:-}" = fuzz ]; then

@@ -424,8 +424,10 @@ int CSQliteSQL::ExecWrite(const QStringList& keyValues, const QStringList& value
         return rc;
     }
     rc = stepOnce(stmt);
-    // Callers insert when an update finds no row, so "nothing matched" must fail.
-    if (rc == 0 && mode != SQLWRITE_INSERT && sqlite3_changes64(sqlite3_db_handle(stmt)) == 0)
+    // Callers insert when an update finds no row, so "nothing matched" must
+    // fail there; a delete of no row has done what was asked (a save deletes
+    // child rows first, and a record may have none).
+    if (rc == 0 && mode == SQLWRITE_UPDATE && sqlite3_changes64(sqlite3_db_handle(stmt)) == 0)
         return SQLERR_NO_ROW;
     return rc;
 }
@@ -458,8 +460,8 @@ bool writeReplacing(const QString& path, const char* bytes, qint64 size)
     QTemporaryFile file(info.absolutePath() + QStringLiteral("/.blob-XXXXXX"));
     if (!file.open() || file.write(bytes, size) != size || !file.flush())
         return false;
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                        QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ReadOther);
     if (std::rename(QFile::encodeName(file.fileName()).constData(),
                     QFile::encodeName(path).constData()) != 0)
         return false;

@@ -1,5 +1,6 @@
 #include "archive/CCrxArchiver.h"
 
+#include "archive/CCrxBzip2Process.h"
 #include "archive/CrxDiskReserve.h"
 #include "archive/CrxFileOps.h"
 #include "archive/tests/CrxScratchFixture.h"
@@ -16,7 +17,9 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <cerrno>
 #include <chrono>
+#include <sys/wait.h>
 #include <thread>
 
 using korvane::test::readFile;
@@ -61,10 +64,64 @@ protected:
     }
 };
 
-TEST_F(CCrxArchiverTest, PackedArchiveListsAndExtractsWithGnuTar)
+// Every test below runs with lbzip2 and with the in-process bzip2.
+class CCrxArchiverBothWaysTest : public CCrxArchiverTest, public ::testing::WithParamInterface<bool>
+{
+protected:
+    struct Archiver : CCrxArchiver
+    {
+        Archiver() { SetParallel(GetParam()); }
+    };
+
+    void SetUp() override
+    {
+        // lbzip2 comes with the install script; a silent fallback would
+        // test one way twice.
+        ASSERT_EQ(Archiver().UsesParallel(), GetParam());
+    }
+
+    using Clock = std::chrono::steady_clock;
+    // About a second, with room for a loaded machine and the sanitizers.
+    static constexpr std::chrono::milliseconds kAnswerWithin{1500};
+    // Random bytes: bzip2 takes seconds over them, even on every core.
+    static constexpr int kNoiseBytes = 48 << 20;
+    static void WriteNoise(const QString& path)
+    {
+        QByteArray noise(kNoiseBytes, Qt::Uninitialized);
+        QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+        ASSERT_TRUE(writeFile(path, noise));
+    }
+
+    // Sets abort (and notes when) once a file in folder whose name starts
+    // with prefix has data, so that the stop comes during the work.
+    static std::thread AbortOnceWritten(CrxAbortFlag& abort, Clock::time_point& when,
+                                        const QString& folder, const QString& prefix)
+    {
+        when = Clock::now();
+        return std::thread([&abort, &when, folder, prefix] {
+            for (int i = 0; i < 20000 && !abort; ++i) {
+                for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files))
+                    if (file.fileName().startsWith(prefix) && file.size() > 0) {
+                        when = Clock::now();
+                        abort = 1;
+                        break;
+                    }
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        });
+    }
+
+    // True when this process has no child left (lbzip2 was reaped).
+    static bool NoChildLeft() { return ::waitpid(-1, nullptr, WNOHANG) < 0 && errno == ECHILD; }
+};
+
+INSTANTIATE_TEST_SUITE_P(Ways, CCrxArchiverBothWaysTest, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "lbzip2" : "inprocess"; });
+
+TEST_P(CCrxArchiverBothWaysTest, PackedArchiveListsAndExtractsWithGnuTar)
 {
     MakeTree(Path("src"));
-    CCrxArchiver archiver;
+    Archiver archiver;
     ASSERT_EQ(archiver.Pack(Path("src"), Path("out put.crx")), CRX_OK);
 
     const QStringList members = Tar({"-tjf", Path("out put.crx")}).split('\n', Qt::SkipEmptyParts);
@@ -81,7 +138,7 @@ TEST_F(CCrxArchiverTest, PackedArchiveListsAndExtractsWithGnuTar)
     EXPECT_TRUE(QDir(Path("gnu/additionals/Orbanel/Movie")).exists());
 }
 
-TEST_F(CCrxArchiverTest, UnpacksWhatGnuTarPacked)
+TEST_P(CCrxArchiverBothWaysTest, UnpacksWhatGnuTarPacked)
 {
     MakeTree(Path("src"));
     ASSERT_TRUE(writeFile(Path("src/empty/.keep"), ""));
@@ -93,7 +150,7 @@ TEST_F(CCrxArchiverTest, UnpacksWhatGnuTarPacked)
 
     for (const char* archive : {"star.crx", "dot.crx"}) {
         const QString unpack = UnpackFolder();
-        CCrxArchiver archiver;
+        Archiver archiver;
         ASSERT_EQ(archiver.Unpack(Path(archive), unpack), CRX_OK) << archive;
         EXPECT_EQ(readFile(unpack + "/Korvane_REG_DATA.xml"),
                   readFile(Path("src/Korvane_REG_DATA.xml")));
@@ -103,7 +160,7 @@ TEST_F(CCrxArchiverTest, UnpacksWhatGnuTarPacked)
     }
 }
 
-TEST_F(CCrxArchiverTest, RefusesWhatIsNoBzip2Tar)
+TEST_P(CCrxArchiverBothWaysTest, RefusesWhatIsNoBzip2Tar)
 {
     ASSERT_TRUE(writeFile(Path("src/f"), "data"));
     Tar({"-czf", Path("gzip.crx"), "-C", Path("src"), "f"});
@@ -115,12 +172,12 @@ TEST_F(CCrxArchiverTest, RefusesWhatIsNoBzip2Tar)
 
     for (const char* archive :
          {"gzip.crx", "plain.tar", "text.crx", "empty.crx", "truncated.crx", "missing.crx"}) {
-        CCrxArchiver archiver;
+        Archiver archiver;
         EXPECT_EQ(archiver.Unpack(Path(archive), UnpackFolder()), CRX_E_UNPACK) << archive;
     }
 }
 
-TEST_F(CCrxArchiverTest, RefusesEntriesThatLeaveTheFolderOrAreNoPlainFiles)
+TEST_P(CCrxArchiverBothWaysTest, RefusesEntriesThatLeaveTheFolderOrAreNoPlainFiles)
 {
     ASSERT_TRUE(writeFile(Path("src/x"), "evil"));
     ASSERT_TRUE(writeFile(Path("src/a"), "a"));
@@ -146,7 +203,7 @@ TEST_F(CCrxArchiverTest, RefusesEntriesThatLeaveTheFolderOrAreNoPlainFiles)
         QDir(dir).mkpath("box");
         const QString unpack = Path("box/unpack");
         ASSERT_EQ(ResetFolder(unpack), 1);
-        CCrxArchiver archiver;
+        Archiver archiver;
         EXPECT_EQ(archiver.Unpack(Path(archive), unpack), CRX_E_UNPACK) << archive;
         // Nothing beside the unpack folder, nothing at the absolute path.
         EXPECT_EQ(QDir(Path("box")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
@@ -158,7 +215,7 @@ TEST_F(CCrxArchiverTest, RefusesEntriesThatLeaveTheFolderOrAreNoPlainFiles)
     }
 }
 
-TEST_F(CCrxArchiverTest, StopsPastTheSizeLimit)
+TEST_P(CCrxArchiverBothWaysTest, StopsPastTheSizeLimit)
 {
     // 64 MiB of zeros packs into a few hundred bytes of bzip2.
     QFile zeros(Path("src/zeros"));
@@ -169,7 +226,7 @@ TEST_F(CCrxArchiverTest, StopsPastTheSizeLimit)
     Tar({"-cjf", Path("bomb.crx"), "zeros"}, Path("src"));
     ASSERT_LT(QFileInfo(Path("bomb.crx")).size(), 4096);
 
-    CCrxArchiver archiver;
+    Archiver archiver;
     EXPECT_EQ(archiver.UnpackLimitFor(1000), qint64(2) << 30);
     EXPECT_EQ(archiver.UnpackLimitFor(qint64(100) << 20), qint64(20000) << 20);
     archiver.SetUnpackLimit(8 << 20);
@@ -177,53 +234,103 @@ TEST_F(CCrxArchiverTest, StopsPastTheSizeLimit)
     EXPECT_LE(QFileInfo(Path("unpack/zeros")).size(), 8 << 20);
 }
 
-TEST_F(CCrxArchiverTest, AbortDuringPackLeavesTheTargetAndNoTemporaryArchive)
+TEST_P(CCrxArchiverBothWaysTest, AbortDuringPackLeavesTheTargetAndNoTemporaryArchive)
 {
-    // Random bytes: bzip2 takes seconds over them.
-    QByteArray noise(48 << 20, Qt::Uninitialized);
-    QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
-    ASSERT_TRUE(writeFile(Path("src/noise"), noise));
+    WriteNoise(Path("src/noise"));
     ASSERT_TRUE(writeFile(Path("out/target.crx"), "the previous archive"));
     const QByteArray before = Checksum(Path("out/target.crx"));
 
     CrxAbortFlag abort{0};
-    CCrxArchiver archiver;
+    Archiver archiver;
     archiver.SetAbortFlag(&abort);
-    QElapsedTimer timer;
-    std::thread canceller([&abort] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        abort = 1;
-    });
-    timer.start();
+    Clock::time_point aborted;
+    std::thread canceller = AbortOnceWritten(abort, aborted, Path("out"), "Trennic");
     const CrxResult rc = archiver.PackToTarget(Path("src"), Path("out/target.crx"));
-    const qint64 elapsed = timer.elapsed();
+    const Clock::time_point returned = Clock::now();
     canceller.join();
 
     EXPECT_EQ(rc, CRX_E_CANCELLED);
-    EXPECT_LT(elapsed, 1300);
+    EXPECT_LT(returned - aborted, kAnswerWithin);
     EXPECT_EQ(Checksum(Path("out/target.crx")), before);
     EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files), QStringList{"target.crx"});
+    EXPECT_TRUE(NoChildLeft());
+}
+
+TEST_P(CCrxArchiverBothWaysTest, AbortDuringUnpackAnswersWithinASecond)
+{
+    WriteNoise(Path("src/noise"));
+    ASSERT_EQ(CCrxArchiver().Pack(Path("src"), Path("noise.crx")), CRX_OK);
+
+    CrxAbortFlag abort{0};
+    Archiver archiver;
+    archiver.SetAbortFlag(&abort);
+    Clock::time_point aborted;
+    const QString unpack = UnpackFolder();
+    std::thread canceller = AbortOnceWritten(abort, aborted, unpack, "noise");
+    const CrxResult rc = archiver.Unpack(Path("noise.crx"), unpack);
+    const Clock::time_point returned = Clock::now();
+    canceller.join();
+
+    EXPECT_EQ(rc, CRX_E_CANCELLED);
+    EXPECT_LT(returned - aborted, kAnswerWithin);
+    EXPECT_LT(QFileInfo(unpack + "/noise").size(), qint64(kNoiseBytes));
+    EXPECT_TRUE(NoChildLeft());
+}
+
+// Both ways write one standard bzip2 stream of several blocks, which every
+// common reader takes, Python's stream mode as well (it refuses a second
+// concatenated stream).
+TEST_P(CCrxArchiverBothWaysTest, ArchiveOfSeveralBlocksReadsEverywhere)
+{
+    QByteArray noise(3 << 20, Qt::Uninitialized);
+    QRandomGenerator(3).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+    ASSERT_TRUE(writeFile(Path("src/blob/noise.blob"), noise));
+    ASSERT_TRUE(writeFile(Path("src/Korvane_REG_DATA.xml"), QByteArray(2 << 20, 'x')));
+    Archiver archiver;
+    ASSERT_EQ(archiver.Pack(Path("src"), Path("big.crx")), CRX_OK);
+
+    EXPECT_EQ(QProcess::execute("bzip2", {"-t", Path("big.crx")}), 0);
+    QDir(dir).mkdir("gnu");
+    Tar({"-xjf", Path("big.crx")}, Path("gnu"));
+    EXPECT_EQ(readFile(Path("gnu/blob/noise.blob")), noise);
+    QProcess python;
+    python.start("python3", {"-c",
+                             "import sys, tarfile\n"
+                             "with tarfile.open(sys.argv[1], 'r|bz2') as t:\n"
+                             "    print(sorted((m.name, m.size) for m in t))",
+                             Path("big.crx")});
+    ASSERT_TRUE(python.waitForFinished(60000));
+    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    EXPECT_EQ(python.readAllStandardOutput().trimmed(),
+              "[('Korvane_REG_DATA.xml', 2097152), ('blob', 0), ('blob/noise.blob', 3145728)]");
+
+    // Each way reads what the other wrote.
+    CCrxArchiver other;
+    other.SetParallel(!GetParam());
+    const QString unpack = UnpackFolder();
+    ASSERT_EQ(other.Unpack(Path("big.crx"), unpack), CRX_OK);
+    EXPECT_EQ(readFile(unpack + "/blob/noise.blob"), noise);
 }
 
 // A failed pack once leaked the compressor's megabytes (the sanitizer build
 // reports it here); the file it leaves never reads as an archive.
-TEST_F(CCrxArchiverTest, CancelledPackLeavesAnEmptyFileAndReleasesTheCompressor)
+TEST_P(CCrxArchiverBothWaysTest, CancelledPackLeavesAnEmptyFileAndReleasesTheCompressor)
 {
     MakeTree(Path("src"));
     const CrxAbortFlag abort{1};
-    CCrxArchiver archiver;
+    Archiver archiver;
     archiver.SetAbortFlag(&abort);
     EXPECT_EQ(archiver.Pack(Path("src"), Path("cancelled.crx")), CRX_E_CANCELLED);
     EXPECT_TRUE(readFile(Path("cancelled.crx")).isEmpty());
-    EXPECT_EQ(CCrxArchiver().Unpack(Path("cancelled.crx"), UnpackFolder()), CRX_E_UNPACK);
+    EXPECT_EQ(Archiver().Unpack(Path("cancelled.crx"), UnpackFolder()), CRX_E_UNPACK);
 }
 
-TEST_F(CCrxArchiverTest, AbortDuringUnpackStops)
+TEST_P(CCrxArchiverBothWaysTest, AbortDuringUnpackStops)
 {
     ASSERT_TRUE(writeFile(Path("src/f"), "data"));
     Tar({"-cjf", Path("a.crx"), "f"}, Path("src"));
     CrxAbortFlag abort{1};
-    CCrxArchiver archiver;
+    Archiver archiver;
     archiver.SetAbortFlag(&abort);
     EXPECT_EQ(archiver.Unpack(Path("a.crx"), UnpackFolder()), CRX_E_CANCELLED);
     abort = 2; // only bit 0 counts
@@ -312,12 +419,12 @@ TEST_F(CCrxArchiverTest, UnpackStopsAtTheFileSystemsReserveAndLeavesNothing)
     EXPECT_EQ(readFile(Path("unpack/additionals/Orbanel/Movie/m.mp4")), data);
 }
 
-TEST_F(CCrxArchiverTest, PackToTargetReplacesOnlyOnSuccess)
+TEST_P(CCrxArchiverBothWaysTest, PackToTargetReplacesOnlyOnSuccess)
 {
     MakeTree(Path("src"));
     ASSERT_TRUE(writeFile(Path("out/target.crx"), "old"));
     QFile::setPermissions(Path("out/target.crx"), QFile::ReadOwner);
-    CCrxArchiver archiver;
+    Archiver archiver;
     ASSERT_EQ(archiver.PackToTarget(Path("src"), Path("out/target.crx")), CRX_OK);
     EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files), QStringList{"target.crx"});
     const QString unpack = UnpackFolder();
@@ -334,6 +441,65 @@ TEST_F(CCrxArchiverTest, PackToTargetReplacesOnlyOnSuccess)
     QDir(dir).mkpath("out/folder.crx/inside");
     EXPECT_EQ(archiver.PackToTarget(Path("src"), Path("out/folder.crx")), CRX_E_REPLACE_TARGET);
     EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files), QStringList{"target.crx"});
+}
+
+// lbzip2 replaced by a script that fails or dies: never a short archive
+// passing as saved, never a crash of the caller.
+class CCrxArchiverChildTest : public CCrxArchiverTest
+{
+protected:
+    void TearDown() override { CCrxBzip2Process::SetProgram(m_real); }
+
+    // A script in lbzip2's place; $LBZIP2 is the real one.
+    void UseScript(const QByteArray& body)
+    {
+        const QString path = Path("fake-lbzip2");
+        ASSERT_TRUE(writeFile(path, "#!/bin/sh\nLBZIP2='" + m_real.toUtf8() + "'\n" + body));
+        ASSERT_TRUE(
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        CCrxBzip2Process::SetProgram(path);
+    }
+
+    const QString m_real = CCrxBzip2Process::Program();
+};
+
+TEST_F(CCrxArchiverChildTest, PackFailsWhenLbzip2FailsOrDies)
+{
+    MakeTree(Path("src"));
+    ASSERT_TRUE(writeFile(Path("src/blob/big.blob"), QByteArray(4 << 20, 'b')));
+    ASSERT_TRUE(writeFile(Path("out/target.crx"), "the previous archive"));
+    const QByteArray before = Checksum(Path("out/target.crx"));
+    const QByteArray scripts[] = {
+        // A complete stream, but a failure code.
+        "\"$LBZIP2\" \"$@\"\nexit 1\n",
+        // Dies in the middle.
+        "head -c 30000 | \"$LBZIP2\" \"$@\"\nkill -SEGV $$\n",
+        // Ends its input early and reports success.
+        "head -c 30000 | \"$LBZIP2\" \"$@\"\n",
+    };
+    for (const QByteArray& script : scripts) {
+        UseScript(script);
+        CCrxArchiver archiver;
+        EXPECT_EQ(archiver.Pack(Path("src"), Path("out.crx")), CRX_E_PACK) << script.data();
+        EXPECT_TRUE(readFile(Path("out.crx")).isEmpty()) << script.data();
+        EXPECT_EQ(archiver.PackToTarget(Path("src"), Path("out/target.crx")), CRX_E_PACK);
+        EXPECT_EQ(Checksum(Path("out/target.crx")), before);
+        EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files), QStringList{"target.crx"});
+    }
+}
+
+TEST_F(CCrxArchiverChildTest, UnpackRefusesWhatADyingLbzip2LeftOut)
+{
+    MakeTree(Path("src"));
+    ASSERT_TRUE(writeFile(Path("src/blob/big.blob"), QByteArray(4 << 20, 'b')));
+    ASSERT_EQ(CCrxArchiver().Pack(Path("src"), Path("a.crx")), CRX_OK);
+    for (const QByteArray& script : {QByteArray("\"$LBZIP2\" \"$@\" | head -c 30000\n"
+                                                "kill -SEGV $$\n"),
+                                     QByteArray("kill -SEGV $$\n")}) {
+        UseScript(script);
+        CCrxArchiver archiver;
+        EXPECT_EQ(archiver.Unpack(Path("a.crx"), UnpackFolder()), CRX_E_UNPACK) << script.data();
+    }
 }
 
 TEST_F(CCrxArchiverTest, TemporaryNamesOfOneSecondRunOutAfter9999)

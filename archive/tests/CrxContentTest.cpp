@@ -4,6 +4,7 @@
 #include "archive/CCrxElementStack.h"
 #include "archive/CCrxNode.h"
 #include "archive/CCrxRecord.h"
+#include "archive/CrxAttributes.h"
 #include "archive/CrxContent.h"
 #include "archive/CrxParseContext.h"
 #include "archive/ICrxDocument.h"
@@ -11,8 +12,6 @@
 #include "testsupport/TestFolders.h"
 
 #include <gtest/gtest.h>
-
-#include <QXmlStreamReader>
 
 namespace {
 
@@ -87,6 +86,19 @@ TEST_F(CrxContentTest, ReadsValuesJoinsSplitTextAndSkipsUnexpectedElements)
     EXPECT_EQ(doc.stack.TopIndex(), 0);
 }
 
+TEST_F(CrxContentTest, LongValuesArriveWholeAcrossBuffers)
+{
+    // Megabytes of text in one value, with characters of one to four bytes
+    // falling on every boundary the reader may cut at.
+    QByteArray text;
+    while (text.size() < (3 << 20))
+        text += "a\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80&amp;";
+    TestDocument doc;
+    EXPECT_EQ(Parse(doc, "<crxparse><fileinfo><regver>" + text + "</regver></fileinfo></crxparse>"),
+              CRX_OK);
+    EXPECT_EQ(doc.Value("regver"), QString::fromUtf8(text).replace("&amp;", "&"));
+}
+
 TEST_F(CrxContentTest, MatchesByLocalNameOnlyAndCaseSensitively)
 {
     TestDocument doc;
@@ -112,6 +124,20 @@ TEST_F(CrxContentTest, FailuresRecordTheFirstCode)
         {"cut short", "<crxparse><fileinfo>", CRX_E_SAX_FATAL},
         {"undeclared entity", "<crxparse>&e;</crxparse>", CRX_E_SAX_FATAL},
         {"empty file", "", CRX_E_SAX_FATAL},
+        {"external doctype", "<!DOCTYPE crxparse SYSTEM 'file:///etc/passwd'><crxparse/>",
+         CRX_E_SAX_FATAL},
+        {"parameter entities",
+         "<!DOCTYPE c [<!ENTITY % p SYSTEM 'http://localhost/x.dtd'> %p;]><crxparse/>",
+         CRX_E_SAX_FATAL},
+        {"undeclared prefix", "<x:crxparse/>", CRX_E_SAX_FATAL},
+        {"invalid utf-8", "<crxparse><fileinfo><regver>\xff</regver></fileinfo></crxparse>",
+         CRX_E_SAX_FATAL},
+        {"control character", "<crxparse>\x01</crxparse>", CRX_E_SAX_FATAL},
+        {"content after the root", "<crxparse/><crxparse/>", CRX_E_SAX_FATAL},
+        {"duplicate attribute", "<crxparse a='1' a='2'/>", CRX_E_SAX_FATAL},
+        {"xml 1.1", "<?xml version='1.1'?><crxparse/>", CRX_E_SAX_FATAL},
+        {"unknown encoding", "<?xml version='1.0' encoding='bogus'?><crxparse/>", CRX_E_SAX_FATAL},
+        {"empty namespace", "<crxparse xmlns:x=''/>", CRX_E_SAX_FATAL},
         {"value holding an element",
          "<crxparse><fileinfo><regver>a<machinetype>b</machinetype>c</regver></fileinfo></"
          "crxparse>",
@@ -135,7 +161,7 @@ TEST_F(CrxContentTest, AbortStopsAtTheNextStartTag)
 {
     TestDocument doc;
     CrxContent content(doc);
-    const QXmlStreamAttributes none;
+    const CrxAttributes none;
     ASSERT_TRUE(content.startElement(u"crxparse", none));
     doc.abort = 3;
     EXPECT_FALSE(content.startElement(u"fileinfo", none));
@@ -167,22 +193,32 @@ TEST_F(CrxContentTest, StackHoldsThirtyTwoElements)
     EXPECT_EQ(Parse(doc, "<n>" + xml + "</n>"), CRX_E_ELEMENT_STACK);
 }
 
-TEST(CrxElementTest, FindAttributeByLocalName)
+// Records the attribute "a" of every child, as the parser handed it over.
+class AttributeProbe : public CCrxElement
 {
-    CCrxElement element("tabinfo");
-    QXmlStreamReader reader("<t a='1' x:tabname='CSB001' empty='' xmlns:x='urn:a'/>");
-    while (!reader.isStartElement())
-        reader.readNext();
-    const QXmlStreamAttributes attributes = reader.attributes();
+public:
+    CrxResult OnStartChild(QStringView, CrxParseContext& context) override
+    {
+        const CrxResult rc = FindAttribute(context.attributes, u"a");
+        seen << (rc == CRX_OK ? Pool().Text() : QStringLiteral("#%1").arg(rc, 0, 16));
+        return CRX_OK;
+    }
+    QStringList seen;
+};
 
-    EXPECT_EQ(element.FindAttribute(&attributes, u"tabname"), CRX_OK);
-    EXPECT_EQ(element.Pool().Text(), "CSB001");
-    EXPECT_EQ(element.FindAttribute(&attributes, u"empty"), CRX_OK);
-    EXPECT_EQ(element.Pool().Text(), "");
-    EXPECT_EQ(element.FindAttribute(&attributes, u"TABNAME"), CRX_E_NO_ATTRIBUTE);
-    const QXmlStreamAttributes none;
-    EXPECT_EQ(element.FindAttribute(&none, u"tabname"), CRX_E_NO_ATTRIBUTE);
-    EXPECT_EQ(element.FindAttribute(nullptr, u"tabname"), CRX_E_NO_ATTRIBUTE);
+TEST_F(CrxContentTest, AttributesByLocalNameWithReferencesResolved)
+{
+    TestDocument doc;
+    AttributeProbe probe;
+    doc.stack.Clear();
+    doc.stack.Push(&probe);
+    EXPECT_EQ(Parse(doc, "<r xmlns:x='urn:a'><t b='1' x:a='CSB001'/><t a=''/><t A='no'/>"
+                         "<t a='x &amp; &#38;&lt;&#x41;\xc3\xa9\t&quot;&amp;#38;'/></r>"),
+              CRX_OK);
+    EXPECT_EQ(probe.seen, QStringList({QString("#%1").arg(CRX_E_NO_ATTRIBUTE, 0, 16), "CSB001", "",
+                                       QString("#%1").arg(CRX_E_NO_ATTRIBUTE, 0, 16),
+                                       QString::fromUtf8("x & &<A\xc3\xa9 \"&#38;")}));
+    EXPECT_EQ(probe.FindAttribute(nullptr, u"a"), CRX_E_NO_ATTRIBUTE);
 }
 
 TEST(CrxElementTest, StoreItemValueStripsFileReferencesOfBlobColumnsOnly)

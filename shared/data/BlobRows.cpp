@@ -27,7 +27,7 @@ bool ReplaceBlobRow(CSQliteDB& db, const QString& table, const QString& keyColum
     int status = sql.SetSQLForWrite({keyColumn}, {}, {});
     if (status == 0)
         status = sql.ExecWrite({key}, {}, {}, SQLWRITE_DELETE);
-    bool ok = status == 0 || status == SQLERR_NO_ROW;
+    bool ok = status == 0;
     if (ok && !filePath.isEmpty()) {
         ok = sql.SetSQLForWrite({keyColumn}, valueColumns, {blobColumn}) == 0 &&
              sql.ExecWrite({key}, values, {filePath}, SQLWRITE_INSERT) == 0;

@@ -10,6 +10,10 @@
 
 namespace {
 
+// Rows per batch of a table read: big enough to cost nothing in calls, small
+// enough that a re-read adds little to the rows the cache already holds.
+constexpr quint32 kReadBatchRows = 4096;
+
 const QString kCreateDateTime = QStringLiteral("CREATEDATETIME");
 const QString kUpdateDateTime = QStringLiteral("UPDATEDATETIME");
 
@@ -33,6 +37,14 @@ private:
     std::unique_ptr<CSQliteSQL> m_sql;
     QString m_table;
 };
+
+// Puts back the old values of a bulk update, last written first, so that a
+// record given twice ends with the value it had before the first write.
+void RestoreColumn(const QList<QPair<QStringList*, QString>>& written, int column)
+{
+    for (auto it = written.crbegin(); it != written.crend(); ++it)
+        (*it->first)[column] = it->second;
+}
 
 } // namespace
 
@@ -92,30 +104,43 @@ void CColumnDataList::SetSQliteDB(CSQliteDB* db, CStringArrayPtrArray* records)
             m_ppColumnData[i]->SetSQliteDB(db);
 }
 
-void CColumnDataList::AppendRecord(std::unique_ptr<QStringList> row)
+QString CColumnDataList::RowKey(const QStringList& row) const
 {
-    m_pRecords->Add(row.get());
-    m_ownRows.push_back(std::move(row));
+    // An own-table list has one record and no key column.
+    return m_strTableName.isEmpty() ? QString() : row.value(m_nKeyIndex);
 }
 
-void CColumnDataList::ReleaseDroppedRows()
+CColumnDataList::ParkedRows CColumnDataList::TakeParkedRows() const
 {
-    if (!m_pRecords || m_pRecords->IsEmpty()) {
-        m_ownRows.clear();
+    QSet<const QStringList*> cached;
+    if (m_pRecords)
+        for (const QStringList* row : *m_pRecords)
+            cached.insert(row);
+    ParkedRows parked;
+    for (const auto& row : m_ownRows)
+        if (!cached.contains(row.get()))
+            parked.insert(RowKey(*row), row.get());
+    return parked;
+}
+
+void CColumnDataList::AppendRecord(QStringList&& values, ParkedRows& parked)
+{
+    const auto it = parked.isEmpty() ? parked.end() : parked.find(RowKey(values));
+    if (it != parked.end()) {
+        QStringList* row = it.value();
+        parked.erase(it);
+        *row = std::move(values);
+        m_pRecords->Add(row);
         return;
     }
-    QSet<const QStringList*> cached;
-    for (qsizetype i = 0; i < m_pRecords->GetSize(); ++i)
-        cached.insert(m_pRecords->GetAt(i));
-    std::erase_if(m_ownRows, [&](const std::unique_ptr<QStringList>& row) {
-        return !cached.contains(row.get());
-    });
+    m_ownRows.push_back(std::make_unique<QStringList>(std::move(values)));
+    m_pRecords->Add(m_ownRows.back().get());
 }
 
 void CColumnDataList::EmptyCache()
 {
     if (m_pRecords)
-        m_pRecords->RemoveAll(); // the rows are freed by the next read
+        m_pRecords->RemoveAll();
 }
 
 bool CColumnDataList::ReportTableInfoFailure(CSQliteSQL* statement)
@@ -168,33 +193,34 @@ bool CColumnDataList::ReadRecords(int& err, QString order)
     if (m_strTableName.isEmpty())
         return ReadOwnTableRecord(err);
 
-    // Rows dropped from the cache go before the read, so that two tables'
-    // worth of rows are never alive at once.
-    ReleaseDroppedRows();
-    // A fresh statement per read: the old one's rows are not kept alive.
+    // A fresh statement per read; its rows are taken over batch by batch and
+    // released, so a re-read holds the cached rows and one batch at most.
     delete m_pReader;
     m_pReader = new CSQliteSQL(*m_pSQliteDB, m_strTableName);
     CSqLiteUtility::RunBulkPragmas(*m_pReader);
     QStringList columns;
     SetReadColumnsData(columns);
-    const QString sort = order.isEmpty() ? CSqLiteUtility::QuoteSQLName(KeyColumn()->m_strColumnName)
-                                         : order;
-    CSQRowArray* rows = CSqLiteUtility::ReadRows(*m_pReader, columns, QString(), {}, sort, 0, err);
-    if (!rows)
-        return false;
-    // The statement goes right after, so its rows are taken over rather
-    // than copied.
-    m_ownRows.reserve(m_ownRows.size() + rows->size());
-    for (QStringList* row : *rows)
-        AppendRecord(std::make_unique<QStringList>(std::move(*row)));
+    const QString sort =
+        order.isEmpty() ? CSqLiteUtility::QuoteSQLName(KeyColumn()->m_strColumnName) : order;
+    ParkedRows parked = TakeParkedRows();
+    const qsizetype first = m_pRecords->GetSize();
+    const bool read = CSqLiteUtility::ReadBatches(*m_pReader, columns, QString(), {}, sort,
+                                                  kReadBatchRows, err, [&](CSQRowArray& rows) {
+                                                      for (QStringList* row : rows)
+                                                          AppendRecord(std::move(*row), parked);
+                                                      return true;
+                                                  });
     delete m_pReader;
     m_pReader = nullptr;
-    return true;
+    if (!read) // the cache as it was; the rows stay with the list
+        m_pRecords->RemoveAt(first, m_pRecords->GetSize() - first);
+    return read;
 }
 
 bool CColumnDataList::ReadOwnTableRecord(int& err)
 {
-    auto record = std::make_unique<QStringList>();
+    QStringList record;
+    record.reserve(m_nColumnCount);
     OwnTableStatement statements(*m_pSQliteDB);
     for (int i = 0; i < m_nColumnCount; ++i) {
         CColumnData* column = m_ppColumnData[i];
@@ -206,12 +232,12 @@ bool CColumnDataList::ReadOwnTableRecord(int& err)
         if (!rows)
             return false;
         const QStringList* row = rows->isEmpty() ? nullptr : rows->first();
-        *record << (row ? row->value(0) : QString());
+        record << (row ? row->value(0) : QString());
         column->m_strOwnCreateTime = row ? row->value(1) : QString();
     }
     err = 0;
-    ReleaseDroppedRows();
-    AppendRecord(std::move(record));
+    ParkedRows parked = TakeParkedRows();
+    AppendRecord(std::move(record), parked);
     return true;
 }
 
@@ -263,8 +289,8 @@ bool CColumnDataList::InsertRecord(QStringList& row, int& err)
         if (column->HasDefaultValue()) {
             columns << column->m_strColumnName;
             values << column->GetDefaultValue();
-        } else if (column->m_strColumnName == kCreateDateTime
-                   || column->m_strColumnName == kUpdateDateTime) {
+        } else if (column->m_strColumnName == kCreateDateTime ||
+                   column->m_strColumnName == kUpdateDateTime) {
             columns << column->m_strColumnName;
             values << now;
         }
@@ -334,9 +360,9 @@ bool CColumnDataList::SaveOwnTableRecord(const QStringList& row, int& err)
         if (!column->m_bOwnTable)
             continue;
         CSQliteSQL& sql = statements.For(column->m_strOwnTable);
-        int status = sql.SetSQLForWrite({column->m_strOwnKeyColumn},
-                                        {column->m_strColumnName, kCreateDateTime, kUpdateDateTime},
-                                        {});
+        int status =
+            sql.SetSQLForWrite({column->m_strOwnKeyColumn},
+                               {column->m_strColumnName, kCreateDateTime, kUpdateDateTime}, {});
         if (status != 0)
             return fail(status);
         const bool exists = !column->m_strOwnCreateTime.isEmpty();
@@ -441,8 +467,8 @@ bool CColumnDataList::UpdateOneColumnData(int column, int recordNo, QString valu
 {
     err = 0;
     QStringList* record = CachedRecord(recordNo);
-    if (m_strTableName.isEmpty() || !m_pSQliteDB || !KeyColumn() || !record || column < 0
-        || column >= m_nColumnCount)
+    if (m_strTableName.isEmpty() || !m_pSQliteDB || !KeyColumn() || !record || column < 0 ||
+        column >= m_nColumnCount)
         return false;
     CSQliteSQL sql(*m_pSQliteDB, m_strTableName);
     err = sql.SetSQLForWrite({KeyColumn()->m_strColumnName},
@@ -456,15 +482,14 @@ bool CColumnDataList::UpdateOneColumnData(int column, int recordNo, QString valu
     return true;
 }
 
-bool CColumnDataList::UpdateOneColumnDatas(int column, const QList<uint>& recordNos,
-                                           QString value, int& err, int& failedIndex,
-                                           QString& errMsg)
+bool CColumnDataList::UpdateOneColumnDatas(int column, const QList<uint>& recordNos, QString value,
+                                           int& err, int& failedIndex, QString& errMsg)
 {
     err = 0;
     failedIndex = 0;
     errMsg.clear();
-    if (m_strTableName.isEmpty() || !m_pSQliteDB || !KeyColumn() || column < 0
-        || column >= m_nColumnCount)
+    if (m_strTableName.isEmpty() || !m_pSQliteDB || !KeyColumn() || column < 0 ||
+        column >= m_nColumnCount)
         return false;
     CColumnData* descriptor = m_ppColumnData[column];
     const QString keyName = KeyColumn()->m_strColumnName;
@@ -484,8 +509,7 @@ bool CColumnDataList::UpdateOneColumnDatas(int column, const QList<uint>& record
         failedIndex = int(recordNo) - 1;
         const int rollback = transaction.Rollback();
         err = status != 0 ? status : rollback;
-        for (const auto& [record, old] : written)
-            (*record)[column] = old;
+        RestoreColumn(written, column);
         return false;
     };
     for (uint recordNo : recordNos) {
@@ -506,8 +530,7 @@ bool CColumnDataList::UpdateOneColumnDatas(int column, const QList<uint>& record
     const int status = transaction.Commit();
     if (status != 0) {
         transaction.Rollback();
-        for (const auto& [record, old] : written)
-            (*record)[column] = old;
+        RestoreColumn(written, column);
         err = status;
         return false;
     }

@@ -9,15 +9,19 @@
 // Programs derive list classes from this one, so the order of the virtual
 // operations is part of the library's interface: add new ones at the end.
 //
-// Rows: the cache holds rows this list owns. A row stays valid while it is in
-// the cache; rows dropped from the cache are freed by the next read, and
-// FreeRecords takes the list's rows out of the cache before freeing them.
+// Rows: the cache holds rows this list owns, and every row the list handed
+// out stays valid until FreeRecords (a caller may hold one across an insert
+// or delete, which empty the cache and read again). A read puts each record
+// back into the row that held its key before, so re-reading allocates no
+// rows: memory grows only with keys never seen, and FreeRecords takes the
+// list's rows out of the cache before freeing them.
 
 #include "shared/data/CStringArrayPtrArray.h"
 
 #include "stroven/Stroven.h"
 
 #include <QList>
+#include <QMultiHash>
 #include <QString>
 #include <QStringList>
 
@@ -53,8 +57,8 @@ public:
 
     // Saves only the columns whose label keys are listed (values parallel to
     // labelKeys; the key column's value at m_nKeyIndex), in one transaction.
-    bool SaveRecordOfPartItem(int recordNo, const QStringList& labelKeys,
-                              const QStringList& values, int& err);
+    bool SaveRecordOfPartItem(int recordNo, const QStringList& labelKeys, const QStringList& values,
+                              int& err);
     // Sets one column of one record.
     bool UpdateOneColumnData(int column, int recordNo, QString value, int& err);
     // Sets one column to one value in many records, all or none: on a refused
@@ -68,10 +72,10 @@ public:
     CColumnData* KeyColumn() const;
     // The cached record of a 1-based record number; nullptr when none.
     QStringList* CachedRecord(int recordNo) const;
-    // Rows this list keeps alive (those in the cache, until the next read).
+    // Rows this list keeps alive until FreeRecords.
     qsizetype OwnedRowCount() const { return qsizetype(m_ownRows.size()); }
 
-    QString m_strTableName; // "" = a list of own-table columns
+    QString m_strTableName;                 // "" = a list of own-table columns
     CColumnData** m_ppColumnData = nullptr; // the program's array, not copied
     int m_nColumnCount = 0;
     int m_nKeyIndex = 0; // also the default sort order
@@ -80,13 +84,17 @@ public:
     CStringArrayPtrArray* m_pRecords = nullptr; // the data manager's cache
 
 protected:
-    // Takes a row into the list's keeping and appends it to the cache.
-    void AppendRecord(std::unique_ptr<QStringList> row);
-    // Frees the list's rows that are no longer in the cache.
-    void ReleaseDroppedRows();
+    // The list's rows that are not in the cache, by the key they held.
+    using ParkedRows = QMultiHash<QString, QStringList*>;
+    ParkedRows TakeParkedRows() const;
+    // Appends a record to the cache in a parked row of its key, or in a new
+    // row the list keeps.
+    void AppendRecord(QStringList&& values, ParkedRows& parked);
+    // Drops the pointers; the rows stay alive for their holders.
     void EmptyCache();
 
 private:
+    QString RowKey(const QStringList& row) const;
     bool ReadOwnTableRecord(int& err);
     bool SaveOwnTableRecord(const QStringList& row, int& err);
     bool ReportTableInfoFailure(CSQliteSQL* statement);

@@ -6,15 +6,15 @@
 
 namespace {
 
-bool IsXmlSpace(char c)
+template <typename Unit> bool IsXmlSpace(Unit c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
 // Namespace declarations are no attributes to the stream reader.
-bool IsNamespaceDeclaration(const QByteArray& name)
+bool IsNamespaceDeclaration(const QString& name)
 {
-    return name == "xmlns" || name.startsWith("xmlns:");
+    return name == u"xmlns" || name.startsWith(u"xmlns:");
 }
 
 bool IsAscii(const QString& text)
@@ -22,19 +22,39 @@ bool IsAscii(const QString& text)
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
-// The raw name matches the parsed one: byte for byte when the name is ASCII;
-// otherwise the encoding decides the bytes, and the element order already
-// pairs them.
-bool NameMatches(const QByteArray& raw, const QString& parsed)
+// The raw name matches the parsed one. UTF-16 units are the parsed text
+// itself; bytes match byte for byte when the name is ASCII, otherwise the
+// encoding decides the bytes and the element order already pairs them.
+bool NameMatches(const std::u16string& raw, const QString& parsed)
+{
+    return QStringView(raw.data(), qsizetype(raw.size())) == parsed;
+}
+
+bool NameMatches(const std::string& raw, const QString& parsed)
 {
     if (IsAscii(parsed))
-        return raw == parsed.toLatin1();
+        return QByteArrayView(raw.data(), qsizetype(raw.size())) == parsed.toLatin1();
     return std::any_of(raw.begin(), raw.end(), [](char c) { return uchar(c) >= 0x80; });
 }
 
-// An attribute value that reads back as the given text in any ASCII-based
-// encoding: markup characters, white space that would be normalised and
-// everything outside ASCII become character references.
+QString NameOf(const std::u16string& raw)
+{
+    return QString(reinterpret_cast<const QChar*>(raw.data()), qsizetype(raw.size()));
+}
+
+QString NameOf(const std::string& raw)
+{
+    return QString::fromUtf8(raw.data(), qsizetype(raw.size()));
+}
+
+template <typename Unit> std::basic_string<Unit> Units(QByteArrayView ascii)
+{
+    return std::basic_string<Unit>(ascii.begin(), ascii.end());
+}
+
+// An attribute value that reads back as the given text in any encoding:
+// markup characters, white space that would be normalised and everything
+// outside ASCII become character references, so only ASCII is written.
 QByteArray EscapeAttributeValue(const QString& value, char quote)
 {
     QByteArray out;
@@ -55,7 +75,45 @@ QByteArray EscapeAttributeValue(const QString& value, char quote)
     return out;
 }
 
+std::u16string Utf16Units(const QByteArray& bytes, bool bigEndian)
+{
+    std::u16string units(size_t(bytes.size() / 2), u'\0');
+    const auto* b = reinterpret_cast<const uchar*>(bytes.constData());
+    for (size_t i = 0; i < units.size(); ++i)
+        units[i] = bigEndian ? char16_t((b[2 * i] << 8) | b[2 * i + 1])
+                             : char16_t(b[2 * i] | (b[2 * i + 1] << 8));
+    return units;
+}
+
+QByteArray Utf16Bytes(const std::u16string& units, bool bigEndian)
+{
+    QByteArray bytes(qsizetype(units.size() * 2), '\0');
+    for (size_t i = 0; i < units.size(); ++i) {
+        const char hi = char(units[i] >> 8);
+        const char lo = char(units[i] & 0xFF);
+        bytes[2 * i] = bigEndian ? hi : lo;
+        bytes[2 * i + 1] = bigEndian ? lo : hi;
+    }
+    return bytes;
+}
+
 } // namespace
+
+CPrtFormXmlDoc::UnitForm CPrtFormXmlDoc::DetectUnitForm(const QByteArray& bytes)
+{
+    // By the byte-order mark, or by the "<" that must open a document.
+    if (bytes.startsWith(QByteArray("\xFF\xFE\0\0", 4)) ||
+        bytes.startsWith(QByteArray("\0\0\xFE\xFF", 4)))
+        return UNITS_NONE;
+    if (bytes.size() % 2 == 0) {
+        if (bytes.startsWith("\xFF\xFE") || bytes.startsWith(QByteArray("<\0", 2)))
+            return UNITS_UTF16LE;
+        if (bytes.startsWith("\xFE\xFF") || bytes.startsWith(QByteArray("\0<", 2)))
+            return UNITS_UTF16BE;
+    }
+    // Other multi-byte code units (UTF-32) hold NUL bytes.
+    return bytes.contains('\0') ? UNITS_NONE : UNITS_BYTE;
+}
 
 bool CPrtFormXmlDoc::Load(const QByteArray& bytes)
 {
@@ -63,14 +121,19 @@ bool CPrtFormXmlDoc::Load(const QByteArray& bytes)
     m_elements.clear();
     m_bLoaded = false;
     m_bEditable = false;
+    m_unitForm = UNITS_NONE;
     QList<Element> elements;
     if (!Parse(bytes, elements))
         return false;
     m_bytes = bytes;
     m_bLoaded = true;
-    // Multi-byte code units (UTF-16, UTF-32) hold NUL bytes; their markup is
-    // not found by a byte scan.
-    m_bEditable = !bytes.contains('\0') && LocateTags(bytes, elements);
+    const UnitForm form = DetectUnitForm(bytes);
+    if (form == UNITS_BYTE)
+        m_bEditable = LocateTags(bytes.toStdString(), elements);
+    else if (form != UNITS_NONE)
+        m_bEditable = LocateTags(Utf16Units(bytes, form == UNITS_UTF16BE), elements);
+    if (m_bEditable)
+        m_unitForm = form;
     m_elements = elements;
     return true;
 }
@@ -101,33 +164,48 @@ bool CPrtFormXmlDoc::Parse(const QByteArray& bytes, QList<Element>& elements) co
     return !reader.hasError() && root;
 }
 
-// Finds each start tag and its attribute values in the bytes. The stream
-// reader has already found the document well-formed, so this scan only has
-// to tell markup apart; any disagreement with the parse refuses the edit.
-bool CPrtFormXmlDoc::LocateTags(const QByteArray& bytes, QList<Element>& elements) const
+// Finds each start tag and its attribute values in the code units. The
+// stream reader has already found the document well-formed, so this scan
+// only has to tell markup apart; any disagreement with the parse refuses the
+// edit.
+template <typename Unit>
+bool CPrtFormXmlDoc::LocateTags(const std::basic_string<Unit>& text, QList<Element>& elements) const
 {
-    const qsizetype size = bytes.size();
-    qsizetype pos = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    using String = std::basic_string<Unit>;
+    const qsizetype size = qsizetype(text.size());
+    qsizetype pos = 0;
+    if constexpr (sizeof(Unit) == 1)
+        pos = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    else
+        pos = size > 0 && text[0] == 0xFEFF ? 1 : 0;
     qsizetype index = 0;
+    const auto startsAt = [&](qsizetype at, const char* ascii) {
+        return std::basic_string_view<Unit>(text)
+            .substr(size_t(at))
+            .starts_with(Units<Unit>(ascii));
+    };
     auto skipPast = [&](const char* end) {
-        const qsizetype at = bytes.indexOf(end, pos);
-        if (at < 0)
+        const size_t at = text.find(Units<Unit>(end), size_t(pos));
+        if (at == String::npos)
             return false;
-        pos = at + qsizetype(qstrlen(end));
+        pos = qsizetype(at) + qsizetype(qstrlen(end));
         return true;
     };
-    while ((pos = bytes.indexOf('<', pos)) >= 0) {
-        const QByteArrayView rest = QByteArrayView(bytes).sliced(pos);
+    for (;;) {
+        const size_t open = text.find(Unit('<'), size_t(pos));
+        if (open == String::npos)
+            break;
+        pos = qsizetype(open);
         bool ok = true;
-        if (rest.startsWith("<?"))
+        if (startsAt(pos, "<?"))
             ok = skipPast("?>");
-        else if (rest.startsWith("<!--"))
+        else if (startsAt(pos, "<!--"))
             ok = skipPast("-->");
-        else if (rest.startsWith("<![CDATA["))
+        else if (startsAt(pos, "<![CDATA["))
             ok = skipPast("]]>");
-        else if (rest.startsWith("<!"))
+        else if (startsAt(pos, "<!"))
             return false; // a DOCTYPE, refused by the parse already
-        else if (rest.startsWith("</"))
+        else if (startsAt(pos, "</"))
             ok = skipPast(">");
         else {
             if (index >= elements.size())
@@ -135,47 +213,48 @@ bool CPrtFormXmlDoc::LocateTags(const QByteArray& bytes, QList<Element>& element
             Element& element = elements[index++];
             qsizetype p = pos + 1;
             const qsizetype nameStart = p;
-            while (p < size && !IsXmlSpace(bytes[p]) && bytes[p] != '/' && bytes[p] != '>')
+            while (p < size && !IsXmlSpace(text[p]) && text[p] != '/' && text[p] != '>')
                 ++p;
-            if (!NameMatches(bytes.mid(nameStart, p - nameStart), element.name))
+            if (!NameMatches(text.substr(size_t(nameStart), size_t(p - nameStart)), element.name))
                 return false;
             element.insertAt = p;
             qsizetype attrIndex = 0;
             for (;;) {
-                while (p < size && IsXmlSpace(bytes[p]))
+                while (p < size && IsXmlSpace(text[p]))
                     ++p;
                 if (p >= size)
                     return false;
-                if (bytes[p] == '/' || bytes[p] == '>')
+                if (text[p] == '/' || text[p] == '>')
                     break;
                 const qsizetype attrStart = p;
-                while (p < size && !IsXmlSpace(bytes[p]) && bytes[p] != '=')
+                while (p < size && !IsXmlSpace(text[p]) && text[p] != '=')
                     ++p;
-                const QByteArray attrName = bytes.mid(attrStart, p - attrStart);
-                while (p < size && IsXmlSpace(bytes[p]))
+                const String attrName = text.substr(size_t(attrStart), size_t(p - attrStart));
+                while (p < size && IsXmlSpace(text[p]))
                     ++p;
-                if (p >= size || bytes[p] != '=')
+                if (p >= size || text[p] != '=')
                     return false;
                 ++p;
-                while (p < size && IsXmlSpace(bytes[p]))
+                while (p < size && IsXmlSpace(text[p]))
                     ++p;
-                if (p >= size || (bytes[p] != '"' && bytes[p] != '\''))
+                if (p >= size || (text[p] != '"' && text[p] != '\''))
                     return false;
-                const char quote = bytes[p];
+                const char quote = char(text[p]);
                 const qsizetype valueStart = ++p;
-                const qsizetype valueEnd = bytes.indexOf(quote, p);
-                if (valueEnd < 0)
+                const size_t valueEnd = text.find(Unit(quote), size_t(p));
+                if (valueEnd == String::npos)
                     return false;
-                p = valueEnd + 1;
+                p = qsizetype(valueEnd) + 1;
                 element.insertAt = p;
-                if (IsNamespaceDeclaration(attrName))
+                if (IsNamespaceDeclaration(NameOf(attrName)))
                     continue;
                 if (attrIndex >= element.attrs.size() ||
                     !NameMatches(attrName, element.attrs[attrIndex].name))
                     return false;
-                element.attrs[attrIndex].valueStart = valueStart;
-                element.attrs[attrIndex].valueEnd = valueEnd;
-                ++attrIndex;
+                Attr& attr = element.attrs[attrIndex++];
+                attr.valueStart = valueStart;
+                attr.valueEnd = qsizetype(valueEnd);
+                attr.quote = quote;
             }
             if (attrIndex != element.attrs.size())
                 return false;
@@ -203,38 +282,58 @@ bool CPrtFormXmlDoc::ReadAttribute(const QString& tag, const QString& attribute,
     return false;
 }
 
+template <typename Unit>
+bool CPrtFormXmlDoc::ApplyEdits(const QString& tag, const QString& attribute, const QString& value,
+                                std::basic_string<Unit>& text) const
+{
+    struct Edit
+    {
+        qsizetype start;
+        qsizetype end;
+        QByteArray ascii;
+    };
+    QList<Edit> edits;
+    for (const Element& element : m_elements) {
+        if (element.name != tag)
+            continue;
+        const auto found = std::find_if(element.attrs.begin(), element.attrs.end(),
+                                        [&](const Attr& a) { return a.name == attribute; });
+        if (found != element.attrs.end())
+            edits.append(
+                {found->valueStart, found->valueEnd, EscapeAttributeValue(value, found->quote)});
+        else if (IsAscii(attribute))
+            edits.append(
+                {element.insertAt, element.insertAt,
+                 ' ' + attribute.toLatin1() + "=\"" + EscapeAttributeValue(value, '"') + '"'});
+        else
+            return false; // a new name outside ASCII has no form in every encoding
+    }
+    // Back to front, so earlier offsets stay valid.
+    for (auto it = edits.crbegin(); it != edits.crend(); ++it)
+        text.replace(size_t(it->start), size_t(it->end - it->start), Units<Unit>(it->ascii));
+    return true;
+}
+
 bool CPrtFormXmlDoc::WriteAttribute(const QString& tag, const QString& attribute,
                                     const QString& value)
 {
     if (!m_bLoaded || !m_bEditable)
         return false;
-    struct Edit
-    {
-        qsizetype start;
-        qsizetype end;
-        QByteArray bytes;
-    };
-    QList<Edit> edits;
-    for (const Element& element : std::as_const(m_elements)) {
-        if (element.name != tag)
-            continue;
-        const auto found = std::find_if(element.attrs.begin(), element.attrs.end(),
-                                        [&](const Attr& a) { return a.name == attribute; });
-        if (found != element.attrs.end()) {
-            const char quote = m_bytes[found->valueStart - 1];
-            edits.append({found->valueStart, found->valueEnd, EscapeAttributeValue(value, quote)});
-        } else {
-            edits.append(
-                {element.insertAt, element.insertAt,
-                 ' ' + attribute.toUtf8() + "=\"" + EscapeAttributeValue(value, '"') + '"'});
-        }
+    QByteArray bytes;
+    if (m_unitForm == UNITS_BYTE) {
+        std::string text = m_bytes.toStdString();
+        if (!ApplyEdits(tag, attribute, value, text))
+            return false;
+        bytes = QByteArray::fromStdString(text);
+    } else {
+        const bool bigEndian = m_unitForm == UNITS_UTF16BE;
+        std::u16string text = Utf16Units(m_bytes, bigEndian);
+        if (!ApplyEdits(tag, attribute, value, text))
+            return false;
+        bytes = Utf16Bytes(text, bigEndian);
     }
-    if (edits.isEmpty())
+    if (bytes == m_bytes)
         return true;
-    QByteArray bytes = m_bytes;
-    // Back to front, so earlier offsets stay valid.
-    for (auto it = edits.crbegin(); it != edits.crend(); ++it)
-        bytes.replace(it->start, it->end - it->start, it->bytes);
     const QByteArray before = m_bytes;
     if (!Load(bytes)) {
         Load(before);

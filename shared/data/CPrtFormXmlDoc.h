@@ -4,11 +4,15 @@
 #include <QList>
 #include <QString>
 
+#include <string>
+
 // A print-form XML document edited in place: attribute values are read from
-// a parse by QXmlStreamReader, and an edit rewrites only the bytes of the
-// attribute values it sets, so the rest of the document (declaration,
+// a parse by QXmlStreamReader, and an edit rewrites only the code units of
+// the attribute values it sets, so the rest of the document (declaration,
 // comments, spacing, attribute order, other values) stays byte for byte.
-// Documents with a DOCTYPE are refused, so no entity is ever expanded.
+// An ASCII-based document is edited byte by byte, a UTF-16 one (either byte
+// order) code unit by code unit. Documents with a DOCTYPE are refused, so no
+// entity is ever expanded.
 class CPrtFormXmlDoc
 {
 public:
@@ -16,8 +20,8 @@ public:
     // DOCTYPE); the document is then empty.
     bool Load(const QByteArray& bytes);
     bool IsLoaded() const { return m_bLoaded; }
-    // False when the document parses but its bytes cannot be edited in place
-    // (an encoding that is not a superset of ASCII, such as UTF-16).
+    // False when the document parses but cannot be edited in place (UTF-32,
+    // or markup the scan does not pair with the parse).
     bool IsEditable() const { return m_bEditable; }
 
     // The value of the attribute on the first element with this tag name that
@@ -35,8 +39,9 @@ private:
     {
         QString name;
         QString value;
-        qsizetype valueStart = -1; // bytes between the quotes
+        qsizetype valueStart = -1; // code units between the quotes
         qsizetype valueEnd = -1;
+        char quote = '"';
     };
     struct Element
     {
@@ -44,11 +49,19 @@ private:
         QList<Attr> attrs;
         qsizetype insertAt = -1; // after the name or the last attribute
     };
+    // How the document's code units lie in its bytes.
+    enum UnitForm { UNITS_NONE, UNITS_BYTE, UNITS_UTF16LE, UNITS_UTF16BE };
 
     bool Parse(const QByteArray& bytes, QList<Element>& elements) const;
-    bool LocateTags(const QByteArray& bytes, QList<Element>& elements) const;
+    static UnitForm DetectUnitForm(const QByteArray& bytes);
+    template <typename Unit>
+    bool LocateTags(const std::basic_string<Unit>& text, QList<Element>& elements) const;
+    template <typename Unit>
+    bool ApplyEdits(const QString& tag, const QString& attribute, const QString& value,
+                    std::basic_string<Unit>& text) const;
 
     QByteArray m_bytes;
+    UnitForm m_unitForm = UNITS_NONE;
     QList<Element> m_elements;
     bool m_bLoaded = false;
     bool m_bEditable = false;

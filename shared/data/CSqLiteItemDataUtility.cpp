@@ -174,7 +174,8 @@ bool CSqLiteItemDataUtility::GetFloatingDept(CSQliteDB* db, QStringList& out)
 
 bool CSqLiteItemDataUtility::SaveRow(CSQliteDB& db, const QString& table, bool exists, int existErr,
                                      const QStringList& keyColumns, const QStringList& keyValues,
-                                     QStringList valueColumns, QStringList values, int& err)
+                                     QStringList valueColumns, QStringList values, int& err,
+                                     bool renewCreation)
 {
     // A test that failed says nothing about the row; inserting would hide
     // the failure or write a second row.
@@ -183,7 +184,7 @@ bool CSqLiteItemDataUtility::SaveRow(CSQliteDB& db, const QString& table, bool e
         return false;
     }
     const QString now = GetTimestampOfNow();
-    if (!exists) {
+    if (!exists || renewCreation) {
         valueColumns << kCreated;
         values << now;
     }
@@ -208,9 +209,11 @@ bool CSqLiteItemDataUtility::SaveRecordCSA007(CSQliteDB& db, const QString& item
     const bool exists = CSqLiteUtility::IsExistDataValue4(
         db, QStringLiteral("CSA007"), keys[0], keyValues[0], keys[1], keyValues[1], keys[2],
         keyValues[2], keys[3], keyValues[3], existErr);
+    // A floating price row gets both time stamps on every save: the register
+    // and stored archives take its creation time as the time the price was set.
     return SaveRow(db, QStringLiteral("CSA007"), exists, existErr, keys, keyValues,
                    {QStringLiteral("FLOATINGPRICE"), QStringLiteral("REMARKS")},
-                   {floatingPrice, QString()}, err);
+                   {floatingPrice, QString()}, err, true);
 }
 
 bool CSqLiteItemDataUtility::DeleteRecordCSA007(CSQliteDB& db, const QString& itemCode,

@@ -65,7 +65,9 @@ private:
     static QString ReadValue(CSQliteDB* db, const QString& table, const QString& column,
                              const QString& where, bool* failed = nullptr);
     // exists: the result of the existence test run by the caller (err set).
+    // An update keeps "CREATEDATETIME" unless renewCreation is set.
     static bool SaveRow(CSQliteDB& db, const QString& table, bool exists, int existErr,
                         const QStringList& keyColumns, const QStringList& keyValues,
-                        QStringList valueColumns, QStringList values, int& err);
+                        QStringList valueColumns, QStringList values, int& err,
+                        bool renewCreation = false);
 };

@@ -46,8 +46,8 @@ QString CSqLiteUtility::QuoteSQLName(const QString& name)
         return name; // quoted already
     QStringList parts = name.split(QLatin1Char('.'));
     for (QString& part : parts)
-        part = QLatin1Char('"') + QString(part).replace(QLatin1Char('"'), QLatin1String("\"\""))
-               + QLatin1Char('"');
+        part = QLatin1Char('"') + QString(part).replace(QLatin1Char('"'), QLatin1String("\"\"")) +
+               QLatin1Char('"');
     return parts.join(QLatin1Char('.'));
 }
 
@@ -58,18 +58,22 @@ void CSqLiteUtility::RunBulkPragmas(CSQliteSQL& sql)
     sql.ExecSQL(QStringLiteral("PRAGMA default_temp_store = MEMORY;"));
 }
 
+int CSqLiteUtility::PrepareRead(CSQliteSQL& sql, const QStringList& columns, const QString& where,
+                                const QStringList& params, const QString& order, quint32 maxRows)
+{
+    int err = sql.SetSQLForRead(columns, where, order, maxRows);
+    if (err == 0 && !params.isEmpty())
+        err = sql.SetParamsForRead(params);
+    return err;
+}
+
 CSQRowArray* CSqLiteUtility::ReadRows(CSQliteSQL& sql, const QStringList& columns,
                                       const QString& where, const QStringList& params,
                                       const QString& order, quint32 maxRows, int& err)
 {
-    err = sql.SetSQLForRead(columns, where, order, maxRows);
+    err = PrepareRead(sql, columns, where, params, order, maxRows);
     if (err != 0)
         return nullptr;
-    if (!params.isEmpty()) {
-        err = sql.SetParamsForRead(params);
-        if (err != 0)
-            return nullptr;
-    }
     int status = 0;
     CSQRowArray* rows = sql.ExecReadNext(status);
     err = status == SQLREAD_END ? 0 : status;
@@ -81,15 +85,37 @@ CSQRowArray* CSqLiteUtility::ReadRows(CSQliteSQL& sql, const QStringList& column
     return rows;
 }
 
-QString CSqLiteUtility::FindBigestRecord(CSQliteDB& db, const QString& table,
-                                         const QString& column, int width, int noPad,
-                                         const QString& where, int& err)
+bool CSqLiteUtility::ReadBatches(CSQliteSQL& sql, const QStringList& columns, const QString& where,
+                                 const QStringList& params, const QString& order, quint32 maxRows,
+                                 int& err, const std::function<bool(CSQRowArray&)>& each)
+{
+    err = PrepareRead(sql, columns, where, params, order, maxRows);
+    if (err != 0)
+        return false;
+    for (;;) {
+        int status = 0;
+        CSQRowArray* rows = sql.ExecReadNext(status);
+        if (!readSucceeded(rows, status)) {
+            err = status != 0 && status != SQLREAD_END ? status : SQLERR_NOT_PREPARED;
+            return false;
+        }
+        const bool go = each(*rows);
+        sql.ReleaseReadRows();
+        if (!go)
+            return false;
+        if (status == SQLREAD_END)
+            return true;
+    }
+}
+
+QString CSqLiteUtility::FindBigestRecord(CSQliteDB& db, const QString& table, const QString& column,
+                                         int width, int noPad, const QString& where, int& err)
 {
     err = 0;
     // Read as numbers: a text maximum would put '' or "9" above "10" and
     // propose a code that is taken.
-    const QString expression = QStringLiteral("IFNULL(MAX(CAST(%1 AS INTEGER)), 0)")
-                                   .arg(QuoteSQLName(column));
+    const QString expression =
+        QStringLiteral("IFNULL(MAX(CAST(%1 AS INTEGER)), 0)").arg(QuoteSQLName(column));
     CSQliteSQL sql(db, table);
     CSQRowArray* rows = ReadRows(sql, {expression}, where, {}, QString(), 0, err);
     if (!rows)
@@ -103,8 +129,8 @@ QString CSqLiteUtility::FindBigestRecord(CSQliteDB& db, const QString& table,
     return text.size() > width ? QString() : text;
 }
 
-QString CSqLiteUtility::FindUniqueRecord(CSQliteDB& db, const QString& table,
-                                         const QString& column, int width, int noPad, int& err)
+QString CSqLiteUtility::FindUniqueRecord(CSQliteDB& db, const QString& table, const QString& column,
+                                         int width, int noPad, int& err)
 {
     return FindUniqueRecordRange(db, table, column, width, noPad, 1, widthMaximum(width), err);
 }
@@ -127,12 +153,12 @@ QString CSqLiteUtility::FindUniqueRecordRange(CSQliteDB& db, const QString& tabl
     // candidate is compared exactly as a quoted literal would be, padded as
     // FormatCode pads it.
     const QString text = QStringLiteral("CAST(n AS TEXT)");
-    const QString candidate =
-        noPad ? text
-              : QStringLiteral("substr('%1', 1, max(0, %2 - length(%3))) || %3")
-                    .arg(QString(std::max(width, 0), QLatin1Char('0')))
-                    .arg(width)
-                    .arg(text);
+    const QString candidate = noPad
+                                  ? text
+                                  : QStringLiteral("substr('%1', 1, max(0, %2 - length(%3))) || %3")
+                                        .arg(QString(std::max(width, 0), QLatin1Char('0')))
+                                        .arg(width)
+                                        .arg(text);
     const QString free =
         QStringLiteral("(WITH RECURSIVE sarvik_candidate(n) AS (SELECT %1 UNION ALL SELECT n + 1 "
                        "FROM sarvik_candidate WHERE n < %2) SELECT %3 AS code FROM "
@@ -154,42 +180,42 @@ bool CSqLiteUtility::IsExistDataOfTable(CSQliteDB& db, const QString& table, int
     CSQliteSQL sql(db, table);
     CSQRowArray* rows =
         ReadRows(sql, {QStringLiteral("COUNT(*)")}, QString(), {}, QString(), 0, err);
-    return rows && !rows->isEmpty() && !rows->first()->isEmpty()
-           && rows->first()->first().toLong() > 0;
+    return rows && !rows->isEmpty() && !rows->first()->isEmpty() &&
+           rows->first()->first().toLong() > 0;
 }
 
-bool CSqLiteUtility::ExistsWhere(CSQliteDB& db, const QString& table,
-                                 const QStringList& columns, const QStringList& values, int& err)
+bool CSqLiteUtility::ExistsWhere(CSQliteDB& db, const QString& table, const QStringList& columns,
+                                 const QStringList& values, int& err)
 {
     err = 0;
     QStringList conditions;
     for (const QString& column : columns)
         conditions << QuoteSQLName(column) + QStringLiteral(" = ?");
     CSQliteSQL sql(db, table);
-    CSQRowArray* rows = ReadRows(sql, {QuoteSQLName(columns.first())},
-                                 conditions.join(QStringLiteral(" AND ")), values, QString(), 1,
-                                 err);
+    CSQRowArray* rows =
+        ReadRows(sql, {QuoteSQLName(columns.first())}, conditions.join(QStringLiteral(" AND ")),
+                 values, QString(), 1, err);
     return rows && !rows->isEmpty();
 }
 
-bool CSqLiteUtility::IsExistDataValue(CSQliteDB& db, const QString& table,
-                                      const QString& column, const QString& value, int& err)
+bool CSqLiteUtility::IsExistDataValue(CSQliteDB& db, const QString& table, const QString& column,
+                                      const QString& value, int& err)
 {
     return ExistsWhere(db, table, {column}, {value}, err);
 }
 
-bool CSqLiteUtility::IsExistDataValue2(CSQliteDB& db, const QString& table,
-                                       const QString& column1, const QString& value1,
-                                       const QString& column2, const QString& value2, int& err)
+bool CSqLiteUtility::IsExistDataValue2(CSQliteDB& db, const QString& table, const QString& column1,
+                                       const QString& value1, const QString& column2,
+                                       const QString& value2, int& err)
 {
     return ExistsWhere(db, table, {column1, column2}, {value1, value2}, err);
 }
 
-bool CSqLiteUtility::IsExistDataValue4(CSQliteDB& db, const QString& table,
-                                       const QString& column1, const QString& value1,
-                                       const QString& column2, const QString& value2,
-                                       const QString& column3, const QString& value3,
-                                       const QString& column4, const QString& value4, int& err)
+bool CSqLiteUtility::IsExistDataValue4(CSQliteDB& db, const QString& table, const QString& column1,
+                                       const QString& value1, const QString& column2,
+                                       const QString& value2, const QString& column3,
+                                       const QString& value3, const QString& column4,
+                                       const QString& value4, int& err)
 {
     return ExistsWhere(db, table, {column1, column2, column3, column4},
                        {value1, value2, value3, value4}, err);
@@ -221,9 +247,9 @@ void CSqLiteUtility::FreeStringArrayListPtr(CStringArrayPtrList& list)
     list.RemoveAll();
 }
 
-int CSqLiteUtility::GetStringArray(CSQliteDB& db, const QString& table,
-                                   const QStringList& columns, const QString& where,
-                                   const QString& order, QStringList& out, int& err)
+int CSqLiteUtility::GetStringArray(CSQliteDB& db, const QString& table, const QStringList& columns,
+                                   const QString& where, const QString& order, QStringList& out,
+                                   int& err)
 {
     err = 0;
     CSQliteSQL sql(db, table);
@@ -240,8 +266,7 @@ int CSqLiteUtility::GetStringArray(CSQliteDB& db, const QString& table,
 }
 
 bool CSqLiteUtility::WriteOneRecord(CSQliteDB& db, const QString& table,
-                                    const QStringList& keyColumns,
-                                    const QStringList& valueColumns,
+                                    const QStringList& keyColumns, const QStringList& valueColumns,
                                     const QStringList& keyValues, const QStringList& values,
                                     int mode, int& err)
 {
@@ -262,21 +287,19 @@ bool CSqLiteUtility::DeleteRecord(CSQliteDB& db, const QString& table,
 }
 
 bool CSqLiteUtility::InsertOneRecord(CSQliteDB& db, const QString& table,
-                                     const QStringList& keyColumns,
-                                     const QStringList& valueColumns,
+                                     const QStringList& keyColumns, const QStringList& valueColumns,
                                      const QStringList& keyValues, const QStringList& values,
                                      int& err)
 {
-    return WriteOneRecord(db, table, keyColumns, valueColumns, keyValues, values,
-                          SQLWRITE_INSERT, err);
+    return WriteOneRecord(db, table, keyColumns, valueColumns, keyValues, values, SQLWRITE_INSERT,
+                          err);
 }
 
 bool CSqLiteUtility::UpdateOneRecord(CSQliteDB& db, const QString& table,
-                                     const QStringList& keyColumns,
-                                     const QStringList& valueColumns,
+                                     const QStringList& keyColumns, const QStringList& valueColumns,
                                      const QStringList& keyValues, const QStringList& values,
                                      int& err)
 {
-    return WriteOneRecord(db, table, keyColumns, valueColumns, keyValues, values,
-                          SQLWRITE_UPDATE, err);
+    return WriteOneRecord(db, table, keyColumns, valueColumns, keyValues, values, SQLWRITE_UPDATE,
+                          err);
 }

@@ -13,6 +13,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class CSqLiteUtility
 {
 public:
@@ -28,9 +30,8 @@ public:
                                     int width, int noPad, int& err);
     // Lowest code in from..to (both included) that no row holds; "" when
     // every code is used or the codes outgrow width.
-    static QString FindUniqueRecordRange(CSQliteDB& db, const QString& table,
-                                         const QString& column, int width, int noPad,
-                                         qint64 from, qint64 to, int& err);
+    static QString FindUniqueRecordRange(CSQliteDB& db, const QString& table, const QString& column,
+                                         int width, int noPad, qint64 from, qint64 to, int& err);
 
     static bool IsExistDataOfTable(CSQliteDB& db, const QString& table, int& err);
     static bool IsExistDataValue(CSQliteDB& db, const QString& table, const QString& column,
@@ -70,26 +71,32 @@ public:
 
     static bool DeleteRecord(CSQliteDB& db, const QString& table, const QStringList& keyColumns,
                              const QStringList& keyValues, int& err);
-    static bool InsertOneRecord(CSQliteDB& db, const QString& table,
-                                const QStringList& keyColumns, const QStringList& valueColumns,
-                                const QStringList& keyValues, const QStringList& values,
-                                int& err);
-    static bool UpdateOneRecord(CSQliteDB& db, const QString& table,
-                                const QStringList& keyColumns, const QStringList& valueColumns,
-                                const QStringList& keyValues, const QStringList& values,
-                                int& err);
+    static bool InsertOneRecord(CSQliteDB& db, const QString& table, const QStringList& keyColumns,
+                                const QStringList& valueColumns, const QStringList& keyValues,
+                                const QStringList& values, int& err);
+    static bool UpdateOneRecord(CSQliteDB& db, const QString& table, const QStringList& keyColumns,
+                                const QStringList& valueColumns, const QStringList& keyValues,
+                                const QStringList& values, int& err);
 
     // One read on a statement, with params bound to the '?' of where; the
     // first batch (all rows when maxRows is 0), nullptr with err on failure.
-    static CSQRowArray* ReadRows(CSQliteSQL& sql, const QStringList& columns,
-                                 const QString& where, const QStringList& params,
-                                 const QString& order, quint32 maxRows, int& err);
+    static CSQRowArray* ReadRows(CSQliteSQL& sql, const QStringList& columns, const QString& where,
+                                 const QStringList& params, const QString& order, quint32 maxRows,
+                                 int& err);
+
+    // The same read in batches of maxRows rows: each batch goes to each and is
+    // released before the next, so a read of any size holds one batch. False
+    // when the read fails (err set) or each returns false (err 0).
+    static bool ReadBatches(CSQliteSQL& sql, const QStringList& columns, const QString& where,
+                            const QStringList& params, const QString& order, quint32 maxRows,
+                            int& err, const std::function<bool(CSQRowArray&)>& each);
 
 private:
+    static int PrepareRead(CSQliteSQL& sql, const QStringList& columns, const QString& where,
+                           const QStringList& params, const QString& order, quint32 maxRows);
     static bool ExistsWhere(CSQliteDB& db, const QString& table, const QStringList& columns,
                             const QStringList& values, int& err);
-    static bool WriteOneRecord(CSQliteDB& db, const QString& table,
-                               const QStringList& keyColumns, const QStringList& valueColumns,
-                               const QStringList& keyValues, const QStringList& values, int mode,
-                               int& err);
+    static bool WriteOneRecord(CSQliteDB& db, const QString& table, const QStringList& keyColumns,
+                               const QStringList& valueColumns, const QStringList& keyValues,
+                               const QStringList& values, int mode, int& err);
 };

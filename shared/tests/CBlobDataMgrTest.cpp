@@ -6,6 +6,7 @@
 
 #include <QProcess>
 #include <QStandardPaths>
+#include <QStringEncoder>
 
 using korvane::test::readFile;
 using korvane::test::writeFile;
@@ -45,6 +46,13 @@ const QByteArray kForm80 = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                            "<tatax k:x=\"1\" invalid=\"true\"/><tax/><graphic_logo1 "
                            "invalid=\"false\"/><graphic_logo2 invalid=\"false\"/>\n"
                            "</receipt>";
+
+QByteArray Utf16(const QString& text, bool bigEndian, bool bom)
+{
+    QStringEncoder encoder(bigEndian ? QStringEncoder::Utf16BE : QStringEncoder::Utf16LE,
+                           bom ? QStringEncoder::Flag::WriteBom : QStringEncoder::Flag::Default);
+    return encoder.encode(text);
+}
 
 class CBlobDataMgrTest : public WorkDbFixture
 {
@@ -188,24 +196,36 @@ TEST_F(CBlobDataMgrTest, WriteChangesOnlyTheSwitchValuesOfEitherForm)
              .replace("<graphic_logo2 invalid=\"false\"", "<graphic_logo2 invalid=\"true\""),
          {0, 1, 1, 1}},
     };
-    for (const auto& c : cases) {
-        const QString code = c.form58 ? "RCT_GENERAL_58" : "RCT_GENERAL_80";
-        Store(code, c.before + '\xFF');
-        const auto& w = c.written;
-        ASSERT_TRUE(c.form58 ? m_mgr.WritePrtForm58Value(w[0], w[1], w[2], w[3])
-                             : m_mgr.WritePrtForm80Value(w[0], w[1], w[2], w[3]));
-        const QByteArray blob = Stored(code);
-        ASSERT_TRUE(blob.endsWith('\xFF')) << code.toStdString();
-        EXPECT_EQ(blob.chopped(1), c.after) << code.toStdString();
-        EXPECT_NE(UpdateStamp(code), kOld);
-        EXPECT_EQ(ReadSwitches(m_mgr, c.form58), c.readBack);
+    // Each form as UTF-8 and as UTF-16 in either byte order (with its
+    // byte-order mark, as XML wants): a UTF-16 form is edited in its own code
+    // units.
+    const auto encode = [](const QByteArray& utf8, int form) {
+        if (form == 0)
+            return utf8;
+        return Utf16(QString::fromUtf8(utf8).replace("encoding=\"UTF-8\"", "encoding=\"UTF-16\""),
+                     form == 2, true);
+    };
+    for (int form = 0; form < 3; ++form)
+        for (const auto& c : cases) {
+            const QString code = c.form58 ? "RCT_GENERAL_58" : "RCT_GENERAL_80";
+            SCOPED_TRACE(testing::Message() << code.toStdString() << " form " << form);
+            Exec("DELETE FROM CSM012");
+            Store(code, encode(c.before, form) + '\xFF');
+            const auto& w = c.written;
+            ASSERT_TRUE(c.form58 ? m_mgr.WritePrtForm58Value(w[0], w[1], w[2], w[3])
+                                 : m_mgr.WritePrtForm80Value(w[0], w[1], w[2], w[3]));
+            const QByteArray blob = Stored(code);
+            ASSERT_TRUE(blob.endsWith('\xFF')) << code.toStdString();
+            EXPECT_EQ(blob.chopped(1), encode(c.after, form)) << code.toStdString();
+            EXPECT_NE(UpdateStamp(code), kOld);
+            EXPECT_EQ(ReadSwitches(m_mgr, c.form58), c.readBack);
 
-        const QString stripped = m_suite.folders().scratch() + "/stripped.xml";
-        ASSERT_TRUE(writeFile(stripped, blob.chopped(1)));
-        if (QStandardPaths::findExecutable("xmllint").isEmpty())
-            GTEST_SKIP() << "xmllint is not installed";
-        EXPECT_TRUE(XmllintAccepts(stripped)) << code.toStdString();
-    }
+            const QString stripped = m_suite.folders().scratch() + "/stripped.xml";
+            ASSERT_TRUE(writeFile(stripped, blob.chopped(1)));
+            if (QStandardPaths::findExecutable("xmllint").isEmpty())
+                GTEST_SKIP() << "xmllint is not installed";
+            EXPECT_TRUE(XmllintAccepts(stripped)) << code.toStdString();
+        }
     EXPECT_EQ(StrayFiles(), QStringList());
 }
 
@@ -302,7 +322,11 @@ TEST(CPrtFormXmlDoc, EditsOnlyTheValueBytes)
          "<a><!--<tax invalid='1'/>--><?p <tax?><![CDATA[<tax>]]><taxes invalid='1'/></a>"},
         {"\xEF\xBB\xBF<a>\xC3\xA9<tax invalid=\"\"/></a>",
          "\xEF\xBB\xBF<a>\xC3\xA9<tax invalid=\"v\"/></a>"},
-        {QByteArray("\xFF\xFE<\0a\0/\0>\0", 10), ""}, // UTF-16: parsed, not editable
+        // UTF-16 is edited in its code units, in either byte order.
+        {Utf16("<a><tax/></a>", false, true), Utf16("<a><tax invalid=\"v\"/></a>", false, true)},
+        {Utf16(QString::fromUtf8("<tax invalid='\xE3\x81\x82'/>"), true, false),
+         Utf16("<tax invalid='v'/>", true, false)},
+        {QByteArray("\xFF\xFE\0\0<\0\0\0a\0\0\0/\0\0\0>\0\0\0", 20), ""}, // UTF-32
     };
     for (const auto& c : cases) {
         CPrtFormXmlDoc doc;

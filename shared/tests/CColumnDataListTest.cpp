@@ -168,6 +168,14 @@ TEST_F(CColumnDataListTest, BulkUpdateIsAllOrNothing)
     EXPECT_EQ(table(), before);
     EXPECT_EQ(cache(), before);
 
+    // A record given twice gets its own value back, not the one written first.
+    m_price->refusedKey = "000003";
+    EXPECT_FALSE(m_list->UpdateOneColumnDatas(2, {1, 2, 1, 3}, "77", err, failed, message));
+    EXPECT_EQ(failed, 2);
+    EXPECT_EQ(table(), before);
+    EXPECT_EQ(cache(), before);
+    m_price->refusedKey.clear();
+
     Exec("DROP TRIGGER NOTHREE");
     EXPECT_TRUE(m_list->UpdateOneColumnDatas(2, {1, 3}, "77", err, failed, message));
     EXPECT_EQ(table()[0][2], "77");
@@ -201,6 +209,46 @@ TEST_F(CColumnDataListTest, DeleteRemovesTheRowAndRereads)
     EXPECT_EQ(table().size(), 2);
     EXPECT_EQ(m_cache.GetSize(), 2);
     EXPECT_EQ(cache()[1][0], "000003");
+}
+
+TEST_F(CColumnDataListTest, DeletingAKeyTheTableLacksSucceeds)
+{
+    QStringList row{"000009", "", "", "", "", ""};
+    EXPECT_TRUE(m_list->DeleteRecord(row, err));
+    EXPECT_EQ(err, 0);
+    EXPECT_EQ(m_cache.GetSize(), 3);
+}
+
+TEST_F(CColumnDataListTest, RowsLiveUntilFreeRecordsAndRereadsAllocateNone)
+{
+    // A caller holds rows across writes that empty the cache and read again.
+    QStringList* second = m_list->CachedRecord(2);
+    QStringList* third = m_list->CachedRecord(3);
+    const QStringList thirdValues = *third;
+    QStringList added{"000009", "", "", "", "", ""};
+    ASSERT_TRUE(m_list->InsertRecord(added, err));
+    EXPECT_EQ(second->value(0), "000002");
+    QStringList gone = *third;
+    ASSERT_TRUE(m_list->DeleteRecord(gone, err));
+    EXPECT_EQ(*third, thirdValues); // out of the cache, still alive
+    EXPECT_EQ(second->value(1), "b");
+    EXPECT_EQ(m_list->CachedRecord(2), second); // the same record, the same row
+
+    const QList<const QStringList*> rowsBefore(m_cache.begin(), m_cache.end());
+    const qsizetype owned = m_list->OwnedRowCount();
+    for (int i = 0; i < 100; ++i) {
+        m_cache.RemoveAll();
+        ASSERT_TRUE(m_list->ReadRecords(err, QString()));
+    }
+    EXPECT_EQ(m_list->OwnedRowCount(), owned);
+    EXPECT_EQ(QList<const QStringList*>(m_cache.begin(), m_cache.end()), rowsBefore);
+
+    // A key that comes back takes the row it had.
+    QStringList again{"000003", "", "", "", "", ""};
+    ASSERT_TRUE(m_list->InsertRecord(again, err));
+    EXPECT_EQ(m_list->CachedRecord(3), third);
+    EXPECT_EQ(third->value(1), "");
+    EXPECT_EQ(m_list->OwnedRowCount(), owned);
 }
 
 TEST_F(CColumnDataListTest, FreeRecordsLeavesNoRowOfTheListInTheCache)

@@ -1,4 +1,5 @@
 #include "shared/textfiles/COesCSVFileImporter.h"
+#include "shared/textfiles/CTextRecordFile.h"
 
 #include "testsupport/QtPrinters.h"
 #include "shared/tests/WorkDbFixture.h"
@@ -75,6 +76,15 @@ TEST_F(COesCSVFileImporterTest, HeaderLinesAreChecked)
         {"\"C00001P0005\"\r\nTwelve chars\r\nH3\r\n" + data, "CRDS_PR_ERROR_CSVFILE"},
         {"\"C00001P0005\"\r\nH2\r\nTwelve chars\r\n" + data, "CRDS_PR_ERROR_CSVFILE"},
         {"\xEF\xBB\xBF" + Header("P0005") + data, "CRDS_PR_ERROR_CSVFILE"},
+        // Seven characters of the code page in fourteen bytes: within the limit.
+        {"\"C00001P0005\"\r\n\x8c\xa9\x8fo\x82\xb5\x8ds\x82\xc5\x82\xb7\x81"
+         "B\r\nH3\r\n" +
+             data,
+         ""},
+        {"\"C00001P0005\"\r\n\x8c\xa9\x8fo\x82\xb5\x8ds\x82\xc5\x82\xb7\x81"
+         "B\x8c\xa9\x8fo\x82\xb5\x8ds\x82\xc5\r\nH3\r\n" +
+             data,
+         "CRDS_PR_ERROR_CSVFILE"},
         {Header("P0005"), "CRDS_PR_ERROR_OESNODATA"},
         {"", "CRDS_PR_ERROR_OESNODATA"},
     };
@@ -215,6 +225,22 @@ TEST_F(COesCSVFileImporterTest, DepartmentsAndModes)
     const Result r = Import("CIA002", Header("P0005") + "6,New\r\n9,Again\r\n", 2);
     EXPECT_EQ(r.key, "CRDS_PR_ERROR_WRITEDATA");
     EXPECT_EQ(Rows("CIA002", {"ITEMDEPTCODE"}).size(), 2);
+    // Full-width blanks are blanks: trimmed from a name, and a slot named
+    // by them alone is unused.
+    Exec("DELETE FROM CIA001");
+    const Result items =
+        Import("CIA001",
+               Header("P0004") + "7,0,\"\x95\x94\x96\xe5\x81@\x81@\x81@\",00000000,1,5\r\n"
+                                 "8,0,\"\x81@\x81@\",00000000,0,0\r\n"
+                                 "9,0,\"\t\",00000000,0,0\r\n",
+               0);
+    ASSERT_TRUE(items.ok) << items.key.toStdString();
+    EXPECT_EQ(Rows("CIA001", {"ITEMCODE", "ITEMNAME"}),
+              (QList<QStringList>{{"0000000000000007", QString::fromUtf8("部門")}}));
+    ASSERT_TRUE(
+        Import("CIA002", Header("P0005") + "3,\"\x95\x94\x96\xe5\x81@\x81@\x81@\"\r\n", 1).ok);
+    EXPECT_EQ(Rows("CIA002", {"ITEMDEPTNAME"}, "ITEMDEPTCODE").value(0),
+              QStringList{QString::fromUtf8("部門")});
 }
 
 TEST_F(COesCSVFileImporterTest, FailuresNameTheirCause)
@@ -233,6 +259,19 @@ TEST_F(COesCSVFileImporterTest, FailuresNameTheirCause)
     COesCSVFileImporter noDb(nullptr, "CIA002", "", "x", 0);
     EXPECT_FALSE(noDb.ExecuteImport());
     EXPECT_FALSE(noDb.GetErrMsgId().isEmpty());
+
+    // A character the archive cannot carry stops the import at its line.
+    const Result control = Import("CIA002",
+                                  Header("P0005") + "5,ok\r\n6,a\x01"
+                                                    "b\r\n",
+                                  0);
+    EXPECT_EQ(control.key, "CRDS_PR_ERROR_TXTCHAR");
+    EXPECT_TRUE(control.message.startsWith("Line 5 ")) << control.message.toStdString();
+    const Result longLine = Import(
+        "CIA002", Header("P0005") + "5," + QByteArray(CTextRecordFile::MaxLineBytes, 'x'), 0);
+    EXPECT_EQ(longLine.key, "CRDS_PR_ERROR_TXTLINELONG");
+    EXPECT_TRUE(longLine.message.startsWith("Line 4 ")) << longLine.message.toStdString();
+    EXPECT_TRUE(Rows("CIA002", {"ITEMDEPTCODE"}).isEmpty());
 
     // Lines are counted in the OES file, header included.
     const Result nul = Import("CIA002", Header("P0005") + QByteArray("5,a\0b\r\n6,x\r\n", 13), 0);

@@ -1,3 +1,4 @@
+#include "shared/config/CBasePath.h"
 #include "shared/data/CSqLiteItemDataUtility.h"
 #include "shared/data/CSqLiteUtility.h"
 
@@ -12,8 +13,8 @@ class ItemData : public WorkDbFixture
 protected:
     void SetUp() override
     {
-        CreateTables({"CIA001", "CIA002", "CIB001", "CSA007", "CSB001", "CSB002", "CSB003",
-                      "CSM018", "CMP002", "CMB001"});
+        CreateTables({"CIA001", "CIA002", "CIB001", "CIB002", "CSA007", "CSB001", "CSB002",
+                      "CSB003", "CSM018", "CMP002", "CMB001"});
         Exec("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES ('000002','Bread'),"
              "('000001','Fruit')");
         Exec("INSERT INTO CIA001 (ITEMCODE, ITEMNAME, ITEMDEPTCODE) VALUES "
@@ -107,7 +108,7 @@ TEST_F(ItemData, OptionsOfFunctionKeyRangeAndFloatingDepartments)
     EXPECT_FALSE(CSqLiteItemDataUtility::GetFuncKeyRange(m_db.get(), start, end));
 }
 
-TEST_F(ItemData, SavesInsertThenUpdateKeepingTheCreationTime)
+TEST_F(ItemData, SavesInsertThenUpdateKeepingTheCreationTimeButFloatingPrices)
 {
     korvane::test::FixedClock clock(QDateTime(QDate(2025, 1, 2), QTime(3, 4, 5)));
     int err = 0;
@@ -132,8 +133,8 @@ TEST_F(ItemData, SavesInsertThenUpdateKeepingTheCreationTime)
     const auto csa = Rows(
         "CSA007", {"CTRLCODE", "FLOATINGPRICE", "CREATEDATETIME", "UPDATEDATETIME"}, "CTRLCODE");
     ASSERT_EQ(csa.size(), 2);
-    EXPECT_EQ(csa[0].mid(0, 3), (QStringList{"2", "250", old})) << "an update keeps its creation";
-    EXPECT_EQ(csa[0][3], "20250102030405");
+    // A floating price gets both time stamps on an update too.
+    EXPECT_EQ(csa[0], (QStringList{"2", "250", "20250102030405", "20250102030405"}));
     EXPECT_EQ(csa[1][2], "20250102030405");
     EXPECT_EQ(csa[1][2], csa[1][3]);
     EXPECT_EQ(Rows("CSB002", {"FUNCKEYNAME", "CREATEDATETIME"}, "FUNCKEYCODE").last(),
@@ -148,6 +149,35 @@ TEST_F(ItemData, SavesInsertThenUpdateKeepingTheCreationTime)
         CSqLiteItemDataUtility::DeleteRecordCMP002(*m_db, "000001", "CAMPAIGN.DISCOUNT", err));
     EXPECT_EQ(Rows("CSA007", {"CTRLCODE"}).size(), 1);
     EXPECT_TRUE(Rows("CMP002", {"VALUE"}).isEmpty());
+}
+
+TEST_F(ItemData, ASaveThatDeletesChildrenFirstWorksForARecordWithoutChildren)
+{
+    const QString set = "0000000000000100";
+    Exec("INSERT INTO CIB001 (SETITEMCODE, SETITEMNAME) VALUES ('" + set + "','Lunch')");
+    int err = -99;
+    CSQliteSQL tx(*m_db, CBasePath::GetStrDummyName());
+    ASSERT_EQ(tx.StartTransaction(), 0);
+    EXPECT_TRUE(CSqLiteUtility::UpdateOneRecord(*m_db, "CIB001", {"SETITEMCODE"}, {"SETITEMNAME"},
+                                                {set}, {"Lunch set"}, err));
+    EXPECT_TRUE(CSqLiteUtility::DeleteRecord(*m_db, "CIB002", {"SETITEMCODE"}, {set}, err));
+    EXPECT_EQ(err, 0);
+    for (const QString& list : {QStringLiteral("01"), QStringLiteral("02")})
+        EXPECT_TRUE(CSqLiteUtility::InsertOneRecord(*m_db, "CIB002", {"SETITEMCODE", "LISTNUMBER"},
+                                                    {"ITEMCODE"}, {set, list}, {"0000000000000001"},
+                                                    err));
+    ASSERT_EQ(tx.ExecCommit(), 0);
+    EXPECT_EQ(Rows("CIB001", {"SETITEMNAME"}), (QList<QStringList>{{"Lunch set"}}));
+    EXPECT_EQ(Rows("CIB002", {"LISTNUMBER"}, "LISTNUMBER"), (QList<QStringList>{{"01"}, {"02"}}));
+
+    // The other deletes of the library take an empty set as done, too.
+    err = -99;
+    EXPECT_TRUE(CSqLiteItemDataUtility::DeleteRecordCSA007(*m_db, "9", "01", "9", "01", err));
+    EXPECT_EQ(err, 0);
+    err = -99;
+    EXPECT_TRUE(
+        CSqLiteItemDataUtility::DeleteRecordCMP002(*m_db, "000009", "CAMPAIGN.DISCOUNT", err));
+    EXPECT_EQ(err, 0);
 }
 
 TEST_F(ItemData, AFailedExistenceTestFailsTheSave)

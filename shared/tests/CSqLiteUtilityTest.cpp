@@ -188,6 +188,12 @@ TEST_F(CSqLiteUtilityTest, OneRowWritesReportTheirResult)
     EXPECT_EQ(Rows("CODES"), QList<QStringList>({{"01", "c"}}));
     EXPECT_TRUE(CSqLiteUtility::DeleteRecord(*m_db, "CODES", {"CODE"}, {"01"}, err));
     EXPECT_TRUE(Rows("CODES").isEmpty());
+    // Nothing left to delete is still a delete done; only an update of no row fails.
+    err = -99;
+    EXPECT_TRUE(CSqLiteUtility::DeleteRecord(*m_db, "CODES", {"CODE"}, {"01"}, err));
+    EXPECT_EQ(err, 0);
+    EXPECT_FALSE(
+        CSqLiteUtility::UpdateOneRecord(*m_db, "CODES", {"CODE"}, {"NAME"}, {"01"}, {"c"}, err));
 }
 
 } // namespace

@@ -183,6 +183,42 @@ TEST_F(TextRecordFileTest, FailuresCarryTheirLine)
     }
 }
 
+TEST_F(TextRecordFileTest, LinesAcrossReadBlocksComeWhole)
+{
+    // Records of odd lengths, so that line ends fall everywhere in and across
+    // the blocks the file is read in; once as UTF-8, once as UTF-16LE.
+    QString text;
+    QStringList expected;
+    for (int i = 0; text.size() < 3 * (1 << 20); ++i) {
+        const QString value = QString(i % 97 + 1, QChar(u'a' + i % 26)) + QString::number(i);
+        text += QString::number(i) + u'\t' + value + u'\n';
+        expected << QStringLiteral("N:%1|T:%2").arg(i).arg(value);
+    }
+    const QByteArray utf16(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    for (const QByteArray& bytes : {text.toUtf8(), QByteArray("\xFF\xFE") + utf16}) {
+        const ReadResult r = ReadAll(TabOptions(Write(bytes)));
+        EXPECT_EQ(r.error, 0u);
+        EXPECT_EQ(r.records.split('/'), expected);
+    }
+
+    // A tail of NULs longer than a block ends the data; one byte of text
+    // after it is an error of the line that holds the NUL.
+    const QByteArray head = "a\nb\n";
+    EXPECT_EQ(ReadAll(TabOptions(Write(head + QByteArray(3 << 20, '\0')))).records, "T:a/T:b");
+    const ReadResult late = ReadAll(TabOptions(Write(head + QByteArray(3 << 20, '\0') + "c")));
+    EXPECT_EQ(late.error, TEXTERR_CONTROL);
+    EXPECT_EQ(late.line, 3);
+
+    // A line is bounded, with or without a line end.
+    const QByteArray longLine(CTextRecordFile::MaxLineBytes + 1, 'x');
+    for (const QByteArray& bytes : {head + longLine, head + longLine + "\nc\n"}) {
+        const ReadResult r = ReadAll(TabOptions(Write(bytes)));
+        EXPECT_EQ(r.error, TEXTERR_LINE_LONG);
+        EXPECT_EQ(r.line, 3);
+        EXPECT_EQ(r.records, "T:a/T:b");
+    }
+}
+
 TEST_F(TextRecordFileTest, OpenRefusals)
 {
     EXPECT_EQ(ReadAll(TabOptions(Write(""))).error, TEXTERR_FILE);

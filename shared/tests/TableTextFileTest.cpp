@@ -4,6 +4,7 @@
 #include "shared/textfiles/CTextFileExporter.h"
 #include "shared/textfiles/CTextFileImporter.h"
 #include "shared/textfiles/CTextFileWriter.h"
+#include "shared/textfiles/CTextRecordFile.h"
 
 #include "testsupport/QtPrinters.h"
 
@@ -81,7 +82,7 @@ TEST_F(TableTextFileTest, ExportWritesExactBytes)
     Insert("000003", QString::fromUtf8("Kaffee \xE2\x98\x95"), "-5");
     Insert("000004", "a\tb", "1");
     Insert("000005", "\"Best\" tea", "2");
-    Insert("000006", "line\nbreak \"x\"", "3");
+    Insert("000006", "tab\tand \"x\"", "3");
     Insert("000007", " 12 ", "4");
     CTextFileExporter exporter(m_db.get(), "CIA001", {}, File());
     ASSERT_TRUE(exporter.ExecuteExport());
@@ -92,7 +93,7 @@ TEST_F(TableTextFileTest, ExportWritesExactBytes)
               "000003\tKaffee \xE2\x98\x95\t-5\t20000101000000\t20000101000000\n"
               "000004\t\"a\tb\"\t1\t20000101000000\t20000101000000\n"
               "000005\t\"\"\"Best\"\" tea\"\t2\t20000101000000\t20000101000000\n"
-              "000006\t\"line\nbreak \"\"x\"\"\"\t3\t20000101000000\t20000101000000\n"
+              "000006\t\"tab\tand \"\"x\"\"\"\t3\t20000101000000\t20000101000000\n"
               "000007\t\" 12 \"\t4\t20000101000000\t20000101000000\n");
 }
 
@@ -127,6 +128,21 @@ TEST_F(TableTextFileTest, FailedExportLeavesNoFileAndNamesItsCause)
     EXPECT_TRUE(message.contains("STAMP")) << message.toStdString();
     EXPECT_EQ(readFile(File()), "old"); // the old file stays whole
 
+    // A value that cannot stay on its line refuses the table, naming the
+    // table, the row's key and the column.
+    for (const char* name : {"line\nbreak", "crlf\r\n", "lone\rcr", "ctrl\x1Az"}) {
+        Exec("DELETE FROM CIA001");
+        Insert("000001", "fine", "1");
+        Insert("000002", name, "2");
+        CTextFileExporter breaks(m_db.get(), "CIA001", {}, File());
+        EXPECT_FALSE(breaks.ExecuteExport()) << name;
+        EXPECT_EQ(breaks.GetErrMsgId(), "CRDS_PR_ERROR_TXTVALUE");
+        breaks.GetErrorMessage(message);
+        for (const char* part : {"CIA001", "000002", "NAME"})
+            EXPECT_TRUE(message.contains(part)) << message.toStdString();
+        EXPECT_EQ(readFile(File()), "old");
+    }
+
     CTextFileExporter missing(m_db.get(), "NOTABLE", {}, File("none.txt"));
     EXPECT_FALSE(missing.ExecuteExport());
     EXPECT_EQ(missing.GetErrMsgId(), "CRDS_PR_ERROR_READDATA");
@@ -148,12 +164,11 @@ TEST_F(TableTextFileTest, ExportThenImportGivesTheSameTable)
         "",
         "a\tb",
         "\ttab first",
-        "line\nbreak",
-        "crlf\r\nend",
-        "lone\rcr",
         "\"quoted\"",
         "\"",
         "say \"hi\"",
+        "\"12 inch",
+        "x\t\"y",
         " 12 ",
         "  ab ",
         "007",
@@ -162,8 +177,6 @@ TEST_F(TableTextFileTest, ExportThenImportGivesTheSameTable)
         "'apos",
         QString::fromUtf8("\xE3\x80\x80"
                           "wide blank\xE3\x80\x80"),
-        "ctrl\x1Az",
-        "trail\n",
         QString::fromUtf8("\xF0\x9F\x8D\x8E apple"),
     };
     for (int i = 0; i < names.size(); ++i)
@@ -256,7 +269,22 @@ TEST_F(TableTextFileTest, ImportFailuresLeaveTheTableAsItWas)
          "CRDS_PR_ERROR_TXTCHARSET", "3"},
         {"NUL in the middle", QByteArray("PLUCODE\tNAME\n000002\tx\n") + '\0' + "\n000003\ty\n", 0,
          "CRDS_PR_ERROR_TXTCONTROL", "3"},
-        {"open quote", "PLUCODE\tNAME\n000002\t\"x\n000003\ty\n", 0, "CRDS_PR_ERROR_TXTQUOTE", "2"},
+        // One line is one record: an unclosed quote ends with its line, never
+        // merges the following rows into one value.
+        {"open quote",
+         "PLUCODE\tNAME\tPRICE\n000002\t\"12 inch\t100\n000003\tb\t30\n"
+         "000004\t\"quoted\"\t40\n",
+         0, "CRDS_PR_ERROR_FIELDCOUNT", "2"},
+        {"control character", "PLUCODE\tNAME\n000002\tx\n000003\ta\x01b\n", 0,
+         "CRDS_PR_ERROR_TXTCHAR", "3"},
+        {"quoted end-of-file mark",
+         "PLUCODE\tNAME\n000002\t\"a\x1A"
+         "b\"\n",
+         0, "CRDS_PR_ERROR_TXTCHAR", "2"},
+        {"lone CR", "PLUCODE\tNAME\n000002\ta\rb\n", 0, "CRDS_PR_ERROR_TXTCHAR", "2"},
+        {"line too long",
+         "PLUCODE\tNAME\n000002\t" + QByteArray(CTextRecordFile::MaxLineBytes, 'x') + "\n", 0,
+         "CRDS_PR_ERROR_TXTLINELONG", "2"},
         {"empty file", "", 0, "CRDS_PR_ERROR_TXTOPEN", ""},
     };
     for (const auto& c : cases) {

@@ -6,8 +6,11 @@
 #include "shared/textfiles/CTextFileImporter.h"
 #include "shared/textfiles/CTextFileReader.h"
 #include "shared/textfiles/CTextRecordFile.h"
+#include "shared/textfiles/TextValueChars.h"
 #include "shared/config/DeleteFileWithRetry.h"
 #include "shared/lang/FormatLangText.h"
+
+#include "platform/LegacyCodePage.h"
 
 #include "stroven/Stroven.h"
 
@@ -92,6 +95,9 @@ int DigitAt(const QString& text, qsizetype index)
     return text[index].unicode() - u'0';
 }
 
+// The blanks of the record engine: space, TAB and the full-width space.
+constexpr char16_t kBlanks[] = u" \t\u3000";
+
 // A stored name: no CR or LF (a line end that slipped into the field) and no
 // trailing blanks.
 QString CleanName(QString name)
@@ -99,7 +105,7 @@ QString CleanName(QString name)
     name.remove(u'\r');
     name.remove(u'\n');
     qsizetype end = name.size();
-    while (end > 0 && (name[end - 1] == u' ' || name[end - 1] == u'\t'))
+    while (end > 0 && QStringView(kBlanks).contains(name[end - 1]))
         --end;
     return name.left(end);
 }
@@ -174,12 +180,16 @@ bool COesCSVFileImporter::ExecuteImport()
     return ok;
 }
 
-bool COesCSVFileImporter::CheckHeaderLine(int index, const QByteArray& line) const
+bool COesCSVFileImporter::CheckHeaderLine(int index, const QByteArray& bytes) const
 {
-    if (line.size() > 11 && !line.startsWith('"'))
+    // The limits count characters of the code page, not bytes.
+    bool ok = false;
+    const QString line = platform::LegacyCodePage::decode(bytes, &ok);
+    if (!ok || (line.size() > 11 && !line.startsWith(u'"')))
         return false;
     if (index == 0)
-        return line.size() >= 12 && line[1] == 'C' && line.mid(7, 5) == Kind(m_nFileKind).fileKind;
+        return line.size() >= 12 && line[1] == u'C' &&
+               line.mid(7, 5) == QLatin1String(Kind(m_nFileKind).fileKind);
     return true;
 }
 
@@ -194,39 +204,61 @@ bool COesCSVFileImporter::CheckMakeTempFile()
     }
     m_strTempPath = temp;
     QFile in(m_strPath);
+    QFile out(m_strTempPath);
     if (!in.open(QIODevice::ReadOnly)) {
         m_strSysErr = FileErrorDetail(in);
         RemoveTempFile();
         return Fail(QStringLiteral("CRDS_PR_ERROR_TEMPFILE"), nullptr);
     }
-    QList<QByteArray> lines = in.readAll().split('\n');
-    if (in.error() != QFileDevice::NoError) {
-        m_strSysErr = FileErrorDetail(in);
-        RemoveTempFile();
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        m_strSysErr = FileErrorDetail(out);
         return Fail(QStringLiteral("CRDS_PR_ERROR_TEMPFILE"), nullptr);
     }
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast(); // the end of the last line, no line of its own
+    // Line by line: memory stays at one line and one block of output,
+    // whatever the size of the file.
     QByteArray data;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        QByteArray& line = lines[i];
+    bool anyData = false;
+    const auto flush = [&] {
+        if (out.write(data) != data.size()) {
+            m_strSysErr = FileErrorDetail(out);
+            return Fail(QStringLiteral("CRDS_PR_ERROR_TEMPFILE"), nullptr);
+        }
+        data.truncate(0);
+        return true;
+    };
+    for (int lineNo = 1; !in.atEnd(); ++lineNo) {
+        QByteArray line = in.readLine(CTextRecordFile::MaxLineBytes + 2);
+        if (in.error() != QFileDevice::NoError) {
+            m_strSysErr = FileErrorDetail(in);
+            return Fail(QStringLiteral("CRDS_PR_ERROR_TEMPFILE"), nullptr);
+        }
+        if (line.endsWith('\n'))
+            line.chop(1);
+        else if (!in.atEnd()) {
+            m_nErrorLine = lineNo;
+            return Fail(QStringLiteral("CRDS_PR_ERROR_TXTLINELONG"), nullptr);
+        }
         if (line.endsWith('\r'))
             line.chop(1);
-        if (i < 3) {
-            if (!CheckHeaderLine(int(i), line)) {
-                m_nErrorLine = int(i) + 1;
+        if (lineNo <= 3) {
+            if (!CheckHeaderLine(lineNo - 1, line)) {
+                m_nErrorLine = lineNo;
                 return Fail(QStringLiteral("CRDS_PR_ERROR_CSVFILE"), nullptr);
             }
             continue;
         }
         data += line;
         data += "\r\n";
+        anyData = true;
+        if (data.size() >= (1 << 16) && !flush())
+            return false;
     }
-    if (data.isEmpty())
+    // A file of header lines alone says so, rather than "cannot open".
+    if (!anyData)
         return Fail(QStringLiteral("CRDS_PR_ERROR_OESNODATA"), nullptr);
-    QFile out(m_strTempPath);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(data) != data.size() ||
-        !out.flush()) {
+    if (!flush())
+        return false;
+    if (!out.flush()) {
         m_strSysErr = FileErrorDetail(out);
         return Fail(QStringLiteral("CRDS_PR_ERROR_TEMPFILE"), nullptr);
     }
@@ -306,6 +338,12 @@ int COesCSVFileImporter::ProcLine(const uchar* record, int, CSQliteSQL* sql)
             m_strErrMsgId = QStringLiteral("CRDS_PR_ERROR_CSVFILE");
         return -1;
     }
+    // A character the archive cannot carry never reaches the table.
+    for (const QString& value : std::as_const(m_values))
+        if (FindUncarriedChar(value) >= 0) {
+            m_strErrMsgId = QStringLiteral("CRDS_PR_ERROR_TXTCHAR");
+            return -1;
+        }
     if (m_nFileKind != OES_CLERK)
         exists = m_nMode == 1 &&
                  CTextFileImporter::ExistCodeBinarySearch(m_arrExistCode, m_strKeyValue) >= 0;
@@ -321,7 +359,7 @@ int COesCSVFileImporter::ProcLine(const uchar* record, int, CSQliteSQL* sql)
 bool COesCSVFileImporter::ProcLineFILE0004(const QStringList& fields, bool& skip)
 {
     // A record with a blank name and nothing but zeros is an unused slot.
-    skip = OnlyChars(fields.value(2), u" \r\n");
+    skip = OnlyChars(fields.value(2), QStringView(u" \t\u3000\r\n"));
     for (qsizetype i = 1; skip && i < fields.size(); ++i)
         skip = i == 2 || OnlyChars(fields[i], u"0\r\n");
     if (skip)

@@ -33,7 +33,7 @@ public:
 private:
     bool Fail(const QString& key, CSQliteSQL* rollback);
     bool CheckMakeTempFile();
-    bool CheckHeaderLine(int index, const QByteArray& line) const;
+    bool CheckHeaderLine(int index, const QByteArray& bytes) const;
     bool ConvertTxtToDBTable(CSQliteSQL* sql, CTextFileReader& reader);
     bool SetSQLParameter(CSQliteSQL* sql);
     // 1 written, 0 skipped, -1 failed (error key set).

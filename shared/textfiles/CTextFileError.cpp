@@ -2,6 +2,7 @@
 
 #include "shared/lang/CResourceLangDatas.h"
 #include "shared/lang/FormatLangText.h"
+#include "shared/textfiles/CTextRecordFile.h"
 
 QString CTextFileError::Message() const
 {
@@ -26,6 +27,14 @@ QString CTextFileError::Message() const
         return FormatLangText(LoadCommonString("CRDS_PR_ERROR_TXTCONTROL"), m_nLine);
     if (key == u"CRDS_PR_ERROR_TXTQUOTE")
         return FormatLangText(LoadCommonString("CRDS_PR_ERROR_TXTQUOTE"), m_nLine);
+    if (key == u"CRDS_PR_ERROR_TXTCHAR")
+        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_TXTCHAR"), m_nLine);
+    if (key == u"CRDS_PR_ERROR_TXTLINELONG")
+        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_TXTLINELONG"), m_nLine,
+                              int(CTextRecordFile::MaxLineBytes));
+    if (key == u"CRDS_PR_ERROR_TXTVALUE")
+        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_TXTVALUE"), m_strTable, m_strField,
+                              m_strKeyValue);
     if (key == u"CRDS_PR_ERROR_FIELDCOUNT")
         return FormatLangText(LoadCommonString("CRDS_PR_ERROR_FIELDCOUNT"), m_nLine, m_nFieldCount,
                               m_nExpected);

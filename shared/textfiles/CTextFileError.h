@@ -14,6 +14,8 @@ public:
     QString m_strKey;
     int m_nStatus = 0;
     QString m_strField;
+    QString m_strTable;    // of a value that cannot be written
+    QString m_strKeyValue; // the key of that value's row
     int m_nLine = 0;
     int m_nFieldCount = 0;
     int m_nExpected = 0;

@@ -2,6 +2,7 @@
 
 #include "shared/textfiles/CTextFileError.h"
 #include "shared/textfiles/CTextFileWriter.h"
+#include "shared/textfiles/TextValueChars.h"
 
 #include "stroven/Stroven.h"
 
@@ -17,6 +18,7 @@ bool CTextFileExporter::ExecuteExport()
 {
     m_strErrMsgId.clear();
     m_szErrorField.clear();
+    m_strErrorKey.clear();
     m_nStatus = 0;
     if (!m_pDB) {
         m_nStatus = SQLERR_NOT_OPEN;
@@ -44,6 +46,7 @@ bool CTextFileExporter::ExecuteExport()
 bool CTextFileExporter::GetFieldName()
 {
     m_arrFieldName.clear();
+    m_keyPositions.clear();
     CSQliteSQL sql(*m_pDB, m_strTable);
     int status = 0;
     const CSQTableInfoArray* info = sql.GetTableInfo(status);
@@ -59,8 +62,12 @@ bool CTextFileExporter::GetFieldName()
             m_strErrMsgId = QStringLiteral("CRDS_PR_ERROR_BLOBCOLUMN");
             return false;
         }
+        if (column.m_nPrimaryKey)
+            m_keyPositions.append(int(m_arrFieldName.size()));
         m_arrFieldName.append(column.m_strName);
     }
+    if (m_keyPositions.isEmpty())
+        m_keyPositions.append(0); // a table without key: its first column names the row
     return true;
 }
 
@@ -87,6 +94,8 @@ bool CTextFileExporter::ConvertDBTableToTxt(CSQliteSQL* sql, CTextFileWriter& wr
         for (const QStringList* row : *rows)
             if (!ProcLine(*row, writer))
                 return false;
+        // Written rows are not needed again: memory stays at one batch.
+        sql->ReleaseReadRows();
         if (status == SQLREAD_END) {
             m_nStatus = 0;
             if (!writer.Close()) {
@@ -100,6 +109,20 @@ bool CTextFileExporter::ConvertDBTableToTxt(CSQliteSQL* sql, CTextFileWriter& wr
 
 bool CTextFileExporter::ProcLine(const QStringList& row, CTextFileWriter& writer)
 {
+    // A line break would split the row on reading, and a control character
+    // could not go on into an archive: refuse the table rather than write a
+    // file that reads back otherwise (the old file stays).
+    for (qsizetype i = 0; i < row.size(); ++i) {
+        if (FindUncarriedChar(row[i]) < 0)
+            continue;
+        m_szErrorField = m_arrFieldName.value(i);
+        QStringList key;
+        for (int at : std::as_const(m_keyPositions))
+            key.append(row.value(at));
+        m_strErrorKey = key.join(QStringLiteral(", "));
+        m_strErrMsgId = QStringLiteral("CRDS_PR_ERROR_TXTVALUE");
+        return false;
+    }
     if (!writer.WriteLine(row)) {
         m_strErrMsgId = QStringLiteral("CRDS_PR_ERROR_TXTWRITE");
         return false;
@@ -113,5 +136,7 @@ void CTextFileExporter::GetErrorMessage(QString& out) const
     error.m_strKey = m_strErrMsgId;
     error.m_nStatus = m_nStatus;
     error.m_strField = m_szErrorField;
+    error.m_strTable = m_strTable;
+    error.m_strKeyValue = m_strErrorKey;
     out = error.Message();
 }

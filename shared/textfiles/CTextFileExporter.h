@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -34,5 +35,7 @@ private:
     QString m_strPath;
     CSQliteDB* m_pDB = nullptr;
     QString m_strTable;
-    QString m_szErrorField; // the blob column that cannot be written as text
+    QString m_szErrorField;    // the column that cannot be written as text
+    QString m_strErrorKey;     // the key of the row whose value cannot be written
+    QList<int> m_keyPositions; // the key columns' places in a row
 };

@@ -6,6 +6,7 @@
 #include "shared/textfiles/CTextFileError.h"
 #include "shared/textfiles/CTextFileReader.h"
 #include "shared/textfiles/CTextRecordFile.h"
+#include "shared/textfiles/TextValueChars.h"
 
 #include "stroven/Stroven.h"
 
@@ -192,6 +193,10 @@ bool CTextFileImporter::ProcLine(const uchar* record, int, CSQliteSQL* sql)
         QString value;
         if (f.nKind == TEXTFIELD_TEXT || f.nKind == TEXTFIELD_NUMBER)
             value = f.text.toString();
+        if (FindUncarriedChar(value) >= 0) {
+            m_strErrMsgId = QStringLiteral("CRDS_PR_ERROR_TXTCHAR");
+            return false;
+        }
         if (i == m_nKeyPos)
             m_keyValues.append(value);
         else
@@ -205,6 +210,8 @@ bool CTextFileImporter::ProcLine(const uchar* record, int, CSQliteSQL* sql)
     if (m_nMode == 1 && ExistCodeBinarySearch(m_keyValues.front()) >= 0)
         mode = SQLWRITE_UPDATE;
     m_nStatus = sql->ExecWrite(m_keyValues, m_values, QStringList(), mode);
+    if (m_nStatus != 0)
+        m_strErrMsgId = QStringLiteral("CRDS_PR_ERROR_WRITEDATA");
     return m_nStatus == 0;
 }
 
@@ -228,7 +235,7 @@ bool CTextFileImporter::ConvertTxtToDBTable(CSQliteSQL* sql, CTextFileReader& re
         }
         if (!ProcLine(record, fieldCount, sql)) {
             m_nErrorLine = reader.GetLineNumber();
-            return Fail(QStringLiteral("CRDS_PR_ERROR_WRITEDATA"), sql);
+            return Fail(m_strErrMsgId, sql);
         }
     }
     m_nStatus = sql->ExecCommit();

@@ -15,8 +15,9 @@ int CTextFileReader::Open(const QString& path, bool csv)
     options.strPath = path;
     options.nFileEncoding = csv ? TEXTENC_ANSI : TEXTENC_UTF8;
     options.nBufferEncoding = TEXTENC_UTF16LE;
-    // Table files may carry quoted values with line breaks (the exporter writes them so).
-    options.dwParseFlags = csv ? TEXTPARSE_KEEPBLANKS : TEXTPARSE_KEEPBLANKS | TEXTPARSE_MULTILINE;
+    // One line is one record: a value that opens a quote and never closes it
+    // must not swallow the following lines.
+    options.dwParseFlags = TEXTPARSE_KEEPBLANKS;
     options.wSeparators = csv ? TEXTSEP_COMMA : TEXTSEP_TAB;
     options.wQuoting = TEXTQUOTE_DOUBLE;
     if (m_file.OpenTextRecordFile(&options) < 0) {
@@ -37,6 +38,9 @@ void CTextFileReader::SetReadError()
         break;
     case TEXTERR_SPLIT:
         m_strErrMsgId = QStringLiteral("CRDS_PR_ERROR_TXTQUOTE");
+        break;
+    case TEXTERR_LINE_LONG:
+        m_strErrMsgId = QStringLiteral("CRDS_PR_ERROR_TXTLINELONG");
         break;
     default:
         m_strErrMsgId = QStringLiteral("CRDS_PR_ERROR_TXTREAD");

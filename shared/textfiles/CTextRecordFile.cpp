@@ -14,7 +14,8 @@ namespace {
 
 constexpr char16_t kIdeographicBlank = 0x3000;
 constexpr char16_t kCtrlZ = 0x1A;
-constexpr qint64 kMaxFileSize = Q_INT64_C(0xFFFFFFFF); // sizes are kept in 32 bits
+// Bytes read at a time; a line longer than a block makes the block grow.
+constexpr qsizetype kBlockBytes = 1 << 20;
 constexpr int kMaxNumberChars = 98;
 constexpr qint32 kEntryHeader = 3 * sizeof(qint32);
 
@@ -116,15 +117,17 @@ int CTextRecordFile::OpenTextRecordFile(const TextRecordOptions* options)
     if (isSepOrCustomQuote(u' ') || isSepOrCustomQuote(u'\t'))
         o.dwParseFlags &= ~TEXTPARSE_BLANKNUMBERISTEXT;
 
-    QFile file(o.strPath);
-    if (!file.open(QIODevice::ReadOnly))
+    m_file.setFileName(o.strPath);
+    if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return Fail(TEXTERR_FILE), -1;
-    const qint64 size = file.size();
-    if (size <= 0 || size > kMaxFileSize)
+    m_data.clear();
+    m_nReadPos = 0;
+    m_bFileEnd = false;
+    if (m_file.size() <= 0 || !ReadBlock()) {
+        m_file.close();
         return Fail(TEXTERR_FILE), -1;
-    QByteArray data = file.readAll();
-    if (data.size() != size)
-        return Fail(TEXTERR_FILE), -1;
+    }
+    const QByteArray& data = m_data;
 
     static const struct
     {
@@ -140,8 +143,11 @@ int CTextRecordFile::OpenTextRecordFile(const TextRecordOptions* options)
     for (const auto& mark : marks) {
         if (mark.length > data.size() || std::memcmp(data.constData(), mark.bytes, mark.length))
             continue;
-        if (mark.encoding == 0)
+        if (mark.encoding == 0) {
+            m_file.close();
+            m_data.clear();
             return Fail(TEXTERR_UTF32), -1;
+        }
         encoding = mark.encoding;
         start = mark.length;
         break;
@@ -151,7 +157,6 @@ int CTextRecordFile::OpenTextRecordFile(const TextRecordOptions* options)
     m_nEncoding = encoding;
     m_chQuote = quote;
     m_strSeparators = separators;
-    m_data = std::move(data);
     m_nReadPos = start;
     const auto flags = QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
     if (encoding == 1)
@@ -175,6 +180,7 @@ int CTextRecordFile::CloseTextRecordFile()
     if (!m_bOpen)
         return Fail(TEXTERR_HANDLE), -1;
     m_bOpen = false;
+    m_file.close();
     m_data = QByteArray();
     m_line = QString();
     m_record = QByteArray();
@@ -308,26 +314,65 @@ int CTextRecordFile::LineEndAt(qsizetype pos) const
 }
 
 // True when from this point of the line to the end of the file only NULs,
-// end-of-file marks and line ends follow: the tail some editors leave.
-bool CTextRecordFile::RestIsTrailer(qsizetype linePos) const
+// end-of-file marks and line ends follow: the tail some editors leave. The
+// bytes not read yet are looked at from the file and left unread.
+bool CTextRecordFile::RestIsTrailer(qsizetype linePos)
 {
     for (qsizetype i = linePos; i < m_line.size(); ++i)
         if (!IsTrailerUnit(m_line.at(i).unicode()))
             return false;
-    const qsizetype size = m_data.size();
-    const auto* bytes = reinterpret_cast<const uchar*>(m_data.constData());
-    if (m_nEncoding == 2 || m_nEncoding == 3) {
-        for (qsizetype i = m_nReadPos; i + 1 < size; i += 2) {
-            const uint unit =
-                m_nEncoding == 3 ? bytes[i] | (bytes[i + 1] << 8) : (bytes[i] << 8) | bytes[i + 1];
+    const bool wide = m_nEncoding == 2 || m_nEncoding == 3;
+    const auto isTrailer = [&](const QByteArray& bytes, qsizetype from) {
+        const auto* b = reinterpret_cast<const uchar*>(bytes.constData());
+        if (!wide) {
+            for (qsizetype i = from; i < bytes.size(); ++i)
+                if (!IsTrailerUnit(b[i]))
+                    return false;
+            return true;
+        }
+        for (qsizetype i = from; i + 1 < bytes.size(); i += 2) {
+            const uint unit = m_nEncoding == 3 ? b[i] | (b[i + 1] << 8) : (b[i] << 8) | b[i + 1];
             if (!IsTrailerUnit(unit))
                 return false;
         }
         return true;
+    };
+    // An odd byte left over at a block end joins the next block's first.
+    QByteArray carry = m_data.mid(m_nReadPos);
+    if (!isTrailer(carry, 0))
+        return false;
+    if (m_bFileEnd)
+        return true;
+    const qint64 back = m_file.pos();
+    bool trailer = true;
+    carry = wide && carry.size() % 2 ? carry.right(1) : QByteArray();
+    while (trailer) {
+        const QByteArray block = m_file.read(kBlockBytes);
+        if (block.isEmpty())
+            break;
+        carry += block;
+        trailer = isTrailer(carry, 0);
+        carry = wide && carry.size() % 2 ? carry.right(1) : QByteArray();
     }
-    for (qsizetype i = m_nReadPos; i < size; ++i)
-        if (!IsTrailerUnit(bytes[i]))
-            return false;
+    m_file.seek(back);
+    return trailer;
+}
+
+bool CTextRecordFile::ReadBlock()
+{
+    // Unread bytes move to the front; the block grows only for a long line.
+    m_data.remove(0, m_nReadPos);
+    m_nReadPos = 0;
+    const qsizetype kept = m_data.size();
+    m_data.resize(kept + kBlockBytes);
+    const qint64 got = m_file.read(m_data.data() + kept, kBlockBytes);
+    if (got < 0) {
+        m_data.resize(kept);
+        return false;
+    }
+    m_data.resize(kept + got);
+    if (got == 0)
+        m_bFileEnd = true;
     return true;
 }
 
@@ -335,25 +380,46 @@ CTextRecordFile::LineResult CTextRecordFile::ReadPhysicalLine(bool append)
 {
     if (!append)
         m_line.truncate(0);
-    const qsizetype size = m_data.size();
-    if (m_nReadPos >= size)
-        return LINE_END;
-    const char* base = m_data.constData();
-    qsizetype end = size;
-    if (m_nEncoding == 2 || m_nEncoding == 3) {
-        const int lfOffset = m_nEncoding == 3 ? 0 : 1;
-        for (qsizetype i = m_nReadPos; i + 1 < size; i += 2) {
-            if (base[i + lfOffset] == '\n' && base[i + 1 - lfOffset] == 0) {
-                end = i + 2;
-                break;
+    const bool wide = m_nEncoding == 2 || m_nEncoding == 3;
+    qsizetype end = -1;
+    qsizetype scanned = 0; // bytes after m_nReadPos already searched
+    for (;;) {
+        const qsizetype size = m_data.size();
+        const char* base = m_data.constData();
+        if (wide) {
+            const int lfOffset = m_nEncoding == 3 ? 0 : 1;
+            qsizetype i = m_nReadPos + scanned;
+            for (; i + 1 < size; i += 2) {
+                if (base[i + lfOffset] == '\n' && base[i + 1 - lfOffset] == 0) {
+                    end = i + 2;
+                    break;
+                }
             }
+            scanned = i - m_nReadPos;
+        } else {
+            const void* lf =
+                std::memchr(base + m_nReadPos + scanned, '\n', size - m_nReadPos - scanned);
+            if (lf)
+                end = static_cast<const char*>(lf) - base + 1;
+            scanned = size - m_nReadPos;
         }
-    } else {
-        const void* lf = std::memchr(base + m_nReadPos, '\n', size - m_nReadPos);
-        if (lf)
-            end = static_cast<const char*>(lf) - base + 1;
+        if (end < 0 && m_bFileEnd) {
+            if (m_nReadPos >= size)
+                return LINE_END;
+            end = size; // the last line has no line end
+        }
+        if ((end < 0 ? size : end) - m_nReadPos + m_line.size() * 2 > MaxLineBytes) {
+            m_nRecordLine = m_nLinesRead + 1;
+            return Fail(TEXTERR_LINE_LONG), LINE_ERROR;
+        }
+        if (end >= 0)
+            break;
+        if (!ReadBlock()) {
+            m_nRecordLine = m_nLinesRead + 1;
+            return Fail(TEXTERR_MEMORY), LINE_ERROR;
+        }
     }
-    const QByteArrayView bytes(base + m_nReadPos, end - m_nReadPos);
+    const QByteArrayView bytes(m_data.constData() + m_nReadPos, end - m_nReadPos);
     m_nReadPos = end;
     ++m_nLinesRead;
 
@@ -420,6 +486,7 @@ int CTextRecordFile::ParseField(qsizetype& pos, int fieldNo, bool& recordDone)
     const auto endOfTextAt = [&](qsizetype i) {
         if (i >= m_line.size() || RestIsTrailer(i)) {
             m_nReadPos = m_data.size();
+            m_bFileEnd = true; // the rest is the trailer: nothing more to read
             return true;
         }
         return Fail(TEXTERR_CONTROL);

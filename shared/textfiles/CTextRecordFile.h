@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QString>
 #include <QStringDecoder>
@@ -70,6 +71,8 @@ enum TextRecordError : quint32 {
     TEXTERR_CONVERT = 0xE0000029,
     // A NUL, or an end-of-file mark (Ctrl-Z), with data still after it.
     TEXTERR_CONTROL = 0xE000002A,
+    // A line (or a quoted value over several lines) longer than MaxLineBytes.
+    TEXTERR_LINE_LONG = 0xE000002B,
 };
 
 struct TextRecordOptions
@@ -94,9 +97,15 @@ struct TextRecordField
 // Reads one delimited text file record by record. Every record is delivered
 // packed: per field a header of three 32-bit numbers (text bytes, padded
 // bytes, kind) followed by the padded UTF-16 text, and an end entry last.
+//
+// The file is read forward in blocks, never whole: memory depends on the
+// longest line, not on the file, and a line longer than MaxLineBytes fails
+// the read with TEXTERR_LINE_LONG.
 class CTextRecordFile
 {
 public:
+    static constexpr qsizetype MaxLineBytes = 4 << 20;
+
     CTextRecordFile();
     virtual ~CTextRecordFile();
     CTextRecordFile(const CTextRecordFile&) = delete;
@@ -142,7 +151,9 @@ private:
     int LineEndAt(qsizetype pos) const; // 0, 1 or 2 characters
     bool IsSeparatorChar(char16_t c) const;
     LineResult ReadPhysicalLine(bool append);
-    bool RestIsTrailer(qsizetype linePos) const;
+    // Reads the next block behind the unread bytes; false on a read error.
+    bool ReadBlock();
+    bool RestIsTrailer(qsizetype linePos);
     bool ParseRecord(); // false on an error; m_bAtEnd when there is none
     int ParseField(qsizetype& pos, int fieldNo, bool& recordDone);
     int ClassifyField(qsizetype start, qsizetype end, bool quoted, qsizetype quoteEnd, bool closed,
@@ -156,8 +167,10 @@ private:
     char16_t m_chQuote = 0;
     QString m_strSeparators;
 
-    QByteArray m_data;
+    QFile m_file;
+    QByteArray m_data; // the block being read: unread bytes from m_nReadPos
     qsizetype m_nReadPos = 0;
+    bool m_bFileEnd = false; // every byte of the file is in m_data
     QStringDecoder m_decoder;
 
     QString m_line;

@@ -46,8 +46,8 @@ TEST_F(CSQliteSQLWrite, KeyedWritesReportWhatHappened)
         {{"0001", "01"}, "again", SQLWRITE_INSERT, false},
         {{"0001", "01"}, "O'Neil; DROP TABLE x", SQLWRITE_UPDATE, true},
         {{"0009", "01"}, "none", SQLWRITE_UPDATE, false},
-        {{"1", "01"}, "not 0001", SQLWRITE_UPDATE, false}, // codes are text: no numeric match
-        {{"0009", "01"}, QString(), SQLWRITE_DELETE, false},
+        {{"1", "01"}, "not 0001", SQLWRITE_UPDATE, false},  // codes are text: no numeric match
+        {{"0009", "01"}, QString(), SQLWRITE_DELETE, true}, // nothing to delete is done
         {{"0001", "02"}, QString(), SQLWRITE_DELETE, true},
     };
     for (const Step& s : steps) {

@@ -1,0 +1,172 @@
+#include "archive/CCrxBzip2Process.h"
+
+#include "archive/CrxFileOps.h"
+
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <sched.h>
+#include <spawn.h>
+#include <string>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+QString& ProgramSlot()
+{
+    static QString program = QStandardPaths::findExecutable(QStringLiteral("lbzip2"));
+    return program;
+}
+
+} // namespace
+
+const QString& CCrxBzip2Process::Program()
+{
+    return ProgramSlot();
+}
+
+void CCrxBzip2Process::SetProgram(const QString& path)
+{
+    ProgramSlot() = path;
+}
+
+int CCrxBzip2Process::Cores()
+{
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (sched_getaffinity(0, sizeof set, &set) == 0)
+        return std::max(1, CPU_COUNT(&set));
+    return std::max(1, int(std::thread::hardware_concurrency()));
+}
+
+bool CCrxBzip2Process::StartCompress(int out)
+{
+    // A socket, not a pipe: send() with MSG_NOSIGNAL reports a dead child
+    // as an error instead of killing the caller with SIGPIPE.
+    int ends[2];
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0)
+        return false;
+    ::shutdown(ends[0], SHUT_RD);
+    ::shutdown(ends[1], SHUT_WR);
+    return Start("-9", ends[1], out, ends[0], ends[1]);
+}
+
+bool CCrxBzip2Process::StartDecompress(int in)
+{
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC) != 0)
+        return false;
+    return Start("-d", in, ends[1], ends[0], ends[1]);
+}
+
+bool CCrxBzip2Process::Start(const char* mode, int in, int out, int ours, int theirs)
+{
+    Kill();
+    const QByteArray program = Program().toLocal8Bit();
+    const std::string threads = std::to_string(Cores());
+    char* argv[] = {const_cast<char*>("lbzip2"),
+                    const_cast<char*>(mode),
+                    const_cast<char*>("-c"),
+                    const_cast<char*>("-n"),
+                    const_cast<char*>(threads.c_str()),
+                    nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawnattr_t attributes;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawnattr_init(&attributes);
+    // Reading from offset 0 whatever the caller read before.
+    if (in != theirs)
+        ::lseek(in, 0, SEEK_SET);
+    posix_spawn_file_actions_adddup2(&actions, in, STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, out, STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    // A caller that ignores SIGPIPE or blocks signals must not pass that on.
+    sigset_t none, pipe;
+    sigemptyset(&none);
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setsigdefault(&attributes, &pipe);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    pid_t pid = -1;
+    const int rc = program.isEmpty() ? ENOENT
+                                     : posix_spawn(&pid, program.constData(), &actions, &attributes,
+                                                   argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    // The child's end is the child's alone: holding it would keep its input
+    // open or its output from ending.
+    ::close(theirs);
+    if (rc != 0) {
+        ::close(ours);
+        return false;
+    }
+    m_pid = pid;
+    m_fd = ours;
+    return true;
+}
+
+bool CCrxBzip2Process::Write(const char* data, size_t size)
+{
+    return WriteAll(m_fd, data, size, true);
+}
+
+ssize_t CCrxBzip2Process::Read(char* data, size_t size)
+{
+    for (;;) {
+        const ssize_t n = ::read(m_fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        return n;
+    }
+}
+
+CrxResult CCrxBzip2Process::Finish(const CrxAbortFlag* abort, CrxResult failed)
+{
+    CloseFd();
+    if (m_pid < 0)
+        return failed;
+    for (;;) {
+        int status = 0;
+        const pid_t done = ::waitpid(m_pid, &status, WNOHANG);
+        if (done == m_pid) {
+            m_pid = -1;
+            return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? CRX_OK : failed;
+        }
+        if (done < 0 && errno != EINTR) {
+            m_pid = -1;
+            return failed;
+        }
+        if (CrxAborted(abort)) {
+            Kill();
+            return CRX_E_CANCELLED;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+void CCrxBzip2Process::Kill()
+{
+    CloseFd();
+    if (m_pid < 0)
+        return;
+    ::kill(m_pid, SIGKILL);
+    while (::waitpid(m_pid, nullptr, 0) < 0 && errno == EINTR) {
+    }
+    m_pid = -1;
+}
+
+void CCrxBzip2Process::CloseFd()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}

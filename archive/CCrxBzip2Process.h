@@ -1,0 +1,59 @@
+#pragma once
+
+// lbzip2 as a child process, so that bzip2 blocks are compressed and
+// decompressed on every core: one standard bzip2 stream (level 9) either
+// way. The child is ours alone: a stop kills it at once and reaps it, and
+// a child that fails or dies is a failure, never a short result.
+
+#include "archive/CrxResult.h"
+
+#include <QString>
+
+#include <sys/types.h>
+
+class CCrxBzip2Process
+{
+public:
+    CCrxBzip2Process() = default;
+    ~CCrxBzip2Process() { Kill(); }
+    CCrxBzip2Process(const CCrxBzip2Process&) = delete;
+    CCrxBzip2Process& operator=(const CCrxBzip2Process&) = delete;
+
+    // The lbzip2 program found on the PATH once, or empty (the caller then
+    // packs in-process).
+    static const QString& Program();
+    // Another program in lbzip2's place (empty: none); tests put a failing
+    // one there.
+    static void SetProgram(const QString& path);
+    // The cores this process may run on: lbzip2 starts that many threads.
+    static int Cores();
+
+    // Compresses what is written to Fd() into out: false when the child
+    // could not start.
+    bool StartCompress(int out);
+    // Decompresses the file open at in (read from its start) into what
+    // Fd() gives.
+    bool StartDecompress(int in);
+
+    // Our end: a socket to write to (writes never raise SIGPIPE, see
+    // Write) or a pipe to read from.
+    int Fd() const { return m_fd; }
+    // Writes all of data: false when the child is gone.
+    bool Write(const char* data, size_t size);
+    // Reads up to size bytes: their count, 0 at the end, -1 on an error.
+    ssize_t Read(char* data, size_t size);
+
+    // Ends the input and waits for the child, polling abort every
+    // millisecond: CRX_OK when it exited with 0, CRX_E_CANCELLED (the child
+    // is then killed) or failed (it failed or died).
+    CrxResult Finish(const CrxAbortFlag* abort, CrxResult failed);
+    // Kills the child and reaps it; closes our end.
+    void Kill();
+
+private:
+    bool Start(const char* mode, int in, int out, int ours, int theirs);
+    void CloseFd();
+
+    pid_t m_pid = -1;
+    int m_fd = -1;
+};
