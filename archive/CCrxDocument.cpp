@@ -108,8 +108,11 @@ CrxResult CCrxDocument::FinishImport(const QString& archivePath, CrxResult code)
     if (customerClosed != CRX_OK)
         return customerClosed;
     // Fails when the base folder has media already; the unpacked ones then go
-    // with the unpack folder.
-    QDir().rename(m_env.UnpackedMediaFolder(), m_env.BaseMediaFolder());
+    // with the unpack folder. A diff base only lends its rows for comparing:
+    // its media would come back with the next full save after they were
+    // removed from the work folder.
+    if (m_nImportMode != CRX_IMPORT_DIFFBASE)
+        QDir().rename(m_env.UnpackedMediaFolder(), m_env.BaseMediaFolder());
     CrxTime time;
     if (ReadFileTime(archivePath, time) == CRX_OK)
         m_env.WriteTimestamp(CRX_STAMP_IMPORT, time);

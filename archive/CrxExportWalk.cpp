@@ -18,8 +18,8 @@ namespace CrxExportWalk {
 
 namespace {
 
-const QString kNewSuffix = QStringLiteral("_NEW_Tovanel");
-const QString kDelSuffix = QStringLiteral("_DEL_Tovanel");
+const QString kNewSuffix = QLatin1String(crxname::kNewShadowSuffix);
+const QString kDelSuffix = QLatin1String(crxname::kDelShadowSuffix);
 
 CrxResult WriterError(const CrxExportContext& context)
 {

@@ -36,6 +36,10 @@ inline constexpr char kCustomerDbName[] = "CUSTOMER";
 
 // Suffix of the shadow table that a diff-base import fills.
 inline constexpr char kBaseShadowSuffix[] = "_BASE_Tovanel";
+// Suffixes of the shadow tables a difference export reads: the rows added or
+// changed since the diff base, and the keys gone since.
+inline constexpr char kNewShadowSuffix[] = "_NEW_Tovanel";
+inline constexpr char kDelShadowSuffix[] = "_DEL_Tovanel";
 // Every shadow table name ends with this; such tables are never exported.
 inline constexpr char kShadowSuffix[] = "_Tovanel";
 

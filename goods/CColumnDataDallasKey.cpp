@@ -70,6 +70,7 @@ QString CColumnDataDallasKey::GetDescript(QString value)
 
 void CColumnDataDallasKey::SetControlValue(QWidget* control, const QString& value)
 {
+    m_beforeWrite.reset();
     m_strClerkCode = value;
     m_strStoredKeyID = GetDescript(value);
     m_strKeyID = m_strStoredKeyID;
@@ -193,6 +194,7 @@ int CColumnDataDallasKey::WriteKeyChange()
         return status;
     }
     // Written: a second call for the same record writes nothing.
+    m_beforeWrite = KeyState{m_strStoredKeyID, m_strKeyCreateTime, m_nKeyExists, m_nKeyChanged};
     m_strStoredKeyID = m_strKeyID;
     m_nKeyChanged = 0;
     m_nKeyExists = m_strKeyID.isEmpty() ? 0 : 1;
@@ -221,6 +223,17 @@ int CColumnDataDallasKey::DeleteClerkKeys(const QString& clerkCode)
     if (status != 0)
         transaction.Rollback();
     return status;
+}
+
+void CColumnDataDallasKey::RestoreAfterRollback()
+{
+    if (!m_beforeWrite)
+        return;
+    m_strStoredKeyID = m_beforeWrite->storedKeyID;
+    m_strKeyCreateTime = m_beforeWrite->keyCreateTime;
+    m_nKeyExists = m_beforeWrite->keyExists;
+    m_nKeyChanged = m_beforeWrite->keyChanged;
+    m_beforeWrite.reset();
 }
 
 void CColumnDataDallasKey::FreeResorce()

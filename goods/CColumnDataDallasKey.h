@@ -3,6 +3,7 @@
 #include "shared/data/CColumnData.h"
 
 #include <memory>
+#include <optional>
 
 namespace brelkin {
 
@@ -39,6 +40,9 @@ public:
     // Status of the last CSB010 write (0 = success or nothing written). A
     // failed save leaves it non-zero, so the caller can undo the clerk row.
     int GetLastWriteStatus() const { return m_nLastWriteStatus; }
+    // The caller rolled back the transaction that held the last write: the
+    // key state goes back to what it was before it, so a retry writes again.
+    void RestoreAfterRollback();
 
     QString m_strKeyTable = QStringLiteral("CSB010");
     QString m_strKeyColumn = QStringLiteral("DALLASKEYID");
@@ -62,6 +66,15 @@ private:
 
     QString m_strDeletedClerkCode;
     int m_nLastWriteStatus = 0;
+
+    struct KeyState
+    {
+        QString storedKeyID;
+        QString keyCreateTime;
+        int keyExists = 0;
+        int keyChanged = 0;
+    };
+    std::optional<KeyState> m_beforeWrite; // before the last write of this record
 };
 
 } // namespace brelkin

@@ -130,11 +130,14 @@ bool CListDlg::OnInitDialog()
         EndAfterFailure();
         return true;
     }
-    if (WindowKind() == 13 && m_pSecondDataManager &&
-        m_pSecondDataManager->CreateSQLiteDB(folder)) {
+    // The set prices share the window's connection, so that the editor's
+    // one transaction covers both tables; failures here are not reported.
+    if (WindowKind() == 13 && m_pSecondDataManager) {
+        CColumnDataList* second = m_pSecondDataManager->GetColumnDataList();
+        second->SetSQliteDB(m_pDataManager->m_pSQliteDB, &m_pSecondDataManager->m_arrRecords);
         int ignored = 0;
-        if (m_pSecondDataManager->OpenSQLiteDB(kDatabaseName, ignored))
-            m_pSecondDataManager->GetColumnDataList()->ReadRecords(ignored, QString());
+        if (second->ReadTableInfo(ignored))
+            second->ReadRecords(ignored, QString());
     }
     if (!ReadHiddenColumns(*m_pDataManager->GetColumnDataList(), WindowKind(), m_bWinpos, err)) {
         ShowReadFailure(err);
@@ -149,6 +152,10 @@ bool CListDlg::OnInitDialog()
     connect(m_pList->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int section) { m_pModel->ClickColumn(section); });
     connect(m_pList, &QAbstractItemView::doubleClicked, this, [this] { accept(); });
+    // Ctrl+A selects every row (the view's own shortcut); so does the
+    // list's context menu.
+    m_pList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_pList, &QWidget::customContextMenuRequested, this, &CListDlg::ShowContextMenu);
     BuildListColumns();
     InitialSelection();
     const int kind = WindowKind();
@@ -249,6 +256,14 @@ void CListDlg::AddSystemMenuItems()
         menu->addSeparator();
     }
     m_pMenuButton->show();
+}
+
+void CListDlg::ShowContextMenu(const QPoint& position)
+{
+    QMenu menu(this);
+    menu.addAction(GetLangString(QStringLiteral("CRD_PR_SELECT_ALLLISTITEM")), m_pList,
+                   &QAbstractItemView::selectAll);
+    menu.exec(m_pList->viewport()->mapToGlobal(position));
 }
 
 void CListDlg::OnSysCommand(uint command)

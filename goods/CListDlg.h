@@ -53,6 +53,7 @@ protected:
     // Rows of other tables that belong to a deleted record (none here).
     virtual bool DeleteChildRecords(const QString& code, int& err);
     virtual void OnSysCommand(uint command);
+    virtual void ShowContextMenu(const QPoint& position);
 
     void OpenEditor(int row, bool newRecord);
     void AddRecord();

@@ -95,14 +95,22 @@ QWidget* CPageDlg::Control(const CColumnData* column) const
 void CPageDlg::BuildControls()
 {
     auto* form = new QFormLayout(this);
-    const CColumnDataList* list = m_pDataManager->GetColumnDataList();
-    CSQliteDB* db = m_pDataManager->m_pSQliteDB;
+    BuildControlsOf(form, m_pDataManager->GetColumnDataList(), true);
+    if (m_pSecondDataManager)
+        BuildControlsOf(form, m_pSecondDataManager->GetColumnDataList(), false);
+}
+
+void CPageDlg::BuildControlsOf(QFormLayout* form, const CColumnDataList* list, bool mainList)
+{
+    CSQliteDB* db = list->GetCSQliteDBPtr();
     const bool setPricePage = m_nPageId == IDD_PAGE_SETPRICE;
     for (int i = 0; i < list->m_nColumnCount; ++i) {
         CColumnData* column = list->m_ppColumnData[i];
         const uint id = column->m_nCtrlID;
-        // The set price page shows the item code only; the others all but it.
-        if (id == 0 || id == 23189 || FindControlById(this, id) || setPricePage != (id == 23197))
+        // The set price page shows the item code of the main list only; the
+        // others all of it but that.
+        if (id == 0 || id == 23189 || FindControlById(this, id) ||
+            (mainList && setPricePage != (id == 23197)))
             continue;
         QWidget* field = nullptr;
         if (IsCodeDisplay(id)) {
@@ -194,13 +202,74 @@ bool CPageDlg::ShowData(bool firstTime)
         if (auto* price = qobject_cast<CMinusPriceEdit*>(control))
             price->SetDigits(column->m_nSize);
         column->SetControlValue(control, record->value(i));
-        if (auto* edit = qobject_cast<CEcrEdit*>(control)) {
-            const int limit = column->m_nEditLimit != 0 ? column->m_nEditLimit : column->m_nSize;
-            edit->LimitText(limit);
-            SetEditSize(edit->font(), edit, 1, limit, EDITSIZE_WIDTH);
-        }
+        FitEdit(column, control);
     }
+    if (m_pSecondDataManager)
+        ShowSetPriceRow();
     return true;
+}
+
+void CPageDlg::FitEdit(const CColumnData* column, QWidget* control)
+{
+    if (auto* edit = qobject_cast<CEcrEdit*>(control)) {
+        const int limit = column->m_nEditLimit != 0 ? column->m_nEditLimit : column->m_nSize;
+        edit->LimitText(limit);
+        SetEditSize(edit->font(), edit, 1, limit, EDITSIZE_WIDTH);
+    }
+}
+
+void CPageDlg::BindSetPriceRows(CDataManager* second, const QString& key)
+{
+    m_pSecondDataManager = second;
+    m_strSetPriceKey = key;
+    FindSetPriceRow();
+}
+
+void CPageDlg::FindSetPriceRow()
+{
+    m_nSetPriceRecordNo = -1;
+    if (!m_pSecondDataManager)
+        return;
+    const CStringArrayPtrArray& rows = m_pSecondDataManager->m_arrRecords;
+    for (qsizetype i = 0; i < rows.GetSize() && m_nSetPriceRecordNo < 0; ++i)
+        if (rows.GetAt(i)->value(0) == m_strSetPriceKey)
+            m_nSetPriceRecordNo = int(i) + 1;
+    const CColumnDataList* list = m_pSecondDataManager->GetColumnDataList();
+    for (int i = 0; i < list->m_nColumnCount; ++i)
+        list->m_ppColumnData[i]->m_bVisible = m_nSetPriceRecordNo > 0;
+}
+
+void CPageDlg::ShowSetPriceRow()
+{
+    const CColumnDataList* list = m_pSecondDataManager->GetColumnDataList();
+    const QStringList* row = list->CachedRecord(m_nSetPriceRecordNo);
+    for (int i = 0; i < list->m_nColumnCount; ++i) {
+        CColumnData* column = list->m_ppColumnData[i];
+        QWidget* control = Control(column);
+        if (!control)
+            continue;
+        control->setVisible(column->m_bVisible);
+        column->ReadCandidate(control);
+        if (auto* price = qobject_cast<CMinusPriceEdit*>(control))
+            price->SetDigits(column->m_nSize);
+        if (row)
+            column->SetControlValue(control, row->value(i));
+        FitEdit(column, control);
+    }
+}
+
+bool CPageDlg::SaveSetPriceRow(int& err)
+{
+    err = 0;
+    FindSetPriceRow();
+    if (!m_pSecondDataManager || m_nSetPriceRecordNo < 0)
+        return true;
+    CColumnDataList* list = m_pSecondDataManager->GetColumnDataList();
+    QStringList values = CollectValues(list, *list->CachedRecord(m_nSetPriceRecordNo));
+    if (list->SaveRecord(m_nSetPriceRecordNo, values, err))
+        return true;
+    ShowSaveFailure(err);
+    return false;
 }
 
 bool CPageDlg::IsInFilter(const QStringList* filter, const QString& key)
@@ -247,24 +316,7 @@ bool CPageDlg::SaveData(const QStringList* filter, int& err)
     const QStringList* record = list->CachedRecord(m_nRecordNo);
     if (!record)
         return false;
-    const QString now = GetTimestampOfNow();
-    QStringList values;
-    for (int i = 0; i < list->m_nColumnCount; ++i) {
-        CColumnData* column = list->m_ppColumnData[i];
-        QString value = record->value(i);
-        QWidget* control = Control(column);
-        const bool wanted = !filter || IsInFilter(filter, column->m_strLabelKey);
-        if (control && control->isEnabled()) {
-            if (column->m_bVisible && wanted)
-                column->GetControlValue(control, value);
-        } else if (column->m_strColumnName == kCreateDateTime) {
-            if (m_bNewRecord)
-                value = now;
-        } else if (column->m_strColumnName == kUpdateDateTime) {
-            value = now;
-        }
-        values << value;
-    }
+    QStringList values = CollectValues(list, *record, filter);
     // A partial save takes the values parallel to the filter's keys.
     QStringList partValues;
     if (filter)
@@ -284,11 +336,40 @@ bool CPageDlg::SaveData(const QStringList* filter, int& err)
         return true;
     if (err == 0)
         err = SQLERR_ARGUMENTS;
+    ShowSaveFailure(err);
+    return false;
+}
+
+void CPageDlg::ShowSaveFailure(int err)
+{
     ShowProgramMessage(
         this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
         platform::MessageButtons::Ok,
         FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err));
-    return false;
+}
+
+QStringList CPageDlg::CollectValues(const CColumnDataList* list, const QStringList& record,
+                                    const QStringList* filter) const
+{
+    const QString now = GetTimestampOfNow();
+    QStringList values;
+    for (int i = 0; i < list->m_nColumnCount; ++i) {
+        CColumnData* column = list->m_ppColumnData[i];
+        QString value = record.value(i);
+        QWidget* control = Control(column);
+        const bool wanted = !filter || IsInFilter(filter, column->m_strLabelKey);
+        if (control && control->isEnabled()) {
+            if (column->m_bVisible && wanted)
+                column->GetControlValue(control, value);
+        } else if (column->m_strColumnName == kCreateDateTime) {
+            if (m_bNewRecord)
+                value = now;
+        } else if (column->m_strColumnName == kUpdateDateTime) {
+            value = now;
+        }
+        values << value;
+    }
+    return values;
 }
 
 } // namespace brelkin

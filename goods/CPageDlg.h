@@ -6,6 +6,8 @@
 class CDataManager;
 class CErrDataInfo;
 class CColumnData;
+class CColumnDataList;
+class QFormLayout;
 
 namespace brelkin {
 
@@ -35,14 +37,32 @@ public:
 
     QWidget* Control(const CColumnData* column) const;
 
+    // The restaurant item's set price row (second data manager), by item code.
+    void BindSetPriceRows(CDataManager* second, const QString& key);
+    bool HasSetPriceRows() const { return m_pSecondDataManager != nullptr; }
+    // Writes the set price row; true when the item has none.
+    bool SaveSetPriceRow(int& err);
+
 private:
     void BuildControls();
+    void BuildControlsOf(QFormLayout* form, const CColumnDataList* list, bool mainList);
+    void FitEdit(const CColumnData* column, QWidget* control);
+    void FindSetPriceRow();
+    void ShowSetPriceRow();
+    void ShowSaveFailure(int err);
+    // The values a save writes: the controls' where they are enabled, the
+    // record's elsewhere, and the time stamps.
+    QStringList CollectValues(const CColumnDataList* list, const QStringList& record,
+                              const QStringList* filter = nullptr) const;
     static bool IsInFilter(const QStringList* filter, const QString& key);
 
     CDataManager* m_pDataManager = nullptr;
     int m_nRecordNo = 0;
     bool m_bNewRecord = false;
     unsigned m_nPageId = 0;
+    CDataManager* m_pSecondDataManager = nullptr;
+    int m_nSetPriceRecordNo = -1;
+    QString m_strSetPriceKey;
 };
 
 } // namespace brelkin

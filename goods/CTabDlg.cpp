@@ -1,5 +1,6 @@
 #include "goods/CTabDlg.h"
 
+#include "goods/CColumnDataDallasKey.h"
 #include "goods/CPageDlg.h"
 #include "goods/GoodsDialogIds.h"
 #include "goods/base/ProgramMessage.h"
@@ -7,6 +8,7 @@
 #include "shared/config/CBasePath.h"
 #include "shared/controls/CColorButton.h"
 #include "shared/controls/FindControlById.h"
+#include "shared/data/CColumnData.h"
 #include "shared/data/CColumnDataList.h"
 #include "shared/data/CDataManager.h"
 #include "shared/data/CSqLiteTransaction.h"
@@ -44,12 +46,37 @@ std::vector<CPageDlg*> CTabDlg::CreatePages()
     return pages;
 }
 
+bool CTabDlg::IsSecondManagersPage(unsigned pageId) const
+{
+    for (int i = 0; i < m_pSecondDataManager->m_nPageCount; ++i)
+        if (m_pSecondDataManager->m_pPageDlgIDs[i] == pageId)
+            return true;
+    return false;
+}
+
+// The record's value in the column named like the set price list's key (the
+// item code).
+QString CTabDlg::SetPriceKey() const
+{
+    const CColumnDataList* second = m_pSecondDataManager->GetColumnDataList();
+    const CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    const QStringList* record = list->CachedRecord(m_nRecordNo);
+    if (!record || !second->KeyColumn())
+        return QString();
+    for (int i = 0; i < list->m_nColumnCount; ++i)
+        if (list->m_ppColumnData[i]->m_strColumnName == second->KeyColumn()->m_strColumnName)
+            return record->value(i);
+    return QString();
+}
+
 bool CTabDlg::OnInitDialog()
 {
     m_pages = CreatePages();
     for (size_t i = 0; i < m_pages.size(); ++i) {
         const unsigned pageId = m_pDataManager->m_pPageDlgIDs[i];
         m_pages[i]->BindPage(m_pDataManager, m_nRecordNo, m_bNewRecord);
+        if (m_pSecondDataManager && IsSecondManagersPage(pageId))
+            m_pages[i]->BindSetPriceRows(m_pSecondDataManager, SetPriceKey());
         if (!m_pages[i]->Create(pageId, m_pTab)) {
             m_pages.clear();
             break;
@@ -122,13 +149,22 @@ bool CTabDlg::SaveAllPages()
     if (!db || !cached)
         return false;
     const QStringList before = *cached;
+    // The set price rows as they were, for a rollback.
+    QList<QStringList> secondBefore;
+    CStringArrayPtrArray* secondRows =
+        m_pSecondDataManager ? &m_pSecondDataManager->m_arrRecords : nullptr;
+    if (secondRows)
+        for (const QStringList* row : *secondRows)
+            secondBefore << *row;
     CSQliteSQL sql(*db, CBasePath::GetStrDummyName());
     CSqLiteTransaction transaction(*db, sql);
     int err = transaction.StartStatus();
     for (CPageDlg* page : m_pages) {
         if (err != 0)
             break;
-        if (!page->SaveData(nullptr, err) && err == 0)
+        const bool saved =
+            page->HasSetPriceRows() ? page->SaveSetPriceRow(err) : page->SaveData(nullptr, err);
+        if (!saved && err == 0)
             err = SQLERR_ARGUMENTS;
     }
     if (err == 0)
@@ -137,6 +173,11 @@ bool CTabDlg::SaveAllPages()
         return true;
     transaction.Rollback();
     *cached = before;
+    for (int i = 0; i < list->m_nColumnCount; ++i)
+        if (auto* key = dynamic_cast<CColumnDataDallasKey*>(list->m_ppColumnData[i]))
+            key->RestoreAfterRollback();
+    for (qsizetype i = 0; secondRows && i < secondRows->GetSize() && i < secondBefore.size(); ++i)
+        *secondRows->GetAt(i) = secondBefore[i];
     return false;
 }
 

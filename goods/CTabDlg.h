@@ -35,6 +35,8 @@ protected:
 
 private:
     bool SaveAllPages();
+    bool IsSecondManagersPage(unsigned pageId) const;
+    QString SetPriceKey() const;
 
     CDataManager* m_pDataManager;
     CDataManager* m_pSecondDataManager = nullptr;

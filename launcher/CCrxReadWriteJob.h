@@ -3,6 +3,8 @@
 #include "archive/CrxDetail.h"
 #include "archive/CrxFileInfo.h"
 #include "archive/CrxResult.h"
+#include "launcher/CrxPartialWrite.h"
+#include "shared/config/CBasePath.h"
 
 #include <QString>
 
@@ -11,14 +13,18 @@ namespace tovanel {
 // The launcher's own result: the archive was made for another system.
 constexpr CrxResult CRX_E_SYSTEM_MISMATCH = 0xE0000044;
 
-// One read of an archive into the work folder, or one full write of the work
-// folder into an archive, as the progress dialog's worker runs it. No widgets:
+class CDiffShadowTables;
+
+// One read of an archive into the work folder, or one full or partial write
+// of the work folder into an archive, as the progress dialog's worker runs
+// it. A partial write with a difference list first works out the difference
+// against the diff base archive in shadow tables. No widgets:
 // Run is called on a worker thread; only the abort flag is touched from the
 // window's thread while it runs.
 class CCrxReadWriteJob
 {
 public:
-    enum class Mode { Read, WriteFull };
+    enum class Mode { Read, WriteFull, WritePartial };
 
     Mode m_mode = Mode::Read;
     QString m_strArchivePath;
@@ -28,8 +34,16 @@ public:
     // Read: what the archive's header held. Write: written into the header.
     CrxFileInfo m_header;
 
+    // Partial write: the table lists, media groups and no-data-info.
+    CrxPartialWrite m_partial;
+    // Fixed when the job is made: every shadow row of one save carries it.
+    QString m_strJobTime = GetTimestampOfNow();
+
     // After a failure: where the failing call found the fault, if it says.
     CrxDetail m_detail;
+    // Set while the difference is worked out; after a failure it says that
+    // the diff base (not the target) was the trouble.
+    bool m_bDiffPhase = false;
 
     // Set by the window's thread to stop the library at its next check.
     CrxAbortFlag m_abort{0};
@@ -48,6 +62,12 @@ public:
 private:
     CrxResult Read();
     CrxResult WriteFull();
+    CrxResult WritePartial();
+    // Shadow tables made, diff base read into them, difference filled.
+    CrxResult PrepareDifference(CDiffShadowTables& shadows);
+
+    // The failure's detail was taken from the shadow tables, not the library.
+    bool m_bShadowDetail = false;
 };
 
 } // namespace tovanel

@@ -178,19 +178,24 @@ bool CTovanelFileCommands::ReadArchive(const QString& archivePath, bool prepare)
 
 bool CTovanelFileCommands::WriteArchive(const QString& archivePath, int kind)
 {
-    // Partial writes come with the selective save; never a full one in
-    // their place.
-    if (kind != 1)
+    // Only full (1) and partial (2) writes exist; never a full one in place
+    // of another kind.
+    if (kind != 1 && kind != 2)
         return false;
     CCrxReadWriteDlg dialog(m_host.HostWindow());
     CCrxReadWriteJob& job = dialog.Job();
-    job.Set(CCrxReadWriteJob::Mode::WriteFull, archivePath, m_strLocalDataFolder);
+    job.Set(kind == 2 ? CCrxReadWriteJob::Mode::WritePartial : CCrxReadWriteJob::Mode::WriteFull,
+            archivePath, m_strLocalDataFolder);
     job.m_strExtraFile = m_strExtraFile;
+    job.m_strResourceFolder = m_strResourceFolder;
     job.m_header = m_crxHeader;
+    job.m_partial = m_partialWrite;
     dialog.m_strMessage = GetLangString(QStringLiteral("CRDS_MSG_WRITING"));
     dialog.m_strCaption = m_host.ApplicationTitle();
     if (dialog.DoModal() == 0)
         return false;
+    // A partial archive does not hold everything: the work database still
+    // counts as changed against the last full one.
     if (kind == 1)
         m_nWorkDbTime = CurrentWorkDbTime();
     return true;

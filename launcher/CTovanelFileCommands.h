@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/CrxFileInfo.h"
+#include "launcher/CrxPartialWrite.h"
 #include "platform/MessageBox.h"
 
 #include <QString>
@@ -59,7 +60,10 @@ public:
     QString m_strLocalDataFolder;
     QString m_strWorkDbPath;
     QString m_strResourceFolder;
-    QString m_strExtraFile;   // packed into the next archive
+    QString m_strExtraFile; // packed into the next archive
+    // Table lists, media groups and no-data-info of the selective save, kept
+    // between saves; a partial write (kind 2) packs by them.
+    CrxPartialWrite m_partialWrite;
     qint64 m_nWorkDbTime = 0; // work database's last-write time after the last read or write
     int m_nOpenCount = 0;
     int m_nLastSaveResult = 0;

@@ -21,6 +21,7 @@ namespace {
 
 std::mutex g_waitMutex;
 MonWaitFunction g_wait;
+MonRenameFunction g_rename;
 
 void RetryWait()
 {
@@ -69,6 +70,28 @@ bool IsLink(const QString& path)
     return fs::is_symlink(fs::symlink_status(NativePath(path), ec));
 }
 
+// A hard link made beside the target and renamed over it.
+bool LinkOnce(const QString& source, const QString& target, const MonCopyControl* control,
+              qint64& done)
+{
+    const fs::path from = NativePath(source);
+    const fs::path beside = NativePath(target + QStringLiteral(".~link"));
+    std::error_code ec;
+    fs::remove(beside, ec);
+    fs::create_hard_link(from, beside, ec);
+    if (ec)
+        return false;
+    fs::rename(beside, NativePath(target), ec);
+    if (ec) {
+        fs::remove(beside, ec);
+        return false;
+    }
+    done += qint64(fs::file_size(from, ec));
+    if (control->progress)
+        control->progress(done);
+    return true;
+}
+
 bool CopyOnce(const QString& source, const QString& target, const MonCopyControl* control,
               qint64& done)
 {
@@ -82,6 +105,8 @@ bool CopyOnce(const QString& source, const QString& target, const MonCopyControl
     // A link in the target's place is replaced, never written through.
     if (IsLink(target) && !QFile::remove(target))
         return false;
+    if (control && control->link && LinkOnce(source, target, control, done))
+        return true;
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly))
         return false;
@@ -147,6 +172,41 @@ bool CopyTree(const QString& source, const QString& target, const MonCopyControl
 }
 
 } // namespace
+
+MonRenameFunction SetMonRenameFunction(MonRenameFunction rename)
+{
+    std::lock_guard lock(g_waitMutex);
+    MonRenameFunction previous = std::move(g_rename);
+    g_rename = std::move(rename);
+    return previous;
+}
+
+bool MonRename(const QString& from, const QString& to)
+{
+    MonRenameFunction rename;
+    {
+        std::lock_guard lock(g_waitMutex);
+        rename = g_rename;
+    }
+    if (rename)
+        return rename(from, to);
+    std::error_code ec;
+    fs::rename(NativePath(from), NativePath(to), ec);
+    return !ec;
+}
+
+qint64 TreeSize(const QString& folder)
+{
+    qint64 total = 0;
+    std::error_code ec;
+    for (fs::recursive_directory_iterator it(NativePath(folder), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        std::error_code sizeError;
+        if (it->is_regular_file(sizeError) && !it->is_symlink(sizeError))
+            total += qint64(it->file_size(sizeError));
+    }
+    return total;
+}
 
 MonWaitFunction SetMonRetryWait(MonWaitFunction wait)
 {

@@ -28,6 +28,10 @@ struct MonCopyControl
     // Non-zero stops the copy at the next piece; the copy then fails and
     // leaves no half file.
     const std::atomic<int>* abort = nullptr;
+    // A hard link may stand in for a copy (where the file system allows
+    // it): nothing of the program writes a media file in place, every
+    // write goes beside the file and is renamed over it.
+    bool link = false;
 };
 
 enum MonPathKind { MON_PATH_NONE = 0, MON_PATH_FILE = 1, MON_PATH_FOLDER = 2 };
@@ -53,5 +57,14 @@ bool CopyDirectoryTree(const QString& source, const QString& target,
 // Removes the folder tree, read-only entries included, without following a
 // link. True when the path is no folder afterwards (and for "").
 bool RemoveDirectoryTree(const QString& folder);
+
+// Renames a file or folder (one attempt). Tests install a function that
+// fails a chosen rename; the previous one is returned.
+using MonRenameFunction = std::function<bool(const QString& from, const QString& to)>;
+MonRenameFunction SetMonRenameFunction(MonRenameFunction rename);
+bool MonRename(const QString& from, const QString& to);
+
+// The bytes of the regular files of a tree (links not counted).
+qint64 TreeSize(const QString& folder);
 
 } // namespace mervolt

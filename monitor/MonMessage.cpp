@@ -1,15 +1,16 @@
 #include "monitor/MonMessage.h"
 
+#include "goods/base/ProgramMessage.h"
 #include "shared/lang/CProgramLang.h"
-#include "shared/lang/CommonMessage.h"
 
 namespace mervolt {
 
+// Captioned with the program's title (SetAppTitle).
 int ShowMonMessage(QWidget* parent, const QString& key, platform::MessageIcon icon,
                    platform::MessageButtons buttons, const QString& text)
 {
-    return ShowCommonMessage(parent, key, icon, buttons,
-                             text.isEmpty() ? GetLangString(key) : text);
+    return ShowProgramMessage(parent, key, icon, buttons,
+                              text.isEmpty() ? GetLangString(key) : text);
 }
 
 } // namespace mervolt

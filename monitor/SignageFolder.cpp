@@ -179,7 +179,7 @@ QStringList AllPreferenceKeys()
     return keys;
 }
 
-int RepairPreferenceItems(CXmlDataArray& items)
+int RepairPreferenceItems(CXmlDataArray& items, bool write)
 {
     int missing = 0;
     for (const QString& folder : MediaFolders()) {
@@ -192,7 +192,7 @@ int RepairPreferenceItems(CXmlDataArray& items)
         }
     }
     // The menu goes on with the items in memory whatever the write gives.
-    if (missing)
+    if (missing && write)
         WritePreferenceXml(GetPreferencePath(), items);
     return missing;
 }

@@ -64,7 +64,8 @@ int RecommendImageLimit();
 
 // Blanks the keys of every missing media folder (appending those not there)
 // and, when a folder was missing, writes the items to the local
-// Preference.xml. Returns the number of missing folders.
-int RepairPreferenceItems(CXmlDataArray& items);
+// Preference.xml (not when write is false: after a failed read the items
+// are no file to write back). Returns the number of missing folders.
+int RepairPreferenceItems(CXmlDataArray& items, bool write = true);
 
 } // namespace mervolt

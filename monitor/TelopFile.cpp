@@ -13,8 +13,7 @@ namespace {
 
 constexpr qsizetype kTelopReadBytes = 1024;
 
-// The sub-folder of a telop key ("" for any other key) and its number.
-QString TelopFolderOf(const QString& key, QString* number = nullptr)
+QString TelopFolderAndNumber(const QString& key, QString* number)
 {
     static const QRegularExpression pattern(
         QStringLiteral("^(idle|transaction)_telop([1-5])_file$"));
@@ -28,10 +27,15 @@ QString TelopFolderOf(const QString& key, QString* number = nullptr)
 
 } // namespace
 
+QString TelopFolderOf(const QString& key)
+{
+    return TelopFolderAndNumber(key, nullptr);
+}
+
 QString DefaultTelopFileName(const QString& key)
 {
     QString number;
-    const QString folder = TelopFolderOf(key, &number);
+    const QString folder = TelopFolderAndNumber(key, &number);
     return folder.isEmpty() ? QString() : folder + number + QStringLiteral(".txt");
 }
 

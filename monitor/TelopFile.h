@@ -7,6 +7,9 @@
 
 namespace mervolt {
 
+// The folder of a telop key: FullTelop for "idle_telop1_file" ...,
+// HalfTelop for "transaction_telop1_file" ...; "" for any other key.
+QString TelopFolderOf(const QString& key);
 // "FullTelop3.txt" for "idle_telop3_file", "HalfTelop1.txt" for
 // "transaction_telop1_file"; "" for any other key.
 QString DefaultTelopFileName(const QString& key);

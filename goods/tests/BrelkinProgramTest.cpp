@@ -2,12 +2,10 @@
 // the model template, driven by keys under an X server of the test's own; the
 // test plays the launcher that waits for its window to come back.
 #include "shared/config/CBasePath.h"
-#include "shared/program/CMainWndCtrl.h"
 #include "testsupport/QtPrinters.h"
 #include "testsupport/SuiteProgram.h"
+#include "testsupport/WaitingLauncher.h"
 #include "testsupport/WorkDbFixture.h"
-
-#include "platform/SingleInstance.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -127,13 +125,8 @@ TEST_F(BrelkinProgramTest, DepartmentRenamedByKeysAndTheLauncherBroughtBack)
     ASSERT_FALSE(x.display().isEmpty());
 
     // The launcher: its socket's token in "MAINWH".
-    qputenv("XDG_RUNTIME_DIR", m_program.runtimeFolder().toUtf8());
-    platform::SingleInstance launcher(QStringLiteral("Tovanel"));
-    ASSERT_TRUE(launcher.acquire());
-    bool broughtBack = false;
-    QObject::connect(&launcher, &platform::SingleInstance::frontRequested,
-                     [&broughtBack] { broughtBack = true; });
-    ASSERT_TRUE(CMainWndCtrl::SetMainWndHandle(launcher.token()));
+    korvane::test::WaitingLauncher launcher(m_program);
+    ASSERT_TRUE(launcher.wait());
 
     m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
@@ -171,7 +164,7 @@ TEST_F(BrelkinProgramTest, DepartmentRenamedByKeysAndTheLauncherBroughtBack)
             .trimmed();
     EXPECT_EQ(row, "Fresh|20000101000000|1");
     QTest::qWait(100); // the bring-back arrives through the event loop
-    EXPECT_TRUE(broughtBack);
+    EXPECT_TRUE(launcher.broughtBack());
 }
 
 TEST_F(BrelkinProgramTest, MissingWorkDatabaseIsReportedAndNotMade)

@@ -158,4 +158,26 @@ TEST_F(CColumnDataDallasKeyTest, FailedKeyWriteIsReportedAndLeavesTheOldKey)
     EXPECT_EQ(keys[0][0], "A1");
 }
 
+TEST_F(CColumnDataDallasKeyTest, RetryAfterARolledBackSaveChangesTheKeyOnce)
+{
+    ASSERT_TRUE(Edit(1, "A1"));
+    // The editor's transaction covers the key change and is rolled back.
+    QStringList row = *m_list->CachedRecord(1);
+    m_key->SetControlValue(&m_edit, row[kKeyColumn]);
+    m_edit.setText(QStringLiteral("A2"));
+    Exec("BEGIN");
+    ASSERT_TRUE(m_key->CheckControlValue(&m_edit));
+    m_key->GetControlValue(&m_edit, row[kKeyColumn]);
+    int err = 0;
+    ASSERT_TRUE(m_list->SaveRecord(1, row, err));
+    Exec("ROLLBACK");
+    m_key->RestoreAfterRollback();
+    // OK again on the same page.
+    ASSERT_TRUE(m_key->CheckControlValue(&m_edit));
+    m_key->GetControlValue(&m_edit, row[kKeyColumn]);
+    ASSERT_TRUE(m_list->SaveRecord(1, row, err));
+    EXPECT_EQ(m_key->GetLastWriteStatus(), 0);
+    EXPECT_EQ(Rows("CSB010", {"DALLASKEYID"}, "CLKCODE = '0001'"), (QList<QStringList>{{"A2"}}));
+}
+
 } // namespace

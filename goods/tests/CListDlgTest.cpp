@@ -4,20 +4,25 @@
 #include "goods/CPageDlg.h"
 #include "goods/CRecordListModel.h"
 #include "goods/CTabDlg.h"
+#include "goods/ChooseMode.h"
 #include "goods/GoodsButtonTable.h"
 #include "goods/base/CAddDlg.h"
 #include "goods/base/CMainListCtrl.h"
+#include "goods/base/RegisterDialogClass.h"
 
 #include "goods/tests/GoodsDbFixture.h"
 #include "shared/controls/CNumEdit.h"
 #include "shared/controls/FindControlById.h"
+#include "shared/lang/WindowText.h"
 #include "shared/data/CDataManager.h"
 #include "testsupport/FixedClock.h"
 #include "testsupport/ModalDriver.h"
 
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -46,8 +51,10 @@ protected:
     CListDlg& Open(int entry)
     {
         m_modes = std::make_unique<CGoodsModeTable>();
-        m_window = std::make_unique<CListDlg>(m_modes->Entry(entry), 3001, nullptr,
-                                              entry == 0 ? 0 : entry, false);
+        const int kind = WindowKindOfEntry(entry);
+        m_window = std::make_unique<CListDlg>(m_modes->Entry(entry), 3001, nullptr, kind, false);
+        if (kind == 13)
+            m_window->SetSecondDataManager(m_modes->SetPriceEntry());
         m_window->Create();
         m_window->show();
         return *m_window;
@@ -154,6 +161,11 @@ TEST_F(CListDlgTest, BadValueSelectsItsPageAndWritesNothing)
     WhenModal<CTabDlg>([&stayed](CTabDlg& editor) {
         auto* min = qobject_cast<QLineEdit*>(FindControlById(editor.Pages()[0], 23137));
         ASSERT_NE(min, nullptr);
+        // Enter in a combo box does not close the editor.
+        QWidget* type = FindControlById(editor.Pages()[0], 23135);
+        type->setFocus();
+        QTest::keyClick(type, Qt::Key_Return);
+        EXPECT_TRUE(editor.isVisible());
         min->setText(QStringLiteral("1.5"));
         qobject_cast<QPushButton*>(FindControlById(&editor, 1))->click();
         stayed = editor.isVisible() && editor.focusWidget() == min;
@@ -187,6 +199,87 @@ TEST_F(CListDlgTest, CancelInTheConfirmationKeepsTheEditorOpen)
     EXPECT_TRUE(stayed);
     EXPECT_EQ(m_suite.messages(), QStringList{"CRDS_CMN_COMFIRM_SAVE"});
     EXPECT_EQ(Rows("CIA003", {"ITEMGRPNAME"}), (QList<QStringList>{{"Old"}}));
+}
+
+TEST_F(CListDlgTest, RestaurantItemAndItsSetPriceAreSavedTogetherOrNotAtAll)
+{
+    Exec("INSERT INTO CIA001 (ITEMCODE, ITEMNAME) VALUES ('0001', 'Soup')");
+    Exec("INSERT INTO CIB003 (ITEMCODE, SETPRICE1) VALUES ('0001', '100')");
+    Exec("CREATE TRIGGER refuse BEFORE UPDATE ON CIB003 BEGIN SELECT RAISE(ABORT, 'no'); END");
+    CListDlg& window = Open(14);
+    bool stayed = false;
+    WhenModal<CTabDlg>([&stayed](CTabDlg& editor) {
+        ASSERT_EQ(editor.Pages().size(), 2u);
+        auto* name = qobject_cast<QLineEdit*>(FindControlById(editor.Pages()[0], 20007));
+        auto* price = qobject_cast<QLineEdit*>(FindControlById(editor.Pages()[1], 23198));
+        ASSERT_TRUE(name && price);
+        EXPECT_EQ(GetWindowText(FindControlById(editor.Pages()[1], 23197)), "0001");
+        name->setText(QStringLiteral("Stew"));
+        qobject_cast<QPushButton*>(FindControlById(&editor, 1))->click();
+        stayed = editor.isVisible();
+        editor.reject();
+    });
+    window.accept();
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(m_suite.messages(), (QStringList{"CRDS_CMN_COMFIRM_SAVE", "CRDS_CMN_ERR_SAVE_FAILED",
+                                               "CRDS_CMN_ERR_SETWRITE_FAILED"}));
+    EXPECT_EQ(Rows("CIA001", {"ITEMNAME"}), (QList<QStringList>{{"Soup"}}));
+    EXPECT_EQ(window.Model()->index(0, 2).data().toString(), "Soup"); // the cache too
+}
+
+TEST_F(CListDlgTest, CleaningItemParameterHidesTheTypeRadiosWithTheirBox)
+{
+    Exec("INSERT INTO CSA001 (ITEMPARMCODE, ITEMPARMNAME, ITEMTYPE) VALUES ('000001', 'A', '1')");
+    Exec("INSERT INTO CTT002 (TABLENAME, COLUMNNAME, REMARKS) VALUES "
+         "('CSA001', 'ITEMTYPE', 'view=gone')");
+    CListDlg& window = Open(9);
+    bool checked = false;
+    WhenModal<CTabDlg>([&checked](CTabDlg& editor) {
+        CPageDlg* page = editor.Pages()[0];
+        for (uint id : {14057u, 14058u, 14059u, 23195u, 14023u})
+            EXPECT_FALSE(FindControlById(page, id)->isVisibleTo(page)) << id;
+        EXPECT_TRUE(FindControlById(page, 23022)->isVisibleTo(page)); // the hash item radios stay
+        checked = true;
+        editor.reject();
+    });
+    window.accept();
+    EXPECT_TRUE(checked);
+}
+
+TEST_F(CListDlgTest, MenuButtonCarriesTheTextFileCommandsOfTheMode)
+{
+    const struct
+    {
+        int entry;
+        QList<uint> commands;
+    } cases[] = {{1, {32, 48, 16, 64}},  {0, {32, 48, 16, 64}}, {3, {32, 48, 16}},
+                 {10, {32, 48, 16, 64}}, {14, {32, 48, 16}},    {4, {}}};
+    for (const auto& c : cases) {
+        CListDlg& window = Open(c.entry);
+        QList<uint> commands;
+        for (const QAction* action : window.MenuButton()->menu()->actions())
+            if (!action->isSeparator())
+                commands << action->data().toUInt();
+        EXPECT_EQ(commands, c.commands) << c.entry;
+        EXPECT_EQ(window.MenuButton()->isVisibleTo(&window), !c.commands.isEmpty());
+        m_window.reset();
+    }
+}
+
+TEST_F(CListDlgTest, ClosingTheWindowActsAsBack)
+{
+    CListDlg& window = Open(0);
+    window.close();
+    EXPECT_EQ(window.result(), 2);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(CListDlgTest, MainWindowCarriesTheRegisteredClassName)
+{
+    ASSERT_TRUE(RegisterDialogClass(QStringLiteral("Lumo Setting Goods")));
+    CListDlg& window = Open(0);
+    EXPECT_EQ(window.objectName(), "Lumo Setting Goods");
+    RegisterDialogClass(QStringLiteral("-"));
 }
 
 } // namespace

@@ -32,6 +32,37 @@ public:
             return *scripted;
         return CCrxLibraryCalls::ImportHeader(archivePath, workFolder, abort, header);
     }
+    CrxResult AnotherImportInitialize(const QString& workDb, const QString& importDb) override
+    {
+        Record(QStringLiteral("AnotherImportInitialize"));
+        if (const auto scripted = Scripted(QStringLiteral("AnotherImportInitialize"), nullptr))
+            return *scripted;
+        return CCrxLibraryCalls::AnotherImportInitialize(workDb, importDb);
+    }
+    CrxResult ImportChosenTables(const QString& archivePath, const QString& importFolder,
+                                 const CrxAbortFlag* abort, const QString& resourceFolder,
+                                 const CrxFileInfo& header, const QStringList& tables) override
+    {
+        Record(QStringLiteral("ImportChosenTables(%1)").arg(tables.join(u',')));
+        if (const auto scripted = Scripted(QStringLiteral("ImportChosenTables"), abort))
+            return *scripted;
+        return CCrxLibraryCalls::ImportChosenTables(archivePath, importFolder, abort,
+                                                    resourceFolder, header, tables);
+    }
+    CrxResult AnotherImportCopyBack(const QString& workDb, const QString& importDb) override
+    {
+        Record(QStringLiteral("AnotherImportCopyBack"));
+        if (const auto scripted = Scripted(QStringLiteral("AnotherImportCopyBack"), nullptr))
+            return *scripted;
+        return CCrxLibraryCalls::AnotherImportCopyBack(workDb, importDb);
+    }
+    CrxResult AnotherImportFinalize(const QString& importFolder) override
+    {
+        Record(QStringLiteral("AnotherImportFinalize"));
+        if (const auto scripted = Scripted(QStringLiteral("AnotherImportFinalize"), nullptr))
+            return *scripted;
+        return CCrxLibraryCalls::AnotherImportFinalize(importFolder);
+    }
     CrxResult ImportInitSettingDB(const QString& archivePath, const QString& workFolder,
                                   const QString& resourceFolder,
                                   const QString& modelFolder) override
@@ -52,6 +83,16 @@ public:
         return CCrxLibraryCalls::ImportContents(archivePath, workFolder, abort, resourceFolder,
                                                 header);
     }
+    CrxResult ImportDiffBase(const QString& archivePath, const QString& workFolder,
+                             const CrxAbortFlag* abort, const QString& resourceFolder,
+                             const CrxFileInfo& header) override
+    {
+        Record(QStringLiteral("ImportDiffBase"));
+        if (const auto scripted = Scripted(QStringLiteral("ImportDiffBase"), abort))
+            return *scripted;
+        return CCrxLibraryCalls::ImportDiffBase(archivePath, workFolder, abort, resourceFolder,
+                                                header);
+    }
     CrxResult ExportFull(const QString& workFolder, const QString& archivePath,
                          const CrxAbortFlag* abort, const QString& extraFile,
                          const CrxFileInfo& header) override
@@ -61,6 +102,29 @@ public:
             return *scripted;
         return CCrxLibraryCalls::ExportFull(workFolder, archivePath, abort, extraFile, header);
     }
+
+    CrxResult ExportPartial(const QString& workFolder, const QString& archivePath,
+                            const CrxAbortFlag* abort, const QString& extraFile,
+                            const CrxFileInfo& header, const CrxPartialWrite& partial) override
+    {
+        // The lists, then the five media switches and no-data-info as digits.
+        Record(QStringLiteral("ExportPartial(%1|%2|%3|%4%5%6%7%8|%9)")
+                   .arg(partial.addList.join(u','), partial.replaceList.join(u','),
+                        partial.diffList.join(u','), QString::number(partial.movie),
+                        QString::number(partial.fullScreen), QString::number(partial.halfScreen),
+                        QString::number(partial.itemImages), QString::number(partial.recommend),
+                        QString::number(partial.noDataInfo)));
+        if (const auto scripted = Scripted(QStringLiteral("ExportPartial"), abort))
+            return *scripted;
+        const CrxResult result = CCrxLibraryCalls::ExportPartial(workFolder, archivePath, abort,
+                                                                 extraFile, header, partial);
+        // An abort that comes after the library finished.
+        if (m_bAbortAfterExport)
+            const_cast<CrxAbortFlag*>(abort)->store(1);
+        return result;
+    }
+
+    bool m_bAbortAfterExport = false;
 
     CrxDetail LastDetail() override
     {

@@ -51,9 +51,9 @@ QString CSqLiteUtility::QuoteSQLName(const QString& name)
     return parts.join(QLatin1Char('.'));
 }
 
-void CSqLiteUtility::RunBulkPragmas(CSQliteSQL& sql)
+void CSqLiteUtility::RunBulkPragmas(CSQliteSQL& sql, int cacheSize)
 {
-    sql.ExecSQL(QStringLiteral("PRAGMA cache_size = 100000;"));
+    sql.ExecSQL(QStringLiteral("PRAGMA cache_size = %1;").arg(cacheSize));
     sql.ExecSQL(QStringLiteral("PRAGMA default_synchronous = OFF;"));
     sql.ExecSQL(QStringLiteral("PRAGMA default_temp_store = MEMORY;"));
 }

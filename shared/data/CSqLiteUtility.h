@@ -66,8 +66,8 @@ public:
 
     // Bulk reads, deletes and writes ask for a large cache first; the system
     // sends these three as they stand (two are no-ops in today's SQLite).
-    // Results are ignored.
-    static void RunBulkPragmas(CSQliteSQL& sql);
+    // Results are ignored. The difference save asks for a smaller cache.
+    static void RunBulkPragmas(CSQliteSQL& sql, int cacheSize = 100000);
 
     static bool DeleteRecord(CSQliteDB& db, const QString& table, const QStringList& keyColumns,
                              const QStringList& keyValues, int& err);

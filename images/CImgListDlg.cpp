@@ -1,0 +1,379 @@
+#include "images/CImgListDlg.h"
+
+#include "images/CGraphicListModel.h"
+#include "images/CMainImgCtrl.h"
+#include "images/GraphicColumns.h"
+#include "images/GraphicTypes.h"
+
+#include "goods/base/ProgramMessage.h"
+
+#include "shared/config/CBasePath.h"
+#include "shared/config/PitchFontName.h"
+#include "shared/controls/CColorButton.h"
+#include "shared/controls/CWaitCursor.h"
+#include "shared/controls/FindControlById.h"
+#include "shared/data/CColumnDataList.h"
+#include "shared/data/CSqLiteTransaction.h"
+#include "shared/data/CStampImageMgr.h"
+#include "shared/lang/CProgramLang.h"
+#include "shared/lang/FormatLangText.h"
+#include "shared/program/CMainWndCtrl.h"
+
+#include "stroven/Stroven.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+#include <QTimer>
+
+namespace pellark {
+
+namespace {
+
+const QString kTable = QStringLiteral("CSB008");
+
+} // namespace
+
+CImgListDlg::CImgListDlg(CSQliteDB* db, QWidget* parent) : CMainDlg(parent, IDD), m_pDB(db)
+{
+    m_records.SetAutoDeleteMember(0);
+    setWindowTitle(QStringLiteral("CRDD_IM_IMGLIST"));
+    auto* target = new QLabel(QStringLiteral("CRDC_STATIC_PRTIMGTARGET"), this);
+    target->setGeometry(12, 8, 400, 20);
+    m_pList = new QTableView(this);
+    SetControlId(m_pList, IDC_LIST);
+    m_pList->setGeometry(12, 30, 616, 150);
+    m_pList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_pList->verticalHeader()->hide();
+    m_pList->setWordWrap(false);
+    auto* preview = new QLabel(QStringLiteral("CRDC_STATIC_PREVIEW"), this);
+    preview->setGeometry(12, 188, 400, 20);
+    m_pPreview = new CMainImgCtrl(this);
+    SetControlId(m_pPreview, IDC_PREVIEW);
+    m_pPreview->setGeometry(12, 210, 616, 224);
+    for (const auto& [id, key] : {std::pair<uint, const char*>{IDC_HELP, "CRDM_IM_HELP"},
+                                  {IDC_DELETE, "CRDC_IM_DELETE"},
+                                  {1, "CRD_CHANGE"},
+                                  {2, "CRD_BACK"}})
+        AddButton(id, QLatin1String(key))->setAutoDefault(false);
+    resize(640, 488);
+
+    m_pModel = new CGraphicListModel(GraphicColumnList(), this);
+    m_pList->setModel(m_pModel);
+    connect(m_pList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CImgListDlg::OnSelectionChanged);
+    m_pList->horizontalHeader()->setSectionsClickable(true);
+    connect(m_pList->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
+        const int item = SelectedItem();
+        const QStringList* selected = m_pModel->Row(item);
+        m_pModel->SortByListColumn(section);
+        // The selection follows its row.
+        for (int row = 0; row < m_pModel->rowCount(); ++row)
+            if (m_pModel->Row(row) == selected)
+                SelectItem(row);
+    });
+}
+
+CImgListDlg::~CImgListDlg()
+{
+    DeletePreviewFile();
+    m_records.RemoveAll();
+}
+
+void CImgListDlg::EnableButton(uint id, bool enable)
+{
+    if (QWidget* control = FindControlById(this, id))
+        control->setEnabled(enable);
+}
+
+void CImgListDlg::EndAfterFailure()
+{
+    // Ends once the window runs, whether shown or run modally.
+    QTimer::singleShot(0, this, [this] { EndDialog(platform::IDCANCEL); });
+}
+
+bool CImgListDlg::ReadRows(int& err)
+{
+    CColumnDataList& columns = GraphicColumnList();
+    m_records.RemoveAll();
+    columns.SetSQliteDB(m_pDB, &m_records);
+    if (!columns.ReadTableInfo(err) || !columns.ReadRecords(err, QString())) {
+        m_pModel->SetRows(CStringArrayPtrArray());
+        return false;
+    }
+    m_pModel->SetRows(m_records);
+    return true;
+}
+
+bool CImgListDlg::CreateMissingRows(int& err)
+{
+    err = 0;
+    QList<int> missing;
+    for (const GraphicType& type : kGraphicTypes) {
+        bool found = false;
+        for (int row = 0; row < m_pModel->rowCount() && !found; ++row)
+            found = m_pModel->Row(row)->value(kGraphicCode).trimmed().toInt() == type.code;
+        if (!found)
+            missing << type.code;
+    }
+    if (missing.isEmpty())
+        return true;
+    // All rows or none: a failure leaves the table as it was.
+    CSQliteSQL sql(*m_pDB, kTable);
+    CSqLiteTransaction transaction(*m_pDB, sql);
+    if ((err = transaction.StartStatus()) != 0)
+        return false;
+    const QString now = GetTimestampOfNow();
+    err = sql.SetSQLForWrite({QStringLiteral("GRAPHICCODE")},
+                             {QStringLiteral("FILENAME"), QStringLiteral("CREATEDATETIME"),
+                              QStringLiteral("UPDATEDATETIME")},
+                             {});
+    for (int code : missing) {
+        if (err != 0)
+            break;
+        // A single space: a row without an image.
+        err =
+            sql.ExecWrite({GraphicKey(code)}, {QStringLiteral(" "), now, now}, {}, SQLWRITE_INSERT);
+    }
+    if (err != 0) {
+        transaction.Rollback();
+        return false;
+    }
+    if ((err = transaction.Commit()) != 0)
+        return false;
+    return ReadRows(err);
+}
+
+void CImgListDlg::BuildListColumns()
+{
+    m_pModel->BuildColumns();
+    QFont listFont = m_pList->font();
+    listFont.setFamily(GetFixPitchFontName());
+    m_pList->setFont(listFont);
+    const int charWidth = QFontMetrics(listFont).horizontalAdvance(QLatin1Char('0'));
+    for (int column = 0; column < m_pModel->columnCount(); ++column)
+        m_pList->setColumnWidth(column, m_pModel->ColumnChars(column) * charWidth);
+    m_pList->horizontalHeader()->setStretchLastSection(true);
+}
+
+bool CImgListDlg::OnInitDialog()
+{
+    CMainDlg::OnInitDialog();
+    int err = 0;
+    if (!ReadRows(err)) {
+        ShowProgramMessage(
+            this, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"), platform::MessageIcon::Warning,
+            platform::MessageButtons::Ok,
+            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED")), err));
+        EndAfterFailure();
+        return true;
+    }
+    BuildListColumns();
+    if (!CreateMissingRows(err)) {
+        ShowProgramMessage(
+            this, QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED"), platform::MessageIcon::Error,
+            platform::MessageButtons::Ok,
+            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED")), err));
+        EndAfterFailure();
+        return true;
+    }
+    EnableButton(1, false);
+    EnableButton(IDC_DELETE, false);
+    if (m_pModel->rowCount() > 0) {
+        m_pList->setFocus(Qt::OtherFocusReason);
+        SelectItem(0);
+    } else {
+        const CButtonTable& table = ButtonTable();
+        for (int i = 0; i < table.count; ++i)
+            if (table.rows[i].ctrlId != platform::IDCANCEL && table.rows[i].ctrlId != IDC_HELP)
+                EnableButton(table.rows[i].ctrlId, false);
+        FocusControl(platform::IDCANCEL);
+    }
+    return false;
+}
+
+int CImgListDlg::SelectedItem() const
+{
+    const QModelIndexList rows = m_pList->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void CImgListDlg::SelectItem(int item)
+{
+    if (item < 0 || item >= m_pModel->rowCount())
+        return;
+    const QModelIndex index = m_pModel->index(item, 0);
+    m_pList->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                          QItemSelectionModel::Rows);
+}
+
+void CImgListDlg::OnSelectionChanged()
+{
+    const int item = SelectedItem();
+    EnableButton(1, item >= 0);
+    EnableButton(IDC_DELETE, item >= 0);
+    if (item >= 0)
+        ShowPreview(item);
+}
+
+void CImgListDlg::DeletePreviewFile()
+{
+    if (!m_strPreviewFile.isEmpty())
+        QFile::remove(m_strPreviewFile);
+    m_strPreviewFile.clear();
+}
+
+bool CImgListDlg::ReadGraphicBlob(const QString& key, const QString& fileName, int& status)
+{
+    CSQliteSQL sql(*m_pDB, kTable);
+    status =
+        sql.SetSQLForBlobRead({QStringLiteral("GRAPHICDATA")}, QStringLiteral("GRAPHICCODE = ?"));
+    if (status == 0)
+        status = sql.ExecBlobRead({key}, {fileName});
+    return status == 0;
+}
+
+void CImgListDlg::ShowPreview(int item)
+{
+    if (item < 0)
+        return;
+    m_pPreview->ClearImage();
+    DeletePreviewFile();
+    const QStringList* row = m_pModel->Row(item);
+    if (!row)
+        return;
+    const QString key = row->value(kGraphicCode);
+    const QString folder = CBasePath::GetLocalTemporaryPath();
+    QString temp;
+    int status = 0;
+    // The stored name gives only the extension: a name with folders in it
+    // never leads the copy out of the local data folder.
+    if (!CBasePath::CreateTempFileName(folder, QStringLiteral("QRM"),
+                                       CStampImageMgr::TempExtensionOf(row->value(kFileName)),
+                                       temp) ||
+        !ReadGraphicBlob(key, QFileInfo(temp).fileName(), status)) {
+        QFile::remove(temp);
+        ShowProgramMessage(
+            this, QStringLiteral("CRDS_IM_ERR_CREATEIMGFILE"), platform::MessageIcon::Error,
+            platform::MessageButtons::Ok,
+            FormatLangText(GetLangString(QStringLiteral("CRDS_IM_ERR_CREATEIMGFILE")), 0));
+        return;
+    }
+    if (!QFileInfo::exists(temp)) {
+        EnableButton(IDC_DELETE, false);
+        return;
+    }
+    m_strPreviewFile = temp;
+    if (!m_pPreview->LoadImage(temp, key.trimmed().toInt()))
+        ShowProgramMessage(this, QStringLiteral("CRDS_IM_ERR_READIMGFILE"),
+                           platform::MessageIcon::Error);
+}
+
+bool CImgListDlg::WriteGraphicRow(const QString& key, const QString& fileName,
+                                  const QString& blobFile)
+{
+    CWaitCursor wait;
+    int status = 0;
+    {
+        CSQliteSQL sql(*m_pDB, kTable);
+        status = sql.SetSQLForWrite({QStringLiteral("GRAPHICCODE")},
+                                    {QStringLiteral("FILENAME"), QStringLiteral("UPDATEDATETIME")},
+                                    {QStringLiteral("GRAPHICDATA")});
+        if (status == 0)
+            status =
+                sql.ExecWrite({key}, {fileName, GetTimestampOfNow()}, {blobFile}, SQLWRITE_UPDATE);
+    }
+    if (status != 0) {
+        ShowProgramMessage(
+            this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
+            platform::MessageButtons::Ok,
+            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), status));
+        return false;
+    }
+    const int item = SelectedItem();
+    if (!ReadRows(status)) {
+        ShowProgramMessage(
+            this, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"), platform::MessageIcon::Warning,
+            platform::MessageButtons::Ok,
+            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED")), status));
+        ShowProgramMessage(
+            this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
+            platform::MessageButtons::Ok,
+            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), status));
+        EnableButton(1, false);
+        EnableButton(IDC_DELETE, false);
+        return false;
+    }
+    if (m_pModel->rowCount() > 0) {
+        // Selecting the row again shows its preview afresh.
+        m_pList->selectionModel()->clearSelection();
+        SelectItem(item);
+        EnableButton(IDC_DELETE, !blobFile.isEmpty());
+    } else {
+        EnableButton(1, false);
+        EnableButton(IDC_DELETE, false);
+    }
+    return true;
+}
+
+void CImgListDlg::ChangeImage()
+{
+    const int item = SelectedItem();
+    const QStringList* row = m_pModel->Row(item);
+    if (!row || !m_editor)
+        return;
+    const QString key = row->value(kGraphicCode);
+    GraphicEditRequest request;
+    request.sourceFile = m_strPreviewFile;
+    request.fileName = row->value(kFileName);
+    request.code = key.trimmed().toInt();
+    GraphicEditResult result;
+    if (!m_editor(this, request, result))
+        return;
+    if (!result.outputFile.isEmpty() && !result.fileName.isEmpty())
+        WriteGraphicRow(key, result.fileName, QFileInfo(result.outputFile).fileName());
+}
+
+void CImgListDlg::DeleteImage()
+{
+    const int item = SelectedItem();
+    const QStringList* row = m_pModel->Row(item);
+    if (!row)
+        return;
+    const QString key = row->value(kGraphicCode);
+    const QString name = GetLangString(QLatin1String(GraphicTypeOf(key.trimmed().toInt()).nameKey));
+    const QString text = FormatLangText(GetLangString(QStringLiteral("CRDS_IM_DELETE")), name);
+    if (ShowProgramMessage(this, QStringLiteral("CRDS_IM_DELETE"), platform::MessageIcon::Warning,
+                           platform::MessageButtons::OkCancel, text) != platform::IDOK)
+        return;
+    WriteGraphicRow(key, QString(), QString());
+}
+
+bool CImgListDlg::OnCommand(uint id)
+{
+    if (id == IDC_DELETE) {
+        if (QWidget* button = FindControlById(this, IDC_DELETE); button && button->isEnabled())
+            DeleteImage();
+        return true;
+    }
+    return CMainDlg::OnCommand(id);
+}
+
+void CImgListDlg::OnOK()
+{
+    // Change: the list stays open.
+    if (QWidget* button = FindControlById(this, 1); button && button->isEnabled())
+        ChangeImage();
+}
+
+void CImgListDlg::OnCancel()
+{
+    CMainWndCtrl::BringMainWndToFront();
+    EndDialog(platform::IDCANCEL);
+}
+
+} // namespace pellark

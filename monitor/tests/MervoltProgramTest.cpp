@@ -1,0 +1,134 @@
+// The monitor program end to end: its real binary on a copy of the model
+// template without a signage folder, driven by keys under an X server of
+// the test's own; then the archive library packs what it wrote.
+#include "archive/QuorvinExport.h"
+#include "monitor/PreferenceXml.h"
+#include "monitor/SignageFolder.h"
+
+#include "platform/FileTime.h"
+#include "shared/config/CBasePath.h"
+#include "testsupport/PrivateXServer.h"
+#include "testsupport/QtPrinters.h"
+#include "testsupport/SuiteProgram.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using korvane::test::PrivateXServer;
+using korvane::test::SuiteProgram;
+
+constexpr qint64 kOldTime = 1'000'000'000'000'000'000;
+
+class MervoltProgramTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_program.writeIni("[PRODUCT]\nPRODUCTKEY=TEST\nPRODUCTMODE=0\n");
+        const QString from = KORVANE_SUITE_DIR "/RESOURCE/additionals/Orbanel";
+        const QString to = m_program.folder() + "/RESOURCE/additionals/Orbanel";
+        for (const char* file : {"/ItemImage/0000000000000000.png", "/Setting/Preference.xml"})
+            korvane::test::writeFile(to + file, korvane::test::readFile(from + file));
+        CBasePath::SetModuleFolder(m_program.folder());
+        m_base = CBasePath::GetLocalDataBasePath();
+        m_database = m_base + "/SETTING.DB";
+        ASSERT_TRUE(QFile::copy(KORVANE_SUITE_DIR "/RESOURCE/Lumo500/SETTING.DB", m_database));
+        QFile::setPermissions(m_database, QFile::ReadOwner | QFile::WriteOwner);
+        platform::setLastWriteTimeNs(m_database, kOldTime);
+    }
+    void TearDown() override { CBasePath::SetModuleFolder(QString()); }
+
+    void key(const PrivateXServer& x, const QStringList& keys)
+    {
+        x.xdotool(QStringList{"key", "--delay", "30"} + keys);
+    }
+
+    SuiteProgram m_program{KORVANE_SUITE_DIR "/Mervolt", KORVANE_SUITE_DIR "/NolvarLANG.xml"};
+    QString m_base;
+    QString m_database;
+};
+
+TEST_F(MervoltProgramTest, TelopTypedInTheIdleWindowReachesTheFileTheDatabaseTimeAndAnArchive)
+{
+    PrivateXServer x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "Xvfb or xdotool is missing";
+    m_program.setEnvironment("DISPLAY", x.display());
+    m_program.setEnvironment("QT_QPA_PLATFORM", "xcb");
+    QProcess& monitor = m_program.start({"/A"});
+    const QString menu = x.waitForWindow("^Monitor Settings");
+    ASSERT_FALSE(menu.isEmpty());
+
+    // A second start meanwhile ends at once.
+    QProcess& second = m_program.start({"/A"});
+    EXPECT_EQ(SuiteProgram::waitForExit(second), 0);
+
+    x.xdotool({"windowfocus", "--sync", menu});
+    key(x, {"Return"});
+    const QString idle = x.waitForWindow("^Idle Screen");
+    ASSERT_FALSE(idle.isEmpty());
+    x.xdotool({"windowfocus", "--sync", idle});
+    // From the movie's edit past its two buttons and the first slide's row
+    // to the first telop; back past the first edit to OK.
+    key(x, QStringList(6, "Tab"));
+    x.xdotool({"type", "--delay", "30", "Fresh bread"});
+    key(x, QStringList(8, "shift+Tab") << "Return");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return x.xdotool({"search", "--onlyvisible", "--name", "^Idle Screen"}).isEmpty();
+        },
+        10000));
+    x.xdotool({"windowfocus", "--sync", menu});
+    key(x, {"Escape"});
+    EXPECT_EQ(SuiteProgram::waitForExit(monitor), 2);
+    EXPECT_EQ(m_program.messages(), QStringList());
+
+    const QString signage = m_base + "/additionals/Orbanel";
+    QFile preference(signage + "/Setting/Preference.xml");
+    ASSERT_TRUE(preference.open(QIODevice::ReadOnly));
+    const QByteArray xml = preference.readAll();
+    QXmlStreamReader reader(xml);
+    while (!reader.atEnd())
+        reader.readNext();
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    EXPECT_TRUE(xml.contains("<string name=\"idle_telop1_file\">FullTelop1.txt</string>"));
+    EXPECT_EQ(korvane::test::readFile(signage + "/FullTelop/FullTelop1.txt"), "Fresh bread");
+    EXPECT_GT(platform::lastWriteTimeNs(m_database).value_or(0), kOldTime);
+    EXPECT_FALSE(QDir(signage + "/Temporary").exists());
+
+    // The archive library carries the signage folder.
+    const QString archive = m_program.folders().scratch() + "/out.crx";
+    ASSERT_EQ(CrxExport(m_base, archive, nullptr, 1, QString(), nullptr, nullptr, nullptr,
+                        "LUMO-500", "1.00", QString(), "STANDARD", QString(), 1, 0, 1, 1, 1, 1, 1,
+                        0),
+              0u);
+    QProcess tar;
+    tar.start("tar", {"-xjOf", archive, "additionals/Orbanel/FullTelop/FullTelop1.txt"});
+    ASSERT_TRUE(tar.waitForFinished(30000));
+    EXPECT_EQ(tar.readAllStandardOutput(), "Fresh bread");
+    tar.start("tar", {"-xjOf", archive, "additionals/Orbanel/Setting/Preference.xml"});
+    ASSERT_TRUE(tar.waitForFinished(30000));
+    EXPECT_EQ(tar.readAllStandardOutput(), xml);
+}
+
+// Offscreen, no keys needed: a malformed file ends the program at once.
+TEST_F(MervoltProgramTest, MalformedPreferenceEndsWithTheCodeAndTouchesNothing)
+{
+    const QString path = m_base + "/additionals/Orbanel/Setting/Preference.xml";
+    const QByteArray malformed = "<?xml version=\"1.0\"?><map><string name=\"x\">";
+    korvane::test::writeFile(path, malformed);
+    QProcess& monitor = m_program.start({"/B"});
+    EXPECT_EQ(SuiteProgram::waitForExit(monitor), 2);
+    EXPECT_EQ(m_program.messages(), QStringList{"CRDS_MO_ERR_MONITOR_READXML"});
+    EXPECT_EQ(korvane::test::readFile(path), malformed);
+    EXPECT_EQ(platform::lastWriteTimeNs(m_database).value_or(0), kOldTime);
+}
+
+} // namespace
