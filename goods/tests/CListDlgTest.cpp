@@ -10,7 +10,7 @@
 #include "goods/base/CMainListCtrl.h"
 #include "goods/base/RegisterDialogClass.h"
 
-#include "goods/tests/GoodsDbFixture.h"
+#include "goods/tests/ListDlgFixture.h"
 #include "shared/controls/CNumEdit.h"
 #include "shared/controls/FindControlById.h"
 #include "shared/lang/WindowText.h"
@@ -32,38 +32,10 @@ using korvane::test::WhenModal;
 
 namespace {
 
-class CListDlgTest : public GoodsDbFixture
+class CListDlgTest : public ListDlgFixture
 {
 protected:
-    void SetUp() override
-    {
-        GoodsDbFixture::SetUp();
-        CMainDlg::SetButtonTable(GoodsButtonTable());
-    }
-    void TearDown() override
-    {
-        m_window.reset();
-        m_modes.reset();
-        CMainDlg::SetButtonTable({});
-        GoodsDbFixture::TearDown();
-    }
-
-    CListDlg& Open(int entry)
-    {
-        m_modes = std::make_unique<CGoodsModeTable>();
-        const int kind = WindowKindOfEntry(entry);
-        m_window = std::make_unique<CListDlg>(m_modes->Entry(entry), 3001, nullptr, kind, false);
-        if (kind == 13)
-            m_window->SetSecondDataManager(m_modes->SetPriceEntry());
-        m_window->Create();
-        m_window->show();
-        return *m_window;
-    }
-
     bool Enabled(uint id) { return FindControlById(m_window.get(), id)->isEnabled(); }
-
-    std::unique_ptr<CGoodsModeTable> m_modes;
-    std::unique_ptr<CListDlg> m_window;
 };
 
 TEST_F(CListDlgTest, EmptyTableOffersOnlyBackInsertAndHelp)
