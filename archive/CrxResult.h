@@ -70,6 +70,10 @@ constexpr CrxResult CRX_E_DELETE_FOLDER = 0xE000003B;
 constexpr CrxResult CRX_E_CREATE_FOLDER = 0xE000003C;
 constexpr CrxResult CRX_E_EXTRA_FILE = 0xE000003D;
 constexpr CrxResult CRX_E_EXTRA_COPY = 0xE000003E;
+// A table chosen for an import that the archive carries only as rows to add
+// or update, or as a difference (no mainte="renew"): emptying it would lose
+// every row the archive does not carry.
+constexpr CrxResult CRX_E_PARTIAL_TABLE = 0xE0000040;
 constexpr CrxResult CRX_E_SCHEMA_COPY = 0xE0000041;
 constexpr CrxResult CRX_E_DB_COPY = 0xE0000042;
 constexpr CrxResult CRX_E_DELETE_ROWS = 0xE0000043;

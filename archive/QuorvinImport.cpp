@@ -2,6 +2,7 @@
 
 #include "archive/CCrxDocument.h"
 #include "archive/CCrxGetDocInfo.h"
+#include "archive/CCrxRenewCheck.h"
 #include "archive/CCrxSchemaEnv.h"
 #include "archive/CrxContent.h"
 #include "archive/CrxDetail.h"
@@ -109,8 +110,15 @@ CrxResult CrxImportContents(const QString& archiveArgument, const QString& baseA
     });
     if (rc != CRX_OK)
         return rc;
-    rc = Guarded(CRX_E_EXCEPTION_RUN,
-                 [&] { return CrxContent::ParseFile(*doc, doc->DirEnv().DataXmlPath()); });
+    rc = Guarded(CRX_E_EXCEPTION_RUN, [&] {
+        // Chosen tables are emptied as their sections come: every section
+        // must be whole before the first one is.
+        if (tables && importMode == CRX_IMPORT_NORMAL)
+            if (CrxResult refused =
+                    CCrxRenewCheck::Check(doc->DirEnv().DataXmlPath(), *tables, abort))
+                return refused;
+        return CrxContent::ParseFile(*doc, doc->DirEnv().DataXmlPath());
+    });
     rc = Guarded(CRX_E_EXCEPTION_RUN, [&] { return doc->FinishImport(archivePath, rc); });
     try {
         doc.reset();

@@ -36,7 +36,9 @@ CrxResult CrxImportInitSettingDB(const QString& archivePath, const QString& base
 // Writes the archive's rows into the databases of the base folder. Mode 0
 // reads what CrxImportHeader unpacked, mode 1 (CRX_IMPORT_DIFFBASE) unpacks
 // again and fills the "_BASE_Tovanel" shadow tables. tables: nullptr imports
-// every table; a list empties and refills the tables it names. The header
+// every table; a list empties and refills the tables it names, and in mode
+// 0 is refused with CRX_E_PARTIAL_TABLE before anything is written when the
+// archive carries one of them without mainte="renew". The header
 // values are kept but do not change the import. The unpack folder is gone
 // afterwards, whatever the result.
 CrxResult CrxImportContents(const QString& archivePath, const QString& baseFolder,

@@ -27,6 +27,33 @@ CrxResult CCrxLibraryCalls::ImportHeader(const QString& archivePath, const QStri
                            &header.regVersionFlags, &header.packageFlags);
 }
 
+CrxResult CCrxLibraryCalls::AnotherImportInitialize(const QString& workDb, const QString& importDb)
+{
+    return AnotherCrxImportInitialize(workDb, importDb);
+}
+
+CrxResult CCrxLibraryCalls::ImportChosenTables(const QString& archivePath,
+                                               const QString& importFolder,
+                                               const CrxAbortFlag* abort,
+                                               const QString& resourceFolder,
+                                               const CrxFileInfo& header, const QStringList& tables)
+{
+    return CrxImportContents(archivePath, importFolder, abort, 0, resourceFolder,
+                             &header.machineType, &header.crxVersion, &header.regVersion,
+                             &header.system, &header.package, &header.regVersionFlags,
+                             &header.packageFlags, &tables);
+}
+
+CrxResult CCrxLibraryCalls::AnotherImportCopyBack(const QString& workDb, const QString& importDb)
+{
+    return AnotherCrxImportImportedDbCopy(workDb, importDb);
+}
+
+CrxResult CCrxLibraryCalls::AnotherImportFinalize(const QString& importFolder)
+{
+    return AnotherCrxImportFinalize(importFolder);
+}
+
 CrxResult CCrxLibraryCalls::ImportInitSettingDB(const QString& archivePath,
                                                 const QString& workFolder,
                                                 const QString& resourceFolder,

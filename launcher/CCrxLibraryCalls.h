@@ -6,6 +6,7 @@
 #include "launcher/CrxPartialWrite.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace tovanel {
 
@@ -19,6 +20,15 @@ public:
 
     virtual CrxResult ImportHeader(const QString& archivePath, const QString& workFolder,
                                    const CrxAbortFlag* abort, CrxFileInfo& header);
+    // A table import from another archive: the work database copied into the
+    // import folder, the chosen tables refilled there (mode 0), the copy put
+    // back over the work database, the import folder deleted.
+    virtual CrxResult AnotherImportInitialize(const QString& workDb, const QString& importDb);
+    virtual CrxResult ImportChosenTables(const QString& archivePath, const QString& importFolder,
+                                         const CrxAbortFlag* abort, const QString& resourceFolder,
+                                         const CrxFileInfo& header, const QStringList& tables);
+    virtual CrxResult AnotherImportCopyBack(const QString& workDb, const QString& importDb);
+    virtual CrxResult AnotherImportFinalize(const QString& importFolder);
     virtual CrxResult ImportInitSettingDB(const QString& archivePath, const QString& workFolder,
                                           const QString& resourceFolder,
                                           const QString& modelFolder);

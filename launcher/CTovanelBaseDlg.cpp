@@ -3,6 +3,7 @@
 #include "launcher/CAboutDlg.h"
 #include "launcher/CNewFileDlg.h"
 #include "launcher/CSelectKeyLayoutDlg.h"
+#include "launcher/CTableImportCommand.h"
 #include "launcher/TovanelStrings.h"
 
 #include "shared/config/CBasePath.h"
@@ -277,10 +278,18 @@ void CTovanelBaseDlg::OnSysCommand(int command)
         about.DoModal();
         break;
     }
+    case SC_IMPORTCRX:
+        ImportFromArchive();
+        break;
     default:
-        // The OES take-over and the import come with the archive work.
+        // The OES take-over comes with the OES work.
         break;
     }
+}
+
+void CTovanelBaseDlg::ImportFromArchive()
+{
+    CTableImportCommand(*this, *this).ImportFromArchive(m_aImportList);
 }
 
 void CTovanelBaseDlg::RunCommand(const std::function<void()>& command)

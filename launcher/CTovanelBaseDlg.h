@@ -72,6 +72,8 @@ public:
 
     // Runs a window-menu command.
     virtual void OnSysCommand(int command);
+    // Takes chosen tables of another archive into the work database.
+    void ImportFromArchive();
 
     // The command line.
     QString m_strOesArchivePath;

@@ -8,6 +8,14 @@
 // The coloured buttons of a program's top-level windows: one row per button
 // by control id, with its face colour and its place in the rows along the
 // bottom edge (the arguments of CColorButton::Adjust).
+struct ButtonPlacement
+{
+    uint align; // 1 from the right, 2 from the left, other: colour only
+    int index;
+    int count;
+    int row; // 0 the bottom row
+};
+
 struct ButtonColorRow
 {
     uint ctrlId;
@@ -16,6 +24,9 @@ struct ButtonColorRow
     int index;
     int count;
     int row; // 0 the bottom row
+    // Where a window in editor layout (CMainDlg::SetEditorLayout) puts the
+    // button instead; none: the same place.
+    std::optional<ButtonPlacement> editor = std::nullopt;
 };
 
 struct CButtonTable

@@ -80,7 +80,11 @@ void CMainDlg::ColorDialogButtons()
         if (!button)
             continue;
         button->SetColor(row.color.value_or(palette().color(QPalette::Button)));
-        button->Adjust(this, row.align, row.index, row.count, row.row, false);
+        const ButtonPlacement place =
+            m_bEditorLayout && row.editor
+                ? *row.editor
+                : ButtonPlacement{row.align, row.index, row.count, row.row};
+        button->Adjust(this, place.align, place.index, place.count, place.row, false);
     }
 }
 

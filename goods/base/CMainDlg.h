@@ -41,6 +41,9 @@ public:
     CColorButton* AddButton(uint id, const QString& key);
 
     int WindowKind() const { return m_nWindowKind; }
+    // Editor layout: buttons take the second placement of their table row.
+    void SetEditorLayout(bool editor) { m_bEditorLayout = editor; }
+    bool EditorLayout() const { return m_bEditorLayout; }
     uint TemplateId() const { return m_nTemplateId; }
 
 protected:
@@ -52,4 +55,5 @@ protected:
 private:
     uint m_nTemplateId;
     int m_nWindowKind;
+    bool m_bEditorLayout = false;
 };

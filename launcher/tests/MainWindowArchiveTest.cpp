@@ -1,6 +1,8 @@
 // The file commands inside the real main-menu window: the Open it runs at
 // start, its title and window menu, and the question at close.
+#include "launcher/CImportTblSelDlg.h"
 #include "launcher/CNewFileDlg.h"
+#include "launcher/CTableSelectModel.h"
 #include "launcher/CTovanelStandardDlg.h"
 #include "launcher/tests/ArchiveWorkFixture.h"
 
@@ -104,6 +106,28 @@ TEST_F(MainWindowArchive, NewOpensTheModelsArchiveUntitled)
     EXPECT_EQ(korvane::test::readFile(LocalDataFolder() + "/DIFFBASEFILE.CRX"),
               korvane::test::readFile(ModelArchive("DEFSETTING.CRX")));
     EXPECT_TRUE(m_messages.isEmpty());
+}
+
+TEST_F(MainWindowArchive, TheImportEntryTakesTablesAndCloseAsksThen)
+{
+    const auto menu = Start(CopySample("sample.crx"));
+    const QString title = menu->windowTitle();
+    m_chosen = {CopySample("other.crx")};
+    korvane::test::WhenModal<CImportTblSelDlg>([](CImportTblSelDlg& dialog) {
+        dialog.Model().TickRows({0}, 1, false);
+        dialog.accept();
+    });
+    QThread::msleep(20);
+    menu->WindowMenuEntry(CTovanelBaseDlg::SC_IMPORTCRX)->trigger();
+    EXPECT_EQ(menu->m_aImportList.size(), 1);
+    EXPECT_EQ(m_choices.back().caption, GetLangString("CRDS_MSG_SELECTIMPFILE"));
+    EXPECT_EQ(menu->windowTitle(), title);
+    EXPECT_EQ(menu->GetState(), Tovanelcmn::MENU_OPEN);
+    EXPECT_TRUE(m_messages.isEmpty());
+
+    m_answers = {platform::IDNO};
+    menu->close();
+    EXPECT_EQ(MessageKeys(), QStringList{"CRDS_CMN_PROMPT_SAVE"});
 }
 
 } // namespace

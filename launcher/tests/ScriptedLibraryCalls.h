@@ -32,6 +32,37 @@ public:
             return *scripted;
         return CCrxLibraryCalls::ImportHeader(archivePath, workFolder, abort, header);
     }
+    CrxResult AnotherImportInitialize(const QString& workDb, const QString& importDb) override
+    {
+        Record(QStringLiteral("AnotherImportInitialize"));
+        if (const auto scripted = Scripted(QStringLiteral("AnotherImportInitialize"), nullptr))
+            return *scripted;
+        return CCrxLibraryCalls::AnotherImportInitialize(workDb, importDb);
+    }
+    CrxResult ImportChosenTables(const QString& archivePath, const QString& importFolder,
+                                 const CrxAbortFlag* abort, const QString& resourceFolder,
+                                 const CrxFileInfo& header, const QStringList& tables) override
+    {
+        Record(QStringLiteral("ImportChosenTables(%1)").arg(tables.join(u',')));
+        if (const auto scripted = Scripted(QStringLiteral("ImportChosenTables"), abort))
+            return *scripted;
+        return CCrxLibraryCalls::ImportChosenTables(archivePath, importFolder, abort,
+                                                    resourceFolder, header, tables);
+    }
+    CrxResult AnotherImportCopyBack(const QString& workDb, const QString& importDb) override
+    {
+        Record(QStringLiteral("AnotherImportCopyBack"));
+        if (const auto scripted = Scripted(QStringLiteral("AnotherImportCopyBack"), nullptr))
+            return *scripted;
+        return CCrxLibraryCalls::AnotherImportCopyBack(workDb, importDb);
+    }
+    CrxResult AnotherImportFinalize(const QString& importFolder) override
+    {
+        Record(QStringLiteral("AnotherImportFinalize"));
+        if (const auto scripted = Scripted(QStringLiteral("AnotherImportFinalize"), nullptr))
+            return *scripted;
+        return CCrxLibraryCalls::AnotherImportFinalize(importFolder);
+    }
     CrxResult ImportInitSettingDB(const QString& archivePath, const QString& workFolder,
                                   const QString& resourceFolder,
                                   const QString& modelFolder) override

@@ -2,6 +2,8 @@
 // dialog of the launcher.
 #include "launcher/CAboutDlg.h"
 #include "launcher/CCrxReadWriteDlg.h"
+#include "launcher/CImportTblDlg.h"
+#include "launcher/CImportTblSelDlg.h"
 #include "launcher/CNewFileDlg.h"
 #include "launcher/CSelectKeyLayoutDlg.h"
 #include "launcher/CTovanelCleaningDlg.h"
@@ -113,6 +115,8 @@ TEST_F(SmallDialogs, EveryLauncherDialogKeepsTheTemplateRules)
     dialogs.push_back(std::make_unique<CSelectKeyLayoutDlg>());
     dialogs.push_back(std::make_unique<CAboutDlg>());
     dialogs.push_back(std::make_unique<CCrxReadWriteDlg>());
+    dialogs.push_back(std::make_unique<CImportTblDlg>());
+    dialogs.push_back(std::make_unique<CImportTblSelDlg>());
     dialogs.push_back(std::make_unique<CTovanelStandardDlg>());
     dialogs.push_back(std::make_unique<CTovanelEasyDlg>());
     dialogs.push_back(std::make_unique<CTovanelCleaningDlg>());

@@ -1,0 +1,164 @@
+#include "functions/CFcColumnDataList.h"
+
+#include "shared/config/CBasePath.h"
+#include "shared/data/CColumnData.h"
+#include "shared/data/CSqLiteUtility.h"
+
+namespace kesmond {
+
+namespace {
+
+const QString kCreateDateTime = QStringLiteral("CREATEDATETIME");
+const QString kUpdateDateTime = QStringLiteral("UPDATEDATETIME");
+
+} // namespace
+
+CFcColumnDataList::CFcColumnDataList(const QString& table, CColumnData** columns,
+                                     int functionKeyFlag)
+    : CColumnDataList(table, columns), m_nFunctionKeyFlag(functionKeyFlag)
+{
+    // Column 0 holds the running number; the second key column is the key.
+    m_nKeyIndex = 1;
+}
+
+CFcColumnDataList::~CFcColumnDataList() = default;
+
+void CFcColumnDataList::ChooseTables()
+{
+    if (!m_pSQliteDB)
+        return;
+    int err = 0;
+    m_strMasterTable =
+        CSqLiteUtility::IsExistDataOfTable(*m_pSQliteDB, QStringLiteral("CSM018"), err)
+            ? QStringLiteral("CSM018")
+            : QStringLiteral("CSM009");
+    m_strFuncListTable =
+        CSqLiteUtility::IsExistDataOfTable(*m_pSQliteDB, QStringLiteral("CSB022"), err)
+            ? QStringLiteral("CSB022")
+            : QStringLiteral("CSB011");
+}
+
+QString CFcColumnDataList::GetMasterTable()
+{
+    if (m_strMasterTable.isEmpty())
+        ChooseTables();
+    return m_strMasterTable;
+}
+
+void CFcColumnDataList::SetReadColumnsData(QStringList& columns)
+{
+    for (int i = 0; i < m_nColumnCount; ++i) {
+        const QString& name = m_ppColumnData[i]->m_strColumnName;
+        columns << (name.contains(u'.') ? name : m_strTableName + u'.' + name);
+    }
+}
+
+bool CFcColumnDataList::ReadRecords(int& err, QString)
+{
+    err = 0;
+    if (m_nColumnCount == 0)
+        return true;
+    if (!m_pSQliteDB || !m_pRecords)
+        return false;
+    EmptyCache();
+    // The function lists come with their own window.
+    if (m_nFunctionKeyFlag != 1)
+        return true;
+    const QString master = GetMasterTable();
+    CSQliteSQL reader(*m_pSQliteDB, m_strTableName + QStringLiteral(", ") + master);
+    QStringList columns;
+    SetReadColumnsData(columns);
+    ParkedRows parked = TakeParkedRows();
+    const bool read = CSqLiteUtility::ReadBatches(
+        reader, columns,
+        m_strTableName + QStringLiteral(".FUNCTIONCODE = ") + master +
+            QStringLiteral(".FUNCTIONCODE"),
+        {}, m_strTableName + QStringLiteral(".FUNCKEYCODE"), 0, err, [&](CSQRowArray& rows) {
+            for (QStringList* row : rows)
+                AppendRecord(std::move(*row), parked);
+            return true;
+        });
+    if (!read) {
+        EmptyCache();
+        return false;
+    }
+    for (qsizetype i = 0; i < m_pRecords->GetSize(); ++i)
+        if (QStringList* row = m_pRecords->GetAt(i); row && !row->isEmpty())
+            (*row)[0] = QString::number(i + 1);
+    return true;
+}
+
+bool CFcColumnDataList::DeleteRecord(QStringList& row, int& err)
+{
+    err = 0;
+    CColumnData* key = KeyColumn();
+    if (!m_pSQliteDB || !key)
+        return false;
+    if (!CSqLiteUtility::DeleteRecord(*m_pSQliteDB, m_strTableName, {key->m_strColumnName},
+                                      {row.value(m_nKeyIndex)}, err))
+        return false;
+    for (int i = 0; i < m_nColumnCount; ++i)
+        m_ppColumnData[i]->SaveItemEX(1);
+    return ReadRecords(err, QString());
+}
+
+bool CFcColumnDataList::HasFunctionProperties()
+{
+    if (!m_pSQliteDB)
+        return false;
+    int err = 0;
+    CSQliteSQL sql(*m_pSQliteDB, QStringLiteral("CSM015"));
+    const CSQRowArray* rows = CSqLiteUtility::ReadRows(sql, {QStringLiteral("FUNCTIONCODE")},
+                                                       QString(), {}, QString(), 1, err);
+    return rows && !rows->isEmpty();
+}
+
+bool CFcColumnDataList::IsFunctionInMaster(const QString& code)
+{
+    if (!m_pSQliteDB)
+        return false;
+    int err = 0;
+    CSQliteSQL sql(*m_pSQliteDB, GetMasterTable());
+    const CSQRowArray* rows =
+        CSqLiteUtility::ReadRows(sql, {QStringLiteral("FUNCTIONCODE")},
+                                 QStringLiteral("FUNCTIONCODE = ?"), {code}, QString(), 1, err);
+    return rows && !rows->isEmpty();
+}
+
+bool CFcColumnDataList::ReadFunctionChoices(int& err, QList<QStringList>& out,
+                                            const QString& functionCode, const QString& propertyId,
+                                            const QString& value)
+{
+    err = 0;
+    out.clear();
+    if (propertyId.isEmpty())
+        return true;
+    if (!m_pSQliteDB)
+        return false;
+    QString where = QStringLiteral("FUNCTIONCODE = ? AND FUNCSETCODEID = ?");
+    QStringList params{functionCode, propertyId};
+    if (!value.isEmpty()) {
+        where += QStringLiteral(" AND FUNCSETVALUE = ?");
+        params << value;
+    }
+    CSQliteSQL sql(*m_pSQliteDB, QStringLiteral("CSM014"));
+    const CSQRowArray* rows = CSqLiteUtility::ReadRows(
+        sql, {QStringLiteral("FUNCSETVALUE"), QStringLiteral("FUNCSETNAME")}, where, params,
+        QStringLiteral("LISTNUMBER"), 0, err);
+    if (!rows)
+        return false;
+    for (const QStringList* row : *rows)
+        out << QStringList{row->value(0), row->value(1)};
+    return true;
+}
+
+bool CFcColumnDataList::DeleteSetValues(int& err, const QString& key)
+{
+    err = 0;
+    if (!m_pSQliteDB)
+        return false;
+    return CSqLiteUtility::DeleteRecord(*m_pSQliteDB, QStringLiteral("CSB003"),
+                                        {QStringLiteral("FUNCKEYCODE")}, {key}, err);
+}
+
+} // namespace kesmond

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "shared/data/CColumnDataList.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace kesmond {
+
+// The function keys of table CSB002 as the function program lists them: only
+// keys whose function is in the function master (CSM018 when it holds rows,
+// else CSM009), column 0 the running number, column 1 the key. Also the
+// reads of the function properties (CSM015), their choices (CSM014) and the
+// key settings (CSB003) the detail pages use.
+class CFcColumnDataList : public CColumnDataList
+{
+public:
+    CFcColumnDataList(const QString& table, CColumnData** columns, int functionKeyFlag);
+    ~CFcColumnDataList() override;
+
+    bool ReadRecords(int& err, QString order) override;
+    bool DeleteRecord(QStringList& row, int& err) override;
+    void SetReadColumnsData(QStringList& columns) override;
+
+    // Chooses the function master and the function-list table.
+    void ChooseTables();
+    QString GetMasterTable();
+    QString GetFunctionListTable() const { return m_strFuncListTable; }
+    int FunctionKeyFlag() const { return m_nFunctionKeyFlag; }
+
+    // Whether table CSM015 defines any function property.
+    bool HasFunctionProperties();
+    bool IsFunctionInMaster(const QString& code);
+    // The choices {value, name} of one property of a function, by list
+    // number; only the one of that value when a value is given. No property
+    // id: true and no rows.
+    bool ReadFunctionChoices(int& err, QList<QStringList>& out, const QString& functionCode,
+                             const QString& propertyId, const QString& value = QString());
+    // Deletes every settings row (CSB003) of the key.
+    bool DeleteSetValues(int& err, const QString& key);
+
+private:
+    QString m_strMasterTable;
+    QString m_strFuncListTable;
+    int m_nFunctionKeyFlag;
+};
+
+} // namespace kesmond

@@ -1,0 +1,10 @@
+#include "functions/CFcMainListHeaderCtrl.h"
+
+namespace kesmond {
+
+CFcMainListHeaderCtrl::CFcMainListHeaderCtrl(QWidget* parent)
+    : CMainListHeaderCtrl(Qt::Horizontal, parent)
+{
+}
+
+} // namespace kesmond

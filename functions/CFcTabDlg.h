@@ -1,0 +1,55 @@
+#pragma once
+
+#include "functions/CFcMainDlg.h"
+
+class CDataManager;
+class QTabWidget;
+
+namespace kesmond {
+
+class CFcBasePageDlg;
+
+// The function-key editor: one tab with one page, whose template follows
+// the key's function (or the property page when the database defines
+// function properties). OK checks, asks, and saves the page.
+class CFcTabDlg : public CFcMainDlg
+{
+    Q_OBJECT
+
+public:
+    CFcTabDlg(CDataManager* dataManager, int recordNo, bool newRecord, QWidget* parent,
+              uint tabTemplateId, uint pageTemplateId, int windowKind);
+    ~CFcTabDlg() override;
+
+    CFcBasePageDlg* Page() const { return m_pPage; }
+    QTabWidget* TabControl() const { return m_pTab; }
+    uint PageTemplateId() const { return m_nPageTemplateId; }
+
+    // The function the page shows instead of the stored one ("" = stored).
+    const QString& FunctionOverride() const { return m_strFunctionOverride; }
+    void SetFunctionOverride(const QString& code) { m_strFunctionOverride = code; }
+    // Asks, through the event loop, for the page of that template.
+    void PostChangePage(uint pageTemplateId);
+
+public slots:
+    // Rebuilds the page from another template on the same record.
+    void ChangePageDlg(uint pageTemplateId);
+
+protected:
+    bool OnInitDialog() override;
+    void OnOK() override;
+
+private:
+    CFcBasePageDlg* MakePage(uint pageTemplateId) const;
+    bool BuildPage(uint pageTemplateId);
+
+    CDataManager* m_pDataManager;
+    int m_nRecordNo;
+    bool m_bNewRecord;
+    uint m_nPageTemplateId;
+    QString m_strFunctionOverride;
+    QTabWidget* m_pTab = nullptr;
+    CFcBasePageDlg* m_pPage = nullptr; // a child of the tab control
+};
+
+} // namespace kesmond

@@ -1,0 +1,140 @@
+// The function program end to end: its real binary on a work database made
+// from the model template and the seed rows, driven by keys under an X
+// server of the test's own.
+#include "shared/config/CBasePath.h"
+#include "testsupport/PrivateXServer.h"
+#include "testsupport/QtPrinters.h"
+#include "testsupport/SuiteProgram.h"
+#include "testsupport/WaitingLauncher.h"
+#include "testsupport/WorkDbFixture.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using korvane::test::PrivateXServer;
+using korvane::test::SuiteProgram;
+
+const QByteArray kIni = "[PRODUCT]\nPRODUCTKEY=TEST\nPRODUCTMODE=0\n";
+const QString kTitle = QStringLiteral("^Function Key Settings$");
+
+class KesmondProgramTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_program.writeIni(kIni);
+        CBasePath::SetModuleFolder(m_program.folder());
+        m_database = CBasePath::GetLocalDataBasePath() + QStringLiteral("/SETTING.DB");
+    }
+    void TearDown() override { CBasePath::SetModuleFolder(QString()); }
+
+    void MakeWorkDatabase()
+    {
+        ASSERT_TRUE(QFile::copy(KORVANE_SUITE_DIR "/RESOURCE/Lumo500/SETTING.DB", m_database));
+        QFile::setPermissions(m_database, QFile::ReadOwner | QFile::WriteOwner);
+        QStringList statements;
+        for (const char* seed : {"CSM009", "CSM018", "CSB002", "CSB003"}) {
+            QFile file(QStringLiteral(KORVANE_SOURCE_DIR "/resources/schema/seeds/%1.sql")
+                           .arg(QLatin1String(seed)));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n'))
+                if (line.startsWith(QLatin1String("INSERT")))
+                    statements << line;
+        }
+        korvane::test::ExecSql(m_database, statements);
+    }
+
+    // The visible windows with the program's title, waiting until there are count.
+    QStringList Windows(const PrivateXServer& x, int count)
+    {
+        QStringList ids;
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 15000) {
+            ids = x.xdotool({"search", "--onlyvisible", "--name", kTitle})
+                      .split(u'\n', Qt::SkipEmptyParts);
+            if (ids.size() == count)
+                break;
+            QTest::qWait(50);
+        }
+        return ids;
+    }
+
+    SuiteProgram m_program{QStringLiteral(KORVANE_SUITE_DIR "/Kesmond"),
+                           QStringLiteral(KORVANE_SUITE_DIR "/NolvarLANG.xml")};
+    QString m_database;
+};
+
+TEST_F(KesmondProgramTest, KeyRenamedByKeys)
+{
+    PrivateXServer x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "xdotool or Xvfb missing (scripts/install-deps.sh installs them)";
+    MakeWorkDatabase();
+    // The launcher waiting for the program: its socket's token in "MAINWH".
+    korvane::test::WaitingLauncher launcher(m_program);
+    ASSERT_TRUE(launcher.wait());
+    m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
+    QProcess& functions = m_program.start({QStringLiteral("/FK")});
+    const QStringList list = Windows(x, 1);
+    ASSERT_EQ(list.size(), 1);
+
+    // A second start meanwhile ends at once.
+    QProcess& second = m_program.start({QStringLiteral("/FK")});
+    EXPECT_EQ(SuiteProgram::waitForExit(second), 0);
+
+    // Enter opens the first key; Tab from the function to the name, Tab to OK.
+    x.xdotool({"windowfocus", "--sync", list[0]});
+    x.xdotool({"key", "Return"});
+    QStringList both = Windows(x, 2);
+    ASSERT_EQ(both.size(), 2);
+    both.removeAll(list[0]);
+    x.xdotool({"windowfocus", "--sync", both[0]});
+    x.xdotool({"key", "Tab", "ctrl+a"});
+    x.xdotool({"type", "--delay", "20", "TENDER"});
+    x.xdotool({"key", "Tab", "Return"});
+    ASSERT_EQ(Windows(x, 1).size(), 1);
+    QTest::qWait(200);
+    x.xdotool({"windowfocus", "--sync", list[0]});
+    x.xdotool({"key", "Escape"});
+    EXPECT_EQ(SuiteProgram::waitForExit(functions), 2);
+
+    EXPECT_EQ(m_program.messages(), QStringList{"CRDS_CMN_COMFIRM_SAVE"});
+    const QString row =
+        QString::fromUtf8(korvane::test::Sqlite3(m_database, "SELECT FUNCKEYCODE, FUNCKEYNAME, "
+                                                             "FUNCTIONCODE, CREATEDATETIME, "
+                                                             "UPDATEDATETIME > CREATEDATETIME FROM "
+                                                             "CSB002 WHERE FUNCKEYCODE = '000001'"))
+            .trimmed();
+    EXPECT_EQ(row, "000001|TENDER|000001|20240101000000|1");
+    QTest::qWait(100); // the bring-back arrives through the event loop
+    EXPECT_TRUE(launcher.broughtBack());
+}
+
+TEST_F(KesmondProgramTest, UnknownSwitchEndsWithoutAWindow)
+{
+    MakeWorkDatabase();
+    for (const QStringList& arguments : {QStringList{"/XX"}, QStringList{"/fk"}, QStringList{}}) {
+        QProcess& functions = m_program.start(arguments);
+        EXPECT_EQ(SuiteProgram::waitForExit(functions), 0) << arguments.join(u' ').toStdString();
+    }
+    EXPECT_EQ(m_program.messages(), QStringList());
+}
+
+TEST_F(KesmondProgramTest, MissingWorkDatabaseIsReportedAndNotMade)
+{
+    QProcess& functions = m_program.start({QStringLiteral("/FK")});
+    EXPECT_EQ(SuiteProgram::waitForExit(functions), 2);
+    EXPECT_EQ(m_program.messages(), QStringList{"CRDS_CMN_ERR_SETREAD_FAILED"});
+    EXPECT_FALSE(QFile::exists(m_database));
+}
+
+} // namespace

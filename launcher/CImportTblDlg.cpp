@@ -1,0 +1,67 @@
+#include "launcher/CImportTblDlg.h"
+
+#include "launcher/CrxErrorText.h"
+#include "shared/lang/CProgramLang.h"
+#include "platform/MessageBox.h"
+
+namespace tovanel {
+
+CImportTblDlg::CImportTblDlg(QWidget* parent) : CCrxProgressDlg(m_job.m_abort, parent) {}
+
+CImportTblDlg::~CImportTblDlg()
+{
+    StopWorker();
+}
+
+bool CImportTblDlg::OnInitDialog()
+{
+    CCrxProgressDlg::OnInitDialog();
+    SetText(GetLangString(QStringLiteral("CRDS_MSG_CRXIMPORTING")));
+    setWindowTitle(m_strCaption);
+    // Unpacking can take long: it runs behind the dialog, where Abort works.
+    RunOnWorker([this] { return m_job.ReadHeader(); },
+                [this](CrxResult result) { OnHeaderRead(result); });
+    return true;
+}
+
+void CImportTblDlg::OnHeaderRead(CrxResult result)
+{
+    if (result == CRX_OK && CrxAborted(&m_job.m_abort))
+        result = CRX_E_CANCELLED;
+    if (result != CRX_OK)
+        return Finish(result);
+    if (!Confirm(QStringLiteral("CRDS_MSG_DIFFPACKAGE"), m_job.PackageQuestion()) ||
+        !Confirm(QStringLiteral("CRDS_MSG_DIFFVERSION"), m_job.VersionQuestion()))
+        return Finish(CRX_E_CANCELLED);
+    RunOnWorker([this] { return m_job.Import(); }, [this](CrxResult result) { Finish(result); });
+}
+
+bool CImportTblDlg::Confirm(const QString& key, const QString& question)
+{
+    if (question.isEmpty())
+        return true;
+    platform::MessageRequest request;
+    request.parent = this;
+    request.key = key;
+    request.text = question;
+    request.caption = m_strCaption;
+    request.buttons = platform::MessageButtons::OkCancel;
+    request.icon = platform::MessageIcon::Warning;
+    return platform::showMessage(request) == platform::IDOK;
+}
+
+void CImportTblDlg::Finish(CrxResult result)
+{
+    if (result != CRX_OK && result != CRX_E_CANCELLED) {
+        platform::MessageRequest request;
+        request.parent = this;
+        request.key = QStringLiteral("CRDS_MSG_E_OPENCRP");
+        request.text = CrxErrorText(request.key, result, m_job.m_detail);
+        request.caption = m_strCaption;
+        request.icon = platform::MessageIcon::Error;
+        platform::showMessage(request);
+    }
+    EndDialog(result == CRX_OK ? 1 : 0);
+}
+
+} // namespace tovanel
