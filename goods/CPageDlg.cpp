@@ -13,6 +13,7 @@
 #include "shared/controls/CMinusPriceEdit.h"
 #include "shared/controls/CNumZeroEdit.h"
 #include "shared/controls/CPercentEdit.h"
+#include "shared/controls/CWaitCursor.h"
 #include "shared/controls/EditSize.h"
 #include "shared/controls/FindControlById.h"
 #include "shared/data/CColumnDataDBCombo.h"
@@ -30,6 +31,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace brelkin {
@@ -98,6 +100,28 @@ void CPageDlg::BuildControls()
     BuildControlsOf(form, m_pDataManager->GetColumnDataList(), true);
     if (m_pSecondDataManager)
         BuildControlsOf(form, m_pSecondDataManager->GetColumnDataList(), false);
+    if (m_pSecondDataManager && m_nPageId == IDD_PAGE_SETPRICE)
+        AddSetPriceButtons(form);
+}
+
+void CPageDlg::AddSetPriceButtons(QFormLayout* form)
+{
+    auto* row = new QHBoxLayout();
+    for (const auto& [id, key] :
+         {std::pair<unsigned, const char*>{IDC_SETPRICE_ADD, "CRDC_PR_CHAGE_SETITEMPRICE_ADD"},
+          {IDC_SETPRICE_DELETE, "CRDC_PR_CHAGE_SETITEMPRICE_DELETE"}}) {
+        auto* button = new QPushButton(QLatin1String(key), this);
+        button->setAutoDefault(false);
+        SetControlId(button, id);
+        connect(button, &QPushButton::clicked, this, [this, id] {
+            if (id == IDC_SETPRICE_ADD)
+                AddSetPriceRow();
+            else
+                DeleteSetPriceRow();
+        });
+        row->addWidget(button);
+    }
+    form->addRow(QString(), row);
 }
 
 void CPageDlg::BuildControlsOf(QFormLayout* form, const CColumnDataList* list, bool mainList)
@@ -243,12 +267,20 @@ void CPageDlg::ShowSetPriceRow()
 {
     const CColumnDataList* list = m_pSecondDataManager->GetColumnDataList();
     const QStringList* row = list->CachedRecord(m_nSetPriceRecordNo);
+    if (QWidget* add = FindControlById(this, IDC_SETPRICE_ADD))
+        add->setEnabled(!row);
+    if (QWidget* remove = FindControlById(this, IDC_SETPRICE_DELETE))
+        remove->setEnabled(row != nullptr);
     for (int i = 0; i < list->m_nColumnCount; ++i) {
         CColumnData* column = list->m_ppColumnData[i];
         QWidget* control = Control(column);
         if (!control)
             continue;
         control->setVisible(column->m_bVisible);
+        if (QWidget* label = FindControlById(
+                this, PageLabelId(m_nPageId, column->m_nCtrlID, column->m_nLabelCtrlID)))
+            if (label != control)
+                label->setVisible(column->m_bVisible);
         column->ReadCandidate(control);
         if (auto* price = qobject_cast<CMinusPriceEdit*>(control))
             price->SetDigits(column->m_nSize);
@@ -256,6 +288,59 @@ void CPageDlg::ShowSetPriceRow()
             column->SetControlValue(control, row->value(i));
         FitEdit(column, control);
     }
+}
+
+void CPageDlg::ShowCommandFailure(const QString& key, int err)
+{
+    ShowProgramMessage(this, key, platform::MessageIcon::Error, platform::MessageButtons::Ok,
+                       FormatLangText(GetLangString(key), err));
+}
+
+void CPageDlg::AddSetPriceRow()
+{
+    const QWidget* button = FindControlById(this, IDC_SETPRICE_ADD);
+    if (!m_pSecondDataManager || (button && !button->isEnabled()))
+        return;
+    FindSetPriceRow();
+    if (m_nSetPriceRecordNo > 0)
+        return;
+    QStringList record{m_strSetPriceKey};
+    int err = 0;
+    if (!m_pSecondDataManager->GetColumnDataList()->InsertRecord(record, err)) {
+        ShowCommandFailure(QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED"), err);
+        return;
+    }
+    FindSetPriceRow();
+    ShowSetPriceRow();
+}
+
+void CPageDlg::DeleteSetPriceRow()
+{
+    const QWidget* button = FindControlById(this, IDC_SETPRICE_DELETE);
+    if (!m_pSecondDataManager || (button && !button->isEnabled()))
+        return;
+    FindSetPriceRow();
+    if (m_nSetPriceRecordNo < 0)
+        return;
+    CColumnDataList* list = m_pSecondDataManager->GetColumnDataList();
+    QStringList row = *list->CachedRecord(m_nSetPriceRecordNo);
+    if (ShowProgramMessage(this, QStringLiteral("CRDS_PR_DELETE"), platform::MessageIcon::Warning,
+                           platform::MessageButtons::OkCancel,
+                           FormatLangText(GetLangString(QStringLiteral("CRDS_PR_DELETE")),
+                                          row.value(0))) != platform::IDOK)
+        return;
+    int err = 0;
+    bool deleted = false;
+    {
+        CWaitCursor wait;
+        deleted = list->DeleteRecord(row, err) && err == 0;
+    }
+    if (!deleted) {
+        ShowCommandFailure(QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED"), err);
+        return;
+    }
+    FindSetPriceRow();
+    ShowSetPriceRow();
 }
 
 bool CPageDlg::SaveSetPriceRow(int& err)

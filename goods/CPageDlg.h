@@ -42,6 +42,12 @@ public:
     bool HasSetPriceRows() const { return m_pSecondDataManager != nullptr; }
     // Writes the set price row; true when the item has none.
     bool SaveSetPriceRow(int& err);
+    // The set price row is added and deleted at once, outside the editor's
+    // save, each by its button on the set price page.
+    void AddSetPriceRow();
+    void DeleteSetPriceRow();
+
+    enum : unsigned { IDC_SETPRICE_ADD = 23196, IDC_SETPRICE_DELETE = 23139 };
 
 private:
     void BuildControls();
@@ -49,6 +55,8 @@ private:
     void FitEdit(const CColumnData* column, QWidget* control);
     void FindSetPriceRow();
     void ShowSetPriceRow();
+    void AddSetPriceButtons(QFormLayout* form);
+    void ShowCommandFailure(const QString& key, int err);
     void ShowSaveFailure(int err);
     // The values a save writes: the controls' where they are enabled, the
     // record's elsewhere, and the time stamps.

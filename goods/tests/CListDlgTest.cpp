@@ -199,6 +199,40 @@ TEST_F(CListDlgTest, RestaurantItemAndItsSetPriceAreSavedTogetherOrNotAtAll)
     EXPECT_EQ(window.Model()->index(0, 2).data().toString(), "Soup"); // the cache too
 }
 
+TEST_F(CListDlgTest, SetPriceRowIsAddedAndDeletedAtOnce)
+{
+    Exec("INSERT INTO CIA001 (ITEMCODE, ITEMNAME, UPDATEDATETIME) VALUES ('0001', 'Soup', 'old')");
+    CListDlg& window = Open(14);
+    bool checked = false;
+    WhenModal<CTabDlg>([&](CTabDlg& editor) {
+        CPageDlg* page = editor.Pages()[1];
+        QWidget* price = FindControlById(page, 23198);
+        auto* add = qobject_cast<QPushButton*>(FindControlById(page, CPageDlg::IDC_SETPRICE_ADD));
+        auto* remove =
+            qobject_cast<QPushButton*>(FindControlById(page, CPageDlg::IDC_SETPRICE_DELETE));
+        ASSERT_TRUE(price && add && remove);
+        EXPECT_FALSE(price->isVisibleTo(page));
+        EXPECT_FALSE(remove->isEnabled());
+        add->click();
+        EXPECT_EQ(Rows("CIB003", {"ITEMCODE"}), (QList<QStringList>{{"0001"}}));
+        EXPECT_TRUE(price->isVisibleTo(page));
+        EXPECT_FALSE(add->isEnabled());
+        remove->click();
+        EXPECT_TRUE(Rows("CIB003").isEmpty());
+        EXPECT_FALSE(price->isVisibleTo(page));
+        add->click();
+        checked = true;
+        editor.reject();
+    });
+    window.accept();
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(m_suite.messages(), QStringList{"CRDS_PR_DELETE"});
+    // Cancelling the editor keeps the added row; the item is not touched.
+    EXPECT_EQ(Rows("CIB003", {"ITEMCODE"}), (QList<QStringList>{{"0001"}}));
+    EXPECT_EQ(Rows("CIA001", {"ITEMNAME", "UPDATEDATETIME"}),
+              (QList<QStringList>{{"Soup", "old"}}));
+}
+
 TEST_F(CListDlgTest, CleaningItemParameterHidesTheTypeRadiosWithTheirBox)
 {
     Exec("INSERT INTO CSA001 (ITEMPARMCODE, ITEMPARMNAME, ITEMTYPE) VALUES ('000001', 'A', '1')");
