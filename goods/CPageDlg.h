@@ -8,6 +8,7 @@ class CErrDataInfo;
 class CColumnData;
 class CColumnDataList;
 class QFormLayout;
+class QTreeWidget;
 
 namespace brelkin {
 
@@ -48,9 +49,20 @@ public:
     void DeleteSetPriceRow();
 
     enum : unsigned { IDC_SETPRICE_ADD = 23196, IDC_SETPRICE_DELETE = 23139 };
+    enum : unsigned { IDC_SUBITEMS = 23133, IDC_CHANGE_VALUE = 23138 };
+
+    // The columns without a control of their own (price levels 2 to 10 and
+    // their kin) as rows of name and value, edited one by one; the record
+    // takes them when the page is saved.
+    QTreeWidget* SubItemList() const { return m_pSubItems; }
+    void EditSubItem();
+    // The dialog form for a column of the sub-item list.
+    static int SubItemKind(const QString& labelKey);
 
 private:
     void BuildControls();
+    void SetupSubItemList(QFormLayout* form);
+    void ShowSubItems(const QStringList& record, bool firstTime);
     void BuildControlsOf(QFormLayout* form, const CColumnDataList* list, bool mainList);
     void FitEdit(const CColumnData* column, QWidget* control);
     void FindSetPriceRow();
@@ -71,6 +83,9 @@ private:
     CDataManager* m_pSecondDataManager = nullptr;
     int m_nSetPriceRecordNo = -1;
     QString m_strSetPriceKey;
+    QTreeWidget* m_pSubItems = nullptr;
+    QStringList m_subItemValues;
+    QList<int> m_subItemColumns; // column list index of each row
 };
 
 } // namespace brelkin
