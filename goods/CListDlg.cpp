@@ -2,6 +2,7 @@
 
 #include "goods/CPageDlg.h"
 #include "goods/CRecordListModel.h"
+#include "goods/CSetGrpPageDlg.h"
 #include "goods/CSelectRadioDlg.h"
 #include "goods/CTabDlg.h"
 #include "goods/ChooseMode.h"
@@ -344,7 +345,7 @@ void CListDlg::done(int result)
 
 CPageDlg* CListDlg::CreatePageDlg()
 {
-    return new CPageDlg();
+    return NewPageDlg(m_pDataManager->m_nPageCount > 0 ? m_pDataManager->m_pPageDlgIDs[0] : 0);
 }
 
 CTabDlg* CListDlg::CreateTabDlg(int recordNo, bool newRecord)

@@ -110,15 +110,21 @@ void CPageDlg::BuildControls()
         SetupSubItemList(form);
 }
 
+QTreeWidget* CPageDlg::NewNameValueList(unsigned id)
+{
+    auto* list = new QTreeWidget(this);
+    SetControlId(list, id);
+    list->setRootIsDecorated(false);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setHeaderLabels({GetLangString(QStringLiteral("CRDS_PR_FUNC_CLMN_NAME")),
+                           GetLangString(QStringLiteral("CRDS_PR_FUNC_CLMN_VALUE"))});
+    list->header()->setSectionsClickable(false);
+    return list;
+}
+
 void CPageDlg::SetupSubItemList(QFormLayout* form)
 {
-    m_pSubItems = new QTreeWidget(this);
-    SetControlId(m_pSubItems, IDC_SUBITEMS);
-    m_pSubItems->setRootIsDecorated(false);
-    m_pSubItems->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pSubItems->setHeaderLabels({GetLangString(QStringLiteral("CRDS_PR_FUNC_CLMN_NAME")),
-                                  GetLangString(QStringLiteral("CRDS_PR_FUNC_CLMN_VALUE"))});
-    m_pSubItems->header()->setSectionsClickable(false);
+    m_pSubItems = NewNameValueList(IDC_SUBITEMS);
     const int w = m_pSubItems->width();
     const int width = 140 * (w < 318 ? 1000 : w * 1000 / 317) / 1000;
     m_pSubItems->setColumnWidth(0, width);
@@ -386,12 +392,6 @@ void CPageDlg::ShowSetPriceRow()
     }
 }
 
-void CPageDlg::ShowCommandFailure(const QString& key, int err)
-{
-    ShowProgramMessage(this, key, platform::MessageIcon::Error, platform::MessageButtons::Ok,
-                       FormatLangText(GetLangString(key), err));
-}
-
 void CPageDlg::AddSetPriceRow()
 {
     const QWidget* button = FindControlById(this, IDC_SETPRICE_ADD);
@@ -403,7 +403,10 @@ void CPageDlg::AddSetPriceRow()
     QStringList record{m_strSetPriceKey};
     int err = 0;
     if (!m_pSecondDataManager->GetColumnDataList()->InsertRecord(record, err)) {
-        ShowCommandFailure(QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED"), err);
+        ShowProgramMessage(
+            this, QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED"), platform::MessageIcon::Error,
+            platform::MessageButtons::Ok,
+            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED")), err));
         return;
     }
     FindSetPriceRow();
@@ -432,7 +435,10 @@ void CPageDlg::DeleteSetPriceRow()
         deleted = list->DeleteRecord(row, err) && err == 0;
     }
     if (!deleted) {
-        ShowCommandFailure(QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED"), err);
+        ShowProgramMessage(
+            this, QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED"), platform::MessageIcon::Error,
+            platform::MessageButtons::Ok,
+            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED")), err));
         return;
     }
     FindSetPriceRow();
@@ -450,6 +456,11 @@ bool CPageDlg::SaveSetPriceRow(int& err)
     if (list->SaveRecord(m_nSetPriceRecordNo, values, err))
         return true;
     ShowSaveFailure(err);
+    return false;
+}
+
+bool CPageDlg::OwnValue(const CColumnData*, QString&) const
+{
     return false;
 }
 
@@ -541,7 +552,10 @@ QStringList CPageDlg::CollectValues(const CColumnDataList* list, const QStringLi
         const bool wanted = !filter || IsInFilter(filter, column->m_strLabelKey);
         const qsizetype subItem =
             list == m_pDataManager->GetColumnDataList() ? m_subItemColumns.indexOf(i) : -1;
-        if (control && control->isEnabled()) {
+        if (OwnValue(column, value)) {
+            if (!wanted)
+                value = record.value(i);
+        } else if (control && control->isEnabled()) {
             if (column->m_bVisible && wanted)
                 column->GetControlValue(control, value);
         } else if (subItem >= 0) {

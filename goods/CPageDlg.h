@@ -59,6 +59,15 @@ public:
     // The dialog form for a column of the sub-item list.
     static int SubItemKind(const QString& labelKey);
 
+protected:
+    // A value the page keeps itself instead of a control's; false for none.
+    virtual bool OwnValue(const CColumnData* column, QString& value) const;
+    // A list of rows of name and value (no sorting), a child of the page.
+    QTreeWidget* NewNameValueList(unsigned id);
+
+    CDataManager* m_pDataManager = nullptr;
+    int m_nRecordNo = 0;
+
 private:
     void BuildControls();
     void SetupSubItemList(QFormLayout* form);
@@ -68,7 +77,6 @@ private:
     void FindSetPriceRow();
     void ShowSetPriceRow();
     void AddSetPriceButtons(QFormLayout* form);
-    void ShowCommandFailure(const QString& key, int err);
     void ShowSaveFailure(int err);
     // The values a save writes: the controls' where they are enabled, the
     // record's elsewhere, and the time stamps.
@@ -76,8 +84,6 @@ private:
                               const QStringList* filter = nullptr) const;
     static bool IsInFilter(const QStringList* filter, const QString& key);
 
-    CDataManager* m_pDataManager = nullptr;
-    int m_nRecordNo = 0;
     bool m_bNewRecord = false;
     unsigned m_nPageId = 0;
     CDataManager* m_pSecondDataManager = nullptr;
