@@ -1,12 +1,9 @@
 #include "launcher/COesSaveDlg.h"
 
 #include "launcher/OesSetDataFile.h"
-#include "launcher/TovanelStrings.h"
 
 #include "shared/dialogs/CDialogTemplate.h"
-#include "shared/dialogs/FileDialogFilter.h"
 #include "shared/lang/CProgramLang.h"
-#include "platform/FileChooser.h"
 #include "platform/MessageBox.h"
 
 #include <QFileInfo>
@@ -45,23 +42,7 @@ bool COesSaveDlg::OnInitDialog()
 
 void COesSaveDlg::OnSelectFile()
 {
-    if (!QFileInfo(m_pEdit->text()).isFile() && !m_strChosenBefore.isEmpty())
-        m_pEdit->setText(m_strChosenBefore);
-    platform::FileChoice choice;
-    choice.kind = platform::FileChoice::Kind::Open;
-    choice.parent = this;
-    choice.caption = GetLangString(QStringLiteral("CRDS_MSG_SELOESFILE"));
-    choice.filter = FileDialogFilter(GetLangString(QStringLiteral("CRDS_OES_FILTER")));
-    choice.defaultSuffix = strings::kOesSetDataExtension;
-    if (QFileInfo(m_strLastOesFolder).isDir())
-        choice.startPath = m_strLastOesFolder;
-    const QString chosen = platform::chooseFile(choice);
-    if (chosen.isEmpty())
-        return;
-    const QFileInfo info(chosen);
-    m_strChosenBefore = info.absoluteFilePath();
-    m_pEdit->setText(m_strChosenBefore);
-    m_strLastOesFolder = info.absolutePath();
+    SelectOesSetDataFile(m_pEdit, m_strChosenBefore, m_strLastOesFolder);
 }
 
 void COesSaveDlg::OnOK()

@@ -3,6 +3,7 @@
 #include "launcher/CAboutDlg.h"
 #include "launcher/CNewFileDlg.h"
 #include "launcher/CSelectKeyLayoutDlg.h"
+#include "launcher/CSelectiveSaveCommand.h"
 #include "launcher/CTableImportCommand.h"
 #include "launcher/TovanelStrings.h"
 
@@ -354,8 +355,10 @@ void CTovanelBaseDlg::OnFileCommand(int ctrlId)
     case IDC_OESSAVE:
         OesSave();
         break;
+    case IDC_SELSAVE:
+        CSelectiveSaveCommand(*this, *this).SelectiveSave();
+        break;
     default:
-        // The selective save comes with its own work.
         break;
     }
 }
