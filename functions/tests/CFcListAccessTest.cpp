@@ -1,0 +1,69 @@
+#include "functions/CFcColumnDataCSB011.h"
+#include "functions/CFcColumnDataCSB022.h"
+
+#include "testsupport/WorkDbFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace kesmond {
+namespace {
+
+class CFcListAccessTest : public korvane::test::WorkDbFixture
+{
+protected:
+    void SetUp() override
+    {
+        WorkDbFixture::SetUp();
+        CreateTables({"CSB011", "CSB022"});
+    }
+    static QStringList ListIds(const std::vector<FcListType>& types)
+    {
+        QStringList ids;
+        for (const FcListType& type : types)
+            ids << type.listId;
+        return ids;
+    }
+};
+
+TEST_F(CFcListAccessTest, OldLayoutListIdsPerTypeAMissingListStaysEmpty)
+{
+    Exec(QStringLiteral("INSERT INTO CSB011 (VIEWID, CONTROLTYPE, CODE) VALUES "
+                        "('700', 'PopupListAdapter', '5'), ('300', 'PopupListAdapter', '3'), "
+                        "('900', 'PopupListItem', '4'), ('950', 'PopupListAdapter', '9')"));
+    CFcColumnDataCSB011 access(m_db.get());
+    std::vector<FcListType> types = FcListTypes(false);
+    types[1].listId = QStringLiteral("stale");
+    int err = -7;
+    ASSERT_TRUE(access.ReadListIds(err, types));
+    EXPECT_EQ(err, 0);
+    EXPECT_EQ(ListIds(types), QStringList({"300", "", "700"}));
+}
+
+TEST_F(CFcListAccessTest, NewLayoutListIdIsTheSheetNumber)
+{
+    Exec(QStringLiteral(
+        "INSERT INTO CSB022 (SHEETTYPE, SHEETNUMBER, SHEETSEQCODE, CONTROLTYPE) "
+        "VALUES ('POPUPLIST', 0, 0, 'ListDialog'), ('POPUPLIST', 2, 0, 'ListDialog'), "
+        "('POPUPLIST', 1, 1, 'PopupListItem'), ('KEYSHEET', 1, 0, 'ListDialog')"));
+    CFcColumnDataCSB022 access(m_db.get());
+    std::vector<FcListType> types = FcListTypes(true);
+    int err = 0;
+    ASSERT_TRUE(access.ReadListIds(err, types));
+    EXPECT_EQ(ListIds(types), QStringList({"0", "", "2"}));
+}
+
+TEST_F(CFcListAccessTest, FailedReadReportsItsCode)
+{
+    Exec(QStringLiteral("DROP TABLE CSB011"));
+    CFcColumnDataCSB011 access(m_db.get());
+    std::vector<FcListType> types = FcListTypes(false);
+    int err = 0;
+    EXPECT_FALSE(access.ReadListIds(err, types));
+    EXPECT_NE(err, 0);
+    CFcColumnDataCSB022 closed(nullptr);
+    EXPECT_FALSE(closed.ReadListIds(err, types));
+    EXPECT_NE(err, 0);
+}
+
+} // namespace
+} // namespace kesmond
