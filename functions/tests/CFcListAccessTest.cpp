@@ -1,5 +1,6 @@
 #include "functions/CFcColumnDataCSB011.h"
 #include "functions/CFcColumnDataCSB022.h"
+#include "functions/CFcColumnDataList.h"
 
 #include "testsupport/WorkDbFixture.h"
 
@@ -63,6 +64,31 @@ TEST_F(CFcListAccessTest, FailedReadReportsItsCode)
     CFcColumnDataCSB022 closed(nullptr);
     EXPECT_FALSE(closed.ReadListIds(err, types));
     EXPECT_NE(err, 0);
+}
+
+TEST_F(CFcListAccessTest, RecordListChoosesTheNewLayoutOnceItHoldsAnyRow)
+{
+    Exec(QStringLiteral("INSERT INTO CSB011 (VIEWID, CONTROLTYPE, CODE) VALUES "
+                        "('300', 'PopupListAdapter', '3')"));
+    CColumnData* noColumns[] = {nullptr};
+    CFcColumnDataList list(QStringLiteral("CSB002"), noColumns, 0);
+    list.SetSQliteDB(m_db.get(), nullptr);
+    list.SetCurrentList(QStringLiteral("300"));
+    int err = 0;
+    ASSERT_TRUE(list.ReadListIds(err));
+    EXPECT_EQ(list.GetFunctionListTable(), QStringLiteral("CSB011"));
+    EXPECT_NE(dynamic_cast<CFcColumnDataCSB011*>(list.ListAccess()), nullptr);
+    EXPECT_EQ(list.ListAccess()->CurrentList(), QStringLiteral("300"));
+    EXPECT_EQ(ListIds(list.ListTypes()), QStringList({"300", "", ""}));
+
+    Exec(QStringLiteral("INSERT INTO CSB022 (SHEETTYPE, SHEETNUMBER, SHEETSEQCODE, CONTROLTYPE) "
+                        "VALUES ('KEYSHEET', 1, 0, 'Sheet')"));
+    list.ChooseTables();
+    ASSERT_TRUE(list.ReadListIds(err));
+    EXPECT_EQ(list.GetFunctionListTable(), QStringLiteral("CSB022"));
+    EXPECT_NE(dynamic_cast<CFcColumnDataCSB022*>(list.ListAccess()), nullptr);
+    EXPECT_EQ(list.ListTypes()[0].code, QStringLiteral("0"));
+    EXPECT_EQ(ListIds(list.ListTypes()), QStringList({"", "", ""}));
 }
 
 } // namespace
