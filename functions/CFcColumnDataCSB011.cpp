@@ -9,4 +9,29 @@ bool CFcColumnDataCSB011::ReadListIds(int& err, std::vector<FcListType>& types)
         QStringLiteral("CONTROLTYPE='PopupListAdapter'"), QStringLiteral("CODE"), types);
 }
 
+QString CFcColumnDataCSB011::ItemTable() const
+{
+    return QStringLiteral("CSB011");
+}
+
+QStringList CFcColumnDataCSB011::ItemColumns() const
+{
+    return {QStringLiteral("VIEWID"),
+            QStringLiteral("PARENTVIEWID"),
+            QStringLiteral("CONTROLTYPE"),
+            QStringLiteral("THEME"),
+            QStringLiteral("CODE"),
+            QStringLiteral("POSITIONY"),
+            QStringLiteral("FOREGROUNDCOLOR"),
+            QStringLiteral("BACKGROUNDCOLOR"),
+            QStringLiteral("OPTIONCOLOR"),
+            QStringLiteral("CREATEDATETIME"),
+            QStringLiteral("UPDATEDATETIME")};
+}
+
+QString CFcColumnDataCSB011::ListIdColumn() const
+{
+    return QStringLiteral("PARENTVIEWID");
+}
+
 } // namespace kesmond

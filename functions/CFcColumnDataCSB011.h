@@ -11,6 +11,9 @@ public:
     using CFcListAccess::CFcListAccess;
 
     bool ReadListIds(int& err, std::vector<FcListType>& types) override;
+    QString ItemTable() const override;
+    QStringList ItemColumns() const override;
+    QString ListIdColumn() const override;
 };
 
 } // namespace kesmond

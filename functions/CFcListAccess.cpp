@@ -30,4 +30,30 @@ bool CFcListAccess::ReadListIdPairs(int& err, const QString& table, const QStrin
     return true;
 }
 
+bool CFcListAccess::ReadItems(int& err, QList<QStringList>& rows)
+{
+    err = 0;
+    rows.clear();
+    if (!m_pSQliteDB) {
+        err = SQLERR_NOT_OPEN;
+        return false;
+    }
+    const QString table = ItemTable();
+    QStringList columns;
+    for (const QString& column : ItemColumns())
+        columns << table + u'.' + column;
+    CSQliteSQL sql(*m_pSQliteDB, QStringLiteral("CSB002, ") + table);
+    const QString where = QStringLiteral("%1.%2=? and CSB002.FUNCKEYCODE=%1.CODE and "
+                                         "%1.CONTROLTYPE='PopupListItem'")
+                              .arg(table, ListIdColumn());
+    const CSQRowArray* read = CSqLiteUtility::ReadRows(
+        sql, columns, where, {m_strCurrentList}, table + QStringLiteral(".POSITIONY"), 0, err);
+    if (!read)
+        return false;
+    for (const QStringList* row : *read)
+        if (row)
+            rows << *row;
+    return true;
+}
+
 } // namespace kesmond

@@ -26,6 +26,15 @@ public:
 
     // Gives each type whose list row exists its list id; the others keep "".
     virtual bool ReadListIds(int& err, std::vector<FcListType>& types) = 0;
+    // The items of the current list, the layout's item columns in order,
+    // by position; items whose key has no CSB002 row are not read.
+    bool ReadItems(int& err, QList<QStringList>& rows);
+
+    // The layout's item table, its item columns and the column that holds
+    // an item's list id.
+    virtual QString ItemTable() const = 0;
+    virtual QStringList ItemColumns() const = 0;
+    virtual QString ListIdColumn() const = 0;
 
 protected:
     // Reads {type code, list id} pairs with the layout's columns and filter.

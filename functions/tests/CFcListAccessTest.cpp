@@ -15,7 +15,9 @@ protected:
     void SetUp() override
     {
         WorkDbFixture::SetUp();
-        CreateTables({"CSB011", "CSB022"});
+        CreateTables({"CSB002", "CSB011", "CSB022"});
+        Exec(QStringLiteral("INSERT INTO CSB002 (FUNCKEYCODE) VALUES ('000001'), ('000002'), "
+                            "('000003')"));
     }
     static QStringList ListIds(const std::vector<FcListType>& types)
     {
@@ -64,6 +66,44 @@ TEST_F(CFcListAccessTest, FailedReadReportsItsCode)
     CFcColumnDataCSB022 closed(nullptr);
     EXPECT_FALSE(closed.ReadListIds(err, types));
     EXPECT_NE(err, 0);
+}
+
+// The keys of each item read, in order.
+QStringList ItemKeys(CFcListAccess& access, const QString& listId, int keyColumn)
+{
+    access.SetCurrentList(listId);
+    QList<QStringList> rows;
+    int err = 0;
+    EXPECT_TRUE(access.ReadItems(err, rows));
+    QStringList keys;
+    for (const QStringList& row : rows) {
+        EXPECT_EQ(row.size(), 11);
+        keys << row.value(keyColumn);
+    }
+    return keys;
+}
+
+TEST_F(CFcListAccessTest, ItemsOfTheCurrentListByPositionWithTheirKeys)
+{
+    Exec(QStringLiteral(
+        "INSERT INTO CSB011 (VIEWID, PARENTVIEWID, CONTROLTYPE, CODE, POSITIONY) VALUES "
+        "('300', '', 'PopupListAdapter', '3', '0'), ('301', '300', 'PopupListItem', '000002', "
+        "'1'), "
+        "('302', '300', 'PopupListItem', '000001', '2'), ('303', '300', 'PopupListItem', '000099', "
+        "'3'), ('304', '400', 'PopupListItem', '000003', '1'), ('305', '300', 'Other', '000003', "
+        "'4')"));
+    CFcColumnDataCSB011 old(m_db.get());
+    EXPECT_EQ(ItemKeys(old, QStringLiteral("300"), 4), QStringList({"000002", "000001"}));
+    EXPECT_EQ(ItemKeys(old, QStringLiteral("300' OR '1'='1"), 4), QStringList());
+    EXPECT_EQ(ItemKeys(old, QString(), 4), QStringList());
+
+    Exec(QStringLiteral("INSERT INTO CSB022 (SHEETTYPE, SHEETNUMBER, SHEETSEQCODE, CONTROLTYPE, "
+                        "CODE, POSITIONY) VALUES ('POPUPLIST', 1, 0, 'ListDialog', '', 0), "
+                        "('POPUPLIST', 1, 9, 'PopupListItem', '000003', 9), "
+                        "('POPUPLIST', 1, 5, 'PopupListItem', '000001', 5), "
+                        "('POPUPLIST', 2, 1, 'PopupListItem', '000002', 1)"));
+    CFcColumnDataCSB022 fresh(m_db.get());
+    EXPECT_EQ(ItemKeys(fresh, QStringLiteral("1"), 6), QStringList({"000001", "000003"}));
 }
 
 TEST_F(CFcListAccessTest, RecordListChoosesTheNewLayoutOnceItHoldsAnyRow)
