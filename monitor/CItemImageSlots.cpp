@@ -5,6 +5,7 @@
 #include "monitor/SignageFolder.h"
 
 #include "shared/lang/CProgramLang.h"
+#include "shared/lang/FormatLangText.h"
 
 #include <QDir>
 #include <QFile>
@@ -165,6 +166,20 @@ bool CItemImageSlots::DeletePicture(QWidget* parent, const QString& code)
         return false;
     ClearSlot(slot);
     return true;
+}
+
+void CItemImageSlots::ResolveCodesWithoutItem(QWidget* parent,
+                                              const std::function<bool(const QString&)>& hasRow)
+{
+    for (int slot = 1; slot <= m_nLimit; ++slot) {
+        const QString code = CodeOfSlot(slot);
+        if (code.isEmpty() || hasRow(code))
+            continue;
+        const QString text = FormatLangText(GetLangString("CRDS_MO_WARN_NOEXISTITEM"), code);
+        if (ShowMonMessage(parent, "CRDS_MO_WARN_NOEXISTITEM", platform::MessageIcon::Warning,
+                           platform::MessageButtons::OkCancel, text) == platform::IDOK)
+            ClearSlot(slot);
+    }
 }
 
 bool CItemImageSlots::SetDefaultImage(QWidget* parent, const QString& source,

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QWidget;
 
 namespace mervolt {
@@ -52,6 +54,11 @@ public:
     bool DeletePicture(QWidget* parent, const QString& code);
     // Empties the slot and deletes the file it names.
     void ClearSlot(int slot);
+    // A picture of a code without an item: for every slot whose code
+    // hasRow denies, "CRDS_MO_WARN_NOEXISTITEM" asks; OK deletes the
+    // picture and empties the slot, Cancel keeps both.
+    void ResolveCodesWithoutItem(QWidget* parent,
+                                 const std::function<bool(const QString&)>& hasRow);
     // Replaces the default item image by the file (copy first; the old
     // default pictures of other extensions go afterwards).
     bool SetDefaultImage(QWidget* parent, const QString& source, const QString& extension);

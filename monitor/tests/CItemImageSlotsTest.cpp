@@ -137,6 +137,30 @@ TEST_F(CItemImageSlotsTest, DeleteEmptiesTheSlotOfTheCode)
     EXPECT_EQ(m_keys, QStringList{"CRDS_MO_WRN_SELECT_OVER"});
 }
 
+TEST_F(CItemImageSlotsTest, PictureOfACodeWithoutItemGoesOnlyOnOk)
+{
+    for (const int answer : {platform::IDCANCEL, platform::IDOK}) {
+        m_items.RemoveAll();
+        m_keys.clear();
+        m_texts.clear();
+        fill(1, "0000000000000001.png", "One");
+        fill(2, kCode + ".png", "Gone");
+        put(work() + "/0000000000000001.png", "one");
+        put(work() + "/" + kCode + ".png", "gone");
+        m_answer = answer;
+        auto s = make(2);
+        s.ResolveCodesWithoutItem(nullptr,
+                                  [](const QString& code) { return code == "0000000000000001"; });
+        EXPECT_EQ(m_keys, QStringList{"CRDS_MO_WARN_NOEXISTITEM"});
+        EXPECT_TRUE(m_texts.value(0).contains(kCode));
+        const bool kept = answer == platform::IDCANCEL;
+        EXPECT_EQ(s.FileValue(2), kept ? kCode + ".png" : QString()) << answer;
+        EXPECT_EQ(s.NameValue(2), kept ? "Gone" : "") << answer;
+        EXPECT_EQ(QFile::exists(work() + "/" + kCode + ".png"), kept) << answer;
+        EXPECT_EQ(s.FileValue(1), "0000000000000001.png");
+    }
+}
+
 TEST_F(CItemImageSlotsTest, DefaultImageReplacesEveryExtensionOnlyAfterTheCopy)
 {
     put(work() + "/0000000000000000.png", "old png");
