@@ -37,7 +37,9 @@ CrxFreeSpaceFunction SetCrxFreeSpace(CrxFreeSpaceFunction function)
 
 qint64 CrxDiskReserve::ReserveFor(qint64 total)
 {
-    return std::max(qint64(256) << 20, total / 20);
+    // 5% of a small disk, never more than 2 GiB: a large, well-filled disk
+    // must still open an archive that fits many times over.
+    return std::max(qint64(256) << 20, std::min(total / 20, qint64(2) << 30));
 }
 
 bool CrxDiskReserve::Take(qint64 bytes)

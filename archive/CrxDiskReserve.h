@@ -26,7 +26,7 @@ CrxFreeSpaceFunction SetCrxFreeSpace(CrxFreeSpaceFunction function);
 class CrxDiskReserve
 {
 public:
-    // 256 MiB or 5% of the file system, whichever is larger.
+    // 256 MiB or 5% of the file system, whichever is larger, at most 2 GiB.
     static qint64 ReserveFor(qint64 total);
     // The free space is read again after this many bytes, so other writers
     // count as well.

@@ -2,11 +2,11 @@
 
 #include "launcher/CTableSelectModel.h"
 #include "launcher/IniTableList.h"
+#include "launcher/TableSelectList.h"
 #include "shared/dialogs/CDialogTemplate.h"
 #include "shared/lang/CProgramLang.h"
 #include "platform/MessageBox.h"
 
-#include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
 
@@ -29,12 +29,7 @@ CImportTblSelDlg::CImportTblSelDlg(QWidget* parent)
     CDialogTemplate tmpl(this, 9, 300, 206);
     setWindowTitle(QStringLiteral("CRDD_IMPORT_TBLSEL"));
     m_pList = tmpl.Add<QTableView>(IDC_LIST, QString(), 7, 7, 286, 150);
-    m_pList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_pList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_pList->horizontalHeader()->setSectionsClickable(false);
-    m_pList->verticalHeader()->hide();
-    m_pList->setShowGrid(false);
+    SetUpTableSelectList(m_pList);
     const struct
     {
         uint id;
@@ -95,12 +90,7 @@ void CImportTblSelDlg::SetColumnWidths()
 {
     if (!m_pModel)
         return;
-    // The widths grow with the list beyond the width they were made for.
-    const int width = m_pList->viewport()->width();
-    const int factor = width < 519 ? 1000 : width * 1000 / 518;
-    const int widths[] = {80, 188, 80, 80};
-    for (int column = 0; column < 4; ++column)
-        m_pList->setColumnWidth(column, widths[column] * factor / 1000);
+    SetTableSelectColumnWidths(m_pList, 518, {80, 188, 80, 80});
 }
 
 void CImportTblSelDlg::resizeEvent(QResizeEvent* event)

@@ -3,6 +3,7 @@
 #include "launcher/CAboutDlg.h"
 #include "launcher/CNewFileDlg.h"
 #include "launcher/CSelectKeyLayoutDlg.h"
+#include "launcher/CSelectiveSaveCommand.h"
 #include "launcher/CTableImportCommand.h"
 #include "launcher/TovanelStrings.h"
 
@@ -57,7 +58,7 @@ constexpr int kWindowButtonSize = 22;
 
 CTovanelBaseDlg::CTovanelBaseDlg(const MenuTable& table, QWidget* parent)
     : CTovanelDialog(parent), CTovanelFileCommands(static_cast<CTovanelFileHost&>(*this)),
-      m_table(table)
+      CTovanelOesCommands(*this, *this, *this), m_table(table)
 {
     InitTovanelResources();
     // Until an archive has been read or a model chosen, no model is current.
@@ -278,11 +279,14 @@ void CTovanelBaseDlg::OnSysCommand(int command)
         about.DoModal();
         break;
     }
+    case SC_OESIMPORT:
+        if (m_nOesMode)
+            RunOesImport(0);
+        break;
     case SC_IMPORTCRX:
         ImportFromArchive();
         break;
     default:
-        // The OES take-over comes with the OES work.
         break;
     }
 }
@@ -334,7 +338,13 @@ void CTovanelBaseDlg::OnFileCommand(int ctrlId)
         FileNew();
         break;
     case IDC_OPEN:
-        FileOpen();
+        if (m_nOesMode && m_nOpenCount == 0) {
+            // The launcher exists for the OES archive alone.
+            if (!OesOpen(m_strInitialArchive))
+                EndDialog(platform::IDOK);
+        } else {
+            FileOpen();
+        }
         break;
     case IDC_SAVE:
         FileSave();
@@ -342,8 +352,13 @@ void CTovanelBaseDlg::OnFileCommand(int ctrlId)
     case IDC_SAVEAS:
         FileSaveAs();
         break;
+    case IDC_OESSAVE:
+        OesSave();
+        break;
+    case IDC_SELSAVE:
+        CSelectiveSaveCommand(*this, *this).SelectiveSave();
+        break;
     default:
-        // The OES save and the selective save come with their own work.
         break;
     }
 }
@@ -393,8 +408,7 @@ void CTovanelBaseDlg::StartMonitorProgram(CFunctionButton& button)
 
 bool CTovanelBaseDlg::CloseCheck()
 {
-    // The OES mode's own question comes with the OES work.
-    return m_nOesMode || PromptSaveIfModified();
+    return m_nOesMode ? OesCloseCheck() : PromptSaveIfModified();
 }
 
 void CTovanelBaseDlg::EndLauncher()

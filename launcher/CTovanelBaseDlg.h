@@ -3,12 +3,12 @@
 #include "launcher/CTovanelDialog.h"
 #include "launcher/CTovanelFileCommands.h"
 #include "launcher/CTovanelFileHost.h"
+#include "launcher/CTovanelOesCommands.h"
 #include "launcher/MenuTables.h"
 #include "launcher/Tovanelcmn.h"
 
 #include "archive/CrxFileInfo.h"
 
-#include <QDateTime>
 #include <QPointer>
 #include <QStringList>
 
@@ -32,7 +32,8 @@ namespace tovanel {
 class CTovanelBaseDlg : public CTovanelDialog,
                         public Tovanelcmn,
                         public CTovanelFileHost,
-                        public CTovanelFileCommands
+                        public CTovanelFileCommands,
+                        public CTovanelOesCommands
 {
     Q_OBJECT
 public:
@@ -75,11 +76,6 @@ public:
     // Takes chosen tables of another archive into the work database.
     void ImportFromArchive();
 
-    // The command line.
-    QString m_strOesArchivePath;
-    int m_nOesMode = 0;
-    QString m_strOesDataFolder;
-
     // Work paths.
     QString m_strModelFolderName;
     QString m_strModelResourceFolder;
@@ -87,8 +83,6 @@ public:
     QString m_strInitialArchive;
 
     // File-command state.
-    QDateTime m_tmOesRef; // that time right after the OES archive was read
-    QString m_strLastOesFolder;
     QStringList m_aAddList, m_aReplaceList, m_aDiffList, m_aImportList;
     int m_bImportMenu = 1; // the window menu gets the import entry
     int m_aMediaFlags[5] = {1, 1, 1, 1, 1};

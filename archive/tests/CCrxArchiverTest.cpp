@@ -396,7 +396,8 @@ TEST_F(CCrxArchiverTest, NamesFromOtherSystemsAreDecodedAndNeverShareAFile)
 TEST_F(CCrxArchiverTest, UnpackStopsAtTheFileSystemsReserveAndLeavesNothing)
 {
     EXPECT_EQ(CrxDiskReserve::ReserveFor(qint64(1) << 30), qint64(256) << 20);
-    EXPECT_EQ(CrxDiskReserve::ReserveFor(qint64(100) << 30), qint64(5) << 30);
+    EXPECT_EQ(CrxDiskReserve::ReserveFor(qint64(20) << 30), qint64(1) << 30);
+    EXPECT_EQ(CrxDiskReserve::ReserveFor(qint64(250) << 30), qint64(2) << 30);
 
     QByteArray data(4 << 20, Qt::Uninitialized);
     QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(data.data()), data.size() / 4);

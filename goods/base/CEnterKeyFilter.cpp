@@ -18,6 +18,8 @@ CEnterKeyFilter::CEnterKeyFilter(QWidget* scope, bool comboEatsEnter)
 
 bool CEnterKeyFilter::ApplyEnterRule(QWidget* target, bool autoRepeat, bool comboEatsEnter)
 {
+    if (target && target->property(kWantReturnProperty).toBool())
+        return false;
     if (auto* button = qobject_cast<QAbstractButton*>(target)) {
         if (!autoRepeat)
             button->click();

@@ -5,6 +5,10 @@
 
 class QWidget;
 
+// A multi-line edit that takes Enter as a line break carries this property
+// set to true; the rule leaves Enter to it.
+inline constexpr const char* kWantReturnProperty = "wantReturn";
+
 // The Enter-key rule of a program's windows: on a focused button Enter
 // clicks it once (a held Enter does not repeat); in an edit (and, where the
 // window says so, a combo box) or on a tab control it does nothing; anywhere

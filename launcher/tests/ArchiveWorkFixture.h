@@ -15,7 +15,9 @@
 #include "stroven/Stroven.h"
 #include "testsupport/TestFolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QList>
 #include <QProcess>
@@ -194,6 +196,17 @@ protected:
         EXPECT_TRUE(tar.waitForFinished(30000));
         EXPECT_EQ(tar.exitCode(), 0) << tar.readAllStandardError().toStdString();
         return tar.readAllStandardOutput();
+    }
+
+    // Shows a created menu window and waits until the Open it runs at start
+    // (and what that Open offers) has ended.
+    template <class Menu> static void ShowAndWaitForFirstOpen(Menu& menu)
+    {
+        menu.show();
+        QElapsedTimer clock;
+        clock.start();
+        while (menu.m_nOpenCount == 0 && clock.elapsed() < 20000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
 
     QStringList MessageKeys() const

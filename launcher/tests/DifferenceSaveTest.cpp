@@ -5,6 +5,7 @@
 #include "launcher/CCrxReadWriteDlg.h"
 #include "launcher/CTovanelFileCommands.h"
 
+#include "launcher/tests/ArchiveTables.h"
 #include "launcher/tests/ArchiveWorkFixture.h"
 #include "launcher/tests/RefusedStatements.h"
 #include "launcher/tests/ScriptedLibraryCalls.h"
@@ -13,9 +14,7 @@
 #include "testsupport/QtPrinters.h"
 
 #include <QApplication>
-#include <QMap>
 #include <QTimer>
-#include <QXmlStreamReader>
 
 #include <sqlite3.h>
 
@@ -29,47 +28,6 @@ const QString kRyeBread = QStringLiteral("0000000000000124");
 const QString kWater = QStringLiteral("0000000000000200");
 const QString kApples = QStringLiteral("0000000000000300");
 const QString kCake = QStringLiteral("0000000000000400");
-
-// One "tabinfo" of an archive: its "mainte", and per "recinfo" (by its
-// "mainte", "" for rows) the records, each as its value elements.
-struct TableSection
-{
-    QString mainte;
-    QMap<QString, QList<QMap<QString, QString>>> records;
-};
-
-QMap<QString, TableSection> ParseTables(const QByteArray& xml)
-{
-    QMap<QString, TableSection> tables;
-    QXmlStreamReader reader(xml);
-    QString table;
-    QString recinfo;
-    QMap<QString, QString> record;
-    QString recordName;
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isStartElement()) {
-            const QString name = reader.name().toString();
-            if (name == "tabinfo") {
-                table = reader.attributes().value("tabname").toString();
-                tables[table].mainte = reader.attributes().value("mainte").toString();
-            } else if (name == "recinfo") {
-                recinfo = reader.attributes().value("mainte").toString();
-                tables[table].records[recinfo];
-            } else if (name == "datarec" || name == "baserec") {
-                recordName = name;
-                record.clear();
-            } else if (!recordName.isEmpty()) {
-                record[name] = reader.readElementText();
-            }
-        } else if (reader.isEndElement() && reader.name().toString() == recordName) {
-            tables[table].records[recinfo] << record;
-            recordName.clear();
-        }
-    }
-    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
-    return tables;
-}
 
 class DifferenceSaveTest : public ArchiveWorkFixture
 {

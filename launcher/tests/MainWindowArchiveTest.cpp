@@ -11,8 +11,6 @@
 #include "testsupport/QtPrinters.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QThread>
 
 namespace tovanel::test {
@@ -28,11 +26,7 @@ protected:
         auto menu = std::make_unique<CTovanelStandardDlg>();
         menu->SetCommandLine(archive, QString(), 0, QString());
         menu->Create();
-        menu->show();
-        QElapsedTimer clock;
-        clock.start();
-        while (menu->m_nOpenCount == 0 && clock.elapsed() < 20000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        ShowAndWaitForFirstOpen(*menu);
         return menu;
     }
 };

@@ -2,6 +2,7 @@
 // dialog of the launcher.
 #include "launcher/CAboutDlg.h"
 #include "launcher/CCrxReadWriteDlg.h"
+#include "launcher/CCrxTblSelDlg.h"
 #include "launcher/CImportTblDlg.h"
 #include "launcher/CImportTblSelDlg.h"
 #include "launcher/CNewFileDlg.h"
@@ -117,6 +118,7 @@ TEST_F(SmallDialogs, EveryLauncherDialogKeepsTheTemplateRules)
     dialogs.push_back(std::make_unique<CCrxReadWriteDlg>());
     dialogs.push_back(std::make_unique<CImportTblDlg>());
     dialogs.push_back(std::make_unique<CImportTblSelDlg>());
+    dialogs.push_back(std::make_unique<CCrxTblSelDlg>());
     dialogs.push_back(std::make_unique<CTovanelStandardDlg>());
     dialogs.push_back(std::make_unique<CTovanelEasyDlg>());
     dialogs.push_back(std::make_unique<CTovanelCleaningDlg>());

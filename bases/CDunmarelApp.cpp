@@ -1,0 +1,78 @@
+#include "bases/CDunmarelApp.h"
+
+#include "bases/CDunmarelModeTable.h"
+#include "bases/CTabDlg.h"
+#include "bases/ChooseMode.h"
+#include "bases/DunmarelButtonTable.h"
+
+#include "goods/base/ProgramMessage.h"
+#include "goods/base/RegisterDialogClass.h"
+
+#include "shared/config/CBasePath.h"
+#include "shared/config/CEcrCmdLineInfo.h"
+#include "shared/data/CColumnDataList.h"
+#include "shared/lang/CProgramLang.h"
+#include "shared/program/CProgramStartup.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+
+namespace dunmarel {
+
+namespace {
+
+constexpr int kExitReadFailed = 2;
+
+// The modes whose pages come later end without a window until then.
+bool HasWindow(int mode)
+{
+    return mode == MODE_RC || mode == MODE_RM || mode == MODE_AS;
+}
+
+int ReadFailed()
+{
+    ShowProgramMessage(nullptr, QStringLiteral("CRDS_CMN_ERR_SETREAD_FAILED"),
+                       platform::MessageIcon::Error);
+    return kExitReadFailed;
+}
+
+} // namespace
+
+int CDunmarelApp::InitInstance(const QStringList& arguments)
+{
+    CProgramStartup startup(QStringLiteral("Dunmarel"));
+    startup.UseProductProfile();
+    // A second start ends at once, showing nothing.
+    if (!startup.HoldSingleInstance(QStringLiteral("Dunmarel"), false))
+        return 0;
+    CEcrCmdLineInfo cmdInfo;
+    const BaseModeChoice choice = ChooseMode(CProgramStartup::ParseMode(cmdInfo, arguments));
+    if (choice.mode == MODE_NONE)
+        return 0;
+    startup.LoadLanguage();
+    if (!RegisterDialogClass(QLatin1String(kClassName)))
+        return 0;
+    CDunmarelModeTable modes;
+    CDataManager* entry = modes.Entry(choice.mode);
+    // Every message box is captioned with the window's title.
+    QGuiApplication::setApplicationDisplayName(GetLangString(entry->m_strWindowNameKey));
+    if (!HasWindow(choice.mode))
+        return 0;
+
+    // The work database comes from the launcher; a missing one is never made here.
+    const QString folder = CBasePath::GetLocalTemporaryPath();
+    if (!QFileInfo::exists(CBasePath::GetLocalDataBasePath() + u'/' + CBasePath::GetStrSettingDB()))
+        return ReadFailed();
+    int err = 0;
+    if (!entry->CreateSQLiteDB(folder) ||
+        !entry->OpenSQLiteDB(QStringLiteral("\\") + CBasePath::GetStrSettingDB(), err))
+        return ReadFailed();
+    // A missing record is reported by the page that shows it.
+    entry->GetColumnDataList()->ReadRecords(err, QString());
+
+    CMainDlg::SetButtonTable(DunmarelButtonTable());
+    CTabDlg dialog(entry, choice.tabDlgId, choice.mode, nullptr);
+    return CProgramStartup::RunModal(dialog);
+}
+
+} // namespace dunmarel

@@ -1,0 +1,227 @@
+#include "bases/CTabDlg.h"
+
+#include "bases/BaseDialogIds.h"
+#include "bases/CPageDlg.h"
+#include "bases/ChooseMode.h"
+#include "bases/TabTitleKeys.h"
+
+#include "goods/base/ProgramMessage.h"
+
+#include "shared/config/CBasePath.h"
+#include "shared/controls/CColorButton.h"
+#include "shared/controls/FindControlById.h"
+#include "shared/controls/TabCtrlDrawItem.h"
+#include "shared/data/CColumnData.h"
+#include "shared/data/CColumnDataList.h"
+#include "shared/data/CDataManager.h"
+#include "shared/data/CSqLiteTransaction.h"
+#include "shared/dialogs/CDialogTemplate.h"
+#include "shared/lang/CProgramLang.h"
+
+#include <QPainter>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace dunmarel {
+
+namespace {
+
+// The easy frame's tabs, drawn in the tools' colours.
+class CDrawnTabBar : public QTabBar
+{
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        for (int i = 0; i < count(); ++i)
+            TabCtrlDrawItem(this, &painter, i);
+    }
+};
+
+class CDrawnTabWidget : public QTabWidget
+{
+public:
+    explicit CDrawnTabWidget(QWidget* parent) : QTabWidget(parent)
+    {
+        setTabBar(new CDrawnTabBar(this));
+    }
+};
+
+// Space below the tab control for the button row.
+constexpr int kButtonRow = 46;
+
+} // namespace
+
+CTabDlg::CTabDlg(CDataManager* manager, uint templateId, int windowKind, CDataManager* detail)
+    : CMainDlg(nullptr, templateId, windowKind), m_pDataManager(manager), m_pDetail(detail)
+{
+    BuildFrame(templateId);
+}
+
+// Pages a failure left unbuilt never joined the tab control.
+CTabDlg::~CTabDlg()
+{
+    for (CPageDlg* page : m_pages)
+        if (!page->parent())
+            delete page;
+}
+
+void CTabDlg::BuildFrame(uint templateId)
+{
+    const int height = templateId == IDD_TABDLG_TAX ? 300 : 230;
+    CDialogTemplate frame(this, 9, 330, height);
+    m_pTab = templateId == IDD_TABDLG_EASY ? new CDrawnTabWidget(this) : new QTabWidget(this);
+    SetControlId(m_pTab, IDC_TAB);
+    for (const auto& [id, key] :
+         {std::pair<uint, const char*>{33002, "CRD_HELP"}, {1, "CRD_OK"}, {2, "CRD_CANCEL"}})
+        AddButton(id, QLatin1String(key));
+    qobject_cast<QPushButton*>(FindControlById(this, platform::IDOK))->setDefault(true);
+}
+
+std::vector<CPageDlg*> CTabDlg::CreatePages()
+{
+    std::vector<CPageDlg*> pages;
+    for (int i = 0; i < m_pDataManager->m_nPageCount; ++i)
+        pages.push_back(new CPageDlg());
+    return pages;
+}
+
+bool CTabDlg::OnInitDialog()
+{
+    const QStringList titles = TabTitleKeys(*m_pDataManager, WindowKind());
+    bool read = !titles.isEmpty();
+    if (read)
+        m_pages = CreatePages();
+    for (size_t i = 0; read && i < m_pages.size(); ++i) {
+        const unsigned pageId = m_pDataManager->m_pPageDlgIDs[i];
+        CDataManager* manager = pageId == IDD_PAGE_DETAIL && m_pDetail ? m_pDetail : m_pDataManager;
+        m_pages[i]->SetDataManager(manager, 1, 0);
+        read = m_pages[i]->Create(pageId, m_pTab);
+        m_pTab->addTab(m_pages[i], GetLangString(titles.value(int(i))));
+    }
+    CMainDlg::OnInitDialog();
+    setWindowTitle(GetLangString(m_pDataManager->m_strWindowNameKey));
+    if (!read || m_pages.empty()) {
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETREAD_FAILED"),
+                           platform::MessageIcon::Error);
+        EndDialog(platform::IDCANCEL);
+        return false;
+    }
+    FitToPages();
+    SetTabOrder();
+    ShowPage(0);
+    return true;
+}
+
+// Tab runs from the tabs through the pages, then OK, Cancel and Help.
+void CTabDlg::SetTabOrder()
+{
+    QWidget* last = m_pTab->tabBar();
+    for (CPageDlg* page : m_pages)
+        for (QWidget* w = page->nextInFocusChain(); page->isAncestorOf(w);
+             w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus)
+                last = w;
+    for (uint id : {1u, 2u, 33002u}) {
+        QWidget* button = FindControlById(this, id);
+        QWidget::setTabOrder(last, button);
+        last = button;
+    }
+}
+
+// The frame grows to hold the largest page and then keeps its size.
+void CTabDlg::FitToPages()
+{
+    const QSize need = m_pTab->sizeHint() + QSize(14, 12 + kButtonRow);
+    setFixedSize(size().expandedTo(need));
+    ColorDialogButtons();
+    const QWidget* cancel = FindControlById(this, platform::IDCANCEL);
+    const int bottom = cancel ? cancel->geometry().top() : height() - kButtonRow;
+    m_pTab->setGeometry(QRect(QPoint(7, 6), QPoint(width() - 8, bottom - 7)));
+}
+
+void CTabDlg::ShowPage(int index)
+{
+    m_pTab->setCurrentIndex(index);
+    CPageDlg* page = m_pages[size_t(index)];
+    for (QWidget* w = page->nextInFocusChain(); w && page->isAncestorOf(w);
+         w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(page)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+}
+
+void CTabDlg::OnOK()
+{
+    for (size_t i = 0; i < m_pages.size(); ++i) {
+        const unsigned id = m_pages[i]->CheckInput();
+        if (QWidget* control = id ? FindControlById(m_pages[i], id) : nullptr) {
+            m_pTab->setCurrentIndex(int(i));
+            control->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    if (ShowProgramMessage(this, QStringLiteral("CRDS_CMN_COMFIRM_SAVE"),
+                           platform::MessageIcon::Warning,
+                           platform::MessageButtons::OkCancel) != platform::IDOK)
+        return;
+    if (!SaveAllPages()) {
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETWRITE_FAILED"),
+                           platform::MessageIcon::Error);
+        return;
+    }
+    EndDialog(platform::IDOK);
+}
+
+// All pages or none, on the one connection of the run: a failed page leaves
+// every row, the record cache and the kept creation times as before.
+bool CTabDlg::SaveAllPages()
+{
+    CSQliteDB* db = m_pDataManager->m_pSQliteDB;
+    if (!db)
+        return false;
+    struct Kept
+    {
+        CColumnDataList* list;
+        QStringList record;
+        std::vector<QString> created;
+    };
+    std::vector<Kept> kept;
+    for (CDataManager* manager : {m_pDataManager, m_pDetail}) {
+        CColumnDataList* list = manager ? manager->GetColumnDataList() : nullptr;
+        if (!list)
+            continue;
+        Kept k{list, list->CachedRecord(1) ? *list->CachedRecord(1) : QStringList(), {}};
+        for (int i = 0; i < list->m_nColumnCount; ++i)
+            k.created.push_back(list->m_ppColumnData[i]->m_strOwnCreateTime);
+        kept.push_back(std::move(k));
+    }
+    CSQliteSQL sql(*db, CBasePath::GetStrDummyName());
+    CSqLiteTransaction transaction(*db, sql);
+    int err = transaction.StartStatus();
+    for (CPageDlg* page : m_pages) {
+        if (err != 0)
+            break;
+        if (!page->SaveData(err) && err == 0)
+            err = SQLERR_ARGUMENTS;
+    }
+    if (err == 0)
+        err = transaction.Commit();
+    if (err == 0)
+        return true;
+    transaction.Rollback();
+    for (const Kept& k : kept) {
+        if (QStringList* record = k.list->CachedRecord(1))
+            *record = k.record;
+        for (int i = 0; i < k.list->m_nColumnCount; ++i)
+            k.list->m_ppColumnData[i]->m_strOwnCreateTime = k.created[size_t(i)];
+    }
+    return false;
+}
+
+} // namespace dunmarel

@@ -1,0 +1,135 @@
+// The base program end to end: its real binary on a work database made from
+// the model template and the seed rows; keys under an X server of the
+// test's own where focus matters.
+#include "bases/tests/SeedRows.h"
+
+#include "shared/config/CBasePath.h"
+#include "testsupport/PrivateXServer.h"
+#include "testsupport/SuiteProgram.h"
+#include "testsupport/WorkDbFixture.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using korvane::test::PrivateXServer;
+using korvane::test::SuiteProgram;
+
+class DunmarelProgramTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_program.writeIni("[PRODUCT]\nPRODUCTKEY=TEST\nPRODUCTMODE=0\n");
+        CBasePath::SetModuleFolder(m_program.folder());
+        m_database = CBasePath::GetLocalDataBasePath() + QStringLiteral("/SETTING.DB");
+    }
+    void TearDown() override { CBasePath::SetModuleFolder(QString()); }
+
+    void MakeWorkDatabase()
+    {
+        ASSERT_TRUE(QFile::copy(KORVANE_SUITE_DIR "/RESOURCE/Lumo500/SETTING.DB", m_database));
+        QFile::setPermissions(m_database, QFile::ReadOwner | QFile::WriteOwner);
+        const QStringList inserts = BaseSeedInserts();
+        ASSERT_FALSE(inserts.isEmpty());
+        korvane::test::ExecSql(m_database, inserts);
+    }
+
+    // Under the X server: keys and focus as a user's.
+    void UseX(const PrivateXServer& x)
+    {
+        m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
+    }
+
+    // Gives the window the keyboard and lets the program take it in.
+    static void FocusWindow(const PrivateXServer& x, const QString& window)
+    {
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            x.xdotool({"windowfocus", "--sync", window});
+            if (x.xdotool({"getwindowfocus"}) == window)
+                break;
+            QTest::qWait(100);
+        }
+        QTest::qWait(300);
+    }
+
+    SuiteProgram m_program{QStringLiteral(KORVANE_SUITE_DIR "/Dunmarel"),
+                           QStringLiteral(KORVANE_SUITE_DIR "/NolvarLANG.xml")};
+    QString m_database;
+};
+
+TEST_F(DunmarelProgramTest, MessageTypedAndSavedByKeys)
+{
+    PrivateXServer x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "Xvfb or xdotool missing (scripts/install-deps.sh installs them)";
+    MakeWorkDatabase();
+    UseX(x);
+    QProcess& bases = m_program.start({QStringLiteral("/RM")});
+    const QString window = x.waitForWindow(QStringLiteral("^Receipt Message Setting$"));
+    ASSERT_FALSE(window.isEmpty());
+    FocusWindow(x, window);
+    // The first message has the focus; past the other seven messages to OK.
+    x.xdotool({"type", "--delay", "20", "Welcome"});
+    x.xdotool({"key", "Return"});
+    x.xdotool({"type", "--delay", "20", "back"});
+    x.xdotool({"key", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Return"});
+    EXPECT_EQ(SuiteProgram::waitForExit(bases), 1);
+    EXPECT_EQ(m_program.messages(), QStringList{"CRDS_CMN_COMFIRM_SAVE"});
+    EXPECT_EQ(korvane::test::Sqlite3(m_database,
+                                     "SELECT hex(CHARDATA) FROM CSB007 WHERE CHARSETCODE = "
+                                     "'MESSAGE.RECEIPT.TOP1.S'")
+                  .trimmed(),
+              QByteArray("Welcome\r\nbackTHANK YOU").toHex().toUpper());
+}
+
+TEST_F(DunmarelProgramTest, PackageWordOpensGeneralFeaturesAndASecondStartEnds)
+{
+    PrivateXServer x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "Xvfb or xdotool missing (scripts/install-deps.sh installs them)";
+    MakeWorkDatabase();
+    UseX(x);
+    QProcess& first = m_program.start({QStringLiteral("/AS_STD")});
+    const QString window = x.waitForWindow(QStringLiteral("^General Features Setting$"));
+    ASSERT_FALSE(window.isEmpty());
+    QProcess& second = m_program.start({QStringLiteral("/RC")});
+    EXPECT_EQ(SuiteProgram::waitForExit(second), 0);
+    FocusWindow(x, window);
+    x.xdotool({"key", "Escape"});
+    EXPECT_EQ(SuiteProgram::waitForExit(first), 2);
+    EXPECT_TRUE(m_program.messages().isEmpty());
+}
+
+TEST_F(DunmarelProgramTest, OptionNamingNoModeEndsAtOnce)
+{
+    MakeWorkDatabase();
+    for (const char* option : {"/as", "/XX"}) {
+        QProcess& bases = m_program.start({QLatin1String(option)});
+        EXPECT_EQ(SuiteProgram::waitForExit(bases), 0) << option;
+    }
+    EXPECT_TRUE(m_program.messages().isEmpty());
+}
+
+TEST_F(DunmarelProgramTest, MissingWorkDatabaseIsReportedAndNotMade)
+{
+    QProcess& bases = m_program.start({QStringLiteral("/RM")});
+    EXPECT_EQ(SuiteProgram::waitForExit(bases), 2);
+    EXPECT_EQ(m_program.messages(), QStringList{"CRDS_CMN_ERR_SETREAD_FAILED"});
+    EXPECT_FALSE(QFile::exists(m_database));
+}
+
+TEST_F(DunmarelProgramTest, MissingLauncherIniEndsWithZero)
+{
+    QFile::remove(m_program.folder() + QStringLiteral("/Tovanel.ini"));
+    QProcess& bases = m_program.start({QStringLiteral("/RM")});
+    EXPECT_EQ(SuiteProgram::waitForExit(bases), 0);
+    EXPECT_EQ(m_program.messages(), QStringList{"CRDS_CMN_ERR_NOTFOUNDINI"});
+}
+
+} // namespace
