@@ -25,11 +25,11 @@ function(korvane_add_program name)
   endforeach()
 
   add_library(${name}Core STATIC ${own})
-  target_link_libraries(${name}Core PUBLIC ${ARG_LIBS})
+  target_link_libraries(${name}Core PUBLIC ${ARG_LIBS} PRIVATE korvane_options)
 
   if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)
     add_executable(${name} main.cpp)
-    target_link_libraries(${name} PRIVATE ${name}Core)
+    target_link_libraries(${name} PRIVATE ${name}Core korvane_options)
   endif()
 
   if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/tests)

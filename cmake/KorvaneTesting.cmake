@@ -1,3 +1,32 @@
+# The headers precompiled for the test programs, and for those with widgets.
+# One small library of each kind builds them once and every test program
+# reuses its kind's, so a build tree keeps two copies, not one per program.
+# A header whose macros differ from program to program (Qt Test's build
+# folder) stays out: GCC would refuse the shared copy.
+set(KORVANE_TEST_HEADERS
+    <gtest/gtest.h> <gmock/gmock.h>
+    <QByteArray> <QDateTime> <QDir> <QFile> <QFileInfo> <QHash> <QList> <QMap> <QObject>
+    <QProcess> <QRegularExpression> <QSet> <QString> <QStringList> <QTemporaryDir>
+    <QVariant>)
+set(KORVANE_TEST_WIDGET_HEADERS
+    <QAbstractButton> <QApplication> <QCheckBox> <QComboBox> <QDialog> <QLabel>
+    <QLineEdit> <QPushButton> <QRadioButton> <QTimer> <QWidget>)
+set(korvane_testpch_source ${CMAKE_BINARY_DIR}/korvane_testpch.cpp)
+# Written only when it changes, so a configure step rebuilds nothing.
+file(CONFIGURE OUTPUT ${korvane_testpch_source}
+     CONTENT "// Carries the tests' precompiled headers.\n")
+foreach(kind core widgets)
+  add_library(korvane_testpch_${kind} STATIC ${korvane_testpch_source})
+  target_link_libraries(korvane_testpch_${kind} PRIVATE GTest::gtest GTest::gmock korvane_options)
+  target_compile_options(korvane_testpch_${kind} PRIVATE -O0)
+  set_target_properties(korvane_testpch_${kind} PROPERTIES KORVANE_ASCII_CASTS ON AUTOMOC OFF)
+endforeach()
+target_link_libraries(korvane_testpch_core PRIVATE Qt6::Core)
+target_precompile_headers(korvane_testpch_core PRIVATE ${KORVANE_TEST_HEADERS})
+target_link_libraries(korvane_testpch_widgets PRIVATE Qt6::Widgets)
+target_precompile_headers(korvane_testpch_widgets PRIVATE
+    ${KORVANE_TEST_HEADERS} ${KORVANE_TEST_WIDGET_HEADERS})
+
 # korvane_add_test_suite(<name> [WIDGETS] LIBS <libs...>)
 # Builds one test program from <current dir>/tests/*.cpp and registers every
 # GoogleTest case with CTest. WIDGETS gives the program a QApplication instead
@@ -12,11 +41,21 @@ function(korvane_add_test_suite name)
   else()
     target_link_libraries(${name} PRIVATE korvane_testmain_core)
   endif()
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock korvane_options)
+  set_target_properties(${name} PROPERTIES KORVANE_ASCII_CASTS ON)
   target_compile_definitions(${name} PRIVATE
       KORVANE_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
       KORVANE_SUITE_DIR="${KORVANE_SUITE_DIR}")
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  # Tests compile without optimisation and with the Qt and GoogleTest headers
+  # precompiled, which is where most of their compile time went; the
+  # libraries under test keep the build type's optimisation.
+  target_compile_options(${name} PRIVATE -O0)
+  if(ARG_WIDGETS)
+    target_precompile_headers(${name} REUSE_FROM korvane_testpch_widgets)
+  else()
+    target_precompile_headers(${name} REUSE_FROM korvane_testpch_core)
+  endif()
   # Tests read the built language file in the suite folder.
   add_dependencies(${name} korvane_lang)
   gtest_discover_tests(${name}

@@ -1,6 +1,9 @@
 #include "goods/CListDlg.h"
 
+#include "goods/CPageDlg.h"
 #include "goods/CRecordListModel.h"
+#include "goods/CSetGrpPageDlg.h"
+#include "goods/CSelectRadioDlg.h"
 #include "goods/CTabDlg.h"
 #include "goods/ChooseMode.h"
 #include "goods/CColumnDataDallasKey.h"
@@ -25,11 +28,16 @@
 #include "shared/lang/FormatLangText.h"
 #include "shared/program/CMainWndCtrl.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -39,6 +47,8 @@ namespace brelkin {
 namespace {
 
 const QString kDatabaseName = QStringLiteral("\\SETTING.DB");
+const int kKeyTab = CSelectRadioDlg::KeyTab;
+const int kKeyReturn = CSelectRadioDlg::KeyReturn;
 
 } // namespace
 
@@ -69,9 +79,17 @@ CListDlg::CListDlg(CDataManager* dataManager, uint templateId, QWidget* parent, 
         AddButton(id, QLatin1String(key))->setAutoDefault(false);
     qobject_cast<QPushButton*>(FindControlById(this, 1))->setDefault(true);
     resize(760, 480);
+    m_clickTimer.setSingleShot(true);
+    connect(&m_clickTimer, &QTimer::timeout, this, &CListDlg::OnClickTimer);
+    // Mouse presses and keys anywhere in the window end or move an editor.
+    qApp->installEventFilter(this);
 }
 
-CListDlg::~CListDlg() = default;
+CListDlg::~CListDlg()
+{
+    qApp->removeEventFilter(this);
+    DiscardInPlaceEdit();
+}
 
 QString CListDlg::GetCodeLabelKey(int windowKind)
 {
@@ -151,7 +169,13 @@ bool CListDlg::OnInitDialog()
             &CListDlg::UpdateButtons);
     connect(m_pList->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int section) { m_pModel->ClickColumn(section); });
-    connect(m_pList, &QAbstractItemView::doubleClicked, this, [this] { accept(); });
+    connect(m_pList, &QAbstractItemView::doubleClicked, this, [this] {
+        m_clickTimer.stop();
+        m_bDblClick = true;
+        accept();
+    });
+    connect(m_pList, &QAbstractItemView::clicked, this, &CListDlg::OnListClick);
+    connect(m_pList, &CMainListCtrl::scrollStarting, this, &CListDlg::EndInPlaceEditByScroll);
     // Ctrl+A selects every row (the view's own shortcut); so does the
     // list's context menu.
     m_pList->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -260,6 +284,7 @@ void CListDlg::AddSystemMenuItems()
 
 void CListDlg::ShowContextMenu(const QPoint& position)
 {
+    m_clickTimer.stop();
     QMenu menu(this);
     menu.addAction(GetLangString(QStringLiteral("CRD_PR_SELECT_ALLLISTITEM")), m_pList,
                    &QAbstractItemView::selectAll);
@@ -304,11 +329,23 @@ void CListDlg::OnCancel()
     EndDialog(platform::IDCANCEL);
 }
 
+void CListDlg::closeEvent(QCloseEvent* event)
+{
+    // As a press on the frame would: an open edit ends first.
+    EndInPlaceEditByScroll();
+    CMainDlg::closeEvent(event);
+}
+
 void CListDlg::done(int result)
 {
     if (!m_bWinpos && !m_bFailed && isVisible())
         SaveWindowPlacement(this);
     CMainDlg::done(result);
+}
+
+CPageDlg* CListDlg::CreatePageDlg()
+{
+    return NewPageDlg(m_pDataManager->m_nPageCount > 0 ? m_pDataManager->m_pPageDlgIDs[0] : 0);
 }
 
 CTabDlg* CListDlg::CreateTabDlg(int recordNo, bool newRecord)
@@ -459,6 +496,296 @@ void CListDlg::ReloadRecords()
     else
         SelectOnly(remembered < count ? remembered : 0);
     UpdateButtons();
+}
+
+} // namespace brelkin
+
+namespace brelkin {
+
+void CListDlg::OnListClick(const QModelIndex& index)
+{
+    if (!m_bInPlaceEdit)
+        return;
+    m_clickTimer.stop();
+    m_nEditRow = index.row();
+    m_nEditColumn = index.column();
+    m_bDblClick = false;
+    m_strPreEditValue.clear();
+    DiscardInPlaceEdit();
+    m_clickTimer.start(QApplication::doubleClickInterval() + 10);
+}
+
+void CListDlg::OnClickTimer()
+{
+    m_clickTimer.stop();
+    if (!m_bDblClick && m_nEditRow >= 0 && m_pList->selectionModel() &&
+        m_pList->selectionModel()->isRowSelected(m_nEditRow))
+        StartInPlaceEdit();
+}
+
+void CListDlg::DiscardInPlaceEdit()
+{
+    if (m_pRadioPopup) {
+        m_pRadioPopup->disconnect(this);
+        m_pRadioPopup->hide();
+        m_pRadioPopup->deleteLater();
+        m_pRadioPopup = nullptr;
+    }
+    if (m_pInPlaceCtrl) {
+        m_pInPlaceCtrl->hide();
+        m_pInPlaceCtrl->setParent(m_pInPlaceCtrlParent);
+        m_pInPlaceCtrl = nullptr;
+    }
+    delete m_pPage;
+    m_pPage = nullptr;
+    m_pEditedCtrl = nullptr;
+}
+
+QRect CListDlg::EditCellRect()
+{
+    const QModelIndex index = m_pModel->index(m_nEditRow, m_nEditColumn);
+    QRect rect = m_pList->visualRect(index);
+    const QRect client = m_pList->viewport()->rect();
+    QScrollBar* bar = m_pList->horizontalScrollBar();
+    if (rect.right() > client.right())
+        bar->setValue(bar->value() + rect.right() - client.right());
+    else if (rect.left() < client.left())
+        bar->setValue(bar->value() - (client.left() - rect.left()));
+    rect = m_pList->visualRect(index);
+    return QRect(m_pList->viewport()->mapTo(this, rect.topLeft()), rect.size());
+}
+
+void CListDlg::StartInPlaceEdit()
+{
+    if (m_bBusy || !m_pModel)
+        return;
+    m_bBusy = true;
+    if (m_nEditRow >= 0 && m_nEditRow < m_pModel->rowCount() && m_nEditColumn > 0 &&
+        m_nEditColumn < m_pModel->columnCount()) {
+        const QModelIndex index = m_pModel->index(m_nEditRow, m_nEditColumn);
+        m_pList->scrollTo(index);
+        m_pList->selectionModel()->setCurrentIndex(index, QItemSelectionModel::Select |
+                                                              QItemSelectionModel::Rows);
+        DiscardInPlaceEdit();
+        m_pPage = CreatePageDlg();
+        m_pPage->BindPage(m_pDataManager, GetRecordNo(m_nEditRow), false);
+        m_pPage->hide();
+        const CColumnDataList* list = m_pDataManager->GetColumnDataList();
+        const int columnIndex = m_pModel->ColumnIndex(m_nEditColumn);
+        CColumnData* column = columnIndex >= 0 ? list->m_ppColumnData[columnIndex] : nullptr;
+        QWidget* control = nullptr;
+        if (m_pDataManager->m_nPageCount > 0 &&
+            m_pPage->Create(m_pDataManager->m_pPageDlgIDs[0], this))
+            control = m_pPage->Control(column);
+        if (!control) {
+            DiscardInPlaceEdit();
+        } else {
+            m_pPage->hide();
+            m_pEditedCtrl = control;
+            m_nEditedListColumn = columnIndex;
+            column->GetPreEditValue(control, m_strPreEditValue);
+            if (CMainWndCtrl::IsRadioButton(control)) {
+                m_pRadioPopup = new CSelectRadioDlg(this);
+                m_pRadioPopup->setWindowFlag(Qt::Tool);
+                m_pRadioPopup->Setup(this, m_pPage, control, GetLangString(column->m_strLabelKey));
+                connect(
+                    m_pRadioPopup, &CSelectRadioDlg::SelectRadioDlgClose, this,
+                    [this](int mode, int lParam) {
+                        MoveInPlaceEdit(mode, lParam & 0xFFFF, (lParam >> 16) & 1);
+                    },
+                    Qt::QueuedConnection);
+                m_pRadioPopup->Create();
+            } else {
+                m_pInPlaceCtrlParent = control->parentWidget();
+                control->hide();
+                control->setParent(this);
+                m_pInPlaceCtrl = control;
+            }
+            const QRect rect = EditCellRect();
+            if (m_pInPlaceCtrl) {
+                m_pInPlaceCtrl->setGeometry(rect);
+                m_pInPlaceCtrl->show();
+                m_pInPlaceCtrl->raise();
+                m_pInPlaceCtrl->setFocus();
+                if (auto* edit = qobject_cast<QLineEdit*>(m_pInPlaceCtrl))
+                    edit->selectAll();
+                if (CMainWndCtrl::IsOwnerDrawButton(m_pInPlaceCtrl)) {
+                    // Its own selection dialog opens on a double click.
+                    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(1, 1),
+                                    m_pInPlaceCtrl->mapToGlobal(QPointF(1, 1)), Qt::LeftButton,
+                                    Qt::LeftButton, Qt::NoModifier);
+                    QApplication::sendEvent(m_pInPlaceCtrl, &dbl);
+                    m_pList->setFocus();
+                }
+            } else if (m_pRadioPopup) {
+                m_pRadioPopup->move(mapToGlobal(rect.bottomLeft()));
+                m_pRadioPopup->show();
+                m_pRadioPopup->raise();
+                m_pRadioPopup->activateWindow();
+            }
+        }
+    }
+    m_bBusy = false;
+}
+
+bool CListDlg::EndInPlaceEdit(int mode)
+{
+    if (!m_pPage)
+        return true;
+    if (m_pInPlaceCtrl) {
+        m_pInPlaceCtrl->hide();
+        m_pInPlaceCtrl->setParent(m_pInPlaceCtrlParent);
+        m_pInPlaceCtrl = nullptr;
+    }
+    bool result = false;
+    QString value;
+    if (m_pEditedCtrl && m_pPage->CheckInput(nullptr, nullptr) == 0) {
+        CColumnData* column =
+            m_pDataManager->GetColumnDataList()->m_ppColumnData[m_nEditedListColumn];
+        column->GetPreEditValue(m_pEditedCtrl, value);
+        int err = 0;
+        if (mode == 0 || value != m_strPreEditValue)
+            result = m_pPage->SaveData(nullptr, err);
+    }
+    DiscardInPlaceEdit();
+    if (result) {
+        if (m_nEditRow >= 0 && m_nEditRow < m_pModel->rowCount())
+            emit m_pModel->dataChanged(m_pModel->index(m_nEditRow, 0),
+                                       m_pModel->index(m_nEditRow, m_pModel->columnCount() - 1));
+        ApplyToSelectedRows(value);
+    }
+    m_pList->viewport()->update();
+    m_strPreEditValue.clear();
+    return result;
+}
+
+bool CListDlg::ApplyToSelectedRows(const QString& value)
+{
+    QList<int> rows;
+    for (const QModelIndex& index : m_pList->selectionModel()->selectedRows())
+        if (index.row() != m_nEditRow)
+            rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    if (rows.isEmpty())
+        return true;
+    QList<uint> recordNos;
+    for (int row : rows)
+        recordNos << uint(GetRecordNo(row));
+    CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    int err = 0;
+    int failed = 0;
+    QString errMsg;
+    const bool updated =
+        list->UpdateOneColumnDatas(m_nEditedListColumn, recordNos, value, err, failed, errMsg);
+    emit m_pModel->dataChanged(m_pModel->index(0, 0), m_pModel->index(m_pModel->rowCount() - 1,
+                                                                      m_pModel->columnCount() - 1));
+    if (!updated || err != 0) {
+        if (!errMsg.isEmpty()) {
+            const QStringList* record = list->CachedRecord(failed + 1);
+            ShowProgramMessage(
+                this, QString(), platform::MessageIcon::Warning, platform::MessageButtons::Ok,
+                errMsg + QStringLiteral(" (%1)").arg(record ? record->value(0) : QString()));
+        } else {
+            ShowProgramMessage(
+                this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
+                platform::MessageButtons::Ok,
+                FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err));
+        }
+        return false;
+    }
+    m_pList->raise();
+    m_pList->setFocus();
+    return true;
+}
+
+void CListDlg::MoveInPlaceEdit(int mode, int key, bool shift)
+{
+    EndInPlaceEdit(mode);
+    if (mode == 1)
+        return;
+    m_pList->clearSelection();
+    const int step = shift ? -1 : 1;
+    int rowStep = 0;
+    int columnStep = 0;
+    if (key == kKeyReturn) {
+        rowStep = step;
+    } else if (key == kKeyTab) {
+        columnStep = step;
+    } else {
+        if (m_nEditRow >= 0 && m_nEditRow < m_pModel->rowCount())
+            m_pList->selectionModel()->setCurrentIndex(m_pModel->index(m_nEditRow, m_nEditColumn),
+                                                       QItemSelectionModel::Select |
+                                                           QItemSelectionModel::Rows);
+        return;
+    }
+    const int n = m_pModel->columnCount();
+    const int count = m_pModel->rowCount();
+    if (columnStep != 0) {
+        const int c = m_nEditColumn + columnStep;
+        if (c == 0) {
+            if (m_nEditRow > 0) {
+                m_nEditColumn = n - 1;
+                rowStep = -1;
+            }
+        } else if (c == n) {
+            if (m_nEditRow < count - 1) {
+                m_nEditColumn = 1;
+                rowStep = 1;
+            }
+        } else {
+            m_nEditColumn = c;
+        }
+    }
+    if (rowStep != 0 && m_nEditRow + rowStep >= 0 && m_nEditRow + rowStep != count)
+        m_nEditRow += rowStep;
+    if (m_nEditColumn == 1)
+        m_pList->horizontalScrollBar()->setValue(0);
+    StartInPlaceEdit();
+}
+
+void CListDlg::EndInPlaceEditByScroll()
+{
+    if (m_bBusy)
+        return;
+    if (m_pInPlaceCtrl)
+        EndInPlaceEdit(1);
+    else if (m_pRadioPopup)
+        MoveInPlaceEdit(1, 0, false);
+}
+
+bool CListDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || !m_pPage || widget->window() != this)
+        return CMainDlg::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonPress:
+        if (!CMainWndCtrl::IsEditORComboBox(widget))
+            EndInPlaceEditByScroll();
+        break;
+    case QEvent::KeyPress: {
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        const int key = keyEvent->key();
+        if (m_pInPlaceCtrl && CMainWndCtrl::IsEditORComboBox(widget) &&
+            (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab ||
+             key == Qt::Key_Backtab)) {
+            const bool shift =
+                key == Qt::Key_Backtab || keyEvent->modifiers().testFlag(Qt::ShiftModifier);
+            const int code = key == Qt::Key_Return || key == Qt::Key_Enter ? kKeyReturn : kKeyTab;
+            // After this key's handling: the control goes back to the page.
+            QTimer::singleShot(0, this, [this, code, shift] {
+                if (m_pInPlaceCtrl)
+                    MoveInPlaceEdit(0, code, shift);
+            });
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return CMainDlg::eventFilter(watched, event);
 }
 
 } // namespace brelkin

@@ -2,6 +2,8 @@
 
 #include "goods/base/CMainDlg.h"
 
+#include <QTimer>
+
 class CDataManager;
 class CMainListCtrl;
 class QLabel;
@@ -9,7 +11,9 @@ class QToolButton;
 
 namespace brelkin {
 
+class CPageDlg;
 class CRecordListModel;
+class CSelectRadioDlg;
 class CTabDlg;
 
 // The main window of a standard mode: the mode's table as a list, one row
@@ -43,6 +47,23 @@ public:
     // The title of the code in the new-code dialog, by window kind.
     static QString GetCodeLabelKey(int windowKind);
 
+    // In-place cell editing: a single click opens the column's own page
+    // control (or the radio popup) over the cell once the double-click time
+    // has passed; leaving the cell saves the record and the same value into
+    // every other selected row.
+    void StartInPlaceEdit();
+    // Mode 0 saves, mode 1 only a changed value; true when it saved.
+    bool EndInPlaceEdit(int mode);
+    bool ApplyToSelectedRows(const QString& value);
+    // Key 0x0D (Enter) moves by rows, 0x09 (Tab) by columns, any other only
+    // keeps the row; shift moves backwards. Mode as EndInPlaceEdit.
+    void MoveInPlaceEdit(int mode, int key, bool shift);
+    void EndInPlaceEditByScroll();
+    QWidget* InPlaceControl() const { return m_pInPlaceCtrl; }
+    CSelectRadioDlg* RadioPopup() const { return m_pRadioPopup; }
+    int EditRow() const { return m_nEditRow; }
+    int EditColumn() const { return m_nEditColumn; }
+
 protected:
     bool OnInitDialog() override;
     void OnOK() override;
@@ -50,6 +71,11 @@ protected:
     void done(int result) override;
 
     virtual CTabDlg* CreateTabDlg(int recordNo, bool newRecord);
+    // The hidden page that lends its control to the in-place editor.
+    virtual CPageDlg* CreatePageDlg();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void SetInPlaceEditing(bool enable) { m_bInPlaceEdit = enable; }
     // Rows of other tables that belong to a deleted record (none here).
     virtual bool DeleteChildRecords(const QString& code, int& err);
     virtual void OnSysCommand(uint command);
@@ -72,6 +98,11 @@ private:
     int FirstSelectedRow() const;
     void UpdateButtons();
     void EnableButton(uint id, bool enable);
+    void OnListClick(const QModelIndex& index);
+    void OnClickTimer();
+    // Drops an earlier editor without saving.
+    void DiscardInPlaceEdit();
+    QRect EditCellRect();
 
     CDataManager* m_pDataManager;
     CDataManager* m_pSecondDataManager = nullptr;
@@ -81,6 +112,20 @@ private:
     QLabel* m_pStatus = nullptr;
     QToolButton* m_pMenuButton = nullptr;
     bool m_bFailed = false;
+
+    bool m_bInPlaceEdit = true;
+    int m_nEditRow = -1;
+    int m_nEditColumn = -1;
+    bool m_bBusy = false;
+    CPageDlg* m_pPage = nullptr;
+    QWidget* m_pInPlaceCtrl = nullptr;
+    QWidget* m_pInPlaceCtrlParent = nullptr;
+    QWidget* m_pEditedCtrl = nullptr;
+    int m_nEditedListColumn = -1;
+    CSelectRadioDlg* m_pRadioPopup = nullptr;
+    bool m_bDblClick = false;
+    QString m_strPreEditValue;
+    QTimer m_clickTimer;
 };
 
 } // namespace brelkin

@@ -13,6 +13,7 @@
 #include "shared/controls/CMinusPriceEdit.h"
 #include "shared/controls/CNumZeroEdit.h"
 #include "shared/controls/CPercentEdit.h"
+#include "shared/controls/CWaitCursor.h"
 #include "shared/controls/EditSize.h"
 #include "shared/controls/FindControlById.h"
 #include "shared/data/CColumnDataDBCombo.h"
@@ -21,6 +22,7 @@
 #include "shared/data/CColumnDataUniqueRadio.h"
 #include "shared/data/CColumnDataYesNoRadio.h"
 #include "shared/data/CDataManager.h"
+#include "shared/dialogs/CSubItemSetDlgEx.h"
 #include "shared/lang/CProgramLang.h"
 #include "shared/lang/FormatLangText.h"
 #include "shared/textfiles/CErrDataInfo.h"
@@ -30,7 +32,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QHeaderView>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 namespace brelkin {
 
@@ -98,6 +104,124 @@ void CPageDlg::BuildControls()
     BuildControlsOf(form, m_pDataManager->GetColumnDataList(), true);
     if (m_pSecondDataManager)
         BuildControlsOf(form, m_pSecondDataManager->GetColumnDataList(), false);
+    if (m_pSecondDataManager && m_nPageId == IDD_PAGE_SETPRICE)
+        AddSetPriceButtons(form);
+    if (m_nPageId == IDD_PAGE_PLU || m_nPageId == IDD_PAGE_PLU_CL || m_nPageId == IDD_PAGE_PLU_RES)
+        SetupSubItemList(form);
+}
+
+QTreeWidget* CPageDlg::NewNameValueList(unsigned id)
+{
+    auto* list = new QTreeWidget(this);
+    SetControlId(list, id);
+    list->setRootIsDecorated(false);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setHeaderLabels({GetLangString(QStringLiteral("CRDS_PR_FUNC_CLMN_NAME")),
+                           GetLangString(QStringLiteral("CRDS_PR_FUNC_CLMN_VALUE"))});
+    list->header()->setSectionsClickable(false);
+    return list;
+}
+
+void CPageDlg::SetupSubItemList(QFormLayout* form)
+{
+    m_pSubItems = NewNameValueList(IDC_SUBITEMS);
+    const int w = m_pSubItems->width();
+    const int width = 140 * (w < 318 ? 1000 : w * 1000 / 317) / 1000;
+    m_pSubItems->setColumnWidth(0, width);
+    m_pSubItems->setColumnWidth(1, width);
+    connect(m_pSubItems, &QTreeWidget::itemDoubleClicked, this, [this] { EditSubItem(); });
+    auto* change = new QPushButton(QStringLiteral("CRDC_PR_CHAGE_VALUE"), this);
+    change->setAutoDefault(false);
+    SetControlId(change, IDC_CHANGE_VALUE);
+    connect(change, &QPushButton::clicked, this, &CPageDlg::EditSubItem);
+    form->addRow(m_pSubItems);
+    form->addRow(QString(), change);
+}
+
+int CPageDlg::SubItemKind(const QString& labelKey)
+{
+    static const QRegularExpression price(QStringLiteral("^CRDS_PR_CLMN_PRC([2-9]|10)(_.*)?$"));
+    const QRegularExpressionMatch match = price.match(labelKey);
+    if (match.hasMatch()) {
+        const QString ending = match.captured(2);
+        if (ending.isEmpty())
+            return SubItemDlgType::DLGTYPE_MINUSPRICE;
+        if (ending == QLatin1String("_TAX1") || ending == QLatin1String("_TAX2"))
+            return SubItemDlgType::DLGTYPE_COMBO;
+        if (ending == QLatin1String("_UQTY"))
+            return SubItemDlgType::DLGTYPE_PERCENT;
+        return SubItemDlgType::DLGTYPE_EDIT;
+    }
+    if (labelKey.startsWith(QLatin1String("CRDS_PR_CLMN_SETITEMNAME")) &&
+        (labelKey.endsWith(QLatin1Char('4')) || labelKey.endsWith(QLatin1Char('5')) ||
+         labelKey.endsWith(QLatin1Char('6'))) &&
+        labelKey.size() == int(qstrlen("CRDS_PR_CLMN_SETITEMNAME")) + 1)
+        return SubItemDlgType::DLGTYPE_COMBO;
+    if (labelKey == QLatin1String("CRDS_PR_CLMN_ITEMCLASSIFICATION"))
+        return SubItemDlgType::DLGTYPE_PERCENT;
+    return SubItemDlgType::DLGTYPE_EDIT;
+}
+
+void CPageDlg::ShowSubItems(const QStringList& record, bool firstTime)
+{
+    const CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    m_subItemValues.clear();
+    m_subItemColumns.clear();
+    for (int i = 0; i < list->m_nColumnCount; ++i) {
+        CColumnData* column = list->m_ppColumnData[i];
+        if (Control(column) || !IsUnlistedLabelKey(column->m_strLabelKey))
+            continue;
+        m_subItemValues << record.value(i);
+        m_subItemColumns << i;
+        if (firstTime) {
+            auto* item = new QTreeWidgetItem(m_pSubItems);
+            item->setText(0, GetLangString(column->m_strLabelKey));
+            item->setText(1, column->GetDescript(record.value(i)));
+        }
+    }
+}
+
+void CPageDlg::EditSubItem()
+{
+    if (!m_pSubItems)
+        return;
+    const int row = m_pSubItems->indexOfTopLevelItem(m_pSubItems->currentItem());
+    if (row < 0 || row >= m_subItemColumns.size() || !m_pSubItems->currentItem()->isSelected())
+        return;
+    CColumnData* column =
+        m_pDataManager->GetColumnDataList()->m_ppColumnData[m_subItemColumns[row]];
+    if (!IsUnlistedLabelKey(column->m_strLabelKey))
+        return;
+    const int kind = SubItemKind(column->m_strLabelKey);
+    CSubItemSetDlgEx dialog(this, SubItemDlgType::E_DlgTypeTag(kind), 0);
+    dialog.SetValue(column->m_nSize, column->m_nDecimals, m_subItemValues[row]);
+    dialog.SetLabelText(GetLangString(column->m_strLabelKey));
+    if (kind == SubItemDlgType::DLGTYPE_COMBO)
+        dialog.SetColumnData(column);
+    if (dialog.DoModal() != platform::IDOK)
+        return;
+    m_subItemValues[row] = dialog.GetValue();
+    m_pSubItems->topLevelItem(row)->setText(1, column->GetDescript(dialog.GetValue()));
+}
+
+void CPageDlg::AddSetPriceButtons(QFormLayout* form)
+{
+    auto* row = new QHBoxLayout();
+    for (const auto& [id, key] :
+         {std::pair<unsigned, const char*>{IDC_SETPRICE_ADD, "CRDC_PR_CHAGE_SETITEMPRICE_ADD"},
+          {IDC_SETPRICE_DELETE, "CRDC_PR_CHAGE_SETITEMPRICE_DELETE"}}) {
+        auto* button = new QPushButton(QLatin1String(key), this);
+        button->setAutoDefault(false);
+        SetControlId(button, id);
+        connect(button, &QPushButton::clicked, this, [this, id] {
+            if (id == IDC_SETPRICE_ADD)
+                AddSetPriceRow();
+            else
+                DeleteSetPriceRow();
+        });
+        row->addWidget(button);
+    }
+    form->addRow(QString(), row);
 }
 
 void CPageDlg::BuildControlsOf(QFormLayout* form, const CColumnDataList* list, bool mainList)
@@ -204,6 +328,8 @@ bool CPageDlg::ShowData(bool firstTime)
         column->SetControlValue(control, record->value(i));
         FitEdit(column, control);
     }
+    if (m_pSubItems)
+        ShowSubItems(*record, firstTime);
     if (m_pSecondDataManager)
         ShowSetPriceRow();
     return true;
@@ -243,12 +369,20 @@ void CPageDlg::ShowSetPriceRow()
 {
     const CColumnDataList* list = m_pSecondDataManager->GetColumnDataList();
     const QStringList* row = list->CachedRecord(m_nSetPriceRecordNo);
+    if (QWidget* add = FindControlById(this, IDC_SETPRICE_ADD))
+        add->setEnabled(!row);
+    if (QWidget* remove = FindControlById(this, IDC_SETPRICE_DELETE))
+        remove->setEnabled(row != nullptr);
     for (int i = 0; i < list->m_nColumnCount; ++i) {
         CColumnData* column = list->m_ppColumnData[i];
         QWidget* control = Control(column);
         if (!control)
             continue;
         control->setVisible(column->m_bVisible);
+        if (QWidget* label = FindControlById(
+                this, PageLabelId(m_nPageId, column->m_nCtrlID, column->m_nLabelCtrlID)))
+            if (label != control)
+                label->setVisible(column->m_bVisible);
         column->ReadCandidate(control);
         if (auto* price = qobject_cast<CMinusPriceEdit*>(control))
             price->SetDigits(column->m_nSize);
@@ -256,6 +390,59 @@ void CPageDlg::ShowSetPriceRow()
             column->SetControlValue(control, row->value(i));
         FitEdit(column, control);
     }
+}
+
+void CPageDlg::AddSetPriceRow()
+{
+    const QWidget* button = FindControlById(this, IDC_SETPRICE_ADD);
+    if (!m_pSecondDataManager || (button && !button->isEnabled()))
+        return;
+    FindSetPriceRow();
+    if (m_nSetPriceRecordNo > 0)
+        return;
+    QStringList record{m_strSetPriceKey};
+    int err = 0;
+    if (!m_pSecondDataManager->GetColumnDataList()->InsertRecord(record, err)) {
+        ShowProgramMessage(
+            this, QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED"), platform::MessageIcon::Error,
+            platform::MessageButtons::Ok,
+            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED")), err));
+        return;
+    }
+    FindSetPriceRow();
+    ShowSetPriceRow();
+}
+
+void CPageDlg::DeleteSetPriceRow()
+{
+    const QWidget* button = FindControlById(this, IDC_SETPRICE_DELETE);
+    if (!m_pSecondDataManager || (button && !button->isEnabled()))
+        return;
+    FindSetPriceRow();
+    if (m_nSetPriceRecordNo < 0)
+        return;
+    CColumnDataList* list = m_pSecondDataManager->GetColumnDataList();
+    QStringList row = *list->CachedRecord(m_nSetPriceRecordNo);
+    if (ShowProgramMessage(this, QStringLiteral("CRDS_PR_DELETE"), platform::MessageIcon::Warning,
+                           platform::MessageButtons::OkCancel,
+                           FormatLangText(GetLangString(QStringLiteral("CRDS_PR_DELETE")),
+                                          row.value(0))) != platform::IDOK)
+        return;
+    int err = 0;
+    bool deleted = false;
+    {
+        CWaitCursor wait;
+        deleted = list->DeleteRecord(row, err) && err == 0;
+    }
+    if (!deleted) {
+        ShowProgramMessage(
+            this, QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED"), platform::MessageIcon::Error,
+            platform::MessageButtons::Ok,
+            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED")), err));
+        return;
+    }
+    FindSetPriceRow();
+    ShowSetPriceRow();
 }
 
 bool CPageDlg::SaveSetPriceRow(int& err)
@@ -269,6 +456,11 @@ bool CPageDlg::SaveSetPriceRow(int& err)
     if (list->SaveRecord(m_nSetPriceRecordNo, values, err))
         return true;
     ShowSaveFailure(err);
+    return false;
+}
+
+bool CPageDlg::OwnValue(const CColumnData*, QString&) const
+{
     return false;
 }
 
@@ -358,9 +550,18 @@ QStringList CPageDlg::CollectValues(const CColumnDataList* list, const QStringLi
         QString value = record.value(i);
         QWidget* control = Control(column);
         const bool wanted = !filter || IsInFilter(filter, column->m_strLabelKey);
-        if (control && control->isEnabled()) {
+        const qsizetype subItem =
+            list == m_pDataManager->GetColumnDataList() ? m_subItemColumns.indexOf(i) : -1;
+        if (OwnValue(column, value)) {
+            if (!wanted)
+                value = record.value(i);
+        } else if (control && control->isEnabled()) {
             if (column->m_bVisible && wanted)
                 column->GetControlValue(control, value);
+        } else if (subItem >= 0) {
+            // Each column its own row's value, whatever the filter leaves out.
+            if (wanted)
+                value = m_subItemValues[subItem];
         } else if (column->m_strColumnName == kCreateDateTime) {
             if (m_bNewRecord)
                 value = now;

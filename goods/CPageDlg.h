@@ -8,6 +8,7 @@ class CErrDataInfo;
 class CColumnData;
 class CColumnDataList;
 class QFormLayout;
+class QTreeWidget;
 
 namespace brelkin {
 
@@ -42,13 +43,40 @@ public:
     bool HasSetPriceRows() const { return m_pSecondDataManager != nullptr; }
     // Writes the set price row; true when the item has none.
     bool SaveSetPriceRow(int& err);
+    // The set price row is added and deleted at once, outside the editor's
+    // save, each by its button on the set price page.
+    void AddSetPriceRow();
+    void DeleteSetPriceRow();
+
+    enum : unsigned { IDC_SETPRICE_ADD = 23196, IDC_SETPRICE_DELETE = 23139 };
+    enum : unsigned { IDC_SUBITEMS = 23133, IDC_CHANGE_VALUE = 23138 };
+
+    // The columns without a control of their own (price levels 2 to 10 and
+    // their kin) as rows of name and value, edited one by one; the record
+    // takes them when the page is saved.
+    QTreeWidget* SubItemList() const { return m_pSubItems; }
+    void EditSubItem();
+    // The dialog form for a column of the sub-item list.
+    static int SubItemKind(const QString& labelKey);
+
+protected:
+    // A value the page keeps itself instead of a control's; false for none.
+    virtual bool OwnValue(const CColumnData* column, QString& value) const;
+    // A list of rows of name and value (no sorting), a child of the page.
+    QTreeWidget* NewNameValueList(unsigned id);
+
+    CDataManager* m_pDataManager = nullptr;
+    int m_nRecordNo = 0;
 
 private:
     void BuildControls();
+    void SetupSubItemList(QFormLayout* form);
+    void ShowSubItems(const QStringList& record, bool firstTime);
     void BuildControlsOf(QFormLayout* form, const CColumnDataList* list, bool mainList);
     void FitEdit(const CColumnData* column, QWidget* control);
     void FindSetPriceRow();
     void ShowSetPriceRow();
+    void AddSetPriceButtons(QFormLayout* form);
     void ShowSaveFailure(int err);
     // The values a save writes: the controls' where they are enabled, the
     // record's elsewhere, and the time stamps.
@@ -56,13 +84,14 @@ private:
                               const QStringList* filter = nullptr) const;
     static bool IsInFilter(const QStringList* filter, const QString& key);
 
-    CDataManager* m_pDataManager = nullptr;
-    int m_nRecordNo = 0;
     bool m_bNewRecord = false;
     unsigned m_nPageId = 0;
     CDataManager* m_pSecondDataManager = nullptr;
     int m_nSetPriceRecordNo = -1;
     QString m_strSetPriceKey;
+    QTreeWidget* m_pSubItems = nullptr;
+    QStringList m_subItemValues;
+    QList<int> m_subItemColumns; // column list index of each row
 };
 
 } // namespace brelkin

@@ -2,6 +2,7 @@
 
 #include "goods/CColumnDataDallasKey.h"
 #include "goods/CPageDlg.h"
+#include "goods/CSetGrpPageDlg.h"
 #include "goods/GoodsDialogIds.h"
 #include "goods/base/ProgramMessage.h"
 
@@ -42,7 +43,7 @@ std::vector<CPageDlg*> CTabDlg::CreatePages()
 {
     std::vector<CPageDlg*> pages;
     for (int i = 0; i < m_pDataManager->m_nPageCount; ++i)
-        pages.push_back(new CPageDlg());
+        pages.push_back(NewPageDlg(m_pDataManager->m_pPageDlgIDs[i]));
     return pages;
 }
 

@@ -10,7 +10,7 @@ packages=(
   libsqlite3-dev sqlite3 libarchive-dev tar bzip2 lbzip2 libxml2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool python3
-  libxml2-utils
+  libxml2-utils clang-format
 )
 if [ "${1:-}" = fuzz ]; then
   packages+=(clang libclang-rt-dev libbz2-dev)

@@ -10,7 +10,7 @@
 #include "goods/base/CMainListCtrl.h"
 #include "goods/base/RegisterDialogClass.h"
 
-#include "goods/tests/GoodsDbFixture.h"
+#include "goods/tests/ListDlgFixture.h"
 #include "shared/controls/CNumEdit.h"
 #include "shared/controls/FindControlById.h"
 #include "shared/lang/WindowText.h"
@@ -32,38 +32,10 @@ using korvane::test::WhenModal;
 
 namespace {
 
-class CListDlgTest : public GoodsDbFixture
+class CListDlgTest : public ListDlgFixture
 {
 protected:
-    void SetUp() override
-    {
-        GoodsDbFixture::SetUp();
-        CMainDlg::SetButtonTable(GoodsButtonTable());
-    }
-    void TearDown() override
-    {
-        m_window.reset();
-        m_modes.reset();
-        CMainDlg::SetButtonTable({});
-        GoodsDbFixture::TearDown();
-    }
-
-    CListDlg& Open(int entry)
-    {
-        m_modes = std::make_unique<CGoodsModeTable>();
-        const int kind = WindowKindOfEntry(entry);
-        m_window = std::make_unique<CListDlg>(m_modes->Entry(entry), 3001, nullptr, kind, false);
-        if (kind == 13)
-            m_window->SetSecondDataManager(m_modes->SetPriceEntry());
-        m_window->Create();
-        m_window->show();
-        return *m_window;
-    }
-
     bool Enabled(uint id) { return FindControlById(m_window.get(), id)->isEnabled(); }
-
-    std::unique_ptr<CGoodsModeTable> m_modes;
-    std::unique_ptr<CListDlg> m_window;
 };
 
 TEST_F(CListDlgTest, EmptyTableOffersOnlyBackInsertAndHelp)
@@ -225,6 +197,40 @@ TEST_F(CListDlgTest, RestaurantItemAndItsSetPriceAreSavedTogetherOrNotAtAll)
                                                "CRDS_CMN_ERR_SETWRITE_FAILED"}));
     EXPECT_EQ(Rows("CIA001", {"ITEMNAME"}), (QList<QStringList>{{"Soup"}}));
     EXPECT_EQ(window.Model()->index(0, 2).data().toString(), "Soup"); // the cache too
+}
+
+TEST_F(CListDlgTest, SetPriceRowIsAddedAndDeletedAtOnce)
+{
+    Exec("INSERT INTO CIA001 (ITEMCODE, ITEMNAME, UPDATEDATETIME) VALUES ('0001', 'Soup', 'old')");
+    CListDlg& window = Open(14);
+    bool checked = false;
+    WhenModal<CTabDlg>([&](CTabDlg& editor) {
+        CPageDlg* page = editor.Pages()[1];
+        QWidget* price = FindControlById(page, 23198);
+        auto* add = qobject_cast<QPushButton*>(FindControlById(page, CPageDlg::IDC_SETPRICE_ADD));
+        auto* remove =
+            qobject_cast<QPushButton*>(FindControlById(page, CPageDlg::IDC_SETPRICE_DELETE));
+        ASSERT_TRUE(price && add && remove);
+        EXPECT_FALSE(price->isVisibleTo(page));
+        EXPECT_FALSE(remove->isEnabled());
+        add->click();
+        EXPECT_EQ(Rows("CIB003", {"ITEMCODE"}), (QList<QStringList>{{"0001"}}));
+        EXPECT_TRUE(price->isVisibleTo(page));
+        EXPECT_FALSE(add->isEnabled());
+        remove->click();
+        EXPECT_TRUE(Rows("CIB003").isEmpty());
+        EXPECT_FALSE(price->isVisibleTo(page));
+        add->click();
+        checked = true;
+        editor.reject();
+    });
+    window.accept();
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(m_suite.messages(), QStringList{"CRDS_PR_DELETE"});
+    // Cancelling the editor keeps the added row; the item is not touched.
+    EXPECT_EQ(Rows("CIB003", {"ITEMCODE"}), (QList<QStringList>{{"0001"}}));
+    EXPECT_EQ(Rows("CIA001", {"ITEMNAME", "UPDATEDATETIME"}),
+              (QList<QStringList>{{"Soup", "old"}}));
 }
 
 TEST_F(CListDlgTest, CleaningItemParameterHidesTheTypeRadiosWithTheirBox)

@@ -2,8 +2,6 @@
 // build, and the demo archive. Each must open the way the launcher opens an
 // archive (header, initial database, contents).
 
-#ifdef KORVANE_HAS_MODEL_ARCHIVES
-
 #include "archive/QuorvinImport.h"
 #include "stroven/Stroven.h"
 #include "testsupport/TestFolders.h"
@@ -125,5 +123,3 @@ TEST_F(ModelArchives, SampleArchiveOpensWithItsRows)
 }
 
 } // namespace
-
-#endif

@@ -4,18 +4,14 @@
 #include "resources/tests/SchemaFixture.h"
 #include "testsupport/TestFolders.h"
 
-#ifdef KORVANE_HAS_MODEL_ARCHIVES
 #include "archive/CCrxDirEnv.h"
 #include "archive/CCrxSchemaEnv.h"
-#endif
 
 #include <QFile>
 
 #include <gtest/gtest.h>
 
 using namespace korvane::test;
-
-#ifdef KORVANE_HAS_MODEL_ARCHIVES
 
 TEST(SchemaRunner, BuildsTheSameTablesAsTheSqliteShell)
 {
@@ -39,5 +35,3 @@ TEST(SchemaRunner, BuildsTheSameTablesAsTheSqliteShell)
     EXPECT_FALSE(ours.trimmed().isEmpty());
     EXPECT_EQ(ours.toStdString(), theirs.toStdString());
 }
-
-#endif

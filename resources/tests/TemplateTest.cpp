@@ -6,15 +6,11 @@
 #include <QFile>
 #include <QFileInfo>
 
-#ifdef KORVANE_HAS_TEMPLATES
 #include "stroven/Stroven.h"
-#endif
 
 #include <gtest/gtest.h>
 
 using namespace korvane::test;
-
-#ifdef KORVANE_HAS_TEMPLATES
 
 namespace {
 
@@ -123,13 +119,3 @@ TEST(Templates, DatabaseLayerSeesTypesKeysAndCodes)
     }
     db.CloseDB();
 }
-
-#else
-
-TEST(Templates, NotBuiltWithoutTheDatabaseLayer)
-{
-    GTEST_SKIP() << "the template databases are made with the database layer, "
-                    "which this build does not have";
-}
-
-#endif

@@ -1,0 +1,3 @@
+#include "Probe.h"
+
+Probe::Probe(QObject* parent) : QObject(parent) {}

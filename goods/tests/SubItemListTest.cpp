@@ -1,0 +1,94 @@
+// The record editor's list of the item's further price levels and kin.
+#include "goods/CPageDlg.h"
+#include "goods/CTabDlg.h"
+
+#include "goods/tests/ListDlgFixture.h"
+#include "shared/controls/FindControlById.h"
+#include "shared/data/CDataManager.h"
+#include "shared/dialogs/CSubItemSetDlgEx.h"
+#include "shared/lang/CProgramLang.h"
+#include "testsupport/ModalDriver.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+using namespace brelkin;
+using korvane::test::WhenModal;
+
+namespace {
+
+class SubItemListTest : public ListDlgFixture
+{
+protected:
+    void SetUp() override
+    {
+        ListDlgFixture::SetUp();
+        Exec("INSERT INTO CIA001 (ITEMCODE, ITEMNAME, UNITPRICE2, UNITPRICE3, UNITPRICE5) "
+             "VALUES ('0001', 'Soup', '20', '30', '50')");
+    }
+
+    static int RowOf(CPageDlg& page, const char* labelKey)
+    {
+        QTreeWidget* list = page.SubItemList();
+        for (int r = 0; r < list->topLevelItemCount(); ++r)
+            if (list->topLevelItem(r)->text(0) == GetLangString(QLatin1String(labelKey)))
+                return r;
+        return -1;
+    }
+
+    // The value dialog of a row, given a new amount and confirmed.
+    static void ChangePrice(CPageDlg& page, const char* labelKey, const QString& amount)
+    {
+        const int row = RowOf(page, labelKey);
+        ASSERT_GE(row, 0) << labelKey;
+        page.SubItemList()->setCurrentItem(page.SubItemList()->topLevelItem(row));
+        WhenModal<CSubItemSetDlgEx>([amount](CSubItemSetDlgEx& dialog) {
+            auto* edit =
+                qobject_cast<QLineEdit*>(FindControlById(&dialog, CSubItemSetDlg::IDC_MINUSPRICE));
+            ASSERT_NE(edit, nullptr);
+            edit->setText(amount);
+            dialog.accept();
+        });
+        qobject_cast<QPushButton*>(FindControlById(&page, CPageDlg::IDC_CHANGE_VALUE))->click();
+    }
+};
+
+TEST_F(SubItemListTest, NewPriceShowsAtOnceAndIsWrittenOnlyByOk)
+{
+    CListDlg& window = Open(1);
+    bool checked = false;
+    WhenModal<CTabDlg>([&](CTabDlg& editor) {
+        CPageDlg& page = *editor.Pages()[0];
+        ASSERT_NE(page.SubItemList(), nullptr);
+        ChangePrice(page, "CRDS_PR_CLMN_PRC3", QStringLiteral("250"));
+        const QString shown =
+            page.SubItemList()->topLevelItem(RowOf(page, "CRDS_PR_CLMN_PRC3"))->text(1);
+        EXPECT_TRUE(shown.contains("250")) << shown.toStdString();
+        EXPECT_EQ(Value("CIA001", "UNITPRICE3", "1"), "30");
+        checked = true;
+        qobject_cast<QPushButton*>(FindControlById(&editor, 1))->click();
+    });
+    window.accept();
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(Rows("CIA001", {"UNITPRICE2", "UNITPRICE3", "UNITPRICE5"}),
+              (QList<QStringList>{{"20", "250", "50"}}));
+}
+
+TEST_F(SubItemListTest, FilteredSaveTakesEachPriceLevelsOwnValue)
+{
+    Open(1);
+    CPageDlg page;
+    page.BindPage(m_modes->Entry(1), 1, false);
+    ASSERT_TRUE(page.Create(3003, nullptr));
+    ChangePrice(page, "CRDS_PR_CLMN_PRC2", QStringLiteral("22"));
+    ChangePrice(page, "CRDS_PR_CLMN_PRC5", QStringLiteral("55"));
+    const QStringList filter{QStringLiteral("CRDS_PR_CLMN_PLUCODE"),
+                             QStringLiteral("CRDS_PR_CLMN_PRC5")};
+    int err = 0;
+    ASSERT_TRUE(page.SaveData(&filter, err)) << err;
+    EXPECT_EQ(Rows("CIA001", {"UNITPRICE2", "UNITPRICE3", "UNITPRICE5"}),
+              (QList<QStringList>{{"20", "30", "55"}}));
+}
+
+} // namespace
