@@ -199,7 +199,7 @@ TEST_F(InPlaceEditTest, RefusedValueChangesNoOtherRowAndNamesItsCode)
 {
     Exec("INSERT INTO CSB004 (CLKCODE, CLKNAME) VALUES ('0001', 'Ann'), ('0002', 'Bob'), "
          "('0003', 'Cy')");
-    CListDlg& window = Show(4);
+    Show(4);
     const int key = ListColumn("CRDS_PR_CLMN_DALLASKEYID");
     QStringList texts;
     platform::setMessageResponder([&](const platform::MessageRequest& request) {
