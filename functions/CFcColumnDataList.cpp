@@ -1,5 +1,8 @@
 #include "functions/CFcColumnDataList.h"
 
+#include "functions/CFcColumnDataCSB011.h"
+#include "functions/CFcColumnDataCSB022.h"
+
 #include "shared/config/CBasePath.h"
 #include "shared/data/CColumnData.h"
 #include "shared/data/CSqLiteUtility.h"
@@ -36,6 +39,32 @@ void CFcColumnDataList::ChooseTables()
         CSqLiteUtility::IsExistDataOfTable(*m_pSQliteDB, QStringLiteral("CSB022"), err)
             ? QStringLiteral("CSB022")
             : QStringLiteral("CSB011");
+    const bool newLayout = m_strFuncListTable == QLatin1String("CSB022");
+    m_arrListTypes = FcListTypes(newLayout);
+    if (newLayout)
+        m_pListAccess = std::make_unique<CFcColumnDataCSB022>(m_pSQliteDB);
+    else
+        m_pListAccess = std::make_unique<CFcColumnDataCSB011>(m_pSQliteDB);
+    m_pListAccess->SetCurrentList(m_strCurrentList);
+}
+
+bool CFcColumnDataList::ReadListIds(int& err)
+{
+    err = 0;
+    if (!m_pListAccess)
+        ChooseTables();
+    if (!m_pListAccess) {
+        err = SQLERR_NOT_OPEN;
+        return false;
+    }
+    return m_pListAccess->ReadListIds(err, m_arrListTypes);
+}
+
+void CFcColumnDataList::SetCurrentList(const QString& listId)
+{
+    m_strCurrentList = listId;
+    if (m_pListAccess)
+        m_pListAccess->SetCurrentList(listId);
 }
 
 QString CFcColumnDataList::GetMasterTable()

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "functions/CFcListAccess.h"
+#include "functions/FcListTypeTable.h"
 #include "shared/data/CColumnDataList.h"
 
 #include <QList>
 #include <QStringList>
+
+#include <memory>
 
 namespace kesmond {
 
@@ -26,6 +30,15 @@ public:
     void ChooseTables();
     QString GetMasterTable();
     QString GetFunctionListTable() const { return m_strFuncListTable; }
+    // The list types of the chosen layout, named in the program's language.
+    std::vector<FcListType>& ListTypes() { return m_arrListTypes; }
+    // The chosen layout's list access (nullptr before ChooseTables).
+    CFcListAccess* ListAccess() const { return m_pListAccess.get(); }
+
+    // List operations, forwarded to the chosen layout.
+    bool ReadListIds(int& err);
+    void SetCurrentList(const QString& listId);
+    const QString& GetCurrentList() const { return m_strCurrentList; }
     int FunctionKeyFlag() const { return m_nFunctionKeyFlag; }
 
     // Whether table CSM015 defines any function property.
@@ -42,6 +55,9 @@ public:
 private:
     QString m_strMasterTable;
     QString m_strFuncListTable;
+    std::vector<FcListType> m_arrListTypes;
+    std::unique_ptr<CFcListAccess> m_pListAccess;
+    QString m_strCurrentList;
     int m_nFunctionKeyFlag;
 };
 

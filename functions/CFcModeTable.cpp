@@ -1,6 +1,7 @@
 #include "functions/CFcModeTable.h"
 
 #include "functions/CColumnDataCSB003Value.h"
+#include "functions/CColumnDataCharacter.h"
 #include "functions/CColumnDataFcFunctionCodeCombo.h"
 #include "functions/CFcColumnDataList.h"
 #include "functions/FcDialogIds.h"
@@ -64,7 +65,8 @@ std::vector<CColumnData*> CharacterColumns()
 {
     // The character set's own column type comes with the character window.
     return {
-        Plain("CHARSETCODE", "CRDS_FC_CLMN_CHARTITLE"),
+        new CColumnDataCharacter(QStringLiteral("CHARSETCODE"),
+                                 QStringLiteral("CRDS_FC_CLMN_CHARTITLE")),
         Plain("CHARDATA", "CRDS_FC_CLMN_CHARDATA", 23194, 23193),
         Plain("REMARKS"),
         Plain("CREATEDATETIME"),

@@ -59,6 +59,12 @@ bool CImgCanvas::Load(const QString& path)
     if (!ReadImageFile(path, decoded))
         return false;
     const bool oneBit = decoded.depth() == 1;
+    if (!decoded.hasAlphaChannel()) {
+        // Opaque: a plain conversion, the same pixels as drawing it.
+        m_image = decoded.convertToFormat(QImage::Format_RGB888);
+        m_bSourceOneBit = oneBit;
+        return !m_image.isNull();
+    }
     if (!Create(decoded.width(), decoded.height()))
         return false;
     // Transparent pixels keep some hidden colour (often black): laid on

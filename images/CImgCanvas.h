@@ -51,6 +51,7 @@ public:
     // The frame around the drawn picture (the editor's red dotted line).
     void SetFrame(bool on, const QColor& color = Qt::black, int width = 10,
                   Qt::PenStyle style = Qt::SolidLine);
+    bool HasFrame() const { return m_bFrame; }
 
 private:
     void DrawFrame(QPainter& target, const QRect& dest) const;

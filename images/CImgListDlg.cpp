@@ -1,6 +1,7 @@
 #include "images/CImgListDlg.h"
 
 #include "images/CGraphicListModel.h"
+#include "images/CImgEditDlg.h"
 #include "images/CMainImgCtrl.h"
 #include "images/GraphicColumns.h"
 #include "images/GraphicTypes.h"
@@ -36,7 +37,8 @@ const QString kTable = QStringLiteral("CSB008");
 
 } // namespace
 
-CImgListDlg::CImgListDlg(CSQliteDB* db, QWidget* parent) : CMainDlg(parent, IDD), m_pDB(db)
+CImgListDlg::CImgListDlg(CSQliteDB* db, QWidget* parent)
+    : CMainDlg(parent, IDD), m_pDB(db), m_editor(RunImgEditDlg)
 {
     m_records.SetAutoDeleteMember(0);
     setWindowTitle(QStringLiteral("CRDD_IM_IMGLIST"));
@@ -336,6 +338,9 @@ void CImgListDlg::ChangeImage()
         return;
     if (!result.outputFile.isEmpty() && !result.fileName.isEmpty())
         WriteGraphicRow(key, result.fileName, QFileInfo(result.outputFile).fileName());
+    // The editor's output is the list's once handed over.
+    if (!result.outputFile.isEmpty())
+        QFile::remove(result.outputFile);
 }
 
 void CImgListDlg::DeleteImage()

@@ -1,12 +1,9 @@
 #include "images/CMainImgCtrl.h"
 
 #include "images/GraphicTypes.h"
-
-#include "shared/lang/CProgramLang.h"
+#include "images/PaperGuides.h"
 
 #include <QPainter>
-
-#include <algorithm>
 
 namespace pellark {
 
@@ -15,7 +12,6 @@ namespace {
 // The system's application workspace colour.
 const QColor kWorkspace(171, 171, 171);
 constexpr int kMargin = 8;
-constexpr int kTick = 30;
 
 } // namespace
 
@@ -63,33 +59,8 @@ void CMainImgCtrl::paintEvent(QPaintEvent* event)
 
 void CMainImgCtrl::DrawGuides(QPainter& painter, const QRect& image) const
 {
-    const int x58 = image.left() + m_nZoom * kNarrowPrintWidth / 100;
-    const int right = image.left() + image.width();
-    const int bottom = image.top() + image.height();
-    painter.save();
-    // The line inverts what lies under it, so it shows on black and white.
-    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-    painter.setPen(QPen(Qt::black, std::max(1, logicalDpiX() / 254), Qt::DashDotDotLine));
-    painter.drawLine(x58, image.top(), x58, bottom);
-    painter.drawLine(x58, bottom, x58, bottom + kTick);
-    painter.drawLine(right, bottom, right, bottom + kTick);
-    painter.restore();
-
-    painter.save();
-    QFont bold = font();
-    bold.setBold(true);
-    painter.setFont(bold);
-    painter.setPen(Qt::black);
-    const QFontMetrics metrics(bold);
-    const auto label = [&](const char* key, int endX) {
-        const QString text = GetLangString(QLatin1String(key));
-        const int width = metrics.horizontalAdvance(text);
-        painter.drawText(QRect(endX - kMargin - width, bottom + kMargin, width, metrics.height()),
-                         Qt::AlignLeft | Qt::AlignTop, text);
-    };
-    label("CRDS_IM_MSG_55mmSEPARATE", x58);
-    label("CRDS_IM_MSG_80mmSEPARATE", right);
-    painter.restore();
+    DrawPaperGuides(painter, *this, image, image.left() + m_nZoom * kNarrowPrintWidth / 100,
+                    "CRDS_IM_MSG_55mmSEPARATE");
 }
 
 } // namespace pellark

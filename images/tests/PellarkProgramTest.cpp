@@ -1,6 +1,8 @@
 // The image program end to end: its real binary on a copy of the model
 // template, under an X server of the test's own where keys matter; the test
 // plays the launcher that waits for its window to come back.
+#include "images/CImgCanvas.h"
+
 #include "shared/config/CBasePath.h"
 #include "testsupport/PrivateXServer.h"
 #include "testsupport/QtPrinters.h"
@@ -9,6 +11,8 @@
 #include "testsupport/WorkDbFixture.h"
 
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QTest>
 
@@ -28,6 +32,11 @@ protected:
         m_database = CBasePath::GetLocalDataBasePath() + QStringLiteral("/SETTING.DB");
     }
     void TearDown() override { CBasePath::SetModuleFolder(QString()); }
+    void CopyModelTemplate()
+    {
+        ASSERT_TRUE(QFile::copy(KORVANE_SUITE_DIR "/RESOURCE/Lumo500/SETTING.DB", m_database));
+        QFile::setPermissions(m_database, QFile::ReadOwner | QFile::WriteOwner);
+    }
 
     SuiteProgram m_program{QStringLiteral(KORVANE_SUITE_DIR "/Pellark"),
                            QStringLiteral(KORVANE_SUITE_DIR "/NolvarLANG.xml")};
@@ -39,8 +48,7 @@ TEST_F(PellarkProgramTest, ListMakesTheSixRowsAndEscapeBringsTheLauncherBack)
     korvane::test::PrivateXServer x;
     if (!x.isRunning())
         GTEST_SKIP() << "xdotool or Xvfb missing (scripts/install-deps.sh installs them)";
-    ASSERT_TRUE(QFile::copy(KORVANE_SUITE_DIR "/RESOURCE/Lumo500/SETTING.DB", m_database));
-    QFile::setPermissions(m_database, QFile::ReadOwner | QFile::WriteOwner);
+    CopyModelTemplate();
 
     korvane::test::WaitingLauncher launcher(m_program);
     ASSERT_TRUE(launcher.wait());
@@ -64,6 +72,72 @@ TEST_F(PellarkProgramTest, ListMakesTheSixRowsAndEscapeBringsTheLauncherBack)
     EXPECT_TRUE(m_program.messages().isEmpty());
     QTest::qWait(100); // the bring-back arrives through the event loop
     EXPECT_TRUE(launcher.broughtBack());
+}
+
+TEST_F(PellarkProgramTest, EditorStoresTheRenderedLogoOfAChosenPicture)
+{
+    korvane::test::PrivateXServer x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "xdotool or Xvfb missing (scripts/install-deps.sh installs them)";
+    CopyModelTemplate();
+    QImage picture(576, 168, QImage::Format_RGB32);
+    for (int y = 0; y < 168; ++y)
+        for (int x = 0; x < 576; ++x)
+            picture.setPixel(x, y, qRgb(x * 255 / 575, y * 255 / 167, (x + y) % 256));
+    QPainter(&picture).fillRect(100, 40, 80, 60, Qt::black);
+    const QString source = m_program.folders().scratch() + QStringLiteral("/shop.png");
+    ASSERT_TRUE(picture.save(source));
+    const auto firstRow = [&] {
+        return QString::fromUtf8(korvane::test::Sqlite3(m_database,
+                                                        "SELECT FILENAME, UPDATEDATETIME FROM "
+                                                        "CSB008 WHERE GRAPHICCODE = '000001'"))
+            .trimmed()
+            .split(QLatin1Char('|'));
+    };
+    const QStringList before = firstRow();
+
+    m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
+    QProcess& images = m_program.start();
+    const QString list = x.waitForWindow(QStringLiteral("^Logo Images$"));
+    ASSERT_FALSE(list.isEmpty());
+    x.xdotool({"windowfocus", "--sync", list});
+    x.xdotool({"key", "Return"});
+    const QString chooser = x.waitForWindow(QStringLiteral("^Open"));
+    ASSERT_FALSE(chooser.isEmpty());
+    x.xdotool({"windowfocus", "--sync", chooser});
+    x.xdotool({"type", "--delay", "10", source});
+    x.xdotool({"key", "Return"});
+    const QString editor = x.waitForWindow(QStringLiteral("^Edit Image$"));
+    ASSERT_FALSE(editor.isEmpty());
+    QTest::qWait(300); // the chooser gone, the picture open
+    x.xdotool({"windowfocus", "--sync", editor});
+    x.xdotool({"key", "Return"}); // OK; the confirmation takes its first button
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return m_program.messages().contains(QStringLiteral("CRDS_COMFIRM_SAVE")); }, 10000));
+    QTest::qWait(300);
+    x.xdotool({"windowfocus", "--sync", list});
+    x.xdotool({"key", "Escape"});
+    EXPECT_EQ(SuiteProgram::waitForExit(images), 0);
+    EXPECT_EQ(m_program.messages(), QStringList{"CRDS_COMFIRM_SAVE"});
+
+    pellark::CImgCanvas canvas, output;
+    ASSERT_TRUE(canvas.Load(source));
+    ASSERT_TRUE(
+        canvas.RenderInto(output, QSize(576, 168), QRect(0, 0, 576, 168), QRect(0, 0, 576, 168)));
+    const QString expected = m_program.folders().scratch() + QStringLiteral("/expected.bmp");
+    ASSERT_TRUE(output.WriteMonoBmp(expected));
+    const QByteArray stored = QByteArray::fromHex(
+        korvane::test::Sqlite3(m_database,
+                               "SELECT hex(GRAPHICDATA) FROM CSB008 WHERE GRAPHICCODE = '000001'")
+            .trimmed());
+    EXPECT_EQ(stored.size(), 12158);
+    EXPECT_EQ(stored, korvane::test::readFile(expected));
+    EXPECT_EQ(QImage::fromData(stored).depth(), 1);
+    const QStringList row = firstRow();
+    EXPECT_EQ(row.value(0), "shop.bmp");
+    EXPECT_NE(row.value(1), before.value(1));
+    EXPECT_FALSE(row.value(1).trimmed().isEmpty());
 }
 
 TEST_F(PellarkProgramTest, MissingWorkDatabaseIsReportedAndNotMade)
