@@ -11,25 +11,49 @@
 
 #include "stroven/Stroven.h"
 
+#include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
 
-// GOODS_BENCH_ROWS sets another size.
-const int kRows = qEnvironmentVariableIsSet("GOODS_BENCH_ROWS")
-                      ? qEnvironmentVariableIntValue("GOODS_BENCH_ROWS")
-                      : 100000;
+// GOODS_BENCH_ROWS sets another size, within 1 to 1,000,000 rows so the
+// data set stays a few hundred megabytes at most.
+const int kRows = std::clamp(qEnvironmentVariableIsSet("GOODS_BENCH_ROWS")
+                                 ? qEnvironmentVariableIntValue("GOODS_BENCH_ROWS")
+                                 : 100000,
+                             1, 1000000);
+
+// The data set's folders are named with this; a run that was killed leaves
+// its folder, which the next run removes once its lock has no live owner.
+const QString kFolderPattern = QStringLiteral("GoodsListBench-");
+
+// The template of a new folder, once the folders of ended runs are gone.
+QString NewFolderTemplate()
+{
+    const QDir temp(QDir::tempPath());
+    for (const QString& name : temp.entryList({kFolderPattern + u'*'}, QDir::Dirs)) {
+        QLockFile lock(temp.filePath(name) + QStringLiteral("/run.lock"));
+        if (lock.tryLock(0)) {
+            lock.unlock();
+            QDir(temp.filePath(name)).removeRecursively();
+        }
+    }
+    return temp.filePath(kFolderPattern + QStringLiteral("XXXXXX"));
+}
 
 struct ItemTable
 {
     ItemTable()
     {
+        lock.lock();
         path = dir.path() + "/SETTING.DB";
         CSQliteDB db;
         db.OpenDB(path);
@@ -69,7 +93,8 @@ struct ItemTable
         sql.ExecCommit();
         db.CloseDB();
     }
-    QTemporaryDir dir;
+    QTemporaryDir dir{NewFolderTemplate()};
+    QLockFile lock{dir.path() + QStringLiteral("/run.lock")};
     QString path;
 };
 

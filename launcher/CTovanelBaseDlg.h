@@ -83,10 +83,8 @@ public:
     QString m_strInitialArchive;
 
     // File-command state.
-    QStringList m_aAddList, m_aReplaceList, m_aDiffList, m_aImportList;
+    QStringList m_aImportList;
     int m_bImportMenu = 1; // the window menu gets the import entry
-    int m_aMediaFlags[5] = {1, 1, 1, 1, 1};
-    int m_bNoDataInfo = 0;
 
 protected:
     bool OnInitDialog() override;

@@ -34,9 +34,9 @@ bool HasPrefix(const QString& path, const QString& prefix)
 } // namespace
 
 CTovanelFileCommands::CTovanelFileCommands(CTovanelFileHost& host)
-    : m_host(host), m_strLocalDataFolder(CBasePath::GetLocalTemporaryPath()),
+    : m_strLocalDataFolder(CBasePath::GetLocalTemporaryPath()),
       m_strWorkDbPath(m_strLocalDataFolder + QStringLiteral("/SETTING.DB")),
-      m_strResourceFolder(CBasePath::GetResourcePath())
+      m_strResourceFolder(CBasePath::GetResourcePath()), m_host(host)
 {
     m_nWorkDbTime = CurrentWorkDbTime();
 }

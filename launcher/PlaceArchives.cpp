@@ -177,7 +177,8 @@ int PlaceArchives(const QList<ArchiveMove>& moves)
     std::vector<Placement> placements;
     for (const ArchiveMove& move : moves)
         placements.push_back({QFile::encodeName(move.source),
-                              QFile::encodeName(QFileInfo(move.target).absoluteFilePath())});
+                              QFile::encodeName(QFileInfo(move.target).absoluteFilePath()),
+                              QByteArray()});
     int error = 0;
     for (Placement& p : placements) {
         error = InjectedFault(PlaceStep::Stage, QFile::decodeName(p.target));

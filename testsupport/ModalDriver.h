@@ -7,15 +7,22 @@
 #include <QDialog>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 
 namespace korvane::test {
 
 // Runs act on the next modal dialog of that class once it is up (the one the
-// code under test opens).
+// code under test opens). A step whose dialog never came up in its own test
+// is dropped: it must not act on a later test's dialog with what it refers
+// to gone.
 template <class Dialog> void WhenModal(std::function<void(Dialog&)> act, int attempts = 500)
 {
-    QTimer::singleShot(attempts == 500 ? 0 : 10, [act, attempts] {
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    QTimer::singleShot(attempts == 500 ? 0 : 10, [act, attempts, test] {
+        if (testing::UnitTest::GetInstance()->current_test_info() != test)
+            return;
         auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
         if (dialog)
             act(*dialog);

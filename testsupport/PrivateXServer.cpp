@@ -1,6 +1,8 @@
 #include "testsupport/PrivateXServer.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QLockFile>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QThread>
@@ -13,6 +15,12 @@ PrivateXServer::PrivateXServer()
         QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
         return;
     // Xvfb picks a free display and writes its number once it accepts clients.
+    // Two servers that start at once can both take the same display (the
+    // lock of the one is read as stale by the other), so the test programs
+    // start theirs one at a time.
+    QLockFile starting(QDir::tempPath() + QStringLiteral("/korvane-xvfb-start.lock"));
+    if (!starting.tryLock(60000))
+        return;
     m_server.start(QStringLiteral("Xvfb"),
                    {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                     QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),

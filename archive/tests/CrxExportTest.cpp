@@ -288,7 +288,7 @@ TEST_F(CrxExportTest, ATableNameThatIsNoFileNameFailsTheSaveAndWritesNothingOuts
         entries.sort();
         return entries;
     };
-    for (const QString& name : {"../../../outside/pwn", "..\\..\\pwn"}) {
+    for (const QString& name : QStringList{"../../../outside/pwn", "..\\..\\pwn"}) {
         Exec(SettingDb(), {QString("CREATE TABLE \"%1\" (K VARCHAR(4) PRIMARY KEY, B BLOB)").arg(name),
                            QString("INSERT INTO \"%1\" VALUES ('0001', x'EE')").arg(name)});
         const QStringList before = tree();

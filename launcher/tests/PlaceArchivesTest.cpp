@@ -41,9 +41,10 @@ protected:
         EXPECT_TRUE(QDir().mkpath(m_folders.scratch() + "/out"));
         for (const ArchiveMove& move : moves) {
             QFile::remove(move.target);
-            if (oldTargets)
+            if (oldTargets) {
                 EXPECT_TRUE(
                     writeFile(move.target, "old " + QFileInfo(move.target).fileName().toUtf8()));
+            }
         }
         return moves;
     }
@@ -67,8 +68,9 @@ TEST_F(PlaceArchivesTest, EveryArchiveReachesItsNameAndTheSourcesAreGone)
         for (const bool oldTargets : {false, true}) {
             SCOPED_TRACE(sourceFolder.toStdString() + (oldTargets ? " over old" : " new"));
             const QList<ArchiveMove> moves = Prepare(sourceFolder, oldTargets);
-            if (oldTargets)
+            if (oldTargets) {
                 ASSERT_EQ(::chmod(QFile::encodeName(moves[1].target).constData(), 0640), 0);
+            }
             ASSERT_EQ(PlaceArchives(moves), 0);
             EXPECT_EQ(readFile(moves[0].target), "new partial");
             EXPECT_EQ(readFile(moves[1].target), "new full");
@@ -78,8 +80,9 @@ TEST_F(PlaceArchivesTest, EveryArchiveReachesItsNameAndTheSourcesAreGone)
             // A replaced archive keeps the old one's permissions.
             struct stat st;
             ASSERT_EQ(::stat(QFile::encodeName(moves[1].target).constData(), &st), 0);
-            if (oldTargets)
+            if (oldTargets) {
                 EXPECT_EQ(st.st_mode & 0777, 0640u);
+            }
         }
     }
 }

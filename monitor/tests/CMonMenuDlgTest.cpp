@@ -165,7 +165,7 @@ TEST_F(CMonMenuDlgTest, ButtonsTakeTheFocusInTheirOrderFromTheIdleScreen)
 {
     runMenu([](CMonMenuDlg& menu) {
         menu.activateWindow();
-        QTest::qWaitForWindowActive(&menu);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&menu));
         EXPECT_EQ(ControlId(QApplication::focusWidget()), CMonMenuDlg::IDC_FULLDATA);
         QList<uint> order;
         for (int i = 0; i < 4; ++i) {

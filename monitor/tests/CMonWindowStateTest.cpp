@@ -129,8 +129,9 @@ TEST_F(CMonWindowStateTest, RefusedChoicesChangeNothing)
         m_chosen = c.path;
         EXPECT_FALSE(select("idle_slide1_file", c.limit)) << c.path.toStdString();
         EXPECT_EQ(m_keys, QStringList{c.key}) << c.path.toStdString();
-        if (!c.text.isEmpty())
+        if (!c.text.isEmpty()) {
             EXPECT_EQ(m_texts, QStringList{c.text});
+        }
         EXPECT_EQ(value("idle_slide1_file"), "mine.png");
         EXPECT_EQ(workFiles(), (QStringList{"a.png", "mine.png"}));
         EXPECT_TRUE(m_edit.isEmpty());

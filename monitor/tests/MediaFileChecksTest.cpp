@@ -87,9 +87,10 @@ TEST_F(MediaFileChecksTest, FileNames)
             continue;
         }
         EXPECT_EQ(m_keys, QStringList{c.key}) << c.name.toStdString();
-        if (!c.character.isEmpty())
+        if (!c.character.isEmpty()) {
             EXPECT_EQ(m_texts, QStringList{QString(invalid).replace("%s", c.character)})
                 << c.name.toStdString();
+        }
     }
 }
 
