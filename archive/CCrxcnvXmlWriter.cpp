@@ -1,12 +1,8 @@
 #include "archive/CCrxcnvXmlWriter.h"
 
-namespace {
+#include "platform/XmlText.h"
 
-bool IsXmlChar(char32_t c)
-{
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
-           (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
-}
+namespace {
 
 bool IsNameStartChar(char32_t c)
 {
@@ -59,55 +55,8 @@ CCrxcnvXmlWriter::~CCrxcnvXmlWriter()
 
 bool CCrxcnvXmlWriter::Escape(QStringView text, QString& out)
 {
-    // resize(0), not clear(): a reused buffer keeps its capacity.
-    out.resize(0);
-    // Most values are plain: no markup, no CR, no surrogates, no control
-    // characters. They are taken whole.
-    bool plain = true;
-    for (const QChar ch : text) {
-        const char16_t u = ch.unicode();
-        if (u < 0x20 || u == '&' || u == '<' || u == '>' || u == '\'' || u == '"' ||
-            (u >= 0xD800 && u <= 0xDFFF) || u >= 0xFFFE) {
-            plain = false;
-            break;
-        }
-    }
-    if (plain) {
-        out.append(text);
-        return true;
-    }
-    out.reserve(text.size());
-    return ForEachCodePoint(text, [&out](char32_t c) {
-        if (!IsXmlChar(c))
-            return false;
-        switch (c) {
-        case '&':
-            out += QLatin1String("&amp;");
-            break;
-        case '<':
-            out += QLatin1String("&lt;");
-            break;
-        case '>':
-            out += QLatin1String("&gt;");
-            break;
-        case '\'':
-            out += QLatin1String("&apos;");
-            break;
-        case '"':
-            out += QLatin1String("&quot;");
-            break;
-        case '\r':
-            break;
-        default:
-            if (c > 0xFFFF) {
-                out += QChar(QChar::highSurrogate(c));
-                out += QChar(QChar::lowSurrogate(c));
-            } else {
-                out += QChar(char16_t(c));
-            }
-        }
-        return true;
-    });
+    // Its values go into text and attributes alike, tabs and line feeds as they are.
+    return platform::EscapeXml(text, false, out);
 }
 
 bool CCrxcnvXmlWriter::IsXmlName(QStringView name)

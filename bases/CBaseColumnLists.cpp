@@ -9,6 +9,7 @@
 #include "bases/CColumnApartDataUniqueRadio.h"
 #include "bases/CColumnApartDateTimeData.h"
 #include "bases/CColumnApartNumData.h"
+#include "goods/base/ColumnArrays.h"
 
 #include <algorithm>
 #include <iterator>
@@ -232,15 +233,8 @@ CBaseColumnLists::CBaseColumnLists()
 
 CBaseColumnLists::~CBaseColumnLists()
 {
-    // A list that was opened freed its columns (FreeRecords sets the entries
-    // to nullptr); the others are deleted here, after their lists.
-    for (size_t i = 0; i < kCount; ++i) {
-        const int count = m_lists[i] ? m_lists[i]->m_nColumnCount : 0;
-        m_lists[i].reset();
-        for (int column = 0; column < count; ++column)
-            delete m_arrays[i][column];
-        delete[] m_arrays[i];
-    }
+    for (size_t i = 0; i < kCount; ++i)
+        FreeColumnList(m_lists[i], m_arrays[i]);
 }
 
 } // namespace dunmarel

@@ -6,6 +6,7 @@
 #include "bases/TabTitleKeys.h"
 
 #include "goods/base/ProgramMessage.h"
+#include "goods/base/SaveInTransaction.h"
 
 #include "shared/config/CBasePath.h"
 #include "shared/controls/CColorButton.h"
@@ -201,20 +202,9 @@ bool CTabDlg::SaveAllPages()
             k.created.push_back(list->m_ppColumnData[i]->m_strOwnCreateTime);
         kept.push_back(std::move(k));
     }
-    CSQliteSQL sql(*db, CBasePath::GetStrDummyName());
-    CSqLiteTransaction transaction(*db, sql);
-    int err = transaction.StartStatus();
-    for (CPageDlg* page : m_pages) {
-        if (err != 0)
-            break;
-        if (!page->SaveData(err) && err == 0)
-            err = SQLERR_ARGUMENTS;
-    }
-    if (err == 0)
-        err = transaction.Commit();
-    if (err == 0)
+    if (SaveInTransaction(*db, m_pages.size(),
+                          [this](size_t i, int& err) { return m_pages[i]->SaveData(err); }) == 0)
         return true;
-    transaction.Rollback();
     for (const Kept& k : kept) {
         if (QStringList* record = k.list->CachedRecord(1))
             *record = k.record;

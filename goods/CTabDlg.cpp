@@ -5,6 +5,7 @@
 #include "goods/CSetGrpPageDlg.h"
 #include "goods/GoodsDialogIds.h"
 #include "goods/base/ProgramMessage.h"
+#include "goods/base/SaveInTransaction.h"
 
 #include "shared/config/CBasePath.h"
 #include "shared/controls/CColorButton.h"
@@ -157,22 +158,12 @@ bool CTabDlg::SaveAllPages()
     if (secondRows)
         for (const QStringList* row : *secondRows)
             secondBefore << *row;
-    CSQliteSQL sql(*db, CBasePath::GetStrDummyName());
-    CSqLiteTransaction transaction(*db, sql);
-    int err = transaction.StartStatus();
-    for (CPageDlg* page : m_pages) {
-        if (err != 0)
-            break;
-        const bool saved =
-            page->HasSetPriceRows() ? page->SaveSetPriceRow(err) : page->SaveData(nullptr, err);
-        if (!saved && err == 0)
-            err = SQLERR_ARGUMENTS;
-    }
-    if (err == 0)
-        err = transaction.Commit();
-    if (err == 0)
+    const auto save = [this](size_t i, int& err) {
+        CPageDlg* page = m_pages[i];
+        return page->HasSetPriceRows() ? page->SaveSetPriceRow(err) : page->SaveData(nullptr, err);
+    };
+    if (SaveInTransaction(*db, m_pages.size(), save) == 0)
         return true;
-    transaction.Rollback();
     *cached = before;
     for (int i = 0; i < list->m_nColumnCount; ++i)
         if (auto* key = dynamic_cast<CColumnDataDallasKey*>(list->m_ppColumnData[i]))

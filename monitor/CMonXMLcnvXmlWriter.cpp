@@ -1,16 +1,8 @@
 #include "monitor/CMonXMLcnvXmlWriter.h"
 
+#include "platform/XmlText.h"
+
 namespace mervolt {
-
-namespace {
-
-bool IsXmlChar(char32_t c)
-{
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
-           (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
-}
-
-} // namespace
 
 CMonXMLcnvXmlWriter::CMonXMLcnvXmlWriter(const QString& path) : m_strPath(path) {}
 
@@ -25,51 +17,7 @@ bool CMonXMLcnvXmlWriter::Fail(MonXMLResult code)
 
 bool CMonXMLcnvXmlWriter::Escape(QStringView text, bool attribute, QString& out)
 {
-    out.resize(0);
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t u = text[i].unicode();
-        char32_t c = u;
-        if (QChar::isHighSurrogate(u)) {
-            if (i + 1 >= text.size() || !QChar::isLowSurrogate(text[i + 1].unicode()))
-                return false;
-            c = QChar::surrogateToUcs4(u, text[i + 1].unicode());
-        } else if (QChar::isLowSurrogate(u) || !IsXmlChar(c)) {
-            return false;
-        }
-        switch (c) {
-        case '&':
-            out += QLatin1StringView("&amp;");
-            break;
-        case '<':
-            out += QLatin1StringView("&lt;");
-            break;
-        case '>':
-            out += QLatin1StringView("&gt;");
-            break;
-        case '"':
-            out += QLatin1StringView("&quot;");
-            break;
-        case '\'':
-            out += QLatin1StringView("&apos;");
-            break;
-        case '\r':
-            break;
-        case '\t':
-        case '\n':
-            if (attribute)
-                out += c == '\t' ? QLatin1StringView("&#9;") : QLatin1StringView("&#10;");
-            else
-                out += QChar(u);
-            break;
-        default:
-            out += QChar(u);
-            if (c > 0xFFFF)
-                out += text[++i];
-            break;
-        }
-    }
-    return true;
+    return platform::EscapeXml(text, attribute, out);
 }
 
 bool CMonXMLcnvXmlWriter::Open()
