@@ -139,7 +139,9 @@ bool MakeFolders(const QString& root, const QStringList& parts, qsizetype count)
     for (qsizetype i = 0; i < count; ++i) {
         path += QLatin1Char('/') + parts[i];
         const QByteArray native = QFile::encodeName(path);
-        struct stat st {};
+        struct stat st
+        {
+        };
         if (::lstat(native.constData(), &st) == 0) {
             if (!S_ISDIR(st.st_mode))
                 return false;
@@ -307,9 +309,9 @@ CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString&
         if (!out.close())
             return CRX_E_UNPACK;
         if (archive_entry_mtime_is_set(entry))
-            platform::setLastWriteTimeNs(target, qint64(archive_entry_mtime(entry)) *
-                                                         1'000'000'000 +
-                                                     archive_entry_mtime_nsec(entry));
+            platform::setLastWriteTimeNs(target,
+                                         qint64(archive_entry_mtime(entry)) * 1'000'000'000 +
+                                             archive_entry_mtime_nsec(entry));
     }
     return archive_read_close(reader.get()) == ARCHIVE_OK ? CRX_OK : CRX_E_UNPACK;
 }
@@ -418,14 +420,15 @@ CrxResult CCrxArchiver::Pack(const QString& folder, const QString& archivePath)
     for (const PackItem& item : items) {
         if (Aborted())
             return fail(CRX_E_CANCELLED);
-        struct stat st {};
+        struct stat st
+        {
+        };
         if (::lstat(item.native.c_str(), &st) != 0)
             return fail(CRX_E_PACK);
         std::unique_ptr<archive_entry, EntryDeleter> entry(archive_entry_new());
         archive_entry_set_pathname_utf8(
-            entry.get(), (item.relative + (item.folder ? QStringLiteral("/") : QString()))
-                             .toUtf8()
-                             .constData());
+            entry.get(),
+            (item.relative + (item.folder ? QStringLiteral("/") : QString())).toUtf8().constData());
         archive_entry_set_filetype(entry.get(), item.folder ? AE_IFDIR : AE_IFREG);
         archive_entry_set_perm(entry.get(), item.folder ? 0755 : 0644);
         archive_entry_set_size(entry.get(), item.folder ? 0 : st.st_size);

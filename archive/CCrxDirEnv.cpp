@@ -26,8 +26,7 @@ CrxResult CCrxDirEnv::Init(const QString& baseFolder)
           std::tuple{&env.m_strUnpackFolder, kMediaFolderName, &env.m_strUnpackedMedia},
           std::tuple{&env.m_strBaseFolder, kMediaFolderName, &env.m_strBaseMedia},
           std::tuple{&env.m_strBaseFolder, kCustomerDbName, &env.m_strCustomerDb},
-          std::tuple{&env.m_strUnpackFolder, kCustomerSchemaName,
-                     &env.m_strUnpackedCustomerSchema},
+          std::tuple{&env.m_strUnpackFolder, kCustomerSchemaName, &env.m_strUnpackedCustomerSchema},
           std::tuple{&env.m_strBaseFolder, kCustomerSchemaName, &env.m_strBaseCustomerSchema}}) {
         rc = join(*folder, name, *out);
         if (rc != CRX_OK)

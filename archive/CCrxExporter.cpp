@@ -22,8 +22,8 @@ CCrxExporter::CCrxExporter(CCrxDirEnv& env, CCrxDb& settingDb, CCrxDb& customerD
 CrxResult CCrxExporter::PrepareExport(const QString& baseFolder, const QString& archivePath,
                                       const CrxAbortFlag* abort, int exportKind,
                                       const QString& extraFile, const QStringList* addList,
-                                      const QStringList* replaceList,
-                                      const QStringList* diffList, const CrxMediaSwitches& media)
+                                      const QStringList* replaceList, const QStringList* diffList,
+                                      const CrxMediaSwitches& media)
 {
     if (archivePath.isEmpty())
         return CRX_E_NO_ARCHIVE;

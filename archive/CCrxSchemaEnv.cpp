@@ -18,8 +18,7 @@ CCrxSchemaEnv::~CCrxSchemaEnv()
 CCrxSchemaEnv::SchemaPaths CCrxSchemaEnv::PathsOf(int kind) const
 {
     if (kind == CRX_SCHEMA_CUSTOMER)
-        return {m_env.CustomerDbPath(), m_env.UnpackedCustomerSchema(),
-                m_env.BaseCustomerSchema()};
+        return {m_env.CustomerDbPath(), m_env.UnpackedCustomerSchema(), m_env.BaseCustomerSchema()};
     return {m_env.SettingDbPath(), m_env.UnpackedSettingSchema(), m_env.BaseSettingSchema()};
 }
 

@@ -240,8 +240,8 @@ CrxResult WriteTabinfo(CCrxNode& tabinfo, CrxExportContext& context)
             CrxCurrentDetail().table = table;
             return WriterError(context);
         }
-        if (renew && !writer.AddAttribute(QLatin1String(crxname::kMainte),
-                                          QLatin1String(crxname::kRenew)))
+        if (renew &&
+            !writer.AddAttribute(QLatin1String(crxname::kMainte), QLatin1String(crxname::kRenew)))
             return WriterError(context);
         if (const CrxResult rc = WriteChildren(tabinfo, context); rc != CRX_OK)
             return rc;
@@ -347,8 +347,7 @@ CrxResult PrepareRowRead(CCrxRecord& record, bool withBlobs, CrxExportContext& c
     return blobReader.PrepareBlobRead();
 }
 
-CrxResult WriteRows(CCrxRecord& record, bool keysOnly, int& blobCounter,
-                    CrxExportContext& context)
+CrxResult WriteRows(CCrxRecord& record, bool keysOnly, int& blobCounter, CrxExportContext& context)
 {
     if (!context.db || !context.db->IsOpen())
         return CRX_E_DB_OPEN;

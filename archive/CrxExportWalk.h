@@ -47,8 +47,7 @@ CrxResult AttachRowReader(CCrxRecord& record, CrxExportContext& context);
 CrxResult PrepareRowRead(CCrxRecord& record, bool withBlobs, CrxExportContext& context);
 // Every row of the prepared read, one record element each. blobCounter
 // numbers the blob files of the section.
-CrxResult WriteRows(CCrxRecord& record, bool keysOnly, int& blobCounter,
-                    CrxExportContext& context);
+CrxResult WriteRows(CCrxRecord& record, bool keysOnly, int& blobCounter, CrxExportContext& context);
 // One row into the record's items; blob columns go to files first (an empty
 // blob leaves no file and no reference).
 CrxResult FillRow(CCrxRecord& record, CCrxDb& db, const QStringList& row, int& blobCounter);

@@ -200,9 +200,8 @@ int CopyFolderTree(const QString& source, const QString& destination)
     RetryCreateFolder(destination);
 
     const QDir dir(source);
-    const QFileInfoList entries =
-        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                          QDir::Name);
+    const QFileInfoList entries = dir.entryInfoList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo& entry : entries) {
         if (entry.fileName().startsWith(QLatin1Char('.')))
             continue;

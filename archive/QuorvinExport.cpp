@@ -46,8 +46,8 @@ CrxResult CrxExport(const QString& baseArgument, const QString& archiveArgument,
         exporter = std::make_unique<CCrxExporter>(document->DirEnv(), *document->GetSettingDb(),
                                                   *document->GetCustomerDb());
         const CrxMediaSwitches media{movie, fullScreen, halfScreen, itemImages, recommend};
-        rc = exporter->PrepareExport(baseFolder, archivePath, abort, exportKind, extraFile,
-                                     addList, replaceList, diffList, media);
+        rc = exporter->PrepareExport(baseFolder, archivePath, abort, exportKind, extraFile, addList,
+                                     replaceList, diffList, media);
         if (rc == CRX_OK) {
             const CrxExportContext& context = exporter->Context();
             document->m_addList = context.addList;

@@ -244,9 +244,8 @@ void BM_Open(benchmark::State& state)
         schema += timer.restart() / 1000.0;
         if (rc == CRX_OK)
             rc = CrxImportContents(data.archive, base, nullptr, 0, kResource, &info.machineType,
-                                   &info.crxVersion, &info.regVersion, &info.system,
-                                   &info.package, &info.regVersionFlags, &info.packageFlags,
-                                   nullptr);
+                                   &info.crxVersion, &info.regVersion, &info.system, &info.package,
+                                   &info.regVersionFlags, &info.packageFlags, nullptr);
         contents += timer.restart() / 1000.0;
         if (rc != CRX_OK)
             return state.SkipWithError(

@@ -4,8 +4,6 @@
 #   bash scripts/format-check.sh         check (the test command runs this)
 #   bash scripts/format-check.sh --fix   rewrite every file in place
 #                                        (cmake --build build --target format)
-# Files listed in scripts/format-pending.txt, which predate the check, are
-# left out of it until the whole tree is formatted; then the list goes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,15 +24,7 @@ if [ "${1:-}" = --fix ]; then
   exit 0
 fi
 
-pending=()
-[ -f scripts/format-pending.txt ] && mapfile -t pending < <(grep -v '^#' scripts/format-pending.txt)
-declare -A skip=()
-for f in "${pending[@]}"; do skip[$f]=1; done
-
-checked=()
-for f in "${files[@]}"; do
-  [ -n "${skip[$f]:-}" ] || checked+=("$f")
-done
+checked=("${files[@]}")
 # clang-format names each differing file in "<file>:<line>:<col>: error: ...".
 rc=0
 report=$(printf '%s\0' "${checked[@]}" |
@@ -50,4 +40,4 @@ if ((${#differ[@]})); then
   printf '  %s\n' "${differ[@]}" >&2
   exit 1
 fi
-echo "format: ${#checked[@]} files match .clang-format (${#pending[@]} pending)"
+echo "format: ${#checked[@]} files match .clang-format"

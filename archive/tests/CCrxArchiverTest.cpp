@@ -57,7 +57,8 @@ protected:
     // with blanks and one beyond ASCII.
     void MakeTree(const QString& root) const
     {
-        ASSERT_TRUE(writeFile(root + "/Korvane_REG_DATA.xml", "<?xml version='1.0'?>\n<crxparse />\n"));
+        ASSERT_TRUE(
+            writeFile(root + "/Korvane_REG_DATA.xml", "<?xml version='1.0'?>\n<crxparse />\n"));
         ASSERT_TRUE(writeFile(root + "/blob/CSB008_0.blob", QByteArray("\0\1\2\xff", 4)));
         ASSERT_TRUE(QDir(root).mkpath("additionals/Orbanel/Movie"));
         ASSERT_TRUE(writeFile(root + "/additionals/Orbanel/Setting/a file é.xml", "media"));
@@ -373,8 +374,8 @@ TEST_F(CCrxArchiverTest, NamesFromOtherSystemsAreDecodedAndNeverShareAFile)
     const QByteArray imageA("\xff\xd8 a\x00", 5);
     const QByteArray imageI("\xff\xd8 i\x01", 5);
     WriteRawNameArchive(Path("cp932.crx"), {{"Korvane_REG_DATA.xml", "<crxparse/>"},
-                                           {"additionals/" + a, imageA},
-                                           {"additionals/" + i, imageI}});
+                                            {"additionals/" + a, imageA},
+                                            {"additionals/" + i, imageI}});
     CCrxArchiver archiver;
     ASSERT_EQ(archiver.Unpack(Path("cp932.crx"), UnpackFolder()), CRX_OK);
     EXPECT_EQ(readFile(Path("unpack/additionals/\u3042.jpg")), imageA);

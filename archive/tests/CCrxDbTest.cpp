@@ -72,11 +72,15 @@ TEST_F(CCrxDbTest, TableListIsSortedWithoutRegardToCaseAndStable)
     EXPECT_EQ(db.TableExists(""), 0);
 
     CSortStringArray sorted;
-    sorted << "b" << "A" << "a";
+    sorted << "b"
+           << "A"
+           << "a";
     sorted.Sort();
     EXPECT_EQ(sorted, (QStringList{"A", "a", "b"}));
     sorted = CSortStringArray();
-    sorted << "b" << "a" << "A";
+    sorted << "b"
+           << "a"
+           << "A";
     sorted.Sort();
     EXPECT_EQ(sorted, (QStringList{"a", "A", "b"}));
 }

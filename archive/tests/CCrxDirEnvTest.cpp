@@ -59,11 +59,11 @@ TEST(CCrxDirEnvTest, StampDigitsSitAtFixedPlacesWithAnySeparators)
         const char16_t* text;
         bool ok;
     };
-    for (const Case& c : {Case{u"2017/03/04 05:06:07", true}, Case{u"2017-03-04T05:06:07", true},
-                          Case{u"2017/03/04 05:06:07 and more", true},
-                          Case{u"17/03/04 05:06:07", false}, Case{u"2017/03/04 05:06:0", false},
-                          Case{u"", false}, Case{u"2017/03/04 05:0x:07", false},
-                          Case{u"２０１７/03/04 05:06:07", false}}) {
+    for (const Case& c :
+         {Case{u"2017/03/04 05:06:07", true}, Case{u"2017-03-04T05:06:07", true},
+          Case{u"2017/03/04 05:06:07 and more", true}, Case{u"17/03/04 05:06:07", false},
+          Case{u"2017/03/04 05:06:0", false}, Case{u"", false}, Case{u"2017/03/04 05:0x:07", false},
+          Case{u"２０１７/03/04 05:06:07", false}}) {
         CrxTime time{9, 9, 9, 9, 9, 9};
         const QString text = QString::fromUtf16(c.text);
         EXPECT_EQ(CCrxDirEnv::ParseStamp(text, time), c.ok) << text.toStdString();

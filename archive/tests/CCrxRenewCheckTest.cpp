@@ -79,13 +79,11 @@ TEST_F(CCrxRenewCheckTest, OnlyChosenTablesAreCheckedAndWholeOnesImport)
     const QByteArray partial = "<tabinfo tabname='CSB002'>" + Section("0001") + "</tabinfo>";
     ASSERT_EQ(Import(partial, {"CSB001"}), CRX_OK);
     EXPECT_EQ(Rows(SettingDb(), "CSB001"), QStringList{"0001|archive"});
-    EXPECT_EQ(Rows(SettingDb(), "CSB002"),
-              QStringList({"0008|kept", "0009|kept"}));
+    EXPECT_EQ(Rows(SettingDb(), "CSB002"), QStringList({"0008|kept", "0009|kept"}));
 
     // A table the archive does not carry is not refused and stays.
     ASSERT_EQ(Import(QByteArray(), {"CSB001", "CSB002"}), CRX_OK);
-    EXPECT_EQ(Rows(SettingDb(), "CSB002"),
-              QStringList({"0008|kept", "0009|kept"}));
+    EXPECT_EQ(Rows(SettingDb(), "CSB002"), QStringList({"0008|kept", "0009|kept"}));
 
     // Without a list every section is read as before, whole or not.
     const QString archive = MakeArchive(ArchiveXml(Datainfo(partial)));

@@ -67,8 +67,9 @@ TEST_F(CCrxSchemaEnvTest, InitialDatabasesComeFromTheModelOrTheArchiveSchemas)
 
     // "Schema.txt" only: the blank template plus the schema.
     QDir(base).removeRecursively();
-    Unpacked("Schema.txt", "CREATE TABLE CSB008 (CODE VARCHAR(4) PRIMARY KEY,\n NAME VARCHAR(20));\n"
-                           "CREATE INDEX IX1 ON CSB008 (NAME);\n");
+    Unpacked("Schema.txt",
+             "CREATE TABLE CSB008 (CODE VARCHAR(4) PRIMARY KEY,\n NAME VARCHAR(20));\n"
+             "CREATE INDEX IX1 ON CSB008 (NAME);\n");
     ASSERT_EQ(CCrxSchemaEnv::InitSettingDbFiles(base, resources, "QT6100"), 1);
     EXPECT_EQ(Tables(base + "/SETTING.DB"), (QStringList{"BLANK", "CSB008"}));
     EXPECT_EQ(PathKind(base + "/CUSTOMER.DB"), CRX_PATH_MISSING);

@@ -64,28 +64,29 @@ TEST_F(CCrxcnvXmlWriterTest, WritesEveryLineFormOfTheArchive)
     ASSERT_TRUE(writer.EndElement());
     EXPECT_EQ(writer.Depth(), 0);
 
-    EXPECT_EQ(Finish(), kDecl + "<crxparse>\n"
-                                "\t<fileinfo>\n"
-                                "\t\t<machinetype>QT-6100</machinetype>\n"
-                                "\t\t<regver></regver>\n"
-                                "\t</fileinfo>\n"
-                                "\t<datainfo>\n"
-                                "\t\t<dbinfo dbname=\"SETTING\">\n"
-                                "\t\t\t<tabinfo tabname=\"CSB008\" mainte=\"renew\">\n"
-                                "\t\t\t\t<recinfo>\n"
-                                "\t\t\t\t\t<datarec>\n"
-                                "\t\t\t\t\t\t<CODE>0001</CODE>\n"
-                                "\t\t\t\t\t\t<IMAGE datatype=\"file\">./blob/CSB008_0.blob</IMAGE>\n"
-                                "\t\t\t\t\t</datarec>\n"
-                                "\t\t\t\t\t<datarec />\n"
-                                "\t\t\t\t</recinfo>\n"
-                                "\t\t\t</tabinfo>\n"
-                                "\t\t</dbinfo>\n"
-                                "\t\t<dbinfo dbname=\"CUSTOMER\">\n"
-                                "\t\t\tloose text\n"
-                                "\t\t</dbinfo>\n"
-                                "\t</datainfo>\n"
-                                "</crxparse>\n");
+    EXPECT_EQ(Finish(), kDecl +
+                            "<crxparse>\n"
+                            "\t<fileinfo>\n"
+                            "\t\t<machinetype>QT-6100</machinetype>\n"
+                            "\t\t<regver></regver>\n"
+                            "\t</fileinfo>\n"
+                            "\t<datainfo>\n"
+                            "\t\t<dbinfo dbname=\"SETTING\">\n"
+                            "\t\t\t<tabinfo tabname=\"CSB008\" mainte=\"renew\">\n"
+                            "\t\t\t\t<recinfo>\n"
+                            "\t\t\t\t\t<datarec>\n"
+                            "\t\t\t\t\t\t<CODE>0001</CODE>\n"
+                            "\t\t\t\t\t\t<IMAGE datatype=\"file\">./blob/CSB008_0.blob</IMAGE>\n"
+                            "\t\t\t\t\t</datarec>\n"
+                            "\t\t\t\t\t<datarec />\n"
+                            "\t\t\t\t</recinfo>\n"
+                            "\t\t\t</tabinfo>\n"
+                            "\t\t</dbinfo>\n"
+                            "\t\t<dbinfo dbname=\"CUSTOMER\">\n"
+                            "\t\t\tloose text\n"
+                            "\t\t</dbinfo>\n"
+                            "\t</datainfo>\n"
+                            "</crxparse>\n");
 }
 
 TEST_F(CCrxcnvXmlWriterTest, EscapesValuesAndDropsCarriageReturns)
@@ -141,13 +142,12 @@ TEST_F(CCrxcnvXmlWriterTest, StateErrors)
 TEST_F(CCrxcnvXmlWriterTest, EveryOperationNeedsAnOpenFile)
 {
     using Op = std::function<bool(CCrxcnvXmlWriter&)>;
-    const std::vector<Op> ops{
-        [](CCrxcnvXmlWriter& w) { return w.StartElement("a"); },
-        [](CCrxcnvXmlWriter& w) { return w.AddAttribute("a", "b"); },
-        [](CCrxcnvXmlWriter& w) { return w.WriteSimpleElement("a", "b"); },
-        [](CCrxcnvXmlWriter& w) { return w.WriteText("t"); },
-        [](CCrxcnvXmlWriter& w) { return w.EndElement(); },
-        [](CCrxcnvXmlWriter& w) { return w.Close(); }};
+    const std::vector<Op> ops{[](CCrxcnvXmlWriter& w) { return w.StartElement("a"); },
+                              [](CCrxcnvXmlWriter& w) { return w.AddAttribute("a", "b"); },
+                              [](CCrxcnvXmlWriter& w) { return w.WriteSimpleElement("a", "b"); },
+                              [](CCrxcnvXmlWriter& w) { return w.WriteText("t"); },
+                              [](CCrxcnvXmlWriter& w) { return w.EndElement(); },
+                              [](CCrxcnvXmlWriter& w) { return w.Close(); }};
     for (const Op& op : ops) {
         CCrxcnvXmlWriter fresh(path);
         EXPECT_FALSE(op(fresh));

@@ -205,11 +205,12 @@ TEST_F(CrxExportTest, PartialKindsFollowTheLists)
     EXPECT_FALSE(xml.contains("_Tovanel")) << "shadow tables are never written";
     EXPECT_FALSE(xml.contains("CCU001"));
     // Only deleted keys: just the "del" section.
-    EXPECT_TRUE(xml.contains("\t\t\t<tabinfo tabname=\"CSB008\">\n"
-                             "\t\t\t\t<recinfo mainte=\"del\">\n"
-                             "\t\t\t\t\t<baserec>\n\t\t\t\t\t\t<CODE>0007</CODE>\n\t\t\t\t\t</baserec>\n"
-                             "\t\t\t\t\t<baserec>\n\t\t\t\t\t\t<CODE>0008</CODE>\n\t\t\t\t\t</baserec>\n"
-                             "\t\t\t\t</recinfo>\n\t\t\t</tabinfo>\n"))
+    EXPECT_TRUE(
+        xml.contains("\t\t\t<tabinfo tabname=\"CSB008\">\n"
+                     "\t\t\t\t<recinfo mainte=\"del\">\n"
+                     "\t\t\t\t\t<baserec>\n\t\t\t\t\t\t<CODE>0007</CODE>\n\t\t\t\t\t</baserec>\n"
+                     "\t\t\t\t\t<baserec>\n\t\t\t\t\t\t<CODE>0008</CODE>\n\t\t\t\t\t</baserec>\n"
+                     "\t\t\t\t</recinfo>\n\t\t\t</tabinfo>\n"))
         << xml.toStdString();
     // The customer database has no listed table: an empty "dbinfo".
     EXPECT_TRUE(xml.contains("<dbinfo dbname=\"CUSTOMER\" />"));
@@ -245,10 +246,12 @@ TEST_F(CrxExportTest, BlobsOfKeylessTablesAndBlobOnlyTablesAreKept)
                        "CREATE TABLE CCU001 (CUSTNO VARCHAR(8) PRIMARY KEY, PIC BLOB)",
                        "INSERT INTO CCU001 VALUES ('00000009', x'5E')"});
     const QByteArray xml = ExportXml(1);
-    EXPECT_TRUE(xml.contains("<NAME>a</NAME>\n\t\t\t\t\t\t<BMP datatype=\"file\">./blob/CGR001_0.blob</BMP>"));
+    EXPECT_TRUE(xml.contains(
+        "<NAME>a</NAME>\n\t\t\t\t\t\t<BMP datatype=\"file\">./blob/CGR001_0.blob</BMP>"));
     EXPECT_EQ(readFile(Path("x/blob/CGR001_0.blob")), "\x01\x02");
     EXPECT_EQ(readFile(Path("x/blob/CGR001_1.blob")), "\x03\x04");
-    EXPECT_TRUE(xml.contains("<datarec>\n\t\t\t\t\t\t<BMP datatype=\"file\">./blob/CGR002_0.blob</BMP>"));
+    EXPECT_TRUE(
+        xml.contains("<datarec>\n\t\t\t\t\t\t<BMP datatype=\"file\">./blob/CGR002_0.blob</BMP>"));
     EXPECT_TRUE(xml.contains("<datarec />")) << "the NULL row of CGR002";
     EXPECT_EQ(readFile(Path("x/blob/CGR002_0.blob")), "\xaa");
     // The same table in both databases: each row keeps its own blob file.
@@ -289,8 +292,9 @@ TEST_F(CrxExportTest, ATableNameThatIsNoFileNameFailsTheSaveAndWritesNothingOuts
         return entries;
     };
     for (const QString& name : QStringList{"../../../outside/pwn", "..\\..\\pwn"}) {
-        Exec(SettingDb(), {QString("CREATE TABLE \"%1\" (K VARCHAR(4) PRIMARY KEY, B BLOB)").arg(name),
-                           QString("INSERT INTO \"%1\" VALUES ('0001', x'EE')").arg(name)});
+        Exec(SettingDb(),
+             {QString("CREATE TABLE \"%1\" (K VARCHAR(4) PRIMARY KEY, B BLOB)").arg(name),
+              QString("INSERT INTO \"%1\" VALUES ('0001', x'EE')").arg(name)});
         const QStringList before = tree();
         EXPECT_EQ(Export(Path("out.crx"), 1), CRX_E_READ_BLOB) << name.toStdString();
         EXPECT_EQ(tree(), before) << name.toStdString();
@@ -318,15 +322,15 @@ TEST_F(CrxExportTest, AValueTheArchiveCannotCarryFailsTheSaveAndNamesWhereItLies
         QString column;
     };
     const Case cases[] = {
-        {"U+0001", "UPDATE CIA001 SET ITEMNAME = 'a' || char(1) WHERE PLUCODE = '000123'",
-         "CIA001", "000123", "ITEMNAME"},
+        {"U+0001", "UPDATE CIA001 SET ITEMNAME = 'a' || char(1) WHERE PLUCODE = '000123'", "CIA001",
+         "000123", "ITEMNAME"},
         {"CP932 bytes as text",
          "UPDATE CIA001 SET ITEMNAME = CAST(x'83548393' AS TEXT) WHERE PLUCODE = '000123'",
          "CIA001", "000123", "ITEMNAME"},
         {"a key of two columns", "INSERT INTO CSB001 VALUES ('01', '02', char(65, 2))", "CSB001",
          "01, 02", "NOTE"},
-        {"in a key column", "INSERT INTO CSB001 VALUES (CAST(x'FF' AS TEXT), '03', NULL)",
-         "CSB001", "\uFFFD, 03", "A"},
+        {"in a key column", "INSERT INTO CSB001 VALUES (CAST(x'FF' AS TEXT), '03', NULL)", "CSB001",
+         "\uFFFD, 03", "A"},
     };
     for (const Case& c : cases) {
         Exec(SettingDb(), {"UPDATE CIA001 SET ITEMNAME = NULL", "DELETE FROM CSB001", c.sql});
@@ -374,8 +378,8 @@ TEST_F(CrxExportTest, CompareDateTimeFollowsTheLastImportAndExport)
 
     // An import of the same archive stamps kind 1.
     const QString other = Path("other");
-    ASSERT_EQ(CrxImportHeader(archive, other, nullptr, nullptr, nullptr, nullptr, nullptr,
-                              nullptr, nullptr, nullptr),
+    ASSERT_EQ(CrxImportHeader(archive, other, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                              nullptr, nullptr),
               CRX_OK);
     Exec(other + "/SETTING.DB", {"CREATE TABLE CIA001 (PLUCODE VARCHAR(13) PRIMARY KEY, "
                                  "NAME VARCHAR(40), PRICE NUMERIC(8,0))"});

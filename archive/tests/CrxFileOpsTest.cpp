@@ -176,8 +176,8 @@ TEST_F(CrxFileOpsTest, FileTimeIsUtcToTheSecondAsDateShowsIt)
     ASSERT_TRUE(date.waitForFinished());
     const QStringList parts = QString::fromLatin1(date.readAllStandardOutput()).split(' ');
     ASSERT_EQ(parts.size(), 6);
-    EXPECT_EQ(time, (CrxTime{parts[0].toInt(), parts[1].toInt(), parts[2].toInt(),
-                             parts[3].toInt(), parts[4].toInt(), parts[5].toInt()}));
+    EXPECT_EQ(time, (CrxTime{parts[0].toInt(), parts[1].toInt(), parts[2].toInt(), parts[3].toInt(),
+                             parts[4].toInt(), parts[5].toInt()}));
 
     EXPECT_EQ(ReadFileTime(QString(), time), CRX_E_NO_ARCHIVE);
     EXPECT_EQ(ReadFileTime(Path("missing"), time), CRX_E_FILE_ACCESS);

@@ -208,13 +208,17 @@ TEST_F(CrxImportContentsTest, BlobValuesThatAreNoReferencesStoreNoDataAndAreCoun
     const QString outside = Path("secret.txt");
     ASSERT_TRUE(writeFile(outside, "secret"));
     const QString values[] = {
-        "abc", "../x", "0A0B", "./blob/../../../secret.txt", outside,
+        "abc",
+        "../x",
+        "0A0B",
+        "./blob/../../../secret.txt",
+        outside,
         "./blob/../Korvane_REG_DATA.xml",
         "./blob/link.blob", // a link planted after unpacking is not followed
     };
     for (const QString& value : values) {
-        const QByteArray rows = "<datarec><CODE>0001</CODE><IMG datatype='file'>" +
-                                value.toUtf8() + "</IMG></datarec>" +
+        const QByteArray rows = "<datarec><CODE>0001</CODE><IMG datatype='file'>" + value.toUtf8() +
+                                "</IMG></datarec>" +
                                 "<datarec><CODE>0002</CODE><IMG datatype='file'>"
                                 "./blob/CSB001_1.blob</IMG></datarec>";
         const QString archive =

@@ -67,7 +67,8 @@ TEST_F(CrxImportHeaderTest, ABaseFolderBehindALinkOpensAnArchive)
     ASSERT_TRUE(QFile::link(Path("real"), Base()));
     const QByteArray rows = "<tabinfo tabname='T'><recinfo><datarec><A>1</A></datarec>"
                             "</recinfo></tabinfo>";
-    const QString archive = MakeArchive(ArchiveXml("<dbinfo dbname='SETTING'>" + rows + "</dbinfo>"));
+    const QString archive =
+        MakeArchive(ArchiveXml("<dbinfo dbname='SETTING'>" + rows + "</dbinfo>"));
     ASSERT_EQ(Header(archive), CRX_OK);
     EXPECT_TRUE(QFileInfo(Base()).isSymLink());
     EXPECT_FALSE(QFile::exists(Path("real/SETTING.DB")));

@@ -16,8 +16,8 @@ protected:
 
     CrxResult Save(const QString& base, const QString& archive)
     {
-        return CrxExport(base, archive, nullptr, 1, QString(), nullptr, nullptr, nullptr,
-                         "LUMO500", "1.00", QString(), "STD", QString(), 0, 0, 1, 1, 1, 1, 1, 0);
+        return CrxExport(base, archive, nullptr, 1, QString(), nullptr, nullptr, nullptr, "LUMO500",
+                         "1.00", QString(), "STD", QString(), 0, 0, 1, 1, 1, 1, 1, 0);
     }
     void Open(const QString& archive, const QString& base)
     {
@@ -29,9 +29,8 @@ protected:
         EXPECT_EQ(info.machineType, "LUMO500");
         ASSERT_EQ(CrxImportInitSettingDB(archive, base, Path("RESOURCE"), "Lumo500"), CRX_OK);
         ASSERT_EQ(CrxImportContents(archive, base, nullptr, 0, QString(), &info.machineType,
-                                    &info.crxVersion, &info.regVersion, &info.system,
-                                    &info.package, &info.regVersionFlags, &info.packageFlags,
-                                    nullptr),
+                                    &info.crxVersion, &info.regVersion, &info.system, &info.package,
+                                    &info.regVersionFlags, &info.packageFlags, nullptr),
                   CRX_OK);
     }
 };
@@ -40,9 +39,9 @@ TEST_F(CrxRoundTripTest, OpenSaveOpenKeepsBothDatabasesEqual)
 {
     const QString first = Folder("first");
     const QString schema = QStringLiteral(KORVANE_SOURCE_DIR "/resources/schema/Schema.txt");
-    const QByteArray customerSchema =
-        "CREATE TABLE CCU001 (\nCUSTNO VARCHAR(8) NOT NULL,\nNAME VARCHAR(40),\nPOINTS NUMERIC(8,2),\n"
-        "PHOTO BLOB,\nPRIMARY KEY (CUSTNO)\n);\n";
+    const QByteArray customerSchema = "CREATE TABLE CCU001 (\nCUSTNO VARCHAR(8) NOT NULL,\nNAME "
+                                      "VARCHAR(40),\nPOINTS NUMERIC(8,2),\n"
+                                      "PHOTO BLOB,\nPRIMARY KEY (CUSTNO)\n);\n";
     ASSERT_TRUE(QDir().mkpath(first));
     ASSERT_TRUE(QFile::copy(schema, first + "/Schema.txt"));
     ASSERT_TRUE(writeFile(first + "/CUSTOMER.txt", customerSchema));

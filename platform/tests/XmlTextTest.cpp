@@ -32,7 +32,8 @@ TEST(XmlText, EscapesOrRefusesEachCase)
         QString out = QStringLiteral("stale");
         const QString text = QString::fromUtf16(c.text);
         EXPECT_EQ(platform::EscapeXml(text, c.attribute, out), c.ok) << text.toStdString();
-        if (c.ok)
+        if (c.ok) {
             EXPECT_EQ(out, QString::fromUtf16(c.escaped)) << text.toStdString();
+        }
     }
 }

@@ -32,9 +32,8 @@ protected:
                   CRX_OK);
         ASSERT_EQ(CrxImportInitSettingDB(archive, base, kResource, kModel), CRX_OK);
         ASSERT_EQ(CrxImportContents(archive, base, nullptr, 0, kResource, &info.machineType,
-                                    &info.crxVersion, &info.regVersion, &info.system,
-                                    &info.package, &info.regVersionFlags, &info.packageFlags,
-                                    nullptr),
+                                    &info.crxVersion, &info.regVersion, &info.system, &info.package,
+                                    &info.regVersionFlags, &info.packageFlags, nullptr),
                   CRX_OK);
     }
     static QStringList Members(const QString& archive)

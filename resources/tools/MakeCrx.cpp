@@ -46,9 +46,11 @@ bool runScripts(const QString& database, const QStringList& scripts)
                 ok = false;
                 break;
             }
-            for (const QString& statement : CSQSchemaScript::Split(QString::fromUtf8(file.readAll()))) {
+            for (const QString& statement :
+                 CSQSchemaScript::Split(QString::fromUtf8(file.readAll()))) {
                 if (sql.ExecSQL(statement) != 0) {
-                    report(QStringLiteral("%1: statement failed:\n%2").arg(script, statement.trimmed()));
+                    report(QStringLiteral("%1: statement failed:\n%2")
+                               .arg(script, statement.trimmed()));
                     ok = false;
                     break;
                 }
@@ -92,8 +94,8 @@ int main(int argc, char* argv[])
         const QString arg = args.takeFirst();
         const bool schema = arg == QLatin1String("--schema");
         if ((schema || arg == QLatin1String("--customer-schema")) && !args.isEmpty()) {
-            const QString target = base + (schema ? QStringLiteral("/Schema.txt")
-                                                  : QStringLiteral("/CUSTOMER.txt"));
+            const QString target =
+                base + (schema ? QStringLiteral("/Schema.txt") : QStringLiteral("/CUSTOMER.txt"));
             if (!QFile::copy(args.takeFirst(), target)) {
                 report(QStringLiteral("cannot copy the schema text"));
                 return 1;

@@ -2,8 +2,8 @@
 
 CColumnDataCandidates::CColumnDataCandidates(const QString& column, const QString& labelKey,
                                              uint ctrlId, uint labelCtrlId, const QString& table,
-                                             const QString& codeColumn,
-                                             const QString& nameColumn, int addBlank)
+                                             const QString& codeColumn, const QString& nameColumn,
+                                             int addBlank)
     : CColumnData(column, labelKey, ctrlId, labelCtrlId),
       CComboCandidates(table, codeColumn, nameColumn, addBlank)
 {

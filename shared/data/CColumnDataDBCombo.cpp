@@ -6,8 +6,8 @@ CColumnDataDBCombo::CColumnDataDBCombo(const QString& column, const QString& lab
                                        uint labelCtrlId, const QString& table,
                                        const QString& codeColumn, const QString& nameColumn,
                                        int addBlank)
-    : CColumnDataCandidates(column, labelKey, ctrlId, labelCtrlId, table, codeColumn,
-                            nameColumn, addBlank)
+    : CColumnDataCandidates(column, labelKey, ctrlId, labelCtrlId, table, codeColumn, nameColumn,
+                            addBlank)
 {
 }
 

@@ -7,8 +7,8 @@ class CColumnDataDef : public CColumnData
 {
 public:
     CColumnDataDef() = default;
-    CColumnDataDef(const QString& column, const QString& labelKey, uint ctrlId,
-                   uint labelCtrlId, const QString& defaultValue)
+    CColumnDataDef(const QString& column, const QString& labelKey, uint ctrlId, uint labelCtrlId,
+                   const QString& defaultValue)
         : CColumnData(column, labelKey, ctrlId, labelCtrlId)
     {
         m_strDefaultValue = defaultValue;

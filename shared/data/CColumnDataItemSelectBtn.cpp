@@ -7,8 +7,8 @@ CColumnDataItemSelectBtn::CColumnDataItemSelectBtn(const QString& column, const 
                                                    uint ctrlId, uint labelCtrlId,
                                                    const QString& table, const QString& codeColumn,
                                                    const QString& nameColumn, int addBlank)
-    : CColumnDataCandidates(column, labelKey, ctrlId, labelCtrlId, table, codeColumn,
-                            nameColumn, addBlank)
+    : CColumnDataCandidates(column, labelKey, ctrlId, labelCtrlId, table, codeColumn, nameColumn,
+                            addBlank)
 {
 }
 

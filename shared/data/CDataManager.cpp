@@ -5,7 +5,6 @@
 
 #include "stroven/Stroven.h"
 
-
 CDataManager::CDataManager() = default;
 
 CDataManager::CDataManager(const char* modeKey, uint listDlgId, uint tabDlgId, uint extraDlgId,

@@ -22,8 +22,7 @@ TEST(CBitmapFrame, TextDarkensThePictureAndLeavesTheRestAsItWas)
 {
     SuiteFixture suite;
     suite.writeIni("[PRODUCT]\nPRODUCTKEY=ABC\n");
-    ASSERT_TRUE(
-        CSarvikApp::Instance().LoadLangDatas(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
+    ASSERT_TRUE(CSarvikApp::Instance().LoadLangDatas(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
     QImage picture(200, 40, QImage::Format_RGB32);
     picture.fill(QColor(200, 230, 250));
     CBitmapFrame frame;

@@ -107,14 +107,19 @@ struct RadioDialog
 
 TEST(CColumnDataYesNoRadioTest, ReadsValuesAsTheStoredNumbers)
 {
-    struct Case { int yesIsOne; const char* value; bool yes; };
+    struct Case
+    {
+        int yesIsOne;
+        const char* value;
+        bool yes;
+    };
     for (const Case& c : {Case{1, "1", true}, Case{1, "0", false}, Case{1, "", false},
                           Case{1, "2", false}, Case{1, " 1x", true}, Case{0, "0", true},
                           Case{0, "", true}, Case{0, "1", false}, Case{0, "5", false}}) {
         CColumnDataYesNoRadio column("FLAG", "", 100, 0, c.yesIsOne);
         EXPECT_EQ(column.IsYesValue(c.value), c.yes) << c.yesIsOne << " '" << c.value << "'";
-        EXPECT_EQ(column.GetDescript(c.value),
-                  c.yes ? column.GetDescript(column.YesValue()) : column.GetDescript(column.NoValue()));
+        EXPECT_EQ(column.GetDescript(c.value), c.yes ? column.GetDescript(column.YesValue())
+                                                     : column.GetDescript(column.NoValue()));
     }
 }
 

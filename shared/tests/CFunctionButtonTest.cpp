@@ -44,8 +44,7 @@ protected:
         ASSERT_TRUE(
             korvane::test::writeFile(m_folder + "/Tovanel.ini", "[PRODUCT]\nPRODUCTKEY=ABC\n"));
         ASSERT_TRUE(QFile::link(KORVANE_ARG_RECORDER, m_folder + "/Brelkin"));
-        ASSERT_TRUE(
-            CSarvikApp::Instance().LoadLangDatas(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
+        ASSERT_TRUE(CSarvikApp::Instance().LoadLangDatas(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
         platform::setMessageResponder([this](const platform::MessageRequest& request) {
             m_messages.push_back(request);
             return int(platform::IDOK);

@@ -55,17 +55,23 @@ TEST_F(CSqLiteUtilityTest, FindUniqueRecordFillsTheLowestGapWithinTheWidth)
 TEST_F(CSqLiteUtilityTest, FindUniqueRecordRangeAnswersAsProbingCodeByCodeDoes)
 {
     // Unpadded, padded, odd and non-numeric texts side by side.
-    for (const char* code : {"1", "2", "3", "0004", "005", "06", "7", "", "abc", "10", "011",
-                             "12", "13"})
+    for (const char* code :
+         {"1", "2", "3", "0004", "005", "06", "7", "", "abc", "10", "011", "12", "13"})
         Exec(QStringLiteral("INSERT INTO CODES VALUES ('%1', 'n')").arg(code));
-    struct Case { int width; int noPad; qint64 from; qint64 to; };
-    for (const Case& c : {Case{2, 0, 1, 99}, Case{2, 1, 1, 99}, Case{4, 0, 4, 20},
-                          Case{1, 1, 1, 9}, Case{3, 0, 5, 5}, Case{2, 1, 10, 13},
-                          Case{2, 0, 20, 10}, Case{1, 0, 8, 30}, Case{2, 1, -3, 2}}) {
-        SCOPED_TRACE(testing::Message() << c.width << "/" << c.noPad << " " << c.from << ".."
-                                        << c.to);
-        EXPECT_EQ(CSqLiteUtility::FindUniqueRecordRange(*m_db, "CODES", "CODE", c.width,
-                                                        c.noPad, c.from, c.to, err),
+    struct Case
+    {
+        int width;
+        int noPad;
+        qint64 from;
+        qint64 to;
+    };
+    for (const Case& c : {Case{2, 0, 1, 99}, Case{2, 1, 1, 99}, Case{4, 0, 4, 20}, Case{1, 1, 1, 9},
+                          Case{3, 0, 5, 5}, Case{2, 1, 10, 13}, Case{2, 0, 20, 10},
+                          Case{1, 0, 8, 30}, Case{2, 1, -3, 2}}) {
+        SCOPED_TRACE(testing::Message()
+                     << c.width << "/" << c.noPad << " " << c.from << ".." << c.to);
+        EXPECT_EQ(CSqLiteUtility::FindUniqueRecordRange(*m_db, "CODES", "CODE", c.width, c.noPad,
+                                                        c.from, c.to, err),
                   probe("CODE", c.width, c.noPad, c.from, c.to));
         EXPECT_EQ(err, 0);
     }
@@ -77,9 +83,8 @@ TEST_F(CSqLiteUtilityTest, CodeSearchesHandleEighteenDigits)
     EXPECT_EQ(CSqLiteUtility::FindUniqueRecord(*m_db, "CODES", "CODE", 18, 0, err),
               "000000000000000004");
     Exec("INSERT INTO CODES VALUES ('999999999999999998', 'n')");
-    EXPECT_EQ(CSqLiteUtility::FindUniqueRecordRange(*m_db, "CODES", "CODE", 18, 0,
-                                                    999999999999999998LL,
-                                                    999999999999999999LL, err),
+    EXPECT_EQ(CSqLiteUtility::FindUniqueRecordRange(
+                  *m_db, "CODES", "CODE", 18, 0, 999999999999999998LL, 999999999999999999LL, err),
               "999999999999999999");
     EXPECT_EQ(CSqLiteUtility::FindBigestRecord(*m_db, "CODES", "CODE", 18, 0, "", err),
               "999999999999999999");
@@ -121,10 +126,10 @@ TEST_F(CSqLiteUtilityTest, ExistenceTestsTakeValuesAsValues)
     EXPECT_TRUE(CSqLiteUtility::IsExistDataValue(*m_db, "CODES", "NAME", "O'Brien", err));
     EXPECT_FALSE(CSqLiteUtility::IsExistDataValue(*m_db, "CODES", "NAME", "x' OR '1'='1", err));
     EXPECT_EQ(err, 0);
-    EXPECT_TRUE(CSqLiteUtility::IsExistDataValue2(*m_db, "CODES", "CODE", "01", "NAME",
-                                                  "O'Brien", err));
-    EXPECT_FALSE(CSqLiteUtility::IsExistDataValue2(*m_db, "CODES", "CODE", "02", "NAME",
-                                                   "O'Brien", err));
+    EXPECT_TRUE(
+        CSqLiteUtility::IsExistDataValue2(*m_db, "CODES", "CODE", "01", "NAME", "O'Brien", err));
+    EXPECT_FALSE(
+        CSqLiteUtility::IsExistDataValue2(*m_db, "CODES", "CODE", "02", "NAME", "O'Brien", err));
     EXPECT_TRUE(CSqLiteUtility::IsExistDataValue4(*m_db, "CODES", "CODE", "02", "NAME", "plain",
                                                   "CODE", "02", "NAME", "plain", err));
     EXPECT_FALSE(CSqLiteUtility::IsExistDataOfTable(*m_db, "MISSING", err));
@@ -150,41 +155,38 @@ TEST_F(CSqLiteUtilityTest, RowListsCopyTheRowsRead)
 {
     Exec("INSERT INTO CODES VALUES ('02', 'b'), ('01', 'a')");
     CStringArrayPtrList rows;
-    EXPECT_EQ(CSqLiteUtility::AllocStringArrayListPtr(*m_db, "CODES", {"CODE", "NAME"}, "",
-                                                      "CODE", rows, err),
+    EXPECT_EQ(CSqLiteUtility::AllocStringArrayListPtr(*m_db, "CODES", {"CODE", "NAME"}, "", "CODE",
+                                                      rows, err),
               2);
     ASSERT_EQ(rows.GetCount(), 2);
     EXPECT_EQ(*rows.begin()[0], QStringList({"01", "a"}));
-    EXPECT_EQ(CSqLiteUtility::AllocStringArrayListPtr(*m_db, "CODES", {"CODE"}, "CODE = 'zz'",
-                                                      "", rows, err),
+    EXPECT_EQ(CSqLiteUtility::AllocStringArrayListPtr(*m_db, "CODES", {"CODE"}, "CODE = 'zz'", "",
+                                                      rows, err),
               0);
     EXPECT_EQ(rows.GetCount(), 2);
-    EXPECT_EQ(CSqLiteUtility::AllocStringArrayListPtr(*m_db, "MISSING", {"CODE"}, "", "", rows,
-                                                      err),
-              -1);
+    EXPECT_EQ(
+        CSqLiteUtility::AllocStringArrayListPtr(*m_db, "MISSING", {"CODE"}, "", "", rows, err), -1);
     CSqLiteUtility::FreeStringArrayListPtr(rows);
     EXPECT_EQ(rows.GetCount(), 0);
 
     QStringList one;
-    EXPECT_EQ(CSqLiteUtility::GetStringArray(*m_db, "CODES", {"NAME"}, "CODE = '02'", "", one,
-                                             err),
+    EXPECT_EQ(CSqLiteUtility::GetStringArray(*m_db, "CODES", {"NAME"}, "CODE = '02'", "", one, err),
               1);
     EXPECT_EQ(one, QStringList{"b"});
-    EXPECT_EQ(CSqLiteUtility::GetStringArray(*m_db, "CODES", {"NAME"}, "CODE = '09'", "", one,
-                                             err),
+    EXPECT_EQ(CSqLiteUtility::GetStringArray(*m_db, "CODES", {"NAME"}, "CODE = '09'", "", one, err),
               0);
     EXPECT_EQ(CSqLiteUtility::GetStringArray(*m_db, "MISSING", {"NAME"}, "", "", one, err), -1);
 }
 
 TEST_F(CSqLiteUtilityTest, OneRowWritesReportTheirResult)
 {
-    EXPECT_TRUE(CSqLiteUtility::InsertOneRecord(*m_db, "CODES", {"CODE"}, {"NAME"}, {"01"},
-                                                {"a"}, err));
-    EXPECT_FALSE(CSqLiteUtility::InsertOneRecord(*m_db, "CODES", {"CODE"}, {"NAME"}, {"01"},
-                                                 {"b"}, err));
+    EXPECT_TRUE(
+        CSqLiteUtility::InsertOneRecord(*m_db, "CODES", {"CODE"}, {"NAME"}, {"01"}, {"a"}, err));
+    EXPECT_FALSE(
+        CSqLiteUtility::InsertOneRecord(*m_db, "CODES", {"CODE"}, {"NAME"}, {"01"}, {"b"}, err));
     EXPECT_NE(err, 0);
-    EXPECT_TRUE(CSqLiteUtility::UpdateOneRecord(*m_db, "CODES", {"CODE"}, {"NAME"}, {"01"},
-                                                {"c"}, err));
+    EXPECT_TRUE(
+        CSqLiteUtility::UpdateOneRecord(*m_db, "CODES", {"CODE"}, {"NAME"}, {"01"}, {"c"}, err));
     EXPECT_EQ(Rows("CODES"), QList<QStringList>({{"01", "c"}}));
     EXPECT_TRUE(CSqLiteUtility::DeleteRecord(*m_db, "CODES", {"CODE"}, {"01"}, err));
     EXPECT_TRUE(Rows("CODES").isEmpty());

@@ -32,8 +32,7 @@ public:
     // modes leave codes empty). "" on success; else the error key, with
     // status set and the transaction rolled back.
     static QString BeginImport(CSQliteDB& db, CSQliteSQL& sql, const QString& table,
-                               const QString& keyColumn, int mode, QStringList& codes,
-                               int& status);
+                               const QString& keyColumn, int mode, QStringList& codes, int& status);
 
 private:
     bool GetFieldName(const uchar* record, int fieldCount);
