@@ -55,8 +55,14 @@ bool CMainDlg::OnInitDialog()
 {
     CSarvikDialog::OnInitDialog();
     setMinimumSize(0, 0);
+    // A size the window's constructor asked for is a floor: the layout's
+    // hint alone shrank the goods list to two columns.
+    const bool sized = testAttribute(Qt::WA_Resized);
+    const QSize given = size();
     if (layout())
         adjustSize();
+    if (sized)
+        resize(size().expandedTo(given));
     ColorDialogButtons();
     // Never smaller than at start-up.
     setMinimumSize(size());
