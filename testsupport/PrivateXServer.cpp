@@ -32,8 +32,17 @@ PrivateXServer::PrivateXServer()
     while (!m_server.canReadLine() && timer.elapsed() < 10000)
         m_server.waitForReadyRead(200);
     const QString number = QString::fromLatin1(m_server.readLine()).trimmed();
-    if (!number.isEmpty())
-        m_display = QLatin1Char(':') + number;
+    if (number.isEmpty())
+        return;
+    m_display = QLatin1Char(':') + number;
+    // A client must be able to connect before a program is started on it.
+    while (xdotool({QStringLiteral("getdisplaygeometry")}, 2000).isEmpty()) {
+        if (timer.elapsed() > 20000 || m_server.state() == QProcess::NotRunning) {
+            m_display.clear();
+            return;
+        }
+        QThread::msleep(100);
+    }
 }
 
 PrivateXServer::~PrivateXServer()
