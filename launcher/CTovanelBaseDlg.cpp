@@ -110,6 +110,8 @@ void CTovanelBaseDlg::BuildTemplate()
     m_pWindowButton->setAutoRaise(true);
     m_pWindowButton->setArrowType(Qt::DownArrow);
     m_pWindowButton->setPopupMode(QToolButton::InstantPopup);
+    // The arrow is the whole button: no second menu arrow beside it.
+    m_pWindowButton->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
     m_pWindowButton->setFocusPolicy(Qt::NoFocus);
     m_pWindowMenu = new QMenu(m_pWindowButton);
     m_pWindowButton->setMenu(m_pWindowMenu);
