@@ -39,8 +39,10 @@ void CNinePatchButton::SetSelected(bool selected)
 
 QFont CNinePatchButton::GetDrawFont() const
 {
+    // The face is looked up once per run: a page shows thousands of keys.
+    static const QString face = GetPropoPitchFontName();
     QFont drawFont = font();
-    drawFont.setFamily(GetPropoPitchFontName());
+    drawFont.setFamily(face);
     drawFont.setWeight(QFont::Bold);
     drawFont.setPixelSize(qMax(1, m_nFontHeight));
     return drawFont;

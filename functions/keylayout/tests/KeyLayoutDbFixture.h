@@ -1,6 +1,7 @@
 #pragma once
 
 #include "testsupport/FixedClock.h"
+#include "testsupport/QtPrinters.h"
 #include "testsupport/WorkDbFixture.h"
 
 #include <QBuffer>
