@@ -1,4 +1,4 @@
-#include "bases/CMessageEdit.h"
+#include "goods/base/CMessageEdit.h"
 
 #include "goods/base/CEnterKeyFilter.h"
 
@@ -7,8 +7,6 @@
 #include <QTextBlock>
 
 #include <limits>
-
-namespace dunmarel {
 
 CMessageEdit::CMessageEdit(QWidget* parent) : QPlainTextEdit(parent)
 {
@@ -81,5 +79,3 @@ void CMessageEdit::insertFromMimeData(const QMimeData* source)
     }
     textCursor().insertText(fits);
 }
-
-} // namespace dunmarel

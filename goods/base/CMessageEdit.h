@@ -2,12 +2,10 @@
 
 #include <QPlainTextEdit>
 
-namespace dunmarel {
-
-// A receipt message: several lines that wrap at any character, Enter breaks
-// the line. The register stores line breaks as CR LF, and the limit counts
-// stored characters (a break counts two). A longer stored text is shown and
-// kept whole; only typing and pasting stop at the limit.
+// A multi-line text (receipt messages, stamp texts): several lines that wrap at any character,
+// Enter breaks the line. The register stores line breaks as CR LF, and the limit counts stored
+// characters (a break counts two). A longer stored text is shown and kept whole; only typing and
+// pasting stop at the limit.
 class CMessageEdit : public QPlainTextEdit
 {
     Q_OBJECT
@@ -34,5 +32,3 @@ private:
 
     int m_nLimit = 0; // 0: none
 };
-
-} // namespace dunmarel
