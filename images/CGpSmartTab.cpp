@@ -48,12 +48,17 @@ CGpSmartTab::CGpSmartTab(CSQliteDB* db, QWidget* parent) : CMainDlg(parent, IDD)
     auto* outside = new CGpSmartLogo(db, this);
     outside->SetMode(CGpSmartLogo::ModeOutside);
     m_pages = {inside, new CGpSmartRyoushu(db, this), outside};
+    // The tabs carry their keys until the texts are set.
+    for (const char* key : kTabKeys)
+        m_pTab->addTab(QLatin1String(key));
     const QSize page = m_pages[0]->size();
-    const int barHeight = m_pTab->sizeHint().height() > 0 ? m_pTab->sizeHint().height() : 26;
+    const int barHeight = m_pTab->sizeHint().height();
     resize(page.width() + 2 * kInsetX, page.height() + barHeight + 2 * kInsetY);
+    m_pTab->setGeometry(kInsetX, kInsetY, page.width(), barHeight);
     for (int i = 0; i < kPageCount; ++i) {
         const PageCodes& codes = kPageCodes[i];
         m_pages[i]->SetCodes(GraphicKey(codes.shop), GraphicKey(codes.address));
+        m_pages[i]->setGeometry(kInsetX, kInsetY + barHeight, page.width(), page.height());
         m_pages[i]->hide();
         connect(m_pages[i], &CGpSmartDlg::pageEnded, this,
                 [this](int result) { EndDialog(result); });
@@ -96,17 +101,9 @@ bool CGpSmartTab::OnInitDialog()
     // Every later message box carries it.
     QGuiApplication::setApplicationDisplayName(title);
 
-    m_pTab->setGeometry(kInsetX, kInsetY, width() - 2 * kInsetX, m_pTab->sizeHint().height());
-    {
-        const QSignalBlocker blocker(m_pTab);
-        for (const char* key : kTabKeys)
-            m_pTab->addTab(GetLangString(QLatin1String(key)));
-    }
-    const int pageTop = m_pTab->geometry().bottom() + 1;
     for (int i = 0; i < kPageCount; ++i) {
+        m_pTab->setTabText(i, GetLangString(QLatin1String(kTabKeys[i])));
         m_pages[i]->SetFileNames(shopNames[i], addressNames[i]);
-        m_pages[i]->setGeometry(kInsetX, pageTop, width() - 2 * kInsetX,
-                                height() - pageTop - kInsetY);
         m_pages[i]->InitPage();
     }
     ShowPage(0);

@@ -146,6 +146,27 @@ TEST_F(StampTemplateTest, FolderIsReadInPathOrderWithoutRegardToCase)
     EXPECT_TRUE(m_suite.messages().isEmpty());
 }
 
+// The fuzzer's seeds say by their names whether they are whole.
+TEST_F(StampTemplateTest, FuzzSeedsReadAsNamed)
+{
+    const QDir seeds(QStringLiteral(KORVANE_SOURCE_DIR "/fuzz/corpus/StampTemplateFuzzer"));
+    const QStringList names = seeds.entryList(QDir::Files);
+    ASSERT_GE(names.size(), 10);
+    for (const QString& name : names) {
+        QImage read;
+        const bool whole =
+            name.startsWith(QLatin1String("good-")) || name.startsWith(QLatin1String("topdown-"));
+        EXPECT_EQ(ReadStampTemplate(seeds.filePath(name), QStringLiteral("000"), read), whole)
+            << name.toStdString();
+    }
+    QImage bottomUp, topDown;
+    ASSERT_TRUE(ReadStampTemplate(seeds.filePath(QStringLiteral("good-8bit.dat")),
+                                  QStringLiteral("000"), bottomUp));
+    ASSERT_TRUE(ReadStampTemplate(seeds.filePath(QStringLiteral("topdown-8bit.dat")),
+                                  QStringLiteral("000"), topDown));
+    EXPECT_EQ(topDown.pixel(0, 0), bottomUp.pixel(0, 1));
+}
+
 TEST_F(StampTemplateTest, ShippedTemplatesAllRead)
 {
     CBasePath::SetModuleFolder(QStringLiteral(KORVANE_SUITE_DIR));
