@@ -45,10 +45,14 @@ QSize CGpImgButton::ShapeFor(const QSize& current) const
 {
     if (!m_pImage || m_pImage->isNull() || m_pImage->height() <= 0)
         return current;
-    const int shown = ShownWidth();
-    if (m_bKeepHeight)
-        return QSize(qMax(1, current.height() * shown / m_pImage->height()), current.height());
-    return QSize(current.width(), qMax(1, current.width() * m_pImage->height() / qMax(1, shown)));
+    const QSize room = m_box.isValid() ? m_box : current;
+    const int shown = qMax(1, ShownWidth());
+    QSize shape = m_bKeepHeight
+                      ? QSize(qMax(1, room.height() * shown / m_pImage->height()), room.height())
+                      : QSize(room.width(), qMax(1, room.width() * m_pImage->height() / shown));
+    if (m_box.isValid() && (shape.width() > m_box.width() || shape.height() > m_box.height()))
+        shape = shape.scaled(m_box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    return shape;
 }
 
 void CGpImgButton::FitShape()

@@ -22,6 +22,9 @@ public:
     // true: the height stays and the width follows the picture; false: the
     // width stays and the height follows.
     void SetKeepHeight(bool keep) { m_bKeepHeight = keep; }
+    // The room the button has: the kept side is taken from it, and a shape
+    // that would leave it shrinks to fit (without one, the current size).
+    void SetBox(const QSize& box) { m_box = box; }
     // The picture shown (owned by the page; null for none).
     void SetImage(const QImage* image);
     const QImage* Image() const { return m_pImage; }
@@ -52,6 +55,7 @@ private:
     bool m_bKeepHeight = true;
     const QImage* m_pImage = nullptr;
     bool m_bNarrow = false;
+    QSize m_box;
 };
 
 } // namespace pellark

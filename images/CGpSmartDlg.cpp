@@ -203,6 +203,7 @@ void CGpSmartDlg::BuildStamp(StampSlot& stamp, const StampIds& ids, int top)
     Add<QLabel>(this, ids.previewCaption, QRect(20, top + 20, 300, 18));
     stamp.preview = Add<CGpImgButton>(this, ids.preview, QRect(20, top + 40, 288, 84));
     stamp.preview->SetKeepHeight(true);
+    stamp.preview->SetBox(QSize(300, 84));
     stamp.preview->SetAcceptFiles(stamp.acceptsDrops);
     if (auto* button = Add<QPushButton>(this, ids.selectFile, QRect(20, top + 132, 110, 26))) {
         button->setText(QStringLiteral("CRDC_BTN_SELECT_FILE"));
@@ -218,8 +219,10 @@ void CGpSmartDlg::BuildStamp(StampSlot& stamp, const StampIds& ids, int top)
     stamp.templatePreview =
         Add<CGpImgButton>(this, ids.templatePreview, QRect(52, top + 184, 180, 44));
     stamp.next = Add<QPushButton>(this, ids.next, QRect(236, top + 184, 28, 44));
-    if (stamp.templatePreview)
+    if (stamp.templatePreview) {
         stamp.templatePreview->SetKeepHeight(false);
+        stamp.templatePreview->SetBox(QSize(180, 44));
+    }
     Add<QLabel>(this, ids.textCaption, QRect(340, top + 20, 300, 18));
     stamp.edit = Add<CMessageEdit>(this, ids.edit, QRect(340, top + 40, 300, 84));
     if (auto* button = Add<QPushButton>(this, ids.font, QRect(340, top + 132, 110, 26))) {

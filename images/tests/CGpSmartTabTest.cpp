@@ -14,6 +14,7 @@
 #include "shared/controls/FindControlById.h"
 #include "shared/lang/CProgramLang.h"
 #include "shared/lang/CSarvikApp.h"
+#include "testsupport/DialogCheck.h"
 #include "testsupport/FixedClock.h"
 #include "testsupport/QtPrinters.h"
 #include "testsupport/SuiteFixture.h"
@@ -29,6 +30,7 @@
 #include <QSlider>
 #include <QTabBar>
 #include <QTest>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -459,6 +461,106 @@ TEST_F(CGpSmartTabTest, StoredStampIsTheSourceAndAFontChoiceRedraws)
     Control<QPushButton>(page, 1035)->click();
     EXPECT_TRUE(AllWhite(page->Shop().image.Image()));
     EXPECT_TRUE(AllWhite(page->Shop().loaded.Image()));
+}
+
+TEST_F(CGpSmartTabTest, PagesKeepTheTemplateRules)
+{
+    CGpSmartLogo logo(m_db.get());
+    EXPECT_EQ(korvane::test::DialogFaults(&logo, CProgramLang::LangDatas(), "Pellark"),
+              QStringList());
+    CGpSmartRyoushu receipt(m_db.get());
+    EXPECT_EQ(korvane::test::DialogFaults(&receipt, CProgramLang::LangDatas(), "Pellark"),
+              QStringList());
+    auto host = Open();
+    EXPECT_EQ(Control(host->Page(1), 1060)->property("title").toString(),
+              GetLangString(QStringLiteral("CRDC_STATIC_MAKERYOUSHUSHOPSTAMP")));
+    EXPECT_EQ(Control(host->Page(2), 1066)->property("text").toString(),
+              GetLangString(QStringLiteral("CRDS_IM_OUTSIDEPRINTLOGOTEMTEXT1")));
+    EXPECT_EQ(Control(host->Page(0), 1057)->property("title").toString(),
+              GetLangString(QStringLiteral("CRDS_IM_INSIDEPRINTLOGO2")));
+    // Help at the left, Cancel rightmost, OK left of it.
+    const auto x = [&](uint id) { return Control(host->Page(0), id)->geometry().x(); };
+    EXPECT_LT(x(CGpSmartDlg::IDC_PAGEHELP), x(CGpSmartDlg::IDC_PAGEOK));
+    EXPECT_LT(x(CGpSmartDlg::IDC_PAGEOK), x(CGpSmartDlg::IDC_PAGECANCEL));
+}
+
+TEST_F(CGpSmartTabTest, ImageButtonShapeFaceAndDrops)
+{
+    QImage stamp(576, 168, QImage::Format_RGB888);
+    stamp.fill(Qt::white);
+    CGpImgButton keepHeight;
+    keepHeight.resize(100, 84);
+    keepHeight.SetImage(&stamp);
+    EXPECT_EQ(keepHeight.size(), QSize(288, 84));
+    keepHeight.SetNarrow(true);
+    EXPECT_EQ(keepHeight.size(), QSize(192, 84));
+    CGpImgButton keepWidth;
+    keepWidth.SetKeepHeight(false);
+    keepWidth.resize(288, 10);
+    keepWidth.SetImage(&stamp);
+    EXPECT_EQ(keepWidth.size(), QSize(288, 84));
+    // In a box, a shape that would leave it shrinks to fit.
+    QImage tall(160, 100, QImage::Format_RGB888);
+    keepWidth.SetBox(QSize(180, 44));
+    keepWidth.SetImage(&tall);
+    EXPECT_EQ(keepWidth.size(), QSize(70, 44));
+    keepWidth.SetImage(&stamp);
+    EXPECT_EQ(keepWidth.size(), QSize(152, 44));
+    keepWidth.SetBox(QSize());
+    keepWidth.resize(288, 10);
+    keepWidth.SetImage(&stamp);
+
+    keepWidth.setEnabled(false);
+    const QImage face = keepWidth.grab().toImage();
+    EXPECT_EQ(QColor(face.pixel(0, 0)), QColor(128, 128, 128));
+    EXPECT_EQ(QColor(face.pixel(10, 10)), QColor(250, 250, 250));
+    keepWidth.setEnabled(true);
+    const QImage shown = keepWidth.grab().toImage();
+    EXPECT_EQ(QColor(shown.pixel(0, 0)), QColor(Qt::black));
+    EXPECT_EQ(QColor(shown.pixel(10, 10)), QColor(Qt::white));
+
+    // Only a button that takes files keeps the first local one.
+    int dropped = 0;
+    QObject::connect(&keepHeight, &CGpImgButton::fileDropped, [&] { ++dropped; });
+    const QList<QUrl> urls{QUrl(QStringLiteral("http://example.com/a.png")),
+                           QUrl::fromLocalFile(QStringLiteral("/tmp/first.png")),
+                           QUrl::fromLocalFile(QStringLiteral("/tmp/second.png"))};
+    keepHeight.DropFiles(urls);
+    EXPECT_EQ(dropped, 0);
+    keepHeight.SetAcceptFiles(true);
+    keepHeight.DropFiles(urls);
+    EXPECT_EQ(dropped, 1);
+    EXPECT_EQ(keepHeight.DroppedFile(), QStringLiteral("/tmp/first.png"));
+}
+
+TEST_F(CGpSmartTabTest, FileDroppedOnTheShopStampGoesToTheEditor)
+{
+    auto host = Open();
+    CGpSmartDlg* page = host->Page(0);
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    const QString png = m_suite.folders().scratch() + QStringLiteral("/logo.png");
+    ASSERT_TRUE(picture.save(png));
+    const QString text = m_suite.folders().scratch() + QStringLiteral("/notes.txt");
+    korvane::test::writeFile(text, "text");
+
+    page->Shop().preview->DropFiles({QUrl::fromLocalFile(text)});
+    EXPECT_EQ(m_messages, QStringList{"CRDS_IM_WRN_IGNORE_EXT"});
+    EXPECT_TRUE(m_requests.isEmpty());
+    page->Address().preview->DropFiles({QUrl::fromLocalFile(png)});
+    EXPECT_TRUE(m_requests.isEmpty());
+
+    m_editorOutput = QImage(576, 168, QImage::Format_RGB888);
+    m_editorOutput.fill(Qt::white);
+    QPainter(&m_editorOutput).fillRect(0, 0, 40, 20, Qt::black);
+    page->Shop().preview->DropFiles({QUrl::fromLocalFile(png)});
+    ASSERT_EQ(m_requests.size(), 1);
+    // The editor starts from a copy of the dropped picture.
+    EXPECT_TRUE(m_requests[0].sourceFile.endsWith(QLatin1String(".bmp")));
+    EXPECT_FALSE(QFile::exists(m_requests[0].sourceFile));
+    EXPECT_TRUE(page->IsChanged());
+    EXPECT_EQ(InkColumns(page->Shop().image.Image()), std::make_pair(0, 39));
+    EXPECT_TRUE(TempFiles(QStringLiteral("QRT")).isEmpty());
 }
 
 } // namespace
