@@ -141,10 +141,11 @@ void CGpSmartDlg::AddPageButtons()
         button->setText(QLatin1String(key));
         button->setAutoDefault(false);
         button->resize(112, 32);
-        connect(button, &QPushButton::clicked, this, [this, id] {
-            if (id == IDC_PAGEOK)
+        const uint command = id;
+        connect(button, &QPushButton::clicked, this, [this, command] {
+            if (command == IDC_PAGEOK)
                 ConfirmOk();
-            else if (id == IDC_PAGECANCEL)
+            else if (command == IDC_PAGECANCEL)
                 CancelPage();
             else
                 PageHelp();
@@ -380,8 +381,9 @@ void CGpSmartDlg::SetXRange(StampSlot& stamp)
     const int width = m_bNarrow ? kNarrowPrintWidth : stamp.image.Width();
     stamp.sliderX->setRange(-width / 2, width / 2);
     stamp.sliderX->setValue(0);
-    stamp.sliderX->setTickInterval(qMax(1, width));
-    stamp.sliderY->setTickInterval(qMax(1, stamp.image.Height()));
+    // Ticks at both ends and the one that matters, 0.
+    stamp.sliderX->setTickInterval(qMax(1, width / 2));
+    stamp.sliderY->setTickInterval(qMax(1, stamp.image.Height() / 2));
 }
 
 void CGpSmartDlg::EnableTemplateButtons(StampSlot& stamp)
