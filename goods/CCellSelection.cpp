@@ -190,26 +190,6 @@ QPoint CCellSelection::AutoScrollDistance(QPoint client, const QRect& clientRect
     return {dx, dy};
 }
 
-QPoint CCellSelection::ScrollIntoView(const QRect& cell, const QRect& clientRect, int headerHeight)
-{
-    const int cellRight = cell.x() + cell.width();
-    const int cellBottom = cell.y() + cell.height();
-    const int clientRight = clientRect.x() + clientRect.width();
-    const int clientBottom = clientRect.y() + clientRect.height();
-    const int visibleTop = clientRect.y() + headerHeight;
-    int dx = 0;
-    if (cellRight > clientRight)
-        dx = cellRight - clientRight;
-    else if (cell.x() < clientRect.x())
-        dx = cell.x() - clientRect.x();
-    int dy = 0;
-    if (cellBottom > clientBottom)
-        dy = cellBottom - clientBottom;
-    else if (cell.y() < visibleTop)
-        dy = cell.y() - visibleTop;
-    return {dx, dy};
-}
-
 CCellSelection::Look CCellSelection::LookOf(int row, int column, const QRect& cell, bool enabled,
                                             bool editorAction, int firstSelectedRow) const
 {

@@ -86,9 +86,6 @@ public:
     // How far the list scrolls while the pointer is outside the client
     // area during a drag (x, y in pixels).
     static QPoint AutoScrollDistance(QPoint client, const QRect& clientRect, int topIndex);
-    // How far the list scrolls so that a cell (client coordinates) shows
-    // below the header.
-    static QPoint ScrollIntoView(const QRect& cell, const QRect& clientRect, int headerHeight);
 
     // The colours of one cell. editorAction: the double-click option opens
     // the record editor (rows, not cells). cell in content coordinates.

@@ -139,11 +139,6 @@ TEST(CCellSelectionTest, ScrollDistances)
     EXPECT_EQ(CCellSelection::AutoScrollDistance({50, -10}, client, 0), QPoint(0, 0));
     EXPECT_EQ(CCellSelection::AutoScrollDistance({-5, 50}, client, 0), QPoint(-5, 0));
     EXPECT_EQ(CCellSelection::AutoScrollDistance({260, 50}, client, 0), QPoint(60, 0));
-
-    // A cell under the header scrolls down to show below it.
-    EXPECT_EQ(CCellSelection::ScrollIntoView({0, 10, 50, 20}, client, 20), QPoint(0, -10));
-    EXPECT_EQ(CCellSelection::ScrollIntoView({180, 90, 50, 20}, client, 20), QPoint(30, 10));
-    EXPECT_EQ(CCellSelection::ScrollIntoView({50, 40, 50, 20}, client, 20), QPoint(0, 0));
 }
 
 TEST(CCellSelectionTest, LookOfACell)
