@@ -114,6 +114,13 @@ TEST_F(CSetMixListDlgTest, DeletingARecordTakesItsChildrenWithIt)
     Open(kMixMatchEntry).OnCommand(CListDlg::IDC_DELETE);
     EXPECT_TRUE(Rows("CSA004").isEmpty());
     EXPECT_EQ(Rows("CSA006", {"MMCODE"}), (QList<QStringList>{{"000002"}}));
+
+    // The restaurant's set menus are set menus too.
+    Exec("DELETE FROM CIB001");
+    Exec("INSERT INTO CIB001 (SETITEMCODE, SETITEMNAME) VALUES ('R1', 'Menu')");
+    Exec("INSERT INTO CIB002 (SETITEMCODE, LISTNUMBER, ITEMCODE) VALUES ('R1', '01', '0001')");
+    Open(13).OnCommand(CListDlg::IDC_DELETE);
+    EXPECT_EQ(Rows("CIB002", {"SETITEMCODE"}), (QList<QStringList>{{"S2"}}));
 }
 
 TEST_F(CSetMixListDlgTest, AFailedChildInsertLeavesRecordAndChildrenAsTheyWere)
