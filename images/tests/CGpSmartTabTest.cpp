@@ -199,11 +199,12 @@ TEST_F(CGpSmartTabTest, FirstStartShowsWhiteStampsOfThePrintSizes)
 TEST_F(CGpSmartTabTest, TextIsPlacedByAlignmentOffsetAndPaperWidth)
 {
     Template(QStringLiteral("wide.dat"), 200, 20);
+    Template(QStringLiteral("wider.dat"), 576, 10);
     SetProfile(QStringLiteral("SHOP1RPTWIDTH"), 1);
     auto host = Open();
     CGpSmartDlg* page = host->Page(0);
     StampSlot& shop = page->Shop();
-    ASSERT_EQ(page->Templates().size(), 1);
+    ASSERT_EQ(page->Templates().size(), 2);
 
     // The template sits centred on the 384 dots; the text centres there.
     shop.templatePreview->click();
@@ -249,6 +250,14 @@ TEST_F(CGpSmartTabTest, TextIsPlacedByAlignmentOffsetAndPaperWidth)
     EXPECT_TRUE(AllWhite(shop.image.Image(), 384));
     EXPECT_EQ(InkColumns(shop.image.Image()), std::make_pair(0, 383));
     EXPECT_TRUE(TempFiles(QStringLiteral("QRT")).isEmpty());
+
+    // A template wider than the paper: centred, cut at both sides.
+    shop.next->click();
+    EXPECT_EQ(shop.applied, 1);
+    EXPECT_FALSE(shop.next->isEnabled());
+    EXPECT_TRUE(shop.prev->isEnabled());
+    EXPECT_EQ(InkColumns(shop.image.Image(), 0, 9), std::make_pair(0, 383));
+    EXPECT_TRUE(AllWhite(shop.image.Image(), 384));
 }
 
 TEST_F(CGpSmartTabTest, TabChangeWithYesStoresBothStampsAndTheProfile)
