@@ -39,6 +39,15 @@ public:
     bool ReadListIds(int& err);
     void SetCurrentList(const QString& listId);
     const QString& GetCurrentList() const { return m_strCurrentList; }
+    // Adds a new key (the lowest free code from "050000") at the end of the
+    // current list: its item and its CSB002 row in one transaction, the
+    // records read again; key the new key.
+    enum class AddResult { Added, InsertFailed, SaveFailed };
+    AddResult AddListKey(int& err, QString& key);
+    // Takes the key off the current list; its CSB002 row and settings go as
+    // well when no other row of the list table refers to it. All in one
+    // transaction, the records read again.
+    bool RemoveListKey(int& err, const QString& key);
     int FunctionKeyFlag() const { return m_nFunctionKeyFlag; }
 
     // Whether table CSM015 defines any function property.
