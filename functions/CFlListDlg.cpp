@@ -52,6 +52,14 @@ CFlListDlg::CFlListDlg(CDataManager* dataManager, uint templateId, QWidget* pare
     box->addLayout(typeRow);
     box->addWidget(new QLabel(QStringLiteral("CRDC_STATIC_FUNCLIST"), this));
     box->addLayout(listRow, 1);
+    // Tab runs from the type through the list and its moves to the buttons.
+    QWidget* last = m_pType;
+    for (uint id : {uint(IDC_FC_LIST), uint(IDC_FC_MOVE_UP), uint(IDC_FC_MOVE_DOWN),
+                    uint(IDC_FC_INSERT), uint(IDC_FC_DELETE), 1u, 2u, uint(IDC_FC_HELP)}) {
+        QWidget* next = FindControlById(this, id);
+        QWidget::setTabOrder(last, next);
+        last = next;
+    }
 }
 
 CFlListDlg::~CFlListDlg() = default;
@@ -78,10 +86,12 @@ bool CFlListDlg::OnInitDialog()
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pList->horizontalHeader()->setSectionsClickable(false);
     EnableButton(platform::IDOK, false);
-    FocusControl(IDC_FC_LIST);
     connect(m_pType, &QComboBox::currentIndexChanged, this, &CFlListDlg::OnTypeChange);
     // The first list loads as a type change does, once the window runs.
-    QTimer::singleShot(0, this, &CFlListDlg::OnTypeChange);
+    QTimer::singleShot(0, this, [this] {
+        OnTypeChange();
+        FocusControl(IDC_FC_LIST);
+    });
     return true;
 }
 

@@ -131,6 +131,7 @@ TEST_F(CFcCharListDlgTest, ALongerStoredTextShowsWholeAndTypingStopsAtTheLimit)
     Open();
     Change(3, [this](CFcCharDetailDlg& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Character Settings");
+        EXPECT_EQ(dialog.focusWidget(), dialog.Edit()) << dialog.focusWidget();
         EXPECT_EQ(dialog.Edit()->toPlainText(), m_long);
         EXPECT_EQ(dialog.Edit()->GetLimitText(), 512);
         dialog.Edit()->moveCursor(QTextCursor::End);
