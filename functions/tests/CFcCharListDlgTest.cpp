@@ -9,6 +9,7 @@
 #include "functions/tests/FcDbFixture.h"
 #include "goods/base/CMessageEdit.h"
 #include "shared/controls/FindControlById.h"
+#include "testsupport/DialogCheck.h"
 #include "testsupport/ModalDriver.h"
 
 #include <QLabel>
@@ -187,6 +188,17 @@ TEST_F(CFcCharListDlgTest, CancellingTheQuestionKeepsTheDialogOpen)
         EXPECT_TRUE(dialog.isVisible());
     });
     EXPECT_EQ(StoredText("A1"), "plain");
+}
+
+TEST_F(CFcCharListDlgTest, WindowsKeepTheDialogRules)
+{
+    m_modes = std::make_unique<CFcModeTable>();
+    CFcCharListDlg list(m_modes->Entry(3), IDD_FC_LIST, nullptr, 3);
+    CFcCharDetailDlg text(m_modes->Entry(3), 1, nullptr, IDD_FC_SUBF_MULTILINETEXT);
+    for (QDialog* dialog : {static_cast<QDialog*>(&list), static_cast<QDialog*>(&text)})
+        EXPECT_EQ(korvane::test::DialogFaults(dialog, CSarvikApp::Instance().LangDatas(),
+                                              QStringLiteral("Kesmond")),
+                  QStringList());
 }
 
 } // namespace

@@ -297,30 +297,32 @@ TEST_F(CFlListDlgTest, AFailingStepLeavesEveryTableAsItWas)
     NewLayout();
     Open();
     const QList<QList<QStringList>> before = Tables();
+    enum Act { Insert, Delete, MoveDown };
     const struct
     {
         const char* trigger;
         const char* message;
-        bool insert;
+        Act act;
     } cases[] = {
         {"BEFORE INSERT ON CSB022 WHEN NEW.CONTROLTYPE='PopupListItem'", "CRDS_CMN_ERR_SAVE_FAILED",
-         true},
-        {"BEFORE INSERT ON CSB002", "CRDS_CMN_ERR_INSERT_FAILED", true},
-        {"BEFORE DELETE ON CSB003", "CRDS_CMN_ERR_DELETE_FAILED", false},
-        {"BEFORE DELETE ON CSB002", "CRDS_CMN_ERR_DELETE_FAILED", false},
+         Insert},
+        {"BEFORE INSERT ON CSB002", "CRDS_CMN_ERR_INSERT_FAILED", Insert},
+        {"BEFORE DELETE ON CSB003", "CRDS_CMN_ERR_DELETE_FAILED", Delete},
+        {"BEFORE DELETE ON CSB002", "CRDS_CMN_ERR_DELETE_FAILED", Delete},
+        {"BEFORE INSERT ON CSB022 WHEN NEW.CODE='000002'", "CRDS_CMN_ERR_SAVE_FAILED", MoveDown},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.trigger);
         Exec(QStringLiteral("CREATE TRIGGER refuse %1 BEGIN SELECT RAISE(ABORT, 'no'); END")
                  .arg(QLatin1String(c.trigger)));
         m_suite.messages().clear();
-        if (c.insert) {
-            EXPECT_FALSE(Insert([](CFcTabDlg&) {}));
+        if (c.act == Insert) {
+            EXPECT_FALSE(this->Insert([](CFcTabDlg&) {}));
         } else {
             Select(2);
-            m_list->OnCommand(IDC_FC_DELETE);
+            m_list->OnCommand(c.act == Delete ? IDC_FC_DELETE : IDC_FC_MOVE_DOWN);
         }
-        EXPECT_EQ(m_suite.messages().value(c.insert ? 0 : 1), QLatin1String(c.message));
+        EXPECT_EQ(m_suite.messages().value(c.act == Delete ? 1 : 0), QLatin1String(c.message));
         EXPECT_EQ(Tables(), before);
         EXPECT_EQ(Shown(), QStringList({"1|CASH", "2|ORPHAN", "3|CHEQUE", "4|DISC"}));
         Exec("DROP TRIGGER refuse");
