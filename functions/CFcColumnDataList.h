@@ -15,9 +15,8 @@ namespace kesmond {
 // with the function-key flag 1 the keys whose function is in the function
 // master (CSM018 when it holds rows, else CSM009), otherwise the keys of the
 // current function list in its order; column 0 the running number, column 1
-// the key. Also the
-// reads of the function properties (CSM015), their choices (CSM014) and the
-// key settings (CSB003) the detail pages use.
+// the key. Also the reads of the function properties (CSM015), their choices
+// (CSM014) and the key settings (CSB003) the detail pages use.
 class CFcColumnDataList : public CColumnDataList
 {
 public:
