@@ -26,9 +26,26 @@ void CMessageEdit::SetStoredText(const QString& text)
 
 QString CMessageEdit::StoredText() const
 {
-    QString text = toPlainText();
-    text.replace(u'\n', QStringLiteral("\r\n"));
-    return text;
+    return ToStoredLineBreaks(toPlainText());
+}
+
+QString CMessageEdit::ToStoredLineBreaks(const QString& text)
+{
+    QString stored;
+    stored.reserve(text.size() + text.count(u'\n'));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
+        if (ch == u'\r') {
+            if (i + 1 < text.size() && text.at(i + 1) == u'\n')
+                ++i;
+            stored += QLatin1String("\r\n");
+        } else if (ch == u'\n' || ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator) {
+            stored += QLatin1String("\r\n");
+        } else {
+            stored += ch;
+        }
+    }
+    return stored;
 }
 
 qsizetype CMessageEdit::StoredLength(const QString& shown)

@@ -21,6 +21,9 @@ public:
 
     // The stored length of a shown text.
     static qsizetype StoredLength(const QString& shown);
+    // A text as stored: every line break (LF, CR or CR LF, and Qt's
+    // paragraph and line separators) becomes CR LF.
+    static QString ToStoredLineBreaks(const QString& text);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
