@@ -69,15 +69,8 @@ void CNinePatchButton::paintEvent(QPaintEvent*)
     if (hasFocus() || m_bSelected) {
         if (m_bTint)
             painter.fillRect(area, QColor(255, 0, 0, 47));
-        if (m_bHandles) {
-            painter.setPen(Qt::black);
-            painter.setBrush(Qt::white);
-            const int r = area.right();
-            const int b = area.bottom();
-            for (const QPoint& centre :
-                 {QPoint(r - 4, b / 2), QPoint(r - 4, b - 4), QPoint(r / 2, b - 4)})
-                painter.drawEllipse(QRect(centre.x() - 4, centre.y() - 4, 8, 8));
-        }
+        if (m_bHandles)
+            DrawResizeHandles(painter, area);
         if (m_bInvert) {
             painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
             painter.fillRect(area, Qt::white);
@@ -93,6 +86,16 @@ void CNinePatchButton::DrawContent(QPainter& painter, const QRect& rect)
     painter.setFont(GetDrawFont());
     painter.setPen(ColourFromDb(m_nForeColor));
     painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, text());
+}
+
+void DrawResizeHandles(QPainter& painter, const QRect& rect)
+{
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::white);
+    const int r = rect.right();
+    const int b = rect.bottom();
+    for (const QPoint& centre : {QPoint(r - 4, b / 2), QPoint(r - 4, b - 4), QPoint(r / 2, b - 4)})
+        painter.drawEllipse(QRect(centre.x() - 4, centre.y() - 4, 8, 8));
 }
 
 void PaintKindButtons(const KeyStyle& style, CNinePatchButton* const (&buttons)[5])

@@ -50,6 +50,10 @@ private:
     bool m_bSelected = false;
 };
 
+// Three white, black-framed 8 x 8 circles at the right edge, the bottom
+// right corner and the bottom edge of rect: where a key is resized.
+void DrawResizeHandles(QPainter& painter, const QRect& rect);
+
 // The palette's key-kind buttons take the default key style when its image
 // exists.
 void PaintKindButtons(const KeyStyle& style, CNinePatchButton* const (&buttons)[5]);
