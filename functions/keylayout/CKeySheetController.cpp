@@ -115,6 +115,7 @@ void CKeySheetController::StateChanged()
         m_shownGrid = grid;
         m_pCanvas->GridChanged();
     }
+    emit stateChanged();
 }
 
 void CKeySheetController::KeyPressed(CFcKeyLayButton& key)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "functions/keylayout/CFcKeyLayButton.h"
+#include "functions/keylayout/CFcKeyLayMoveWnd.h"
 #include "functions/keylayout/CKeyLayoutEditor.h"
 
 #include <QObject>
@@ -11,7 +12,6 @@
 
 namespace kesmond {
 
-class CFcKeyLayMoveWnd;
 class CFcKeySheetButton;
 
 // The editor's keys on screen: the key windows on the canvas, the tab
@@ -54,6 +54,8 @@ public:
 
 signals:
     void commandPosted(uint id);
+    // The editor's state changed: what the window enables may follow.
+    void stateChanged();
 
 private:
     void OnDragTimer();

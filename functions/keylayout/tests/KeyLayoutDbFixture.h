@@ -19,7 +19,7 @@ class KeyLayoutDbFixture : public korvane::test::WorkDbFixture
 protected:
     void SetUp() override
     {
-        OpenDb(m_folders.scratch() + QStringLiteral("/work/SETTING.DB"));
+        OpenDb(DbFile());
         Exec(QStringLiteral("BEGIN"));
         CreateTables(
             {"CSB022", "CSB023", "CSB003", "CSA005", "CSB012", "CIA001", "CIA002", "CSB002"});
@@ -84,6 +84,10 @@ protected:
         Exec(QStringLiteral("COMMIT"));
         QDir().mkpath(ImageFolder());
     }
+
+    // Where the work database is made; the window's tests put it in the
+    // local data folder.
+    virtual QString DbFile() { return m_folders.scratch() + QStringLiteral("/work/SETTING.DB"); }
 
     QString Folder() const { return QFileInfo(DbPath()).path(); }
     QString ImageFolder() const { return Folder() + QStringLiteral("/BTNIMG"); }
