@@ -8,6 +8,7 @@
 #include "functions/keylayout/tests/KeyLayoutDbFixture.h"
 
 #include "shared/config/CBasePath.h"
+#include "shared/controls/CColorButton.h"
 #include "shared/controls/FindControlById.h"
 #include "shared/lang/CProgramLang.h"
 #include "shared/lang/CSarvikApp.h"
@@ -94,6 +95,12 @@ TEST_F(KeyLayoutWindow, StartsOnPresetOneAndShowsTheFirstPage)
     EXPECT_FALSE(Button(CFcKeyLayoutDlg::IDC_UNDO)->isEnabled());
     EXPECT_EQ(qobject_cast<QLabel*>(FindControlById(&window, 23154))->text(),
               QStringLiteral("6 x 5"));
+    // OK, Cancel and Help take the editor layout's places on the left.
+    EXPECT_EQ(Button(1)->geometry(),
+              CColorButton::AdjustRect(window.rect(),
+                                       (window.frameGeometry().width() - window.width()) / 2, 2, 1,
+                                       3, 0, false)
+                  .value());
     // Key settings with nothing selected ask for a key.
     Button(CFcKeyLayoutDlg::IDC_BUTTON_SET)->setEnabled(true);
     Button(CFcKeyLayoutDlg::IDC_BUTTON_SET)->click();
