@@ -7,6 +7,8 @@
 
 #include "stroven/Stroven.h"
 
+#include "KeyLayoutRows.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -37,36 +39,7 @@ struct Layout
                         sql.ExecSQL(statement.mid(statement.indexOf(create)));
             }
         }
-        for (int page = 1; page <= kPages; ++page) {
-            auto sheet = std::make_unique<kesmond::CButtonProperty>();
-            sheet->m_strControlType = "ItemSheet";
-            sheet->m_nSheetNumber = page;
-            sheet->m_nSheetArrange = 1;
-            sheet->m_strCode = QStringLiteral("9%1").arg(page, 5, 10, QLatin1Char('0'));
-            sheet->m_nWidth = 800;
-            sheet->m_nHeight = 420;
-            auto tab = std::make_unique<kesmond::CButtonProperty>(*sheet);
-            tab->m_strControlType = "Normal";
-            tab->m_strMenuType = "1";
-            tab->m_strMenuDeptLink = "0";
-            tab->m_strMenuLayout = "1";
-            strip.push_back(std::move(tab));
-            sheetRows.push_back(std::move(sheet));
-            for (int k = 0; k < kSide * kSide; ++k) {
-                auto key = std::make_unique<kesmond::CButtonProperty>();
-                key->m_nSheetNumber = page;
-                key->m_nSheetArrange = 1;
-                key->m_strCode =
-                    QStringLiteral("%1").arg(page * 10000 + k, 16, 10, QLatin1Char('0'));
-                key->m_nX = 2 + (k % kSide) * 17;
-                key->m_nY = 2 + (k / kSide) * 9;
-                key->m_nWidth = 16;
-                key->m_nHeight = 6;
-                key->m_nForeColor = int(0xFFA1A9B6u);
-                key->m_nBackColor = -1;
-                sheetRows.push_back(std::move(key));
-            }
-        }
+        MakeKeyLayoutRows(kPages, kSide, QSize(800, 420), QSize(16, 6), sheetRows, strip);
     }
     ~Layout() { db.CloseDB(); }
 

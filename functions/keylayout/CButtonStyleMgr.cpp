@@ -81,16 +81,19 @@ bool CButtonStyleMgr::IsInCache(const CImageDataCSB012* record) const
 
 QString CButtonStyleMgr::ItemImageCode(const QString& itemCode)
 {
-    int err = 0;
-    if (!m_itemLink) {
-        m_itemLink = std::make_unique<CSQliteSQL>(*m_pDB, QStringLiteral("CSA005"));
-        if (m_itemLink->SetSQLForRead({QStringLiteral("CODE")}, QStringLiteral("ITEMCODE = ?"),
-                                      QString(), 1) != 0) {
-            m_itemLink.reset();
-            return QStringLiteral("0");
-        }
+    // The links are read once: a layout asks for every item key.
+    if (!m_bLinksRead) {
+        m_bLinksRead = true;
+        CSQliteSQL sql(*m_pDB, QStringLiteral("CSA005"));
+        int err = 0;
+        CSqLiteUtility::ReadBatches(sql, {QStringLiteral("ITEMCODE"), QStringLiteral("CODE")},
+                                    QString(), {}, QString(), 4096, err, [this](CSQRowArray& rows) {
+                                        for (const QStringList* row : std::as_const(rows))
+                                            m_itemLinks.insert(row->value(0), row->value(1));
+                                        return true;
+                                    });
     }
-    const QString code = FirstRow(*m_itemLink, {itemCode}, err).value(0);
+    const QString code = m_itemLinks.value(itemCode);
     return code.isEmpty() ? QStringLiteral("0") : code;
 }
 

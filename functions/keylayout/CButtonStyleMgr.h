@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 #include <memory>
@@ -66,7 +67,8 @@ private:
     std::vector<CImageDataCSB012*> m_cache;
     std::vector<CImageDataCSB012*> m_released;
     std::unordered_map<const CImageDataCSB012*, std::unique_ptr<CImageDataCSB012>> m_owned;
-    std::unique_ptr<CSQliteSQL> m_itemLink; // CSA005 read, kept for the many item keys
+    QHash<QString, QString> m_itemLinks; // CSA005: item code -> image code
+    bool m_bLinksRead = false;
     std::unique_ptr<CSQliteSQL> m_styleRow;
 };
 

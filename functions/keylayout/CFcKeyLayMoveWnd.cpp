@@ -41,9 +41,11 @@ void CFcKeyLayMoveWnd::mouseMoveEvent(QMouseEvent* event)
         m_pressSize, parentWidget()->size(),      bool(event->modifiers() & Qt::AltModifier)};
     const std::optional<QRect> next =
         m_zone == KeyCursorZone::Move ? SnapMove(in, m_grid) : SnapResize(in, m_zone, m_grid);
+    // Only where the band was and is now is redrawn, not the whole page.
+    const QRect before = geometry();
     if (next)
         setGeometry(*next);
-    parentWidget()->update();
+    parentWidget()->update(before.united(geometry()));
     update();
 }
 
