@@ -250,6 +250,7 @@ bool CFcKeyLayoutDlg::StartEditor()
         {strip.bottom() + 1, y, FindControlById(this, IDC_PAGE_PASTE)->geometry().bottom() + 1});
     resize(strip.right() + 1 + 40, bottom + 70);
     m_pScroll->setGeometry(strip.left(), strip.bottom() + 1 - 10, strip.width(), 20);
+    connect(m_pScroll, &QScrollBar::valueChanged, this, &CFcKeyLayoutDlg::OnStripScrolled);
     m_editor->ShowStripPage(0);
     m_bStarted = true;
     return true;
@@ -281,10 +282,36 @@ void CFcKeyLayoutDlg::StoreGrid()
     profile.setValue(QStringLiteral("KeyLayout.Matrix.Y"), m_editor->Grid().Rows());
 }
 
+void CFcKeyLayoutDlg::UpdateScrollBar()
+{
+    if (m_nScrollStripPage == m_editor->ShownStripPage())
+        return;
+    m_nScrollStripPage = m_editor->ShownStripPage();
+    const StripScroll scroll = m_editor->ScrollOfStrip();
+    m_nScrollPosition = 0;
+    m_pScroll->blockSignals(true);
+    m_pScroll->setRange(0, scroll.range);
+    m_pScroll->setSingleStep(1);
+    m_pScroll->setPageStep(20);
+    m_pScroll->setValue(0);
+    m_pScroll->blockSignals(false);
+    m_pScroll->setVisible(scroll.shown);
+    if (scroll.shown)
+        m_pScroll->raise();
+}
+
+void CFcKeyLayoutDlg::OnStripScrolled(int position)
+{
+    // The tabs move by the difference; the strip's fill stays.
+    m_pStrip->scroll(m_nScrollPosition - position, 0);
+    m_nScrollPosition = position;
+}
+
 void CFcKeyLayoutDlg::UpdateEnabling()
 {
     if (!m_editor)
         return;
+    UpdateScrollBar();
     const EditorEnabling e = m_editor->Enabling();
     auto enable = [this](uint id, bool on) {
         if (QWidget* control = FindControlById(this, id))
@@ -352,9 +379,13 @@ bool CFcKeyLayoutDlg::OnCommand(uint id)
             selectFirst();
             return true;
         }
-        CButtonProperty copy(*tab);
-        if (m_pDialogs)
-            m_pDialogs->EditPage(this, copy, *m_images, *m_geometry);
+        auto copy = std::make_unique<CButtonProperty>(*tab);
+        // The strip stands at its start while the dialog is open.
+        const int position = m_pScroll->value();
+        m_pScroll->setValue(0);
+        if (m_pDialogs && m_pDialogs->EditPage(this, *copy, *m_images, *m_geometry))
+            m_editor->ApplyPageSettings(std::move(copy));
+        m_pScroll->setValue(position);
         return true;
     }
     case IDC_PAGE_DEL:

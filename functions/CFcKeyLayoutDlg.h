@@ -54,6 +54,7 @@ public:
     CKeyLayoutEditor* Editor() const { return m_editor.get(); }
     CKeySheetController* Controller() const { return m_controller.get(); }
     CFcKeySheetButton* Canvas() const { return m_pCanvas; }
+    QScrollBar* StripScrollBar() const { return m_pScroll; }
 
 protected:
     bool OnInitDialog() override;
@@ -71,6 +72,9 @@ private:
     // else the read's code); the window then ends with 2.
     void FailStart(int err = 0);
     void UpdateEnabling();
+    // The bar follows the tabs of a newly shown strip page.
+    void UpdateScrollBar();
+    void OnStripScrolled(int position);
     void SetGridText();
     void StoreGrid();
     void OnPalette(uint id);
@@ -86,6 +90,8 @@ private:
     CFcKeySheetButton* m_pStrip = nullptr;
     QLabel* m_pGridText = nullptr;
     QScrollBar* m_pScroll = nullptr;
+    int m_nScrollStripPage = -1;
+    int m_nScrollPosition = 0;
     bool m_bStarted = false;
     bool m_bGridStored = false;
 };

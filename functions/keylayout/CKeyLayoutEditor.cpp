@@ -380,6 +380,19 @@ bool CKeyLayoutEditor::Undo()
     return true;
 }
 
+void CKeyLayoutEditor::RemovePageKeys(int page)
+{
+    for (auto it = m_sheetRows.begin(); it != m_sheetRows.end();) {
+        if ((*it)->m_nSheetNumber == page && !(*it)->IsPage()) {
+            if (m_pView && (*it)->m_pWindow)
+                m_pView->KeyRemoved(**it);
+            it = m_sheetRows.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
 bool CKeyLayoutEditor::ClearPage()
 {
     if (!Enabling().pageCommands)
@@ -394,15 +407,7 @@ bool CKeyLayoutEditor::ClearPage()
     tab.m_nPageArrange = 1;
     tab.m_strLabel.clear();
     tab.m_strDispName.clear();
-    for (auto it = m_sheetRows.begin(); it != m_sheetRows.end();) {
-        if ((*it)->m_nSheetNumber == page && !(*it)->IsPage()) {
-            if (m_pView && (*it)->m_pWindow)
-                m_pView->KeyRemoved(**it);
-            it = m_sheetRows.erase(it);
-        } else {
-            ++it;
-        }
-    }
+    RemovePageKeys(page);
     if (CButtonProperty* pageRow = PageRow(page)) {
         pageRow->m_strLabel.clear();
         pageRow->m_nSheetArrange = 1;
@@ -411,6 +416,59 @@ bool CKeyLayoutEditor::ClearPage()
     if (m_pView)
         m_pView->ShowRecord(tab, false);
     return true;
+}
+
+bool CKeyLayoutEditor::ApplyPageSettings(std::unique_ptr<CButtonProperty> copy)
+{
+    if (!copy || !Enabling().pageCommands)
+        return false;
+    const auto at = std::find_if(m_stripRows.begin(), m_stripRows.end(),
+                                 [this](const auto& row) { return row.get() == m_pCurrentTab; });
+    if (at == m_stripRows.end())
+        return false;
+    m_pSelected = nullptr;
+    ClearUndo();
+    if (copy->m_nPageArrange != 0)
+        copy->m_strMenuDeptLink = QStringLiteral("0");
+    else
+        copy->m_strDispName = copy->m_strLabel;
+    if (copy->m_strMenuLayout.isEmpty())
+        copy->m_strMenuLayout = QStringLiteral("1");
+    const int page = PageNumber(copy->m_strCode);
+    copy->m_pWindow = (*at)->m_pWindow;
+    *at = std::move(copy);
+    m_pCurrentTab = at->get();
+    if (CButtonProperty* pageRow = PageRow(page)) {
+        pageRow->m_strLabel = m_pCurrentTab->m_strLabel;
+        pageRow->m_nSheetArrange = m_pCurrentTab->m_nPageArrange;
+    }
+    if (m_pCurrentTab->m_nPageArrange == 0)
+        RemovePageKeys(page);
+    ShowPageNumber(page);
+    if (m_pView)
+        m_pView->ShowRecord(*m_pCurrentTab, false);
+    return true;
+}
+
+StripScroll CKeyLayoutEditor::ScrollOfStrip() const
+{
+    int visible = 0;
+    int extent = 0;
+    bool scrollArea = false;
+    for (const auto& row : m_stripRows) {
+        if (row->m_nSheetNumber != m_nShownStripPage)
+            continue;
+        if (row->m_strControlType == QLatin1String("ItemSheetSelection"))
+            visible = row->m_nWidth;
+        else if (IsTab(*row))
+            extent = std::max(extent, row->m_nX + row->m_nWidth);
+        else if (row->m_strControlType == QLatin1String("ScrollArea"))
+            scrollArea = true;
+    }
+    StripScroll scroll;
+    scroll.shown = scrollArea && (extent >= visible || visible == 0);
+    scroll.range = scroll.shown ? std::max(0, extent - visible) : 0;
+    return scroll;
 }
 
 bool CKeyLayoutEditor::CopyPage()

@@ -39,6 +39,14 @@ struct PaletteKind
     int index = 0;
 };
 
+// The strip's scroll bar: shown for a strip page with a scroll area whose
+// tabs reach at least its width, over 0 to range.
+struct StripScroll
+{
+    bool shown = false;
+    int range = 0;
+};
+
 // Which commands the window enables.
 struct EditorEnabling
 {
@@ -104,6 +112,10 @@ public:
     bool ArrowMove(int dx, int dy);
     bool Undo();
     bool ClearPage();
+    // The page dialog's result for the current tab: the tab and its page
+    // take it; a page made automatic loses its keys.
+    bool ApplyPageSettings(std::unique_ptr<CButtonProperty> copy);
+    StripScroll ScrollOfStrip() const;
     bool CopyPage();
     bool PastePage();
     int CopiedPage() const { return m_nCopiedPage; }
@@ -119,6 +131,8 @@ private:
     CButtonProperty* PageRow(int number) const;
     void ShowPageNumber(int number);
     void PassToSameCodeKeys(const CButtonProperty& changed);
+    // Every key of the page goes, its window first.
+    void RemovePageKeys(int page);
     void ClearUndo();
     void Notify();
 

@@ -230,3 +230,44 @@ TEST_F(KeyLayoutEditor, StripPagesWithoutTabsLeaveNoPageToEdit)
     m_editor->PreviousStripPage();
     EXPECT_EQ(m_editor->CurrentTab(), Tab("000001"));
 }
+
+TEST_F(KeyLayoutEditor, APageMadeAutomaticLosesItsKeys)
+{
+    auto copy = std::make_unique<CButtonProperty>(*Tab("000001"));
+    copy->m_nPageArrange = 0;
+    copy->m_strLabel = QStringLiteral("Drinks");
+    copy->m_strMenuDeptLink = QStringLiteral("000001");
+    copy->m_strMenuLayout.clear();
+    ASSERT_TRUE(m_editor->ApplyPageSettings(std::move(copy)));
+    const CButtonProperty& tab = *m_editor->CurrentTab();
+    EXPECT_EQ(Tab("000001"), &tab);
+    EXPECT_EQ(tab.m_strDispName, QStringLiteral("Drinks"));
+    EXPECT_EQ(tab.m_strMenuLayout, QStringLiteral("1"));
+    EXPECT_TRUE(m_editor->IsAutomaticPage());
+    EXPECT_EQ(m_editor->SheetRows().size(), 2u); // the two page rows
+    EXPECT_EQ(m_editor->SheetRows().front()->m_strLabel, QStringLiteral("Drinks"));
+    EXPECT_EQ(m_editor->SheetRows().front()->m_nSheetArrange, 0);
+
+    // Back to custom: the department link goes.
+    auto custom = std::make_unique<CButtonProperty>(tab);
+    custom->m_nPageArrange = 1;
+    ASSERT_TRUE(m_editor->ApplyPageSettings(std::move(custom)));
+    EXPECT_EQ(m_editor->CurrentTab()->m_strMenuDeptLink, QStringLiteral("0"));
+    EXPECT_TRUE(m_editor->Enabling().palette);
+}
+
+TEST_F(KeyLayoutEditor, TheScrollBarFollowsTheTabs)
+{
+    EXPECT_FALSE(m_editor->ScrollOfStrip().shown); // no scroll area on strip page 0
+    auto area = std::make_unique<CButtonProperty>();
+    area->m_strControlType = QStringLiteral("ScrollArea");
+    m_editor->StripRows().push_back(std::move(area));
+    EXPECT_FALSE(m_editor->ScrollOfStrip().shown); // tabs end at 290 of 800
+    auto far = std::make_unique<CButtonProperty>(*Tab("000002"));
+    far->m_strCode = QStringLiteral("000009");
+    far->m_nX = 900;
+    m_editor->StripRows().push_back(std::move(far));
+    const StripScroll scroll = m_editor->ScrollOfStrip();
+    EXPECT_TRUE(scroll.shown);
+    EXPECT_EQ(scroll.range, 900 + 120 - 800);
+}
