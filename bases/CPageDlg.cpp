@@ -36,9 +36,10 @@ constexpr unsigned kReservationPickers[] = {1170, 1171};
 
 bool SaveFailed(QWidget* page, int err)
 {
-    const QString key = QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED");
-    ShowProgramMessage(page, key, platform::MessageIcon::Error, platform::MessageButtons::Ok,
-                       FormatLangText(GetLangString(key), err));
+    ShowProgramMessage(
+        page, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
+        platform::MessageButtons::Ok,
+        FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err));
     return false;
 }
 
@@ -149,10 +150,11 @@ bool CPageDlg::ConfirmTaxScheduler()
     QString name;
     if (!on || !on->isChecked() || !db || CTaxTables::CheckTaxScheduler(*db, name))
         return true;
-    const QString key = QStringLiteral("CRDS_BS_ERROR_NOTAXSCHEDULER");
-    return ShowProgramMessage(this, key, platform::MessageIcon::None,
-                              platform::MessageButtons::OkCancel,
-                              FormatLangText(GetLangString(key), name)) == platform::IDOK;
+    return ShowProgramMessage(
+               this, QStringLiteral("CRDS_BS_ERROR_NOTAXSCHEDULER"), platform::MessageIcon::None,
+               platform::MessageButtons::OkCancel,
+               FormatLangText(GetLangString(QStringLiteral("CRDS_BS_ERROR_NOTAXSCHEDULER")),
+                              name)) == platform::IDOK;
 }
 
 unsigned CPageDlg::CheckInput()

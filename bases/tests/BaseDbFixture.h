@@ -16,9 +16,10 @@
 
 #include <memory>
 
-// The work database of the base program's tests: its four key/value tables
-// in "SETTING.DB" of a suite folder's local data folder, filled with the
-// seed rows, the base program's language texts and a fixed clock.
+// The work database of the base program's tests: its key/value tables, the
+// scheduler's job commands and the setting descriptions in "SETTING.DB" of a
+// suite folder's local data folder, filled with the seed rows, the base
+// program's language texts and a fixed clock.
 class BaseDbFixture : public korvane::test::WorkDbFixture
 {
 protected:
@@ -29,7 +30,7 @@ protected:
         m_suite.writeIni("[PRODUCT]\nPRODUCTKEY=TESTKEY\n");
         OpenDb(CBasePath::GetLocalTemporaryPath() + QStringLiteral("/SETTING.DB"));
         Exec(QStringLiteral("BEGIN"));
-        CreateTables({"CSB001", "CSB007", "CSM001", "CTS001"});
+        CreateTables({"CSB001", "CSB007", "CSM001", "CTS001", "CTS002", "CSM016", "CSM017"});
         const QStringList inserts = BaseSeedInserts();
         ASSERT_FALSE(inserts.isEmpty());
         for (const QString& insert : inserts)
@@ -70,7 +71,7 @@ protected:
     QStringList AllRows()
     {
         QStringList all;
-        for (const char* table : {"CSB001", "CSB007", "CSM001", "CTS001"})
+        for (const char* table : {"CSB001", "CSB007", "CSM001", "CTS001", "CTS002"})
             all += korvane::test::JoinedRows(DbPath(), QLatin1String(table));
         return all;
     }
