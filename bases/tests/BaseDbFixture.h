@@ -1,6 +1,8 @@
 #pragma once
 
+#include "bases/CDunmarelApp.h"
 #include "bases/CDunmarelModeTable.h"
+#include "bases/CTabDlg.h"
 #include "bases/tests/SeedRows.h"
 
 #include "shared/config/CBasePath.h"
@@ -8,6 +10,7 @@
 #include "shared/lang/CProgramLang.h"
 #include "shared/lang/CSarvikApp.h"
 #include "testsupport/FixedClock.h"
+#include "testsupport/ModalDriver.h"
 #include "testsupport/SuiteFixture.h"
 #include "testsupport/WorkDbFixture.h"
 
@@ -57,6 +60,20 @@ protected:
         EXPECT_TRUE(entry->OpenSQLiteDB(QStringLiteral("\\SETTING.DB"), err)) << err;
         EXPECT_TRUE(entry->GetColumnDataList()->ReadRecords(err, QString())) << err;
         return entry;
+    }
+
+    // The program's start-up in this process on the work database, with the
+    // launcher INI given; act runs on its tab dialog (and must end it).
+    int RunProgram(const QString& option, const QByteArray& ini,
+                   const std::function<void(dunmarel::CTabDlg&)>& act)
+    {
+        m_suite.writeIni(ini);
+        QFile::copy(KORVANE_SUITE_DIR "/NolvarLANG.xml",
+                    m_suite.programFolder() + QStringLiteral("/NolvarLANG.xml"));
+        CProgramLang::Release();
+        korvane::test::WhenModal<dunmarel::CTabDlg>(act);
+        dunmarel::CDunmarelApp app;
+        return app.InitInstance({option});
     }
 
     // One value of a row as stored ("<no row>" when there is none).

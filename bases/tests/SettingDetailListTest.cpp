@@ -405,3 +405,26 @@ TEST_F(SettingDetailListTest, CleaningFormCancelAndFailedSave)
                                      "CRDS_CMN_ERR_SETWRITE_FAILED", "CRDS_CMN_COMFIRM_SAVE"}));
     EXPECT_EQ(Value("CSB001", "VALUE", "OPSETCODE = 'T.TEXT'"), QStringLiteral("edited"));
 }
+
+TEST_F(SettingDetailListTest, CleaningFormHasTwoTabsAndRestaurantOne)
+{
+    const struct
+    {
+        const char* option;
+        QStringList tabs;
+    } cases[] = {{"/AS_CL", {"Check", "Detail"}}, {"/AS_RES", {"Detail"}}};
+    for (const auto& c : cases) {
+        QStringList tabs;
+        int rows = -1;
+        const int result =
+            RunProgram(QLatin1String(c.option), "[PRODUCT]\nPRODUCTKEY=TESTKEY\n", [&](CTabDlg& d) {
+                for (int i = 0; i < d.TabControl()->count(); ++i)
+                    tabs << d.TabControl()->tabText(i);
+                rows = d.Pages().back()->DetailList()->RowCount();
+                d.reject();
+            });
+        EXPECT_EQ(result, platform::IDCANCEL) << c.option;
+        EXPECT_EQ(tabs, c.tabs) << c.option;
+        EXPECT_GT(rows, 20) << c.option;
+    }
+}

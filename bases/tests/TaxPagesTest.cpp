@@ -1,6 +1,5 @@
 // The tax window: the two rate pages, the reservation's controls and the
 // question about a job command that is missing or foreign.
-#include "bases/CDunmarelApp.h"
 #include "bases/CPageDlg.h"
 #include "bases/CTabDlg.h"
 #include "bases/CTaxTables.h"
@@ -21,7 +20,6 @@
 
 using namespace dunmarel;
 using korvane::test::RunModal;
-using korvane::test::WhenModal;
 
 class TaxPagesTest : public BaseDbFixture
 {
@@ -210,23 +208,20 @@ TEST_F(TaxPagesTest, MissingOrForeignCommandIsAskedAbout)
 // Another language has no reserved rates: one tab, only the current rows.
 TEST_F(TaxPagesTest, OtherLanguageShowsOneTabAndMakesOnlyCurrentRates)
 {
-    m_suite.writeIni("[PRODUCT]\nPRODUCTKEY=TESTKEY\nLANGUAGE=1\n");
-    QFile::copy(KORVANE_SUITE_DIR "/NolvarLANG.xml",
-                m_suite.programFolder() + QStringLiteral("/NolvarLANG.xml"));
-    CProgramLang::Release();
     int tabs = -1;
     bool reservedBuilt = true;
     QStringList codesWhileOpen;
-    WhenModal<CTabDlg>([&](CTabDlg& d) {
-        tabs = d.TabControl()->count();
-        reservedBuilt = FindControlById(&d, 1168) || FindControlById(&d, 1121);
-        for (const QStringList& row : Rows(QStringLiteral("CSM001"), {QStringLiteral("TAXCODE")}))
-            codesWhileOpen << row.value(0);
-        d.reject();
-    });
     const qint64 before = platform::lastWriteTimeNs(DbPath()).value_or(0);
-    CDunmarelApp app;
-    EXPECT_EQ(app.InitInstance({QStringLiteral("/TX")}), platform::IDCANCEL);
+    const int result = RunProgram(
+        QStringLiteral("/TX"), "[PRODUCT]\nPRODUCTKEY=TESTKEY\nLANGUAGE=1\n", [&](CTabDlg& d) {
+            tabs = d.TabControl()->count();
+            reservedBuilt = FindControlById(&d, 1168) || FindControlById(&d, 1121);
+            for (const QStringList& row :
+                 Rows(QStringLiteral("CSM001"), {QStringLiteral("TAXCODE")}))
+                codesWhileOpen << row.value(0);
+            d.reject();
+        });
+    EXPECT_EQ(result, platform::IDCANCEL);
     EXPECT_EQ(tabs, 1);
     EXPECT_FALSE(reservedBuilt);
     EXPECT_EQ(codesWhileOpen, (QStringList{"01", "02", "03", "04"}));
