@@ -229,3 +229,46 @@ TEST_F(TaxPagesTest, OtherLanguageShowsOneTabAndMakesOnlyCurrentRates)
     EXPECT_TRUE(Rows(QStringLiteral("CTS001")).isEmpty());
     EXPECT_EQ(platform::lastWriteTimeNs(DbPath()).value_or(0), before);
 }
+
+// Closing the window is a Cancel too; a roll-back that cannot delete is
+// reported and the run ends as cancelled.
+TEST_F(TaxPagesTest, StartUpRollsBackOnCloseAndReportsAFailedRollBack)
+{
+    const QByteArray ini = "[PRODUCT]\nPRODUCTKEY=TESTKEY\n";
+    ASSERT_TRUE(platform::setLastWriteTimeNs(DbPath(), 1'600'000'000'000'000'001));
+    EXPECT_EQ(RunProgram(QStringLiteral("/TX"), ini, [](CTabDlg& d) { d.close(); }),
+              platform::IDCANCEL);
+    EXPECT_TRUE(Rows(QStringLiteral("CSM001")).isEmpty());
+    EXPECT_TRUE(Rows(QStringLiteral("CTS002")).isEmpty());
+    EXPECT_EQ(platform::lastWriteTimeNs(DbPath()).value_or(0), 1'600'000'000'000'000'001);
+    EXPECT_TRUE(m_messages.isEmpty());
+
+    const int result = RunProgram(QStringLiteral("/TX"), ini, [this](CTabDlg& d) {
+        Exec(QStringLiteral("CREATE TRIGGER keep BEFORE DELETE ON CTS002 BEGIN SELECT "
+                            "RAISE(ABORT, 'kept'); END"));
+        d.reject();
+    });
+    EXPECT_EQ(result, platform::IDCANCEL);
+    EXPECT_EQ(m_messages, QStringList{"CRDS_BS_ERROR_INVALIDTAXTABLE"});
+    EXPECT_EQ(Rows(QStringLiteral("CSM001")).size(), 8);
+}
+
+// A preparation that fails opens no window and leaves nothing behind.
+TEST_F(TaxPagesTest, FailedPreparationOpensNoWindow)
+{
+    Exec(QStringLiteral("CREATE TRIGGER refuse93 BEFORE INSERT ON CSM001 WHEN NEW.TAXCODE = '93' "
+                        "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    ASSERT_TRUE(platform::setLastWriteTimeNs(DbPath(), 1'600'000'000'000'000'001));
+    bool opened = false;
+    EXPECT_EQ(RunProgram(QStringLiteral("/TX"), "[PRODUCT]\nPRODUCTKEY=TESTKEY\n",
+                         [&](CTabDlg& d) {
+                             opened = true;
+                             d.reject();
+                         }),
+              0);
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(m_messages, QStringList{"CRDS_BS_ERROR_INVALIDTAXTABLE"});
+    EXPECT_TRUE(Rows(QStringLiteral("CSM001")).isEmpty());
+    EXPECT_TRUE(Rows(QStringLiteral("CTS001")).isEmpty());
+    EXPECT_EQ(platform::lastWriteTimeNs(DbPath()).value_or(0), 1'600'000'000'000'000'001);
+}
