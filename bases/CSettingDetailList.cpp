@@ -30,11 +30,6 @@ enum ValueNameValue { kNameId = 0, kNameText = 2, kNameValue = 3 };
 const QString kNoDefinitionType = QStringLiteral("01000000000000000000");
 constexpr int kCheckRows = 12;
 
-QString NameKey(const QString& id, const QString& value)
-{
-    return id.toLower() + u'\n' + value.toLower();
-}
-
 // A two-character field of the value type as a number; 0 when missing or
 // not a number.
 int TypeField(const QString& type, int from)
@@ -75,7 +70,6 @@ CSettingDetailList::~CSettingDetailList()
 void CSettingDetailList::FreeDescriptions()
 {
     m_definitionByCode.clear();
-    m_valueNamesById.clear();
     m_valueNameByIdAndValue.clear();
     CSqLiteUtility::FreeStringArrayListPtr(m_valueNames);
     CSqLiteUtility::FreeStringArrayListPtr(m_definitions);
@@ -83,7 +77,6 @@ void CSettingDetailList::FreeDescriptions()
 
 bool CSettingDetailList::LoadValueNames(CDataManager& manager)
 {
-    m_valueNamesById.clear();
     m_valueNameByIdAndValue.clear();
     CSqLiteUtility::FreeStringArrayListPtr(m_valueNames);
     CSQliteDB* db = manager.GetColumnDataList()->GetCSQliteDBPtr();
@@ -95,15 +88,11 @@ bool CSettingDetailList::LoadValueNames(CDataManager& manager)
                    QStringLiteral("TABLENAME='CSB001'"), QStringLiteral("SETCODEID,LISTNUMBER"),
                    m_valueNames, err) < 0)
         return false;
-    for (const QStringList* row : m_valueNames) {
-        const QString id = row->value(kNameId).toLower();
-        m_valueNamesById[id].append(row);
-        m_valueNameByIdAndValue.insert(NameKey(id, row->value(kNameValue)), row);
-    }
-    // The first of equal names wins, as a walk in order would find it.
-    for (auto it = m_valueNames.end(); it != m_valueNames.begin();) {
-        const QStringList* row = *--it;
-        m_valueNameByIdAndValue[NameKey(row->value(kNameId), row->value(kNameValue))] = row;
+    // Backwards, so that the first row of equal keys is the one kept.
+    m_valueNameByIdAndValue.reserve(m_valueNames.GetCount());
+    for (qsizetype i = m_valueNames.GetCount(); i-- > 0;) {
+        const QStringList* row = m_valueNames.GetAt(i);
+        m_valueNameByIdAndValue.insert({row->value(kNameId), row->value(kNameValue)}, row);
     }
     return true;
 }
@@ -120,10 +109,10 @@ bool CSettingDetailList::LoadDefinitions(CDataManager& manager)
                     QStringLiteral("SETVALUETYPE"), QStringLiteral("DEFAULTSET")},
                    QStringLiteral("TABLENAME='CSB001'"), QString(), m_definitions, err) < 0)
         return false;
-    for (const QStringList* row : m_definitions) {
-        const QString code = row->value(kDefCode).toLower();
-        if (!m_definitionByCode.contains(code))
-            m_definitionByCode.insert(code, row);
+    m_definitionByCode.reserve(m_definitions.GetCount());
+    for (qsizetype i = m_definitions.GetCount(); i-- > 0;) {
+        const QStringList* row = m_definitions.GetAt(i);
+        m_definitionByCode.insert({row->value(kDefCode), {}}, row);
     }
     return true;
 }
@@ -191,13 +180,13 @@ QStringList* CSettingDetailList::Row(int row) const
 
 const QStringList* CSettingDetailList::FindDefinition(const QString& code) const
 {
-    return m_definitionByCode.value(code.toLower(), nullptr);
+    return m_definitionByCode.value({code, {}}, nullptr);
 }
 
 QString CSettingDetailList::GetValueName(const QStringList& definition, const QString& value) const
 {
     const QStringList* name =
-        m_valueNameByIdAndValue.value(NameKey(definition.value(kDefId), value), nullptr);
+        m_valueNameByIdAndValue.value({definition.value(kDefId), value}, nullptr);
     return name ? name->value(kNameText) : QString();
 }
 
@@ -263,12 +252,12 @@ CSettingDetailList::Editor CSettingDetailList::EditorOf(int row) const
                 i < value.size() && value[i] == u'1' ? QStringLiteral("1") : QStringLiteral("0"),
                 text + QString::number(i + 1)});
     } else if (kind == u"10") {
-        const QList<const QStringList*> names =
-            id.isEmpty() ? QList<const QStringList*>() : m_valueNamesById.value(id.toLower());
-        if (names.isEmpty())
+        // In list order: the names were read ordered by id and list number.
+        for (const QStringList* name : m_valueNames)
+            if (!id.isEmpty() && name->value(kNameId).compare(id, Qt::CaseInsensitive) == 0)
+                editor.choices.append(QStringList{name->value(kNameValue), name->value(kNameText)});
+        if (editor.choices.isEmpty())
             return editor;
-        for (const QStringList* name : names)
-            editor.choices.append(QStringList{name->value(kNameValue), name->value(kNameText)});
     }
     editor.open = true;
     return editor;

@@ -67,6 +67,41 @@ public:
     CSettingDetailModel* Model() const { return m_pModel; }
 
 private:
+    // Codes looked up without regard to case, with no lowered copy made:
+    // one code, or a setting id with one of its values.
+    struct CaselessKey
+    {
+        QString code;
+        QString value;
+        friend bool operator==(const CaselessKey& a, const CaselessKey& b)
+        {
+            return a.code.compare(b.code, Qt::CaseInsensitive) == 0 &&
+                   a.value.compare(b.value, Qt::CaseInsensitive) == 0;
+        }
+        // Folded as the comparison folds, so equal keys hash alike (codes
+        // are ASCII, which folds without the tables).
+        static size_t Fold(QChar c)
+        {
+            const char16_t u = c.unicode();
+            if (u < 0x80)
+                return u >= u'A' && u <= u'Z' ? u + 0x20 : u;
+            return c.toCaseFolded().unicode();
+        }
+        friend size_t qHash(const CaselessKey& key, size_t seed)
+        {
+            size_t hash = seed;
+            for (QChar c : key.code)
+                hash = hash * 31 + Fold(c);
+            hash = hash * 31 + 1;
+            for (QChar c : key.value)
+                hash = hash * 31 + Fold(c);
+            // Codes differ in their last digits: spread them over all bits.
+            hash ^= hash >> 33;
+            hash *= 0xff51afd7ed558ccdULL;
+            return hash ^ (hash >> 33);
+        }
+    };
+
     QStringList* Row(int row) const;
     const QStringList* FindDefinition(const QString& code) const;
     QString GetValueName(const QStringList& definition, const QString& value) const;
@@ -77,10 +112,10 @@ private:
     CDataManager* m_pManager = nullptr; // not owned
     CStringArrayPtrList m_valueNames;   // {SETCODEID, LISTNUMBER, SETNAME, SETVALUE}
     CStringArrayPtrList m_definitions;  // {SETCODEID, SETCODE, TITLE, SETVALUETYPE, DEFAULTSET}
-    // Look-ups by lower-cased codes, built when the tables are read.
-    QHash<QString, const QStringList*> m_definitionByCode;
-    QHash<QString, QList<const QStringList*>> m_valueNamesById;
-    QHash<QString, const QStringList*> m_valueNameByIdAndValue;
+    // Look-ups by codes in any letter case, built when the tables are read;
+    // the first row of a code wins.
+    QHash<CaselessKey, const QStringList*> m_definitionByCode;
+    QHash<CaselessKey, const QStringList*> m_valueNameByIdAndValue;
     CBsMainListCtrl* m_pListCtrl = nullptr;  // the page's
     CSettingDetailModel* m_pModel = nullptr; // child of the list control
     std::vector<int> m_columnMap;            // list column -> row value

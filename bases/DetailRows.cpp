@@ -45,10 +45,14 @@ bool IsHiddenDetailRow(const QStringList& row, bool cleaning)
 {
     if (cleaning && IsBatchDefaultSetting(row.value(kCodeIndex)))
         return true;
-    const QStringList parts = row.value(kRemarksIndex).split(u';');
-    for (QString part : parts)
-        if (part.remove(u' ').toLower() == u"view=gone")
+    const QString remarks = row.value(kRemarksIndex);
+    if (!remarks.contains(u'='))
+        return false;
+    for (QStringView part : QStringTokenizer(remarks, u';')) {
+        QString bare = part.toString();
+        if (bare.remove(u' ').compare(u"view=gone", Qt::CaseInsensitive) == 0)
             return true;
+    }
     return false;
 }
 
