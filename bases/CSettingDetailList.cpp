@@ -5,6 +5,7 @@
 #include "bases/DetailRows.h"
 
 #include "shared/config/CBasePath.h"
+#include "shared/config/PitchFontName.h"
 #include "shared/controls/FindControlById.h"
 #include "shared/data/CColumnData.h"
 #include "shared/data/CColumnDataList.h"
@@ -153,6 +154,9 @@ bool CSettingDetailList::Fill(CDataManager& manager)
     for (int c = 0; c < ColumnCount(); ++c)
         m_pListCtrl->setColumnWidth(c, width);
     m_pListCtrl->horizontalHeader()->setStretchLastSection(true);
+    QFont font = m_pListCtrl->font();
+    font.setFamily(GetFixPitchFontName());
+    m_pListCtrl->setFont(font);
     return true;
 }
 

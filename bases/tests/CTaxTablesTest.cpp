@@ -188,18 +188,26 @@ TEST_F(CTaxTablesTest, CommandRowIsOursOnlyUnderTheCurrentName)
     }
 }
 
-// A failure half way leaves nothing behind, not even a changed file time.
+// A failure half way leaves nothing behind, not even a changed file time or
+// the job command's temporary file.
 TEST_F(CTaxTablesTest, FailedInsertLeavesNoRowAndTheTime)
 {
-    Exec(QStringLiteral("CREATE TRIGGER refuse93 BEFORE INSERT ON CSM001 WHEN NEW.TAXCODE = '93' "
-                        "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
-    ASSERT_TRUE(platform::setLastWriteTimeNs(DbPath(), kOldTime));
-    EXPECT_FALSE(m_tax.PrepareTaxTables(Db(), 2));
-    EXPECT_TRUE(Codes("CSM001", "TAXCODE").isEmpty());
-    EXPECT_TRUE(Codes("CTS001", "SCHEDULERCODE").isEmpty());
-    EXPECT_TRUE(m_tax.InsertedTaxCodes().isEmpty());
-    EXPECT_EQ(platform::lastWriteTimeNs(DbPath()).value_or(0), kOldTime);
-    EXPECT_TRUE(LeftTemporaries().isEmpty());
+    const char* const triggers[] = {
+        "CREATE TRIGGER refuse BEFORE INSERT ON CSM001 WHEN NEW.TAXCODE = '93' BEGIN SELECT "
+        "RAISE(ABORT, 'refused'); END",
+        "CREATE TRIGGER refuse BEFORE INSERT ON CTS002 BEGIN SELECT RAISE(ABORT, 'refused'); END",
+    };
+    for (const char* trigger : triggers) {
+        Exec(QLatin1String(trigger));
+        ASSERT_TRUE(platform::setLastWriteTimeNs(DbPath(), kOldTime));
+        EXPECT_FALSE(m_tax.PrepareTaxTables(Db(), 2)) << trigger;
+        EXPECT_TRUE(Codes("CSM001", "TAXCODE").isEmpty());
+        EXPECT_TRUE(Codes("CTS001", "SCHEDULERCODE").isEmpty());
+        EXPECT_TRUE(m_tax.InsertedTaxCodes().isEmpty());
+        EXPECT_EQ(platform::lastWriteTimeNs(DbPath()).value_or(0), kOldTime);
+        EXPECT_TRUE(LeftTemporaries().isEmpty());
+        Exec(QStringLiteral("DROP TRIGGER refuse"));
+    }
 }
 
 TEST_F(CTaxTablesTest, FailedDeleteKeepsEveryRow)
