@@ -72,8 +72,17 @@ protected:
                     m_suite.programFolder() + QStringLiteral("/NolvarLANG.xml"));
         CProgramLang::Release();
         korvane::test::WhenModal<dunmarel::CTabDlg>(act);
+        // A lock folder of its own: test programs running beside this one
+        // start the base program too.
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", m_suite.folders().scratch().toLocal8Bit());
         dunmarel::CDunmarelApp app;
-        return app.InitInstance({option});
+        const int result = app.InitInstance({option});
+        if (runtime.isEmpty())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", runtime);
+        return result;
     }
 
     // One value of a row as stored ("<no row>" when there is none).
