@@ -105,11 +105,9 @@ int CDunmarelApp::InitInstance(const QStringList& arguments)
         result = CProgramStartup::RunModal(dialog);
     }
     // A cancelled tax window leaves the work database as it found it.
-    if (choice.mode == MODE_TX && result == platform::IDCANCEL) {
-        entry->GetColumnDataList()->FreeRecords();
-        if (!taxTables.RollBackTaxTables(*entry->m_pSQliteDB))
-            InvalidTaxTable();
-    }
+    if (choice.mode == MODE_TX && result == platform::IDCANCEL &&
+        !taxTables.RollBackTaxTables(*entry->m_pSQliteDB))
+        InvalidTaxTable();
     return result;
 }
 
