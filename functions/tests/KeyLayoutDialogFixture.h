@@ -25,6 +25,8 @@ protected:
     void SetUp() override
     {
         KeyLayoutDbFixture::SetUp();
+        // The drawing fonts come from the launcher's settings.
+        m_suite.writeIni("[PRODUCT]\nPRODUCTKEY=TESTKEY\n");
         Exec(QStringLiteral("DELETE FROM CSB022 WHERE SHEETTYPE LIKE 'DEFAULT%'"));
         for (int i = 0; i < 15; ++i) {
             AddStyle("DEFAULTITEMBUTTON", i, "ItemButton.Background.9", QString::number(i % 2));
