@@ -1,0 +1,222 @@
+// Rows of column texts written into the records through a hidden page.
+#include "goods/CListRowImport.h"
+
+#include "goods/CResDispDlg.h"
+#include "goods/CSetGrpPageDlg.h"
+#include "goods/CTextImpExp.h"
+#include "goods/GoodsDialogIds.h"
+
+#include "goods/tests/ListDlgFixture.h"
+#include "shared/controls/FindControlById.h"
+#include "shared/data/CDataManager.h"
+#include "shared/lang/FormatLangText.h"
+#include "shared/textfiles/CErrDataInfo.h"
+#include "testsupport/FixedClock.h"
+
+#include <QPushButton>
+#include <QTimer>
+
+using namespace brelkin;
+
+namespace {
+
+constexpr int kPluEasy = 16;
+
+class CListRowImportTest : public ListDlgFixture
+{
+protected:
+    void SetUp() override
+    {
+        ListDlgFixture::SetUp();
+        Exec("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES ('000001', 'Food'), "
+             "('000002', 'Drink'), ('000003', 'Wine'), ('000004', 'Wine')");
+        Exec("INSERT INTO CSM001 (TAXCODE, TAXAMTNAME) VALUES ('00', 'None'), ('01', 'Std')");
+        Exec("INSERT INTO CIA001 (ITEMCODE, ITEMNAME, UNITPRICE, ITEMDEPTCODE, TAXCODE_1, "
+             "CREATEDATETIME, UPDATEDATETIME) VALUES "
+             "('0000000000000005', 'Tea', '100', '000001', '00', '20200101000000', "
+             "'20200101000000'), "
+             "('0000000000000009', 'Cake', '250', '000002', '01', '20200101000000', "
+             "'20200101000000')");
+    }
+
+    void TearDown() override
+    {
+        m_log.reset(); // a child of the window
+        ListDlgFixture::TearDown();
+    }
+
+    // The easy item list open, and a run of rows under the labels of keys.
+    bool Run(const QStringList& labelKeys, const QList<QStringList>& rows, int batchRows = 500)
+    {
+        if (!m_window)
+            Open(kPluEasy);
+        CTextImpExp data;
+        for (const QString& key : labelKeys)
+            data.m_arrHeader << (key.startsWith("CRD") ? GetLangString(key) : key);
+        for (int i = 0; i < rows.size(); ++i)
+            *data.GetRow(i) = rows[i];
+        CListRowImport import(m_modes->Entry(kPluEasy), m_window.get(),
+                              [] { return NewPageDlg(IDD_PAGE_PLU); });
+        import.SetBatchRows(batchRows);
+        m_log = std::make_unique<CResDispDlg>();
+        m_log->CreateModeless(m_window.get());
+        return import.RunInLog(data, *m_log);
+    }
+    QStringList LogLines() const
+    {
+        QStringList lines;
+        for (const QString& line : m_log->LogText().split(QLatin1Char(0x0A), Qt::SkipEmptyParts))
+            lines << line.trimmed();
+        return lines;
+    }
+    QString Item(const QString& code, const char* column)
+    {
+        return Value("CIA001", column, QStringLiteral("ITEMCODE = '%1'").arg(code));
+    }
+    static QString Code(int n) { return QStringLiteral("%1").arg(n, 16, 10, QLatin1Char('0')); }
+
+    const QStringList kCodeName{"CRDS_PR_CLMN_PLUCODE", "CRDS_PR_CLMN_PLUNAME"};
+    std::unique_ptr<CResDispDlg> m_log;
+};
+
+TEST_F(CListRowImportTest, ParseMemoryNumber)
+{
+    const QList<std::pair<QString, qint64>> cases = {
+        {"7", 7},
+        {"0007", 7},
+        {"000", 0},
+        {"", -1},
+        {"abc", -1},
+        {"12abc", -1},
+        {"-5", -1},
+        {"1.5", -1},
+        {"+5", -1},
+        {" 5", -1},
+        {"123456789012", 123456789012LL},
+    };
+    for (const auto& [text, number] : cases)
+        EXPECT_EQ(CListRowImport::ParseMemoryNumber(text), number) << text.toStdString();
+    EXPECT_GT(CListRowImport::ParseMemoryNumber("99999999999999999999999"), 9999999999999999LL);
+}
+
+TEST_F(CListRowImportTest, UnknownHeaderSavesNothing)
+{
+    EXPECT_FALSE(Run({"CRDS_PR_CLMN_PLUCODE", "Colour", "CRDS_PR_CLMN_PLUNAME"},
+                     {{"5", "red", "Milk"}, {"7", "blue", "Egg"}}));
+    const QStringList lines = LogLines();
+    ASSERT_EQ(lines.size(), 4) << lines.join('|').toStdString();
+    EXPECT_EQ(lines[0], GetLangString("CRDS_ERR_NORMALSTART"));
+    EXPECT_TRUE(lines[1].contains("Colour")) << lines[1].toStdString();
+    EXPECT_EQ(lines[2], GetLangString("CRDS_ERR_ABORTPROC"));
+    EXPECT_TRUE(lines[3].startsWith(GetLangString("CRDS_ERR_ERRORLEND").section('%', 0, 0)))
+        << lines[3].toStdString();
+    EXPECT_EQ(Item(Code(5), "ITEMNAME"), "Tea");
+    EXPECT_EQ(Rows("CIA001").size(), 2);
+}
+
+TEST_F(CListRowImportTest, CodesFindOrCreateTheirRecord)
+{
+    korvane::test::FixedClock clock(QDateTime(QDate(2026, 5, 4), QTime(3, 2, 1)));
+    ASSERT_TRUE(Run(kCodeName, {{"5", "Milk"},
+                                {"7 ", "Egg"},
+                                {"12345678901234567", "Long"},
+                                {"abc", "A"},
+                                {"-5", "B"},
+                                {"1.5", "C"},
+                                {"12abc", "D"},
+                                {"0000000000000009", "Pie"}}));
+    EXPECT_EQ(Rows("CIA001", {"ITEMCODE", "ITEMNAME", "CREATEDATETIME", "UPDATEDATETIME"}, {},
+                   "ITEMCODE"),
+              (QList<QStringList>{{Code(5), "Milk", "20200101000000", "20260504030201"},
+                                  {Code(7), "Egg", "20260504030201", "20260504030201"},
+                                  {Code(9), "Pie", "20200101000000", "20260504030201"}}));
+    const QString log = m_log->LogText();
+    EXPECT_EQ(log.count(GetLangString("CRDS_ERR_OUTOF_MEMNO")), 1);
+    EXPECT_TRUE(log.contains("12345678901234567"));
+    EXPECT_EQ(log.count(GetLangString("CRDS_ERR_INVALID_MEMNO")), 4) << log.toStdString();
+    for (const char* code : {"abc", "-5", "1.5", "12abc"})
+        EXPECT_TRUE(log.contains(QString::fromLatin1(code))) << code;
+    // From record 1 (000005) to record 2 (000009, the last one in work).
+    EXPECT_TRUE(log.contains(FormatLangText(GetLangString("CRDS_ERR_TARGETMEMNO"), 2)))
+        << log.toStdString();
+    EXPECT_FALSE(log.contains(GetLangString("CRDS_ERR_NORMALEND")));
+}
+
+TEST_F(CListRowImportTest, AddedRecordJoinsTheCacheWithoutARead)
+{
+    Open(kPluEasy);
+    CDataManager* manager = m_modes->Entry(kPluEasy);
+    const QStringList* tea = manager->m_arrRecords.GetAt(0);
+    CListRowImport import(manager, m_window.get(), [] { return NewPageDlg(IDD_PAGE_PLU); });
+    CErrDataInfo errors;
+    int index = -1;
+    ASSERT_TRUE(import.FindOrAddRecordByNumber(Code(7), nullptr, index, errors));
+    EXPECT_EQ(index, 2); // after 000009: the table was not read again in key order
+    EXPECT_EQ(manager->m_arrRecords.GetAt(index)->value(0), Code(7));
+    EXPECT_EQ(manager->m_arrRecords.GetAt(0), tea);
+    EXPECT_EQ(import.FindRecordByNumber(7), 2);
+    EXPECT_EQ(import.FindRecordByNumber(9), 1);
+    EXPECT_EQ(import.FindRecordByNumber(8), -1);
+    EXPECT_EQ(Item(Code(7), "ITEMCODE"), Code(7));
+}
+
+TEST_F(CListRowImportTest, CombosChooseByEntryText)
+{
+    const QStringList header{"CRDS_PR_CLMN_PLUCODE", "CRDS_PR_CLMN_SECTIONNAME",
+                             "CRDS_PR_CLMN_TAX1"};
+    ASSERT_TRUE(Run(header, {{"5", "drINK", "std"}, {"9", "Wine", "None"}, {"7", "", "None"}}));
+    EXPECT_EQ(Item(Code(5), "ITEMDEPTCODE"), "000002");
+    EXPECT_EQ(Item(Code(5), "TAXCODE_1"), "01");
+    // Two departments share the name: refused, the row keeps its department.
+    EXPECT_EQ(Item(Code(9), "ITEMDEPTCODE"), "000002");
+    EXPECT_TRUE(m_log->LogText().contains(GetLangString("CRDS_ERR_INPUT")));
+    EXPECT_TRUE(m_log->LogText().contains("Wine"));
+    // An empty value clears a column that may be empty.
+    EXPECT_EQ(Item(Code(7), "ITEMDEPTCODE"), "");
+}
+
+TEST_F(CListRowImportTest, BadValueIsLoggedAndThePageDecides)
+{
+    ASSERT_TRUE(Run({"CRDS_PR_CLMN_PLUCODE", "CRDS_PR_CLMN_PLUNAME", "CRDS_PR_CLMN_TAX1"},
+                    {{"5", QString(41, 'x'), "Std"}, {"9", "Bun", "Nothing"}}));
+    const QString log = m_log->LogText();
+    EXPECT_TRUE(log.contains(GetLangString("CRDS_ERR_CHAR_TOOLENGTH"))) << log.toStdString();
+    EXPECT_TRUE(log.contains(GetLangString("CRDS_ERR_INPUT"))) << log.toStdString();
+    // A refused text leaves the control as it was: the row saves the rest.
+    EXPECT_EQ(Item(Code(5), "ITEMNAME"), "Tea");
+    EXPECT_EQ(Item(Code(5), "TAXCODE_1"), "01");
+    EXPECT_EQ(Item(Code(9), "ITEMNAME"), "Bun");
+    EXPECT_EQ(Item(Code(9), "TAXCODE_1"), "01");
+}
+
+TEST_F(CListRowImportTest, FailingRowKeepsTheRowsBeforeIt)
+{
+    Exec("CREATE TRIGGER refuse BEFORE UPDATE ON CIA001 WHEN NEW.ITEMCODE = '0000000000000009' "
+         "BEGIN SELECT RAISE(ABORT, 'no'); END");
+    ASSERT_TRUE(Run(kCodeName, {{"5", "Milk"}, {"7", "Egg"}, {"9", "Pie"}, {"11", "Jam"}}));
+    EXPECT_EQ(m_suite.messages(), QStringList{"CRDS_CMN_ERR_SAVE_FAILED"});
+    EXPECT_EQ(Rows("CIA001", {"ITEMCODE", "ITEMNAME"}, {}, "ITEMCODE"),
+              (QList<QStringList>{
+                  {Code(5), "Milk"}, {Code(7), "Egg"}, {Code(9), "Cake"}, {Code(11), "Jam"}}));
+}
+
+TEST_F(CListRowImportTest, AbortStopsAfterTheCurrentValue)
+{
+    // The abort button is pressed while the first row's log is pumped.
+    for (const int batch : {1, 500}) {
+        Exec("DELETE FROM CIA001 WHERE ITEMCODE NOT IN ('0000000000000005', '0000000000000009')");
+        Exec("UPDATE CIA001 SET ITEMNAME = 'old'");
+        QTimer::singleShot(
+            0, [this] { qobject_cast<QPushButton*>(FindControlById(m_log.get(), 2))->click(); });
+        ASSERT_TRUE(Run(kCodeName, {{"5", "Milk"}, {"9", "Pie"}, {"7", "Egg"}}, batch));
+        EXPECT_EQ(Rows("CIA001", {"ITEMCODE", "ITEMNAME"}, {}, "ITEMCODE"),
+                  (QList<QStringList>{{Code(5), "Milk"}, {Code(9), "old"}}));
+        const QStringList lines = LogLines();
+        ASSERT_EQ(lines.size(), 3) << lines.join('|').toStdString();
+        EXPECT_EQ(lines[1], GetLangString("CRDS_ERR_ABORTPROC"));
+        EXPECT_EQ(lines[2], FormatLangText(GetLangString("CRDS_ERR_TARGETMEMNO"), 2));
+        m_log.reset();
+    }
+}
+
+} // namespace
