@@ -95,9 +95,17 @@ bool CPageDlg::Create(unsigned pageId, QWidget* parent)
 
 QWidget* CPageDlg::Control(const CColumnData* column) const
 {
-    return column && column->m_nCtrlID != 0
-               ? FindControlById(const_cast<CPageDlg*>(this), column->m_nCtrlID)
-               : nullptr;
+    if (!column || column->m_nCtrlID == 0)
+        return nullptr;
+    // Every save and refill asks for each column's control: a search of the
+    // page's children each time would cost a row import most of its time.
+    const auto known = m_controls.constFind(column->m_nCtrlID);
+    if (known != m_controls.cend() && known.value())
+        return known.value();
+    QWidget* control = FindControlById(const_cast<CPageDlg*>(this), column->m_nCtrlID);
+    if (control)
+        m_controls.insert(column->m_nCtrlID, control);
+    return control;
 }
 
 void CPageDlg::BuildControls()

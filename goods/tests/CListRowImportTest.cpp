@@ -1,6 +1,7 @@
 // Rows of column texts written into the records through a hidden page.
 #include "goods/CListRowImport.h"
 
+#include "goods/CPageDlg.h"
 #include "goods/CResDispDlg.h"
 #include "goods/CSetGrpPageDlg.h"
 #include "goods/CTextImpExp.h"
@@ -9,6 +10,7 @@
 #include "goods/tests/ListDlgFixture.h"
 #include "shared/controls/FindControlById.h"
 #include "shared/data/CDataManager.h"
+#include "shared/lang/WindowText.h"
 #include "shared/lang/FormatLangText.h"
 #include "shared/textfiles/CErrDataInfo.h"
 #include "testsupport/FixedClock.h"
@@ -46,17 +48,18 @@ protected:
     }
 
     // The easy item list open, and a run of rows under the labels of keys.
-    bool Run(const QStringList& labelKeys, const QList<QStringList>& rows, int batchRows = 500)
+    bool Run(const QStringList& labelKeys, const QList<QStringList>& rows, int batchRows = 500,
+             int entry = kPluEasy, uint pageId = IDD_PAGE_PLU)
     {
         if (!m_window)
-            Open(kPluEasy);
+            Open(entry);
         CTextImpExp data;
         for (const QString& key : labelKeys)
             data.m_arrHeader << (key.startsWith("CRD") ? GetLangString(key) : key);
         for (int i = 0; i < rows.size(); ++i)
             *data.GetRow(i) = rows[i];
-        CListRowImport import(m_modes->Entry(kPluEasy), m_window.get(),
-                              [] { return NewPageDlg(IDD_PAGE_PLU); });
+        CListRowImport import(m_modes->Entry(entry), m_window.get(),
+                              [pageId] { return NewPageDlg(pageId); });
         import.SetBatchRows(batchRows);
         m_log = std::make_unique<CResDispDlg>();
         m_log->CreateModeless(m_window.get());
@@ -173,6 +176,30 @@ TEST_F(CListRowImportTest, CombosChooseByEntryText)
     EXPECT_TRUE(m_log->LogText().contains("Wine"));
     // An empty value clears a column that may be empty.
     EXPECT_EQ(Item(Code(7), "ITEMDEPTCODE"), "");
+}
+
+TEST_F(CListRowImportTest, RadioPairTakesOnlyItsTwoTexts)
+{
+    Exec("INSERT INTO CSA001 (ITEMPARMCODE, ITEMPARMNAME, HASHITEMFLG) VALUES "
+         "('000001', 'A', '0'), ('000002', 'B', '0'), ('000003', 'C', '1')");
+    Open(2);
+    QString texts[2];
+    {
+        CPageDlg* page = NewPageDlg(IDD_PAGE_ITEMPARM);
+        page->BindPage(m_modes->Entry(2), 1, false);
+        ASSERT_TRUE(page->Create(IDD_PAGE_ITEMPARM, nullptr));
+        for (int i = 0; i < 2; ++i)
+            texts[i] = GetWindowText(FindControlById(page, 23022 + uint(i)));
+        delete page;
+    }
+    ASSERT_NE(texts[0], texts[1]);
+    ASSERT_TRUE(Run({"CRDS_PR_CLMN_ITEMPARMCODE", "CRDS_PR_CLMN_HASHITEMFLG"},
+                    {{"1", texts[1]}, {"2", texts[0]}, {"3", texts[0].toUpper() + "x"}}, 500, 2,
+                    IDD_PAGE_ITEMPARM));
+    EXPECT_EQ(Rows("CSA001", {"ITEMPARMCODE", "HASHITEMFLG"}, {}, "ITEMPARMCODE"),
+              (QList<QStringList>{{"000001", "0"}, {"000002", "1"}, {"000003", "1"}}))
+        << m_log->LogText().toStdString();
+    EXPECT_EQ(m_log->LogText().count(GetLangString("CRDS_ERR_INPUT")), 1);
 }
 
 TEST_F(CListRowImportTest, BadValueIsLoggedAndThePageDecides)
