@@ -4,6 +4,7 @@
 #include "goods/CPageDlg.h"
 #include "goods/CResDispDlg.h"
 #include "goods/CTextImpExp.h"
+#include "goods/ListFileTables.h"
 #include "goods/UnlistedLabelKey.h"
 
 #include "shared/config/CBasePath.h"
@@ -76,8 +77,7 @@ bool CListRowImport::CheckImportHeader(CTextImpExp& data, CErrDataInfo& errors)
         int found = -1;
         for (int i = 0; i < list->m_nColumnCount && found < 0; ++i) {
             const CColumnData* column = list->m_ppColumnData[i];
-            if (!column->m_strColumnName.isEmpty() && column->m_nLabelWidth != 0 &&
-                column->m_bVisible && GetLangString(column->m_strLabelKey) == header)
+            if (IsListFileColumn(column) && GetLangString(column->m_strLabelKey) == header)
                 found = i;
         }
         if (found < 0) {

@@ -6,6 +6,7 @@
 #include "goods/CSetGrpPageDlg.h"
 #include "goods/CTextImpExp.h"
 #include "goods/GoodsDialogIds.h"
+#include "goods/ListFileTables.h"
 
 #include "goods/tests/ListDlgFixture.h"
 #include "shared/controls/FindControlById.h"
@@ -15,7 +16,10 @@
 #include "shared/textfiles/CErrDataInfo.h"
 #include "testsupport/FixedClock.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 using namespace brelkin;
@@ -244,6 +248,131 @@ TEST_F(CListRowImportTest, AbortStopsAfterTheCurrentValue)
         EXPECT_EQ(lines[2], FormatLangText(GetLangString("CRDS_ERR_TARGETMEMNO"), 2));
         m_log.reset();
     }
+}
+
+TEST_F(CListRowImportTest, ExportedListImportsBackUnchanged)
+{
+    Exec("INSERT INTO CSA001 (ITEMPARMCODE, ITEMPARMNAME) VALUES ('000001', 'Hot'), "
+         "('000002', 'Cold')");
+    Exec("INSERT INTO CIB001 (SETITEMCODE, SETITEMNAME) VALUES ('0000000000000001', 'Menu')");
+    Exec("UPDATE CIA001 SET SCANCODE1 = '', ITEMNAME2 = 'T2', ITEMPARMCODE = '000002', "
+         "SETITEMCODE = '0000000000000001', TAXCODE_2 = '01', TAXCODE_3 = '', "
+         "UNITWEIGHT = '1.25', UNITQTY = '2.5', UNITPRICENAME = 'each', UNUSABLEFLG = '1', "
+         "UNITPRICE2 = '-30', UNITPRICENAME3 = 'big' WHERE ITEMCODE = '0000000000000005'");
+    // A first pass makes every empty value the page's own (NULL becomes "").
+    Open(kPluEasy);
+    CDataManager* manager = m_modes->Entry(kPluEasy);
+    CTextImpExp exported;
+    BuildExportTable(manager, exported, 1, 2, QString());
+    QTemporaryDir dir;
+    const QString path = dir.filePath("PLU.txt");
+    ASSERT_TRUE(exported.WriteListFile(path));
+    CTextImpExp first;
+    ASSERT_TRUE(first.ReadListFile(path));
+    ASSERT_TRUE(Run(first.m_arrHeader, [&] {
+        QList<QStringList> rows;
+        for (int i = 0; i < first.GetRowCount(); ++i)
+            rows << *first.GetRow(i);
+        return rows;
+    }()));
+    EXPECT_EQ(Rows("CIA001",
+                   {"ITEMCODE", "ITEMNAME", "UNITPRICE", "ITEMDEPTCODE", "TAXCODE_1", "TAXCODE_2",
+                    "ITEMPARMCODE", "SETITEMCODE", "UNITWEIGHT", "UNITQTY", "UNUSABLEFLG",
+                    "UNITPRICE2", "UNITPRICENAME3"},
+                   "ITEMCODE = '0000000000000005'"),
+              (QList<QStringList>{{Code(5), "Tea", "100", "000001", "00", "01", "000002",
+                                   "0000000000000001", "1.25", "2.5", "1", "-30", "big"}}))
+        << m_log->LogText().toStdString();
+    const QList<QStringList> before = Rows("CIA001", {}, {}, "ITEMCODE");
+
+    // Everything but the codes and creation times changed, then imported back.
+    Exec("UPDATE CIA001 SET ITEMNAME = 'x', UNITPRICE = '1', ITEMDEPTCODE = '000002', "
+         "TAXCODE_1 = '01', TAXCODE_2 = '', ITEMPARMCODE = '000001', SETITEMCODE = '', "
+         "UNITWEIGHT = '0', UNITQTY = '0', UNUSABLEFLG = '0', UNITPRICE2 = '7', "
+         "UNITPRICENAME3 = '', ITEMNAME2 = '', UNITPRICENAME = ''");
+    int err = 0;
+    manager->GetColumnDataList()->ReadRecords(err, QString());
+    m_log.reset();
+    CTextImpExp again;
+    ASSERT_TRUE(again.ReadListFile(path));
+    CListRowImport import(manager, m_window.get(), [] { return NewPageDlg(IDD_PAGE_PLU); });
+    m_log = std::make_unique<CResDispDlg>();
+    m_log->CreateModeless(m_window.get());
+    ASSERT_TRUE(import.RunInLog(again, *m_log));
+    const QList<QStringList> after = Rows("CIA001", {}, {}, "ITEMCODE");
+    ASSERT_EQ(after.size(), before.size());
+    const int updated = int(before[0].size()) - 1; // UPDATEDATETIME is the last column
+    for (int r = 0; r < before.size(); ++r)
+        EXPECT_EQ(after[r].mid(0, updated), before[r].mid(0, updated))
+            << r << m_log->LogText().toStdString();
+    EXPECT_TRUE(m_log->LogText().contains(GetLangString("CRDS_ERR_NORMALEND")))
+        << m_log->LogText().toStdString();
+
+    // The part export of items ends at the usable flag.
+    CTextImpExp part;
+    BuildExportTable(manager, part, 1, 2, QStringLiteral("UNUSABLEFLG"));
+    EXPECT_EQ(part.m_arrHeader.last(), GetLangString("CRDC_PR_CLMN_UNUSABLEFLG"));
+    EXPECT_EQ(part.GetColumnCount(), part.m_arrHeader.size());
+    EXPECT_LT(part.m_arrHeader.size(), exported.m_arrHeader.size());
+}
+
+TEST_F(CListRowImportTest, CopyAndPasteTables)
+{
+    Exec("INSERT INTO CIA001 (ITEMCODE, ITEMNAME, UNITPRICE) VALUES "
+         "('0000000000000011', 'Jam', '5'), ('0000000000000012', 'Egg', '6'), "
+         "('0000000000000013', 'Oil', '7'), ('0000000000000014', 'Rye', '8'), "
+         "('0000000000000015', 'Nut', '9')");
+    Open(kPluEasy);
+    CDataManager* manager = m_modes->Entry(kPluEasy);
+    // List columns as the column list: code, scan code, name, price, ...
+    QList<int> map;
+    for (int i = 0; i < 6; ++i)
+        map << i;
+    CTextImpExp copy;
+    BuildCopyTable(manager, copy, 1, 3, map, 2, 3);
+    ASSERT_TRUE(copy.CopyRowsToClipboard(nullptr));
+    EXPECT_EQ(QGuiApplication::clipboard()->text().count("\r\n"), 3);
+    EXPECT_EQ(copy.GetColumnCount(), 2);
+    EXPECT_EQ(copy.GetRow(0)->value(0), "Tea");
+    EXPECT_EQ(copy.GetRow(2)->value(0), "Jam");
+
+    // Two rows of three cells at list row 5 (record 5), list column 2.
+    QGuiApplication::clipboard()->setText("Fig\t10\tStd\r\nPea\t20\tStd\r\n");
+    CTextImpExp paste;
+    ASSERT_TRUE(paste.PasteRowsFromClipboard(nullptr));
+    QRect selection(2, 4, 1, 1);
+    PreparePasteRows(manager, paste, selection);
+    EXPECT_EQ(selection, QRect(QPoint(2, 4), QPoint(4, 5)));
+    ASSERT_EQ(paste.GetRowCount(), 2);
+    EXPECT_EQ(*paste.GetRow(0), (QStringList{Code(13), "Fig", "10", "Std"}));
+    EXPECT_EQ(*paste.GetRow(1), (QStringList{Code(14), "Pea", "20", "Std"}));
+    EXPECT_EQ(
+        paste.m_arrHeader,
+        (QStringList{GetLangString("CRDS_PR_CLMN_PLUCODE"), GetLangString("CRDS_PR_CLMN_PLUNAME"),
+                     GetLangString("CRDS_PR_CLMN_PRICE"), GetLangString("CRDS_PR_CLMN_TAX1")}));
+    CListRowImport import(manager, m_window.get(), [] { return NewPageDlg(IDD_PAGE_PLU); });
+    m_log = std::make_unique<CResDispDlg>();
+    m_log->CreateModeless(m_window.get());
+    ASSERT_TRUE(import.RunInLog(paste, *m_log));
+    EXPECT_EQ(Rows("CIA001", {"ITEMCODE", "ITEMNAME", "UNITPRICE", "TAXCODE_1"},
+                   "ITEMCODE > '0000000000000012'", "ITEMCODE"),
+              (QList<QStringList>{{Code(13), "Fig", "10", "01"},
+                                  {Code(14), "Pea", "20", "01"},
+                                  {Code(15), "Nut", "9", ""}}))
+        << m_log->LogText().toStdString();
+
+    // At column 0 the pasted codes give way to the records' own; rows past
+    // the last record are dropped.
+    QGuiApplication::clipboard()->setText("1\tA\n2\tB\n3\tC");
+    CTextImpExp codes;
+    ASSERT_TRUE(codes.PasteRowsFromClipboard(nullptr));
+    QRect last(0, 5, 1, 1);
+    PreparePasteRows(manager, codes, last);
+    ASSERT_EQ(codes.GetRowCount(), 2);
+    EXPECT_EQ(*codes.GetRow(0), (QStringList{Code(14), "A"}));
+    EXPECT_EQ(*codes.GetRow(1), (QStringList{Code(15), "B"}));
+    EXPECT_EQ(codes.m_arrHeader, (QStringList{GetLangString("CRDS_PR_CLMN_PLUCODE"),
+                                              GetLangString("CRDS_PR_CLMN_SCANCODE")}));
 }
 
 } // namespace
