@@ -291,6 +291,7 @@ TEST_F(CListRowImportTest, ExportedListImportsBackUnchanged)
          "UNITWEIGHT = '0', UNITQTY = '0', UNUSABLEFLG = '0', UNITPRICE2 = '7', "
          "UNITPRICENAME3 = '', ITEMNAME2 = '', UNITPRICENAME = ''");
     int err = 0;
+    manager->m_arrRecords.RemoveAll(); // read again, as the list does
     manager->GetColumnDataList()->ReadRecords(err, QString());
     m_log.reset();
     CTextImpExp again;
