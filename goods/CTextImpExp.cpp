@@ -111,6 +111,7 @@ QStringList CTextImpExp::SplitFileLine(const QString& line)
 bool CTextImpExp::ReadListFile(const QString& path)
 {
     m_strError.clear();
+    RemoveAllRows();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         m_strError = file.errorString();
