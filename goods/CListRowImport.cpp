@@ -31,6 +31,9 @@ namespace brelkin {
 
 namespace {
 
+// Often enough for a pressed button to answer at once.
+constexpr qint64 kPumpMilliseconds = 20;
+
 QString WithoutTrailingBlanks(QString text)
 {
     qsizetype end = text.size();
@@ -172,7 +175,10 @@ bool CListRowImport::FindOrAddRecordByNumber(const QString& code, const QStringL
 
 void CListRowImport::PumpMessages()
 {
+    if (m_pumpClock.isValid() && m_pumpClock.elapsed() < kPumpMilliseconds)
+        return;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    m_pumpClock.start();
 }
 
 void CListRowImport::WriteMessages(CErrDataInfo& errors)
@@ -345,6 +351,7 @@ bool CListRowImport::ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString
     const uint pageId = m_pDataManager->m_nPageCount > 0 ? m_pDataManager->m_pPageDlgIDs[0] : 0;
     const QString title = m_pWindow ? m_pWindow->windowTitle() : QString();
     m_bIndexBuilt = false;
+    m_pumpClock.invalidate();
     bool pageMade = false;
     bool aborted = false;
     QStringList filter;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QPointer>
@@ -61,8 +62,10 @@ public:
     static qint64 ParseMemoryNumber(const QString& text);
     // The cache index of the first record whose code gives number; -1.
     int FindRecordByNumber(qint64 number);
-    // Lets the log's abort button answer.
-    static void PumpMessages();
+    // Lets the log and its abort button answer: the queued events are
+    // handled at once the first time in a run, then at most every few
+    // milliseconds, so that painting the log does not set the pace.
+    void PumpMessages();
 
 private:
     enum class Put { Taken, Refused, Ignored };
@@ -92,6 +95,7 @@ private:
     std::unique_ptr<CSQliteSQL> m_pBatch;
     QHash<qint64, int> m_index;
     bool m_bIndexBuilt = false;
+    QElapsedTimer m_pumpClock;
 };
 
 } // namespace brelkin
