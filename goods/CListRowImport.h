@@ -90,7 +90,7 @@ private:
     QPointer<QWidget> m_pWindow;
     std::function<CPageDlg*()> m_createPage;
     CResDispDlg* m_pLog = nullptr;
-    int m_nBatchRows = 500;
+    int m_nBatchRows = 1000;
     int m_nBatchCount = 0;
     std::unique_ptr<CSQliteSQL> m_pBatch;
     QHash<qint64, int> m_index;
