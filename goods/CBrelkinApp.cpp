@@ -1,6 +1,7 @@
 #include "goods/CBrelkinApp.h"
 
 #include "goods/CGoodsModeTable.h"
+#include "goods/CHourlyListDlg.h"
 #include "goods/CListDlg.h"
 #include "goods/ChooseMode.h"
 #include "goods/GoodsButtonTable.h"
@@ -40,6 +41,11 @@ int CBrelkinApp::InitInstance(const QStringList& arguments)
     // Every message box is captioned with the window's title.
     QGuiApplication::setApplicationDisplayName(GetLangString(entry->m_strWindowNameKey));
     CMainDlg::SetButtonTable(GoodsButtonTable());
+    if (choice.windowClass == GoodsWindowClass::HourlyList) {
+        CHourlyListDlg hourly(entry, modes.Entry(choice.secondEntry), choice.listDlgId, nullptr,
+                              choice.windowKind);
+        return CProgramStartup::RunMainWindow(hourly);
+    }
     // The easy, hourly and set-menu windows come with their own list
     // windows; until then every mode opens the standard list.
     CListDlg window(entry, choice.listDlgId, nullptr, choice.windowKind, choice.winpos);
