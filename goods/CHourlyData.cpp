@@ -37,7 +37,8 @@ bool CHourlyData::Open(int& status)
         status = SQLERR_NOT_OPEN;
         return false;
     }
-    auto db = std::make_unique<CSQliteDB>(CBasePath::GetLocalTemporaryPath());
+    // Blob files beside the database, as the lists' connections have them.
+    auto db = std::make_unique<CSQliteDB>();
     status = db->OpenDB(m_strDatabase);
     if (status != 0) {
         db->CloseDB();
@@ -65,9 +66,9 @@ bool CHourlyData::ReadTargets(int& status)
     status = 0;
     for (const QStringList* row : *rows) {
         if (row->value(1) == kItemType)
-            m_itemCodes << row->value(2);
+            m_itemCodes.insert(row->value(2));
         else if (row->value(1) == kDeptType)
-            m_deptCodes << row->value(2);
+            m_deptCodes.insert(row->value(2));
     }
     return true;
 }

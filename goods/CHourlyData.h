@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
+#include <QSet>
 
 #include <memory>
 
@@ -48,8 +48,8 @@ private:
     std::unique_ptr<CSQliteSQL> m_pWriter;
     int m_nNextNumber = 1;
     QString m_strTimestamp;
-    QStringList m_itemCodes;
-    QStringList m_deptCodes;
+    QSet<QString> m_itemCodes;
+    QSet<QString> m_deptCodes;
     bool m_bAllWritten = false;
     int m_nFirstFailure = 0;
 };
