@@ -1,7 +1,7 @@
 #include "bases/CPageDlg.h"
 
 #include "bases/CColumnApartData.h"
-#include "bases/CMessageEdit.h"
+#include "goods/base/CMessageEdit.h"
 #include "bases/PageLayouts.h"
 
 #include "goods/base/CEnterKeyFilter.h"

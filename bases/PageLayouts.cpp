@@ -1,7 +1,7 @@
 #include "bases/PageLayouts.h"
 
 #include "bases/BaseDialogIds.h"
-#include "bases/CMessageEdit.h"
+#include "goods/base/CMessageEdit.h"
 
 #include "shared/controls/CEcrEdit.h"
 #include "shared/controls/FindControlById.h"

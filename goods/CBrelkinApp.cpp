@@ -3,6 +3,7 @@
 #include "goods/CGoodsModeTable.h"
 #include "goods/CHourlyListDlg.h"
 #include "goods/CListDlg.h"
+#include "goods/CSetMixListDlg.h"
 #include "goods/ChooseMode.h"
 #include "goods/GoodsButtonTable.h"
 #include "goods/base/CMainDlg.h"
@@ -14,6 +15,8 @@
 #include "shared/program/CProgramStartup.h"
 
 #include <QGuiApplication>
+
+#include <memory>
 
 namespace brelkin {
 
@@ -46,12 +49,18 @@ int CBrelkinApp::InitInstance(const QStringList& arguments)
                               choice.windowKind);
         return CProgramStartup::RunMainWindow(hourly);
     }
-    // The easy, hourly and set-menu windows come with their own list
-    // windows; until then every mode opens the standard list.
-    CListDlg window(entry, choice.listDlgId, nullptr, choice.windowKind, choice.winpos);
+    // The easy windows come with their own list window; until then that
+    // mode opens the standard list.
+    std::unique_ptr<CListDlg> window;
+    if (choice.windowClass == GoodsWindowClass::SetMixList)
+        window = std::make_unique<CSetMixListDlg>(entry, choice.listDlgId, nullptr,
+                                                  choice.windowKind, choice.winpos);
+    else
+        window = std::make_unique<CListDlg>(entry, choice.listDlgId, nullptr, choice.windowKind,
+                                            choice.winpos);
     if (choice.setPriceEntry)
-        window.SetSecondDataManager(modes.SetPriceEntry());
-    return CProgramStartup::RunMainWindow(window);
+        window->SetSecondDataManager(modes.SetPriceEntry());
+    return CProgramStartup::RunMainWindow(*window);
 }
 
 } // namespace brelkin
