@@ -1,6 +1,7 @@
 #include "goods/CListDlg.h"
 
 #include "goods/CPageDlg.h"
+#include "goods/CPrFloatingPriceListDlg.h"
 #include "goods/CRecordListModel.h"
 #include "goods/CSetGrpPageDlg.h"
 #include "goods/CSelectRadioDlg.h"
@@ -318,6 +319,11 @@ bool CListDlg::OnCommand(uint id)
         break;
     case IDC_INSERT:
         AddRecord();
+        break;
+    case IDC_FLOATINGPRICE:
+        if (QWidget* button = FindControlById(this, IDC_FLOATINGPRICE);
+            button && button->isEnabled())
+            LaunchFloatingDeptList(this);
         break;
     }
     return CMainDlg::OnCommand(id);

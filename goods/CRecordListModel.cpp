@@ -35,6 +35,19 @@ int CRecordListModel::ColumnIndex(int modelColumn) const
     return m_columnMap.value(modelColumn, -1);
 }
 
+CColumnData* CRecordListModel::ColumnData(int modelColumn) const
+{
+    const int index = ColumnIndex(modelColumn);
+    return index < 0 ? nullptr : m_pList->m_ppColumnData[index];
+}
+
+QString CRecordListModel::RecordValue(int row, int modelColumn) const
+{
+    const int index = ColumnIndex(modelColumn);
+    const QStringList* record = m_pRecords ? m_pRecords->GetAt(row) : nullptr;
+    return index < 0 || !record ? QString() : record->value(index);
+}
+
 int CRecordListModel::ColumnChars(int modelColumn) const
 {
     const int index = ColumnIndex(modelColumn);
@@ -84,8 +97,11 @@ QVariant CRecordListModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || section < 0 || section >= m_columnMap.size())
         return QAbstractTableModel::headerData(section, orientation, role);
     const CColumnData* column = m_pList->m_ppColumnData[m_columnMap[section]];
-    if (role == Qt::DisplayRole)
-        return GetLangString(column->m_strLabelKey);
+    if (role == Qt::DisplayRole) {
+        // A key without text shows itself (a floating item's name).
+        const QString text = GetLangString(column->m_strLabelKey);
+        return text.isEmpty() ? column->m_strLabelKey : text;
+    }
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(ColumnAlignment(column));
     return {};
