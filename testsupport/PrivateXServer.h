@@ -25,8 +25,9 @@ public:
     // failure or time-out).
     QString xdotool(const QStringList& arguments, int ms = 10000) const;
     // The id of a visible window whose title matches, waiting for it; "" when
-    // none shows up.
-    QString waitForWindow(const QString& titlePattern, int ms = 10000) const;
+    // none shows up. A program's first window can take many seconds on a
+    // machine busy with a parallel test run.
+    QString waitForWindow(const QString& titlePattern, int ms = 30000) const;
 
 private:
     QProcess m_server;
