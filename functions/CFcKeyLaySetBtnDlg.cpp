@@ -131,6 +131,9 @@ bool CFcKeyLaySetBtnDlg::OnInitDialog()
         m_pPreview->SetImageData(nullptr);
     EnablePicture(flag == 1 || flag == 3);
     ShowStyle();
+    // The label is what is changed most.
+    m_pName->setFocus();
+    m_pName->selectAll();
     return true;
 }
 
