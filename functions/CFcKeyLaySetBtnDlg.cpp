@@ -95,7 +95,7 @@ CFcKeyLaySetBtnDlg::CFcKeyLaySetBtnDlg(QWidget* parent) : CSarvikDialog(parent)
 CFcKeyLaySetBtnDlg::~CFcKeyLaySetBtnDlg()
 {
     // Whatever was not handed to the image cache goes with the dialog.
-    if (m_pRecord && m_pRecord->m_pBackImage == m_pNewBack)
+    if (m_pNewBack && m_pRecord && m_pRecord->m_pBackImage == m_pNewBack)
         m_pRecord->m_pBackImage = m_pBaseBack;
     delete m_pNewBack;
     delete m_pNewPicture;
@@ -295,8 +295,7 @@ void CFcKeyLaySetBtnDlg::OnChooseCode()
     if (item) {
         m_pRecord->m_pItemImage =
             m_pImages->FindImage(QStringLiteral("ItemButton"), m_pRecord->m_strTheme, code);
-        // A picture chosen for the old code does not belong to this one.
-        DropNewPicture();
+        // A picture the user chose stays shown: OK stores it under the new code.
         ShowPicture();
         if (m_pRecord->m_pItemImage && m_pRecord->m_nImageFlag == 0) {
             m_pBig->setChecked(true);
@@ -417,6 +416,8 @@ void CFcKeyLaySetBtnDlg::OnOK()
     if (m_pNewPicture) {
         CImageDataCSB012* old = m_pRecord->m_pItemImage;
         m_pNewPicture->m_bChanged = true;
+        // Chosen before the code, it is listed under the key's code all the same.
+        m_pNewPicture->m_strCode = m_pRecord->m_strCode;
         m_pImages->ReplaceImage(m_pNewPicture, old);
         m_pImages->Release(old);
         m_pRecord->m_pItemImage = m_pNewPicture;

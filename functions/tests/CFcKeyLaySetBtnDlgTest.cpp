@@ -322,6 +322,25 @@ TEST_F(KeyDialog, PictureFilesAreCheckedBeforeTheyReachTheKey)
     EXPECT_TRUE(std::count(m_images->Released().begin(), m_images->Released().end(), old));
 }
 
+TEST_F(KeyDialog, APictureChosenBeforeTheCodeIsKeptUnderTheCode)
+{
+    CButtonProperty copy(*Row("ItemButton", "0000000000000999"));
+    ScriptedBtnDlg& dialog = Open(copy);
+    Radio(CFcKeyLaySetBtnDlg::IDC_RADIO_ITEM)->click();
+    Radio(CFcKeyLaySetBtnDlg::IDC_IMG_BIG)->click();
+    ChooseFiles({WriteFile(QStringLiteral("bun.png"), PngOf(60, 60))});
+    dialog.OnChoosePicture();
+    CImageDataCSB012* picture = dialog.m_pNewPicture;
+    ASSERT_TRUE(picture);
+    dialog.items = {{QStringLiteral("000001"), QStringLiteral("Bakery")},
+                    {QStringLiteral("0000000000000123"), QStringLiteral("Croissant")}};
+    dialog.OnChooseCode();
+    EXPECT_EQ(Shown(CFcKeyLaySetBtnDlg::IDC_IMG_FILE), QStringLiteral("bun.png"));
+    dialog.accept();
+    EXPECT_EQ(copy.m_pItemImage, picture);
+    EXPECT_EQ(picture->m_strCode, QStringLiteral("0000000000000123"));
+}
+
 TEST_F(KeyDialog, CancelLeavesTheKeyTheCacheAndTheDatabaseAsTheyWere)
 {
     CButtonProperty& key = *Row("ItemButton", "0000000000000999");
