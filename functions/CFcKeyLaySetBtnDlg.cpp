@@ -63,6 +63,9 @@ CFcKeyLaySetBtnDlg::CFcKeyLaySetBtnDlg(QWidget* parent) : CSarvikDialog(parent)
                                      66, 64, 12);
     m_pPreview = tmpl.Add<CImgSelectButton>(IDC_PREVIEW, QString(), 62, 82, 60, 60);
     m_pPreview->m_bImageMode = true;
+    // The picture covers the whole preview.
+    m_pPreview->m_nImageWidth = m_pPreview->width();
+    m_pPreview->m_nImageHeight = m_pPreview->height();
     m_pFileName = tmpl.Add<CItemSetButton>(IDC_IMG_FILE, QString(), 128, 82, 122, 14);
     tmpl.Add<QPushButton>(IDC_CHANGE_IMAGE, QStringLiteral("CRDC_BUTTON_CHGIMGNAME"), 196, 100, 54,
                           14);

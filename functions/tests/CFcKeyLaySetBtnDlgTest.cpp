@@ -144,7 +144,10 @@ TEST_F(KeyDialog, OpensOnTheKeysKindLabelPictureAndStyle)
     EXPECT_TRUE(Radio(CFcKeyLaySetBtnDlg::IDC_IMG_BIG)->isChecked());
     ASSERT_TRUE(copy.m_pItemImage);
     EXPECT_EQ(Shown(CFcKeyLaySetBtnDlg::IDC_IMG_FILE), QStringLiteral("croissant.png"));
-    EXPECT_TRUE(Control<CImgSelectButton>(CFcKeyLaySetBtnDlg::IDC_PREVIEW)->GetImageData());
+    auto* preview = Control<CImgSelectButton>(CFcKeyLaySetBtnDlg::IDC_PREVIEW);
+    ASSERT_TRUE(preview->GetImageData());
+    const QImage drawn = preview->grab().toImage();
+    EXPECT_EQ(drawn.pixelColor(drawn.width() - 2, drawn.height() - 2), QColor(Qt::darkYellow));
     // An empty edit is refused; the label keeps what the edit shows otherwise.
     Name()->clear();
     dialog.accept();
