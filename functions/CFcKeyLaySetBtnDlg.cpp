@@ -97,9 +97,8 @@ CFcKeyLaySetBtnDlg::CFcKeyLaySetBtnDlg(QWidget* parent) : CSarvikDialog(parent)
 
 CFcKeyLaySetBtnDlg::~CFcKeyLaySetBtnDlg()
 {
-    // Whatever was not handed to the image cache goes with the dialog.
-    if (m_pNewBack && m_pRecord && m_pRecord->m_pBackImage == m_pNewBack)
-        m_pRecord->m_pBackImage = m_pBaseBack;
+    // Whatever was not handed to the image cache goes with the dialog; a
+    // copy that still points to it is one the editor does not take.
     delete m_pNewBack;
     delete m_pNewPicture;
 }
