@@ -77,6 +77,8 @@ CListDlg::CListDlg(CDataManager* dataManager, QWidget* parent)
     m_pList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pList->setShowGrid(true);
     m_pList->setContextMenuPolicy(Qt::NoContextMenu);
+    // Tab leaves the list for the buttons, as in the other windows.
+    m_pList->setTabKeyNavigation(false);
     m_pList->verticalHeader()->hide();
     m_pList->setAcceptDrops(true);
     m_pList->viewport()->setAcceptDrops(true);
@@ -328,6 +330,9 @@ void CListDlg::OnInsert()
         return;
     }
     m_pModel->AppendCode(code);
+    // The new code is the one the user picks a picture for next.
+    SelectRow(m_pModel->rowCount() - 1);
+    m_pList->setFocus();
 }
 
 void CListDlg::OnUpdate()

@@ -161,6 +161,7 @@ TEST_F(CListDlgTest, DisplayArchiveInsertsCodesUpToTheLimitAndRefusesARepeat)
         for (; next <= limit; ++next)
             insert(QString::number(next).rightJustified(16, '0'));
         EXPECT_EQ(window.Model()->rowCount(), limit);
+        EXPECT_EQ(window.SelectedRow(), limit - 1); // the new code, ready for its picture
         EXPECT_EQ(rows(window).first(), kCode1 + "|-||-|");
         EXPECT_TRUE(m_keys.isEmpty());
         click(&window, CListDlg::IDC_INSERT); // no dialog: the limit is reached
