@@ -22,6 +22,7 @@
 
 #include <QAbstractButton>
 #include <QBuffer>
+#include <QHeaderView>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
@@ -241,6 +242,24 @@ TEST_F(CListDlgTest, UpdateSetsThePictureShowsItAndOkCommitsFolderAndItems)
     EXPECT_EQ(bytesOf(signage("ItemImage") + "/" + kCode2 + ".png"), "old");
     EXPECT_FALSE(QFileInfo::exists(signage("Temporary")));
     EXPECT_TRUE(m_keys.isEmpty()) << m_keys.join(',').toStdString();
+}
+
+TEST_F(CListDlgTest, DropOnARowSetsItsPictureAndHeaderClicksSortTheList)
+{
+    makeDatabase({{kCode1, "Rye", "01"}, {kCode2, "Bun", "01"}});
+    run(1, 1, [this](CListDlg& window) {
+        window.DropOnRow(1, picture("dropped.png"));
+        EXPECT_EQ(window.SelectedRow(), 1);
+        EXPECT_EQ(value(window.OwnItems(), "transaction_item1_file"), kCode2 + ".png");
+        window.List()->clearSelection();
+        window.DropOnRow(-1, picture("nowhere.png"));
+        EXPECT_EQ(m_keys, QStringList{"CRDS_MO_NOSELECT"});
+        // By name: the marked row follows its item.
+        window.List()->horizontalHeader()->sectionClicked(CItemImageListModel::NameColumn);
+        EXPECT_EQ(rows(window), QStringList({kCode2 + "|49" + kCode2 + "|Bun|Bakery|*",
+                                             kCode1 + "|49" + kCode1 + "|Rye|Bakery|"}));
+        click(&window, platform::IDCANCEL);
+    });
 }
 
 TEST_F(CListDlgTest, CancelAfterSeveralChangesLeavesFolderAndItemsByteEqual)
