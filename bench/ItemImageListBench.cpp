@@ -24,6 +24,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 namespace {
 
 constexpr int kRows = 100000;
@@ -118,8 +120,8 @@ void BM_FloorReadRecords(benchmark::State& state)
 {
     Data();
     for (auto _ : state) {
-        mervolt::CItemImageSource source(1);
-        CDataManager& manager = source.Manager();
+        auto source = std::make_unique<mervolt::CItemImageSource>(1);
+        CDataManager& manager = source->Manager();
         int err = 0;
         if (!manager.CreateSQLiteDB(CBasePath::GetLocalDataBasePath()) ||
             !manager.OpenSQLiteDB("\\SETTING.DB", err) ||
@@ -127,7 +129,7 @@ void BM_FloorReadRecords(benchmark::State& state)
             state.SkipWithError("read failed");
         benchmark::DoNotOptimize(manager.m_arrRecords.GetSize());
         state.PauseTiming();
-        manager.CloseSQLiteDB();
+        source.reset();
         state.ResumeTiming();
     }
 }
@@ -138,14 +140,17 @@ void BM_OpenRegisteredList(benchmark::State& state)
 {
     Fixture& data = Data();
     for (auto _ : state) {
-        mervolt::CItemImageSource source(1);
-        mervolt::CListDlg window(&source.Manager());
-        window.SetMenuItems(&data.items);
-        window.Create();
-        if (!window.Model() || window.Model()->rowCount() != kRows)
+        auto source = std::make_unique<mervolt::CItemImageSource>(1);
+        auto window = std::make_unique<mervolt::CListDlg>(&source->Manager());
+        window->SetMenuItems(&data.items);
+        window->Create();
+        if (!window->Model() || window->Model()->rowCount() != kRows)
             state.SkipWithError("the list did not open");
+        // Closing (the placement saved, the rows freed) is not opening.
         state.PauseTiming();
-        window.reject();
+        window->reject();
+        window.reset();
+        source.reset();
         state.ResumeTiming();
     }
 }

@@ -160,12 +160,16 @@ void CItemImageListModel::SortRecords(int columnIndex, bool ascending)
                                   : Key(row ? CellText(*row, columnIndex) : QString()),
                           row);
     }
+    const auto less = [ascending](const auto& a, const auto& b) {
+        return ascending ? a.first < b.first : b.first < a.first;
+    };
+    // Rows read in key order are often in order already.
+    if (std::is_sorted(rows.begin(), rows.end(), less))
+        return;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
     std::vector<QStringList*> oldOrder(m_pRecords->begin(), m_pRecords->end());
-    std::stable_sort(rows.begin(), rows.end(), [ascending](const auto& a, const auto& b) {
-        return ascending ? a.first < b.first : b.first < a.first;
-    });
+    std::stable_sort(rows.begin(), rows.end(), less);
     for (qsizetype i = 0; i < qsizetype(rows.size()); ++i)
         m_pRecords->SetAt(i, rows[size_t(i)].second);
     // Selections follow their rows.

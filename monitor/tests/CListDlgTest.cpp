@@ -273,7 +273,12 @@ TEST_F(CListDlgTest, CancelAfterSeveralChangesLeavesFolderAndItemsByteEqual)
     const int result = run(1, 1, [this](CListDlg& window) {
         window.SelectRow(0);
         click(&window, CListDlg::IDC_UPDATE);
+        // The work copy's picture of code 2 is a link to the real one:
+        // replacing it must not write through.
         window.SelectRow(1);
+        click(&window, CListDlg::IDC_UPDATE);
+        EXPECT_EQ(bytesOf(signage("Temporary/ItemImage") + "/" + kCode2 + ".png"),
+                  bytesOf(m_chosen));
         click(&window, CListDlg::IDC_DELETE);
         EXPECT_EQ(rows(window)[1], kCode2 + "|49" + kCode2 + "|Rye|Bakery|");
         window.OnDropFile(picture("dropped.png"));
