@@ -26,7 +26,7 @@ constexpr int kExitReadFailed = 2;
 // The modes whose pages come later end without a window until then.
 bool HasWindow(int mode)
 {
-    return mode == MODE_RC || mode == MODE_RM || mode == MODE_AS;
+    return mode == MODE_RC || mode == MODE_RM || mode == MODE_AS || mode == MODE_RM_EASY;
 }
 
 int ReadFailed()

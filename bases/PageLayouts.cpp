@@ -2,6 +2,7 @@
 
 #include "bases/BaseDialogIds.h"
 #include "bases/CMessageEdit.h"
+#include "bases/StampPageLayout.h"
 
 #include "shared/controls/CEcrEdit.h"
 #include "shared/controls/FindControlById.h"
@@ -188,6 +189,8 @@ std::span<const Row> RowsOf(unsigned pageId)
 
 bool BuildPageControls(unsigned pageId, QWidget* page)
 {
+    if (BuildStampPageControls(pageId, page))
+        return true;
     const std::span<const Row> rows = RowsOf(pageId);
     if (rows.empty())
         return false;

@@ -16,7 +16,7 @@
 
 #include <memory>
 
-// The work database of the base program's tests: its four key/value tables
+// The work database of the base program's tests: its key/value tables, print forms and graphics
 // in "SETTING.DB" of a suite folder's local data folder, filled with the
 // seed rows, the base program's language texts and a fixed clock.
 class BaseDbFixture : public korvane::test::WorkDbFixture
@@ -29,7 +29,7 @@ protected:
         m_suite.writeIni("[PRODUCT]\nPRODUCTKEY=TESTKEY\n");
         OpenDb(CBasePath::GetLocalTemporaryPath() + QStringLiteral("/SETTING.DB"));
         Exec(QStringLiteral("BEGIN"));
-        CreateTables({"CSB001", "CSB007", "CSM001", "CTS001"});
+        CreateTables({"CSB001", "CSB007", "CSM001", "CTS001", "CSM012", "CSB008"});
         const QStringList inserts = BaseSeedInserts();
         ASSERT_FALSE(inserts.isEmpty());
         for (const QString& insert : inserts)
