@@ -14,13 +14,16 @@
 namespace {
 
 constexpr size_t kTextFlush = 1 << 20;
+// Archives name a few dozen elements; a hostile one may name millions.
+constexpr size_t kNameCacheLimit = 4096;
 
-// Into a buffer kept from call to call: most names and values are ASCII,
-// widened without a decoder.
-void Utf8Into(QString& out, QByteArrayView utf8)
+// Widened onto the end of a buffer kept from call to call: most names and
+// values are ASCII, widened without a decoder.
+void AppendUtf8(QString& out, QByteArrayView utf8)
 {
-    out.resize(utf8.size());
-    QChar* data = out.data();
+    const qsizetype start = out.size();
+    out.resize(start + utf8.size());
+    QChar* data = out.data() + start;
     qsizetype i = 0;
     for (; i < utf8.size() && uchar(utf8[i]) < 0x80; ++i)
         data[i] = QChar(uchar(utf8[i]));
@@ -102,18 +105,34 @@ void CCrxSaxReader::Fail()
 
 const QString& CCrxSaxReader::Name(const unsigned char* utf8)
 {
-    Utf8Into(m_strName,
-             QByteArrayView(utf8, utf8 ? qstrlen(reinterpret_cast<const char*>(utf8)) : 0));
-    return m_strName;
+    if (!utf8) {
+        m_strName.clear();
+        return m_strName;
+    }
+    // libxml2 hands names out of its dictionary, so one name keeps its
+    // pointer: it is widened once. The bytes are compared all the same, in
+    // case a name ever comes from a buffer that is reused.
+    const auto found = m_names.find(utf8);
+    if (found != m_names.end() &&
+        qstrcmp(found->second.first, reinterpret_cast<const char*>(utf8)) == 0)
+        return found->second.second;
+    if (m_names.size() >= kNameCacheLimit)
+        m_names.clear();
+    const QByteArray bytes(reinterpret_cast<const char*>(utf8));
+    QString name;
+    AppendUtf8(name, bytes);
+    auto& entry = m_names[utf8];
+    entry = {bytes, std::move(name)};
+    return entry.second;
 }
 
 bool CCrxSaxReader::FlushText()
 {
-    if (m_text.empty())
+    if (m_strText.isEmpty())
         return true;
-    Utf8Into(m_strText, QByteArrayView(m_text.data(), qsizetype(m_text.size())));
-    m_text.clear();
-    if (m_content.characters(m_strText))
+    const bool go = m_content.characters(m_strText);
+    m_strText.resize(0);
+    if (go)
         return true;
     Stop();
     return false;
@@ -147,10 +166,10 @@ void CCrxSaxReader::OnText(void* self, const unsigned char* text, int length)
     auto* reader = static_cast<CCrxSaxReader*>(self);
     if (reader->m_bStopped)
         return;
-    reader->m_text.append(reinterpret_cast<const char*>(text), size_t(length));
+    AppendUtf8(reader->m_strText, QByteArrayView(text, length));
     // Text the grammar drops must not pile up here: each piece ends on a
     // whole character, so the text may be handed over at any piece.
-    if (reader->m_text.size() >= kTextFlush)
+    if (size_t(reader->m_strText.size()) >= kTextFlush)
         reader->FlushText();
 }
 

@@ -8,10 +8,12 @@
 
 #include "archive/CrxResult.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
-#include <string>
+#include <unordered_map>
+#include <utility>
 
 class CrxContent;
 class ICrxDocument;
@@ -54,7 +56,7 @@ private:
     ICrxDocument& m_document;
     _xmlParserCtxt* m_pContext = nullptr;
     bool m_bStopped = false;
-    std::string m_text;
     QString m_strText;
     QString m_strName;
+    std::unordered_map<const unsigned char*, std::pair<QByteArray, QString>> m_names;
 };

@@ -1,6 +1,6 @@
 #include "bases/CColumnApartData.h"
 
-#include "bases/CMessageEdit.h"
+#include "goods/base/CMessageEdit.h"
 
 namespace dunmarel {
 

@@ -1,6 +1,6 @@
 #include "bases/CPageDlg_Stamp.h"
 
-#include "bases/CMessageEdit.h"
+#include "goods/base/CMessageEdit.h"
 #include "bases/CReceipt80ListBox.h"
 #include "bases/RewrapMessage.h"
 #include "bases/StampPageLayout.h"

@@ -8,11 +8,11 @@
 #include <QImage>
 
 class QAbstractButton;
+class CMessageEdit;
 class QComboBox;
 
 namespace dunmarel {
 
-class CMessageEdit;
 class CReceipt80ListBox;
 struct StampPageIds;
 

@@ -12,7 +12,7 @@
 #include "shared/config/CBasePath.h"
 #include "shared/controls/CColorButton.h"
 #include "shared/controls/FindControlById.h"
-#include "shared/controls/TabCtrlDrawItem.h"
+#include "shared/controls/CDrawnTabBar.h"
 #include "shared/data/CColumnData.h"
 #include "shared/data/CColumnDataList.h"
 #include "shared/data/CDataManager.h"
@@ -20,7 +20,6 @@
 #include "shared/dialogs/CDialogTemplate.h"
 #include "shared/lang/CProgramLang.h"
 
-#include <QPainter>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -28,21 +27,6 @@
 namespace dunmarel {
 
 namespace {
-
-// The easy frame's tabs, drawn in the tools' colours.
-class CDrawnTabBar : public QTabBar
-{
-public:
-    using QTabBar::QTabBar;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        for (int i = 0; i < count(); ++i)
-            TabCtrlDrawItem(this, &painter, i);
-    }
-};
 
 class CDrawnTabWidget : public QTabWidget
 {

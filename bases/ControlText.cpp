@@ -1,6 +1,6 @@
 #include "bases/ControlText.h"
 
-#include "bases/CMessageEdit.h"
+#include "goods/base/CMessageEdit.h"
 
 #include <QComboBox>
 #include <QLineEdit>

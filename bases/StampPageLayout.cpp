@@ -1,7 +1,7 @@
 #include "bases/StampPageLayout.h"
 
 #include "bases/BaseDialogIds.h"
-#include "bases/CMessageEdit.h"
+#include "goods/base/CMessageEdit.h"
 #include "bases/CReceipt80ListBox.h"
 
 #include "shared/controls/FindControlById.h"

@@ -14,6 +14,16 @@ public:
     QString ItemTable() const override;
     QStringList ItemColumns() const override;
     QString ListIdColumn() const override;
+    QString KeyOrderColumn() const override;
+    QString NewItemId() override;
+    bool RemoveItem(int& err, const QString& key) override;
+
+protected:
+    QStringList ItemKeyColumns() const override;
+    QStringList NewItem(int& err, const QString& newId, const QString& key,
+                        const QString& now) override;
+    void SetItemPosition(QStringList& item, int position) const override;
+    bool RewriteItems(int& err, const QList<QStringList>& items) override;
 };
 
 } // namespace kesmond

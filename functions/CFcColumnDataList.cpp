@@ -2,6 +2,9 @@
 
 #include "functions/CFcColumnDataCSB011.h"
 #include "functions/CFcColumnDataCSB022.h"
+#include "functions/FcDialogIds.h"
+
+#include "goods/base/SaveInTransaction.h"
 
 #include "shared/config/CBasePath.h"
 #include "shared/data/CColumnData.h"
@@ -90,23 +93,33 @@ bool CFcColumnDataList::ReadRecords(int& err, QString)
     if (!m_pSQliteDB || !m_pRecords)
         return false;
     EmptyCache();
-    // The function lists come with their own window.
-    if (m_nFunctionKeyFlag != 1)
+    const bool listKeys = m_nFunctionKeyFlag != 1;
+    // A list's keys in the list's order; a type without its list has none.
+    if (listKeys && (m_strCurrentList.isEmpty() || !m_pListAccess))
         return true;
-    const QString master = GetMasterTable();
-    CSQliteSQL reader(*m_pSQliteDB, m_strTableName + QStringLiteral(", ") + master);
+    const QString joined = listKeys ? m_strFuncListTable : GetMasterTable();
+    QString where;
+    QString order;
+    QStringList params;
+    if (!listKeys) {
+        where = m_strTableName + QStringLiteral(".FUNCTIONCODE = ") + joined +
+                QStringLiteral(".FUNCTIONCODE");
+        order = m_strTableName + QStringLiteral(".FUNCKEYCODE");
+    } else {
+        where = m_pListAccess->ItemJoin();
+        order = joined + u'.' + m_pListAccess->KeyOrderColumn();
+        params << m_strCurrentList;
+    }
+    CSQliteSQL reader(*m_pSQliteDB, m_strTableName + QStringLiteral(", ") + joined);
     QStringList columns;
     SetReadColumnsData(columns);
     ParkedRows parked = TakeParkedRows();
-    const bool read = CSqLiteUtility::ReadBatches(
-        reader, columns,
-        m_strTableName + QStringLiteral(".FUNCTIONCODE = ") + master +
-            QStringLiteral(".FUNCTIONCODE"),
-        {}, m_strTableName + QStringLiteral(".FUNCKEYCODE"), 0, err, [&](CSQRowArray& rows) {
-            for (QStringList* row : rows)
-                AppendRecord(std::move(*row), parked);
-            return true;
-        });
+    const bool read = CSqLiteUtility::ReadBatches(reader, columns, where, params, order, 0, err,
+                                                  [&](CSQRowArray& rows) {
+                                                      for (QStringList* row : rows)
+                                                          AppendRecord(std::move(*row), parked);
+                                                      return true;
+                                                  });
     if (!read) {
         EmptyCache();
         return false;
@@ -188,6 +201,76 @@ bool CFcColumnDataList::DeleteSetValues(int& err, const QString& key)
         return false;
     return CSqLiteUtility::DeleteRecord(*m_pSQliteDB, QStringLiteral("CSB003"),
                                         {QStringLiteral("FUNCKEYCODE")}, {key}, err);
+}
+
+CFcColumnDataList::AddResult CFcColumnDataList::AddListKey(int& err, QString& key)
+{
+    err = 0;
+    key.clear();
+    if (!m_pSQliteDB || !m_pListAccess) {
+        err = SQLERR_NOT_OPEN;
+        return AddResult::InsertFailed;
+    }
+    for (int i = 0; i < m_nColumnCount; ++i) {
+        CColumnData* column = m_ppColumnData[i];
+        if (column->m_nCtrlID == IDC_FC_NAME)
+            column->SetDefaultValue(QString());
+        else if (column->m_nCtrlID == IDC_FC_FUNCTION)
+            column->SetDefaultValue(QStringLiteral("000001"));
+    }
+    const QString newKey = CSqLiteUtility::FindUniqueRecordRange(
+        *m_pSQliteDB, m_strTableName, QStringLiteral("FUNCKEYCODE"), 6, 0, 50000, 99999, err);
+    if (newKey.isEmpty())
+        return AddResult::InsertFailed;
+    m_pListAccess->SetCurrentList(m_strCurrentList);
+    const QString id = m_pListAccess->NewItemId();
+    if (id.isEmpty())
+        return AddResult::InsertFailed;
+    AddResult failure = AddResult::InsertFailed;
+    err = SaveInTransaction(*m_pSQliteDB, 1, [&](size_t, int& status) {
+        if (!m_pListAccess->AddItem(status, id, newKey)) {
+            failure = AddResult::SaveFailed;
+            return false;
+        }
+        QStringList row{newKey, newKey};
+        return InsertRecord(row, status);
+    });
+    if (err != 0) {
+        // The cache may hold the row the rollback took back.
+        int readErr = 0;
+        ReadRecords(readErr, QString());
+        return failure;
+    }
+    key = newKey;
+    return AddResult::Added;
+}
+
+bool CFcColumnDataList::RemoveListKey(int& err, const QString& key)
+{
+    err = 0;
+    if (!m_pSQliteDB || !m_pListAccess) {
+        err = SQLERR_NOT_OPEN;
+        return false;
+    }
+    m_pListAccess->SetCurrentList(m_strCurrentList);
+    err = SaveInTransaction(*m_pSQliteDB, 1, [&](size_t, int& status) {
+        if (!m_pListAccess->RemoveItem(status, key))
+            return false;
+        // A key another list or the key layout still uses keeps its row.
+        const bool used = m_pListAccess->IsKeyUsed(status, key);
+        if (status != 0)
+            return false;
+        if (used)
+            return true;
+        QStringList row{key, key};
+        return DeleteRecord(row, status) && DeleteSetValues(status, key);
+    });
+    if (err != 0) {
+        int readErr = 0;
+        ReadRecords(readErr, QString());
+        return false;
+    }
+    return true;
 }
 
 } // namespace kesmond

@@ -11,11 +11,12 @@
 
 namespace kesmond {
 
-// The function keys of table CSB002 as the function program lists them: only
-// keys whose function is in the function master (CSM018 when it holds rows,
-// else CSM009), column 0 the running number, column 1 the key. Also the
-// reads of the function properties (CSM015), their choices (CSM014) and the
-// key settings (CSB003) the detail pages use.
+// The function keys of table CSB002 as the function program lists them:
+// with the function-key flag 1 the keys whose function is in the function
+// master (CSM018 when it holds rows, else CSM009), otherwise the keys of the
+// current function list in its order; column 0 the running number, column 1
+// the key. Also the reads of the function properties (CSM015), their choices
+// (CSM014) and the key settings (CSB003) the detail pages use.
 class CFcColumnDataList : public CColumnDataList
 {
 public:
@@ -39,6 +40,15 @@ public:
     bool ReadListIds(int& err);
     void SetCurrentList(const QString& listId);
     const QString& GetCurrentList() const { return m_strCurrentList; }
+    // Adds a new key (the lowest free code from "050000") at the end of the
+    // current list: its item and its CSB002 row in one transaction, the
+    // records read again; key the new key.
+    enum class AddResult { Added, InsertFailed, SaveFailed };
+    AddResult AddListKey(int& err, QString& key);
+    // Takes the key off the current list; its CSB002 row and settings go as
+    // well when no other row of the list table refers to it. All in one
+    // transaction, the records read again.
+    bool RemoveListKey(int& err, const QString& key);
     int FunctionKeyFlag() const { return m_nFunctionKeyFlag; }
 
     // Whether table CSM015 defines any function property.

@@ -28,6 +28,8 @@ void CFcListModel::BuildColumns()
 bool CFcListModel::IsNumericColumn(int columnIndex) const
 {
     // The running number counts as a number whatever its column holds.
+    if (!m_bNumericColumns)
+        return false;
     return columnIndex == 0 ||
            (m_pList && columnIndex > 0 && columnIndex < m_pList->m_nColumnCount &&
             m_pList->m_ppColumnData[columnIndex]->GetType() == SQLTYPE_NUMERIC);

@@ -26,6 +26,9 @@ public:
     // Width of a model column in characters.
     int ColumnChars(int modelColumn) const;
     bool IsNumericColumn(int columnIndex) const;
+    // Off: no column is numeric, every column left-aligned and sorted by
+    // its texts.
+    void SetNumericColumns(bool numeric) { m_bNumericColumns = numeric; }
     void Reload();
     // Redraws one row after its record changed.
     void RowChanged(int row);
@@ -48,6 +51,7 @@ private:
     QList<int> m_columnMap;
     int m_nSortColumn = 0;
     bool m_bSortAscending = true;
+    bool m_bNumericColumns = true;
 };
 
 } // namespace kesmond

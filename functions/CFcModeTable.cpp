@@ -63,7 +63,7 @@ std::vector<CColumnData*> KeyLayoutColumns()
 
 std::vector<CColumnData*> CharacterColumns()
 {
-    // The character set's own column type comes with the character window.
+    // The code shows as its title; the text is the text dialog's edit.
     return {
         new CColumnDataCharacter(QStringLiteral("CHARSETCODE"),
                                  QStringLiteral("CRDS_FC_CLMN_CHARTITLE")),

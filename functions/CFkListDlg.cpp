@@ -71,9 +71,13 @@ void CFkListDlg::EndAfterFailure()
     QTimer::singleShot(0, this, [this] { EndDialog(platform::IDCANCEL); });
 }
 
-bool CFkListDlg::OnInitDialog()
+CFcColumnDataList* CFkListDlg::FcList() const
 {
-    CFcMainDlg::OnInitDialog();
+    return dynamic_cast<CFcColumnDataList*>(m_pDataManager->GetColumnDataList());
+}
+
+bool CFkListDlg::OpenWorkDatabase()
+{
     setWindowTitle(GetLangString(m_pDataManager->m_strWindowNameKey));
     QFont font = m_pList->font();
     font.setFamily(GetFixPitchFontName());
@@ -87,51 +91,91 @@ bool CFkListDlg::OnInitDialog()
         ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETREAD_FAILED"),
                            platform::MessageIcon::Error);
         EndAfterFailure();
-        return true;
+        return false;
     }
     int err = 0;
     if (!m_pDataManager->OpenSQLiteDB(kDatabaseName, err)) {
         ShowReadFailure(err);
         EndAfterFailure();
-        return true;
+        return false;
     }
-    auto* list = dynamic_cast<CFcColumnDataList*>(m_pDataManager->GetColumnDataList());
+    return true;
+}
+
+void CFkListDlg::ChooseFunctionTables()
+{
+    CFcColumnDataList* list = FcList();
     list->ChooseTables();
     for (int i = 0; i < list->m_nColumnCount; ++i)
         if (auto* combo = dynamic_cast<CColumnDataFcFunctionCodeCombo*>(list->m_ppColumnData[i]))
             combo->SetMasterTable(list->GetMasterTable());
-    if (!list->ReadRecords(err, QString())) {
-        ShowReadFailure(err);
-        EndAfterFailure();
-        return true;
-    }
-    m_pModel = new CFcListModel(list, &m_pDataManager->m_arrRecords, this);
+}
+
+bool CFkListDlg::ReadList(int& err)
+{
+    ChooseFunctionTables();
+    return FcList()->ReadRecords(err, QString());
+}
+
+void CFkListDlg::AttachModel()
+{
+    m_pModel =
+        new CFcListModel(m_pDataManager->GetColumnDataList(), &m_pDataManager->m_arrRecords, this);
     m_pList->setModel(m_pModel);
+    SetUpList();
     BuildListColumns();
     connect(m_pList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CFkListDlg::UpdateButtons);
     connect(m_pList->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int section) { m_pModel->ClickColumn(section); });
     connect(m_pList, &QAbstractItemView::doubleClicked, this, [this] { OnOK(); });
+}
 
+bool CFkListDlg::OnInitDialog()
+{
+    CFcMainDlg::OnInitDialog();
+    if (!OpenWorkDatabase())
+        return true;
+    int err = 0;
+    if (!ReadList(err)) {
+        ShowReadFailure(err);
+        EndAfterFailure();
+        return true;
+    }
+    AttachModel();
     EnableButton(platform::IDOK, false);
     // The window neither adds nor deletes keys.
     for (uint id : {uint(IDC_FC_INSERT), uint(IDC_FC_DELETE)})
         if (QWidget* button = FindControlById(this, id))
             button->hide();
     FocusControl(IDC_FC_LIST);
-    if (m_pModel->rowCount() > 0) {
-        m_pList->selectionModel()->setCurrentIndex(
-            m_pModel->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    } else {
-        const CButtonTable& table = ButtonTable();
-        for (int i = 0; i < table.count; ++i) {
-            const uint id = table.rows[i].ctrlId;
-            if (id != platform::IDCANCEL && id != IDC_FC_INSERT && id != IDC_FC_HELP)
-                EnableButton(id, false);
-        }
-    }
+    SelectFirstRow();
     return true;
+}
+
+void CFkListDlg::SelectFirstRow()
+{
+    if (m_pModel->rowCount() > 0) {
+        SelectRow(0);
+        return;
+    }
+    const CButtonTable& table = ButtonTable();
+    for (int i = 0; i < table.count; ++i) {
+        const uint id = table.rows[i].ctrlId;
+        if (id != platform::IDCANCEL && id != IDC_FC_INSERT && id != IDC_FC_HELP)
+            EnableButton(id, false);
+    }
+}
+
+void CFkListDlg::SelectRow(int row)
+{
+    if (row < 0 || row >= m_pModel->rowCount()) {
+        m_pList->selectionModel()->clearSelection();
+        return;
+    }
+    m_pList->selectionModel()->setCurrentIndex(
+        m_pModel->index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_pList->scrollTo(m_pModel->index(row, 0));
 }
 
 void CFkListDlg::BuildListColumns()
@@ -167,7 +211,7 @@ void CFkListDlg::UpdateButtons()
 
 uint CFkListDlg::PageTemplateOfRow(int row) const
 {
-    auto* list = dynamic_cast<CFcColumnDataList*>(m_pDataManager->GetColumnDataList());
+    CFcColumnDataList* list = FcList();
     const QStringList* record = list->CachedRecord(GetRecordNo(row));
     QString function;
     for (int i = 0; record && i < list->m_nColumnCount; ++i)
@@ -176,26 +220,33 @@ uint CFkListDlg::PageTemplateOfRow(int row) const
     return ChoosePageTemplate(list->HasFunctionProperties(), function);
 }
 
+int CFkListDlg::RunEditor(int row, bool newRecord)
+{
+    CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    QStringList* record = list->CachedRecord(GetRecordNo(row));
+    const QString number = record ? record->value(0) : QString();
+    m_pList->scrollTo(m_pModel->index(row, 0));
+    auto editor = std::make_unique<CFcTabDlg>(m_pDataManager, GetRecordNo(row), newRecord, this,
+                                              m_pDataManager->m_nTabDlgID, PageTemplateOfRow(row),
+                                              WindowKind());
+    emit editorOpening(editor.get());
+    const int result = editor->DoModal();
+    if (result != platform::IDOK)
+        return result;
+    // The saved row carries the record's running number back.
+    if (QStringList* saved = list->CachedRecord(GetRecordNo(row)); saved && !saved->isEmpty())
+        (*saved)[0] = number;
+    m_pModel->RowChanged(row);
+    return result;
+}
+
 void CFkListDlg::OnOK()
 {
     const QWidget* change = FindControlById(this, platform::IDOK);
     const int row = SelectedRow();
     if (!m_pModel || !change || !change->isEnabled() || row < 0)
         return;
-    CColumnDataList* list = m_pDataManager->GetColumnDataList();
-    QStringList* record = list->CachedRecord(GetRecordNo(row));
-    const QString number = record ? record->value(0) : QString();
-    m_pList->scrollTo(m_pModel->index(row, 0));
-    auto editor = std::make_unique<CFcTabDlg>(m_pDataManager, GetRecordNo(row), false, this,
-                                              m_pDataManager->m_nTabDlgID, PageTemplateOfRow(row),
-                                              WindowKind());
-    emit editorOpening(editor.get());
-    if (editor->DoModal() != platform::IDOK)
-        return;
-    // The saved row carries the record's running number back.
-    if (QStringList* saved = list->CachedRecord(GetRecordNo(row)); saved && !saved->isEmpty())
-        (*saved)[0] = number;
-    m_pModel->RowChanged(row);
+    RunEditor(row, false);
 }
 
 void CFkListDlg::OnCancel()

@@ -6,13 +6,15 @@ class CDataManager;
 
 namespace kesmond {
 
+class CFcColumnDataList;
 class CFcListModel;
 class CFcMainListCtrl;
 class CFcTabDlg;
 
 // The function-key list: the register's keys whose function is in the
 // function master, each changed in the function-key editor. Keys are
-// neither added nor deleted here.
+// neither added nor deleted here. The character and function-list windows
+// build on its list behaviour.
 class CFkListDlg : public CFcMainDlg
 {
     Q_OBJECT
@@ -35,13 +37,32 @@ protected:
     void OnOK() override;
     void OnCancel() override;
 
-private:
+    // Reads the window's records into the cache.
+    virtual bool ReadList(int& err);
+    // Shapes the list once its model is set.
+    virtual void SetUpList() {}
+    // Follows the selection with the buttons.
+    virtual void UpdateButtons();
+
+    // Title and list font; the work database's connection, opened. False
+    // (the message shown, the window ending) when it cannot be used.
+    bool OpenWorkDatabase();
+    // The function master chosen and handed to the function column.
+    void ChooseFunctionTables();
+    // The model over the record cache, its columns and the list's signals.
+    void AttachModel();
+    // Row 0 selected, or with no rows every button but Back, Insert and
+    // Help disabled.
+    void SelectFirstRow();
     void ShowReadFailure(int err);
     void EndAfterFailure();
     void BuildListColumns();
-    void UpdateButtons();
     void EnableButton(uint id, bool enable);
     int SelectedRow() const;
+    void SelectRow(int row);
+    // Runs the function-key editor on a row; its result.
+    int RunEditor(int row, bool newRecord);
+    CFcColumnDataList* FcList() const;
 
     CDataManager* m_pDataManager;
     CFcMainListCtrl* m_pList = nullptr;

@@ -1,7 +1,9 @@
 #include "functions/CKesmondApp.h"
 
+#include "functions/CFcCharListDlg.h"
 #include "functions/CFcModeTable.h"
 #include "functions/CFkListDlg.h"
+#include "functions/CFlListDlg.h"
 #include "functions/FcModeChoice.h"
 
 #include "goods/base/RegisterDialogClass.h"
@@ -13,11 +15,30 @@
 
 #include <QGuiApplication>
 
+#include <memory>
+
 namespace kesmond {
 
 namespace {
 
 constexpr int kFunctionKeyMode = 0;
+constexpr int kFunctionListMode = 1;
+constexpr int kCharacterMode = 3;
+
+// The main window of a mode; nullptr for a mode without one yet.
+std::unique_ptr<CFkListDlg> MakeMainWindow(int mode, CDataManager* entry)
+{
+    switch (mode) {
+    case kFunctionKeyMode:
+        return std::make_unique<CFkListDlg>(entry, entry->m_nListDlgID, nullptr, mode);
+    case kFunctionListMode:
+        return std::make_unique<CFlListDlg>(entry, entry->m_nListDlgID, nullptr, mode);
+    case kCharacterMode:
+        return std::make_unique<CFcCharListDlg>(entry, entry->m_nListDlgID, nullptr, mode);
+    default:
+        return nullptr;
+    }
+}
 
 } // namespace
 
@@ -34,8 +55,8 @@ int CKesmondApp::InitInstance(const QStringList& arguments)
         return 0;
     CEcrCmdLineInfo cmdInfo;
     const int mode = ChooseFcMode(CProgramStartup::ParseMode(cmdInfo, arguments));
-    // The function lists, key layout and characters come with their windows.
-    if (mode != kFunctionKeyMode)
+    // The key layout comes with its editor.
+    if (mode != kFunctionKeyMode && mode != kFunctionListMode && mode != kCharacterMode)
         return 0;
     startup.LoadLanguage();
     if (!RegisterDialogClass(QLatin1String(kClassName)))
@@ -44,8 +65,8 @@ int CKesmondApp::InitInstance(const QStringList& arguments)
     CDataManager* entry = modes.Entry(mode);
     // Every message box is captioned with the window's title.
     QGuiApplication::setApplicationDisplayName(GetLangString(entry->m_strWindowNameKey));
-    CFkListDlg window(entry, entry->m_nListDlgID, nullptr, mode);
-    return CProgramStartup::RunMainWindow(window);
+    std::unique_ptr<CFkListDlg> window = MakeMainWindow(mode, entry);
+    return CProgramStartup::RunMainWindow(*window);
 }
 
 } // namespace kesmond

@@ -9,9 +9,4 @@ namespace kesmond {
 // shown.
 bool IsHiddenCharRow(const QString& remarks);
 
-// The edit's text as stored: every line break (LF, CR or CR LF) becomes
-// CR LF, as the register's multi-line edit writes them, so a stored CR LF
-// text comes back byte for byte.
-QString ToStoredLineBreaks(const QString& editText);
-
 } // namespace kesmond

@@ -18,6 +18,7 @@ enum : unsigned {
     IDD_FC_SUBF_NUMBER = 3024,
     IDD_FC_SUBF_AMOUNT = 3025,
     IDD_FC_KEYLAYOUT = 3027,
+    IDD_FC_SUBF_MULTILINETEXT = 3039,
 };
 
 // Controls the program's code refers to.
@@ -33,6 +34,11 @@ enum : unsigned {
     IDC_FC_DELETE = 23047,
     IDC_FC_PROPERTIES = 23133,
     IDC_FC_CHANGE_VALUE = 23138,
+    IDC_FC_CHAR_TITLE = 23193,
+    IDC_FC_CHAR_TEXT = 23194,
+    IDC_FC_LIST_TYPE = 23018,
+    IDC_FC_MOVE_UP = 23050,
+    IDC_FC_MOVE_DOWN = 23051,
     IDC_FC_HELP = 33002,
     IDC_FC_INITIALIZE = 33004,
 };

@@ -2,6 +2,7 @@
 
 #include "goods/CGoodsModeTable.h"
 #include "goods/CListDlg.h"
+#include "goods/CSetMixListDlg.h"
 #include "goods/ChooseMode.h"
 #include "goods/GoodsButtonTable.h"
 #include "goods/base/CMainDlg.h"
@@ -13,6 +14,8 @@
 #include "shared/program/CProgramStartup.h"
 
 #include <QGuiApplication>
+
+#include <memory>
 
 namespace brelkin {
 
@@ -40,12 +43,18 @@ int CBrelkinApp::InitInstance(const QStringList& arguments)
     // Every message box is captioned with the window's title.
     QGuiApplication::setApplicationDisplayName(GetLangString(entry->m_strWindowNameKey));
     CMainDlg::SetButtonTable(GoodsButtonTable());
-    // The easy, hourly and set-menu windows come with their own list
-    // windows; until then every mode opens the standard list.
-    CListDlg window(entry, choice.listDlgId, nullptr, choice.windowKind, choice.winpos);
+    // The easy and hourly windows come with their own list windows; until
+    // then those modes open the standard list.
+    std::unique_ptr<CListDlg> window;
+    if (choice.windowClass == GoodsWindowClass::SetMixList)
+        window = std::make_unique<CSetMixListDlg>(entry, choice.listDlgId, nullptr,
+                                                  choice.windowKind, choice.winpos);
+    else
+        window = std::make_unique<CListDlg>(entry, choice.listDlgId, nullptr, choice.windowKind,
+                                            choice.winpos);
     if (choice.setPriceEntry)
-        window.SetSecondDataManager(modes.SetPriceEntry());
-    return CProgramStartup::RunMainWindow(window);
+        window->SetSecondDataManager(modes.SetPriceEntry());
+    return CProgramStartup::RunMainWindow(*window);
 }
 
 } // namespace brelkin

@@ -162,8 +162,7 @@ bool CListDlg::OnInitDialog()
         EndAfterFailure();
         return true;
     }
-    m_pModel = new CRecordListModel(m_pDataManager->GetColumnDataList(),
-                                    &m_pDataManager->m_arrRecords, this);
+    m_pModel = CreateListModel();
     m_pList->setModel(m_pModel);
     connect(m_pList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CListDlg::UpdateButtons);
@@ -346,6 +345,12 @@ void CListDlg::done(int result)
 CPageDlg* CListDlg::CreatePageDlg()
 {
     return NewPageDlg(m_pDataManager->m_nPageCount > 0 ? m_pDataManager->m_pPageDlgIDs[0] : 0);
+}
+
+CRecordListModel* CListDlg::CreateListModel()
+{
+    return new CRecordListModel(m_pDataManager->GetColumnDataList(), &m_pDataManager->m_arrRecords,
+                                this);
 }
 
 CTabDlg* CListDlg::CreateTabDlg(int recordNo, bool newRecord)

@@ -39,6 +39,7 @@ public:
     ~CListDlg() override;
 
     void SetSecondDataManager(CDataManager* second) { m_pSecondDataManager = second; }
+    CDataManager* DataManager() const { return m_pDataManager; }
     CRecordListModel* Model() const { return m_pModel; }
     CMainListCtrl* List() const { return m_pList; }
     QToolButton* MenuButton() const { return m_pMenuButton; }
@@ -71,6 +72,8 @@ protected:
     void done(int result) override;
 
     virtual CTabDlg* CreateTabDlg(int recordNo, bool newRecord);
+    // The model behind the list (the cell texts), made once the records are read.
+    virtual CRecordListModel* CreateListModel();
     // The hidden page that lends its control to the in-place editor.
     virtual CPageDlg* CreatePageDlg();
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -43,6 +43,8 @@ namespace brelkin {
 namespace {
 
 const QString kCreateDateTime = QStringLiteral("CREATEDATETIME");
+const QString kProperty = QStringLiteral("PROPERTY");
+constexpr int kClassificationWidth = 6;
 const QString kUpdateDateTime = QStringLiteral("UPDATEDATETIME");
 
 bool IsCodeDisplay(uint id)
@@ -176,7 +178,9 @@ void CPageDlg::ShowSubItems(const QStringList& record, bool firstTime)
         if (firstTime) {
             auto* item = new QTreeWidgetItem(m_pSubItems);
             item->setText(0, GetLangString(column->m_strLabelKey));
-            item->setText(1, column->GetDescript(record.value(i)));
+            item->setText(1, IsClassificationPart(column)
+                                 ? record.value(i).left(kClassificationWidth)
+                                 : column->GetDescript(record.value(i)));
         }
     }
 }
@@ -193,15 +197,79 @@ void CPageDlg::EditSubItem()
     if (!IsUnlistedLabelKey(column->m_strLabelKey))
         return;
     const int kind = SubItemKind(column->m_strLabelKey);
+    const bool part = IsClassificationPart(column);
+    const QString value = m_subItemValues[row];
     CSubItemSetDlgEx dialog(this, SubItemDlgType::E_DlgTypeTag(kind), 0);
-    dialog.SetValue(column->m_nSize, column->m_nDecimals, m_subItemValues[row]);
+    if (part)
+        dialog.SetValue(kClassificationWidth, 0, value.left(kClassificationWidth));
+    else
+        dialog.SetValue(column->m_nSize, column->m_nDecimals, value);
     dialog.SetLabelText(GetLangString(column->m_strLabelKey));
     if (kind == SubItemDlgType::DLGTYPE_COMBO)
         dialog.SetColumnData(column);
     if (dialog.DoModal() != platform::IDOK)
         return;
-    m_subItemValues[row] = dialog.GetValue();
+    // The rest of the restaurant item's text stays as it was.
+    m_subItemValues[row] =
+        part ? dialog.GetValue() + value.mid(kClassificationWidth) : dialog.GetValue();
     m_pSubItems->topLevelItem(row)->setText(1, column->GetDescript(dialog.GetValue()));
+}
+
+bool CPageDlg::IsClassificationPart(const CColumnData* column) const
+{
+    return m_pDataManager && m_pDataManager->m_pszModeKey &&
+           qstrcmp(m_pDataManager->m_pszModeKey, "P_RES") == 0 &&
+           column->m_strColumnName == kProperty;
+}
+
+bool CPageDlg::SetSubItemFromText(int columnIndex, const QString& text, CErrDataInfo* collector)
+{
+    const CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    CColumnData* column = columnIndex >= 0 && columnIndex < list->m_nColumnCount
+                              ? list->m_ppColumnData[columnIndex]
+                              : nullptr;
+    const qsizetype row = m_subItemColumns.indexOf(columnIndex);
+    // Only a row of the page's list can keep the value.
+    if (!column || !IsUnlistedLabelKey(column->m_strLabelKey) || row < 0)
+        return false;
+    const int kind = SubItemKind(column->m_strLabelKey);
+    const bool part = IsClassificationPart(column);
+    CErrDataInfo::DataErrTypetag errorType = CErrDataInfo::DATAERR_NONE;
+    QString errorKey;
+    QString value;
+    bool taken = false;
+    {
+        // A hidden dialog checks the text as the value dialog would.
+        setUpdatesEnabled(false);
+        CSubItemSetDlgEx dialog(this, SubItemDlgType::E_DlgTypeTag(kind), 1);
+        if (part)
+            dialog.SetValue(kClassificationWidth, 0, text.left(kClassificationWidth));
+        else
+            dialog.SetValue(column->m_nSize, column->m_nDecimals, text);
+        if (kind == SubItemDlgType::DLGTYPE_COMBO)
+            dialog.SetColumnData(column);
+        dialog.SetLabelText(GetLangString(column->m_strLabelKey));
+        taken =
+            dialog.Create() &&
+            dialog.SetValueImportTextData(text, column->m_bNullable ? 1 : 0, errorType, errorKey) &&
+            dialog.CommitInputData();
+        value = dialog.GetValue();
+        setUpdatesEnabled(true);
+    }
+    if (taken) {
+        m_subItemValues[row] = part ? value + text.mid(kClassificationWidth) : value;
+        if (QTreeWidgetItem* item = m_pSubItems->topLevelItem(int(row)))
+            item->setText(1, column->GetDescript(value));
+        return true;
+    }
+    if (errorType == CErrDataInfo::DATAERR_NONE) {
+        errorType = CErrDataInfo::DATAERR_ERROR;
+        errorKey = QStringLiteral("CRDS_ERR_UNKNOWNERR");
+    }
+    if (collector)
+        collector->AddErrData(errorType, m_nRecordNo, GetLangString(column->m_strLabelKey),
+                              GetLangString(errorKey), text);
+    return false;
 }
 
 void CPageDlg::AddSetPriceButtons(QFormLayout* form)
@@ -236,8 +304,10 @@ void CPageDlg::BuildControlsOf(QFormLayout* form, const CColumnDataList* list, b
         if (id == 0 || id == 23189 || FindControlById(this, id) ||
             (mainList && setPricePage != (id == 23197)))
             continue;
-        QWidget* field = nullptr;
-        if (IsCodeDisplay(id)) {
+        QWidget* field = NewControl(column);
+        if (field) {
+            // made by the page
+        } else if (IsCodeDisplay(id)) {
             auto* label = new QLabel(this);
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             field = label;
@@ -457,6 +527,11 @@ bool CPageDlg::SaveSetPriceRow(int& err)
         return true;
     ShowSaveFailure(err);
     return false;
+}
+
+QWidget* CPageDlg::NewControl(const CColumnData*)
+{
+    return nullptr;
 }
 
 bool CPageDlg::OwnValue(const CColumnData*, QString&) const

@@ -58,10 +58,16 @@ public:
     void EditSubItem();
     // The dialog form for a column of the sub-item list.
     static int SubItemKind(const QString& labelKey);
+    // An imported or pasted text for a sub-item column (by column list
+    // index), checked as the value dialog checks it; a refused text goes to
+    // the collector with the column's title.
+    bool SetSubItemFromText(int columnIndex, const QString& text, CErrDataInfo* collector);
 
 protected:
     // A value the page keeps itself instead of a control's; false for none.
     virtual bool OwnValue(const CColumnData* column, QString& value) const;
+    // A control of the page's own kind for a column; nullptr for the usual one.
+    virtual QWidget* NewControl(const CColumnData* column);
     // A list of rows of name and value (no sorting), a child of the page.
     QTreeWidget* NewNameValueList(unsigned id);
 
@@ -83,6 +89,9 @@ private:
     QStringList CollectValues(const CColumnDataList* list, const QStringList& record,
                               const QStringList* filter = nullptr) const;
     static bool IsInFilter(const QStringList* filter, const QString& key);
+    // The restaurant item's "PROPERTY": only its first characters are the
+    // classification the sub-item list edits.
+    bool IsClassificationPart(const CColumnData* column) const;
 
     bool m_bNewRecord = false;
     unsigned m_nPageId = 0;

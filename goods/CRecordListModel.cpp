@@ -71,13 +71,18 @@ QVariant CRecordListModel::data(const QModelIndex& index, int role) const
     CColumnData* column = m_pList->m_ppColumnData[m_columnMap[index.column()]];
     if (role == Qt::DisplayRole) {
         const QStringList* row = m_pRecords->GetAt(index.row());
-        return row ? column->GetDescript(row->value(m_columnMap[index.column()])) : QString();
+        return row ? CellText(*row, m_columnMap[index.column()]) : QString();
     }
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(
             Qt::Alignment(column->GetType() == SQLTYPE_NUMERIC ? Qt::AlignRight : Qt::AlignLeft) |
             Qt::AlignVCenter);
     return {};
+}
+
+QString CRecordListModel::CellText(const QStringList& record, int columnIndex) const
+{
+    return m_pList->m_ppColumnData[columnIndex]->GetDescript(record.value(columnIndex));
 }
 
 QVariant CRecordListModel::headerData(int section, Qt::Orientation orientation, int role) const

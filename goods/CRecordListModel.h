@@ -47,6 +47,11 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
+protected:
+    // The text of a record's value in a column of the column list.
+    virtual QString CellText(const QStringList& record, int columnIndex) const;
+    CColumnDataList* List() const { return m_pList; }
+
 private:
     CColumnDataList* m_pList;
     CStringArrayPtrArray* m_pRecords;

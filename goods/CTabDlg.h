@@ -26,6 +26,7 @@ public:
 
     void SetSecondDataManager(CDataManager* second) { m_pSecondDataManager = second; }
     const std::vector<CPageDlg*>& Pages() const { return m_pages; }
+    CDataManager* DataManager() const { return m_pDataManager; }
     QTabWidget* TabControl() const { return m_pTab; }
 
 protected:

@@ -356,6 +356,8 @@ void CImgEditDlg::ShowError(const char* key, bool withNumber)
 bool RunImgEditDlg(QWidget* parent, const GraphicEditRequest& request, GraphicEditResult& result)
 {
     CImgEditDlg editor(parent);
+    editor.SetNarrow(request.narrow);
+    editor.EditArea()->SetGuideLine(request.guideLines);
     editor.SetSourceFile(request.sourceFile);
     editor.SetFileName(request.fileName);
     editor.EditArea()->SetGraphicType(request.code);

@@ -4,6 +4,7 @@
 #include "images/CImgEditDlg.h"
 #include "images/CMainImgCtrl.h"
 #include "images/GraphicColumns.h"
+#include "images/GraphicRows.h"
 #include "images/GraphicTypes.h"
 
 #include "goods/base/ProgramMessage.h"
@@ -14,7 +15,6 @@
 #include "shared/controls/CWaitCursor.h"
 #include "shared/controls/FindControlById.h"
 #include "shared/data/CColumnDataList.h"
-#include "shared/data/CSqLiteTransaction.h"
 #include "shared/data/CStampImageMgr.h"
 #include "shared/lang/CProgramLang.h"
 #include "shared/lang/FormatLangText.h"
@@ -30,12 +30,6 @@
 #include <QTimer>
 
 namespace pellark {
-
-namespace {
-
-const QString kTable = QStringLiteral("CSB008");
-
-} // namespace
 
 CImgListDlg::CImgListDlg(CSQliteDB* db, QWidget* parent)
     : CMainDlg(parent, IDD), m_pDB(db), m_editor(RunImgEditDlg)
@@ -111,45 +105,6 @@ bool CImgListDlg::ReadRows(int& err)
     return true;
 }
 
-bool CImgListDlg::CreateMissingRows(int& err)
-{
-    err = 0;
-    QList<int> missing;
-    for (const GraphicType& type : kGraphicTypes) {
-        bool found = false;
-        for (int row = 0; row < m_pModel->rowCount() && !found; ++row)
-            found = m_pModel->Row(row)->value(kGraphicCode).trimmed().toInt() == type.code;
-        if (!found)
-            missing << type.code;
-    }
-    if (missing.isEmpty())
-        return true;
-    // All rows or none: a failure leaves the table as it was.
-    CSQliteSQL sql(*m_pDB, kTable);
-    CSqLiteTransaction transaction(*m_pDB, sql);
-    if ((err = transaction.StartStatus()) != 0)
-        return false;
-    const QString now = GetTimestampOfNow();
-    err = sql.SetSQLForWrite({QStringLiteral("GRAPHICCODE")},
-                             {QStringLiteral("FILENAME"), QStringLiteral("CREATEDATETIME"),
-                              QStringLiteral("UPDATEDATETIME")},
-                             {});
-    for (int code : missing) {
-        if (err != 0)
-            break;
-        // A single space: a row without an image.
-        err =
-            sql.ExecWrite({GraphicKey(code)}, {QStringLiteral(" "), now, now}, {}, SQLWRITE_INSERT);
-    }
-    if (err != 0) {
-        transaction.Rollback();
-        return false;
-    }
-    if ((err = transaction.Commit()) != 0)
-        return false;
-    return ReadRows(err);
-}
-
 void CImgListDlg::BuildListColumns()
 {
     m_pModel->BuildColumns();
@@ -165,24 +120,13 @@ void CImgListDlg::BuildListColumns()
 bool CImgListDlg::OnInitDialog()
 {
     CMainDlg::OnInitDialog();
-    int err = 0;
-    if (!ReadRows(err)) {
-        ShowProgramMessage(
-            this, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"), platform::MessageIcon::Warning,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED")), err));
+    if (!LoadGraphicRows(this, *m_pDB, m_records)) {
+        m_pModel->SetRows(CStringArrayPtrArray());
         EndAfterFailure();
         return true;
     }
+    m_pModel->SetRows(m_records);
     BuildListColumns();
-    if (!CreateMissingRows(err)) {
-        ShowProgramMessage(
-            this, QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED"), platform::MessageIcon::Error,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED")), err));
-        EndAfterFailure();
-        return true;
-    }
     EnableButton(1, false);
     EnableButton(IDC_DELETE, false);
     if (m_pModel->rowCount() > 0) {
@@ -231,11 +175,7 @@ void CImgListDlg::DeletePreviewFile()
 
 bool CImgListDlg::ReadGraphicBlob(const QString& key, const QString& fileName, int& status)
 {
-    CSQliteSQL sql(*m_pDB, kTable);
-    status =
-        sql.SetSQLForBlobRead({QStringLiteral("GRAPHICDATA")}, QStringLiteral("GRAPHICCODE = ?"));
-    if (status == 0)
-        status = sql.ExecBlobRead({key}, {fileName});
+    status = pellark::ReadGraphicBlob(*m_pDB, key, fileName);
     return status == 0;
 }
 
@@ -279,16 +219,7 @@ bool CImgListDlg::WriteGraphicRow(const QString& key, const QString& fileName,
                                   const QString& blobFile)
 {
     CWaitCursor wait;
-    int status = 0;
-    {
-        CSQliteSQL sql(*m_pDB, kTable);
-        status = sql.SetSQLForWrite({QStringLiteral("GRAPHICCODE")},
-                                    {QStringLiteral("FILENAME"), QStringLiteral("UPDATEDATETIME")},
-                                    {QStringLiteral("GRAPHICDATA")});
-        if (status == 0)
-            status =
-                sql.ExecWrite({key}, {fileName, GetTimestampOfNow()}, {blobFile}, SQLWRITE_UPDATE);
-    }
+    int status = WriteGraphicRows(*m_pDB, {{key, fileName, blobFile}});
     if (status != 0) {
         ShowProgramMessage(
             this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,

@@ -54,7 +54,6 @@ protected:
 
 private:
     bool ReadRows(int& err);
-    bool CreateMissingRows(int& err);
     void BuildListColumns();
     void OnSelectionChanged();
     int SelectedItem() const;

@@ -1,5 +1,6 @@
 #include "images/CPellarkApp.h"
 
+#include "images/CGpSmartTab.h"
 #include "images/CImgListDlg.h"
 
 #include "goods/base/ProgramMessage.h"
@@ -77,10 +78,13 @@ int CPellarkApp::InitInstance(const QStringList& arguments)
             FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED")), status));
         return 0;
     }
-    // The easy host comes with its stamp pages; until then the list.
-    (void)ChooseStartWindow(option);
-    CImgListDlg window(m_pDB.get());
-    CProgramStartup::RunMainWindow(window);
+    if (ChooseStartWindow(option) == StartWindow::EasyHost) {
+        CGpSmartTab window(m_pDB.get());
+        CProgramStartup::RunMainWindow(window);
+    } else {
+        CImgListDlg window(m_pDB.get());
+        CProgramStartup::RunMainWindow(window);
+    }
     return 0;
 }
 

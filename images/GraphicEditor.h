@@ -16,6 +16,8 @@ struct GraphicEditRequest
     QString sourceFile; // the stored image's temporary copy, "" when none
     QString fileName;   // the row's FILENAME
     int code = 0;
+    bool narrow = false;    // 58 mm paper: the print area is 384 dots wide
+    bool guideLines = true; // the paper-width guides under the picture
 };
 
 struct GraphicEditResult

@@ -21,6 +21,14 @@ bool HasNarrowGuide(int code)
     return code == 1 || code == 2;
 }
 
+QSize GetGraphicSize(const QString& code)
+{
+    for (const GraphicType& type : kGraphicTypes)
+        if (code == GraphicKey(type.code))
+            return QSize(type.width, type.height);
+    return QSize(0, 0);
+}
+
 QString GraphicKey(int code)
 {
     return QStringLiteral("%1").arg(code, 6, 10, QLatin1Char('0'));

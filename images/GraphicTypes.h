@@ -28,6 +28,8 @@ constexpr int kNarrowPrintWidth = 384;
 const GraphicType& GraphicTypeOf(int code);
 QSize GraphicPrintSize(int code);
 bool HasNarrowGuide(int code);
+// The print size of a stored code ("000001"); (0, 0) for any other text.
+QSize GetGraphicSize(const QString& code);
 // "000001": the key of a code.
 QString GraphicKey(int code);
 

@@ -6,11 +6,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStringEncoder>
 #include <QTemporaryFile>
 
 #include <sqlite3.h>
 
 #include <cstdio>
+#include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -97,6 +100,43 @@ int bindTexts(sqlite3_stmt* stmt, const QStringList& values, int first)
     }
     return 0;
 }
+
+// The values of one write, encoded into a buffer the statement keeps and
+// bound without a copy: no allocation per value or row. The buffer must not
+// move until the step is done, so it is sized for every value first.
+class WriteBinder
+{
+public:
+    void Prepare(std::initializer_list<const QStringList*> lists)
+    {
+        size_t need = 1; // an empty value still needs a non-null pointer
+        for (const QStringList* list : lists)
+            for (const QString& value : *list)
+                need += size_t(value.size()) * 3;
+        if (m_buffer.size() < need)
+            m_buffer.resize(need);
+        m_used = 0;
+    }
+
+    int Bind(sqlite3_stmt* stmt, const QStringList& values, int first)
+    {
+        for (qsizetype i = 0; i < values.size(); ++i) {
+            char* start = m_buffer.data() + m_used;
+            QStringEncoder encoder(QStringEncoder::Utf8);
+            char* end = encoder.appendToBuffer(start, values[i]);
+            m_used += size_t(end - start);
+            const int rc =
+                sqlite3_bind_text(stmt, first + int(i), start, int(end - start), SQLITE_STATIC);
+            if (rc != SQLITE_OK)
+                return rc;
+        }
+        return 0;
+    }
+
+private:
+    std::vector<char> m_buffer;
+    size_t m_used = 0;
+};
 
 int bindBlobFiles(const CSQliteDB& db, sqlite3_stmt* stmt, const QStringList& files, int first)
 {
@@ -210,6 +250,7 @@ struct CSQliteSQL::Impl
 
     QStringList keyColumns, valueColumns, blobColumns;
     Statement insert, update, remove;
+    WriteBinder binder;
 
     Statement blobRead;
     int blobReadColumns = 0;
@@ -394,7 +435,10 @@ int CSQliteSQL::ExecWrite(const QStringList& keyValues, const QStringList& value
             return SQLERR_ARGUMENTS;
         if (!(stmt = d->insert.get()))
             return SQLERR_NOT_PREPARED;
-        rc = bindTexts(stmt, keyValues + values, 1);
+        d->binder.Prepare({&keyValues, &values});
+        rc = d->binder.Bind(stmt, keyValues, 1);
+        if (rc == 0)
+            rc = d->binder.Bind(stmt, values, int(keyValues.size()) + 1);
         if (rc == 0)
             rc = bindBlobFiles(d->db, stmt, blobFiles, int(keyValues.size() + values.size()) + 1);
         break;
@@ -403,18 +447,20 @@ int CSQliteSQL::ExecWrite(const QStringList& keyValues, const QStringList& value
             return SQLERR_ARGUMENTS;
         if (!(stmt = d->update.get()))
             return SQLERR_NOT_PREPARED;
-        rc = bindTexts(stmt, values, 1);
+        d->binder.Prepare({&values, &keyValues});
+        rc = d->binder.Bind(stmt, values, 1);
         if (rc == 0)
             rc = bindBlobFiles(d->db, stmt, blobFiles, int(values.size()) + 1);
         if (rc == 0)
-            rc = bindTexts(stmt, keyValues, int(values.size() + blobFiles.size()) + 1);
+            rc = d->binder.Bind(stmt, keyValues, int(values.size() + blobFiles.size()) + 1);
         break;
     case SQLWRITE_DELETE:
         if (!keysFit)
             return SQLERR_ARGUMENTS;
         if (!(stmt = d->remove.get()))
             return SQLERR_NOT_PREPARED;
-        rc = bindTexts(stmt, keyValues, 1);
+        d->binder.Prepare({&keyValues});
+        rc = d->binder.Bind(stmt, keyValues, 1);
         break;
     default:
         return SQLERR_ARGUMENTS;

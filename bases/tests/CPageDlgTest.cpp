@@ -2,7 +2,7 @@
 #include "bases/tests/BaseDbFixture.h"
 
 #include "bases/BaseDialogIds.h"
-#include "bases/CMessageEdit.h"
+#include "goods/base/CMessageEdit.h"
 #include "bases/CPageDlg.h"
 
 #include "shared/controls/CEcrEdit.h"

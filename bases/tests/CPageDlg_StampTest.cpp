@@ -3,7 +3,7 @@
 #include "bases/tests/BaseDbFixture.h"
 
 #include "bases/BaseDialogIds.h"
-#include "bases/CMessageEdit.h"
+#include "goods/base/CMessageEdit.h"
 #include "bases/CPageDlg_Stamp.h"
 #include "bases/CReceipt80ListBox.h"
 

@@ -2,7 +2,7 @@
 // pages, and its keys.
 #include "bases/tests/BaseDbFixture.h"
 
-#include "bases/CMessageEdit.h"
+#include "goods/base/CMessageEdit.h"
 #include "bases/CPageDlg.h"
 #include "bases/CTabDlg.h"
 #include "bases/DunmarelButtonTable.h"

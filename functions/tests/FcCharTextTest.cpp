@@ -25,28 +25,6 @@ TEST(FcCharTextTest, HiddenRowsByRemarks)
     }
 }
 
-TEST(FcCharTextTest, LineBreaksAreStoredAsCrLf)
-{
-    const struct
-    {
-        const char* edit;
-        const char* stored;
-    } cases[] = {
-        {"line1\r\nline2", "line1\r\nline2"},
-        {"line1\nline2 more", "line1\r\nline2 more"},
-        {"a\rb", "a\r\nb"},
-        {"a\n\nb\n", "a\r\n\r\nb\r\n"},
-        {"", ""},
-        {"plain", "plain"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.edit);
-        EXPECT_EQ(ToStoredLineBreaks(QString::fromLatin1(c.edit)), QString::fromLatin1(c.stored));
-    }
-    EXPECT_EQ(ToStoredLineBreaks(QStringLiteral("a") + QChar::ParagraphSeparator + "b"),
-              QStringLiteral("a\r\nb"));
-}
-
 class CColumnDataCharacterTest : public korvane::test::WorkDbFixture
 {
 protected:

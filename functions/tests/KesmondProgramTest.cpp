@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 using korvane::test::PrivateXServer;
@@ -40,7 +42,8 @@ protected:
         ASSERT_TRUE(QFile::copy(KORVANE_SUITE_DIR "/RESOURCE/Lumo500/SETTING.DB", m_database));
         QFile::setPermissions(m_database, QFile::ReadOwner | QFile::WriteOwner);
         QStringList statements;
-        for (const char* seed : {"CSM009", "CSM018", "CSB002", "CSB003"}) {
+        for (const char* seed :
+             {"CSM009", "CSM018", "CSB002", "CSB003", "CSB007", "CSM017", "CSB022"}) {
             QFile file(QStringLiteral(KORVANE_SOURCE_DIR "/resources/schema/seeds/%1.sql")
                            .arg(QLatin1String(seed)));
             ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -52,13 +55,13 @@ protected:
     }
 
     // The visible windows with the program's title, waiting until there are count.
-    QStringList Windows(const PrivateXServer& x, int count)
+    QStringList Windows(const PrivateXServer& x, int count, const QString& title = kTitle)
     {
         QStringList ids;
         QElapsedTimer timer;
         timer.start();
         while (timer.elapsed() < 15000) {
-            ids = x.xdotool({"search", "--onlyvisible", "--name", kTitle})
+            ids = x.xdotool({"search", "--onlyvisible", "--name", title})
                       .split(u'\n', Qt::SkipEmptyParts);
             if (ids.size() == count)
                 break;
@@ -67,9 +70,31 @@ protected:
         return ids;
     }
 
+    // The program in a mode on the test's own X server, on a work database
+    // from the seeds, the launcher waiting for it.
+    QProcess& StartOnX(const PrivateXServer& x, const char* mode)
+    {
+        MakeWorkDatabase();
+        // The launcher's socket token in "MAINWH".
+        m_launcher = std::make_unique<korvane::test::WaitingLauncher>(m_program);
+        EXPECT_TRUE(m_launcher->wait());
+        m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
+        return m_program.start({QLatin1String(mode)});
+    }
+    // Escape in the main window; the program's exit code.
+    static int EscapeFrom(const PrivateXServer& x, const QString& window, QProcess& program)
+    {
+        QTest::qWait(200);
+        x.xdotool({"windowfocus", "--sync", window});
+        x.xdotool({"key", "Escape"});
+        return SuiteProgram::waitForExit(program);
+    }
+
     SuiteProgram m_program{QStringLiteral(KORVANE_SUITE_DIR "/Kesmond"),
                            QStringLiteral(KORVANE_SUITE_DIR "/NolvarLANG.xml")};
     QString m_database;
+    std::unique_ptr<korvane::test::WaitingLauncher> m_launcher;
 };
 
 TEST_F(KesmondProgramTest, KeyRenamedByKeys)
@@ -77,13 +102,7 @@ TEST_F(KesmondProgramTest, KeyRenamedByKeys)
     PrivateXServer x;
     if (!x.isRunning())
         GTEST_SKIP() << "xdotool or Xvfb missing (scripts/install-deps.sh installs them)";
-    MakeWorkDatabase();
-    // The launcher waiting for the program: its socket's token in "MAINWH".
-    korvane::test::WaitingLauncher launcher(m_program);
-    ASSERT_TRUE(launcher.wait());
-    m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
-    QProcess& functions = m_program.start({QStringLiteral("/FK")});
+    QProcess& functions = StartOnX(x, "/FK");
     const QStringList list = Windows(x, 1);
     ASSERT_EQ(list.size(), 1);
 
@@ -102,10 +121,7 @@ TEST_F(KesmondProgramTest, KeyRenamedByKeys)
     x.xdotool({"type", "--delay", "20", "TENDER"});
     x.xdotool({"key", "Tab", "Return"});
     ASSERT_EQ(Windows(x, 1).size(), 1);
-    QTest::qWait(200);
-    x.xdotool({"windowfocus", "--sync", list[0]});
-    x.xdotool({"key", "Escape"});
-    EXPECT_EQ(SuiteProgram::waitForExit(functions), 2);
+    EXPECT_EQ(EscapeFrom(x, list[0], functions), 2);
 
     EXPECT_EQ(m_program.messages(), QStringList{"CRDS_CMN_COMFIRM_SAVE"});
     const QString row =
@@ -116,7 +132,75 @@ TEST_F(KesmondProgramTest, KeyRenamedByKeys)
             .trimmed();
     EXPECT_EQ(row, "000001|TENDER|000001|20240101000000|1");
     QTest::qWait(100); // the bring-back arrives through the event loop
-    EXPECT_TRUE(launcher.broughtBack());
+    EXPECT_TRUE(m_launcher->broughtBack());
+}
+
+TEST_F(KesmondProgramTest, CharacterTextEditedByKeysKeepsItsLineBreak)
+{
+    PrivateXServer x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "xdotool or Xvfb missing (scripts/install-deps.sh installs them)";
+    QProcess& functions = StartOnX(x, "/CH");
+    const QString title = QStringLiteral("^Character Settings$");
+    const QStringList list = Windows(x, 1, title);
+    ASSERT_EQ(list.size(), 1);
+
+    // The last row shown is the shop header (the service text is hidden).
+    x.xdotool({"windowfocus", "--sync", list[0]});
+    x.xdotool({"key", "ctrl+End", "Return"});
+    QStringList both = Windows(x, 2, title);
+    ASSERT_EQ(both.size(), 2);
+    both.removeAll(list[0]);
+    x.xdotool({"windowfocus", "--sync", both[0]});
+    x.xdotool({"key", "ctrl+End"});
+    x.xdotool({"type", "--delay", "20", " NOW"});
+    x.xdotool({"key", "Tab", "Return"});
+    ASSERT_EQ(Windows(x, 1, title).size(), 1);
+    EXPECT_EQ(EscapeFrom(x, list[0], functions), 2);
+
+    EXPECT_EQ(m_program.messages(), QStringList{"CRDS_CMN_COMFIRM_SAVE"});
+    EXPECT_EQ(QString::fromUtf8(korvane::test::Sqlite3(m_database,
+                                                       "SELECT hex(CHARDATA) FROM CSB007 WHERE "
+                                                       "CHARSETCODE = 'MESSAGE.SHOP.HEADER'"))
+                  .trimmed(),
+              QString::fromLatin1(QByteArray("WELCOME\r\nTO OUR SHOP NOW").toHex().toUpper()));
+}
+
+TEST_F(KesmondProgramTest, FunctionListKeyInsertedByKeys)
+{
+    PrivateXServer x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "xdotool or Xvfb missing (scripts/install-deps.sh installs them)";
+    QProcess& functions = StartOnX(x, "/FL");
+    const QStringList list = Windows(x, 1);
+    ASSERT_EQ(list.size(), 1);
+
+    // From the list, Tab passes Help to Insert.
+    x.xdotool({"windowfocus", "--sync", list[0]});
+    x.xdotool({"key", "Tab", "Tab", "space"});
+    QStringList both = Windows(x, 2);
+    ASSERT_EQ(both.size(), 2);
+    both.removeAll(list[0]);
+    x.xdotool({"windowfocus", "--sync", both[0]});
+    x.xdotool({"key", "Tab"});
+    x.xdotool({"type", "--delay", "20", "LIST KEY"});
+    x.xdotool({"key", "Tab", "Return"});
+    ASSERT_EQ(Windows(x, 1).size(), 1);
+    EXPECT_EQ(EscapeFrom(x, list[0], functions), 2);
+
+    EXPECT_EQ(m_program.messages(), QStringList{"CRDS_CMN_COMFIRM_SAVE"});
+    EXPECT_EQ(QString::fromUtf8(korvane::test::Sqlite3(
+                                    m_database, "SELECT FUNCKEYCODE, FUNCKEYNAME, FUNCTIONCODE "
+                                                "FROM CSB002 WHERE FUNCKEYCODE >= '050000'"))
+                  .trimmed(),
+              "050000|LIST KEY|000001");
+    EXPECT_EQ(QString::fromUtf8(korvane::test::Sqlite3(
+                                    m_database, "SELECT CODE, SHEETSEQCODE, POSITIONY FROM CSB022 "
+                                                "WHERE SHEETNUMBER = 0 AND CONTROLTYPE = "
+                                                "'PopupListItem' ORDER BY SHEETSEQCODE"))
+                  .trimmed()
+                  .split(u'\n'),
+              QStringList({"000005|1|1", "000007|2|2", "000014|3|3", "050000|4|4"}));
 }
 
 TEST_F(KesmondProgramTest, UnknownSwitchEndsWithoutAWindow)

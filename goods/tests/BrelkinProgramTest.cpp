@@ -9,6 +9,7 @@
 #include "testsupport/WorkDbFixture.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -118,6 +119,68 @@ TEST_F(BrelkinProgramTest, DepartmentRenamedByKeysAndTheLauncherBroughtBack)
     EXPECT_EQ(DepartmentRow(), "Fresh|20000101000000|1");
     // The bring-back arrives through the event loop.
     EXPECT_TRUE(QTest::qWaitFor([&] { return launcher.broughtBack(); }, 30000));
+}
+
+// Files under the user's configuration folder that hold a window placement.
+QStringList PlacementFiles(const QString& folder)
+{
+    QStringList found;
+    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        if (file.open(QIODevice::ReadOnly) && file.readAll().contains("rcNormalPosition"))
+            found << file.fileName();
+    }
+    return found;
+}
+
+TEST_F(BrelkinProgramTest, SetMenuAndMixMatchModesOpenTheirListWindow)
+{
+    PrivateXServer x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "Xvfb or xdotool is missing (scripts/install-deps.sh installs them)";
+    MakeWorkDatabase();
+    korvane::test::ExecSql(
+        m_database,
+        {"INSERT INTO CSA004 (MMCODE, MMNAME, MMDISCOUNTTYPE) VALUES ('000001', 'Two', '0')",
+         "INSERT INTO CIB001 (SETITEMCODE, SETITEMNAME, SETTYPE) VALUES ('1', 'Lunch', '0')",
+         "INSERT INTO CIB002 (SETITEMCODE, LISTNUMBER, ITEMCODE, ITEMCODETYPE, UNITPRICECODE) "
+         "VALUES ('1', '01', '0001', '0', '00')"});
+    m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
+    const QString config = m_program.folders().userConfig();
+
+    // WINPOS: the window neither restores nor saves its placement.
+    QProcess& offers = m_program.start({QStringLiteral("/MX_CL"), QStringLiteral("/WINPOS")});
+    const QStringList offerList = Windows(x, QStringLiteral("Mix & Match Settings"), 1);
+    ASSERT_EQ(offerList.size(), 1);
+    x.xdotool({"windowfocus", "--sync", offerList[0]});
+    x.xdotool({"key", "Escape"});
+    EXPECT_EQ(SuiteProgram::waitForExit(offers, 60000), 2);
+    EXPECT_EQ(PlacementFiles(config), QStringList());
+
+    // The set menu's editor opens on Enter and is left by Escape.
+    QProcess& menus = m_program.start({QStringLiteral("/SM")});
+    const QStringList list = Windows(x, QStringLiteral("Set Menu Settings"), 1);
+    ASSERT_EQ(list.size(), 1);
+    x.xdotool({"windowfocus", "--sync", list[0]});
+    x.xdotool({"key", "Return"});
+    QStringList both = Windows(x, QStringLiteral("Set Menu Settings"), 2);
+    ASSERT_EQ(both.size(), 2);
+    both.removeAll(list[0]);
+    x.xdotool({"windowfocus", "--sync", both[0]});
+    x.xdotool({"key", "Escape"});
+    ASSERT_EQ(Windows(x, QStringLiteral("Set Menu Settings"), 1).size(), 1);
+    x.xdotool({"windowfocus", "--sync", list[0]});
+    x.xdotool({"key", "Escape"});
+    EXPECT_EQ(SuiteProgram::waitForExit(menus, 60000), 2);
+    EXPECT_EQ(PlacementFiles(config).size(), 1);
+    EXPECT_TRUE(m_program.messages().isEmpty());
+    EXPECT_EQ(
+        QString::fromUtf8(korvane::test::Sqlite3(
+                              m_database, "SELECT ITEMCODE FROM CIB002 WHERE SETITEMCODE = '1'"))
+            .trimmed(),
+        "0001");
 }
 
 TEST_F(BrelkinProgramTest, MissingWorkDatabaseIsReportedAndNotMade)

@@ -5,7 +5,10 @@
 #include "goods/tests/ListDlgFixture.h"
 #include "shared/controls/FindControlById.h"
 #include "shared/data/CDataManager.h"
+#include "shared/data/CColumnData.h"
+#include "shared/data/CColumnDataList.h"
 #include "shared/dialogs/CSubItemSetDlgEx.h"
+#include "shared/textfiles/CErrDataInfo.h"
 #include "shared/lang/CProgramLang.h"
 #include "testsupport/ModalDriver.h"
 
@@ -37,15 +40,25 @@ protected:
         return -1;
     }
 
+    // The column list index of a label key in an entry's list.
+    int ColumnOf(int entry, const char* labelKey)
+    {
+        const CColumnDataList* list = m_modes->Entry(entry)->GetColumnDataList();
+        for (int i = 0; i < list->m_nColumnCount; ++i)
+            if (list->m_ppColumnData[i]->m_strLabelKey == QLatin1String(labelKey))
+                return i;
+        return -1;
+    }
+
     // The value dialog of a row, given a new amount and confirmed.
-    static void ChangePrice(CPageDlg& page, const char* labelKey, const QString& amount)
+    static void ChangePrice(CPageDlg& page, const char* labelKey, const QString& amount,
+                            uint form = CSubItemSetDlg::IDC_MINUSPRICE)
     {
         const int row = RowOf(page, labelKey);
         ASSERT_GE(row, 0) << labelKey;
         page.SubItemList()->setCurrentItem(page.SubItemList()->topLevelItem(row));
-        WhenModal<CSubItemSetDlgEx>([amount](CSubItemSetDlgEx& dialog) {
-            auto* edit =
-                qobject_cast<QLineEdit*>(FindControlById(&dialog, CSubItemSetDlg::IDC_MINUSPRICE));
+        WhenModal<CSubItemSetDlgEx>([amount, form](CSubItemSetDlgEx& dialog) {
+            auto* edit = qobject_cast<QLineEdit*>(FindControlById(&dialog, form));
             ASSERT_NE(edit, nullptr);
             edit->setText(amount);
             dialog.accept();
@@ -89,6 +102,53 @@ TEST_F(SubItemListTest, FilteredSaveTakesEachPriceLevelsOwnValue)
     ASSERT_TRUE(page.SaveData(&filter, err)) << err;
     EXPECT_EQ(Rows("CIA001", {"UNITPRICE2", "UNITPRICE3", "UNITPRICE5"}),
               (QList<QStringList>{{"20", "30", "55"}}));
+}
+
+TEST_F(SubItemListTest, RestaurantClassificationIsTheFirstSixCharactersOfProperty)
+{
+    Exec("UPDATE CIA001 SET PROPERTY = '123456XY'");
+    Open(14);
+    CPageDlg page;
+    page.BindPage(m_modes->Entry(14), 1, false);
+    ASSERT_TRUE(page.Create(3046, nullptr));
+    const int row = RowOf(page, "CRDS_PR_CLMN_ITEMCLASSIFICATION");
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(page.SubItemList()->topLevelItem(row)->text(1), "123456");
+    ChangePrice(page, "CRDS_PR_CLMN_ITEMCLASSIFICATION", "654321", CSubItemSetDlg::IDC_PERCENT);
+    int err = 0;
+    ASSERT_TRUE(page.SaveData(nullptr, err)) << err;
+    EXPECT_EQ(Value("CIA001", "PROPERTY", "1"), "654321XY");
+    // An imported text: its first six characters, the rest kept from it.
+    CErrDataInfo errors;
+    EXPECT_TRUE(page.SetSubItemFromText(ColumnOf(14, "CRDS_PR_CLMN_ITEMCLASSIFICATION"), "999999AB",
+                                        &errors));
+    ASSERT_TRUE(page.SaveData(nullptr, err)) << err;
+    EXPECT_EQ(Value("CIA001", "PROPERTY", "1"), "999999AB");
+    EXPECT_EQ(errors.GetNextErrMsg(), "");
+}
+
+TEST_F(SubItemListTest, ImportedTextIsCheckedAsTheValueDialogChecksIt)
+{
+    Open(1);
+    CPageDlg page;
+    page.BindPage(m_modes->Entry(1), 1, false);
+    ASSERT_TRUE(page.Create(3003, nullptr));
+    const int price5 = ColumnOf(1, "CRDS_PR_CLMN_PRC5");
+    CErrDataInfo errors;
+    EXPECT_TRUE(page.SetSubItemFromText(price5, "77", &errors));
+    EXPECT_TRUE(
+        page.SubItemList()->topLevelItem(RowOf(page, "CRDS_PR_CLMN_PRC5"))->text(1).contains("77"));
+    EXPECT_FALSE(page.SetSubItemFromText(price5, "7x", &errors));
+    const QString line = errors.GetNextErrMsg();
+    EXPECT_TRUE(line.contains(GetLangString("CRDS_PR_CLMN_PRC5"))) << line.toStdString();
+    EXPECT_TRUE(line.contains("7x")) << line.toStdString();
+    EXPECT_EQ(errors.GetNextErrMsg(), "");
+    // A column with a control of its own is no sub-item.
+    EXPECT_FALSE(page.SetSubItemFromText(ColumnOf(1, "CRDS_PR_CLMN_PLUNAME"), "Tea", &errors));
+    int err = 0;
+    ASSERT_TRUE(page.SaveData(nullptr, err)) << err;
+    EXPECT_EQ(Rows("CIA001", {"UNITPRICE5", "ITEMNAME"}), (QList<QStringList>{{"77", "Soup"}}));
+    EXPECT_TRUE(m_suite.messages().isEmpty());
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "images/CImgListDlg.h"
 #include "images/CMainImgCtrl.h"
 #include "images/GraphicColumns.h"
+#include "images/tests/PellarkDbFixture.h"
 
 #include "shared/config/CBasePath.h"
 #include "shared/controls/FindControlById.h"
@@ -29,33 +30,9 @@ namespace {
 
 using pellark::CImgListDlg;
 
-const QString kStamp = QStringLiteral("20260102030405");
-const QString kOld = QStringLiteral("20200101000000");
-
-class CImgListDlgTest : public korvane::test::WorkDbFixture
+class CImgListDlgTest : public PellarkDbFixture
 {
 protected:
-    void SetUp() override
-    {
-        m_suite.writeIni("[PRODUCT]\nPRODUCTKEY=TESTKEY\n");
-        m_local = CBasePath::GetLocalTemporaryPath();
-        OpenDb(m_local + QStringLiteral("/SETTING.DB"));
-        CreateTables({QStringLiteral("CSB008")});
-        ASSERT_TRUE(CSarvikApp::Instance().LoadLangDatas(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
-        ASSERT_TRUE(CProgramLang::Initialize(QStringLiteral("Pellark"),
-                                             KORVANE_SUITE_DIR "/NolvarLANG.xml"));
-        platform::setMessageResponder([this](const platform::MessageRequest& request) {
-            m_messages << request.key;
-            m_texts << request.text;
-            return m_answer;
-        });
-    }
-    void TearDown() override
-    {
-        CProgramLang::Release();
-        CSarvikApp::Instance().ReleaseLangDatas();
-    }
-
     // Rows 000001, 000003 and 000011; the first has an image (8 x 2).
     void ThreeRows()
     {
@@ -96,14 +73,6 @@ protected:
     {
         return dialog.Model()->index(row, column).data().toString();
     }
-
-    SuiteFixture m_suite;
-    korvane::test::FixedClock m_clock{
-        QDateTime::fromString(kStamp, QStringLiteral("yyyyMMddHHmmss"))};
-    QString m_local;
-    QStringList m_messages;
-    QStringList m_texts;
-    int m_answer = platform::IDOK;
 };
 
 TEST_F(CImgListDlgTest, MissingRowsAreCreatedOnce)

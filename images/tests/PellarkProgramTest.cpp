@@ -3,6 +3,8 @@
 // plays the launcher that waits for its window to come back.
 #include "images/CImgCanvas.h"
 
+#include "shared/controls/CColorButton.h"
+
 #include "shared/config/CBasePath.h"
 #include "testsupport/PrivateXServer.h"
 #include "testsupport/QtPrinters.h"
@@ -13,7 +15,10 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QDirIterator>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -138,6 +143,74 @@ TEST_F(PellarkProgramTest, EditorStoresTheRenderedLogoOfAChosenPicture)
     EXPECT_EQ(row.value(0), "shop.bmp");
     EXPECT_NE(row.value(1), before.value(1));
     EXPECT_FALSE(row.value(1).trimmed().isEmpty());
+}
+
+TEST_F(PellarkProgramTest, EasyModeStoresTheTypedShopStamp)
+{
+    korvane::test::PrivateXServer x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "xdotool or Xvfb missing (scripts/install-deps.sh installs them)";
+    CopyModelTemplate();
+
+    m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
+    QProcess& images = m_program.start({QStringLiteral("/EASY")});
+    const QString window = x.waitForWindow(QStringLiteral("^Stamp Images$"));
+    ASSERT_FALSE(window.isEmpty());
+    QTest::qWait(300);
+    // The page fills the window but for 6 dots below and 7 at the sides:
+    // its controls are found from the window's bottom edge.
+    const QRegularExpressionMatch size =
+        QRegularExpression(QStringLiteral("Geometry: (\\d+)x(\\d+)"))
+            .match(x.xdotool({"getwindowgeometry", window}));
+    ASSERT_TRUE(size.hasMatch());
+    const int pageTop = size.captured(2).toInt() - 6 - 600;
+    const auto click = [&](int pageX, int pageY) {
+        x.xdotool({"mousemove", "--window", window, QString::number(7 + pageX),
+                   QString::number(pageTop + pageY)});
+        x.xdotool({"click", "1"});
+    };
+    x.xdotool({"windowfocus", "--sync", window});
+    click(440, 110); // the shop text
+    x.xdotool({"type", "--delay", "20", "MAIN SHOP"});
+    const QPoint ok =
+        CColorButton::AdjustRect(QRect(0, 0, 880, 600), 0, 1, 1, 1, 0, false)->center();
+    click(ok.x(), ok.y());
+    EXPECT_EQ(SuiteProgram::waitForExit(images), 0);
+    EXPECT_EQ(m_program.messages(), QStringList{"CRDS_PROMPT_PAGE_SAVE"});
+
+    for (const char* code : {"000001", "000002"}) {
+        SCOPED_TRACE(code);
+        const QStringList row =
+            QString::fromUtf8(korvane::test::Sqlite3(
+                                  m_database, QByteArray("SELECT FILENAME, hex(GRAPHICDATA) FROM "
+                                                         "CSB008 WHERE GRAPHICCODE = '") +
+                                                  code + "'"))
+                .trimmed()
+                .split(QLatin1Char('|'));
+        EXPECT_EQ(row.value(0), "ToolOutput.bmp");
+        const QImage stored = QImage::fromData(QByteArray::fromHex(row.value(1).toLatin1()));
+        EXPECT_EQ(stored.size(), QSize(576, 168));
+        EXPECT_EQ(stored.depth(), 1);
+        int black = 0;
+        for (int y = 40; y < 128; ++y)
+            for (int px = 188; px < 388; ++px)
+                black += (stored.pixel(px, y) & 0xFFFFFF) == 0;
+        if (QByteArray(code) == "000001")
+            EXPECT_GT(black, 20);
+        else
+            EXPECT_EQ(black, 0);
+    }
+    QString profile;
+    QDirIterator files(m_program.folders().root(), {QStringLiteral("Pellark.conf")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    if (files.hasNext())
+        profile = files.next();
+    ASSERT_FALSE(profile.isEmpty());
+    EXPECT_EQ(QSettings(profile, QSettings::IniFormat)
+                  .value(QStringLiteral("SHOPSTAMP/SHOP1STAMPTEXT"))
+                  .toString(),
+              "MAIN SHOP");
 }
 
 TEST_F(PellarkProgramTest, MissingWorkDatabaseIsReportedAndNotMade)

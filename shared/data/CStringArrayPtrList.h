@@ -19,6 +19,16 @@ public:
     QStringList* GetHead() const { return GetAt(0); }
     QStringList* GetTail() const { return GetAt(m_rows.size() - 1); }
     QStringList* GetAt(qsizetype index) const { return m_rows.value(index, nullptr); }
+    // Before the row at index; at the tail for an index at or past the end.
+    void InsertAt(qsizetype index, QStringList* row)
+    {
+        m_rows.insert(index < 0 || index > m_rows.size() ? m_rows.size() : index, row);
+    }
+    // Takes the row out of the list (not deleted); nullptr outside.
+    QStringList* TakeAt(qsizetype index)
+    {
+        return index >= 0 && index < m_rows.size() ? m_rows.takeAt(index) : nullptr;
+    }
     qsizetype GetCount() const { return m_rows.size(); }
     bool IsEmpty() const { return m_rows.isEmpty(); }
     // Empties the list; the rows are not deleted.

@@ -105,6 +105,25 @@ TEST(CStringArrayPtrList, NeverDeletesItsRows)
     EXPECT_EQ(CStringArrayPtrList().GetHead(), nullptr);
 }
 
+TEST(CStringArrayPtrList, InsertsAndTakesByIndex)
+{
+    QStringList a{"a"}, b{"b"}, c{"c"}, d{"d"};
+    CStringArrayPtrList list;
+    list.InsertAt(0, &b);
+    list.InsertAt(0, &a);
+    list.InsertAt(7, &d); // past the end: the tail
+    list.InsertAt(2, &c);
+    QStringList seen;
+    for (const QStringList* row : list)
+        seen += *row;
+    EXPECT_EQ(seen, (QStringList{"a", "b", "c", "d"}));
+    EXPECT_EQ(list.TakeAt(1), &b);
+    EXPECT_EQ(list.TakeAt(3), nullptr);
+    EXPECT_EQ(list.TakeAt(-1), nullptr);
+    EXPECT_EQ(list.GetCount(), 3);
+    EXPECT_EQ(b, QStringList{"b"}); // taken, not deleted
+}
+
 TEST(AllocTCHARArray, PointsIntoTheListAndEndsWithNull)
 {
     const QStringList names{"CSB002", "", "CIA001"};

@@ -2,12 +2,10 @@
 
 #include <QPlainTextEdit>
 
-namespace dunmarel {
-
-// A receipt message: several lines that wrap at any character, Enter breaks
-// the line. The register stores line breaks as CR LF, and the limit counts
-// stored characters (a break counts two). A longer stored text is shown and
-// kept whole; only typing and pasting stop at the limit.
+// A multi-line text (receipt messages, stamp texts): several lines that wrap at any character,
+// Enter breaks the line. The register stores line breaks as CR LF, and the limit counts stored
+// characters (a break counts two). A longer stored text is shown and kept whole; only typing and
+// pasting stop at the limit.
 class CMessageEdit : public QPlainTextEdit
 {
     Q_OBJECT
@@ -23,6 +21,9 @@ public:
 
     // The stored length of a shown text.
     static qsizetype StoredLength(const QString& shown);
+    // A text as stored: every line break (LF, CR or CR LF, and Qt's
+    // paragraph and line separators) becomes CR LF.
+    static QString ToStoredLineBreaks(const QString& text);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -34,5 +35,3 @@ private:
 
     int m_nLimit = 0; // 0: none
 };
-
-} // namespace dunmarel

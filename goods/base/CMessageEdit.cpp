@@ -1,4 +1,4 @@
-#include "bases/CMessageEdit.h"
+#include "goods/base/CMessageEdit.h"
 
 #include "goods/base/CEnterKeyFilter.h"
 
@@ -7,8 +7,6 @@
 #include <QTextBlock>
 
 #include <limits>
-
-namespace dunmarel {
 
 CMessageEdit::CMessageEdit(QWidget* parent) : QPlainTextEdit(parent)
 {
@@ -28,9 +26,26 @@ void CMessageEdit::SetStoredText(const QString& text)
 
 QString CMessageEdit::StoredText() const
 {
-    QString text = toPlainText();
-    text.replace(u'\n', QStringLiteral("\r\n"));
-    return text;
+    return ToStoredLineBreaks(toPlainText());
+}
+
+QString CMessageEdit::ToStoredLineBreaks(const QString& text)
+{
+    QString stored;
+    stored.reserve(text.size() + text.count(u'\n'));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
+        if (ch == u'\r') {
+            if (i + 1 < text.size() && text.at(i + 1) == u'\n')
+                ++i;
+            stored += QLatin1String("\r\n");
+        } else if (ch == u'\n' || ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator) {
+            stored += QLatin1String("\r\n");
+        } else {
+            stored += ch;
+        }
+    }
+    return stored;
 }
 
 qsizetype CMessageEdit::StoredLength(const QString& shown)
@@ -81,5 +96,3 @@ void CMessageEdit::insertFromMimeData(const QMimeData* source)
     }
     textCursor().insertText(fits);
 }
-
-} // namespace dunmarel

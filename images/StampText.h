@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+// The text of a stamp: wrapped, drawn into the stamp picture, and kept in
+// the profile on one line.
+namespace pellark {
+
+// The longest line a stamp text keeps before it is cut.
+constexpr int kStampLineLength = 40;
+
+// Lines are separated by CR LF. A line shorter than maximum stays as it is;
+// a longer one is cut into pieces of maximum characters joined by CR LF (a
+// line followed by others keeps its CR LF after its last piece).
+QString WrapStampText(const QString& text, int maximum);
+
+// CR as "\r", LF as "\n", a backslash doubled; UnescapeText undoes it and
+// leaves a backslash before any other character as it is.
+QString EscapeText(const QString& text);
+QString UnescapeText(const QString& text);
+
+// Line alignment of a stamp text.
+enum EStampAlign { StampAlignLeft = 0, StampAlignCenter = 1, StampAlignRight = 2 };
+
+// Draws the wrapped text in black, without smoothing (a pixel is a
+// printer dot), as a block centred on the image (on its left layoutWidth
+// columns when that is not 0) and moved by (dx, dy).
+void DrawStampText(QImage& image, const QFont& font, int alignment, const QString& text,
+                   int maximum, int dx, int dy, int layoutWidth);
+
+// The font of a stamp from its profile values: height as a LOGFONT height
+// (negative: character height in pixels; 0: 20 points at the screen's
+// resolution), weight 0 for normal.
+QFont StampFont(const QString& face, int height, int weight, bool italic);
+// The LOGFONT height of a font (a negative pixel height).
+int StampFontHeight(const QFont& font);
+
+} // namespace pellark
