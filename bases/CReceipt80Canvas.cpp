@@ -41,18 +41,6 @@ const QStaticText& Glyph(int fontIndex, const QFont& font, char32_t ch)
     return *it;
 }
 
-// A picture as the printer sees it: transparent parts lie on white paper.
-QImage OnWhite(const QImage& image)
-{
-    if (!image.hasAlphaChannel())
-        return image.convertToFormat(QImage::Format_RGB32);
-    QImage flat(image.size(), QImage::Format_RGB32);
-    flat.fill(Qt::white);
-    QPainter painter(&flat);
-    painter.drawImage(0, 0, image);
-    return flat;
-}
-
 } // namespace
 
 CanvasGeometry CanvasGeometry::Paper58mm()
@@ -63,6 +51,17 @@ CanvasGeometry CanvasGeometry::Paper58mm()
 CanvasGeometry CanvasGeometry::Paper80mm()
 {
     return {62, 62, 40, -4, false};
+}
+
+QImage PictureOnWhite(const QImage& image)
+{
+    if (!image.hasAlphaChannel())
+        return image.convertToFormat(QImage::Format_RGB32);
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter painter(&flat);
+    painter.drawImage(0, 0, image);
+    return flat;
 }
 
 bool IsWhiteOnPrinter(QRgb pixel)
@@ -131,14 +130,14 @@ void CReceipt80Canvas::DrawImageAt(int y, const QImage& image)
     const int x = m_geometry.leftMargin + m_geometry.imageOffset * kColumnWidth + 2;
     QPainter painter(&m_image);
     if (!m_geometry.monochrome) {
-        painter.drawImage(x, y, OnWhite(image));
+        painter.drawImage(x, y, PictureOnWhite(image));
         return;
     }
     // Cleared for every picture: a small picture must not show the last one around it.
     m_mono.fill(1);
     const int w = qMin(image.width(), kMonoWidth);
     const int h = qMin(image.height(), kMonoHeight);
-    const QImage flat = OnWhite(image.copy(0, 0, w, h));
+    const QImage flat = PictureOnWhite(image.copy(0, 0, w, h));
     for (int row = 0; row < h; ++row) {
         const auto* src = reinterpret_cast<const QRgb*>(flat.constScanLine(row));
         uchar* dst = m_mono.scanLine(row);

@@ -85,6 +85,9 @@ private:
     QImage m_mono; // the 1-bit buffer of monochrome pictures
 };
 
+// A picture as the printer sees it: transparent parts lie on white paper.
+QImage PictureOnWhite(const QImage& image);
+
 // A pixel of a picture is printed white when r + g + b >= 383.
 bool IsWhiteOnPrinter(QRgb pixel);
 

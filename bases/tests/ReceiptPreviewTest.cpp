@@ -5,16 +5,11 @@
 #include "bases/PreviewBand.h"
 #include "bases/ReceiptPreviewContent.h"
 
-#include "testsupport/SuiteFixture.h"
-
-#include <gtest/gtest.h>
+#include "bases/tests/CanvasTestSupport.h"
 
 using namespace dunmarel;
 
 namespace {
-
-constexpr QRgb kWhite = 0xFFFFFFFF;
-constexpr QRgb kBlack = 0xFF000000;
 
 // The sample lines with empty texts, so that only paper and pictures show.
 QStringList Blank(const QStringList& keys)
@@ -46,27 +41,9 @@ QImage ThresholdStamp()
     return image;
 }
 
-bool InsideIsWhite(const QImage& image, const QRect& area)
-{
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixel(x, y) != kWhite)
-                return false;
-    return true;
-}
-
-// Text is drawn in the fixed-pitch face the suite's INI names.
-class ReceiptPreview : public testing::Test
-{
-protected:
-    void SetUp() override { m_suite.writeIni("[PRODUCT]\nPRODUCTKEY=TESTKEY\n"); }
-
-    SuiteFixture m_suite;
-};
-
 } // namespace
 
-TEST_F(ReceiptPreview, LinesAndCanvasSizeFollowTheContent)
+TEST_F(CanvasTest, ReceiptLinesAndCanvasSizeFollowTheContent)
 {
     const struct
     {
@@ -90,7 +67,7 @@ TEST_F(ReceiptPreview, LinesAndCanvasSizeFollowTheContent)
     }
 }
 
-TEST_F(ReceiptPreview, BlocksFollowEachOtherFromTheTopPicture)
+TEST_F(CanvasTest, ReceiptBlocksFollowEachOtherFromTheTopPicture)
 {
     ReceiptPreviewInput input;
     input.topImage = QSize(384, 112); // 8 lines
@@ -123,7 +100,7 @@ TEST_F(ReceiptPreview, BlocksFollowEachOtherFromTheTopPicture)
     EXPECT_EQ(content.blocks[3].align, 2); // the sample lines: left
 }
 
-TEST_F(ReceiptPreview, CharactersGoToTheirCells)
+TEST_F(CanvasTest, ReceiptCharactersGoToTheirCells)
 {
     CReceipt80Canvas canvas = Canvas(true);
     const QList<PlacedChar> placed = canvas.PlaceText(3, QString::fromUcs4(U"a\u3042b"), 0, 2);
@@ -140,7 +117,7 @@ TEST_F(ReceiptPreview, CharactersGoToTheirCells)
     EXPECT_EQ(right[30].topLeft.x(), 34 + 30 * 12);
 }
 
-TEST_F(ReceiptPreview, PaperHasTornEdgesAndSolidSides)
+TEST_F(CanvasTest, ReceiptPaperHasTornEdgesAndSolidSides)
 {
     CReceipt80Canvas canvas = Canvas(true);
     ASSERT_TRUE(canvas.Create(10));
@@ -166,7 +143,7 @@ TEST_F(ReceiptPreview, PaperHasTornEdgesAndSolidSides)
     EXPECT_TRUE(InsideIsWhite(image, QRect(445, 0, 3, 196)));
 }
 
-TEST_F(ReceiptPreview, StampOn58mmIsBlackAndWhiteAndCut)
+TEST_F(CanvasTest, ReceiptStampOn58mmIsBlackAndWhiteAndCut)
 {
     ReceiptPreviewInput input;
     const QImage stamp = ThresholdStamp();
@@ -188,7 +165,7 @@ TEST_F(ReceiptPreview, StampOn58mmIsBlackAndWhiteAndCut)
     EXPECT_TRUE(InsideIsWhite(image, QRect(5, 8, 29, 300)));
 }
 
-TEST_F(ReceiptPreview, StampOn80mmKeepsItsColoursFrom16Pixels)
+TEST_F(CanvasTest, ReceiptStampOn80mmKeepsItsColoursFrom16Pixels)
 {
     ReceiptPreviewInput input;
     input.paper58 = false;
@@ -205,7 +182,7 @@ TEST_F(ReceiptPreview, StampOn80mmKeepsItsColoursFrom16Pixels)
     EXPECT_TRUE(InsideIsWhite(image, QRect(5, 30, 11, 200)));
 }
 
-TEST_F(ReceiptPreview, SmallBottomStampShowsNothingOfTheTopOne)
+TEST_F(CanvasTest, ReceiptSmallBottomStampShowsNothingOfTheTopOne)
 {
     ReceiptPreviewInput input;
     QImage top(384, 168, QImage::Format_RGB32);
@@ -234,7 +211,7 @@ TEST_F(ReceiptPreview, SmallBottomStampShowsNothingOfTheTopOne)
     EXPECT_GT(black, 438 / 8);
 }
 
-TEST_F(ReceiptPreview, CanvasStopsAt32000Pixels)
+TEST_F(CanvasTest, ReceiptCanvasStopsAt32000Pixels)
 {
     ReceiptPreviewInput input;
     input.topImage = QSize(16, 400000);
@@ -250,7 +227,7 @@ TEST_F(ReceiptPreview, CanvasStopsAt32000Pixels)
     EXPECT_EQ(canvas.DrawText(canvas.Lines() - 1, QStringLiteral("x"), 0, 0, 2), 1);
 }
 
-TEST_F(ReceiptPreview, ListBoxBandScalesToTheBoxWidth)
+TEST_F(CanvasTest, ReceiptListBoxBandScalesToTheBoxWidth)
 {
     const QSize canvas(448, 364);
     EXPECT_EQ(PreviewItemCount(canvas, 224), 7);
