@@ -59,6 +59,14 @@ public:
     // labelKeys; the key column's value at m_nKeyIndex), in one transaction.
     bool SaveRecordOfPartItem(int recordNo, const QStringList& labelKeys, const QStringList& values,
                               int& err);
+    // Saves the listed columns (column indexes) of a whole row, in one
+    // transaction; the key column's value is the row's.
+    bool SaveRecordOfColumns(int recordNo, const QList<int>& columnIndexes, const QStringList& row,
+                             int& err);
+    // Inserts a record as InsertRecord does, but appends it to the cache as
+    // stored instead of reading the table again: a run that adds many records
+    // stays linear. The cache is then no longer in key order.
+    bool InsertRecordKeepCache(const QStringList& row, int& err);
     // Sets one column of one record.
     bool UpdateOneColumnData(int column, int recordNo, QString value, int& err);
     // Sets one column to one value in many records, all or none: on a refused
@@ -94,6 +102,7 @@ protected:
     void EmptyCache();
 
 private:
+    bool InsertRow(const QStringList& row, int& err);
     QString RowKey(const QStringList& row) const;
     bool ReadOwnTableRecord(int& err);
     bool SaveOwnTableRecord(const QStringList& row, int& err);
