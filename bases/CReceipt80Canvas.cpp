@@ -3,9 +3,7 @@
 #include "bases/CanvasFonts.h"
 #include "bases/ReceiptText.h"
 
-#include <QHash>
 #include <QPainter>
-#include <QStaticText>
 
 namespace dunmarel {
 
@@ -23,23 +21,6 @@ constexpr CellSize kCells[4][2] = {
     {{10, 10}, {10, 20}}, // small
     {{40, 20}, {40, 20}}, // tall and double width
 };
-
-// Each character laid out once per font: the canvas is redrawn on every
-// keystroke and messages repeat their characters.
-const QStaticText& Glyph(int fontIndex, const QFont& font, char32_t ch)
-{
-    static QHash<quint64, QStaticText> glyphs;
-    const quint64 key = (quint64(uint(fontIndex)) << 32) | ch;
-    auto it = glyphs.find(key);
-    if (it == glyphs.end()) {
-        QStaticText text(QString::fromUcs4(&ch, 1));
-        text.setTextFormat(Qt::PlainText);
-        text.setPerformanceHint(QStaticText::AggressiveCaching);
-        text.prepare(QTransform(), font);
-        it = glyphs.insert(key, text);
-    }
-    return *it;
-}
 
 } // namespace
 
@@ -176,15 +157,14 @@ int CReceipt80Canvas::DrawText(int line, const QString& text, int sizeKind, int 
         return 0;
     if (!HasSizeKind(sizeKind))
         sizeKind = 0;
-    const int fontIndex = sizeKind * 2 + (doubleWidth == 1 ? 1 : 0);
-    const CellSize cell = kCells[sizeKind][fontIndex % 2];
+    const CellSize cell = kCells[sizeKind][doubleWidth == 1 ? 1 : 0];
     const QFont& font = CanvasFont(cell.height, cell.width);
     QPainter painter(&m_image);
     painter.setFont(font);
     painter.setPen(Qt::black);
     for (const PlacedChar& placed : PlaceText(line, text, doubleWidth, align))
         if (placed.ch != u' ')
-            painter.drawStaticText(placed.topLeft, Glyph(fontIndex, font, placed.ch));
+            painter.drawStaticText(placed.topLeft, CanvasGlyph(cell.height, cell.width, placed.ch));
     return 1;
 }
 

@@ -3,7 +3,6 @@
 #include "bases/CanvasFonts.h"
 #include "bases/ReceiptText.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 namespace dunmarel {
@@ -71,14 +70,13 @@ int CYokoRyoushuCanvas::DrawText(int line, const QString& text, int sizeKind, in
         return 0;
     if (sizeKind < 0 || sizeKind > 3)
         sizeKind = 0;
-    const QFont& font = CanvasFont(kCells[sizeKind].height, kCells[sizeKind].width);
+    const CellSize cell = kCells[sizeKind];
     QPainter painter(&m_image);
-    painter.setFont(font);
+    painter.setFont(CanvasFont(cell.height, cell.width));
     painter.setPen(Qt::black);
-    const int ascent = QFontMetrics(font).ascent();
     for (const PlacedChar& placed : PlaceText(line, text, sizeKind, column))
         if (placed.ch != u' ')
-            painter.drawText(placed.topLeft + QPoint(0, ascent), QString::fromUcs4(&placed.ch, 1));
+            painter.drawStaticText(placed.topLeft, CanvasGlyph(cell.height, cell.width, placed.ch));
     return 1;
 }
 

@@ -1,9 +1,13 @@
 // One rebuild of the 58 mm and the 80 mm receipt preview as every keystroke
 // in a message runs it: four messages of 512 characters (newline on, half of
 // them full width) rewrapped, the content laid out and drawn with both
-// stamps. Floor: the same lines drawn with one QPainter::drawText each into
-// an image of the same size.
+// stamps; and one rebuild of the three formal-receipt previews with a title
+// and messages of 128 characters. Floor: the same lines drawn with one
+// QPainter::drawText each into an image of the same size.
 #include "bases/CReceipt80Canvas.h"
+#include "bases/CRyoushuuCanvas.h"
+#include "bases/CYokoRyoushuCanvas.h"
+#include "bases/FormalReceiptContent.h"
 #include "bases/ReceiptPreviewContent.h"
 #include "bases/RewrapMessage.h"
 #include "bases/StampPicture.h"
@@ -111,5 +115,72 @@ void BM_FloorDrawText(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FloorDrawText)->Arg(58)->Arg(80)->Unit(benchmark::kMillisecond);
+
+FormalReceiptInput FormalInput(bool paper58)
+{
+    FormalReceiptInput input;
+    input.paper58 = paper58;
+    input.stampOn = true;
+    input.breakdown = true;
+    input.title = Message().left(128);
+    for (QString& message : input.messages)
+        message = Message().mid(256, 128);
+    return input;
+}
+
+// The vertical 58 mm, vertical 80 mm and horizontal previews, as a keystroke
+// in the formal-receipt page rebuilds them.
+void BM_FormalRebuild(benchmark::State& state)
+{
+    static Setup setup;
+    const QImage stamp = ProgramPicture(139);
+    const QImage pictures[] = {ProgramPicture(141), ProgramPicture(140), ProgramPicture(142),
+                               ProgramPicture(143)};
+    CRyoushuuCanvas vertical[2];
+    vertical[1].SetGeometry(CanvasGeometry::Paper80mm());
+    CYokoRyoushuCanvas horizontal;
+    for (auto _ : state) {
+        for (int k = 0; k < 2; ++k) {
+            FormalReceiptInput input = FormalInput(k == 0);
+            input.stampImage = stamp.size();
+            DrawVerticalFormalReceipt(BuildVerticalFormalReceipt(input), vertical[k], stamp);
+        }
+        DrawHorizontalFormalReceipt(BuildHorizontalFormalReceipt(FormalInput(true), true, true),
+                                    horizontal, pictures);
+        benchmark::DoNotOptimize(horizontal.Image().bits());
+    }
+}
+BENCHMARK(BM_FormalRebuild)->Unit(benchmark::kMillisecond);
+
+void BM_FormalFloorDrawText(benchmark::State& state)
+{
+    static Setup setup;
+    std::vector<std::pair<QSize, std::vector<FormalTextDraw>>> pages;
+    for (int k = 0; k < 2; ++k) {
+        CRyoushuuCanvas canvas;
+        canvas.SetGeometry(k == 0 ? CanvasGeometry::Paper58mm() : CanvasGeometry::Paper80mm());
+        FormalReceiptInput input = FormalInput(k == 0);
+        input.stampImage = QSize(384, 112);
+        const FormalReceiptContent content = BuildVerticalFormalReceipt(input);
+        pages.push_back(
+            {QSize(canvas.Width(), CReceipt80Canvas::HeightOf(content.lineCount)), content.texts});
+    }
+    pages.push_back({QSize(CYokoRyoushuCanvas::kWidth, CYokoRyoushuCanvas::kHeight),
+                     BuildHorizontalFormalReceipt(FormalInput(true), true, true).texts});
+    QFont font(QStringLiteral("Monospace"));
+    font.setPixelSize(20);
+    for (auto _ : state)
+        for (const auto& [size, texts] : pages) {
+            QImage image(size, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.setFont(font);
+            for (const FormalTextDraw& text : texts)
+                for (qsizetype i = 0; i < text.lines.size(); ++i)
+                    painter.drawText(QPoint(34, (text.line + 2 * int(i)) * 14 + 46), text.lines[i]);
+            benchmark::DoNotOptimize(image.bits());
+        }
+}
+BENCHMARK(BM_FormalFloorDrawText)->Unit(benchmark::kMillisecond);
 
 } // namespace
