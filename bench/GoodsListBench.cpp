@@ -19,6 +19,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "TimedOnFresh.h"
+
 #include <algorithm>
 #include <memory>
 
@@ -154,16 +156,10 @@ BENCHMARK(BM_ReadRecordsFloor)->Unit(benchmark::kMillisecond)->Iterations(5);
 void BM_OpenList(benchmark::State& state)
 {
     table();
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto open = std::make_unique<OpenList>();
-        state.ResumeTiming();
-        open->Open();
-        benchmark::DoNotOptimize(open->model->rowCount());
-        state.PauseTiming();
-        open.reset();
-        state.ResumeTiming();
-    }
+    TimedOnFresh<OpenList>(state, [](OpenList& open) {
+        open.Open();
+        benchmark::DoNotOptimize(open.model->rowCount());
+    });
 }
 BENCHMARK(BM_OpenList)->Unit(benchmark::kMillisecond)->Iterations(5);
 

@@ -1,6 +1,7 @@
 #include "goods/CBrelkinApp.h"
 
 #include "goods/CGoodsModeTable.h"
+#include "goods/CHourlyListDlg.h"
 #include "goods/CListDlg.h"
 #include "goods/CSetMixListDlg.h"
 #include "goods/ChooseMode.h"
@@ -43,8 +44,13 @@ int CBrelkinApp::InitInstance(const QStringList& arguments)
     // Every message box is captioned with the window's title.
     QGuiApplication::setApplicationDisplayName(GetLangString(entry->m_strWindowNameKey));
     CMainDlg::SetButtonTable(GoodsButtonTable());
-    // The easy and hourly windows come with their own list windows; until
-    // then those modes open the standard list.
+    if (choice.windowClass == GoodsWindowClass::HourlyList) {
+        CHourlyListDlg hourly(entry, modes.Entry(choice.secondEntry), choice.listDlgId, nullptr,
+                              choice.windowKind);
+        return CProgramStartup::RunMainWindow(hourly);
+    }
+    // The easy windows come with their own list window; until then that
+    // mode opens the standard list.
     std::unique_ptr<CListDlg> window;
     if (choice.windowClass == GoodsWindowClass::SetMixList)
         window = std::make_unique<CSetMixListDlg>(entry, choice.listDlgId, nullptr,

@@ -193,6 +193,15 @@ bool CColumnDataList::ReadRecords(int& err, QString order)
     if (m_strTableName.isEmpty())
         return ReadOwnTableRecord(err);
 
+    const QString sort =
+        order.isEmpty() ? CSqLiteUtility::QuoteSQLName(KeyColumn()->m_strColumnName) : order;
+    return ReadRecordsWhere(QString(), {}, sort, err);
+}
+
+bool CColumnDataList::ReadRecordsWhere(const QString& where, const QStringList& params,
+                                       const QString& order, int& err,
+                                       const std::function<bool(const QStringList&)>& keep)
+{
     // A fresh statement per read; its rows are taken over batch by batch and
     // released, so a re-read holds the cached rows and one batch at most.
     delete m_pReader;
@@ -200,14 +209,13 @@ bool CColumnDataList::ReadRecords(int& err, QString order)
     CSqLiteUtility::RunBulkPragmas(*m_pReader);
     QStringList columns;
     SetReadColumnsData(columns);
-    const QString sort =
-        order.isEmpty() ? CSqLiteUtility::QuoteSQLName(KeyColumn()->m_strColumnName) : order;
     ParkedRows parked = TakeParkedRows();
     const qsizetype first = m_pRecords->GetSize();
-    const bool read = CSqLiteUtility::ReadBatches(*m_pReader, columns, QString(), {}, sort,
+    const bool read = CSqLiteUtility::ReadBatches(*m_pReader, columns, where, params, order,
                                                   kReadBatchRows, err, [&](CSQRowArray& rows) {
                                                       for (QStringList* row : rows)
-                                                          AppendRecord(std::move(*row), parked);
+                                                          if (!keep || keep(*row))
+                                                              AppendRecord(std::move(*row), parked);
                                                       return true;
                                                   });
     delete m_pReader;

@@ -25,6 +25,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -92,6 +93,11 @@ public:
     CStringArrayPtrArray* m_pRecords = nullptr; // the data manager's cache
 
 protected:
+    // Reads the rows of where (its '?' bound to params, in order) into the
+    // cache, in order; keep, when given, decides which rows stay. A failed
+    // read leaves the cache as it was.
+    bool ReadRecordsWhere(const QString& where, const QStringList& params, const QString& order,
+                          int& err, const std::function<bool(const QStringList&)>& keep = {});
     // The list's rows that are not in the cache, by the key they held.
     using ParkedRows = QMultiHash<QString, QStringList*>;
     ParkedRows TakeParkedRows() const;
