@@ -30,6 +30,9 @@ public:
     QString waitForWindow(const QString& titlePattern, int ms = 30000) const;
 
 private:
+    // Held while a server starts or ends, across every test program.
+    static QString LockPath();
+
     QProcess m_server;
     QString m_display;
 };
