@@ -96,7 +96,7 @@ bool CListDlgEasy::OnInitDialog()
     const bool result = CListDlg::OnInitDialog();
     for (QAction* action : {m_pSelectAll, m_pCopy, m_pPaste})
         action->setText(GetLangString(action->text()));
-    for (uint id : {IDC_PRINT, IDC_SEARCH})
+    for (uint id : {uint(IDC_PRINT), uint(IDC_SEARCH), uint(IDC_STATUS)})
         if (QWidget* button = FindControlById(this, id)) {
             button->setEnabled(false);
             button->hide();
