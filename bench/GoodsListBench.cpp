@@ -10,6 +10,7 @@
 #include "shared/data/CStringArrayPtrArray.h"
 
 #include "GoodsItemTable.h"
+#include "TimedOnFresh.h"
 
 #include <benchmark/benchmark.h>
 
@@ -69,16 +70,10 @@ BENCHMARK(BM_ReadRecordsFloor)->Unit(benchmark::kMillisecond)->Iterations(5);
 void BM_OpenList(benchmark::State& state)
 {
     table();
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto open = std::make_unique<OpenList>();
-        state.ResumeTiming();
-        open->Open();
-        benchmark::DoNotOptimize(open->model->rowCount());
-        state.PauseTiming();
-        open.reset();
-        state.ResumeTiming();
-    }
+    TimedOnFresh<OpenList>(state, [](OpenList& open) {
+        open.Open();
+        benchmark::DoNotOptimize(open.model->rowCount());
+    });
 }
 BENCHMARK(BM_OpenList)->Unit(benchmark::kMillisecond)->Iterations(5);
 

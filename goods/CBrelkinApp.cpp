@@ -1,6 +1,7 @@
 #include "goods/CBrelkinApp.h"
 
 #include "goods/CGoodsModeTable.h"
+#include "goods/CHourlyListDlg.h"
 #include "goods/CListDlg.h"
 #include "goods/CListDlgEasy.h"
 #include "goods/CSetMixListDlg.h"
@@ -44,8 +45,11 @@ int CBrelkinApp::InitInstance(const QStringList& arguments)
     // Every message box is captioned with the window's title.
     QGuiApplication::setApplicationDisplayName(GetLangString(entry->m_strWindowNameKey));
     CMainDlg::SetButtonTable(GoodsButtonTable());
-    // The hourly window comes with its own list window; until then that mode
-    // opens the standard list.
+    if (choice.windowClass == GoodsWindowClass::HourlyList) {
+        CHourlyListDlg hourly(entry, modes.Entry(choice.secondEntry), choice.listDlgId, nullptr,
+                              choice.windowKind);
+        return CProgramStartup::RunMainWindow(hourly);
+    }
     std::unique_ptr<CListDlg> window;
     if (choice.windowClass == GoodsWindowClass::SetMixList)
         window = std::make_unique<CSetMixListDlg>(entry, choice.listDlgId, nullptr,

@@ -1,10 +1,12 @@
 #include "goods/CListDlg.h"
 
 #include "goods/CPageDlg.h"
+#include "goods/CPrFloatingPriceListDlg.h"
 #include "goods/CRecordListModel.h"
 #include "goods/CSetGrpPageDlg.h"
 #include "goods/CSelectRadioDlg.h"
 #include "goods/CTabDlg.h"
+#include "goods/CTextImpExpDlg.h"
 #include "goods/ChooseMode.h"
 #include "goods/CColumnDataDallasKey.h"
 #include "goods/GoodsDialogIds.h"
@@ -313,9 +315,20 @@ void CListDlg::ShowContextMenu(const QPoint& position)
 
 void CListDlg::OnSysCommand(uint command)
 {
-    // The list's text import, export and delete come with their dialog;
-    // whatever it changed is read again.
-    Q_UNUSED(command);
+    switch (command) {
+    case SC_DATADELETE:
+    case SC_DATAIMPORT:
+    case SC_DATAEXPORT:
+    case SC_OESIMPORT: {
+        CTextImpExpDlg job(m_pDataManager, command, this);
+        job.m_strTitle = windowTitle();
+        job.DoModal();
+        break;
+    }
+    default:
+        return;
+    }
+    // Whatever the job did or left undone, the list shows the table.
     ReloadRecords();
 }
 
@@ -327,6 +340,11 @@ bool CListDlg::OnCommand(uint id)
         break;
     case IDC_INSERT:
         AddRecord();
+        break;
+    case IDC_FLOATINGPRICE:
+        if (QWidget* button = FindControlById(this, IDC_FLOATINGPRICE);
+            button && button->isEnabled())
+            LaunchFloatingDeptList(this);
         break;
     }
     return CMainDlg::OnCommand(id);

@@ -211,6 +211,30 @@ TEST_F(BrelkinProgramTest, SetMenuAndMixMatchModesOpenTheirListWindow)
         "0001");
 }
 
+TEST_F(BrelkinProgramTest, HourlyModeMarksATargetAndSavesIt)
+{
+    PrivateXServer x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "Xvfb or xdotool is missing (scripts/install-deps.sh installs them)";
+    MakeWorkDatabase();
+    m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
+    QProcess& hourly = m_program.start({QStringLiteral("/H")});
+    const QStringList window = Windows(x, QStringLiteral("Hourly Report Targets"), 1);
+    ASSERT_EQ(window.size(), 1);
+    x.xdotool({"windowfocus", "--sync", window[0]});
+    // Space ticks the first department's box; Return is OK.
+    x.xdotool({"key", "space"});
+    x.xdotool({"key", "Return"});
+    EXPECT_EQ(SuiteProgram::waitForExit(hourly, 60000), 1);
+    EXPECT_TRUE(m_program.messages().isEmpty());
+    EXPECT_EQ(QString::fromUtf8(
+                  korvane::test::Sqlite3(m_database, "SELECT RECNUMBER, TARGETCODETYPE, TARGETCODE "
+                                                     "FROM CSB014"))
+                  .trimmed(),
+              "001|15|000001");
+}
+
 TEST_F(BrelkinProgramTest, MissingWorkDatabaseIsReportedAndNotMade)
 {
     QProcess& goods = m_program.start({QStringLiteral("/S")});
