@@ -1,8 +1,10 @@
 #include "goods/CListDlgEasy.h"
 
+#include "goods/CListFileCommands.h"
 #include "goods/CMainListCtrlEasy.h"
 #include "goods/CRadioGroupBox.h"
 #include "goods/CRecordListModel.h"
+#include "goods/CResDispDlg.h"
 #include "goods/CSelectRadioDlg.h"
 
 #include "shared/controls/CColorButton.h"
@@ -86,10 +88,17 @@ CListDlgEasy::CListDlgEasy(CDataManager* dataManager, uint templateId, QWidget* 
     m_pCopy = command("CRD_PR_SELECT_COPYITEM", QKeySequence(Qt::CTRL | Qt::Key_C), ID_COPY);
     m_pPaste = command("CRD_PR_SELECT_PASTEITEM", QKeySequence(Qt::CTRL | Qt::Key_V), ID_PASTE);
 
+    m_pFileCommands = std::make_unique<CListFileCommands>(
+        dataManager, this, windowKind, [this] { return CreatePageDlg(); },
+        [this] { ReloadRecords(); });
+    m_pFileCommands->SetFocusWindow(m_pEasyList);
+
     connect(m_pEasyList, &CMainListCtrlEasy::currentCellChanged, this,
             [this](int row, int column) { SetEditCell(row, column); });
     resize(800, 560);
 }
+
+CListDlgEasy::~CListDlgEasy() = default;
 
 bool CListDlgEasy::OnInitDialog()
 {
@@ -161,8 +170,10 @@ bool CListDlgEasy::OnCommand(uint id)
         DeleteAll();
         return true;
     case IDC_EXPORT:
+        m_pFileCommands->ExportList();
+        return true;
     case IDC_IMPORT:
-        // The list's text files.
+        m_pFileCommands->ImportList();
         return true;
     }
     return CListDlg::OnCommand(id);
@@ -187,11 +198,29 @@ void CListDlgEasy::SelectAll()
 void CListDlgEasy::Copy()
 {
     CloseInPlaceEdit();
+    if (!Model())
+        return;
+    const CellRange& cells = m_pEasyList->CellSelection();
+    QList<int> columnMap;
+    for (int c = 0; c < Model()->columnCount(); ++c)
+        columnMap << Model()->ColumnIndex(c);
+    m_pFileCommands->CopyCells(
+        QRect(QPoint(cells.left, cells.top), QPoint(cells.right, cells.bottom)), columnMap);
 }
 
 void CListDlgEasy::Paste()
 {
     CloseInPlaceEdit();
+    const CellRange& cells = m_pEasyList->CellSelection();
+    QRect selection(QPoint(cells.left, cells.top), QPoint(cells.right, cells.bottom));
+    if (!m_pFileCommands->PasteCells(selection) || !Model())
+        return;
+    const int lastRow = Model()->rowCount() - 1;
+    const int lastColumn = Model()->columnCount() - 1;
+    if (lastRow >= 0 && lastColumn >= 0 && selection.left() >= 0 && selection.top() >= 0)
+        m_pEasyList->SetCellSelection(
+            {std::min(selection.left(), lastColumn), std::min(selection.top(), lastRow),
+             std::min(selection.right(), lastColumn), std::min(selection.bottom(), lastRow)});
 }
 
 void CListDlgEasy::OnRowSelectedAlone(int row)

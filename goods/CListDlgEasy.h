@@ -2,11 +2,14 @@
 
 #include "goods/CListDlg.h"
 
+#include <memory>
+
 class QAction;
 class QRadioButton;
 
 namespace brelkin {
 
+class CListFileCommands;
 class CMainListCtrlEasy;
 class CRadioGroupBox;
 
@@ -35,14 +38,19 @@ public:
 
     CListDlgEasy(CDataManager* dataManager, uint templateId, QWidget* parent, int windowKind,
                  bool winpos);
+    ~CListDlgEasy() override;
 
     CMainListCtrlEasy* EasyList() const { return m_pEasyList; }
     bool OnCommand(uint id) override;
 
     // Every row and the whole cell area.
     void SelectAll();
+    // The cell selection to the clipboard as rows of tab-separated texts.
     void Copy();
+    // The clipboard's rows into the records from the selection's top left
+    // cell, through the result log; the selection then covers them.
     void Paste();
+    CListFileCommands* FileCommands() const { return m_pFileCommands.get(); }
     // Opens the editor on the current cell; the cell selection follows.
     void StartInPlaceEdit() override;
     bool EndInPlaceEdit(int mode) override;
@@ -66,6 +74,7 @@ private:
     void DeleteAll();
 
     CMainListCtrlEasy* m_pEasyList;
+    std::unique_ptr<CListFileCommands> m_pFileCommands;
     CRadioGroupBox* m_pOptionGroup = nullptr;
     QRadioButton* m_pEditDirect = nullptr;
     QRadioButton* m_pShowDialog = nullptr;

@@ -1,8 +1,10 @@
 // The easy list window: its buttons, its double-click option, its keys and
 // its in-place editing on a work database.
 #include "goods/CListDlgEasy.h"
+#include "goods/CListFileCommands.h"
 #include "goods/CMainListCtrlEasy.h"
 #include "goods/CRecordListModel.h"
+#include "goods/CResDispDlg.h"
 #include "goods/CSelectRadioDlg.h"
 #include "goods/CTabDlg.h"
 
@@ -15,10 +17,12 @@
 #include "testsupport/ModalDriver.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
 #include <QToolButton>
@@ -433,6 +437,30 @@ TEST_F(CListDlgEasyTest, ValueRefusedForOneRowChangesNoneAndNamesItsCode)
     ASSERT_EQ(texts.size(), 1);
     EXPECT_TRUE(texts[0].endsWith(" (0002)")) << texts[0].toStdString();
     EXPECT_EQ(window.InPlaceControl(), nullptr);
+}
+
+TEST_F(CListDlgEasyTest, CopiedCellsPasteIntoOtherRowsThroughTheLog)
+{
+    Exec("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES ('000001', 'Food'), "
+         "('000002', 'Tea'), ('000003', 'C'), ('000004', 'D')");
+    CListDlgEasy& window = Show(0);
+    const int name = ListColumn("ITEMDEPTNAME");
+    List()->SetCellSelection({0, 0, name, 1});
+    QTest::keyClick(List(), Qt::Key_C, Qt::ControlModifier);
+    const QString copied = QGuiApplication::clipboard()->text();
+    EXPECT_EQ(copied.split(QRegularExpression("\\r?\\n"), Qt::SkipEmptyParts).size(), 2)
+        << copied.toStdString();
+    EXPECT_TRUE(copied.contains("Food")) << copied.toStdString();
+
+    // At column 0 the pasted codes are ignored: rows 3 and 4 take the names.
+    List()->SetCellSelection({0, 2, 0, 2});
+    QTest::keyClick(List(), Qt::Key_V, Qt::ControlModifier);
+    ASSERT_NE(window.FileCommands()->Log(), nullptr);
+    EXPECT_EQ(Rows("CIA002", {"ITEMDEPTCODE", "ITEMDEPTNAME"}),
+              (QList<QStringList>{
+                  {"000001", "Food"}, {"000002", "Tea"}, {"000003", "Food"}, {"000004", "Tea"}}));
+    EXPECT_EQ(List()->CellSelection(), (CellRange{0, 2, name, 3}));
+    window.FileCommands()->Log()->close();
 }
 
 } // namespace
