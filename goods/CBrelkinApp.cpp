@@ -3,6 +3,7 @@
 #include "goods/CGoodsModeTable.h"
 #include "goods/CHourlyListDlg.h"
 #include "goods/CListDlg.h"
+#include "goods/CListDlgEasy.h"
 #include "goods/CSetMixListDlg.h"
 #include "goods/ChooseMode.h"
 #include "goods/GoodsButtonTable.h"
@@ -49,12 +50,13 @@ int CBrelkinApp::InitInstance(const QStringList& arguments)
                               choice.windowKind);
         return CProgramStartup::RunMainWindow(hourly);
     }
-    // The easy windows come with their own list window; until then that
-    // mode opens the standard list.
     std::unique_ptr<CListDlg> window;
     if (choice.windowClass == GoodsWindowClass::SetMixList)
         window = std::make_unique<CSetMixListDlg>(entry, choice.listDlgId, nullptr,
                                                   choice.windowKind, choice.winpos);
+    else if (choice.windowClass == GoodsWindowClass::EasyList)
+        window = std::make_unique<CListDlgEasy>(entry, choice.listDlgId, nullptr, choice.windowKind,
+                                                false);
     else
         window = std::make_unique<CListDlg>(entry, choice.listDlgId, nullptr, choice.windowKind,
                                             choice.winpos);
