@@ -17,6 +17,7 @@
 #include "shared/textfiles/CTextFileImporter.h"
 
 #include "stroven/Stroven.h"
+#include "BenchTables.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -50,22 +51,10 @@ struct Setup
         path = dir.path() + QStringLiteral("/SETTING.DB");
         CSQliteDB db;
         db.OpenDB(path);
-        QFile schema(KORVANE_SOURCE_DIR "/resources/schema/Schema.txt");
-        schema.open(QIODevice::ReadOnly);
-        const QStringList statements = QString::fromUtf8(schema.readAll()).split(u';');
         CSQliteSQL sql(db, QStringLiteral("CIA001"));
-        static const QRegularExpression create(QStringLiteral("CREATE TABLE \\w+ \\("));
-        for (const QString& statement : statements) {
-            const qsizetype at = statement.indexOf(create);
-            if (at >= 0)
-                sql.ExecSQL(statement.mid(at));
-        }
+        benchtables::CreateSchemaTables(sql);
         sql.StartTransaction();
-        for (int d = 1; d <= kDepartments; ++d)
-            sql.ExecSQL(QStringLiteral("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES "
-                                       "('%1', 'Department %2')")
-                            .arg(d, 6, 10, QLatin1Char('0'))
-                            .arg(d));
+        benchtables::InsertDepartments(sql, kDepartments);
         sql.ExecSQL(QStringLiteral("INSERT INTO CSM001 (TAXCODE, TAXAMTNAME) VALUES "
                                    "('00', 'No tax'), ('01', 'Tax 1'), ('02', 'Tax 2')"));
         sql.ExecCommit();

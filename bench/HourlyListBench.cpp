@@ -12,6 +12,7 @@
 #include "shared/data/CStringArrayPtrArray.h"
 
 #include "stroven/Stroven.h"
+#include "BenchTables.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -41,16 +42,8 @@ struct HourlyTables
         path = dir.path() + "/SETTING.DB";
         CSQliteDB db;
         db.OpenDB(path);
-        QFile schema(KORVANE_SOURCE_DIR "/resources/schema/Schema.txt");
-        schema.open(QIODevice::ReadOnly);
-        const QStringList statements = QString::fromUtf8(schema.readAll()).split(u';');
         CSQliteSQL sql(db, "CIA001");
-        for (const char* table : {"CIA001", "CIA002", "CSB014"}) {
-            const QRegularExpression create(QStringLiteral("CREATE TABLE %1 \\(").arg(table));
-            for (const QString& statement : statements)
-                if (statement.contains(create))
-                    sql.ExecSQL(statement.mid(statement.indexOf(create)));
-        }
+        benchtables::CreateSchemaTables(sql, {"CIA001", "CIA002", "CSB014"});
         sql.StartTransaction();
         {
             CSQliteSQL items(db, "CIA001");

@@ -16,6 +16,7 @@
 #include "shared/data/CColumnDataList.h"
 #include "shared/lang/CProgramLang.h"
 #include "stroven/Stroven.h"
+#include "BenchTables.h"
 
 #include <QDir>
 #include <QFile>
@@ -81,22 +82,10 @@ struct Fixture
     {
         CSQliteDB db;
         db.OpenDB(CBasePath::GetLocalDataBasePath() + "/SETTING.DB");
-        QFile schema(KORVANE_SOURCE_DIR "/resources/schema/Schema.txt");
-        schema.open(QIODevice::ReadOnly);
-        const QStringList statements = QString::fromUtf8(schema.readAll()).split(u';');
         CSQliteSQL sql(db, "CIA001");
-        for (const char* table : {"CIA001", "CIA002"}) {
-            const QRegularExpression create(QStringLiteral("CREATE TABLE %1 \\(").arg(table));
-            for (const QString& statement : statements)
-                if (statement.contains(create))
-                    sql.ExecSQL(statement.mid(statement.indexOf(create)));
-        }
+        benchtables::CreateSchemaTables(sql, {"CIA001", "CIA002"});
         sql.StartTransaction();
-        for (int d = 1; d <= 20; ++d)
-            sql.ExecSQL(QStringLiteral("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES "
-                                       "('%1', 'Department %2')")
-                            .arg(d, 6, 10, QLatin1Char('0'))
-                            .arg(d));
+        benchtables::InsertDepartments(sql, 20);
         sql.SetSQLForWrite({"ITEMCODE"}, {"SCANCODE1", "ITEMNAME", "ITEMDEPTCODE"}, {});
         for (int r = 1; r <= kRows; ++r)
             sql.ExecWrite({Code(r)},

@@ -24,6 +24,7 @@
 #include "shared/data/CStringArrayPtrArray.h"
 
 #include "stroven/Stroven.h"
+#include "BenchTables.h"
 
 #include "KeyLayoutRows.h"
 
@@ -74,17 +75,9 @@ struct Work
         path = dir.path() + "/SETTING.DB";
         db = std::make_unique<CSQliteDB>(dir.path());
         db->OpenDB(path);
-        QFile schema(QStringLiteral(KORVANE_SOURCE_DIR "/resources/schema/Schema.txt"));
-        schema.open(QIODevice::ReadOnly);
-        const QStringList statements = QString::fromUtf8(schema.readAll()).split(u';');
         CSQliteSQL sql(*db, "CSB012");
-        for (const char* table :
-             {"CSB022", "CSB023", "CSB003", "CSA005", "CSB012", "CIA001", "CIA002", "CSB002"}) {
-            const QRegularExpression create(QStringLiteral("CREATE TABLE %1 \\(").arg(table));
-            for (const QString& statement : statements)
-                if (statement.contains(create))
-                    sql.ExecSQL(statement.mid(statement.indexOf(create)));
-        }
+        benchtables::CreateSchemaTables(
+            sql, {"CSB022", "CSB023", "CSB003", "CSA005", "CSB012", "CIA001", "CIA002", "CSB002"});
         sql.ExecSQL("INSERT INTO CSB012 VALUES ('ItemButton.Background.9', 'Standard', '0', "
                     "'key.png', x'" +
                     QString::fromLatin1(Png().toHex()) + "', NULL, '', '')");

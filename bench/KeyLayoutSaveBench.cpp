@@ -6,6 +6,7 @@
 #include "functions/keylayout/KeyLayoutColumns.h"
 
 #include "stroven/Stroven.h"
+#include "BenchTables.h"
 
 #include "KeyLayoutRows.h"
 
@@ -26,18 +27,10 @@ struct Layout
     Layout()
     {
         path = dir.path() + "/SETTING.DB";
-        QFile schema(QStringLiteral(KORVANE_SOURCE_DIR "/resources/schema/Schema.txt"));
-        schema.open(QIODevice::ReadOnly);
-        const QStringList statements = QString::fromUtf8(schema.readAll()).split(u';');
         db.OpenDB(path);
         {
             CSQliteSQL sql(db, "CSB022");
-            for (const char* table : {"CSB022", "CSB003", "CSA005", "CSB012"}) {
-                const QRegularExpression create(QStringLiteral("CREATE TABLE %1 \\(").arg(table));
-                for (const QString& statement : statements)
-                    if (statement.contains(create))
-                        sql.ExecSQL(statement.mid(statement.indexOf(create)));
-            }
+            benchtables::CreateSchemaTables(sql, {"CSB022", "CSB003", "CSA005", "CSB012"});
         }
         MakeKeyLayoutRows(kPages, kSide, QSize(800, 420), QSize(16, 6), sheetRows, strip);
     }

@@ -16,6 +16,7 @@
 #include "shared/lang/CSarvikApp.h"
 
 #include "stroven/Stroven.h"
+#include "BenchTables.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -40,16 +41,8 @@ struct SettingTables
         path = dir.path() + QStringLiteral("/SETTING.DB");
         CSQliteDB db;
         db.OpenDB(path);
-        QFile schema(QStringLiteral(KORVANE_SOURCE_DIR "/resources/schema/Schema.txt"));
-        schema.open(QIODevice::ReadOnly);
-        const QStringList statements = QString::fromUtf8(schema.readAll()).split(u';');
         CSQliteSQL sql(db, QStringLiteral("CSB001"));
-        for (const char* table : {"CSB001", "CSM016", "CSM017"}) {
-            const QRegularExpression create(QStringLiteral("CREATE TABLE %1 \\(").arg(table));
-            for (const QString& statement : statements)
-                if (statement.contains(create))
-                    sql.ExecSQL(statement.mid(statement.indexOf(create)));
-        }
+        benchtables::CreateSchemaTables(sql, {"CSB001", "CSM016", "CSM017"});
         sql.StartTransaction();
         for (int s = 0; s < kSettings; ++s)
             sql.ExecSQL(QStringLiteral("INSERT INTO CSB001 VALUES ('SET.%1', 'Title %2', '%3', "

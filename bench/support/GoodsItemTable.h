@@ -4,6 +4,7 @@
 // (GOODS_BENCH_ROWS rows, 100,000 by default), its departments and taxes,
 // made once per run in a folder of its own.
 #include "stroven/Stroven.h"
+#include "BenchTables.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,22 +49,10 @@ struct ItemTable
         path = dir.path() + "/SETTING.DB";
         CSQliteDB db;
         db.OpenDB(path);
-        QFile schema(KORVANE_SOURCE_DIR "/resources/schema/Schema.txt");
-        schema.open(QIODevice::ReadOnly);
-        const QStringList statements = QString::fromUtf8(schema.readAll()).split(u';');
         CSQliteSQL sql(db, "CIA001");
-        for (const char* table : {"CIA001", "CIA002", "CSA001", "CIB001", "CSM001"}) {
-            const QRegularExpression create(QStringLiteral("CREATE TABLE %1 \\(").arg(table));
-            for (const QString& statement : statements)
-                if (statement.contains(create))
-                    sql.ExecSQL(statement.mid(statement.indexOf(create)));
-        }
+        benchtables::CreateSchemaTables(sql, {"CIA001", "CIA002", "CSA001", "CIB001", "CSM001"});
         sql.StartTransaction();
-        for (int d = 1; d <= 20; ++d)
-            sql.ExecSQL(QStringLiteral("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES "
-                                       "('%1', 'Department %2')")
-                            .arg(d, 6, 10, QLatin1Char('0'))
-                            .arg(d));
+        benchtables::InsertDepartments(sql, 20);
         sql.ExecSQL("INSERT INTO CSM001 (TAXCODE, TAXAMTNAME) VALUES ('01', 'Tax 1'), "
                     "('02', 'Tax 2')");
         sql.SetSQLForWrite({"ITEMCODE"},
