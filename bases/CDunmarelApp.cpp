@@ -2,7 +2,9 @@
 
 #include "bases/CDunmarelModeTable.h"
 #include "bases/CTabDlg.h"
+#include "bases/CTaxTables.h"
 #include "bases/ChooseMode.h"
+#include "bases/DetailRows.h"
 #include "bases/DunmarelButtonTable.h"
 
 #include "goods/base/ProgramMessage.h"
@@ -26,7 +28,13 @@ constexpr int kExitReadFailed = 2;
 // The modes whose pages come later end without a window until then.
 bool HasWindow(int mode)
 {
-    return mode == MODE_RC || mode == MODE_RM || mode == MODE_AS;
+    return mode >= MODE_RC && mode <= MODE_AS_RES;
+}
+
+void InvalidTaxTable()
+{
+    ShowProgramMessage(nullptr, QStringLiteral("CRDS_BS_ERROR_INVALIDTAXTABLE"),
+                       platform::MessageIcon::Error);
 }
 
 int ReadFailed()
@@ -67,12 +75,40 @@ int CDunmarelApp::InitInstance(const QStringList& arguments)
     if (!entry->CreateSQLiteDB(folder) ||
         !entry->OpenSQLiteDB(QStringLiteral("\\") + CBasePath::GetStrSettingDB(), err))
         return ReadFailed();
+    CTaxTables taxTables;
+    if (choice.mode == MODE_TX) {
+        // Other languages have no reserved rates.
+        if (CBasePath::GetLangType() != 0)
+            entry->m_nPageCount = 1;
+        if (!taxTables.PrepareTaxTables(*entry->m_pSQliteDB, entry->m_nPageCount)) {
+            InvalidTaxTable();
+            return 0;
+        }
+    }
     // A missing record is reported by the page that shows it.
     entry->GetColumnDataList()->ReadRecords(err, QString());
 
+    CDataManager* detail = nullptr;
+    if (choice.mode == MODE_AS_CL || choice.mode == MODE_AS_RES) {
+        detail = choice.mode == MODE_AS_CL ? modes.DetailCleaning() : modes.DetailRestaurant();
+        const bool loaded = choice.mode == MODE_AS_CL
+                                ? LoadDetailRowsCleaning(*detail, *entry->m_pSQliteDB)
+                                : LoadDetailRowsRestaurant(*detail, *entry->m_pSQliteDB);
+        if (!loaded)
+            return ReadFailed();
+    }
+
     CMainDlg::SetButtonTable(DunmarelButtonTable());
-    CTabDlg dialog(entry, choice.tabDlgId, choice.mode, nullptr);
-    return CProgramStartup::RunModal(dialog);
+    int result = 0;
+    {
+        CTabDlg dialog(entry, choice.tabDlgId, choice.mode, detail);
+        result = CProgramStartup::RunModal(dialog);
+    }
+    // A cancelled tax window leaves the work database as it found it.
+    if (choice.mode == MODE_TX && result == platform::IDCANCEL &&
+        !taxTables.RollBackTaxTables(*entry->m_pSQliteDB))
+        InvalidTaxTable();
+    return result;
 }
 
 } // namespace dunmarel

@@ -1,6 +1,8 @@
 #include "bases/CPageDlg.h"
 
 #include "bases/CColumnApartData.h"
+#include "bases/CSettingDetailList.h"
+#include "bases/CTaxTables.h"
 #include "goods/base/CMessageEdit.h"
 #include "bases/PageLayouts.h"
 
@@ -19,6 +21,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QTabWidget>
 
 namespace dunmarel {
 
@@ -27,12 +30,48 @@ namespace {
 // The controls a cleaning check page leaves out: the reset combos and their labels.
 constexpr unsigned kCleaningHidden[] = {1077, 1078, 1079, 1080};
 constexpr int kMessageLines = 3;
+constexpr unsigned kReservationOn = 1168;
+constexpr unsigned kReservationOff = 1169;
+constexpr unsigned kReservationPickers[] = {1170, 1171};
+
+bool SaveFailed(QWidget* page, int err)
+{
+    ShowProgramMessage(
+        page, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
+        platform::MessageButtons::Ok,
+        FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err));
+    return false;
+}
 
 } // namespace
 
 CPageDlg::CPageDlg() = default;
 
 CPageDlg::~CPageDlg() = default;
+
+bool CPageDlg::IsDetailPage() const
+{
+    const char* key = m_pDataManager ? m_pDataManager->m_pszModeKey : nullptr;
+    return key && (qstrcmp(key, "AS_DETAIL_CL") == 0 || qstrcmp(key, "AS_RES") == 0) &&
+           m_pDataManager->GetColumnDataList() &&
+           !m_pDataManager->GetColumnDataList()->m_strTableName.isEmpty();
+}
+
+void CPageDlg::UpdateReservationControls()
+{
+    auto* off = qobject_cast<QAbstractButton*>(FindControlById(this, kReservationOff));
+    const bool enable = !(off && off->isChecked());
+    for (unsigned id : kReservationPickers)
+        if (QWidget* picker = FindControlById(this, id))
+            picker->setEnabled(enable);
+}
+
+bool CPageDlg::CreateDetailList()
+{
+    m_pDetailList = std::make_unique<CSettingDetailList>(this);
+    return m_pDetailList->LoadValueNames(*m_pDataManager) &&
+           m_pDetailList->LoadDefinitions(*m_pDataManager) && m_pDetailList->Fill(*m_pDataManager);
+}
 
 void CPageDlg::SetDataManager(CDataManager* manager, int recordNo, int newRecord)
 {
@@ -55,7 +94,13 @@ bool CPageDlg::Create(unsigned pageId, QWidget* parent)
         for (unsigned id : kCleaningHidden)
             if (QWidget* control = FindControlById(this, id))
                 control->hide();
-    return ShowData();
+    for (unsigned id : {kReservationOn, kReservationOff})
+        if (auto* radio = qobject_cast<QAbstractButton*>(FindControlById(this, id)))
+            connect(radio, &QAbstractButton::clicked, this,
+                    [this] { UpdateReservationControls(); });
+    const bool shown = IsDetailPage() ? CreateDetailList() : ShowData();
+    UpdateReservationControls();
+    return shown;
 }
 
 QWidget* CPageDlg::Control(const CColumnData* column) const
@@ -97,10 +142,27 @@ bool CPageDlg::ShowData()
     return true;
 }
 
+bool CPageDlg::ConfirmTaxScheduler()
+{
+    auto* on = qobject_cast<QAbstractButton*>(FindControlById(this, kReservationOn));
+    CColumnDataList* list = m_pDataManager ? m_pDataManager->GetColumnDataList() : nullptr;
+    CSQliteDB* db = list ? list->GetCSQliteDBPtr() : nullptr;
+    QString name;
+    if (!on || !on->isChecked() || !db || CTaxTables::CheckTaxScheduler(*db, name))
+        return true;
+    return ShowProgramMessage(
+               this, QStringLiteral("CRDS_BS_ERROR_NOTAXSCHEDULER"), platform::MessageIcon::None,
+               platform::MessageButtons::OkCancel,
+               FormatLangText(GetLangString(QStringLiteral("CRDS_BS_ERROR_NOTAXSCHEDULER")),
+                              name)) == platform::IDOK;
+}
+
 unsigned CPageDlg::CheckInput()
 {
+    if (!ConfirmTaxScheduler())
+        return kReservationOn;
     CColumnDataList* list = m_pDataManager ? m_pDataManager->GetColumnDataList() : nullptr;
-    if (!list)
+    if (!list || IsDetailPage())
         return 0;
     for (int i = 0; i < list->m_nColumnCount; ++i) {
         CColumnData* column = list->m_ppColumnData[i];
@@ -141,6 +203,11 @@ bool CPageDlg::ValueToSave(int index, QWidget* control, QString& value) const
 bool CPageDlg::SaveData(int& err)
 {
     err = 0;
+    if (IsDetailPage()) {
+        if (m_pDetailList && m_pDetailList->SaveChanges(*m_pDataManager, err))
+            return true;
+        return SaveFailed(this, err);
+    }
     CColumnDataList* list = m_pDataManager ? m_pDataManager->GetColumnDataList() : nullptr;
     const QStringList* record = list ? list->CachedRecord(m_nRecordNo) : nullptr;
     if (!record)
@@ -155,11 +222,7 @@ bool CPageDlg::SaveData(int& err)
     }
     if (list->SaveRecord(m_nRecordNo, row, err))
         return true;
-    ShowProgramMessage(
-        this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
-        platform::MessageButtons::Ok,
-        FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err));
-    return false;
+    return SaveFailed(this, err);
 }
 
 } // namespace dunmarel

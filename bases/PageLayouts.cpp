@@ -1,6 +1,9 @@
 #include "bases/PageLayouts.h"
 
 #include "bases/BaseDialogIds.h"
+#include "bases/CBsMainListCtrl.h"
+#include "bases/CSettingDetailList.h"
+#include "bases/TaxPageLayout.h"
 #include "goods/base/CMessageEdit.h"
 
 #include "shared/controls/CEcrEdit.h"
@@ -188,6 +191,15 @@ std::span<const Row> RowsOf(unsigned pageId)
 
 bool BuildPageControls(unsigned pageId, QWidget* page)
 {
+    if (BuildTaxPageControls(pageId, page))
+        return true;
+    if (pageId == IDD_PAGE_DETAIL) {
+        auto* outer = new QVBoxLayout(page);
+        auto* list = new CBsMainListCtrl(page);
+        SetControlId(list, CSettingDetailList::kListId);
+        outer->addWidget(list);
+        return true;
+    }
     const std::span<const Row> rows = RowsOf(pageId);
     if (rows.empty())
         return false;

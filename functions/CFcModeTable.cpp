@@ -6,6 +6,7 @@
 #include "functions/CFcColumnDataList.h"
 #include "functions/FcDialogIds.h"
 #include "functions/FcModeChoice.h"
+#include "functions/keylayout/KeyLayoutColumns.h"
 
 #include "shared/data/CColumnData.h"
 
@@ -44,19 +45,11 @@ std::vector<CColumnData*> FunctionKeyColumns(const char* keyLabel)
 
 std::vector<CColumnData*> KeyLayoutColumns()
 {
-    static const char* const names[] = {
-        "SHEETTYPE",      "SHEETNUMBER",     "SHEETARRANGE",
-        "SHEETSEQCODE",   "CONTROLTYPE",     "THEME",
-        "CODE",           "USECOORDINATE",   "POSITIONX",
-        "POSITIONY",      "WIDTH",           "HEIGHT",
-        "LABEL",          "FOREGROUNDCOLOR", "BACKGROUNDCOLOR",
-        "OPTIONCOLOR",    "IMAGEFLAG",       "BGIMGCONTROLTYPE",
-        "BGIMGCODE",      "FONTSIZE",        "REMARKS",
-        "CREATEDATETIME", "UPDATEDATETIME",
-    };
+    const QStringList& names = KeyLayoutColumnNames();
     std::vector<CColumnData*> columns;
-    for (size_t i = 0; i < std::size(names); ++i)
-        columns.push_back(Plain(names[i], i < 20 ? "CRDS_FC_CLMN_NUMBER" : ""));
+    for (qsizetype i = 0; i < names.size(); ++i)
+        columns.push_back(new CColumnData(
+            names[i], i < 20 ? QStringLiteral("CRDS_FC_CLMN_NUMBER") : QString(), 0, 0));
     columns.push_back(nullptr);
     return columns;
 }

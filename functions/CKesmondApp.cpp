@@ -1,6 +1,8 @@
 #include "functions/CKesmondApp.h"
 
 #include "functions/CFcCharListDlg.h"
+#include "functions/CFcKeyLayoutDlg.h"
+#include "functions/CKeyLayoutDialogs.h"
 #include "functions/CFcModeTable.h"
 #include "functions/CFkListDlg.h"
 #include "functions/CFlListDlg.h"
@@ -23,6 +25,7 @@ namespace {
 
 constexpr int kFunctionKeyMode = 0;
 constexpr int kFunctionListMode = 1;
+constexpr int kKeyLayoutMode = 2;
 constexpr int kCharacterMode = 3;
 
 // The main window of a mode; nullptr for a mode without one yet.
@@ -55,8 +58,7 @@ int CKesmondApp::InitInstance(const QStringList& arguments)
         return 0;
     CEcrCmdLineInfo cmdInfo;
     const int mode = ChooseFcMode(CProgramStartup::ParseMode(cmdInfo, arguments));
-    // The key layout comes with its editor.
-    if (mode != kFunctionKeyMode && mode != kFunctionListMode && mode != kCharacterMode)
+    if (mode < kFunctionKeyMode || mode > kCharacterMode)
         return 0;
     startup.LoadLanguage();
     if (!RegisterDialogClass(QLatin1String(kClassName)))
@@ -65,6 +67,11 @@ int CKesmondApp::InitInstance(const QStringList& arguments)
     CDataManager* entry = modes.Entry(mode);
     // Every message box is captioned with the window's title.
     QGuiApplication::setApplicationDisplayName(GetLangString(entry->m_strWindowNameKey));
+    if (mode == kKeyLayoutMode) {
+        CKeyLayoutDialogs dialogs;
+        CFcKeyLayoutDlg window(entry, nullptr, &dialogs);
+        return CProgramStartup::RunMainWindow(window);
+    }
     std::unique_ptr<CFkListDlg> window = MakeMainWindow(mode, entry);
     return CProgramStartup::RunMainWindow(*window);
 }

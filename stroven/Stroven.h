@@ -67,6 +67,8 @@ public:
 
     sqlite3* Handle() const { return m_db; }
     const QString& BlobFolder() const { return m_folder; }
+    // The full path of the open database file; "" when none is open.
+    const QString& GetDbName() const { return m_path; }
     bool InTransaction() const;
     // A blob file name as the connection reads or writes it.
     QString ResolveBlobPath(const QString& name) const;

@@ -9,7 +9,7 @@
 
 namespace korvane::test {
 
-PrivateXServer::PrivateXServer()
+PrivateXServer::PrivateXServer(const QString& screen)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() ||
         QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
@@ -23,8 +23,8 @@ PrivateXServer::PrivateXServer()
         return;
     m_server.start(QStringLiteral("Xvfb"),
                    {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                    QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                    QStringLiteral("tcp")});
+                    QStringLiteral("0"), screen + QStringLiteral("x24"),
+                    QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     if (!m_server.waitForStarted(5000))
         return;
     QElapsedTimer timer;

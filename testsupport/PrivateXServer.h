@@ -12,7 +12,8 @@ namespace korvane::test {
 class PrivateXServer
 {
 public:
-    PrivateXServer();
+    // screen: the screen's size, e.g. "1024x768" (wide windows need more).
+    explicit PrivateXServer(const QString& screen = QStringLiteral("1024x768"));
     ~PrivateXServer();
     PrivateXServer(const PrivateXServer&) = delete;
     PrivateXServer& operator=(const PrivateXServer&) = delete;

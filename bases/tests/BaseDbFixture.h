@@ -1,6 +1,8 @@
 #pragma once
 
+#include "bases/CDunmarelApp.h"
 #include "bases/CDunmarelModeTable.h"
+#include "bases/CTabDlg.h"
 #include "bases/tests/SeedRows.h"
 
 #include "shared/config/CBasePath.h"
@@ -8,6 +10,7 @@
 #include "shared/lang/CProgramLang.h"
 #include "shared/lang/CSarvikApp.h"
 #include "testsupport/FixedClock.h"
+#include "testsupport/ModalDriver.h"
 #include "testsupport/SuiteFixture.h"
 #include "testsupport/WorkDbFixture.h"
 
@@ -16,9 +19,10 @@
 
 #include <memory>
 
-// The work database of the base program's tests: its four key/value tables
-// in "SETTING.DB" of a suite folder's local data folder, filled with the
-// seed rows, the base program's language texts and a fixed clock.
+// The work database of the base program's tests: its key/value tables, the
+// scheduler's job commands and the setting descriptions in "SETTING.DB" of a
+// suite folder's local data folder, filled with the seed rows, the base
+// program's language texts and a fixed clock.
 class BaseDbFixture : public korvane::test::WorkDbFixture
 {
 protected:
@@ -29,7 +33,7 @@ protected:
         m_suite.writeIni("[PRODUCT]\nPRODUCTKEY=TESTKEY\n");
         OpenDb(CBasePath::GetLocalTemporaryPath() + QStringLiteral("/SETTING.DB"));
         Exec(QStringLiteral("BEGIN"));
-        CreateTables({"CSB001", "CSB007", "CSM001", "CTS001"});
+        CreateTables({"CSB001", "CSB007", "CSM001", "CTS001", "CTS002", "CSM016", "CSM017"});
         const QStringList inserts = BaseSeedInserts();
         ASSERT_FALSE(inserts.isEmpty());
         for (const QString& insert : inserts)
@@ -58,6 +62,29 @@ protected:
         return entry;
     }
 
+    // The program's start-up in this process on the work database, with the
+    // launcher INI given; act runs on its tab dialog (and must end it).
+    int RunProgram(const QString& option, const QByteArray& ini,
+                   const std::function<void(dunmarel::CTabDlg&)>& act)
+    {
+        m_suite.writeIni(ini);
+        QFile::copy(KORVANE_SUITE_DIR "/NolvarLANG.xml",
+                    m_suite.programFolder() + QStringLiteral("/NolvarLANG.xml"));
+        CProgramLang::Release();
+        korvane::test::WhenModal<dunmarel::CTabDlg>(act);
+        // A lock folder of its own: test programs running beside this one
+        // start the base program too.
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", m_suite.folders().scratch().toLocal8Bit());
+        dunmarel::CDunmarelApp app;
+        const int result = app.InitInstance({option});
+        if (runtime.isEmpty())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", runtime);
+        return result;
+    }
+
     // One value of a row as stored ("<no row>" when there is none).
     QString Value(const QString& table, const QString& column, const QString& where)
     {
@@ -70,7 +97,7 @@ protected:
     QStringList AllRows()
     {
         QStringList all;
-        for (const char* table : {"CSB001", "CSB007", "CSM001", "CTS001"})
+        for (const char* table : {"CSB001", "CSB007", "CSM001", "CTS001", "CTS002"})
             all += korvane::test::JoinedRows(DbPath(), QLatin1String(table));
         return all;
     }

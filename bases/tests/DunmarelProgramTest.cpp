@@ -4,6 +4,7 @@
 #include "bases/tests/SeedRows.h"
 
 #include "shared/config/CBasePath.h"
+#include "platform/FileTime.h"
 #include "testsupport/PrivateXServer.h"
 #include "testsupport/SuiteProgram.h"
 #include "testsupport/WorkDbFixture.h"
@@ -103,6 +104,73 @@ TEST_F(DunmarelProgramTest, PackageWordOpensGeneralFeaturesAndASecondStartEnds)
     FocusWindow(x, window);
     x.xdotool({"key", "Escape"});
     EXPECT_EQ(SuiteProgram::waitForExit(first), 2);
+    EXPECT_TRUE(m_program.messages().isEmpty());
+}
+
+// The tax window on a database without tax rows: Escape leaves the file as
+// it was, to its last-write time; OK keeps the ten rows made for it.
+TEST_F(DunmarelProgramTest, TaxWindowCancelLeavesTheDatabaseAndOkKeepsTheRows)
+{
+    PrivateXServer x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "Xvfb or xdotool missing (scripts/install-deps.sh installs them)";
+    MakeWorkDatabase();
+    korvane::test::ExecSql(m_database, {QStringLiteral("DELETE FROM CSM001"),
+                                        QStringLiteral("DELETE FROM CTS001"),
+                                        QStringLiteral("DELETE FROM CTS002")});
+    constexpr qint64 kOldTime = 1'600'000'000'123'456'789;
+    ASSERT_TRUE(platform::setLastWriteTimeNs(m_database, kOldTime));
+    UseX(x);
+    auto count = [this](const char* table) {
+        return korvane::test::Sqlite3(m_database,
+                                      QStringLiteral("SELECT COUNT(*) FROM %1").arg(table))
+            .trimmed();
+    };
+
+    QProcess& cancelled = m_program.start({QStringLiteral("/TX")});
+    QString window = x.waitForWindow(QStringLiteral("^Tax Setting$"));
+    ASSERT_FALSE(window.isEmpty());
+    EXPECT_EQ(count("CSM001"), "8"); // made before the window opened
+    FocusWindow(x, window);
+    x.xdotool({"key", "Escape"});
+    EXPECT_EQ(SuiteProgram::waitForExit(cancelled), 2);
+    for (const char* table : {"CSM001", "CTS001", "CTS002"})
+        EXPECT_EQ(count(table), "0") << table;
+    EXPECT_EQ(platform::lastWriteTimeNs(m_database).value_or(0), kOldTime);
+    EXPECT_TRUE(m_program.messages().isEmpty());
+
+    QProcess& confirmed = m_program.start({QStringLiteral("/TX")});
+    window = x.waitForWindow(QStringLiteral("^Tax Setting$"));
+    ASSERT_FALSE(window.isEmpty());
+    FocusWindow(x, window);
+    // Past the 24 controls of the current rates to OK.
+    QStringList keys = {"key"};
+    for (int i = 0; i < 24; ++i)
+        keys << "Tab";
+    x.xdotool(keys << "Return");
+    EXPECT_EQ(SuiteProgram::waitForExit(confirmed), 1);
+    EXPECT_EQ(m_program.messages(), QStringList{"CRDS_CMN_COMFIRM_SAVE"});
+    EXPECT_EQ(count("CSM001"), "8");
+    EXPECT_EQ(count("CTS001"), "1");
+    EXPECT_EQ(count("CTS002"), "1");
+    EXPECT_NE(platform::lastWriteTimeNs(m_database).value_or(0), kOldTime);
+}
+
+TEST_F(DunmarelProgramTest, DetailFormsOpenTheirWindow)
+{
+    PrivateXServer x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "Xvfb or xdotool missing (scripts/install-deps.sh installs them)";
+    MakeWorkDatabase();
+    UseX(x);
+    for (const char* option : {"/AS_CL", "/AS_RES"}) {
+        QProcess& bases = m_program.start({QLatin1String(option)});
+        const QString window = x.waitForWindow(QStringLiteral("^General Features Setting$"));
+        ASSERT_FALSE(window.isEmpty()) << option;
+        FocusWindow(x, window);
+        x.xdotool({"key", "Escape"});
+        EXPECT_EQ(SuiteProgram::waitForExit(bases), 2) << option;
+    }
     EXPECT_TRUE(m_program.messages().isEmpty());
 }
 

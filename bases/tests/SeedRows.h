@@ -1,7 +1,8 @@
 #pragma once
 
 // The INSERT statements of the seed files the base program reads: its
-// general features, formal-receipt settings and messages.
+// general features, formal-receipt settings and messages, and the
+// definitions and value names the setting detail list shows.
 
 #include <QFile>
 #include <QStringList>
@@ -9,7 +10,7 @@
 inline QStringList BaseSeedInserts()
 {
     QStringList inserts;
-    for (const char* seed : {"CSB001", "CSB007"}) {
+    for (const char* seed : {"CSB001", "CSB007", "CSM016", "CSM017"}) {
         QFile file(QStringLiteral(KORVANE_SOURCE_DIR "/resources/schema/seeds/%1.sql")
                        .arg(QLatin1String(seed)));
         if (!file.open(QIODevice::ReadOnly))

@@ -2,6 +2,7 @@
 // from the model template and the seed rows, driven by keys under an X
 // server of the test's own.
 #include "shared/config/CBasePath.h"
+#include "shared/controls/CColorButton.h"
 #include "testsupport/PrivateXServer.h"
 #include "testsupport/QtPrinters.h"
 #include "testsupport/SuiteProgram.h"
@@ -12,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -43,7 +45,7 @@ protected:
         QFile::setPermissions(m_database, QFile::ReadOwner | QFile::WriteOwner);
         QStringList statements;
         for (const char* seed :
-             {"CSM009", "CSM018", "CSB002", "CSB003", "CSB007", "CSM017", "CSB022"}) {
+             {"CSM009", "CSM018", "CSB002", "CSB003", "CSB007", "CSM017", "CSB022", "CSB023"}) {
             QFile file(QStringLiteral(KORVANE_SOURCE_DIR "/resources/schema/seeds/%1.sql")
                            .arg(QLatin1String(seed)));
             ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -222,3 +224,85 @@ TEST_F(KesmondProgramTest, MissingWorkDatabaseIsReportedAndNotMade)
 }
 
 } // namespace
+
+// The key layout by mouse: a seeded key dragged two cells to the right and
+// OK pressed, or Escape.
+class KeyLayoutProgramTest : public KesmondProgramTest
+{
+protected:
+    QByteArray Layout()
+    {
+        return korvane::test::Sqlite3(
+            m_database, "SELECT SHEETTYPE, SHEETNUMBER, CONTROLTYPE, CODE, POSITIONX, POSITIONY, "
+                        "WIDTH, HEIGHT, LABEL, FOREGROUNDCOLOR, BACKGROUNDCOLOR, OPTIONCOLOR, "
+                        "IMAGEFLAG FROM CSB022 ORDER BY 1, 2, 3, 4");
+    }
+    // Drags the first page's CASH key (at 2, 2 on the canvas at 520, 20)
+    // two cells and a pixel to the right.
+    static void DragCash(const PrivateXServer& x, const QString& window)
+    {
+        x.xdotool({"windowfocus", "--sync", window});
+        x.xdotool({"mousemove", "--window", window, "545", "45"});
+        x.xdotool({"mousedown", "1"});
+        QTest::qWait(600);
+        x.xdotool({"mousemove", "--window", window, "802", "45"});
+        QTest::qWait(100);
+        x.xdotool({"mouseup", "1"});
+        QTest::qWait(200);
+    }
+};
+
+TEST_F(KeyLayoutProgramTest, KeyDraggedTwoCellsAndSaved)
+{
+    // The window is wider than the other tests' screen.
+    PrivateXServer x(QStringLiteral("1600x1000"));
+    if (!x.isRunning())
+        GTEST_SKIP() << "xdotool or Xvfb missing (scripts/install-deps.sh installs them)";
+    QProcess& program = StartOnX(x, "/KL");
+    const QString window = Windows(x, 1).value(0);
+    ASSERT_FALSE(window.isEmpty());
+    const QByteArray before = Layout();
+    DragCash(x, window);
+
+    // OK where the editor layout places it.
+    const QStringList size =
+        x.xdotool({"getwindowgeometry", "--shell", window}).split(u'\n', Qt::SkipEmptyParts);
+    const int width = size.filter(QStringLiteral("WIDTH=")).value(0).mid(6).toInt();
+    const int height = size.filter(QStringLiteral("HEIGHT=")).value(0).mid(7).toInt();
+    const auto ok = CColorButton::AdjustRect(QRect(0, 0, width, height), 0, 2, 1, 3, 0, false);
+    ASSERT_TRUE(ok);
+    x.xdotool({"mousemove", "--window", window, QString::number(ok->center().x()),
+               QString::number(ok->center().y())});
+    x.xdotool({"click", "1"});
+    EXPECT_EQ(SuiteProgram::waitForExit(program), 1)
+        << m_program.messages().join(u' ').toStdString() << " " << width << "x" << height;
+
+    // CASH moved two cell steps (128 each); every other row kept its values.
+    QByteArray expected = before;
+    expected.replace("ITEM|1|FunctionButton|000001|2|2|", "ITEM|1|FunctionButton|000001|258|2|");
+    EXPECT_EQ(Layout(), expected);
+    EXPECT_EQ(korvane::test::Sqlite3(m_database, "SELECT count(*) FROM CSB022 WHERE SHEETTYPE = "
+                                                 "'ITEM' AND UPDATEDATETIME = '20240101000000'"),
+              QByteArray("0\n"));
+    // The program's own profile file (this process's QSettings keeps the
+    // folder of its first use).
+    QSettings profile(qEnvironmentVariable("XDG_CONFIG_HOME") + QLatin1Char('/') +
+                          CBasePath::GetProductLocalPath() + QStringLiteral("/Kesmond.conf"),
+                      QSettings::IniFormat);
+    profile.beginGroup(QStringLiteral("Function Key Settings"));
+    EXPECT_EQ(profile.value(QStringLiteral("KeyLayout.Matrix.X")).toInt(), 6);
+    EXPECT_EQ(profile.value(QStringLiteral("KeyLayout.Matrix.Y")).toInt(), 5);
+}
+
+TEST_F(KeyLayoutProgramTest, EscapeLeavesTheDatabaseAsItWas)
+{
+    PrivateXServer x(QStringLiteral("1600x1000"));
+    if (!x.isRunning())
+        GTEST_SKIP() << "xdotool or Xvfb missing (scripts/install-deps.sh installs them)";
+    QProcess& program = StartOnX(x, "/KL");
+    const QString window = Windows(x, 1).value(0);
+    const QByteArray before = korvane::test::Sqlite3(m_database, ".dump");
+    DragCash(x, window);
+    EXPECT_EQ(EscapeFrom(x, window, program), 2);
+    EXPECT_EQ(korvane::test::Sqlite3(m_database, ".dump"), before);
+}

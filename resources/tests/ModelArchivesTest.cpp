@@ -3,10 +3,12 @@
 // archive (header, initial database, contents).
 
 #include "archive/QuorvinImport.h"
+#include "functions/keylayout/CFcKeyLayCSB023.h"
 #include "stroven/Stroven.h"
 #include "testsupport/TestFolders.h"
 
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -92,6 +94,78 @@ TEST_F(ModelArchives, DefaultArchivesNameTheModelAndOpenWithTheirSeedRows)
     }
 }
 
+TEST_F(ModelArchives, DefaultArchiveCarriesTheKeyLayout)
+{
+    Open(kResource + "/" + kModel + "/DEFSETTING.CRX");
+    for (const char* family :
+         {"DEFAULTITEMBUTTON", "DEFAULTFUNCTIONBUTTON", "DEFAULTITEMSHEETSELECTIONNORMAL"}) {
+        QStringList numbers;
+        for (const QString& row : Rows("CSB022", {"SHEETTYPE", "SHEETNUMBER"}))
+            if (row.startsWith(QLatin1String(family) + '|'))
+                numbers << row.section('|', 1);
+        numbers.sort();
+        QStringList expected;
+        for (int n = 0; n < 15; ++n)
+            expected << QString::number(n);
+        expected.sort();
+        EXPECT_EQ(numbers, expected) << family;
+    }
+    // Every image decodes, and every style and tab names one.
+    CSQliteDB db;
+    ASSERT_EQ(db.OpenDB(base + "/SETTING.DB"), 0);
+    {
+        QStringList images;
+        CSQliteSQL sql(db, "CSB012");
+        ASSERT_EQ(sql.SetSQLForRead({"CONTROLTYPE", "CODE"}, QString(), QString(), 0), 0);
+        int status = 0;
+        const CSQRowArray* rows = sql.ExecReadNext(status);
+        ASSERT_TRUE(rows);
+        EXPECT_EQ(rows->size(), 60);
+        CSQliteSQL blob(db, "CSB012");
+        ASSERT_EQ(blob.SetSQLForBlobRead({"GRAPHICDATA", "NINEPATCHCHUNK"},
+                                         "CONTROLTYPE = ? AND CODE = ?"),
+                  0);
+        for (const QStringList* row : *rows) {
+            const QString file = folders.scratch() + "/image.png";
+            const QString chunk = folders.scratch() + "/chunk.dat";
+            ASSERT_EQ(blob.ExecBlobRead(*row, {file, chunk}), 0);
+            QImage image;
+            EXPECT_TRUE(image.load(file)) << row->join('|').toStdString();
+            EXPECT_EQ(image.width(), row->at(0).startsWith("ItemSheetSelection") ? 24 : 48);
+            EXPECT_GT(QFileInfo(chunk).size(), 0);
+            images << row->join('|');
+        }
+        CSQliteSQL named(db, "CSB022");
+        ASSERT_EQ(named.SetSQLForRead({"CONTROLTYPE", "CODE", "BGIMGCONTROLTYPE", "BGIMGCODE"},
+                                      "SHEETTYPE LIKE 'DEFAULT%' OR CONTROLTYPE = 'Normal'",
+                                      QString(), 0),
+                  0);
+        const CSQRowArray* styles = named.ExecReadNext(status);
+        ASSERT_TRUE(styles);
+        for (const QStringList* row : *styles) {
+            const QString image = row->at(0) == "Normal" ? row->at(2) + '|' + row->at(3)
+                                                         : row->at(0) + '|' + row->at(1);
+            EXPECT_TRUE(images.contains(image)) << image.toStdString();
+        }
+    }
+    // The four grid presets of the sheet lie within the grid dialog's 1 to 48.
+    kesmond::CFcKeyLayCSB023 geometry;
+    int err = 0;
+    ASSERT_TRUE(geometry.Read(db, err));
+    geometry.SetSheetRect(QRect(0, 60, 800, 420));
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_GE(geometry.Preset(k).width(), 1);
+        EXPECT_LE(geometry.Preset(k).width(), 48);
+        EXPECT_GE(geometry.Preset(k).height(), 1);
+        EXPECT_LE(geometry.Preset(k).height(), 48);
+    }
+    db.CloseDB();
+    EXPECT_EQ(
+        Rows("CSB022", {"CONTROLTYPE", "SHEETNUMBER", "CODE", "SHEETARRANGE"})
+            .filter(QRegularExpression("^ItemSheet\\|")),
+        (QStringList{"ItemSheet|1|900001|1", "ItemSheet|2|900002|1", "ItemSheet|3|900003|0"}));
+}
+
 TEST_F(ModelArchives, SampleArchiveOpensWithItsRows)
 {
     Open(QStringLiteral(KORVANE_SOURCE_DIR "/resources/samples/sample.crx"));
@@ -104,6 +178,10 @@ TEST_F(ModelArchives, SampleArchiveOpensWithItsRows)
                            "0000000000000300|Apples (per kg)|000003|350"}));
     EXPECT_EQ(Rows("CSB004", {"CLKCODE", "CLKNAME"}),
               (QStringList{"0000000001|Anna", "0000000002|Ben"}));
+    EXPECT_EQ(Rows("CSB022", {"CODE", "CONTROLTYPE", "SHEETNUMBER"})
+                  .filter(QRegularExpression("\\|ItemButton\\|")),
+              (QStringList{"0000000000000123|ItemButton|1", "0000000000000124|ItemButton|1",
+                           "0000000000000200|ItemButton|1", "0000000000000300|ItemButton|1"}));
 
     // The stamp comes back as the one-bit picture it was.
     CSQliteDB db;

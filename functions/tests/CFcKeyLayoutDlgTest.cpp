@@ -1,0 +1,174 @@
+#include "functions/CFcKeyLayoutDlg.h"
+#include "functions/CFcModeTable.h"
+#include "functions/CKeyLayoutDialogs.h"
+#include "functions/keylayout/CButtonProperty.h"
+#include "functions/keylayout/CFcKeySheetButton.h"
+#include "functions/keylayout/CKeyLayoutEditor.h"
+#include "functions/keylayout/CKeySheetController.h"
+#include "functions/keylayout/tests/KeyLayoutDbFixture.h"
+
+#include "shared/config/CBasePath.h"
+#include "shared/controls/CColorButton.h"
+#include "shared/controls/FindControlById.h"
+#include "shared/lang/CProgramLang.h"
+#include "shared/lang/CSarvikApp.h"
+#include "testsupport/SuiteFixture.h"
+
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+
+using namespace kesmond;
+
+namespace {
+
+// A key dialog that gives the key a new colour.
+struct RecolourDialogs : CKeyLayoutDialogs
+{
+    bool EditKey(QWidget*, CButtonProperty& copy, CButtonStyleMgr&) override
+    {
+        copy.m_nBackColor = 0x00FF00;
+        ++keys;
+        return true;
+    }
+    int keys = 0;
+};
+
+// The key-layout window on the fixture's layout in the local data folder.
+class KeyLayoutWindow : public KeyLayoutDbFixture
+{
+protected:
+    QString DbFile() override
+    {
+        m_suite.writeIni("[PRODUCT]\nPRODUCTKEY=TESTKEY\n");
+        return CBasePath::GetLocalTemporaryPath() + QStringLiteral("/SETTING.DB");
+    }
+    void SetUp() override
+    {
+        KeyLayoutDbFixture::SetUp();
+        ASSERT_TRUE(CSarvikApp::Instance().LoadLangDatas(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
+        ASSERT_TRUE(CProgramLang::Initialize(QStringLiteral("Kesmond"),
+                                             KORVANE_SUITE_DIR "/NolvarLANG.xml"));
+        CFcKeyLayoutDlg::SetFolderWait([](int) {});
+    }
+    void TearDown() override
+    {
+        m_window.reset();
+        m_modes.reset();
+        CFcKeyLayoutDlg::SetFolderWait({});
+        CProgramLang::Release();
+        CSarvikApp::Instance().ReleaseLangDatas();
+    }
+    CFcKeyLayoutDlg& Open()
+    {
+        m_modes = std::make_unique<CFcModeTable>();
+        m_window = std::make_unique<CFcKeyLayoutDlg>(m_modes->Entry(2), nullptr, &m_dialogs);
+        m_window->Create();
+        m_window->show();
+        return *m_window;
+    }
+    QPushButton* Button(uint id)
+    {
+        return qobject_cast<QPushButton*>(FindControlById(m_window.get(), id));
+    }
+    QByteArray Dump() { return korvane::test::Sqlite3(DbPath(), QStringLiteral(".dump")); }
+
+    SuiteFixture m_suite;
+    RecolourDialogs m_dialogs;
+    std::unique_ptr<CFcModeTable> m_modes;
+    std::unique_ptr<CFcKeyLayoutDlg> m_window;
+};
+
+} // namespace
+
+TEST_F(KeyLayoutWindow, StartsOnPresetOneAndShowsTheFirstPage)
+{
+    CFcKeyLayoutDlg& window = Open();
+    CKeyLayoutEditor* editor = window.Editor();
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(QSize(editor->Grid().Columns(), editor->Grid().Rows()), QSize(6, 5));
+    EXPECT_EQ(window.Canvas()->geometry(), QRect(520, 20, 800, 420));
+    EXPECT_EQ(window.Controller()->KeyWindows().size(), 4u);
+    EXPECT_TRUE(QDir(ImageFolder()).exists());
+    EXPECT_TRUE(Button(23157)->isEnabled());
+    EXPECT_FALSE(Button(CFcKeyLayoutDlg::IDC_BUTTON_SET)->isEnabled());
+    EXPECT_FALSE(Button(CFcKeyLayoutDlg::IDC_UNDO)->isEnabled());
+    EXPECT_EQ(qobject_cast<QLabel*>(FindControlById(&window, 23154))->text(),
+              QStringLiteral("6 x 5"));
+    // OK, Cancel and Help take the editor layout's places on the left.
+    EXPECT_EQ(Button(1)->geometry(),
+              CColorButton::AdjustRect(window.rect(),
+                                       (window.frameGeometry().width() - window.width()) / 2, 2, 1,
+                                       3, 0, false)
+                  .value());
+    // Key settings with nothing selected ask for a key.
+    Button(CFcKeyLayoutDlg::IDC_BUTTON_SET)->setEnabled(true);
+    Button(CFcKeyLayoutDlg::IDC_BUTTON_SET)->click();
+    EXPECT_EQ(m_suite.messages(), QStringList{QStringLiteral("CRDS_FC_MSG_SELBTN")});
+}
+
+TEST_F(KeyLayoutWindow, OkSavesTheEditsAndStoresTheGrid)
+{
+    CFcKeyLayoutDlg& window = Open();
+    CKeyLayoutEditor& editor = *window.Editor();
+    editor.SelectKey(editor.ShownKeys().front());
+    QTest::keyClick(&window, Qt::Key_Right);
+    EXPECT_EQ(editor.SelectedKey()->m_nX, 3);
+    EXPECT_TRUE(Button(CFcKeyLayoutDlg::IDC_UNDO)->isEnabled());
+    Button(CFcKeyLayoutDlg::IDC_BUTTON_SET)->click();
+    EXPECT_EQ(m_dialogs.keys, 1);
+    editor.SetGrid(8, 5);
+    Button(1)->click();
+    EXPECT_EQ(window.result(), 1);
+    EXPECT_EQ(Rows(QStringLiteral("CSB022"),
+                   {QStringLiteral("POSITIONX"), QStringLiteral("BACKGROUNDCOLOR")},
+                   QStringLiteral("CODE = '0000000000000123'"))
+                  .value(0),
+              (QStringList{QStringLiteral("3"), QStringLiteral("65280")}));
+    m_window.reset();
+    QSettings profile(CBasePath::GetProductLocalPath(), QStringLiteral("Kesmond"));
+    profile.beginGroup(QStringLiteral("Function Key Settings"));
+    EXPECT_EQ(profile.value(QStringLiteral("KeyLayout.Matrix.X")).toInt(), 8);
+}
+
+TEST_F(KeyLayoutWindow, AFailedSaveShowsItsCodeAndKeepsTheEdits)
+{
+    CFcKeyLayoutDlg& window = Open();
+    CKeyLayoutEditor& editor = *window.Editor();
+    editor.SelectKey(editor.ShownKeys().front());
+    ASSERT_TRUE(editor.ArrowMove(0, 1));
+    Exec(QStringLiteral("CREATE TRIGGER fail BEFORE INSERT ON CSB022 BEGIN SELECT "
+                        "RAISE(ABORT, 'no'); END"));
+    const QByteArray before = Dump();
+    Button(1)->click();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(m_suite.messages(), QStringList{QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")});
+    EXPECT_EQ(editor.UndoCount(), 1);
+    EXPECT_EQ(Dump(), before);
+    Button(2)->click();
+    EXPECT_EQ(window.result(), 2);
+    EXPECT_EQ(Dump(), before);
+}
+
+TEST_F(KeyLayoutWindow, AStoredGridIsKeptInTheDialogsRange)
+{
+    {
+        QSettings profile(CBasePath::GetProductLocalPath(), QStringLiteral("Kesmond"));
+        profile.beginGroup(QStringLiteral("Function Key Settings"));
+        profile.setValue(QStringLiteral("KeyLayout.Matrix.X"), -5);
+        profile.setValue(QStringLiteral("KeyLayout.Matrix.Y"), 1000);
+    }
+    CFcKeyLayoutDlg& window = Open();
+    EXPECT_EQ(QSize(window.Editor()->Grid().Columns(), window.Editor()->Grid().Rows()),
+              QSize(1, 48));
+}
+
+TEST_F(KeyLayoutWindow, APageTooLargeForAScreenEndsTheStart)
+{
+    Exec(QStringLiteral("UPDATE CSB022 SET WIDTH = 100000 WHERE CONTROLTYPE = 'ItemSheet'"));
+    CFcKeyLayoutDlg& window = Open();
+    QTest::qWait(10);
+    EXPECT_EQ(window.result(), 2);
+    EXPECT_EQ(m_suite.messages(), QStringList{QStringLiteral("CRDS_CMN_ERR_SETREAD_FAILED")});
+    EXPECT_EQ(window.Editor(), nullptr);
+}
