@@ -191,6 +191,8 @@ bool CFcKeyLayoutDlg::StartEditor()
     const int stripColour = loader.m_nStripColor;
     m_editor = std::make_unique<CKeyLayoutEditor>(m_images.get(), m_geometry.get(), m_reads.get());
     m_editor->Load(loader);
+    if (m_pDialogs)
+        m_pDialogs->SetSession(db, m_reads.get(), m_editor.get(), m_geometry.get());
 
     QSettings profile(CBasePath::GetProductLocalPath(), QStringLiteral("Kesmond"));
     profile.beginGroup(windowTitle());

@@ -1,7 +1,9 @@
 #include "goods/CBrelkinApp.h"
 
 #include "goods/CGoodsModeTable.h"
+#include "goods/CHourlyListDlg.h"
 #include "goods/CListDlg.h"
+#include "goods/CListDlgEasy.h"
 #include "goods/CSetMixListDlg.h"
 #include "goods/ChooseMode.h"
 #include "goods/GoodsButtonTable.h"
@@ -43,12 +45,18 @@ int CBrelkinApp::InitInstance(const QStringList& arguments)
     // Every message box is captioned with the window's title.
     QGuiApplication::setApplicationDisplayName(GetLangString(entry->m_strWindowNameKey));
     CMainDlg::SetButtonTable(GoodsButtonTable());
-    // The easy and hourly windows come with their own list windows; until
-    // then those modes open the standard list.
+    if (choice.windowClass == GoodsWindowClass::HourlyList) {
+        CHourlyListDlg hourly(entry, modes.Entry(choice.secondEntry), choice.listDlgId, nullptr,
+                              choice.windowKind);
+        return CProgramStartup::RunMainWindow(hourly);
+    }
     std::unique_ptr<CListDlg> window;
     if (choice.windowClass == GoodsWindowClass::SetMixList)
         window = std::make_unique<CSetMixListDlg>(entry, choice.listDlgId, nullptr,
                                                   choice.windowKind, choice.winpos);
+    else if (choice.windowClass == GoodsWindowClass::EasyList)
+        window = std::make_unique<CListDlgEasy>(entry, choice.listDlgId, nullptr, choice.windowKind,
+                                                false);
     else
         window = std::make_unique<CListDlg>(entry, choice.listDlgId, nullptr, choice.windowKind,
                                             choice.winpos);

@@ -18,15 +18,18 @@ CColumnDataFloatingPrice::CColumnDataFloatingPrice(const QString& column, const 
     m_nOverrideSize = 13;
 }
 
+QString CColumnDataFloatingPrice::PriceCode() const
+{
+    const QString suffix = m_strPriceColumn.mid(9);
+    return suffix.isEmpty() ? QStringLiteral("01")
+                            : QStringLiteral("%1").arg(suffix.toInt(), 2, 10, QLatin1Char('0'));
+}
+
 QString CColumnDataFloatingPrice::LookUp(const QString& code)
 {
     if (!m_pSQliteDB)
         return QString();
-    // The price code follows the level: "01" for UNITPRICE, "03" for UNITPRICE3.
-    const QString suffix = m_strPriceColumn.mid(9);
-    const QString priceCode =
-        suffix.isEmpty() ? QStringLiteral("01")
-                         : QStringLiteral("%1").arg(suffix.toInt(), 2, 10, QLatin1Char('0'));
+    const QString priceCode = PriceCode();
     const auto equals = [](const char* column, const QString& value) {
         return QStringLiteral("%1 = '%2'")
             .arg(CSqLiteUtility::QuoteSQLName(QLatin1String(column)),

@@ -19,6 +19,9 @@ public:
     void GetControlValue(QWidget* control, QString& value) override;
     void GetPreEditValue(QWidget* control, QString& value) override;
 
+    // PRICECODE of the level shown: "01" for UNITPRICE, "03" for UNITPRICE3.
+    QString PriceCode() const;
+
     QString m_strCtrlType;         // CTRLTYPE: "01" items, "02" departments
     QString m_strFloatingItemCode; // ITEMCODE of the CSA007 rows
     QString m_strLastDescript;

@@ -1,10 +1,12 @@
 #include "goods/CListDlg.h"
 
 #include "goods/CPageDlg.h"
+#include "goods/CPrFloatingPriceListDlg.h"
 #include "goods/CRecordListModel.h"
 #include "goods/CSetGrpPageDlg.h"
 #include "goods/CSelectRadioDlg.h"
 #include "goods/CTabDlg.h"
+#include "goods/CTextImpExpDlg.h"
 #include "goods/ChooseMode.h"
 #include "goods/CColumnDataDallasKey.h"
 #include "goods/GoodsDialogIds.h"
@@ -54,6 +56,12 @@ const int kKeyReturn = CSelectRadioDlg::KeyReturn;
 
 CListDlg::CListDlg(CDataManager* dataManager, uint templateId, QWidget* parent, int windowKind,
                    bool winpos)
+    : CListDlg(dataManager, templateId, parent, windowKind, winpos, nullptr)
+{
+}
+
+CListDlg::CListDlg(CDataManager* dataManager, uint templateId, QWidget* parent, int windowKind,
+                   bool winpos, CMainListCtrl* list)
     : CMainDlg(parent, templateId, windowKind), m_pDataManager(dataManager), m_bWinpos(winpos)
 {
     m_pMenuButton = new QToolButton(this);
@@ -61,7 +69,8 @@ CListDlg::CListDlg(CDataManager* dataManager, uint templateId, QWidget* parent, 
     m_pMenuButton->setText(QStringLiteral("\u2630"));
     m_pMenuButton->setMenu(new QMenu(m_pMenuButton));
     m_pMenuButton->hide();
-    m_pList = new CMainListCtrl(this);
+    m_pList = list ? list : new CMainListCtrl(this);
+    m_pList->setParent(this);
     SetControlId(m_pList, IDC_LIST);
     m_pStatus = new QLabel(this);
     SetControlId(m_pStatus, IDC_STATUS);
@@ -168,11 +177,7 @@ bool CListDlg::OnInitDialog()
             &CListDlg::UpdateButtons);
     connect(m_pList->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int section) { m_pModel->ClickColumn(section); });
-    connect(m_pList, &QAbstractItemView::doubleClicked, this, [this] {
-        m_clickTimer.stop();
-        m_bDblClick = true;
-        accept();
-    });
+    connect(m_pList, &QAbstractItemView::doubleClicked, this, &CListDlg::OnListDoubleClick);
     connect(m_pList, &QAbstractItemView::clicked, this, &CListDlg::OnListClick);
     connect(m_pList, &CMainListCtrl::scrollStarting, this, &CListDlg::EndInPlaceEditByScroll);
     // Ctrl+A selects every row (the view's own shortcut); so does the
@@ -182,7 +187,7 @@ bool CListDlg::OnInitDialog()
     BuildListColumns();
     InitialSelection();
     const int kind = WindowKind();
-    if (kind == 0 || kind == 1 || kind == 3 || kind == 9 || kind == 13)
+    if (m_bSystemMenu && (kind == 0 || kind == 1 || kind == 3 || kind == 9 || kind == 13))
         AddSystemMenuItems();
     if (!m_bWinpos)
         RestoreWindowPlacement(this);
@@ -200,6 +205,13 @@ void CListDlg::BuildListColumns()
         m_pList->setColumnWidth(c, (m_pModel->ColumnChars(c) + 2) * w);
 }
 
+void CListDlg::OnListDoubleClick()
+{
+    m_clickTimer.stop();
+    m_bDblClick = true;
+    accept();
+}
+
 void CListDlg::EnableButton(uint id, bool enable)
 {
     if (QWidget* control = FindControlById(this, id))
@@ -211,6 +223,14 @@ void CListDlg::UpdateButtons()
     const bool selected = FirstSelectedRow() >= 0;
     EnableButton(platform::IDOK, selected);
     EnableButton(IDC_DELETE, selected);
+    UpdateDataButtons();
+}
+
+void CListDlg::UpdateDataButtons()
+{
+    const bool rows = m_pModel && m_pModel->rowCount() > 0;
+    EnableButton(IDC_EXPORT, rows);
+    EnableButton(IDC_ALLDELETE, rows);
 }
 
 int CListDlg::FirstSelectedRow() const
@@ -233,6 +253,7 @@ void CListDlg::SelectOnly(int row)
     m_pList->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                           QItemSelectionModel::Rows);
     m_pList->scrollTo(index);
+    OnRowSelectedAlone(row);
 }
 
 void CListDlg::InitialSelection()
@@ -241,13 +262,15 @@ void CListDlg::InitialSelection()
     EnableButton(IDC_DELETE, false);
     if (FocusControl(IDC_LIST) && m_pModel->rowCount() > 0)
         SelectOnly(0);
+    UpdateDataButtons();
     if (m_pModel->rowCount() > 0)
         return;
-    // An empty table: only back, insert and help.
+    // An empty table: only back, insert, help and (where there is one)
+    // import.
     const CButtonTable& table = ButtonTable();
     for (int i = 0; i < table.count; ++i) {
         const uint id = table.rows[i].ctrlId;
-        if (id != platform::IDCANCEL && id != IDC_INSERT && id != IDC_HELP)
+        if (id != platform::IDCANCEL && id != IDC_INSERT && id != IDC_HELP && id != IDC_IMPORT)
             EnableButton(id, false);
     }
 }
@@ -292,9 +315,20 @@ void CListDlg::ShowContextMenu(const QPoint& position)
 
 void CListDlg::OnSysCommand(uint command)
 {
-    // The list's text import, export and delete come with their dialog;
-    // whatever it changed is read again.
-    Q_UNUSED(command);
+    switch (command) {
+    case SC_DATADELETE:
+    case SC_DATAIMPORT:
+    case SC_DATAEXPORT:
+    case SC_OESIMPORT: {
+        CTextImpExpDlg job(m_pDataManager, command, this);
+        job.m_strTitle = windowTitle();
+        job.DoModal();
+        break;
+    }
+    default:
+        return;
+    }
+    // Whatever the job did or left undone, the list shows the table.
     ReloadRecords();
 }
 
@@ -306,6 +340,11 @@ bool CListDlg::OnCommand(uint id)
         break;
     case IDC_INSERT:
         AddRecord();
+        break;
+    case IDC_FLOATINGPRICE:
+        if (QWidget* button = FindControlById(this, IDC_FLOATINGPRICE);
+            button && button->isEnabled())
+            LaunchFloatingDeptList(this);
         break;
     }
     return CMainDlg::OnCommand(id);
@@ -477,6 +516,7 @@ void CListDlg::DeleteSelectedRecord()
         EnableButton(platform::IDOK, false);
         EnableButton(IDC_DELETE, false);
     }
+    UpdateDataButtons();
 }
 
 void CListDlg::ReloadRecords()
@@ -492,6 +532,7 @@ void CListDlg::ReloadRecords()
     m_pModel->Reload();
     EnableButton(platform::IDOK, false);
     EnableButton(IDC_DELETE, false);
+    UpdateDataButtons();
     FocusControl(IDC_LIST);
     const int count = m_pModel->rowCount();
     if (count == 0)

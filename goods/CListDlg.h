@@ -30,6 +30,10 @@ public:
         IDC_FLOATINGPRICE = 23049,
         IDC_INSERT = 23048,
         IDC_DELETE = 23047,
+        // The easy list's own buttons; the standard list lacks them.
+        IDC_EXPORT = 23083,
+        IDC_IMPORT = 23080,
+        IDC_ALLDELETE = 23204,
     };
     // The commands of the table's text files (the system menu's items).
     enum : uint { SC_DATADELETE = 16, SC_DATAIMPORT = 32, SC_DATAEXPORT = 48, SC_OESIMPORT = 64 };
@@ -52,9 +56,9 @@ public:
     // control (or the radio popup) over the cell once the double-click time
     // has passed; leaving the cell saves the record and the same value into
     // every other selected row.
-    void StartInPlaceEdit();
+    virtual void StartInPlaceEdit();
     // Mode 0 saves, mode 1 only a changed value; true when it saved.
-    bool EndInPlaceEdit(int mode);
+    virtual bool EndInPlaceEdit(int mode);
     bool ApplyToSelectedRows(const QString& value);
     // Key 0x0D (Enter) moves by rows, 0x09 (Tab) by columns, any other only
     // keeps the row; shift moves backwards. Mode as EndInPlaceEdit.
@@ -66,6 +70,10 @@ public:
     int EditColumn() const { return m_nEditColumn; }
 
 protected:
+    // For a window with its own kind of record list (null: the standard one).
+    CListDlg(CDataManager* dataManager, uint templateId, QWidget* parent, int windowKind,
+             bool winpos, CMainListCtrl* list);
+
     bool OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
@@ -79,15 +87,37 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void SetInPlaceEditing(bool enable) { m_bInPlaceEdit = enable; }
+    // The table's text commands in the window menu (where the kind has them).
+    void SetSystemMenuItems(bool enable) { m_bSystemMenu = enable; }
     // Rows of other tables that belong to a deleted record (none here).
     virtual bool DeleteChildRecords(const QString& code, int& err);
     virtual void OnSysCommand(uint command);
     virtual void ShowContextMenu(const QPoint& position);
 
+    // A double click on the list (by default: OK).
+    virtual void OnListDoubleClick();
+    // A row was selected alone (opening, adding, deleting, reading again).
+    virtual void OnRowSelectedAlone(int row) { Q_UNUSED(row); }
+
     void OpenEditor(int row, bool newRecord);
     void AddRecord();
     void DeleteSelectedRecord();
     void ReloadRecords();
+    void SelectOnly(int row);
+    int FirstSelectedRow() const;
+    void EnableButton(uint id, bool enable);
+    // Export and delete-all need records.
+    void UpdateDataButtons();
+    void SetEditCell(int row, int column)
+    {
+        m_nEditRow = row;
+        m_nEditColumn = column;
+    }
+    // Mode 1 ends an open editor, saving a changed value.
+    void CloseInPlaceEdit() { EndInPlaceEditByScroll(); }
+    // Drops an earlier editor without saving.
+    void DiscardInPlaceEdit();
+    CPageDlg* InPlacePage() const { return m_pPage; }
 
 private:
     bool OpenDatabase(int& err);
@@ -97,14 +127,9 @@ private:
     void BuildListColumns();
     void InitialSelection();
     void AddSystemMenuItems();
-    void SelectOnly(int row);
-    int FirstSelectedRow() const;
     void UpdateButtons();
-    void EnableButton(uint id, bool enable);
     void OnListClick(const QModelIndex& index);
     void OnClickTimer();
-    // Drops an earlier editor without saving.
-    void DiscardInPlaceEdit();
     QRect EditCellRect();
 
     CDataManager* m_pDataManager;
@@ -117,6 +142,7 @@ private:
     bool m_bFailed = false;
 
     bool m_bInPlaceEdit = true;
+    bool m_bSystemMenu = true;
     int m_nEditRow = -1;
     int m_nEditColumn = -1;
     bool m_bBusy = false;

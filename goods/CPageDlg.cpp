@@ -95,9 +95,17 @@ bool CPageDlg::Create(unsigned pageId, QWidget* parent)
 
 QWidget* CPageDlg::Control(const CColumnData* column) const
 {
-    return column && column->m_nCtrlID != 0
-               ? FindControlById(const_cast<CPageDlg*>(this), column->m_nCtrlID)
-               : nullptr;
+    if (!column || column->m_nCtrlID == 0)
+        return nullptr;
+    // Every save and refill asks for each column's control: a search of the
+    // page's children each time would cost a row import most of its time.
+    const auto known = m_controls.constFind(column->m_nCtrlID);
+    if (known != m_controls.cend() && known.value())
+        return known.value();
+    QWidget* control = FindControlById(const_cast<CPageDlg*>(this), column->m_nCtrlID);
+    if (control)
+        m_controls.insert(column->m_nCtrlID, control);
+    return control;
 }
 
 void CPageDlg::BuildControls()
@@ -552,7 +560,9 @@ unsigned CPageDlg::CheckInput(CErrDataInfo* collector, const QStringList* filter
         if (filter && !IsInFilter(filter, column->m_strLabelKey))
             continue;
         QWidget* control = Control(column);
-        if (!control || !control->isEnabled() || column->CheckControlValue(control))
+        // Enabled on the page: a disabled window around it (a result log
+        // is open) does not make its controls read-only.
+        if (!control || !control->isEnabledTo(this) || column->CheckControlValue(control))
             continue;
         QString title;
         QString message;
@@ -584,16 +594,14 @@ bool CPageDlg::SaveData(const QStringList* filter, int& err)
     if (!record)
         return false;
     QStringList values = CollectValues(list, *record, filter);
-    // A partial save takes the values parallel to the filter's keys.
-    QStringList partValues;
+    // A partial save writes the filtered columns and stamps the update.
+    QList<int> columns;
     if (filter)
-        for (const QString& key : *filter) {
-            qsizetype at = 0;
-            while (at < list->m_nColumnCount && list->m_ppColumnData[at]->m_strLabelKey != key)
-                ++at;
-            partValues << values.value(at);
-        }
-    const bool saved = filter ? list->SaveRecordOfPartItem(m_nRecordNo, *filter, partValues, err)
+        for (int i = 0; i < list->m_nColumnCount; ++i)
+            if (IsInFilter(filter, list->m_ppColumnData[i]->m_strLabelKey) ||
+                list->m_ppColumnData[i]->m_strColumnName == kUpdateDateTime)
+                columns << i;
+    const bool saved = filter ? list->SaveRecordOfColumns(m_nRecordNo, columns, values, err)
                               : list->SaveRecord(m_nRecordNo, values, err);
     // A key row that could not follow the clerk row fails the save.
     for (int i = 0; saved && err == 0 && i < list->m_nColumnCount; ++i)
@@ -630,7 +638,7 @@ QStringList CPageDlg::CollectValues(const CColumnDataList* list, const QStringLi
         if (OwnValue(column, value)) {
             if (!wanted)
                 value = record.value(i);
-        } else if (control && control->isEnabled()) {
+        } else if (control && control->isEnabledTo(this)) {
             if (column->m_bVisible && wanted)
                 column->GetControlValue(control, value);
         } else if (subItem >= 0) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -100,7 +102,8 @@ private:
     QString m_strSetPriceKey;
     QTreeWidget* m_pSubItems = nullptr;
     QStringList m_subItemValues;
-    QList<int> m_subItemColumns; // column list index of each row
+    QList<int> m_subItemColumns;                       // column list index of each row
+    mutable QHash<uint, QPointer<QWidget>> m_controls; // found controls by id
 };
 
 } // namespace brelkin

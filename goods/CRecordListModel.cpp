@@ -1,16 +1,12 @@
 #include "goods/CRecordListModel.h"
 
-#include "goods/NumericSortKey.h"
+#include "goods/RecordSort.h"
 #include "goods/UnlistedLabelKey.h"
 
 #include "shared/data/CColumnData.h"
 #include "shared/data/CColumnDataList.h"
 #include "shared/data/CStringArrayPtrArray.h"
 #include "shared/lang/CProgramLang.h"
-
-#include <algorithm>
-#include <variant>
-#include <vector>
 
 namespace brelkin {
 
@@ -37,6 +33,19 @@ void CRecordListModel::BuildColumns()
 int CRecordListModel::ColumnIndex(int modelColumn) const
 {
     return m_columnMap.value(modelColumn, -1);
+}
+
+CColumnData* CRecordListModel::ColumnData(int modelColumn) const
+{
+    const int index = ColumnIndex(modelColumn);
+    return index < 0 ? nullptr : m_pList->m_ppColumnData[index];
+}
+
+QString CRecordListModel::RecordValue(int row, int modelColumn) const
+{
+    const int index = ColumnIndex(modelColumn);
+    const QStringList* record = m_pRecords ? m_pRecords->GetAt(row) : nullptr;
+    return index < 0 || !record ? QString() : record->value(index);
 }
 
 int CRecordListModel::ColumnChars(int modelColumn) const
@@ -74,9 +83,7 @@ QVariant CRecordListModel::data(const QModelIndex& index, int role) const
         return row ? CellText(*row, m_columnMap[index.column()]) : QString();
     }
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(
-            Qt::Alignment(column->GetType() == SQLTYPE_NUMERIC ? Qt::AlignRight : Qt::AlignLeft) |
-            Qt::AlignVCenter);
+        return QVariant::fromValue(ColumnAlignment(column));
     return {};
 }
 
@@ -90,12 +97,13 @@ QVariant CRecordListModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || section < 0 || section >= m_columnMap.size())
         return QAbstractTableModel::headerData(section, orientation, role);
     const CColumnData* column = m_pList->m_ppColumnData[m_columnMap[section]];
-    if (role == Qt::DisplayRole)
-        return GetLangString(column->m_strLabelKey);
+    if (role == Qt::DisplayRole) {
+        // A key without text shows itself (a floating item's name).
+        const QString text = GetLangString(column->m_strLabelKey);
+        return text.isEmpty() ? column->m_strLabelKey : text;
+    }
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(
-            Qt::Alignment(column->GetType() == SQLTYPE_NUMERIC ? Qt::AlignRight : Qt::AlignLeft) |
-            Qt::AlignVCenter);
+        return QVariant::fromValue(ColumnAlignment(column));
     return {};
 }
 
@@ -103,25 +111,8 @@ void CRecordListModel::SortRecords(int columnIndex, bool ascending)
 {
     m_nSortColumn = columnIndex;
     m_bSortAscending = ascending;
-    if (!m_pRecords || !m_pList || columnIndex < 0 || columnIndex >= m_pList->m_nColumnCount)
-        return;
-    CColumnData* column = m_pList->m_ppColumnData[columnIndex];
-    const bool numeric = column->GetType() == SQLTYPE_NUMERIC;
-    // Each row's key is made once, not at every comparison.
-    using Key = std::variant<NumericSortKey, QString>;
-    std::vector<std::pair<Key, QStringList*>> rows;
-    rows.reserve(size_t(m_pRecords->GetSize()));
-    for (QStringList* row : *m_pRecords) {
-        const QString value = row ? row->value(columnIndex) : QString();
-        rows.emplace_back(
-            numeric ? Key(MakeNumericSortKey(value)) : Key(column->GetDescript(value)), row);
-    }
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    std::stable_sort(rows.begin(), rows.end(), [ascending](const auto& a, const auto& b) {
-        return ascending ? a.first < b.first : b.first < a.first;
-    });
-    for (qsizetype i = 0; i < qsizetype(rows.size()); ++i)
-        m_pRecords->SetAt(i, rows[size_t(i)].second);
+    SortRecordCache(m_pList, m_pRecords, columnIndex, ascending);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 

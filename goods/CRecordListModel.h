@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QList>
 
+class CColumnData;
 class CColumnDataList;
 class CStringArrayPtrArray;
 
@@ -25,6 +26,10 @@ public:
     void BuildColumns();
     // The column list index of a model column; -1 outside.
     int ColumnIndex(int modelColumn) const;
+    // The descriptor of a model column, and a row's stored value in it;
+    // nullptr and "" outside.
+    CColumnData* ColumnData(int modelColumn) const;
+    QString RecordValue(int row, int modelColumn) const;
     // Width of a model column in characters (its values' or its title's).
     int ColumnChars(int modelColumn) const;
     // After the cache changed (insert, delete, re-read).

@@ -42,9 +42,19 @@ int WindowKindOfEntry(int entry)
 GoodsModeChoice ChooseMode(const QString& modeKey, const QString& secondOption)
 {
     const bool winpos = secondOption == QLatin1String("WINPOS");
-    const bool easy = secondOption == QLatin1String("EASY");
-    const QString key = Alias(modeKey);
-    int entry = FindEntry(key);
+    // The launcher's easy menu appends the archive's package to "EASY": it
+    // belongs to the mode key, as "/P_<package>" would carry it.
+    const QString easyWord = QStringLiteral("EASY");
+    const bool easy = secondOption == easyWord || secondOption.startsWith(easyWord + u'_');
+    const QString package = easy ? secondOption.mid(easyWord.size() + 1) : QString();
+    QString key = Alias(modeKey);
+    int entry = -1;
+    if (!package.isEmpty())
+        entry = FindEntry(Alias(modeKey + u'_' + package));
+    if (entry >= 0)
+        key = Alias(modeKey + u'_' + package);
+    else
+        entry = FindEntry(key);
     if (entry < 0) {
         // A package the program has no form for: the plain mode.
         const qsizetype underscore = key.indexOf(u'_');

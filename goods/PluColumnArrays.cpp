@@ -1,6 +1,5 @@
 // Item (PLU) columns in their four forms and the restaurant set prices.
 #include "goods/CColumnDataNum.h"
-#include "goods/CColumnDataScanCode.h"
 #include "goods/CColumnDataTAXCombo.h"
 #include "goods/ColumnArray.h"
 #include "goods/GoodsColumnArrays.h"
@@ -9,6 +8,7 @@
 #include "shared/data/CColumnDataDBCombo.h"
 #include "shared/data/CColumnDataItemSelectBtn.h"
 #include "shared/data/CColumnDataPriceEdit.h"
+#include "shared/data/CColumnDataScanCode.h"
 #include "shared/data/CColumnDataStaticCombo.h"
 
 #include <QRegularExpression>

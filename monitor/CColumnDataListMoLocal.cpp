@@ -46,4 +46,15 @@ bool CColumnDataListMoLocal::ReadRecords(int& err, QString order)
     return true;
 }
 
+void CColumnDataListMoLocal::AppendCodeRow(const QString& code)
+{
+    if (!m_pRecords && m_pDataManager)
+        m_pRecords = &m_pDataManager->m_arrRecords;
+    if (!m_pRecords)
+        return;
+    ParkedRows none;
+    AppendRecord(QStringList{code, QStringLiteral("-"), QString(), QStringLiteral("-"), QString()},
+                 none);
+}
+
 } // namespace mervolt

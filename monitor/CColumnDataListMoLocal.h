@@ -21,6 +21,9 @@ public:
     // characters of the file name, named after the item code), "-", name,
     // "-", "". The order text is not used then.
     bool ReadRecords(int& err, QString order) override;
+    // A display archive's new code: {code, "-", "", "-", ""} appended to
+    // the cache, kept alive by the list.
+    void AppendCodeRow(const QString& code);
 
     int m_nListMode = 1; // 1 item images, 0 recommendation images
     int m_nRegistered = 1;

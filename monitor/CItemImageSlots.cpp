@@ -1,5 +1,6 @@
 #include "monitor/CItemImageSlots.h"
 
+#include "monitor/MediaFileChecks.h"
 #include "monitor/MediaFileOps.h"
 #include "monitor/MonMessage.h"
 #include "monitor/SignageFolder.h"
@@ -124,6 +125,25 @@ int CItemImageSlots::SlotForCode(QWidget* parent, const QString& code)
     if (slot == 0)
         ShowMonMessage(parent, "CRDS_MO_WRN_SELECT_OVER");
     return slot;
+}
+
+bool CItemImageSlots::CheckPictureFile(QWidget* parent, const QString& path, qint64 sizeLimit,
+                                       bool defaultImage) const
+{
+    const QString fileName = MediaFileNameOf(path);
+    if (!CheckPermittedExtension(parent, MediaExtensionOf(fileName), m_permitted.join(u'|') + u'|'))
+        return false;
+    if (!CheckMediaFileName(parent, fileName))
+        return false;
+    if ((sizeLimit != 0 || defaultImage) && !CheckMediaPathLength(parent, path))
+        return false;
+    if (sizeLimit == 0)
+        return true;
+    if (GetPathKind(path) == MON_PATH_FOLDER) {
+        ShowMonMessage(parent, "CRDS_MO_WRN_IGNORE_EXT");
+        return false;
+    }
+    return CheckMediaFileSize(parent, path, sizeLimit);
 }
 
 bool CItemImageSlots::SetPicture(QWidget* parent, const QString& code, const QString& name,

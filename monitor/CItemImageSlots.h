@@ -42,6 +42,14 @@ public:
     // "CRDS_MO_WRN_SELECT_OVER") when there is none.
     int SlotForCode(QWidget* parent, const QString& code);
 
+    // What a chosen picture must pass before it is set, each refusal with
+    // its message: a permitted extension and a name the register can store;
+    // with a size limit (bytes, 0: none) a path of fewer than 260 legacy
+    // bytes, a readable file that is no folder and not larger than the
+    // limit. The default image checks the path even without a limit.
+    bool CheckPictureFile(QWidget* parent, const QString& path, qint64 sizeLimit,
+                          bool defaultImage) const;
+
     // Binds the file to the code: its slot, else the first free one. The
     // file is copied to its new name first; only then are the code's other
     // pictures deleted and the slot written, so a failed copy changes

@@ -2,6 +2,8 @@
 
 #include "monitor/CFullDataDlg.h"
 #include "monitor/CHalfDataDlg.h"
+#include "monitor/CItemImageSource.h"
+#include "monitor/CListDlg.h"
 #include "monitor/CMervoltApp.h"
 #include "monitor/MonMessage.h"
 #include "monitor/PreferenceXml.h"
@@ -47,9 +49,10 @@ CMonMenuDlg::CMonMenuDlg() : CMainDlg(nullptr, IDD, 0)
             this, &CMonMenuDlg::OnFullData);
     connect(qobject_cast<QPushButton*>(FindControlById(this, IDC_HALFDATA)), &QPushButton::clicked,
             this, &CMonMenuDlg::OnHalfData);
-    // The item-image lists come with their list window.
-    FindControlById(this, IDC_ITEMIMAGE)->setEnabled(false);
-    FindControlById(this, IDC_RECOMMEND)->setEnabled(false);
+    connect(qobject_cast<QPushButton*>(FindControlById(this, IDC_ITEMIMAGE)), &QPushButton::clicked,
+            this, [this] { OpenItemImageList(1); });
+    connect(qobject_cast<QPushButton*>(FindControlById(this, IDC_RECOMMEND)), &QPushButton::clicked,
+            this, [this] { OpenItemImageList(0); });
     SetMenuItems(&m_items);
 }
 
@@ -86,7 +89,7 @@ void CMonMenuDlg::OnSubWindowConfirmed()
     m_nModified = 1;
 }
 
-template <class Window> int CMonMenuDlg::RunMediaWindow(const char* titleKey)
+int CMonMenuDlg::RunSubWindow(const char* titleKey, const std::function<int()>& run)
 {
     SetAppTitle(GetLangString(QLatin1String(titleKey)));
     int result = platform::IDCANCEL;
@@ -94,17 +97,23 @@ template <class Window> int CMonMenuDlg::RunMediaWindow(const char* titleKey)
         ShowMonMessage(this, "CRDS_MO_MSG_E_CREATEFOLDER", platform::MessageIcon::Error,
                        platform::MessageButtons::Ok,
                        FormatLangText(GetLangString("CRDS_MO_MSG_E_CREATEFOLDER"), 0));
+        SetAppTitle(GetLangString("CRDD_MO_MONMENU"));
         return result;
     }
-    {
-        Window window(this);
-        window.SetMenuItems(&m_items);
-        result = window.DoModal();
-    }
+    result = run();
     if (result == platform::IDOK)
         SavePreference();
     SetAppTitle(GetLangString("CRDD_MO_MONMENU"));
     return result;
+}
+
+template <class Window> int CMonMenuDlg::RunMediaWindow(const char* titleKey)
+{
+    return RunSubWindow(titleKey, [this] {
+        Window window(this);
+        window.SetMenuItems(&m_items);
+        return window.DoModal();
+    });
 }
 
 void CMonMenuDlg::OnFullData()
@@ -115,6 +124,21 @@ void CMonMenuDlg::OnFullData()
 void CMonMenuDlg::OnHalfData()
 {
     RunMediaWindow<CHalfDataDlg>("CRDD_MO_HALFDATA");
+}
+
+int CMonMenuDlg::OpenItemImageList(int listMode)
+{
+    return RunSubWindow(listMode == 1 ? "CRDS_MO_WINNAME_ITEMIMAGE" : "CRDS_MO_WINNAME_RECOMMEND",
+                        [this, listMode] {
+                            // A fresh manager and column set each time: the
+                            // list fills and sorts both.
+                            CItemImageSource source(listMode);
+                            CListDlg window(&source.Manager(), this);
+                            window.SetListMode(listMode);
+                            window.SetMenuItems(&m_items);
+                            window.SetRegistered(m_nRegistered);
+                            return window.DoModal();
+                        });
 }
 
 bool CMonMenuDlg::SavePreference()

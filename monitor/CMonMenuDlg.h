@@ -3,6 +3,8 @@
 #include "monitor/CMainDlg.h"
 #include "monitor/CXmlDataArray.h"
 
+#include <functional>
+
 class CDataManager;
 
 namespace mervolt {
@@ -41,6 +43,8 @@ public:
     // The buttons.
     void OnFullData();
     void OnHalfData();
+    // listMode 1: item images, 0: recommendation images. The list's result.
+    int OpenItemImageList(int listMode);
     // Writes the items to Preference.xml; false (and the message) on failure.
     bool SavePreference();
 
@@ -51,6 +55,10 @@ protected:
     bool OnInitDialog() override;
 
 private:
+    // Prepares the signage folders, runs a sub-window under its title and
+    // writes Preference.xml after OK.
+    int RunSubWindow(const char* titleKey, const std::function<int()>& run);
+
     CDataManager* m_pDataManager = nullptr;
     CXmlDataArray m_items;
     int m_nRegistered = 1;

@@ -7,29 +7,13 @@
 
 #include "platform/FileChooser.h"
 #include "shared/lang/CProgramLang.h"
-#include "shared/lang/FormatLangText.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 namespace mervolt {
 
 namespace {
-
-constexpr qint64 kMegabyte = 1024 * 1024;
-
-QString FileNameOf(const QString& path)
-{
-    const qsizetype cut = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
-    return path.mid(cut + 1);
-}
-
-QString ExtensionOf(const QString& fileName)
-{
-    const qsizetype dot = fileName.lastIndexOf(u'.');
-    return dot < 0 ? QString() : fileName.mid(dot + 1);
-}
 
 // On the register "A.png" and "a.png" are one file: another file of the
 // name in any case, other than the slot's own, is a clash.
@@ -75,8 +59,8 @@ bool CMonWindowState::ShowSelectFileDialog(const QString& filter, QString& path,
     if (chosen.isEmpty())
         return false;
     path = chosen;
-    fileName = FileNameOf(chosen);
-    extension = ExtensionOf(fileName);
+    fileName = MediaFileNameOf(chosen);
+    extension = MediaExtensionOf(fileName);
     return true;
 }
 
@@ -92,25 +76,15 @@ bool CMonWindowState::SelectMediaFile(const QString& filter, qint64 sizeLimit, c
         if (!ShowSelectFileDialog(filter, path, fileName, extension))
             return false;
     } else {
-        fileName = FileNameOf(path);
-        extension = ExtensionOf(fileName);
+        fileName = MediaFileNameOf(path);
+        extension = MediaExtensionOf(fileName);
     }
     if (!CheckPermittedExtension(m_pWindow, extension, permitted))
         return false;
     if (!CheckMediaFileName(m_pWindow, fileName))
         return false;
-    if (sizeLimit != 0) {
-        const QFileInfo info(path);
-        if (!info.exists())
-            return false;
-        if (info.size() > sizeLimit) {
-            ShowMonMessage(m_pWindow, "CRDS_MO_WARN_SIZEBIG", platform::MessageIcon::Warning,
-                           platform::MessageButtons::Ok,
-                           FormatLangText(GetLangString("CRDS_MO_WARN_SIZEBIG"),
-                                          static_cast<long long>(sizeLimit / kMegabyte)));
-            return false;
-        }
-    }
+    if (!CheckMediaFileSize(m_pWindow, path, sizeLimit))
+        return false;
     CXmlItem* item = m_ownItems.FindOrAddItem(signage::StringType, key);
     if (!item) {
         ShowMonMessage(m_pWindow, "CRDS_MO_ERR_SETTING");

@@ -31,7 +31,11 @@ bool PrepareItemImageWorkCopy(int listMode, int limit, CXmlDataArray& menu, CXml
     if (!CreateDirectoryRetry(work))
         return false;
     const QString real = GetSignagePath(folder, QString());
-    if (GetPathKind(real) == MON_PATH_FOLDER && !CopyDirectoryTree(real, work))
+    // Links stand in for copies: the list replaces and deletes pictures of
+    // the work copy, it never writes one in place.
+    MonCopyControl control;
+    control.link = true;
+    if (GetPathKind(real) == MON_PATH_FOLDER && !CopyDirectoryTree(real, work, &control))
         return false;
     CopySlotItems(listMode, limit, menu, own);
     return true;

@@ -6,12 +6,18 @@
 #include "shared/lang/CProgramLang.h"
 #include "shared/lang/FormatLangText.h"
 
+#include <QFileInfo>
+
+#include <algorithm>
+
 namespace mervolt {
 
 namespace {
 
 // The register keeps names in a 260-character buffer with its NUL.
 constexpr qsizetype kMaxNameChars = 259;
+constexpr qsizetype kMaxPathBytes = 260;
+constexpr qint64 kMegabyte = 1024 * 1024;
 
 bool RefuseChar(QWidget* parent, const QString& character)
 {
@@ -35,6 +41,18 @@ QString CodePointAt(const QString& text, qsizetype i)
 }
 
 } // namespace
+
+QString MediaFileNameOf(const QString& path)
+{
+    const qsizetype cut = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    return path.mid(cut + 1);
+}
+
+QString MediaExtensionOf(const QString& fileName)
+{
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    return dot < 0 ? QString() : fileName.mid(dot + 1);
+}
 
 bool CheckPermittedExtension(QWidget* parent, const QString& extension, const QString& permitted)
 {
@@ -103,6 +121,31 @@ bool CheckMediaFileName(QWidget* parent, const QString& fileName)
         return RefuseChar(parent, QStringLiteral("?"));
     }
     return true;
+}
+
+bool CheckMediaPathLength(QWidget* parent, const QString& path)
+{
+    // Characters the code page lacks count as the one byte they become.
+    if (platform::LegacyCodePage::encode(path).size() + 1 < kMaxPathBytes)
+        return true;
+    ShowMonMessage(parent, "CRDS_MO_WARN_NAMELEN");
+    return false;
+}
+
+bool CheckMediaFileSize(QWidget* parent, const QString& path, qint64 sizeLimit)
+{
+    if (sizeLimit == 0)
+        return true;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return false;
+    if (info.size() <= sizeLimit)
+        return true;
+    ShowMonMessage(parent, "CRDS_MO_WARN_SIZEBIG", platform::MessageIcon::Warning,
+                   platform::MessageButtons::Ok,
+                   FormatLangText(GetLangString("CRDS_MO_WARN_SIZEBIG"),
+                                  static_cast<long long>(sizeLimit / kMegabyte)));
+    return false;
 }
 
 } // namespace mervolt

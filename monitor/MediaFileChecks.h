@@ -10,6 +10,11 @@ class QWidget;
 
 namespace mervolt {
 
+// The name of a chosen or dropped path, after its last "/" or "\\".
+QString MediaFileNameOf(const QString& path);
+// What follows the name's last dot; "" without one.
+QString MediaExtensionOf(const QString& fileName);
+
 // The extension (without its dot) against a list of entries each followed
 // by "|", compared without regard to case. The scan ends at an entry of one
 // character, so "png|b|bmp|" refuses "bmp"; "png||" lets a name without
@@ -23,5 +28,12 @@ bool SplitPermitList(QWidget* parent, QStringList& out);
 // legacy code page. "CRDS_MO_WARN_INVALIDCHAR" with the character, or
 // "CRDS_MO_WARN_NAMELEN".
 bool CheckMediaFileName(QWidget* parent, const QString& fileName);
+// A path the register's 260-byte buffer holds: fewer than 260 bytes in the
+// legacy code page with its NUL. "CRDS_MO_WARN_NAMELEN" otherwise.
+bool CheckMediaPathLength(QWidget* parent, const QString& path);
+// The file against a size limit in bytes (0: any size): false without a
+// message when its status cannot be read, "CRDS_MO_WARN_SIZEBIG" with the
+// limit in megabytes when it is larger.
+bool CheckMediaFileSize(QWidget* parent, const QString& path, qint64 sizeLimit);
 
 } // namespace mervolt

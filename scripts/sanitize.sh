@@ -24,5 +24,6 @@ CC=$cc CXX=$cxx cmake -S . -B "$dir" -G Ninja -DKORVANE_SANITIZE=ON >/dev/null
 cmake --build "$dir" --parallel "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/scripts/lsan.supp}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)" --timeout 600

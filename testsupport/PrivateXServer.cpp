@@ -9,6 +9,11 @@
 
 namespace korvane::test {
 
+QString PrivateXServer::LockPath()
+{
+    return QDir::tempPath() + QStringLiteral("/korvane-xvfb-start.lock");
+}
+
 PrivateXServer::PrivateXServer(const QString& screen)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() ||
@@ -18,7 +23,7 @@ PrivateXServer::PrivateXServer(const QString& screen)
     // Two servers that start at once can both take the same display (the
     // lock of the one is read as stale by the other), so the test programs
     // start theirs one at a time.
-    QLockFile starting(QDir::tempPath() + QStringLiteral("/korvane-xvfb-start.lock"));
+    QLockFile starting(LockPath());
     if (!starting.tryLock(60000))
         return;
     m_server.start(QStringLiteral("Xvfb"),
@@ -47,6 +52,11 @@ PrivateXServer::PrivateXServer(const QString& screen)
 
 PrivateXServer::~PrivateXServer()
 {
+    // A server that ends removes its display's socket file, maybe after a
+    // new server has taken the number and made its own: nobody could connect
+    // to that one. So no server starts while another one ends.
+    QLockFile ending(LockPath());
+    ending.tryLock(60000);
     if (m_server.state() != QProcess::NotRunning) {
         m_server.terminate();
         if (!m_server.waitForFinished(5000)) {

@@ -25,10 +25,14 @@ public:
     // failure or time-out).
     QString xdotool(const QStringList& arguments, int ms = 10000) const;
     // The id of a visible window whose title matches, waiting for it; "" when
-    // none shows up.
-    QString waitForWindow(const QString& titlePattern, int ms = 10000) const;
+    // none shows up. A program's first window can take many seconds on a
+    // machine busy with a parallel test run.
+    QString waitForWindow(const QString& titlePattern, int ms = 30000) const;
 
 private:
+    // Held while a server starts or ends, across every test program.
+    static QString LockPath();
+
     QProcess m_server;
     QString m_display;
 };

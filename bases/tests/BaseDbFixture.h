@@ -20,9 +20,9 @@
 #include <memory>
 
 // The work database of the base program's tests: its key/value tables, the
-// scheduler's job commands and the setting descriptions in "SETTING.DB" of a
-// suite folder's local data folder, filled with the seed rows, the base
-// program's language texts and a fixed clock.
+// scheduler's job commands, the setting descriptions, the print forms and graphics in "SETTING.DB"
+// of a suite folder's local data folder, filled with the seed rows, the base program's language
+// texts and a fixed clock.
 class BaseDbFixture : public korvane::test::WorkDbFixture
 {
 protected:
@@ -33,7 +33,8 @@ protected:
         m_suite.writeIni("[PRODUCT]\nPRODUCTKEY=TESTKEY\n");
         OpenDb(CBasePath::GetLocalTemporaryPath() + QStringLiteral("/SETTING.DB"));
         Exec(QStringLiteral("BEGIN"));
-        CreateTables({"CSB001", "CSB007", "CSM001", "CTS001", "CTS002", "CSM016", "CSM017"});
+        CreateTables({"CSB001", "CSB007", "CSM001", "CTS001", "CTS002", "CSM016", "CSM017",
+                      "CSM012", "CSB008"});
         const QStringList inserts = BaseSeedInserts();
         ASSERT_FALSE(inserts.isEmpty());
         for (const QString& insert : inserts)

@@ -20,8 +20,9 @@ TEST(DialogWalk, PagesAndFramesKeepTheTemplateRules)
     CResourceLangDatas lang;
     ASSERT_TRUE(lang.LoadDocumentFile(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
     QStringList faults;
-    for (unsigned pageId : {IDD_PAGE_FORMALRECEIPT, IDD_PAGE_RECEIPT, IDD_PAGE_ORDER, IDD_PAGE_TAX,
-                            IDD_PAGE_DISP, IDD_PAGE_CHECK, IDD_PAGE_OTHER}) {
+    for (unsigned pageId :
+         {IDD_PAGE_FORMALRECEIPT, IDD_PAGE_RECEIPT, IDD_PAGE_ORDER, IDD_PAGE_TAX,
+          IDD_PAGE_EASY_58MM, IDD_PAGE_EASY_80MM, IDD_PAGE_DISP, IDD_PAGE_CHECK, IDD_PAGE_OTHER}) {
         QWidget page;
         ASSERT_TRUE(BuildPageControls(pageId, &page)) << pageId;
         // Laid out at the size it asks for, as the tab dialog gives it.

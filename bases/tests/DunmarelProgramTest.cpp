@@ -59,6 +59,20 @@ protected:
         QTest::qWait(300);
     }
 
+    // The easy receipt pages with the top stamp turned off by the arrow key
+    // (its "print" has the focus) and "Hello" typed into the first message.
+    QProcess& StartEasyReceiptAndType(const PrivateXServer& x)
+    {
+        UseX(x);
+        QProcess& bases = m_program.start({QStringLiteral("/RM_EASY")});
+        const QString window = x.waitForWindow(QStringLiteral("^Receipt Message Setting$"));
+        EXPECT_FALSE(window.isEmpty());
+        FocusWindow(x, window);
+        x.xdotool({"key", "Right", "Tab"});
+        x.xdotool({"type", "--delay", "20", "Hello"});
+        return bases;
+    }
+
     SuiteProgram m_program{QStringLiteral(KORVANE_SUITE_DIR "/Dunmarel"),
                            QStringLiteral(KORVANE_SUITE_DIR "/NolvarLANG.xml")};
     QString m_database;
@@ -87,6 +101,56 @@ TEST_F(DunmarelProgramTest, MessageTypedAndSavedByKeys)
                                      "'MESSAGE.RECEIPT.TOP1.S'")
                   .trimmed(),
               QByteArray("Welcome\r\nbackTHANK YOU").toHex().toUpper());
+}
+
+TEST_F(DunmarelProgramTest, EasyReceiptPageSavesMessageAndStampByKeys)
+{
+    PrivateXServer x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "Xvfb or xdotool missing (scripts/install-deps.sh installs them)";
+    MakeWorkDatabase();
+    const QByteArray form80 = korvane::test::Sqlite3(
+        m_database, "SELECT hex(PRTFORMDATA) FROM CSM012 WHERE PRTFORMCODE = 'RCT_GENERAL_80'");
+    const QByteArray form58 = QByteArray::fromHex(korvane::test::Sqlite3(
+        m_database, "SELECT hex(PRTFORMDATA) FROM CSM012 WHERE PRTFORMCODE = 'RCT_GENERAL_58'"));
+    ASSERT_TRUE(form58.contains("<graphic_logo1 invalid=\"false\"/>"));
+    QProcess& bases = StartEasyReceiptAndType(x);
+    x.xdotool({"key", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Return"});
+    EXPECT_EQ(SuiteProgram::waitForExit(bases), 1);
+    EXPECT_EQ(m_program.messages(), QStringList{"CRDS_CMN_COMFIRM_SAVE"});
+    EXPECT_EQ(korvane::test::Sqlite3(m_database, "SELECT CHARDATA FROM CSB007 WHERE CHARSETCODE = "
+                                                 "'MESSAGE.RECEIPT.TOP1.S'")
+                  .trimmed(),
+              QByteArray("HelloTHANK YOU"));
+    QByteArray changed = form58;
+    changed.replace("<graphic_logo1 invalid=\"false\"/>", "<graphic_logo1 invalid=\"true\"/>");
+    EXPECT_EQ(QByteArray::fromHex(korvane::test::Sqlite3(
+                  m_database,
+                  "SELECT hex(PRTFORMDATA) FROM CSM012 WHERE PRTFORMCODE = 'RCT_GENERAL_58'")),
+              changed);
+    EXPECT_EQ(
+        korvane::test::Sqlite3(
+            m_database, "SELECT hex(PRTFORMDATA) FROM CSM012 WHERE PRTFORMCODE = 'RCT_GENERAL_80'"),
+        form80);
+}
+
+TEST_F(DunmarelProgramTest, EasyReceiptPageEscapeWritesNothing)
+{
+    PrivateXServer x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "Xvfb or xdotool missing (scripts/install-deps.sh installs them)";
+    MakeWorkDatabase();
+    const QByteArray before = korvane::test::Sqlite3(
+        m_database, "SELECT CHARSETCODE, hex(CHARDATA), UPDATEDATETIME FROM CSB007; "
+                    "SELECT PRTFORMCODE, hex(PRTFORMDATA), UPDATEDATETIME FROM CSM012");
+    QProcess& bases = StartEasyReceiptAndType(x);
+    x.xdotool({"key", "Escape"});
+    EXPECT_EQ(SuiteProgram::waitForExit(bases), 2);
+    EXPECT_TRUE(m_program.messages().isEmpty());
+    EXPECT_EQ(korvane::test::Sqlite3(
+                  m_database, "SELECT CHARSETCODE, hex(CHARDATA), UPDATEDATETIME FROM CSB007; "
+                              "SELECT PRTFORMCODE, hex(PRTFORMDATA), UPDATEDATETIME FROM CSM012"),
+              before);
 }
 
 TEST_F(DunmarelProgramTest, PackageWordOpensGeneralFeaturesAndASecondStartEnds)

@@ -1,7 +1,7 @@
 #pragma once
 
 // The INSERT statements of the seed files the base program reads: its
-// general features, formal-receipt settings and messages, and the
+// general features, formal-receipt settings, messages and print forms, and the
 // definitions and value names the setting detail list shows.
 
 #include <QFile>
@@ -10,7 +10,7 @@
 inline QStringList BaseSeedInserts()
 {
     QStringList inserts;
-    for (const char* seed : {"CSB001", "CSB007", "CSM016", "CSM017"}) {
+    for (const char* seed : {"CSB001", "CSB007", "CSM016", "CSM017", "CSM012"}) {
         QFile file(QStringLiteral(KORVANE_SOURCE_DIR "/resources/schema/seeds/%1.sql")
                        .arg(QLatin1String(seed)));
         if (!file.open(QIODevice::ReadOnly))

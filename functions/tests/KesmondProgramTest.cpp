@@ -306,3 +306,41 @@ TEST_F(KeyLayoutProgramTest, EscapeLeavesTheDatabaseAsItWas)
     EXPECT_EQ(EscapeFrom(x, window, program), 2);
     EXPECT_EQ(korvane::test::Sqlite3(m_database, ".dump"), before);
 }
+
+TEST_F(KeyLayoutProgramTest, KeyRelabelledInItsDialogAndSaved)
+{
+    PrivateXServer x(QStringLiteral("1600x1000"));
+    if (!x.isRunning())
+        GTEST_SKIP() << "xdotool or Xvfb missing (scripts/install-deps.sh installs them)";
+    QProcess& program = StartOnX(x, "/KL");
+    const QString window = Windows(x, 1).value(0);
+    ASSERT_FALSE(window.isEmpty());
+    x.xdotool({"windowfocus", "--sync", window});
+    x.xdotool({"mousemove", "--window", window, "545", "45"});
+    x.xdotool({"click", "--repeat", "2", "--delay", "60", "1"});
+    const QString dialog = Windows(x, 1, QStringLiteral("^Key Settings$")).value(0);
+    ASSERT_FALSE(dialog.isEmpty());
+    x.xdotool({"windowfocus", "--sync", dialog});
+    x.xdotool({"key", "ctrl+a"});
+    x.xdotool({"type", "--delay", "20", "PAY NOW"});
+    x.xdotool({"key", "Return"});
+    ASSERT_TRUE(Windows(x, 0, QStringLiteral("^Key Settings$")).isEmpty());
+
+    const QStringList size =
+        x.xdotool({"getwindowgeometry", "--shell", window}).split(u'\n', Qt::SkipEmptyParts);
+    const int width = size.filter(QStringLiteral("WIDTH=")).value(0).mid(6).toInt();
+    const int height = size.filter(QStringLiteral("HEIGHT=")).value(0).mid(7).toInt();
+    const auto ok = CColorButton::AdjustRect(QRect(0, 0, width, height), 0, 2, 1, 3, 0, false);
+    ASSERT_TRUE(ok);
+    x.xdotool({"windowfocus", "--sync", window});
+    x.xdotool({"mousemove", "--window", window, QString::number(ok->center().x()),
+               QString::number(ok->center().y())});
+    x.xdotool({"click", "1"});
+    EXPECT_EQ(SuiteProgram::waitForExit(program), 1)
+        << m_program.messages().join(u' ').toStdString();
+    EXPECT_EQ(korvane::test::Sqlite3(m_database,
+                                     "SELECT LABEL FROM CSB022 WHERE SHEETTYPE = 'ITEM' "
+                                     "AND CONTROLTYPE = 'FunctionButton' AND CODE = "
+                                     "'000001'"),
+              QByteArray("PAY NOW\n"));
+}

@@ -87,12 +87,18 @@ void CAddDlg::OnOK()
     if (!m_pOk->isEnabled())
         return;
     const QString code = m_pCode->text();
-    int err = 0;
-    if (m_pDataManager->GetColumnDataList()->IsExistKey(code, err) || err != 0) {
-        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_EXIST_FAILED"),
-                           platform::MessageIcon::Warning);
+    if (!AcceptNewCode(code))
         return;
-    }
     m_strNewCode = code;
     EndDialog(platform::IDOK);
+}
+
+bool CAddDlg::AcceptNewCode(const QString& code)
+{
+    int err = 0;
+    if (!m_pDataManager->GetColumnDataList()->IsExistKey(code, err) && err == 0)
+        return true;
+    ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_EXIST_FAILED"),
+                       platform::MessageIcon::Warning);
+    return false;
 }

@@ -24,15 +24,19 @@ public:
 
     QString GetNewCode() const { return m_strNewCode; }
     // The proposal: "" when the next code outgrows the width or the read fails.
-    QString ProposeNewCode() const;
+    virtual QString ProposeNewCode() const;
 
 protected:
     bool OnInitDialog() override;
     void SetLangTexts() override;
     void OnOK() override;
+    // The width every code has: the key column's.
+    virtual int CodeWidth() const;
+    // True when the code may be taken: one that exists is refused with its
+    // message.
+    virtual bool AcceptNewCode(const QString& code);
 
 private:
-    int CodeWidth() const;
     void OnCodeChanged();
 
     CDataManager* m_pDataManager;

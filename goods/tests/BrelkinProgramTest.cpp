@@ -121,6 +121,34 @@ TEST_F(BrelkinProgramTest, DepartmentRenamedByKeysAndTheLauncherBroughtBack)
     EXPECT_TRUE(QTest::qWaitFor([&] { return launcher.broughtBack(); }, 30000));
 }
 
+TEST_F(BrelkinProgramTest, EasyDepartmentListRenamedInPlaceByKeys)
+{
+    PrivateXServer x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "Xvfb or xdotool is missing (scripts/install-deps.sh installs them)";
+    MakeWorkDatabase();
+    m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
+    QProcess& goods = m_program.start({QStringLiteral("/S"), QStringLiteral("/EASY")});
+    const QStringList list = Windows(x, QStringLiteral("Department Settings"), 1);
+    ASSERT_EQ(list.size(), 1);
+    x.xdotool({"windowfocus", "--sync", list[0]});
+    // To the name, edit it, Enter saves and opens the next row's name, which
+    // Escape leaves unwritten; the second Escape closes the window.
+    x.xdotool({"key", "--delay", "100", "Right", "F2"});
+    x.xdotool({"type", "--delay", "20", "Fresh"});
+    x.xdotool({"key", "--delay", "200", "Return", "Escape", "Escape"});
+    EXPECT_EQ(SuiteProgram::waitForExit(goods, 60000), 2);
+
+    EXPECT_EQ(DepartmentRow(), "Fresh|20000101000000|1");
+    EXPECT_EQ(QString::fromUtf8(korvane::test::Sqlite3(
+                                    m_database, "SELECT ITEMDEPTNAME, UPDATEDATETIME FROM CIA002 "
+                                                "WHERE ITEMDEPTCODE <> '000001' ORDER BY 1"))
+                  .trimmed(),
+              "Drinks|20000101000000\nOther|20000101000000");
+    EXPECT_TRUE(m_program.messages().isEmpty()) << m_program.messages().join(u' ').toStdString();
+}
+
 // Files under the user's configuration folder that hold a window placement.
 QStringList PlacementFiles(const QString& folder)
 {
@@ -181,6 +209,30 @@ TEST_F(BrelkinProgramTest, SetMenuAndMixMatchModesOpenTheirListWindow)
                               m_database, "SELECT ITEMCODE FROM CIB002 WHERE SETITEMCODE = '1'"))
             .trimmed(),
         "0001");
+}
+
+TEST_F(BrelkinProgramTest, HourlyModeMarksATargetAndSavesIt)
+{
+    PrivateXServer x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "Xvfb or xdotool is missing (scripts/install-deps.sh installs them)";
+    MakeWorkDatabase();
+    m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
+    QProcess& hourly = m_program.start({QStringLiteral("/H")});
+    const QStringList window = Windows(x, QStringLiteral("Hourly Report Targets"), 1);
+    ASSERT_EQ(window.size(), 1);
+    x.xdotool({"windowfocus", "--sync", window[0]});
+    // Space ticks the first department's box; Return is OK.
+    x.xdotool({"key", "space"});
+    x.xdotool({"key", "Return"});
+    EXPECT_EQ(SuiteProgram::waitForExit(hourly, 60000), 1);
+    EXPECT_TRUE(m_program.messages().isEmpty());
+    EXPECT_EQ(QString::fromUtf8(
+                  korvane::test::Sqlite3(m_database, "SELECT RECNUMBER, TARGETCODETYPE, TARGETCODE "
+                                                     "FROM CSB014"))
+                  .trimmed(),
+              "001|15|000001");
 }
 
 TEST_F(BrelkinProgramTest, MissingWorkDatabaseIsReportedAndNotMade)

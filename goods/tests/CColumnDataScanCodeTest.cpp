@@ -1,4 +1,4 @@
-#include "goods/CColumnDataScanCode.h"
+#include "shared/data/CColumnDataScanCode.h"
 
 #include "goods/tests/GoodsDbFixture.h"
 #include "shared/controls/FindControlById.h"
@@ -7,8 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
-
-using brelkin::CColumnDataScanCode;
 
 namespace {
 

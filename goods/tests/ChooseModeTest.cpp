@@ -56,6 +56,15 @@ const ModeCase kCases[] = {
     {"P_XYZ", "", 1, 1, W::List, 3001, -1, false, false},
     {"SM_XYZ", "", 7, 6, W::SetMixList, 3001, -1, false, false},
     {"PC_XYZ", "", 4, 4, W::List, 3001, -1, false, false},
+    // The easy menu appends the package to "EASY": it counts as EASY and
+    // belongs to the mode key.
+    {"P", "EASY_QSR", 14, 13, W::EasyList, 16006, -1, true, false},
+    {"P", "EASY_XYZ", 16, 1, W::EasyList, 16006, -1, false, false},
+    {"S", "EASY_QSR", 0, 0, W::EasyList, 16006, -1, false, false},
+    {"SM", "EASY_QSR", 13, 12, W::SetMixList, 3001, -1, false, false},
+    {"H", "EASY_QSR", 5, 5, W::HourlyList, 3016, 6, false, false},
+    {"P", "EASYX", 1, 1, W::List, 3001, -1, false, false},
+    {"P", "EASY_", 16, 1, W::EasyList, 16006, -1, false, false},
 };
 
 class ChooseModeTest : public testing::TestWithParam<ModeCase>

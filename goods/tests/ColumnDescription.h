@@ -3,7 +3,6 @@
 #include "goods/CColumnDataDallasKey.h"
 #include "goods/CColumnDataFloatingPrice.h"
 #include "goods/CColumnDataNum.h"
-#include "goods/CColumnDataScanCode.h"
 #include "goods/CColumnDataTAXCombo.h"
 #include "goods/GoodsStaticItems.h"
 
@@ -11,6 +10,7 @@
 #include "shared/data/CColumnDataDef.h"
 #include "shared/data/CColumnDataItemSelectBtn.h"
 #include "shared/data/CColumnDataPriceEdit.h"
+#include "shared/data/CColumnDataScanCode.h"
 #include "shared/data/CColumnDataStaticComboDef.h"
 #include "shared/data/CColumnDataUniqueRadioDef.h"
 #include "shared/data/CColumnDataYesNoRadio.h"

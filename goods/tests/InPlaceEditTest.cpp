@@ -33,24 +33,8 @@ protected:
         return window;
     }
 
-    // The list column showing a table column.
-    int ListColumn(const QString& name)
-    {
-        const CColumnDataList* list = m_modes->Entry(m_entry)->GetColumnDataList();
-        for (int c = 0; c < m_window->Model()->columnCount(); ++c)
-            if (const CColumnData* column = list->m_ppColumnData[m_window->Model()->ColumnIndex(c)];
-                column->m_strColumnName == name || column->m_strLabelKey == name)
-                return c;
-        ADD_FAILURE() << name.toStdString();
-        return -1;
-    }
-
-    QPoint CellCenter(int row, int column)
-    {
-        const QModelIndex index = m_window->Model()->index(row, column);
-        m_window->List()->scrollTo(index);
-        return m_window->List()->visualRect(index).center();
-    }
+    int ListColumn(const QString& name) { return ListColumnOf(*m_window, name); }
+    QPoint CellCenter(int row, int column) { return CellCenterOf(*m_window, row, column); }
 
     // A single click, then the double-click time passes.
     void Click(int row, int column, Qt::KeyboardModifiers modifiers = {})

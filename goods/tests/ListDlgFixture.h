@@ -5,7 +5,12 @@
 #include "goods/ChooseMode.h"
 #include "goods/GoodsButtonTable.h"
 
+#include "goods/CRecordListModel.h"
+#include "goods/base/CMainListCtrl.h"
 #include "goods/tests/GoodsDbFixture.h"
+#include "shared/data/CColumnData.h"
+#include "shared/data/CColumnDataList.h"
+#include "shared/data/CDataManager.h"
 
 #include <memory>
 
@@ -39,6 +44,26 @@ protected:
         m_window->show();
         m_entry = entry;
         return *m_window;
+    }
+
+    // The list column showing a table column (by name or label key).
+    static int ListColumnOf(const brelkin::CListDlg& window, const QString& name)
+    {
+        const CColumnDataList* list = window.DataManager()->GetColumnDataList();
+        for (int c = 0; c < window.Model()->columnCount(); ++c)
+            if (const CColumnData* column = list->m_ppColumnData[window.Model()->ColumnIndex(c)];
+                column->m_strColumnName == name || column->m_strLabelKey == name)
+                return c;
+        ADD_FAILURE() << name.toStdString();
+        return -1;
+    }
+
+    // The middle of a cell, scrolled into view.
+    static QPoint CellCenterOf(const brelkin::CListDlg& window, int row, int column)
+    {
+        const QModelIndex index = window.Model()->index(row, column);
+        window.List()->scrollTo(index);
+        return window.List()->visualRect(index).center();
     }
 
     std::unique_ptr<brelkin::CGoodsModeTable> m_modes;

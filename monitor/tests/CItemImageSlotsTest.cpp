@@ -1,6 +1,8 @@
 #include "monitor/CItemImageSlots.h"
 
 #include "monitor/tests/MonitorFixture.h"
+#include "shared/lang/CProgramLang.h"
+#include "shared/lang/FormatLangText.h"
 #include "testsupport/QtPrinters.h"
 
 #include <QDir>
@@ -174,6 +176,48 @@ TEST_F(CItemImageSlotsTest, DefaultImageReplacesEveryExtensionOnlyAfterTheCopy)
     EXPECT_EQ(files(), QStringList{"0000000000000000.PNG"});
     EXPECT_EQ(s.DefaultImagePath(), work() + "/0000000000000000.PNG");
     EXPECT_EQ(bytesOf(s.DefaultImagePath()), "new default");
+}
+
+TEST_F(CItemImageSlotsTest, ChosenPicturesPassExtensionNameLengthAndSizeChecks)
+{
+    constexpr qint64 kLimit = 1024 * 1024;
+    const QString exact = source("exact.png", QByteArray(kLimit, 'x'));
+    const QString over = source("over.png", QByteArray(kLimit + 1, 'x'));
+    const QString deep = source(QString(250, 'd') + "/long.png");
+    QDir().mkpath(scratch() + "/pick/folder.png");
+    const struct
+    {
+        QString path;
+        qint64 limit;
+        bool defaultImage;
+        const char* key; // "" passes, "-" refused silently
+    } cases[] = {
+        {exact, kLimit, false, ""},
+        {over, kLimit, false, "CRDS_MO_WARN_SIZEBIG"},
+        {over, 0, false, ""},
+        {deep, kLimit, false, "CRDS_MO_WARN_NAMELEN"},
+        {deep, 0, false, ""},
+        {deep, 0, true, "CRDS_MO_WARN_NAMELEN"},
+        {source("a.gif"), kLimit, false, "CRDS_MO_WRN_IGNORE_EXT"},
+        {source("a#b.png"), kLimit, false, "CRDS_MO_WARN_INVALIDCHAR"},
+        {scratch() + "/pick/missing.png", kLimit, false, "-"},
+        {scratch() + "/pick/folder.png", kLimit, false, "CRDS_MO_WRN_IGNORE_EXT"},
+    };
+    const CItemImageSlots checks = make();
+    for (const auto& c : cases) {
+        m_keys.clear();
+        const bool passed = checks.CheckPictureFile(nullptr, c.path, c.limit, c.defaultImage);
+        const QString key = QString::fromLatin1(c.key);
+        EXPECT_EQ(passed, key.isEmpty()) << c.path.right(20).toStdString();
+        EXPECT_EQ(m_keys, key.isEmpty() || key == "-" ? QStringList() : QStringList{key})
+            << c.path.right(20).toStdString();
+    }
+    m_keys.clear();
+    EXPECT_TRUE(checks.CheckPictureFile(nullptr, exact, kLimit, false));
+    EXPECT_EQ(m_keys, QStringList());
+    // The size message names the limit in megabytes.
+    checks.CheckPictureFile(nullptr, over, kLimit, false);
+    EXPECT_EQ(m_texts.last(), FormatLangText(GetLangString("CRDS_MO_WARN_SIZEBIG"), 1));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // template without a signage folder, driven by keys under an X server of
 // the test's own; then the archive library packs what it wrote.
 #include "archive/QuorvinExport.h"
+#include "monitor/CXmlDataArray.h"
 #include "monitor/PreferenceXml.h"
 #include "monitor/SignageFolder.h"
 
@@ -13,6 +14,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -23,6 +26,11 @@ namespace {
 
 using korvane::test::PrivateXServer;
 using korvane::test::SuiteProgram;
+using mervolt::CXmlDataArray;
+using mervolt::CXmlItem;
+using mervolt::MON_XML_OK;
+using mervolt::ReadPreferenceXml;
+using mervolt::WritePreferenceXml;
 
 constexpr qint64 kOldTime = 1'000'000'000'000'000'000;
 
@@ -116,6 +124,92 @@ TEST_F(MervoltProgramTest, TelopTypedInTheIdleWindowReachesTheFileTheDatabaseTim
     tar.start("tar", {"-xjOf", archive, "additionals/Orbanel/Setting/Preference.xml"});
     ASSERT_TRUE(tar.waitForFinished(30000));
     EXPECT_EQ(tar.readAllStandardOutput(), xml);
+}
+
+TEST_F(MervoltProgramTest, CodeInsertedInADisplayArchiveGetsItsPictureInTheFirstFreeSlot)
+{
+    PrivateXServer x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "Xvfb or xdotool is missing";
+    const QString signage = m_base + "/additionals/Orbanel";
+    for (const char* code : {"0000000000000005", "0000000000000007"})
+        korvane::test::writeFile(signage + "/ItemImage/" + code + ".png", code);
+    CXmlDataArray items;
+    ASSERT_EQ(ReadPreferenceXml(KORVANE_SUITE_DIR "/RESOURCE/additionals/Orbanel/Setting/"
+                                                  "Preference.xml",
+                                items),
+              MON_XML_OK);
+    QDir().mkpath(signage + "/Setting");
+    items.FindOrAddItem("string", "transaction_item1_file")->m_strValue = "0000000000000005.png";
+    items.FindOrAddItem("string", "transaction_item2_file")->m_strValue = "";
+    items.FindOrAddItem("string", "transaction_item3_file")->m_strValue = "0000000000000007.png";
+    ASSERT_EQ(WritePreferenceXml(signage + "/Setting/Preference.xml", items), MON_XML_OK);
+    QImage image(6, 4, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    const QString picture = m_program.folders().scratch() + "/pick/bread.png";
+    QDir().mkpath(QFileInfo(picture).path());
+    ASSERT_TRUE(image.save(picture, "PNG"));
+
+    m_program.setEnvironment("DISPLAY", x.display());
+    m_program.setEnvironment("QT_QPA_PLATFORM", "xcb");
+    QProcess& monitor = m_program.start({"/B"});
+    const QString menu = x.waitForWindow("^Monitor Settings");
+    ASSERT_FALSE(menu.isEmpty());
+    x.xdotool({"windowfocus", "--sync", menu});
+    key(x, {"Tab", "Tab", "Return"});
+    const QString list = x.waitForWindow("^Item Images");
+    ASSERT_FALSE(list.isEmpty());
+    x.xdotool({"windowfocus", "--sync", list});
+    // From the list back past Cancel, OK, Update and Delete to Insert.
+    key(x, QStringList(5, "shift+Tab") << "Return");
+    const QString add = x.waitForWindow("^New Code");
+    ASSERT_FALSE(add.isEmpty());
+    x.xdotool({"windowfocus", "--sync", add});
+    key(x, {"Tab", "Return"}); // the proposed code 1
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return x.xdotool({"search", "--onlyvisible", "--name", "^New Code"}).isEmpty();
+        },
+        10000));
+    x.xdotool({"windowfocus", "--sync", list});
+    // The new row is selected in the list: back past Cancel and OK to Update.
+    key(x, {"shift+Tab", "shift+Tab", "shift+Tab", "Return"});
+    const QString chooser = x.waitForWindow("^Select a file");
+    ASSERT_FALSE(chooser.isEmpty());
+    x.xdotool({"windowfocus", "--sync", chooser});
+    x.xdotool({"type", "--delay", "10", picture});
+    key(x, {"Return"});
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return x.xdotool({"search", "--onlyvisible", "--name", "^Select a file"}).isEmpty();
+        },
+        10000));
+    QTest::qWait(300);
+    x.xdotool({"windowfocus", "--sync", list});
+    key(x, {"Tab", "Return"}); // OK after Update
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return x.xdotool({"search", "--onlyvisible", "--name", "^Item Images"}).isEmpty();
+        },
+        10000));
+    x.xdotool({"windowfocus", "--sync", menu});
+    key(x, {"Escape"});
+    EXPECT_EQ(SuiteProgram::waitForExit(monitor), 2);
+    EXPECT_EQ(m_program.messages(), QStringList());
+
+    CXmlDataArray written;
+    ASSERT_EQ(ReadPreferenceXml(signage + "/Setting/Preference.xml", written), MON_XML_OK);
+    const auto value = [&](const char* key) {
+        const CXmlItem* item = written.FindItem("string", key);
+        return item ? item->m_strValue : QString("<none>");
+    };
+    EXPECT_EQ(value("transaction_item1_file"), "0000000000000005.png");
+    EXPECT_EQ(value("transaction_item2_file"), "0000000000000001.png");
+    EXPECT_EQ(value("transaction_item3_file"), "0000000000000007.png");
+    EXPECT_EQ(korvane::test::readFile(signage + "/ItemImage/0000000000000001.png"),
+              korvane::test::readFile(picture));
+    EXPECT_GT(platform::lastWriteTimeNs(m_database).value_or(0), kOldTime);
+    EXPECT_FALSE(QDir(signage + "/Temporary").exists());
 }
 
 // Offscreen, no keys needed: a malformed file ends the program at once.

@@ -210,6 +210,8 @@ bool CBlobDataMgr::WritePrtFormValueToRecord(const QString& formCode, int tatax,
         return false;
     const int values[4] = {tatax, tax, logo1, logo2};
     for (int i = 0; i < 4; ++i) {
+        if (values[i] < 0)
+            continue; // left as it stands
         if (!doc.WriteAttribute(QLatin1String(kSwitchTags[i]), QStringLiteral("invalid"),
                                 values[i] == 1 ? QStringLiteral("true") : QStringLiteral("false")))
             return false;

@@ -47,7 +47,8 @@ public:
     // "invalid" of "tatax", "tax", "graphic_logo1", "graphic_logo2": 1 for "true".
     bool ReadPrtForm58Value(int& tatax, int& tax, int& logo1, int& logo2);
     bool ReadPrtForm80Value(int& tatax, int& tax, int& logo1, int& logo2);
-    // 1 writes "true", any other value "false", on every element of the tag.
+    // 1 writes "true", 0 (or any other positive value) "false", on every
+    // element of the tag; a negative value leaves that switch as it stands.
     bool WritePrtForm58Value(int tatax, int tax, int logo1, int logo2);
     bool WritePrtForm80Value(int tatax, int tax, int logo1, int logo2);
 

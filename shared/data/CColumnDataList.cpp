@@ -193,6 +193,15 @@ bool CColumnDataList::ReadRecords(int& err, QString order)
     if (m_strTableName.isEmpty())
         return ReadOwnTableRecord(err);
 
+    const QString sort =
+        order.isEmpty() ? CSqLiteUtility::QuoteSQLName(KeyColumn()->m_strColumnName) : order;
+    return ReadRecordsWhere(QString(), {}, sort, err);
+}
+
+bool CColumnDataList::ReadRecordsWhere(const QString& where, const QStringList& params,
+                                       const QString& order, int& err,
+                                       const std::function<bool(const QStringList&)>& keep)
+{
     // A fresh statement per read; its rows are taken over batch by batch and
     // released, so a re-read holds the cached rows and one batch at most.
     delete m_pReader;
@@ -200,14 +209,13 @@ bool CColumnDataList::ReadRecords(int& err, QString order)
     CSqLiteUtility::RunBulkPragmas(*m_pReader);
     QStringList columns;
     SetReadColumnsData(columns);
-    const QString sort =
-        order.isEmpty() ? CSqLiteUtility::QuoteSQLName(KeyColumn()->m_strColumnName) : order;
     ParkedRows parked = TakeParkedRows();
     const qsizetype first = m_pRecords->GetSize();
-    const bool read = CSqLiteUtility::ReadBatches(*m_pReader, columns, QString(), {}, sort,
+    const bool read = CSqLiteUtility::ReadBatches(*m_pReader, columns, where, params, order,
                                                   kReadBatchRows, err, [&](CSQRowArray& rows) {
                                                       for (QStringList* row : rows)
-                                                          AppendRecord(std::move(*row), parked);
+                                                          if (!keep || keep(*row))
+                                                              AppendRecord(std::move(*row), parked);
                                                       return true;
                                                   });
     delete m_pReader;
@@ -274,7 +282,7 @@ bool CColumnDataList::GetKeyNameAndValue(const QStringList& row, QString& keyNam
     return !keyName.isEmpty();
 }
 
-bool CColumnDataList::InsertRecord(QStringList& row, int& err)
+bool CColumnDataList::InsertRow(const QStringList& row, int& err)
 {
     err = 0;
     if (m_strTableName.isEmpty() || !m_pSQliteDB || !KeyColumn())
@@ -299,10 +307,37 @@ bool CColumnDataList::InsertRecord(QStringList& row, int& err)
     err = sql.SetSQLForWrite({KeyColumn()->m_strColumnName}, columns, {});
     if (err == 0)
         err = sql.ExecWrite({row.value(m_nKeyIndex)}, values, {}, SQLWRITE_INSERT);
-    if (err != 0)
+    return err == 0;
+}
+
+bool CColumnDataList::InsertRecord(QStringList& row, int& err)
+{
+    if (!InsertRow(row, err))
         return false;
     EmptyCache();
     return ReadRecords(err, QString());
+}
+
+bool CColumnDataList::InsertRecordKeepCache(const QStringList& row, int& err)
+{
+    if (!m_pRecords || !InsertRow(row, err))
+        return false;
+    CSQliteSQL sql(*m_pSQliteDB, m_strTableName);
+    QStringList columns;
+    SetReadColumnsData(columns);
+    CSQRowArray* rows = CSqLiteUtility::ReadRows(
+        sql, columns,
+        CSqLiteUtility::QuoteSQLName(KeyColumn()->m_strColumnName) + QStringLiteral(" = ?"),
+        {row.value(m_nKeyIndex)}, QString(), 1, err);
+    if (!rows || rows->isEmpty()) {
+        if (err == 0)
+            err = SQLERR_ARGUMENTS;
+        return false;
+    }
+    // A key never read before: no parked row can hold it.
+    m_ownRows.push_back(std::make_unique<QStringList>(std::move(*rows->first())));
+    m_pRecords->Add(m_ownRows.back().get());
+    return true;
 }
 
 bool CColumnDataList::SaveRecord(int recordNo, QStringList& row, int& err)
@@ -385,29 +420,43 @@ bool CColumnDataList::SaveOwnTableRecord(const QStringList& row, int& err)
 bool CColumnDataList::SaveRecordOfPartItem(int recordNo, const QStringList& labelKeys,
                                            const QStringList& values, int& err)
 {
+    // Each column takes the value at the place of its label key (the key
+    // column's at m_nKeyIndex).
+    QList<int> columns;
+    QStringList row;
+    for (int i = 0; i < m_nColumnCount; ++i) {
+        const qsizetype at = labelKeys.indexOf(m_ppColumnData[i]->m_strLabelKey);
+        if (i != m_nKeyIndex && at >= 0)
+            columns << i;
+        row << values.value(i == m_nKeyIndex ? m_nKeyIndex : at);
+    }
+    return SaveRecordOfColumns(recordNo, columns, row, err);
+}
+
+bool CColumnDataList::SaveRecordOfColumns(int recordNo, const QList<int>& columnIndexes,
+                                          const QStringList& row, int& err)
+{
     err = 0;
     if (m_strTableName.isEmpty() || !m_pSQliteDB || !KeyColumn())
         return false;
-    // Written columns in descriptor order, each with the value at the place
-    // of its label key (the key column's at m_nKeyIndex).
+    // Written columns in descriptor order.
     QList<int> positions{m_nKeyIndex};
     QStringList columns;
     QStringList written;
     for (int i = 0; i < m_nColumnCount; ++i) {
         const CColumnData* column = m_ppColumnData[i];
-        const qsizetype at = labelKeys.indexOf(column->m_strLabelKey);
-        if (i == m_nKeyIndex || at < 0 || column->m_bNotSave)
+        if (i == m_nKeyIndex || !columnIndexes.contains(i) || column->m_bNotSave)
             continue;
         positions << i;
         columns << column->m_strColumnName;
-        written << values.value(at);
+        written << row.value(i);
     }
     CSQliteSQL sql(*m_pSQliteDB, m_strTableName);
     CSqLiteUtility::RunBulkPragmas(sql);
     CSqLiteTransaction transaction(*m_pSQliteDB, sql);
     if ((err = transaction.StartStatus()) != 0)
         return false;
-    const QString keyValue = values.value(m_nKeyIndex);
+    const QString keyValue = row.value(m_nKeyIndex);
     err = sql.SetSQLForWrite({KeyColumn()->m_strColumnName}, columns, {});
     if (err == 0)
         err = sql.ExecWrite({keyValue}, written, {}, SQLWRITE_UPDATE);

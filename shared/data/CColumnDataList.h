@@ -25,6 +25,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -59,6 +60,14 @@ public:
     // labelKeys; the key column's value at m_nKeyIndex), in one transaction.
     bool SaveRecordOfPartItem(int recordNo, const QStringList& labelKeys, const QStringList& values,
                               int& err);
+    // Saves the listed columns (column indexes) of a whole row, in one
+    // transaction; the key column's value is the row's.
+    bool SaveRecordOfColumns(int recordNo, const QList<int>& columnIndexes, const QStringList& row,
+                             int& err);
+    // Inserts a record as InsertRecord does, but appends it to the cache as
+    // stored instead of reading the table again: a run that adds many records
+    // stays linear. The cache is then no longer in key order.
+    bool InsertRecordKeepCache(const QStringList& row, int& err);
     // Sets one column of one record.
     bool UpdateOneColumnData(int column, int recordNo, QString value, int& err);
     // Sets one column to one value in many records, all or none: on a refused
@@ -84,6 +93,11 @@ public:
     CStringArrayPtrArray* m_pRecords = nullptr; // the data manager's cache
 
 protected:
+    // Reads the rows of where (its '?' bound to params, in order) into the
+    // cache, in order; keep, when given, decides which rows stay. A failed
+    // read leaves the cache as it was.
+    bool ReadRecordsWhere(const QString& where, const QStringList& params, const QString& order,
+                          int& err, const std::function<bool(const QStringList&)>& keep = {});
     // The list's rows that are not in the cache, by the key they held.
     using ParkedRows = QMultiHash<QString, QStringList*>;
     ParkedRows TakeParkedRows() const;
@@ -94,6 +108,7 @@ protected:
     void EmptyCache();
 
 private:
+    bool InsertRow(const QStringList& row, int& err);
     QString RowKey(const QStringList& row) const;
     bool ReadOwnTableRecord(int& err);
     bool SaveOwnTableRecord(const QStringList& row, int& err);

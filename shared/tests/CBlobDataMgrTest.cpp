@@ -186,6 +186,13 @@ TEST_F(CBlobDataMgrTest, WriteChangesOnlyTheSwitchValuesOfEitherForm)
                       "<graphic_logo1 code=\"000001\" invalid=\"true\"/>")
              .replace("<graphic_logo2 invalid=\"true\"><!", "<graphic_logo2 invalid=\"false\"><!"),
          {1, 0, 1, 0}},
+        // A negative value leaves its switch alone, even one without "invalid".
+        {true,
+         kForm58,
+         {-1, -1, -1, 0},
+         QByteArray(kForm58).replace("<graphic_logo2 invalid=\"true\"><!",
+                                     "<graphic_logo2 invalid=\"false\"><!"),
+         {0, 1, 0, 0}},
         {false,
          kForm80,
          {0, 1, 1, 1},

@@ -4,9 +4,8 @@
 
 #include <memory>
 
-namespace brelkin {
-
-// An item's scan code, which no other item may carry.
+// An item's scan code, which no other item may carry (the goods program
+// checks it; the monitor's item-image list only shows it).
 class CColumnDataScanCode : public CColumnData
 {
 public:
@@ -27,5 +26,3 @@ public:
     std::unique_ptr<CSQliteSQL> m_pSQL; // made on first use
     QString m_strTable;
 };
-
-} // namespace brelkin

@@ -1,4 +1,4 @@
-#include "goods/CColumnDataScanCode.h"
+#include "shared/data/CColumnDataScanCode.h"
 
 #include "shared/controls/FindControlById.h"
 #include "shared/data/CSqLiteUtility.h"
@@ -6,8 +6,6 @@
 #include "shared/lang/WindowText.h"
 
 #include <QWidget>
-
-namespace brelkin {
 
 namespace {
 // The page's read-only display of the item code.
@@ -62,5 +60,3 @@ void CColumnDataScanCode::FreeResorce()
 {
     m_pSQL.reset();
 }
-
-} // namespace brelkin

@@ -1,0 +1,216 @@
+// The row import of the easy item list: a list file of item rows (code,
+// name, price, tax, department) written into an empty item table and again
+// as updates of every row, through the hidden page as the import does it.
+// The floor is the table text file import of the same rows in the same run.
+#include "goods/CGoodsModeTable.h"
+#include "goods/CListRowImport.h"
+#include "goods/CResDispDlg.h"
+#include "goods/CSetGrpPageDlg.h"
+#include "goods/CTextImpExp.h"
+#include "goods/GoodsDialogIds.h"
+
+#include "shared/data/CColumnDataList.h"
+#include "shared/data/CDataManager.h"
+#include "shared/lang/CProgramLang.h"
+#include "shared/lang/CSarvikApp.h"
+#include "shared/textfiles/CErrDataInfo.h"
+#include "shared/textfiles/CTextFileImporter.h"
+
+#include "stroven/Stroven.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <functional>
+#include <memory>
+
+using brelkin::CTextImpExp;
+
+namespace {
+
+constexpr int kPluEasy = 16;
+constexpr int kDepartments = 20;
+
+QString Code(int n)
+{
+    return QStringLiteral("%1").arg(n, 16, 10, QLatin1Char('0'));
+}
+
+// A work database with the tables the item page reads, and the language
+// texts whose labels head the list file.
+struct Setup
+{
+    Setup()
+    {
+        CSarvikApp::Instance().LoadLangDatas(KORVANE_SUITE_DIR "/NolvarLANG.xml");
+        CProgramLang::Initialize(QStringLiteral("Brelkin"), KORVANE_SUITE_DIR "/NolvarLANG.xml");
+        path = dir.path() + QStringLiteral("/SETTING.DB");
+        CSQliteDB db;
+        db.OpenDB(path);
+        QFile schema(KORVANE_SOURCE_DIR "/resources/schema/Schema.txt");
+        schema.open(QIODevice::ReadOnly);
+        const QStringList statements = QString::fromUtf8(schema.readAll()).split(u';');
+        CSQliteSQL sql(db, QStringLiteral("CIA001"));
+        static const QRegularExpression create(QStringLiteral("CREATE TABLE \\w+ \\("));
+        for (const QString& statement : statements) {
+            const qsizetype at = statement.indexOf(create);
+            if (at >= 0)
+                sql.ExecSQL(statement.mid(at));
+        }
+        sql.StartTransaction();
+        for (int d = 1; d <= kDepartments; ++d)
+            sql.ExecSQL(QStringLiteral("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES "
+                                       "('%1', 'Department %2')")
+                            .arg(d, 6, 10, QLatin1Char('0'))
+                            .arg(d));
+        sql.ExecSQL(QStringLiteral("INSERT INTO CSM001 (TAXCODE, TAXAMTNAME) VALUES "
+                                   "('00', 'No tax'), ('01', 'Tax 1'), ('02', 'Tax 2')"));
+        sql.ExecCommit();
+        db.CloseDB();
+    }
+    QTemporaryDir dir;
+    QString path;
+};
+
+Setup& setup()
+{
+    static Setup s;
+    return s;
+}
+
+void Exec(const QString& statement)
+{
+    CSQliteDB db;
+    db.OpenDB(setup().path);
+    CSQliteSQL(db, QStringLiteral("CIA001")).ExecSQL(statement);
+    db.CloseDB();
+}
+
+// The rows, version v: as a list file's rows and as a table text file.
+void MakeRows(int rows, int version, CTextImpExp& data, const QString& textFile)
+{
+    data.RemoveAllRows();
+    for (const char* key : {"CRDS_PR_CLMN_PLUCODE", "CRDS_PR_CLMN_PLUNAME", "CRDS_PR_CLMN_PRICE",
+                            "CRDS_PR_CLMN_TAX1", "CRDS_PR_CLMN_SECTIONNAME"})
+        data.m_arrHeader << GetLangString(QLatin1String(key));
+    QFile file(textFile);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    QByteArray text = "ITEMCODE\tITEMNAME\tUNITPRICE\tTAXCODE_1\tITEMDEPTCODE\n";
+    for (int r = 0; r < rows; ++r) {
+        const int tax = (r + version) % 2 + 1;
+        const int dept = (r + version) % kDepartments + 1;
+        const QString name = QStringLiteral("Item %1 v%2").arg(r).arg(version);
+        const QString price = QString::number((r * 7 + version) % 100000);
+        *data.GetRow(r) = {QString::number(r + 1), name, price, QStringLiteral("Tax %1").arg(tax),
+                           QStringLiteral("Department %1").arg(dept)};
+        text += (QStringList{Code(r + 1), name, price,
+                             QStringLiteral("%1").arg(tax, 2, 10, QLatin1Char('0')),
+                             QStringLiteral("%1").arg(dept, 6, 10, QLatin1Char('0'))}
+                     .join(u'\t') +
+                 u'\n')
+                    .toUtf8();
+    }
+    file.write(text);
+}
+
+// The easy item list open on its own connection, its records read.
+struct OpenList
+{
+    OpenList()
+    {
+        manager = modes.Entry(kPluEasy);
+        manager->CreateSQLiteDB(setup().dir.path());
+        manager->m_pSQliteDB->OpenDB(setup().path);
+        int err = 0;
+        manager->GetColumnDataList()->ReadTableInfo(err);
+        manager->GetColumnDataList()->ReadRecords(err, QString());
+    }
+    ~OpenList() { manager->CloseSQLiteDB(); }
+    brelkin::CGoodsModeTable modes;
+    CDataManager* manager = nullptr;
+};
+
+void Fill(int rows, bool updates, CTextImpExp& data, const QString& textFile)
+{
+    Exec(QStringLiteral("DELETE FROM CIA001"));
+    MakeRows(rows, 0, data, textFile);
+    if (updates) {
+        CSQliteDB db;
+        db.OpenDB(setup().path);
+        CTextFileImporter(&db, QStringLiteral("CIA001"), QStringLiteral("ITEMCODE"), textFile, 1)
+            .ExecuteImport();
+        db.CloseDB();
+        MakeRows(rows, 1, data, textFile);
+    }
+}
+
+// The clock runs between start and stop of each run, over fresh rows.
+using Clock = std::function<void()>;
+using Run = std::function<bool(CTextImpExp& data, const QString& textFile, const Clock& start,
+                               const Clock& stop)>;
+
+void Measure(benchmark::State& state, const Run& run)
+{
+    const int rows = int(state.range(0));
+    const bool updates = state.range(1) != 0;
+    const QString textFile = setup().dir.path() + QStringLiteral("/rows.txt");
+    for (auto _ : state) {
+        state.PauseTiming();
+        CTextImpExp data;
+        Fill(rows, updates, data, textFile);
+        if (!run(
+                data, textFile, [&] { state.ResumeTiming(); }, [&] { state.PauseTiming(); }))
+            state.SkipWithError("import failed");
+        state.ResumeTiming();
+    }
+    state.counters["rows/s"] =
+        benchmark::Counter(double(rows) * double(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+void BM_ListFileImport(benchmark::State& state)
+{
+    Measure(state, [&](CTextImpExp& data, const QString&, const Clock& start, const Clock& stop) {
+        OpenList list;
+        brelkin::CResDispDlg log;
+        log.CreateModeless(nullptr);
+        brelkin::CListRowImport import(list.manager, nullptr,
+                                       [] { return brelkin::NewPageDlg(brelkin::IDD_PAGE_PLU); });
+        start();
+        const bool ok = import.RunInLog(data, log);
+        stop();
+        return ok && list.manager->m_arrRecords.GetSize() == state.range(0);
+    });
+}
+
+void BM_TableTextFileFloor(benchmark::State& state)
+{
+    Measure(state,
+            [](CTextImpExp&, const QString& textFile, const Clock& start, const Clock& stop) {
+                CSQliteDB db;
+                db.OpenDB(setup().path);
+                start();
+                const bool ok = CTextFileImporter(&db, QStringLiteral("CIA001"),
+                                                  QStringLiteral("ITEMCODE"), textFile, 1)
+                                    .ExecuteImport();
+                stop();
+                db.CloseDB();
+                return ok;
+            });
+}
+
+// Arguments: rows, and 1 for updates of existing rows.
+BENCHMARK(BM_ListFileImport)
+    ->ArgsProduct({{10000, 100000}, {0, 1}})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_TableTextFileFloor)
+    ->ArgsProduct({{10000, 100000}, {0, 1}})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+} // namespace

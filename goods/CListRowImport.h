@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class CColumnData;
+class CDataManager;
+class CErrDataInfo;
+class CSQliteSQL;
+class QWidget;
+
+namespace brelkin {
+
+class CPageDlg;
+class CResDispDlg;
+class CTextImpExp;
+
+// Writes rows of column texts (a list file or pasted rows, each row led by a
+// record code) into the records of a list window: each row's record is found
+// by its code, or added; its values go into the controls of one hidden
+// record-editor page as a user would type or choose them, and the page checks
+// and saves them. Problems go to the import error list and the result log.
+class CListRowImport
+{
+public:
+    // createPage: the window's page object; window: the page's parent and
+    // the source of its title.
+    CListRowImport(CDataManager* dataManager, QWidget* window,
+                   std::function<CPageDlg*()> createPage);
+    ~CListRowImport();
+    CListRowImport(const CListRowImport&) = delete;
+    CListRowImport& operator=(const CListRowImport&) = delete;
+
+    // The log of the run (status, lines, abort button); none by default.
+    void SetLog(CResDispDlg* log) { m_pLog = log; }
+    // Rows whose saves share one transaction.
+    void SetBatchRows(int rows) { m_nBatchRows = rows > 0 ? rows : 1; }
+
+    // A whole run in a shown log: the start line, the rows, the records
+    // line, and the end line unless the user aborted; then the log's button
+    // closes it. The result of ImportRows.
+    bool RunInLog(CTextImpExp& data, CResDispDlg& log);
+    // False when the header is refused or no page can be made; true also
+    // after an abort. The caller has shown the log with its start line and
+    // re-reads the list afterwards. lastLine: the stop line of an abort.
+    bool ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString& lastLine);
+    // Fills the data's column map from its header; true (stop) when a header
+    // value names no column.
+    bool CheckImportHeader(CTextImpExp& data, CErrDataInfo& errors);
+    // index: the record's cache index.
+    bool FindOrAddRecordByNumber(const QString& code, const QStringList* row, int& index,
+                                 CErrDataInfo& errors);
+    // Leading zeros dropped; -1 unless whole digits remain (none: 0; an empty
+    // text: -1).
+    static qint64 ParseMemoryNumber(const QString& text);
+    // The cache index of the first record whose code gives number; -1.
+    int FindRecordByNumber(qint64 number);
+    // Lets the log and its abort button answer: the queued events are
+    // handled at once the first time in a run, then at most every few
+    // milliseconds, so that painting the log does not set the pace.
+    void PumpMessages();
+
+private:
+    enum class Put { Taken, Refused, Ignored };
+
+    // The value into the page's control of column (at record recordNo).
+    Put PutValue(const CColumnData* column, QWidget* control, const QString& value, int recordNo,
+                 CErrDataInfo& errors);
+    Put PutRadio(QWidget* control, const QString& value, bool& accepted);
+    Put PutEdit(const CColumnData* column, QWidget* control, const QString& value, int recordNo,
+                CErrDataInfo& errors);
+    Put PutCombo(const CColumnData* column, QWidget* control, const QString& value, bool& accepted);
+    void BuildIndex();
+    QString CodeLabel() const;
+    int CodeSize() const;
+    void WriteMessages(CErrDataInfo& errors);
+    // Row saves share a transaction until the batch is full, a save fails, or
+    // the run ends; each end commits what was saved.
+    void BeginBatch();
+    void EndBatch(CErrDataInfo& errors);
+
+    CDataManager* m_pDataManager;
+    QPointer<QWidget> m_pWindow;
+    std::function<CPageDlg*()> m_createPage;
+    CResDispDlg* m_pLog = nullptr;
+    int m_nBatchRows = 1000;
+    int m_nBatchCount = 0;
+    std::unique_ptr<CSQliteSQL> m_pBatch;
+    QHash<qint64, int> m_index;
+    bool m_bIndexBuilt = false;
+    QElapsedTimer m_pumpClock;
+};
+
+} // namespace brelkin

@@ -1,0 +1,244 @@
+#include "goods/CTextImpExp.h"
+
+#include "goods/base/ProgramMessage.h"
+
+#include "shared/data/CStringArrayPtrArray.h"
+#include "shared/lang/CProgramLang.h"
+#include "shared/lang/FormatLangText.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <algorithm>
+
+namespace brelkin {
+
+namespace {
+
+const QString kLineEnd = QStringLiteral("\r\n");
+const QChar kTab = QLatin1Char('\t');
+
+// Rows are encoded in pieces, so a large list never sits in memory twice.
+constexpr qsizetype kWritePiece = 1 << 16;
+
+} // namespace
+
+CTextImpExp::CTextImpExp() = default;
+
+CTextImpExp::~CTextImpExp() = default;
+
+bool CTextImpExp::IsListValue(const QString& value)
+{
+    for (const QChar c : value)
+        if (c == kTab || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            return false;
+    return true;
+}
+
+int CTextImpExp::FindBadValueRow() const
+{
+    auto fits = [](const QStringList& values) {
+        return std::all_of(values.begin(), values.end(), &CTextImpExp::IsListValue);
+    };
+    if (!fits(m_arrHeader))
+        return -2;
+    for (size_t i = 0; i < m_rows.size(); ++i)
+        if (m_rows[i] && !fits(*m_rows[i]))
+            return int(i);
+    return -1;
+}
+
+bool CTextImpExp::CheckListValues(QWidget* owner, const QStringList& codes) const
+{
+    const int row = FindBadValueRow();
+    if (row == -1)
+        return true;
+    QString code;
+    if (row >= 0)
+        code = row < codes.size() ? codes[row] : m_rows[size_t(row)]->value(0);
+    ShowProgramMessage(
+        owner, QStringLiteral("CRDS_PR_ERROR_LISTVALUE"), platform::MessageIcon::Error,
+        platform::MessageButtons::Ok,
+        FormatLangText(GetLangString(QStringLiteral("CRDS_PR_ERROR_LISTVALUE")), code));
+    return false;
+}
+
+bool CTextImpExp::WriteListFile(const QString& path)
+{
+    m_strError.clear();
+    if (FindBadValueRow() != -1)
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        m_strError = file.errorString();
+        return false;
+    }
+    QStringEncoder encoder(QStringEncoder::Utf16LE);
+    bool good = file.write("\xFF\xFE", 2) == 2;
+    QString piece = m_arrHeader.join(kTab) + kLineEnd;
+    auto flush = [&] {
+        const QByteArray bytes = encoder.encode(piece);
+        good = good && file.write(bytes) == bytes.size();
+        piece.clear();
+    };
+    for (const auto& row : m_rows) {
+        if (row)
+            piece += row->join(kTab);
+        piece += kLineEnd;
+        if (piece.size() >= kWritePiece)
+            flush();
+    }
+    flush();
+    if (good && file.commit())
+        return true;
+    m_strError = file.errorString();
+    file.cancelWriting();
+    return false;
+}
+
+QStringList CTextImpExp::SplitFileLine(const QString& line)
+{
+    const qsizetype first = line.indexOf(kTab);
+    if (first <= 0)
+        return {};
+    return line.split(kTab);
+}
+
+bool CTextImpExp::ReadListFile(const QString& path)
+{
+    m_strError.clear();
+    RemoveAllRows();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_strError = file.errorString();
+        return false;
+    }
+    QByteArray bytes = file.readAll();
+    QString text;
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        text = QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+    } else {
+        const qsizetype skip = bytes.startsWith("\xFF\xFE") ? 2 : 0;
+        QStringDecoder decoder(QStringDecoder::Utf16LE, QStringDecoder::Flag::Stateless);
+        text = decoder.decode(QByteArrayView(bytes).sliced(skip));
+    }
+    bytes = QByteArray();
+    qsizetype at = 0;
+    bool header = true;
+    while (at < text.size()) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), at);
+        if (end < 0)
+            end = text.size();
+        QStringView line = QStringView(text).sliced(at, end - at);
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        at = end + 1;
+        if (line.isEmpty())
+            break;
+        const QStringList values = SplitFileLine(line.toString());
+        if (header) {
+            m_arrHeader = values;
+            header = false;
+        } else {
+            m_rows.push_back(std::make_unique<QStringList>(values));
+        }
+    }
+    return !header;
+}
+
+QStringList* CTextImpExp::GetRow(int index)
+{
+    if (index < 0)
+        return nullptr;
+    while (m_rows.size() <= size_t(index))
+        m_rows.push_back(std::make_unique<QStringList>());
+    if (!m_rows[size_t(index)])
+        m_rows[size_t(index)] = std::make_unique<QStringList>();
+    return m_rows[size_t(index)].get();
+}
+
+int CTextImpExp::GetColumnCount() const
+{
+    return m_rows.empty() || !m_rows.front() ? 0 : int(m_rows.front()->size());
+}
+
+void CTextImpExp::RemoveAllRows()
+{
+    m_rows.clear();
+    m_arrHeader.clear();
+}
+
+void CTextImpExp::TieRecordCodes(int firstRecordNo, const CStringArrayPtrArray& records,
+                                 bool insert)
+{
+    const qsizetype start = firstRecordNo > 0 ? firstRecordNo - 1 : 0;
+    size_t kept = 0;
+    for (; kept < m_rows.size() && start + qsizetype(kept) < records.GetSize(); ++kept) {
+        const QStringList* record = records.GetAt(start + qsizetype(kept));
+        if (!record)
+            continue;
+        QStringList* row = GetRow(int(kept));
+        if (insert)
+            row->prepend(record->value(0));
+        else if (row->isEmpty())
+            row->append(record->value(0));
+        else
+            (*row)[0] = record->value(0);
+    }
+    m_rows.resize(kept);
+}
+
+void CTextImpExp::InsertRecordCodes(int firstRecordNo, const CStringArrayPtrArray& records)
+{
+    TieRecordCodes(firstRecordNo, records, true);
+}
+
+void CTextImpExp::ReplaceRecordCodes(int firstRecordNo, const CStringArrayPtrArray& records)
+{
+    TieRecordCodes(firstRecordNo, records, false);
+}
+
+QString CTextImpExp::RowsText() const
+{
+    QString text;
+    for (const auto& row : m_rows) {
+        if (row)
+            text += row->join(kTab);
+        text += kLineEnd;
+    }
+    return text;
+}
+
+bool CTextImpExp::CopyRowsToClipboard(QWidget*)
+{
+    for (const auto& row : m_rows)
+        if (row && !std::all_of(row->begin(), row->end(), &CTextImpExp::IsListValue))
+            return false;
+    QGuiApplication::clipboard()->setText(RowsText());
+    return true;
+}
+
+bool CTextImpExp::PasteRowsFromClipboard(QWidget*)
+{
+    const QString text = QGuiApplication::clipboard()->text();
+    if (text.isEmpty())
+        return false;
+    qsizetype at = 0;
+    while (at < text.size()) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), at);
+        if (end < 0)
+            end = text.size();
+        QStringView line = QStringView(text).sliced(at, end - at);
+        if (end < text.size() && line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        at = end + 1;
+        m_rows.push_back(std::make_unique<QStringList>(line.toString().split(kTab)));
+    }
+    return true;
+}
+
+} // namespace brelkin

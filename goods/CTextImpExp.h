@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class CStringArrayPtrArray;
+class QWidget;
+
+namespace brelkin {
+
+// The rows of a list file (UTF-16LE with its mark, TAB between values, CR LF
+// after each line, the header in line 1) or of list rows on the clipboard.
+// Rows can be tied to consecutive records of the list before they are saved.
+class CTextImpExp
+{
+public:
+    CTextImpExp();
+    virtual ~CTextImpExp();
+    CTextImpExp(const CTextImpExp&) = delete;
+    CTextImpExp& operator=(const CTextImpExp&) = delete;
+
+    // Written beside the target and renamed over it: a failed write leaves
+    // the old file. False also when a value cannot be carried (see
+    // FindBadValueRow); ErrorString() then stays empty.
+    bool WriteListFile(const QString& path);
+    // The whole file, decoded by its mark (FF FE or none: UTF-16LE; EF BB BF:
+    // UTF-8); CR LF or LF end a line; a blank line ends the data. False when
+    // it cannot be opened or its first line is empty or missing.
+    bool ReadListFile(const QString& path);
+    // The file's own error text of the last failed write or read.
+    QString ErrorString() const { return m_strError; }
+
+    // The row at index; rows up to it are added when it is past the end.
+    QStringList* GetRow(int index);
+    int GetRowCount() const { return int(m_rows.size()); }
+    // The number of values of the first row, 0 without rows.
+    int GetColumnCount() const;
+    void RemoveAllRows();
+
+    // Tie the rows to the records from firstRecordNo on: the record's code
+    // goes before the row's values (Insert) or in place of its first value
+    // (Replace); rows past the last record are dropped.
+    void InsertRecordCodes(int firstRecordNo, const CStringArrayPtrArray& records);
+    void ReplaceRecordCodes(int firstRecordNo, const CStringArrayPtrArray& records);
+
+    // The rows (no header) as text, values joined by TAB, each row ended by
+    // CR LF. False, and the clipboard untouched, when a value cannot be
+    // carried.
+    bool CopyRowsToClipboard(QWidget* owner);
+    // Each line of the clipboard's text (ended by CR LF or LF, the last one
+    // also without) becomes a new row, split at every TAB. False when the
+    // clipboard holds no text.
+    bool PasteRowsFromClipboard(QWidget* owner);
+
+    // A TAB, CR or LF inside a value would shift every later value on reading.
+    static bool IsListValue(const QString& value);
+    // The first row holding a value that cannot be carried, -2 for the
+    // header, -1 when every value can be.
+    int FindBadValueRow() const;
+    // Shows "CRDS_PR_ERROR_LISTVALUE" naming the code of the first row that
+    // holds such a value (codes by row; the row's first value where codes
+    // has none) and returns false; true when every value can be carried.
+    bool CheckListValues(QWidget* owner, const QStringList& codes) const;
+
+    QStringList m_arrHeader;
+    QList<uint> m_arrColumnMap; // kept for the user of the class
+
+private:
+    // A file line without TAB, or with a TAB first, gives no values.
+    static QStringList SplitFileLine(const QString& line);
+    void TieRecordCodes(int firstRecordNo, const CStringArrayPtrArray& records, bool insert);
+    QString RowsText() const;
+
+    std::vector<std::unique_ptr<QStringList>> m_rows;
+    QString m_strError;
+};
+
+} // namespace brelkin

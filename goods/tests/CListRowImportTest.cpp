@@ -1,0 +1,379 @@
+// Rows of column texts written into the records through a hidden page.
+#include "goods/CListRowImport.h"
+
+#include "goods/CPageDlg.h"
+#include "goods/CResDispDlg.h"
+#include "goods/CSetGrpPageDlg.h"
+#include "goods/CTextImpExp.h"
+#include "goods/GoodsDialogIds.h"
+#include "goods/ListFileTables.h"
+
+#include "goods/tests/ListDlgFixture.h"
+#include "shared/controls/FindControlById.h"
+#include "shared/data/CDataManager.h"
+#include "shared/lang/WindowText.h"
+#include "shared/lang/FormatLangText.h"
+#include "shared/textfiles/CErrDataInfo.h"
+#include "testsupport/FixedClock.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace brelkin;
+
+namespace {
+
+constexpr int kPluEasy = 16;
+
+class CListRowImportTest : public ListDlgFixture
+{
+protected:
+    void SetUp() override
+    {
+        ListDlgFixture::SetUp();
+        Exec("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES ('000001', 'Food'), "
+             "('000002', 'Drink'), ('000003', 'Wine'), ('000004', 'Wine')");
+        Exec("INSERT INTO CSM001 (TAXCODE, TAXAMTNAME) VALUES ('00', 'None'), ('01', 'Std')");
+        Exec("INSERT INTO CIA001 (ITEMCODE, ITEMNAME, UNITPRICE, ITEMDEPTCODE, TAXCODE_1, "
+             "CREATEDATETIME, UPDATEDATETIME) VALUES "
+             "('0000000000000005', 'Tea', '100', '000001', '00', '20200101000000', "
+             "'20200101000000'), "
+             "('0000000000000009', 'Cake', '250', '000002', '01', '20200101000000', "
+             "'20200101000000')");
+    }
+
+    void TearDown() override
+    {
+        m_log.reset(); // a child of the window
+        ListDlgFixture::TearDown();
+    }
+
+    // The easy item list open, and a run of rows under the labels of keys.
+    bool Run(const QStringList& labelKeys, const QList<QStringList>& rows, int batchRows = 500,
+             int entry = kPluEasy, uint pageId = IDD_PAGE_PLU)
+    {
+        if (!m_window)
+            Open(entry);
+        CTextImpExp data;
+        for (const QString& key : labelKeys)
+            data.m_arrHeader << (key.startsWith("CRD") ? GetLangString(key) : key);
+        for (int i = 0; i < rows.size(); ++i)
+            *data.GetRow(i) = rows[i];
+        CListRowImport import(m_modes->Entry(entry), m_window.get(),
+                              [pageId] { return NewPageDlg(pageId); });
+        import.SetBatchRows(batchRows);
+        m_log = std::make_unique<CResDispDlg>();
+        m_log->CreateModeless(m_window.get());
+        return import.RunInLog(data, *m_log);
+    }
+    QStringList LogLines() const
+    {
+        QStringList lines;
+        for (const QString& line : m_log->LogText().split(QLatin1Char(0x0A), Qt::SkipEmptyParts))
+            lines << line.trimmed();
+        return lines;
+    }
+    QString Item(const QString& code, const char* column)
+    {
+        return Value("CIA001", column, QStringLiteral("ITEMCODE = '%1'").arg(code));
+    }
+    static QString Code(int n) { return QStringLiteral("%1").arg(n, 16, 10, QLatin1Char('0')); }
+
+    const QStringList kCodeName{"CRDS_PR_CLMN_PLUCODE", "CRDS_PR_CLMN_PLUNAME"};
+    std::unique_ptr<CResDispDlg> m_log;
+};
+
+TEST_F(CListRowImportTest, ParseMemoryNumber)
+{
+    const QList<std::pair<QString, qint64>> cases = {
+        {"7", 7},
+        {"0007", 7},
+        {"000", 0},
+        {"", -1},
+        {"abc", -1},
+        {"12abc", -1},
+        {"-5", -1},
+        {"1.5", -1},
+        {"+5", -1},
+        {" 5", -1},
+        {"123456789012", 123456789012LL},
+    };
+    for (const auto& [text, number] : cases)
+        EXPECT_EQ(CListRowImport::ParseMemoryNumber(text), number) << text.toStdString();
+    EXPECT_GT(CListRowImport::ParseMemoryNumber("99999999999999999999999"), 9999999999999999LL);
+}
+
+TEST_F(CListRowImportTest, UnknownHeaderSavesNothing)
+{
+    EXPECT_FALSE(Run({"CRDS_PR_CLMN_PLUCODE", "Colour", "CRDS_PR_CLMN_PLUNAME"},
+                     {{"5", "red", "Milk"}, {"7", "blue", "Egg"}}));
+    const QStringList lines = LogLines();
+    ASSERT_EQ(lines.size(), 4) << lines.join('|').toStdString();
+    EXPECT_EQ(lines[0], GetLangString("CRDS_ERR_NORMALSTART"));
+    EXPECT_TRUE(lines[1].contains("Colour")) << lines[1].toStdString();
+    EXPECT_EQ(lines[2], GetLangString("CRDS_ERR_ABORTPROC"));
+    EXPECT_TRUE(lines[3].startsWith(GetLangString("CRDS_ERR_ERRORLEND").section('%', 0, 0)))
+        << lines[3].toStdString();
+    EXPECT_EQ(Item(Code(5), "ITEMNAME"), "Tea");
+    EXPECT_EQ(Rows("CIA001").size(), 2);
+}
+
+TEST_F(CListRowImportTest, CodesFindOrCreateTheirRecord)
+{
+    korvane::test::FixedClock clock(QDateTime(QDate(2026, 5, 4), QTime(3, 2, 1)));
+    ASSERT_TRUE(Run(kCodeName, {{"5", "Milk"},
+                                {"7 ", "Egg"},
+                                {"12345678901234567", "Long"},
+                                {"abc", "A"},
+                                {"-5", "B"},
+                                {"1.5", "C"},
+                                {"12abc", "D"},
+                                {"0000000000000009", "Pie"}}));
+    EXPECT_EQ(Rows("CIA001", {"ITEMCODE", "ITEMNAME", "CREATEDATETIME", "UPDATEDATETIME"}, {},
+                   "ITEMCODE"),
+              (QList<QStringList>{{Code(5), "Milk", "20200101000000", "20260504030201"},
+                                  {Code(7), "Egg", "20260504030201", "20260504030201"},
+                                  {Code(9), "Pie", "20200101000000", "20260504030201"}}));
+    const QString log = m_log->LogText();
+    EXPECT_EQ(log.count(GetLangString("CRDS_ERR_OUTOF_MEMNO")), 1);
+    EXPECT_TRUE(log.contains("12345678901234567"));
+    EXPECT_EQ(log.count(GetLangString("CRDS_ERR_INVALID_MEMNO")), 4) << log.toStdString();
+    for (const char* code : {"abc", "-5", "1.5", "12abc"})
+        EXPECT_TRUE(log.contains(QString::fromLatin1(code))) << code;
+    // From record 1 (000005) to record 2 (000009, the last one in work).
+    EXPECT_TRUE(log.contains(FormatLangText(GetLangString("CRDS_ERR_TARGETMEMNO"), 2)))
+        << log.toStdString();
+    EXPECT_FALSE(log.contains(GetLangString("CRDS_ERR_NORMALEND")));
+}
+
+TEST_F(CListRowImportTest, AddedRecordJoinsTheCacheWithoutARead)
+{
+    Open(kPluEasy);
+    CDataManager* manager = m_modes->Entry(kPluEasy);
+    const QStringList* tea = manager->m_arrRecords.GetAt(0);
+    CListRowImport import(manager, m_window.get(), [] { return NewPageDlg(IDD_PAGE_PLU); });
+    CErrDataInfo errors;
+    int index = -1;
+    ASSERT_TRUE(import.FindOrAddRecordByNumber(Code(7), nullptr, index, errors));
+    EXPECT_EQ(index, 2); // after 000009: the table was not read again in key order
+    EXPECT_EQ(manager->m_arrRecords.GetAt(index)->value(0), Code(7));
+    EXPECT_EQ(manager->m_arrRecords.GetAt(0), tea);
+    EXPECT_EQ(import.FindRecordByNumber(7), 2);
+    EXPECT_EQ(import.FindRecordByNumber(9), 1);
+    EXPECT_EQ(import.FindRecordByNumber(8), -1);
+    EXPECT_EQ(Item(Code(7), "ITEMCODE"), Code(7));
+}
+
+TEST_F(CListRowImportTest, CombosChooseByEntryText)
+{
+    const QStringList header{"CRDS_PR_CLMN_PLUCODE", "CRDS_PR_CLMN_SECTIONNAME",
+                             "CRDS_PR_CLMN_TAX1"};
+    ASSERT_TRUE(Run(header, {{"5", "drINK", "std"}, {"9", "Wine", "None"}, {"7", "", "None"}}));
+    EXPECT_EQ(Item(Code(5), "ITEMDEPTCODE"), "000002");
+    EXPECT_EQ(Item(Code(5), "TAXCODE_1"), "01");
+    // Two departments share the name: refused, the row keeps its department.
+    EXPECT_EQ(Item(Code(9), "ITEMDEPTCODE"), "000002");
+    EXPECT_TRUE(m_log->LogText().contains(GetLangString("CRDS_ERR_INPUT")));
+    EXPECT_TRUE(m_log->LogText().contains("Wine"));
+    // An empty value clears a column that may be empty.
+    EXPECT_EQ(Item(Code(7), "ITEMDEPTCODE"), "");
+}
+
+TEST_F(CListRowImportTest, RadioPairTakesOnlyItsTwoTexts)
+{
+    Exec("INSERT INTO CSA001 (ITEMPARMCODE, ITEMPARMNAME, HASHITEMFLG) VALUES "
+         "('000001', 'A', '0'), ('000002', 'B', '0'), ('000003', 'C', '1')");
+    Open(2);
+    QString texts[2];
+    {
+        CPageDlg* page = NewPageDlg(IDD_PAGE_ITEMPARM);
+        page->BindPage(m_modes->Entry(2), 1, false);
+        ASSERT_TRUE(page->Create(IDD_PAGE_ITEMPARM, nullptr));
+        for (int i = 0; i < 2; ++i)
+            texts[i] = GetWindowText(FindControlById(page, 23022 + uint(i)));
+        delete page;
+    }
+    ASSERT_NE(texts[0], texts[1]);
+    ASSERT_TRUE(Run({"CRDS_PR_CLMN_ITEMPARMCODE", "CRDS_PR_CLMN_HASHITEMFLG"},
+                    {{"1", texts[1]}, {"2", texts[0]}, {"3", texts[0].toUpper() + "x"}}, 500, 2,
+                    IDD_PAGE_ITEMPARM));
+    EXPECT_EQ(Rows("CSA001", {"ITEMPARMCODE", "HASHITEMFLG"}, {}, "ITEMPARMCODE"),
+              (QList<QStringList>{{"000001", "0"}, {"000002", "1"}, {"000003", "1"}}))
+        << m_log->LogText().toStdString();
+    EXPECT_EQ(m_log->LogText().count(GetLangString("CRDS_ERR_INPUT")), 1);
+}
+
+TEST_F(CListRowImportTest, BadValueIsLoggedAndThePageDecides)
+{
+    ASSERT_TRUE(Run({"CRDS_PR_CLMN_PLUCODE", "CRDS_PR_CLMN_PLUNAME", "CRDS_PR_CLMN_TAX1"},
+                    {{"5", QString(41, 'x'), "Std"}, {"9", "Bun", "Nothing"}}));
+    const QString log = m_log->LogText();
+    EXPECT_TRUE(log.contains(GetLangString("CRDS_ERR_CHAR_TOOLENGTH"))) << log.toStdString();
+    EXPECT_TRUE(log.contains(GetLangString("CRDS_ERR_INPUT"))) << log.toStdString();
+    // A refused text leaves the control as it was: the row saves the rest.
+    EXPECT_EQ(Item(Code(5), "ITEMNAME"), "Tea");
+    EXPECT_EQ(Item(Code(5), "TAXCODE_1"), "01");
+    EXPECT_EQ(Item(Code(9), "ITEMNAME"), "Bun");
+    EXPECT_EQ(Item(Code(9), "TAXCODE_1"), "01");
+}
+
+TEST_F(CListRowImportTest, FailingRowKeepsTheRowsBeforeIt)
+{
+    Exec("CREATE TRIGGER refuse BEFORE UPDATE ON CIA001 WHEN NEW.ITEMCODE = '0000000000000009' "
+         "BEGIN SELECT RAISE(ABORT, 'no'); END");
+    ASSERT_TRUE(Run(kCodeName, {{"5", "Milk"}, {"7", "Egg"}, {"9", "Pie"}, {"11", "Jam"}}));
+    EXPECT_EQ(m_suite.messages(), QStringList{"CRDS_CMN_ERR_SAVE_FAILED"});
+    EXPECT_EQ(Rows("CIA001", {"ITEMCODE", "ITEMNAME"}, {}, "ITEMCODE"),
+              (QList<QStringList>{
+                  {Code(5), "Milk"}, {Code(7), "Egg"}, {Code(9), "Cake"}, {Code(11), "Jam"}}));
+}
+
+TEST_F(CListRowImportTest, AbortStopsAfterTheCurrentValue)
+{
+    // The abort button is pressed while the first row's log is pumped.
+    for (const int batch : {1, 500}) {
+        Exec("DELETE FROM CIA001 WHERE ITEMCODE NOT IN ('0000000000000005', '0000000000000009')");
+        Exec("UPDATE CIA001 SET ITEMNAME = 'old'");
+        QTimer::singleShot(
+            0, [this] { qobject_cast<QPushButton*>(FindControlById(m_log.get(), 2))->click(); });
+        ASSERT_TRUE(Run(kCodeName, {{"5", "Milk"}, {"9", "Pie"}, {"7", "Egg"}}, batch));
+        EXPECT_EQ(Rows("CIA001", {"ITEMCODE", "ITEMNAME"}, {}, "ITEMCODE"),
+                  (QList<QStringList>{{Code(5), "Milk"}, {Code(9), "old"}}));
+        const QStringList lines = LogLines();
+        ASSERT_EQ(lines.size(), 3) << lines.join('|').toStdString();
+        EXPECT_EQ(lines[1], GetLangString("CRDS_ERR_ABORTPROC"));
+        EXPECT_EQ(lines[2], FormatLangText(GetLangString("CRDS_ERR_TARGETMEMNO"), 2));
+        m_log.reset();
+    }
+}
+
+TEST_F(CListRowImportTest, ExportedListImportsBackUnchanged)
+{
+    Exec("INSERT INTO CSA001 (ITEMPARMCODE, ITEMPARMNAME) VALUES ('000001', 'Hot'), "
+         "('000002', 'Cold')");
+    Exec("INSERT INTO CIB001 (SETITEMCODE, SETITEMNAME) VALUES ('0000000000000001', 'Menu')");
+    Exec("UPDATE CIA001 SET SCANCODE1 = '', ITEMNAME2 = 'T2', ITEMPARMCODE = '000002', "
+         "SETITEMCODE = '0000000000000001', TAXCODE_2 = '01', TAXCODE_3 = '', "
+         "UNITWEIGHT = '1.25', UNITQTY = '2.5', UNITPRICENAME = 'each', UNUSABLEFLG = '1', "
+         "UNITPRICE2 = '-30', UNITPRICENAME3 = 'big' WHERE ITEMCODE = '0000000000000005'");
+    // A first pass makes every empty value the page's own (NULL becomes "").
+    Open(kPluEasy);
+    CDataManager* manager = m_modes->Entry(kPluEasy);
+    CTextImpExp exported;
+    BuildExportTable(manager, exported, 1, 2, QString());
+    QTemporaryDir dir;
+    const QString path = dir.filePath("PLU.txt");
+    ASSERT_TRUE(exported.WriteListFile(path));
+    CTextImpExp first;
+    ASSERT_TRUE(first.ReadListFile(path));
+    ASSERT_TRUE(Run(first.m_arrHeader, [&] {
+        QList<QStringList> rows;
+        for (int i = 0; i < first.GetRowCount(); ++i)
+            rows << *first.GetRow(i);
+        return rows;
+    }()));
+    EXPECT_EQ(Rows("CIA001",
+                   {"ITEMCODE", "ITEMNAME", "UNITPRICE", "ITEMDEPTCODE", "TAXCODE_1", "TAXCODE_2",
+                    "ITEMPARMCODE", "SETITEMCODE", "UNITWEIGHT", "UNITQTY", "UNUSABLEFLG",
+                    "UNITPRICE2", "UNITPRICENAME3"},
+                   "ITEMCODE = '0000000000000005'"),
+              (QList<QStringList>{{Code(5), "Tea", "100", "000001", "00", "01", "000002",
+                                   "0000000000000001", "1.25", "2.5", "1", "-30", "big"}}))
+        << m_log->LogText().toStdString();
+    const QList<QStringList> before = Rows("CIA001", {}, {}, "ITEMCODE");
+
+    // Everything but the codes and creation times changed, then imported back.
+    Exec("UPDATE CIA001 SET ITEMNAME = 'x', UNITPRICE = '1', ITEMDEPTCODE = '000002', "
+         "TAXCODE_1 = '01', TAXCODE_2 = '', ITEMPARMCODE = '000001', SETITEMCODE = '', "
+         "UNITWEIGHT = '0', UNITQTY = '0', UNUSABLEFLG = '0', UNITPRICE2 = '7', "
+         "UNITPRICENAME3 = '', ITEMNAME2 = '', UNITPRICENAME = ''");
+    int err = 0;
+    manager->m_arrRecords.RemoveAll(); // read again, as the list does
+    manager->GetColumnDataList()->ReadRecords(err, QString());
+    m_log.reset();
+    CTextImpExp again;
+    ASSERT_TRUE(again.ReadListFile(path));
+    CListRowImport import(manager, m_window.get(), [] { return NewPageDlg(IDD_PAGE_PLU); });
+    m_log = std::make_unique<CResDispDlg>();
+    m_log->CreateModeless(m_window.get());
+    ASSERT_TRUE(import.RunInLog(again, *m_log));
+    const QList<QStringList> after = Rows("CIA001", {}, {}, "ITEMCODE");
+    ASSERT_EQ(after.size(), before.size());
+    const int updated = int(before[0].size()) - 1; // UPDATEDATETIME is the last column
+    for (int r = 0; r < before.size(); ++r)
+        EXPECT_EQ(after[r].mid(0, updated), before[r].mid(0, updated))
+            << r << m_log->LogText().toStdString();
+    EXPECT_TRUE(m_log->LogText().contains(GetLangString("CRDS_ERR_NORMALEND")))
+        << m_log->LogText().toStdString();
+
+    // The part export of items ends at the usable flag.
+    CTextImpExp part;
+    BuildExportTable(manager, part, 1, 2, QStringLiteral("UNUSABLEFLG"));
+    EXPECT_EQ(part.m_arrHeader.last(), GetLangString("CRDC_PR_CLMN_UNUSABLEFLG"));
+    EXPECT_EQ(part.GetColumnCount(), part.m_arrHeader.size());
+    EXPECT_LT(part.m_arrHeader.size(), exported.m_arrHeader.size());
+}
+
+TEST_F(CListRowImportTest, CopyAndPasteTables)
+{
+    Exec("INSERT INTO CIA001 (ITEMCODE, ITEMNAME, UNITPRICE) VALUES "
+         "('0000000000000011', 'Jam', '5'), ('0000000000000012', 'Egg', '6'), "
+         "('0000000000000013', 'Oil', '7'), ('0000000000000014', 'Rye', '8'), "
+         "('0000000000000015', 'Nut', '9')");
+    Open(kPluEasy);
+    CDataManager* manager = m_modes->Entry(kPluEasy);
+    // List columns as the column list: code, scan code, name, price, ...
+    QList<int> map;
+    for (int i = 0; i < 6; ++i)
+        map << i;
+    CTextImpExp copy;
+    BuildCopyTable(manager, copy, 1, 3, map, 2, 3);
+    ASSERT_TRUE(copy.CopyRowsToClipboard(nullptr));
+    EXPECT_EQ(QGuiApplication::clipboard()->text().count("\r\n"), 3);
+    EXPECT_EQ(copy.GetColumnCount(), 2);
+    EXPECT_EQ(copy.GetRow(0)->value(0), "Tea");
+    EXPECT_EQ(copy.GetRow(2)->value(0), "Jam");
+
+    // Two rows of three cells at list row 5 (record 5), list column 2.
+    QGuiApplication::clipboard()->setText("Fig\t10\tStd\r\nPea\t20\tStd\r\n");
+    CTextImpExp paste;
+    ASSERT_TRUE(paste.PasteRowsFromClipboard(nullptr));
+    QRect selection(2, 4, 1, 1);
+    PreparePasteRows(manager, paste, selection);
+    EXPECT_EQ(selection, QRect(QPoint(2, 4), QPoint(4, 5)));
+    ASSERT_EQ(paste.GetRowCount(), 2);
+    EXPECT_EQ(*paste.GetRow(0), (QStringList{Code(13), "Fig", "10", "Std"}));
+    EXPECT_EQ(*paste.GetRow(1), (QStringList{Code(14), "Pea", "20", "Std"}));
+    EXPECT_EQ(
+        paste.m_arrHeader,
+        (QStringList{GetLangString("CRDS_PR_CLMN_PLUCODE"), GetLangString("CRDS_PR_CLMN_PLUNAME"),
+                     GetLangString("CRDS_PR_CLMN_PRICE"), GetLangString("CRDS_PR_CLMN_TAX1")}));
+    CListRowImport import(manager, m_window.get(), [] { return NewPageDlg(IDD_PAGE_PLU); });
+    m_log = std::make_unique<CResDispDlg>();
+    m_log->CreateModeless(m_window.get());
+    ASSERT_TRUE(import.RunInLog(paste, *m_log));
+    EXPECT_EQ(Rows("CIA001", {"ITEMCODE", "ITEMNAME", "UNITPRICE", "TAXCODE_1"},
+                   "ITEMCODE > '0000000000000012'", "ITEMCODE"),
+              (QList<QStringList>{{Code(13), "Fig", "10", "01"},
+                                  {Code(14), "Pea", "20", "01"},
+                                  {Code(15), "Nut", "9", ""}}))
+        << m_log->LogText().toStdString();
+
+    // At column 0 the pasted codes give way to the records' own; rows past
+    // the last record are dropped.
+    QGuiApplication::clipboard()->setText("1\tA\n2\tB\n3\tC");
+    CTextImpExp codes;
+    ASSERT_TRUE(codes.PasteRowsFromClipboard(nullptr));
+    QRect last(0, 5, 1, 1);
+    PreparePasteRows(manager, codes, last);
+    ASSERT_EQ(codes.GetRowCount(), 2);
+    EXPECT_EQ(*codes.GetRow(0), (QStringList{Code(14), "A"}));
+    EXPECT_EQ(*codes.GetRow(1), (QStringList{Code(15), "B"}));
+    EXPECT_EQ(codes.m_arrHeader, (QStringList{GetLangString("CRDS_PR_CLMN_PLUCODE"),
+                                              GetLangString("CRDS_PR_CLMN_SCANCODE")}));
+}
+
+} // namespace
