@@ -1,6 +1,7 @@
 #include "archive/CCrxArchiver.h"
 
 #include "archive/CCrxBzip2Process.h"
+#include "archive/CCrxPackWriter.h"
 #include "archive/CrxDiskReserve.h"
 #include "archive/CrxFileOps.h"
 #include "platform/FileTime.h"
@@ -16,13 +17,11 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -41,14 +40,6 @@ constexpr int kTempNameCount = 9999;
 struct ReadDeleter
 {
     void operator()(archive* a) const { archive_read_free(a); }
-};
-struct WriteDeleter
-{
-    void operator()(archive* a) const { archive_write_free(a); }
-};
-struct EntryDeleter
-{
-    void operator()(archive_entry* e) const { archive_entry_free(e); }
 };
 
 class Fd
@@ -185,15 +176,6 @@ la_ssize_t ReadChild(archive* a, void* data, const void** block)
     return n;
 }
 
-la_ssize_t WriteChild(archive* a, void* data, const void* buffer, size_t size)
-{
-    if (!static_cast<CCrxBzip2Process*>(data)->Write(static_cast<const char*>(buffer), size)) {
-        archive_set_error(a, EPIPE, "lbzip2 input");
-        return -1;
-    }
-    return la_ssize_t(size);
-}
-
 } // namespace
 
 bool CCrxArchiver::UsesParallel() const
@@ -316,177 +298,31 @@ CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString&
     return archive_read_close(reader.get()) == ARCHIVE_OK ? CRX_OK : CRX_E_UNPACK;
 }
 
-namespace {
-
-struct PackItem
-{
-    QString relative;
-    fs::path native;
-    bool folder;
-};
-
-// Every entry below root, folders before their contents, in name order.
-bool CollectTree(const fs::path& root, const QString& prefix, std::vector<PackItem>& items)
-{
-    std::error_code ec;
-    std::vector<fs::path> entries;
-    for (fs::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec))
-        entries.push_back(it->path());
-    if (ec)
-        return false;
-    std::sort(entries.begin(), entries.end());
-    for (const fs::path& entry : entries) {
-        const QString name = QFile::decodeName(QByteArray::fromStdString(entry.filename()));
-        const QString relative = prefix + name;
-        const fs::file_type type = fs::symlink_status(entry, ec).type();
-        if (ec)
-            return false;
-        if (type == fs::file_type::directory) {
-            items.push_back({relative, entry, true});
-            if (!CollectTree(entry, relative + QLatin1Char('/'), items))
-                return false;
-        } else if (type == fs::file_type::regular) {
-            items.push_back({relative, entry, false});
-        } else {
-            // A link or device would give an archive our own reader refuses.
-            return false;
-        }
-    }
-    return true;
-}
-
-} // namespace
-
 CrxResult CCrxArchiver::Pack(const QString& folder, const QString& archivePath)
 {
-    if (PathKind(folder) != CRX_PATH_FOLDER || archivePath.isEmpty())
+    std::vector<CCrxPackWriter::TreeItem> items;
+    if (PathKind(folder) != CRX_PATH_FOLDER || archivePath.isEmpty() ||
+        !CCrxPackWriter::CollectTree(folder, items))
         return CRX_E_PACK;
-    std::vector<PackItem> items;
-    if (!CollectTree(fs::path(QFile::encodeName(folder).toStdString()), QString(), items))
-        return CRX_E_PACK;
-
-    Fd out(::open(QFile::encodeName(archivePath).constData(),
-                  O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (out.get() < 0)
-        return CRX_E_PACK;
-    // lbzip2 compresses the tar on every core straight into the archive.
-    CCrxBzip2Process child;
-    const bool parallel = UsesParallel() && child.StartCompress(out.get());
-    std::unique_ptr<archive, WriteDeleter> writer(archive_write_new());
-    if (!writer || archive_write_set_format_pax_restricted(writer.get()) != ARCHIVE_OK)
-        return CRX_E_PACK;
-    int opened = ARCHIVE_FATAL;
-    if (parallel)
-        opened = archive_write_open(writer.get(), &child, nullptr, WriteChild, nullptr);
-    else if (archive_write_add_filter_bzip2(writer.get()) == ARCHIVE_OK)
-        opened = archive_write_open_fd(writer.get(), out.get());
-    if (opened != ARCHIVE_OK)
-        return CRX_E_PACK;
-
-    std::vector<char> buffer(kChunk);
-    const auto fail = [&writer, &out, &child, parallel](CrxResult rc) {
-        if (parallel) {
-            // Killed before the file is emptied, so it writes nothing more.
-            // The close then only releases the writer's buffers: what it
-            // still writes finds no child.
-            child.Kill();
-            archive_write_close(writer.get());
-            [[maybe_unused]] const int emptied = ::ftruncate(out.get(), 0);
-            return rc;
-        }
-        // A failed pack never leaves a file that reads as an archive: it is
-        // emptied, and whatever is still written goes to /dev/null.
-        [[maybe_unused]] const int emptied = ::ftruncate(out.get(), 0);
-        const int devNull = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-        const bool cutOff = devNull >= 0 && ::dup2(devNull, out.get()) >= 0;
-        if (devNull >= 0)
-            ::close(devNull);
-        // Only a close releases the bzip2 compressor (archive_write_fail and
-        // free leak its megabytes), and it compresses the pending block
-        // first, which would hold up a cancel for most of a second: it runs
-        // on a thread of its own, which owns the descriptor until then.
-        if (!cutOff) {
-            archive_write_close(writer.get());
-            [[maybe_unused]] const int again = ::ftruncate(out.get(), 0);
-            return rc;
-        }
-        std::thread([a = writer.release(), fd = out.release()] {
-            archive_write_close(a);
-            archive_write_free(a);
-            ::close(fd);
-        }).detach();
+    CCrxPackWriter writer(m_pAbort, m_bParallel);
+    if (const CrxResult rc = writer.Open(archivePath); rc != CRX_OK)
         return rc;
-    };
-    for (const PackItem& item : items) {
-        if (Aborted())
-            return fail(CRX_E_CANCELLED);
-        struct stat st
-        {
-        };
-        if (::lstat(item.native.c_str(), &st) != 0)
-            return fail(CRX_E_PACK);
-        std::unique_ptr<archive_entry, EntryDeleter> entry(archive_entry_new());
-        archive_entry_set_pathname_utf8(
-            entry.get(),
-            (item.relative + (item.folder ? QStringLiteral("/") : QString())).toUtf8().constData());
-        archive_entry_set_filetype(entry.get(), item.folder ? AE_IFDIR : AE_IFREG);
-        archive_entry_set_perm(entry.get(), item.folder ? 0755 : 0644);
-        archive_entry_set_size(entry.get(), item.folder ? 0 : st.st_size);
-        archive_entry_set_mtime(entry.get(), st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
-        if (archive_write_header(writer.get(), entry.get()) != ARCHIVE_OK)
-            return fail(CRX_E_PACK);
-        if (item.folder)
-            continue;
-
-        Fd in(::open(item.native.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-        if (in.get() < 0)
-            return fail(CRX_E_PACK);
-        qint64 left = st.st_size;
-        while (left > 0) {
-            if (Aborted())
-                return fail(CRX_E_CANCELLED);
-            const ssize_t n = ::read(in.get(), buffer.data(),
-                                     size_t(std::min<qint64>(left, qint64(buffer.size()))));
-            if (n < 0 && errno == EINTR)
-                continue;
-            // A file that shrank while packing would leave a damaged entry.
-            if (n <= 0 || archive_write_data(writer.get(), buffer.data(), size_t(n)) != n)
-                return fail(CRX_E_PACK);
-            left -= n;
-        }
-    }
-    if (Aborted())
-        return fail(CRX_E_CANCELLED);
-    if (archive_write_close(writer.get()) != ARCHIVE_OK)
-        return parallel ? fail(CRX_E_PACK) : CRX_E_PACK;
-    // An lbzip2 that failed or died leaves no archive that passes as saved.
-    if (parallel)
-        if (CrxResult rc = child.Finish(m_pAbort, CRX_E_PACK))
-            return fail(rc);
-    // On disk before it replaces the previous archive.
-    if (::fsync(out.get()) != 0 || !out.close())
-        return CRX_E_PACK;
-    return CRX_OK;
+    if (const CrxResult rc = writer.AddTree(items); rc != CRX_OK)
+        return rc;
+    return writer.Close();
 }
 
 CrxResult CCrxArchiver::PackToTarget(const QString& folder, const QString& target)
 {
-    QString temp;
-    if (target.isEmpty() || !MakeTempArchiveName(target, temp))
-        return CRX_E_PACK;
-    const CrxResult rc = Pack(folder, temp);
-    if (rc != CRX_OK) {
-        RetryDeleteFile(temp);
+    CCrxPackWriter writer(m_pAbort, m_bParallel);
+    if (const CrxResult rc = writer.OpenBeside(target); rc != CRX_OK)
         return rc;
-    }
-    // rename() replaces the target in one step: readers see the old archive
-    // or the new one, never a missing or partial file.
-    if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(target).constData()) !=
-        0) {
-        RetryDeleteFile(temp);
-        return CRX_E_REPLACE_TARGET;
-    }
-    return CRX_OK;
+    std::vector<CCrxPackWriter::TreeItem> items;
+    if (PathKind(folder) != CRX_PATH_FOLDER || !CCrxPackWriter::CollectTree(folder, items))
+        return CRX_E_PACK; // the writer removes its temporary archive
+    if (const CrxResult rc = writer.AddTree(items); rc != CRX_OK)
+        return rc;
+    return writer.Commit(target);
 }
 
 int CCrxArchiver::MakeTempArchiveName(const QString& target, QString& path)

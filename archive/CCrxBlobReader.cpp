@@ -1,13 +1,10 @@
 #include "archive/CCrxBlobReader.h"
 
-#include "stroven/Stroven.h"
-
 void CCrxBlobReader::Clear()
 {
     m_blobColumns.clear();
     m_strWhere.clear();
     m_keyValues.clear();
-    m_files.clear();
 }
 
 CrxResult CCrxBlobReader::PrepareBlobRead()
@@ -23,11 +20,11 @@ CrxResult CCrxBlobReader::PrepareBlobRead()
     return CRX_OK;
 }
 
-CrxResult CCrxBlobReader::ReadBlobs()
+CrxResult CCrxBlobReader::ReadBlobs(const CSQliteSQL::BlobSink& sink)
 {
     if (!m_pStatement)
         return CRX_E_NO_STATEMENT;
     if (!IsPrepared())
         return CRX_E_NO_BLOB_STMT;
-    return m_pStatement->ExecBlobRead(m_keyValues, m_files) == 0 ? CRX_OK : CRX_E_READ_BLOB;
+    return m_pStatement->ExecBlobRead(m_keyValues, sink) == 0 ? CRX_OK : CRX_E_READ_BLOB;
 }

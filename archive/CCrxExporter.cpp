@@ -1,14 +1,17 @@
 #include "archive/CCrxExporter.h"
 
-#include "archive/CCrxArchiver.h"
 #include "archive/CCrxDb.h"
 #include "archive/CCrxDirEnv.h"
 #include "archive/CCrxNode.h"
+#include "archive/CCrxPackWriter.h"
 #include "archive/CCrxcnvXmlWriter.h"
 #include "archive/CrxFileOps.h"
+#include "archive/CrxExportWalk.h"
 #include "archive/CrxGrammarNames.h"
 
+#include <ctime>
 #include <initializer_list>
+#include <vector>
 
 CCrxExporter::CCrxExporter(CCrxDirEnv& env, CCrxDb& settingDb, CCrxDb& customerDb)
     : m_env(env), m_settingDb(settingDb), m_customerDb(customerDb)
@@ -99,22 +102,46 @@ int CCrxExporter::CopyExtraFile(const QString& extraFile, const QString& unpackF
 
 CrxResult CCrxExporter::WriteCrxFile(CCrxNode& root, const QString& archivePath)
 {
+    // Blobs go from the databases straight into the archive as the walk
+    // meets them. The XML is staged in the unpack folder and follows with
+    // the rest of it: a tar header needs the member's size first.
     CCrxcnvXmlWriter writer(m_env.DataXmlPath());
+    CCrxPackWriter pack(m_context.abort, true);
     m_context.writer = &writer;
+    m_context.pack = &pack;
+    m_context.blobNames.clear();
     m_context.db = &m_settingDb;
-    CrxResult rc = CRX_OK;
-    if (!writer.Open())
+    const QString blobPrefix =
+        CrxExportWalk::BlobMemberPrefix(m_env.UnpackFolder(), m_env.BlobFolder());
+    CrxResult rc = blobPrefix.isEmpty() ? CRX_E_WORK_FOLDER : CRX_OK;
+    if (rc == CRX_OK && !writer.Open())
         rc = writer.LastError();
+    if (rc == CRX_OK)
+        rc = pack.OpenBeside(archivePath);
+    if (rc == CRX_OK) {
+        timespec now{};
+        ::clock_gettime(CLOCK_REALTIME, &now);
+        rc = pack.AddFolder(blobPrefix.chopped(1), now);
+    }
     if (rc == CRX_OK)
         rc = root.WriteExport(m_context);
     if (rc == CRX_OK && !writer.Close())
         rc = writer.LastError() != CRX_OK ? writer.LastError() : CRX_E_XML_NOT_OPEN;
+    std::vector<CCrxPackWriter::TreeItem> items;
+    if (rc == CRX_OK && !CCrxPackWriter::CollectTree(m_env.UnpackFolder(), items))
+        rc = CRX_E_PACK;
     if (rc == CRX_OK) {
-        CCrxArchiver archiver;
-        archiver.SetAbortFlag(m_context.abort);
-        rc = archiver.PackToTarget(m_env.UnpackFolder(), archivePath);
+        // The blob folder's own member is already written.
+        std::erase_if(items, [&blobPrefix](const CCrxPackWriter::TreeItem& item) {
+            return item.folder && item.relative + QLatin1Char('/') == blobPrefix;
+        });
+        rc = pack.AddTree(items);
     }
+    if (rc == CRX_OK)
+        rc = pack.Commit(archivePath);
     m_context.writer = nullptr;
+    m_context.pack = nullptr;
+    m_context.blobNames.clear();
     return rc;
 }
 

@@ -12,7 +12,7 @@
 class CCrxSqlReader : public CCrxSql
 {
 public:
-    static constexpr quint32 kRowsPerBatch = 10000;
+    static constexpr quint32 kRowsPerBatch = 1000;
 
     // A new statement reading m_columns: 0 (also for no columns: nothing is
     // prepared), a CreateStatement code or CRX_E_PREPARE_READ (columns,

@@ -1,11 +1,13 @@
 #pragma once
 
-// What the export walk hands every element hook: the writer, the database
-// whose tables are being written, the two databases in archive order, the
-// abort flag, the export kind and the three table lists.
+// What the export walk hands every element hook: the writer, the archive
+// the blobs go into, the database whose tables are being written, the two
+// databases in archive order, the abort flag, the export kind and the three
+// table lists.
 
 #include "archive/CrxResult.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +15,7 @@
 
 class CCrxcnvXmlWriter;
 class CCrxDb;
+class CCrxPackWriter;
 
 // Export kinds; any other value writes the header and media only.
 enum CrxExportKind { CRX_EXPORT_FULL = 1, CRX_EXPORT_PARTIAL = 2 };
@@ -26,6 +29,9 @@ struct CrxExportContext
     };
 
     CCrxcnvXmlWriter* writer = nullptr;
+    CCrxPackWriter* pack = nullptr;
+    // Blob file names written so far, in either database.
+    QSet<QString> blobNames;
     // Set by the "dbinfo" walk.
     CCrxDb* db = nullptr;
     // ("SETTING", settings database), then ("CUSTOMER", customer database).

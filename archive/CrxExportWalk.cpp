@@ -3,16 +3,15 @@
 #include "archive/CCrxDb.h"
 #include "archive/CCrxNode.h"
 #include "archive/CCrxRecord.h"
+#include "archive/CCrxPackWriter.h"
 #include "archive/CCrxcnvXmlWriter.h"
 #include "archive/CrxDetail.h"
-#include "archive/CrxFileOps.h"
 #include "archive/CrxGrammarNames.h"
 
 #include "stroven/CSQSchemaScript.h"
 #include "stroven/Stroven.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QVarLengthArray>
 
 namespace CrxExportWalk {
 
@@ -371,8 +370,8 @@ CrxResult WriteRows(CCrxRecord& record, bool keysOnly, int& blobCounter, CrxExpo
             for (const QStringList* row : *rows) {
                 if (!row)
                     return CRX_E_READ_ROWS;
-                const CrxResult filled =
-                    keysOnly ? FillKeyRow(record, *row) : FillRow(record, db, *row, blobCounter);
+                const CrxResult filled = keysOnly ? FillKeyRow(record, *row)
+                                                  : FillRow(record, context, *row, blobCounter);
                 if (filled != CRX_OK)
                     return filled;
                 if (const CrxResult rc = WriteRecord(record, context); rc != CRX_OK)
@@ -384,24 +383,30 @@ CrxResult WriteRows(CCrxRecord& record, bool keysOnly, int& blobCounter, CrxExpo
     }
 }
 
-CrxResult FillRow(CCrxRecord& record, CCrxDb& db, const QStringList& row, int& blobCounter)
+CrxResult FillRow(CCrxRecord& record, CrxExportContext& context, const QStringList& row,
+                  int& blobCounter)
 {
+    CCrxDb& db = *context.db;
     CCrxBlobReader& blobReader = db.BlobReader();
     blobReader.m_keyValues.clear();
-    blobReader.m_files.clear();
     const bool readsBlobs = blobReader.IsPrepared();
     const bool byKey = readsBlobs && RowIdIndex(record, db) < 0;
+    // Blob column i of the read: its item and file name.
+    QVarLengthArray<CCrxItem*, 4> blobItems;
+    QVarLengthArray<QString, 4> blobNames;
     qsizetype next = 0;
     for (const auto& item : record.Items()) {
         if (IsBlob(*item)) {
-            QString file;
+            QString name;
             if (const CrxResult rc =
-                    MakeBlobFileName(db.BlobFolder(), record.SourceTable(), blobCounter, file);
+                    MakeBlobFileName(context.blobNames, record.SourceTable(), blobCounter, name);
                 rc != CRX_OK) {
                 NoteValue(record, item->m_strName);
                 return rc;
             }
-            blobReader.m_files.append(file);
+            item->m_strValue.clear();
+            blobItems.append(item.get());
+            blobNames.append(name);
             continue;
         }
         if (next >= row.size())
@@ -415,23 +420,32 @@ CrxResult FillRow(CCrxRecord& record, CCrxDb& db, const QStringList& row, int& b
             return CRX_E_SHORT_ROW;
         blobReader.m_keyValues.append(row.at(next));
     }
-    if (readsBlobs && !blobReader.m_keyValues.isEmpty() && !blobReader.m_files.isEmpty()) {
-        if (const CrxResult rc = blobReader.ReadBlobs(); rc != CRX_OK)
-            return rc;
-    }
-    qsizetype file = 0;
-    for (const auto& item : record.Items()) {
-        if (!IsBlob(*item))
-            continue;
-        const QString& path = blobReader.m_files.at(file++);
-        // An empty blob is no file in the archive: the format leaves its
-        // element out (the number stays used).
-        const QFileInfo written(path);
-        if (readsBlobs && written.isFile() && written.size() == 0 && !QFile::remove(path))
-            return CRX_E_READ_BLOB;
-        item->m_strValue = readsBlobs ? MakeRelativeBlobPath(db.UnpackFolder(), path) : QString();
-    }
-    return CRX_OK;
+    if (!readsBlobs || blobReader.m_keyValues.isEmpty() || blobItems.isEmpty())
+        return CRX_OK;
+
+    CrxResult packed = CRX_OK;
+    QString prefix;
+    const CrxResult read = blobReader.ReadBlobs([&](int column, const char* bytes, qint64 size) {
+        // A NULL or empty blob is no member of the archive: the format
+        // leaves its element out (the number stays used).
+        if (!bytes || size == 0)
+            return true;
+        if (prefix.isEmpty())
+            prefix = BlobMemberPrefix(db.UnpackFolder(), db.BlobFolder());
+        if (prefix.isEmpty() || !context.pack) {
+            packed = CRX_E_READ_BLOB;
+            return false;
+        }
+        const QString& name = blobNames.at(column);
+        const QString member = prefix + name;
+        packed = context.pack->AddData(member, bytes, size);
+        if (packed != CRX_OK)
+            return false;
+        context.blobNames.insert(name);
+        blobItems.at(column)->m_strValue = QLatin1String("./") + member;
+        return true;
+    });
+    return packed != CRX_OK ? packed : read;
 }
 
 CrxResult FillKeyRow(CCrxRecord& record, const QStringList& row)
@@ -445,35 +459,34 @@ CrxResult FillKeyRow(CCrxRecord& record, const QStringList& row)
     return CRX_OK;
 }
 
-CrxResult MakeBlobFileName(const QString& blobFolder, const QString& source, int& counter,
-                           QString& path)
+CrxResult MakeBlobFileName(const QSet<QString>& taken, const QString& source, int& counter,
+                           QString& name)
 {
-    path.clear();
+    name.clear();
     // The database may come from elsewhere than a schema text we ran.
     if (!CSQSchemaScript::IsFileNameComponent(source))
         return CRX_E_READ_BLOB;
-    for (;;) {
-        const QString name = QStringLiteral("%1_%2.blob").arg(source).arg(counter);
+    do {
+        name = QStringLiteral("%1_%2.blob").arg(source).arg(counter);
         ++counter;
-        if (const CrxResult rc = JoinPath(blobFolder, name, path); rc != CRX_OK)
-            return rc;
-        if (PathKind(path) == CRX_PATH_MISSING)
-            return CRX_OK;
-    }
+    } while (taken.contains(name));
+    return CRX_OK;
 }
 
-QString MakeRelativeBlobPath(const QString& unpackFolder, const QString& file)
+QString BlobMemberPrefix(const QString& unpackFolder, const QString& blobFolder)
 {
-    if (PathKind(file) != CRX_PATH_FILE || unpackFolder.size() < 2)
+    if (unpackFolder.size() < 2)
         return QString();
     QString folder = unpackFolder;
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
-    if (file.size() <= folder.size() || !file.startsWith(folder))
+    if (blobFolder.size() <= folder.size() || !blobFolder.startsWith(folder))
         return QString();
-    QString relative = file.mid(folder.size());
-    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return QLatin1String("./") + relative;
+    QString prefix = blobFolder.mid(folder.size());
+    prefix.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (!prefix.endsWith(QLatin1Char('/')))
+        prefix += QLatin1Char('/');
+    return prefix;
 }
 
 } // namespace CrxExportWalk

@@ -1,13 +1,14 @@
 #pragma once
 
 // The export walk: the element hooks of the grammar write the archive XML
-// and the blob files straight from the databases, one batch of rows at a
-// time. Each function returns 0 or the first code met; a code from the
+// and put the blobs into the archive straight from the databases, one batch
+// of rows at a time. Each function returns 0 or the first code met; a code from the
 // writer is its last error.
 
 #include "archive/CrxExportContext.h"
 #include "archive/CrxResult.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -48,20 +49,22 @@ CrxResult PrepareRowRead(CCrxRecord& record, bool withBlobs, CrxExportContext& c
 // Every row of the prepared read, one record element each. blobCounter
 // numbers the blob files of the section.
 CrxResult WriteRows(CCrxRecord& record, bool keysOnly, int& blobCounter, CrxExportContext& context);
-// One row into the record's items; blob columns go to files first (an empty
-// blob leaves no file and no reference).
-CrxResult FillRow(CCrxRecord& record, CCrxDb& db, const QStringList& row, int& blobCounter);
+// One row into the record's items; blob columns go into the archive first
+// (a NULL or empty blob leaves no member and no reference).
+CrxResult FillRow(CCrxRecord& record, CrxExportContext& context, const QStringList& row,
+                  int& blobCounter);
 CrxResult FillKeyRow(CCrxRecord& record, const QStringList& row);
 
-// blobFolder + "/" + source + "_" + counter + ".blob"; the counter advances
-// past names already taken, so that two databases with a table of the same
-// name never share a file. A source that cannot be one component of a file
-// name ("/", "\\", NUL, "." or "..") gives CRX_E_READ_BLOB: nothing is ever
-// written outside the blob folder.
-CrxResult MakeBlobFileName(const QString& blobFolder, const QString& source, int& counter,
-                           QString& path);
-// "./blob/T_0.blob" for a file inside the unpack folder; empty when the file
-// does not exist or lies outside it.
-QString MakeRelativeBlobPath(const QString& unpackFolder, const QString& file);
+// source + "_" + counter + ".blob"; the counter advances past names already
+// taken, so that two databases with a table of the same name never share a
+// file. A source that cannot be one component of a file name ("/", "\\",
+// NUL, "." or "..") gives CRX_E_READ_BLOB: no member ever lands outside the
+// blob folder.
+CrxResult MakeBlobFileName(const QSet<QString>& taken, const QString& source, int& counter,
+                           QString& name);
+// The blob folder's path inside the unpack folder with a closing "/"
+// ("blob/"): the start of every blob member's name. Empty when it lies
+// outside.
+QString BlobMemberPrefix(const QString& unpackFolder, const QString& blobFolder);
 
 } // namespace CrxExportWalk

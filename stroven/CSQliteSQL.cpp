@@ -519,11 +519,25 @@ bool writeReplacing(const QString& path, const char* bytes, qint64 size)
 
 int CSQliteSQL::ExecBlobRead(const QStringList& keyValues, const QStringList& files)
 {
+    if (files.size() != d->blobReadColumns)
+        return d->blobRead ? SQLERR_ARGUMENTS : SQLERR_NOT_PREPARED;
+    return ExecBlobRead(keyValues, [&](int column, const char* bytes, qint64 size) {
+        if (files[column].isEmpty())
+            return true;
+        const QString path = d->db.ResolveBlobPath(files[column]);
+        // No stale file may stand in for a blob that is not there.
+        if (!bytes)
+            return !QFileInfo::exists(path) || QFile::remove(path);
+        return writeReplacing(path, bytes, size);
+    });
+}
+
+int CSQliteSQL::ExecBlobRead(const QStringList& keyValues, const BlobSink& sink)
+{
     sqlite3_stmt* stmt = d->blobRead.get();
     if (!stmt)
         return SQLERR_NOT_PREPARED;
-    if (files.size() != d->blobReadColumns ||
-        keyValues.size() != sqlite3_bind_parameter_count(stmt))
+    if (keyValues.size() != sqlite3_bind_parameter_count(stmt))
         return SQLERR_ARGUMENTS;
     int rc = bindTexts(stmt, keyValues, 1);
     if (rc == 0) {
@@ -533,19 +547,14 @@ int CSQliteSQL::ExecBlobRead(const QStringList& keyValues, const QStringList& fi
         else if (rc == SQLITE_ROW)
             rc = 0;
     }
-    for (int i = 0; rc == 0 && i < int(files.size()); ++i) {
-        if (files[i].isEmpty())
-            continue;
-        const QString path = d->db.ResolveBlobPath(files[i]);
-        if (sqlite3_column_type(stmt, i) == SQLITE_NULL) {
-            // No stale file may stand in for a blob that is not there.
-            if (QFileInfo::exists(path) && !QFile::remove(path))
-                rc = SQLERR_FILE;
-            continue;
-        }
-        const void* bytes = sqlite3_column_blob(stmt, i);
-        const int size = sqlite3_column_bytes(stmt, i);
-        if (!writeReplacing(path, static_cast<const char*>(bytes), size))
+    for (int i = 0; rc == 0 && i < d->blobReadColumns; ++i) {
+        const bool null = sqlite3_column_type(stmt, i) == SQLITE_NULL;
+        // An empty blob reads as a null pointer too; its size tells it apart.
+        const char* bytes = null ? nullptr : static_cast<const char*>(sqlite3_column_blob(stmt, i));
+        const qint64 size = null ? 0 : sqlite3_column_bytes(stmt, i);
+        if (!null && !bytes)
+            bytes = "";
+        if (!sink(i, bytes, size))
             rc = SQLERR_FILE;
     }
     sqlite3_reset(stmt);

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -122,6 +123,11 @@ public:
     // NULL blob leaves no file (an old one is removed). No matching row
     // gives SQLERR_NO_ROW.
     int ExecBlobRead(const QStringList& keyValues, const QStringList& files);
+    // Blob column i of the first matching row handed to sink(i, bytes, size)
+    // while the row is current: bytes is null for a NULL blob. A sink that
+    // returns false ends the read with SQLERR_FILE.
+    using BlobSink = std::function<bool(int column, const char* bytes, qint64 size)>;
+    int ExecBlobRead(const QStringList& keyValues, const BlobSink& sink);
 
     // Exactly one statement: text holding a second fails before anything runs.
     int ExecSQL(const QString& sql);

@@ -99,34 +99,29 @@ TEST_F(CCrxExporterTest, MediaFolderThatCannotBeCopiedWholeFailsTheExport)
     EXPECT_EQ(Prepare(QString(), nullptr, nullptr, {0, 1, 1, 1, 1}), CRX_OK);
 }
 
-TEST(CrxExportWalkTest, BlobFileNamesAndReferences)
+TEST(CrxExportWalkTest, BlobFileNamesAndMemberPrefix)
 {
-    korvane::test::TestFolders folders;
-    const QString unpack = folders.scratch() + "/Quorvin";
-    const QString blob = unpack + "/blob";
-    ASSERT_TRUE(QDir().mkpath(blob));
-
+    QSet<QString> taken;
     int counter = 0;
-    QString path;
-    ASSERT_EQ(CrxExportWalk::MakeBlobFileName(blob, "CSB008", counter, path), CRX_OK);
-    EXPECT_EQ(path, blob + "/CSB008_0.blob");
+    QString name;
+    ASSERT_EQ(CrxExportWalk::MakeBlobFileName(taken, "CSB008", counter, name), CRX_OK);
+    EXPECT_EQ(name, "CSB008_0.blob");
     EXPECT_EQ(counter, 1);
     // A name another database's table already took is passed over.
-    ASSERT_TRUE(writeFile(blob + "/CSB008_1.blob", "taken"));
-    ASSERT_EQ(CrxExportWalk::MakeBlobFileName(blob, "CSB008", counter, path), CRX_OK);
-    EXPECT_EQ(path, blob + "/CSB008_2.blob");
-    EXPECT_EQ(counter, 3);
+    taken << "CSB008_1.blob"
+          << "CSB008_2.blob";
+    ASSERT_EQ(CrxExportWalk::MakeBlobFileName(taken, "CSB008", counter, name), CRX_OK);
+    EXPECT_EQ(name, "CSB008_3.blob");
+    EXPECT_EQ(counter, 4);
+    for (const char* source : {"a/b", "..", "a\\b", ""})
+        EXPECT_EQ(CrxExportWalk::MakeBlobFileName(taken, source, counter, name), CRX_E_READ_BLOB)
+            << source;
 
-    EXPECT_EQ(CrxExportWalk::MakeRelativeBlobPath(unpack, blob + "/CSB008_1.blob"),
-              "./blob/CSB008_1.blob");
-    EXPECT_EQ(CrxExportWalk::MakeRelativeBlobPath(unpack + "/", blob + "/CSB008_1.blob"),
-              "./blob/CSB008_1.blob");
-    EXPECT_EQ(CrxExportWalk::MakeRelativeBlobPath(unpack, blob + "/CSB008_2.blob"), QString())
-        << "no file, no reference";
-    EXPECT_EQ(CrxExportWalk::MakeRelativeBlobPath(unpack, blob), QString()) << "a folder";
-    ASSERT_TRUE(writeFile(folders.scratch() + "/Quorvin2/x.blob", "x"));
-    EXPECT_EQ(CrxExportWalk::MakeRelativeBlobPath(unpack, folders.scratch() + "/Quorvin2/x.blob"),
-              QString())
+    EXPECT_EQ(CrxExportWalk::BlobMemberPrefix("/w/Quorvin", "/w/Quorvin/blob"), "blob/");
+    EXPECT_EQ(CrxExportWalk::BlobMemberPrefix("/w/Quorvin/", "/w/Quorvin/blob/"), "blob/");
+    EXPECT_EQ(CrxExportWalk::BlobMemberPrefix("base/Quorvin", "base/Quorvin/blob"), "blob/");
+    EXPECT_EQ(CrxExportWalk::BlobMemberPrefix("/w/Quorvin", "/w/Quorvin"), QString());
+    EXPECT_EQ(CrxExportWalk::BlobMemberPrefix("/w/Quorvin", "/w/Quorvin2/blob"), QString())
         << "outside the unpack folder";
 }
 

@@ -4,8 +4,13 @@
 
 #include <QDateTime>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QRegularExpression>
+
+#include <chrono>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -357,6 +362,62 @@ TEST_F(CrxExportTest, AbortLeavesTheTargetAndNoTemporaryArchive)
     EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files), QStringList{"old.crx"});
     EXPECT_FALSE(QFileInfo::exists(Base() + "/Quorvin"));
     EXPECT_FALSE(QFileInfo::exists(Base() + "/SETTING.DB.INI")) << "no export stamp";
+}
+
+// Blobs go from the database straight into the archive: one that spans
+// several bzip2 blocks still gives one stream every common reader takes,
+// and an abort in the middle of them leaves the target as it was.
+TEST_F(CrxExportTest, BlobsStreamedIntoTheArchiveReadEverywhereAndAbortMidwayKeepsTheTarget)
+{
+    QByteArray noise(3 << 20, Qt::Uninitialized);
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+    {
+        CSQliteDB db;
+        ASSERT_EQ(db.OpenDB(SettingDb()), 0);
+        CSQliteSQL sql(db, "CGR001");
+        ASSERT_EQ(sql.ExecSQL("CREATE TABLE CGR001 (CODE VARCHAR(4) PRIMARY KEY, BMP BLOB)"), 0);
+        ASSERT_EQ(sql.SetSQLForWrite({"CODE"}, {}, {"BMP"}), 0);
+        ASSERT_TRUE(writeFile(Path("noise.bin"), noise));
+        for (const char* code : {"0001", "0002", "0003"})
+            ASSERT_EQ(sql.ExecWrite({code}, {}, {Path("noise.bin")}, SQLWRITE_INSERT), 0);
+    }
+    ASSERT_EQ(Export(Path("big.crx"), 1), CRX_OK);
+    EXPECT_EQ(QProcess::execute("bzip2", {"-t", Path("big.crx")}), 0);
+    QProcess python;
+    python.start("python3", {"-c",
+                             "import sys, tarfile\n"
+                             "with tarfile.open(sys.argv[1], 'r|bz2') as t:\n"
+                             "    print(sorted((m.name, m.size) for m in t if 'CGR' in m.name))",
+                             Path("big.crx")});
+    ASSERT_TRUE(python.waitForFinished(60000));
+    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    EXPECT_EQ(python.readAllStandardOutput().trimmed(),
+              "[('blob/CGR001_0.blob', 3145728), ('blob/CGR001_1.blob', 3145728), "
+              "('blob/CGR001_2.blob', 3145728)]");
+    Unpack(Path("big.crx"), Path("x"));
+    EXPECT_EQ(readFile(Path("x/blob/CGR001_2.blob")), noise);
+
+    // Aborted once the temporary archive beside the target has grown.
+    ASSERT_TRUE(writeFile(Path("out/old.crx"), "previous archive"));
+    CrxAbortFlag abort{0};
+    QElapsedTimer sinceAbort;
+    std::thread watcher([this, &abort, &sinceAbort] {
+        for (int i = 0; i < 20000 && abort == 0; ++i) {
+            for (const QFileInfo& file : QDir(Path("out")).entryInfoList({"Trennic01*"}))
+                if (file.size() > 0) {
+                    sinceAbort.start();
+                    abort = 1;
+                }
+            std::this_thread::sleep_for(std::chrono::microseconds(100));
+        }
+    });
+    const CrxResult rc = Export(Path("out/old.crx"), 1, nullptr, nullptr, nullptr, 0, &abort);
+    watcher.join();
+    EXPECT_EQ(rc, CRX_E_CANCELLED);
+    ASSERT_TRUE(sinceAbort.isValid());
+    EXPECT_LT(sinceAbort.elapsed(), 2000);
+    EXPECT_EQ(readFile(Path("out/old.crx")), "previous archive");
+    EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files), QStringList{"old.crx"});
 }
 
 TEST_F(CrxExportTest, CompareDateTimeFollowsTheLastImportAndExport)

@@ -132,7 +132,12 @@ TEST_F(CSQliteSQLRead, EveryKindOfValueReadsAsItsText)
          QString::fromUtf8("\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e\xe3\x81\xae\xe5\x90\x8d")},
         {"'\xf0\x9f\x98\x80'", QString::fromUtf8("\xf0\x9f\x98\x80")},
         {"42", "42"},
+        {"0", "0"},
+        {"-7", "-7"},
+        {"9223372036854775807", "9223372036854775807"},
+        {"-9223372036854775808", "-9223372036854775808"},
         {"-1.5", "-1.5"},
+        {"1e300", "1.0e+300"},
         {"X''", QString("")},
         {"CAST(X'610062' AS TEXT)", QString::fromUtf8("a\0b", 3)}, // a NUL inside
     };
