@@ -25,10 +25,9 @@ namespace {
 
 constexpr int kExitReadFailed = 2;
 
-// The modes whose pages come later end without a window until then.
 bool HasWindow(int mode)
 {
-    return (mode >= MODE_RC && mode <= MODE_AS_RES) || mode == MODE_RM_EASY;
+    return mode >= MODE_RC && mode <= MODE_RM_EASY;
 }
 
 void InvalidTaxTable()

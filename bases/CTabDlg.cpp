@@ -2,6 +2,7 @@
 
 #include "bases/BaseDialogIds.h"
 #include "bases/CPageDlg.h"
+#include "bases/CPageDlg_JPRyoushuuSTP.h"
 #include "bases/CPageDlg_Stamp.h"
 #include "bases/ChooseMode.h"
 #include "bases/TabTitleKeys.h"
@@ -72,7 +73,9 @@ std::vector<CPageDlg*> CTabDlg::CreatePages()
 {
     std::vector<CPageDlg*> pages;
     for (int i = 0; i < m_pDataManager->m_nPageCount; ++i)
-        pages.push_back(WindowKind() == MODE_RM_EASY ? new CPageDlg_Stamp() : new CPageDlg());
+        pages.push_back(WindowKind() == MODE_RM_EASY   ? new CPageDlg_Stamp()
+                        : WindowKind() == MODE_RC_EASY ? new CPageDlg_JPRyoushuuSTP()
+                                                       : new CPageDlg());
     return pages;
 }
 

@@ -3,6 +3,7 @@
 #include "bases/BaseDialogIds.h"
 #include "bases/CBsMainListCtrl.h"
 #include "bases/CSettingDetailList.h"
+#include "bases/FormalReceiptPageLayout.h"
 #include "bases/StampPageLayout.h"
 #include "bases/TaxPageLayout.h"
 #include "goods/base/CMessageEdit.h"
@@ -195,6 +196,8 @@ bool BuildPageControls(unsigned pageId, QWidget* page)
     if (BuildStampPageControls(pageId, page))
         return true;
     if (BuildTaxPageControls(pageId, page))
+        return true;
+    if (BuildFormalReceiptPageControls(pageId, page))
         return true;
     if (pageId == IDD_PAGE_DETAIL) {
         auto* outer = new QVBoxLayout(page);
