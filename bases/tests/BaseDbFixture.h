@@ -33,8 +33,8 @@ protected:
         m_suite.writeIni("[PRODUCT]\nPRODUCTKEY=TESTKEY\n");
         OpenDb(CBasePath::GetLocalTemporaryPath() + QStringLiteral("/SETTING.DB"));
         Exec(QStringLiteral("BEGIN"));
-        CreateTables({"CSB001", "CSB007", "CSM001", "CTS001", "CTS002", "CSM016", "CSM017",
-                      "CSM012", "CSB008"});
+        CreateTables({"CSB001", "CSB002", "CSB003", "CSB007", "CSM001", "CTS001", "CTS002",
+                      "CSM014", "CSM016", "CSM017", "CSM012", "CSB008"});
         const QStringList inserts = BaseSeedInserts();
         ASSERT_FALSE(inserts.isEmpty());
         for (const QString& insert : inserts)
