@@ -265,3 +265,36 @@ TEST_F(DunmarelProgramTest, MissingLauncherIniEndsWithZero)
 }
 
 } // namespace
+
+TEST_F(DunmarelProgramTest, FormalReceiptFormChosenByKeysReachesEveryFormalReceiptKey)
+{
+    PrivateXServer x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "Xvfb or xdotool missing (scripts/install-deps.sh installs them)";
+    MakeWorkDatabase();
+    // The seeded key holds the tax breakdown form; a second key has no form.
+    korvane::test::ExecSql(
+        m_database,
+        {QStringLiteral("UPDATE CSB003 SET VALUE = '2' WHERE FUNCSETCODE = 'JPRYOUSHUU.TYPE'"),
+         QStringLiteral("INSERT INTO CSB002 (FUNCKEYCODE, FUNCKEYNAME, FUNCTIONCODE) VALUES "
+                        "('000099', 'RECEIPT 2', '000047')")});
+    UseX(x);
+    QProcess& bases = m_program.start({QStringLiteral("/RC_EASY")});
+    const QString window = x.waitForWindow(QStringLiteral("^Formal Receipt Setting$"));
+    ASSERT_FALSE(window.isEmpty());
+    FocusWindow(x, window);
+    // The type combo has the focus: one up to the vertical form, then past the
+    // three radio pairs, the five edits and the paper width to OK.
+    x.xdotool({"key", "Up"});
+    x.xdotool(
+        {"key", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Return"});
+    EXPECT_EQ(SuiteProgram::waitForExit(bases), 1);
+    EXPECT_EQ(m_program.messages(), QStringList{"CRDS_CMN_COMFIRM_SAVE"});
+    EXPECT_EQ(korvane::test::Sqlite3(m_database,
+                                     "SELECT b.FUNCKEYCODE || '=' || IFNULL(c.VALUE, '') FROM "
+                                     "CSB002 b LEFT JOIN CSB003 c ON c.FUNCKEYCODE = b.FUNCKEYCODE "
+                                     "AND c.FUNCSETCODE = 'JPRYOUSHUU.TYPE' WHERE b.FUNCTIONCODE = "
+                                     "'000047' ORDER BY 1")
+                  .trimmed(),
+              QByteArray("000023=1\n000099=1"));
+}
