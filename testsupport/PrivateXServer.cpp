@@ -29,7 +29,11 @@ PrivateXServer::PrivateXServer(const QString& screen)
     m_server.start(QStringLiteral("Xvfb"),
                    {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                     QStringLiteral("0"), screen + QStringLiteral("x24"),
-                    QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                    QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                    // Without it the server resets whenever its last client
+                    // (an xdotool run) leaves, and a program connecting just
+                    // then is turned away.
+                    QStringLiteral("-noreset")});
     if (!m_server.waitForStarted(5000))
         return;
     QElapsedTimer timer;
