@@ -16,6 +16,7 @@
 #include "shared/data/CColumnDataList.h"
 #include "shared/lang/CProgramLang.h"
 #include "stroven/Stroven.h"
+#include "BenchSuiteFolder.h"
 #include "BenchTables.h"
 
 #include <QDir>
@@ -45,12 +46,7 @@ struct Fixture
     Fixture()
     {
         qputenv("XDG_DATA_HOME", (dir.path() + "/data").toUtf8());
-        QDir().mkpath(dir.path() + "/suite");
-        QFile ini(dir.path() + "/suite/Tovanel.ini");
-        ini.open(QIODevice::WriteOnly);
-        ini.write("[PRODUCT]\nPRODUCTKEY=BENCH\nPRODUCTMODE=0\n");
-        ini.close();
-        CBasePath::SetModuleFolder(dir.path() + "/suite");
+        benchsuite::UseSuiteFolder(dir.path() + "/suite", "PRODUCTMODE=0\n");
         // The shipped limit is lower: room for every pictured code.
         QFile shipped(KORVANE_SUITE_DIR "/NolvarLANG.xml");
         shipped.open(QIODevice::ReadOnly);

@@ -24,6 +24,7 @@
 #include "shared/data/CStringArrayPtrArray.h"
 
 #include "stroven/Stroven.h"
+#include "BenchSuiteFolder.h"
 #include "BenchTables.h"
 
 #include "KeyLayoutRows.h"
@@ -67,11 +68,7 @@ struct Work
     Work()
     {
         // The key font's face comes from the suite's settings beside the program.
-        QFile ini(dir.path() + "/Tovanel.ini");
-        ini.open(QIODevice::WriteOnly);
-        ini.write("[PRODUCT]\nPRODUCTKEY=BENCH\n");
-        ini.close();
-        CBasePath::SetModuleFolder(dir.path());
+        benchsuite::UseSuiteFolder(dir.path());
         path = dir.path() + "/SETTING.DB";
         db = std::make_unique<CSQliteDB>(dir.path());
         db->OpenDB(path);

@@ -1,6 +1,7 @@
 // The image editor on a large photo: opening it (test decode, working copy,
 // canvas), rendering the logo file in both modes, and one frame of a drag.
 // The floor is decoding the same JPEG with QImageReader alone.
+#include "BenchSuiteFolder.h"
 #include "images/CEditImgCtrl.h"
 #include "images/CImgEditDlg.h"
 
@@ -36,17 +37,7 @@ struct Photo
     {
         // The editor's temporary files go to a data folder of the bench's own.
         qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toUtf8());
-        QFile ini(dir.filePath(QStringLiteral("Tovanel.ini")));
-        if (ini.open(QIODevice::WriteOnly))
-            ini.write("[PRODUCT]\nPRODUCTKEY=BENCH\n");
-        ini.close();
-        CBasePath::SetModuleFolder(dir.path());
-        // A message means the bench measures a failure: stop.
-        platform::setMessageResponder([](const platform::MessageRequest& request) {
-            std::fprintf(stderr, "message %s\n", qPrintable(request.key));
-            std::abort();
-            return 0;
-        });
+        benchsuite::UseSuiteFolder(dir.path());
         // The permitted extensions and the chooser filter are language texts.
         CSarvikApp::Instance().LoadLangDatas(KORVANE_SUITE_DIR "/NolvarLANG.xml");
         CProgramLang::Initialize(QStringLiteral("Pellark"), KORVANE_SUITE_DIR "/NolvarLANG.xml");

@@ -16,6 +16,7 @@
 #include "shared/lang/CSarvikApp.h"
 
 #include "stroven/Stroven.h"
+#include "BenchSuiteFolder.h"
 #include "BenchTables.h"
 
 #include <QFile>
@@ -38,6 +39,8 @@ struct SettingTables
 {
     SettingTables()
     {
+        // The list's font comes from the suite's settings beside the program.
+        benchsuite::UseSuiteFolder(dir.path());
         path = dir.path() + QStringLiteral("/SETTING.DB");
         CSQliteDB db;
         db.OpenDB(path);
