@@ -10,7 +10,8 @@
 inline QStringList BaseSeedInserts()
 {
     QStringList inserts;
-    for (const char* seed : {"CSB001", "CSB002", "CSB003", "CSB007", "CSM012", "CSM014", "CSM016", "CSM017"}) {
+    for (const char* seed :
+         {"CSB001", "CSB002", "CSB003", "CSB007", "CSM012", "CSM014", "CSM016", "CSM017"}) {
         QFile file(QStringLiteral(KORVANE_SOURCE_DIR "/resources/schema/seeds/%1.sql")
                        .arg(QLatin1String(seed)));
         if (!file.open(QIODevice::ReadOnly))
