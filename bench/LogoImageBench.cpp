@@ -116,7 +116,8 @@ void BM_DragFrameGrey(benchmark::State& state)
     QImage frame(area->size(), QImage::Format_RGB32);
     int step = 0;
     for (auto _ : state) {
-        area->MovePlacement(QPoint(-(++step % 50), -(step % 30)));
+        ++step;
+        area->MovePlacement(QPoint(-(step % 50), -(step % 30)));
         area->render(&frame);
         benchmark::DoNotOptimize(frame.bits());
     }

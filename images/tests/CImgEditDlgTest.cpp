@@ -170,8 +170,9 @@ TEST_F(CImgEditDlgTest, OpenedFilesBecomeWorkingCopiesWithTheirNames)
         EXPECT_TRUE(working.fileName().startsWith(QLatin1String("QRE")));
         EXPECT_EQ(working.suffix(), QFileInfo(QLatin1String(c.fileName)).suffix());
         EXPECT_EQ(QImageReader(working.filePath()).format(), "bmp");
-        if (QLatin1String(c.name) == QLatin1String("x.BMP")) // copied unconverted
+        if (QLatin1String(c.name) == QLatin1String("x.BMP")) { // copied unconverted
             EXPECT_EQ(korvane::test::readFile(working.filePath()), korvane::test::readFile(source));
+        }
         EXPECT_EQ(QreFiles().size(), 1) << c.name;
         EXPECT_EQ(editor->EditArea()->Canvas().Width(), 40);
         EXPECT_TRUE(Enabled(*editor, 1));
