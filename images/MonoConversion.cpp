@@ -10,7 +10,6 @@ namespace pellark {
 namespace {
 
 const QRgb kWhite = qRgb(255, 255, 255);
-const QRgb kBlack = qRgb(0, 0, 0);
 
 // Null when it cannot be allocated: the conversion then draws nothing.
 QImage WorkImage(const QRect& dest, QRgb fill)

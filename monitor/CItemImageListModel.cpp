@@ -9,7 +9,6 @@
 #include "shared/lang/CProgramLang.h"
 
 #include <algorithm>
-#include <variant>
 #include <vector>
 
 namespace mervolt {
@@ -151,14 +150,25 @@ void CItemImageListModel::SortRecords(int columnIndex, bool ascending)
         return;
     const bool numeric = m_pList->m_ppColumnData[columnIndex]->GetType() == SQLTYPE_NUMERIC;
     // Each row's key is made once, not at every comparison.
-    using Key = std::variant<qint64, QString>;
+    // A numeric column sorts by number, any other by text (the other part stays empty).
+    struct Key
+    {
+        qint64 number = 0;
+        QString text;
+        bool operator<(const Key& other) const
+        {
+            return number != other.number ? number < other.number : text < other.text;
+        }
+    };
     std::vector<std::pair<Key, QStringList*>> rows;
     rows.reserve(size_t(m_pRecords->GetSize()));
     for (QStringList* row : *m_pRecords) {
-        const QString value = row ? row->value(columnIndex) : QString();
-        rows.emplace_back(numeric ? Key(NumberOfText(value))
-                                  : Key(row ? CellText(*row, columnIndex) : QString()),
-                          row);
+        Key key;
+        if (numeric)
+            key.number = NumberOfText(row ? row->value(columnIndex) : QString());
+        else if (row)
+            key.text = CellText(*row, columnIndex);
+        rows.emplace_back(std::move(key), row);
     }
     const auto less = [ascending](const auto& a, const auto& b) {
         return ascending ? a.first < b.first : b.first < a.first;

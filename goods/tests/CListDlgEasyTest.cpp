@@ -400,7 +400,7 @@ TEST_F(CListDlgEasyTest, SelectedRowsTakeANewNameTogether)
 {
     Exec("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES "
          "('000001', 'A'), ('000002', 'B'), ('000003', 'C'), ('000004', 'D')");
-    CListDlgEasy& window = Show(0);
+    Show(0);
     const int name = ListColumn("ITEMDEPTNAME");
     // A drag over three rows of the names, then Shift and a double click in
     // the block.
