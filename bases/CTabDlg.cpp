@@ -155,16 +155,7 @@ void CTabDlg::OnOK()
             return;
         }
     }
-    if (ShowProgramMessage(this, QStringLiteral("CRDS_CMN_COMFIRM_SAVE"),
-                           platform::MessageIcon::Warning,
-                           platform::MessageButtons::OkCancel) != platform::IDOK)
-        return;
-    if (!SaveAllPages()) {
-        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETWRITE_FAILED"),
-                           platform::MessageIcon::Error);
-        return;
-    }
-    EndDialog(platform::IDOK);
+    ConfirmSaveAndEnd([this] { return SaveAllPages(); });
 }
 
 // All pages or none, on the one connection of the run: a failed page leaves

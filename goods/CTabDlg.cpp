@@ -130,16 +130,7 @@ void CTabDlg::OnOK()
             return;
         }
     }
-    if (ShowProgramMessage(this, QStringLiteral("CRDS_CMN_COMFIRM_SAVE"),
-                           platform::MessageIcon::Warning,
-                           platform::MessageButtons::OkCancel) != platform::IDOK)
-        return;
-    if (!SaveAllPages()) {
-        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETWRITE_FAILED"),
-                           platform::MessageIcon::Error);
-        return;
-    }
-    EndDialog(platform::IDOK);
+    ConfirmSaveAndEnd([this] { return SaveAllPages(); });
 }
 
 // All pages or none: a failed page leaves every row, and the cache, as before.

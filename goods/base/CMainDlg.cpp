@@ -1,6 +1,7 @@
 #include "goods/base/CMainDlg.h"
 
 #include "goods/base/CEnterKeyFilter.h"
+#include "goods/base/ProgramMessage.h"
 #include "goods/base/RegisterDialogClass.h"
 
 #include "shared/config/CHelpMgr.h"
@@ -156,4 +157,18 @@ void CMainDlg::keyPressEvent(QKeyEvent* event)
         return;
     }
     CSarvikDialog::keyPressEvent(event);
+}
+
+void CMainDlg::ConfirmSaveAndEnd(const std::function<bool()>& save)
+{
+    if (ShowProgramMessage(this, QStringLiteral("CRDS_CMN_COMFIRM_SAVE"),
+                           platform::MessageIcon::Warning,
+                           platform::MessageButtons::OkCancel) != platform::IDOK)
+        return;
+    if (!save()) {
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETWRITE_FAILED"),
+                           platform::MessageIcon::Error);
+        return;
+    }
+    EndDialog(platform::IDOK);
 }

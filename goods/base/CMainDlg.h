@@ -6,6 +6,8 @@
 
 #include <QSize>
 
+#include <functional>
+
 class CColorButton;
 
 // The base of a settings program's top-level windows (list windows, record
@@ -47,6 +49,10 @@ public:
     uint TemplateId() const { return m_nTemplateId; }
 
 protected:
+    // The editors' OK: asks before saving, then ends the dialog with OK, or
+    // shows that the save failed and stays open.
+    void ConfirmSaveAndEnd(const std::function<bool()>& save);
+
     bool OnInitDialog() override;
     void SetLangTexts() override;
     void resizeEvent(QResizeEvent* event) override;
