@@ -16,7 +16,6 @@
 #include "shared/lang/CProgramLang.h"
 #include "shared/program/CProgramStartup.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 
 namespace dunmarel {
@@ -68,7 +67,7 @@ int CDunmarelApp::InitInstance(const QStringList& arguments)
 
     // The work database comes from the launcher; a missing one is never made here.
     const QString folder = CBasePath::GetLocalTemporaryPath();
-    if (!QFileInfo::exists(CBasePath::GetLocalDataBasePath() + u'/' + CBasePath::GetStrSettingDB()))
+    if (!WorkDatabaseExists())
         return ReadFailed();
     int err = 0;
     if (!entry->CreateSQLiteDB(folder) ||

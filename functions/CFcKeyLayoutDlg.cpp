@@ -26,7 +26,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
@@ -153,9 +152,7 @@ bool CFcKeyLayoutDlg::StartEditor()
 {
     setWindowTitle(GetLangString(m_pDataManager->m_strWindowNameKey));
     const QString folder = CBasePath::GetLocalTemporaryPath();
-    // The launcher makes the work database; never an empty one here.
-    if (!QFileInfo(folder + QStringLiteral("/SETTING.DB")).isFile() ||
-        !m_pDataManager->CreateSQLiteDB(folder)) {
+    if (!WorkDatabaseExists() || !m_pDataManager->CreateSQLiteDB(folder)) {
         FailStart();
         return false;
     }

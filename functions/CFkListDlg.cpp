@@ -21,7 +21,6 @@
 #include "shared/lang/FormatLangText.h"
 #include "shared/program/CMainWndCtrl.h"
 
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTimer>
@@ -84,10 +83,7 @@ bool CFkListDlg::OpenWorkDatabase()
     m_pList->setFont(font);
 
     const QString folder = CBasePath::GetLocalTemporaryPath();
-    // The launcher makes the work database; opening a missing one would
-    // leave an empty file behind.
-    if (!QFileInfo(folder + QStringLiteral("/SETTING.DB")).isFile() ||
-        !m_pDataManager->CreateSQLiteDB(folder)) {
+    if (!WorkDatabaseExists() || !m_pDataManager->CreateSQLiteDB(folder)) {
         ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETREAD_FAILED"),
                            platform::MessageIcon::Error);
         EndAfterFailure();

@@ -18,7 +18,6 @@
 #include "shared/lang/FormatLangText.h"
 #include "shared/program/CMainWndCtrl.h"
 
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QResizeEvent>
@@ -83,9 +82,8 @@ bool CHourlyListDlg::ReadAll()
     m_pData = std::make_unique<CHourlyData>(m_strTargetDatabase);
     int status = 0;
     const QString folder = CBasePath::GetLocalTemporaryPath();
-    // The launcher makes the work database; a program never creates one.
-    if (!QFileInfo(folder + QStringLiteral("/SETTING.DB")).isFile() ||
-        !m_pDepartments->CreateSQLiteDB(folder) || !m_pItems->CreateSQLiteDB(folder)) {
+    if (!WorkDatabaseExists() || !m_pDepartments->CreateSQLiteDB(folder) ||
+        !m_pItems->CreateSQLiteDB(folder)) {
         ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETREAD_FAILED"),
                            platform::MessageIcon::Error);
         return false;

@@ -32,7 +32,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QHeaderView>
@@ -143,9 +142,7 @@ bool CListDlg::OnInitDialog()
     CMainDlg::OnInitDialog();
     setWindowTitle(GetLangString(m_pDataManager->m_strWindowNameKey));
     const QString folder = CBasePath::GetLocalTemporaryPath();
-    // The launcher makes the work database; a program never creates one.
-    if (!QFileInfo(folder + QStringLiteral("/SETTING.DB")).isFile() ||
-        !m_pDataManager->CreateSQLiteDB(folder)) {
+    if (!WorkDatabaseExists() || !m_pDataManager->CreateSQLiteDB(folder)) {
         ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETREAD_FAILED"),
                            platform::MessageIcon::Error);
         EndAfterFailure();

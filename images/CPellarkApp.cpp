@@ -15,7 +15,6 @@
 
 #include "stroven/Stroven.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <sqlite3.h>
@@ -39,9 +38,9 @@ int CPellarkApp::OpenWorkDatabase()
 {
     if (m_pDB)
         return -99;
-    const QString path = CBasePath::GetLocalDataBasePath() + QStringLiteral("/SETTING.DB");
-    if (!QFileInfo(path).isFile())
+    if (!WorkDatabaseExists())
         return SQLITE_CANTOPEN;
+    const QString path = GetDBFileFullPath(CBasePath::GetLocalDataBasePath());
     auto db = std::make_unique<CSQliteDB>(CBasePath::GetLocalTemporaryPath());
     const int status = db->OpenDB(path);
     if (status != 0) {

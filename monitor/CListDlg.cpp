@@ -210,9 +210,7 @@ bool CListDlg::OpenRows()
         return true;
     }
     const QString folder = CBasePath::GetLocalTemporaryPath();
-    // The launcher makes the work database; this window never creates one.
-    if (!QFileInfo(folder + QStringLiteral("/SETTING.DB")).isFile() ||
-        !m_pDataManager->CreateSQLiteDB(folder)) {
+    if (!WorkDatabaseExists() || !m_pDataManager->CreateSQLiteDB(folder)) {
         ShowMonMessage(this, "CRDS_CMN_ERR_SETREAD_FAILED", platform::MessageIcon::Error);
         Fail(2);
         return false;

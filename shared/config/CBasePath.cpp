@@ -340,6 +340,11 @@ QString GetDBFileFullPath(const QString& folder)
     return folder + u'/' + CBasePath::GetStrSettingDB();
 }
 
+bool WorkDatabaseExists()
+{
+    return QFileInfo(GetDBFileFullPath(CBasePath::GetLocalDataBasePath())).isFile();
+}
+
 bool WriteRegistryString(const QString& subKey, const QString& valueName, const QString& text)
 {
     return platform::Registry::writeText(platform::RegistryHive::CurrentUser, subKey, valueName,

@@ -99,5 +99,8 @@ QString GetTimestampOfNow();
 QString FormatTimestamp(const QDateTime& time);
 // folder + "/" + "SETTING.DB"; the folder is used unchanged.
 QString GetDBFileFullPath(const QString& folder);
+// Whether the launcher's work database is there: the programs open it, never
+// create it (opening a missing one would leave an empty file behind).
+bool WorkDatabaseExists();
 // Writes a text value of the per-user registry; false on failure.
 bool WriteRegistryString(const QString& subKey, const QString& valueName, const QString& text);
