@@ -14,6 +14,8 @@
 #include <QAbstractItemView>
 #include <QKeyEvent>
 
+#include <vector>
+
 namespace {
 
 CButtonTable& buttonTable()
@@ -64,10 +66,42 @@ bool CMainDlg::OnInitDialog()
         adjustSize();
     if (sized)
         resize(size().expandedTo(given));
+    // The layout's hint knows nothing of the table's buttons: the window is
+    // widened until no two of them overlap.
+    int width = this->width();
+    while (width < kWidestWindow && TableButtonsOverlap(width))
+        width += 8;
+    if (width > this->width())
+        resize(width, height());
     ColorDialogButtons();
     // Never smaller than at start-up.
     setMinimumSize(size());
     return true;
+}
+
+bool CMainDlg::TableButtonsOverlap(int width)
+{
+    const CButtonTable& table = ButtonTable();
+    std::vector<QRect> placed;
+    for (int i = 0; i < table.count; ++i) {
+        const ButtonColorRow& row = table.rows[i];
+        if (!qobject_cast<CColorButton*>(FindControlById(this, row.ctrlId)) ||
+            (table.shown && !table.shown(row.ctrlId, m_nWindowKind)))
+            continue;
+        const ButtonPlacement place =
+            m_bEditorLayout && row.editor
+                ? *row.editor
+                : ButtonPlacement{row.align, row.index, row.count, row.row};
+        const auto rect = CColorButton::AdjustRect(QRect(0, 0, width, height()), 0, place.align,
+                                                   place.index, place.count, place.row, false);
+        if (!rect)
+            continue;
+        for (const QRect& other : placed)
+            if (other.adjusted(-kButtonGap, 0, kButtonGap, 0).intersects(*rect))
+                return true;
+        placed.push_back(*rect);
+    }
+    return false;
 }
 
 void CMainDlg::ColorDialogButtons()

@@ -59,6 +59,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    static constexpr int kWidestWindow = 4096;
+    static constexpr int kButtonGap = 12; // between two table buttons side by side
+    // Whether two of the table's shown buttons would overlap, or stand
+    // closer than the gap, in a window that wide.
+    bool TableButtonsOverlap(int width);
+
     uint m_nTemplateId;
     int m_nWindowKind;
     bool m_bEditorLayout = false;
