@@ -8,12 +8,12 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
   libsqlite3-dev sqlite3 libarchive-dev tar bzip2 lbzip2 libxml2-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libbz2-dev
   xvfb xauth xdotool python3
   libxml2-utils clang-format
 )
 if [ "${1:-}" = fuzz ]; then
-  packages+=(clang libclang-rt-dev libbz2-dev)
+  packages+=(clang libclang-rt-dev)
 fi
 
 missing=()
