@@ -26,6 +26,7 @@ function(korvane_add_program name)
 
   add_library(${name}Core STATIC ${own})
   target_link_libraries(${name}Core PUBLIC ${ARG_LIBS} PRIVATE korvane_options)
+  korvane_precompile_qt(${name}Core WIDGETS)
 
   if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)
     add_executable(${name} main.cpp)

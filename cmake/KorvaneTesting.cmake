@@ -27,6 +27,8 @@ target_link_libraries(korvane_testpch_widgets PRIVATE Qt6::Widgets)
 target_precompile_headers(korvane_testpch_widgets PRIVATE
     ${KORVANE_TEST_HEADERS} ${KORVANE_TEST_WIDGET_HEADERS})
 
+option(KORVANE_TEST_UNITY "Compile the test files in unity batches" ON)
+
 # korvane_add_test_suite(<name> [WIDGETS] LIBS <libs...>)
 # Builds one test program from <current dir>/tests/*.cpp and registers every
 # GoogleTest case with CTest. WIDGETS gives the program a QApplication instead
@@ -51,6 +53,10 @@ function(korvane_add_test_suite name)
   # precompiled, which is where most of their compile time went; the
   # libraries under test keep the build type's optimisation.
   target_compile_options(${name} PRIVATE -O0)
+  # Test files are compiled a few to a unit: each file alone spent most of its
+  # time instantiating and emitting the same GoogleTest and Qt templates.
+  set_target_properties(${name} PROPERTIES UNITY_BUILD ${KORVANE_TEST_UNITY}
+                                           UNITY_BUILD_BATCH_SIZE 8)
   if(ARG_WIDGETS)
     target_precompile_headers(${name} REUSE_FROM korvane_testpch_widgets)
   else()

@@ -264,7 +264,7 @@ struct ListCase
     QList<Col> (*columns)();
 };
 
-const ListCase kCases[] = {
+const ListCase kListCases[] = {
     {GoodsList::Plu, "CIA001", 62, PluStandard},
     {GoodsList::PluCleaning, "CIA001", 49, PluCleaning},
     {GoodsList::PluRestaurant, "CIA001", 70, PluRestaurant},
@@ -313,7 +313,7 @@ TEST_P(GoodsColumnListsTest, ColumnsAreThoseOfTheTable)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryList, GoodsColumnListsTest, testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(EveryList, GoodsColumnListsTest, testing::ValuesIn(kListCases));
 
 // The columns of the pages' shown forms never reach controls their page lacks.
 TEST(GoodsColumnLists, CleaningItemPageUsesNoControlOfTheMissingColumns)

@@ -30,7 +30,7 @@ namespace {
 using pellark::CEditImgCtrl;
 using pellark::CImgEditDlg;
 
-const QString kData = QStringLiteral(KORVANE_SOURCE_DIR "/images/tests/data/");
+const QString kEditData = QStringLiteral(KORVANE_SOURCE_DIR "/images/tests/data/");
 
 class CImgEditDlgTest : public ::testing::Test
 {
@@ -376,7 +376,8 @@ TEST_F(CImgEditDlgTest, PictureThatFailsToOpenLeavesThePreviousOne)
     editor->SetSourceFile(Picture(QStringLiteral("old.png"), 30, 10));
     editor->SetFileName(QStringLiteral("old.bmp"));
     const QString working = editor->WorkingFile();
-    QFile::copy(kData + QStringLiteral("Read_hugeclaim.png"), Scratch(QStringLiteral("huge.png")));
+    QFile::copy(kEditData + QStringLiteral("Read_hugeclaim.png"),
+                Scratch(QStringLiteral("huge.png")));
     QElapsedTimer timer;
     timer.start();
     EXPECT_FALSE(editor->OpenImageFile(Scratch(QStringLiteral("huge.png"))));

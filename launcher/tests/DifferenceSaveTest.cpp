@@ -22,7 +22,7 @@ namespace tovanel::test {
 
 namespace {
 
-const QString kJobTime = QStringLiteral("20261210123456");
+const QString kSaveJobTime = QStringLiteral("20261210123456");
 const QString kCroissant = QStringLiteral("0000000000000123");
 const QString kRyeBread = QStringLiteral("0000000000000124");
 const QString kWater = QStringLiteral("0000000000000200");
@@ -100,7 +100,7 @@ protected:
     }
 
     korvane::test::FixedClock m_clock{
-        QDateTime::fromString(kJobTime, QStringLiteral("yyyyMMddHHmmss"))};
+        QDateTime::fromString(kSaveJobTime, QStringLiteral("yyyyMMddHHmmss"))};
     CrxFileInfo m_header;
 };
 
@@ -124,8 +124,8 @@ TEST_F(DifferenceSaveTest, TheArchiveHoldsChangedRowsAndTheKeysThatAreGone)
     QStringList written;
     for (const auto& row : items.records[""]) {
         written << row["ITEMCODE"] + " " + row["ITEMNAME"] + " " + row["UNITPRICE"];
-        EXPECT_EQ(row["CREATEDATETIME"], kJobTime);
-        EXPECT_EQ(row["UPDATEDATETIME"], kJobTime);
+        EXPECT_EQ(row["CREATEDATETIME"], kSaveJobTime);
+        EXPECT_EQ(row["UPDATEDATETIME"], kSaveJobTime);
     }
     EXPECT_EQ(written, (QStringList{kCroissant + " Croissant 190", kWater + " Still water 120",
                                     kCake + " Cake 300"}));

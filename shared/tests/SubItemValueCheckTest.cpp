@@ -27,7 +27,7 @@ struct Rows
     CStringArrayPtrList m_list;
 };
 
-struct Case
+struct CheckCase
 {
     int form;
     int digits;
@@ -41,7 +41,7 @@ struct Case
 TEST(SubItemValueCheck, ImportTextsAreCheckedAsTheirFormTakesThem)
 {
     Rows list{{"01", "Apple"}, {"02", "Pear  x"}, {"03", "Plum"}};
-    const Case cases[] = {
+    const CheckCase cases[] = {
         // Dates: real days from 1900 to 3000, eight digits.
         {T::DLGTYPE_DATE, 2, 0, "20240229", false, "", "20240229"},
         {T::DLGTYPE_DATE, 2, 0, "2024022", false, "CRDS_ERR_CHAR_TOOLENGTH", ""},
@@ -89,7 +89,7 @@ TEST(SubItemValueCheck, ImportTextsAreCheckedAsTheirFormTakesThem)
         {T::DLGTYPE_LIST, 2, 0, "Cherry", true, "", ""},
         {T::DLGTYPE_LIST, 2, 0, "", false, "CRDS_ERR_INPUT", ""},
     };
-    for (const Case& c : cases) {
+    for (const CheckCase& c : cases) {
         const SubItemImportCheck result = CheckSubItemImportText(
             c.form, c.digits, c.decimals, c.text, &list.m_list, c.allowEmpty);
         const bool accepted = QLatin1String(c.key).isEmpty();
