@@ -86,6 +86,14 @@ private:
     void ShowSetPriceRow();
     void AddSetPriceButtons(QFormLayout* form);
     void ShowSaveFailure(int err);
+    // What a control showed when the record was shown, to tell the user's
+    // changes from what the control only displays (an empty text for NULL).
+    void RememberShownValue(CColumnData* column, QWidget* control);
+    bool IsChangedByUser(CColumnData* column, QWidget* control) const;
+    // Writes the columns whose value differs from the record, and the
+    // update stamp.
+    static bool SaveChangedColumns(CColumnDataList* list, int recordNo, const QStringList& record,
+                                   const QStringList& values, int& err);
     // The values a save writes: the controls' where they are enabled, the
     // record's elsewhere, and the time stamps.
     QStringList CollectValues(const CColumnDataList* list, const QStringList& record,
@@ -104,6 +112,7 @@ private:
     QStringList m_subItemValues;
     QList<int> m_subItemColumns;                       // column list index of each row
     mutable QHash<uint, QPointer<QWidget>> m_controls; // found controls by id
+    QHash<const CColumnData*, QString> m_shownValues;  // as shown, by column
 };
 
 } // namespace brelkin
