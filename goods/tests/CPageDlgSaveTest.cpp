@@ -52,7 +52,7 @@ TEST_F(CPageDlgSaveTest, AnOkLeavesUntouchedColumnsNull)
         const char* code;
         const char* name;
     } cases[] = {
-        {1, "CIA001", "ITEMCODE", "ITEMNAME"},     // item: prices 2 to 10 among them
+        {1, "CIA001", "ITEMCODE", "ITEMNAME"},         // item: prices 2 to 10 among them
         {2, "CSA001", "ITEMPARMCODE", "ITEMPARMNAME"}, // item parameter: its two flags
         {4, "CSB004", "CLKCODE", "CLKNAME"},           // clerk
         {7, "CIB001", "SETITEMCODE", "SETITEMNAME"},   // set menu: its limits
@@ -77,9 +77,8 @@ TEST_F(CPageDlgSaveTest, AnOkLeavesUntouchedColumnsNull)
         EXPECT_EQ(Value(table, QLatin1String(c.name), QStringLiteral("1")), "New");
         EXPECT_EQ(Value(table, QStringLiteral("UPDATEDATETIME"), QStringLiteral("1")),
                   "20260506070809");
-        EXPECT_EQ(StoredColumns(table),
-                  (QStringList{QLatin1String(c.code), QLatin1String(c.name),
-                               QStringLiteral("UPDATEDATETIME")}));
+        EXPECT_EQ(StoredColumns(table), (QStringList{QLatin1String(c.code), QLatin1String(c.name),
+                                                     QStringLiteral("UPDATEDATETIME")}));
     }
 }
 
