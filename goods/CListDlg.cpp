@@ -70,12 +70,15 @@ int AskDelete(QWidget* parent, const CColumnDataList* list, const QString& code)
     CSQliteDB* db = list->GetCSQliteDBPtr();
     const int items =
         db && list->m_strTableName == QLatin1String("CIA002") ? ItemsOfDepartment(*db, code) : 0;
-    const QString key =
-        items > 0 ? QStringLiteral("CRDS_PR_DELETE_USEDDEPT") : QStringLiteral("CRDS_PR_DELETE");
-    const QString text = items > 0 ? FormatLangText(GetLangString(key), code, items)
-                                   : FormatLangText(GetLangString(key), code);
-    return ShowProgramMessage(parent, key, platform::MessageIcon::Warning,
-                              platform::MessageButtons::OkCancel, text);
+    if (items > 0)
+        return ShowProgramMessage(
+            parent, QStringLiteral("CRDS_PR_DELETE_USEDDEPT"), platform::MessageIcon::Warning,
+            platform::MessageButtons::OkCancel,
+            FormatLangText(GetLangString(QStringLiteral("CRDS_PR_DELETE_USEDDEPT")), code, items));
+    return ShowProgramMessage(
+        parent, QStringLiteral("CRDS_PR_DELETE"), platform::MessageIcon::Warning,
+        platform::MessageButtons::OkCancel,
+        FormatLangText(GetLangString(QStringLiteral("CRDS_PR_DELETE")), code));
 }
 
 } // namespace

@@ -66,6 +66,8 @@ public:
     bool SetSubItemFromText(int columnIndex, const QString& text, CErrDataInfo* collector);
 
 protected:
+    // "CRDS_CMN_ERR_SAVE_FAILED" with the database status.
+    void ShowSaveFailure(int err);
     // A value the page keeps itself instead of a control's; false for none.
     virtual bool OwnValue(const CColumnData* column, QString& value) const;
     // A control of the page's own kind for a column; nullptr for the usual one.
@@ -85,7 +87,6 @@ private:
     void FindSetPriceRow();
     void ShowSetPriceRow();
     void AddSetPriceButtons(QFormLayout* form);
-    void ShowSaveFailure(int err);
     // What a control showed when the record was shown, to tell the user's
     // changes from what the control only displays (an empty text for NULL).
     void RememberShownValue(CColumnData* column, QWidget* control);

@@ -734,14 +734,8 @@ bool CSetMixPageDlg::SaveChildRows(int& err)
     const QString typeColumn =
         setMenu ? QStringLiteral("ITEMCODETYPE") : QStringLiteral("ITEMTYPE");
     const QString valueColumn = setMenu ? QStringLiteral("UNITPRICECODE") : QStringLiteral("QTY");
-    const auto fail = [&](const char* key) {
-        if (err == 0)
-            err = SQLERR_ARGUMENTS;
-        ShowProgramMessage(this, QLatin1String(key), platform::MessageIcon::Error,
-                           platform::MessageButtons::Ok,
-                           FormatLangText(GetLangString(QLatin1String(key)), err));
-        return false;
-    };
+    // A failure without a status still shows one.
+    const auto status = [&err] { return err != 0 ? err : int(SQLERR_ARGUMENTS); };
 
     // The stored rows: LISTNUMBER, the three values, then what the page does
     // not edit and a row that moves takes along.
@@ -757,8 +751,10 @@ bool CSetMixPageDlg::SaveChildRows(int& err)
         QStringLiteral("%1='%2'").arg(keyColumn, CSqLiteUtility::EscapeSQLValue(m_strCode)),
         QStringLiteral("LISTNUMBER"), stored, err);
     const auto freeStored = qScopeGuard([&] { CSqLiteUtility::FreeStringArrayListPtr(stored); });
-    if (read < 0)
-        return fail("CRDS_CMN_ERR_SAVE_FAILED");
+    if (read < 0) {
+        ShowSaveFailure(status());
+        return false;
+    }
     const auto same = [](const QStringList& storedRow, const QStringList& row) {
         return storedRow.value(S_CODE) == row.value(CHILD_CODE) &&
                storedRow.value(S_TYPE) == row.value(CHILD_TYPE) &&
@@ -792,10 +788,16 @@ bool CSetMixPageDlg::SaveChildRows(int& err)
         carried << from;
     }
     for (qsizetype s = 0; s < storedCount; ++s)
-        if (!kept[s] &&
-            !CSqLiteUtility::DeleteRecord(db, table, {keyColumn, QStringLiteral("LISTNUMBER")},
-                                          {m_strCode, stored.GetAt(int(s))->value(S_NUMBER)}, err))
-            return fail("CRDS_CMN_ERR_DELETE_FAILED");
+        if (!kept[s] && !CSqLiteUtility::DeleteRecord(
+                            db, table, {keyColumn, QStringLiteral("LISTNUMBER")},
+                            {m_strCode, stored.GetAt(int(s))->value(S_NUMBER)}, err)) {
+            ShowProgramMessage(
+                this, QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED"), platform::MessageIcon::Error,
+                platform::MessageButtons::Ok,
+                FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED")),
+                               status()));
+            return false;
+        }
 
     const QString now = GetTimestampOfNow();
     const QStringList keyColumns{keyColumn, QStringLiteral("LISTNUMBER")};
@@ -821,8 +823,10 @@ bool CSetMixPageDlg::SaveChildRows(int& err)
         if (!setMenu)
             values << (from ? from->value(S_EXTRA) : kEmpty);
         if (!CSqLiteUtility::InsertOneRecord(db, table, keyColumns, valueColumns,
-                                             {m_strCode, number(written[w] + 1)}, values, err))
-            return fail("CRDS_CMN_ERR_SAVE_FAILED");
+                                             {m_strCode, number(written[w] + 1)}, values, err)) {
+            ShowSaveFailure(status());
+            return false;
+        }
     }
     return true;
 }
