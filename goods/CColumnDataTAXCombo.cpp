@@ -40,8 +40,10 @@ bool CColumnDataTAXCombo::ReadTaxRows()
         candidates.Add(new QStringList{QString(), QString()});
     candidates.Add(
         new QStringList{QStringLiteral("00"), GetLangString(QStringLiteral("CRDS_PR_ITEM_TAX00"))});
+    // A row "00" of the table would stand a second time beside the fixed one.
     for (const QStringList* row : *rows)
-        candidates.Add(new QStringList{row->value(0), row->value(1)});
+        if (row->value(0) != QLatin1String("00"))
+            candidates.Add(new QStringList{row->value(0), row->value(1)});
     m_pCandReader->ReleaseReadRows();
     return true;
 }

@@ -26,6 +26,7 @@
 #include "shared/data/CColumnDataList.h"
 #include "shared/data/CDataManager.h"
 #include "shared/data/CSqLiteTransaction.h"
+#include "shared/data/CSqLiteUtility.h"
 #include "shared/lang/CProgramLang.h"
 #include "shared/lang/FormatLangText.h"
 #include "shared/program/CMainWndCtrl.h"
@@ -50,6 +51,35 @@ namespace {
 const QString kDatabaseName = QStringLiteral("\\SETTING.DB");
 const int kKeyTab = CSelectRadioDlg::KeyTab;
 const int kKeyReturn = CSelectRadioDlg::KeyReturn;
+
+// The number of items filed under a department; 0 when none or unreadable.
+int ItemsOfDepartment(CSQliteDB& db, const QString& code)
+{
+    CSQliteSQL sql(db, QStringLiteral("CIA001"));
+    int err = 0;
+    const CSQRowArray* rows =
+        CSqLiteUtility::ReadRows(sql, {QStringLiteral("COUNT(*)")},
+                                 QStringLiteral("ITEMDEPTCODE = ?"), {code}, QString(), 1, err);
+    return rows && !rows->isEmpty() ? rows->first()->value(0).toInt() : 0;
+}
+
+// The delete question of a record; a department that items use says how many,
+// since they keep its code.
+int AskDelete(QWidget* parent, const CColumnDataList* list, const QString& code)
+{
+    CSQliteDB* db = list->GetCSQliteDBPtr();
+    const int items =
+        db && list->m_strTableName == QLatin1String("CIA002") ? ItemsOfDepartment(*db, code) : 0;
+    if (items > 0)
+        return ShowProgramMessage(
+            parent, QStringLiteral("CRDS_PR_DELETE_USEDDEPT"), platform::MessageIcon::Warning,
+            platform::MessageButtons::OkCancel,
+            FormatLangText(GetLangString(QStringLiteral("CRDS_PR_DELETE_USEDDEPT")), code, items));
+    return ShowProgramMessage(
+        parent, QStringLiteral("CRDS_PR_DELETE"), platform::MessageIcon::Warning,
+        platform::MessageButtons::OkCancel,
+        FormatLangText(GetLangString(QStringLiteral("CRDS_PR_DELETE")), code));
+}
 
 } // namespace
 
@@ -458,10 +488,7 @@ void CListDlg::DeleteSelectedRecord()
     CColumnDataList* list = m_pDataManager->GetColumnDataList();
     QStringList record = *list->CachedRecord(GetRecordNo(row));
     const QString code = record.value(0);
-    if (ShowProgramMessage(this, QStringLiteral("CRDS_PR_DELETE"), platform::MessageIcon::Warning,
-                           platform::MessageButtons::OkCancel,
-                           FormatLangText(GetLangString(QStringLiteral("CRDS_PR_DELETE")), code)) !=
-        platform::IDOK)
+    if (AskDelete(this, list, code) != platform::IDOK)
         return;
     int err = 0;
     {
@@ -820,6 +847,20 @@ bool CListDlg::eventFilter(QObject* watched, QEvent* event)
             QTimer::singleShot(0, this, [this, code, shift] {
                 if (m_pInPlaceCtrl)
                     MoveInPlaceEdit(0, code, shift);
+            });
+            return true;
+        }
+        // Escape leaves the cell unwritten and ends its editor only: the
+        // dialog must not see it, or it would close the window.
+        if (m_pInPlaceCtrl && key == Qt::Key_Escape &&
+            (widget == m_pInPlaceCtrl || m_pInPlaceCtrl->isAncestorOf(widget))) {
+            QTimer::singleShot(0, this, [this] {
+                if (!m_pInPlaceCtrl)
+                    return;
+                DiscardInPlaceEdit();
+                m_strPreEditValue.clear();
+                m_pList->viewport()->update();
+                m_pList->setFocus();
             });
             return true;
         }

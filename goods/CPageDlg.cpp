@@ -405,7 +405,12 @@ bool CPageDlg::ShowData(bool firstTime)
             price->SetDigits(column->m_nSize);
         column->SetControlValue(control, record->value(i));
         FitEdit(column, control);
+        if (firstTime)
+            RememberShownValue(column, control);
     }
+    // A refill (the row import's next row) is saved by its filter alone.
+    if (!firstTime)
+        m_shownValues.clear();
     if (m_pSubItems)
         ShowSubItems(*record, firstTime);
     if (m_pSecondDataManager)
@@ -467,7 +472,27 @@ void CPageDlg::ShowSetPriceRow()
         if (row)
             column->SetControlValue(control, row->value(i));
         FitEdit(column, control);
+        if (row)
+            RememberShownValue(column, control);
     }
+}
+
+void CPageDlg::RememberShownValue(CColumnData* column, QWidget* control)
+{
+    // The value to compare, read without the side effects of a save's read.
+    QString shown;
+    column->GetPreEditValue(control, shown);
+    m_shownValues.insert(column, shown);
+}
+
+bool CPageDlg::IsChangedByUser(CColumnData* column, QWidget* control) const
+{
+    const auto shown = m_shownValues.constFind(column);
+    if (shown == m_shownValues.cend())
+        return true;
+    QString now;
+    column->GetPreEditValue(control, now);
+    return now != shown.value();
 }
 
 void CPageDlg::AddSetPriceRow()
@@ -530,11 +555,35 @@ bool CPageDlg::SaveSetPriceRow(int& err)
     if (!m_pSecondDataManager || m_nSetPriceRecordNo < 0)
         return true;
     CColumnDataList* list = m_pSecondDataManager->GetColumnDataList();
-    QStringList values = CollectValues(list, *list->CachedRecord(m_nSetPriceRecordNo));
-    if (list->SaveRecord(m_nSetPriceRecordNo, values, err))
+    const QStringList record = *list->CachedRecord(m_nSetPriceRecordNo);
+    const QStringList values = CollectValues(list, record);
+    if (SaveChangedColumns(list, m_nSetPriceRecordNo, record, values, err))
         return true;
+    if (err == 0)
+        err = SQLERR_ARGUMENTS;
     ShowSaveFailure(err);
     return false;
+}
+
+bool CPageDlg::SaveChangedColumns(CColumnDataList* list, int recordNo, const QStringList& record,
+                                  const QStringList& values, int& err)
+{
+    // A list of columns kept in tables of their own writes them all.
+    if (list->m_strTableName.isEmpty()) {
+        QStringList row = values;
+        return list->SaveRecord(recordNo, row, err);
+    }
+    QList<int> columns;
+    for (int i = 0; i < list->m_nColumnCount; ++i) {
+        const CColumnData* column = list->m_ppColumnData[i];
+        const QString& value = values.value(i);
+        const QString& stored = record.value(i);
+        // NULL and "" differ here: an untouched NULL is not written as "".
+        const bool changed = value != stored || value.isNull() != stored.isNull();
+        if (changed || column->m_strColumnName == kUpdateDateTime)
+            columns << i;
+    }
+    return list->SaveRecordOfColumns(recordNo, columns, values, err);
 }
 
 QWidget* CPageDlg::NewControl(const CColumnData*)
@@ -594,15 +643,19 @@ bool CPageDlg::SaveData(const QStringList* filter, int& err)
     if (!record)
         return false;
     QStringList values = CollectValues(list, *record, filter);
-    // A partial save writes the filtered columns and stamps the update.
-    QList<int> columns;
-    if (filter)
+    bool saved = false;
+    if (filter) {
+        // A partial save writes the filtered columns and stamps the update.
+        QList<int> columns;
         for (int i = 0; i < list->m_nColumnCount; ++i)
             if (IsInFilter(filter, list->m_ppColumnData[i]->m_strLabelKey) ||
                 list->m_ppColumnData[i]->m_strColumnName == kUpdateDateTime)
                 columns << i;
-    const bool saved = filter ? list->SaveRecordOfColumns(m_nRecordNo, columns, values, err)
-                              : list->SaveRecord(m_nRecordNo, values, err);
+        saved = list->SaveRecordOfColumns(m_nRecordNo, columns, values, err);
+    } else {
+        // The user's changes and the stamps; nothing untouched is written.
+        saved = SaveChangedColumns(list, m_nRecordNo, *record, values, err);
+    }
     // A key row that could not follow the clerk row fails the save.
     for (int i = 0; saved && err == 0 && i < list->m_nColumnCount; ++i)
         if (auto* key = dynamic_cast<CColumnDataDallasKey*>(list->m_ppColumnData[i]))
@@ -639,8 +692,14 @@ QStringList CPageDlg::CollectValues(const CColumnDataList* list, const QStringLi
             if (!wanted)
                 value = record.value(i);
         } else if (control && control->isEnabledTo(this)) {
-            if (column->m_bVisible && wanted)
-                column->GetControlValue(control, value);
+            if (column->m_bVisible && wanted) {
+                QString current;
+                column->GetControlValue(control, current);
+                // A control left as it was shown keeps the stored value,
+                // NULL too: its text may only stand for it.
+                if (filter || IsChangedByUser(column, control))
+                    value = current;
+            }
         } else if (subItem >= 0) {
             // Each column its own row's value, whatever the filter leaves out.
             if (wanted)

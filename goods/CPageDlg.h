@@ -66,6 +66,8 @@ public:
     bool SetSubItemFromText(int columnIndex, const QString& text, CErrDataInfo* collector);
 
 protected:
+    // "CRDS_CMN_ERR_SAVE_FAILED" with the database status.
+    void ShowSaveFailure(int err);
     // A value the page keeps itself instead of a control's; false for none.
     virtual bool OwnValue(const CColumnData* column, QString& value) const;
     // A control of the page's own kind for a column; nullptr for the usual one.
@@ -85,7 +87,14 @@ private:
     void FindSetPriceRow();
     void ShowSetPriceRow();
     void AddSetPriceButtons(QFormLayout* form);
-    void ShowSaveFailure(int err);
+    // What a control showed when the record was shown, to tell the user's
+    // changes from what the control only displays (an empty text for NULL).
+    void RememberShownValue(CColumnData* column, QWidget* control);
+    bool IsChangedByUser(CColumnData* column, QWidget* control) const;
+    // Writes the columns whose value differs from the record, and the
+    // update stamp.
+    static bool SaveChangedColumns(CColumnDataList* list, int recordNo, const QStringList& record,
+                                   const QStringList& values, int& err);
     // The values a save writes: the controls' where they are enabled, the
     // record's elsewhere, and the time stamps.
     QStringList CollectValues(const CColumnDataList* list, const QStringList& record,
@@ -104,6 +113,7 @@ private:
     QStringList m_subItemValues;
     QList<int> m_subItemColumns;                       // column list index of each row
     mutable QHash<uint, QPointer<QWidget>> m_controls; // found controls by id
+    QHash<const CColumnData*, QString> m_shownValues;  // as shown, by column
 };
 
 } // namespace brelkin

@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTreeWidget>
 
 #include <memory>
@@ -457,8 +458,13 @@ bool CSetMixPageDlg::AddSetMenuChildRow(int at, QStringList* row)
 
 bool CSetMixPageDlg::AddMixMatchChildRow(int at, QStringList* row)
 {
-    if (!SetMaxChildRows(m_nMaxChildRows, true))
+    // At the cap (or above it, as a stored offer may be) nothing is added
+    // and nothing dropped.
+    if (m_pChildList->topLevelItemCount() >= m_nMaxChildRows) {
+        ShowProgramMessage(this, QStringLiteral("CRDS_PR_MIXMATCH_ITEM_CNTMAX"),
+                           platform::MessageIcon::Warning);
         return false;
+    }
     QString code, name, type;
     if (!SelectMixMatchTarget(code, name, type))
         return false;
@@ -547,12 +553,12 @@ bool CSetMixPageDlg::SelectUsePrice(QString& value, QString& text)
     FixedChooser dialog(SELITDLG_TALL, "CRDS_PR_WINNAME_USEPRICE", "CRDS_PR_USEPRICE_NUMBER",
                         "CRDS_PR_USEPRICE_TARGET", "CRDS_PR_USEPRICE_NUMBER_WIDTH",
                         "CRDS_PR_USEPRICE_TERGET_WIDTH");
-    for (int n = 1; n <= kUsePriceTypeCount; ++n)
+    for (int n = 1; n <= kChoosableUsePriceCount; ++n)
         dialog.AddRow(n, UsePriceTypeTable[n - 1].text);
     if (dialog.DoModal() != platform::IDOK)
         return false;
     const int chosen = dialog.ChosenIndex();
-    if (chosen >= 0 && chosen < kUsePriceTypeCount) {
+    if (chosen >= 0 && chosen < kChoosableUsePriceCount) {
         text = dialog.m_strSelectName;
         value = QLatin1String(UsePriceTypeTable[chosen].value);
     }
@@ -655,9 +661,12 @@ void CSetMixPageDlg::ApplyMMDiscountType()
         if (!m_strFirstTargetItemTypeText.isEmpty())
             SetFirstTargetItemTypeText(m_strFirstTargetItemTypeText);
         target->SetCmbReadOnly(false);
+        // A stored offer shows every child it has: only the user's switch
+        // of the target drops rows, and asks first.
         if (HasSelection(IDC_TARGETITEMTYPE))
-            SetMaxChildRows(TargetTypeCap(), false);
+            m_nMaxChildRows = TargetTypeCap();
     }
+    m_nTargetItemTypeIndex = target->currentIndex();
 }
 
 void CSetMixPageDlg::ApplyDiscountType()
@@ -671,9 +680,25 @@ void CSetMixPageDlg::ApplyDiscountType()
 
 void CSetMixPageDlg::ApplyTargetItemType()
 {
+    CReadOnlyCombo* target = Combo(IDC_TARGETITEMTYPE);
+    if (!target)
+        return;
     if (HasSelection(IDC_MMDISCOUNTTYPE) && HasSelection(IDC_TARGETITEMTYPE) &&
-        ComboValue(IDC_MMDISCOUNTTYPE) == kItemNetDiscount)
-        SetMaxChildRows(TargetTypeCap(), false);
+        ComboValue(IDC_MMDISCOUNTTYPE) == kItemNetDiscount) {
+        const int cap = TargetTypeCap();
+        const int dropped = m_pChildList ? m_pChildList->topLevelItemCount() - cap : 0;
+        if (dropped > 0 &&
+            ShowProgramMessage(
+                this, QStringLiteral("CRDS_PR_MIXMATCH_DROP_CHILDITEMS"),
+                platform::MessageIcon::Question, platform::MessageButtons::YesNo,
+                FormatLangText(GetLangString(QStringLiteral("CRDS_PR_MIXMATCH_DROP_CHILDITEMS")),
+                               cap, dropped)) != platform::IDYES) {
+            target->setCurrentIndex(m_nTargetItemTypeIndex);
+            return;
+        }
+        SetMaxChildRows(cap, false);
+    }
+    m_nTargetItemTypeIndex = target->currentIndex();
 }
 
 void CSetMixPageDlg::ApplySetType()
@@ -697,55 +722,109 @@ bool CSetMixPageDlg::SaveData(const QStringList* filter, int& err)
 {
     if (!CPageDlg::SaveData(filter, err))
         return false;
+    return SaveChildRows(err);
+}
+
+bool CSetMixPageDlg::SaveChildRows(int& err)
+{
     const bool setMenu = IsSetMenu();
     CSQliteDB& db = *m_pDataManager->m_pSQliteDB;
     const QString table = setMenu ? kSetMenuChildren : kMixMatchChildren;
     const QString keyColumn = setMenu ? QStringLiteral("SETITEMCODE") : QStringLiteral("MMCODE");
-    if (!CSqLiteUtility::DeleteRecord(db, table, {keyColumn}, {m_strCode}, err)) {
-        if (err == 0)
-            err = SQLERR_ARGUMENTS;
-        ShowProgramMessage(
-            this, QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED"), platform::MessageIcon::Error,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED")), err));
+    const QString typeColumn =
+        setMenu ? QStringLiteral("ITEMCODETYPE") : QStringLiteral("ITEMTYPE");
+    const QString valueColumn = setMenu ? QStringLiteral("UNITPRICECODE") : QStringLiteral("QTY");
+    // A failure without a status still shows one.
+    const auto status = [&err] { return err != 0 ? err : int(SQLERR_ARGUMENTS); };
+
+    // The stored rows: LISTNUMBER, the three values, then what the page does
+    // not edit and a row that moves takes along.
+    enum { S_NUMBER, S_CODE, S_TYPE, S_VALUE, S_CREATED, S_REMARKS, S_EXTRA };
+    QStringList storedColumns{
+        QStringLiteral("LISTNUMBER"),     QStringLiteral("ITEMCODE"), typeColumn, valueColumn,
+        QStringLiteral("CREATEDATETIME"), QStringLiteral("REMARKS")};
+    if (!setMenu)
+        storedColumns << QStringLiteral("VALUE");
+    CStringArrayPtrList stored;
+    const int read = CSqLiteUtility::AllocStringArrayListPtr(
+        db, table, storedColumns,
+        QStringLiteral("%1='%2'").arg(keyColumn, CSqLiteUtility::EscapeSQLValue(m_strCode)),
+        QStringLiteral("LISTNUMBER"), stored, err);
+    const auto freeStored = qScopeGuard([&] { CSqLiteUtility::FreeStringArrayListPtr(stored); });
+    if (read < 0) {
+        ShowSaveFailure(status());
         return false;
     }
+    const auto same = [](const QStringList& storedRow, const QStringList& row) {
+        return storedRow.value(S_CODE) == row.value(CHILD_CODE) &&
+               storedRow.value(S_TYPE) == row.value(CHILD_TYPE) &&
+               storedRow.value(S_VALUE) == row.value(CHILD_VALUE);
+    };
+    const auto number = [](int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
+
+    // A child unchanged at its place stays as it is stored; the others are
+    // written anew, a moved one with the creation time it had.
+    const qsizetype storedCount = stored.GetCount();
+    QList<bool> kept(storedCount, false);
+    QList<bool> taken(storedCount, false);
+    QList<int> written;
+    for (int i = 0; i < int(m_childRows.GetCount()); ++i) {
+        bool unchanged = false;
+        for (qsizetype s = 0; s < storedCount && !unchanged; ++s)
+            if (!kept[s] && stored.GetAt(int(s))->value(S_NUMBER) == number(i + 1) &&
+                same(*stored.GetAt(int(s)), *m_childRows.GetAt(i)))
+                unchanged = kept[s] = taken[s] = true;
+        if (!unchanged)
+            written << i;
+    }
+    QList<int> carried;
+    for (int i : written) {
+        int from = -1;
+        for (qsizetype s = 0; s < storedCount && from < 0; ++s)
+            if (!taken[s] && same(*stored.GetAt(int(s)), *m_childRows.GetAt(i)))
+                from = int(s);
+        if (from >= 0)
+            taken[from] = true;
+        carried << from;
+    }
+    for (qsizetype s = 0; s < storedCount; ++s)
+        if (!kept[s] && !CSqLiteUtility::DeleteRecord(
+                            db, table, {keyColumn, QStringLiteral("LISTNUMBER")},
+                            {m_strCode, stored.GetAt(int(s))->value(S_NUMBER)}, err)) {
+            ShowProgramMessage(
+                this, QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED"), platform::MessageIcon::Error,
+                platform::MessageButtons::Ok,
+                FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED")),
+                               status()));
+            return false;
+        }
+
     const QString now = GetTimestampOfNow();
     const QStringList keyColumns{keyColumn, QStringLiteral("LISTNUMBER")};
-    const QStringList valueColumns =
-        setMenu ? QStringList{QStringLiteral("ITEMCODE"),       QStringLiteral("ITEMCODETYPE"),
-                              QStringLiteral("UNITPRICECODE"),  QStringLiteral("REMARKS"),
-                              QStringLiteral("CREATEDATETIME"), QStringLiteral("UPDATEDATETIME")}
-                : QStringList{QStringLiteral("ITEMTYPE"),      QStringLiteral("ITEMCODE"),
-                              QStringLiteral("QTY"),           QStringLiteral("VALUE"),
-                              QStringLiteral("REMARKS"),       QStringLiteral("CREATEDATETIME"),
-                              QStringLiteral("UPDATEDATETIME")};
-    int n = 0;
-    for (const QStringList* row : m_childRows) {
-        ++n;
-        const QStringList keyValues{m_strCode,
-                                    QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'))};
-        const QStringList values = setMenu ? QStringList{row->value(CHILD_CODE),
-                                                         row->value(CHILD_TYPE),
-                                                         row->value(CHILD_VALUE),
-                                                         kEmpty,
-                                                         now,
-                                                         now}
-                                           : QStringList{row->value(CHILD_TYPE),
-                                                         row->value(CHILD_CODE),
-                                                         row->value(CHILD_VALUE),
-                                                         kEmpty,
-                                                         kEmpty,
-                                                         now,
-                                                         now};
-        if (!CSqLiteUtility::InsertOneRecord(db, table, keyColumns, valueColumns, keyValues, values,
-                                             err)) {
-            if (err == 0)
-                err = SQLERR_ARGUMENTS;
-            ShowProgramMessage(
-                this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
-                platform::MessageButtons::Ok,
-                FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err));
+    QStringList valueColumns{QStringLiteral("ITEMCODE"),
+                             typeColumn,
+                             valueColumn,
+                             QStringLiteral("REMARKS"),
+                             QStringLiteral("CREATEDATETIME"),
+                             QStringLiteral("UPDATEDATETIME")};
+    if (!setMenu)
+        valueColumns << QStringLiteral("VALUE");
+    for (qsizetype w = 0; w < written.size(); ++w) {
+        const QStringList& row = *m_childRows.GetAt(written[w]);
+        const QStringList* from = carried[w] >= 0 ? stored.GetAt(carried[w]) : nullptr;
+        const QString created =
+            from && !from->value(S_CREATED).isEmpty() ? from->value(S_CREATED) : now;
+        QStringList values{row.value(CHILD_CODE),
+                           row.value(CHILD_TYPE),
+                           row.value(CHILD_VALUE),
+                           from ? from->value(S_REMARKS) : kEmpty,
+                           created,
+                           now};
+        if (!setMenu)
+            values << (from ? from->value(S_EXTRA) : kEmpty);
+        if (!CSqLiteUtility::InsertOneRecord(db, table, keyColumns, valueColumns,
+                                             {m_strCode, number(written[w] + 1)}, values, err)) {
+            ShowSaveFailure(status());
             return false;
         }
     }

@@ -52,8 +52,9 @@ public:
     bool IsSetMenu() const;
 
     bool ShowData(bool firstTime) override;
-    // The record, then its child rows renumbered from 1: the old rows are
-    // deleted and the list's rows inserted (in the editor's transaction).
+    // The record, then its child rows renumbered from 1 (in the editor's
+    // transaction): a child unchanged at its place is not written; the
+    // others replace the stored rows, a moved one keeping its creation time.
     bool SaveData(const QStringList* filter, int& err) override;
 
     QTreeWidget* ChildList() const { return m_pChildList; }
@@ -78,6 +79,8 @@ public:
 
     void ApplyMMDiscountType();
     void ApplyDiscountType();
+    // A target that takes fewer children than the list holds asks first
+    // (naming how many go); No returns to the target there was.
     void ApplyTargetItemType();
     void ApplySetType();
 
@@ -88,6 +91,7 @@ protected:
 private:
     void SetupChildList();
     bool ReadChildRows();
+    bool SaveChildRows(int& err);
     // The child's name: 1 found, 0 gone, -1 the query failed.
     int ReadChildName(const QStringList& row, QString& name) const;
     bool AddSetMenuChildRow(int at, QStringList* row);
@@ -113,6 +117,7 @@ private:
     QTreeWidget* m_pChildList = nullptr;
     QString m_strFirstTargetItemTypeText;
     int m_nMaxChildRows = kMaxMixMatchChildren;
+    int m_nTargetItemTypeIndex = -1; // the target type a refused switch returns to
     bool m_bSelecting = false;
     bool m_bChildReadFailed = false;
 };

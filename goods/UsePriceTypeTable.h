@@ -14,6 +14,10 @@ struct UsePriceType
 };
 
 constexpr int kUsePriceTypeCount = 12;
+// The chooser offers the first eleven: an item has ten prices, so the last
+// entry ("10", an eleventh price) names one no item has. A stored "10" still
+// shows its text.
+constexpr int kChoosableUsePriceCount = 11;
 
 // In the order the chooser lists them; entry 0 ("00") is a new child's.
 extern UsePriceType UsePriceTypeTable[kUsePriceTypeCount];

@@ -38,6 +38,20 @@ QStringList Windows(const PrivateXServer& x, const QString& title, int count)
     return ids;
 }
 
+// Return in a list window opens its first record's editor: the editor's
+// window, focused; "" when it did not show up.
+QString OpenFirstRecord(const PrivateXServer& x, const QString& title, const QString& list)
+{
+    x.xdotool({"windowfocus", "--sync", list});
+    x.xdotool({"key", "Return"});
+    QStringList both = Windows(x, title, 2);
+    both.removeAll(list);
+    if (both.size() != 1)
+        return QString();
+    x.xdotool({"windowfocus", "--sync", both[0]});
+    return both[0];
+}
+
 class BrelkinProgramTest : public testing::Test
 {
 protected:
@@ -49,7 +63,8 @@ protected:
     }
     void TearDown() override { CBasePath::SetModuleFolder(QString()); }
 
-    void MakeWorkDatabase()
+    // The model's template with three departments and the test's own rows.
+    void MakeWorkDatabase(const QStringList& rows = {})
     {
         ASSERT_TRUE(QFile::copy(KORVANE_SUITE_DIR "/RESOURCE/Lumo500/SETTING.DB", m_database));
         QFile::setPermissions(m_database, QFile::ReadOwner | QFile::WriteOwner);
@@ -59,6 +74,8 @@ protected:
              "VALUES ('000001', 'Food', '20000101000000', '20000101000000'), "
              "('000002', 'Drinks', '20000101000000', '20000101000000'), "
              "('000003', 'Other', '20000101000000', '20000101000000')"});
+        if (!rows.isEmpty())
+            korvane::test::ExecSql(m_database, rows);
     }
 
     // The first department: its name, creation time and whether it was updated.
@@ -98,12 +115,7 @@ TEST_F(BrelkinProgramTest, DepartmentRenamedByKeysAndTheLauncherBroughtBack)
     EXPECT_EQ(SuiteProgram::waitForExit(second, 60000), 0);
 
     // Enter opens the first department in the editor.
-    x.xdotool({"windowfocus", "--sync", list[0]});
-    x.xdotool({"key", "Return"});
-    QStringList both = Windows(x, QStringLiteral("Department Settings"), 2);
-    ASSERT_EQ(both.size(), 2);
-    both.removeAll(list[0]);
-    x.xdotool({"windowfocus", "--sync", both[0]});
+    ASSERT_FALSE(OpenFirstRecord(x, QStringLiteral("Department Settings"), list[0]).isEmpty());
     // The name, then Tab past the group to OK; the confirmation answers OK.
     x.xdotool({"key", "ctrl+a"});
     x.xdotool({"type", "--delay", "20", "Fresh"});
@@ -167,9 +179,7 @@ TEST_F(BrelkinProgramTest, SetMenuAndMixMatchModesOpenTheirListWindow)
     PrivateXServer x;
     if (!x.isRunning())
         GTEST_SKIP() << "Xvfb or xdotool is missing (scripts/install-deps.sh installs them)";
-    MakeWorkDatabase();
-    korvane::test::ExecSql(
-        m_database,
+    MakeWorkDatabase(
         {"INSERT INTO CSA004 (MMCODE, MMNAME, MMDISCOUNTTYPE) VALUES ('000001', 'Two', '0')",
          "INSERT INTO CIB001 (SETITEMCODE, SETITEMNAME, SETTYPE) VALUES ('1', 'Lunch', '0')",
          "INSERT INTO CIB002 (SETITEMCODE, LISTNUMBER, ITEMCODE, ITEMCODETYPE, UNITPRICECODE) "
@@ -191,12 +201,7 @@ TEST_F(BrelkinProgramTest, SetMenuAndMixMatchModesOpenTheirListWindow)
     QProcess& menus = m_program.start({QStringLiteral("/SM")});
     const QStringList list = Windows(x, QStringLiteral("Set Menu Settings"), 1);
     ASSERT_EQ(list.size(), 1);
-    x.xdotool({"windowfocus", "--sync", list[0]});
-    x.xdotool({"key", "Return"});
-    QStringList both = Windows(x, QStringLiteral("Set Menu Settings"), 2);
-    ASSERT_EQ(both.size(), 2);
-    both.removeAll(list[0]);
-    x.xdotool({"windowfocus", "--sync", both[0]});
+    ASSERT_FALSE(OpenFirstRecord(x, QStringLiteral("Set Menu Settings"), list[0]).isEmpty());
     x.xdotool({"key", "Escape"});
     ASSERT_EQ(Windows(x, QStringLiteral("Set Menu Settings"), 1).size(), 1);
     x.xdotool({"windowfocus", "--sync", list[0]});
@@ -209,6 +214,48 @@ TEST_F(BrelkinProgramTest, SetMenuAndMixMatchModesOpenTheirListWindow)
                               m_database, "SELECT ITEMCODE FROM CIB002 WHERE SETITEMCODE = '1'"))
             .trimmed(),
         "0001");
+}
+
+TEST_F(BrelkinProgramTest, CheapestItemOfferKeepsItsThreeChildrenThroughOk)
+{
+    PrivateXServer x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "Xvfb or xdotool is missing (scripts/install-deps.sh installs them)";
+    // Item net discount on the cheapest item, stored with three children.
+    MakeWorkDatabase(
+        {"INSERT INTO CSA004 (MMCODE, MMNAME, MMDISCOUNTTYPE, CONDITIONTYPE, DISCOUNTTYPE, "
+         "TARGETITEMTYPE) VALUES ('000001', 'Cheap', '3', '0', '0', '1')",
+         "INSERT INTO CSA006 (MMCODE, LISTNUMBER, ITEMTYPE, ITEMCODE, QTY, CREATEDATETIME) VALUES "
+         "('000001', '01', '1', '000001', '1', '20000101000000'), "
+         "('000001', '02', '1', '000002', '2', '20000101000000'), "
+         "('000001', '03', '1', '000003', '3', '20000101000000')"});
+    m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
+    QProcess& offers = m_program.start({QStringLiteral("/MX")});
+    const QStringList list = Windows(x, QStringLiteral("Mix & Match Settings"), 1);
+    ASSERT_EQ(list.size(), 1);
+    ASSERT_FALSE(OpenFirstRecord(x, QStringLiteral("Mix & Match Settings"), list[0]).isEmpty());
+    // Back from the name past the tab to Help, Cancel and OK; Return presses
+    // it and the confirmation answers OK.
+    x.xdotool(
+        {"key", "--delay", "100", "shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab", "Return"});
+    ASSERT_EQ(Windows(x, QStringLiteral("Mix & Match Settings"), 1).size(), 1);
+    x.xdotool({"windowfocus", "--sync", list[0]});
+    x.xdotool({"key", "Escape"});
+    EXPECT_EQ(SuiteProgram::waitForExit(offers, 60000), 2);
+
+    EXPECT_EQ(m_program.messages(), QStringList{"CRDS_CMN_COMFIRM_SAVE"});
+    EXPECT_EQ(QString::fromUtf8(korvane::test::Sqlite3(
+                                    m_database, "SELECT LISTNUMBER, ITEMCODE, QTY, CREATEDATETIME "
+                                                "FROM CSA006 ORDER BY 1"))
+                  .trimmed(),
+              "01|000001|1|20000101000000\n02|000002|2|20000101000000\n"
+              "03|000003|3|20000101000000");
+    // The OK went through: the offer's update stamp is new.
+    EXPECT_NE(
+        QString::fromUtf8(korvane::test::Sqlite3(m_database, "SELECT UPDATEDATETIME FROM CSA004"))
+            .trimmed(),
+        "");
 }
 
 TEST_F(BrelkinProgramTest, HourlyModeMarksATargetAndSavesIt)

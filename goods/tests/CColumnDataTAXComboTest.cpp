@@ -15,7 +15,8 @@ protected:
     void SetUp() override
     {
         GoodsDbFixture::SetUp();
-        for (const char* code : {"91", "02", "10", "01"})
+        // A row "00" of its own must not stand beside the fixed "00".
+        for (const char* code : {"91", "02", "10", "00", "01"})
             Exec(QStringLiteral("INSERT INTO CSM001 (TAXCODE, TAXAMTNAME) VALUES ('%1', 'Tax %1')")
                      .arg(QLatin1String(code)));
     }

@@ -13,6 +13,7 @@
 #include "goods/tests/ListDlgFixture.h"
 #include "shared/controls/CNumEdit.h"
 #include "shared/controls/FindControlById.h"
+#include "shared/lang/FormatLangText.h"
 #include "shared/lang/WindowText.h"
 #include "shared/data/CDataManager.h"
 #include "testsupport/FixedClock.h"
@@ -62,6 +63,25 @@ TEST_F(CListDlgTest, DeletingTheOnlyRecordDisablesOkAndDelete)
     EXPECT_TRUE(Rows("CIA002").isEmpty());
     EXPECT_FALSE(Enabled(1));
     EXPECT_FALSE(Enabled(23047));
+}
+
+TEST_F(CListDlgTest, DeletingADepartmentSaysHowManyItemsUseIt)
+{
+    Exec("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES ('000001', 'Food')");
+    Exec("INSERT INTO CIA001 (ITEMCODE, ITEMNAME, ITEMDEPTCODE) VALUES ('0001', 'Soup', "
+         "'000001'), ('0002', 'Bread', '000001'), ('0003', 'Tea', '000002')");
+    QStringList texts;
+    platform::setMessageResponder([&](const platform::MessageRequest& request) {
+        m_suite.messages() << request.key;
+        texts << request.text;
+        return int(platform::IDCANCEL);
+    });
+    CListDlg& window = Open(0);
+    window.OnCommand(CListDlg::IDC_DELETE);
+    EXPECT_EQ(m_suite.messages(), QStringList{"CRDS_PR_DELETE_USEDDEPT"});
+    EXPECT_EQ(texts, QStringList{FormatLangText(GetLangString("CRDS_PR_DELETE_USEDDEPT"),
+                                                QStringLiteral("000001"), 2)});
+    EXPECT_EQ(Rows("CIA002").size(), 1);
 }
 
 TEST_F(CListDlgTest, DeletingAClerkTakesHisKeyRowInTheSameTransaction)

@@ -82,6 +82,9 @@ TEST_F(CSetGrpPageDlgTest, PropertiesAreEditedInTheTextAndSavedWithTheRecord)
     window.accept();
     EXPECT_TRUE(checked);
     EXPECT_EQ(Value("CSA001", "PROPERTY", "1"), "00AB");
+    // The flags nobody touched stay as they were stored.
+    EXPECT_EQ(Value("CSA001", "HASHITEMFLG", "1"), "<null>");
+    EXPECT_EQ(Value("CSA001", "NONSRVCHARGEFLG", "1"), "<null>");
 }
 
 } // namespace

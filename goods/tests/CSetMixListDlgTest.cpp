@@ -129,7 +129,8 @@ TEST_F(CSetMixListDlgTest, AFailedChildInsertLeavesRecordAndChildrenAsTheyWere)
     Exec("INSERT INTO CIB002 (SETITEMCODE, LISTNUMBER, ITEMCODE, ITEMCODETYPE, UNITPRICECODE) "
          "VALUES ('S1', '03', '0003', '0', '02')");
     const QList<QStringList> before = Rows("CIB002", {}, {}, "1, 2");
-    Exec("CREATE TRIGGER third BEFORE INSERT ON CIB002 WHEN NEW.LISTNUMBER = '03' "
+    // The third child cannot be written again (it moves up below).
+    Exec("CREATE TRIGGER third BEFORE INSERT ON CIB002 WHEN NEW.ITEMCODE = '0003' "
          "BEGIN SELECT RAISE(ABORT, 'no'); END");
     CSetMixListDlg& window = Open(kSetMenuEntry);
     bool edited = false;
@@ -139,11 +140,12 @@ TEST_F(CSetMixListDlgTest, AFailedChildInsertLeavesRecordAndChildrenAsTheyWere)
         ASSERT_NE(page, nullptr);
         EXPECT_EQ(page->ChildRows().GetCount(), 3);
         qobject_cast<QLineEdit*>(FindControlById(page, 20007))->setText("Brunch");
+        page->DeleteChildRow(0, false);
         auto* ok = qobject_cast<QPushButton*>(FindControlById(&editor, 1));
         ok->click();
         // The editor stays open, its rows unchanged: a second OK tries again.
         EXPECT_TRUE(editor.isVisible());
-        EXPECT_EQ(page->ChildRows().GetCount(), 3);
+        EXPECT_EQ(page->ChildRows().GetCount(), 2);
         edited = true;
         editor.reject();
     });
@@ -159,12 +161,13 @@ TEST_F(CSetMixListDlgTest, AFailedChildInsertLeavesRecordAndChildrenAsTheyWere)
     Exec("DROP TRIGGER third");
     WhenModal<CTabDlg>([](CTabDlg& editor) {
         qobject_cast<QLineEdit*>(FindControlById(editor.Pages()[0], 20007))->setText("Brunch");
+        qobject_cast<CSetMixPageDlg*>(editor.Pages()[0])->DeleteChildRow(0, false);
         qobject_cast<QPushButton*>(FindControlById(&editor, 1))->click();
     });
     window.accept();
     EXPECT_EQ(Value("CIB001", "SETITEMNAME", "SETITEMCODE = 'S1'"), "Brunch");
     EXPECT_EQ(Rows("CIB002", {"LISTNUMBER", "ITEMCODE"}, "SETITEMCODE = 'S1'", "1"),
-              (QList<QStringList>{{"01", "0001"}, {"02", "0002"}, {"03", "0003"}}));
+              (QList<QStringList>{{"01", "0002"}, {"02", "0003"}}));
 }
 
 } // namespace

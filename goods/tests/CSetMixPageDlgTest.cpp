@@ -46,8 +46,9 @@ protected:
                             "'10', '%2', '0003')")
                  .arg(kind, target));
         for (int n = 1; n <= children; ++n)
-            Exec(QStringLiteral("INSERT INTO CSA006 (MMCODE, LISTNUMBER, ITEMTYPE, ITEMCODE, QTY) "
-                                "VALUES ('000001', '%1', '0', '000%2', '2')")
+            Exec(QStringLiteral("INSERT INTO CSA006 (MMCODE, LISTNUMBER, ITEMTYPE, ITEMCODE, QTY, "
+                                "CREATEDATETIME, UPDATEDATETIME) VALUES ('000001', '%1', '0', "
+                                "'000%2', '2', 'made %1', 'old')")
                      .arg(n, 2, 10, QChar('0'))
                      .arg(1 + (n - 1) % 3));
     }
@@ -72,6 +73,15 @@ protected:
     static CEcrEdit* Edit(CSetMixPageDlg& page, unsigned id)
     {
         return qobject_cast<CEcrEdit*>(FindControlById(&page, id));
+    }
+    // Questions are answered Yes; the keys shown are recorded as before.
+    void AnswerYes()
+    {
+        platform::setMessageResponder([this](const platform::MessageRequest& request) {
+            m_suite.messages() << request.key;
+            return int(request.buttons == platform::MessageButtons::YesNo ? platform::IDYES
+                                                                          : platform::IDOK);
+        });
     }
     // Picks a combo's entry as the user does.
     static void Activate(CSetMixPageDlg& page, unsigned id, int index)
@@ -193,7 +203,7 @@ TEST_F(CSetMixPageDlgTest, SavingRenumbersTheChildrenWithoutGaps)
                    {"ITEMCODE", "ITEMCODETYPE", "UNITPRICECODE", "REMARKS", "CREATEDATETIME",
                     "UPDATEDATETIME"},
                    "SETITEMCODE = 'S1' AND LISTNUMBER = '02'"),
-              (QList<QStringList>{{"0002", "0", "00", "", "20260506070809", "20260506070809"}}));
+              (QList<QStringList>{{"0002", "0", "00", "", "", ""}})); // unchanged: not written
 
     page->ChildList()->clearSelection();
     page->ChildList()->topLevelItem(4)->setSelected(true);
@@ -229,6 +239,26 @@ TEST_F(CSetMixPageDlgTest, AnUnknownUsePriceShowsEmptyAndIsWrittenBack)
     EXPECT_EQ(page->ChildRows().GetHead()->value(2), "01");
 }
 
+TEST_F(CSetMixPageDlgTest, TheUsePriceChooserOffersOnlyPricesAnItemHas)
+{
+    MakeSetMenu("S1", {"0001"});
+    Open(kSetMenuEntry);
+    auto page = OpenPage();
+    QStringList offered;
+    korvane::test::WhenModal<CSelectItemDlg>([&](CSelectItemDlg& dialog) {
+        const QAbstractItemModel* model = dialog.ListCtrl()->model();
+        for (int r = 0; r < model->rowCount(); ++r)
+            offered << model->index(r, 1).data().toString();
+        dialog.reject();
+    });
+    QString value, text;
+    EXPECT_FALSE(page->SelectUsePrice(value, text));
+    // The standard price, the set price and prices 2 to 10.
+    ASSERT_EQ(offered.size(), 11);
+    EXPECT_EQ(offered.last(), GetLangString("CRDC_PR_LABEL_USEPRICETP09"));
+    EXPECT_FALSE(offered.contains(GetLangString("CRDC_PR_LABEL_USEPRICETP10")));
+}
+
 TEST_F(CSetMixPageDlgTest, ACodeWithAnApostropheReadsOnlyItsOwnChildren)
 {
     MakeSetMenu("A'B", {"0001", "0002"});
@@ -258,17 +288,73 @@ TEST_F(CSetMixPageDlgTest, ItemNetDiscountOnTheCheapestItemKeepsOnlyTheFirstChil
     EXPECT_EQ(Column(*page, 2), QStringList(5, "2"));
     Activate(*page, CSetMixPageDlg::IDC_MMDISCOUNTTYPE, 2); // item net discount
     EXPECT_FALSE(Combo(*page, CSetMixPageDlg::IDC_TARGETITEMTYPE)->IsCmbReadOnly());
+    AnswerYes();
     Activate(*page, CSetMixPageDlg::IDC_TARGETITEMTYPE, 1); // the cheapest item
     EXPECT_EQ(Codes(*page), QStringList{"0001"});
     EXPECT_EQ(page->MaxChildRows(), 1);
-    EXPECT_TRUE(m_suite.messages().isEmpty()); // dropped without asking
+    EXPECT_EQ(m_suite.messages(), QStringList{"CRDS_PR_MIXMATCH_DROP_CHILDITEMS"});
     // At the cap a new child is refused with a message.
     EXPECT_FALSE(page->InsertChildRow(1));
-    EXPECT_EQ(m_suite.messages(), QStringList{"CRDS_PR_MIXMATCH_ITEM_CNTMAX"});
+    EXPECT_EQ(m_suite.messages(),
+              (QStringList{"CRDS_PR_MIXMATCH_DROP_CHILDITEMS", "CRDS_PR_MIXMATCH_ITEM_CNTMAX"}));
     // All items again: six may be added, the dropped ones do not come back.
     Activate(*page, CSetMixPageDlg::IDC_TARGETITEMTYPE, 0);
     EXPECT_EQ(page->MaxChildRows(), 6);
     EXPECT_EQ(page->ChildRows().GetCount(), 1);
+}
+
+TEST_F(CSetMixPageDlgTest, AStoredCheapestItemOfferKeepsEveryChild)
+{
+    MakeOffer("3", 3, "1");
+    korvane::test::FixedClock clock(QDateTime(QDate(2026, 5, 6), QTime(7, 8, 9)));
+    Open(kMixMatchEntry);
+    auto page = OpenPage();
+    EXPECT_EQ(Codes(*page), (QStringList{"0001", "0002", "0003"}));
+    EXPECT_EQ(Column(*page, 0), (QStringList{"1", "2", "3"}));
+    EXPECT_EQ(Combo(*page, CSetMixPageDlg::IDC_TARGETITEMTYPE)->currentIndex(), 1);
+    // Over the cap already: a new child is refused, none is dropped.
+    EXPECT_FALSE(page->InsertChildRow(3));
+    EXPECT_EQ(m_suite.messages(), QStringList{"CRDS_PR_MIXMATCH_ITEM_CNTMAX"});
+    EXPECT_EQ(page->ChildRows().GetCount(), 3);
+    int err = 0;
+    ASSERT_TRUE(page->SaveData(nullptr, err)) << err;
+    // Unchanged children are not written again.
+    EXPECT_EQ(Rows("CSA006", {"LISTNUMBER", "ITEMCODE", "CREATEDATETIME", "UPDATEDATETIME"}, "1",
+                   "LISTNUMBER"),
+              (QList<QStringList>{{"01", "0001", "made 01", "old"},
+                                  {"02", "0002", "made 02", "old"},
+                                  {"03", "0003", "made 03", "old"}}));
+    // A child that moves up keeps its creation time.
+    page->DeleteChildRow(0, false);
+    ASSERT_TRUE(page->SaveData(nullptr, err)) << err;
+    EXPECT_EQ(Rows("CSA006", {"LISTNUMBER", "ITEMCODE", "CREATEDATETIME", "UPDATEDATETIME"}, "1",
+                   "LISTNUMBER"),
+              (QList<QStringList>{{"01", "0002", "made 02", "20260506070809"},
+                                  {"02", "0003", "made 03", "20260506070809"}}));
+}
+
+TEST_F(CSetMixPageDlgTest, ATargetThatWouldDropChildrenAsksFirst)
+{
+    MakeOffer("3", 3, "0");
+    Open(kMixMatchEntry);
+    auto page = OpenPage();
+    QStringList texts;
+    int answer = platform::IDNO;
+    platform::setMessageResponder([&](const platform::MessageRequest& request) {
+        texts << request.text;
+        return answer;
+    });
+    Activate(*page, CSetMixPageDlg::IDC_TARGETITEMTYPE, 2); // the dearest item
+    ASSERT_EQ(texts.size(), 1);
+    EXPECT_TRUE(texts[0].contains("2")) << texts[0].toStdString(); // two rows would go
+    // No: the old target and every child stay.
+    EXPECT_EQ(Combo(*page, CSetMixPageDlg::IDC_TARGETITEMTYPE)->currentIndex(), 0);
+    EXPECT_EQ(page->ChildRows().GetCount(), 3);
+    EXPECT_EQ(page->MaxChildRows(), 6);
+    answer = platform::IDYES;
+    Activate(*page, CSetMixPageDlg::IDC_TARGETITEMTYPE, 2);
+    EXPECT_EQ(Codes(*page), QStringList{"0001"});
+    EXPECT_EQ(Combo(*page, CSetMixPageDlg::IDC_TARGETITEMTYPE)->currentIndex(), 2);
 }
 
 TEST_F(CSetMixPageDlgTest, SetPriceForcesAnAmountAndClearsTheTarget)

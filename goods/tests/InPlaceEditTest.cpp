@@ -211,12 +211,22 @@ TEST_F(InPlaceEditTest, InvalidValueShowsThePageMessageAndIsDiscarded)
     window.EndInPlaceEditByScroll();
 }
 
-TEST_F(InPlaceEditTest, ClosingTheWindowSavesAChangedCell)
+TEST_F(InPlaceEditTest, EscapeDiscardsAChangedCellClosingTheWindowSavesIt)
 {
     Exec("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES ('000001', 'Food')");
     CListDlg& window = Show(0);
     Click(0, ListColumn("ITEMDEPTNAME"));
     ASSERT_NE(Editor(), nullptr);
+    Editor()->setText(QStringLiteral("Meals"));
+    // Escape ends the cell's editor only, unwritten; the window stays.
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(window.InPlaceControl(), nullptr);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.result(), 0);
+    EXPECT_EQ(Value("CIA002", "ITEMDEPTNAME", "1"), "Food");
+    Click(0, ListColumn("ITEMDEPTNAME"));
+    ASSERT_NE(Editor(), nullptr);
+    EXPECT_EQ(Editor()->text(), "Food");
     Editor()->setText(QStringLiteral("Meals"));
     window.close();
     EXPECT_EQ(window.result(), 2);

@@ -34,6 +34,7 @@ protected:
 
     brelkin::CListDlg& Open(int entry)
     {
+        m_window.reset(); // before the entries it points at
         m_modes = std::make_unique<brelkin::CGoodsModeTable>();
         const int kind = brelkin::WindowKindOfEntry(entry);
         m_window =
