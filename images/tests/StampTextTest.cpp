@@ -77,9 +77,9 @@ TEST(StampTextTest, DrawnTextIsBlackAndWhiteAndPlacedByItsOffset)
     const QFont font = StampFont(QStringLiteral("DejaVu Sans Mono"), -24, 0, false);
     const QString text = QStringLiteral("SHOP\r\nTOWN STREET 1");
     QImage atZero = White(576, 168);
-    DrawStampText(atZero, font, StampAlignRight, text, kStampLineLength, 0, 0, 0);
+    DrawStampText(atZero, font, StampAlignRight, text, kStampLineLength, 0, 0, QRect());
     QImage moved = White(576, 168);
-    DrawStampText(moved, font, StampAlignRight, text, kStampLineLength, -20, 0, 0);
+    DrawStampText(moved, font, StampAlignRight, text, kStampLineLength, -20, 0, QRect());
     const auto [zeroFirst, zeroLast] = InkColumns(atZero);
     ASSERT_GE(zeroFirst, 0);
     EXPECT_EQ(InkColumns(moved).second, zeroLast - 20);
@@ -90,14 +90,15 @@ TEST(StampTextTest, DrawnTextIsBlackAndWhiteAndPlacedByItsOffset)
             ASSERT_TRUE(pixel == 0 || pixel == 0xFFFFFF) << x << "," << y;
         }
 
-    // With a layout width the block centres within it.
+    // With an area the block centres within it.
     QImage narrow = White(576, 168);
     DrawStampText(narrow, font, StampAlignCenter, QStringLiteral("ABCDEF"), kStampLineLength, 0, 0,
-                  384);
+                  QRect(0, 60, 384, 108));
     const auto [first, last] = InkColumns(narrow);
     ASSERT_GE(first, 0);
     EXPECT_LT(last, 384);
     EXPECT_NEAR((first + last) / 2.0, 192, 8);
+    EXPECT_EQ(InkColumns(narrow, 0, 69).first, -1);
 }
 
 TEST(StampTextTest, FontHeightFollowsTheProfileValue)
