@@ -17,8 +17,8 @@ void CMsgKindButton::paintEvent(QPaintEvent*)
     painter.drawRect(area.adjusted(0, 0, -1, -1));
     painter.setPen(isEnabled() ? QColor(Qt::black)
                                : palette().color(QPalette::Disabled, QPalette::WindowText));
-    painter.drawText(area.adjusted(6, 0, -6, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     text());
+    painter.drawText(area.adjusted(6, 0, -6, 0),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
 }
 
 } // namespace kesmond

@@ -13,7 +13,9 @@ TEST(WordEllipsis, CutsAfterTheLastWholeWordThatFits)
     font.setPixelSize(12);
     font.setBold(true);
     const QFontMetrics metrics(font);
-    auto room = [&](const char* text) { return metrics.horizontalAdvance(QString::fromUtf8(text)); };
+    auto room = [&](const char* text) {
+        return metrics.horizontalAdvance(QString::fromUtf8(text));
+    };
     const struct
     {
         const char* text;
@@ -32,7 +34,8 @@ TEST(WordEllipsis, CutsAfterTheLastWholeWordThatFits)
     // One word wider than the room is cut inside it, as a plain ellipsis does.
     for (const char* text : {"Supercalifragilistic", "Supercalifragilistic word"}) {
         const QString shown = WordElidedText(metrics, QString::fromUtf8(text), room("Super…"));
-        EXPECT_EQ(shown, metrics.elidedText(QString::fromUtf8(text), Qt::ElideRight, room("Super…")));
+        EXPECT_EQ(shown,
+                  metrics.elidedText(QString::fromUtf8(text), Qt::ElideRight, room("Super…")));
         EXPECT_TRUE(shown.startsWith(QStringLiteral("Sup"))) << text;
     }
 }
