@@ -101,6 +101,30 @@ TEST(StampTextTest, DrawnTextIsBlackAndWhiteAndPlacedByItsOffset)
     EXPECT_EQ(InkColumns(narrow, 0, 69).first, -1);
 }
 
+TEST(StampTextTest, TheTextAreaKeepsOffTheTemplate)
+{
+    // A 100 x 40 frame at (10, 0): a 1-dot line around a white inside.
+    QImage stamp = White(200, 100);
+    QPainter(&stamp).drawRect(10, 0, 99, 39);
+    const QRect frame(10, 0, 100, 40);
+    const QRect page(0, 0, 200, 100);
+    const struct
+    {
+        QRect placed;
+        QSize block;
+        QRect area;
+    } cases[] = {
+        {frame, {60, 20}, QRect(11, 1, 98, 38)},                 // fits inside
+        {frame, {120, 20}, QRect(0, 40, 200, 60)},               // too wide: below
+        {frame, {60, 80}, QRect(0, 40, 200, 80)},                // higher than the room below
+        {QRect(0, 0, 200, 10), {60, 20}, QRect(0, 10, 200, 90)}, // no free area
+        {QRect(300, 0, 20, 20), {60, 20}, page},                 // nothing of it on the stamp
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(StampTextArea(stamp, c.placed, page, c.block), c.area)
+            << c.placed.x() << "," << c.placed.width() << " " << c.block.width();
+}
+
 TEST(StampTextTest, FontHeightFollowsTheProfileValue)
 {
     EXPECT_EQ(StampFont(QStringLiteral("Sans"), -30, 0, false).pixelSize(), 30);
