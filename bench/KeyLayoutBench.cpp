@@ -166,6 +166,7 @@ struct Started
 
 void BM_EditorStart30Pages(benchmark::State& state)
 {
+    TheWork(); // the database is made before the clock runs
     for (auto _ : state) {
         Started started;
         benchmark::DoNotOptimize(started.editor.get());
@@ -176,10 +177,11 @@ BENCHMARK(BM_EditorStart30Pages)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_Floor_ReadRecords30Pages(benchmark::State& state)
 {
+    Work& work = TheWork();
     for (auto _ : state) {
         Columns columns;
         CStringArrayPtrArray records;
-        TheWork().Read(*columns.list, records);
+        work.Read(*columns.list, records);
         benchmark::DoNotOptimize(records.GetSize());
         columns.list->FreeRecords();
     }

@@ -88,8 +88,9 @@ void BM_OpenInEditor(benchmark::State& state)
 {
     CImgEditDlg editor;
     editor.EditArea()->SetGraphicType(1);
+    const QString path = ThePhoto().path;
     for (auto _ : state)
-        benchmark::DoNotOptimize(editor.OpenImageFile(ThePhoto().path));
+        benchmark::DoNotOptimize(editor.OpenImageFile(path));
 }
 BENCHMARK(BM_OpenInEditor)->Unit(benchmark::kMillisecond);
 

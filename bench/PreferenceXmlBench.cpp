@@ -38,9 +38,10 @@ Fixture& Data()
 
 void BM_ReadPreferenceXml(benchmark::State& state)
 {
+    const QString path = Data().path();
     for (auto _ : state) {
         mervolt::CXmlDataArray items;
-        if (mervolt::ReadPreferenceXml(Data().path(), items) || items.GetSize() != kItems)
+        if (mervolt::ReadPreferenceXml(path, items) || items.GetSize() != kItems)
             state.SkipWithError("read failed");
     }
     state.SetItemsProcessed(state.iterations() * kItems);
@@ -66,8 +67,9 @@ BENCHMARK(BM_ReadPreferenceXml)->Unit(benchmark::kMillisecond);
 
 void BM_BareStreamReader(benchmark::State& state)
 {
+    const QString path = Data().path();
     for (auto _ : state)
-        benchmark::DoNotOptimize(BareStreamRead(Data().path()));
+        benchmark::DoNotOptimize(BareStreamRead(path));
     state.SetItemsProcessed(state.iterations() * kItems);
 }
 BENCHMARK(BM_BareStreamReader)->Unit(benchmark::kMillisecond);

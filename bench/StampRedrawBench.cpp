@@ -38,7 +38,7 @@ void BM_DrawStampText(benchmark::State& state)
     const QFont font = StampFont(QStringLiteral("DejaVu Sans Mono"), -24, 0, false);
     for (auto _ : state) {
         image.fill(Qt::white);
-        DrawStampText(image, font, StampAlignCenter, kText, kStampLineLength, 0, 0, 0);
+        DrawStampText(image, font, StampAlignCenter, kText, kStampLineLength, 0, 0, QRect());
     }
 }
 BENCHMARK(BM_DrawStampText)->Unit(benchmark::kMillisecond);

@@ -100,9 +100,10 @@ void BM_ImportItemsReplacing(benchmark::State& state)
 
 void BM_ShellExportItems(benchmark::State& state)
 {
+    const QString script =
+        ".headers on\n.mode tabs\n.output " + Data().shellFile() + "\nSELECT * FROM CIA001;\n";
     for (auto _ : state)
-        Shell(state, ".headers on\n.mode tabs\n.output " + Data().shellFile() +
-                         "\nSELECT * FROM CIA001;\n");
+        Shell(state, script);
     state.SetItemsProcessed(state.iterations() * kRows);
 }
 
@@ -110,9 +111,10 @@ void BM_ShellImportItemsReplacing(benchmark::State& state)
 {
     Shell(state,
           ".headers on\n.mode tabs\n.output " + Data().shellFile() + "\nSELECT * FROM CIA001;\n");
+    const QString script = "BEGIN;\nDELETE FROM CIA001;\n.mode tabs\n.import --skip 1 " +
+                           Data().shellFile() + " CIA001\nCOMMIT;\n";
     for (auto _ : state)
-        Shell(state, "BEGIN;\nDELETE FROM CIA001;\n.mode tabs\n.import --skip 1 " +
-                         Data().shellFile() + " CIA001\nCOMMIT;\n");
+        Shell(state, script);
     state.SetItemsProcessed(state.iterations() * kRows);
 }
 

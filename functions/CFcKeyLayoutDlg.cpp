@@ -9,6 +9,7 @@
 #include "functions/keylayout/CKeyLayoutLoader.h"
 #include "functions/keylayout/CKeyLayoutReads.h"
 #include "functions/keylayout/CKeySheetController.h"
+#include "functions/keylayout/CMsgKindButton.h"
 #include "functions/keylayout/CNinePatchButton.h"
 #include "functions/keylayout/CSaveKeyLayout.h"
 #include "functions/keylayout/PrepareImageFolder.h"
@@ -107,7 +108,8 @@ CFcKeyLayoutDlg::CFcKeyLayoutDlg(CDataManager* dataManager, QWidget* parent,
     label(23155, "CRDC_LABEL_BUTTONKIND", QRect(kLeft, y, 200, 20));
     y += 24;
     for (int i = 0; i < 8; ++i) {
-        auto* button = new CNinePatchButton(this);
+        QPushButton* button = i < 5 ? static_cast<QPushButton*>(new CNinePatchButton(this))
+                                    : new CMsgKindButton(this);
         SetControlId(button, kPaletteIds[i]);
         button->setText(QLatin1String(kPaletteKeys[i]));
         button->setGeometry(kLeft, y + i * 26, 140, 22);
@@ -220,7 +222,7 @@ bool CFcKeyLayoutDlg::StartEditor()
     int y = FindControlById(this, kPaletteIds[0])->geometry().bottom() + 1;
     KeyStyle style = m_images->GetDefaultKeyStyle();
     for (int i = 1; i < 8; ++i) {
-        auto* button = qobject_cast<CNinePatchButton*>(FindControlById(this, kPaletteIds[i]));
+        QWidget* button = FindControlById(this, kPaletteIds[i]);
         const bool section = i >= 5;
         if (i == 5) {
             QWidget* sectionLabel = FindControlById(this, 23156);
@@ -231,7 +233,7 @@ bool CFcKeyLayoutDlg::StartEditor()
         const QString caption =
             section ? m_geometry->SectionLabel(i - 5) : m_geometry->KeyLabel(i - 1);
         if (!caption.isEmpty())
-            button->setText(caption);
+            static_cast<QPushButton*>(button)->setText(caption);
         button->setGeometry(kLeft, y + 4, std::min(size.width(), kSectionClip - kLeft),
                             size.height());
         y = button->geometry().bottom() + 1;

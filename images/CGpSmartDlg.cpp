@@ -469,6 +469,10 @@ bool CGpSmartDlg::CreateTempBmpPath(QString& path)
 void CGpSmartDlg::Redraw(StampSlot& stamp)
 {
     const int width = m_bNarrow ? kNarrowPrintWidth : stamp.image.Width();
+    const QRect page(0, 0, width, stamp.image.Height());
+    QRect area = page;
+    const QString text = stamp.edit->StoredText();
+    const int alignment = stamp.align->currentIndex();
     if (stamp.applied < 0 || stamp.applied >= m_templates.size()) {
         CopyMono(stamp.loaded, stamp.image);
     } else {
@@ -476,20 +480,22 @@ void CGpSmartDlg::Redraw(StampSlot& stamp)
         CImgCanvas picture;
         picture.Image() = applied.convertToFormat(QImage::Format_RGB888);
         const QSize size(stamp.image.Width(), stamp.image.Height());
+        const QRect placed((width - applied.width()) / 2, 0, applied.width(), applied.height());
         if (stamp.image.Create(size.width(), size.height())) {
             QPainter painter(&stamp.image.Image());
-            picture.Draw(painter, QRect((width - applied.width()) / 2, 0, applied.width(),
-                                        applied.height()));
+            picture.Draw(painter, placed);
         }
+        // The text keeps off the template's dots.
+        area = StampTextArea(stamp.image.Image(), placed, page,
+                             StampTextSize(stamp.font, alignment, text, kStampLineLength));
         if (stamp.templatePreview)
             stamp.templatePreview->SetImage(&applied);
     }
-    // What 58 mm paper cannot print stays white.
+    DrawStampText(stamp.image.Image(), stamp.font, alignment, text, kStampLineLength,
+                  stamp.sliderX->value(), stamp.sliderY->value(), area);
+    // What 58 mm paper cannot print stays white, text included.
     if (m_bNarrow)
         ClearRightOfNarrow(stamp.image);
-    DrawStampText(stamp.image.Image(), stamp.font, stamp.align->currentIndex(),
-                  stamp.edit->StoredText(), kStampLineLength, stamp.sliderX->value(),
-                  stamp.sliderY->value(), m_bNarrow ? kNarrowPrintWidth : 0);
     ShowStamp(stamp);
 }
 

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace pellark {
@@ -84,30 +85,108 @@ QString UnescapeText(const QString& text)
     return out;
 }
 
-void DrawStampText(QImage& image, const QFont& font, int alignment, const QString& text,
-                   int maximum, int dx, int dy, int layoutWidth)
+namespace {
+
+// The text as drawn: wrapped, its format flags and its font.
+struct StampBlock
 {
-    if (image.isNull())
-        return;
-    const int width = layoutWidth != 0 ? layoutWidth : image.width();
-    const int height = image.height();
-    QString wrapped = WrapStampText(text, maximum);
-    wrapped.replace(kLineBreak, QStringLiteral("\n"));
-    QFont plain = font;
-    plain.setStyleStrategy(QFont::NoAntialias);
+    QString lines;
+    int flags = 0;
+    QFont font;
+};
+
+StampBlock MakeBlock(const QFont& font, int alignment, const QString& text, int maximum)
+{
+    StampBlock block;
+    block.lines = WrapStampText(text, maximum);
+    block.lines.replace(kLineBreak, QStringLiteral("\n"));
+    block.font = font;
+    block.font.setStyleStrategy(QFont::NoAntialias);
     const int align = alignment == StampAlignLeft    ? Qt::AlignLeft
                       : alignment == StampAlignRight ? Qt::AlignRight
                                                      : Qt::AlignHCenter;
-    const int flags = align | Qt::AlignTop | Qt::TextDontClip;
+    block.flags = align | Qt::AlignTop | Qt::TextDontClip;
+    return block;
+}
+
+QSize BlockSize(const StampBlock& block)
+{
+    return QFontMetrics(block.font).boundingRect(QRect(), block.flags, block.lines).size();
+}
+
+bool IsInk(const QImage& image, int x, int y)
+{
+    return (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
+}
+
+// The white box around the centre of rect that dots close on all four
+// sides; empty when there is none.
+QRect EnclosedWhiteBox(const QImage& image, const QRect& rect)
+{
+    const QPoint centre = rect.center();
+    if (IsInk(image, centre.x(), centre.y()))
+        return {};
+    int left = centre.x();
+    while (left >= rect.left() && !IsInk(image, left, centre.y()))
+        --left;
+    int right = centre.x();
+    while (right <= rect.right() && !IsInk(image, right, centre.y()))
+        ++right;
+    int top = centre.y();
+    while (top >= rect.top() && !IsInk(image, centre.x(), top))
+        --top;
+    int bottom = centre.y();
+    while (bottom <= rect.bottom() && !IsInk(image, centre.x(), bottom))
+        ++bottom;
+    if (left < rect.left() || right > rect.right() || top < rect.top() || bottom > rect.bottom())
+        return {};
+    const QRect box(QPoint(left + 1, top + 1), QPoint(right - 1, bottom - 1));
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            if (IsInk(image, x, y))
+                return {};
+    return box;
+}
+
+} // namespace
+
+void DrawStampText(QImage& image, const QFont& font, int alignment, const QString& text,
+                   int maximum, int dx, int dy, const QRect& area)
+{
+    if (image.isNull())
+        return;
+    const QRect within = area.isEmpty() ? image.rect() : area;
+    const StampBlock block = MakeBlock(font, alignment, text, maximum);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setFont(plain);
+    painter.setFont(block.font);
     painter.setPen(Qt::black);
-    const QRect block = painter.boundingRect(QRect(0, 0, width, height), flags, wrapped);
-    const int left = width / 2 - block.width() / 2 + dx;
-    const int top = height / 2 - block.height() / 2 + dy;
-    painter.drawText(QRect(left, top, block.width(), block.height()), flags, wrapped);
+    const QRect bounds =
+        painter.boundingRect(QRect(QPoint(0, 0), within.size()), block.flags, block.lines);
+    const int left = within.left() + within.width() / 2 - bounds.width() / 2 + dx;
+    const int top = within.top() + within.height() / 2 - bounds.height() / 2 + dy;
+    painter.drawText(QRect(left, top, bounds.width(), bounds.height()), block.flags, block.lines);
+}
+
+QSize StampTextSize(const QFont& font, int alignment, const QString& text, int maximum)
+{
+    return BlockSize(MakeBlock(font, alignment, text, maximum));
+}
+
+QRect StampTextArea(const QImage& stamp, const QRect& placed, const QRect& page, const QSize& block)
+{
+    const QRect drawn = placed.intersected(page).intersected(stamp.rect());
+    if (drawn.isEmpty())
+        return page;
+    const QRect free = EnclosedWhiteBox(stamp, drawn);
+    if (!free.isEmpty() && free.width() >= block.width() && free.height() >= block.height())
+        return free;
+    // Below the template; a block higher than the room left starts right
+    // under it.
+    const int top = drawn.bottom() + 1;
+    return QRect(page.left(), top, page.width(),
+                 std::max(page.bottom() + 1 - top, std::max(block.height(), 1)));
 }
 
 QFont StampFont(const QString& face, int height, int weight, bool italic)

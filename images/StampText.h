@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 // The text of a stamp: wrapped, drawn into the stamp picture, and kept in
@@ -25,10 +26,18 @@ QString UnescapeText(const QString& text);
 enum EStampAlign { StampAlignLeft = 0, StampAlignCenter = 1, StampAlignRight = 2 };
 
 // Draws the wrapped text in black, without smoothing (a pixel is a
-// printer dot), as a block centred on the image (on its left layoutWidth
-// columns when that is not 0) and moved by (dx, dy).
+// printer dot), as a block centred on area (the whole image when area is
+// empty) and moved by (dx, dy).
 void DrawStampText(QImage& image, const QFont& font, int alignment, const QString& text,
-                   int maximum, int dx, int dy, int layoutWidth);
+                   int maximum, int dx, int dy, const QRect& area);
+// The size of the block DrawStampText draws.
+QSize StampTextSize(const QFont& font, int alignment, const QString& text, int maximum);
+// Where a stamp's text of size block goes, within page, beside a template
+// drawn at placed on the stamp: in the template's free area (the white box
+// around its centre that its dots close on all four sides) when the block
+// fits there, else below the template.
+QRect StampTextArea(const QImage& stamp, const QRect& placed, const QRect& page,
+                    const QSize& block);
 
 // The font of a stamp from its profile values: height as a LOGFONT height
 // (negative: character height in pixels; 0: 20 points at the screen's

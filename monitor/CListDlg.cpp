@@ -120,6 +120,9 @@ int CListDlg::exec()
 
 void CListDlg::Fail(int code)
 {
+    // What the opening made of the work copy goes with it.
+    if (m_bWorkCopyMade)
+        State().CancelAndDiscardTemporary();
     m_bOpenFailed = true;
     m_nFailCode = code;
     // Also when the window is shown without DoModal.
@@ -156,6 +159,7 @@ bool CListDlg::OnInitDialog()
     SplitPermitList(this, m_permitted);
     m_nSizeLimit =
         NumberOfText(GetLangString(QStringLiteral("CRDS_MO_LIMITSIZE_IMAGE"))) * kMegabyte;
+    m_bWorkCopyMade = true;
     if (!PrepareItemImageWorkCopy(m_nListMode, m_nLimit, *MenuItems(), OwnItems())) {
         ShowMonMessage(this, "CRDS_MO_MSG_E_COPYFILE", platform::MessageIcon::Error);
         Fail(2);
@@ -238,6 +242,9 @@ void CListDlg::BuildColumns()
 void CListDlg::SetMarksAtOpening()
 {
     m_pModel->SortRecords(CItemImageListModel::CodeColumn, true);
+    // The column shows the mark or nothing, never what REMARKS holds.
+    for (int row = 0; row < m_pModel->rowCount(); ++row)
+        m_pModel->SetMark(row, false);
     for (int slot = 1; slot <= m_nLimit; ++slot) {
         const QString code = m_pSlots->CodeOfSlot(slot);
         if (code.isEmpty())

@@ -93,6 +93,7 @@ private:
     qint64 m_nSizeLimit = 0;
     bool m_bDefaultTarget = false;
     bool m_bOpenFailed = false;
+    bool m_bWorkCopyMade = false;
     int m_nFailCode = 0;
     QStringList m_permitted;
     std::unique_ptr<CItemImageSlots> m_pSlots;

@@ -3,6 +3,7 @@
 #include "functions/keylayout/CButtonProperty.h"
 #include "functions/keylayout/CImageDataCSB012.h"
 #include "functions/keylayout/KeyLayoutColour.h"
+#include "functions/keylayout/WordEllipsis.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -34,6 +35,7 @@ CFcKeyLayButton::CFcKeyLayButton(Mode mode, CKeyButtonHost* host, QWidget* paren
     if (mode == Mode::Key) {
         m_bTint = true;
         m_bHandles = true;
+        m_bPlainFace = true;
         m_nFontHeight = 12;
         setMouseTracking(true);
     } else {
@@ -95,7 +97,7 @@ void CFcKeyLayButton::DrawContent(QPainter& painter, const QRect& rect)
         }
         const QRect text = rect.adjusted(6, 8, -6, -8);
         painter.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                         painter.fontMetrics().elidedText(label, Qt::ElideRight, text.width()));
+                         WordElidedText(painter.fontMetrics(), label, text.width()));
         QFont priceFont = font;
         priceFont.setPixelSize(18);
         painter.setFont(priceFont);
@@ -103,7 +105,7 @@ void CFcKeyLayButton::DrawContent(QPainter& painter, const QRect& rect)
         const QRect price = text.adjusted(0, 2, 0, -2);
         painter.drawText(
             price, Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine,
-            painter.fontMetrics().elidedText(record.m_strPriceText, Qt::ElideRight, price.width()));
+            WordElidedText(painter.fontMetrics(), record.m_strPriceText, price.width()));
         return;
     }
     if (m_mode == Mode::Key && record.IsItemSection()) {
@@ -113,11 +115,11 @@ void CFcKeyLayButton::DrawContent(QPainter& painter, const QRect& rect)
         painter.setPen(ColourFromDb(record.m_nForeColor));
         const QRect text = rect.adjusted(1, 1, -1, -1);
         painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                         painter.fontMetrics().elidedText(label, Qt::ElideRight, text.width()));
+                         WordElidedText(painter.fontMetrics(), label, text.width()));
         return;
     }
     painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine,
-                     painter.fontMetrics().elidedText(label, Qt::ElideRight, rect.width()));
+                     WordElidedText(painter.fontMetrics(), label, rect.width()));
 }
 
 void CFcKeyLayButton::mousePressEvent(QMouseEvent* event)

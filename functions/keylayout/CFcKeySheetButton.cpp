@@ -2,6 +2,7 @@
 
 #include "functions/keylayout/CKeySheetGrid.h"
 #include "functions/keylayout/KeyLayoutColour.h"
+#include "functions/keylayout/WordEllipsis.h"
 
 #include "shared/config/PitchFontName.h"
 #include "shared/lang/CProgramLang.h"
@@ -87,7 +88,7 @@ void CFcKeySheetButton::paintEvent(QPaintEvent*)
         painter.setPen(QColor(0, 0, 191));
         const QString label = GetLangString(QStringLiteral("CRDS_FC_LABEL_AUTOLAYOUT"));
         painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine,
-                         painter.fontMetrics().elidedText(label, Qt::ElideRight, width()));
+                         WordElidedText(painter.fontMetrics(), label, width()));
         return;
     }
     if (m_bGridDirty || m_gridPicture.size() != size())

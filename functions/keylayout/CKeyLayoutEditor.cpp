@@ -267,9 +267,10 @@ bool CKeyLayoutEditor::PalettePressed(const PaletteKind& kind)
     key->m_nImageFlag = 0;
     CButtonProperty& added = *key;
     m_sheetRows.push_back(std::move(key));
+    // Selected first: the view gives the selected key the focus.
+    m_pSelected = &added;
     if (m_pView)
         m_pView->KeyAdded(added);
-    m_pSelected = &added;
     ClearUndo();
     Notify();
     return true;
@@ -438,6 +439,10 @@ bool CKeyLayoutEditor::ApplyPageSettings(std::unique_ptr<CButtonProperty> copy)
     copy->m_pWindow = (*at)->m_pWindow;
     *at = std::move(copy);
     m_pCurrentTab = at->get();
+    // The tab's window shows the new record before the page is shown
+    // again, so that it is still drawn as the current tab.
+    if (m_pView)
+        m_pView->ShowRecord(*m_pCurrentTab, false);
     if (CButtonProperty* pageRow = PageRow(page)) {
         pageRow->m_strLabel = m_pCurrentTab->m_strLabel;
         pageRow->m_nSheetArrange = m_pCurrentTab->m_nPageArrange;
@@ -445,8 +450,6 @@ bool CKeyLayoutEditor::ApplyPageSettings(std::unique_ptr<CButtonProperty> copy)
     if (m_pCurrentTab->m_nPageArrange == 0)
         RemovePageKeys(page);
     ShowPageNumber(page);
-    if (m_pView)
-        m_pView->ShowRecord(*m_pCurrentTab, false);
     return true;
 }
 

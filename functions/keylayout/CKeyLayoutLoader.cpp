@@ -6,6 +6,8 @@
 #include "shared/data/CStringArrayPtrArray.h"
 #include "shared/data/NumberOfText.h"
 
+#include "stroven/Stroven.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -21,15 +23,21 @@ int Number(const QString& text)
 } // namespace
 
 CKeyLayoutLoader::CKeyLayoutLoader(CSQliteDB& db, CButtonStyleMgr* images)
-    : m_reads(db), m_pImages(images)
+    : m_db(db), m_reads(db), m_pImages(images)
 {
 }
 
 void CKeyLayoutLoader::Load(const CStringArrayPtrArray& rows)
 {
+    // The reads of names and images share one read transaction: on its own
+    // each would take and drop the file's lock, a layout asks for every key.
+    CSQliteSQL transaction(m_db, QStringLiteral("CSB022"));
+    const bool own = !m_db.InTransaction() && transaction.StartTransaction() == 0;
     for (qsizetype i = 0; i < rows.GetSize(); ++i)
         if (const QStringList* row = rows.GetAt(i))
             AddRow(*row);
+    if (own)
+        transaction.ExecCommit();
 }
 
 std::unique_ptr<CButtonProperty> CKeyLayoutLoader::MakeRecord(const QStringList& row) const
@@ -83,8 +91,15 @@ void CKeyLayoutLoader::AddStripRow(std::unique_ptr<CButtonProperty> record)
         record->m_strDispName.clear();
         if (menu.deptLink != QLatin1String("0"))
             m_reads.ReadDeptName(menu.deptLink, record->m_strDispName);
-        m_reads.ReadPageLabel(record->m_strCode, record->m_strLabel);
-        m_reads.ReadSheetArrange(record->m_strCode, record->m_nPageArrange);
+        if (!m_bPageSheetsRead) {
+            m_bPageSheetsRead = true;
+            m_reads.ReadPageSheets(m_pageSheets);
+        }
+        const auto page = m_pageSheets.constFind(record->m_strCode);
+        if (page != m_pageSheets.constEnd()) {
+            record->m_strLabel = page->label;
+            record->m_nPageArrange = page->arrange;
+        }
     }
     m_stripRows.push_back(std::move(record));
 }

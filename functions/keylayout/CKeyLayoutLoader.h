@@ -47,8 +47,12 @@ private:
     void AddStripRow(std::unique_ptr<CButtonProperty> record);
     void AddSheetRow(std::unique_ptr<CButtonProperty> record);
 
+    CSQliteDB& m_db;
     CKeyLayoutReads m_reads;
     CButtonStyleMgr* m_pImages = nullptr;
+    // The pages' "ItemSheet" rows, read at the first tab.
+    QHash<QString, PageSheet> m_pageSheets;
+    bool m_bPageSheetsRead = false;
 };
 
 } // namespace kesmond

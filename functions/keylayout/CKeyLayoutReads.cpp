@@ -29,10 +29,11 @@ const QueryText& TextOf(int q)
         {"CSB002", {QStringLiteral("FUNCKEYNAME")}, "FUNCKEYCODE = ?"},
         {"CSB012", {QStringLiteral("FILENAME")}, "CONTROLTYPE = ? AND CODE = ?"},
         {"CIA001", {QStringLiteral("ITEMNAME"), QStringLiteral("UNITPRICE")}, "ITEMCODE = ?"},
-        {"CSB022", {QStringLiteral("SHEETARRANGE")}, "CONTROLTYPE = 'ItemSheet' AND CODE = ?"},
         {"CSB022", {QStringLiteral("SHEETNUMBER")}, "CONTROLTYPE = 'ItemSheet' AND CODE = ?"},
         {"CSB003", {QStringLiteral("FUNCSETCODE"), QStringLiteral("VALUE")}, "FUNCKEYCODE = ?"},
-        {"CSB022", {QStringLiteral("LABEL")}, "CONTROLTYPE = 'ItemSheet' AND CODE = ?"},
+        {"CSB022",
+         {QStringLiteral("CODE"), QStringLiteral("LABEL"), QStringLiteral("SHEETARRANGE")},
+         "CONTROLTYPE = 'ItemSheet'"},
     };
     return texts[q];
 }
@@ -134,15 +135,6 @@ bool CKeyLayoutReads::ReadItemNameAndPrice(const QString& itemCode, QString& nam
     return true;
 }
 
-bool CKeyLayoutReads::ReadSheetArrange(const QString& pageCode, int& arrange)
-{
-    QList<QStringList> rows;
-    if (!Run(Arrange, {pageCode}, rows) || rows.isEmpty())
-        return false;
-    arrange = int(NumberOfText(rows.first().value(0)));
-    return true;
-}
-
 QString CKeyLayoutReads::ReadSheetNumber(const QString& pageCode)
 {
     QList<QStringList> rows;
@@ -169,12 +161,15 @@ PageMenuSettings CKeyLayoutReads::ReadPageMenuSettings(const QString& pageCode)
     return settings;
 }
 
-bool CKeyLayoutReads::ReadPageLabel(const QString& pageCode, QString& label)
+bool CKeyLayoutReads::ReadPageSheets(QHash<QString, PageSheet>& pages)
 {
+    pages.clear();
     QList<QStringList> rows;
-    if (!Run(Label, {pageCode}, rows) || rows.isEmpty())
+    if (!Run(Pages, {}, rows, true))
         return false;
-    label = rows.first().value(0);
+    for (const QStringList& row : std::as_const(rows))
+        if (!pages.contains(row.value(0)))
+            pages.insert(row.value(0), {row.value(1), int(NumberOfText(row.value(2)))});
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,13 @@ struct PageMenuSettings
     QString layout = QStringLiteral("1");
 };
 
+// A page's "ItemSheet" row: its label and arrangement.
+struct PageSheet
+{
+    QString label;
+    int arrange = 0;
+};
+
 // The key layout's small reads on the work database. Each reads the first
 // matching row with its values bound; a statement is prepared on first use
 // and kept, since loading asks once or twice per key. True = found.
@@ -46,18 +54,19 @@ public:
     bool ReadImageFileName(const QString& controlType, const QString& code, QString& fileName);
     // An empty code finds nothing and succeeds.
     bool ReadItemNameAndPrice(const QString& itemCode, QString& name, QString& price);
-    bool ReadSheetArrange(const QString& pageCode, int& arrange);
     // "0" when no page has the code.
     QString ReadSheetNumber(const QString& pageCode);
     // "1", "0", "1" where a row is missing.
     PageMenuSettings ReadPageMenuSettings(const QString& pageCode);
-    bool ReadPageLabel(const QString& pageCode, QString& label);
+    // Every page's "ItemSheet" row by its CODE (the first of a code), in
+    // one read: the table has no index that finds one page's row.
+    bool ReadPageSheets(QHash<QString, PageSheet>& pages);
 
     // The status of the last read (0 or SQLREAD_END on success).
     int LastStatus() const { return m_nStatus; }
 
 private:
-    enum Query { Style, Dept, FuncKey, ImageFile, Item, Arrange, Number, Menu, Label, QueryCount };
+    enum Query { Style, Dept, FuncKey, ImageFile, Item, Number, Menu, Pages, QueryCount };
     // The rows of query q for the values; false on a failed read.
     bool Run(Query q, const QStringList& values, QList<QStringList>& rows, bool all = false);
 

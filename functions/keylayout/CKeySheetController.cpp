@@ -87,6 +87,9 @@ void CKeySheetController::KeyAdded(CButtonProperty& key)
     if (key.m_nSheetNumber != m_editor.CurrentPage() || m_editor.IsAutomaticPage())
         return;
     CFcKeyLayButton* window = MakeKey(key);
+    // Only a selected key takes the focus: a focused key is drawn selected.
+    if (&key != m_editor.SelectedKey())
+        return;
     window->raise();
     window->setFocus();
 }

@@ -59,11 +59,17 @@ void CNinePatchButton::paintEvent(QPaintEvent*)
     painter.fillRect(area, Qt::white);
     const auto slices =
         NineSliceRects(area, m_pImage->size(), m_nCornerSize, m_nOverhangX, m_nOverhangY);
-    if (!slices)
+    if (slices) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        for (const NineSlice& slice : *slices)
+            painter.drawImage(slice.target, *m_pImage, slice.source);
+    } else if (m_bPlainFace) {
+        painter.fillRect(area, ColourFromDb(m_nBackColor));
+        painter.setPen(ColourFromDb(m_nForeColor));
+        painter.drawRect(area.adjusted(0, 0, -1, -1));
+    } else {
         return;
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (const NineSlice& slice : *slices)
-        painter.drawImage(slice.target, *m_pImage, slice.source);
+    }
     DrawContent(painter, area);
 
     if (hasFocus() || m_bSelected) {

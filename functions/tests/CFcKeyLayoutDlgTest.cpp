@@ -5,6 +5,7 @@
 #include "functions/keylayout/CFcKeySheetButton.h"
 #include "functions/keylayout/CKeyLayoutEditor.h"
 #include "functions/keylayout/CKeySheetController.h"
+#include "functions/keylayout/KeyLayoutColour.h"
 #include "functions/keylayout/tests/KeyLayoutDbFixture.h"
 
 #include "shared/config/CBasePath.h"
@@ -22,7 +23,8 @@ using namespace kesmond;
 
 namespace {
 
-// A key dialog that gives the key a new colour.
+// A key dialog that gives the key a new colour, a page dialog that gives
+// the tab a new style.
 struct RecolourDialogs : CKeyLayoutDialogs
 {
     bool EditKey(QWidget*, CButtonProperty& copy, CButtonStyleMgr&) override
@@ -31,8 +33,22 @@ struct RecolourDialogs : CKeyLayoutDialogs
         ++keys;
         return true;
     }
+    bool EditPage(QWidget*, CButtonProperty& tab, CButtonStyleMgr&, const CFcKeyLayCSB023&) override
+    {
+        tab.m_nForeColor = 0x0000FF;
+        return true;
+    }
     int keys = 0;
 };
+
+bool HasColour(const QImage& image, const QColor& colour)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == colour)
+                return true;
+    return false;
+}
 
 // The key-layout window on the fixture's layout in the local data folder.
 class KeyLayoutWindow : public KeyLayoutDbFixture
@@ -72,6 +88,13 @@ protected:
         return qobject_cast<QPushButton*>(FindControlById(m_window.get(), id));
     }
     QByteArray Dump() { return korvane::test::Sqlite3(DbPath(), QStringLiteral(".dump")); }
+    CFcKeyLayButton* KeyWindow(const char* code)
+    {
+        for (CFcKeyLayButton* key : m_window->Controller()->KeyWindows())
+            if (key->Record()->m_strCode == QLatin1String(code))
+                return key;
+        return nullptr;
+    }
 
     SuiteFixture m_suite;
     RecolourDialogs m_dialogs;
@@ -171,4 +194,106 @@ TEST_F(KeyLayoutWindow, APageTooLargeForAScreenEndsTheStart)
     EXPECT_EQ(window.result(), 2);
     EXPECT_EQ(m_suite.messages(), QStringList{QStringLiteral("CRDS_CMN_ERR_SETREAD_FAILED")});
     EXPECT_EQ(window.Editor(), nullptr);
+}
+
+TEST_F(KeyLayoutWindow, AKeyWhosePictureCannotBeSlicedShowsAPlainFaceItsLabelAndItsSelection)
+{
+    Exec(QStringLiteral("INSERT INTO CSB012 VALUES ('FunctionButton', 'Standard', '000009', "
+                        "'tiny.png', x'%1', x'0102', 'old', 'old')")
+             .arg(QString::fromLatin1(Png(Qt::magenta, 8).toHex())));
+    const int back = 0x00C0FF;
+    Exec(QStringLiteral("INSERT INTO CSB022 (SHEETTYPE, SHEETNUMBER, SHEETARRANGE, SHEETSEQCODE, "
+                        "CONTROLTYPE, THEME, CODE, POSITIONX, POSITIONY, WIDTH, HEIGHT, LABEL, "
+                        "FOREGROUNDCOLOR, BACKGROUNDCOLOR, OPTIONCOLOR, IMAGEFLAG) VALUES ('ITEM', "
+                        "1, 1, 5, 'FunctionButton', 'Standard', '000009', 400, 150, 127, 68, "
+                        "'Subtotal', 0, %1, 0, 0)")
+             .arg(back));
+    CFcKeyLayoutDlg& window = Open();
+    CFcKeyLayButton* key = KeyWindow("000009");
+    ASSERT_TRUE(key);
+    ASSERT_EQ(key->Image()->size(), QSize(8, 8));
+    const QImage plain = key->grab().toImage();
+    EXPECT_EQ(plain.pixelColor(10, 30), ColourFromDb(back));
+    EXPECT_TRUE(HasColour(plain.copy(plain.rect().adjusted(2, 2, -2, -2)), QColor(Qt::black)))
+        << "no label";
+    window.Editor()->SelectKey(key->Record());
+    EXPECT_TRUE(Button(CFcKeyLayoutDlg::IDC_BUTTON_SET)->isEnabled());
+    const QImage selected = key->grab().toImage();
+    EXPECT_NE(selected.pixelColor(10, 30), plain.pixelColor(10, 30));
+}
+
+TEST_F(KeyLayoutWindow, ThePaletteOffersTheStoredSectionSizes)
+{
+    Exec(QStringLiteral("DELETE FROM CSB023 WHERE LAYOUTCODE LIKE 'ITEMSECTION.%'"));
+    const struct
+    {
+        int width;
+        const char* label;
+    } sections[] = {{255, "Sec S"}, {511, "Sec M"}, {767, "Sec L"}};
+    for (int i = 0; i < 3; ++i)
+        for (const auto& [part, value] :
+             {std::pair<const char*, QString>{"WIDTH", QString::number(sections[i].width)},
+              {"HEIGHT", QStringLiteral("30")},
+              {"LABEL", QLatin1String(sections[i].label)}})
+            Exec(QStringLiteral("INSERT INTO CSB023 (LAYOUTCODE, LAYOUTVALUE) VALUES "
+                                "('ITEMSECTION.%1.%2', '%3')")
+                     .arg(i + 1)
+                     .arg(QLatin1String(part), value));
+    CFcKeyLayoutDlg& window = Open();
+    const QRect label = FindControlById(&window, 23156)->geometry();
+    int top = label.bottom();
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        QPushButton* button = Button(uint(23163 + i));
+        ASSERT_TRUE(button);
+        EXPECT_TRUE(button->isVisible());
+        EXPECT_TRUE(button->isEnabled());
+        EXPECT_EQ(button->text(), QLatin1String(sections[i].label));
+        EXPECT_EQ(button->height(), 30);
+        EXPECT_GT(button->y(), top);
+        EXPECT_LE(button->geometry().right(), 503); // never over the canvas
+        top = button->geometry().bottom();
+        // A white face in a black frame, with the caption on it.
+        const QImage face = button->grab().toImage();
+        EXPECT_EQ(face.pixelColor(0, 0), QColor(Qt::black));
+        EXPECT_EQ(face.pixelColor(face.width() - 3, 3), QColor(Qt::white));
+        bool caption = false;
+        for (int x = 6; x < 60 && !caption; ++x)
+            for (int y = 4; y < 26 && !caption; ++y)
+                caption = face.pixelColor(x, y).lightness() < 100;
+        EXPECT_TRUE(caption);
+    }
+}
+
+TEST_F(KeyLayoutWindow, AfterThePageDialogTheCurrentTabIsStillDrawnAsCurrent)
+{
+    CFcKeyLayoutDlg& window = Open();
+    CKeyLayoutEditor& editor = *window.Editor();
+    Button(CFcKeyLayoutDlg::IDC_PAGE_SET)->click();
+    const CButtonProperty* current = editor.CurrentTab();
+    ASSERT_TRUE(current);
+    EXPECT_EQ(current->m_nForeColor, 0x0000FF);
+    int selected = 0;
+    for (CFcKeyLayButton* tab : window.Controller()->TabWindows()) {
+        EXPECT_EQ(tab->IsSelected(), tab->Record() == current);
+        selected += tab->IsSelected() ? 1 : 0;
+    }
+    EXPECT_EQ(selected, 1);
+}
+
+TEST_F(KeyLayoutWindow, AfterPasteNoKeyIsDrawnSelected)
+{
+    CFcKeyLayoutDlg& window = Open();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    CKeyLayoutEditor& editor = *window.Editor();
+    Button(CFcKeyLayoutDlg::IDC_PAGE_COPY)->click();
+    Button(CFcKeyLayoutDlg::IDC_PAGE_PASTE)->click();
+    EXPECT_EQ(editor.SelectedKey(), nullptr);
+    EXPECT_FALSE(Button(CFcKeyLayoutDlg::IDC_BUTTON_SET)->isEnabled());
+    const auto& keys = window.Controller()->KeyWindows();
+    ASSERT_EQ(keys.size(), 8u);
+    // Each pasted key looks exactly as the key it was copied from.
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(keys[i + 4]->grab().toImage(), keys[i]->grab().toImage()) << i;
 }

@@ -127,6 +127,23 @@ protected:
         korvane::test::writeFile(m_suite.programFolder() + QStringLiteral("/Template/LOGO/") + name,
                                  MakeStampTemplate(black, 1, QStringLiteral("000")));
     }
+    // A double frame: a 3-dot outer and a 1-dot inner line, white inside.
+    void FrameTemplate(const QString& name, int width, int height)
+    {
+        QImage frame(width, height, QImage::Format_RGB32);
+        frame.fill(Qt::white);
+        {
+            QPainter painter(&frame);
+            painter.setPen(QPen(Qt::black, 3));
+            painter.drawRect(2, 2, width - 5, height - 5);
+            painter.setPen(QPen(Qt::black, 1));
+            painter.drawRect(8, 8, width - 17, height - 17);
+        }
+        const QImage mono = frame.convertToFormat(
+            QImage::Format_Indexed8, {qRgb(0, 0, 0), qRgb(255, 255, 255)}, Qt::ThresholdDither);
+        korvane::test::writeFile(m_suite.programFolder() + QStringLiteral("/Template/LOGO/") + name,
+                                 MakeStampTemplate(mono, 1, QStringLiteral("000")));
+    }
     template <class T = QWidget> T* Control(QWidget* page, uint id)
     {
         return qobject_cast<T*>(FindControlById(page, id));
@@ -258,6 +275,71 @@ TEST_F(CGpSmartTabTest, TextIsPlacedByAlignmentOffsetAndPaperWidth)
     EXPECT_TRUE(shop.prev->isEnabled());
     EXPECT_EQ(InkColumns(shop.image.Image(), 0, 9), std::make_pair(0, 383));
     EXPECT_TRUE(AllWhite(shop.image.Image(), 384));
+}
+
+// The bounding box of the dots black in with and white in without.
+QRect AddedInk(const QImage& with, const QImage& without)
+{
+    QRect box;
+    for (int y = 0; y < with.height(); ++y)
+        for (int x = 0; x < with.width(); ++x)
+            if ((with.pixel(x, y) & 0xFFFFFF) == 0 && (without.pixel(x, y) & 0xFFFFFF) != 0)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+TEST_F(CGpSmartTabTest, ALineWiderThanNarrowPaperIsStoredAsThePreviewShowsIt)
+{
+    AllRows();
+    SetProfile(QStringLiteral("SHOP1RPTWIDTH"), 1);
+    auto host = Open();
+    CGpSmartDlg* page = host->Page(0);
+    StampSlot& shop = page->Shop();
+    shop.edit->SetStoredText(QString(48, u'W'));
+    ASSERT_GE(InkColumns(shop.image.Image()).first, 0);
+    EXPECT_TRUE(AllWhite(shop.image.Image(), 384));
+    m_answer = platform::IDYES;
+    ASSERT_EQ(page->SavePage(), CGpSmartDlg::SaveDone);
+    const QImage stored = QImage::fromData(Stored("000001"));
+    ASSERT_EQ(stored.size(), QSize(576, 168));
+    EXPECT_GE(InkColumns(stored).first, 0);
+    EXPECT_TRUE(AllWhite(stored, 384));
+}
+
+TEST_F(CGpSmartTabTest, TextAndTemplateNeverOverlap)
+{
+    FrameTemplate(QStringLiteral("a_frame.dat"), 200, 60);
+    Template(QStringLiteral("b_block.dat"), 200, 20);
+    auto host = Open();
+    CGpSmartDlg* page = host->Page(0);
+    StampSlot& shop = page->Shop();
+    ASSERT_EQ(page->Templates().size(), 2);
+    const int left = (576 - 200) / 2;
+    const struct
+    {
+        int template_;
+        const char* text;
+        QRect within; // where the text's dots must lie
+    } cases[] = {
+        // Room inside the frame: the text stands in its free area.
+        {0, "SHOP", QRect(left + 9, 9, 182, 42)},
+        // Too much for the frame: below it.
+        {0, "THE CORNER SHOP\r\nTOWN STREET 1", QRect(0, 60, 576, 108)},
+        // A template without free area: below it.
+        {1, "THE CORNER SHOP\r\nTOWN STREET 1", QRect(0, 20, 576, 148)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        shop.edit->SetStoredText(QString());
+        shop.applied = c.template_;
+        page->Redraw(shop);
+        const QImage bare = shop.image.Image().copy();
+        shop.edit->SetStoredText(QString::fromLatin1(c.text));
+        const QRect text = AddedInk(shop.image.Image(), bare);
+        ASSERT_FALSE(text.isEmpty());
+        EXPECT_TRUE(c.within.contains(text))
+            << text.x() << "," << text.y() << " " << text.width() << "x" << text.height();
+    }
 }
 
 TEST_F(CGpSmartTabTest, TabChangeWithYesStoresBothStampsAndTheProfile)

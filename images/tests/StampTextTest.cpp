@@ -77,9 +77,9 @@ TEST(StampTextTest, DrawnTextIsBlackAndWhiteAndPlacedByItsOffset)
     const QFont font = StampFont(QStringLiteral("DejaVu Sans Mono"), -24, 0, false);
     const QString text = QStringLiteral("SHOP\r\nTOWN STREET 1");
     QImage atZero = White(576, 168);
-    DrawStampText(atZero, font, StampAlignRight, text, kStampLineLength, 0, 0, 0);
+    DrawStampText(atZero, font, StampAlignRight, text, kStampLineLength, 0, 0, QRect());
     QImage moved = White(576, 168);
-    DrawStampText(moved, font, StampAlignRight, text, kStampLineLength, -20, 0, 0);
+    DrawStampText(moved, font, StampAlignRight, text, kStampLineLength, -20, 0, QRect());
     const auto [zeroFirst, zeroLast] = InkColumns(atZero);
     ASSERT_GE(zeroFirst, 0);
     EXPECT_EQ(InkColumns(moved).second, zeroLast - 20);
@@ -90,14 +90,39 @@ TEST(StampTextTest, DrawnTextIsBlackAndWhiteAndPlacedByItsOffset)
             ASSERT_TRUE(pixel == 0 || pixel == 0xFFFFFF) << x << "," << y;
         }
 
-    // With a layout width the block centres within it.
+    // With an area the block centres within it.
     QImage narrow = White(576, 168);
     DrawStampText(narrow, font, StampAlignCenter, QStringLiteral("ABCDEF"), kStampLineLength, 0, 0,
-                  384);
+                  QRect(0, 60, 384, 108));
     const auto [first, last] = InkColumns(narrow);
     ASSERT_GE(first, 0);
     EXPECT_LT(last, 384);
     EXPECT_NEAR((first + last) / 2.0, 192, 8);
+    EXPECT_EQ(InkColumns(narrow, 0, 69).first, -1);
+}
+
+TEST(StampTextTest, TheTextAreaKeepsOffTheTemplate)
+{
+    // A 100 x 40 frame at (10, 0): a 1-dot line around a white inside.
+    QImage stamp = White(200, 100);
+    QPainter(&stamp).drawRect(10, 0, 99, 39);
+    const QRect frame(10, 0, 100, 40);
+    const QRect page(0, 0, 200, 100);
+    const struct
+    {
+        QRect placed;
+        QSize block;
+        QRect area;
+    } cases[] = {
+        {frame, {60, 20}, QRect(11, 1, 98, 38)},                 // fits inside
+        {frame, {120, 20}, QRect(0, 40, 200, 60)},               // too wide: below
+        {frame, {60, 80}, QRect(0, 40, 200, 80)},                // higher than the room below
+        {QRect(0, 0, 200, 10), {60, 20}, QRect(0, 10, 200, 90)}, // no free area
+        {QRect(300, 0, 20, 20), {60, 20}, page},                 // nothing of it on the stamp
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(StampTextArea(stamp, c.placed, page, c.block), c.area)
+            << c.placed.x() << "," << c.placed.width() << " " << c.block.width();
 }
 
 TEST(StampTextTest, FontHeightFollowsTheProfileValue)

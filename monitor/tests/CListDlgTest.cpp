@@ -128,15 +128,33 @@ TEST_F(CListDlgTest, RegisteredListShowsEveryItemMarksOnlyPicturedCodesAndHidesI
     EXPECT_TRUE(m_keys.isEmpty()) << m_keys.join(',').toStdString();
 }
 
+TEST_F(CListDlgTest, TheImageColumnShowsTheMarkOrNothingNeverTheStoredRemarks)
+{
+    makeDatabase({{kCode1, "Bun", "01"}, {kCode2, "Rye", "01"}});
+    korvane::test::ExecSql(database(), {"UPDATE CIA001 SET REMARKS = 'kept for the shop'"});
+    put(signage("ItemImage") + "/" + kCode2 + ".png", "p2");
+    slot(1, 1, kCode2 + ".png", "Rye");
+    run(1, 1, [](CListDlg& window) {
+        EXPECT_EQ(rows(window), QStringList({kCode1 + "|49" + kCode1 + "|Bun|Bakery|",
+                                             kCode2 + "|49" + kCode2 + "|Rye|Bakery|*"}));
+        click(&window, platform::IDCANCEL);
+    });
+}
+
 TEST_F(CListDlgTest, WithoutAWorkDatabaseTheListEndsWithTwoAndCreatesNone)
 {
     QFile::remove(database());
+    put(signage("ItemImage") + "/" + kCode2 + ".png", "p2");
+    slot(1, 1, kCode2 + ".png", "Rye");
     CItemImageSource source(1);
     CListDlg window(&source.Manager());
     window.SetMenuItems(&m_items);
     EXPECT_EQ(window.DoModal(), 2);
     EXPECT_EQ(m_keys, QStringList{"CRDS_CMN_ERR_SETREAD_FAILED"});
     EXPECT_FALSE(QFileInfo::exists(database()));
+    // The work copy made for the list goes with the failed open.
+    EXPECT_FALSE(QFileInfo::exists(signage("Temporary")));
+    EXPECT_EQ(bytesOf(signage("ItemImage") + "/" + kCode2 + ".png"), "p2");
 }
 
 TEST_F(CListDlgTest, DisplayArchiveInsertsCodesUpToTheLimitAndRefusesARepeat)

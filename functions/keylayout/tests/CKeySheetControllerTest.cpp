@@ -154,3 +154,19 @@ TEST_F(KeySheet, TheGridPictureIsMadeOnlyWhenTheGridChanges)
     m_canvas->grab();
     EXPECT_EQ(m_canvas->GridRenderCount(), made + 1);
 }
+
+TEST_F(KeySheet, ALongLabelIsCutAfterItsLastWholeWord)
+{
+    CFcKeyLayButton* key = KeyWindow("0000000000000999");
+    ASSERT_TRUE(key);
+    CButtonProperty& record = *key->Record();
+    const QFontMetrics metrics(key->GetDrawFont(), key);
+    // The label's room (the key less 6 a side) holds "Discount for sta…".
+    record.m_nWidth = metrics.horizontalAdvance(QStringLiteral("Discount for sta\u2026")) + 12;
+    record.m_strLabel = QStringLiteral("Discount for staff members");
+    key->SetProperty(&record);
+    const QImage cut = key->grab().toImage();
+    record.m_strLabel = QStringLiteral("Discount for\u2026");
+    key->SetProperty(&record);
+    EXPECT_EQ(key->grab().toImage(), cut);
+}
