@@ -20,7 +20,8 @@ else
   bash scripts/install-deps.sh
 fi
 dir=build-asan-$compiler
-CC=$cc CXX=$cxx cmake -S . -B "$dir" -G Ninja -DKORVANE_SANITIZE=ON >/dev/null
+# With line numbers in the reports.
+CC=$cc CXX=$cxx cmake -S . -B "$dir" -G Ninja -DKORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$dir" --parallel "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
