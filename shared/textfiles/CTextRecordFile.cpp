@@ -165,6 +165,8 @@ int CTextRecordFile::OpenTextRecordFile(const TextRecordOptions* options)
         m_decoder = QStringDecoder(QStringDecoder::Utf16BE, flags);
     else if (encoding == 3)
         m_decoder = QStringDecoder(QStringDecoder::Utf16LE, flags);
+    if (encoding == 6)
+        m_pLegacyDecoder = std::make_unique<platform::LegacyDecoder>();
     m_line.clear();
     m_record.clear();
     m_nFieldCount = 0;
@@ -184,6 +186,7 @@ int CTextRecordFile::CloseTextRecordFile()
     m_data = QByteArray();
     m_line = QString();
     m_record = QByteArray();
+    m_pLegacyDecoder.reset();
     return 1;
 }
 
@@ -426,7 +429,7 @@ CTextRecordFile::LineResult CTextRecordFile::ReadPhysicalLine(bool append)
     QString text;
     bool ok = true;
     if (m_nEncoding == 6) {
-        text = platform::LegacyCodePage::decode(bytes.toByteArray(), &ok);
+        text = m_pLegacyDecoder->decode(bytes, &ok);
     } else {
         m_decoder.resetState();
         text = m_decoder.decode(bytes);

@@ -8,6 +8,11 @@
 #include <QStringView>
 
 #include <cstdint>
+#include <memory>
+
+namespace platform {
+class LegacyDecoder;
+}
 
 // Encodings a caller may name for the file (the delivered text is always UTF-16LE).
 enum TextFileEncoding : quint32 {
@@ -172,6 +177,7 @@ private:
     qsizetype m_nReadPos = 0;
     bool m_bFileEnd = false; // every byte of the file is in m_data
     QStringDecoder m_decoder;
+    std::unique_ptr<platform::LegacyDecoder> m_pLegacyDecoder; // one for the whole file
 
     QString m_line;
     QByteArray m_record;
