@@ -55,9 +55,9 @@ struct Fixture
         const QByteArray early = platform::LegacyCodePage::encode(QString::fromUtf8(" 早番"));
         QByteArray block;
         for (qint64 i = 1; i <= rows; ++i) {
-            block += QByteArray::number(i) + ",\"" + shift + QByteArray::number(i) + early +
-                     "\"," + QByteArray::number(i % 3 + 1) + ",00000000," +
-                     QByteArray::number(i % 20 + 1) + ",20240101\r\n";
+            block += QByteArray::number(i) + ",\"" + shift + QByteArray::number(i) + early + "\"," +
+                     QByteArray::number(i % 3 + 1) + ",00000000," + QByteArray::number(i % 20 + 1) +
+                     ",20240101\r\n";
             if (block.size() >= (1 << 20) || i == rows) {
                 out.write(block);
                 block.clear();

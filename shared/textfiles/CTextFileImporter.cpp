@@ -196,8 +196,9 @@ bool CTextFileImporter::SetSQLParameter(CSQliteSQL* sql)
 
 bool CTextFileImporter::ProcLine(const uchar* record, int, CSQliteSQL* sql)
 {
-    m_keyValues.clear();
-    m_values.clear();
+    // Emptied, not cleared: the lists keep their room from row to row.
+    m_keyValues.erase(m_keyValues.begin(), m_keyValues.end());
+    m_values.erase(m_values.begin(), m_values.end());
     const QList<TextRecordField> fields = CTextRecordFile::SplitRecord(record);
     for (int i = 0; i < int(fields.size()); ++i) {
         const TextRecordField& f = fields[i];
