@@ -643,6 +643,17 @@ int CTextRecordFile::ClassifyField(qsizetype start, qsizetype end, bool quoted, 
         ++i;
     const qsizetype firstPos = i;
     const qsizetype leading = firstPos - start;
+    const CharClass firstClass = firstPos < end ? ClassAt(firstPos) : CC_END;
+    const bool numberStart =
+        firstClass == CC_DIGIT || firstClass == CC_POINT || firstClass == CC_SIGN;
+    const bool emptyStart = firstClass == CC_END || firstClass == CC_LF || firstClass == CC_CR ||
+                            firstClass == CC_SEPARATOR;
+    // What starts as no number is text whatever follows; kept with its blanks
+    // it needs no further look.
+    if ((flags & TEXTPARSE_KEEPBLANKS) && !numberStart && !emptyStart) {
+        text = line.mid(start, end - start);
+        return TEXTFIELD_TEXT;
+    }
     int digits = 0, points = 0, signs = 0, exponents = 0, blanks = 0, others = 0;
     qsizetype signPos = -1;
     qsizetype lastNonBlankEnd = firstPos;
@@ -680,8 +691,7 @@ int CTextRecordFile::ClassifyField(qsizetype start, qsizetype end, bool quoted, 
     const qsizetype inner = blanks - trailing;
 
     int kind = TEXTFIELD_TEXT;
-    const CharClass firstClass = firstPos < end ? ClassAt(firstPos) : CC_END;
-    if (firstClass == CC_DIGIT || firstClass == CC_POINT || firstClass == CC_SIGN) {
+    if (numberStart) {
         const bool plain = others == 0 && inner == 0 && exponents == 0 && points <= 1 &&
                            signs <= 1 && digits >= 1 && (signs == 0 || signPos == firstPos);
         const bool scientific =
@@ -689,8 +699,7 @@ int CTextRecordFile::ClassifyField(qsizetype start, qsizetype end, bool quoted, 
             ConvertsToNonZero(QStringView(m_line).mid(firstPos, lastNonBlankEnd - firstPos));
         if (plain || scientific)
             kind = TEXTFIELD_NUMBER;
-    } else if (firstClass == CC_END || firstClass == CC_LF || firstClass == CC_CR ||
-               firstClass == CC_SEPARATOR) {
+    } else if (emptyStart) {
         kind = TEXTFIELD_EMPTY;
     }
 
