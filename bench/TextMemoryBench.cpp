@@ -24,8 +24,10 @@
 
 namespace {
 
+// The item names run to 45 characters: the import refuses a longer value than
+// its column declares.
 const QString kTable =
-    QStringLiteral("CREATE TABLE CIA001 (PLUCODE VARCHAR(14) PRIMARY KEY, PLUNAME VARCHAR(40), "
+    QStringLiteral("CREATE TABLE CIA001 (PLUCODE VARCHAR(14) PRIMARY KEY, PLUNAME VARCHAR(64), "
                    "PLUSHORTNAME VARCHAR(20), DEPTCODE VARCHAR(4), UNITPRICE NUMERIC(10), "
                    "CREATEDATETIME VARCHAR(14), UPDATEDATETIME VARCHAR(14))");
 

@@ -5,7 +5,10 @@
 #include "shared/config/CBasePath.h"
 #include "shared/controls/FindControlById.h"
 #include "shared/data/CColumnData.h"
+#include "shared/data/CColumnDataDBCombo.h"
+#include "shared/data/CColumnDataItemSelectBtn.h"
 #include "shared/data/CColumnDataList.h"
+#include "shared/data/CColumnDataStaticCombo.h"
 #include "shared/data/CDataManager.h"
 #include "shared/dialogs/CCmnImportStateDlg.h"
 #include "shared/dialogs/CDialogTemplate.h"
@@ -25,6 +28,23 @@ namespace {
 
 const QString kTextSuffix = QStringLiteral("txt");
 const QString kOesSuffix = QStringLiteral("csv");
+
+// The columns whose values the list takes as codes of their width: its key,
+// and the choices of a code of another table (a static choice list holds
+// values of its own, not codes).
+QStringList CodeColumns(const CColumnDataList& list)
+{
+    QStringList codes;
+    for (int i = 0; i < list.m_nColumnCount; ++i) {
+        CColumnData* column = list.m_ppColumnData[i];
+        const bool choiceOfCode = (dynamic_cast<CColumnDataDBCombo*>(column) &&
+                                   !dynamic_cast<CColumnDataStaticCombo*>(column)) ||
+                                  dynamic_cast<CColumnDataItemSelectBtn*>(column);
+        if (i == list.m_nKeyIndex || choiceOfCode)
+            codes.append(column->m_strColumnName);
+    }
+    return codes;
+}
 
 } // namespace
 
@@ -154,6 +174,7 @@ bool CTextImpExpDlg::OnInitDialog()
     m_job.m_strTable = list->m_strTableName;
     if (const CColumnData* key = list->KeyColumn())
         m_job.m_strKeyColumn = key->m_strColumnName;
+    m_job.m_codeColumns = CodeColumns(*list);
     m_pWorker.reset(QThread::create([this] {
         const bool ok = m_job.Run();
         QMetaObject::invokeMethod(

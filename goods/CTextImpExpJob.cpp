@@ -58,10 +58,11 @@ bool CTextImpExpJob::Execute(CSQliteDB& db)
     QString& key = m_strErrorKey;
     QString& text = m_strErrorMessage;
     switch (m_nCommand) {
-    case DataImport:
-        return brelkin::Execute(
-            CTextFileImporter(&db, m_strTable, m_strKeyColumn, m_strPath, m_nMode),
-            &CTextFileImporter::ExecuteImport, key, text);
+    case DataImport: {
+        CTextFileImporter importer(&db, m_strTable, m_strKeyColumn, m_strPath, m_nMode);
+        importer.SetCodeColumns(m_codeColumns);
+        return brelkin::Execute(importer, &CTextFileImporter::ExecuteImport, key, text);
+    }
     case DataExport:
         return brelkin::Execute(CTextFileExporter(&db, m_strTable, m_strKeyColumn, m_strPath),
                                 &CTextFileExporter::ExecuteExport, key, text);

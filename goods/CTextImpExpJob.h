@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class CSQliteDB;
 
@@ -27,7 +28,8 @@ public:
     QString m_strTable;
     QString m_strKeyColumn;
     QString m_strPath;
-    int m_nMode = 1; // import: 1 update and add, 0 empty the table first
+    int m_nMode = 1;           // import: 1 update and add, 0 empty the table first
+    QStringList m_codeColumns; // import: the columns the list knows as codes
 
     QString m_strErrorKey;
     QString m_strErrorMessage;

@@ -4,6 +4,7 @@
 #include <QMutexLocker>
 
 #include <cerrno>
+#include <cstring>
 #include <iconv.h>
 
 namespace platform {
@@ -13,57 +14,11 @@ namespace {
 QMutex s_mutex;
 QString s_name = QStringLiteral("CP932");
 
-class Converter
-{
-public:
-    Converter(const QByteArray& to, const QByteArray& from)
-        : m_cd(iconv_open(to.constData(), from.constData()))
-    {
-    }
-    ~Converter()
-    {
-        if (valid())
-            iconv_close(m_cd);
-    }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-
-    bool valid() const { return m_cd != iconv_t(-1); }
-
-    // Converts the whole input. At a sequence iconv refuses, onBad gets the
-    // offset and returns how many input bytes to skip and what to put out.
-    template <typename OnBad> QByteArray convert(const QByteArray& input, OnBad onBad)
-    {
-        QByteArray out;
-        char buffer[4096];
-        char* in = const_cast<char*>(input.constData());
-        size_t inLeft = size_t(input.size());
-        while (inLeft > 0) {
-            char* outPtr = buffer;
-            size_t outLeft = sizeof buffer;
-            const size_t rc = iconv(m_cd, &in, &inLeft, &outPtr, &outLeft);
-            out.append(buffer, qsizetype(outPtr - buffer));
-            if (rc != size_t(-1) || errno == E2BIG)
-                continue;
-            // EILSEQ or EINVAL (a sequence cut off at the end)
-            const qsizetype offset = in - input.constData();
-            const auto [skip, replacement] = onBad(offset);
-            const size_t step = qMin(size_t(qMax<qsizetype>(skip, 1)), inLeft);
-            in += step;
-            inLeft -= step;
-            out += replacement;
-            iconv(m_cd, nullptr, nullptr, nullptr, nullptr); // back to the initial state
-        }
-        char* outPtr = buffer;
-        size_t outLeft = sizeof buffer;
-        iconv(m_cd, nullptr, nullptr, &outPtr, &outLeft);
-        out.append(buffer, qsizetype(outPtr - buffer));
-        return out;
-    }
-
-private:
-    iconv_t m_cd;
-};
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+const QByteArray kUtf16 = QByteArrayLiteral("UTF-16LE");
+#else
+const QByteArray kUtf16 = QByteArrayLiteral("UTF-16BE");
+#endif
 
 // Length of the UTF-8 sequence that starts with this byte.
 qsizetype utf8Length(char lead)
@@ -78,7 +33,86 @@ qsizetype utf8Length(char lead)
     return 4;
 }
 
+bool isAscii(QByteArrayView bytes)
+{
+    for (char c : bytes)
+        if (uchar(c) >= 0x80)
+            return false;
+    return true;
+}
+
 } // namespace
+
+class LegacyConverter
+{
+public:
+    LegacyConverter(const QByteArray& to, const QByteArray& from)
+        : m_cd(iconv_open(to.constData(), from.constData()))
+    {
+    }
+    ~LegacyConverter()
+    {
+        if (valid())
+            iconv_close(m_cd);
+    }
+    LegacyConverter(const LegacyConverter&) = delete;
+    LegacyConverter& operator=(const LegacyConverter&) = delete;
+
+    bool valid() const { return m_cd != iconv_t(-1); }
+
+    // Converts the whole input into out (from its start; out grows as it
+    // needs) and returns the bytes written. At a sequence iconv refuses,
+    // onBad gets the offset and returns how many input bytes to skip and
+    // what to put out.
+    template <typename OnBad> qsizetype convert(QByteArrayView input, QByteArray& out, OnBad onBad)
+    {
+        iconv(m_cd, nullptr, nullptr, nullptr, nullptr); // a fresh start for every input
+        char* in = const_cast<char*>(input.data());
+        size_t inLeft = size_t(input.size());
+        qsizetype written = 0;
+        const auto room = [&](qsizetype need) {
+            if (out.size() - written < need)
+                out.resize(qMax(out.size() * 2, written + need));
+        };
+        room(input.size() * 2 + 16);
+        for (;;) {
+            char* outPtr = out.data() + written;
+            size_t outLeft = size_t(out.size() - written);
+            // Once the input is used up, one call puts out what a stateful
+            // code page still holds.
+            const bool flushing = inLeft == 0;
+            const size_t rc = flushing ? iconv(m_cd, nullptr, nullptr, &outPtr, &outLeft)
+                                       : iconv(m_cd, &in, &inLeft, &outPtr, &outLeft);
+            const int error = errno;
+            written = outPtr - out.data();
+            if (rc != size_t(-1)) {
+                if (flushing)
+                    break;
+                continue;
+            }
+            if (error == E2BIG) {
+                room(out.size() + 16);
+                continue;
+            }
+            if (flushing)
+                break;
+            // EILSEQ or EINVAL (a sequence cut off at the end)
+            const qsizetype offset = in - input.data();
+            const auto [skip, replacement] = onBad(offset);
+            const size_t step = qMin(size_t(qMax<qsizetype>(skip, 1)), inLeft);
+            in += step;
+            inLeft -= step;
+            room(replacement.size());
+            std::memcpy(out.data() + written, replacement.constData(), replacement.size());
+            written += replacement.size();
+            iconv(m_cd, nullptr, nullptr, nullptr, nullptr); // back to the initial state
+        }
+        return written;
+    }
+
+private:
+    iconv_t m_cd;
+};
 
 QString LegacyCodePage::name()
 {
@@ -90,7 +124,7 @@ bool LegacyCodePage::setName(const QString& iconvName)
 {
     const QByteArray name = iconvName.toLatin1();
     {
-        Converter probe(QByteArrayLiteral("UTF-8"), name);
+        LegacyConverter probe(QByteArrayLiteral("UTF-8"), name);
         if (iconvName.isEmpty() || !probe.valid())
             return false;
     }
@@ -101,21 +135,52 @@ bool LegacyCodePage::setName(const QString& iconvName)
 
 QString LegacyCodePage::decode(const QByteArray& bytes, bool* ok, qsizetype* badOffset)
 {
+    return LegacyDecoder().decode(bytes, ok, badOffset);
+}
+
+QByteArray LegacyCodePage::encode(const QString& text, bool* ok)
+{
+    return LegacyEncoder().encode(text, ok);
+}
+
+LegacyDecoder::LegacyDecoder()
+    : m_converter(std::make_unique<LegacyConverter>(kUtf16, LegacyCodePage::name().toLatin1()))
+{
+    if (!m_converter->valid())
+        return;
+    // Most code pages keep ASCII as it is; their pure ASCII lines need no iconv.
+    char ascii[128];
+    for (int i = 0; i < 128; ++i)
+        ascii[i] = char(i);
+    const QString same = QString::fromLatin1(ascii, 128);
+    QByteArray out;
+    const qsizetype size = m_converter->convert(QByteArrayView(ascii, 128), out, [](qsizetype) {
+        return std::pair<qsizetype, QByteArray>(1, QByteArray());
+    });
+    m_bAsciiSame = size == 256 && std::memcmp(out.constData(), same.constData(), 256) == 0;
+}
+
+LegacyDecoder::~LegacyDecoder() = default;
+
+QString LegacyDecoder::decode(QByteArrayView bytes, bool* ok, qsizetype* badOffset)
+{
     bool good = true;
     qsizetype firstBad = -1;
-    Converter converter(QByteArrayLiteral("UTF-8"), name().toLatin1());
     QString text;
-    if (!converter.valid()) {
+    if (!m_converter->valid()) {
         good = bytes.isEmpty();
         firstBad = good ? -1 : 0;
+    } else if (m_bAsciiSame && isAscii(bytes)) {
+        text = QString::fromLatin1(bytes);
     } else {
-        const QByteArray utf8 = converter.convert(bytes, [&](qsizetype offset) {
+        static const QByteArray replacement(reinterpret_cast<const char*>(u"\uFFFD"), 2);
+        const qsizetype size = m_converter->convert(bytes, m_buffer, [&](qsizetype offset) {
             if (good)
                 firstBad = offset;
             good = false;
-            return std::pair<qsizetype, QByteArray>(1, QByteArrayLiteral("\xEF\xBF\xBD"));
+            return std::pair<qsizetype, QByteArray>(1, replacement);
         });
-        text = QString::fromUtf8(utf8);
+        text = QString(reinterpret_cast<const QChar*>(m_buffer.constData()), size / 2);
     }
     if (ok)
         *ok = good;
@@ -124,19 +189,27 @@ QString LegacyCodePage::decode(const QByteArray& bytes, bool* ok, qsizetype* bad
     return text;
 }
 
-QByteArray LegacyCodePage::encode(const QString& text, bool* ok)
+LegacyEncoder::LegacyEncoder()
+    : m_converter(std::make_unique<LegacyConverter>(LegacyCodePage::name().toLatin1(),
+                                                    QByteArrayLiteral("UTF-8")))
+{
+}
+
+LegacyEncoder::~LegacyEncoder() = default;
+
+QByteArray LegacyEncoder::encode(QStringView text, bool* ok)
 {
     bool good = true;
-    Converter converter(name().toLatin1(), QByteArrayLiteral("UTF-8"));
     QByteArray result;
     const QByteArray utf8 = text.toUtf8();
-    if (!converter.valid()) {
+    if (!m_converter->valid()) {
         good = text.isEmpty();
     } else {
-        result = converter.convert(utf8, [&](qsizetype offset) {
+        const qsizetype size = m_converter->convert(utf8, result, [&](qsizetype offset) {
             good = false;
             return std::pair<qsizetype, QByteArray>(utf8Length(utf8[offset]), "?");
         });
+        result.truncate(size);
     }
     if (ok)
         *ok = good;

@@ -1,9 +1,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
+#include <memory>
+
 namespace platform {
+
+class LegacyConverter;
 
 // The "ANSI" code page of the files the register world exchanges (comma
 // files, OES masters). One place decides which it is; CP932 unless set.
@@ -22,6 +27,44 @@ public:
     // Encodes text; false in *ok when a character has no form in the code page
     // (it becomes "?").
     static QByteArray encode(const QString& text, bool* ok = nullptr);
+};
+
+// Decodes many pieces of the legacy code page through one converter, opened
+// once for a whole job (an import's every line): opening one costs far more
+// than a line. It keeps the code page in force when it was made. Not shared
+// between threads.
+class LegacyDecoder
+{
+public:
+    LegacyDecoder();
+    ~LegacyDecoder();
+    LegacyDecoder(const LegacyDecoder&) = delete;
+    LegacyDecoder& operator=(const LegacyDecoder&) = delete;
+
+    // As LegacyCodePage::decode.
+    QString decode(QByteArrayView bytes, bool* ok = nullptr, qsizetype* badOffset = nullptr);
+
+private:
+    std::unique_ptr<LegacyConverter> m_converter;
+    bool m_bAsciiSame = false; // bytes below 0x80 are ASCII in this code page
+    QByteArray m_buffer;       // UTF-16 output, kept from call to call
+};
+
+// Encodes many texts into the legacy code page through one converter (an
+// export's every line).
+class LegacyEncoder
+{
+public:
+    LegacyEncoder();
+    ~LegacyEncoder();
+    LegacyEncoder(const LegacyEncoder&) = delete;
+    LegacyEncoder& operator=(const LegacyEncoder&) = delete;
+
+    // As LegacyCodePage::encode.
+    QByteArray encode(QStringView text, bool* ok = nullptr);
+
+private:
+    std::unique_ptr<LegacyConverter> m_converter;
 };
 
 } // namespace platform

@@ -306,6 +306,38 @@ TEST_F(CTextImpExpDlgTest, FailedRewriteLeavesTheTableAndShowsItsMessage)
     EXPECT_EQ(Dump(), before);
 }
 
+TEST_F(CTextImpExpDlgTest, ValueTheColumnCannotHoldRefusesTheFile)
+{
+    // The department list knows its code as six digits and its name as 40
+    // characters: a file that breaks either is refused whole.
+    Exec("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES ('000001', 'Kept')");
+    Open(0);
+    const QByteArray before = Dump("CIA002");
+    const struct
+    {
+        QByteArray line;
+        const char* inMessage;
+    } cases[] = {
+        {"ABC\tFruit\t000001\n", "ABC"},
+        {"000002\t" + QByteArray(60, 'n') + "\t000001\n", "ITEMDEPTNAME"},
+        {"000002\tFruit\t01\n", "ITEMGRPCODE"},
+    };
+    m_chosen = Scratch("CIA002.txt");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line.toStdString());
+        m_messages.clear();
+        m_texts.clear();
+        ASSERT_TRUE(korvane::test::writeFile(
+            m_chosen, "ITEMDEPTCODE\tITEMDEPTNAME\tITEMGRPCODE\n000003\tTea\t000001\n" + c.line));
+        AnswerMode(Insert);
+        EXPECT_EQ(RunDialog(0, CListDlg::SC_DATAIMPORT), 0);
+        EXPECT_EQ(m_messages, QStringList{"CRDS_PR_ERROR_TXTCOLUMNVALUE"});
+        EXPECT_TRUE(m_texts.value(0).contains("Line 3")) << m_texts.value(0).toStdString();
+        EXPECT_TRUE(m_texts.value(0).contains(c.inMessage)) << m_texts.value(0).toStdString();
+        EXPECT_EQ(Dump("CIA002"), before);
+    }
+}
+
 TEST_F(CTextImpExpDlgTest, FailureWithoutAKeyIsAnUnknownError)
 {
     SeedItems(2);

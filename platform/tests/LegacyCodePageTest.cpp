@@ -64,3 +64,43 @@ TEST(LegacyCodePage, TheCodePageCanBeChosenOnce)
     EXPECT_EQ(LegacyCodePage::encode(QString::fromUtf8("\u00E9"), &ok), "\xE9");
     ASSERT_TRUE(LegacyCodePage::setName("CP932"));
 }
+
+TEST(LegacyCodePage, OneDecoderServesManyPieces)
+{
+    // A bad piece leaves the converter ready for the next one; pure ASCII and
+    // mixed pieces read alike.
+    platform::LegacyDecoder decoder;
+    const struct
+    {
+        QByteArray bytes;
+        bool ok;
+        QString text;
+    } pieces[] = {
+        {"123,\"\x83\x4E\x83\x89\x81\x5B\x83\x4E\"", true,
+         QString::fromUtf8("123,\"\u30AF\u30E9\u30FC\u30AF\"")},
+        {"AB\x81", false, QString::fromUtf8("AB\uFFFD")},
+        {"C:\\x~", true, "C:\\x~"},
+        {"\x82\xA0" + QByteArray(5000, 'a'), true,
+         QString::fromUtf8("\u3042") + QString(5000, 'a')},
+        {"", true, ""},
+    };
+    for (int round = 0; round < 2; ++round)
+        for (const auto& p : pieces) {
+            bool ok = !p.ok;
+            EXPECT_EQ(decoder.decode(p.bytes, &ok), p.text) << p.bytes.left(20).toHex().data();
+            EXPECT_EQ(ok, p.ok);
+        }
+}
+
+TEST(LegacyCodePage, ADecoderKeepsItsCodePage)
+{
+    platform::LegacyDecoder cp932;
+    // In UTF-16 ASCII bytes are no ASCII text: nothing may be taken as it stands.
+    ASSERT_TRUE(LegacyCodePage::setName("UTF-16LE"));
+    platform::LegacyDecoder utf16;
+    platform::LegacyEncoder encoder;
+    ASSERT_TRUE(LegacyCodePage::setName("CP932"));
+    EXPECT_EQ(utf16.decode("AB"), QString(QChar(0x4241)));
+    EXPECT_EQ(encoder.encode(u"A"), QByteArray("A\0", 2));
+    EXPECT_EQ(cp932.decode("\x82\xA0"), QString::fromUtf8("\u3042"));
+}

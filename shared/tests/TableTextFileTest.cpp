@@ -1,4 +1,5 @@
 #include "shared/config/CBasePath.h"
+#include "shared/lang/CResourceLangDatas.h"
 #include "shared/lang/CSarvikApp.h"
 #include "shared/textfiles/CTextFileDeleter.h"
 #include "shared/textfiles/CTextFileExporter.h"
@@ -220,7 +221,7 @@ TEST_F(TableTextFileTest, ImportModesAndTimeStamps)
     load(); // mode 2 only adds: an existing key fails the whole file
     QString key;
     EXPECT_FALSE(Import(file, 2, &key));
-    EXPECT_EQ(key, "CRDS_PR_ERROR_WRITEDATA");
+    EXPECT_EQ(key, "CRDS_PR_ERROR_TXTDUPKEY");
     EXPECT_EQ(Table().size(), 2);
     ASSERT_TRUE(Import("PLUCODE\tNAME\n000007\tSeven\n", 2));
     EXPECT_EQ(Table().size(), 3);
@@ -263,8 +264,13 @@ TEST_F(TableTextFileTest, ImportFailuresLeaveTheTableAsItWas)
         {"empty column name", "PLUCODE\t\tNAME\n", 0, "CRDS_PR_ERROR_NOFIELDNAME", ""},
         {"short row", "PLUCODE\tNAME\tPRICE\n000002\tx\t1\n000003\ty\n", 0,
          "CRDS_PR_ERROR_FIELDCOUNT", "3"},
-        {"duplicate key", "PLUCODE\tNAME\n000002\tx\n000002\ty\n", 0, "CRDS_PR_ERROR_WRITEDATA",
-         ""},
+        // A key twice names the second line and the key, not only a status.
+        {"duplicate key", "PLUCODE\tNAME\n000002\tx\n000002\ty\n", 0, "CRDS_PR_ERROR_TXTDUPKEY",
+         "3"},
+        {"duplicate key updating", "PLUCODE\tNAME\n000003\tx\n000003\ty\n", 1,
+         "CRDS_PR_ERROR_TXTDUPKEY", "000003"},
+        {"key already in the table", "PLUCODE\tNAME\n000002\tx\n000001\ty\n", 2,
+         "CRDS_PR_ERROR_TXTDUPKEY", "000001"},
         {"invalid text", "PLUCODE\tNAME\n000002\tx\n000003\t\xC3\x28\n", 0,
          "CRDS_PR_ERROR_TXTCHARSET", "3"},
         {"NUL in the middle", QByteArray("PLUCODE\tNAME\n000002\tx\n") + '\0' + "\n000003\ty\n", 0,
@@ -343,4 +349,72 @@ TEST_F(TableTextFileTest, UpdateFindsKeysOfANumericKeyColumn)
     CTextFileImporter importer(m_db.get(), "CSB014", "HOUR", File(), 1);
     ASSERT_TRUE(importer.ExecuteImport()) << importer.GetErrMsgId().toStdString();
     EXPECT_EQ(Rows("CSB014", {"TARGET"}, {}, "HOUR"), (QList<QStringList>{{"x"}, {"y"}, {"z"}}));
+}
+
+TEST_F(TableTextFileTest, ReplacingModeSaysItReplacesTheTable)
+{
+    // Mode 0 empties the table first: its choice must not read as adding.
+    const QString text = LoadCommonString(QStringLiteral("CRDC_CMN_RADIO_IMST_INSERT"));
+    EXPECT_TRUE(text.contains("replace", Qt::CaseInsensitive)) << text.toStdString();
+    EXPECT_FALSE(text.contains("add", Qt::CaseInsensitive)) << text.toStdString();
+}
+
+TEST_F(TableTextFileTest, ValueTheColumnCannotHoldRefusesTheFile)
+{
+    Exec("CREATE TABLE CIA002 (ITEMDEPTCODE VARCHAR(6) NOT NULL, ITEMDEPTNAME VARCHAR(40), "
+         "ITEMGRPCODE VARCHAR(6), RATE NUMERIC(6,2), LIMITAMT NUMERIC(10,0), "
+         "CONSTRAINT CIA002_PRIMARY PRIMARY KEY (ITEMDEPTCODE))");
+    Exec("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES ('000009', 'Kept')");
+    const QList<QStringList> before = Rows("CIA002", {"ITEMDEPTCODE", "ITEMDEPTNAME"});
+    const QByteArray header = "ITEMDEPTCODE\tITEMDEPTNAME\tITEMGRPCODE\tRATE\tLIMITAMT\n";
+    const QByteArray good = "000001\t" + QByteArray(40, 'n') + "\t000002\t12.5\t-120\n";
+    const auto import = [&](const QByteArray& bytes, QString* key, QString* message) {
+        EXPECT_TRUE(writeFile(File(), bytes));
+        CTextFileImporter importer(m_db.get(), "CIA002", "ITEMDEPTCODE", File(), 0);
+        importer.SetCodeColumns({"ITEMDEPTCODE", "ITEMGRPCODE"});
+        const bool ok = importer.ExecuteImport();
+        *key = importer.GetErrMsgId();
+        importer.GetErrorMessage(*message);
+        return ok;
+    };
+    QString key, message;
+    // Values every column can hold, empty ones too.
+    ASSERT_TRUE(
+        import(header + good + "000003\t\t\t3.10\t0012\n" + "000004\tx\t\t\t\n", &key, &message))
+        << message.toStdString();
+    EXPECT_EQ(Rows("CIA002", {"ITEMDEPTCODE", "RATE", "LIMITAMT"}, {}, "ITEMDEPTCODE"),
+              (QList<QStringList>{
+                  {"000001", "12.5", "-120"}, {"000003", "3.1", "12"}, {"000004", "", ""}}));
+
+    Exec("DELETE FROM CIA002");
+    Exec("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES ('000009', 'Kept')");
+    const struct
+    {
+        const char* column;
+        QByteArray line; // the third line of the file
+        const char* value;
+    } cases[] = {
+        {"ITEMDEPTCODE", "ABC\tx\t\t\t\n", "ABC"},
+        {"ITEMDEPTCODE", "12\tx\t\t\t\n", "12"},
+        {"ITEMDEPTCODE", "1234567\tx\t\t\t\n", "1234567"},
+        {"ITEMDEPTCODE", "-00001\tx\t\t\t\n", "-00001"},
+        {"ITEMDEPTCODE", "\tx\t\t\t\n", ""},
+        {"ITEMGRPCODE", "000005\tx\t00001A\t\t\n", "00001A"},
+        {"ITEMDEPTNAME", "000005\t" + QByteArray(41, 'n') + "\t\t\t\n", "nnnnnnnnnn"},
+        {"LIMITAMT", "000005\tx\t\t\t12.50\n", "12.50"},
+        {"LIMITAMT", "000005\tx\t\t\t1.2.3\n", "1.2.3"},
+        {"LIMITAMT", "000005\tx\t\t\t12abc\n", "12abc"},
+        {"LIMITAMT", "000005\tx\t\t\t12345678901\n", "12345678901"},
+        {"RATE", "000005\tx\t\t1.234\t\n", "1.234"},
+        {"RATE", "000005\tx\t\t10000.5\t\n", "10000.5"},
+        {"RATE", "000005\tx\t\t1E2\t\n", "1E2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line.toStdString());
+        EXPECT_FALSE(import(header + good + c.line, &key, &message));
+        EXPECT_EQ(key, "CRDS_PR_ERROR_TXTCOLUMNVALUE");
+        for (const QString& part : {QString("3"), QString(c.column), QString(c.value)})
+            EXPECT_TRUE(message.contains(part)) << message.toStdString();
+        EXPECT_EQ(Rows("CIA002", {"ITEMDEPTCODE", "ITEMDEPTNAME"}), before); // nothing imported
+    }
 }

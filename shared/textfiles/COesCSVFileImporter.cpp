@@ -15,7 +15,6 @@
 #include "stroven/Stroven.h"
 
 #include <QFile>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <limits>
@@ -58,8 +57,10 @@ bool ParseCode(const QString& field, int width, QString& code)
     if (digits.isEmpty() ||
         !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
         return false;
-    const qsizetype first = digits.indexOf(QRegularExpression(QStringLiteral("[1-9]")));
-    digits = first < 0 ? QString() : digits.mid(first);
+    qsizetype first = 0;
+    while (first < digits.size() && digits[first] == u'0')
+        ++first;
+    digits.remove(0, first);
     if (digits.size() > width)
         return false;
     code = digits.rightJustified(width, u'0');
@@ -180,11 +181,12 @@ bool COesCSVFileImporter::ExecuteImport()
     return ok;
 }
 
-bool COesCSVFileImporter::CheckHeaderLine(int index, const QByteArray& bytes) const
+bool COesCSVFileImporter::CheckHeaderLine(int index, QByteArrayView bytes,
+                                          platform::LegacyDecoder& decoder) const
 {
     // The limits count characters of the code page, not bytes.
     bool ok = false;
-    const QString line = platform::LegacyCodePage::decode(bytes, &ok);
+    const QString line = decoder.decode(bytes, &ok);
     if (!ok || (line.size() > 11 && !line.startsWith(u'"')))
         return false;
     if (index == 0)
@@ -218,6 +220,7 @@ bool COesCSVFileImporter::CheckMakeTempFile()
     // whatever the size of the file.
     QByteArray data;
     bool anyData = false;
+    platform::LegacyDecoder decoder;
     const auto flush = [&] {
         if (out.write(data) != data.size()) {
             m_strSysErr = FileErrorDetail(out);
@@ -226,12 +229,16 @@ bool COesCSVFileImporter::CheckMakeTempFile()
         data.truncate(0);
         return true;
     };
+    // One line buffer for the whole file: a buffer of the longest line made
+    // afresh for every line would cost more than the line itself.
+    QByteArray buffer(CTextRecordFile::MaxLineBytes + 3, Qt::Uninitialized);
     for (int lineNo = 1; !in.atEnd(); ++lineNo) {
-        QByteArray line = in.readLine(CTextRecordFile::MaxLineBytes + 2);
-        if (in.error() != QFileDevice::NoError) {
+        const qint64 got = in.readLine(buffer.data(), buffer.size());
+        if (got < 0 || in.error() != QFileDevice::NoError) {
             m_strSysErr = FileErrorDetail(in);
             return Fail(QStringLiteral("CRDS_PR_ERROR_TEMPFILE"), nullptr);
         }
+        QByteArrayView line(buffer.constData(), got);
         if (line.endsWith('\n'))
             line.chop(1);
         else if (!in.atEnd()) {
@@ -241,7 +248,7 @@ bool COesCSVFileImporter::CheckMakeTempFile()
         if (line.endsWith('\r'))
             line.chop(1);
         if (lineNo <= 3) {
-            if (!CheckHeaderLine(lineNo - 1, line)) {
+            if (!CheckHeaderLine(lineNo - 1, line, decoder)) {
                 m_nErrorLine = lineNo;
                 return Fail(QStringLiteral("CRDS_PR_ERROR_CSVFILE"), nullptr);
             }

@@ -1,12 +1,17 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
 class CSQliteDB;
 class CSQliteSQL;
 class CTextFileReader;
+
+namespace platform {
+class LegacyDecoder;
+}
 
 // Takes items ("CIA001"), departments ("CIA002") or clerks ("CSB004") over
 // from an OES master file: comma-separated text in the legacy code page,
@@ -33,7 +38,7 @@ public:
 private:
     bool Fail(const QString& key, CSQliteSQL* rollback);
     bool CheckMakeTempFile();
-    bool CheckHeaderLine(int index, const QByteArray& bytes) const;
+    bool CheckHeaderLine(int index, QByteArrayView bytes, platform::LegacyDecoder& decoder) const;
     bool ConvertTxtToDBTable(CSQliteSQL* sql, CTextFileReader& reader);
     bool SetSQLParameter(CSQliteSQL* sql);
     // 1 written, 0 skipped, -1 failed (error key set).

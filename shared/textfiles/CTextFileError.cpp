@@ -35,6 +35,11 @@ QString CTextFileError::Message() const
     if (key == u"CRDS_PR_ERROR_TXTVALUE")
         return FormatLangText(LoadCommonString("CRDS_PR_ERROR_TXTVALUE"), m_strTable, m_strField,
                               m_strKeyValue);
+    if (key == u"CRDS_PR_ERROR_TXTCOLUMNVALUE")
+        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_TXTCOLUMNVALUE"), m_nLine, m_strField,
+                              m_strKeyValue);
+    if (key == u"CRDS_PR_ERROR_TXTDUPKEY")
+        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_TXTDUPKEY"), m_nLine, m_strKeyValue);
     if (key == u"CRDS_PR_ERROR_FIELDCOUNT")
         return FormatLangText(LoadCommonString("CRDS_PR_ERROR_FIELDCOUNT"), m_nLine, m_nFieldCount,
                               m_nExpected);

@@ -15,7 +15,7 @@ public:
     int m_nStatus = 0;
     QString m_strField;
     QString m_strTable;    // of a value that cannot be written
-    QString m_strKeyValue; // the key of that value's row
+    QString m_strKeyValue; // the key of that value's row; a refused value or a repeated key
     int m_nLine = 0;
     int m_nFieldCount = 0;
     int m_nExpected = 0;

@@ -16,6 +16,8 @@ namespace {
 
 const QString kCreateColumn = QStringLiteral("CREATEDATETIME");
 const QString kUpdateColumn = QStringLiteral("UPDATEDATETIME");
+// SQLite's primary result code of a broken constraint.
+constexpr int kConstraintStatus = 19;
 
 } // namespace
 
@@ -42,6 +44,7 @@ bool CTextFileImporter::ExecuteImport()
     m_szErrorField.clear();
     m_nStatus = 0;
     m_nErrorLine = 0;
+    m_strErrorValue.clear();
     if (!m_pDB) {
         m_nStatus = SQLERR_NOT_OPEN;
         return Fail(QStringLiteral("CRDS_PR_ERROR_WRITEDATA"), nullptr);
@@ -74,6 +77,7 @@ bool CTextFileImporter::ExecuteImport()
 bool CTextFileImporter::GetFieldName(const uchar* record, int fieldCount)
 {
     m_arrFieldName.clear();
+    m_headerNames.clear();
     m_nKeyPos = m_nCreatePos = m_nUpdatePos = -1;
     m_nHeaderFieldCount = fieldCount;
     if (!record || fieldCount <= 0)
@@ -84,6 +88,7 @@ bool CTextFileImporter::GetFieldName(const uchar* record, int fieldCount)
         if ((f.nKind != TEXTFIELD_TEXT && f.nKind != TEXTFIELD_NUMBER) || f.text.isEmpty())
             return Fail(QStringLiteral("CRDS_PR_ERROR_NOFIELDNAME"), nullptr);
         const QString name = f.text.toString();
+        m_headerNames.append(name);
         if (name == m_strKeyColumn) {
             m_nKeyPos = i;
             continue;
@@ -115,6 +120,12 @@ bool CTextFileImporter::CheckFieldName()
             m_szErrorField = name;
             return Fail(QStringLiteral("CRDS_PR_ERROR_INVALIDFILED"), nullptr);
         }
+    }
+    m_checks.clear();
+    for (const QString& name : std::as_const(m_headerNames)) {
+        const qsizetype at = tableColumns.indexOf(name);
+        m_checks.append(at < 0 ? CTextColumnCheck()
+                               : CTextColumnCheck(info->at(at), m_codeColumns.contains(name)));
     }
     m_bTableHasCreate = tableColumns.contains(kCreateColumn);
     m_bTableHasUpdate = tableColumns.contains(kUpdateColumn);
@@ -185,8 +196,9 @@ bool CTextFileImporter::SetSQLParameter(CSQliteSQL* sql)
 
 bool CTextFileImporter::ProcLine(const uchar* record, int, CSQliteSQL* sql)
 {
-    m_keyValues.clear();
-    m_values.clear();
+    // Emptied, not cleared: the lists keep their room from row to row.
+    m_keyValues.erase(m_keyValues.begin(), m_keyValues.end());
+    m_values.erase(m_values.begin(), m_values.end());
     const QList<TextRecordField> fields = CTextRecordFile::SplitRecord(record);
     for (int i = 0; i < int(fields.size()); ++i) {
         const TextRecordField& f = fields[i];
@@ -195,6 +207,13 @@ bool CTextFileImporter::ProcLine(const uchar* record, int, CSQliteSQL* sql)
             value = f.text.toString();
         if (FindUncarriedChar(value) >= 0) {
             m_strErrMsgId = QStringLiteral("CRDS_PR_ERROR_TXTCHAR");
+            return false;
+        }
+        // A value the column cannot hold refuses the file; it is never cut.
+        if (i < m_checks.size() && !m_checks[i].Accepts(value)) {
+            m_szErrorField = m_headerNames.value(i);
+            m_strErrorValue = value;
+            m_strErrMsgId = QStringLiteral("CRDS_PR_ERROR_TXTCOLUMNVALUE");
             return false;
         }
         if (i == m_nKeyPos)
@@ -210,9 +229,27 @@ bool CTextFileImporter::ProcLine(const uchar* record, int, CSQliteSQL* sql)
     if (m_nMode == 1 && ExistCodeBinarySearch(m_keyValues.front()) >= 0)
         mode = SQLWRITE_UPDATE;
     m_nStatus = sql->ExecWrite(m_keyValues, m_values, QStringList(), mode);
-    if (m_nStatus != 0)
-        m_strErrMsgId = QStringLiteral("CRDS_PR_ERROR_WRITEDATA");
-    return m_nStatus == 0;
+    if (m_nStatus == 0)
+        return true;
+    m_strErrMsgId = QStringLiteral("CRDS_PR_ERROR_WRITEDATA");
+    if (mode == SQLWRITE_INSERT && (m_nStatus & 0xFF) == kConstraintStatus &&
+        KeyExists(m_keyValues.front())) {
+        m_strErrorValue = m_keyValues.front();
+        m_strErrMsgId = QStringLiteral("CRDS_PR_ERROR_TXTDUPKEY");
+    }
+    return false;
+}
+
+bool CTextFileImporter::KeyExists(const QString& key) const
+{
+    CSQliteSQL sql(*m_pDB, m_strTable);
+    int status = sql.SetSQLForRead(
+        {m_strKeyColumn}, CSqLiteUtility::QuoteSQLName(m_strKeyColumn) + QStringLiteral(" = ?"),
+        QString(), 0);
+    if (status == 0)
+        status = sql.SetParamsForRead({key});
+    const CSQRowArray* rows = status == 0 ? sql.ExecReadNext(status) : nullptr;
+    return rows && !rows->isEmpty();
 }
 
 bool CTextFileImporter::ConvertTxtToDBTable(CSQliteSQL* sql, CTextFileReader& reader)
@@ -264,5 +301,6 @@ void CTextFileImporter::GetErrorMessage(QString& out) const
     error.m_nLine = m_nErrorLine;
     error.m_nFieldCount = m_nErrorFieldCount;
     error.m_nExpected = m_nHeaderFieldCount;
+    error.m_strKeyValue = m_strErrorValue;
     out = error.Message();
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "shared/textfiles/CTextColumnCheck.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +19,10 @@ public:
     CTextFileImporter(CSQliteDB* db, const QString& table, const QString& keyColumn,
                       const QString& path, int mode);
     virtual ~CTextFileImporter();
+
+    // The columns that hold codes (digits only, of their width); every other
+    // column is checked against its declared type and width.
+    void SetCodeColumns(const QStringList& columns) { m_codeColumns = columns; }
 
     bool ExecuteImport();
     QString GetErrMsgId() const { return m_strErrMsgId; }
@@ -41,6 +48,9 @@ private:
     bool ProcLine(const uchar* record, int fieldCount, CSQliteSQL* sql);
     bool ConvertTxtToDBTable(CSQliteSQL* sql, CTextFileReader& reader);
     bool Fail(const QString& key, CSQliteSQL* rollback);
+    // After a refused insert: whether the key is in the table already
+    // (from the table or from an earlier line of the file).
+    bool KeyExists(const QString& key) const;
 
     QStringList m_arrFieldName;
     QString m_strErrMsgId;
@@ -64,4 +74,8 @@ private:
     int m_nErrorFieldCount = 0;
     QStringList m_keyValues; // reused from row to row
     QStringList m_values;
+    QStringList m_codeColumns;
+    QStringList m_headerNames;        // every header field, the key included
+    QList<CTextColumnCheck> m_checks; // by header position
+    QString m_strErrorValue;          // a value its column cannot hold, or a repeated key
 };

@@ -157,6 +157,9 @@ int CTextRecordFile::OpenTextRecordFile(const TextRecordOptions* options)
     m_nEncoding = encoding;
     m_chQuote = quote;
     m_strSeparators = separators;
+    // Every character of a line is classed, most of them ASCII: once per file.
+    for (char16_t c = 0; c < m_asciiClass.size(); ++c)
+        m_asciiClass[c] = quint8(ClassOf(c));
     m_nReadPos = start;
     const auto flags = QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
     if (encoding == 1)
@@ -165,6 +168,8 @@ int CTextRecordFile::OpenTextRecordFile(const TextRecordOptions* options)
         m_decoder = QStringDecoder(QStringDecoder::Utf16BE, flags);
     else if (encoding == 3)
         m_decoder = QStringDecoder(QStringDecoder::Utf16LE, flags);
+    if (encoding == 6)
+        m_pLegacyDecoder = std::make_unique<platform::LegacyDecoder>();
     m_line.clear();
     m_record.clear();
     m_nFieldCount = 0;
@@ -184,6 +189,7 @@ int CTextRecordFile::CloseTextRecordFile()
     m_data = QByteArray();
     m_line = QString();
     m_record = QByteArray();
+    m_pLegacyDecoder.reset();
     return 1;
 }
 
@@ -249,6 +255,16 @@ QList<TextRecordField> CTextRecordFile::SplitRecord(const uchar* record)
     QList<TextRecordField> fields;
     if (!record)
         return fields;
+    // Counted first: a list grown field by field would move for every few.
+    qsizetype count = 0;
+    for (const uchar* at = record;; ++count) {
+        qint32 head[3];
+        std::memcpy(head, at, sizeof head);
+        if (head[2] == TEXTFIELD_END)
+            break;
+        at += kEntryHeader + head[1];
+    }
+    fields.reserve(count);
     for (;;) {
         qint32 head[3];
         std::memcpy(head, record, sizeof head);
@@ -269,11 +285,8 @@ bool CTextRecordFile::IsSeparatorChar(char16_t c) const
     return false;
 }
 
-CTextRecordFile::CharClass CTextRecordFile::ClassAt(qsizetype pos) const
+CTextRecordFile::CharClass CTextRecordFile::ClassOf(char16_t c) const
 {
-    if (pos >= m_line.size())
-        return CC_END;
-    const char16_t c = m_line.at(pos).unicode();
     if (c == 0)
         return CC_END;
     if (c == kIdeographicBlank)
@@ -281,7 +294,7 @@ CTextRecordFile::CharClass CTextRecordFile::ClassAt(qsizetype pos) const
     if (m_chQuote && c == m_chQuote)
         return CC_QUOTE;
     if (c == u'\r')
-        return pos + 1 < m_line.size() && m_line.at(pos + 1) == u'\n' ? CC_CR : CC_OTHER;
+        return CC_CR; // a CR alone is another character: ClassAt looks at the next one
     if (c == u'\n')
         return CC_LF;
     if (IsSeparatorChar(c))
@@ -305,6 +318,17 @@ CTextRecordFile::CharClass CTextRecordFile::ClassAt(qsizetype pos) const
     default:
         return c >= u'0' && c <= u'9' ? CC_DIGIT : CC_OTHER;
     }
+}
+
+CTextRecordFile::CharClass CTextRecordFile::ClassAt(qsizetype pos) const
+{
+    if (pos >= m_line.size())
+        return CC_END;
+    const char16_t c = m_line.at(pos).unicode();
+    const CharClass k = c < m_asciiClass.size() ? CharClass(m_asciiClass[c]) : ClassOf(c);
+    if (k == CC_CR)
+        return pos + 1 < m_line.size() && m_line.at(pos + 1) == u'\n' ? CC_CR : CC_OTHER;
+    return k;
 }
 
 int CTextRecordFile::LineEndAt(qsizetype pos) const
@@ -423,21 +447,23 @@ CTextRecordFile::LineResult CTextRecordFile::ReadPhysicalLine(bool append)
     m_nReadPos = end;
     ++m_nLinesRead;
 
-    QString text;
     bool ok = true;
+    const qsizetype at = m_line.size();
     if (m_nEncoding == 6) {
-        text = platform::LegacyCodePage::decode(bytes.toByteArray(), &ok);
+        m_line += m_pLegacyDecoder->decode(bytes, &ok);
     } else {
+        // Decoded straight behind the line: no text of its own for every line.
         m_decoder.resetState();
-        text = m_decoder.decode(bytes);
+        m_line.resize(at + m_decoder.requiredSpace(bytes.size()));
+        const QChar* end = m_decoder.appendToBuffer(m_line.data() + at, bytes);
+        m_line.truncate(end - m_line.constData());
         ok = !m_decoder.hasError();
     }
-    if (!ok || text.isEmpty()) {
+    if (!ok || m_line.size() == at) {
         // Bad bytes are reported with their line, never turned into other characters.
         m_nRecordLine = m_nLinesRead;
         return Fail(TEXTERR_CONVERT), LINE_ERROR;
     }
-    m_line += text;
     return LINE_OK;
 }
 
@@ -469,7 +495,7 @@ bool CTextRecordFile::ParseRecord()
             return true;
         }
     }
-    AppendEntry(TEXTFIELD_END, nullptr);
+    AppendEntry(TEXTFIELD_END, QStringView());
     m_bPending = true;
     return true;
 }
@@ -575,11 +601,11 @@ int CTextRecordFile::ParseField(qsizetype& pos, int fieldNo, bool& recordDone)
         while (ClassAt(next) == CC_SEPARATOR)
             ++next;
 
-    QString text;
-    const int kind = ClassifyField(start, termPos, quoted, quoteEnd, closed, text);
+    QStringView text;
+    const int kind = ClassifyField(start, termPos, quoted, quoteEnd, closed, m_quotedText, text);
     if (fieldNo == 1 && kind == TEXTFIELD_EMPTY && term == TERM_END)
         return 0;
-    AppendEntry(kind, &text);
+    AppendEntry(kind, text);
     if (term == TERM_SEPARATOR)
         pos = next;
     else
@@ -588,24 +614,27 @@ int CTextRecordFile::ParseField(qsizetype& pos, int fieldNo, bool& recordDone)
 }
 
 int CTextRecordFile::ClassifyField(qsizetype start, qsizetype end, bool quoted, qsizetype quoteEnd,
-                                   bool closed, QString& text) const
+                                   bool closed, QString& unquoted, QStringView& text) const
 {
     const quint32 flags = m_options.dwParseFlags;
+    const QStringView line(m_line);
     if ((flags & TEXTPARSE_APOSTROPHETEXT) && start < end && m_line.at(start) == u'\'') {
-        text = m_line.mid(start + 1, end - start - 1);
+        text = line.mid(start + 1, end - start - 1);
         return TEXTFIELD_TEXT;
     }
     if (quoted) {
         const qsizetype innerEnd = closed ? quoteEnd - 1 : end;
-        text.reserve(end - start);
+        unquoted.truncate(0);
+        unquoted.reserve(end - start);
         for (qsizetype i = start + 1; i < innerEnd; ++i) {
             const QChar c = m_line.at(i);
-            text += c;
+            unquoted += c;
             if (c.unicode() == m_chQuote && i + 1 < innerEnd && m_line.at(i + 1) == c)
                 ++i;
         }
         if (closed)
-            text += QStringView(m_line).mid(quoteEnd, end - quoteEnd);
+            unquoted += line.mid(quoteEnd, end - quoteEnd);
+        text = unquoted;
         return TEXTFIELD_TEXT;
     }
 
@@ -614,6 +643,17 @@ int CTextRecordFile::ClassifyField(qsizetype start, qsizetype end, bool quoted, 
         ++i;
     const qsizetype firstPos = i;
     const qsizetype leading = firstPos - start;
+    const CharClass firstClass = firstPos < end ? ClassAt(firstPos) : CC_END;
+    const bool numberStart =
+        firstClass == CC_DIGIT || firstClass == CC_POINT || firstClass == CC_SIGN;
+    const bool emptyStart = firstClass == CC_END || firstClass == CC_LF || firstClass == CC_CR ||
+                            firstClass == CC_SEPARATOR;
+    // What starts as no number is text whatever follows; kept with its blanks
+    // it needs no further look.
+    if ((flags & TEXTPARSE_KEEPBLANKS) && !numberStart && !emptyStart) {
+        text = line.mid(start, end - start);
+        return TEXTFIELD_TEXT;
+    }
     int digits = 0, points = 0, signs = 0, exponents = 0, blanks = 0, others = 0;
     qsizetype signPos = -1;
     qsizetype lastNonBlankEnd = firstPos;
@@ -651,8 +691,7 @@ int CTextRecordFile::ClassifyField(qsizetype start, qsizetype end, bool quoted, 
     const qsizetype inner = blanks - trailing;
 
     int kind = TEXTFIELD_TEXT;
-    const CharClass firstClass = firstPos < end ? ClassAt(firstPos) : CC_END;
-    if (firstClass == CC_DIGIT || firstClass == CC_POINT || firstClass == CC_SIGN) {
+    if (numberStart) {
         const bool plain = others == 0 && inner == 0 && exponents == 0 && points <= 1 &&
                            signs <= 1 && digits >= 1 && (signs == 0 || signPos == firstPos);
         const bool scientific =
@@ -660,30 +699,29 @@ int CTextRecordFile::ClassifyField(qsizetype start, qsizetype end, bool quoted, 
             ConvertsToNonZero(QStringView(m_line).mid(firstPos, lastNonBlankEnd - firstPos));
         if (plain || scientific)
             kind = TEXTFIELD_NUMBER;
-    } else if (firstClass == CC_END || firstClass == CC_LF || firstClass == CC_CR ||
-               firstClass == CC_SEPARATOR) {
+    } else if (emptyStart) {
         kind = TEXTFIELD_EMPTY;
     }
 
     const bool blankOnly = kind == TEXTFIELD_EMPTY && start < end;
     if ((flags & TEXTPARSE_KEEPBLANKS) && (kind == TEXTFIELD_TEXT || blankOnly)) {
-        text = m_line.mid(start, end - start);
+        text = line.mid(start, end - start);
         return TEXTFIELD_TEXT;
     }
     if ((flags & TEXTPARSE_BLANKNUMBERISTEXT) && kind == TEXTFIELD_NUMBER &&
         (leading > 0 || trailing > 0)) {
-        text = m_line.mid(start, end - start);
+        text = line.mid(start, end - start);
         return TEXTFIELD_TEXT;
     }
     if (kind != TEXTFIELD_EMPTY)
-        text = m_line.mid(firstPos, lastNonBlankEnd - firstPos);
+        text = line.mid(firstPos, lastNonBlankEnd - firstPos);
     return kind;
 }
 
-void CTextRecordFile::AppendEntry(int kind, const QString* text)
+void CTextRecordFile::AppendEntry(int kind, QStringView text)
 {
     const bool carriesText = kind == TEXTFIELD_TEXT || kind == TEXTFIELD_NUMBER;
-    const qint32 cbText = carriesText && text ? qint32(text->size() * 2) : 0;
+    const qint32 cbText = carriesText ? qint32(text.size() * 2) : 0;
     const qint32 cbPadded = carriesText ? (cbText / 4 + 1) * 4 : 0;
     const qint32 head[3] = {cbText, cbPadded, kind};
     const qsizetype at = m_record.size();
@@ -691,7 +729,7 @@ void CTextRecordFile::AppendEntry(int kind, const QString* text)
     char* out = m_record.data() + at;
     std::memcpy(out, head, sizeof head);
     if (cbText)
-        std::memcpy(out + kEntryHeader, text->constData(), cbText);
+        std::memcpy(out + kEntryHeader, text.data(), cbText);
     if (kind != TEXTFIELD_END)
         ++m_nFieldCount;
 }

@@ -7,7 +7,13 @@
 #include <QStringDecoder>
 #include <QStringView>
 
+#include <array>
 #include <cstdint>
+#include <memory>
+
+namespace platform {
+class LegacyDecoder;
+}
 
 // Encodings a caller may name for the file (the delivered text is always UTF-16LE).
 enum TextFileEncoding : quint32 {
@@ -147,6 +153,7 @@ private:
     enum Terminator { TERM_LINEEND, TERM_SEPARATOR, TERM_END };
     enum LineResult { LINE_OK, LINE_END, LINE_ERROR };
 
+    CharClass ClassOf(char16_t c) const; // CC_CR for every CR
     CharClass ClassAt(qsizetype pos) const;
     int LineEndAt(qsizetype pos) const; // 0, 1 or 2 characters
     bool IsSeparatorChar(char16_t c) const;
@@ -157,8 +164,9 @@ private:
     bool ParseRecord(); // false on an error; m_bAtEnd when there is none
     int ParseField(qsizetype& pos, int fieldNo, bool& recordDone);
     int ClassifyField(qsizetype start, qsizetype end, bool quoted, qsizetype quoteEnd, bool closed,
-                      QString& text) const;
-    void AppendEntry(int kind, const QString* text);
+                      QString& unquoted, QStringView& text) const;
+    // text views the line, or unquoted for a quoted field.
+    void AppendEntry(int kind, QStringView text);
     bool Fail(quint32 code);
 
     bool m_bOpen = false;
@@ -166,14 +174,17 @@ private:
     int m_nEncoding = 0; // internal: 1 UTF-8, 2 UTF-16BE, 3 UTF-16LE, 6 ANSI
     char16_t m_chQuote = 0;
     QString m_strSeparators;
+    std::array<quint8, 128> m_asciiClass{}; // ClassOf of the ASCII characters
 
     QFile m_file;
     QByteArray m_data; // the block being read: unread bytes from m_nReadPos
     qsizetype m_nReadPos = 0;
     bool m_bFileEnd = false; // every byte of the file is in m_data
     QStringDecoder m_decoder;
+    std::unique_ptr<platform::LegacyDecoder> m_pLegacyDecoder; // one for the whole file
 
     QString m_line;
+    QString m_quotedText; // a quoted field without its quotes, kept from field to field
     QByteArray m_record;
     int m_nFieldCount = 0;
     bool m_bPending = false;
