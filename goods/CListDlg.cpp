@@ -2,7 +2,8 @@
 
 #include "goods/CPageDlg.h"
 #include "goods/CPrFloatingPriceListDlg.h"
-#include "goods/CRecordListModel.h"
+#include "goods/UnlistedLabelKey.h"
+#include "goods/base/CRecordListModel.h"
 #include "goods/CSetGrpPageDlg.h"
 #include "goods/CSelectRadioDlg.h"
 #include "goods/CTabDlg.h"
@@ -199,6 +200,7 @@ bool CListDlg::OnInitDialog()
         return true;
     }
     m_pModel = CreateListModel();
+    m_pModel->SetUnlistedLabelKeys(&IsUnlistedLabelKey);
     m_pList->setModel(m_pModel);
     connect(m_pList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CListDlg::UpdateButtons);

@@ -6,13 +6,13 @@
 
 class CDataManager;
 class CMainListCtrl;
+class CRecordListModel;
 class QLabel;
 class QToolButton;
 
 namespace brelkin {
 
 class CPageDlg;
-class CRecordListModel;
 class CSelectRadioDlg;
 class CTabDlg;
 
