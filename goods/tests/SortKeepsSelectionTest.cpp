@@ -95,9 +95,8 @@ protected:
             if (candidate->model() == model)
                 view = candidate;
         ASSERT_TRUE(view);
-        view->selectionModel()->setCurrentIndex(model->index(0, 0),
-                                                QItemSelectionModel::ClearAndSelect |
-                                                    QItemSelectionModel::Rows);
+        view->selectionModel()->setCurrentIndex(
+            model->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         const QString record = model->index(0, 0).data().toString();
         model->SortRecords(model->ColumnIndex(0), !model->SortAscending());
         const QModelIndexList selected = view->selectionModel()->selectedRows();
