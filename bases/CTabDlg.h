@@ -28,12 +28,12 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    // The page objects of the mode, in tab order.
-    virtual std::vector<CPageDlg*> CreatePages();
     unsigned CheckPage(int index) override;
     bool SaveAllPages() override;
 
 private:
+    // The page objects of the mode, in tab order.
+    std::vector<CPageDlg*> CreatePages();
     void BuildFrame(uint templateId);
     void FitToPages();
 
