@@ -240,8 +240,8 @@ bool CListInPlaceEditor::ApplyToSelectedRows(const QString& value)
                 errMsg + QStringLiteral(" (%1)").arg(record ? record->value(0) : QString()));
         } else {
             ShowProgramMessage(
-                &m_window, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"),
-                platform::MessageIcon::Error, platform::MessageButtons::Ok,
+                &m_window, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
+                platform::MessageButtons::Ok,
                 FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err));
         }
         return false;
