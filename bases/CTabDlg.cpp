@@ -44,7 +44,7 @@ constexpr int kButtonRow = 46;
 } // namespace
 
 CTabDlg::CTabDlg(CDataManager* manager, uint templateId, int windowKind, CDataManager* detail)
-    : CMainDlg(nullptr, templateId, windowKind), m_pDataManager(manager), m_pDetail(detail)
+    : CTabbedDlg(nullptr, templateId, windowKind), m_pDataManager(manager), m_pDetail(detail)
 {
     BuildFrame(templateId);
 }
@@ -61,8 +61,7 @@ void CTabDlg::BuildFrame(uint templateId)
 {
     const int height = templateId == IDD_TABDLG_TAX ? 300 : 230;
     CDialogTemplate frame(this, 9, 330, height);
-    m_pTab = templateId == IDD_TABDLG_EASY ? new CDrawnTabWidget(this) : new QTabWidget(this);
-    SetControlId(m_pTab, IDC_TAB);
+    SetTabControl(templateId == IDD_TABDLG_EASY ? new CDrawnTabWidget(this) : new QTabWidget(this));
     for (const auto& [id, key] :
          {std::pair<uint, const char*>{33002, "CRD_HELP"}, {1, "CRD_OK"}, {2, "CRD_CANCEL"}})
         AddButton(id, QLatin1String(key));
@@ -89,10 +88,10 @@ bool CTabDlg::OnInitDialog()
         const unsigned pageId = m_pDataManager->m_pPageDlgIDs[i];
         CDataManager* manager = pageId == IDD_PAGE_DETAIL && m_pDetail ? m_pDetail : m_pDataManager;
         m_pages[i]->SetDataManager(manager, 1, 0);
-        read = m_pages[i]->Create(pageId, m_pTab);
-        m_pTab->addTab(m_pages[i], GetLangString(titles.value(int(i))));
+        read = m_pages[i]->Create(pageId, TabControl());
+        TabControl()->addTab(m_pages[i], GetLangString(titles.value(int(i))));
     }
-    CMainDlg::OnInitDialog();
+    CTabbedDlg::OnInitDialog();
     setWindowTitle(GetLangString(m_pDataManager->m_strWindowNameKey));
     if (!read || m_pages.empty()) {
         ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETREAD_FAILED"),
@@ -101,61 +100,25 @@ bool CTabDlg::OnInitDialog()
         return false;
     }
     FitToPages();
-    SetTabOrder();
+    SetTabOrder(TabControl()->tabBar()); // from the tabs
     ShowPage(0);
     return true;
-}
-
-// Tab runs from the tabs through the pages, then OK, Cancel and Help.
-void CTabDlg::SetTabOrder()
-{
-    QWidget* last = m_pTab->tabBar();
-    for (CPageDlg* page : m_pages)
-        for (QWidget* w = page->nextInFocusChain(); page->isAncestorOf(w);
-             w = w->nextInFocusChain())
-            if (w->focusPolicy() & Qt::TabFocus)
-                last = w;
-    for (uint id : {1u, 2u, 33002u}) {
-        QWidget* button = FindControlById(this, id);
-        QWidget::setTabOrder(last, button);
-        last = button;
-    }
 }
 
 // The frame grows to hold the largest page and then keeps its size.
 void CTabDlg::FitToPages()
 {
-    const QSize need = m_pTab->sizeHint() + QSize(14, 12 + kButtonRow);
+    const QSize need = TabControl()->sizeHint() + QSize(14, 12 + kButtonRow);
     setFixedSize(size().expandedTo(need));
     ColorDialogButtons();
     const QWidget* cancel = FindControlById(this, platform::IDCANCEL);
     const int bottom = cancel ? cancel->geometry().top() : height() - kButtonRow;
-    m_pTab->setGeometry(QRect(QPoint(7, 6), QPoint(width() - 8, bottom - 7)));
+    TabControl()->setGeometry(QRect(QPoint(7, 6), QPoint(width() - 8, bottom - 7)));
 }
 
-void CTabDlg::ShowPage(int index)
+unsigned CTabDlg::CheckPage(int index)
 {
-    m_pTab->setCurrentIndex(index);
-    CPageDlg* page = m_pages[size_t(index)];
-    for (QWidget* w = page->nextInFocusChain(); w && page->isAncestorOf(w);
-         w = w->nextInFocusChain())
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(page)) {
-            w->setFocus(Qt::TabFocusReason);
-            return;
-        }
-}
-
-void CTabDlg::OnOK()
-{
-    for (size_t i = 0; i < m_pages.size(); ++i) {
-        const unsigned id = m_pages[i]->CheckInput();
-        if (QWidget* control = id ? FindControlById(m_pages[i], id) : nullptr) {
-            m_pTab->setCurrentIndex(int(i));
-            control->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-    ConfirmSaveAndEnd([this] { return SaveAllPages(); });
+    return m_pages[size_t(index)]->CheckInput();
 }
 
 // All pages or none, on the one connection of the run: a failed page leaves

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "goods/base/CMainDlg.h"
+#include "goods/base/CTabbedDlg.h"
 
 #include <QString>
 
@@ -8,7 +8,6 @@
 
 class CColumnData;
 class CDataManager;
-class QTabWidget;
 
 namespace dunmarel {
 
@@ -16,36 +15,30 @@ class CPageDlg;
 
 // The one window of a run: a tab per page of the mode; OK checks every page,
 // asks, and saves all pages in one transaction.
-class CTabDlg : public CMainDlg
+class CTabDlg : public CTabbedDlg
 {
     Q_OBJECT
 
 public:
-    enum : uint { IDC_TAB = 23002 };
-
     // detail: the manager of the setting detail page 3018, or nullptr.
     CTabDlg(CDataManager* manager, uint templateId, int windowKind, CDataManager* detail);
     ~CTabDlg() override;
 
     const std::vector<CPageDlg*>& Pages() const { return m_pages; }
-    QTabWidget* TabControl() const { return m_pTab; }
 
 protected:
     bool OnInitDialog() override;
-    void OnOK() override;
-    // The page objects of the mode, in tab order.
-    virtual std::vector<CPageDlg*> CreatePages();
+    unsigned CheckPage(int index) override;
+    bool SaveAllPages() override;
 
 private:
+    // The page objects of the mode, in tab order.
+    std::vector<CPageDlg*> CreatePages();
     void BuildFrame(uint templateId);
     void FitToPages();
-    void SetTabOrder();
-    void ShowPage(int index);
-    bool SaveAllPages();
 
-    CDataManager* m_pDataManager; // not owned
-    CDataManager* m_pDetail;      // not owned
-    QTabWidget* m_pTab = nullptr;
+    CDataManager* m_pDataManager;   // not owned
+    CDataManager* m_pDetail;        // not owned
     std::vector<CPageDlg*> m_pages; // children of the tab control
 };
 

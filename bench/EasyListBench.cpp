@@ -4,7 +4,8 @@
 // same model in the same run.
 #include "goods/CGoodsColumnLists.h"
 #include "goods/CMainListCtrlEasy.h"
-#include "goods/CRecordListModel.h"
+#include "goods/UnlistedLabelKey.h"
+#include "goods/base/CRecordListModel.h"
 
 #include "shared/data/CColumnDataList.h"
 #include "shared/data/CStringArrayPtrArray.h"
@@ -38,7 +39,8 @@ struct EasyItems
         int err = 0;
         list->ReadTableInfo(err);
         list->ReadRecords(err, QString());
-        model = std::make_unique<brelkin::CRecordListModel>(list, &cache);
+        model = std::make_unique<CRecordListModel>(list, &cache);
+        model->SetUnlistedLabelKeys(&brelkin::IsUnlistedLabelKey);
         model->BuildColumns();
     }
     ~EasyItems()
@@ -51,7 +53,7 @@ struct EasyItems
     brelkin::CGoodsColumnLists lists;
     CColumnDataList* list = nullptr;
     CStringArrayPtrArray cache;
-    std::unique_ptr<brelkin::CRecordListModel> model;
+    std::unique_ptr<CRecordListModel> model;
 };
 
 EasyItems& items()

@@ -3,7 +3,8 @@
 // and sorting by name and by price. The floor is the column list's own
 // ReadRecords of the same table in the same run.
 #include "goods/CGoodsColumnLists.h"
-#include "goods/CRecordListModel.h"
+#include "goods/UnlistedLabelKey.h"
+#include "goods/base/CRecordListModel.h"
 
 #include "shared/data/CColumnData.h"
 #include "shared/data/CColumnDataList.h"
@@ -40,14 +41,15 @@ struct OpenList
         int err = 0;
         list->ReadTableInfo(err);
         list->ReadRecords(err, QString());
-        model = std::make_unique<brelkin::CRecordListModel>(list, &cache);
+        model = std::make_unique<CRecordListModel>(list, &cache);
+        model->SetUnlistedLabelKeys(&brelkin::IsUnlistedLabelKey);
         model->BuildColumns();
     }
     CSQliteDB db;
     brelkin::CGoodsColumnLists lists;
     CColumnDataList* list = nullptr;
     CStringArrayPtrArray cache;
-    std::unique_ptr<brelkin::CRecordListModel> model;
+    std::unique_ptr<CRecordListModel> model;
 };
 
 void BM_ReadRecordsFloor(benchmark::State& state)

@@ -1,7 +1,7 @@
 #include "functions/CFcCharListDlg.h"
 
 #include "functions/CFcCharDetailDlg.h"
-#include "functions/CFcListModel.h"
+#include "goods/base/CRecordListModel.h"
 #include "functions/CFcMainListCtrl.h"
 #include "functions/FcCharText.h"
 #include "functions/FcDialogIds.h"
@@ -57,7 +57,7 @@ bool CFcCharListDlg::ReadList(int& err)
 
 void CFcCharListDlg::SetUpList()
 {
-    m_pModel->SetNumericColumns(false);
+    m_pModel->SetNumberColumns(CRecordListModel::NumberColumns::None);
     m_pList->setShowGrid(true);
     m_pList->verticalHeader()->setMinimumSectionSize(0);
     m_pList->verticalHeader()->setDefaultSectionSize(QFontMetrics(m_pList->font()).height() +

@@ -2,7 +2,7 @@
 
 #include "functions/CColumnDataFcFunctionCodeCombo.h"
 #include "functions/CFcColumnDataList.h"
-#include "functions/CFcListModel.h"
+#include "goods/base/CRecordListModel.h"
 #include "functions/CFcMainListCtrl.h"
 #include "functions/CFcTabDlg.h"
 #include "functions/FcDialogIds.h"
@@ -16,6 +16,7 @@
 #include "shared/controls/CColorButton.h"
 #include "shared/controls/EditSize.h"
 #include "shared/controls/FindControlById.h"
+#include "shared/data/CColumnData.h"
 #include "shared/data/CDataManager.h"
 #include "shared/lang/CProgramLang.h"
 #include "shared/lang/FormatLangText.h"
@@ -26,6 +27,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <memory>
 
 namespace kesmond {
@@ -115,8 +117,9 @@ bool CFkListDlg::ReadList(int& err)
 
 void CFkListDlg::AttachModel()
 {
-    m_pModel =
-        new CFcListModel(m_pDataManager->GetColumnDataList(), &m_pDataManager->m_arrRecords, this);
+    m_pModel = new CRecordListModel(m_pDataManager->GetColumnDataList(),
+                                    &m_pDataManager->m_arrRecords, this);
+    m_pModel->SetNumberColumns(CRecordListModel::NumberColumns::FirstAndByType);
     m_pList->setModel(m_pModel);
     SetUpList();
     BuildListColumns();
@@ -180,8 +183,12 @@ void CFkListDlg::BuildListColumns()
     const int w = GetEditOneCharRect(m_pList->font(), m_pList).width();
     if (w == 0)
         return;
-    for (int c = 0; c < m_pModel->columnCount(); ++c)
-        m_pList->setColumnWidth(c, (m_pModel->ColumnChars(c) + 2) * w);
+    for (int c = 0; c < m_pModel->columnCount(); ++c) {
+        // A column also has room for its stored value where it shows a shorter name.
+        const CColumnData* column = m_pModel->ColumnData(c);
+        const int stored = column->m_nSize + (column->m_nDecimals != 0 ? 1 : 0);
+        m_pList->setColumnWidth(c, (std::max(m_pModel->ColumnChars(c), stored) + 2) * w);
+    }
 }
 
 void CFkListDlg::EnableButton(uint id, bool enable)

@@ -3,11 +3,11 @@
 #include "functions/CFcMainDlg.h"
 
 class CDataManager;
+class CRecordListModel;
 
 namespace kesmond {
 
 class CFcColumnDataList;
-class CFcListModel;
 class CFcMainListCtrl;
 class CFcTabDlg;
 
@@ -23,7 +23,7 @@ public:
     CFkListDlg(CDataManager* dataManager, uint templateId, QWidget* parent, int windowKind);
     ~CFkListDlg() override;
 
-    CFcListModel* Model() const { return m_pModel; }
+    CRecordListModel* Model() const { return m_pModel; }
     CFcMainListCtrl* List() const { return m_pList; }
     // The page template the editor of a list row opens with.
     uint PageTemplateOfRow(int row) const;
@@ -66,7 +66,7 @@ protected:
 
     CDataManager* m_pDataManager;
     CFcMainListCtrl* m_pList = nullptr;
-    CFcListModel* m_pModel = nullptr;
+    CRecordListModel* m_pModel = nullptr;
 };
 
 } // namespace kesmond

@@ -1,7 +1,7 @@
 #include "functions/CFlListDlg.h"
 
 #include "functions/CFcColumnDataList.h"
-#include "functions/CFcListModel.h"
+#include "goods/base/CRecordListModel.h"
 #include "functions/CFcMainListCtrl.h"
 #include "functions/FcDialogIds.h"
 

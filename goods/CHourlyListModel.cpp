@@ -1,7 +1,7 @@
 #include "goods/CHourlyListModel.h"
 
 #include "goods/CHourlyData.h"
-#include "goods/RecordSort.h"
+#include "goods/base/RecordSort.h"
 
 #include "shared/data/CColumnData.h"
 #include "shared/data/CColumnDataList.h"

@@ -1,10 +1,11 @@
 #include "goods/CListDlg.h"
 
+#include "goods/CListInPlaceEditor.h"
 #include "goods/CPageDlg.h"
 #include "goods/CPrFloatingPriceListDlg.h"
-#include "goods/CRecordListModel.h"
+#include "goods/UnlistedLabelKey.h"
+#include "goods/base/CRecordListModel.h"
 #include "goods/CSetGrpPageDlg.h"
-#include "goods/CSelectRadioDlg.h"
 #include "goods/CTabDlg.h"
 #include "goods/CTextImpExpDlg.h"
 #include "goods/ChooseMode.h"
@@ -33,13 +34,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -49,8 +47,6 @@ namespace brelkin {
 namespace {
 
 const QString kDatabaseName = QStringLiteral("\\SETTING.DB");
-const int kKeyTab = CSelectRadioDlg::KeyTab;
-const int kKeyReturn = CSelectRadioDlg::KeyReturn;
 
 // The number of items filed under a department; 0 when none or unreadable.
 int ItemsOfDepartment(CSQliteDB& db, const QString& code)
@@ -117,8 +113,7 @@ CListDlg::CListDlg(CDataManager* dataManager, uint templateId, QWidget* parent, 
         AddButton(id, QLatin1String(key))->setAutoDefault(false);
     qobject_cast<QPushButton*>(FindControlById(this, 1))->setDefault(true);
     resize(760, 480);
-    m_clickTimer.setSingleShot(true);
-    connect(&m_clickTimer, &QTimer::timeout, this, &CListDlg::OnClickTimer);
+    m_pEditor = std::make_unique<CListInPlaceEditor>(*this);
     // Mouse presses and keys anywhere in the window end or move an editor.
     qApp->installEventFilter(this);
 }
@@ -126,7 +121,7 @@ CListDlg::CListDlg(CDataManager* dataManager, uint templateId, QWidget* parent, 
 CListDlg::~CListDlg()
 {
     qApp->removeEventFilter(this);
-    DiscardInPlaceEdit();
+    m_pEditor->Discard();
 }
 
 QString CListDlg::GetCodeLabelKey(int windowKind)
@@ -199,13 +194,14 @@ bool CListDlg::OnInitDialog()
         return true;
     }
     m_pModel = CreateListModel();
+    m_pModel->SetUnlistedLabelKeys(&IsUnlistedLabelKey);
     m_pList->setModel(m_pModel);
     connect(m_pList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CListDlg::UpdateButtons);
     connect(m_pList->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int section) { m_pModel->ClickColumn(section); });
     connect(m_pList, &QAbstractItemView::doubleClicked, this, &CListDlg::OnListDoubleClick);
-    connect(m_pList, &QAbstractItemView::clicked, this, &CListDlg::OnListClick);
+    connect(m_pList, &QAbstractItemView::clicked, m_pEditor.get(), &CListInPlaceEditor::OnClick);
     connect(m_pList, &CMainListCtrl::scrollStarting, this, &CListDlg::EndInPlaceEditByScroll);
     // Ctrl+A selects every row (the view's own shortcut); so does the
     // list's context menu.
@@ -234,8 +230,7 @@ void CListDlg::BuildListColumns()
 
 void CListDlg::OnListDoubleClick()
 {
-    m_clickTimer.stop();
-    m_bDblClick = true;
+    m_pEditor->CancelClick(true);
     accept();
 }
 
@@ -333,7 +328,7 @@ void CListDlg::AddSystemMenuItems()
 
 void CListDlg::ShowContextMenu(const QPoint& position)
 {
-    m_clickTimer.stop();
+    m_pEditor->CancelClick(false);
     QMenu menu(this);
     menu.addAction(GetLangString(QStringLiteral("CRD_PR_SELECT_ALLLISTITEM")), m_pList,
                    &QAbstractItemView::selectAll);
@@ -568,308 +563,69 @@ void CListDlg::ReloadRecords()
     UpdateButtons();
 }
 
-} // namespace brelkin
-
-namespace brelkin {
-
-void CListDlg::OnListClick(const QModelIndex& index)
-{
-    if (!m_bInPlaceEdit)
-        return;
-    m_clickTimer.stop();
-    m_nEditRow = index.row();
-    m_nEditColumn = index.column();
-    m_bDblClick = false;
-    m_strPreEditValue.clear();
-    DiscardInPlaceEdit();
-    m_clickTimer.start(QApplication::doubleClickInterval() + 10);
-}
-
-void CListDlg::OnClickTimer()
-{
-    m_clickTimer.stop();
-    if (!m_bDblClick && m_nEditRow >= 0 && m_pList->selectionModel() &&
-        m_pList->selectionModel()->isRowSelected(m_nEditRow))
-        StartInPlaceEdit();
-}
-
-void CListDlg::DiscardInPlaceEdit()
-{
-    if (m_pRadioPopup) {
-        m_pRadioPopup->disconnect(this);
-        m_pRadioPopup->hide();
-        m_pRadioPopup->deleteLater();
-        m_pRadioPopup = nullptr;
-    }
-    if (m_pInPlaceCtrl) {
-        m_pInPlaceCtrl->hide();
-        m_pInPlaceCtrl->setParent(m_pInPlaceCtrlParent);
-        m_pInPlaceCtrl = nullptr;
-    }
-    delete m_pPage;
-    m_pPage = nullptr;
-    m_pEditedCtrl = nullptr;
-}
-
-QRect CListDlg::EditCellRect()
-{
-    const QModelIndex index = m_pModel->index(m_nEditRow, m_nEditColumn);
-    QRect rect = m_pList->visualRect(index);
-    const QRect client = m_pList->viewport()->rect();
-    QScrollBar* bar = m_pList->horizontalScrollBar();
-    if (rect.right() > client.right())
-        bar->setValue(bar->value() + rect.right() - client.right());
-    else if (rect.left() < client.left())
-        bar->setValue(bar->value() - (client.left() - rect.left()));
-    rect = m_pList->visualRect(index);
-    return QRect(m_pList->viewport()->mapTo(this, rect.topLeft()), rect.size());
-}
-
 void CListDlg::StartInPlaceEdit()
 {
-    if (m_bBusy || !m_pModel)
-        return;
-    m_bBusy = true;
-    if (m_nEditRow >= 0 && m_nEditRow < m_pModel->rowCount() && m_nEditColumn > 0 &&
-        m_nEditColumn < m_pModel->columnCount()) {
-        const QModelIndex index = m_pModel->index(m_nEditRow, m_nEditColumn);
-        m_pList->scrollTo(index);
-        m_pList->selectionModel()->setCurrentIndex(index, QItemSelectionModel::Select |
-                                                              QItemSelectionModel::Rows);
-        DiscardInPlaceEdit();
-        m_pPage = CreatePageDlg();
-        m_pPage->BindPage(m_pDataManager, GetRecordNo(m_nEditRow), false);
-        m_pPage->hide();
-        const CColumnDataList* list = m_pDataManager->GetColumnDataList();
-        const int columnIndex = m_pModel->ColumnIndex(m_nEditColumn);
-        CColumnData* column = columnIndex >= 0 ? list->m_ppColumnData[columnIndex] : nullptr;
-        QWidget* control = nullptr;
-        if (m_pDataManager->m_nPageCount > 0 &&
-            m_pPage->Create(m_pDataManager->m_pPageDlgIDs[0], this))
-            control = m_pPage->Control(column);
-        if (!control) {
-            DiscardInPlaceEdit();
-        } else {
-            m_pPage->hide();
-            m_pEditedCtrl = control;
-            m_nEditedListColumn = columnIndex;
-            column->GetPreEditValue(control, m_strPreEditValue);
-            if (CMainWndCtrl::IsRadioButton(control)) {
-                m_pRadioPopup = new CSelectRadioDlg(this);
-                m_pRadioPopup->setWindowFlag(Qt::Tool);
-                m_pRadioPopup->Setup(this, m_pPage, control, GetLangString(column->m_strLabelKey));
-                connect(
-                    m_pRadioPopup, &CSelectRadioDlg::SelectRadioDlgClose, this,
-                    [this](int mode, int lParam) {
-                        MoveInPlaceEdit(mode, lParam & 0xFFFF, (lParam >> 16) & 1);
-                    },
-                    Qt::QueuedConnection);
-                m_pRadioPopup->Create();
-            } else {
-                m_pInPlaceCtrlParent = control->parentWidget();
-                control->hide();
-                control->setParent(this);
-                m_pInPlaceCtrl = control;
-            }
-            const QRect rect = EditCellRect();
-            if (m_pInPlaceCtrl) {
-                m_pInPlaceCtrl->setGeometry(rect);
-                m_pInPlaceCtrl->show();
-                m_pInPlaceCtrl->raise();
-                m_pInPlaceCtrl->setFocus();
-                if (auto* edit = qobject_cast<QLineEdit*>(m_pInPlaceCtrl))
-                    edit->selectAll();
-                if (CMainWndCtrl::IsOwnerDrawButton(m_pInPlaceCtrl)) {
-                    // Its own selection dialog opens on a double click.
-                    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(1, 1),
-                                    m_pInPlaceCtrl->mapToGlobal(QPointF(1, 1)), Qt::LeftButton,
-                                    Qt::LeftButton, Qt::NoModifier);
-                    QApplication::sendEvent(m_pInPlaceCtrl, &dbl);
-                    m_pList->setFocus();
-                }
-            } else if (m_pRadioPopup) {
-                m_pRadioPopup->move(mapToGlobal(rect.bottomLeft()));
-                m_pRadioPopup->show();
-                m_pRadioPopup->raise();
-                m_pRadioPopup->activateWindow();
-            }
-        }
-    }
-    m_bBusy = false;
+    m_pEditor->Start();
 }
 
 bool CListDlg::EndInPlaceEdit(int mode)
 {
-    if (!m_pPage)
-        return true;
-    if (m_pInPlaceCtrl) {
-        m_pInPlaceCtrl->hide();
-        m_pInPlaceCtrl->setParent(m_pInPlaceCtrlParent);
-        m_pInPlaceCtrl = nullptr;
-    }
-    bool result = false;
-    QString value;
-    if (m_pEditedCtrl && m_pPage->CheckInput(nullptr, nullptr) == 0) {
-        CColumnData* column =
-            m_pDataManager->GetColumnDataList()->m_ppColumnData[m_nEditedListColumn];
-        column->GetPreEditValue(m_pEditedCtrl, value);
-        int err = 0;
-        if (mode == 0 || value != m_strPreEditValue)
-            result = m_pPage->SaveData(nullptr, err);
-    }
-    DiscardInPlaceEdit();
-    if (result) {
-        if (m_nEditRow >= 0 && m_nEditRow < m_pModel->rowCount())
-            emit m_pModel->dataChanged(m_pModel->index(m_nEditRow, 0),
-                                       m_pModel->index(m_nEditRow, m_pModel->columnCount() - 1));
-        ApplyToSelectedRows(value);
-    }
-    m_pList->viewport()->update();
-    m_strPreEditValue.clear();
-    return result;
+    return m_pEditor->End(mode);
 }
 
 bool CListDlg::ApplyToSelectedRows(const QString& value)
 {
-    QList<int> rows;
-    for (const QModelIndex& index : m_pList->selectionModel()->selectedRows())
-        if (index.row() != m_nEditRow)
-            rows << index.row();
-    std::sort(rows.begin(), rows.end());
-    if (rows.isEmpty())
-        return true;
-    QList<uint> recordNos;
-    for (int row : rows)
-        recordNos << uint(GetRecordNo(row));
-    CColumnDataList* list = m_pDataManager->GetColumnDataList();
-    int err = 0;
-    int failed = 0;
-    QString errMsg;
-    const bool updated =
-        list->UpdateOneColumnDatas(m_nEditedListColumn, recordNos, value, err, failed, errMsg);
-    emit m_pModel->dataChanged(m_pModel->index(0, 0), m_pModel->index(m_pModel->rowCount() - 1,
-                                                                      m_pModel->columnCount() - 1));
-    if (!updated || err != 0) {
-        if (!errMsg.isEmpty()) {
-            const QStringList* record = list->CachedRecord(failed + 1);
-            ShowProgramMessage(
-                this, QString(), platform::MessageIcon::Warning, platform::MessageButtons::Ok,
-                errMsg + QStringLiteral(" (%1)").arg(record ? record->value(0) : QString()));
-        } else {
-            ShowProgramMessage(
-                this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
-                platform::MessageButtons::Ok,
-                FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err));
-        }
-        return false;
-    }
-    m_pList->raise();
-    m_pList->setFocus();
-    return true;
+    return m_pEditor->ApplyToSelectedRows(value);
 }
 
 void CListDlg::MoveInPlaceEdit(int mode, int key, bool shift)
 {
-    EndInPlaceEdit(mode);
-    if (mode == 1)
-        return;
-    m_pList->clearSelection();
-    const int step = shift ? -1 : 1;
-    int rowStep = 0;
-    int columnStep = 0;
-    if (key == kKeyReturn) {
-        rowStep = step;
-    } else if (key == kKeyTab) {
-        columnStep = step;
-    } else {
-        if (m_nEditRow >= 0 && m_nEditRow < m_pModel->rowCount())
-            m_pList->selectionModel()->setCurrentIndex(m_pModel->index(m_nEditRow, m_nEditColumn),
-                                                       QItemSelectionModel::Select |
-                                                           QItemSelectionModel::Rows);
-        return;
-    }
-    const int n = m_pModel->columnCount();
-    const int count = m_pModel->rowCount();
-    if (columnStep != 0) {
-        const int c = m_nEditColumn + columnStep;
-        if (c == 0) {
-            if (m_nEditRow > 0) {
-                m_nEditColumn = n - 1;
-                rowStep = -1;
-            }
-        } else if (c == n) {
-            if (m_nEditRow < count - 1) {
-                m_nEditColumn = 1;
-                rowStep = 1;
-            }
-        } else {
-            m_nEditColumn = c;
-        }
-    }
-    if (rowStep != 0 && m_nEditRow + rowStep >= 0 && m_nEditRow + rowStep != count)
-        m_nEditRow += rowStep;
-    if (m_nEditColumn == 1)
-        m_pList->horizontalScrollBar()->setValue(0);
-    StartInPlaceEdit();
+    m_pEditor->Move(mode, key, shift);
 }
 
 void CListDlg::EndInPlaceEditByScroll()
 {
-    if (m_bBusy)
-        return;
-    if (m_pInPlaceCtrl)
-        EndInPlaceEdit(1);
-    else if (m_pRadioPopup)
-        MoveInPlaceEdit(1, 0, false);
+    m_pEditor->EndByScroll();
+}
+
+QWidget* CListDlg::InPlaceControl() const
+{
+    return m_pEditor->Control();
+}
+
+CSelectRadioDlg* CListDlg::RadioPopup() const
+{
+    return m_pEditor->RadioPopup();
+}
+
+CPageDlg* CListDlg::InPlacePage() const
+{
+    return m_pEditor->Page();
+}
+
+int CListDlg::EditRow() const
+{
+    return m_pEditor->Row();
+}
+
+int CListDlg::EditColumn() const
+{
+    return m_pEditor->Column();
+}
+
+void CListDlg::SetEditCell(int row, int column)
+{
+    m_pEditor->SetCell(row, column);
+}
+
+void CListDlg::SetInPlaceEditing(bool enable)
+{
+    m_pEditor->SetClickToEdit(enable);
 }
 
 bool CListDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || !m_pPage || widget->window() != this)
-        return CMainDlg::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::NonClientAreaMouseButtonPress:
-        if (!CMainWndCtrl::IsEditORComboBox(widget))
-            EndInPlaceEditByScroll();
-        break;
-    case QEvent::KeyPress: {
-        const auto* keyEvent = static_cast<QKeyEvent*>(event);
-        const int key = keyEvent->key();
-        if (m_pInPlaceCtrl && CMainWndCtrl::IsEditORComboBox(widget) &&
-            (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab ||
-             key == Qt::Key_Backtab)) {
-            const bool shift =
-                key == Qt::Key_Backtab || keyEvent->modifiers().testFlag(Qt::ShiftModifier);
-            const int code = key == Qt::Key_Return || key == Qt::Key_Enter ? kKeyReturn : kKeyTab;
-            // After this key's handling: the control goes back to the page.
-            QTimer::singleShot(0, this, [this, code, shift] {
-                if (m_pInPlaceCtrl)
-                    MoveInPlaceEdit(0, code, shift);
-            });
-            return true;
-        }
-        // Escape leaves the cell unwritten and ends its editor only: the
-        // dialog must not see it, or it would close the window.
-        if (m_pInPlaceCtrl && key == Qt::Key_Escape &&
-            (widget == m_pInPlaceCtrl || m_pInPlaceCtrl->isAncestorOf(widget))) {
-            QTimer::singleShot(0, this, [this] {
-                if (!m_pInPlaceCtrl)
-                    return;
-                DiscardInPlaceEdit();
-                m_strPreEditValue.clear();
-                m_pList->viewport()->update();
-                m_pList->setFocus();
-            });
-            return true;
-        }
-        break;
-    }
-    default:
-        break;
-    }
-    return CMainDlg::eventFilter(watched, event);
+    return m_pEditor->FilterEvent(watched, event) || CMainDlg::eventFilter(watched, event);
 }
 
 } // namespace brelkin

@@ -2,17 +2,18 @@
 
 #include "goods/base/CMainDlg.h"
 
-#include <QTimer>
+#include <memory>
 
 class CDataManager;
 class CMainListCtrl;
+class CRecordListModel;
 class QLabel;
 class QToolButton;
 
 namespace brelkin {
 
+class CListInPlaceEditor;
 class CPageDlg;
-class CRecordListModel;
 class CSelectRadioDlg;
 class CTabDlg;
 
@@ -52,10 +53,10 @@ public:
     // The title of the code in the new-code dialog, by window kind.
     static QString GetCodeLabelKey(int windowKind);
 
-    // In-place cell editing: a single click opens the column's own page
-    // control (or the radio popup) over the cell once the double-click time
-    // has passed; leaving the cell saves the record and the same value into
-    // every other selected row.
+    // In-place cell editing (CListInPlaceEditor): a single click opens the
+    // column's own page control (or the radio popup) over the cell once the
+    // double-click time has passed; leaving the cell saves the record and the
+    // same value into every other selected row.
     virtual void StartInPlaceEdit();
     // Mode 0 saves, mode 1 only a changed value; true when it saved.
     virtual bool EndInPlaceEdit(int mode);
@@ -64,10 +65,10 @@ public:
     // keeps the row; shift moves backwards. Mode as EndInPlaceEdit.
     void MoveInPlaceEdit(int mode, int key, bool shift);
     void EndInPlaceEditByScroll();
-    QWidget* InPlaceControl() const { return m_pInPlaceCtrl; }
-    CSelectRadioDlg* RadioPopup() const { return m_pRadioPopup; }
-    int EditRow() const { return m_nEditRow; }
-    int EditColumn() const { return m_nEditColumn; }
+    QWidget* InPlaceControl() const;
+    CSelectRadioDlg* RadioPopup() const;
+    int EditRow() const;
+    int EditColumn() const;
 
 protected:
     // For a window with its own kind of record list (null: the standard one).
@@ -86,7 +87,7 @@ protected:
     virtual CPageDlg* CreatePageDlg();
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void SetInPlaceEditing(bool enable) { m_bInPlaceEdit = enable; }
+    void SetInPlaceEditing(bool enable);
     // The table's text commands in the window menu (where the kind has them).
     void SetSystemMenuItems(bool enable) { m_bSystemMenu = enable; }
     // Rows of other tables that belong to a deleted record (none here).
@@ -108,18 +109,15 @@ protected:
     void EnableButton(uint id, bool enable);
     // Export and delete-all need records.
     void UpdateDataButtons();
-    void SetEditCell(int row, int column)
-    {
-        m_nEditRow = row;
-        m_nEditColumn = column;
-    }
+    void SetEditCell(int row, int column);
     // Mode 1 ends an open editor, saving a changed value.
     void CloseInPlaceEdit() { EndInPlaceEditByScroll(); }
-    // Drops an earlier editor without saving.
-    void DiscardInPlaceEdit();
-    CPageDlg* InPlacePage() const { return m_pPage; }
+    CPageDlg* InPlacePage() const;
 
 private:
+    // The editor opens the window's hidden page.
+    friend class CListInPlaceEditor;
+
     bool OpenDatabase(int& err);
     // After a failed start: the window ends with IDCANCEL once it runs.
     void EndAfterFailure();
@@ -128,9 +126,6 @@ private:
     void InitialSelection();
     void AddSystemMenuItems();
     void UpdateButtons();
-    void OnListClick(const QModelIndex& index);
-    void OnClickTimer();
-    QRect EditCellRect();
 
     CDataManager* m_pDataManager;
     CDataManager* m_pSecondDataManager = nullptr;
@@ -140,21 +135,8 @@ private:
     QLabel* m_pStatus = nullptr;
     QToolButton* m_pMenuButton = nullptr;
     bool m_bFailed = false;
-
-    bool m_bInPlaceEdit = true;
     bool m_bSystemMenu = true;
-    int m_nEditRow = -1;
-    int m_nEditColumn = -1;
-    bool m_bBusy = false;
-    CPageDlg* m_pPage = nullptr;
-    QWidget* m_pInPlaceCtrl = nullptr;
-    QWidget* m_pInPlaceCtrlParent = nullptr;
-    QWidget* m_pEditedCtrl = nullptr;
-    int m_nEditedListColumn = -1;
-    CSelectRadioDlg* m_pRadioPopup = nullptr;
-    bool m_bDblClick = false;
-    QString m_strPreEditValue;
-    QTimer m_clickTimer;
+    std::unique_ptr<CListInPlaceEditor> m_pEditor;
 };
 
 } // namespace brelkin

@@ -3,7 +3,7 @@
 #include "goods/CListFileCommands.h"
 #include "goods/CMainListCtrlEasy.h"
 #include "goods/CRadioGroupBox.h"
-#include "goods/CRecordListModel.h"
+#include "goods/base/CRecordListModel.h"
 #include "goods/CResDispDlg.h"
 #include "goods/CSelectRadioDlg.h"
 

@@ -2,7 +2,8 @@
 
 #include "goods/CColumnDataFloatingPrice.h"
 #include "goods/CPrColumnDataListFloatingPrice.h"
-#include "goods/CRecordListModel.h"
+#include "goods/UnlistedLabelKey.h"
+#include "goods/base/CRecordListModel.h"
 #include "goods/FloatingPriceText.h"
 #include "goods/base/CMainListCtrl.h"
 #include "goods/base/ProgramMessage.h"
@@ -108,6 +109,7 @@ bool CPrFloatingPriceDlg::OnInitDialog()
     }
     const QFont font = m_pList->font();
     m_pModel = new CFloatingPriceModel(PriceList(), &m_pManager->m_arrRecords, this);
+    m_pModel->SetUnlistedLabelKeys(&IsUnlistedLabelKey);
     m_pList->setModel(m_pModel);
     m_pModel->BuildColumns();
     const int w = GetEditOneCharRect(font, m_pList).width();

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 class CDataManager;
+class CRecordListModel;
 class QComboBox;
 class QLineEdit;
 
@@ -12,7 +13,6 @@ namespace brelkin {
 
 class CColumnDataFloatingPrice;
 class CPrColumnDataListFloatingPrice;
-class CRecordListModel;
 
 // The floating prices of one floating department: a row per item or
 // department, a column per floating item, a unit-price level chosen in the

@@ -3,7 +3,8 @@
 #include "goods/CPrColumnDataListFloatingDept.h"
 #include "goods/CPrColumnDataListFloatingPrice.h"
 #include "goods/CPrFloatingPriceDlg.h"
-#include "goods/CRecordListModel.h"
+#include "goods/UnlistedLabelKey.h"
+#include "goods/base/CRecordListModel.h"
 #include "goods/GoodsDialogIds.h"
 #include "goods/base/CMainListCtrl.h"
 #include "goods/base/ColumnArrays.h"
@@ -85,6 +86,7 @@ bool CPrFloatingPriceListDlg::OnInitDialog()
         return true;
     }
     m_pModel = new CRecordListModel(list, &m_pManager->m_arrRecords, this);
+    m_pModel->SetUnlistedLabelKeys(&IsUnlistedLabelKey);
     m_pList->setModel(m_pModel);
     m_pModel->BuildColumns();
     m_pList->horizontalHeader()->setStretchLastSection(true);

@@ -3,10 +3,9 @@
 #include "goods/CMainDlgEx.h"
 
 class CDataManager;
+class CRecordListModel;
 
 namespace brelkin {
-
-class CRecordListModel;
 
 // The floating departments, from which the floating price window opens for
 // every item (OK, a double click) or every department (23048).

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "goods/CRecordListModel.h"
+#include "goods/base/CRecordListModel.h"
 
 namespace brelkin {
 

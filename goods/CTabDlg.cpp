@@ -24,14 +24,13 @@ namespace brelkin {
 
 CTabDlg::CTabDlg(CDataManager* dataManager, int recordNo, bool newRecord, QWidget* parent,
                  uint templateId, int windowKind)
-    : CMainDlg(parent, templateId, windowKind), m_pDataManager(dataManager), m_nRecordNo(recordNo),
-      m_bNewRecord(newRecord)
+    : CTabbedDlg(parent, templateId, windowKind), m_pDataManager(dataManager),
+      m_nRecordNo(recordNo), m_bNewRecord(newRecord)
 {
-    m_pTab = new QTabWidget(this);
-    SetControlId(m_pTab, IDC_TAB);
+    SetTabControl(new QTabWidget(this));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(7, 6, 7, 46); // the button row below
-    layout->addWidget(m_pTab);
+    layout->addWidget(TabControl());
     for (const auto& [id, key] :
          {std::pair<uint, const char*>{33002, "CRD_HELP"}, {1, "CRD_OK"}, {2, "CRD_CANCEL"}})
         AddButton(id, QLatin1String(key));
@@ -79,58 +78,32 @@ bool CTabDlg::OnInitDialog()
         m_pages[i]->BindPage(m_pDataManager, m_nRecordNo, m_bNewRecord);
         if (m_pSecondDataManager && IsSecondManagersPage(pageId))
             m_pages[i]->BindSetPriceRows(m_pSecondDataManager, SetPriceKey());
-        if (!m_pages[i]->Create(pageId, m_pTab)) {
+        if (!m_pages[i]->Create(pageId, TabControl())) {
             m_pages.clear();
             break;
         }
-        m_pTab->addTab(m_pages[i], pageId == IDD_PAGE_SETPRICE
-                                       ? QStringLiteral("CRDC_PR_SETITEM_PRICE")
-                                       : QStringLiteral("CRDS_PR_TAB_PAGE_SETUP"));
+        TabControl()->addTab(m_pages[i], pageId == IDD_PAGE_SETPRICE
+                                             ? QStringLiteral("CRDC_PR_SETITEM_PRICE")
+                                             : QStringLiteral("CRDS_PR_TAB_PAGE_SETUP"));
     }
-    CMainDlg::OnInitDialog();
+    CTabbedDlg::OnInitDialog();
     if (m_pages.empty()) {
         ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETREAD_FAILED"),
                            platform::MessageIcon::Error);
         EndDialog(platform::IDCANCEL);
         return false;
     }
-    for (int i = 0; i < m_pTab->count(); ++i)
-        m_pTab->setTabText(i, GetLangString(m_pTab->tabText(i)));
+    for (int i = 0; i < TabControl()->count(); ++i)
+        TabControl()->setTabText(i, GetLangString(TabControl()->tabText(i)));
     setWindowTitle(GetLangString(m_pDataManager->m_strWindowNameKey));
-    // Tab runs through the pages, then OK, Cancel and Help.
-    QWidget* last = m_pTab;
-    for (CPageDlg* page : m_pages)
-        for (QWidget* w = page->nextInFocusChain(); page->isAncestorOf(w);
-             w = w->nextInFocusChain())
-            if (w->focusPolicy() & Qt::TabFocus)
-                last = w;
-    for (uint id : {1u, 2u, 33002u}) {
-        QWidget* button = FindControlById(this, id);
-        QWidget::setTabOrder(last, button);
-        last = button;
-    }
-    m_pTab->setCurrentIndex(0);
-    // The first control of the first page that takes the focus by Tab.
-    for (QWidget* w = m_pages.front()->nextInFocusChain(); w && m_pages.front()->isAncestorOf(w);
-         w = w->nextInFocusChain())
-        if (w->focusPolicy() & Qt::TabFocus && w->isEnabled()) {
-            w->setFocus(Qt::TabFocusReason);
-            break;
-        }
+    SetTabOrder(TabControl());
+    ShowPage(0);
     return true;
 }
 
-void CTabDlg::OnOK()
+unsigned CTabDlg::CheckPage(int index)
 {
-    for (size_t i = 0; i < m_pages.size(); ++i) {
-        const unsigned id = m_pages[i]->CheckInput(nullptr, nullptr);
-        if (QWidget* control = id ? FindControlById(m_pages[i], id) : nullptr) {
-            m_pTab->setCurrentIndex(int(i));
-            control->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-    ConfirmSaveAndEnd([this] { return SaveAllPages(); });
+    return m_pages[size_t(index)]->CheckInput(nullptr, nullptr);
 }
 
 // All pages or none: a failed page leaves every row, and the cache, as before.

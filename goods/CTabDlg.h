@@ -1,11 +1,10 @@
 #pragma once
 
-#include "goods/base/CMainDlg.h"
+#include "goods/base/CTabbedDlg.h"
 
 #include <vector>
 
 class CDataManager;
-class QTabWidget;
 
 namespace brelkin {
 
@@ -13,13 +12,11 @@ class CPageDlg;
 
 // The record editor: one tab per page of the mode, OK checks every page,
 // asks, and writes all pages in one transaction.
-class CTabDlg : public CMainDlg
+class CTabDlg : public CTabbedDlg
 {
     Q_OBJECT
 
 public:
-    enum : uint { IDC_TAB = 23002 };
-
     CTabDlg(CDataManager* dataManager, int recordNo, bool newRecord, QWidget* parent,
             uint templateId, int windowKind);
     ~CTabDlg() override;
@@ -27,15 +24,14 @@ public:
     void SetSecondDataManager(CDataManager* second) { m_pSecondDataManager = second; }
     const std::vector<CPageDlg*>& Pages() const { return m_pages; }
     CDataManager* DataManager() const { return m_pDataManager; }
-    QTabWidget* TabControl() const { return m_pTab; }
 
 protected:
     bool OnInitDialog() override;
-    void OnOK() override;
     virtual std::vector<CPageDlg*> CreatePages();
+    unsigned CheckPage(int index) override;
+    bool SaveAllPages() override;
 
 private:
-    bool SaveAllPages();
     bool IsSecondManagersPage(unsigned pageId) const;
     QString SetPriceKey() const;
 
@@ -43,7 +39,6 @@ private:
     CDataManager* m_pSecondDataManager = nullptr;
     int m_nRecordNo;
     bool m_bNewRecord;
-    QTabWidget* m_pTab = nullptr;
     std::vector<CPageDlg*> m_pages; // children of the tab control
 };
 

@@ -2,7 +2,7 @@
 // text dialog keeping a stored text as it was.
 #include "functions/CFcCharDetailDlg.h"
 #include "functions/CFcCharListDlg.h"
-#include "functions/CFcListModel.h"
+#include "goods/base/CRecordListModel.h"
 #include "functions/CFcMainListCtrl.h"
 #include "functions/FcDialogIds.h"
 
@@ -60,7 +60,7 @@ protected:
     QStringList Shown()
     {
         QStringList rows;
-        CFcListModel* model = m_chars->Model();
+        CRecordListModel* model = m_chars->Model();
         for (int r = 0; r < model->rowCount(); ++r)
             rows << model->index(r, 0).data().toString() + u'|' +
                         model->index(r, 1).data().toString();
@@ -97,7 +97,7 @@ TEST_F(CFcCharListDlgTest, HiddenRowsGoAndCodesShowTheirTitles)
     EXPECT_EQ(m_chars->windowTitle(), "Character Settings");
     EXPECT_EQ(Shown(), QStringList({"Zeta|plain", "Alpha|line1\r\nline2", "Mid|shown",
                                     "Long|" + m_long, "|no title"}));
-    CFcListModel* model = m_chars->Model();
+    CRecordListModel* model = m_chars->Model();
     EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), "Character Set");
     EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), "Characters");
     EXPECT_EQ(model->index(0, 0).data(Qt::TextAlignmentRole).value<Qt::Alignment>() &

@@ -1,7 +1,7 @@
 // The function-key editor: which page a key gets, what a save writes, and a
 // save that fails leaving the key as it was.
 #include "functions/CFcBasePageDlg.h"
-#include "functions/CFcListModel.h"
+#include "goods/base/CRecordListModel.h"
 #include "functions/CFcMultiPageDlg.h"
 #include "functions/CFcTabDlg.h"
 #include "functions/FcDialogIds.h"

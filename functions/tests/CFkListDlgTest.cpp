@@ -1,6 +1,6 @@
 // The function-key list: which keys it shows, their order, its buttons and
 // its model.
-#include "functions/CFcListModel.h"
+#include "goods/base/CRecordListModel.h"
 #include "functions/CFcMainListCtrl.h"
 #include "functions/CFcTabDlg.h"
 #include "functions/FcButtonTable.h"
@@ -25,7 +25,7 @@ protected:
     QStringList Shown()
     {
         QStringList rows;
-        CFcListModel* model = m_window->Model();
+        CRecordListModel* model = m_window->Model();
         for (int r = 0; r < model->rowCount(); ++r) {
             QStringList cells;
             for (int c = 0; c < model->columnCount(); ++c)
@@ -68,7 +68,7 @@ TEST_F(CFkListDlgTest, OneRowInTheExtendedMasterMakesItTheMaster)
 TEST_F(CFkListDlgTest, SortingByNameTwiceReversesAndNumbersStayWithTheirRows)
 {
     OpenList();
-    CFcListModel* model = m_window->Model();
+    CRecordListModel* model = m_window->Model();
     model->ClickColumn(2);
     EXPECT_EQ(Shown().first(), "1|000001|CASH|000001 Cash");
     EXPECT_EQ(Shown().last(), "4|000005|PCT|000028 Percent Discount");

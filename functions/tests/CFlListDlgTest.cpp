@@ -1,7 +1,7 @@
 // The function lists: what a list shows and renumbers, moves, and keys
 // added and deleted, all or nothing.
 #include "functions/CFcBasePageDlg.h"
-#include "functions/CFcListModel.h"
+#include "goods/base/CRecordListModel.h"
 #include "functions/CFcMainListCtrl.h"
 #include "functions/CFcTabDlg.h"
 #include "functions/CFlListDlg.h"
@@ -60,7 +60,7 @@ protected:
     QStringList Shown()
     {
         QStringList rows;
-        CFcListModel* model = m_list->Model();
+        CRecordListModel* model = m_list->Model();
         for (int r = 0; r < model->rowCount(); ++r)
             rows << model->index(r, 0).data().toString() + u'|' +
                         model->index(r, 1).data().toString();

@@ -2,7 +2,7 @@
 #include "goods/CGoodsModeTable.h"
 #include "goods/CListDlg.h"
 #include "goods/CPageDlg.h"
-#include "goods/CRecordListModel.h"
+#include "goods/base/CRecordListModel.h"
 #include "goods/CTabDlg.h"
 #include "goods/ChooseMode.h"
 #include "goods/GoodsButtonTable.h"

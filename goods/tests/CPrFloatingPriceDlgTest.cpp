@@ -2,7 +2,7 @@
 #include "goods/CPrColumnDataListFloatingPrice.h"
 #include "goods/CPrFloatingPriceDlg.h"
 #include "goods/CPrFloatingPriceListDlg.h"
-#include "goods/CRecordListModel.h"
+#include "goods/base/CRecordListModel.h"
 #include "goods/GoodsButtonTable.h"
 #include "goods/base/ColumnArrays.h"
 

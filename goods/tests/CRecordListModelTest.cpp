@@ -1,8 +1,8 @@
 #include "goods/CGoodsColumnLists.h"
-#include "goods/CRecordListModel.h"
+#include "goods/base/CRecordListModel.h"
 #include "goods/HiddenColumns.h"
-#include "goods/NumericSortKey.h"
 #include "goods/UnlistedLabelKey.h"
+#include "goods/base/NumericSortKey.h"
 
 #include "goods/tests/GoodsDbFixture.h"
 #include "shared/data/CColumnData.h"
@@ -63,6 +63,7 @@ TEST_F(CRecordListModelTest, ListsTheItemColumnsAndSortsByValueOrText)
          "('0003', 'b', '000001', 3000000000, 0), ('0004', 'B', '000001', 2147483647, -1)");
     CColumnDataList* list = Open(GoodsList::Plu);
     CRecordListModel model(list, &m_cache);
+    model.SetUnlistedLabelKeys(&IsUnlistedLabelKey);
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     model.BuildColumns();
     // No price level, classification or unlabelled column.
@@ -140,6 +141,7 @@ TEST_F(CRecordListModelTest, CleaningItemsHideWhatTheViewTableMarksGone)
     int err = 0;
     ASSERT_TRUE(ReadHiddenColumns(*cleaning, 9, false, err));
     CRecordListModel model(cleaning, &m_cache);
+    model.SetUnlistedLabelKeys(&IsUnlistedLabelKey);
     model.BuildColumns();
     EXPECT_EQ(Headers(model, *cleaning),
               (QStringList{"ITEMCODE", "SCANCODE1", "ITEMNAME", "ITEMDEPTCODE", "ITEMPARMCODE",
@@ -165,6 +167,7 @@ TEST_F(CRecordListModelTest, CleaningClerksHideTheirKeyAndInterfaceCode)
     int err = 0;
     ASSERT_TRUE(ReadHiddenColumns(*clerks, 10, false, err));
     CRecordListModel model(clerks, &m_cache);
+    model.SetUnlistedLabelKeys(&IsUnlistedLabelKey);
     model.BuildColumns();
     EXPECT_EQ(Headers(model, *clerks),
               (QStringList{"CLKCODE", "CLKNAME", "CLKGRPCODE", "UNUSABLE"}));

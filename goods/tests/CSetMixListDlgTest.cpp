@@ -1,7 +1,7 @@
 // The set menu and mix & match list window: one record at a time, changed
 // only in its editor, deleted with its children, saved with its children in
 // one transaction.
-#include "goods/CRecordListModel.h"
+#include "goods/base/CRecordListModel.h"
 #include "goods/CSetMixListDlg.h"
 #include "goods/CSetMixPageDlg.h"
 #include "goods/CSetMixTabDlg.h"

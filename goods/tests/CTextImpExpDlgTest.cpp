@@ -3,7 +3,7 @@
 #include "goods/CTextImpExpDlg.h"
 
 #include "goods/CListDlg.h"
-#include "goods/CRecordListModel.h"
+#include "goods/base/CRecordListModel.h"
 
 #include "goods/tests/ListDlgFixture.h"
 #include "platform/FileChooser.h"

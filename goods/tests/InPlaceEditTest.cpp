@@ -1,5 +1,5 @@
 // Editing list cells in place with the page's own controls.
-#include "goods/CRecordListModel.h"
+#include "goods/base/CRecordListModel.h"
 #include "goods/CSelectRadioDlg.h"
 #include "goods/CTabDlg.h"
 #include "goods/base/CMainListCtrl.h"

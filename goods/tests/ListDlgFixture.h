@@ -5,7 +5,7 @@
 #include "goods/ChooseMode.h"
 #include "goods/GoodsButtonTable.h"
 
-#include "goods/CRecordListModel.h"
+#include "goods/base/CRecordListModel.h"
 #include "goods/base/CMainListCtrl.h"
 #include "goods/tests/GoodsDbFixture.h"
 #include "shared/data/CColumnData.h"

@@ -1,6 +1,6 @@
-#include "goods/RecordSort.h"
+#include "goods/base/RecordSort.h"
 
-#include "goods/NumericSortKey.h"
+#include "goods/base/NumericSortKey.h"
 
 #include "shared/data/CColumnData.h"
 #include "shared/data/CColumnDataList.h"
@@ -11,8 +11,6 @@
 #include <algorithm>
 #include <functional>
 #include <vector>
-
-namespace brelkin {
 
 namespace {
 
@@ -54,14 +52,27 @@ struct TextHead
 
 } // namespace
 
+bool IsNumericType(const CColumnData* column)
+{
+    return column->GetType() == SQLTYPE_NUMERIC;
+}
+
 void SortRecordCache(CColumnDataList* list, CStringArrayPtrArray* records, int columnIndex,
                      bool ascending)
+{
+    if (list && columnIndex >= 0 && columnIndex < list->m_nColumnCount)
+        SortRecordCache(list, records, columnIndex, ascending,
+                        IsNumericType(list->m_ppColumnData[columnIndex]));
+}
+
+void SortRecordCache(CColumnDataList* list, CStringArrayPtrArray* records, int columnIndex,
+                     bool ascending, bool numeric)
 {
     if (!records || !list || columnIndex < 0 || columnIndex >= list->m_nColumnCount)
         return;
     CColumnData* column = list->m_ppColumnData[columnIndex];
     const size_t count = size_t(records->GetSize());
-    if (column->GetType() == SQLTYPE_NUMERIC) {
+    if (numeric) {
         std::vector<std::pair<NumericSortKey, QStringList*>> rows;
         rows.reserve(count);
         for (QStringList* row : *records)
@@ -96,10 +107,12 @@ void SortRecordCache(CColumnDataList* list, CStringArrayPtrArray* records, int c
     SortByKeys(records, rows, ascending, less);
 }
 
-Qt::Alignment ColumnAlignment(const CColumnData* column)
+Qt::Alignment ColumnAlignment(bool numeric)
 {
-    return Qt::Alignment(column->GetType() == SQLTYPE_NUMERIC ? Qt::AlignRight : Qt::AlignLeft) |
-           Qt::AlignVCenter;
+    return Qt::Alignment(numeric ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
 }
 
-} // namespace brelkin
+Qt::Alignment ColumnAlignment(const CColumnData* column)
+{
+    return ColumnAlignment(IsNumericType(column));
+}

@@ -1,8 +1,6 @@
-#include "goods/NumericSortKey.h"
+#include "goods/base/NumericSortKey.h"
 
 #include <limits>
-
-namespace brelkin {
 
 NumericSortKey MakeNumericSortKey(const QString& text)
 {
@@ -29,5 +27,3 @@ NumericSortKey MakeNumericSortKey(const QString& text)
     }
     return negative ? NumericSortKey{-whole, -fraction} : NumericSortKey{whole, fraction};
 }
-
-} // namespace brelkin

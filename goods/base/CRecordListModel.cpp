@@ -1,14 +1,15 @@
-#include "goods/CRecordListModel.h"
+#include "goods/base/CRecordListModel.h"
 
-#include "goods/RecordSort.h"
-#include "goods/UnlistedLabelKey.h"
+#include "goods/base/RecordSort.h"
 
 #include "shared/data/CColumnData.h"
 #include "shared/data/CColumnDataList.h"
 #include "shared/data/CStringArrayPtrArray.h"
 #include "shared/lang/CProgramLang.h"
 
-namespace brelkin {
+#include <QHash>
+
+#include <algorithm>
 
 CRecordListModel::CRecordListModel(CColumnDataList* list, CStringArrayPtrArray* records,
                                    QObject* parent)
@@ -22,7 +23,7 @@ void CRecordListModel::BuildColumns()
     m_columnMap.clear();
     for (int i = 0; m_pList && i < m_pList->m_nColumnCount; ++i) {
         const CColumnData* column = m_pList->m_ppColumnData[i];
-        if (!column || IsUnlistedLabelKey(column->m_strLabelKey))
+        if (!column || (m_unlistedLabelKey && m_unlistedLabelKey(column->m_strLabelKey)))
             continue;
         if (column->m_nLabelWidth != 0 && column->m_bVisible)
             m_columnMap << i;
@@ -57,10 +58,26 @@ int CRecordListModel::ColumnChars(int modelColumn) const
     return std::max(column->GetDescriptWidth(), column->m_nLabelWidth);
 }
 
+bool CRecordListModel::IsNumericColumn(int columnIndex) const
+{
+    if (m_numbers == NumberColumns::None)
+        return false;
+    if (m_numbers == NumberColumns::FirstAndByType && columnIndex == 0)
+        return true;
+    return m_pList && columnIndex >= 0 && columnIndex < m_pList->m_nColumnCount &&
+           IsNumericType(m_pList->m_ppColumnData[columnIndex]);
+}
+
 void CRecordListModel::Reload()
 {
     beginResetModel();
     endResetModel();
+}
+
+void CRecordListModel::RowChanged(int row)
+{
+    if (row >= 0 && row < rowCount() && columnCount() > 0)
+        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
 
 int CRecordListModel::rowCount(const QModelIndex& parent) const
@@ -77,13 +94,13 @@ QVariant CRecordListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    CColumnData* column = m_pList->m_ppColumnData[m_columnMap[index.column()]];
+    const int columnIndex = m_columnMap[index.column()];
     if (role == Qt::DisplayRole) {
         const QStringList* row = m_pRecords->GetAt(index.row());
-        return row ? CellText(*row, m_columnMap[index.column()]) : QString();
+        return row ? CellText(*row, columnIndex) : QString();
     }
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(ColumnAlignment(column));
+        return QVariant::fromValue(ColumnAlignment(IsNumericColumn(columnIndex)));
     return {};
 }
 
@@ -96,14 +113,15 @@ QVariant CRecordListModel::headerData(int section, Qt::Orientation orientation, 
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= m_columnMap.size())
         return QAbstractTableModel::headerData(section, orientation, role);
-    const CColumnData* column = m_pList->m_ppColumnData[m_columnMap[section]];
+    const int columnIndex = m_columnMap[section];
+    const CColumnData* column = m_pList->m_ppColumnData[columnIndex];
     if (role == Qt::DisplayRole) {
         // A key without text shows itself (a floating item's name).
         const QString text = GetLangString(column->m_strLabelKey);
         return text.isEmpty() ? column->m_strLabelKey : text;
     }
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(ColumnAlignment(column));
+        return QVariant::fromValue(ColumnAlignment(IsNumericColumn(columnIndex)));
     return {};
 }
 
@@ -111,8 +129,27 @@ void CRecordListModel::SortRecords(int columnIndex, bool ascending)
 {
     m_nSortColumn = columnIndex;
     m_bSortAscending = ascending;
+    if (!m_pRecords || !m_pList || columnIndex < 0 || columnIndex >= m_pList->m_nColumnCount)
+        return;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    SortRecordCache(m_pList, m_pRecords, columnIndex, ascending);
+    const QModelIndexList before = persistentIndexList();
+    QList<const QStringList*> records;
+    records.reserve(before.size());
+    for (const QModelIndex& index : before)
+        records << m_pRecords->GetAt(index.row());
+    SortRecordCache(m_pList, m_pRecords, columnIndex, ascending, IsNumericColumn(columnIndex));
+    // The selection and the current row follow their records.
+    if (!before.isEmpty()) {
+        QHash<const QStringList*, int> rowOf;
+        rowOf.reserve(m_pRecords->GetSize());
+        for (qsizetype row = 0; row < m_pRecords->GetSize(); ++row)
+            rowOf.insert(m_pRecords->GetAt(row), int(row));
+        QModelIndexList after;
+        after.reserve(before.size());
+        for (qsizetype i = 0; i < before.size(); ++i)
+            after << index(rowOf.value(records[i], -1), before[i].column());
+        changePersistentIndexList(before, after);
+    }
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
@@ -144,5 +181,3 @@ int CRecordListModel::FindRecordByKey(const QString& code)
     }
     return -1;
 }
-
-} // namespace brelkin
