@@ -33,7 +33,8 @@ public:
     CrxResult Unpack(const QString& archivePath, const QString& folder);
     // Packs everything in folder, with paths relative to it and an entry
     // for every folder (so an empty one survives), into archivePath:
-    // 0, CRX_E_CANCELLED or CRX_E_PACK (archivePath is then left empty).
+    // 0, CRX_E_CANCELLED, CRX_E_PACK (archivePath is then left empty) or
+    // CRX_E_MEMBER_NAME (a name the archive cannot carry, CrxMemberName.h).
     CrxResult Pack(const QString& folder, const QString& archivePath);
     // Packs folder into a temporary archive beside target and renames it
     // over target. A failed or cancelled pack leaves target byte for byte

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -78,6 +79,23 @@ TEST_F(CrxFileOpsTest, CopyOverwritesAndRetriesWithAPauseAfterEachFailure)
     }
     EXPECT_EQ(RetryCopyFile(QString(), Path("dst")), 0);
     EXPECT_EQ(RetryCopyFile(Path("src"), QString()), 0);
+}
+
+// The copy is written beside its target and renamed over it: the target
+// keeps its permissions, a link stays a link, and nothing else is left.
+TEST_F(CrxFileOpsTest, CopyKeepsTheTargetsPermissionsAndWritesThroughALink)
+{
+    ASSERT_TRUE(writeFile(Path("src"), "new bytes"));
+    ASSERT_TRUE(writeFile(Path("real/dst"), "old"));
+    ASSERT_TRUE(QFile::setPermissions(Path("real/dst"), QFile::ReadOwner | QFile::WriteOwner));
+    ASSERT_TRUE(QFile::link(Path("real/dst"), Path("link")));
+    EXPECT_TRUE(CopyFileOverwrite(Path("src"), Path("link")));
+    EXPECT_TRUE(QFileInfo(Path("link")).isSymLink());
+    EXPECT_EQ(readFile(Path("real/dst")), "new bytes");
+    EXPECT_EQ(QFile::permissions(Path("real/dst")),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    EXPECT_EQ(QDir(Path("real")).entryList(QDir::Files), QStringList{"dst"});
+    EXPECT_FALSE(CopyFileOverwrite(Path("src"), Path("real")));
 }
 
 TEST_F(CrxFileOpsTest, DeleteFileRetriesTenTimesHalfASecondApart)
