@@ -34,7 +34,6 @@ constexpr qint64 kMinUnpackLimit = qint64(2) << 30;
 constexpr qint64 kUnpackRatio = 200;
 constexpr size_t kChunk = 64 * 1024;
 constexpr size_t kChildChunk = 256 * 1024;
-constexpr int kTempNameCount = 9999;
 
 struct ReadDeleter
 {
@@ -320,31 +319,4 @@ CrxResult CCrxArchiver::PackToTarget(const QString& folder, const QString& targe
     if (const CrxResult rc = writer.AddTree(items); rc != CRX_OK)
         return rc;
     return writer.Commit(target);
-}
-
-int CCrxArchiver::MakeTempArchiveName(const QString& target, QString& path)
-{
-    return MakeTempArchiveName(target, QDateTime::currentDateTime(), path);
-}
-
-int CCrxArchiver::MakeTempArchiveName(const QString& target, const QDateTime& localNow,
-                                      QString& path)
-{
-    path.clear();
-    const QString folder = QFileInfo(target).absolutePath();
-    if (PathKind(folder) != CRX_PATH_FOLDER)
-        return 0;
-    const QString stamp = localNow.toString(QStringLiteral("MMddHHmmss"));
-    for (int n = 0; n < kTempNameCount; ++n) {
-        const QString candidate = folder + QLatin1String("/Trennic01") + stamp +
-                                  QString::number(n).rightJustified(4, QLatin1Char('0')) +
-                                  QLatin1String(".crx");
-        QFile file(candidate);
-        // NewOnly: a name whose file exists is never taken.
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            path = candidate;
-            return 1;
-        }
-    }
-    return 0;
 }

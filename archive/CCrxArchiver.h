@@ -9,7 +9,6 @@
 
 #include "archive/CrxResult.h"
 
-#include <QDateTime>
 #include <QString>
 
 class CCrxArchiver
@@ -42,16 +41,10 @@ public:
     // name could be reserved) or CRX_E_REPLACE_TARGET.
     CrxResult PackToTarget(const QString& folder, const QString& target);
 
-    // Reserves an empty file "Trennic01" + MMddhhmmss (local time) + 4
-    // digits + ".crx" in the target's folder: 1 with its path, or 0 with an
-    // empty path when all 9,999 names of that second are taken.
     // Off: bzip2 in-process even where lbzip2 is installed.
     void SetParallel(bool on) { m_bParallel = on; }
     // Whether packing and unpacking run lbzip2.
     bool UsesParallel() const;
-
-    static int MakeTempArchiveName(const QString& target, QString& path);
-    static int MakeTempArchiveName(const QString& target, const QDateTime& localNow, QString& path);
 
     // Unpacking stops past this many bytes (file data plus a block per
     // entry). The default allows 200 times the archive's size, at least

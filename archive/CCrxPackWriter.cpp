@@ -1,6 +1,5 @@
 #include "archive/CCrxPackWriter.h"
 
-#include "archive/CCrxArchiver.h"
 #include "archive/CCrxBzip2Process.h"
 #include "archive/CrxDetail.h"
 #include "archive/CrxFileOps.h"
@@ -114,7 +113,7 @@ CrxResult CCrxPackWriter::Open(const QString& archivePath)
 CrxResult CCrxPackWriter::OpenBeside(const QString& target)
 {
     QString temp;
-    if (target.isEmpty() || !CCrxArchiver::MakeTempArchiveName(target, temp))
+    if (target.isEmpty() || !MakeTempArchiveName(target, temp))
         return CRX_E_PACK;
     m_strTemp = temp;
     const CrxResult rc = Start(temp);

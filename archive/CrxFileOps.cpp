@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
@@ -24,6 +25,8 @@ namespace fs = std::filesystem;
 namespace {
 
 CrxSeam<CrxWaitFunction> g_wait;
+
+constexpr int kTempNameCount = 9999;
 
 fs::path NativePath(const QString& path)
 {
@@ -358,4 +361,30 @@ bool WriteAll(int fd, const char* data, size_t size, bool socket)
         size -= size_t(n);
     }
     return true;
+}
+
+int MakeTempArchiveName(const QString& target, QString& path)
+{
+    return MakeTempArchiveName(target, QDateTime::currentDateTime(), path);
+}
+
+int MakeTempArchiveName(const QString& target, const QDateTime& localNow, QString& path)
+{
+    path.clear();
+    const QString folder = QFileInfo(target).absolutePath();
+    if (PathKind(folder) != CRX_PATH_FOLDER)
+        return 0;
+    const QString stamp = localNow.toString(QStringLiteral("MMddHHmmss"));
+    for (int n = 0; n < kTempNameCount; ++n) {
+        const QString candidate = folder + QLatin1String("/Trennic01") + stamp +
+                                  QString::number(n).rightJustified(4, QLatin1Char('0')) +
+                                  QLatin1String(".crx");
+        QFile file(candidate);
+        // NewOnly: a name whose file exists is never taken.
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            path = candidate;
+            return 1;
+        }
+    }
+    return 0;
 }
