@@ -4,13 +4,12 @@
 #include "archive/CCrxPackWriter.h"
 #include "archive/CrxDiskReserve.h"
 #include "archive/CrxFileOps.h"
+#include "archive/CrxMemberName.h"
 #include "platform/FileTime.h"
-#include "platform/LegacyCodePage.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QUtf8StringView>
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -35,7 +34,6 @@ constexpr qint64 kMinUnpackLimit = qint64(2) << 30;
 constexpr qint64 kUnpackRatio = 200;
 constexpr size_t kChunk = 64 * 1024;
 constexpr size_t kChildChunk = 256 * 1024;
-constexpr int kTempNameCount = 9999;
 
 struct ReadDeleter
 {
@@ -87,17 +85,11 @@ std::optional<QStringList> SafeComponents(const QString& entryPath)
     return parts;
 }
 
-// The entry's name. Tar names carry no encoding: ours are UTF-8, a Windows
-// tar writes the legacy code page (CP932). The bytes as stored decide;
-// decoding them lossily once gave two files one name.
+// The entry's name: the bytes as stored decide.
 QString EntryPath(archive_entry* entry)
 {
-    if (const char* raw = archive_entry_pathname(entry)) {
-        const QByteArray bytes(raw);
-        if (QUtf8StringView(bytes).isValidUtf8())
-            return QString::fromUtf8(bytes);
-        return platform::LegacyCodePage::decode(bytes);
-    }
+    if (const char* raw = archive_entry_pathname(entry))
+        return CrxMemberNameText(QByteArray(raw));
     if (const char* utf8 = archive_entry_pathname_utf8(entry))
         return QString::fromUtf8(utf8);
     return {};
@@ -300,10 +292,11 @@ CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString&
 
 CrxResult CCrxArchiver::Pack(const QString& folder, const QString& archivePath)
 {
-    std::vector<CCrxPackWriter::TreeItem> items;
-    if (PathKind(folder) != CRX_PATH_FOLDER || archivePath.isEmpty() ||
-        !CCrxPackWriter::CollectTree(folder, items))
+    if (PathKind(folder) != CRX_PATH_FOLDER || archivePath.isEmpty())
         return CRX_E_PACK;
+    std::vector<CCrxPackWriter::TreeItem> items;
+    if (const CrxResult rc = CCrxPackWriter::CollectTree(folder, items); rc != CRX_OK)
+        return rc;
     CCrxPackWriter writer(m_pAbort, m_bParallel);
     if (const CrxResult rc = writer.Open(archivePath); rc != CRX_OK)
         return rc;
@@ -317,37 +310,13 @@ CrxResult CCrxArchiver::PackToTarget(const QString& folder, const QString& targe
     CCrxPackWriter writer(m_pAbort, m_bParallel);
     if (const CrxResult rc = writer.OpenBeside(target); rc != CRX_OK)
         return rc;
+    // On a failure the writer removes its temporary archive.
+    if (PathKind(folder) != CRX_PATH_FOLDER)
+        return CRX_E_PACK;
     std::vector<CCrxPackWriter::TreeItem> items;
-    if (PathKind(folder) != CRX_PATH_FOLDER || !CCrxPackWriter::CollectTree(folder, items))
-        return CRX_E_PACK; // the writer removes its temporary archive
+    if (const CrxResult rc = CCrxPackWriter::CollectTree(folder, items); rc != CRX_OK)
+        return rc;
     if (const CrxResult rc = writer.AddTree(items); rc != CRX_OK)
         return rc;
     return writer.Commit(target);
-}
-
-int CCrxArchiver::MakeTempArchiveName(const QString& target, QString& path)
-{
-    return MakeTempArchiveName(target, QDateTime::currentDateTime(), path);
-}
-
-int CCrxArchiver::MakeTempArchiveName(const QString& target, const QDateTime& localNow,
-                                      QString& path)
-{
-    path.clear();
-    const QString folder = QFileInfo(target).absolutePath();
-    if (PathKind(folder) != CRX_PATH_FOLDER)
-        return 0;
-    const QString stamp = localNow.toString(QStringLiteral("MMddHHmmss"));
-    for (int n = 0; n < kTempNameCount; ++n) {
-        const QString candidate = folder + QLatin1String("/Trennic01") + stamp +
-                                  QString::number(n).rightJustified(4, QLatin1Char('0')) +
-                                  QLatin1String(".crx");
-        QFile file(candidate);
-        // NewOnly: a name whose file exists is never taken.
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            path = candidate;
-            return 1;
-        }
-    }
-    return 0;
 }

@@ -9,7 +9,6 @@
 
 #include "archive/CrxResult.h"
 
-#include <QDateTime>
 #include <QString>
 
 class CCrxArchiver
@@ -33,7 +32,8 @@ public:
     CrxResult Unpack(const QString& archivePath, const QString& folder);
     // Packs everything in folder, with paths relative to it and an entry
     // for every folder (so an empty one survives), into archivePath:
-    // 0, CRX_E_CANCELLED or CRX_E_PACK (archivePath is then left empty).
+    // 0, CRX_E_CANCELLED, CRX_E_PACK (archivePath is then left empty) or
+    // CRX_E_MEMBER_NAME (a name the archive cannot carry, CrxMemberName.h).
     CrxResult Pack(const QString& folder, const QString& archivePath);
     // Packs folder into a temporary archive beside target and renames it
     // over target. A failed or cancelled pack leaves target byte for byte
@@ -41,16 +41,10 @@ public:
     // name could be reserved) or CRX_E_REPLACE_TARGET.
     CrxResult PackToTarget(const QString& folder, const QString& target);
 
-    // Reserves an empty file "Trennic01" + MMddhhmmss (local time) + 4
-    // digits + ".crx" in the target's folder: 1 with its path, or 0 with an
-    // empty path when all 9,999 names of that second are taken.
     // Off: bzip2 in-process even where lbzip2 is installed.
     void SetParallel(bool on) { m_bParallel = on; }
     // Whether packing and unpacking run lbzip2.
     bool UsesParallel() const;
-
-    static int MakeTempArchiveName(const QString& target, QString& path);
-    static int MakeTempArchiveName(const QString& target, const QDateTime& localNow, QString& path);
 
     // Unpacking stops past this many bytes (file data plus a block per
     // entry). The default allows 200 times the archive's size, at least

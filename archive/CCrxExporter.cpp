@@ -128,8 +128,8 @@ CrxResult CCrxExporter::WriteCrxFile(CCrxNode& root, const QString& archivePath)
     if (rc == CRX_OK && !writer.Close())
         rc = writer.LastError() != CRX_OK ? writer.LastError() : CRX_E_XML_NOT_OPEN;
     std::vector<CCrxPackWriter::TreeItem> items;
-    if (rc == CRX_OK && !CCrxPackWriter::CollectTree(m_env.UnpackFolder(), items))
-        rc = CRX_E_PACK;
+    if (rc == CRX_OK)
+        rc = CCrxPackWriter::CollectTree(m_env.UnpackFolder(), items);
     if (rc == CRX_OK) {
         // The blob folder's own member is already written.
         std::erase_if(items, [&blobPrefix](const CCrxPackWriter::TreeItem& item) {

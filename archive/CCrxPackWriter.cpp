@@ -1,10 +1,13 @@
 #include "archive/CCrxPackWriter.h"
 
-#include "archive/CCrxArchiver.h"
 #include "archive/CCrxBzip2Process.h"
+#include "archive/CrxDetail.h"
 #include "archive/CrxFileOps.h"
+#include "archive/CrxMemberName.h"
 
 #include <QFile>
+#include <QSet>
+#include <QUtf8StringView>
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -37,33 +40,45 @@ la_ssize_t WriteChild(archive* a, void* data, const void* buffer, size_t size)
     return la_ssize_t(size);
 }
 
-bool Collect(const fs::path& root, const QString& prefix,
-             std::vector<CCrxPackWriter::TreeItem>& items)
+CrxResult Collect(const fs::path& root, const QString& prefix, const QByteArray& prefixBytes,
+                  std::vector<CCrxPackWriter::TreeItem>& items, QSet<QString>& names)
 {
     std::error_code ec;
     std::vector<fs::path> entries;
     for (fs::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec))
         entries.push_back(it->path());
     if (ec)
-        return false;
+        return CRX_E_PACK;
     std::sort(entries.begin(), entries.end());
     for (const fs::path& entry : entries) {
-        const QString name = QFile::decodeName(QByteArray::fromStdString(entry.filename()));
-        const QString relative = prefix + name;
+        const QByteArray name = QByteArray::fromStdString(entry.filename().native());
+        const QByteArray bytes = prefixBytes + name;
+        bool known = false;
+        const QString relative = prefix + CrxNativeNameText(name, known);
+        // Stored as its bytes on disk, the name must come back as it stands
+        // and as no other: the open reads a whole path in one code page.
+        if (!known || CrxMemberNameText(bytes) != relative || names.contains(relative)) {
+            CrxCurrentDetail().file = relative;
+            return CRX_E_MEMBER_NAME;
+        }
+        names.insert(relative);
+        const QByteArray legacyName = QUtf8StringView(bytes).isValidUtf8() ? QByteArray() : bytes;
         const fs::file_type type = fs::symlink_status(entry, ec).type();
         if (ec)
-            return false;
+            return CRX_E_PACK;
         if (type == fs::file_type::directory) {
-            items.push_back({relative, entry, true});
-            if (!Collect(entry, relative + QLatin1Char('/'), items))
-                return false;
+            items.push_back({relative, entry, true, legacyName});
+            if (const CrxResult rc =
+                    Collect(entry, relative + QLatin1Char('/'), bytes + '/', items, names);
+                rc != CRX_OK)
+                return rc;
         } else if (type == fs::file_type::regular) {
-            items.push_back({relative, entry, false});
+            items.push_back({relative, entry, false, legacyName});
         } else {
-            return false;
+            return CRX_E_PACK;
         }
     }
-    return true;
+    return CRX_OK;
 }
 
 } // namespace
@@ -83,9 +98,11 @@ CCrxPackWriter::~CCrxPackWriter()
         ::close(m_fd);
 }
 
-bool CCrxPackWriter::CollectTree(const QString& root, std::vector<TreeItem>& items)
+CrxResult CCrxPackWriter::CollectTree(const QString& root, std::vector<TreeItem>& items)
 {
-    return Collect(fs::path(QFile::encodeName(root).toStdString()), QString(), items);
+    QSet<QString> names;
+    return Collect(fs::path(QFile::encodeName(root).toStdString()), QString(), QByteArray(), items,
+                   names);
 }
 
 CrxResult CCrxPackWriter::Open(const QString& archivePath)
@@ -96,7 +113,7 @@ CrxResult CCrxPackWriter::Open(const QString& archivePath)
 CrxResult CCrxPackWriter::OpenBeside(const QString& target)
 {
     QString temp;
-    if (target.isEmpty() || !CCrxArchiver::MakeTempArchiveName(target, temp))
+    if (target.isEmpty() || !MakeTempArchiveName(target, temp))
         return CRX_E_PACK;
     m_strTemp = temp;
     const CrxResult rc = Start(temp);
@@ -182,19 +199,26 @@ CrxResult CCrxPackWriter::Ready()
     return CrxAborted(m_pAbort) ? Fail(CRX_E_CANCELLED) : CRX_OK;
 }
 
-CrxResult CCrxPackWriter::WriteHeader(const QString& relative, bool folder, qint64 size,
-                                      const timespec& mtime)
+CrxResult CCrxPackWriter::WriteHeader(const QString& relative, const QByteArray& legacyName,
+                                      bool folder, qint64 size, const timespec& mtime)
 {
     if (const CrxResult rc = Ready(); rc != CRX_OK)
         return rc;
     std::unique_ptr<archive_entry, EntryDeleter> entry(archive_entry_new());
-    archive_entry_set_pathname_utf8(
-        entry.get(), (relative + (folder ? QStringLiteral("/") : QString())).toUtf8().constData());
+    if (legacyName.isEmpty())
+        archive_entry_set_pathname_utf8(
+            entry.get(),
+            (relative + (folder ? QStringLiteral("/") : QString())).toUtf8().constData());
+    else
+        archive_entry_copy_pathname(entry.get(), (legacyName + (folder ? "/" : "")).constData());
     archive_entry_set_filetype(entry.get(), folder ? AE_IFDIR : AE_IFREG);
     archive_entry_set_perm(entry.get(), folder ? 0755 : 0644);
     archive_entry_set_size(entry.get(), folder ? 0 : size);
     archive_entry_set_mtime(entry.get(), mtime.tv_sec, mtime.tv_nsec);
-    if (archive_write_header(m_pWriter, entry.get()) != ARCHIVE_OK)
+    // A name in the legacy code page has no UTF-8 form for the pax header:
+    // libarchive stores its bytes as they are ("hdrcharset=BINARY") and warns.
+    const int written = archive_write_header(m_pWriter, entry.get());
+    if (written != ARCHIVE_OK && !(written == ARCHIVE_WARN && !legacyName.isEmpty()))
         return Fail(CRX_E_PACK);
     return CRX_OK;
 }
@@ -215,20 +239,26 @@ CrxResult CCrxPackWriter::WriteData(const char* data, size_t size)
 
 CrxResult CCrxPackWriter::AddFolder(const QString& relative, const timespec& mtime)
 {
-    return WriteHeader(relative, true, 0, mtime);
+    return WriteHeader(relative, QByteArray(), true, 0, mtime);
 }
 
 CrxResult CCrxPackWriter::AddData(const QString& relative, const char* data, qint64 size)
 {
     timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);
-    if (const CrxResult rc = WriteHeader(relative, false, size, now); rc != CRX_OK)
+    if (const CrxResult rc = WriteHeader(relative, QByteArray(), false, size, now); rc != CRX_OK)
         return rc;
     return WriteData(data, size_t(size));
 }
 
 CrxResult CCrxPackWriter::AddFile(const QString& relative, const fs::path& native)
 {
+    return AddFile(TreeItem{relative, native, false, QByteArray()});
+}
+
+CrxResult CCrxPackWriter::AddFile(const TreeItem& item)
+{
+    const fs::path& native = item.native;
     if (m_nResult != CRX_OK)
         return m_nResult;
     struct stat st
@@ -240,7 +270,7 @@ CrxResult CCrxPackWriter::AddFile(const QString& relative, const fs::path& nativ
             ::close(in);
         return Fail(CRX_E_PACK);
     }
-    CrxResult rc = WriteHeader(relative, false, st.st_size, st.st_mtim);
+    CrxResult rc = WriteHeader(item.relative, item.legacyName, false, st.st_size, st.st_mtim);
     for (qint64 left = st.st_size; rc == CRX_OK && left > 0;) {
         const ssize_t n =
             ::read(in, m_buffer.data(), size_t(std::min<qint64>(left, qint64(m_buffer.size()))));
@@ -258,7 +288,7 @@ CrxResult CCrxPackWriter::AddTree(const std::vector<TreeItem>& items)
 {
     for (const TreeItem& item : items) {
         if (!item.folder) {
-            if (const CrxResult rc = AddFile(item.relative, item.native); rc != CRX_OK)
+            if (const CrxResult rc = AddFile(item); rc != CRX_OK)
                 return rc;
             continue;
         }
@@ -267,7 +297,8 @@ CrxResult CCrxPackWriter::AddTree(const std::vector<TreeItem>& items)
         };
         if (::lstat(item.native.c_str(), &st) != 0)
             return Fail(CRX_E_PACK);
-        if (const CrxResult rc = AddFolder(item.relative, st.st_mtim); rc != CRX_OK)
+        if (const CrxResult rc = WriteHeader(item.relative, item.legacyName, true, 0, st.st_mtim);
+            rc != CRX_OK)
             return rc;
     }
     return m_nResult;

@@ -10,6 +10,7 @@
 
 #include "archive/CrxResult.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <ctime>
@@ -23,12 +24,16 @@ struct archive;
 class CCrxPackWriter
 {
 public:
-    // One member of a folder tree: its path relative to the tree's root.
+    // One member of a folder tree: its path relative to the tree's root, as
+    // the open reads it back.
     struct TreeItem
     {
         QString relative;
         std::filesystem::path native;
         bool folder;
+        // The stored name when it is no UTF-8 (the legacy code page), else
+        // empty: relative is stored as UTF-8.
+        QByteArray legacyName;
     };
 
     // abort: polled between blocks (null: never aborted). parallel false
@@ -63,15 +68,22 @@ public:
     bool Parallel() const { return m_bParallel; }
 
     // Every entry below root, folders before their contents, in name order:
-    // false when it cannot be read or holds anything but files and folders
-    // (a link or device would give an archive our own reader refuses).
-    static bool CollectTree(const QString& root, std::vector<TreeItem>& items);
+    // CRX_E_PACK when it cannot be read or holds anything but files and
+    // folders (a link or device would give an archive our own reader
+    // refuses), CRX_E_MEMBER_NAME with the file in the detail (CrxDetail.h)
+    // when a name cannot be stored so that the open reads it back as it
+    // stands (CrxMemberName.h) or two would be read back alike. A file is
+    // never left out.
+    static CrxResult CollectTree(const QString& root, std::vector<TreeItem>& items);
 
 private:
     CrxResult Start(const QString& archivePath);
     // The sticky failure, or a fail when not open or aborted.
     CrxResult Ready();
-    CrxResult WriteHeader(const QString& relative, bool folder, qint64 size, const timespec& mtime);
+    CrxResult AddFile(const TreeItem& item);
+    // legacyName: stored in place of relative when not empty.
+    CrxResult WriteHeader(const QString& relative, const QByteArray& legacyName, bool folder,
+                          qint64 size, const timespec& mtime);
     CrxResult WriteData(const char* data, size_t size);
     CrxResult Fail(CrxResult rc);
 

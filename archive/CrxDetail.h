@@ -23,6 +23,9 @@ struct CrxDetail
     // The first line of the schema statement that was refused or failed
     // (CRX_E_FILE_ACCESS from CrxImportInitSettingDB).
     QString statement;
+    // A file the archive cannot carry under its name (CRX_E_MEMBER_NAME): its
+    // path in the archive, bytes the legacy code page does not know as U+FFFD.
+    QString file;
     // Non-empty values of blob columns that named no file inside "blob":
     // the import stored no data for them and went on.
     qint64 blobValuesNotReferences = 0;

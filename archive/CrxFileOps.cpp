@@ -7,19 +7,26 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
+#include <string>
 #include <sys/socket.h>
-#include <unistd.h>
+#include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
 
 CrxSeam<CrxWaitFunction> g_wait;
+
+constexpr int kTempNameCount = 9999;
 
 fs::path NativePath(const QString& path)
 {
@@ -48,28 +55,127 @@ void DeleteTreeEntries(const fs::path& folder)
     }
 }
 
+int PathKindAt(const fs::path& path)
+{
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (ec)
+        return CRX_PATH_MISSING;
+    if (status.type() == fs::file_type::directory)
+        return CRX_PATH_FOLDER;
+    if (status.type() == fs::file_type::not_found)
+        return CRX_PATH_MISSING;
+    return CRX_PATH_FILE;
+}
+
+// By the bytes of the paths: a name that is no UTF-8 (the legacy code page
+// of files copied from a register) has no lossless QString.
+bool CopyFileAt(const fs::path& source, const fs::path& link)
+{
+    if (PathKindAt(source) != CRX_PATH_FILE)
+        return false;
+    // A link is written through, never replaced.
+    std::error_code ec;
+    fs::path destination = link;
+    if (fs::is_symlink(fs::symlink_status(link, ec))) {
+        destination = fs::weakly_canonical(link, ec);
+        if (ec)
+            return false;
+    }
+    const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return false;
+    // Written beside the destination and renamed over it: a failed copy
+    // leaves the old file, whose permissions the new one keeps.
+    std::string temp;
+    int out = -1;
+    for (int n = 0; out < 0 && n < 100; ++n) {
+        temp = destination.native() + ".crxcopy" + std::to_string(n);
+        out = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (out < 0 && errno != EEXIST)
+            break;
+    }
+    if (out < 0) {
+        ::close(in);
+        return false;
+    }
+    struct stat old
+    {
+    };
+    bool ok = ::stat(destination.c_str(), &old) != 0 || ::fchmod(out, old.st_mode & 07777) == 0;
+    std::vector<char> buffer(1 << 20);
+    while (ok) {
+        const ssize_t n = ::read(in, buffer.data(), buffer.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        ok = WriteAll(out, buffer.data(), size_t(n));
+    }
+    ok = ::fsync(out) == 0 && ok;
+    ok = ::close(out) == 0 && ok;
+    ::close(in);
+    if (ok && std::rename(temp.c_str(), destination.c_str()) == 0)
+        return true;
+    ::unlink(temp.c_str());
+    return false;
+}
+
+int RetryCopyFileAt(const fs::path& source, const fs::path& destination)
+{
+    for (int attempt = 0; attempt < kCrxCopyAttempts; ++attempt) {
+        if (CopyFileAt(source, destination))
+            return 1;
+        CrxWait(kCrxCopyPauseMs);
+    }
+    return 0;
+}
+
+int RetryCreateFolderAt(const fs::path& path)
+{
+    for (int attempt = 1;; ++attempt) {
+        std::error_code ec;
+        fs::create_directory(path, ec);
+        if (PathKindAt(path) == CRX_PATH_FOLDER)
+            return 1;
+        if (attempt == kCrxCopyAttempts)
+            return 0;
+        CrxWait(kCrxCopyPauseMs);
+    }
+}
+
+// Entries in name order, by their bytes (QDir passes over names that are no
+// UTF-8, and a save must never leave a file out).
+int CopyTreeAt(const fs::path& from, const fs::path& to)
+{
+    RetryCreateFolderAt(to);
+    std::error_code ec;
+    std::vector<fs::path> entries;
+    for (fs::directory_iterator it(from, ec), end; !ec && it != end; it.increment(ec))
+        entries.push_back(it->path());
+    if (ec)
+        return 0;
+    std::sort(entries.begin(), entries.end());
+    for (const fs::path& entry : entries) {
+        const std::string name = entry.filename().native();
+        if (name.starts_with('.'))
+            continue;
+        const fs::path target = to / name;
+        const bool ok = PathKindAt(entry) == CRX_PATH_FOLDER ? CopyTreeAt(entry, target) != 0
+                                                             : RetryCopyFileAt(entry, target) != 0;
+        if (!ok)
+            return 0;
+    }
+    return 1;
+}
+
 } // namespace
 
 bool CopyFileOverwrite(const QString& source, const QString& destination)
 {
-    if (PathKind(source) != CRX_PATH_FILE)
-        return false;
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    // Written beside the destination and renamed over it: a failed copy
-    // leaves the old file.
-    QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    QByteArray chunk;
-    while (!(chunk = in.read(1 << 20)).isEmpty()) {
-        if (out.write(chunk) != chunk.size())
-            return false;
-    }
-    if (in.error() != QFileDevice::NoError)
-        return false;
-    return out.commit();
+    return CopyFileAt(NativePath(source), NativePath(destination));
 }
 
 namespace {
@@ -114,44 +220,19 @@ QString AbsolutePath(const QString& path)
 
 int PathKind(const QString& path)
 {
-    if (path.isEmpty())
-        return CRX_PATH_MISSING;
-    std::error_code ec;
-    const fs::file_status status = fs::status(NativePath(path), ec);
-    if (ec)
-        return CRX_PATH_MISSING;
-    if (status.type() == fs::file_type::directory)
-        return CRX_PATH_FOLDER;
-    if (status.type() == fs::file_type::not_found)
-        return CRX_PATH_MISSING;
-    return CRX_PATH_FILE;
+    return path.isEmpty() ? CRX_PATH_MISSING : PathKindAt(NativePath(path));
 }
 
 int RetryCreateFolder(const QString& path)
 {
-    if (path.isEmpty())
-        return 0;
-    for (int attempt = 1;; ++attempt) {
-        std::error_code ec;
-        fs::create_directory(NativePath(path), ec);
-        if (PathKind(path) == CRX_PATH_FOLDER)
-            return 1;
-        if (attempt == kCrxCopyAttempts)
-            return 0;
-        CrxWait(kCrxCopyPauseMs);
-    }
+    return path.isEmpty() ? 0 : RetryCreateFolderAt(NativePath(path));
 }
 
 int RetryCopyFile(const QString& source, const QString& destination)
 {
     if (source.isEmpty() || destination.isEmpty())
         return 0;
-    for (int attempt = 0; attempt < kCrxCopyAttempts; ++attempt) {
-        if (CopyFileOverwrite(source, destination))
-            return 1;
-        CrxWait(kCrxCopyPauseMs);
-    }
-    return 0;
+    return RetryCopyFileAt(NativePath(source), NativePath(destination));
 }
 
 int RetryDeleteFile(const QString& path)
@@ -197,21 +278,7 @@ int CopyFolderTree(const QString& source, const QString& destination)
     // A destination inside the source would copy itself without end.
     if (ec || IsSameOrInside(to, from))
         return 0;
-    RetryCreateFolder(destination);
-
-    const QDir dir(source);
-    const QFileInfoList entries = dir.entryInfoList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QFileInfo& entry : entries) {
-        if (entry.fileName().startsWith(QLatin1Char('.')))
-            continue;
-        const QString target = destination + QLatin1Char('/') + entry.fileName();
-        const bool ok = entry.isDir() ? CopyFolderTree(entry.filePath(), target) != 0
-                                      : RetryCopyFile(entry.filePath(), target) != 0;
-        if (!ok)
-            return 0;
-    }
-    return 1;
+    return CopyTreeAt(from, to);
 }
 
 int CreateParentAndFolder(const QString& folder)
@@ -294,4 +361,30 @@ bool WriteAll(int fd, const char* data, size_t size, bool socket)
         size -= size_t(n);
     }
     return true;
+}
+
+int MakeTempArchiveName(const QString& target, QString& path)
+{
+    return MakeTempArchiveName(target, QDateTime::currentDateTime(), path);
+}
+
+int MakeTempArchiveName(const QString& target, const QDateTime& localNow, QString& path)
+{
+    path.clear();
+    const QString folder = QFileInfo(target).absolutePath();
+    if (PathKind(folder) != CRX_PATH_FOLDER)
+        return 0;
+    const QString stamp = localNow.toString(QStringLiteral("MMddHHmmss"));
+    for (int n = 0; n < kTempNameCount; ++n) {
+        const QString candidate = folder + QLatin1String("/Trennic01") + stamp +
+                                  QString::number(n).rightJustified(4, QLatin1Char('0')) +
+                                  QLatin1String(".crx");
+        QFile file(candidate);
+        // NewOnly: a name whose file exists is never taken.
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            path = candidate;
+            return 1;
+        }
+    }
+    return 0;
 }

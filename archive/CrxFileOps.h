@@ -7,6 +7,7 @@
 
 #include "archive/CrxResult.h"
 
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
@@ -85,6 +86,13 @@ CrxResult ReadFileTime(const QString& path, CrxTime& time);
 // Writes all of data to fd, retrying short writes: false on an error. On a
 // socket a reader that is gone is an error, never SIGPIPE.
 bool WriteAll(int fd, const char* data, size_t size, bool socket = false);
+
+// Reserves an empty file "Trennic01" + MMddhhmmss (local time) + 4 digits +
+// ".crx" in the target's folder, where a new archive is written before it
+// replaces the target: 1 with its path, or 0 with an empty path when all
+// 9,999 names of that second are taken.
+int MakeTempArchiveName(const QString& target, QString& path);
+int MakeTempArchiveName(const QString& target, const QDateTime& localNow, QString& path);
 
 // folder + "/" + name (no "/" for an empty folder or one ending in "/"); an
 // empty name gives an empty result. CRX_E_PATH_TOO_LONG past the file

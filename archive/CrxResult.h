@@ -77,6 +77,9 @@ constexpr CrxResult CRX_E_PARTIAL_TABLE = 0xE0000040;
 constexpr CrxResult CRX_E_SCHEMA_COPY = 0xE0000041;
 constexpr CrxResult CRX_E_DB_COPY = 0xE0000042;
 constexpr CrxResult CRX_E_DELETE_ROWS = 0xE0000043;
+// A file whose name the archive cannot carry so that an open reads it back
+// as it stands (0xE0000044 is the launcher's own).
+constexpr CrxResult CRX_E_MEMBER_NAME = 0xE0000045;
 
 // The caller's abort flag: written by the window thread, read here; only
 // bit 0 counts. A null flag means the call cannot be aborted.

@@ -70,4 +70,6 @@ function(korvane_add_test_suite name)
   gtest_discover_tests(${name}
       DISCOVERY_MODE PRE_TEST
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  # For the check of the test names (top-level CMakeLists.txt).
+  set_property(GLOBAL APPEND PROPERTY KORVANE_TEST_PROGRAMS ${name})
 endfunction()

@@ -417,7 +417,7 @@ bool CCrxTblSelDlg::ChooseArchiveNames()
         const QFileInfo info(chosen);
         const QString path = info.absoluteFilePath();
         offer = path;
-        if (m_checkTarget && !m_checkTarget(path))
+        if (m_checkTarget && !m_checkTarget(path, !signage && m_bSaveAll))
             continue;
         const QString partialPath = info.absolutePath() + u'/' +
                                     PartialArchiveName(info.fileName(), signage, m_bDispArchive);

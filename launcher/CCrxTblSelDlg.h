@@ -65,8 +65,8 @@ public:
     QString m_strCurFilePath;
     int m_bDispArchive = 0;
     // Refuses a chosen archive path (after its own message); the chooser
-    // comes again.
-    std::function<bool(const QString& path)> m_checkTarget;
+    // comes again. fullArchive: a full archive is written under that path.
+    std::function<bool(const QString& path, bool fullArchive)> m_checkTarget;
 
     // Out: the table lists, media groups and no-data-info (signage only) of
     // the partial write; a full archive too; the names; the OES file.

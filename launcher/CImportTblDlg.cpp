@@ -55,7 +55,9 @@ void CImportTblDlg::Finish(CrxResult result)
     if (result != CRX_OK && result != CRX_E_CANCELLED) {
         platform::MessageRequest request;
         request.parent = this;
-        request.key = QStringLiteral("CRDS_MSG_E_OPENCRP");
+        // A partial archive opens well; it only cannot give a whole table.
+        request.key = result == CRX_E_PARTIAL_TABLE ? QStringLiteral("CRDS_MSG_E_IMPORTPARTIAL")
+                                                    : QStringLiteral("CRDS_MSG_E_OPENCRP");
         request.text = CrxErrorText(request.key, result, m_job.m_detail);
         request.caption = m_strCaption;
         request.icon = platform::MessageIcon::Error;

@@ -35,8 +35,9 @@ bool CSelectiveSaveCommand::SelectiveSave()
     dialog.m_strLocalDataFolder = m_files.m_strLocalDataFolder;
     dialog.m_strCurFilePath = m_files.m_strCurFilePath;
     dialog.m_bDispArchive = m_files.m_bDispArchive;
-    dialog.m_checkTarget = [this](const QString& path) {
-        return m_files.CheckNotInWorkFolder(path);
+    dialog.m_checkTarget = [this](const QString& path, bool fullArchive) {
+        return m_files.CheckNotInWorkFolder(path) &&
+               (!fullArchive || m_files.CheckNotSubArchiveName(path));
     };
     if (dialog.DoModal() != platform::IDOK)
         return false;

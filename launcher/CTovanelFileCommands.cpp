@@ -75,29 +75,34 @@ void CTovanelFileCommands::FileNew()
 void CTovanelFileCommands::FileOpen()
 {
     ++m_nOpenCount;
+    QString path;
+    QString name;
     bool chooseFile = true;
     if (m_nOpenCount == 1 && !m_strCmdFileName.isEmpty()) {
         if (CheckNotSubArchive(m_strCmdFileName) && CheckNotInWorkFolder(m_strCmdFileName)) {
-            m_strCurFilePath = m_strCmdFileName;
-            m_strCurFileName = QFileInfo(m_strCmdFileName).fileName();
+            path = m_strCmdFileName;
+            name = QFileInfo(m_strCmdFileName).fileName();
             chooseFile = false;
         }
     } else if (!PromptSaveIfModified()) {
         return;
     }
     if (chooseFile) {
-        QString path;
-        QString name;
         do {
             if (!SelectOpenCrxFile(path, name))
                 return;
         } while (!CheckNotSubArchive(path) || !CheckNotInWorkFolder(path));
+    }
+    // The archive becomes the current file only once it is read: an Open
+    // that stops on the way must not make the next Save write the open work
+    // into it.
+    if (ReadArchive(path, false)) {
         m_strCurFilePath = path;
         m_strCurFileName = name;
-        m_nTitleKind = kTitleFile;
+        if (chooseFile)
+            m_nTitleKind = kTitleFile;
+        StoreDiffBase(path);
     }
-    if (ReadArchive(m_strCurFilePath, false))
-        StoreDiffBase(m_strCurFilePath);
     m_host.UpdateTitle();
 }
 
@@ -118,7 +123,7 @@ bool CTovanelFileCommands::FileSaveAs()
     do {
         if (!SelectSaveCrxFile(path, name))
             return false;
-    } while (!CheckNotInWorkFolder(path));
+    } while (!CheckNotInWorkFolder(path) || !CheckNotSubArchiveName(path));
     if (!WriteArchive(path, 1))
         return false;
     // The diff base stays the archive last opened.
@@ -147,7 +152,6 @@ bool CTovanelFileCommands::PromptSaveIfModified()
 
 bool CTovanelFileCommands::ReadArchive(const QString& archivePath, bool prepare)
 {
-    m_nWorkDbTime = 0;
     CCrxReadWriteDlg dialog(m_host.HostWindow());
     CCrxReadWriteJob& job = dialog.Job();
     job.Set(CCrxReadWriteJob::Mode::Read, archivePath, m_strLocalDataFolder);
@@ -155,6 +159,9 @@ bool CTovanelFileCommands::ReadArchive(const QString& archivePath, bool prepare)
     dialog.m_strMessage = prepare ? GetLangString(QStringLiteral("CRDS_MSG_PREPARE"))
                                   : GetLangString(QStringLiteral("CRDS_MSG_READING"));
     dialog.m_strCaption = m_host.PlainApplicationTitle();
+    // Cleared only now: the title above reads the launcher INI, and a read
+    // that stops there leaves everything as it was.
+    m_nWorkDbTime = 0;
     if (dialog.DoModal() != 0) {
         m_bDispArchive = IsDispArchiveName(archivePath) ? 1 : 0;
         m_host.EnableMenuButtons(m_bDispArchive ? Tovanelcmn::MENU_DISPLAY : Tovanelcmn::MENU_OPEN);
@@ -228,6 +235,14 @@ bool CTovanelFileCommands::CheckNotSubArchive(const QString& path)
     if (!HasPrefix(path, strings::kSubArchivePrefix))
         return true;
     ShowMessage(QStringLiteral("CRDS_MSG_E_CANTOPENSUBFILE"), platform::MessageButtons::Ok);
+    return false;
+}
+
+bool CTovanelFileCommands::CheckNotSubArchiveName(const QString& path)
+{
+    if (!HasPrefix(path, strings::kSubArchivePrefix))
+        return true;
+    ShowMessage(QStringLiteral("CRDS_MSG_E_SUBNAMEKEPT"), platform::MessageButtons::Ok);
     return false;
 }
 

@@ -33,6 +33,9 @@ public:
     // False, after a message, for a partial archive ("SUB_"): those are only
     // ever imported.
     bool CheckNotSubArchive(const QString& path);
+    // False, after a message, for a save name with that prefix: a full
+    // archive under it could never be opened again.
+    bool CheckNotSubArchiveName(const QString& path);
     // False, after a message, for an archive inside the local data folder:
     // every read empties that folder, and a failed one removes it.
     bool CheckNotInWorkFolder(const QString& path);

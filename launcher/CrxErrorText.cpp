@@ -18,6 +18,8 @@ QString CrxErrorText(const QString& key, CrxResult result, const CrxDetail& deta
     if (!detail.column.isEmpty())
         lines << FormatLangText(GetLangString(QStringLiteral("CRDS_MSG_E_CRPCOLUMN")),
                                 detail.column);
+    if (!detail.file.isEmpty())
+        lines << FormatLangText(GetLangString(QStringLiteral("CRDS_MSG_E_CRPFILE")), detail.file);
     if (!detail.statement.isEmpty())
         lines << FormatLangText(GetLangString(QStringLiteral("CRDS_MSG_E_CRPSTATEMENT")),
                                 detail.statement);

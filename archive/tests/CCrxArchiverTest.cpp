@@ -506,27 +506,4 @@ TEST_F(CCrxArchiverChildTest, UnpackRefusesWhatADyingLbzip2LeftOut)
     }
 }
 
-TEST_F(CCrxArchiverTest, TemporaryNamesOfOneSecondRunOutAfter9999)
-{
-    QDir(dir).mkdir("out");
-    const QString target = Path("out/target.crx");
-    const QDateTime now(QDate(2024, 3, 4), QTime(5, 6, 7));
-    QString path;
-    ASSERT_EQ(CCrxArchiver::MakeTempArchiveName(target, now, path), 1);
-    EXPECT_EQ(path, Path("out/Trennic0103040506070000.crx"));
-    EXPECT_EQ(QFileInfo(path).size(), 0);
-    ASSERT_EQ(CCrxArchiver::MakeTempArchiveName(target, now, path), 1);
-    EXPECT_EQ(path, Path("out/Trennic0103040506070001.crx"));
-
-    for (int n = 2; n < 9999; ++n) {
-        QFile placeholder(Path("out/Trennic010304050607") +
-                          QString::number(n).rightJustified(4, '0') + ".crx");
-        ASSERT_TRUE(placeholder.open(QIODevice::WriteOnly));
-    }
-    path = "stale";
-    EXPECT_EQ(CCrxArchiver::MakeTempArchiveName(target, now, path), 0);
-    EXPECT_TRUE(path.isEmpty());
-    EXPECT_EQ(CCrxArchiver::MakeTempArchiveName(Path("nofolder/target.crx"), now, path), 0);
-}
-
 } // namespace

@@ -1,6 +1,7 @@
 #include "archive/tests/CrxImportFixture.h"
 #include "archive/tests/CrxTableFill.h"
 #include "archive/QuorvinExport.h"
+#include "testsupport/QtPrinters.h"
 
 #include <QDateTime>
 #include <QDirIterator>
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -350,6 +352,40 @@ TEST_F(CrxExportTest, AValueTheArchiveCannotCarryFailsTheSaveAndNamesWhereItLies
     Exec(SettingDb(), {"UPDATE CIA001 SET ITEMNAME = NULL", "DELETE FROM CSB001"});
     EXPECT_EQ(Export(Path("old.crx"), 1), CRX_OK);
     EXPECT_TRUE(CrxLastDetail().table.isEmpty());
+}
+
+// A media file is never left out: a name the open would read back as
+// another, or not at all, fails the save and names the file.
+TEST_F(CrxExportTest, AMediaNameTheArchiveCannotCarryFailsTheSaveNamingTheFile)
+{
+    const QString movie = Base() + "/additionals/Orbanel/Movie";
+    const QString te = QString::fromUtf8("\u30c6.mp4");
+    const struct
+    {
+        const char* what;
+        QList<QByteArray> names; // below "Movie"
+        QString shown;
+    } cases[] = {
+        {"neither UTF-8 nor CP932", {"a\x82.mp4"}, "a\uFFFD.mp4"},
+        // Read as one CP932 name, the folder would come back as "\uFF83\uFF7C".
+        {"CP932 in a UTF-8 folder", {"\xc3\xbc/\x83\x65.mp4"}, "\u00fc/" + te},
+        {"two names read back alike", {"\x83\x65.mp4", te.toUtf8()}, te},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        // QDir passes over names that are no UTF-8.
+        std::filesystem::remove_all(QFile::encodeName(Base() + "/additionals").toStdString());
+        for (const QByteArray& name : c.names) {
+            const qsizetype slash = name.lastIndexOf('/');
+            const QString folder =
+                slash < 0 ? movie : movie + '/' + QFile::decodeName(name.left(slash));
+            WriteNativeFile(folder, name.mid(slash + 1), "data");
+        }
+        ASSERT_TRUE(writeFile(Path("old.crx"), "previous archive"));
+        EXPECT_EQ(Export(Path("old.crx"), 1), CRX_E_MEMBER_NAME);
+        EXPECT_EQ(readFile(Path("old.crx")), "previous archive");
+        EXPECT_EQ(CrxLastDetail().file, "additionals/Orbanel/Movie/" + c.shown);
+    }
 }
 
 TEST_F(CrxExportTest, AbortLeavesTheTargetAndNoTemporaryArchive)

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -78,6 +79,23 @@ TEST_F(CrxFileOpsTest, CopyOverwritesAndRetriesWithAPauseAfterEachFailure)
     }
     EXPECT_EQ(RetryCopyFile(QString(), Path("dst")), 0);
     EXPECT_EQ(RetryCopyFile(Path("src"), QString()), 0);
+}
+
+// The copy is written beside its target and renamed over it: the target
+// keeps its permissions, a link stays a link, and nothing else is left.
+TEST_F(CrxFileOpsTest, CopyKeepsTheTargetsPermissionsAndWritesThroughALink)
+{
+    ASSERT_TRUE(writeFile(Path("src"), "new bytes"));
+    ASSERT_TRUE(writeFile(Path("real/dst"), "old"));
+    ASSERT_TRUE(QFile::setPermissions(Path("real/dst"), QFile::ReadOwner | QFile::WriteOwner));
+    ASSERT_TRUE(QFile::link(Path("real/dst"), Path("link")));
+    EXPECT_TRUE(CopyFileOverwrite(Path("src"), Path("link")));
+    EXPECT_TRUE(QFileInfo(Path("link")).isSymLink());
+    EXPECT_EQ(readFile(Path("real/dst")), "new bytes");
+    EXPECT_EQ(QFile::permissions(Path("real/dst")),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    EXPECT_EQ(QDir(Path("real")).entryList(QDir::Files), QStringList{"dst"});
+    EXPECT_FALSE(CopyFileOverwrite(Path("src"), Path("real")));
 }
 
 TEST_F(CrxFileOpsTest, DeleteFileRetriesTenTimesHalfASecondApart)
@@ -203,6 +221,29 @@ TEST(CrxJoinPathTest, JoinsWithOneSlashAndRefusesPathsTooLong)
     EXPECT_EQ(out.size(), 261);
     EXPECT_EQ(JoinPath(QString(kCrxMaxPathBytes - 1, 'f'), "n", out), CRX_E_PATH_TOO_LONG);
     EXPECT_TRUE(out.isEmpty());
+}
+
+TEST_F(CrxFileOpsTest, TemporaryNamesOfOneSecondRunOutAfter9999)
+{
+    QDir(dir).mkdir("out");
+    const QString target = Path("out/target.crx");
+    const QDateTime now(QDate(2024, 3, 4), QTime(5, 6, 7));
+    QString path;
+    ASSERT_EQ(MakeTempArchiveName(target, now, path), 1);
+    EXPECT_EQ(path, Path("out/Trennic0103040506070000.crx"));
+    EXPECT_EQ(QFileInfo(path).size(), 0);
+    ASSERT_EQ(MakeTempArchiveName(target, now, path), 1);
+    EXPECT_EQ(path, Path("out/Trennic0103040506070001.crx"));
+
+    for (int n = 2; n < 9999; ++n) {
+        QFile placeholder(Path("out/Trennic010304050607") +
+                          QString::number(n).rightJustified(4, '0') + ".crx");
+        ASSERT_TRUE(placeholder.open(QIODevice::WriteOnly));
+    }
+    path = "stale";
+    EXPECT_EQ(MakeTempArchiveName(target, now, path), 0);
+    EXPECT_TRUE(path.isEmpty());
+    EXPECT_EQ(MakeTempArchiveName(Path("nofolder/target.crx"), now, path), 0);
 }
 
 } // namespace

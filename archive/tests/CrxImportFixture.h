@@ -16,6 +16,8 @@
 #include <QFileInfo>
 #include <QMap>
 
+#include <fstream>
+
 namespace crxtest {
 
 class ImportFixture : public ScratchFixture
@@ -62,6 +64,18 @@ protected:
     {
         return CrxImportContents(archive, Base(), abort, mode, QString(), nullptr, nullptr, nullptr,
                                  nullptr, nullptr, nullptr, nullptr, tables);
+    }
+
+    // A file in folder (made when missing) whose name is the given bytes,
+    // which need not be UTF-8: as files copied from another system are named.
+    static void WriteNativeFile(const QString& folder, const QByteArray& name,
+                                const QByteArray& data)
+    {
+        ASSERT_TRUE(QDir().mkpath(folder));
+        std::ofstream out(QFile::encodeName(folder).toStdString() + '/' + name.toStdString(),
+                          std::ios::binary);
+        out.write(data.constData(), data.size());
+        ASSERT_TRUE(out.good());
     }
 
     // The one work-database fixture's helpers, under the names these tests use.

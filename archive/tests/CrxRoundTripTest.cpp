@@ -1,12 +1,34 @@
 #include "archive/tests/CrxImportFixture.h"
 #include "archive/tests/CrxTableFill.h"
 #include "archive/QuorvinExport.h"
+#include "platform/LegacyCodePage.h"
 
 #include <gtest/gtest.h>
 
+#include <archive.h>
+#include <archive_entry.h>
+
+using korvane::test::readFile;
 using korvane::test::writeFile;
 
 namespace {
+
+// The member names of an archive, byte for byte as stored.
+QList<QByteArray> StoredNames(const QString& path)
+{
+    QList<QByteArray> names;
+    archive* reader = archive_read_new();
+    archive_read_support_filter_bzip2(reader);
+    archive_read_support_format_tar(reader);
+    if (archive_read_open_filename(reader, QFile::encodeName(path).constData(), 1 << 16) ==
+        ARCHIVE_OK) {
+        archive_entry* entry = nullptr;
+        while (archive_read_next_header(reader, &entry) >= ARCHIVE_WARN)
+            names << QByteArray(archive_entry_pathname(entry));
+    }
+    archive_read_free(reader);
+    return names;
+}
 
 // Open, save, open again: nothing an archive carries may change on the way.
 class CrxRoundTripTest : public crxtest::ImportFixture
@@ -108,6 +130,35 @@ TEST_F(CrxRoundTripTest, BlobsOfAnyKeySurviveASaveAndAnOpen)
     // blob whole.
     EXPECT_EQ(Sqlite3(second + "/SETTING.DB", "SELECT K, quote(K2), quote(B) FROM CGR011"),
               "0001|''|X'11'\n0002|'b'|X'12'\n");
+}
+
+// A file copied from the register's own system keeps its name in the legacy
+// code page, which is no UTF-8: a save once left it out and reported success.
+TEST_F(CrxRoundTripTest, AMediaFileWithALegacyNameComesBackUnderItsName)
+{
+    const QString first = Folder("first");
+    const QByteArray schema = "CREATE TABLE CGR010 (K VARCHAR(4) PRIMARY KEY, V VARCHAR(4));\n";
+    ASSERT_TRUE(writeFile(first + "/Schema.txt", schema));
+    ASSERT_TRUE(writeFile(Path("RESOURCE/SETTING.DB"), QByteArray()));
+    Exec(first + "/SETTING.DB", {schema, "INSERT INTO CGR010 VALUES ('0001', 'a')"});
+    const QByteArray cp932("\x83\x65\x83\x58\x83\x67.mp4"); // "テスト.mp4"
+    const QString name = QString::fromUtf8("\u30c6\u30b9\u30c8.mp4");
+    ASSERT_EQ(platform::LegacyCodePage::decode(cp932), name);
+    const QByteArray movie("\x00\x00\x00\x18"
+                           "ftypmp42",
+                           12);
+    WriteNativeFile(first + "/additionals/Orbanel/Movie", cp932, movie);
+
+    ASSERT_EQ(Save(first, Path("a.crx")), CRX_OK);
+    EXPECT_TRUE(StoredNames(Path("a.crx")).contains("additionals/Orbanel/Movie/" + cp932));
+    const QString second = Folder("second");
+    Open(Path("a.crx"), second);
+    EXPECT_EQ(readFile(second + "/additionals/Orbanel/Movie/" + name), movie);
+    ASSERT_EQ(Save(second, Path("b.crx")), CRX_OK);
+    const QString third = Folder("third");
+    Open(Path("b.crx"), third);
+    EXPECT_EQ(QDir(third + "/additionals/Orbanel/Movie").entryList(QDir::Files), QStringList{name});
+    EXPECT_EQ(readFile(third + "/additionals/Orbanel/Movie/" + name), movie);
 }
 
 } // namespace

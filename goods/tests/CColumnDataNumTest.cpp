@@ -27,6 +27,12 @@ struct NumCase
     bool ok;
 };
 
+void PrintTo(const NumCase& c, std::ostream* os)
+{
+    *os << "\"" << c.text << "\" in " << c.limit << " characters, " << c.size << " digits, "
+        << c.decimals << " decimals";
+}
+
 const NumCase kCases[] = {
     {7, 6, 2, "", true},        {7, 6, 2, "0.5", true},    {7, 6, 2, ".55", true},
     {7, 6, 2, "1234.56", true}, {7, 6, 2, "1234", true},   {7, 6, 2, "12345", false},

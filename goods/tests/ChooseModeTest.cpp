@@ -22,6 +22,11 @@ struct ModeCase
     bool winpos;
 };
 
+void PrintTo(const ModeCase& c, std::ostream* os)
+{
+    *os << "options \"" << c.key << "\" \"" << c.second << "\"";
+}
+
 using W = GoodsWindowClass;
 
 const ModeCase kCases[] = {

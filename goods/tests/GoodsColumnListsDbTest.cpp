@@ -4,6 +4,7 @@
 #include "goods/CGoodsColumnLists.h"
 
 #include "goods/tests/GoodsDbFixture.h"
+#include "goods/tests/GoodsListPrinter.h"
 #include "testsupport/FixedClock.h"
 #include "shared/data/CColumnData.h"
 #include "testsupport/QtPrinters.h"
@@ -19,6 +20,11 @@ struct DefaultsCase
     GoodsList list;
     QMap<QString, QString> defaults; // besides the two time stamps
 };
+
+void PrintTo(const DefaultsCase& c, std::ostream* os)
+{
+    *os << testing::PrintToString(c.list);
+}
 
 const QString kZeros80(80, u'0');
 const QMap<QString, QString> kClerkDefaults = {

@@ -3,6 +3,7 @@
 #include "goods/CGoodsColumnLists.h"
 
 #include "goods/tests/ColumnDescription.h"
+#include "goods/tests/GoodsListPrinter.h"
 #include "testsupport/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -263,6 +264,11 @@ struct ListCase
     int count;
     QList<Col> (*columns)();
 };
+
+void PrintTo(const ListCase& c, std::ostream* os)
+{
+    *os << testing::PrintToString(c.list) << " on " << c.table;
+}
 
 const ListCase kListCases[] = {
     {GoodsList::Plu, "CIA001", 62, PluStandard},

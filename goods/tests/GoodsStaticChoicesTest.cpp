@@ -6,6 +6,7 @@
 #include "shared/data/CColumnDataUniqueRadio.h"
 #include "shared/data/CColumnDataYesNoRadio.h"
 #include "shared/lang/CResourceLangDatas.h"
+#include "shared/lang/CSarvikApp.h"
 #include "testsupport/QtPrinters.h"
 
 #include <QComboBox>

@@ -9,6 +9,7 @@
 #include "launcher/CTovanelFileHost.h"
 #include "shared/config/CBasePath.h"
 #include "shared/lang/CProgramLang.h"
+#include "shared/lang/CSarvikApp.h"
 #include "platform/FileChooser.h"
 #include "platform/MessageBox.h"
 #include "platform/Registry.h"
@@ -73,6 +74,8 @@ protected:
             QStringLiteral("InstallPath"), QStringLiteral(KORVANE_SUITE_DIR)));
         ASSERT_TRUE(CProgramLang::Initialize(QStringLiteral("Tovanel"),
                                              QStringLiteral(KORVANE_SUITE_DIR "/NolvarLANG.xml")));
+        // The library's own texts, as a program's start-up names them.
+        ASSERT_TRUE(CSarvikApp::Instance().LoadLangDatas(CBasePath::GetLangFilePath()));
         platform::setMessageResponder([this](const platform::MessageRequest& request) {
             m_messages << request;
             if (m_answers.empty())
@@ -95,6 +98,7 @@ protected:
     {
         platform::setMessageResponder({});
         platform::setFileChooser({});
+        CSarvikApp::Instance().ReleaseLangDatas();
         CBasePath::SetModuleFolder(QString());
     }
 

@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <fstream>
 
 namespace tovanel::test {
 
@@ -294,6 +295,29 @@ TEST_F(CTovanelFileCommandsTest, SaveAsWritesUnderTheNewNameAndKeepsTheDiffBase)
     EXPECT_EQ(m_commands->m_nLastSaveResult, 0);
 }
 
+// A full archive under a partial archive's name could never be opened again.
+TEST_F(CTovanelFileCommandsTest, SaveAsRefusesThePartialArchivePrefixAndAsksAgain)
+{
+    StartOnSample();
+    m_chosen = {Scratch("SUB_t.crx"), Scratch("sub_t.crx"), Scratch("Sub_T.crx"),
+                Scratch("t_SUB_.crx")};
+    EXPECT_TRUE(m_commands->FileSaveAs());
+    EXPECT_EQ(MessageKeys(), QStringList(3, "CRDS_MSG_E_SUBNAMEKEPT"));
+    EXPECT_EQ(m_choices.size(), 4);
+    for (const char* name : {"SUB_t.crx", "sub_t.crx", "Sub_T.crx"})
+        EXPECT_FALSE(QFileInfo::exists(Scratch(name))) << name;
+    EXPECT_EQ(m_commands->m_strCurFilePath, Scratch("t_SUB_.crx"));
+    EXPECT_TRUE(QFileInfo(Scratch("t_SUB_.crx")).isFile());
+
+    // Refused, then Cancel: nothing written, the current file kept.
+    m_messages.clear();
+    m_chosen = {Scratch("SUB_t.crx")};
+    EXPECT_FALSE(m_commands->FileSaveAs());
+    EXPECT_EQ(MessageKeys(), QStringList{"CRDS_MSG_E_SUBNAMEKEPT"});
+    EXPECT_FALSE(QFileInfo::exists(Scratch("SUB_t.crx")));
+    EXPECT_EQ(m_commands->m_strCurFileName, "t_SUB_.crx");
+}
+
 TEST_F(CTovanelFileCommandsTest, ASaveWithoutItsWorkDatabaseFailsAndChangesNothing)
 {
     StartOnSample();
@@ -323,6 +347,22 @@ TEST_F(CTovanelFileCommandsTest, ASaveNamesTheValueTheArchiveCannotCarry)
     ASSERT_EQ(MessageKeys(), QStringList{"CRDS_MSG_E_SAVECRP"});
     EXPECT_EQ(m_messages[0].text, "The setting file could not be saved.\n[E0000018]\n"
                                   "Table: CIA001\nRow: 0000000000000124\nColumn: ITEMNAME");
+    EXPECT_EQ(korvane::test::readFile(m_strSample), old);
+}
+
+// A media file whose name has no form the archive reads back is never left
+// out of a save that passes: the save fails and names it.
+TEST_F(CTovanelFileCommandsTest, ASaveNamesTheMediaFileTheArchiveCannotCarry)
+{
+    StartOnSample();
+    const QByteArray old = korvane::test::readFile(m_strSample);
+    const QString movie = LocalDataFolder() + "/additionals/Orbanel/Movie";
+    ASSERT_TRUE(QDir().mkpath(movie));
+    std::ofstream(QFile::encodeName(movie).toStdString() + "/a\x82.mp4") << "movie";
+    EXPECT_FALSE(m_commands->FileSave());
+    ASSERT_EQ(MessageKeys(), QStringList{"CRDS_MSG_E_SAVECRP"});
+    EXPECT_EQ(m_messages[0].text, "The setting file could not be saved.\n[E0000045]\n"
+                                  "File: additionals/Orbanel/Movie/a\uFFFD.mp4");
     EXPECT_EQ(korvane::test::readFile(m_strSample), old);
 }
 

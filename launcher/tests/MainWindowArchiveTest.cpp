@@ -89,6 +89,32 @@ TEST_F(MainWindowArchive, SaveAsRenamesTheTitle)
     EXPECT_TRUE(QFileInfo(Scratch("shop.crx")).isFile());
 }
 
+// An Open that stops before the read (the launcher INI gone meanwhile) must
+// not make the next Save write the open work into the archive only chosen.
+TEST_F(MainWindowArchive, AnOpenThatStopsKeepsTheCurrentFileTitleAndTime)
+{
+    const QString sample = CopySample("sample.crx");
+    const auto menu = Start(sample);
+    const QString title = menu->windowTitle();
+    const QString other = CopySample("other.crx");
+    const QByteArray otherBytes = korvane::test::readFile(other);
+    ASSERT_TRUE(QFile::remove(m_strProgramFolder + "/Tovanel.ini"));
+    m_chosen = {other};
+    menu->GetFunctionButton(IDC_OPEN)->click();
+    EXPECT_EQ(MessageKeys(), QStringList{"CRDS_CMN_ERR_NOTFOUNDINI"});
+    EXPECT_EQ(menu->windowTitle(), title);
+    EXPECT_EQ(menu->m_strCurFilePath, sample);
+    EXPECT_EQ(menu->m_strCurFileName, "sample.crx");
+    EXPECT_FALSE(menu->IsWorkDbModified());
+
+    WriteIni("STANDARD");
+    QThread::msleep(20);
+    Exec(WorkDb(), "UPDATE CIA002 SET ITEMDEPTNAME = 'Pastry' WHERE ITEMDEPTCODE = '000001'");
+    menu->GetFunctionButton(IDC_SAVE)->click();
+    EXPECT_TRUE(Tar({"-xjOf", sample, "Korvane_REG_DATA.xml"}).contains("Pastry"));
+    EXPECT_EQ(korvane::test::readFile(other), otherBytes);
+}
+
 TEST_F(MainWindowArchive, NewOpensTheModelsArchiveUntitled)
 {
     const auto menu = Start(CopySample("sample.crx"));

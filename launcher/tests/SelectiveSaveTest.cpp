@@ -538,6 +538,21 @@ TEST_F(SelectiveSaveWindow, DifferenceWithSaveAllWritesBothArchivesAndTakesTheFu
     EXPECT_FALSE(CloseAsks(*menu));
 }
 
+// The full archive beside the partial one takes the chosen name: under the
+// partial prefix it could never be opened again.
+TEST_F(SelectiveSaveWindow, SaveAllRefusesThePartialPrefixForTheFullArchive)
+{
+    const auto menu = Start();
+    EditItems();
+    m_chosen = {Scratch("sub_x.crx"), Scratch("x.crx")};
+    SelectiveSave(*menu, [](Dlg& d) { Click(d, Dlg::IDC_BUTTON_SELITEMDIFF); });
+    EXPECT_EQ(MessageKeys(), QStringList({"CRDS_MSG_E_SUBNAMEKEPT", "CRDS_SAVE_FILE"}));
+    EXPECT_FALSE(QFileInfo::exists(Scratch("sub_x.crx")));
+    EXPECT_FALSE(QFileInfo::exists(Scratch("SUB_sub_x.crx")));
+    EXPECT_TRUE(QFileInfo(Scratch("SUB_x.crx")).isFile());
+    EXPECT_EQ(menu->m_strCurFilePath, Scratch("x.crx"));
+}
+
 TEST_F(SelectiveSaveWindow, WithoutSaveAllOnlyThePartialArchiveAndCloseStillAsks)
 {
     const auto menu = Start();

@@ -2,7 +2,8 @@
 
 #include "shared/config/Clock.h"
 
-#include "shared/config/CEcrInfo.h"
+#include "shared/config/CUserException.h"
+#include "shared/lang/CommonMessage.h"
 
 #include "platform/IniProfile.h"
 #include "platform/Registry.h"
@@ -20,13 +21,13 @@ const QString kProductSection = QStringLiteral("PRODUCT");
 
 QString readProductText(const QString& key)
 {
-    return platform::IniProfile::readString(CEcrInfo::GetEcrIniPath(), kProductSection, key,
+    return platform::IniProfile::readString(CBasePath::GetLauncherIniPath(), kProductSection, key,
                                             QString());
 }
 
 int readProductNumber(const QString& key)
 {
-    return platform::IniProfile::readInt(CEcrInfo::GetEcrIniPath(), kProductSection, key, 0);
+    return platform::IniProfile::readInt(CBasePath::GetLauncherIniPath(), kProductSection, key, 0);
 }
 
 QString registryRootFor(const QString& productKey)
@@ -210,7 +211,7 @@ QString CBasePath::GetInstallPath()
 QString CBasePath::GetInstallPathQuiet()
 {
     QString ini;
-    if (!CEcrInfo::FindEcrIniPath(ini))
+    if (!FindLauncherIniPath(ini))
         return GetModuleFolder();
     return installPathFor(
         platform::IniProfile::readString(ini, kProductSection, QStringLiteral("PRODUCTKEY"), {}));
@@ -259,11 +260,38 @@ QString CBasePath::GetProgramDataPath()
 QString CBasePath::GetProgramDataPathQuiet()
 {
     QString ini;
-    if (!CEcrInfo::FindEcrIniPath(ini))
+    if (!FindLauncherIniPath(ini))
         return {};
     const QString key =
         platform::IniProfile::readString(ini, kProductSection, QStringLiteral("PRODUCTKEY"), {});
     return firstDataDir() + u'/' + productLocalPathFor(key) + u'/';
+}
+
+bool CBasePath::FindLauncherIniPath(QString& out)
+{
+    out = GetModuleFolder() + QStringLiteral("/Tovanel.ini");
+    return QFileInfo(out).isFile();
+}
+
+QString CBasePath::GetLauncherIniPath()
+{
+    QString path;
+    if (FindLauncherIniPath(path))
+        return path;
+    ShowCommonMessage(nullptr, QStringLiteral("CRDS_CMN_ERR_NOTFOUNDINI"),
+                      platform::MessageIcon::Error);
+    throw CUserException();
+}
+
+QString CBasePath::GetLangFilePath()
+{
+    const QString programData = GetProgramDataPathQuiet();
+    if (!programData.isEmpty()) {
+        const QString path = programData + QLatin1String(kLangFileName);
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return CombinePath(GetInstallPathQuiet(), QLatin1String(kLangFileName));
 }
 
 QString CBasePath::GetOptionsIniPath()

@@ -79,11 +79,23 @@ public:
     static QString GetRegistryLocalMachineSystemString(const QString& suffix,
                                                        const QString& valueName);
 
+    // The launcher INI "Tovanel.ini" beside the running program (the
+    // workings of CEcrInfo::GetEcrIniPath and FindEcrIniPath): false when it
+    // is missing; the other shows "CRDS_CMN_ERR_NOTFOUNDINI" and throws
+    // CUserException.
+    static bool FindLauncherIniPath(QString& out);
+    static QString GetLauncherIniPath();
     // Variants for the language file look-up, which must work (and stay
     // silent) without the launcher INI: no product key then, and no
     // program-data folder ("").
     static QString GetInstallPathQuiet();
     static QString GetProgramDataPathQuiet();
+    // The language file: the program-data folder's copy when it exists, else
+    // the one in the install folder. Never the current folder. Shows no
+    // message when the launcher INI is missing (the install folder is then
+    // the running program's folder).
+    static QString GetLangFilePath();
+    static constexpr const char* kLangFileName = "NolvarLANG.xml";
 
     // The running program's own folder: where the launcher INI lies and the
     // install folder when "InstallPath" is not set.

@@ -1,8 +1,6 @@
 #include "shared/config/CEcrInfo.h"
 
 #include "shared/config/CBasePath.h"
-#include "shared/config/CUserException.h"
-#include "shared/lang/CommonMessage.h"
 
 #include "platform/IniProfile.h"
 #include "platform/Registry.h"
@@ -18,24 +16,18 @@ const QString kRegType = QStringLiteral("REG_TYPE");
 
 bool CEcrInfo::FindEcrIniPath(QString& out)
 {
-    out = CBasePath::GetModuleFolder() + QStringLiteral("/Tovanel.ini");
-    return QFileInfo(out).isFile();
+    return CBasePath::FindLauncherIniPath(out);
 }
 
 bool CEcrInfo::GetEcrIniPath(QString& out)
 {
-    if (FindEcrIniPath(out))
-        return true;
-    ShowCommonMessage(nullptr, QStringLiteral("CRDS_CMN_ERR_NOTFOUNDINI"),
-                      platform::MessageIcon::Error);
-    throw CUserException();
+    out = CBasePath::GetLauncherIniPath();
+    return true;
 }
 
 QString CEcrInfo::GetEcrIniPath()
 {
-    QString path;
-    GetEcrIniPath(path);
-    return path;
+    return CBasePath::GetLauncherIniPath();
 }
 
 int CEcrInfo::GetEcrListCount()

@@ -2,7 +2,7 @@
 
 #include "shared/config/CBasePath.h"
 #include "shared/config/CIniFile.h"
-#include "shared/lang/CResourceLangDatas.h"
+#include "shared/lang/CSarvikApp.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "shared/controls/CBitmapFrame.h"
 
-#include "shared/lang/CResourceLangDatas.h"
+#include "shared/lang/CSarvikApp.h"
 #include "shared/config/PitchFontName.h"
 
 #include <QFontMetrics>

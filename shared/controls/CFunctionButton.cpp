@@ -2,7 +2,7 @@
 
 #include "shared/config/CBasePath.h"
 #include "shared/program/CMainWndCtrl.h"
-#include "shared/lang/CResourceLangDatas.h"
+#include "shared/lang/CSarvikApp.h"
 #include "shared/controls/FindControlById.h"
 #include "shared/lang/WindowText.h"
 

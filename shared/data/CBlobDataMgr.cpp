@@ -2,7 +2,7 @@
 
 #include "shared/config/CBasePath.h"
 #include "shared/data/CPrtFormXmlDoc.h"
-#include "shared/lang/CResourceLangDatas.h"
+#include "shared/lang/CSarvikApp.h"
 #include "shared/lang/CommonMessage.h"
 #include "shared/config/DeleteFileWithRetry.h"
 #include "shared/lang/FormatLangText.h"

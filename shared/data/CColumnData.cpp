@@ -1,7 +1,7 @@
 #include "shared/data/CColumnData.h"
 
 #include "shared/controls/CEcrEdit.h"
-#include "shared/lang/CResourceLangDatas.h"
+#include "shared/lang/CSarvikApp.h"
 #include "shared/controls/TextColumns.h"
 #include "shared/lang/WindowText.h"
 

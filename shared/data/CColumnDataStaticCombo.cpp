@@ -1,6 +1,6 @@
 #include "shared/data/CColumnDataStaticCombo.h"
 
-#include "shared/lang/CResourceLangDatas.h"
+#include "shared/lang/CSarvikApp.h"
 
 CColumnDataStaticCombo::CColumnDataStaticCombo(const QString& column, const QString& labelKey,
                                                uint ctrlId, uint labelCtrlId,

@@ -2,7 +2,7 @@
 
 #include "shared/controls/FindControlById.h"
 #include "shared/data/NumberOfText.h"
-#include "shared/lang/CResourceLangDatas.h"
+#include "shared/lang/CSarvikApp.h"
 
 #include <QAbstractButton>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "shared/data/CStampImageMgr.h"
 
 #include "shared/config/CBasePath.h"
-#include "shared/lang/CResourceLangDatas.h"
+#include "shared/lang/CSarvikApp.h"
 #include "shared/lang/CommonMessage.h"
 #include "shared/config/DeleteFileWithRetry.h"
 #include "shared/lang/FormatLangText.h"

@@ -1,6 +1,6 @@
 #include "shared/dialogs/CSelectCustomItemDlg.h"
 
-#include "shared/lang/CResourceLangDatas.h"
+#include "shared/lang/CSarvikApp.h"
 #include "shared/data/CSqLiteItemDataUtility.h"
 #include "shared/data/CSqLiteUtility.h"
 

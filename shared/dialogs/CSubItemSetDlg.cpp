@@ -6,7 +6,7 @@
 #include "shared/controls/CNumZeroEdit.h"
 #include "shared/controls/CPercentEdit.h"
 #include "shared/controls/CPriceEdit.h"
-#include "shared/lang/CResourceLangDatas.h"
+#include "shared/lang/CSarvikApp.h"
 #include "shared/data/CStringArrayPtrList.h"
 #include "shared/lang/CommonMessage.h"
 #include "shared/controls/EditSize.h"

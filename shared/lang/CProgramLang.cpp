@@ -21,7 +21,7 @@ bool CProgramLang::Initialize(const QString& module, const QString& path)
     ProgramLang& lang = programLang();
     lang.module = module;
     lang.datas.ReleaseDocumentDatas();
-    return path.isEmpty() ? lang.datas.LoadDocumentDatas() : lang.datas.LoadDocumentFile(path);
+    return lang.datas.LoadDocumentFile(path);
 }
 
 void CProgramLang::Release()

@@ -12,8 +12,9 @@ class QWidget;
 class CProgramLang
 {
 public:
-    // Loads the program's store (from FindDocumentPath, or the given file).
-    static bool Initialize(const QString& module, const QString& path = QString());
+    // Loads the program's store from the language file
+    // (CBasePath::GetLangFilePath at start-up).
+    static bool Initialize(const QString& module, const QString& path);
     static void Release();
     static QString ModuleName();
     static const CResourceLangDatas& LangDatas();

@@ -1,13 +1,8 @@
 #include "shared/lang/CResourceLangDatas.h"
 
-#include "shared/config/CBasePath.h"
-#include "shared/lang/CSarvikApp.h"
 #include "shared/lang/WindowText.h"
 
-#include "platform/MessageBox.h"
-
 #include <QAction>
-#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
@@ -33,22 +28,6 @@ QString firstAttributeValue(const QXmlStreamReader& reader)
 
 CResourceLangDatas::CResourceLangDatas() = default;
 CResourceLangDatas::~CResourceLangDatas() = default;
-
-QString CResourceLangDatas::FindDocumentPath()
-{
-    const QString programData = CBasePath::GetProgramDataPathQuiet();
-    if (!programData.isEmpty()) {
-        const QString path = programData + QLatin1String(kFileName);
-        if (QFileInfo(path).isFile())
-            return path;
-    }
-    return CBasePath::CombinePath(CBasePath::GetInstallPathQuiet(), QLatin1String(kFileName));
-}
-
-bool CResourceLangDatas::LoadDocumentDatas()
-{
-    return LoadDocumentFile(FindDocumentPath());
-}
 
 bool CResourceLangDatas::LoadDocumentFile(const QString& path)
 {
@@ -215,48 +194,4 @@ void CResourceLangDatas::SetMenuLangTextAllChildren(const QString& module, QWidg
         if (QMenu* sub = actions[i]->menu())
             SetMenuLangTextAllChildren(module, sub);
     }
-}
-
-void CResourceLangDatas::ShowErrorDialog(int code)
-{
-    QString key;
-    switch (code) {
-    case LANGLOAD_NOMEMORY:
-        key = QStringLiteral("CRDS_CMN_LANGXML_NOMEMORY");
-        break;
-    case LANGLOAD_NOREADER:
-        key = QStringLiteral("CRDS_CMN_LANGXML_NOREADER");
-        break;
-    case LANGLOAD_XML_ERROR:
-        key = QStringLiteral("CRDS_CMN_LANGXML_ERROR");
-        break;
-    case LANGLOAD_XML_FATAL:
-        key = QStringLiteral("CRDS_CMN_LANGXML_FATAL");
-        break;
-    default:
-        key = QStringLiteral("CRDS_CMN_LANGXML_UNKNOWN");
-        break;
-    }
-    platform::MessageRequest request;
-    request.parent = QApplication::activeWindow();
-    request.key = key;
-    request.text = LoadCommonString(key);
-    if (request.text.isEmpty())
-        request.text = key;
-    request.caption = QStringLiteral("ReadLangXML");
-    request.icon = platform::MessageIcon::Error;
-    platform::showMessage(request);
-}
-
-QString LoadCommonString(const QString& key)
-{
-    static const char* const kModules[] = {"Sarvik",   "Tovanel", "Brelkin",  "Kesmond",
-                                           "Dunmarel", "Pellark", "Wendrath", "Mervolt"};
-    const CResourceLangDatas& datas = CSarvikApp::Instance().LangDatas();
-    for (const char* module : kModules) {
-        const QString text = datas.LoadResString(QLatin1String(module), key);
-        if (!text.isEmpty())
-            return text;
-    }
-    return {};
 }

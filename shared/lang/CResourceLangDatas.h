@@ -31,9 +31,8 @@ public:
     CResourceLangDatas(const CResourceLangDatas&) = delete;
     CResourceLangDatas& operator=(const CResourceLangDatas&) = delete;
 
-    // Finds "NolvarLANG.xml" (FindDocumentPath) and parses it.
-    bool LoadDocumentDatas();
-    // Parses the given file. Texts parsed before an error stay usable.
+    // Parses the given file (the caller knows where the language file is,
+    // CBasePath::GetLangFilePath). Texts parsed before an error stay usable.
     bool LoadDocumentFile(const QString& path);
     int GetLoadResult() const { return m_nLoadResult; }
     // Drops every text; lookups then give the empty text.
@@ -50,16 +49,6 @@ public:
     void SetMenuLangTextAllChildren(const QString& module, QWidget* menu) const;
     void SetMenuLangText(const QString& module, QWidget* menu, int position) const;
 
-    // Shows the text of a load result code as an error message.
-    static void ShowErrorDialog(int code);
-    // The language file: the program-data folder's copy when it exists, else
-    // the one in the install folder. Never the current folder. Shows no
-    // message when the launcher INI is missing (the install folder is then
-    // the running program's folder).
-    static QString FindDocumentPath();
-
-    static constexpr const char* kFileName = "NolvarLANG.xml";
-
 private:
     struct Module
     {
@@ -74,8 +63,3 @@ private:
     mutable QMutex m_mutex; // lookups may come from worker threads
     int m_nLoadResult = LANGLOAD_OK;
 };
-
-// The library's own texts: "Sarvik" first, then the modules "Tovanel",
-// "Brelkin", "Kesmond", "Dunmarel", "Pellark", "Wendrath" and "Mervolt".
-// The library's store is loaded on first use.
-QString LoadCommonString(const QString& key);

@@ -1,6 +1,6 @@
 #include "shared/lang/CommonMessage.h"
 
-#include "shared/lang/CResourceLangDatas.h"
+#include "shared/lang/CSarvikApp.h"
 
 #include <QCoreApplication>
 

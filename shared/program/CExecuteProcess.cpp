@@ -1,7 +1,7 @@
 #include "shared/program/CExecuteProcess.h"
 
 #include "shared/program/CMainWndCtrl.h"
-#include "shared/lang/CResourceLangDatas.h"
+#include "shared/lang/CSarvikApp.h"
 #include "shared/lang/FormatLangText.h"
 #include "shared/program/ForegroundWindow.h"
 

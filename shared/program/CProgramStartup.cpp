@@ -5,6 +5,7 @@
 #include "shared/config/CUserException.h"
 #include "shared/dialogs/CSarvikDialog.h"
 #include "shared/lang/CProgramLang.h"
+#include "shared/lang/CSarvikApp.h"
 
 #include "platform/MessageBox.h"
 
@@ -47,7 +48,12 @@ void installMessageLog()
 
 } // namespace
 
-CProgramStartup::CProgramStartup(const QString& module) : m_module(module) {}
+CProgramStartup::CProgramStartup(const QString& module) : m_module(module)
+{
+    // The library's texts load on their first use, which may be the message
+    // of a missing launcher INI: the file is named before anything can show.
+    CSarvikApp::Instance().SetLangFilePath(CBasePath::GetLangFilePath());
+}
 
 CProgramStartup::~CProgramStartup()
 {
@@ -72,7 +78,7 @@ void CProgramStartup::UseProductProfile()
 
 bool CProgramStartup::LoadLanguage(const QString& path)
 {
-    return CProgramLang::Initialize(m_module, path);
+    return CProgramLang::Initialize(m_module, path.isEmpty() ? CBasePath::GetLangFilePath() : path);
 }
 
 bool CProgramStartup::HoldSingleInstance(const QString& name, bool askFront)

@@ -40,7 +40,8 @@ public:
     void UseProductProfile();
 
     // Loads the language texts of the program's module (with "Sarvik" as
-    // fallback); a missing file leaves every text empty, as it always did.
+    // fallback) from the given file, or from CBasePath::GetLangFilePath; a
+    // missing file leaves every text empty, as it always did.
     bool LoadLanguage(const QString& path = QString());
 
     // Takes the program's one-instance lock; false when another instance of

@@ -211,6 +211,22 @@ TEST(CBasePath, TimestampIsFourteenDigitsOfLocalTime)
     EXPECT_EQ(GetTimestampOfNow(), "19991231235959");
 }
 
+TEST(CBasePath, TheLangFileIsInProgramDataBeforeTheInstallFolder)
+{
+    SuiteFixture suite;
+    const QString beside = suite.programFolder() + "/NolvarLANG.xml";
+    // Without the launcher INI: the program's folder, and no message.
+    EXPECT_EQ(CBasePath::GetLangFilePath(), beside);
+    EXPECT_TRUE(suite.messages().isEmpty());
+
+    suite.writeIni("[PRODUCT]\nPRODUCTKEY=ABC\n");
+    korvane::test::writeFile(beside, "<resources/>");
+    EXPECT_EQ(CBasePath::GetLangFilePath(), beside);
+    const QString programData = suite.folders().machineData() + "/Korvane/ABC/NolvarLANG.xml";
+    korvane::test::writeFile(programData, "<resources/>");
+    EXPECT_EQ(CBasePath::GetLangFilePath(), programData);
+}
+
 TEST(CIniFile, ReadsTellWhetherThereWasAValue)
 {
     SuiteFixture suite;

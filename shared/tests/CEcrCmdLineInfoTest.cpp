@@ -13,6 +13,11 @@ struct CommandLineCase
     QStringList paths;
 };
 
+void PrintTo(const CommandLineCase& c, std::ostream* os)
+{
+    *os << "arguments \"" << c.arguments.join(QStringLiteral("\" \"")).toStdString() << "\"";
+}
+
 class CEcrCmdLineInfoTable : public ::testing::TestWithParam<CommandLineCase>
 {
 };

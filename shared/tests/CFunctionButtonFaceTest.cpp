@@ -16,6 +16,11 @@ struct HeightCase
     int expected;
 };
 
+void PrintTo(const HeightCase& c, std::ostream* os)
+{
+    *os << "label " << c.widthPerHeightUnit << " per height unit, image " << c.imageWidth;
+}
+
 class FontHeightTable : public ::testing::TestWithParam<HeightCase>
 {
 };

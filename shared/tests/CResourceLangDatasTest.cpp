@@ -217,25 +217,9 @@ TEST(CResourceLangDatas, ShowErrorDialogNamesTheLoadResult)
         {99, "CRDS_CMN_LANGXML_UNKNOWN"},
     };
     for (const auto& [code, key] : cases) {
-        CResourceLangDatas::ShowErrorDialog(code);
+        CSarvikApp::ShowErrorDialog(code);
         EXPECT_EQ(suite.messages().takeLast(), key) << code;
     }
-}
-
-TEST(CResourceLangDatas, FindsTheFileInProgramDataBeforeTheInstallFolder)
-{
-    SuiteFixture suite;
-    const QString beside = suite.programFolder() + "/NolvarLANG.xml";
-    // Without the launcher INI: the program's folder, and no message.
-    EXPECT_EQ(CResourceLangDatas::FindDocumentPath(), beside);
-    EXPECT_TRUE(suite.messages().isEmpty());
-
-    suite.writeIni("[PRODUCT]\nPRODUCTKEY=ABC\n");
-    korvane::test::writeFile(beside, "<resources/>");
-    EXPECT_EQ(CResourceLangDatas::FindDocumentPath(), beside);
-    const QString programData = suite.folders().machineData() + "/Korvane/ABC/NolvarLANG.xml";
-    korvane::test::writeFile(programData, "<resources/>");
-    EXPECT_EQ(CResourceLangDatas::FindDocumentPath(), programData);
 }
 
 } // namespace

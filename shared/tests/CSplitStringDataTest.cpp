@@ -12,6 +12,11 @@ struct SplitCase
     QStringList fields;
 };
 
+void PrintTo(const SplitCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class CSplitStringDataCases : public testing::TestWithParam<SplitCase>
 {
 };

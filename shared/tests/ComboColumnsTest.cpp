@@ -9,6 +9,7 @@
 #include "testsupport/QtPrinters.h"
 #include "testsupport/WorkDbFixture.h"
 #include "shared/lang/WindowText.h"
+#include "shared/lang/CSarvikApp.h"
 
 #include <QComboBox>
 

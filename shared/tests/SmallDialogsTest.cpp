@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "testsupport/QtPrinters.h"
 #include "shared/lang/WindowText.h"
+#include "shared/lang/CSarvikApp.h"
 
 #include <QRadioButton>
 #include <QTest>

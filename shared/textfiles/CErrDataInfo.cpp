@@ -1,6 +1,6 @@
 #include "shared/textfiles/CErrDataInfo.h"
 
-#include "shared/lang/CResourceLangDatas.h"
+#include "shared/lang/CSarvikApp.h"
 #include "shared/lang/FormatLangText.h"
 
 CErrDataInfo::CErrDataInfo() = default;

@@ -1,7 +1,7 @@
 #include "shared/textfiles/COesCSVFileImporter.h"
 
 #include "shared/config/CBasePath.h"
-#include "shared/lang/CResourceLangDatas.h"
+#include "shared/lang/CSarvikApp.h"
 #include "shared/textfiles/CTextFileError.h"
 #include "shared/textfiles/CTextFileImporter.h"
 #include "shared/textfiles/CTextFileReader.h"

@@ -1,6 +1,6 @@
 #include "shared/textfiles/CTextFileError.h"
 
-#include "shared/lang/CResourceLangDatas.h"
+#include "shared/lang/CSarvikApp.h"
 #include "shared/lang/FormatLangText.h"
 #include "shared/textfiles/CTextRecordFile.h"
 

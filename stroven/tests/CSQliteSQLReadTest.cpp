@@ -24,6 +24,11 @@ struct BatchCase
     QList<int> statuses;
 };
 
+void PrintTo(const BatchCase& c, std::ostream* os)
+{
+    *os << c.rows << " rows, at most " << c.maxRows << " a batch";
+}
+
 class CSQliteSQLBatches : public CSQliteSQLRead, public testing::WithParamInterface<BatchCase>
 {
 };
