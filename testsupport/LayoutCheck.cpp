@@ -104,9 +104,21 @@ bool IsScrolled(const QWidget* widget, const QWidget* window)
     return false;
 }
 
-// Frames and group boxes may hold or cross other controls.
+// A part of root itself, not of a window opened over it.
+bool InWindow(const QWidget* widget, const QWidget* root)
+{
+    for (const QWidget* up = widget; up && up != root; up = up->parentWidget())
+        if (up->isWindow())
+            return false;
+    return true;
+}
+
+// Frames, group boxes and the pictures drawn as frames may hold or cross
+// other controls.
 bool IsFrame(const QWidget* widget)
 {
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        return !label->pixmap().isNull();
     return qobject_cast<const QGroupBox*>(widget) ||
            QByteArray(widget->metaObject()->className()) == "QFrame";
 }
@@ -257,7 +269,24 @@ void CheckItemView(const QAbstractItemView* view, Faults& faults)
         const int size = header->sectionSize(column);
         const QString title = model->headerData(column, Qt::Horizontal).toString();
         if (header->isVisibleTo(view->window()) && !title.isEmpty()) {
-            const int need = TextWidth(headMetrics, title, false) + 2 * headMargin;
+            // A header that wraps needs room for its widest word, and the
+            // height for its lines.
+            const bool wraps = header->defaultAlignment() & Qt::TextWordWrap;
+            int need = TextWidth(headMetrics, title, false) + 2 * headMargin;
+            if (wraps) {
+                need = 0;
+                for (const QString& word : title.split(u' '))
+                    need = std::max(need, TextWidth(headMetrics, word, false) + 2 * headMargin);
+                const int lines = headMetrics
+                                      .boundingRect(QRect(0, 0, size - 2 * headMargin, 10000),
+                                                    Qt::TextWordWrap, title)
+                                      .height();
+                if (lines > header->height())
+                    faults.add(view, title,
+                               QStringLiteral("column header needs %1 px high, has %2")
+                                   .arg(lines)
+                                   .arg(header->height()));
+            }
             if (need > size)
                 faults.add(view, title,
                            QStringLiteral("column header needs %1 px, has %2").arg(need).arg(size));
@@ -341,7 +370,7 @@ QStringList LayoutFaults(QWidget* window)
     QList<QWidget*> parents{window};
     const QList<QWidget*> widgets = window->findChildren<QWidget*>();
     for (QWidget* widget : widgets) {
-        if (widget->window() != window || !widget->isVisibleTo(window))
+        if (!InWindow(widget, window) || !widget->isVisibleTo(window))
             continue;
         parents << widget;
         if (IsInnerPart(widget) && !qobject_cast<QHeaderView*>(widget) &&
@@ -350,7 +379,7 @@ QStringList LayoutFaults(QWidget* window)
         if (IsScrolled(widget, window))
             continue;
         const QRect place(widget->mapTo(window, QPoint(0, 0)), widget->size());
-        if (!area.contains(place))
+        if (!place.isEmpty() && !area.contains(place))
             faults.add(widget, GetText(widget),
                        QStringLiteral("at %1,%2 %3 x %4 outside the window")
                            .arg(place.x())

@@ -5,6 +5,8 @@
 // screen, every visible control lies inside it, every text shows whole, a code
 // column fits its widest code and no two sibling controls overlap.
 
+#include "testsupport/QtPrinters.h"
+
 #include <QObject>
 #include <QSet>
 #include <QSize>
