@@ -21,6 +21,7 @@
 #include "shared/dialogs/CDialogTemplate.h"
 #include "shared/lang/CProgramLang.h"
 
+#include <QEvent>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -120,6 +121,14 @@ void CTabDlg::SetTabOrder()
         QWidget::setTabOrder(last, button);
         last = button;
     }
+}
+
+// A page that shows other controls (another form) may need more room.
+bool CTabDlg::event(QEvent* event)
+{
+    if (event->type() == QEvent::LayoutRequest && !m_pages.empty() && isVisible())
+        FitToPages();
+    return CMainDlg::event(event);
 }
 
 // The frame grows to hold the largest page and then keeps its size.

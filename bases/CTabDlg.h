@@ -32,6 +32,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    bool event(QEvent* event) override;
     void OnOK() override;
     // The page objects of the mode, in tab order.
     virtual std::vector<CPageDlg*> CreatePages();
