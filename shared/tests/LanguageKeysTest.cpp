@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 const QString kSourceDir = QStringLiteral(KORVANE_SOURCE_DIR);
@@ -347,6 +349,20 @@ TEST(LanguageKeys, TheBuiltFileIsWellFormedWithSupportedPlaceholders)
 
     CResourceLangDatas datas; // and our own reader takes it whole
     EXPECT_TRUE(datas.LoadDocumentFile(kLangFile));
+}
+
+// The English texts use the ASCII signs: their full-width forms show as empty
+// boxes where no East Asian font is installed.
+TEST(LanguageKeys, EnglishTextsHoldNoFullWidthSigns)
+{
+    const LangFile lang = readLanguageFile(kLangFile);
+    QStringList wide;
+    for (auto m = lang.modules.constBegin(); m != lang.modules.constEnd(); ++m)
+        for (auto k = m->constBegin(); k != m->constEnd(); ++k)
+            if (std::any_of(k.value().begin(), k.value().end(),
+                            [](QChar c) { return c.unicode() >= 0xFF01 && c.unicode() <= 0xFF5E; }))
+                wide << m.key() + u'/' + k.key() + u'=' + k.value();
+    EXPECT_TRUE(wide.isEmpty()) << joined(wide);
 }
 
 // The texts of a language file or fragment in document order, one
