@@ -10,6 +10,8 @@
 #include "shared/controls/FindControlById.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QScrollBar>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -243,6 +245,21 @@ TEST_F(KeyLayoutSmallDialogs, StyleChooserDrawsAndTakesTheFamilysStyles)
     EXPECT_EQ(dialog.m_result.foreColor, 0xFF0000 + 3);
     EXPECT_EQ(dialog.m_result.backColor, 0x00FF00 + 3);
     EXPECT_EQ(dialog.m_result.optionColor, 0x0000FF + 3);
+}
+
+// The samples take the list's width: no sideways scrolling at the size the
+// chooser opens at.
+TEST_F(KeyLayoutSmallDialogs, StyleChooserNeedsNoHorizontalScrollBar)
+{
+    CSelectGrpTypeDlg dialog;
+    dialog.m_pReads = m_reads.get();
+    dialog.m_pImages = m_images.get();
+    dialog.m_nKind = 1;
+    dialog.show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dialog.List()->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(dialog.List()->horizontalScrollBar()->isVisible());
+    dialog.reject();
 }
 
 TEST_F(KeyLayoutSmallDialogs, EntriesWithoutAStyleCannotBeTaken)
