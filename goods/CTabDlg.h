@@ -35,6 +35,7 @@ protected:
     virtual std::vector<CPageDlg*> CreatePages();
 
 private:
+    QWidget* ScrolledIfTall(CPageDlg* page);
     bool SaveAllPages();
     bool IsSecondManagersPage(unsigned pageId) const;
     QString SetPriceKey() const;
