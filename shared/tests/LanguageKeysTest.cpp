@@ -283,6 +283,13 @@ QStringList lookupModules(const Use& use, const LangFile& lang)
     return {};
 }
 
+// The placeholders of a text; a percent sign by itself is the sign, a
+// label's text that is never formatted.
+QStringList TextPlaceholders(const QString& text)
+{
+    return text == u"%" ? QStringList() : LangTextPlaceholders(text);
+}
+
 // What is wrong with the uses against the language file: keys the lookup
 // cannot find, and placeholders that differ from the formatted arguments.
 QStringList checkUses(const QList<Use>& uses, const LangFile& lang)
@@ -309,8 +316,7 @@ QStringList checkUses(const QList<Use>& uses, const LangFile& lang)
                             .arg(key, use.file, tried.join(u','));
             continue;
         }
-        const QStringList placeholders =
-            LangTextPlaceholders(lang.modules.value(module).value(key));
+        const QStringList placeholders = TextPlaceholders(lang.modules.value(module).value(key));
         if (use.formattedArgs >= 0 && placeholders.size() != use.formattedArgs) {
             problems << QStringLiteral("%1 in %2: %3 placeholders, %4 arguments in %5")
                             .arg(key, module)
@@ -340,7 +346,7 @@ TEST(LanguageKeys, TheBuiltFileIsWellFormedWithSupportedPlaceholders)
     EXPECT_EQ(lang.order, expected);
     for (auto m = lang.modules.constBegin(); m != lang.modules.constEnd(); ++m) {
         for (auto k = m->constBegin(); k != m->constEnd(); ++k) {
-            for (const QString& p : LangTextPlaceholders(k.value()))
+            for (const QString& p : TextPlaceholders(k.value()))
                 EXPECT_FALSE(p.startsWith(u'?'))
                     << m.key().toStdString() << " " << k.key().toStdString()
                     << ": unsupported placeholder " << p.toStdString();
