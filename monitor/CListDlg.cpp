@@ -235,6 +235,7 @@ void CListDlg::BuildColumns()
         m_pList->setColumnWidth(c, (m_pModel->ColumnChars(c) + 2) * w);
     // A table that declares no width for its codes still shows them whole.
     m_pList->WidenColumnToCells(CItemImageListModel::CodeColumn);
+    m_pList->WidenColumnToCells(CItemImageListModel::ScanCodeColumn);
 }
 
 void CListDlg::SetMarksAtOpening()
