@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -420,6 +421,14 @@ void LayoutWatch::check(QWidget* window)
 {
     ++m_checked;
     QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    // A picture of each window checked, to look at by eye, when asked for.
+    const QString shots = qEnvironmentVariable("KORVANE_LAYOUT_SHOTS");
+    if (!shots.isEmpty()) {
+        static int taken = 0;
+        const QString name = QString::fromLatin1(window->metaObject()->className())
+                                 .replace(QStringLiteral("::"), QStringLiteral("_"));
+        window->grab().save(QStringLiteral("%1/%2-%3.png").arg(shots).arg(++taken).arg(name));
+    }
     const QStringList faults = LayoutFaults(window);
     for (const QString& fault : faults)
         if (!m_reported.contains(fault)) {
