@@ -427,7 +427,11 @@ void LayoutWatch::check(QWidget* window)
         static int taken = 0;
         const QString name = QString::fromLatin1(window->metaObject()->className())
                                  .replace(QStringLiteral("::"), QStringLiteral("_"));
-        window->grab().save(QStringLiteral("%1/%2-%3.png").arg(shots).arg(++taken).arg(name));
+        window->grab().save(QStringLiteral("%1/%2-%3-%4.png")
+                                .arg(shots)
+                                .arg(QCoreApplication::applicationPid())
+                                .arg(++taken)
+                                .arg(name));
     }
     const QStringList faults = LayoutFaults(window);
     for (const QString& fault : faults)
