@@ -260,10 +260,11 @@ bool CSubItemSetDlg::SetPage()
             m_pMinusPriceEdit->SetDigits(m_nDigits);
         const int characters = SubItemEditLimit(m_eDlgType, m_nDigits, m_nDecimals);
         edit->LimitText(characters);
-        // The value shows whole, also where no limit gives the width.
-        const int shown = std::max(characters, int(m_strValue.size()));
-        if (shown > 0)
-            SetEditSize(m_dlgFont, edit, 1, shown, EDITSIZE_WIDTH);
+        // The value shows whole, also where no limit gives the width, and a
+        // value of a few digits still gets an edit one can see and click.
+        constexpr int kFewestShown = 8;
+        const int shown = std::max({characters, int(m_strValue.size()), kFewestShown});
+        SetEditSize(m_dlgFont, edit, 1, shown, EDITSIZE_WIDTH);
         FitWidthTo(edit);
     }
     return SetValueToControl();

@@ -127,6 +127,21 @@ TEST_F(CSubItemSetDlgTest, TheTextEditShowsTheWholeValue)
     }
 }
 
+// A value of two digits (a property field) still gets an edit of eight
+// characters, not a slot two characters wide.
+TEST_F(CSubItemSetDlgTest, AShortValueGetsAnEditOfEightCharacters)
+{
+    CSubItemSetDlg text(nullptr, T::DLGTYPE_EDIT, 0);
+    text.SetValue(2, 0, QStringLiteral("12"));
+    RunModal<CSubItemSetDlg>(text, [&](CSubItemSetDlg& d) {
+        auto* edit = qobject_cast<CEcrEdit*>(FindControlById(&d, CSubItemSetDlg::IDC_TEXT));
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(edit->GetLimitText(), 2);
+        EXPECT_GE(edit->width(), QFontMetrics(edit->font()).horizontalAdvance(QString(8, u'X')));
+        d.reject();
+    });
+}
+
 TEST_F(CSubItemSetDlgTest, OkWithoutAChoiceKeepsTheDialogOpen)
 {
     Rows fruit{{"01", "Apple"}, {"02", "Pear"}};
