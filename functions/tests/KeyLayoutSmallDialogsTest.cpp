@@ -60,6 +60,31 @@ protected:
 
 } // namespace
 
+// The page, section and grid dialogs keep the layout rules as they show.
+TEST_F(KeyLayoutSmallDialogs, EverySmallDialogKeepsTheLayoutRules)
+{
+    CButtonProperty tab(*Tab("000002"));
+    auto page = OpenPage(tab);
+    page->show();
+    EXPECT_EQ(korvane::test::LayoutFaults(page.get()), QStringList());
+    page->reject();
+
+    CButtonProperty section(*Row("ItemSection", "0"));
+    CFcKeyLaySetMsgDlg label;
+    label.m_pRecord = &section;
+    label.show();
+    EXPECT_EQ(korvane::test::LayoutFaults(&label), QStringList());
+    label.reject();
+
+    CFcKeyLayMatrixDlg grid;
+    grid.m_pGeometry = &m_geometry;
+    grid.m_nColumns = m_geometry.Preset(1).width();
+    grid.m_nRows = m_geometry.Preset(1).height();
+    grid.show();
+    EXPECT_EQ(korvane::test::LayoutFaults(&grid), QStringList());
+    grid.reject();
+}
+
 TEST_F(KeyLayoutSmallDialogs, PageDialogOpensOnTheLinkedDepartmentAndTheStoredName)
 {
     CButtonProperty tab(*Tab("000002"));
