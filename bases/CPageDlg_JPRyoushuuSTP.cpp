@@ -149,8 +149,16 @@ void CPageDlg_JPRyoushuuSTP::ApplyForm()
         Radio(LogoImage)->setText(secondKey ? GetLangString(QLatin1String(secondKey)) : QString());
     };
     const bool vertical = form == FORM_VERTICAL || form == FORM_BREAKDOWN;
-    if (!vertical && form != FORM_HORIZONTAL) {
+    // Without a form the pair has nothing to name, and only the explanation
+    // of the preview shown stays.
+    const bool known = vertical || form == FORM_HORIZONTAL;
+    for (unsigned id : {LogoLabel, LogoText, LogoImage})
+        FindControlById(this, id)->setVisible(known);
+    if (!known) {
         setTexts(nullptr, nullptr, nullptr);
+        const bool horizontalShown = !m_pPreviewHorz->isHidden();
+        FindControlById(this, ExplainHorz)->setVisible(horizontalShown);
+        FindControlById(this, ExplainVert)->setVisible(!horizontalShown);
         return;
     }
     for (unsigned id : {WidthLabel, WidthGroup, Paper58, Paper80, ExplainVert})

@@ -149,11 +149,9 @@ bool CSettingDetailList::Fill(CDataManager& manager)
     } else {
         m_pModel->Reset();
     }
-    // Half the list's width each.
-    const int width = qMax(1, m_pListCtrl->viewport()->width() / 2);
-    for (int c = 0; c < ColumnCount(); ++c)
-        m_pListCtrl->setColumnWidth(c, width);
-    m_pListCtrl->horizontalHeader()->setStretchLastSection(true);
+    // Half the list's width each, at whatever width the page gives the list
+    // (it is filled before it is laid out).
+    m_pListCtrl->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     QFont font = m_pListCtrl->font();
     font.setFamily(GetFixPitchFontName());
     m_pListCtrl->setFont(font);

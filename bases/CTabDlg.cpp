@@ -21,6 +21,7 @@
 #include "shared/dialogs/CDialogTemplate.h"
 #include "shared/lang/CProgramLang.h"
 
+#include <QEvent>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -103,6 +104,14 @@ bool CTabDlg::OnInitDialog()
     SetTabOrder(TabControl()->tabBar()); // from the tabs
     ShowPage(0);
     return true;
+}
+
+// A page that shows other controls (another form) may need more room.
+bool CTabDlg::event(QEvent* event)
+{
+    if (event->type() == QEvent::LayoutRequest && !m_pages.empty() && isVisible())
+        FitToPages();
+    return CTabbedDlg::event(event);
 }
 
 // The frame grows to hold the largest page and then keeps its size.

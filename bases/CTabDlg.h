@@ -30,6 +30,7 @@ protected:
     bool OnInitDialog() override;
     unsigned CheckPage(int index) override;
     bool SaveAllPages() override;
+    bool event(QEvent* event) override;
 
 private:
     // The page objects of the mode, in tab order.

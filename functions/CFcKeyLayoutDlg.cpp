@@ -112,7 +112,10 @@ CFcKeyLayoutDlg::CFcKeyLayoutDlg(CDataManager* dataManager, QWidget* parent,
                                     : new CMsgKindButton(this);
         SetControlId(button, kPaletteIds[i]);
         button->setText(QLatin1String(kPaletteKeys[i]));
-        button->setGeometry(kLeft, y + i * 26, 140, 22);
+        // The one-cell key keeps this place: tall enough for its label
+        // inside its border.
+        button->setGeometry(kLeft, y + i * 26, 140,
+                            std::max(22, button->fontMetrics().height() + 12));
         const uint id = kPaletteIds[i];
         connect(button, &QPushButton::clicked, this, [this, id] { OnCommand(id); });
     }

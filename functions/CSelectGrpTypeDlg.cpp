@@ -17,6 +17,9 @@ CSelectGrpTypeDlg::CSelectGrpTypeDlg(QWidget* parent) : CSarvikDialog(parent)
     CDialogTemplate tmpl(this, 9, 200, 250);
     setWindowTitle(QStringLiteral("CRDD_FC_SELECT_GRPTYPE"));
     m_pList = tmpl.Add<CListBoxGrpType>(IDC_LIST, QString(), 7, 7, 186, 212);
+    // Each sample is drawn across the row: the rows follow the list's width.
+    m_pList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pList->setResizeMode(QListView::Adjust);
     AddOkCancel(tmpl, 40, 226, 110, 226, 50, 16);
     connect(m_pList, &QListWidget::itemDoubleClicked, this, [this] { OnOK(); });
 }

@@ -144,8 +144,10 @@ void CHourlyListDlg::BuildListColumns()
     if (w == 0)
         return;
     for (int c = 0; c < m_pModel->columnCount(); ++c)
-        m_pList->setColumnWidth(c,
-                                (m_pModel->ColumnChars(c) + 2) * w + (c == 0 ? kCheckBoxWidth : 0));
+        m_pList->SetColumnWidthShowingTitle(c, (m_pModel->ColumnChars(c) + 2) * w +
+                                                   (c == 0 ? kCheckBoxWidth : 0));
+    // The last column takes what the others leave of the list.
+    m_pList->horizontalHeader()->setStretchLastSection(true);
 }
 
 void CHourlyListDlg::UpdateCountLabel()

@@ -23,6 +23,7 @@
 #include "shared/controls/CColorButton.h"
 #include "shared/controls/CWaitCursor.h"
 #include "shared/controls/EditSize.h"
+#include "shared/data/CColumnDataStaticCombo.h"
 #include "shared/controls/FindControlById.h"
 #include "shared/data/CColumnDataList.h"
 #include "shared/data/CDataManager.h"
@@ -34,6 +35,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -41,6 +45,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace brelkin {
 
@@ -224,8 +230,17 @@ void CListDlg::BuildListColumns()
     m_pList->setFont(font);
     m_pModel->BuildColumns();
     const int w = GetEditOneCharRect(font, m_pList).width();
-    for (int c = 0; c < m_pModel->columnCount(); ++c)
-        m_pList->setColumnWidth(c, (m_pModel->ColumnChars(c) + 2) * w);
+    const QFontMetrics metrics(font);
+    for (int c = 0; c < m_pModel->columnCount(); ++c) {
+        int width = (m_pModel->ColumnChars(c) + 2) * w;
+        // A column of fixed choices shows its longest choice whole.
+        if (auto* choices = dynamic_cast<CColumnDataStaticCombo*>(m_pModel->ColumnData(c)))
+            for (int i = 0; i < choices->m_nItemCount; ++i)
+                width = std::max(width, metrics.horizontalAdvance(GetLangString(
+                                            QLatin1String(choices->m_pItems[i].pszKey))) +
+                                            2 * w);
+        m_pList->SetColumnWidthShowingTitle(c, width);
+    }
 }
 
 void CListDlg::OnListDoubleClick()

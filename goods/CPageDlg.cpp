@@ -185,6 +185,8 @@ void CPageDlg::ShowSubItems(const QStringList& record, bool firstTime)
         m_subItemColumns << i;
         if (firstTime) {
             auto* item = new QTreeWidgetItem(m_pSubItems);
+            // A row as tall as an edit's text, not the bare font height.
+            item->setSizeHint(0, QSize(1, m_pSubItems->fontMetrics().height() + 6));
             item->setText(0, GetLangString(column->m_strLabelKey));
             item->setText(1, IsClassificationPart(column)
                                  ? record.value(i).left(kClassificationWidth)
@@ -370,6 +372,9 @@ void CPageDlg::BuildControlsOf(QFormLayout* form, const CColumnDataList* list, b
             label = new QLabel(key.isEmpty() ? column->m_strLabelKey : key, this);
             SetControlId(label, labelId);
         }
+        // The code shown on the page is named by its column's label.
+        if (!label && IsCodeDisplay(id) && !column->m_strLabelKey.isEmpty())
+            label = new QLabel(column->m_strLabelKey, this);
         if (label)
             form->addRow(label, field);
         else

@@ -114,7 +114,7 @@ bool CPrFloatingPriceDlg::OnInitDialog()
     m_pModel->BuildColumns();
     const int w = GetEditOneCharRect(font, m_pList).width();
     for (int c = 0; c < m_pModel->columnCount(); ++c)
-        m_pList->setColumnWidth(c, (m_pModel->ColumnChars(c) + 2) * w);
+        m_pList->SetColumnWidthShowingTitle(c, (m_pModel->ColumnChars(c) + 2) * w);
     connect(m_pList, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         m_clickTimer.stop();
         DropInPlaceEdit();

@@ -18,6 +18,8 @@
 
 #include <QPushButton>
 #include <QTabWidget>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace brelkin {
@@ -70,6 +72,24 @@ QString CTabDlg::SetPriceKey() const
     return QString();
 }
 
+// A page taller than a 800 px screen leaves for the frame, its tab bar and
+// the button row scrolls; the others show as they are.
+QWidget* CTabDlg::ScrolledIfTall(CPageDlg* page)
+{
+    constexpr int kTallestPage = 600;
+    const QSize hint = page->sizeHint();
+    if (hint.height() <= kTallestPage)
+        return page;
+    auto* scroller = new QScrollArea(TabControl());
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setWidget(page);
+    scroller->setMinimumSize(hint.width() + scroller->verticalScrollBar()->sizeHint().width(),
+                             kTallestPage);
+    return scroller;
+}
+
 bool CTabDlg::OnInitDialog()
 {
     m_pages = CreatePages();
@@ -82,9 +102,10 @@ bool CTabDlg::OnInitDialog()
             m_pages.clear();
             break;
         }
-        TabControl()->addTab(m_pages[i], pageId == IDD_PAGE_SETPRICE
-                                             ? QStringLiteral("CRDC_PR_SETITEM_PRICE")
-                                             : QStringLiteral("CRDS_PR_TAB_PAGE_SETUP"));
+        TabControl()->addTab(ScrolledIfTall(m_pages[i]),
+                             pageId == IDD_PAGE_SETPRICE
+                                 ? QStringLiteral("CRDC_PR_SETITEM_PRICE")
+                                 : QStringLiteral("CRDS_PR_TAB_PAGE_SETUP"));
     }
     CTabbedDlg::OnInitDialog();
     if (m_pages.empty()) {

@@ -32,6 +32,7 @@ protected:
     bool SaveAllPages() override;
 
 private:
+    QWidget* ScrolledIfTall(CPageDlg* page);
     bool IsSecondManagersPage(unsigned pageId) const;
     QString SetPriceKey() const;
 

@@ -29,6 +29,8 @@
 #include <QTableView>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace pellark {
 
 CImgListDlg::CImgListDlg(CSQliteDB* db, QWidget* parent)
@@ -111,10 +113,42 @@ void CImgListDlg::BuildListColumns()
     QFont listFont = m_pList->font();
     listFont.setFamily(GetFixPitchFontName());
     m_pList->setFont(listFont);
-    const int charWidth = QFontMetrics(listFont).horizontalAdvance(QLatin1Char('0'));
-    for (int column = 0; column < m_pModel->columnCount(); ++column)
-        m_pList->setColumnWidth(column, m_pModel->ColumnChars(column) * charWidth);
+    const QFontMetrics metrics(listFont);
+    const int charWidth = metrics.horizontalAdvance(QLatin1Char('0'));
+    // Each type text and title shows whole, with the cell's margins.
+    const int margins = 2 * charWidth;
+    const QFontMetrics titleMetrics(m_pList->horizontalHeader()->font());
+    // The last column takes the rest of the list.
+    for (int column = 0; column + 1 < m_pModel->columnCount(); ++column) {
+        int width = std::max(m_pModel->ColumnChars(column) * charWidth,
+                             titleMetrics.horizontalAdvance(
+                                 m_pModel->headerData(column, Qt::Horizontal).toString()) +
+                                 margins);
+        for (int row = 0; row < m_pModel->rowCount(); ++row)
+            width = std::max(
+                width, metrics.horizontalAdvance(m_pModel->index(row, column).data().toString()) +
+                           margins);
+        m_pList->setColumnWidth(column, width);
+    }
     m_pList->horizontalHeader()->setStretchLastSection(true);
+    FitListToRows();
+}
+
+// The list grows to show its six rows without scrolling; the preview and
+// the window move down by as much.
+void CImgListDlg::FitListToRows()
+{
+    const int need = m_pList->horizontalHeader()->sizeHint().height() +
+                     m_pModel->rowCount() * m_pList->verticalHeader()->defaultSectionSize() +
+                     2 * m_pList->frameWidth();
+    const int grow = need - m_pList->height();
+    if (grow <= 0)
+        return;
+    m_pList->resize(m_pList->width(), need);
+    for (QWidget* below : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (below != m_pList && below->y() > m_pList->y() && !qobject_cast<CColorButton*>(below))
+            below->move(below->x(), below->y() + grow);
+    setFixedSize(width(), height() + grow);
 }
 
 bool CImgListDlg::OnInitDialog()

@@ -55,6 +55,7 @@ protected:
 private:
     bool ReadRows(int& err);
     void BuildListColumns();
+    void FitListToRows();
     void OnSelectionChanged();
     int SelectedItem() const;
     void SelectItem(int item);

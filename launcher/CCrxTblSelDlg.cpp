@@ -103,7 +103,7 @@ CCrxTblSelDlg::CCrxTblSelDlg(QWidget* parent) : CTovanelDialog(parent)
         m_groups.push_back(tables);
     }
 
-    CDialogTemplate tmpl(this, 9, 420, 338);
+    CDialogTemplate tmpl(this, 9, 540, 338);
     setWindowTitle(QStringLiteral("CRDD_PSAVE_TBLSEL"));
     const auto label = [&tmpl](uint id, const char* key, int x, int y, int w, int h) {
         auto* text = tmpl.Add<QLabel>(id, QLatin1String(key), x, y, w, h);
@@ -111,16 +111,16 @@ CCrxTblSelDlg::CCrxTblSelDlg(QWidget* parent) : CTovanelDialog(parent)
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return text;
     };
-    label(IDC_MESSAGE_CANNOTOPENFILE, "CRDC_MESSAGE_CANNOTOPENFILE", 7, 7, 406, 16);
-    label(IDC_LABEL_TABLES, "CRDC_LABEL_SELECTTABLE", 7, 26, 280, 8);
-    m_pList = tmpl.Add<QTableView>(IDC_LIST, QString(), 7, 36, 280, 140);
+    label(IDC_MESSAGE_CANNOTOPENFILE, "CRDC_MESSAGE_CANNOTOPENFILE", 7, 7, 526, 16);
+    label(IDC_LABEL_TABLES, "CRDC_LABEL_SELECTTABLE", 7, 26, 400, 8);
+    m_pList = tmpl.Add<QTableView>(IDC_LIST, QString(), 7, 36, 400, 140);
     SetUpTableSelectList(m_pList);
-    label(IDC_LABEL_CHANGESETTING, "CRDC_LABEL_CHANGESETTING", 295, 36, 118, 8);
-    m_pCombo = tmpl.Add<QComboBox>(IDC_COMBO, QString(), 295, 46, 118, 14);
-    label(IDC_MESSAGE_REPLACE, "CRDC_MESSAGE_REPLACE", 295, 64, 118, 24);
-    label(IDC_MESSAGE_ADD, "CRDC_MESSAGE_ADD", 295, 90, 118, 24);
-    label(IDC_MESSAGE_DIFF, "CRDC_MESSAGE_DIFF", 295, 116, 118, 24);
-    label(IDC_MESSAGE_SELECTROWS, "CRDC_MESSAGE_SELECTROWS", 295, 142, 118, 34);
+    label(IDC_LABEL_CHANGESETTING, "CRDC_LABEL_CHANGESETTING", 415, 36, 118, 8);
+    m_pCombo = tmpl.Add<QComboBox>(IDC_COMBO, QString(), 415, 46, 118, 14);
+    label(IDC_MESSAGE_REPLACE, "CRDC_MESSAGE_REPLACE", 415, 64, 118, 24);
+    label(IDC_MESSAGE_ADD, "CRDC_MESSAGE_ADD", 415, 90, 118, 24);
+    label(IDC_MESSAGE_DIFF, "CRDC_MESSAGE_DIFF", 415, 116, 118, 24);
+    label(IDC_MESSAGE_SELECTROWS, "CRDC_MESSAGE_SELECTROWS", 415, 142, 118, 34);
 
     const struct
     {
@@ -189,7 +189,7 @@ CCrxTblSelDlg::CCrxTblSelDlg(QWidget* parent) : CTovanelDialog(parent)
     connect(select, &QPushButton::clicked, this, &CCrxTblSelDlg::OnSelectOesFile);
     label(IDC_MESSAGE_OESFILE, "CRDC_MESSAGE_OESFILE", 20, 304, 393, 8);
 
-    AddOkCancel(tmpl, 300, 318, 358, 318, 55, 14);
+    AddOkCancel(tmpl, 420, 318, 478, 318, 55, 14);
 }
 
 CCrxTblSelDlg::~CCrxTblSelDlg() = default;

@@ -39,16 +39,19 @@ namespace tovanel {
 namespace {
 
 // The picture of a frame: a rounded outline under the frame's label, which
-// is drawn into it. Opaque, as the label drawing needs.
+// is drawn into it (at y 8, about 20 px tall with its descenders). Opaque,
+// as the label drawing needs.
 QPixmap FramePicture(const QSize& size)
 {
+    constexpr int kOutlineTop = 30;
     QImage image(size, QImage::Format_RGB32);
     image.fill(QColor(236, 240, 246));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(90, 110, 140), 2));
     painter.setBrush(QColor(250, 251, 253));
-    painter.drawRoundedRect(QRectF(1, 22, size.width() - 2, size.height() - 23), 8, 8);
+    painter.drawRoundedRect(
+        QRectF(1, kOutlineTop, size.width() - 2, size.height() - kOutlineTop - 1), 8, 8);
     return QPixmap::fromImage(image);
 }
 

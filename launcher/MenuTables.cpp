@@ -23,11 +23,18 @@ MenuRow Row(int id, const char* program, const char* option, EnumBtnTypetag type
                    enable};
 }
 
-// Frame pictures sized to the buttons they gather.
-const MenuFrame kFileFrame{IDC_FRAME_FILE, QStringLiteral("CRDS_TXT_FILE"), 15, 8, {664, 104}};
+// Frame pictures sized to the buttons they gather; each reaches kCaptionRoom
+// higher than its buttons need, so that its caption stands above its outline.
+constexpr int kCaptionRoom = 6;
+MenuFrame Frame(int id, const char* key, int x, int y, int width, int height)
+{
+    return MenuFrame{id, QLatin1String(key), x, y - kCaptionRoom,
+                     QSize(width, height + kCaptionRoom)};
+}
+const MenuFrame kFileFrame = Frame(IDC_FRAME_FILE, "CRDS_TXT_FILE", 15, 8, 664, 104);
 MenuFrame ColumnFrame(int id, const char* key, int x, int height)
 {
-    return MenuFrame{id, QLatin1String(key), x, 120, QSize(220, height)};
+    return Frame(id, key, x, 120, 220, height);
 }
 
 MenuTable MakeStandard()
@@ -117,8 +124,7 @@ MenuTable MakeCleaning()
     t.frames = {kFileFrame, ColumnFrame(IDC_FRAME_PRODUCT, "CRDS_TXT_PRODUCT", 15, 400),
                 ColumnFrame(IDC_FRAME_PRINT, "CRDS_TXT_PRINT", 240, 148),
                 ColumnFrame(IDC_FRAME_OPERATION, "CRDS_TXT_OPERATION", 465, 400),
-                MenuFrame{IDC_FRAME_CUSTOMER, QStringLiteral("CRDS_TXT_CUSTOMER"), 240, 276,
-                          QSize(220, 244)}};
+                Frame(IDC_FRAME_CUSTOMER, "CRDS_TXT_CUSTOMER", 240, 276, 220, 244)};
     t.rows = {
         Row(IDC_NEW, "", "", T0, "CRDS_TXT_NEW", 0, 0, kNone),
         Row(IDC_OPEN, "", "", T0, "CRDS_TXT_OPEN", 30, 37, kAll),

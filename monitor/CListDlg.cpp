@@ -237,6 +237,9 @@ void CListDlg::BuildColumns()
     const int w = GetEditOneCharRect(m_pList->font(), m_pList).width();
     for (int c = 0; c < m_pModel->columnCount(); ++c)
         m_pList->setColumnWidth(c, (m_pModel->ColumnChars(c) + 2) * w);
+    // A table that declares no width for its codes still shows them whole.
+    m_pList->WidenColumnToCells(CItemImageListModel::CodeColumn);
+    m_pList->WidenColumnToCells(CItemImageListModel::ScanCodeColumn);
 }
 
 void CListDlg::SetMarksAtOpening()

@@ -10,6 +10,7 @@
 #include "shared/lang/CProgramLang.h"
 #include "shared/lang/CSarvikApp.h"
 #include "testsupport/FixedClock.h"
+#include "testsupport/LayoutCheck.h"
 #include "testsupport/ModalDriver.h"
 #include "testsupport/SuiteFixture.h"
 #include "testsupport/WorkDbFixture.h"
@@ -107,4 +108,5 @@ protected:
     korvane::test::FixedClock m_clock{
         QDateTime::fromString(QLatin1String(kNow), QStringLiteral("yyyyMMddHHmmss"))};
     std::unique_ptr<dunmarel::CDunmarelModeTable> m_modes;
+    korvane::test::LayoutWatch m_layout; // every window shown keeps the layout rules
 };

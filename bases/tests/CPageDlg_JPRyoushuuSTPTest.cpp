@@ -12,6 +12,7 @@
 #include "platform/MessageBox.h"
 #include "shared/controls/CEcrEdit.h"
 #include "shared/controls/FindControlById.h"
+#include "testsupport/LayoutCheck.h"
 #include "testsupport/ModalDriver.h"
 
 #include <QAbstractButton>
@@ -177,4 +178,39 @@ TEST_F(CPageDlgJPRyoushuuTest, RefusedInsertFailsTheWholeOkAndChangesNothing)
     EXPECT_NE(result, platform::IDOK);
     EXPECT_EQ(afterFailure, before);
     EXPECT_TRUE(messages.contains(QStringLiteral("CRDS_CMN_COMFIRM_SAVE")));
+}
+
+// The frame grows with the form it shows: switched to Horizontal it holds the
+// wide preview and the edits beside it, as when opened on Horizontal.
+TEST_F(CPageDlgJPRyoushuuTest, SwitchedToHorizontalTheFrameHoldsTheWidePreview)
+{
+    CMainDlg::SetButtonTable(DunmarelButtonTable());
+    CDataManager* entry = OpenMode(MODE_RC_EASY);
+    CTabDlg dialog(entry, IDD_TABDLG_EASY, MODE_RC_EASY, nullptr);
+    korvane::test::RunModal<CTabDlg>(dialog, [&](CTabDlg& d) {
+        EXPECT_EQ(korvane::test::LayoutFaults(&d), QStringList());
+        Control<QComboBox>(&d, 1217)->setCurrentIndex(0);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(korvane::test::LayoutFaults(&d), QStringList());
+        d.done(platform::IDCANCEL);
+    });
+}
+
+// Without forms to choose the stamp/logo pair has nothing to name: it is
+// hidden, and one explanation shows, the one of the preview shown.
+TEST_F(CPageDlgJPRyoushuuTest, WithoutFormsNoEmptyTextsShow)
+{
+    Exec("DELETE FROM CSM014");
+    CMainDlg::SetButtonTable(DunmarelButtonTable());
+    CDataManager* entry = OpenMode(MODE_RC_EASY);
+    CTabDlg dialog(entry, IDD_TABDLG_EASY, MODE_RC_EASY, nullptr);
+    korvane::test::RunModal<CTabDlg>(dialog, [&](CTabDlg& d) {
+        for (uint id : {23034u, 23011u, 23012u})
+            EXPECT_FALSE(Control<QWidget>(&d, id)->isVisible()) << id;
+        EXPECT_NE(Control<QWidget>(&d, 23045)->isVisible(),
+                  Control<QWidget>(&d, 23046)->isVisible());
+        EXPECT_EQ(korvane::test::LayoutFaults(&d), QStringList());
+        d.done(platform::IDCANCEL);
+    });
 }

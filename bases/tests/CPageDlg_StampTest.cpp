@@ -12,7 +12,10 @@
 #include <QAbstractButton>
 #include <QBuffer>
 #include <QComboBox>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 
 using namespace dunmarel;
 
@@ -198,4 +201,19 @@ TEST_F(CPageDlgStampTest, StoredStampIsShownInItsPlace)
             .entryList({QStringLiteral("*.png"), QStringLiteral("*.bmp"), QStringLiteral("*.BMP")},
                        QDir::Files),
         QStringList());
+}
+
+// The 58 mm message edits are sized for 40 characters of their font: a line
+// of 40 shows on one line, without scrolling.
+TEST_F(CPageDlgStampTest, A58mmMessageEditShowsFortyCharactersOnALine)
+{
+    CPageDlg_Stamp* page = MakePage();
+    auto* edit = Control<CMessageEdit>(page, 1004);
+    page->resize(page->sizeHint());
+    m_host.resize(page->size());
+    m_host.show();
+    edit->setPlainText(QString(40, u'X'));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(edit->document()->firstBlock().layout()->lineCount(), 1);
+    EXPECT_FALSE(edit->horizontalScrollBar()->isVisible());
 }

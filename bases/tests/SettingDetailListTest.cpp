@@ -428,3 +428,22 @@ TEST_F(SettingDetailListTest, CleaningFormHasTwoTabsAndRestaurantOne)
         EXPECT_GT(rows, 20) << c.option;
     }
 }
+
+// Title and Value share the list's width at the size the program shows it.
+TEST_F(SettingDetailListTest, TitleAndValueEachTakeHalfTheList)
+{
+    for (const char* option : {"/AS_CL", "/AS_RES"}) {
+        int title = 0;
+        int list = 0;
+        RunProgram(QLatin1String(option), "[PRODUCT]\nPRODUCTKEY=TESTKEY\n", [&](CTabDlg& d) {
+            d.TabControl()->setCurrentIndex(d.TabControl()->count() - 1);
+            QCoreApplication::processEvents();
+            const CBsMainListCtrl* control = d.Pages().back()->DetailList()->ListCtrl();
+            title = control->columnWidth(0);
+            list = control->viewport()->width();
+            d.reject();
+        });
+        EXPECT_NEAR(title, list / 2, 1) << option;
+        EXPECT_GT(title, 150) << option;
+    }
+}

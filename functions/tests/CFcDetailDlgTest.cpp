@@ -9,6 +9,7 @@
 #include "shared/lang/CSarvikApp.h"
 #include "shared/lang/WindowText.h"
 #include "testsupport/DialogCheck.h"
+#include "testsupport/LayoutCheck.h"
 #include "testsupport/ModalDriver.h"
 #include "testsupport/QtPrinters.h"
 #include "testsupport/SuiteFixture.h"
@@ -59,6 +60,7 @@ protected:
     }
 
     SuiteFixture m_suite;
+    korvane::test::LayoutWatch m_layout; // every dialog shown keeps the layout rules
 };
 
 TEST_F(CFcDetailDlgTest, DatesAndTimesRoundTripAndOthersOpenAtTheStart)

@@ -8,6 +8,7 @@
 #include "platform/FileChooser.h"
 #include "shared/controls/CItemSetButton.h"
 #include "shared/controls/FindControlById.h"
+#include "testsupport/LayoutCheck.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -163,6 +164,16 @@ TEST_F(KeyDialog, OpensOnTheKeysKindLabelPictureAndStyle)
     EXPECT_TRUE(Radio(CFcKeyLaySetBtnDlg::IDC_RADIO_FUNC)->isChecked());
     for (uint id : kItemOnly)
         EXPECT_TRUE(FindControlById(m_dialog.get(), id)->isHidden()) << id;
+}
+
+// The key dialog keeps the layout rules as it shows.
+TEST_F(KeyDialog, KeepsTheLayoutRules)
+{
+    CButtonProperty copy(*Row("ItemButton", "0000000000000123"));
+    ScriptedBtnDlg& dialog = Open(copy);
+    dialog.show();
+    EXPECT_EQ(korvane::test::LayoutFaults(&dialog), QStringList());
+    dialog.reject();
 }
 
 TEST_F(KeyDialog, KindRadiosSwitchTheControlsAndResetTheKey)

@@ -130,6 +130,17 @@ TEST_F(KeyLayoutWindow, StartsOnPresetOneAndShowsTheFirstPage)
     EXPECT_EQ(m_suite.messages(), QStringList{QStringLiteral("CRDS_FC_MSG_SELBTN")});
 }
 
+// The one-cell key of the palette is tall enough for its label inside its
+// border, as the other keys are.
+TEST_F(KeyLayoutWindow, ThePalettesOneCellKeyHoldsItsLabel)
+{
+    CFcKeyLayoutDlg& window = Open();
+    QPushButton* oneCell = Button(23157);
+    EXPECT_GE(oneCell->height(), oneCell->fontMetrics().height() + 12) << oneCell->height();
+    EXPECT_LT(oneCell->geometry().bottom(), Button(23159)->geometry().top());
+    Q_UNUSED(window);
+}
+
 TEST_F(KeyLayoutWindow, OkSavesTheEditsAndStoresTheGrid)
 {
     CFcKeyLayoutDlg& window = Open();

@@ -8,6 +8,7 @@
 #include "shared/lang/CSarvikApp.h"
 #include "testsupport/FixedClock.h"
 #include "testsupport/QtPrinters.h"
+#include "testsupport/LayoutCheck.h"
 #include "testsupport/SuiteFixture.h"
 #include "testsupport/WorkDbFixture.h"
 
@@ -73,4 +74,5 @@ protected:
     korvane::test::FixedClock m_clock{QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9))};
     std::unique_ptr<kesmond::CFcModeTable> m_modes;
     std::unique_ptr<kesmond::CFkListDlg> m_window;
+    korvane::test::LayoutWatch m_layout; // every window shown keeps the layout rules
 };

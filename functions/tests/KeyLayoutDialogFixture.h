@@ -11,6 +11,7 @@
 
 #include "shared/lang/CProgramLang.h"
 #include "shared/lang/CSarvikApp.h"
+#include "testsupport/LayoutCheck.h"
 #include "testsupport/SuiteFixture.h"
 
 #include <memory>
@@ -102,4 +103,5 @@ protected:
     std::unique_ptr<kesmond::CButtonStyleMgr> m_images;
     std::unique_ptr<kesmond::CKeyLayoutReads> m_reads;
     std::unique_ptr<kesmond::CKeyLayoutEditor> m_editor;
+    korvane::test::LayoutWatch m_layout; // every window shown keeps the layout rules
 };

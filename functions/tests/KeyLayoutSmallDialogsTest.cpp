@@ -10,6 +10,8 @@
 #include "shared/controls/FindControlById.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QScrollBar>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -57,6 +59,31 @@ protected:
 };
 
 } // namespace
+
+// The page, section and grid dialogs keep the layout rules as they show.
+TEST_F(KeyLayoutSmallDialogs, EverySmallDialogKeepsTheLayoutRules)
+{
+    CButtonProperty tab(*Tab("000002"));
+    auto page = OpenPage(tab);
+    page->show();
+    EXPECT_EQ(korvane::test::LayoutFaults(page.get()), QStringList());
+    page->reject();
+
+    CButtonProperty section(*Row("ItemSection", "0"));
+    CFcKeyLaySetMsgDlg label;
+    label.m_pRecord = &section;
+    label.show();
+    EXPECT_EQ(korvane::test::LayoutFaults(&label), QStringList());
+    label.reject();
+
+    CFcKeyLayMatrixDlg grid;
+    grid.m_pGeometry = &m_geometry;
+    grid.m_nColumns = m_geometry.Preset(1).width();
+    grid.m_nRows = m_geometry.Preset(1).height();
+    grid.show();
+    EXPECT_EQ(korvane::test::LayoutFaults(&grid), QStringList());
+    grid.reject();
+}
 
 TEST_F(KeyLayoutSmallDialogs, PageDialogOpensOnTheLinkedDepartmentAndTheStoredName)
 {
@@ -243,6 +270,21 @@ TEST_F(KeyLayoutSmallDialogs, StyleChooserDrawsAndTakesTheFamilysStyles)
     EXPECT_EQ(dialog.m_result.foreColor, 0xFF0000 + 3);
     EXPECT_EQ(dialog.m_result.backColor, 0x00FF00 + 3);
     EXPECT_EQ(dialog.m_result.optionColor, 0x0000FF + 3);
+}
+
+// The samples take the list's width: no sideways scrolling at the size the
+// chooser opens at.
+TEST_F(KeyLayoutSmallDialogs, StyleChooserNeedsNoHorizontalScrollBar)
+{
+    CSelectGrpTypeDlg dialog;
+    dialog.m_pReads = m_reads.get();
+    dialog.m_pImages = m_images.get();
+    dialog.m_nKind = 1;
+    dialog.show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dialog.List()->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(dialog.List()->horizontalScrollBar()->isVisible());
+    dialog.reject();
 }
 
 TEST_F(KeyLayoutSmallDialogs, EntriesWithoutAStyleCannotBeTaken)

@@ -21,8 +21,8 @@ CAddDlg::CAddDlg(CDataManager* dataManager, const QString& labelKey, QWidget* pa
 {
     CDialogTemplate tmpl(this, 9, 186, 62);
     setWindowTitle(QStringLiteral("CRDD_PR_ADD_CODE"));
-    tmpl.Add<QLabel>(IDC_LABEL, QStringLiteral("CRDC_PR_LABEL_CODENAME"), 7, 9, 60, 10);
-    m_pCode = tmpl.Add<CNumEdit>(IDC_CODE, QString(), 70, 7, 109, 14);
+    tmpl.Add<QLabel>(IDC_LABEL, QStringLiteral("CRDC_PR_LABEL_CODENAME"), 7, 9, 66, 10);
+    m_pCode = tmpl.Add<CNumEdit>(IDC_CODE, QString(), 75, 7, 104, 14);
     AddOkCancel(tmpl, 75, 41, 129, 41, 50, 14);
     m_pOk = qobject_cast<QPushButton*>(FindControlById(this, 1));
     connect(m_pCode, &QLineEdit::textChanged, this, &CAddDlg::OnCodeChanged);

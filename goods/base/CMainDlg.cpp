@@ -85,7 +85,9 @@ bool CMainDlg::TableButtonsOverlap(int width)
     std::vector<QRect> placed;
     for (int i = 0; i < table.count; ++i) {
         const ButtonColorRow& row = table.rows[i];
-        if (!qobject_cast<CColorButton*>(FindControlById(this, row.ctrlId)) ||
+        // A button the window hides (the image editor's Help) takes no place.
+        const auto* button = qobject_cast<CColorButton*>(FindControlById(this, row.ctrlId));
+        if (!button || button->isHidden() ||
             (table.shown && !table.shown(row.ctrlId, m_nWindowKind)))
             continue;
         const ButtonPlacement place =

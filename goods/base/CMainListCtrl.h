@@ -12,6 +12,11 @@ class CMainListCtrl : public QTableView
 public:
     explicit CMainListCtrl(QWidget* parent = nullptr);
 
+    // The width given, or more where the column's title needs it to show whole.
+    void SetColumnWidthShowingTitle(int column, int width);
+    // Widens the column until its widest cell shows whole.
+    void WidenColumnToCells(int column);
+
 signals:
     void scrollStarting();
 

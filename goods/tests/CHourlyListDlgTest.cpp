@@ -12,6 +12,8 @@
 #include "testsupport/FixedClock.h"
 
 #include <QAbstractItemModelTester>
+#include <QCoreApplication>
+#include <QHeaderView>
 #include <QLabel>
 
 #include <memory>
@@ -118,6 +120,19 @@ TEST_F(CHourlyListDlgTest, StoredTargetsAreMarkedAndOtherTypesIgnored)
     EXPECT_EQ(window.result(), platform::IDOK);
     EXPECT_EQ(Targets(),
               (QList<QStringList>{{"001", "14", "0000000000000002"}, {"002", "15", "000001"}}));
+}
+
+// The columns reach across the whole list, also when the window is widened.
+TEST_F(CHourlyListDlgTest, TheColumnsFillTheList)
+{
+    Seed(3, 2);
+    CHourlyListDlg& window = Open();
+    for (int width : {window.width(), window.width() + 200}) {
+        window.resize(width, window.height());
+        QCoreApplication::processEvents();
+        QTableView* list = window.List();
+        EXPECT_GE(list->horizontalHeader()->length(), list->viewport()->width()) << width;
+    }
 }
 
 TEST_F(CHourlyListDlgTest, NoMoreThanThreeHundredMarks)

@@ -11,6 +11,9 @@
 #include "goods/base/RegisterDialogClass.h"
 
 #include "goods/tests/ListDlgFixture.h"
+#include "testsupport/LayoutCheck.h"
+
+#include "shared/data/CColumnDataStaticCombo.h"
 #include "shared/controls/CNumEdit.h"
 #include "shared/controls/FindControlById.h"
 #include "shared/lang/FormatLangText.h"
@@ -38,6 +41,42 @@ class CListDlgTest : public ListDlgFixture
 protected:
     bool Enabled(uint id) { return FindControlById(m_window.get(), id)->isEnabled(); }
 };
+
+// Every list window shows each column title whole and keeps the other layout
+// rules, as the fixture's watch checks each window shown.
+TEST_F(CListDlgTest, EveryListWindowShowsItsColumnTitlesWhole)
+{
+    for (int entry = 0; entry < CGoodsModeTable::kEntryCount; ++entry) {
+        if (entry == 5 || entry == CGoodsModeTable::kHourlyPluEntry)
+            continue; // the hourly window has a class of its own
+        CListDlg& window = Open(entry);
+        EXPECT_EQ(korvane::test::LayoutFaults(&window), QStringList()) << entry;
+        window.reject();
+    }
+}
+
+// A column of fixed choices ("Mix & match item net discount", "Condition 9")
+// is as wide as its widest choice, so no cell is cut.
+TEST_F(CListDlgTest, AColumnOfChoicesFitsItsWidestChoice)
+{
+    for (int entry = 0; entry < CGoodsModeTable::kEntryCount; ++entry) {
+        if (entry == 5 || entry == CGoodsModeTable::kHourlyPluEntry)
+            continue;
+        CListDlg& window = Open(entry);
+        const QFontMetrics metrics(window.List()->font());
+        for (int c = 0; c < window.Model()->columnCount(); ++c) {
+            auto* choices = dynamic_cast<CColumnDataStaticCombo*>(window.Model()->ColumnData(c));
+            if (!choices)
+                continue;
+            for (int i = 0; i < choices->m_nItemCount; ++i) {
+                const QString text = GetLangString(QLatin1String(choices->m_pItems[i].pszKey));
+                EXPECT_GE(window.List()->columnWidth(c), metrics.horizontalAdvance(text) + 4)
+                    << entry << " " << text.toStdString();
+            }
+        }
+        window.reject();
+    }
+}
 
 TEST_F(CListDlgTest, EmptyTableOffersOnlyBackInsertAndHelp)
 {

@@ -4,6 +4,7 @@
 #include "shared/lang/CProgramLang.h"
 #include "shared/lang/CSarvikApp.h"
 #include "testsupport/QtPrinters.h"
+#include "testsupport/LayoutCheck.h"
 #include "testsupport/SuiteFixture.h"
 #include "testsupport/WorkDbFixture.h"
 
@@ -51,4 +52,5 @@ protected:
 
     SuiteFixture m_suite;
     QString m_local;
+    korvane::test::LayoutWatch m_layout; // every window shown keeps the layout rules
 };

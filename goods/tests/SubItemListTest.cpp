@@ -14,6 +14,8 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QFormLayout>
+#include <QLabel>
 #include <QTreeWidget>
 
 using namespace brelkin;
@@ -86,6 +88,30 @@ TEST_F(SubItemListTest, NewPriceShowsAtOnceAndIsWrittenOnlyByOk)
     EXPECT_TRUE(checked);
     EXPECT_EQ(Rows("CIA001", {"UNITPRICE2", "UNITPRICE3", "UNITPRICE5"}),
               (QList<QStringList>{{"20", "250", "50"}}));
+}
+
+// The item code shows with its label; the sub-item rows are as tall as their
+// text needs.
+TEST_F(SubItemListTest, TheCodeHasItsLabelAndSubItemRowsTheirHeight)
+{
+    CListDlg& window = Open(1);
+    bool checked = false;
+    WhenModal<CTabDlg>([&](CTabDlg& editor) {
+        CPageDlg& page = *editor.Pages()[0];
+        auto* form = qobject_cast<QFormLayout*>(page.layout());
+        ASSERT_NE(form, nullptr);
+        auto* label = qobject_cast<QLabel*>(form->labelForField(FindControlById(&page, 23019)));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), GetLangString(QStringLiteral("CRDS_PR_CLMN_PLUCODE")));
+        QTreeWidget* list = page.SubItemList();
+        ASSERT_GT(list->topLevelItemCount(), 0);
+        const int row = list->visualItemRect(list->topLevelItem(0)).height();
+        EXPECT_GE(row, QFontMetrics(list->font()).height() + 4) << row;
+        checked = true;
+        editor.reject();
+    });
+    window.accept();
+    EXPECT_TRUE(checked);
 }
 
 TEST_F(SubItemListTest, FilteredSaveTakesEachPriceLevelsOwnValue)

@@ -8,6 +8,7 @@
 #include "shared/controls/FindControlById.h"
 #include "shared/lang/CProgramLang.h"
 #include "shared/lang/CSarvikApp.h"
+#include "testsupport/LayoutCheck.h"
 #include "testsupport/QtPrinters.h"
 #include "testsupport/SuiteFixture.h"
 
@@ -65,6 +66,7 @@ protected:
     {
         return m_suite->folders().scratch() + u'/' + name;
     }
+    korvane::test::LayoutWatch m_layout; // every editor shown keeps the layout rules
     // A picture with a diagonal ramp and a black block, so every mode and
     // every placement shows.
     QString Picture(const QString& name, int width, int height, const char* format = "PNG")
@@ -272,6 +274,15 @@ TEST_F(CImgEditDlgTest, NarrowPaperCutsOrPadsTheSourceAndKeepsTheFullOutput)
     EXPECT_EQ(padded.pixel(120, 20), before.pixel(120, 20));
     EXPECT_EQ(padded.pixel(200, 0), qRgb(255, 255, 255));
     EXPECT_EQ(padded.pixel(383, 29), qRgb(255, 255, 255));
+}
+
+TEST_F(CImgEditDlgTest, FitsTheScreenWithItsButtonsBelowTheEditArea)
+{
+    const auto editor = Editor();
+    editor->Create();
+    EXPECT_EQ(korvane::test::LayoutFaults(editor.get()), QStringList());
+    for (uint id : {23008u, 23006u, 23007u, 1u, 2u})
+        EXPECT_LT(FindControlById(editor.get(), id)->geometry().right(), editor->width()) << id;
 }
 
 TEST_F(CImgEditDlgTest, ZoomStaysWithinItsRangeAndTheButtonsFollow)

@@ -6,6 +6,7 @@
 #include "images/CMainImgCtrl.h"
 #include "images/GraphicColumns.h"
 #include "images/tests/PellarkDbFixture.h"
+#include "testsupport/LayoutCheck.h"
 
 #include "shared/config/CBasePath.h"
 #include "shared/controls/FindControlById.h"
@@ -19,6 +20,8 @@
 #include "testsupport/WorkDbFixture.h"
 
 #include <QAbstractItemModelTester>
+#include <QCoreApplication>
+#include <QTableView>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -98,6 +101,25 @@ TEST_F(CImgListDlgTest, MissingRowsAreCreatedOnce)
     m_clock.Set(QDateTime::fromString("20270101000000", "yyyyMMddHHmmss"));
     EXPECT_EQ(Open()->Model()->rowCount(), 6);
     EXPECT_EQ(korvane::test::JoinedRows(DbPath(), "CSB008", columns), expected);
+}
+
+// All six rows show without scrolling, each type text whole.
+TEST_F(CImgListDlgTest, EveryRowAndTypeShowsWhole)
+{
+    ThreeRows();
+    auto dialog = Open();
+    dialog->show();
+    QCoreApplication::processEvents();
+    QTableView* list = dialog->List();
+    const QFontMetrics metrics(list->font());
+    ASSERT_EQ(dialog->Model()->rowCount(), 6);
+    for (int row = 0; row < 6; ++row) {
+        const QRect cell = list->visualRect(dialog->Model()->index(row, 0));
+        EXPECT_TRUE(list->viewport()->rect().contains(cell)) << row;
+        EXPECT_GE(cell.width(), metrics.horizontalAdvance(Cell(*dialog, row, 0)) + 4)
+            << Cell(*dialog, row, 0).toStdString();
+    }
+    EXPECT_EQ(korvane::test::LayoutFaults(dialog.get()), QStringList());
 }
 
 TEST_F(CImgListDlgTest, FailedInsertLeavesTheTableAsItWas)

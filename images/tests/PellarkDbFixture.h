@@ -7,6 +7,7 @@
 #include "shared/lang/CProgramLang.h"
 #include "shared/lang/CSarvikApp.h"
 #include "testsupport/FixedClock.h"
+#include "testsupport/LayoutCheck.h"
 #include "testsupport/SuiteFixture.h"
 #include "testsupport/WorkDbFixture.h"
 
@@ -50,6 +51,7 @@ protected:
     QStringList m_messages;
     QStringList m_texts;
     int m_answer = platform::IDOK;
+    korvane::test::LayoutWatch m_layout; // every window shown keeps the layout rules
 };
 
 // The columns of an image holding black between rows top and bottom (the

@@ -14,6 +14,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Registry.h"
 #include "stroven/Stroven.h"
+#include "testsupport/LayoutCheck.h"
 #include "testsupport/TestFolders.h"
 
 #include <QCoreApplication>
@@ -227,6 +228,7 @@ protected:
     std::deque<int> m_answers;
     QList<platform::FileChoice> m_choices;
     std::deque<QString> m_chosen;
+    korvane::test::LayoutWatch m_layout; // every window shown keeps the layout rules
 };
 
 } // namespace tovanel::test

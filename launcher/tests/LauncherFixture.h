@@ -7,6 +7,7 @@
 #include "shared/program/CMainWndCtrl.h"
 #include "shared/lang/CProgramLang.h"
 #include "shared/lang/CSarvikApp.h"
+#include "testsupport/LayoutCheck.h"
 #include "testsupport/QtPrinters.h"
 #include "testsupport/SuiteFixture.h"
 
@@ -87,6 +88,7 @@ protected:
     QTemporaryDir m_runtime;
     QByteArray m_savedRuntime;
     std::unique_ptr<platform::SingleInstance> m_instance;
+    korvane::test::LayoutWatch m_layout; // every window shown keeps the layout rules
 };
 
 } // namespace tovanel::test

@@ -6,6 +6,7 @@
 
 #include "shared/config/CEcrInfo.h"
 #include "shared/config/CHelpMgr.h"
+#include "shared/controls/CBitmapFrame.h"
 #include "shared/controls/CFunctionButton.h"
 
 #include "platform/FileChooser.h"
@@ -14,10 +15,41 @@
 #include <QMenu>
 #include <QTest>
 
+#include <functional>
+
 namespace tovanel::test {
 namespace {
 
 using MainWindow = LauncherTest;
+
+// A frame's caption stands above its outline: no dark caption pixel lies on
+// or below the outline's top edge.
+TEST_F(MainWindow, FrameCaptionsStandAboveTheirOutline)
+{
+    const QColor outline(90, 110, 140);
+    for (const auto& menu : std::initializer_list<std::function<std::unique_ptr<QWidget>()>>{
+             [this] { return std::unique_ptr<QWidget>(MakeMenu<CTovanelStandardDlg>()); },
+             [this] { return std::unique_ptr<QWidget>(MakeMenu<CTovanelEasyDlg>()); },
+             [this] { return std::unique_ptr<QWidget>(MakeMenu<CTovanelCleaningDlg>()); }}) {
+        const std::unique_ptr<QWidget> window = menu();
+        const QList<CBitmapFrame*> frames = window->findChildren<CBitmapFrame*>();
+        ASSERT_FALSE(frames.isEmpty());
+        for (const CBitmapFrame* frame : frames) {
+            const QImage picture = frame->pixmap().toImage();
+            const int middle = picture.width() / 2;
+            int top = 0;
+            while (top < picture.height() && QColor(picture.pixel(middle, top)) != outline)
+                ++top;
+            ASSERT_LT(top, picture.height()) << ControlId(frame);
+            int darkBelow = 0;
+            for (int y = top - 1; y < top + 4; ++y)
+                for (int x = 0; x < middle; ++x)
+                    if (QColor(picture.pixel(x, y)).lightness() < 80)
+                        ++darkBelow;
+            EXPECT_EQ(darkBelow, 0) << ControlId(frame);
+        }
+    }
+}
 
 TEST_F(MainWindow, TitleNamesFileApplicationAndModel)
 {

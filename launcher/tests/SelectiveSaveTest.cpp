@@ -12,6 +12,7 @@
 
 #include "shared/controls/CFunctionButton.h"
 #include "shared/controls/FindControlById.h"
+#include "testsupport/LayoutCheck.h"
 #include "testsupport/ModalDriver.h"
 #include "testsupport/QtPrinters.h"
 
@@ -22,6 +23,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QThread>
@@ -127,6 +129,20 @@ TEST_F(SelectiveSave, ListsTheSampleTablesWithTheirNames)
     for (uint id = Dlg::IDC_CHECK_W_MOVIE; id <= Dlg::IDC_CHECK_R_RECOMMEND; ++id)
         EXPECT_FALSE(Check(*dialog, id)->isChecked()) << id;
     EXPECT_FALSE(FindControlById(dialog.get(), Dlg::IDC_EDIT_OESFILE)->isEnabled());
+}
+
+// Every column of the list shows its title whole, the group titles on two
+// lines, and the list needs no sideways scrolling.
+TEST_F(SelectiveSave, TheListShowsEveryColumnWhole)
+{
+    Open();
+    const auto dialog = Dialog();
+    dialog->show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(korvane::test::LayoutFaults(dialog.get()), QStringList());
+    auto* list = qobject_cast<QTableView*>(FindControlById(dialog.get(), Dlg::IDC_LIST));
+    ASSERT_NE(list, nullptr);
+    EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
 }
 
 TEST_F(SelectiveSave, GroupButtonsComboAndTicksAsATableOfActions)

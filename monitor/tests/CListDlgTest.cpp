@@ -141,6 +141,26 @@ TEST_F(CListDlgTest, TheImageColumnShowsTheMarkOrNothingNeverTheStoredRemarks)
     });
 }
 
+// A display archive's items table may declare its codes without a width:
+// the code column still shows every 16-digit code whole.
+TEST_F(CListDlgTest, TheCodeColumnFitsItsCodesWhateverTheirDeclaredWidth)
+{
+    makeDatabase({{kCode2, "Rye", "01"}, {kCode1, "Bun", "01"}});
+    korvane::test::ExecSql(database(),
+                           {"CREATE TABLE CIA001_B AS SELECT * FROM CIA001", "DROP TABLE CIA001",
+                            "ALTER TABLE CIA001_B RENAME TO CIA001"});
+    for (int listMode : {1, 2}) {
+        int shown = 0;
+        int needed = 0;
+        run(listMode, 1, [&](CListDlg& window) {
+            shown = window.List()->columnWidth(CItemImageListModel::CodeColumn);
+            needed = window.List()->fontMetrics().horizontalAdvance(kCode1) + 6;
+            click(&window, platform::IDCANCEL);
+        });
+        EXPECT_GE(shown, needed) << listMode;
+    }
+}
+
 TEST_F(CListDlgTest, WithoutAWorkDatabaseTheListEndsWithTwoAndCreatesNone)
 {
     QFile::remove(database());

@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "shared/config/CBasePath.h"
 #include "shared/lang/CProgramLang.h"
+#include "testsupport/LayoutCheck.h"
 #include "testsupport/SuiteFixture.h"
 #include "testsupport/TestFolders.h"
 
@@ -65,6 +66,7 @@ protected:
     int m_answer = platform::IDOK;
     int m_waits = 0;
     MonWaitFunction m_previousWait;
+    korvane::test::LayoutWatch m_layout; // every window shown keeps the layout rules
 };
 
 } // namespace mervolt::test

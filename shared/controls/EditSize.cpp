@@ -3,6 +3,10 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QtMath>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -39,6 +43,12 @@ int horizontalTextMargins(const QWidget* widget)
         const QMargins margins = edit->textMargins();
         return margins.left() + margins.right() + 2 * kLineEditSideMargin;
     }
+    // A text box keeps its document's margin on either side, and room for
+    // the cursor after the last character.
+    if (const auto* box = qobject_cast<const QPlainTextEdit*>(widget))
+        return 2 * qCeil(box->document()->documentMargin()) + box->cursorWidth();
+    if (const auto* box = qobject_cast<const QTextEdit*>(widget))
+        return 2 * qCeil(box->document()->documentMargin()) + box->cursorWidth();
     return 0;
 }
 

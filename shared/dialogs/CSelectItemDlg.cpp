@@ -5,8 +5,12 @@
 #include "shared/dialogs/CDialogTemplate.h"
 #include "platform/MessageBox.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableView>
+
+#include <algorithm>
 
 namespace {
 
@@ -64,6 +68,18 @@ bool CSelectItemDlg::OnInitDialog()
     m_model->Reload();
     for (int i = 0; i < m_arrColumnNames.size(); ++i)
         m_listCtrl->setColumnWidth(i, int(m_arrColumnWidths.value(i, 0)));
+    // The code column shows every code whole, however wide its texts set it:
+    // items without a name are told apart by their code alone.
+    if (!m_arrColumnNames.isEmpty() && m_arrColumnWidths.value(0, 0) > 0) {
+        const QFontMetrics metrics(m_listCtrl->font());
+        int widest = 0;
+        for (int row = 0; row < m_model->rowCount(); ++row)
+            widest = std::max(widest,
+                              metrics.horizontalAdvance(m_model->index(row, 0).data().toString()));
+        const int margins =
+            2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_listCtrl) + 1) + 2;
+        m_listCtrl->setColumnWidth(0, std::max(m_listCtrl->columnWidth(0), widest + margins));
+    }
     setWindowTitle(m_strTitle);
     return true;
 }

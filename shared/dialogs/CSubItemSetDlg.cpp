@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QTimeEdit>
 
+#include <algorithm>
+
 namespace {
 
 using Form = SubItemDlgType;
@@ -258,9 +260,23 @@ bool CSubItemSetDlg::SetPage()
             m_pMinusPriceEdit->SetDigits(m_nDigits);
         const int characters = SubItemEditLimit(m_eDlgType, m_nDigits, m_nDecimals);
         edit->LimitText(characters);
-        SetEditSize(m_dlgFont, edit, 1, characters, EDITSIZE_WIDTH);
+        // The value shows whole, also where no limit gives the width, and a
+        // value of a few digits still gets an edit one can see and click.
+        constexpr int kFewestShown = 8;
+        const int shown = std::max({characters, int(m_strValue.size()), kFewestShown});
+        SetEditSize(m_dlgFont, edit, 1, shown, EDITSIZE_WIDTH);
+        FitWidthTo(edit);
     }
     return SetValueToControl();
+}
+
+// A control widened past the dialog's edge widens the dialog, keeping the
+// control's left margin on its right.
+void CSubItemSetDlg::FitWidthTo(const QWidget* control)
+{
+    const int need = control->geometry().right() + 1 + control->x();
+    if (need > width())
+        setFixedWidth(need);
 }
 
 int CSubItemSetDlg::FindSelectIndexByValue() const

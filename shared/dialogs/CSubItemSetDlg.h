@@ -110,6 +110,7 @@ private:
     void BuildTemplate();
     void BindControls();
     bool SetPage();
+    void FitWidthTo(const QWidget* control);
     void FillSelection(int selectIndex);
     int FindSelectIndexByValue() const;
     void ApplyImportedValue(const SubItemImportCheck& check);

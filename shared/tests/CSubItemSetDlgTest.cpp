@@ -4,6 +4,7 @@
 #include "shared/data/CStringArrayPtrList.h"
 #include "shared/tests/DialogTestSupport.h"
 #include "shared/controls/NumberText.h"
+#include "testsupport/LayoutCheck.h"
 #include "testsupport/QtPrinters.h"
 
 #include <QComboBox>
@@ -105,6 +106,40 @@ TEST_F(CSubItemSetDlgTest, ChangesReachTheValueInTheTableFormat)
         ClickControl(&d, platform::IDOK);
     });
     EXPECT_EQ(text.GetValue(), "wxy");
+}
+
+// A text shows whole, with or without a limit; the dialog grows to hold it.
+TEST_F(CSubItemSetDlgTest, TheTextEditShowsTheWholeValue)
+{
+    const QString value = QStringLiteral("Thank you for shopping with us, see you again");
+    ASSERT_EQ(value.size(), 45);
+    for (int digits : {0, 45}) {
+        CSubItemSetDlg text(nullptr, T::DLGTYPE_EDIT, 0);
+        text.SetValue(digits, 0, value);
+        RunModal<CSubItemSetDlg>(text, [&](CSubItemSetDlg& d) {
+            auto* edit = qobject_cast<CEcrEdit*>(FindControlById(&d, CSubItemSetDlg::IDC_TEXT));
+            ASSERT_NE(edit, nullptr);
+            EXPECT_GE(edit->width(), QFontMetrics(edit->font()).horizontalAdvance(value) + 8)
+                << digits;
+            EXPECT_EQ(korvane::test::LayoutFaults(&d), QStringList()) << digits;
+            d.reject();
+        });
+    }
+}
+
+// A value of two digits (a property field) still gets an edit of eight
+// characters, not a slot two characters wide.
+TEST_F(CSubItemSetDlgTest, AShortValueGetsAnEditOfEightCharacters)
+{
+    CSubItemSetDlg text(nullptr, T::DLGTYPE_EDIT, 0);
+    text.SetValue(2, 0, QStringLiteral("12"));
+    RunModal<CSubItemSetDlg>(text, [&](CSubItemSetDlg& d) {
+        auto* edit = qobject_cast<CEcrEdit*>(FindControlById(&d, CSubItemSetDlg::IDC_TEXT));
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(edit->GetLimitText(), 2);
+        EXPECT_GE(edit->width(), QFontMetrics(edit->font()).horizontalAdvance(QString(8, u'X')));
+        d.reject();
+    });
 }
 
 TEST_F(CSubItemSetDlgTest, OkWithoutAChoiceKeepsTheDialogOpen)

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 const QString kSourceDir = QStringLiteral(KORVANE_SOURCE_DIR);
@@ -281,6 +283,13 @@ QStringList lookupModules(const Use& use, const LangFile& lang)
     return {};
 }
 
+// The placeholders of a text; a percent sign by itself is the sign, a
+// label's text that is never formatted.
+QStringList TextPlaceholders(const QString& text)
+{
+    return text == u"%" ? QStringList() : LangTextPlaceholders(text);
+}
+
 // What is wrong with the uses against the language file: keys the lookup
 // cannot find, and placeholders that differ from the formatted arguments.
 QStringList checkUses(const QList<Use>& uses, const LangFile& lang)
@@ -307,8 +316,7 @@ QStringList checkUses(const QList<Use>& uses, const LangFile& lang)
                             .arg(key, use.file, tried.join(u','));
             continue;
         }
-        const QStringList placeholders =
-            LangTextPlaceholders(lang.modules.value(module).value(key));
+        const QStringList placeholders = TextPlaceholders(lang.modules.value(module).value(key));
         if (use.formattedArgs >= 0 && placeholders.size() != use.formattedArgs) {
             problems << QStringLiteral("%1 in %2: %3 placeholders, %4 arguments in %5")
                             .arg(key, module)
@@ -338,7 +346,7 @@ TEST(LanguageKeys, TheBuiltFileIsWellFormedWithSupportedPlaceholders)
     EXPECT_EQ(lang.order, expected);
     for (auto m = lang.modules.constBegin(); m != lang.modules.constEnd(); ++m) {
         for (auto k = m->constBegin(); k != m->constEnd(); ++k) {
-            for (const QString& p : LangTextPlaceholders(k.value()))
+            for (const QString& p : TextPlaceholders(k.value()))
                 EXPECT_FALSE(p.startsWith(u'?'))
                     << m.key().toStdString() << " " << k.key().toStdString()
                     << ": unsupported placeholder " << p.toStdString();
@@ -347,6 +355,20 @@ TEST(LanguageKeys, TheBuiltFileIsWellFormedWithSupportedPlaceholders)
 
     CResourceLangDatas datas; // and our own reader takes it whole
     EXPECT_TRUE(datas.LoadDocumentFile(kLangFile));
+}
+
+// The English texts use the ASCII signs: their full-width forms show as empty
+// boxes where no East Asian font is installed.
+TEST(LanguageKeys, EnglishTextsHoldNoFullWidthSigns)
+{
+    const LangFile lang = readLanguageFile(kLangFile);
+    QStringList wide;
+    for (auto m = lang.modules.constBegin(); m != lang.modules.constEnd(); ++m)
+        for (auto k = m->constBegin(); k != m->constEnd(); ++k)
+            if (std::any_of(k.value().begin(), k.value().end(),
+                            [](QChar c) { return c.unicode() >= 0xFF01 && c.unicode() <= 0xFF5E; }))
+                wide << m.key() + u'/' + k.key() + u'=' + k.value();
+    EXPECT_TRUE(wide.isEmpty()) << joined(wide);
 }
 
 // The texts of a language file or fragment in document order, one
