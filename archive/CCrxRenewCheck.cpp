@@ -52,9 +52,9 @@ CCrxRenewCheck::CCrxRenewCheck(const QStringList& tables, const CrxAbortFlag* ab
 
 CCrxRenewCheck::~CCrxRenewCheck() = default;
 
-CrxResult CCrxRenewCheck::Check(const QString& dataXmlPath, const QStringList& tables,
-                                const CrxAbortFlag* abort)
+CrxResult CCrxRenewCheck::Check(const CCrxDirEnv& env, const QString& archivePath,
+                                const QStringList& tables, const CrxAbortFlag* abort)
 {
     CCrxRenewCheck check(tables, abort);
-    return CrxContent::ParseFile(check, dataXmlPath);
+    return CrxContent::ParseDataXml(check, env, archivePath);
 }

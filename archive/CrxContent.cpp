@@ -1,12 +1,15 @@
 #include "archive/CrxContent.h"
 
+#include "archive/CCrxDirEnv.h"
 #include "archive/CCrxElement.h"
 #include "archive/CCrxElementStack.h"
 #include "archive/CCrxSaxReader.h"
+#include "archive/CrxContentSink.h"
 #include "archive/CrxParseContext.h"
 #include "archive/ICrxDocument.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <vector>
 
@@ -123,4 +126,22 @@ CrxResult CrxContent::ParseFile(ICrxDocument& document, const QString& path)
             break;
     }
     return document.GetLastError();
+}
+
+CrxResult CrxContent::ParseDataXml(ICrxDocument& document, const CCrxDirEnv& env,
+                                   const QString& archivePath)
+{
+    if (QFileInfo(env.DataXmlPath()).size() > 0)
+        return ParseFile(document, env.DataXmlPath());
+    CrxContentSink sink(document);
+    CCrxArchiver archiver;
+    archiver.SetAbortFlag(document.GetCancelFlag());
+    bool found = false;
+    const CrxResult rc = archiver.ReadMember(
+        archivePath, QString::fromLatin1(CCrxDirEnv::kDataXmlName), sink, found);
+    if (document.GetLastError() != CRX_OK)
+        return document.GetLastError();
+    if (rc != CRX_OK)
+        return rc;
+    return found ? CRX_OK : CRX_E_NO_DATAXML;
 }

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringView>
 
+class CCrxDirEnv;
 class CrxAttributes;
 class ICrxDocument;
 struct CrxParseContext;
@@ -34,6 +35,12 @@ public:
     // the document's recorded error afterwards. A DOCTYPE is refused
     // (CRX_E_SAX_FATAL): archives are untrusted and carry none.
     static CrxResult ParseFile(ICrxDocument& document, const QString& path);
+    // The archive XML of an unpack folder: read from the archive as it is
+    // decompressed where the unpack left only its stand-in (an empty file),
+    // else from the file. Also CRX_E_UNPACK, CRX_E_CANCELLED or
+    // CRX_E_NO_DATAXML from the archive.
+    static CrxResult ParseDataXml(ICrxDocument& document, const CCrxDirEnv& env,
+                                  const QString& archivePath);
 
 private:
     CCrxElement* ValidTop();
