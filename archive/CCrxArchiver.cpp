@@ -36,6 +36,9 @@ constexpr qint64 kUnpackRatio = 200;
 constexpr size_t kChunk = 64 * 1024;
 constexpr size_t kChildChunk = 256 * 1024;
 constexpr int kTempNameCount = 9999;
+// lbzip2 runs ahead of a slow reader by a queue that grows with its threads
+// (about 20 MB each): a parse keeps pace with three.
+constexpr int kPacedThreads = 3;
 
 struct ReadDeleter
 {
@@ -249,7 +252,8 @@ CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString&
     bool parallel = false;
     if (UsesParallel()) {
         Fd in(::open(QFile::encodeName(archivePath).constData(), O_RDONLY | O_CLOEXEC));
-        parallel = in.get() >= 0 && StartsAsBzip2(in.get()) && child.StartDecompress(in.get());
+        parallel = in.get() >= 0 && StartsAsBzip2(in.get()) &&
+                   child.StartDecompress(in.get(), extract ? 0 : kPacedThreads);
     }
     const int opened =
         parallel ? archive_read_open(reader.get(), &source, nullptr, ReadChild, nullptr)

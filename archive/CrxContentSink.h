@@ -10,7 +10,8 @@
 class CrxContentSink : public ICrxMemberSink
 {
 public:
-    explicit CrxContentSink(ICrxDocument& document) : m_content(document), m_reader(m_content, document)
+    explicit CrxContentSink(ICrxDocument& document)
+        : m_content(document), m_reader(m_content, document)
     {
     }
 

@@ -15,10 +15,11 @@
 // graphics carry a blob. Repetitions and their order come from the command
 // line: --benchmark_repetitions=3 --benchmark_enable_random_interleaving=true
 // interleaves the library's runs with the floors'.
-// Counters: peak_MB, the peak resident size of the operation (this process
-// for the library, whose lbzip2 child is not counted; the larger of this
-// process and the tar child for a floor); rise_MB, that peak less the size
-// the process had before (the data sets); cpu_all_s, CPU seconds of the
+// Counters: peak_MB, the peak resident size of the whole operation (for the
+// library this process plus its lbzip2 child, child_MB, which runs beside
+// it; the larger of this process and the tar child, with its own child, for
+// a floor); rise_MB, that peak less the size the process had before (the
+// data sets); cpu_all_s, CPU seconds of the
 // process and its children; the open's steps; parallel, whether the
 // archiver ran lbzip2 (1) or bzip2 in-process (0).
 
@@ -86,6 +87,7 @@ void ResetPeak()
 {
     malloc_trim(0);
     std::ofstream("/proc/self/clear_refs") << "5";
+    CCrxBzip2Process::ResetPeakChildKb();
     g_baseMb = StatusMegabytes("VmRSS:");
 }
 
@@ -215,6 +217,9 @@ DataSet& Data(int items)
 
 void Finish(benchmark::State& state, double cpuBefore, double peak)
 {
+    const double child = double(CCrxBzip2Process::PeakChildKb()) / 1024.0;
+    peak += child;
+    state.counters["child_MB"] = child;
     state.counters["peak_MB"] = peak;
     state.counters["rise_MB"] = peak - g_baseMb;
     state.counters["cpu_all_s"] = CpuSeconds() - cpuBefore;
