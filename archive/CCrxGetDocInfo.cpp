@@ -93,8 +93,8 @@ CrxFileInfo CCrxGetDocInfo::FileInfo() const
     return info;
 }
 
-bool CCrxGetDocInfo::ParseComplete(QStringView endedName) const
+bool CCrxGetDocInfo::ParseComplete(QByteArrayView endedName) const
 {
     return m_pCrxparse && m_stack.Top() == m_pCrxparse &&
-           endedName == QLatin1String(crxname::kFileinfo);
+           endedName == QByteArrayView(crxname::kFileinfo);
 }

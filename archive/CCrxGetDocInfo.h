@@ -44,7 +44,7 @@ public:
     CrxResult GetLastError() const override { return m_nLastError; }
     // The header is one "fileinfo" at the head of the file: once it ended
     // under "crxparse", the rows after it need not be tokenised.
-    bool ParseComplete(QStringView endedName) const override;
+    bool ParseComplete(QByteArrayView endedName) const override;
 
 private:
     CCrxElementStack m_stack;

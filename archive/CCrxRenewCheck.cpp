@@ -17,13 +17,13 @@ public:
     CrxResult OnBegin(CrxParseContext& context) override
     {
         CCrxNode::OnBegin(context);
-        if (CrxResult rc = FindAttribute(context.attributes, u"tabname"))
+        if (CrxResult rc = FindAttribute(context.attributes, crxname::kTabname))
             return rc;
         const QString table = m_pool.Text();
         m_pool.Clear();
         if (!context.tableSelection || !context.tableSelection->contains(table))
             return CRX_OK;
-        const CrxResult rc = FindAttribute(context.attributes, u"mainte");
+        const CrxResult rc = FindAttribute(context.attributes, crxname::kMainte);
         if (rc != CRX_OK && rc != CRX_E_NO_ATTRIBUTE)
             return rc;
         const bool renew = rc == CRX_OK && m_pool.Text() == QLatin1String(crxname::kRenew);

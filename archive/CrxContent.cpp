@@ -46,7 +46,7 @@ CrxParseContext CrxContent::MakeContext(CCrxElement& top, const CrxAttributes* a
     return context;
 }
 
-bool CrxContent::startElement(QStringView localName, const CrxAttributes& attributes)
+bool CrxContent::startElement(QByteArrayView localName, const CrxAttributes& attributes)
 {
     if (CrxAborted(m_document.GetCancelFlag()))
         return Record(CRX_E_CANCELLED);
@@ -63,7 +63,7 @@ bool CrxContent::startElement(QStringView localName, const CrxAttributes& attrib
     return true;
 }
 
-bool CrxContent::endElement(QStringView localName)
+bool CrxContent::endElement(QByteArrayView localName)
 {
     if (localName.isEmpty())
         return Record(CRX_E_ELEMENT_EMPTY);
@@ -78,7 +78,7 @@ bool CrxContent::endElement(QStringView localName)
     return true;
 }
 
-bool CrxContent::characters(QStringView text)
+bool CrxContent::characters(QByteArrayView text)
 {
     if (text.isEmpty())
         return true;

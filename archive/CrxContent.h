@@ -2,14 +2,15 @@
 
 // The reading engine: the archive XML is streamed, never loaded whole, and
 // every start tag, piece of text and end tag goes to the element on top of
-// the document's element stack. The first code an element hook returns is
+// the document's element stack, as the parser's UTF-8 bytes. The first code
+// an element hook returns is
 // recorded on the document and stops the parse; a reader error is recorded
 // only when nothing was recorded before.
 
 #include "archive/CrxResult.h"
 
+#include <QByteArrayView>
 #include <QString>
-#include <QStringView>
 
 class CCrxDirEnv;
 class CrxAttributes;
@@ -24,9 +25,10 @@ public:
     virtual ~CrxContent() = default;
 
     // Each returns false when the parse must stop (the code is recorded).
-    bool startElement(QStringView localName, const CrxAttributes& attributes);
-    bool endElement(QStringView localName);
-    bool characters(QStringView text);
+    bool startElement(QByteArrayView localName, const CrxAttributes& attributes);
+    bool endElement(QByteArrayView localName);
+    // A piece of text; an element's text may come in several.
+    bool characters(QByteArrayView text);
     // The reader's own errors.
     void error();
     void fatalError();
