@@ -36,9 +36,10 @@ constexpr qint64 kUnpackRatio = 200;
 constexpr size_t kChunk = 64 * 1024;
 constexpr size_t kChildChunk = 256 * 1024;
 constexpr int kTempNameCount = 9999;
-// lbzip2 runs ahead of a slow reader by a queue that grows with its threads
-// (about 20 MB each): a parse keeps pace with three.
-constexpr int kPacedThreads = 3;
+// Decompressing, lbzip2 runs ahead of its reader by up to about 25 MB a
+// thread (a busy machine or a parse soon lets it): two keep an open, child
+// included, well under 100 MB.
+constexpr int kDecompressThreads = 2;
 
 struct ReadDeleter
 {
@@ -253,7 +254,7 @@ CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString&
     if (UsesParallel()) {
         Fd in(::open(QFile::encodeName(archivePath).constData(), O_RDONLY | O_CLOEXEC));
         parallel = in.get() >= 0 && StartsAsBzip2(in.get()) &&
-                   child.StartDecompress(in.get(), extract ? 0 : kPacedThreads);
+                   child.StartDecompress(in.get(), kDecompressThreads);
     }
     const int opened =
         parallel ? archive_read_open(reader.get(), &source, nullptr, ReadChild, nullptr)
