@@ -34,6 +34,10 @@ constexpr qint64 kMinUnpackLimit = qint64(2) << 30;
 constexpr qint64 kUnpackRatio = 200;
 constexpr size_t kChunk = 64 * 1024;
 constexpr size_t kChildChunk = 256 * 1024;
+// Decompressing, lbzip2 runs ahead of its reader by up to about 25 MB a
+// thread (a busy machine or a parse soon lets it): two keep an open, child
+// included, well under 100 MB.
+constexpr int kDecompressThreads = 2;
 
 struct ReadDeleter
 {
@@ -182,21 +186,49 @@ qint64 CCrxArchiver::UnpackLimitFor(qint64 archiveSize) const
     return std::max(kMinUnpackLimit, archiveSize * kUnpackRatio);
 }
 
+struct CCrxArchiver::Streamed
+{
+    QString name;
+    ICrxMemberSink* sink;
+    bool found = false;
+};
+
 CrxResult CCrxArchiver::Unpack(const QString& archivePath, const QString& folder)
+{
+    return UnpackStreaming(archivePath, folder, QString(), nullptr);
+}
+
+CrxResult CCrxArchiver::UnpackStreaming(const QString& archivePath, const QString& folder,
+                                        const QString& member, ICrxMemberSink* sink)
 {
     if (PathKind(archivePath) != CRX_PATH_FILE || PathKind(folder) != CRX_PATH_FOLDER)
         return CRX_E_UNPACK;
     // A failed unpack leaves nothing behind: after a full disk above all.
     const QStringList before = FolderEntries(folder);
-    const CrxResult rc = UnpackEntries(archivePath, folder);
+    Streamed streamed{member, sink};
+    const CrxResult rc = UnpackEntries(archivePath, folder, member.isEmpty() ? nullptr : &streamed);
     if (rc != CRX_OK)
         RemoveNewEntries(folder, before);
     return rc;
 }
 
-CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString& folder)
+CrxResult CCrxArchiver::ReadMember(const QString& archivePath, const QString& member,
+                                   ICrxMemberSink& sink, bool& found)
+{
+    found = false;
+    if (PathKind(archivePath) != CRX_PATH_FILE || member.isEmpty())
+        return CRX_E_UNPACK;
+    Streamed streamed{member, &sink};
+    const CrxResult rc = UnpackEntries(archivePath, QString(), &streamed);
+    found = streamed.found;
+    return rc;
+}
+
+CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString& folder,
+                                      Streamed* streamed)
 {
     const qint64 limit = UnpackLimitFor(QFileInfo(archivePath).size());
+    const bool extract = !folder.isEmpty();
     CrxDiskReserve reserve(folder);
 
     // Outlives the reader, which reads from it.
@@ -213,7 +245,8 @@ CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString&
     bool parallel = false;
     if (UsesParallel()) {
         Fd in(::open(QFile::encodeName(archivePath).constData(), O_RDONLY | O_CLOEXEC));
-        parallel = in.get() >= 0 && StartsAsBzip2(in.get()) && child.StartDecompress(in.get());
+        parallel = in.get() >= 0 && StartsAsBzip2(in.get()) &&
+                   child.StartDecompress(in.get(), kDecompressThreads);
     }
     const int opened =
         parallel ? archive_read_open(reader.get(), &source, nullptr, ReadChild, nullptr)
@@ -224,6 +257,22 @@ CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString&
 
     qint64 total = 0;
     std::vector<char> buffer(kChunk);
+    // The entry's data block by block, each counted against the limit
+    // before take sees it; take false fails the unpack.
+    auto readData = [&](auto&& take) {
+        for (;;) {
+            if (Aborted())
+                return CRX_E_CANCELLED;
+            const la_ssize_t n = archive_read_data(reader.get(), buffer.data(), buffer.size());
+            if (n == 0)
+                return CRX_OK;
+            if (n < 0)
+                return CRX_E_UNPACK;
+            total += n;
+            if (total > limit || !take(QByteArrayView(buffer.data(), n)))
+                return CRX_E_UNPACK;
+        }
+    };
     for (;;) {
         if (Aborted())
             return CRX_E_CANCELLED;
@@ -250,8 +299,41 @@ CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString&
             return CRX_E_UNPACK;
         }
         total += kEntryOverhead;
-        if (total > limit || !reserve.Take(kEntryOverhead))
+        if (total > limit || (extract && !reserve.Take(kEntryOverhead)))
             return CRX_E_UNPACK;
+
+        const bool isStreamed =
+            streamed && type == AE_IFREG && parts.size() == 1 && parts.front() == streamed->name;
+        if (isStreamed || !extract) {
+            if (isStreamed && streamed->found)
+                return CRX_E_UNPACK; // two members of one name
+            // The stand-in claims the name as a file of the member would.
+            if (isStreamed && extract) {
+                Fd standIn(
+                    ::open(QFile::encodeName(folder + QLatin1Char('/') + parts.front()).constData(),
+                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
+                if (standIn.get() < 0 || !standIn.close())
+                    return CRX_E_UNPACK;
+            }
+            ICrxMemberSink* sink = isStreamed ? streamed->sink : nullptr;
+            bool wanted = sink != nullptr;
+            if (CrxResult rc = readData([&](QByteArrayView bytes) {
+                    if (wanted)
+                        wanted = sink->Take(bytes);
+                    return true;
+                }))
+                return rc;
+            if (!isStreamed)
+                continue;
+            streamed->found = true;
+            if (sink)
+                sink->End();
+            // A read alone needs nothing after its member: the unpack
+            // before it checked the whole archive.
+            if (!extract)
+                return CRX_OK;
+            continue;
+        }
 
         if (type == AE_IFDIR) {
             if (!MakeFolders(folder, parts, parts.size()))
@@ -268,18 +350,11 @@ CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString&
                       O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
         if (out.get() < 0)
             return CRX_E_UNPACK;
-        for (;;) {
-            if (Aborted())
-                return CRX_E_CANCELLED;
-            const la_ssize_t n = archive_read_data(reader.get(), buffer.data(), buffer.size());
-            if (n == 0)
-                break;
-            if (n < 0)
-                return CRX_E_UNPACK;
-            total += n;
-            if (total > limit || !reserve.Take(n) || !WriteAll(out.get(), buffer.data(), size_t(n)))
-                return CRX_E_UNPACK;
-        }
+        if (CrxResult rc = readData([&](QByteArrayView bytes) {
+                return reserve.Take(bytes.size()) &&
+                       WriteAll(out.get(), bytes.data(), size_t(bytes.size()));
+            }))
+            return rc;
         if (!out.close())
             return CRX_E_UNPACK;
         if (archive_entry_mtime_is_set(entry))

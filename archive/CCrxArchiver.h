@@ -1,15 +1,27 @@
 #pragma once
 
 // The archive container: a bzip2-compressed tar. The bzip2 stream is made
-// and decoded by lbzip2 on every core where it is installed, else
-// in-process; the tar is always read and written in-process. Archives come
-// from outside, so unpacking takes only plain files and
-// folders under relative paths, and stops past a size limit; nothing lands
-// outside the unpack folder.
+// by lbzip2 on every core where it is installed and decoded by it on two
+// (its memory grows with its threads), else in-process; the tar is always read and written
+// in-process. Archives come from outside, so unpacking takes only plain files and folders under
+// relative paths, and stops past a size limit; nothing lands outside the unpack folder.
 
 #include "archive/CrxResult.h"
 
+#include <QByteArrayView>
 #include <QString>
+
+// Takes one member's bytes as they are decompressed, so that a reader can
+// work on them without the member ever landing on disk.
+class ICrxMemberSink
+{
+public:
+    virtual ~ICrxMemberSink() = default;
+    // false: no more is wanted; the rest of the member is read past.
+    virtual bool Take(QByteArrayView bytes) = 0;
+    // The member has ended (also after a Take that wanted no more).
+    virtual void End() = 0;
+};
 
 class CCrxArchiver
 {
@@ -30,6 +42,17 @@ public:
     // are not UTF-8 are read in the legacy code page. A failure removes
     // what the unpack added to the folder.
     CrxResult Unpack(const QString& archivePath, const QString& folder);
+    // Unpack, except for the member named member at the top of the archive:
+    // its bytes go to sink (read past when sink is null), counted against
+    // the size limit as every other member, and an empty file stands at its
+    // path (so a second member of that name still fails the unpack).
+    CrxResult UnpackStreaming(const QString& archivePath, const QString& folder,
+                              const QString& member, ICrxMemberSink* sink);
+    // Reads the archive up to the end of the member named member at its top
+    // and hands its bytes to sink; nothing is written. found says whether
+    // the member came. 0, CRX_E_CANCELLED or CRX_E_UNPACK (as Unpack).
+    CrxResult ReadMember(const QString& archivePath, const QString& member, ICrxMemberSink& sink,
+                         bool& found);
     // Packs everything in folder, with paths relative to it and an entry
     // for every folder (so an empty one survives), into archivePath:
     // 0, CRX_E_CANCELLED, CRX_E_PACK (archivePath is then left empty) or
@@ -54,7 +77,10 @@ public:
 
 private:
     bool Aborted() const { return CrxAborted(m_pAbort); }
-    CrxResult UnpackEntries(const QString& archivePath, const QString& folder);
+    struct Streamed;
+    // folder empty: nothing is written, and the reading ends with the
+    // streamed member.
+    CrxResult UnpackEntries(const QString& archivePath, const QString& folder, Streamed* streamed);
 
     CrxAbortFlag m_nOwnAbort{0};
     const CrxAbortFlag* m_pAbort = &m_nOwnAbort;

@@ -5,12 +5,14 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <sched.h>
 #include <spawn.h>
 #include <string>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <thread>
@@ -19,6 +21,8 @@
 extern char** environ;
 
 namespace {
+
+std::atomic<long> g_peakChildKb{0};
 
 QString& ProgramSlot()
 {
@@ -56,22 +60,24 @@ bool CCrxBzip2Process::StartCompress(int out)
         return false;
     ::shutdown(ends[0], SHUT_RD);
     ::shutdown(ends[1], SHUT_WR);
-    return Start("-9", ends[1], out, ends[0], ends[1]);
+    return Start("-9", Cores(), ends[1], out, ends[0], ends[1]);
 }
 
-bool CCrxBzip2Process::StartDecompress(int in)
+bool CCrxBzip2Process::StartDecompress(int in, int threads)
 {
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC) != 0)
         return false;
-    return Start("-d", in, ends[1], ends[0], ends[1]);
+    return Start("-d", threads > 0 ? std::min(threads, Cores()) : Cores(), in, ends[1], ends[0],
+                 ends[1]);
 }
 
-bool CCrxBzip2Process::Start(const char* mode, int in, int out, int ours, int theirs)
+bool CCrxBzip2Process::Start(const char* mode, int threadCount, int in, int out, int ours,
+                             int theirs)
 {
     Kill();
     const QByteArray program = Program().toLocal8Bit();
-    const std::string threads = std::to_string(Cores());
+    const std::string threads = std::to_string(threadCount);
     char* argv[] = {const_cast<char*>("lbzip2"),
                     const_cast<char*>(mode),
                     const_cast<char*>("-c"),
@@ -136,7 +142,7 @@ CrxResult CCrxBzip2Process::Finish(const CrxAbortFlag* abort, CrxResult failed)
         return failed;
     for (;;) {
         int status = 0;
-        const pid_t done = ::waitpid(m_pid, &status, WNOHANG);
+        const pid_t done = Reap(&status, WNOHANG);
         if (done == m_pid) {
             m_pid = -1;
             return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? CRX_OK : failed;
@@ -159,9 +165,33 @@ void CCrxBzip2Process::Kill()
     if (m_pid < 0)
         return;
     ::kill(m_pid, SIGKILL);
-    while (::waitpid(m_pid, nullptr, 0) < 0 && errno == EINTR) {
+    int status = 0;
+    while (Reap(&status, 0) < 0 && errno == EINTR) {
     }
     m_pid = -1;
+}
+
+pid_t CCrxBzip2Process::Reap(int* status, int options)
+{
+    rusage usage{};
+    const pid_t done = ::wait4(m_pid, status, options, &usage);
+    if (done == m_pid) {
+        long peak = g_peakChildKb.load();
+        while (usage.ru_maxrss > peak &&
+               !g_peakChildKb.compare_exchange_weak(peak, usage.ru_maxrss)) {
+        }
+    }
+    return done;
+}
+
+long CCrxBzip2Process::PeakChildKb()
+{
+    return g_peakChildKb.load();
+}
+
+void CCrxBzip2Process::ResetPeakChildKb()
+{
+    g_peakChildKb = 0;
 }
 
 void CCrxBzip2Process::CloseFd()

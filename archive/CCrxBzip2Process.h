@@ -32,8 +32,8 @@ public:
     // could not start.
     bool StartCompress(int out);
     // Decompresses the file open at in (read from its start) into what
-    // Fd() gives.
-    bool StartDecompress(int in);
+    // Fd() gives, on threads threads (0: Cores()).
+    bool StartDecompress(int in, int threads = 0);
 
     // Our end: a socket to write to (writes never raise SIGPIPE, see
     // Write) or a pipe to read from.
@@ -50,8 +50,15 @@ public:
     // Kills the child and reaps it; closes our end.
     void Kill();
 
+    // The largest peak resident size, in KiB, of a child reaped since the
+    // last reset: the decompressor's share of an open's memory.
+    static long PeakChildKb();
+    static void ResetPeakChildKb();
+
 private:
-    bool Start(const char* mode, int in, int out, int ours, int theirs);
+    bool Start(const char* mode, int threads, int in, int out, int ours, int theirs);
+    // waitpid that also notes the child's peak resident size.
+    pid_t Reap(int* status, int options);
     void CloseFd();
 
     pid_t m_pid = -1;

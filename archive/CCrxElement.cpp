@@ -3,26 +3,23 @@
 #include "archive/CrxAttributes.h"
 #include "archive/CrxParseContext.h"
 
-#include <QAnyStringView>
-#include <QUtf8StringView>
-
 CrxResult CCrxElement::OnBegin(CrxParseContext&)
 {
     m_pool.Clear();
     return CRX_OK;
 }
 
-CrxResult CCrxElement::OnStartChild(QStringView, CrxParseContext&)
+CrxResult CCrxElement::OnStartChild(QByteArrayView, CrxParseContext&)
 {
     return CRX_OK;
 }
 
-CrxResult CCrxElement::OnCharacters(QStringView)
+CrxResult CCrxElement::OnCharacters(QByteArrayView)
 {
     return CRX_OK;
 }
 
-CrxResult CCrxElement::OnEnd(QStringView, CrxParseContext&)
+CrxResult CCrxElement::OnEnd(QByteArrayView, CrxParseContext&)
 {
     return CRX_OK;
 }
@@ -42,7 +39,7 @@ CrxResult CCrxElement::EndExport(CrxExportContext&)
     return CRX_OK;
 }
 
-CrxResult CCrxElement::FindAttribute(const CrxAttributes* attributes, QStringView wanted)
+CrxResult CCrxElement::FindAttribute(const CrxAttributes* attributes, QByteArrayView wanted)
 {
     if (!attributes || attributes->IsEmpty())
         return CRX_E_NO_ATTRIBUTE;
@@ -50,23 +47,21 @@ CrxResult CCrxElement::FindAttribute(const CrxAttributes* attributes, QStringVie
         const QByteArrayView name = attributes->LocalName(i);
         if (name.isEmpty())
             return CRX_E_ATTRIBUTE_NULL;
-        if (!QAnyStringView::equal(QUtf8StringView(name), wanted))
+        if (name != wanted)
             continue;
         QByteArrayView raw = attributes->RawValue(i);
         if (!raw.contains('&'))
-            return m_pool.Set(QString::fromUtf8(raw));
+            return m_pool.SetUtf8(raw);
         QByteArray value = raw.toByteArray();
         value.replace("&#38;", "&");
-        return m_pool.Set(QString::fromUtf8(value));
+        return m_pool.SetUtf8(value);
     }
     return CRX_E_NO_ATTRIBUTE;
 }
 
-CrxResult CCrxElement::CheckOwnEnd(QStringView name, CrxParseContext& context)
+CrxResult CCrxElement::CheckOwnEnd(QByteArrayView name, CrxParseContext& context)
 {
-    if (CrxResult rc = m_pool.Set(name))
-        return rc;
-    if (m_pool.Text() != m_strName)
+    if (name != m_utf8Name)
         return CRX_E_ELEMENT_STACK;
     m_pool.Clear();
     context.pop = true;

@@ -3,7 +3,42 @@
 #include "archive/CCrxRecord.h"
 #include "archive/CrxFileOps.h"
 #include "archive/CrxGrammarNames.h"
+#include "archive/CrxContentSink.h"
 #include "archive/CrxUnpack.h"
+
+namespace {
+
+// The header read never fails on the parse: a damaged archive XML is
+// reported by the contents import. What throws only ends the header.
+class HeaderSink : public CrxContentSink
+{
+public:
+    using CrxContentSink::CrxContentSink;
+
+    bool Take(QByteArrayView bytes) override
+    {
+        try {
+            m_bGoing = m_bGoing && CrxContentSink::Take(bytes);
+        } catch (...) {
+            m_bGoing = false;
+        }
+        return m_bGoing;
+    }
+    void End() override
+    {
+        try {
+            if (m_bGoing)
+                CrxContentSink::End();
+        } catch (...) {
+        }
+        m_bGoing = false;
+    }
+
+private:
+    bool m_bGoing = true;
+};
+
+} // namespace
 
 CrxResult CCrxGetDocInfo::Open(const QString& archivePath, const QString& baseFolder,
                                const CrxAbortFlag* abort)
@@ -15,9 +50,12 @@ CrxResult CCrxGetDocInfo::Open(const QString& archivePath, const QString& baseFo
     m_pAbort = abort ? abort : &m_nOwnAbort;
     if (PathKind(archivePath) != CRX_PATH_FILE)
         return CRX_E_NO_ARCHIVE;
-    if (CrxResult rc = CrxUnpackArchive(m_env, archivePath, m_pAbort))
-        return rc;
+    // The header is read while the archive unpacks, from the XML as it
+    // is decompressed.
     BuildHeaderGrammar();
+    HeaderSink sink(*this);
+    if (CrxResult rc = CrxUnpackArchive(m_env, archivePath, m_pAbort, &sink))
+        return rc;
     return CrxAborted(m_pAbort) ? CRX_E_CANCELLED : CRX_OK;
 }
 
@@ -55,8 +93,8 @@ CrxFileInfo CCrxGetDocInfo::FileInfo() const
     return info;
 }
 
-bool CCrxGetDocInfo::ParseComplete(QStringView endedName) const
+bool CCrxGetDocInfo::ParseComplete(QByteArrayView endedName) const
 {
     return m_pCrxparse && m_stack.Top() == m_pCrxparse &&
-           endedName == QLatin1String(crxname::kFileinfo);
+           endedName == QByteArrayView(crxname::kFileinfo);
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 // The document of a header read: unpacks the archive and reads "fileinfo"
-// only. It leaves the unpack folder for the following contents import.
+// only, from the archive XML as it is decompressed. It leaves the unpack
+// folder for the following contents import.
 
 #include "archive/CCrxDirEnv.h"
 #include "archive/CCrxElementStack.h"
@@ -19,8 +20,9 @@ public:
     CCrxGetDocInfo(const CCrxGetDocInfo&) = delete;
     CCrxGetDocInfo& operator=(const CCrxGetDocInfo&) = delete;
 
-    // Unpacks the archive into the base folder's unpack folder and builds the
-    // header grammar: 0, CRX_E_NO_ARCHIVE, a path-set code,
+    // Builds the header grammar and unpacks the archive into the base
+    // folder's unpack folder, reading the header on the way (a parse error
+    // is recorded, never the result): 0, CRX_E_NO_ARCHIVE, a path-set code,
     // CRX_E_WORK_FOLDER, an unpack code, CRX_E_NO_DATAXML or CRX_E_CANCELLED.
     CrxResult Open(const QString& archivePath, const QString& baseFolder,
                    const CrxAbortFlag* abort);
@@ -42,7 +44,7 @@ public:
     CrxResult GetLastError() const override { return m_nLastError; }
     // The header is one "fileinfo" at the head of the file: once it ended
     // under "crxparse", the rows after it need not be tokenised.
-    bool ParseComplete(QStringView endedName) const override;
+    bool ParseComplete(QByteArrayView endedName) const override;
 
 private:
     CCrxElementStack m_stack;

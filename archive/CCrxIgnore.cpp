@@ -7,18 +7,13 @@ CrxResult CCrxIgnore::OnBegin(CrxParseContext&)
     return CRX_OK;
 }
 
-CrxResult CCrxIgnore::OnStartChild(QStringView, CrxParseContext&)
+CrxResult CCrxIgnore::OnStartChild(QByteArrayView, CrxParseContext&)
 {
     ++m_nDepth;
     return CRX_OK;
 }
 
-CrxResult CCrxIgnore::OnCharacters(QStringView)
-{
-    return CRX_OK;
-}
-
-CrxResult CCrxIgnore::OnEnd(QStringView name, CrxParseContext& context)
+CrxResult CCrxIgnore::OnEnd(QByteArrayView name, CrxParseContext& context)
 {
     if (--m_nDepth >= 0)
         return CRX_OK;

@@ -11,9 +11,8 @@ public:
     using CCrxElement::CCrxElement;
 
     CrxResult OnBegin(CrxParseContext& context) override;
-    CrxResult OnStartChild(QStringView name, CrxParseContext& context) override;
-    CrxResult OnCharacters(QStringView text) override;
-    CrxResult OnEnd(QStringView name, CrxParseContext& context) override;
+    CrxResult OnStartChild(QByteArrayView name, CrxParseContext& context) override;
+    CrxResult OnEnd(QByteArrayView name, CrxParseContext& context) override;
 
 private:
     int m_nDepth = 0;

@@ -5,6 +5,7 @@
 
 #include "archive/CrxGrammarNames.h"
 
+#include <QByteArray>
 #include <QString>
 
 class CCrxItem
@@ -13,7 +14,7 @@ public:
     enum { FLAG_READ = 0x1 };
 
     CCrxItem() = default;
-    explicit CCrxItem(const QString& name) : m_strName(name) {}
+    explicit CCrxItem(const QString& name) : m_strName(name), m_utf8Name(name.toUtf8()) {}
     virtual ~CCrxItem() = default;
 
     bool WasRead() const { return (m_nFlags & FLAG_READ) != 0; }
@@ -21,6 +22,7 @@ public:
     bool IsBlobColumn() const { return m_nColumnType == 3; }
 
     QString m_strName;
+    QByteArray m_utf8Name; // as the archive XML names it
     QString m_strValue;
     int m_nDataType = CRX_DATA_NONE; // "datatype" of the value element
     int m_nFlags = 0;                // FLAG_READ: a value was read in this row

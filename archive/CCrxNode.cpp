@@ -10,11 +10,11 @@ CCrxElement* CCrxNode::AddChild(std::unique_ptr<CCrxElement> child)
     return raw;
 }
 
-CCrxElement* CCrxNode::FindChild(QStringView name) const
+CCrxElement* CCrxNode::FindChild(QByteArrayView name) const
 {
     // A node has a handful of children; the latest of a name wins.
     for (auto it = m_children.rbegin(); it != m_children.rend(); ++it)
-        if ((*it)->Name() == name)
+        if ((*it)->Utf8Name() == name)
             return it->get();
     return nullptr;
 }
@@ -34,28 +34,20 @@ CrxResult CCrxNode::OnBegin(CrxParseContext& context)
     return CRX_OK;
 }
 
-CrxResult CCrxNode::OnStartChild(QStringView name, CrxParseContext& context)
+CrxResult CCrxNode::OnStartChild(QByteArrayView name, CrxParseContext& context)
 {
-    if (CrxResult rc = m_pool.Set(name))
-        return rc;
     CCrxElement* child = FindChild(name);
     if (!child) {
         if (!m_pIgnore)
             m_pIgnore = std::make_unique<CCrxIgnore>();
-        m_pIgnore->SetName(m_pool.Text());
+        m_pIgnore->SetName(QString::fromUtf8(name));
         child = m_pIgnore.get();
     }
-    m_pool.Clear();
     context.push = child;
     return child->OnBegin(context);
 }
 
-CrxResult CCrxNode::OnCharacters(QStringView text)
-{
-    return m_pool.Append(text);
-}
-
-CrxResult CCrxNode::OnEnd(QStringView name, CrxParseContext& context)
+CrxResult CCrxNode::OnEnd(QByteArrayView name, CrxParseContext& context)
 {
     return CheckOwnEnd(name, context);
 }

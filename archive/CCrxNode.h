@@ -18,12 +18,12 @@ public:
     // child of the same name takes the name's place in the lookup.
     CCrxElement* AddChild(std::unique_ptr<CCrxElement> child);
     const std::vector<std::unique_ptr<CCrxElement>>& Children() const { return m_children; }
-    CCrxElement* FindChild(QStringView name) const;
+    CCrxElement* FindChild(QByteArrayView name) const;
 
     CrxResult OnBegin(CrxParseContext& context) override;
-    CrxResult OnStartChild(QStringView name, CrxParseContext& context) override;
-    CrxResult OnCharacters(QStringView text) override;
-    CrxResult OnEnd(QStringView name, CrxParseContext& context) override;
+    // Text between the children is not kept.
+    CrxResult OnStartChild(QByteArrayView name, CrxParseContext& context) override;
+    CrxResult OnEnd(QByteArrayView name, CrxParseContext& context) override;
 
     // Its tag (none for the root) around its children.
     CrxResult WriteExport(CrxExportContext& context) override;

@@ -7,7 +7,7 @@ CrxResult CCrxNode_dbinfo::OnBegin(CrxParseContext& context)
 {
     CCrxNode::OnBegin(context);
     QString name;
-    const CrxResult rc = FindAttribute(context.attributes, u"dbname");
+    const CrxResult rc = FindAttribute(context.attributes, crxname::kDbname);
     if (rc == CRX_OK)
         name = m_pool.Text();
     else if (rc == CRX_E_NO_ATTRIBUTE)

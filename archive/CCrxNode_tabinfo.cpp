@@ -7,7 +7,7 @@
 CrxResult CCrxNode_tabinfo::OnBegin(CrxParseContext& context)
 {
     CCrxNode::OnBegin(context);
-    if (CrxResult rc = FindAttribute(context.attributes, u"tabname"))
+    if (CrxResult rc = FindAttribute(context.attributes, crxname::kTabname))
         return rc;
     m_strContext = m_pool.Text();
     m_pool.Clear();

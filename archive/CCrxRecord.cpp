@@ -6,8 +6,8 @@
 CCrxItem* CCrxRecord::AddItem(std::unique_ptr<CCrxItem> item)
 {
     CCrxItem* raw = item.get();
-    m_bDuplicateNames = m_bDuplicateNames || m_itemMap.contains(raw->m_strName);
-    m_itemMap.insert(raw->m_strName, m_items.size());
+    m_bDuplicateNames = m_bDuplicateNames || m_itemMap.contains(raw->m_utf8Name);
+    m_itemMap.insert(raw->m_utf8Name, m_items.size());
     m_items.push_back(std::move(item));
     return raw;
 }
@@ -21,12 +21,12 @@ void CCrxRecord::DeleteItems()
     m_bDuplicateNames = false;
 }
 
-CCrxItem* CCrxRecord::FindItem(QStringView name) const
+CCrxItem* CCrxRecord::FindItem(QByteArrayView name) const
 {
     if (!m_bDuplicateNames && m_nNextItem < m_items.size() &&
-        m_items[m_nNextItem]->m_strName == name)
+        m_items[m_nNextItem]->m_utf8Name == name)
         return m_items[m_nNextItem++].get();
-    const auto found = m_itemMap.constFind(name.toString());
+    const auto found = m_itemMap.constFind(QByteArray::fromRawData(name.data(), name.size()));
     if (found == m_itemMap.cend())
         return nullptr;
     m_nNextItem = *found + 1;
@@ -41,52 +41,48 @@ CrxResult CCrxRecord::OnBegin(CrxParseContext&)
     return CRX_OK;
 }
 
-CrxResult CCrxRecord::OnStartChild(QStringView name, CrxParseContext&)
+CrxResult CCrxRecord::OnStartChild(QByteArrayView name, CrxParseContext&)
 {
-    if (CrxResult rc = m_pool.Set(name))
-        return rc;
     // A value element holding another element is not caught here: its own
     // end tag then reaches the record's end check and fails it.
-    m_pCurrent = FindItem(m_pool.Text());
+    m_pCurrent = FindItem(name);
     m_bUnexpected = m_pCurrent == nullptr;
-    m_pool.Clear();
+    m_value.resize(0);
     return CRX_OK;
 }
 
-CrxResult CCrxRecord::OnCharacters(QStringView text)
+CrxResult CCrxRecord::OnCharacters(QByteArrayView text)
 {
     if (!m_pCurrent)
         return CRX_OK;
-    return m_pool.Append(text);
+    return CrxGrowText(m_value, [text](QByteArray& value) { value.append(text); });
 }
 
-CrxResult CCrxRecord::OnEnd(QStringView name, CrxParseContext& context)
+CrxResult CCrxRecord::OnEnd(QByteArrayView name, CrxParseContext& context)
 {
     if (m_pCurrent) {
-        StoreItemValue(*m_pCurrent, m_pool.Text());
-        m_pool.Clear();
+        StoreItemValue(*m_pCurrent, m_value);
+        m_value.resize(0);
         m_pCurrent = nullptr;
         return CRX_OK;
     }
     if (m_bUnexpected) {
-        m_pool.Clear();
         m_bUnexpected = false;
         return CRX_OK;
     }
     return CheckOwnEnd(name, context);
 }
 
-void CCrxRecord::StoreItemValue(CCrxItem& item, const QString& text)
+void CCrxRecord::StoreItemValue(CCrxItem& item, QByteArrayView utf8)
 {
-    // Copied into the item's own buffer, which is kept from row to row (a
-    // shared copy would make the pool reallocate on its next clear).
-    QStringView value = text;
+    // Widened into the item's own buffer, which is kept from row to row.
+    QByteArrayView value = utf8;
     const bool file = item.IsBlobColumn() && item.m_nDataType == CRX_DATA_FILE;
     if (file)
-        while (!value.isEmpty() && (value.front() == u'.' || value.front() == u'/'))
+        while (!value.isEmpty() && (value.front() == '.' || value.front() == '/'))
             value = value.sliced(1);
     item.m_strValue.resize(0);
-    item.m_strValue.append(value);
+    CCrxCharPool::AppendUtf8(item.m_strValue, value);
     // Archives written elsewhere may separate with backslashes.
     if (file)
         item.m_strValue.replace(u'\\', u'/');

@@ -18,29 +18,33 @@ public:
 
     CCrxItem* AddItem(std::unique_ptr<CCrxItem> item);
     void DeleteItems();
-    CCrxItem* FindItem(QStringView name) const;
+    CCrxItem* FindItem(QByteArrayView name) const;
     const std::vector<std::unique_ptr<CCrxItem>>& Items() const { return m_items; }
 
     CrxResult OnBegin(CrxParseContext& context) override;
-    CrxResult OnStartChild(QStringView name, CrxParseContext& context) override;
-    CrxResult OnCharacters(QStringView text) override;
-    CrxResult OnEnd(QStringView name, CrxParseContext& context) override;
+    CrxResult OnStartChild(QByteArrayView name, CrxParseContext& context) override;
+    CrxResult OnCharacters(QByteArrayView text) override;
+    CrxResult OnEnd(QByteArrayView name, CrxParseContext& context) override;
 
     // One element with the items' values ("fileinfo", or the current row).
     CrxResult WriteExport(CrxExportContext& context) override;
 
-    // The collected text becomes the item's value. A file reference of a blob
-    // column loses its leading "./" (it is relative to the unpack folder).
-    static void StoreItemValue(CCrxItem& item, const QString& text);
+    // The collected UTF-8 text becomes the item's value. A file reference of
+    // a blob column loses its leading "./" (it is relative to the unpack
+    // folder).
+    static void StoreItemValue(CCrxItem& item, QByteArrayView utf8);
 
 protected:
     std::vector<std::unique_ptr<CCrxItem>> m_items;
-    QHash<QString, size_t> m_itemMap; // name to index in m_items
+    QHash<QByteArray, size_t> m_itemMap; // UTF-8 name to index in m_items
     // Rows name their values in column order, so the item after the last
     // one found is tried before the name is hashed (only while names are
     // unique, where both give the same item).
     mutable size_t m_nNextItem = 0;
     bool m_bDuplicateNames = false;
     CCrxItem* m_pCurrent = nullptr;
+    // The current value's text as the parser gives it, kept from value to
+    // value.
+    QByteArray m_value;
     bool m_bUnexpected = false;
 };

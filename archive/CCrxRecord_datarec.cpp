@@ -34,14 +34,11 @@ CrxResult CCrxRecord_datarec::OnBegin(CrxParseContext& context)
     return BuildColumns(context.db->Writer());
 }
 
-CrxResult CCrxRecord_datarec::OnStartChild(QStringView name, CrxParseContext& context)
+CrxResult CCrxRecord_datarec::OnStartChild(QByteArrayView name, CrxParseContext& context)
 {
-    if (CrxResult rc = m_pool.Set(name))
-        return rc;
-    m_pCurrent = FindItem(m_pool.Text());
-    m_bUnexpected = m_pCurrent == nullptr;
+    CCrxRecord::OnStartChild(name, context);
     if (m_pCurrent) {
-        const CrxResult rc = FindAttribute(context.attributes, u"datatype");
+        const CrxResult rc = FindAttribute(context.attributes, crxname::kDatatype);
         // A view: a copy would share the pool's buffer and cost a new one
         // at the clear below.
         const QStringView type = rc == CRX_OK ? QStringView(m_pool.Text()) : QStringView();
@@ -60,7 +57,7 @@ CrxResult CCrxRecord_datarec::OnStartChild(QStringView name, CrxParseContext& co
     return CRX_OK;
 }
 
-CrxResult CCrxRecord_datarec::OnEnd(QStringView name, CrxParseContext& context)
+CrxResult CCrxRecord_datarec::OnEnd(QByteArrayView name, CrxParseContext& context)
 {
     if (CrxResult rc = CCrxRecord::OnEnd(name, context))
         return rc;

@@ -17,8 +17,8 @@ public:
     explicit CCrxRecord_datarec(const QString& name) : CCrxRecord(name) {}
 
     CrxResult OnBegin(CrxParseContext& context) override;
-    CrxResult OnStartChild(QStringView name, CrxParseContext& context) override;
-    CrxResult OnEnd(QStringView name, CrxParseContext& context) override;
+    CrxResult OnStartChild(QByteArrayView name, CrxParseContext& context) override;
+    CrxResult OnEnd(QByteArrayView name, CrxParseContext& context) override;
 
     // Export: items for the section's source table and its row read, then
     // one element per row (blob columns as files).

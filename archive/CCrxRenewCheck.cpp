@@ -17,13 +17,13 @@ public:
     CrxResult OnBegin(CrxParseContext& context) override
     {
         CCrxNode::OnBegin(context);
-        if (CrxResult rc = FindAttribute(context.attributes, u"tabname"))
+        if (CrxResult rc = FindAttribute(context.attributes, crxname::kTabname))
             return rc;
         const QString table = m_pool.Text();
         m_pool.Clear();
         if (!context.tableSelection || !context.tableSelection->contains(table))
             return CRX_OK;
-        const CrxResult rc = FindAttribute(context.attributes, u"mainte");
+        const CrxResult rc = FindAttribute(context.attributes, crxname::kMainte);
         if (rc != CRX_OK && rc != CRX_E_NO_ATTRIBUTE)
             return rc;
         const bool renew = rc == CRX_OK && m_pool.Text() == QLatin1String(crxname::kRenew);
@@ -52,9 +52,9 @@ CCrxRenewCheck::CCrxRenewCheck(const QStringList& tables, const CrxAbortFlag* ab
 
 CCrxRenewCheck::~CCrxRenewCheck() = default;
 
-CrxResult CCrxRenewCheck::Check(const QString& dataXmlPath, const QStringList& tables,
-                                const CrxAbortFlag* abort)
+CrxResult CCrxRenewCheck::Check(const CCrxDirEnv& env, const QString& archivePath,
+                                const QStringList& tables, const CrxAbortFlag* abort)
 {
     CCrxRenewCheck check(tables, abort);
-    return CrxContent::ParseFile(check, dataXmlPath);
+    return CrxContent::ParseDataXml(check, env, archivePath);
 }

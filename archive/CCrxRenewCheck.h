@@ -11,6 +11,8 @@
 
 #include <QStringList>
 
+class CCrxDirEnv;
+
 class CCrxRenewCheck : public ICrxDocument
 {
 public:
@@ -19,10 +21,11 @@ public:
     CCrxRenewCheck(const CCrxRenewCheck&) = delete;
     CCrxRenewCheck& operator=(const CCrxRenewCheck&) = delete;
 
-    // Reads the table sections of the archive XML: 0, CRX_E_PARTIAL_TABLE
-    // (its table in the detail), CRX_E_CANCELLED or a code of the parse.
-    static CrxResult Check(const QString& dataXmlPath, const QStringList& tables,
-                           const CrxAbortFlag* abort);
+    // Reads the table sections of the archive XML of an unpack folder (see
+    // CrxContent::ParseDataXml): 0, CRX_E_PARTIAL_TABLE (its table in the
+    // detail), CRX_E_CANCELLED or a code of the parse.
+    static CrxResult Check(const CCrxDirEnv& env, const QString& archivePath,
+                           const QStringList& tables, const CrxAbortFlag* abort);
 
     CCrxElementStack& GetElementStack() override { return m_stack; }
     const CrxAbortFlag* GetCancelFlag() const override { return m_pAbort; }

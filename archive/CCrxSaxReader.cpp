@@ -4,8 +4,6 @@
 #include "archive/CrxContent.h"
 #include "archive/ICrxDocument.h"
 
-#include <QStringDecoder>
-
 #include <libxml/parser.h>
 #include <libxml/xmlerror.h>
 
@@ -13,26 +11,10 @@
 
 namespace {
 
-constexpr size_t kTextFlush = 1 << 20;
-// Archives name a few dozen elements; a hostile one may name millions.
-constexpr size_t kNameCacheLimit = 4096;
-
-// Widened onto the end of a buffer kept from call to call: most names and
-// values are ASCII, widened without a decoder.
-void AppendUtf8(QString& out, QByteArrayView utf8)
+QByteArrayView Name(const unsigned char* utf8)
 {
-    const qsizetype start = out.size();
-    out.resize(start + utf8.size());
-    QChar* data = out.data() + start;
-    qsizetype i = 0;
-    for (; i < utf8.size() && uchar(utf8[i]) < 0x80; ++i)
-        data[i] = QChar(uchar(utf8[i]));
-    if (i == utf8.size())
-        return;
-    // libxml2 hands over whole, valid characters only.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QChar* end = decoder.appendToBuffer(data + i, utf8.sliced(i));
-    out.resize(end - out.constData());
+    return utf8 ? QByteArrayView(utf8, qstrlen(reinterpret_cast<const char*>(utf8)))
+                : QByteArrayView();
 }
 
 xmlSAXHandler MakeHandler()
@@ -85,8 +67,6 @@ void CCrxSaxReader::Finish()
     if (m_bStopped)
         return;
     xmlParseChunk(m_pContext, nullptr, 0, 1);
-    if (!m_bStopped)
-        FlushText();
     m_bStopped = true;
 }
 
@@ -103,50 +83,15 @@ void CCrxSaxReader::Fail()
     Stop();
 }
 
-const QString& CCrxSaxReader::Name(const unsigned char* utf8)
-{
-    if (!utf8) {
-        m_strName.clear();
-        return m_strName;
-    }
-    // libxml2 hands names out of its dictionary, so one name keeps its
-    // pointer: it is widened once. The bytes are compared all the same, in
-    // case a name ever comes from a buffer that is reused.
-    const auto found = m_names.find(utf8);
-    if (found != m_names.end() &&
-        qstrcmp(found->second.first, reinterpret_cast<const char*>(utf8)) == 0)
-        return found->second.second;
-    if (m_names.size() >= kNameCacheLimit)
-        m_names.clear();
-    const QByteArray bytes(reinterpret_cast<const char*>(utf8));
-    QString name;
-    AppendUtf8(name, bytes);
-    auto& entry = m_names[utf8];
-    entry = {bytes, std::move(name)};
-    return entry.second;
-}
-
-bool CCrxSaxReader::FlushText()
-{
-    if (m_strText.isEmpty())
-        return true;
-    const bool go = m_content.characters(m_strText);
-    m_strText.resize(0);
-    if (go)
-        return true;
-    Stop();
-    return false;
-}
-
 void CCrxSaxReader::OnStart(void* self, const unsigned char* localName, const unsigned char*,
                             const unsigned char*, int, const unsigned char**, int attributeCount,
                             int, const unsigned char** attributes)
 {
     auto* reader = static_cast<CCrxSaxReader*>(self);
-    if (reader->m_bStopped || !reader->FlushText())
+    if (reader->m_bStopped)
         return;
     const CrxAttributes view(attributes, attributeCount);
-    if (!reader->m_content.startElement(reader->Name(localName), view))
+    if (!reader->m_content.startElement(Name(localName), view))
         reader->Stop();
 }
 
@@ -154,9 +99,9 @@ void CCrxSaxReader::OnEnd(void* self, const unsigned char* localName, const unsi
                           const unsigned char*)
 {
     auto* reader = static_cast<CCrxSaxReader*>(self);
-    if (reader->m_bStopped || !reader->FlushText())
+    if (reader->m_bStopped)
         return;
-    const QString& name = reader->Name(localName);
+    const QByteArrayView name = Name(localName);
     if (!reader->m_content.endElement(name) || reader->m_document.ParseComplete(name))
         reader->Stop();
 }
@@ -166,11 +111,9 @@ void CCrxSaxReader::OnText(void* self, const unsigned char* text, int length)
     auto* reader = static_cast<CCrxSaxReader*>(self);
     if (reader->m_bStopped)
         return;
-    AppendUtf8(reader->m_strText, QByteArrayView(text, length));
-    // Text the grammar drops must not pile up here: each piece ends on a
-    // whole character, so the text may be handed over at any piece.
-    if (size_t(reader->m_strText.size()) >= kTextFlush)
-        reader->FlushText();
+    // Each piece ends on a whole character: it goes on as it comes.
+    if (!reader->m_content.characters(QByteArrayView(text, length)))
+        reader->Stop();
 }
 
 void CCrxSaxReader::OnDoctype(void* self, const unsigned char*, const unsigned char*,

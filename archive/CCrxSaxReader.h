@@ -1,19 +1,15 @@
 #pragma once
 
 // libxml2's SAX2 push parser in front of the reading engine: bytes go in as
-// they come, start tags, text and end tags go to the engine. Archives are
+// they come, start tags, text and end tags go to the engine as libxml2's
+// UTF-8, neither copied nor widened. Archives are
 // untrusted: a DOCTYPE stops the parse as a fatal error, no entity is
 // substituted, nothing is loaded from outside; every error of the parser is
 // fatal, as a well-formedness error is.
 
 #include "archive/CrxResult.h"
 
-#include <QByteArray>
 #include <QByteArrayView>
-#include <QString>
-
-#include <unordered_map>
-#include <utility>
 
 class CrxContent;
 class ICrxDocument;
@@ -46,17 +42,11 @@ private:
                           const unsigned char* systemId);
     static void OnError(void* self, struct _xmlError* error);
 
-    // Hands the text collected since the last tag to the engine in one go.
-    bool FlushText();
     void Stop();
     void Fail();
-    const QString& Name(const unsigned char* utf8);
 
     CrxContent& m_content;
     ICrxDocument& m_document;
     _xmlParserCtxt* m_pContext = nullptr;
     bool m_bStopped = false;
-    QString m_strText;
-    QString m_strName;
-    std::unordered_map<const unsigned char*, std::pair<QByteArray, QString>> m_names;
 };

@@ -2,7 +2,12 @@
 
 #include "platform/XmlText.h"
 
+#include <algorithm>
+
 namespace {
+
+// Lines are written in batches of this size.
+constexpr qsizetype kBatch = 256 * 1024;
 
 bool IsNameStartChar(char32_t c)
 {
@@ -61,6 +66,17 @@ bool CCrxcnvXmlWriter::Escape(QStringView text, QString& out)
 
 bool CCrxcnvXmlWriter::IsXmlName(QStringView name)
 {
+    // Column names are ASCII: checked without decoding.
+    const auto asciiStart = [](char16_t u) {
+        return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || u == '_';
+    };
+    if (!name.isEmpty() &&
+        std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return asciiStart(name.front().unicode()) &&
+               std::all_of(name.begin() + 1, name.end(), [&](QChar c) {
+                   const char16_t u = c.unicode();
+                   return asciiStart(u) || (u >= '0' && u <= '9') || u == '-' || u == '.';
+               });
     bool first = true;
     return !name.isEmpty() && ForEachCodePoint(name, [&first](char32_t c) {
         const bool ok = first ? IsNameStartChar(c) : IsNameChar(c);
@@ -86,17 +102,35 @@ void CCrxcnvXmlWriter::StartLine(int depth)
     m_strLine.fill(QLatin1Char('\t'), depth);
 }
 
+char* CCrxcnvXmlWriter::PutUtf8(char* out, QStringView text)
+{
+    const char16_t* in = text.utf16();
+    qsizetype i = 0;
+    for (; i < text.size() && in[i] < 0x80; ++i)
+        out[i] = char(in[i]);
+    return i == text.size() ? out + i : m_encoder.appendToBuffer(out + i, text.sliced(i));
+}
+
 bool CCrxcnvXmlWriter::Flush()
 {
     if (!m_file.isOpen() || m_strLine.isEmpty())
         return true;
     // At most three UTF-8 bytes per UTF-16 unit, and the line feed.
-    m_utf8.resize(m_strLine.size() * 3 + 1);
-    char* end = m_encoder.appendToBuffer(m_utf8.data(), m_strLine);
+    const qsizetype start = m_utf8.size();
+    m_utf8.resize(start + m_strLine.size() * 3 + 1);
+    char* end = PutUtf8(m_utf8.data() + start, m_strLine);
     *end++ = '\n';
-    const qint64 size = end - m_utf8.constData();
+    m_utf8.resize(end - m_utf8.constData());
     m_strLine.resize(0);
-    return m_file.write(m_utf8.constData(), size) == size ? true : Fail(CRX_E_XML_WRITE);
+    return m_utf8.size() < kBatch || WriteBatch();
+}
+
+bool CCrxcnvXmlWriter::WriteBatch()
+{
+    const qint64 size = m_utf8.size();
+    const bool written = m_file.write(m_utf8.constData(), size) == size;
+    m_utf8.resize(0);
+    return written ? true : Fail(CRX_E_XML_WRITE);
 }
 
 bool CCrxcnvXmlWriter::CloseStartTag()
@@ -115,6 +149,7 @@ bool CCrxcnvXmlWriter::Open()
     m_nLastError = CRX_OK;
     m_stack.clear();
     m_strLine.clear();
+    m_utf8.resize(0);
     if (m_strPath.isEmpty())
         return Fail(CRX_E_XML_CREATE);
     if (m_file.isOpen())
@@ -130,7 +165,7 @@ bool CCrxcnvXmlWriter::Close()
 {
     if (!Begin())
         return false;
-    const bool flushed = Flush() && m_file.flush();
+    const bool flushed = Flush() && WriteBatch() && m_file.flush();
     m_file.close();
     if (!flushed || m_file.error() != QFileDevice::NoError)
         return Fail(CRX_E_XML_WRITE);
@@ -174,10 +209,33 @@ bool CCrxcnvXmlWriter::WriteSimpleElement(const QString& name, const QString& va
         return false;
     if (!IsXmlName(name))
         return Fail(CRX_E_XML_ELEMENT_NAME);
-    if (!Escape(value, m_strEscaped))
+    const bool plain = platform::IsPlainXmlText(value);
+    if (!plain && !Escape(value, m_strEscaped))
         return Fail(CRX_E_XML_UTF8);
     if (!CloseStartTag())
         return false;
+    if (m_strLine.isEmpty()) {
+        // Most lines of an archive: straight into the batch as UTF-8.
+        const QStringView text = plain ? QStringView(value) : QStringView(m_strEscaped);
+        const qsizetype start = m_utf8.size();
+        m_utf8.resize(start + Depth() + (2 * name.size() + text.size()) * 3 + 6);
+        char* out = std::fill_n(m_utf8.data() + start, Depth(), '\t');
+        *out++ = '<';
+        out = PutUtf8(out, name);
+        *out++ = '>';
+        out = PutUtf8(out, text);
+        *out++ = '<';
+        *out++ = '/';
+        out = PutUtf8(out, name);
+        *out++ = '>';
+        *out++ = '\n';
+        m_utf8.resize(out - m_utf8.constData());
+        return m_utf8.size() < kBatch || WriteBatch();
+    }
+    if (plain) {
+        m_strEscaped.resize(0);
+        m_strEscaped.append(value);
+    }
     StartLine(Depth());
     m_strLine += QLatin1Char('<');
     m_strLine += name;

@@ -1,8 +1,9 @@
 #pragma once
 
-// Writes the archive XML as a stream: each line is converted to UTF-8 and
-// written the moment it is complete, so memory stays bounded by one line and
-// the names of the open elements, whatever the number of rows. Lines end with
+// Writes the archive XML as a stream: each line is converted to UTF-8 the
+// moment it is complete and written in batches, so memory stays bounded by
+// one batch and the names of the open elements, whatever the number of
+// rows. Lines end with
 // LF and are indented by one TAB per enclosing element.
 //
 // Operations return true on success; on failure LastError() holds the code
@@ -69,7 +70,12 @@ private:
     bool Begin();
     bool CloseStartTag();
     void StartLine(int depth);
+    // The pending line into the batch.
     bool Flush();
+    // The batch into the file.
+    bool WriteBatch();
+    // text as UTF-8 at out, which has room for three bytes a unit.
+    char* PutUtf8(char* out, QStringView text);
 
     QString m_strPath;
     QFile m_file;
@@ -78,6 +84,7 @@ private:
     // Reused for every line: a row of many values would otherwise allocate
     // for each value's escaped text and for each line's UTF-8.
     QString m_strEscaped;
+    // UTF-8 lines not yet written.
     QByteArray m_utf8;
     QStringEncoder m_encoder{QStringEncoder::Utf8};
     CrxResult m_nLastError = CRX_OK;

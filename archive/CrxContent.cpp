@@ -1,12 +1,15 @@
 #include "archive/CrxContent.h"
 
+#include "archive/CCrxDirEnv.h"
 #include "archive/CCrxElement.h"
 #include "archive/CCrxElementStack.h"
 #include "archive/CCrxSaxReader.h"
+#include "archive/CrxContentSink.h"
 #include "archive/CrxParseContext.h"
 #include "archive/ICrxDocument.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <vector>
 
@@ -43,7 +46,7 @@ CrxParseContext CrxContent::MakeContext(CCrxElement& top, const CrxAttributes* a
     return context;
 }
 
-bool CrxContent::startElement(QStringView localName, const CrxAttributes& attributes)
+bool CrxContent::startElement(QByteArrayView localName, const CrxAttributes& attributes)
 {
     if (CrxAborted(m_document.GetCancelFlag()))
         return Record(CRX_E_CANCELLED);
@@ -60,7 +63,7 @@ bool CrxContent::startElement(QStringView localName, const CrxAttributes& attrib
     return true;
 }
 
-bool CrxContent::endElement(QStringView localName)
+bool CrxContent::endElement(QByteArrayView localName)
 {
     if (localName.isEmpty())
         return Record(CRX_E_ELEMENT_EMPTY);
@@ -75,7 +78,7 @@ bool CrxContent::endElement(QStringView localName)
     return true;
 }
 
-bool CrxContent::characters(QStringView text)
+bool CrxContent::characters(QByteArrayView text)
 {
     if (text.isEmpty())
         return true;
@@ -123,4 +126,22 @@ CrxResult CrxContent::ParseFile(ICrxDocument& document, const QString& path)
             break;
     }
     return document.GetLastError();
+}
+
+CrxResult CrxContent::ParseDataXml(ICrxDocument& document, const CCrxDirEnv& env,
+                                   const QString& archivePath)
+{
+    if (QFileInfo(env.DataXmlPath()).size() > 0)
+        return ParseFile(document, env.DataXmlPath());
+    CrxContentSink sink(document);
+    CCrxArchiver archiver;
+    archiver.SetAbortFlag(document.GetCancelFlag());
+    bool found = false;
+    const CrxResult rc = archiver.ReadMember(
+        archivePath, QString::fromLatin1(CCrxDirEnv::kDataXmlName), sink, found);
+    if (document.GetLastError() != CRX_OK)
+        return document.GetLastError();
+    if (rc != CRX_OK)
+        return rc;
+    return found ? CRX_OK : CRX_E_NO_DATAXML;
 }

@@ -2,15 +2,17 @@
 
 // The reading engine: the archive XML is streamed, never loaded whole, and
 // every start tag, piece of text and end tag goes to the element on top of
-// the document's element stack. The first code an element hook returns is
+// the document's element stack, as the parser's UTF-8 bytes. The first code
+// an element hook returns is
 // recorded on the document and stops the parse; a reader error is recorded
 // only when nothing was recorded before.
 
 #include "archive/CrxResult.h"
 
+#include <QByteArrayView>
 #include <QString>
-#include <QStringView>
 
+class CCrxDirEnv;
 class CrxAttributes;
 class ICrxDocument;
 struct CrxParseContext;
@@ -23,9 +25,10 @@ public:
     virtual ~CrxContent() = default;
 
     // Each returns false when the parse must stop (the code is recorded).
-    bool startElement(QStringView localName, const CrxAttributes& attributes);
-    bool endElement(QStringView localName);
-    bool characters(QStringView text);
+    bool startElement(QByteArrayView localName, const CrxAttributes& attributes);
+    bool endElement(QByteArrayView localName);
+    // A piece of text; an element's text may come in several.
+    bool characters(QByteArrayView text);
     // The reader's own errors.
     void error();
     void fatalError();
@@ -34,6 +37,12 @@ public:
     // the document's recorded error afterwards. A DOCTYPE is refused
     // (CRX_E_SAX_FATAL): archives are untrusted and carry none.
     static CrxResult ParseFile(ICrxDocument& document, const QString& path);
+    // The archive XML of an unpack folder: read from the archive as it is
+    // decompressed where the unpack left only its stand-in (an empty file),
+    // else from the file. Also CRX_E_UNPACK, CRX_E_CANCELLED or
+    // CRX_E_NO_DATAXML from the archive.
+    static CrxResult ParseDataXml(ICrxDocument& document, const CCrxDirEnv& env,
+                                  const QString& archivePath);
 
 private:
     CCrxElement* ValidTop();

@@ -5,13 +5,15 @@
 #include "archive/CrxFileOps.h"
 
 CrxResult CrxUnpackArchive(const CCrxDirEnv& env, const QString& archivePath,
-                           const CrxAbortFlag* abort)
+                           const CrxAbortFlag* abort, ICrxMemberSink* xmlSink)
 {
     if (!DeleteFolderTree(env.UnpackFolder()) || !RetryCreateFolder(env.UnpackFolder()))
         return CRX_E_WORK_FOLDER;
     CCrxArchiver archiver;
     archiver.SetAbortFlag(abort);
-    if (CrxResult rc = archiver.Unpack(archivePath, env.UnpackFolder()))
+    if (CrxResult rc =
+            archiver.UnpackStreaming(archivePath, env.UnpackFolder(),
+                                     QString::fromLatin1(CCrxDirEnv::kDataXmlName), xmlSink))
         return rc;
     if (PathKind(env.DataXmlPath()) != CRX_PATH_FILE)
         return CRX_E_NO_DATAXML;

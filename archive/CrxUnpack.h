@@ -1,14 +1,18 @@
 #pragma once
 
 // Empties the unpack folder of a path set, unpacks the archive into it and
-// checks that the archive XML came out: 0, CRX_E_WORK_FOLDER, an unpack code
-// (CRX_E_CANCELLED, CRX_E_UNPACK) or CRX_E_NO_DATAXML.
+// checks that the archive XML came: 0, CRX_E_WORK_FOLDER, an unpack code
+// (CRX_E_CANCELLED, CRX_E_UNPACK) or CRX_E_NO_DATAXML. The archive XML is
+// not written: it goes to xmlSink as it is decompressed (read past when
+// null), and an empty stand-in keeps its place, from which the contents
+// import knows to read it from the archive again.
 
 #include "archive/CrxResult.h"
 
 #include <QString>
 
 class CCrxDirEnv;
+class ICrxMemberSink;
 
 CrxResult CrxUnpackArchive(const CCrxDirEnv& env, const QString& archivePath,
-                           const CrxAbortFlag* abort);
+                           const CrxAbortFlag* abort, ICrxMemberSink* xmlSink = nullptr);

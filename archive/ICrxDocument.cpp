@@ -9,7 +9,7 @@ CCrxDb* ICrxDocument::GetDb(const QString& name)
     return GetSettingDb();
 }
 
-bool ICrxDocument::ParseComplete(QStringView) const
+bool ICrxDocument::ParseComplete(QByteArrayView) const
 {
     return false;
 }

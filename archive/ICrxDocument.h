@@ -6,6 +6,7 @@
 
 #include "archive/CrxResult.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 #include <QStringList>
@@ -34,5 +35,5 @@ public:
     virtual CrxResult GetLastError() const = 0;
     // Asked after each end tag: true when the document has all it reads, so
     // the parse stops there instead of reading the rest of the file.
-    virtual bool ParseComplete(QStringView endedName) const;
+    virtual bool ParseComplete(QByteArrayView endedName) const;
 };

@@ -62,12 +62,7 @@ CrxResult CrxImportHeader(const QString& archiveArgument, const QString& baseArg
     if (rc != CRX_OK)
         return rc;
 
-    // The header read never fails on the parse: a damaged archive XML is
-    // reported by the contents import.
-    try {
-        CrxContent::ParseFile(*doc, doc->DirEnv().DataXmlPath());
-    } catch (...) {
-    }
+    // The header was read on the way.
     const CrxFileInfo info = doc->FileInfo();
     Put(machineType, info.machineType);
     Put(crxVersion, info.crxVersion);
@@ -115,9 +110,9 @@ CrxResult CrxImportContents(const QString& archiveArgument, const QString& baseA
         // must be whole before the first one is.
         if (tables && importMode == CRX_IMPORT_NORMAL)
             if (CrxResult refused =
-                    CCrxRenewCheck::Check(doc->DirEnv().DataXmlPath(), *tables, abort))
+                    CCrxRenewCheck::Check(doc->DirEnv(), archivePath, *tables, abort))
                 return refused;
-        return CrxContent::ParseFile(*doc, doc->DirEnv().DataXmlPath());
+        return CrxContent::ParseDataXml(*doc, doc->DirEnv(), archivePath);
     });
     rc = Guarded(CRX_E_EXCEPTION_RUN, [&] { return doc->FinishImport(archivePath, rc); });
     try {

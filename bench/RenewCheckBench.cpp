@@ -1,8 +1,10 @@
 // The check an import of chosen tables runs before it writes anything: one
 // more pass over the archive XML, on an item table of N rows of 41 columns,
 // written as the export writes them.
+#include "archive/CCrxDirEnv.h"
 #include "archive/CCrxRenewCheck.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -10,9 +12,11 @@
 
 namespace {
 
-QString WriteXml(const QTemporaryDir& folder, int rows)
+// The archive XML as an unpack folder holds it whole.
+QString WriteXml(const CCrxDirEnv& env, int rows)
 {
-    const QString path = folder.filePath(QStringLiteral("Korvane_REG_DATA.xml"));
+    const QString path = env.DataXmlPath();
+    QDir().mkpath(env.UnpackFolder());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {};
@@ -35,10 +39,12 @@ QString WriteXml(const QTemporaryDir& folder, int rows)
 void BM_RenewCheck(benchmark::State& state)
 {
     QTemporaryDir folder;
-    const QString xml = WriteXml(folder, int(state.range(0)));
+    CCrxDirEnv env;
+    env.Init(folder.path());
+    const QString xml = WriteXml(env, int(state.range(0)));
     const QStringList tables{QStringLiteral("CIA001")};
     for (auto _ : state)
-        if (CCrxRenewCheck::Check(xml, tables, nullptr) != CRX_OK)
+        if (CCrxRenewCheck::Check(env, QString(), tables, nullptr) != CRX_OK)
             state.SkipWithError("refused");
     state.counters["MB"] = double(QFile(xml).size()) / 1e6;
 }

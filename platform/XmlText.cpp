@@ -8,22 +8,23 @@ bool IsXmlChar(char32_t c)
            (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
 }
 
+bool IsPlainXmlText(QStringView text)
+{
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u < 0x20 || u == '&' || u == '<' || u == '>' || u == '\'' || u == '"' ||
+            (u >= 0xD800 && u <= 0xDFFF) || u >= 0xFFFE)
+            return false;
+    }
+    return true;
+}
+
 bool EscapeXml(QStringView text, bool attribute, QString& out)
 {
     // resize(0), not clear(): a reused buffer keeps its capacity.
     out.resize(0);
-    // Most values are plain: no markup, no control characters, no
-    // surrogates. They are taken whole.
-    bool plain = true;
-    for (const QChar ch : text) {
-        const char16_t u = ch.unicode();
-        if (u < 0x20 || u == '&' || u == '<' || u == '>' || u == '\'' || u == '"' ||
-            (u >= 0xD800 && u <= 0xDFFF) || u >= 0xFFFE) {
-            plain = false;
-            break;
-        }
-    }
-    if (plain) {
+    // Most values are plain: they are taken whole.
+    if (IsPlainXmlText(text)) {
         out.append(text);
         return true;
     }

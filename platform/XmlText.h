@@ -13,5 +13,8 @@ bool IsXmlChar(char32_t c);
 // otherwise fold them to spaces. False on a lone surrogate or a character
 // XML 1.0 forbids.
 bool EscapeXml(QStringView text, bool attribute, QString& out);
+// True when EscapeXml would leave text as it is: no markup, no control
+// characters, no surrogates (most values).
+bool IsPlainXmlText(QStringView text);
 
 } // namespace platform

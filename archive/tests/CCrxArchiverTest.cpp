@@ -394,6 +394,84 @@ TEST_F(CCrxArchiverTest, NamesFromOtherSystemsAreDecodedAndNeverShareAFile)
     }
 }
 
+// Collects what a streamed member hands over; wants no more past limit.
+struct CollectingSink : ICrxMemberSink
+{
+    explicit CollectingSink(qsizetype limit = -1) : limit(limit) {}
+    bool Take(QByteArrayView bytes) override
+    {
+        taken += bytes;
+        return limit < 0 || taken.size() < limit;
+    }
+    void End() override { ++ends; }
+    qsizetype limit;
+    QByteArray taken;
+    int ends = 0;
+};
+
+// The archive XML is read as it is decompressed and never lands on disk;
+// the unpack's rules hold for it all the same.
+TEST_P(CCrxArchiverBothWaysTest, AStreamedMemberGoesToItsReaderUnderTheUnpackRules)
+{
+    const QString xmlName = "Korvane_REG_DATA.xml";
+    const QByteArray xml = "<crxparse>" + QByteArray(300000, 'x') + "</crxparse>";
+    WriteRawNameArchive(Path("a.crx"), {{"Korvane_REG_DATA.xml", xml}, {"blob/T_0.blob", "1"}});
+    Archiver archiver;
+    {
+        CollectingSink sink;
+        const QString unpack = UnpackFolder();
+        ASSERT_EQ(archiver.UnpackStreaming(Path("a.crx"), unpack, xmlName, &sink), CRX_OK);
+        EXPECT_EQ(sink.taken, xml);
+        EXPECT_EQ(sink.ends, 1);
+        EXPECT_EQ(readFile(unpack + "/" + xmlName), QByteArray()); // its stand-in
+        EXPECT_EQ(readFile(unpack + "/blob/T_0.blob"), "1");
+    }
+    {
+        // A reader that has enough lets the rest go by; the unpack goes on.
+        CollectingSink sink(10);
+        ASSERT_EQ(archiver.UnpackStreaming(Path("a.crx"), UnpackFolder(), xmlName, &sink), CRX_OK);
+        EXPECT_LT(sink.taken.size(), xml.size());
+        EXPECT_EQ(sink.ends, 1);
+        EXPECT_EQ(readFile(Path("unpack/blob/T_0.blob")), "1");
+    }
+    {
+        // A read alone writes nothing.
+        CollectingSink sink;
+        bool found = false;
+        const QStringList before = QDir(dir).entryList();
+        ASSERT_EQ(archiver.ReadMember(Path("a.crx"), xmlName, sink, found), CRX_OK);
+        EXPECT_TRUE(found);
+        EXPECT_EQ(sink.taken, xml);
+        EXPECT_EQ(QDir(dir).entryList(), before);
+        ASSERT_EQ(archiver.ReadMember(Path("a.crx"), "none.xml", sink, found), CRX_OK);
+        EXPECT_FALSE(found);
+    }
+
+    // Two members of its name, a bomb in it, a damaged archive: the unpack
+    // fails and leaves nothing.
+    QByteArray zeros(64 << 20, '\0');
+    WriteRawNameArchive(Path("twice.crx"),
+                        {{"Korvane_REG_DATA.xml", xml}, {"./Korvane_REG_DATA.xml", xml}});
+    WriteRawNameArchive(Path("bomb.crx"),
+                        {{"Korvane_REG_DATA.xml", zeros}, {"blob/T_0.blob", "1"}});
+    QByteArray damaged = readFile(Path("a.crx"));
+    damaged.truncate(damaged.size() / 2);
+    ASSERT_TRUE(writeFile(Path("damaged.crx"), damaged));
+    archiver.SetUnpackLimit(8 << 20);
+    for (const char* name : {"twice.crx", "bomb.crx", "damaged.crx"}) {
+        CollectingSink sink;
+        EXPECT_EQ(archiver.UnpackStreaming(Path(name), UnpackFolder(), xmlName, &sink),
+                  CRX_E_UNPACK)
+            << name;
+        EXPECT_TRUE(QDir(Path("unpack")).isEmpty()) << name;
+        EXPECT_LE(sink.taken.size(), 8 << 20) << name;
+    }
+    CollectingSink sink;
+    bool found = false;
+    EXPECT_EQ(archiver.ReadMember(Path("bomb.crx"), xmlName, sink, found), CRX_E_UNPACK);
+    EXPECT_LE(sink.taken.size(), 8 << 20);
+}
+
 // The size limit alone would fill a smaller disk first: the unpack stops
 // where the file system's reserve begins, and takes back what it wrote.
 TEST_F(CCrxArchiverTest, UnpackStopsAtTheFileSystemsReserveAndLeavesNothing)

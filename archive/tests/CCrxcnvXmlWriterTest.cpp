@@ -112,6 +112,24 @@ TEST_F(CCrxcnvXmlWriterTest, EscapesValuesAndDropsCarriageReturns)
     EXPECT_EQ(reader.readElementText(), QString(value).remove('\r'));
 }
 
+// Lines go out in batches: a document of many batches comes out whole and
+// in order, names beyond ASCII as well.
+TEST_F(CCrxcnvXmlWriterTest, ManyBatchesComeOutWholeAndInOrder)
+{
+    ASSERT_TRUE(writer.Open());
+    ASSERT_TRUE(writer.StartElement("r"));
+    QByteArray expected = kDecl + "<r>\n";
+    for (int i = 0; i < 30000; ++i) {
+        const QString name = i % 2 ? QStringLiteral("C%1").arg(i % 41) : QString::fromUtf8("品名");
+        const QString value = QStringLiteral("value %1 &").arg(i);
+        ASSERT_TRUE(writer.WriteSimpleElement(name, value));
+        expected += "\t<" + name.toUtf8() + ">value " + QByteArray::number(i) + " &amp;</" +
+                    name.toUtf8() + ">\n";
+    }
+    ASSERT_TRUE(writer.EndElement());
+    EXPECT_EQ(Finish(), expected + "</r>\n");
+}
+
 TEST_F(CCrxcnvXmlWriterTest, StateErrors)
 {
     ASSERT_TRUE(writer.Open());

@@ -40,10 +40,7 @@ public:
     void SetLastError(CrxResult code) override { error = code; }
     CrxResult GetLastError() const override { return error; }
 
-    QString Value(const char* name) const
-    {
-        return record->FindItem(QString::fromLatin1(name))->m_strValue;
-    }
+    QString Value(const char* name) const { return record->FindItem(name)->m_strValue; }
 
     CCrxElementStack stack;
     CCrxNode root;
@@ -81,7 +78,7 @@ TEST_F(CrxContentTest, ReadsValuesJoinsSplitTextAndSkipsUnexpectedElements)
     EXPECT_EQ(Parse(doc, xml), CRX_OK);
     EXPECT_EQ(doc.Value("machinetype"), QString::fromUtf8("A & B <cA\xe2\x82\xac"));
     EXPECT_EQ(doc.Value("regver"), QString());
-    EXPECT_TRUE(doc.record->FindItem(u"regver")->WasRead());
+    EXPECT_TRUE(doc.record->FindItem("regver")->WasRead());
     // A well-formed document leaves the root alone on the stack.
     EXPECT_EQ(doc.stack.TopIndex(), 0);
 }
@@ -106,7 +103,7 @@ TEST_F(CrxContentTest, MatchesByLocalNameOnlyAndCaseSensitively)
                          "<RegVer>R</RegVer></x:fileinfo></x:crxparse>"),
               CRX_OK);
     EXPECT_EQ(doc.Value("machinetype"), "M");
-    EXPECT_FALSE(doc.record->FindItem(u"regver")->WasRead());
+    EXPECT_FALSE(doc.record->FindItem("regver")->WasRead());
 }
 
 TEST_F(CrxContentTest, FailuresRecordTheFirstCode)
@@ -162,9 +159,9 @@ TEST_F(CrxContentTest, AbortStopsAtTheNextStartTag)
     TestDocument doc;
     CrxContent content(doc);
     const CrxAttributes none;
-    ASSERT_TRUE(content.startElement(u"crxparse", none));
+    ASSERT_TRUE(content.startElement("crxparse", none));
     doc.abort = 3;
-    EXPECT_FALSE(content.startElement(u"fileinfo", none));
+    EXPECT_FALSE(content.startElement("fileinfo", none));
     EXPECT_EQ(doc.error, CRX_E_CANCELLED);
     // The reader's own error report afterwards leaves the code in place.
     content.fatalError();
@@ -197,9 +194,9 @@ TEST_F(CrxContentTest, StackHoldsThirtyTwoElements)
 class AttributeProbe : public CCrxElement
 {
 public:
-    CrxResult OnStartChild(QStringView, CrxParseContext& context) override
+    CrxResult OnStartChild(QByteArrayView, CrxParseContext& context) override
     {
-        const CrxResult rc = FindAttribute(context.attributes, u"a");
+        const CrxResult rc = FindAttribute(context.attributes, "a");
         seen << (rc == CRX_OK ? Pool().Text() : QStringLiteral("#%1").arg(rc, 0, 16));
         return CRX_OK;
     }
@@ -218,7 +215,7 @@ TEST_F(CrxContentTest, AttributesByLocalNameWithReferencesResolved)
     EXPECT_EQ(probe.seen, QStringList({QString("#%1").arg(CRX_E_NO_ATTRIBUTE, 0, 16), "CSB001", "",
                                        QString("#%1").arg(CRX_E_NO_ATTRIBUTE, 0, 16),
                                        QString::fromUtf8("x & &<A\xc3\xa9 \"&#38;")}));
-    EXPECT_EQ(probe.FindAttribute(nullptr, u"a"), CRX_E_NO_ATTRIBUTE);
+    EXPECT_EQ(probe.FindAttribute(nullptr, "a"), CRX_E_NO_ATTRIBUTE);
 }
 
 TEST(CrxElementTest, StoreItemValueStripsFileReferencesOfBlobColumnsOnly)
@@ -241,7 +238,7 @@ TEST(CrxElementTest, StoreItemValueStripsFileReferencesOfBlobColumnsOnly)
         CCrxItem item("C");
         item.m_nColumnType = c.columnType;
         item.m_nDataType = c.dataType;
-        CCrxRecord::StoreItemValue(item, c.text);
+        CCrxRecord::StoreItemValue(item, c.text.toUtf8());
         EXPECT_EQ(item.m_strValue, c.stored) << c.text.toStdString();
         EXPECT_TRUE(item.WasRead());
     }
@@ -256,20 +253,20 @@ TEST(CrxElementTest, FindItemGivesTheNamedItemInAnyOrder)
     for (const char* name : {"A", "B", "C", "D"})
         items.push_back(record.AddItem(std::make_unique<CCrxItem>(name)));
     // Column order, then out of order, unknown names and back again.
-    const std::pair<const char16_t*, CCrxItem*> lookups[] = {
-        {u"A", items[0]}, {u"B", items[1]}, {u"C", items[2]}, {u"D", items[3]},
-        {u"C", items[2]}, {u"A", items[0]}, {u"X", nullptr},  {u"D", items[3]},
-        {u"B", items[1]}, {u"C", items[2]}, {u"a", nullptr},  {u"D", items[3]},
+    const std::pair<const char*, CCrxItem*> lookups[] = {
+        {"A", items[0]}, {"B", items[1]}, {"C", items[2]}, {"D", items[3]},
+        {"C", items[2]}, {"A", items[0]}, {"X", nullptr},  {"D", items[3]},
+        {"B", items[1]}, {"C", items[2]}, {"a", nullptr},  {"D", items[3]},
     };
     for (const auto& [name, item] : lookups)
-        EXPECT_EQ(record.FindItem(name), item) << QString::fromUtf16(name).toStdString();
+        EXPECT_EQ(record.FindItem(name), item) << name;
 
     // A later item of the same name takes the name, whatever came before.
     CCrxRecord twice("datarec");
     twice.AddItem(std::make_unique<CCrxItem>("A"));
     twice.AddItem(std::make_unique<CCrxItem>("B"));
     CCrxItem* later = twice.AddItem(std::make_unique<CCrxItem>("A"));
-    EXPECT_EQ(twice.FindItem(u"A"), later);
-    EXPECT_EQ(twice.FindItem(u"B"), twice.Items()[1].get());
-    EXPECT_EQ(twice.FindItem(u"A"), later);
+    EXPECT_EQ(twice.FindItem("A"), later);
+    EXPECT_EQ(twice.FindItem("B"), twice.Items()[1].get());
+    EXPECT_EQ(twice.FindItem("A"), later);
 }

@@ -55,7 +55,10 @@ TEST_F(CrxImportHeaderTest, EmptiesTheBaseFolderAndLeavesTheUnpackFolder)
     ASSERT_TRUE(writeFile(Base() + "/SETTING.DB", "old"));
     ASSERT_EQ(Header(MakeArchive(ArchiveXml(""), {{"Schema.txt", "CREATE TABLE T(A);"}})), CRX_OK);
     EXPECT_FALSE(QFile::exists(Base() + "/SETTING.DB"));
+    // The archive XML is read from the archive as it is decompressed: only
+    // its empty stand-in is written.
     EXPECT_TRUE(QFile::exists(Base() + "/Quorvin/Korvane_REG_DATA.xml"));
+    EXPECT_EQ(QFileInfo(Base() + "/Quorvin/Korvane_REG_DATA.xml").size(), 0);
     EXPECT_TRUE(QFile::exists(Base() + "/Quorvin/Schema.txt"));
 }
 
