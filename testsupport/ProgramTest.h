@@ -4,7 +4,7 @@
 // suite folder of the test's own with the launcher INI, private XDG folders,
 // the work database's path, and the steps on a private X server (windows
 // waited for, focus given). Header-only: a test program that includes it
-// links the shared library and builds in the suite's test folder layout.
+// links the shared library and Qt Test.
 
 #include "shared/config/CBasePath.h"
 #include "testsupport/PrivateXServer.h"
