@@ -3,60 +3,32 @@
 // test's own where focus matters.
 #include "bases/tests/SeedRows.h"
 
-#include "shared/config/CBasePath.h"
 #include "platform/FileTime.h"
-#include "testsupport/PrivateXServer.h"
-#include "testsupport/SuiteProgram.h"
+#include "testsupport/ProgramTest.h"
 #include "testsupport/WorkDbFixture.h"
 
 #include <QFile>
 #include <QProcess>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using korvane::test::FocusWindow;
 using korvane::test::PrivateXServer;
 using korvane::test::SuiteProgram;
 
-class DunmarelProgramTest : public testing::Test
+class DunmarelProgramTest : public korvane::test::ProgramTest
 {
 protected:
-    void SetUp() override
-    {
-        m_program.writeIni("[PRODUCT]\nPRODUCTKEY=TEST\nPRODUCTMODE=0\n");
-        CBasePath::SetModuleFolder(m_program.folder());
-        m_database = CBasePath::GetLocalDataBasePath() + QStringLiteral("/SETTING.DB");
-    }
-    void TearDown() override { CBasePath::SetModuleFolder(QString()); }
+    DunmarelProgramTest() : ProgramTest("Dunmarel") {}
 
     void MakeWorkDatabase()
     {
-        ASSERT_TRUE(QFile::copy(KORVANE_SUITE_DIR "/RESOURCE/Lumo500/SETTING.DB", m_database));
-        QFile::setPermissions(m_database, QFile::ReadOwner | QFile::WriteOwner);
+        CopyModelTemplate();
         const QStringList inserts = BaseSeedInserts();
         ASSERT_FALSE(inserts.isEmpty());
         korvane::test::ExecSql(m_database, inserts);
-    }
-
-    // Under the X server: keys and focus as a user's.
-    void UseX(const PrivateXServer& x)
-    {
-        m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
-    }
-
-    // Gives the window the keyboard and lets the program take it in.
-    static void FocusWindow(const PrivateXServer& x, const QString& window)
-    {
-        for (int attempt = 0; attempt < 50; ++attempt) {
-            x.xdotool({"windowfocus", "--sync", window});
-            if (x.xdotool({"getwindowfocus"}) == window)
-                break;
-            QTest::qWait(100);
-        }
-        QTest::qWait(300);
     }
 
     // The easy receipt pages with the top stamp turned off by the arrow key
@@ -72,10 +44,6 @@ protected:
         x.xdotool({"type", "--delay", "20", "Hello"});
         return bases;
     }
-
-    SuiteProgram m_program{QStringLiteral(KORVANE_SUITE_DIR "/Dunmarel"),
-                           QStringLiteral(KORVANE_SUITE_DIR "/NolvarLANG.xml")};
-    QString m_database;
 };
 
 TEST_F(DunmarelProgramTest, MessageTypedAndSavedByKeys)

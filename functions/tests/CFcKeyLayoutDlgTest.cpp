@@ -201,7 +201,7 @@ TEST_F(KeyLayoutWindow, APageTooLargeForAScreenEndsTheStart)
 {
     Exec(QStringLiteral("UPDATE CSB022 SET WIDTH = 100000 WHERE CONTROLTYPE = 'ItemSheet'"));
     CFcKeyLayoutDlg& window = Open();
-    QTest::qWait(10);
+    (void)QTest::qWaitFor([&] { return window.result() == 2; }, 5000);
     EXPECT_EQ(window.result(), 2);
     EXPECT_EQ(m_suite.messages(), QStringList{QStringLiteral("CRDS_CMN_ERR_SETREAD_FAILED")});
     EXPECT_EQ(window.Editor(), nullptr);

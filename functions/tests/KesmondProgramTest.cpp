@@ -3,14 +3,12 @@
 // server of the test's own.
 #include "shared/config/CBasePath.h"
 #include "shared/controls/CColorButton.h"
-#include "testsupport/PrivateXServer.h"
+#include "testsupport/ProgramTest.h"
 #include "testsupport/QtPrinters.h"
-#include "testsupport/SuiteProgram.h"
 #include "testsupport/WaitingLauncher.h"
 #include "testsupport/WorkDbFixture.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
@@ -25,24 +23,16 @@ namespace {
 using korvane::test::PrivateXServer;
 using korvane::test::SuiteProgram;
 
-const QByteArray kIni = "[PRODUCT]\nPRODUCTKEY=TEST\nPRODUCTMODE=0\n";
 const QString kTitle = QStringLiteral("^Function Key Settings$");
 
-class KesmondProgramTest : public testing::Test
+class KesmondProgramTest : public korvane::test::ProgramTest
 {
 protected:
-    void SetUp() override
-    {
-        m_program.writeIni(kIni);
-        CBasePath::SetModuleFolder(m_program.folder());
-        m_database = CBasePath::GetLocalDataBasePath() + QStringLiteral("/SETTING.DB");
-    }
-    void TearDown() override { CBasePath::SetModuleFolder(QString()); }
+    KesmondProgramTest() : ProgramTest("Kesmond") {}
 
     void MakeWorkDatabase()
     {
-        ASSERT_TRUE(QFile::copy(KORVANE_SUITE_DIR "/RESOURCE/Lumo500/SETTING.DB", m_database));
-        QFile::setPermissions(m_database, QFile::ReadOwner | QFile::WriteOwner);
+        CopyModelTemplate();
         QStringList statements;
         for (const char* seed :
              {"CSM009", "CSM018", "CSB002", "CSB003", "CSB007", "CSM017", "CSB022", "CSB023"}) {
@@ -57,19 +47,9 @@ protected:
     }
 
     // The visible windows with the program's title, waiting until there are count.
-    QStringList Windows(const PrivateXServer& x, int count, const QString& title = kTitle)
+    static QStringList Windows(const PrivateXServer& x, int count, const QString& title = kTitle)
     {
-        QStringList ids;
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < 15000) {
-            ids = x.xdotool({"search", "--onlyvisible", "--name", title})
-                      .split(u'\n', Qt::SkipEmptyParts);
-            if (ids.size() == count)
-                break;
-            QTest::qWait(50);
-        }
-        return ids;
+        return korvane::test::WaitForWindows(x, title, count);
     }
 
     // The program in a mode on the test's own X server, on a work database
@@ -80,22 +60,17 @@ protected:
         // The launcher's socket token in "MAINWH".
         m_launcher = std::make_unique<korvane::test::WaitingLauncher>(m_program);
         EXPECT_TRUE(m_launcher->wait());
-        m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
+        UseX(x);
         return m_program.start({QLatin1String(mode)});
     }
     // Escape in the main window; the program's exit code.
     static int EscapeFrom(const PrivateXServer& x, const QString& window, QProcess& program)
     {
-        QTest::qWait(200);
-        x.xdotool({"windowfocus", "--sync", window});
+        korvane::test::FocusWindow(x, window);
         x.xdotool({"key", "Escape"});
         return SuiteProgram::waitForExit(program);
     }
 
-    SuiteProgram m_program{QStringLiteral(KORVANE_SUITE_DIR "/Kesmond"),
-                           QStringLiteral(KORVANE_SUITE_DIR "/NolvarLANG.xml")};
-    QString m_database;
     std::unique_ptr<korvane::test::WaitingLauncher> m_launcher;
 };
 
@@ -133,8 +108,8 @@ TEST_F(KesmondProgramTest, KeyRenamedByKeys)
                                                              "CSB002 WHERE FUNCKEYCODE = '000001'"))
             .trimmed();
     EXPECT_EQ(row, "000001|TENDER|000001|20240101000000|1");
-    QTest::qWait(100); // the bring-back arrives through the event loop
-    EXPECT_TRUE(m_launcher->broughtBack());
+    // The bring-back arrives through the event loop.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_launcher->broughtBack(); }, 10000));
 }
 
 TEST_F(KesmondProgramTest, CharacterTextEditedByKeysKeepsItsLineBreak)
@@ -244,11 +219,12 @@ protected:
         x.xdotool({"windowfocus", "--sync", window});
         x.xdotool({"mousemove", "--window", window, "545", "45"});
         x.xdotool({"mousedown", "1"});
+        // The drag starts from a timer inside the program: the press is held
+        // past it, and the move paced, as a hand would.
         QTest::qWait(600);
         x.xdotool({"mousemove", "--window", window, "802", "45"});
         QTest::qWait(100);
         x.xdotool({"mouseup", "1"});
-        QTest::qWait(200);
     }
 };
 

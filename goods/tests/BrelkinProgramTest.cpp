@@ -1,10 +1,8 @@
 // The goods program end to end: its real binary on a work database made from
 // the model template, driven by keys under an X server of the test's own; the
 // test plays the launcher that waits for its window to come back.
-#include "shared/config/CBasePath.h"
-#include "testsupport/PrivateXServer.h"
+#include "testsupport/ProgramTest.h"
 #include "testsupport/QtPrinters.h"
-#include "testsupport/SuiteProgram.h"
 #include "testsupport/WaitingLauncher.h"
 #include "testsupport/WorkDbFixture.h"
 
@@ -21,21 +19,10 @@ namespace {
 using korvane::test::PrivateXServer;
 using korvane::test::SuiteProgram;
 
-const QByteArray kIni = "[PRODUCT]\nPRODUCTKEY=TEST\nPRODUCTMODE=0\n";
-
-// The ids of the visible windows with the title, waiting until there are
-// count; a loaded machine gets half a minute.
+// The ids of the visible windows with the title, waiting until there are count.
 QStringList Windows(const PrivateXServer& x, const QString& title, int count)
 {
-    QStringList ids;
-    (void)QTest::qWaitFor(
-        [&] {
-            ids = x.xdotool({"search", "--onlyvisible", "--name", "^" + title + "$"})
-                      .split(u'\n', Qt::SkipEmptyParts);
-            return ids.size() == count;
-        },
-        30000);
-    return ids;
+    return korvane::test::WaitForWindows(x, "^" + title + "$", count);
 }
 
 // Return in a list window opens its first record's editor: the editor's
@@ -52,22 +39,15 @@ QString OpenFirstRecord(const PrivateXServer& x, const QString& title, const QSt
     return both[0];
 }
 
-class BrelkinProgramTest : public testing::Test
+class BrelkinProgramTest : public korvane::test::ProgramTest
 {
 protected:
-    void SetUp() override
-    {
-        m_program.writeIni(kIni);
-        CBasePath::SetModuleFolder(m_program.folder());
-        m_database = CBasePath::GetLocalDataBasePath() + QStringLiteral("/SETTING.DB");
-    }
-    void TearDown() override { CBasePath::SetModuleFolder(QString()); }
+    BrelkinProgramTest() : ProgramTest("Brelkin") {}
 
     // The model's template with three departments and the test's own rows.
     void MakeWorkDatabase(const QStringList& rows = {})
     {
-        ASSERT_TRUE(QFile::copy(KORVANE_SUITE_DIR "/RESOURCE/Lumo500/SETTING.DB", m_database));
-        QFile::setPermissions(m_database, QFile::ReadOwner | QFile::WriteOwner);
+        CopyModelTemplate();
         korvane::test::ExecSql(
             m_database,
             {"INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME, CREATEDATETIME, UPDATEDATETIME) "
@@ -87,10 +67,6 @@ protected:
                                                         "CIA002 WHERE ITEMDEPTCODE = '000001'"))
             .trimmed();
     }
-
-    SuiteProgram m_program{QStringLiteral(KORVANE_SUITE_DIR "/Brelkin"),
-                           QStringLiteral(KORVANE_SUITE_DIR "/NolvarLANG.xml")};
-    QString m_database;
 };
 
 TEST_F(BrelkinProgramTest, DepartmentRenamedByKeysAndTheLauncherBroughtBack)
@@ -104,8 +80,7 @@ TEST_F(BrelkinProgramTest, DepartmentRenamedByKeysAndTheLauncherBroughtBack)
     korvane::test::WaitingLauncher launcher(m_program);
     ASSERT_TRUE(launcher.wait());
 
-    m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
+    UseX(x);
     QProcess& goods = m_program.start({QStringLiteral("/S")});
     const QStringList list = Windows(x, QStringLiteral("Department Settings"), 1);
     ASSERT_EQ(list.size(), 1);
@@ -139,8 +114,7 @@ TEST_F(BrelkinProgramTest, EasyDepartmentListRenamedInPlaceByKeys)
     if (!x.isRunning())
         GTEST_SKIP() << "Xvfb or xdotool is missing (scripts/install-deps.sh installs them)";
     MakeWorkDatabase();
-    m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
+    UseX(x);
     QProcess& goods = m_program.start({QStringLiteral("/S"), QStringLiteral("/EASY")});
     const QStringList list = Windows(x, QStringLiteral("Department Settings"), 1);
     ASSERT_EQ(list.size(), 1);
@@ -184,8 +158,7 @@ TEST_F(BrelkinProgramTest, SetMenuAndMixMatchModesOpenTheirListWindow)
          "INSERT INTO CIB001 (SETITEMCODE, SETITEMNAME, SETTYPE) VALUES ('1', 'Lunch', '0')",
          "INSERT INTO CIB002 (SETITEMCODE, LISTNUMBER, ITEMCODE, ITEMCODETYPE, UNITPRICECODE) "
          "VALUES ('1', '01', '0001', '0', '00')"});
-    m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
+    UseX(x);
     const QString config = m_program.folders().userConfig();
 
     // WINPOS: the window neither restores nor saves its placement.
@@ -229,8 +202,7 @@ TEST_F(BrelkinProgramTest, CheapestItemOfferKeepsItsThreeChildrenThroughOk)
          "('000001', '01', '1', '000001', '1', '20000101000000'), "
          "('000001', '02', '1', '000002', '2', '20000101000000'), "
          "('000001', '03', '1', '000003', '3', '20000101000000')"});
-    m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
+    UseX(x);
     QProcess& offers = m_program.start({QStringLiteral("/MX")});
     const QStringList list = Windows(x, QStringLiteral("Mix & Match Settings"), 1);
     ASSERT_EQ(list.size(), 1);
@@ -264,8 +236,7 @@ TEST_F(BrelkinProgramTest, HourlyModeMarksATargetAndSavesIt)
     if (!x.isRunning())
         GTEST_SKIP() << "Xvfb or xdotool is missing (scripts/install-deps.sh installs them)";
     MakeWorkDatabase();
-    m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
+    UseX(x);
     QProcess& hourly = m_program.start({QStringLiteral("/H")});
     const QStringList window = Windows(x, QStringLiteral("Hourly Report Targets"), 1);
     ASSERT_EQ(window.size(), 1);

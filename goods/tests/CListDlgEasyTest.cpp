@@ -13,6 +13,7 @@
 #include "shared/data/CColumnData.h"
 #include "shared/data/CColumnDataList.h"
 #include "shared/data/CDataManager.h"
+#include "testsupport/EventWaits.h"
 #include "testsupport/FixedClock.h"
 #include "testsupport/ModalDriver.h"
 
@@ -73,7 +74,7 @@ protected:
     void Click(int row, int column, Qt::KeyboardModifiers modifiers = {})
     {
         QTest::mouseClick(List()->viewport(), Qt::LeftButton, modifiers, CellCenter(row, column));
-        QTest::qWait(5);
+        korvane::test::RunQueuedWork();
     }
 
     void DoubleClick(int row, int column, Qt::KeyboardModifiers modifiers = {})
@@ -85,7 +86,7 @@ protected:
                            modifiers);
         QApplication::sendEvent(List()->viewport(), &second);
         QTest::mouseRelease(List()->viewport(), Qt::LeftButton, modifiers, point);
-        QTest::qWait(5);
+        korvane::test::RunQueuedWork();
     }
 
     // A drag down one column.
@@ -99,7 +100,7 @@ protected:
             QApplication::sendEvent(List()->viewport(), &move);
         }
         QTest::mouseRelease(List()->viewport(), Qt::LeftButton, {}, CellCenter(toRow, column));
-        QTest::qWait(5);
+        korvane::test::RunQueuedWork();
     }
 
     // The cell cursor on (row, column) by keys from the first cell.
@@ -126,7 +127,7 @@ protected:
         if (auto* combo = qobject_cast<QComboBox*>(target); combo && combo->lineEdit())
             target = combo->lineEdit();
         QTest::keyClick(target, key, modifiers);
-        QTest::qWait(10);
+        korvane::test::RunQueuedWork();
     }
 
     std::unique_ptr<CListDlgEasy> m_easy;
@@ -210,7 +211,7 @@ TEST_F(CListDlgEasyTest, DoubleClickOptionSurvivesARestart)
         editor.reject();
     });
     DoubleClick(1, ListColumn("ITEMDEPTNAME"));
-    QTest::qWait(50);
+    (void)QTest::qWaitFor([&opened] { return opened != -1; }, 5000);
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(second.InPlaceControl(), nullptr);
 }
@@ -390,7 +391,7 @@ TEST_F(CListDlgEasyTest, CancelledPopupWritesNothing)
     ASSERT_NE(popup, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
     QTest::keyClick(popup->focusWidget() ? popup->focusWidget() : popup, Qt::Key_Escape);
-    QTest::qWait(20);
+    (void)QTest::qWaitFor([&] { return window.RadioPopup() == nullptr; }, 5000);
     EXPECT_EQ(window.RadioPopup(), nullptr);
     EXPECT_EQ(Rows("CSA001", {"HASHITEMFLG", "UPDATEDATETIME"}),
               (QList<QStringList>{{"0", "old"}}));

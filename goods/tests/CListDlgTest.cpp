@@ -146,7 +146,7 @@ TEST_F(CListDlgTest, MissingWorkDatabaseIsNeverCreated)
     QFile::remove(m_local + "/SETTING.DB");
     CListDlg& window = Open(0);
     EXPECT_EQ(m_suite.messages(), QStringList{"CRDS_CMN_ERR_SETREAD_FAILED"});
-    QTest::qWait(20);
+    (void)QTest::qWaitFor([&] { return !window.isVisible(); }, 5000);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), 2);
     EXPECT_FALSE(QFile::exists(m_local + "/SETTING.DB"));

@@ -143,8 +143,9 @@ TEST_F(CMainDlgTest, ButtonsKeepTheirRowsAndTheWindowItsStartSize)
     auto* help = FindControlById(&window, 33002);
     EXPECT_LT(ok->x(), cancel->x()); // cancel rightmost, OK beside it
     EXPECT_LT(help->x(), ok->x());   // help on the left
+    const QPoint cancelBefore = cancel->pos();
     window.resize(start + QSize(200, 100));
-    QTest::qWait(20);
+    (void)QTest::qWaitFor([&] { return cancel->pos() != cancelBefore; }, 5000);
     EXPECT_EQ(window.width() - (cancel->x() + cancel->width()),
               start.width() - (cancel->x() - 200 + cancel->width()));
     EXPECT_GT(cancel->y(), start.height() - 60);

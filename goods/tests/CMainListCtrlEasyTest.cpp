@@ -108,7 +108,7 @@ TEST_F(CMainListCtrlEasyTest, ADragBelowTheListScrollsItDown)
                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(viewport, &move);
     // The timer keeps scrolling while the pointer rests below.
-    QTest::qWait(3 * CMainListCtrlEasy::kMoveTickMs);
+    (void)QTest::qWaitFor([&] { return m_list.verticalScrollBar()->value() > 0; }, 5000);
     EXPECT_GT(m_list.verticalScrollBar()->value(), 0);
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, below);
     EXPECT_GT(m_list.CellSelection().bottom, 8);

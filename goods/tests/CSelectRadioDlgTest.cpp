@@ -41,7 +41,7 @@ TEST(CSelectRadioDlg, TabChoosesTheOtherRadioOfATwoChoiceGroup)
     EXPECT_EQ(popup.windowTitle(), "Usable");
     second->setChecked(true);
     QTest::keyClick(second, Qt::Key_Tab);
-    QTest::qWait(10);
+    (void)QTest::qWaitFor([&] { return !popup.isVisible(); }, 5000);
     EXPECT_FALSE(popup.isVisible());
     EXPECT_TRUE(page.radios[1]->isChecked());
     EXPECT_FALSE(page.radios[0]->isChecked());

@@ -67,14 +67,16 @@ TEST_F(CSetMixListDlgTest, OneRecordAtATimeAndNoCellEditing)
     EXPECT_EQ(window.RadioPopup(), nullptr);
     // No context menu comes up.
     bool menuShown = false;
-    QTimer::singleShot(50, [&menuShown] {
+    bool looked = false;
+    QTimer::singleShot(50, [&menuShown, &looked] {
         if (QWidget* popup = QApplication::activePopupWidget()) {
             menuShown = true;
             popup->close();
         }
+        looked = true;
     });
     emit list->customContextMenuRequested(QPoint(5, 5));
-    QTest::qWait(100);
+    (void)QTest::qWaitFor([&looked] { return looked; }, 5000);
     EXPECT_FALSE(menuShown);
 }
 

@@ -9,6 +9,7 @@
 #include "shared/data/CColumnData.h"
 #include "shared/data/CColumnDataList.h"
 #include "shared/data/CDataManager.h"
+#include "testsupport/EventWaits.h"
 #include "testsupport/FixedClock.h"
 #include "testsupport/ModalDriver.h"
 
@@ -72,7 +73,7 @@ protected:
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
         QTest::keyClick(m_window->InPlaceControl(), key, modifiers);
-        QTest::qWait(10);
+        korvane::test::RunQueuedWork();
     }
 };
 
@@ -258,7 +259,7 @@ TEST_F(InPlaceEditTest, RadioPopupOffersTheGroupsChoices)
                           Qt::NoModifier);
         QApplication::sendEvent(other, &event);
     }
-    QTest::qWait(20);
+    (void)QTest::qWaitFor([&] { return window.RadioPopup() == nullptr; }, 5000);
     EXPECT_EQ(window.RadioPopup(), nullptr);
     EXPECT_EQ(window.EditRow(), 0);
     EXPECT_NE(Value("CSA001", "HASHITEMFLG", "ITEMPARMCODE = '000001'"), "0");
@@ -266,7 +267,8 @@ TEST_F(InPlaceEditTest, RadioPopupOffersTheGroupsChoices)
     Click(1, hash);
     ASSERT_NE(window.RadioPopup(), nullptr);
     QTest::keyClick(window.RadioPopup()->focusWidget(), Qt::Key_Tab);
-    QTest::qWait(20);
+    (void)QTest::qWaitFor([&] { return window.EditColumn() != hash || window.EditRow() != 1; },
+                          5000);
     EXPECT_TRUE(window.RadioPopup() != nullptr || window.InPlaceControl() != nullptr);
     EXPECT_TRUE(window.EditColumn() != hash || window.EditRow() != 1);
     window.EndInPlaceEditByScroll();

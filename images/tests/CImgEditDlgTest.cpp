@@ -321,7 +321,8 @@ TEST_F(CImgEditDlgTest, HeldZoomInStopsAt200)
     editor->OnCommand(CImgEditDlg::IDC_ZOOMIN); // the buttons' state follows the zoom
     QWidget* zoomIn = FindControlById(editor.get(), CImgEditDlg::IDC_ZOOMIN);
     QTest::mousePress(zoomIn, Qt::LeftButton);
-    QTest::qWait(1100);
+    (void)QTest::qWaitFor([&] { return editor->EditArea()->Zoom() == 200 && !zoomIn->isEnabled(); },
+                          5000);
     EXPECT_EQ(editor->EditArea()->Zoom(), 200);
     EXPECT_FALSE(zoomIn->isEnabled());
     QTest::mouseRelease(zoomIn, Qt::LeftButton);

@@ -5,10 +5,8 @@
 
 #include "shared/controls/CColorButton.h"
 
-#include "shared/config/CBasePath.h"
-#include "testsupport/PrivateXServer.h"
+#include "testsupport/ProgramTest.h"
 #include "testsupport/QtPrinters.h"
-#include "testsupport/SuiteProgram.h"
 #include "testsupport/WaitingLauncher.h"
 #include "testsupport/WorkDbFixture.h"
 
@@ -27,25 +25,10 @@ namespace {
 
 using korvane::test::SuiteProgram;
 
-class PellarkProgramTest : public testing::Test
+class PellarkProgramTest : public korvane::test::ProgramTest
 {
 protected:
-    void SetUp() override
-    {
-        m_program.writeIni("[PRODUCT]\nPRODUCTKEY=TEST\nPRODUCTMODE=0\n");
-        CBasePath::SetModuleFolder(m_program.folder());
-        m_database = CBasePath::GetLocalDataBasePath() + QStringLiteral("/SETTING.DB");
-    }
-    void TearDown() override { CBasePath::SetModuleFolder(QString()); }
-    void CopyModelTemplate()
-    {
-        ASSERT_TRUE(QFile::copy(KORVANE_SUITE_DIR "/RESOURCE/Lumo500/SETTING.DB", m_database));
-        QFile::setPermissions(m_database, QFile::ReadOwner | QFile::WriteOwner);
-    }
-
-    SuiteProgram m_program{QStringLiteral(KORVANE_SUITE_DIR "/Pellark"),
-                           QStringLiteral(KORVANE_SUITE_DIR "/NolvarLANG.xml")};
-    QString m_database;
+    PellarkProgramTest() : ProgramTest("Pellark") {}
 };
 
 TEST_F(PellarkProgramTest, ListMakesTheSixRowsAndEscapeBringsTheLauncherBack)
@@ -58,8 +41,7 @@ TEST_F(PellarkProgramTest, ListMakesTheSixRowsAndEscapeBringsTheLauncherBack)
     korvane::test::WaitingLauncher launcher(m_program);
     ASSERT_TRUE(launcher.wait());
 
-    m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
+    UseX(x);
     QProcess& images = m_program.start();
     const QString window = x.waitForWindow(QStringLiteral("^Logo Images$"));
     ASSERT_FALSE(window.isEmpty());
@@ -75,8 +57,8 @@ TEST_F(PellarkProgramTest, ListMakesTheSixRowsAndEscapeBringsTheLauncherBack)
     x.xdotool({"key", "Escape"});
     EXPECT_EQ(SuiteProgram::waitForExit(images), 0);
     EXPECT_TRUE(m_program.messages().isEmpty());
-    QTest::qWait(100); // the bring-back arrives through the event loop
-    EXPECT_TRUE(launcher.broughtBack());
+    // The bring-back arrives through the event loop.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return launcher.broughtBack(); }, 10000));
 }
 
 TEST_F(PellarkProgramTest, EditorStoresTheRenderedLogoOfAChosenPicture)
@@ -101,8 +83,7 @@ TEST_F(PellarkProgramTest, EditorStoresTheRenderedLogoOfAChosenPicture)
     };
     const QStringList before = firstRow();
 
-    m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
+    UseX(x);
     QProcess& images = m_program.start();
     const QString list = x.waitForWindow(QStringLiteral("^Logo Images$"));
     ASSERT_FALSE(list.isEmpty());
@@ -115,12 +96,12 @@ TEST_F(PellarkProgramTest, EditorStoresTheRenderedLogoOfAChosenPicture)
     x.xdotool({"key", "Return"});
     const QString editor = x.waitForWindow(QStringLiteral("^Edit Image$"));
     ASSERT_FALSE(editor.isEmpty());
-    QTest::qWait(300); // the chooser gone, the picture open
+    ASSERT_TRUE(korvane::test::WaitForWindows(x, QStringLiteral("^Open"), 0).isEmpty());
     x.xdotool({"windowfocus", "--sync", editor});
     x.xdotool({"key", "Return"}); // OK; the confirmation takes its first button
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return m_program.messages().contains(QStringLiteral("CRDS_COMFIRM_SAVE")); }, 10000));
-    QTest::qWait(300);
+    ASSERT_TRUE(korvane::test::WaitForWindows(x, QStringLiteral("^Edit Image$"), 0).isEmpty());
     x.xdotool({"windowfocus", "--sync", list});
     x.xdotool({"key", "Escape"});
     EXPECT_EQ(SuiteProgram::waitForExit(images), 0);
@@ -152,12 +133,11 @@ TEST_F(PellarkProgramTest, EasyModeStoresTheTypedShopStamp)
         GTEST_SKIP() << "xdotool or Xvfb missing (scripts/install-deps.sh installs them)";
     CopyModelTemplate();
 
-    m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
+    UseX(x);
     QProcess& images = m_program.start({QStringLiteral("/EASY")});
     const QString window = x.waitForWindow(QStringLiteral("^Stamp Images$"));
     ASSERT_FALSE(window.isEmpty());
-    QTest::qWait(300);
+    korvane::test::FocusWindow(x, window);
     // The page fills the window but for 6 dots below and 7 at the sides:
     // its controls are found from the window's bottom edge.
     const QRegularExpressionMatch size =

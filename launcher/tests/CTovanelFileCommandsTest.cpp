@@ -7,6 +7,7 @@
 #include "shared/controls/FindControlById.h"
 #include "platform/FileTime.h"
 
+#include "testsupport/EventWaits.h"
 #include "testsupport/QtPrinters.h"
 
 #include <QAbstractButton>
@@ -50,7 +51,7 @@ protected:
     // (file times move in steps of a few milliseconds).
     void ChangeRow()
     {
-        QThread::msleep(20);
+        ASSERT_TRUE(korvane::test::WaitForNextFileTime(WorkDb()));
         Exec(WorkDb(),
              "UPDATE CIA001 SET ITEMNAME = 'Changed bread' WHERE ITEMCODE = '0000000000000124'");
     }

@@ -7,11 +7,11 @@
 #include "launcher/tests/ArchiveWorkFixture.h"
 
 #include "shared/controls/CFunctionButton.h"
+#include "testsupport/EventWaits.h"
 #include "testsupport/ModalDriver.h"
 #include "testsupport/QtPrinters.h"
 
 #include <QAction>
-#include <QThread>
 
 namespace tovanel::test {
 
@@ -67,7 +67,7 @@ TEST_F(MainWindowArchive, EndAsksAboutChangesAndCancelKeepsTheWindow)
 {
     const QString sample = CopySample("sample.crx");
     const auto menu = Start(sample);
-    QThread::msleep(20);
+    ASSERT_TRUE(korvane::test::WaitForNextFileTime(WorkDb()));
     Exec(WorkDb(), "UPDATE CIA002 SET ITEMDEPTNAME = 'Pastry' WHERE ITEMDEPTCODE = '000001'");
 
     m_answers = {platform::IDCANCEL};
@@ -137,7 +137,7 @@ TEST_F(MainWindowArchive, TheImportEntryTakesTablesAndCloseAsksThen)
         dialog.Model().TickRows({0}, 1, false);
         dialog.accept();
     });
-    QThread::msleep(20);
+    ASSERT_TRUE(korvane::test::WaitForNextFileTime(WorkDb()));
     menu->WindowMenuEntry(CTovanelBaseDlg::SC_IMPORTCRX)->trigger();
     EXPECT_EQ(menu->m_aImportList.size(), 1);
     EXPECT_EQ(m_choices.back().caption, GetLangString("CRDS_MSG_SELECTIMPFILE"));

@@ -13,6 +13,7 @@
 #include "shared/config/CEcrInfo.h"
 
 #include "shared/controls/CFunctionButton.h"
+#include "testsupport/EventWaits.h"
 #include "testsupport/ModalDriver.h"
 #include "testsupport/QtPrinters.h"
 
@@ -22,7 +23,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QThread>
 #include <QTimer>
 
 #include <functional>
@@ -184,7 +184,7 @@ TEST_F(OesMode, TakeOverUpdatesAndAddsByKeyAndStopsAtTheFirstBrokenFile)
     WriteMasterFile("MAINTE/FILE007P.TXT", Header("P0007") + "1\r\n"); // no name
     const QString archive = CopySample("a.crx");
     const auto menu = StartOes(archive);
-    QThread::msleep(20);
+    ASSERT_TRUE(korvane::test::WaitForNextFileTime(WorkDb()));
 
     TakeOver(*menu, {COesImportDlg::IDC_CHECK_PLU, COesImportDlg::IDC_CHECK_SECTION,
                      COesImportDlg::IDC_CHECK_CLERK});

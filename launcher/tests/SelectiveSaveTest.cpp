@@ -12,6 +12,7 @@
 
 #include "shared/controls/CFunctionButton.h"
 #include "shared/controls/FindControlById.h"
+#include "testsupport/EventWaits.h"
 #include "testsupport/LayoutCheck.h"
 #include "testsupport/ModalDriver.h"
 #include "testsupport/QtPrinters.h"
@@ -26,7 +27,6 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTableView>
-#include <QThread>
 
 #include <cerrno>
 
@@ -472,7 +472,7 @@ protected:
         ASSERT_GE(codes.size(), 2);
         m_strChanged = codes[0][0];
         m_strRemoved = codes[1][0];
-        QThread::msleep(20);
+        ASSERT_TRUE(korvane::test::WaitForNextFileTime(WorkDb()));
         Exec(WorkDb(), "UPDATE CIA001 SET UNITPRICE = 999 WHERE ITEMCODE = '" + m_strChanged + "'");
         Exec(WorkDb(), "DELETE FROM CIA001 WHERE ITEMCODE = '" + m_strRemoved + "'");
     }

@@ -12,12 +12,12 @@
 
 #include "archive/QuorvinExport.h"
 #include "shared/controls/FindControlById.h"
+#include "testsupport/EventWaits.h"
 #include "testsupport/ModalDriver.h"
 #include "testsupport/QtPrinters.h"
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <QThread>
 #include <QTimer>
 
 namespace tovanel::test {
@@ -42,7 +42,7 @@ protected:
         m_files->m_strCurFilePath = m_strSample;
         m_header = m_files->m_crxHeader;
         // The work database's time must move with the import.
-        QThread::msleep(20);
+        ASSERT_TRUE(korvane::test::WaitForNextFileTime(WorkDb()));
         m_before = readFile(WorkDb());
         m_nTimeBefore = m_files->m_nWorkDbTime;
     }

@@ -8,9 +8,8 @@
 
 #include "platform/FileTime.h"
 #include "shared/config/CBasePath.h"
-#include "testsupport/PrivateXServer.h"
+#include "testsupport/ProgramTest.h"
 #include "testsupport/QtPrinters.h"
-#include "testsupport/SuiteProgram.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,33 +33,29 @@ using mervolt::WritePreferenceXml;
 
 constexpr qint64 kOldTime = 1'000'000'000'000'000'000;
 
-class MervoltProgramTest : public testing::Test
+class MervoltProgramTest : public korvane::test::ProgramTest
 {
 protected:
+    MervoltProgramTest() : ProgramTest("Mervolt") {}
+
     void SetUp() override
     {
-        m_program.writeIni("[PRODUCT]\nPRODUCTKEY=TEST\nPRODUCTMODE=0\n");
+        ProgramTest::SetUp();
         const QString from = KORVANE_SUITE_DIR "/RESOURCE/additionals/Orbanel";
         const QString to = m_program.folder() + "/RESOURCE/additionals/Orbanel";
         for (const char* file : {"/ItemImage/0000000000000000.png", "/Setting/Preference.xml"})
             korvane::test::writeFile(to + file, korvane::test::readFile(from + file));
-        CBasePath::SetModuleFolder(m_program.folder());
         m_base = CBasePath::GetLocalDataBasePath();
-        m_database = m_base + "/SETTING.DB";
-        ASSERT_TRUE(QFile::copy(KORVANE_SUITE_DIR "/RESOURCE/Lumo500/SETTING.DB", m_database));
-        QFile::setPermissions(m_database, QFile::ReadOwner | QFile::WriteOwner);
+        CopyModelTemplate();
         platform::setLastWriteTimeNs(m_database, kOldTime);
     }
-    void TearDown() override { CBasePath::SetModuleFolder(QString()); }
 
     void key(const PrivateXServer& x, const QStringList& keys)
     {
         x.xdotool(QStringList{"key", "--delay", "30"} + keys);
     }
 
-    SuiteProgram m_program{KORVANE_SUITE_DIR "/Mervolt", KORVANE_SUITE_DIR "/NolvarLANG.xml"};
     QString m_base;
-    QString m_database;
 };
 
 TEST_F(MervoltProgramTest, TelopTypedInTheIdleWindowReachesTheFileTheDatabaseTimeAndAnArchive)
@@ -68,8 +63,7 @@ TEST_F(MervoltProgramTest, TelopTypedInTheIdleWindowReachesTheFileTheDatabaseTim
     PrivateXServer x;
     if (!x.isRunning())
         GTEST_SKIP() << "Xvfb or xdotool is missing";
-    m_program.setEnvironment("DISPLAY", x.display());
-    m_program.setEnvironment("QT_QPA_PLATFORM", "xcb");
+    UseX(x);
     QProcess& monitor = m_program.start({"/A"});
     const QString menu = x.waitForWindow("^Monitor Settings");
     ASSERT_FALSE(menu.isEmpty());
@@ -150,8 +144,7 @@ TEST_F(MervoltProgramTest, CodeInsertedInADisplayArchiveGetsItsPictureInTheFirst
     QDir().mkpath(QFileInfo(picture).path());
     ASSERT_TRUE(image.save(picture, "PNG"));
 
-    m_program.setEnvironment("DISPLAY", x.display());
-    m_program.setEnvironment("QT_QPA_PLATFORM", "xcb");
+    UseX(x);
     QProcess& monitor = m_program.start({"/B"});
     const QString menu = x.waitForWindow("^Monitor Settings");
     ASSERT_FALSE(menu.isEmpty());
@@ -184,8 +177,7 @@ TEST_F(MervoltProgramTest, CodeInsertedInADisplayArchiveGetsItsPictureInTheFirst
             return x.xdotool({"search", "--onlyvisible", "--name", "^Select a file"}).isEmpty();
         },
         10000));
-    QTest::qWait(300);
-    x.xdotool({"windowfocus", "--sync", list});
+    korvane::test::FocusWindow(x, list);
     key(x, {"Tab", "Return"}); // OK after Update
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {

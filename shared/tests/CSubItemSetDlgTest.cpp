@@ -159,7 +159,7 @@ TEST_F(CSubItemSetDlgTest, OkWithoutAChoiceKeepsTheDialogOpen)
         // A double-click chooses and confirms.
         list->setCurrentRow(0);
         emit list->itemDoubleClicked(list->item(0));
-        QTest::qWait(20);
+        (void)QTest::qWaitFor([&d] { return !d.isVisible(); }, 5000);
     });
     EXPECT_EQ(result, platform::IDOK);
     EXPECT_EQ(dlg.GetValue(), "01");
@@ -169,15 +169,17 @@ TEST_F(CSubItemSetDlgTest, AListWithoutSelectionDataCannotOpen)
 {
     CSubItemSetDlg dlg(nullptr, T::DLGTYPE_COMBO, 0);
     dlg.SetValue(2, 0, "01");
-    EXPECT_EQ(RunModal<CSubItemSetDlg>(dlg, [](CSubItemSetDlg&) { QTest::qWait(20); }),
-              platform::IDCANCEL);
+    // The window closes itself once it is up.
+    const auto closesItself = [](CSubItemSetDlg& d) {
+        (void)QTest::qWaitFor([&d] { return !d.isVisible(); }, 5000);
+    };
+    EXPECT_EQ(RunModal<CSubItemSetDlg>(dlg, closesItself), platform::IDCANCEL);
     EXPECT_EQ(Messages(), QStringList{"CRDS_CMN_ERR_SETREAD_FAILED"});
     EXPECT_EQ(dlg.GetValue(), "01");
 
     Rows shortRow{{"01", "Apple"}, {"02"}};
     EXPECT_FALSE(dlg.SetSelectData(&shortRow.m_list));
-    EXPECT_EQ(RunModal<CSubItemSetDlg>(dlg, [](CSubItemSetDlg&) { QTest::qWait(20); }),
-              platform::IDCANCEL);
+    EXPECT_EQ(RunModal<CSubItemSetDlg>(dlg, closesItself), platform::IDCANCEL);
 }
 
 TEST_F(CSubItemSetDlgTest, ImportCheckConvertsOrReportsWithoutShowingTheDialog)

@@ -1,5 +1,7 @@
 #include "shared/textfiles/CTextRecordFile.h"
 
+#include "shared/textfiles/TextRecordSetup.h"
+
 #include "platform/LegacyCodePage.h"
 
 #include <QFile>
@@ -60,62 +62,11 @@ int CTextRecordFile::OpenTextRecordFile(const TextRecordOptions* options)
     m_nLastError = TEXTERR_NONE;
     if (m_bOpen)
         CloseTextRecordFile();
-    if (!options)
-        return Fail(TEXTERR_NO_OPTIONS), -1;
+    if (const quint32 fault = CheckTextRecordOptions(options); fault != TEXTERR_NONE)
+        return Fail(fault), -1;
     TextRecordOptions o = *options;
-    if (o.strPath.isNull())
-        return Fail(TEXTERR_NO_PATH), -1;
-    if (o.strPath.isEmpty())
-        return Fail(TEXTERR_EMPTY_PATH), -1;
-    if (o.nFileEncoding < TEXTENC_UTF8 || o.nFileEncoding > TEXTENC_ANSI)
-        return Fail(TEXTERR_FILE_ENCODING), -1;
-    if (o.nBufferEncoding != TEXTENC_UTF16LE)
-        return Fail(TEXTERR_BUFFER_ENCODING), -1;
-
-    const bool customSep = o.wSeparators & TEXTSEP_CUSTOM;
-    if ((o.wSeparators & 0x1F) == 0 ||
-        (customSep && (o.chSeparator == '\r' || o.chSeparator == '\n')))
-        return Fail(TEXTERR_SEPARATOR), -1;
-    const bool customQuote = o.wQuoting == TEXTQUOTE_CUSTOM;
-    if ((o.wQuoting != TEXTQUOTE_NONE && o.wQuoting != TEXTQUOTE_DOUBLE &&
-         o.wQuoting != TEXTQUOTE_APOSTROPHE && !customQuote) ||
-        (customQuote && (o.chQuote == '\r' || o.chQuote == '\n')))
-        return Fail(TEXTERR_QUOTING), -1;
-
-    QString separators; // custom, comma, semicolon, space, TAB
-    if (customSep)
-        separators += QChar(o.chSeparator);
-    if (o.wSeparators & TEXTSEP_COMMA)
-        separators += u',';
-    if (o.wSeparators & TEXTSEP_SEMICOLON)
-        separators += u';';
-    if (o.wSeparators & TEXTSEP_SPACE)
-        separators += u' ';
-    if (o.wSeparators & TEXTSEP_TAB)
-        separators += u'\t';
-    char16_t quote = 0;
-    if (o.wQuoting == TEXTQUOTE_DOUBLE)
-        quote = u'"';
-    else if (o.wQuoting == TEXTQUOTE_APOSTROPHE)
-        quote = u'\'';
-    else if (customQuote)
-        quote = o.chQuote;
-    if (customQuote && separators.contains(QChar(quote)))
-        return Fail(TEXTERR_QUOTE_IS_SEPARATOR), -1;
-    if (customSep && quote != 0 && o.chSeparator == quote)
-        return Fail(TEXTERR_QUOTE_IS_SEPARATOR), -1;
-
-    // Flags that the chosen separators or quotes make meaningless.
-    const auto isSepOrCustomQuote = [&](char16_t c) {
-        return separators.contains(QChar(c)) || (customQuote && o.chQuote == c);
-    };
-    if ((customSep && o.chSeparator == u'\'') || quote == u'\'')
-        o.dwParseFlags &= ~TEXTPARSE_APOSTROPHETEXT;
-    if ((customSep && (o.chSeparator == u'\t' || o.chSeparator == u' ')) ||
-        (customQuote && (o.chQuote == u'\t' || o.chQuote == u' ')))
-        o.dwParseFlags &= ~TEXTPARSE_KEEPBLANKS;
-    if (isSepOrCustomQuote(u' ') || isSepOrCustomQuote(u'\t'))
-        o.dwParseFlags &= ~TEXTPARSE_BLANKNUMBERISTEXT;
+    const TextRecordSyntax syntax = ChooseTextRecordSyntax(o);
+    o.dwParseFlags = syntax.parseFlags;
 
     m_file.setFileName(o.strPath);
     if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
@@ -127,40 +78,22 @@ int CTextRecordFile::OpenTextRecordFile(const TextRecordOptions* options)
         m_file.close();
         return Fail(TEXTERR_FILE), -1;
     }
-    const QByteArray& data = m_data;
-
-    static const struct
-    {
-        const char* bytes;
-        int length;
-        int encoding; // internal; 0 refuses the file
-    } marks[] = {
-        {"\xFF\xFE\x00\x00", 4, 0}, {"\x00\x00\xFE\xFF", 4, 0}, {"\xEF\xBB\xBF", 3, 1},
-        {"\xFF\xFE", 2, 3},         {"\xFE\xFF", 2, 2},
-    };
-    int encoding = o.nFileEncoding == TEXTENC_ANSI ? 6 : int(o.nFileEncoding);
-    qsizetype start = 0;
-    for (const auto& mark : marks) {
-        if (mark.length > data.size() || std::memcmp(data.constData(), mark.bytes, mark.length))
-            continue;
-        if (mark.encoding == 0) {
-            m_file.close();
-            m_data.clear();
-            return Fail(TEXTERR_UTF32), -1;
-        }
-        encoding = mark.encoding;
-        start = mark.length;
-        break;
+    const TextRecordEncoding detected = DetectTextRecordEncoding(m_data, o.nFileEncoding);
+    if (detected.encoding == 0) {
+        m_file.close();
+        m_data.clear();
+        return Fail(TEXTERR_UTF32), -1;
     }
+    const int encoding = detected.encoding;
 
     m_options = o;
     m_nEncoding = encoding;
-    m_chQuote = quote;
-    m_strSeparators = separators;
+    m_chQuote = syntax.quote;
+    m_strSeparators = syntax.separators;
     // Every character of a line is classed, most of them ASCII: once per file.
     for (char16_t c = 0; c < m_asciiClass.size(); ++c)
         m_asciiClass[c] = quint8(ClassOf(c));
-    m_nReadPos = start;
+    m_nReadPos = detected.markBytes;
     const auto flags = QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
     if (encoding == 1)
         m_decoder = QStringDecoder(QStringDecoder::Utf8, flags);
