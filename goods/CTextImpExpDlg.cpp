@@ -194,8 +194,8 @@ void CTextImpExpDlg::OnJobDone(bool ok)
     m_pWorker->wait();
     m_pWorker.reset();
     if (!ok)
-        ShowProgramMessage(this, m_job.m_strErrorKey, platform::MessageIcon::Error,
-                           platform::MessageButtons::Ok, m_job.m_strErrorMessage);
+        ShowProgramMessageText(this, m_job.m_strErrorKey, m_job.m_strErrorMessage,
+                               platform::MessageIcon::Error, platform::MessageButtons::Ok);
     EndDialog(ok ? 1 : 0);
 }
 

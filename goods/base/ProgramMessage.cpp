@@ -4,15 +4,21 @@
 
 #include <QGuiApplication>
 
-int ShowProgramMessage(QWidget* parent, const QString& key, platform::MessageIcon icon,
-                       platform::MessageButtons buttons, const QString& text)
+int ShowProgramMessageList(QWidget* parent, const QString& key, platform::MessageIcon icon,
+                           platform::MessageButtons buttons,
+                           std::initializer_list<LangTextArg> args)
+{
+    return ShowProgramMessageText(parent, key, FormatLangTextList(GetLangString(key), args), icon,
+                                  buttons);
+}
+
+int ShowProgramMessageText(QWidget* parent, const QString& key, const QString& text,
+                           platform::MessageIcon icon, platform::MessageButtons buttons)
 {
     platform::MessageRequest request;
     request.parent = parent;
     request.key = key;
-    request.text = text;
-    if (request.text.isEmpty())
-        request.text = GetLangString(key);
+    request.text = text.isEmpty() ? GetLangString(key) : text;
     if (request.text.isEmpty())
         request.text = key;
     request.caption = QGuiApplication::applicationDisplayName();

@@ -4,13 +4,13 @@
 
 #include <QCoreApplication>
 
-int ShowCommonMessage(QWidget* parent, const QString& key, platform::MessageIcon icon,
-                      platform::MessageButtons buttons, const QString& text)
+int ShowCommonMessageList(QWidget* parent, const QString& key, platform::MessageIcon icon,
+                          platform::MessageButtons buttons, std::initializer_list<LangTextArg> args)
 {
     platform::MessageRequest request;
     request.parent = parent;
     request.key = key;
-    request.text = text.isEmpty() ? LoadCommonString(key) : text;
+    request.text = FormatLangTextList(LoadCommonString(key), args);
     if (request.text.isEmpty())
         request.text = key;
     request.caption = QCoreApplication::applicationName();
