@@ -4,25 +4,36 @@
 
 #include <QGuiApplication>
 
-int ShowProgramMessageList(QWidget* parent, const QString& key, platform::MessageIcon icon,
-                           platform::MessageButtons buttons,
+MessageOwner ProgramMessageOwner(QWidget* parent)
+{
+    return {parent, QGuiApplication::applicationDisplayName()};
+}
+
+int ShowProgramMessageList(const MessageOwner& owner, const QString& key,
+                           platform::MessageIcon icon, platform::MessageButtons buttons,
                            std::initializer_list<LangTextArg> args)
 {
-    return ShowProgramMessageText(parent, key, FormatLangTextList(GetLangString(key), args), icon,
+    return ShowProgramMessageText(owner, key, FormatLangTextList(GetLangString(key), args), icon,
                                   buttons);
+}
+
+int ShowProgramMessageText(const MessageOwner& owner, const QString& key, const QString& text,
+                           platform::MessageIcon icon, platform::MessageButtons buttons)
+{
+    platform::MessageRequest request;
+    request.parent = owner.parent;
+    request.key = key;
+    request.text = text.isEmpty() ? GetLangString(key) : text;
+    if (request.text.isEmpty())
+        request.text = key;
+    request.caption = owner.caption;
+    request.icon = icon;
+    request.buttons = buttons;
+    return platform::showMessage(request);
 }
 
 int ShowProgramMessageText(QWidget* parent, const QString& key, const QString& text,
                            platform::MessageIcon icon, platform::MessageButtons buttons)
 {
-    platform::MessageRequest request;
-    request.parent = parent;
-    request.key = key;
-    request.text = text.isEmpty() ? GetLangString(key) : text;
-    if (request.text.isEmpty())
-        request.text = key;
-    request.caption = QGuiApplication::applicationDisplayName();
-    request.icon = icon;
-    request.buttons = buttons;
-    return platform::showMessage(request);
+    return ShowProgramMessageText(ProgramMessageOwner(parent), key, text, icon, buttons);
 }

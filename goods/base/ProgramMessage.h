@@ -19,21 +19,46 @@ class QWidget;
 //                      platform::MessageIcon::Error, platform::MessageButtons::Ok, err)
 // so that the language-key test can match the text's placeholders against
 // the arguments of the call.
-int ShowProgramMessageList(QWidget* parent, const QString& key, platform::MessageIcon icon,
-                           platform::MessageButtons buttons,
+//
+// A window whose messages carry another caption (the launcher's, with the
+// open file or the window's own title) passes {parent, caption} in place of
+// the parent.
+struct MessageOwner
+{
+    QWidget* parent = nullptr;
+    QString caption;
+};
+
+int ShowProgramMessageList(const MessageOwner& owner, const QString& key,
+                           platform::MessageIcon icon, platform::MessageButtons buttons,
                            std::initializer_list<LangTextArg> args);
+
+template <typename... Args>
+int ShowProgramMessage(const MessageOwner& owner, const QString& key, platform::MessageIcon icon,
+                       platform::MessageButtons buttons = platform::MessageButtons::Ok,
+                       const Args&... args)
+{
+    return ShowProgramMessageList(owner, key, icon, buttons, {LangTextArg(args)...});
+}
+
+// Captioned with the program's title.
+MessageOwner ProgramMessageOwner(QWidget* parent);
 
 template <typename... Args>
 int ShowProgramMessage(QWidget* parent, const QString& key, platform::MessageIcon icon,
                        platform::MessageButtons buttons = platform::MessageButtons::Ok,
                        const Args&... args)
 {
-    return ShowProgramMessageList(parent, key, icon, buttons, {LangTextArg(args)...});
+    return ShowProgramMessageList(ProgramMessageOwner(parent), key, icon, buttons,
+                                  {LangTextArg(args)...});
 }
 
 // A message whose text is put together from more than the key's own text (a
 // column's own error text, details appended); the key names it to tests.
 // An empty text shows the key's, as ShowProgramMessage does.
+int ShowProgramMessageText(const MessageOwner& owner, const QString& key, const QString& text,
+                           platform::MessageIcon icon,
+                           platform::MessageButtons buttons = platform::MessageButtons::Ok);
 int ShowProgramMessageText(QWidget* parent, const QString& key, const QString& text,
                            platform::MessageIcon icon,
                            platform::MessageButtons buttons = platform::MessageButtons::Ok);
