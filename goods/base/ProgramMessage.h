@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/MessageBox.h"
+#include "shared/lang/CommonMessage.h"
 #include "shared/lang/FormatLangText.h"
 
 #include <QString>
@@ -21,13 +22,8 @@ class QWidget;
 // the arguments of the call.
 //
 // A window whose messages carry another caption (the launcher's, with the
-// open file or the window's own title) passes {parent, caption} in place of
-// the parent.
-struct MessageOwner
-{
-    QWidget* parent = nullptr;
-    QString caption;
-};
+// open file or the window's own title) passes a MessageOwner {parent,
+// caption} in place of the parent.
 
 int ShowProgramMessageList(const MessageOwner& owner, const QString& key,
                            platform::MessageIcon icon, platform::MessageButtons buttons,
