@@ -36,10 +36,8 @@ constexpr unsigned kReservationPickers[] = {1170, 1171};
 
 bool SaveFailed(QWidget* page, int err)
 {
-    ShowProgramMessage(
-        page, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
-        platform::MessageButtons::Ok,
-        FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err));
+    ShowProgramMessage(page, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"),
+                       platform::MessageIcon::Error, platform::MessageButtons::Ok, err);
     return false;
 }
 
@@ -150,11 +148,9 @@ bool CPageDlg::ConfirmTaxScheduler()
     QString name;
     if (!on || !on->isChecked() || !db || CTaxTables::CheckTaxScheduler(*db, name))
         return true;
-    return ShowProgramMessage(
-               this, QStringLiteral("CRDS_BS_ERROR_NOTAXSCHEDULER"), platform::MessageIcon::None,
-               platform::MessageButtons::OkCancel,
-               FormatLangText(GetLangString(QStringLiteral("CRDS_BS_ERROR_NOTAXSCHEDULER")),
-                              name)) == platform::IDOK;
+    return ShowProgramMessage(this, QStringLiteral("CRDS_BS_ERROR_NOTAXSCHEDULER"),
+                              platform::MessageIcon::None, platform::MessageButtons::OkCancel,
+                              name) == platform::IDOK;
 }
 
 unsigned CPageDlg::CheckInput()
@@ -171,8 +167,8 @@ unsigned CPageDlg::CheckInput()
             continue;
         if (!column->CheckControlValue(control)) {
             const QString text = column->m_strErrMsg;
-            ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_INPUT"),
-                               platform::MessageIcon::Warning, platform::MessageButtons::Ok, text);
+            ShowProgramMessageText(this, QStringLiteral("CRDS_CMN_ERR_INPUT"), text,
+                                   platform::MessageIcon::Warning, platform::MessageButtons::Ok);
             return column->m_nCtrlID;
         }
     }

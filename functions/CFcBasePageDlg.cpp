@@ -187,8 +187,8 @@ uint CFcBasePageDlg::CheckInput()
         QString message = column->m_strErrMsg;
         if (message.isEmpty())
             message = GetLangString(QStringLiteral("CRDS_CMN_ERR_INPUT"));
-        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_INPUT"),
-                           platform::MessageIcon::Warning, platform::MessageButtons::Ok, message);
+        ShowProgramMessageText(this, QStringLiteral("CRDS_CMN_ERR_INPUT"), message,
+                               platform::MessageIcon::Warning, platform::MessageButtons::Ok);
         return column->m_nCtrlID;
     }
     return 0;
@@ -240,10 +240,8 @@ bool CFcBasePageDlg::SaveRow(QStringList& row, int& err)
 
 void CFcBasePageDlg::ShowSaveFailure(int err)
 {
-    ShowProgramMessage(
-        this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
-        platform::MessageButtons::Ok,
-        FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err));
+    ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"),
+                       platform::MessageIcon::Error, platform::MessageButtons::Ok, err);
 }
 
 bool CFcBasePageDlg::SaveInTransaction(const std::function<bool(int& err)>& writes)

@@ -81,10 +81,8 @@ void CFcCharDetailDlg::OnOK()
     }
     int err = 0;
     if (!list->SaveRecord(m_nRecordNo, row, err)) {
-        ShowProgramMessage(
-            this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err));
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"),
+                           platform::MessageIcon::Error, platform::MessageButtons::Ok, err);
         ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETWRITE_FAILED"),
                            platform::MessageIcon::Error);
         return;

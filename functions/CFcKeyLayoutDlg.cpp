@@ -146,10 +146,8 @@ void CFcKeyLayoutDlg::FailStart(int err)
         ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETREAD_FAILED"),
                            platform::MessageIcon::Error);
     else
-        ShowProgramMessage(
-            this, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"), platform::MessageIcon::Warning,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED")), err));
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"),
+                           platform::MessageIcon::Warning, platform::MessageButtons::Ok, err);
     QTimer::singleShot(0, this, [this] { EndDialog(platform::IDCANCEL); });
 }
 
@@ -440,10 +438,8 @@ void CFcKeyLayoutDlg::OnOK()
                     .Save(err);
     }
     if (!saved) {
-        ShowProgramMessage(
-            this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err));
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"),
+                           platform::MessageIcon::Error, platform::MessageButtons::Ok, err);
         return;
     }
     StoreGrid();

@@ -60,10 +60,8 @@ CFkListDlg::~CFkListDlg() = default;
 
 void CFkListDlg::ShowReadFailure(int err)
 {
-    ShowProgramMessage(
-        this, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"), platform::MessageIcon::Warning,
-        platform::MessageButtons::Ok,
-        FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED")), err));
+    ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"),
+                       platform::MessageIcon::Warning, platform::MessageButtons::Ok, err);
 }
 
 void CFkListDlg::EndAfterFailure()

@@ -72,10 +72,8 @@ bool CFlListDlg::OnInitDialog()
     ChooseFunctionTables();
     int err = 0;
     if (!FcList()->ReadListIds(err)) {
-        ShowProgramMessage(
-            this, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"), platform::MessageIcon::Error,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED")), err));
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"),
+                           platform::MessageIcon::Error, platform::MessageButtons::Ok, err);
         EndAfterFailure();
         return true;
     }
@@ -111,10 +109,8 @@ void CFlListDlg::OnTypeChange()
     int err = 0;
     bool renumbered = false;
     if (!list->ListAccess()->RenumberItems(err, renumbered, false))
-        ShowProgramMessage(
-            this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err));
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"),
+                           platform::MessageIcon::Error, platform::MessageButtons::Ok, err);
     Reload();
 }
 
@@ -193,15 +189,11 @@ void CFlListDlg::OnInsert()
     if (added != CFcColumnDataList::AddResult::Added) {
         Reload();
         if (added == CFcColumnDataList::AddResult::SaveFailed)
-            ShowProgramMessage(
-                this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
-                platform::MessageButtons::Ok,
-                FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err));
+            ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"),
+                               platform::MessageIcon::Error, platform::MessageButtons::Ok, err);
         else
-            ShowProgramMessage(
-                this, QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED"), platform::MessageIcon::Error,
-                platform::MessageButtons::Ok,
-                FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED")), err));
+            ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED"),
+                               platform::MessageIcon::Error, platform::MessageButtons::Ok, err);
         return;
     }
     Reload();
@@ -228,9 +220,7 @@ void CFlListDlg::OnDelete()
         return;
     const QString key = record->value(FcList()->m_nKeyIndex);
     if (ShowProgramMessage(this, QStringLiteral("CRDS_FC_DELETE"), platform::MessageIcon::Warning,
-                           platform::MessageButtons::OkCancel,
-                           FormatLangText(GetLangString(QStringLiteral("CRDS_FC_DELETE")),
-                                          record->value(0))) != platform::IDOK)
+                           platform::MessageButtons::OkCancel, record->value(0)) != platform::IDOK)
         return;
     RemoveKey(key, row);
 }
@@ -244,18 +234,14 @@ void CFlListDlg::RemoveKey(const QString& key, int row)
         list->SetCurrentList(ChosenListId());
         if (!list->RemoveListKey(err, key)) {
             Reload();
-            ShowProgramMessage(
-                this, QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED"), platform::MessageIcon::Error,
-                platform::MessageButtons::Ok,
-                FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED")), err));
+            ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED"),
+                               platform::MessageIcon::Error, platform::MessageButtons::Ok, err);
             return;
         }
         bool renumbered = false;
         if (!list->ListAccess()->RenumberItems(err, renumbered, true))
-            ShowProgramMessage(
-                this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
-                platform::MessageButtons::Ok,
-                FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err));
+            ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"),
+                               platform::MessageIcon::Error, platform::MessageButtons::Ok, err);
     }
     if (!Reload())
         return;
@@ -278,10 +264,8 @@ void CFlListDlg::OnMove(bool up)
     const bool moved =
         up ? list->ListAccess()->MoveItemUp(err, row) : list->ListAccess()->MoveItemDown(err, row);
     if (!moved) {
-        ShowProgramMessage(
-            this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err));
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"),
+                           platform::MessageIcon::Error, platform::MessageButtons::Ok, err);
         return;
     }
     if (Reload())

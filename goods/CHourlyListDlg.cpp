@@ -93,10 +93,8 @@ bool CHourlyListDlg::ReadAll()
         ok = ok && manager->OpenSQLiteDB(kDatabaseName, status) &&
              manager->GetColumnDataList()->ReadRecords(status, QString());
     if (!ok)
-        ShowProgramMessage(
-            this, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"), platform::MessageIcon::Warning,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED")), status));
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"),
+                           platform::MessageIcon::Warning, platform::MessageButtons::Ok, status);
     return ok;
 }
 
@@ -235,10 +233,8 @@ void CHourlyListDlg::OnOK()
         status = endStatus;
     }
     if (!ok) {
-        ShowProgramMessage(
-            this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), status));
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"),
+                           platform::MessageIcon::Error, platform::MessageButtons::Ok, status);
         EndDialog(platform::IDCANCEL);
         return;
     }

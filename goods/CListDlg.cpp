@@ -73,14 +73,12 @@ int AskDelete(QWidget* parent, const CColumnDataList* list, const QString& code)
     const int items =
         db && list->m_strTableName == QLatin1String("CIA002") ? ItemsOfDepartment(*db, code) : 0;
     if (items > 0)
-        return ShowProgramMessage(
-            parent, QStringLiteral("CRDS_PR_DELETE_USEDDEPT"), platform::MessageIcon::Warning,
-            platform::MessageButtons::OkCancel,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_PR_DELETE_USEDDEPT")), code, items));
-    return ShowProgramMessage(
-        parent, QStringLiteral("CRDS_PR_DELETE"), platform::MessageIcon::Warning,
-        platform::MessageButtons::OkCancel,
-        FormatLangText(GetLangString(QStringLiteral("CRDS_PR_DELETE")), code));
+        return ShowProgramMessage(parent, QStringLiteral("CRDS_PR_DELETE_USEDDEPT"),
+                                  platform::MessageIcon::Warning,
+                                  platform::MessageButtons::OkCancel, code, items);
+    return ShowProgramMessage(parent, QStringLiteral("CRDS_PR_DELETE"),
+                              platform::MessageIcon::Warning, platform::MessageButtons::OkCancel,
+                              code);
 }
 
 } // namespace
@@ -147,10 +145,8 @@ QString CListDlg::GetCodeLabelKey(int windowKind)
 
 void CListDlg::ShowReadFailure(int err)
 {
-    ShowProgramMessage(
-        this, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"), platform::MessageIcon::Warning,
-        platform::MessageButtons::Ok,
-        FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED")), err));
+    ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"),
+                       platform::MessageIcon::Warning, platform::MessageButtons::Ok, err);
 }
 
 void CListDlg::EndAfterFailure()
@@ -469,10 +465,8 @@ void CListDlg::AddRecord()
             row = m_pModel->FindRecordByKey(dialog.GetNewCode());
     }
     if (row < 0) {
-        ShowProgramMessage(
-            this, QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED"), platform::MessageIcon::Error,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED")), err));
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED"),
+                           platform::MessageIcon::Error, platform::MessageButtons::Ok, err);
         return;
     }
     UpdateButtons();
@@ -534,10 +528,8 @@ void CListDlg::DeleteSelectedRecord()
     }
     m_pModel->Reload();
     if (err != 0) {
-        ShowProgramMessage(
-            this, QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED"), platform::MessageIcon::Error,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED")), err));
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED"),
+                           platform::MessageIcon::Error, platform::MessageButtons::Ok, err);
         SelectOnly(row);
         return;
     }

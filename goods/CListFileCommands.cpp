@@ -95,8 +95,8 @@ bool CListFileCommands::ExportList()
         QString text = GetLangString(kErrorEnd);
         if (!data.ErrorString().isEmpty())
             text += kLineBreak + kLineBreak + data.ErrorString();
-        ShowProgramMessage(m_pWindow, kErrorEnd, platform::MessageIcon::Warning,
-                           platform::MessageButtons::Ok, text);
+        ShowProgramMessageText(m_pWindow, kErrorEnd, text, platform::MessageIcon::Warning,
+                               platform::MessageButtons::Ok);
     }
     Focus();
     return written;
@@ -115,8 +115,8 @@ bool CListFileCommands::ImportList()
         text += data.ErrorString().isEmpty()
                     ? kLineBreak + GetLangString(QStringLiteral("CRDS_PR_ERROR_TXTFILE"))
                     : kLineBreak + kLineBreak + data.ErrorString();
-        ShowProgramMessage(m_pWindow, kErrorEnd, platform::MessageIcon::Warning,
-                           platform::MessageButtons::Ok, text);
+        ShowProgramMessageText(m_pWindow, kErrorEnd, text, platform::MessageIcon::Warning,
+                               platform::MessageButtons::Ok);
         Focus();
         return false;
     }

@@ -235,14 +235,13 @@ bool CListInPlaceEditor::ApplyToSelectedRows(const QString& value)
     if (!updated || err != 0) {
         if (!errMsg.isEmpty()) {
             const QStringList* record = list->CachedRecord(failed + 1);
-            ShowProgramMessage(
-                &m_window, QString(), platform::MessageIcon::Warning, platform::MessageButtons::Ok,
-                errMsg + QStringLiteral(" (%1)").arg(record ? record->value(0) : QString()));
+            ShowProgramMessageText(
+                &m_window, QString(),
+                errMsg + QStringLiteral(" (%1)").arg(record ? record->value(0) : QString()),
+                platform::MessageIcon::Warning, platform::MessageButtons::Ok);
         } else {
-            ShowProgramMessage(
-                &m_window, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
-                platform::MessageButtons::Ok,
-                FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err));
+            ShowProgramMessage(&m_window, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"),
+                               platform::MessageIcon::Error, platform::MessageButtons::Ok, err);
         }
         return false;
     }

@@ -511,10 +511,8 @@ void CPageDlg::AddSetPriceRow()
     QStringList record{m_strSetPriceKey};
     int err = 0;
     if (!m_pSecondDataManager->GetColumnDataList()->InsertRecord(record, err)) {
-        ShowProgramMessage(
-            this, QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED"), platform::MessageIcon::Error,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED")), err));
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED"),
+                           platform::MessageIcon::Error, platform::MessageButtons::Ok, err);
         return;
     }
     FindSetPriceRow();
@@ -532,9 +530,7 @@ void CPageDlg::DeleteSetPriceRow()
     CColumnDataList* list = m_pSecondDataManager->GetColumnDataList();
     QStringList row = *list->CachedRecord(m_nSetPriceRecordNo);
     if (ShowProgramMessage(this, QStringLiteral("CRDS_PR_DELETE"), platform::MessageIcon::Warning,
-                           platform::MessageButtons::OkCancel,
-                           FormatLangText(GetLangString(QStringLiteral("CRDS_PR_DELETE")),
-                                          row.value(0))) != platform::IDOK)
+                           platform::MessageButtons::OkCancel, row.value(0)) != platform::IDOK)
         return;
     int err = 0;
     bool deleted = false;
@@ -543,10 +539,8 @@ void CPageDlg::DeleteSetPriceRow()
         deleted = list->DeleteRecord(row, err) && err == 0;
     }
     if (!deleted) {
-        ShowProgramMessage(
-            this, QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED"), platform::MessageIcon::Error,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED")), err));
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED"),
+                           platform::MessageIcon::Error, platform::MessageButtons::Ok, err);
         return;
     }
     FindSetPriceRow();
@@ -632,9 +626,8 @@ unsigned CPageDlg::CheckInput(CErrDataInfo* collector, const QStringList* filter
         if (!column->m_bVisible)
             continue;
         if (!collector)
-            ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_INPUT"),
-                               platform::MessageIcon::Warning, platform::MessageButtons::Ok,
-                               message);
+            ShowProgramMessageText(this, QStringLiteral("CRDS_CMN_ERR_INPUT"), message,
+                                   platform::MessageIcon::Warning, platform::MessageButtons::Ok);
         return column->m_nCtrlID;
     }
     return 0;
@@ -675,10 +668,8 @@ bool CPageDlg::SaveData(const QStringList* filter, int& err)
 
 void CPageDlg::ShowSaveFailure(int err)
 {
-    ShowProgramMessage(
-        this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
-        platform::MessageButtons::Ok,
-        FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err));
+    ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"),
+                       platform::MessageIcon::Error, platform::MessageButtons::Ok, err);
 }
 
 QStringList CPageDlg::CollectValues(const CColumnDataList* list, const QStringList& record,

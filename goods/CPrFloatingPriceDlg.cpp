@@ -100,10 +100,8 @@ bool CPrFloatingPriceDlg::OnInitDialog()
     bool shown = false;
     if (!OpenWindowData([list](int& status) { return list->ReadRecords(status); }, err, shown)) {
         if (!shown)
-            ShowProgramMessage(
-                this, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"),
-                platform::MessageIcon::Warning, platform::MessageButtons::Ok,
-                FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED")), err));
+            ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"),
+                               platform::MessageIcon::Warning, platform::MessageButtons::Ok, err);
         EndAfterFailure();
         return true;
     }
@@ -151,10 +149,8 @@ void CPrFloatingPriceDlg::ReloadRecords()
     const bool read = PriceList()->ReadRecords(err);
     m_pModel->Reload();
     if (!read)
-        ShowProgramMessage(
-            this, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"), platform::MessageIcon::Warning,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED")), err));
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"),
+                           platform::MessageIcon::Warning, platform::MessageButtons::Ok, err);
     const int count = m_pModel->rowCount();
     if (FocusControl(IDC_LIST) && count > 0)
         m_pList->selectRow(remembered >= 0 && remembered < count ? remembered : 0);
@@ -210,10 +206,8 @@ bool CPrFloatingPriceDlg::EndInPlaceEdit(bool skipUnchanged)
     // The cell shows what the table holds, whatever happened.
     m_pList->viewport()->update();
     if (!stored) {
-        ShowProgramMessage(
-            this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err));
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"),
+                           platform::MessageIcon::Error, platform::MessageButtons::Ok, err);
         return false;
     }
     return true;

@@ -78,10 +78,8 @@ bool CPrFloatingPriceListDlg::OnInitDialog()
     bool shown = false;
     if (!OpenWindowData([list](int& status) { return list->ReadRecords(status); }, err, shown)) {
         if (!shown)
-            ShowProgramMessage(
-                this, QStringLiteral("CRDS_PR_NOSETTINGFLOATING"), platform::MessageIcon::Warning,
-                platform::MessageButtons::Ok,
-                FormatLangText(GetLangString(QStringLiteral("CRDS_PR_NOSETTINGFLOATING")), err));
+            ShowProgramMessage(this, QStringLiteral("CRDS_PR_NOSETTINGFLOATING"),
+                               platform::MessageIcon::Warning, platform::MessageButtons::Ok, err);
         EndAfterFailure();
         return true;
     }

@@ -688,11 +688,9 @@ void CSetMixPageDlg::ApplyTargetItemType()
         const int cap = TargetTypeCap();
         const int dropped = m_pChildList ? m_pChildList->topLevelItemCount() - cap : 0;
         if (dropped > 0 &&
-            ShowProgramMessage(
-                this, QStringLiteral("CRDS_PR_MIXMATCH_DROP_CHILDITEMS"),
-                platform::MessageIcon::Question, platform::MessageButtons::YesNo,
-                FormatLangText(GetLangString(QStringLiteral("CRDS_PR_MIXMATCH_DROP_CHILDITEMS")),
-                               cap, dropped)) != platform::IDYES) {
+            ShowProgramMessage(this, QStringLiteral("CRDS_PR_MIXMATCH_DROP_CHILDITEMS"),
+                               platform::MessageIcon::Question, platform::MessageButtons::YesNo,
+                               cap, dropped) != platform::IDYES) {
             target->setCurrentIndex(m_nTargetItemTypeIndex);
             return;
         }
@@ -791,11 +789,9 @@ bool CSetMixPageDlg::SaveChildRows(int& err)
         if (!kept[s] && !CSqLiteUtility::DeleteRecord(
                             db, table, {keyColumn, QStringLiteral("LISTNUMBER")},
                             {m_strCode, stored.GetAt(int(s))->value(S_NUMBER)}, err)) {
-            ShowProgramMessage(
-                this, QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED"), platform::MessageIcon::Error,
-                platform::MessageButtons::Ok,
-                FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED")),
-                               status()));
+            ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_DELETE_FAILED"),
+                               platform::MessageIcon::Error, platform::MessageButtons::Ok,
+                               status());
             return false;
         }
 

@@ -60,10 +60,8 @@ bool CTextImpExp::CheckListValues(QWidget* owner, const QStringList& codes) cons
     QString code;
     if (row >= 0)
         code = row < codes.size() ? codes[row] : m_rows[size_t(row)]->value(0);
-    ShowProgramMessage(
-        owner, QStringLiteral("CRDS_PR_ERROR_LISTVALUE"), platform::MessageIcon::Error,
-        platform::MessageButtons::Ok,
-        FormatLangText(GetLangString(QStringLiteral("CRDS_PR_ERROR_LISTVALUE")), code));
+    ShowProgramMessage(owner, QStringLiteral("CRDS_PR_ERROR_LISTVALUE"),
+                       platform::MessageIcon::Error, platform::MessageButtons::Ok, code);
     return false;
 }
 

@@ -116,14 +116,10 @@ bool CTextImpExpDlg::Prepare()
 {
     switch (m_nCommand) {
     case CTextImpExpJob::DataDelete: {
-        platform::MessageRequest request;
-        request.parent = parentWidget();
-        request.key = QStringLiteral("CRDS_PR_CONFIRM_DELETEALLREC");
-        request.text = GetLangString(request.key);
-        request.caption = m_strTitle;
-        request.buttons = platform::MessageButtons::OkCancel;
-        request.icon = platform::MessageIcon::Question;
-        if (platform::showMessage(request) != platform::IDOK)
+        if (ShowProgramMessage({parentWidget(), m_strTitle},
+                               QStringLiteral("CRDS_PR_CONFIRM_DELETEALLREC"),
+                               platform::MessageIcon::Question,
+                               platform::MessageButtons::OkCancel) != platform::IDOK)
             return false;
         m_strProgressText = GetLangString(QStringLiteral("CRDS_PR_MESSAGE_DELETING"));
         return true;
@@ -194,8 +190,8 @@ void CTextImpExpDlg::OnJobDone(bool ok)
     m_pWorker->wait();
     m_pWorker.reset();
     if (!ok)
-        ShowProgramMessage(this, m_job.m_strErrorKey, platform::MessageIcon::Error,
-                           platform::MessageButtons::Ok, m_job.m_strErrorMessage);
+        ShowProgramMessageText(this, m_job.m_strErrorKey, m_job.m_strErrorMessage,
+                               platform::MessageIcon::Error, platform::MessageButtons::Ok);
     EndDialog(ok ? 1 : 0);
 }
 

@@ -404,13 +404,6 @@ void CGpSmartDlg::DisablePage()
     }
 }
 
-void CGpSmartDlg::ShowError(const char* key, bool withNumber)
-{
-    const QString name = QLatin1String(key);
-    ShowProgramMessage(this, name, platform::MessageIcon::Error, platform::MessageButtons::Ok,
-                       withNumber ? FormatLangText(GetLangString(name), 0) : QString());
-}
-
 bool CGpSmartDlg::LoadStampImage(const QString& code, const QString& fileName, CImgCanvas& stamp,
                                  CImgCanvas& loaded)
 {
@@ -422,7 +415,8 @@ bool CGpSmartDlg::LoadStampImage(const QString& code, const QString& fileName, C
         ReadGraphicBlob(*m_pDB, code, QFileInfo(temp).fileName()) != 0) {
         if (!temp.isEmpty())
             DeleteFileWithRetry(temp);
-        ShowError("CRDS_IM_ERR_CREATEIMGFILE", true);
+        ShowProgramMessage(this, QStringLiteral("CRDS_IM_ERR_CREATEIMGFILE"),
+                           platform::MessageIcon::Error, platform::MessageButtons::Ok, 0);
         return false;
     }
     stamp.Release();
@@ -434,12 +428,14 @@ bool CGpSmartDlg::LoadStampImage(const QString& code, const QString& fileName, C
     }
     loaded.Release();
     if (!fileName.trimmed().isEmpty()) {
-        ShowError("CRDS_ERR_READIMGFILE");
+        ShowProgramMessage(this, QStringLiteral("CRDS_ERR_READIMGFILE"),
+                           platform::MessageIcon::Error);
         return false;
     }
     const QSize size = GetGraphicSize(code);
     if (!stamp.Create(size.width(), size.height()) || !loaded.Create(size.width(), size.height())) {
-        ShowError("CRDS_IM_ERR_CREATEIMGFILE", true);
+        ShowProgramMessage(this, QStringLiteral("CRDS_IM_ERR_CREATEIMGFILE"),
+                           platform::MessageIcon::Error, platform::MessageButtons::Ok, 0);
         return false;
     }
     return true;
@@ -459,10 +455,8 @@ bool CGpSmartDlg::CreateTempBmpPath(QString& path)
                                       QStringLiteral(".bmp"), path))
         return true;
     path.clear();
-    ShowProgramMessage(
-        this, QStringLiteral("CRDS_CMN_ERR_CREATEIMGFILE"), platform::MessageIcon::Error,
-        platform::MessageButtons::Ok,
-        FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_CREATEIMGFILE")), 0));
+    ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_CREATEIMGFILE"),
+                       platform::MessageIcon::Error, platform::MessageButtons::Ok, 0);
     return false;
 }
 
@@ -567,7 +561,8 @@ void CGpSmartDlg::DropOnStamp(StampSlot& stamp)
         return;
     CImgCanvas picture;
     if (!picture.Load(path)) {
-        ShowError("CRDS_ERR_READIMGFILE");
+        ShowProgramMessage(this, QStringLiteral("CRDS_ERR_READIMGFILE"),
+                           platform::MessageIcon::Error);
         return;
     }
     EditStamp(stamp, picture.Image());
@@ -579,12 +574,14 @@ void CGpSmartDlg::EditStamp(StampSlot& stamp, const QImage& picture)
         return;
     QString temp;
     if (!CreateTempBmpPath(temp)) {
-        ShowError("CRDS_ERR_CREATEIMGFILE");
+        ShowProgramMessage(this, QStringLiteral("CRDS_ERR_CREATEIMGFILE"),
+                           platform::MessageIcon::Error);
         return;
     }
     if (!picture.save(temp, "BMP")) {
         DeleteFileWithRetry(temp);
-        ShowError("CRDS_ERR_CREATEIMGFILE");
+        ShowProgramMessage(this, QStringLiteral("CRDS_ERR_CREATEIMGFILE"),
+                           platform::MessageIcon::Error);
         return;
     }
     GraphicEditRequest request;
@@ -598,7 +595,8 @@ void CGpSmartDlg::EditStamp(StampSlot& stamp, const QImage& picture)
         SetChanged();
         CImgCanvas edited;
         if (!edited.Load(result.outputFile)) {
-            ShowError("CRDS_ERR_READIMGFILE");
+            ShowProgramMessage(this, QStringLiteral("CRDS_ERR_READIMGFILE"),
+                               platform::MessageIcon::Error);
         } else {
             stamp.loaded = std::move(edited);
             stamp.applied = -1;
@@ -632,12 +630,14 @@ CGpSmartDlg::ESaveResult CGpSmartDlg::SavePage()
     for (int i = 0; i < 2; ++i) {
         if (!CreateTempBmpPath(files[i])) {
             removeFiles();
-            ShowError("CRDS_ERR_CREATEIMGFILE");
+            ShowProgramMessage(this, QStringLiteral("CRDS_ERR_CREATEIMGFILE"),
+                               platform::MessageIcon::Error);
             return SaveFailed;
         }
         if (!stamps[i]->image.WriteMonoBmp(files[i])) {
             removeFiles();
-            ShowError("CRDS_ERR_CREATEIMGFILE");
+            ShowProgramMessage(this, QStringLiteral("CRDS_ERR_CREATEIMGFILE"),
+                               platform::MessageIcon::Error);
             return SaveFailed;
         }
     }
@@ -647,10 +647,8 @@ CGpSmartDlg::ESaveResult CGpSmartDlg::SavePage()
                                   {m_address.code, name, QFileInfo(files[1]).fileName()}});
     if (status != 0) {
         removeFiles();
-        ShowProgramMessage(
-            this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), status));
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"),
+                           platform::MessageIcon::Error, platform::MessageButtons::Ok, status);
         return SaveFailed;
     }
     for (int i = 0; i < 2; ++i)

@@ -118,7 +118,6 @@ private:
     void ApplyTemplate(StampSlot& stamp);
     void DropOnStamp(StampSlot& stamp);
     void DisablePage();
-    void ShowError(const char* key, bool withNumber = false);
 
     CSQliteDB* m_pDB;
     uint m_nTemplateId;

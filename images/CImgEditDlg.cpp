@@ -174,7 +174,8 @@ bool CImgEditDlg::OpenImageFile(const QString& path)
         return false;
     CImgCanvas picture;
     if (!picture.Load(path)) {
-        ShowError("CRDS_ERR_READIMGFILE");
+        ShowProgramMessage(this, QStringLiteral("CRDS_ERR_READIMGFILE"),
+                           platform::MessageIcon::Error);
         return false;
     }
     QString working = path;
@@ -206,7 +207,8 @@ bool CImgEditDlg::LoadWorkingCopy(QString& path, CImgCanvas* decoded)
         !QFile::remove(copy) || !QFile::copy(path, copy)) {
         if (!copy.isEmpty())
             QFile::remove(copy);
-        ShowError("CRDS_IM_ERR_CREATEIMGFILE", true);
+        ShowProgramMessage(this, QStringLiteral("CRDS_IM_ERR_CREATEIMGFILE"),
+                           platform::MessageIcon::Error, platform::MessageButtons::Ok, 0);
         return false;
     }
     QString working = copy;
@@ -215,7 +217,8 @@ bool CImgEditDlg::LoadWorkingCopy(QString& path, CImgCanvas* decoded)
         CImgCanvas picture;
         if (!decoded && !picture.Load(copy)) {
             QFile::remove(copy);
-            ShowError("CRDS_IM_ERR_READIMGFILE");
+            ShowProgramMessage(this, QStringLiteral("CRDS_IM_ERR_READIMGFILE"),
+                               platform::MessageIcon::Error);
             return false;
         }
         working = BmpPathOf(copy);
@@ -223,7 +226,8 @@ bool CImgEditDlg::LoadWorkingCopy(QString& path, CImgCanvas* decoded)
         QFile::remove(copy);
         if (!saved) {
             QFile::remove(working);
-            ShowError("CRDS_ERR_CREATEIMGFILE");
+            ShowProgramMessage(this, QStringLiteral("CRDS_ERR_CREATEIMGFILE"),
+                               platform::MessageIcon::Error);
             return false;
         }
         path = BmpPathOf(path);
@@ -232,7 +236,8 @@ bool CImgEditDlg::LoadWorkingCopy(QString& path, CImgCanvas* decoded)
         m_pEditArea->SetImage(std::move(*decoded));
     } else if (!m_pEditArea->LoadImage(working)) {
         QFile::remove(working);
-        ShowError("CRDS_IM_ERR_READIMGFILE");
+        ShowProgramMessage(this, QStringLiteral("CRDS_IM_ERR_READIMGFILE"),
+                           platform::MessageIcon::Error);
         return false;
     }
     // Only now is the previous picture given up.
@@ -309,7 +314,8 @@ QString CImgEditDlg::GetOutputFile()
         !m_pEditArea->RenderToFile(output)) {
         if (!output.isEmpty())
             QFile::remove(output);
-        ShowError("CRDS_IM_ERR_CREATEIMGFILE", true);
+        ShowProgramMessage(this, QStringLiteral("CRDS_IM_ERR_CREATEIMGFILE"),
+                           platform::MessageIcon::Error, platform::MessageButtons::Ok, 0);
         return QString();
     }
     m_strOutputFile = output;
@@ -344,13 +350,6 @@ void CImgEditDlg::EnableButton(uint id, bool enable)
 {
     if (QWidget* control = FindControlById(this, id))
         control->setEnabled(enable);
-}
-
-void CImgEditDlg::ShowError(const char* key, bool withNumber)
-{
-    const QString name = QLatin1String(key);
-    ShowProgramMessage(this, name, platform::MessageIcon::Error, platform::MessageButtons::Ok,
-                       withNumber ? FormatLangText(GetLangString(name), 0) : QString());
 }
 
 bool RunImgEditDlg(QWidget* parent, const GraphicEditRequest& request, GraphicEditResult& result)

@@ -81,7 +81,6 @@ private:
     void EnableButton(uint id, bool enable);
     void EnableZoomButtons();
     void DeleteFiles();
-    void ShowError(const char* key, bool withNumber = false);
 
     QString m_strFileName;
     QString m_strWorkingFile;

@@ -233,10 +233,8 @@ void CImgListDlg::ShowPreview(int item)
                                        temp) ||
         !ReadGraphicBlob(key, QFileInfo(temp).fileName(), status)) {
         QFile::remove(temp);
-        ShowProgramMessage(
-            this, QStringLiteral("CRDS_IM_ERR_CREATEIMGFILE"), platform::MessageIcon::Error,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_IM_ERR_CREATEIMGFILE")), 0));
+        ShowProgramMessage(this, QStringLiteral("CRDS_IM_ERR_CREATEIMGFILE"),
+                           platform::MessageIcon::Error, platform::MessageButtons::Ok, 0);
         return;
     }
     if (!QFileInfo::exists(temp)) {
@@ -255,22 +253,16 @@ bool CImgListDlg::WriteGraphicRow(const QString& key, const QString& fileName,
     CWaitCursor wait;
     int status = WriteGraphicRows(*m_pDB, {{key, fileName, blobFile}});
     if (status != 0) {
-        ShowProgramMessage(
-            this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), status));
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"),
+                           platform::MessageIcon::Error, platform::MessageButtons::Ok, status);
         return false;
     }
     const int item = SelectedItem();
     if (!ReadRows(status)) {
-        ShowProgramMessage(
-            this, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"), platform::MessageIcon::Warning,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED")), status));
-        ShowProgramMessage(
-            this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"), platform::MessageIcon::Error,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), status));
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"),
+                           platform::MessageIcon::Warning, platform::MessageButtons::Ok, status);
+        ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED"),
+                           platform::MessageIcon::Error, platform::MessageButtons::Ok, status);
         EnableButton(1, false);
         EnableButton(IDC_DELETE, false);
         return false;
@@ -316,9 +308,8 @@ void CImgListDlg::DeleteImage()
         return;
     const QString key = row->value(kGraphicCode);
     const QString name = GetLangString(QLatin1String(GraphicTypeOf(key.trimmed().toInt()).nameKey));
-    const QString text = FormatLangText(GetLangString(QStringLiteral("CRDS_IM_DELETE")), name);
     if (ShowProgramMessage(this, QStringLiteral("CRDS_IM_DELETE"), platform::MessageIcon::Warning,
-                           platform::MessageButtons::OkCancel, text) != platform::IDOK)
+                           platform::MessageButtons::OkCancel, name) != platform::IDOK)
         return;
     WriteGraphicRow(key, QString(), QString());
 }

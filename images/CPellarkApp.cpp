@@ -71,10 +71,8 @@ int CPellarkApp::InitInstance(const QStringList& arguments)
     QGuiApplication::setApplicationDisplayName(GetLangString(QStringLiteral("CRDS_IM_APPNAME")));
     const int status = OpenWorkDatabase();
     if (status != 0) {
-        ShowProgramMessage(
-            nullptr, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"), platform::MessageIcon::Warning,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED")), status));
+        ShowProgramMessage(nullptr, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"),
+                           platform::MessageIcon::Warning, platform::MessageButtons::Ok, status);
         return 0;
     }
     if (ChooseStartWindow(option) == StartWindow::EasyHost) {

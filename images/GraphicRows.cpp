@@ -33,10 +33,8 @@ bool ReadGraphicRows(CSQliteDB& db, CStringArrayPtrArray& records, int& err)
 
 void ShowReadFailed(QWidget* parent, int status)
 {
-    ShowProgramMessage(
-        parent, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"), platform::MessageIcon::Warning,
-        platform::MessageButtons::Ok,
-        FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED")), status));
+    ShowProgramMessage(parent, QStringLiteral("CRDS_CMN_ERR_SETREAD2_FAILED"),
+                       platform::MessageIcon::Warning, platform::MessageButtons::Ok, status);
 }
 
 } // namespace
@@ -122,10 +120,8 @@ bool LoadGraphicRows(QWidget* parent, CSQliteDB& db, CStringArrayPtrArray& recor
         return true;
     // All rows or none: a failure leaves the table as it was.
     if ((err = CreateMissingGraphicRows(db, existing)) != 0) {
-        ShowProgramMessage(
-            parent, QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED"), platform::MessageIcon::Error,
-            platform::MessageButtons::Ok,
-            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED")), err));
+        ShowProgramMessage(parent, QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED"),
+                           platform::MessageIcon::Error, platform::MessageButtons::Ok, err);
         return false;
     }
     if (!ReadGraphicRows(db, records, err)) {

@@ -2,6 +2,7 @@
 
 #include "launcher/CrxErrorText.h"
 #include "shared/lang/CProgramLang.h"
+#include "goods/base/ProgramMessage.h"
 #include "platform/MessageBox.h"
 
 namespace tovanel {
@@ -32,22 +33,17 @@ void CCrxReadWriteDlg::ShowResultMessage(CrxResult result)
 {
     if (result == CRX_OK || result == CRX_E_CANCELLED)
         return;
-    platform::MessageRequest request;
-    request.parent = this;
-    request.caption = m_strCaption;
     if (result == CRX_E_SYSTEM_MISMATCH) {
-        request.key = QStringLiteral("CRDS_MSG_E_MISMATCHCRP");
-        request.text = GetLangString(QStringLiteral("CRDS_MSG_E_MISMATCHCRP"));
-        request.icon = platform::MessageIcon::Warning;
-    } else {
-        // A difference save that fails on its diff base failed at reading.
-        request.key = m_job.m_mode == CCrxReadWriteJob::Mode::Read || m_job.m_bDiffPhase
-                          ? QStringLiteral("CRDS_MSG_E_OPENCRP")
-                          : QStringLiteral("CRDS_MSG_E_SAVECRP");
-        request.text = CrxErrorText(request.key, result, m_job.m_detail);
-        request.icon = platform::MessageIcon::Error;
+        ShowProgramMessage({this, m_strCaption}, QStringLiteral("CRDS_MSG_E_MISMATCHCRP"),
+                           platform::MessageIcon::Warning);
+        return;
     }
-    platform::showMessage(request);
+    // A difference save that fails on its diff base failed at reading.
+    const QString key = m_job.m_mode == CCrxReadWriteJob::Mode::Read || m_job.m_bDiffPhase
+                            ? QStringLiteral("CRDS_MSG_E_OPENCRP")
+                            : QStringLiteral("CRDS_MSG_E_SAVECRP");
+    ShowProgramMessageText({this, m_strCaption}, key, CrxErrorText(key, result, m_job.m_detail),
+                           platform::MessageIcon::Error);
 }
 
 } // namespace tovanel

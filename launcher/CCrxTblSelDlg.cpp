@@ -1,5 +1,6 @@
 #include "launcher/CCrxTblSelDlg.h"
 
+#include "goods/base/ProgramMessage.h"
 #include "launcher/CTableSelectModel.h"
 #include "launcher/IniTableList.h"
 #include "launcher/TableSelectList.h"
@@ -333,19 +334,6 @@ void CCrxTblSelDlg::OnSelectOesFile()
     SelectOesSetDataFile(m_pOesEdit, m_strChosenBefore, m_strOesFolder);
 }
 
-int CCrxTblSelDlg::Message(const QString& key, const QString& text, const QString& caption,
-                           platform::MessageButtons buttons, platform::MessageIcon icon)
-{
-    platform::MessageRequest request;
-    request.parent = this;
-    request.key = key;
-    request.text = text;
-    request.caption = caption;
-    request.buttons = buttons;
-    request.icon = icon;
-    return platform::showMessage(request);
-}
-
 void CCrxTblSelDlg::OnOK()
 {
     m_bSaveAll = Check(IDC_CHECK_SAVEALL)->isChecked() ? 1 : 0;
@@ -355,9 +343,8 @@ void CCrxTblSelDlg::OnOK()
     const bool signage = Check(IDC_CHECK_FOR_SIGNAGE)->isChecked();
     if (m_partial.replaceList.isEmpty() && m_partial.addList.isEmpty() &&
         m_partial.diffList.isEmpty() && !signage) {
-        const QString key = QStringLiteral("CRDS_MSG_NOSELECTED");
-        Message(key, GetLangString(key), windowTitle(), platform::MessageButtons::Ok,
-                platform::MessageIcon::Warning);
+        ShowProgramMessage({this, windowTitle()}, QStringLiteral("CRDS_MSG_NOSELECTED"),
+                           platform::MessageIcon::Warning);
         return;
     }
 
@@ -365,8 +352,7 @@ void CCrxTblSelDlg::OnOK()
         const QString path = m_pOesEdit->text();
         const QString fault = CheckOesSetDataFile(path);
         if (!fault.isEmpty()) {
-            Message(fault, GetLangString(fault), windowTitle(), platform::MessageButtons::Ok,
-                    platform::MessageIcon::Warning);
+            ShowProgramMessage({this, windowTitle()}, fault, platform::MessageIcon::Warning);
             m_pOesEdit->setFocus();
             return;
         }
@@ -392,8 +378,9 @@ void CCrxTblSelDlg::OnOK()
                    QFileInfo(m_strPartialPath).fileName();
     if (m_bSaveAll)
         text += u'\n' + GetLangString(QStringLiteral("CRDS_SAVE_ALLFILE")) + m_strFullFileName;
-    if (Message(QStringLiteral("CRDS_SAVE_FILE"), text, windowTitle(),
-                platform::MessageButtons::YesNo, platform::MessageIcon::Question) == platform::IDNO)
+    if (ShowProgramMessageText({this, windowTitle()}, QStringLiteral("CRDS_SAVE_FILE"), text,
+                               platform::MessageIcon::Question,
+                               platform::MessageButtons::YesNo) == platform::IDNO)
         return;
     EndDialog(platform::IDOK);
 }
@@ -422,21 +409,18 @@ bool CCrxTblSelDlg::ChooseArchiveNames()
         const QString partialPath = info.absolutePath() + u'/' +
                                     PartialArchiveName(info.fileName(), signage, m_bDispArchive);
         if (QFileInfo::exists(partialPath) &&
-            Message(QStringLiteral("CRDS_MSG_SELSOVERWRITE"),
-                    FormatLangText(GetLangString(QStringLiteral("CRDS_MSG_SELSOVERWRITE")),
-                                   partialPath),
-                    GetLangString(QStringLiteral("CRDS_TXT_SELFSELSAVE")),
-                    platform::MessageButtons::YesNo,
-                    platform::MessageIcon::Warning) == platform::IDNO)
+            ShowProgramMessage({this, GetLangString(QStringLiteral("CRDS_TXT_SELFSELSAVE"))},
+                               QStringLiteral("CRDS_MSG_SELSOVERWRITE"),
+                               platform::MessageIcon::Warning, platform::MessageButtons::YesNo,
+                               partialPath) == platform::IDNO)
             continue;
         // Only a full archive that is really written is asked about.
         if (!signage && m_bSaveAll && QFileInfo::exists(path) &&
             (path != m_strCurFilePath || m_bUntitled) &&
-            Message(QStringLiteral("CRDS_MSG_SELSOVERWRITE"),
-                    FormatLangText(GetLangString(QStringLiteral("CRDS_MSG_SELSOVERWRITE")), path),
-                    GetLangString(QStringLiteral("CRDS_TXT_SELFALLSAVE")),
-                    platform::MessageButtons::YesNo,
-                    platform::MessageIcon::Warning) == platform::IDNO)
+            ShowProgramMessage({this, GetLangString(QStringLiteral("CRDS_TXT_SELFALLSAVE"))},
+                               QStringLiteral("CRDS_MSG_SELSOVERWRITE"),
+                               platform::MessageIcon::Warning, platform::MessageButtons::YesNo,
+                               path) == platform::IDNO)
             continue;
         m_strPartialPath = partialPath;
         m_strFullFileName = info.fileName();

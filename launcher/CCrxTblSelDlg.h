@@ -99,8 +99,6 @@ private:
     int ComboType() const;
     // The save chooser and its checks; false on Cancel.
     bool ChooseArchiveNames();
-    int Message(const QString& key, const QString& text, const QString& caption,
-                platform::MessageButtons buttons, platform::MessageIcon icon);
     QCheckBox* Check(uint id);
 
     std::vector<QStringList> m_groups;

@@ -2,6 +2,7 @@
 
 #include "launcher/CrxErrorText.h"
 #include "shared/lang/CProgramLang.h"
+#include "goods/base/ProgramMessage.h"
 #include "platform/MessageBox.h"
 
 namespace tovanel {
@@ -40,28 +41,19 @@ bool CImportTblDlg::Confirm(const QString& key, const QString& question)
 {
     if (question.isEmpty())
         return true;
-    platform::MessageRequest request;
-    request.parent = this;
-    request.key = key;
-    request.text = question;
-    request.caption = m_strCaption;
-    request.buttons = platform::MessageButtons::OkCancel;
-    request.icon = platform::MessageIcon::Warning;
-    return platform::showMessage(request) == platform::IDOK;
+    return ShowProgramMessageText({this, m_strCaption}, key, question,
+                                  platform::MessageIcon::Warning,
+                                  platform::MessageButtons::OkCancel) == platform::IDOK;
 }
 
 void CImportTblDlg::Finish(CrxResult result)
 {
     if (result != CRX_OK && result != CRX_E_CANCELLED) {
-        platform::MessageRequest request;
-        request.parent = this;
         // A partial archive opens well; it only cannot give a whole table.
-        request.key = result == CRX_E_PARTIAL_TABLE ? QStringLiteral("CRDS_MSG_E_IMPORTPARTIAL")
-                                                    : QStringLiteral("CRDS_MSG_E_OPENCRP");
-        request.text = CrxErrorText(request.key, result, m_job.m_detail);
-        request.caption = m_strCaption;
-        request.icon = platform::MessageIcon::Error;
-        platform::showMessage(request);
+        const QString key = result == CRX_E_PARTIAL_TABLE ? QStringLiteral("CRDS_MSG_E_IMPORTPARTIAL")
+                                                          : QStringLiteral("CRDS_MSG_E_OPENCRP");
+        ShowProgramMessageText({this, m_strCaption}, key, CrxErrorText(key, result, m_job.m_detail),
+                               platform::MessageIcon::Error);
     }
     EndDialog(result == CRX_OK ? 1 : 0);
 }

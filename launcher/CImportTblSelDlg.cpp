@@ -5,6 +5,7 @@
 #include "launcher/TableSelectList.h"
 #include "shared/dialogs/CDialogTemplate.h"
 #include "shared/lang/CProgramLang.h"
+#include "goods/base/ProgramMessage.h"
 #include "platform/MessageBox.h"
 
 #include <QPushButton>
@@ -115,13 +116,8 @@ void CImportTblSelDlg::OnOK()
         EndDialog(platform::IDOK);
         return;
     }
-    platform::MessageRequest request;
-    request.parent = this;
-    request.key = QStringLiteral("CRDS_MSG_NOSELECTED_IMP");
-    request.text = GetLangString(request.key);
-    request.caption = windowTitle();
-    request.icon = platform::MessageIcon::Warning;
-    platform::showMessage(request);
+    ShowProgramMessage({this, windowTitle()}, QStringLiteral("CRDS_MSG_NOSELECTED_IMP"),
+                       platform::MessageIcon::Warning);
 }
 
 } // namespace tovanel

@@ -3,6 +3,7 @@
 #include "shared/config/CBasePath.h"
 #include "shared/dialogs/CDialogTemplate.h"
 #include "shared/lang/CProgramLang.h"
+#include "goods/base/ProgramMessage.h"
 #include "platform/MessageBox.h"
 #include "platform/Registry.h"
 
@@ -73,13 +74,8 @@ bool COesImportDlg::OnInitDialog()
 void COesImportDlg::OnOK()
 {
     if (!m_pItems->isChecked() && !m_pDepartments->isChecked() && !m_pClerks->isChecked()) {
-        platform::MessageRequest request;
-        request.parent = this;
-        request.key = QStringLiteral("CRDS_MSG_C_NOSELECTIMPFILE");
-        request.text = GetLangString(request.key);
-        request.caption = windowTitle();
-        request.icon = platform::MessageIcon::Warning;
-        platform::showMessage(request);
+        ShowProgramMessage({this, windowTitle()}, QStringLiteral("CRDS_MSG_C_NOSELECTIMPFILE"),
+                           platform::MessageIcon::Warning);
         return;
     }
     m_bItems = m_pItems->isChecked() ? 1 : 0;

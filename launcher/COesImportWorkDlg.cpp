@@ -1,6 +1,7 @@
 #include "launcher/COesImportWorkDlg.h"
 
 #include "shared/dialogs/CDialogTemplate.h"
+#include "goods/base/ProgramMessage.h"
 #include "platform/MessageBox.h"
 
 #include <QCloseEvent>
@@ -54,12 +55,8 @@ void COesImportWorkDlg::OnWorkerDone(bool failed)
     m_pWorker->wait();
     m_pWorker.reset();
     if (failed) {
-        platform::MessageRequest request;
-        request.parent = this;
-        request.text = m_job.m_strErrorMessage;
-        request.caption = windowTitle();
-        request.icon = platform::MessageIcon::None;
-        platform::showMessage(request);
+        ShowProgramMessageText({this, windowTitle()}, QString(), m_job.m_strErrorMessage,
+                               platform::MessageIcon::None);
     }
     EndDialog(failed ? 1 : 0);
 }

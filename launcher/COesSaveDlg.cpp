@@ -4,6 +4,7 @@
 
 #include "shared/dialogs/CDialogTemplate.h"
 #include "shared/lang/CProgramLang.h"
+#include "goods/base/ProgramMessage.h"
 #include "platform/MessageBox.h"
 
 #include <QFileInfo>
@@ -50,13 +51,7 @@ void COesSaveDlg::OnOK()
     const QString path = m_pEdit->text();
     const QString fault = CheckOesSetDataFile(path);
     if (!fault.isEmpty()) {
-        platform::MessageRequest request;
-        request.parent = this;
-        request.key = fault;
-        request.text = GetLangString(fault);
-        request.caption = windowTitle();
-        request.icon = platform::MessageIcon::Warning;
-        platform::showMessage(request);
+        ShowProgramMessage({this, windowTitle()}, fault, platform::MessageIcon::Warning);
         return;
     }
     m_strOesFile = QFileInfo(path).absoluteFilePath();

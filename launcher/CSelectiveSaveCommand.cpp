@@ -6,6 +6,7 @@
 #include "launcher/PlaceArchives.h"
 #include "shared/config/CBasePath.h"
 #include "shared/lang/CProgramLang.h"
+#include "goods/base/ProgramMessage.h"
 #include "platform/MessageBox.h"
 
 #include <QFile>
@@ -105,15 +106,13 @@ bool CSelectiveSaveCommand::SelectiveSave()
 
 void CSelectiveSaveCommand::ShowSaveError(int error)
 {
-    platform::MessageRequest request;
-    request.parent = m_host.HostWindow();
-    request.key = QStringLiteral("CRDS_MSG_E_SAVECRP");
-    request.text = QStringLiteral("%1\nLastError=[%2]")
-                       .arg(GetLangString(request.key),
-                            QString::number(uint(error), 16).toUpper().rightJustified(8, u'0'));
-    request.caption = m_host.ApplicationTitle();
-    request.icon = platform::MessageIcon::Error;
-    platform::showMessage(request);
+    const QString key = QStringLiteral("CRDS_MSG_E_SAVECRP");
+    ShowProgramMessageText(
+        {m_host.HostWindow(), m_host.ApplicationTitle()}, key,
+        QStringLiteral("%1\nLastError=[%2]")
+            .arg(GetLangString(key),
+                 QString::number(uint(error), 16).toUpper().rightJustified(8, u'0')),
+        platform::MessageIcon::Error);
 }
 
 } // namespace tovanel

@@ -11,6 +11,7 @@
 #include "shared/lang/CProgramLang.h"
 #include "platform/FileChooser.h"
 #include "platform/FileTime.h"
+#include "goods/base/ProgramMessage.h"
 #include "platform/MessageBox.h"
 
 #include <QFile>
@@ -139,8 +140,9 @@ bool CTovanelFileCommands::PromptSaveIfModified()
 {
     if (!IsWorkDbModified())
         return true;
-    switch (ShowMessage(QStringLiteral("CRDS_CMN_PROMPT_SAVE"),
-                        platform::MessageButtons::YesNoCancel)) {
+    switch (ShowProgramMessage(HostMessageOwner(), QStringLiteral("CRDS_CMN_PROMPT_SAVE"),
+                               platform::MessageIcon::Warning,
+                               platform::MessageButtons::YesNoCancel)) {
     case platform::IDYES:
         return FileSave();
     case platform::IDNO:
@@ -234,7 +236,8 @@ bool CTovanelFileCommands::CheckNotSubArchive(const QString& path)
 {
     if (!HasPrefix(path, strings::kSubArchivePrefix))
         return true;
-    ShowMessage(QStringLiteral("CRDS_MSG_E_CANTOPENSUBFILE"), platform::MessageButtons::Ok);
+    ShowProgramMessage(HostMessageOwner(), QStringLiteral("CRDS_MSG_E_CANTOPENSUBFILE"),
+                       platform::MessageIcon::Warning);
     return false;
 }
 
@@ -242,20 +245,14 @@ bool CTovanelFileCommands::CheckNotSubArchiveName(const QString& path)
 {
     if (!HasPrefix(path, strings::kSubArchivePrefix))
         return true;
-    ShowMessage(QStringLiteral("CRDS_MSG_E_SUBNAMEKEPT"), platform::MessageButtons::Ok);
+    ShowProgramMessage(HostMessageOwner(), QStringLiteral("CRDS_MSG_E_SUBNAMEKEPT"),
+                       platform::MessageIcon::Warning);
     return false;
 }
 
-int CTovanelFileCommands::ShowMessage(const QString& key, platform::MessageButtons buttons)
+MessageOwner CTovanelFileCommands::HostMessageOwner()
 {
-    platform::MessageRequest request;
-    request.parent = m_host.HostWindow();
-    request.key = key;
-    request.text = GetLangString(key);
-    request.caption = m_host.ApplicationTitle();
-    request.buttons = buttons;
-    request.icon = platform::MessageIcon::Warning;
-    return platform::showMessage(request);
+    return {m_host.HostWindow(), m_host.ApplicationTitle()};
 }
 
 bool CTovanelFileCommands::CheckNotInWorkFolder(const QString& path)
@@ -265,7 +262,8 @@ bool CTovanelFileCommands::CheckNotInWorkFolder(const QString& path)
     const QString work = QFileInfo(m_strLocalDataFolder).canonicalFilePath();
     if (folder.isEmpty() || work.isEmpty() || (folder != work && !folder.startsWith(work + u'/')))
         return true;
-    ShowMessage(QStringLiteral("CRDS_MSG_E_CRXINWORKFOLDER"), platform::MessageButtons::Ok);
+    ShowProgramMessage(HostMessageOwner(), QStringLiteral("CRDS_MSG_E_CRXINWORKFOLDER"),
+                       platform::MessageIcon::Warning);
     return false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "archive/CrxFileInfo.h"
 #include "launcher/CrxPartialWrite.h"
+#include "goods/base/ProgramMessage.h"
 #include "platform/MessageBox.h"
 
 #include <QString>
@@ -73,8 +74,8 @@ public:
     int m_nTitleKind = 0; // OES title: 0 set data, 1 new, 2 file, 3 none
 
 private:
-    // An exclamation message with the application title as caption.
-    int ShowMessage(const QString& key, platform::MessageButtons buttons);
+    // Messages show over the host window with the application title as caption.
+    MessageOwner HostMessageOwner();
     bool ChooseCrxFile(bool save, const QString& caption, QString& path, QString& name);
     qint64 CurrentWorkDbTime() const;
 

@@ -8,6 +8,7 @@
 #include "launcher/Tovanelcmn.h"
 
 #include "shared/lang/CProgramLang.h"
+#include "goods/base/ProgramMessage.h"
 #include "platform/MessageBox.h"
 #include "stroven/Stroven.h"
 
@@ -82,14 +83,10 @@ bool CTovanelOesCommands::OesCloseCheck()
     if (now == m_nOesRefTime || state == Tovanelcmn::MENU_NOFILE ||
         state == Tovanelcmn::MENU_RESERVED)
         return true;
-    platform::MessageRequest request;
-    request.parent = m_host.HostWindow();
-    request.key = QStringLiteral("CRDS_MSG_C_CONFIRMOESSAVE");
-    request.text = GetLangString(request.key);
-    request.caption = m_host.ApplicationTitle();
-    request.buttons = platform::MessageButtons::YesNoCancel;
-    request.icon = platform::MessageIcon::Warning;
-    switch (platform::showMessage(request)) {
+    switch (ShowProgramMessage({m_host.HostWindow(), m_host.ApplicationTitle()},
+                               QStringLiteral("CRDS_MSG_C_CONFIRMOESSAVE"),
+                               platform::MessageIcon::Warning,
+                               platform::MessageButtons::YesNoCancel)) {
     case platform::IDYES:
         return m_files.WriteArchive(QFileInfo(m_strOesArchivePath).absoluteFilePath(), 1);
     case platform::IDNO:

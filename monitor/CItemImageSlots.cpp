@@ -2,7 +2,7 @@
 
 #include "monitor/MediaFileChecks.h"
 #include "monitor/MediaFileOps.h"
-#include "monitor/MonMessage.h"
+#include "goods/base/ProgramMessage.h"
 #include "monitor/SignageFolder.h"
 
 #include "shared/lang/CProgramLang.h"
@@ -20,6 +20,18 @@ constexpr int kMaxCodeWidth = 16;
 QString DefaultImageName()
 {
     return GetLangString("CRDC_FILENAME_DEFAULT_ITEMIMAGE");
+}
+
+// The character of a code that keeps it from naming a bare file ("" when none).
+QString FirstRefusedCodeChar(const QString& code)
+{
+    if (code.startsWith(u'.'))
+        return QStringLiteral(".");
+    for (const QChar c : code) {
+        if (c == u'/' || c == u'\\' || c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return QString(c);
+    }
+    return QString();
 }
 
 } // namespace
@@ -123,7 +135,7 @@ int CItemImageSlots::SlotForCode(QWidget* parent, const QString& code)
     const int own = SlotOfCode(code);
     const int slot = own != 0 ? own : FirstFreeSlot();
     if (slot == 0)
-        ShowMonMessage(parent, "CRDS_MO_WRN_SELECT_OVER");
+        ShowProgramMessage(parent, "CRDS_MO_WRN_SELECT_OVER", platform::MessageIcon::Warning);
     return slot;
 }
 
@@ -140,7 +152,7 @@ bool CItemImageSlots::CheckPictureFile(QWidget* parent, const QString& path, qin
     if (sizeLimit == 0)
         return true;
     if (GetPathKind(path) == MON_PATH_FOLDER) {
-        ShowMonMessage(parent, "CRDS_MO_WRN_IGNORE_EXT");
+        ShowProgramMessage(parent, "CRDS_MO_WRN_IGNORE_EXT", platform::MessageIcon::Warning);
         return false;
     }
     return CheckMediaFileSize(parent, path, sizeLimit);
@@ -153,7 +165,8 @@ bool CItemImageSlots::SetPicture(QWidget* parent, const QString& code, const QSt
     // by the commit's tree copy and lost.
     const QString newName = code + u'.' + extension;
     if (code.isEmpty() || code.startsWith(u'.') || !IsBareFileName(newName)) {
-        ShowMonMessage(parent, "CRDS_MO_WARN_INVALIDCHAR");
+        ShowProgramMessage(parent, "CRDS_MO_WARN_INVALIDCHAR", platform::MessageIcon::Warning,
+                           platform::MessageButtons::Ok, FirstRefusedCodeChar(code));
         return false;
     }
     const int slot = SlotForCode(parent, code);
@@ -161,7 +174,7 @@ bool CItemImageSlots::SetPicture(QWidget* parent, const QString& code, const QSt
         return false;
     CreateDirectoryRetry(m_strWorkCopy);
     if (!CopyFileRetry(source, m_strWorkCopy + u'/' + newName)) {
-        ShowMonMessage(parent, "CRDS_MO_MSG_E_COPYFILE", platform::MessageIcon::Error);
+        ShowProgramMessage(parent, "CRDS_MO_MSG_E_COPYFILE", platform::MessageIcon::Error);
         return false;
     }
     DeletePicturesOf(code, newName);
@@ -195,9 +208,8 @@ void CItemImageSlots::ResolveCodesWithoutItem(QWidget* parent,
         const QString code = CodeOfSlot(slot);
         if (code.isEmpty() || hasRow(code))
             continue;
-        const QString text = FormatLangText(GetLangString("CRDS_MO_WARN_NOEXISTITEM"), code);
-        if (ShowMonMessage(parent, "CRDS_MO_WARN_NOEXISTITEM", platform::MessageIcon::Warning,
-                           platform::MessageButtons::OkCancel, text) == platform::IDOK)
+        if (ShowProgramMessage(parent, "CRDS_MO_WARN_NOEXISTITEM", platform::MessageIcon::Warning,
+                               platform::MessageButtons::OkCancel, code) == platform::IDOK)
             ClearSlot(slot);
     }
 }
@@ -208,7 +220,7 @@ bool CItemImageSlots::SetDefaultImage(QWidget* parent, const QString& source,
     const QString newName = DefaultImageName() + u'.' + extension;
     CreateDirectoryRetry(m_strWorkCopy);
     if (!CopyFileRetry(source, m_strWorkCopy + u'/' + newName)) {
-        ShowMonMessage(parent, "CRDS_MO_ERR_SETTING");
+        ShowProgramMessage(parent, "CRDS_MO_ERR_SETTING", platform::MessageIcon::Warning);
         return false;
     }
     DeletePicturesOf(DefaultImageName(), newName);

@@ -9,7 +9,7 @@
 #include "monitor/ItemImageWorkCopy.h"
 #include "monitor/MediaFileChecks.h"
 #include "monitor/MediaSlotLayout.h"
-#include "monitor/MonMessage.h"
+#include "goods/base/ProgramMessage.h"
 #include "monitor/SignageFolder.h"
 
 #include "goods/base/CMainListCtrl.h"
@@ -152,7 +152,7 @@ bool CListDlg::OnInitDialog()
     int width = 0;
     if (!CItemImageSlots::ReadCodeWidth(GetLangString(QStringLiteral("CRDS_MO_COLUNWIDTH_1")),
                                         width)) {
-        ShowMonMessage(this, "CRDS_MO_ERR_SETTING");
+        ShowProgramMessage(this, "CRDS_MO_ERR_SETTING", platform::MessageIcon::Warning);
         Fail(2);
         return false;
     }
@@ -161,7 +161,7 @@ bool CListDlg::OnInitDialog()
         NumberOfText(GetLangString(QStringLiteral("CRDS_MO_LIMITSIZE_IMAGE"))) * kMegabyte;
     m_bWorkCopyMade = true;
     if (!PrepareItemImageWorkCopy(m_nListMode, m_nLimit, *MenuItems(), OwnItems())) {
-        ShowMonMessage(this, "CRDS_MO_MSG_E_COPYFILE", platform::MessageIcon::Error);
+        ShowProgramMessage(this, "CRDS_MO_MSG_E_COPYFILE", platform::MessageIcon::Error);
         Fail(2);
         return false;
     }
@@ -215,16 +215,15 @@ bool CListDlg::OpenRows()
     }
     const QString folder = CBasePath::GetLocalTemporaryPath();
     if (!WorkDatabaseExists() || !m_pDataManager->CreateSQLiteDB(folder)) {
-        ShowMonMessage(this, "CRDS_CMN_ERR_SETREAD_FAILED", platform::MessageIcon::Error);
+        ShowProgramMessage(this, "CRDS_CMN_ERR_SETREAD_FAILED", platform::MessageIcon::Error);
         Fail(2);
         return false;
     }
     int err = 0;
     if (!m_pDataManager->OpenSQLiteDB(QStringLiteral("\\SETTING.DB"), err) ||
         !m_pColumns->ReadRecords(err, QString())) {
-        ShowMonMessage(this, "CRDS_CMN_ERR_SETREAD2_FAILED", platform::MessageIcon::Warning,
-                       platform::MessageButtons::Ok,
-                       FormatLangText(GetLangString("CRDS_CMN_ERR_SETREAD2_FAILED"), err));
+        ShowProgramMessage(this, "CRDS_CMN_ERR_SETREAD2_FAILED", platform::MessageIcon::Warning,
+                           platform::MessageButtons::Ok, err);
         Fail(2);
         return false;
     }
@@ -326,7 +325,7 @@ void CListDlg::OnInsert()
         return;
     m_pList->clearSelection();
     if (m_pModel->rowCount() >= m_nLimit) {
-        ShowMonMessage(this, "CRDS_MO_WRN_SELECT_OVER");
+        ShowProgramMessage(this, "CRDS_MO_WRN_SELECT_OVER", platform::MessageIcon::Warning);
         return;
     }
     CAddDlg add(m_pDataManager, QStringLiteral("CRDS_MO_CLMN_PLUCODE"), this);
@@ -334,7 +333,7 @@ void CListDlg::OnInsert()
         return;
     const QString code = add.GetNewCode();
     if (m_pModel->FirstRowOf(code) >= 0) {
-        ShowMonMessage(this, "CRDS_CMN_ERR_EXIST_FAILED");
+        ShowProgramMessage(this, "CRDS_CMN_ERR_EXIST_FAILED", platform::MessageIcon::Warning);
         return;
     }
     m_pModel->AppendCode(code);
@@ -347,7 +346,7 @@ void CListDlg::OnUpdate()
 {
     const int row = SelectedRow();
     if (row < 0) {
-        ShowMonMessage(this, "CRDS_MO_NOSELECT");
+        ShowProgramMessage(this, "CRDS_MO_NOSELECT", platform::MessageIcon::Warning);
         return;
     }
     QString path, fileName, extension;
@@ -380,15 +379,14 @@ void CListDlg::OnDelete()
 {
     const int row = SelectedRow();
     if (row < 0) {
-        ShowMonMessage(this, "CRDS_MO_NOSELECT");
+        ShowProgramMessage(this, "CRDS_MO_NOSELECT", platform::MessageIcon::Warning);
         return;
     }
     if (m_nRegistered == 1 && !m_pModel->HasMark(row))
         return;
     const QString code = m_pModel->Code(row);
-    if (ShowMonMessage(this, "CRDS_MO_DELETE", platform::MessageIcon::Warning,
-                       platform::MessageButtons::OkCancel,
-                       FormatLangText(GetLangString("CRDS_MO_DELETE"), code)) != platform::IDOK)
+    if (ShowProgramMessage(this, "CRDS_MO_DELETE", platform::MessageIcon::Warning,
+                           platform::MessageButtons::OkCancel, code) != platform::IDOK)
         return;
     if (!m_pSlots->DeletePicture(this, code))
         return;
@@ -450,7 +448,7 @@ void CListDlg::OnDropFile(const QString& path)
     }
     const int row = SelectedRow();
     if (row < 0) {
-        ShowMonMessage(this, "CRDS_MO_NOSELECT");
+        ShowProgramMessage(this, "CRDS_MO_NOSELECT", platform::MessageIcon::Warning);
         return;
     }
     SetPicture(row, path);
@@ -492,7 +490,7 @@ void CListDlg::OnOK()
         return;
     }
     if (!CommitItemImageWorkCopy(m_nListMode, m_nLimit, *MenuItems(), OwnItems())) {
-        ShowMonMessage(this, "CRDS_MO_MSG_E_COPYFILE", platform::MessageIcon::Error);
+        ShowProgramMessage(this, "CRDS_MO_MSG_E_COPYFILE", platform::MessageIcon::Error);
         return;
     }
     SetMenuModified();

@@ -3,7 +3,7 @@
 #include "monitor/CXmlDataArray.h"
 #include "monitor/MediaFileOps.h"
 #include "monitor/MonCopyJob.h"
-#include "monitor/MonMessage.h"
+#include "goods/base/ProgramMessage.h"
 #include "monitor/SignageFolder.h"
 #include "monitor/TelopFile.h"
 #include "monitor/WorkFolderSwap.h"
@@ -96,7 +96,7 @@ bool CMediaDataDlg::OpenWorkCopies()
     const QString root = WorkRoot();
     RemoveDirectoryTree(root);
     if (!CreateDirectoryRetry(root)) {
-        ShowMonMessage(this, "CRDS_MO_MSG_E_COPYFILE", platform::MessageIcon::Error);
+        ShowProgramMessage(this, "CRDS_MO_MSG_E_COPYFILE", platform::MessageIcon::Error);
         m_bOpenFailed = true;
         return false;
     }
@@ -121,7 +121,7 @@ bool CMediaDataDlg::OpenWorkCopies()
         return true;
     RemoveDirectoryTree(root);
     if (result == MonJobResult::Failed)
-        ShowMonMessage(this, "CRDS_MO_MSG_E_COPYFILE", platform::MessageIcon::Error);
+        ShowProgramMessage(this, "CRDS_MO_MSG_E_COPYFILE", platform::MessageIcon::Error);
     return false;
 }
 
@@ -164,7 +164,7 @@ void CMediaDataDlg::OnOK()
         return;
     }
     if (!Commit()) {
-        ShowMonMessage(this, "CRDS_MO_MSG_E_COPYFILE", platform::MessageIcon::Error);
+        ShowProgramMessage(this, "CRDS_MO_MSG_E_COPYFILE", platform::MessageIcon::Error);
         return;
     }
     for (const MonMediaSlot& slot : m_slots)

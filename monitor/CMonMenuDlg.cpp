@@ -5,7 +5,7 @@
 #include "monitor/CItemImageSource.h"
 #include "monitor/CListDlg.h"
 #include "monitor/CMervoltApp.h"
-#include "monitor/MonMessage.h"
+#include "goods/base/ProgramMessage.h"
 #include "monitor/PreferenceXml.h"
 #include "monitor/SignageFolder.h"
 
@@ -74,9 +74,8 @@ bool CMonMenuDlg::OnInitDialog()
     // What a failed read left is no file to write back.
     RepairPreferenceItems(m_items, !failed);
     if (failed) {
-        ShowMonMessage(this, "CRDS_MO_ERR_MONITOR_READXML", platform::MessageIcon::Error,
-                       platform::MessageButtons::Ok,
-                       FormatLangText(GetLangString("CRDS_MO_ERR_MONITOR_READXML"), code));
+        ShowProgramMessage(this, "CRDS_MO_ERR_MONITOR_READXML", platform::MessageIcon::Error,
+                           platform::MessageButtons::Ok, code);
         QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
         return false;
     }
@@ -94,9 +93,8 @@ int CMonMenuDlg::RunSubWindow(const char* titleKey, const std::function<int()>& 
     SetAppTitle(GetLangString(QLatin1String(titleKey)));
     int result = platform::IDCANCEL;
     if (!PrepareSignageFolders()) {
-        ShowMonMessage(this, "CRDS_MO_MSG_E_CREATEFOLDER", platform::MessageIcon::Error,
-                       platform::MessageButtons::Ok,
-                       FormatLangText(GetLangString("CRDS_MO_MSG_E_CREATEFOLDER"), 0));
+        ShowProgramMessage(this, "CRDS_MO_MSG_E_CREATEFOLDER", platform::MessageIcon::Error,
+                           platform::MessageButtons::Ok, 0);
         SetAppTitle(GetLangString("CRDD_MO_MONMENU"));
         return result;
     }
@@ -146,9 +144,8 @@ bool CMonMenuDlg::SavePreference()
     const MonXMLResult code = WritePreferenceXml(GetPreferencePath(), m_items);
     if (code == MON_XML_OK)
         return true;
-    ShowMonMessage(this, "CRDS_MO_ERR_MONITOR_WRITEXML", platform::MessageIcon::Error,
-                   platform::MessageButtons::Ok,
-                   FormatLangText(GetLangString("CRDS_MO_ERR_MONITOR_WRITEXML"), code));
+    ShowProgramMessage(this, "CRDS_MO_ERR_MONITOR_WRITEXML", platform::MessageIcon::Error,
+                       platform::MessageButtons::Ok, code);
     return false;
 }
 

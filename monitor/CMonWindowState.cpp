@@ -2,7 +2,7 @@
 
 #include "monitor/MediaFileChecks.h"
 #include "monitor/MediaFileOps.h"
-#include "monitor/MonMessage.h"
+#include "goods/base/ProgramMessage.h"
 #include "monitor/SignageFolder.h"
 
 #include "platform/FileChooser.h"
@@ -87,18 +87,18 @@ bool CMonWindowState::SelectMediaFile(const QString& filter, qint64 sizeLimit, c
         return false;
     CXmlItem* item = m_ownItems.FindOrAddItem(signage::StringType, key);
     if (!item) {
-        ShowMonMessage(m_pWindow, "CRDS_MO_ERR_SETTING");
+        ShowProgramMessage(m_pWindow, "CRDS_MO_ERR_SETTING", platform::MessageIcon::Warning);
         return false;
     }
     const QString work = WorkFolder(folder);
     if (NameTakenByAnother(work, fileName, item->m_strValue)) {
-        ShowMonMessage(m_pWindow, "CRDS_MO_WARN_EXISTFILE");
+        ShowProgramMessage(m_pWindow, "CRDS_MO_WARN_EXISTFILE", platform::MessageIcon::Warning);
         return false;
     }
     // Copy first: a failed copy leaves the slot and its old file as they were.
     CreateDirectoryRetry(work);
     if (!CopyFileRetry(path, work + u'/' + fileName)) {
-        ShowMonMessage(m_pWindow, "CRDS_MO_ERR_SETTING");
+        ShowProgramMessage(m_pWindow, "CRDS_MO_ERR_SETTING", platform::MessageIcon::Warning);
         return false;
     }
     const QString oldName = item->m_strValue;
@@ -111,12 +111,12 @@ bool CMonWindowState::SelectMediaFile(const QString& filter, qint64 sizeLimit, c
 
 bool CMonWindowState::DeleteMediaFile(const QString& key, const QString& folder, QString& editText)
 {
-    if (ShowMonMessage(m_pWindow, "CRDS_MO_ITEMDELETE", platform::MessageIcon::Question,
-                       platform::MessageButtons::YesNo) != platform::IDYES)
+    if (ShowProgramMessage(m_pWindow, "CRDS_MO_ITEMDELETE", platform::MessageIcon::Question,
+                           platform::MessageButtons::YesNo) != platform::IDYES)
         return false;
     CXmlItem* item = m_ownItems.FindOrAddItem(signage::StringType, key);
     if (!item) {
-        ShowMonMessage(m_pWindow, "CRDS_MO_ERR_SETTING");
+        ShowProgramMessage(m_pWindow, "CRDS_MO_ERR_SETTING", platform::MessageIcon::Warning);
         return false;
     }
     // A value that is no bare file name names no file of the slot.

@@ -1,6 +1,6 @@
 #include "monitor/MediaFileChecks.h"
 
-#include "monitor/MonMessage.h"
+#include "goods/base/ProgramMessage.h"
 
 #include "platform/LegacyCodePage.h"
 #include "shared/lang/CProgramLang.h"
@@ -21,9 +21,8 @@ constexpr qint64 kMegabyte = 1024 * 1024;
 
 bool RefuseChar(QWidget* parent, const QString& character)
 {
-    ShowMonMessage(parent, "CRDS_MO_WARN_INVALIDCHAR", platform::MessageIcon::Warning,
-                   platform::MessageButtons::Ok,
-                   FormatLangText(GetLangString("CRDS_MO_WARN_INVALIDCHAR"), character));
+    ShowProgramMessage(parent, "CRDS_MO_WARN_INVALIDCHAR", platform::MessageIcon::Warning,
+                       platform::MessageButtons::Ok, character);
     return false;
 }
 
@@ -70,7 +69,7 @@ bool CheckPermittedExtension(QWidget* parent, const QString& extension, const QS
             break;
         bar = next;
     }
-    ShowMonMessage(parent, "CRDS_MO_WRN_IGNORE_EXT");
+    ShowProgramMessage(parent, "CRDS_MO_WRN_IGNORE_EXT", platform::MessageIcon::Warning);
     return false;
 }
 
@@ -87,7 +86,7 @@ bool SplitPermitList(QWidget* parent, QStringList& out)
         start = bar + 1;
     }
     if (out.isEmpty()) {
-        ShowMonMessage(parent, "CRDS_MO_WRN_IGNORE_EXT");
+        ShowProgramMessage(parent, "CRDS_MO_WRN_IGNORE_EXT", platform::MessageIcon::Warning);
         return false;
     }
     return true;
@@ -106,7 +105,7 @@ bool CheckMediaFileName(QWidget* parent, const QString& fileName)
     bool representable = true;
     const QByteArray legacy = platform::LegacyCodePage::encode(fileName, &representable);
     if (platform::LegacyCodePage::decode(legacy).size() >= kMaxNameChars) {
-        ShowMonMessage(parent, "CRDS_MO_WARN_NAMELEN");
+        ShowProgramMessage(parent, "CRDS_MO_WARN_NAMELEN", platform::MessageIcon::Warning);
         return false;
     }
     if (!representable) {
@@ -128,7 +127,7 @@ bool CheckMediaPathLength(QWidget* parent, const QString& path)
     // Characters the code page lacks count as the one byte they become.
     if (platform::LegacyCodePage::encode(path).size() + 1 < kMaxPathBytes)
         return true;
-    ShowMonMessage(parent, "CRDS_MO_WARN_NAMELEN");
+    ShowProgramMessage(parent, "CRDS_MO_WARN_NAMELEN", platform::MessageIcon::Warning);
     return false;
 }
 
@@ -141,10 +140,8 @@ bool CheckMediaFileSize(QWidget* parent, const QString& path, qint64 sizeLimit)
         return false;
     if (info.size() <= sizeLimit)
         return true;
-    ShowMonMessage(parent, "CRDS_MO_WARN_SIZEBIG", platform::MessageIcon::Warning,
-                   platform::MessageButtons::Ok,
-                   FormatLangText(GetLangString("CRDS_MO_WARN_SIZEBIG"),
-                                  static_cast<long long>(sizeLimit / kMegabyte)));
+    ShowProgramMessage(parent, "CRDS_MO_WARN_SIZEBIG", platform::MessageIcon::Warning,
+                       platform::MessageButtons::Ok, static_cast<long long>(sizeLimit / kMegabyte));
     return false;
 }
 

@@ -110,12 +110,19 @@ TEST_F(CItemImageSlotsTest, FailedCopyChangesNothing)
 
 TEST_F(CItemImageSlotsTest, CodesThatNameNoBareFileAreRefused)
 {
-    for (const QString& code : {QStringLiteral("../../../../../x"),
-                                QStringLiteral(".000000000000001"), QStringLiteral("ab\\cd")}) {
+    // The message names the character that cannot be used.
+    const std::pair<QString, QString> cases[] = {{QStringLiteral("../../../../../x"), "."},
+                                                 {QStringLiteral(".000000000000001"), "."},
+                                                 {QStringLiteral("ab\\cd"), "\\"}};
+    for (const auto& [code, character] : cases) {
         m_keys.clear();
+        m_texts.clear();
         auto s = make();
         EXPECT_FALSE(s.SetPicture(nullptr, code, "", source("x.png"), "png")) << code.toStdString();
         EXPECT_EQ(m_keys, QStringList{"CRDS_MO_WARN_INVALIDCHAR"}) << code.toStdString();
+        EXPECT_EQ(m_texts,
+                  QStringList{FormatLangText(GetLangString("CRDS_MO_WARN_INVALIDCHAR"), character)})
+            << code.toStdString();
         EXPECT_EQ(s.FirstFreeSlot(), 1) << code.toStdString();
     }
     EXPECT_TRUE(files().isEmpty());

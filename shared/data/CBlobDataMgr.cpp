@@ -62,8 +62,7 @@ QString CBlobDataMgr::GetXMLTempFileName()
     if (!CBasePath::CreateTempFileName(CBasePath::GetLocalTemporaryPath(),
                                        QStringLiteral("BLOBMGR"), QStringLiteral(".XML"), name)) {
         ShowCommonMessage(nullptr, QStringLiteral("CRDS_CMN_ERR_CREATEXMLFILE"),
-                          platform::MessageIcon::Error, platform::MessageButtons::Ok,
-                          FormatLangText(LoadCommonString("CRDS_CMN_ERR_CREATEXMLFILE"), 0));
+                          platform::MessageIcon::Error, platform::MessageButtons::Ok, 0);
         return {};
     }
     return name;

@@ -45,8 +45,7 @@ QString CStampImageMgr::MakeTempFileName(const QString& extension)
     if (!CBasePath::CreateTempFileName(CBasePath::GetLocalTemporaryPath(), QStringLiteral("STMPIM"),
                                        extension, name)) {
         ShowCommonMessage(nullptr, QStringLiteral("CRDS_CMN_ERR_CREATEIMGFILE"),
-                          platform::MessageIcon::Error, platform::MessageButtons::Ok,
-                          FormatLangText(LoadCommonString("CRDS_CMN_ERR_CREATEIMGFILE"), 0));
+                          platform::MessageIcon::Error, platform::MessageButtons::Ok, 0);
         return {};
     }
     return name;

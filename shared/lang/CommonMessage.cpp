@@ -4,16 +4,21 @@
 
 #include <QCoreApplication>
 
-int ShowCommonMessage(QWidget* parent, const QString& key, platform::MessageIcon icon,
-                      platform::MessageButtons buttons, const QString& text)
+MessageOwner CommonMessageOwner(QWidget* parent)
+{
+    return {parent, QCoreApplication::applicationName()};
+}
+
+int ShowCommonMessageList(const MessageOwner& owner, const QString& key, platform::MessageIcon icon,
+                          platform::MessageButtons buttons, std::initializer_list<LangTextArg> args)
 {
     platform::MessageRequest request;
-    request.parent = parent;
+    request.parent = owner.parent;
     request.key = key;
-    request.text = text.isEmpty() ? LoadCommonString(key) : text;
+    request.text = FormatLangTextList(LoadCommonString(key), args);
     if (request.text.isEmpty())
         request.text = key;
-    request.caption = QCoreApplication::applicationName();
+    request.caption = owner.caption;
     request.buttons = buttons;
     request.icon = icon;
     return platform::showMessage(request);

@@ -1,8 +1,7 @@
 #include "shared/program/CExecuteProcess.h"
 
 #include "shared/program/CMainWndCtrl.h"
-#include "shared/lang/CSarvikApp.h"
-#include "shared/lang/FormatLangText.h"
+#include "shared/lang/CommonMessage.h"
 #include "shared/program/ForegroundWindow.h"
 
 #include "platform/MessageBox.h"
@@ -91,12 +90,7 @@ void CExecuteProcess::RestoreLauncher()
 
 void CExecuteProcess::ShowStartFailure()
 {
-    platform::MessageRequest request;
-    request.parent = m_pLauncher;
-    request.key = QStringLiteral("CRDS_CMN_ERR_EXECUTE_PROGRAM");
-    request.text = FormatLangText(LoadCommonString(QStringLiteral("CRDS_CMN_ERR_EXECUTE_PROGRAM")),
-                                  QFileInfo(m_strProgramPath).fileName());
-    request.caption = m_strTitle;
-    request.icon = platform::MessageIcon::Error;
-    platform::showMessage(request);
+    ShowCommonMessage({m_pLauncher, m_strTitle}, QStringLiteral("CRDS_CMN_ERR_EXECUTE_PROGRAM"),
+                      platform::MessageIcon::Error, platform::MessageButtons::Ok,
+                      QFileInfo(m_strProgramPath).fileName());
 }

@@ -45,11 +45,23 @@ const QList<std::pair<QString, Lookup>> kLookupCalls = {
     {QStringLiteral("LoadCommonString"), Lookup::LibraryOrder},
     {QStringLiteral("ShowCommonMessage"), Lookup::LibraryOrder},
     {QStringLiteral("ShowProgramMessage"), Lookup::OwnThenLib},
+    {QStringLiteral("ShowProgramMessageText"), Lookup::OwnThenLib},
 };
 
-// Calls whose arguments after the text are printf arguments of the key's text.
-// A wrapper that takes a key and printf arguments joins this list.
-const QStringList kFormattingCalls = {QStringLiteral("FormatLangText")};
+// Calls that format the text of their key argument with the printf arguments
+// from firstArg on. A wrapper that takes a key and printf arguments joins this
+// list.
+struct FormattingCall
+{
+    QString name;
+    int keyArg;   // the argument that holds the key (or its text)
+    int firstArg; // the first printf argument
+};
+const QList<FormattingCall> kFormattingCalls = {
+    {QStringLiteral("FormatLangText"), 0, 1},
+    {QStringLiteral("ShowProgramMessage"), 1, 4},
+    {QStringLiteral("ShowCommonMessage"), 1, 4},
+};
 
 const QRegularExpression kKey(QStringLiteral("^(CRD[SCDM]?|CRSS)_[A-Za-z0-9_]*[A-Za-z0-9]$"));
 
@@ -59,7 +71,9 @@ struct Use
     QString file;
     QString module;                  // the module of the folder
     Lookup lookup = Lookup::OwnOnly; // how the code looks the key up
+    bool shown = false;              // looked up or formatted here (else held as data)
     int formattedArgs = -1;          // -1: the text is shown as it stands
+    QStringList argKinds;            // per argument: "d" a number, "s" a text, "" unknown
 };
 
 // Module -> folded key -> text, and the modules in file order.
@@ -127,12 +141,12 @@ QList<Literal> literals(const QString& code)
     return result;
 }
 
-// From the "(" at open: the index of the matching ")" and the number of
-// arguments after the first.
-std::pair<qsizetype, int> callExtent(const QString& code, qsizetype open)
+// From the "(" at open: the index of the matching ")" and the index of the
+// "(" or "," before each argument.
+std::pair<qsizetype, QList<qsizetype>> callExtent(const QString& code, qsizetype open)
 {
     int depth = 0;
-    int commas = 0;
+    QList<qsizetype> commas = {open};
     for (qsizetype i = open; i < code.size(); ++i) {
         const QChar c = code[i];
         if (c == u'"' || c == u'\'') {
@@ -145,7 +159,7 @@ std::pair<qsizetype, int> callExtent(const QString& code, qsizetype open)
             if (--depth == 0)
                 return {i, commas};
         } else if (c == u',' && depth == 1) {
-            ++commas;
+            commas.append(i);
         }
     }
     return {code.size(), commas};
@@ -155,16 +169,42 @@ struct Call
 {
     qsizetype open;
     qsizetype close;
-    int args;
+    QList<qsizetype> starts; // the "(" or "," before each argument
+
+    int args() const { return int(starts.size()); }
+    // Whether pos lies inside argument n.
+    bool inArg(qsizetype pos, int n) const
+    {
+        return n < args() && pos > starts[n] && pos < (n + 1 < args() ? starts[n + 1] : close);
+    }
+    QString arg(const QString& code, int n) const
+    {
+        const qsizetype end = n + 1 < args() ? starts[n + 1] : close;
+        return code.mid(starts[n] + 1, end - starts[n] - 1).trimmed();
+    }
 };
+
+// What a printf argument is, where its text shows it: "d" a number literal,
+// "s" a text literal, "" anything else (its type is the compiler's to know).
+QString argKind(const QString& arg)
+{
+    static const QRegularExpression number(QStringLiteral("^-?[0-9]+[uUlL]*$"));
+    static const QRegularExpression text(
+        QStringLiteral("^(QStringLiteral\\(|QLatin1String\\(|u?\")"));
+    if (number.match(arg).hasMatch())
+        return QStringLiteral("d");
+    if (text.match(arg).hasMatch())
+        return QStringLiteral("s");
+    return QString();
+}
 
 QList<Call> calls(const QString& code, const QString& name)
 {
     QList<Call> result;
     const QRegularExpression call(QStringLiteral("\\b%1\\s*\\(").arg(name));
     for (const auto& m : call.globalMatch(code)) {
-        const auto [close, args] = callExtent(code, m.capturedEnd() - 1);
-        result.append({m.capturedEnd() - 1, close, args});
+        const auto [close, starts] = callExtent(code, m.capturedEnd() - 1);
+        result.append({m.capturedEnd() - 1, close, starts});
     }
     return result;
 }
@@ -177,14 +217,22 @@ void scanFile(const QString& path, const QString& module, QList<Use>* uses)
     const QString text = QString::fromUtf8(file.readAll());
     if (path.endsWith(QStringLiteral(".ui"))) {
         static const QRegularExpression uiKey(QStringLiteral(">(CRD[SCDM]?_[A-Za-z0-9_]+)<"));
-        for (const auto& m : uiKey.globalMatch(text))
-            uses->append({m.captured(1), path, module});
+        for (const auto& m : uiKey.globalMatch(text)) {
+            Use use;
+            use.key = m.captured(1);
+            use.file = path;
+            use.module = module;
+            use.shown = true; // a window text
+            uses->append(use);
+        }
         return;
     }
     const QString code = stripComments(text);
-    QList<Call> formatting;
-    for (const QString& name : kFormattingCalls)
-        formatting += calls(code, name);
+    QList<std::pair<Call, FormattingCall>> formatting;
+    for (const FormattingCall& kind : kFormattingCalls) {
+        for (const Call& call : calls(code, kind.name))
+            formatting.append({call, kind});
+    }
     QList<std::pair<Call, Lookup>> lookups;
     for (const auto& [name, lookup] : kLookupCalls) {
         for (const Call& call : calls(code, name))
@@ -193,17 +241,26 @@ void scanFile(const QString& path, const QString& module, QList<Use>* uses)
     for (const Literal& literal : literals(code)) {
         if (!kKey.match(literal.text).hasMatch())
             continue;
-        Use use{literal.text, path, module};
+        Use use;
+        use.key = literal.text;
+        use.file = path;
+        use.module = module;
         qsizetype innermost = -1;
         for (const auto& [call, lookup] : lookups) {
             if (literal.pos > call.open && literal.pos < call.close && call.open > innermost) {
                 innermost = call.open;
                 use.lookup = lookup;
+                use.shown = true;
             }
         }
-        for (const Call& call : formatting) {
-            if (literal.pos > call.open && literal.pos < call.close)
-                use.formattedArgs = call.args;
+        for (const auto& [call, kind] : formatting) {
+            if (!call.inArg(literal.pos, kind.keyArg))
+                continue;
+            use.shown = true;
+            use.formattedArgs = std::max(0, call.args() - kind.firstArg);
+            use.argKinds.clear();
+            for (int n = kind.firstArg; n < call.args(); ++n)
+                use.argKinds << argKind(call.arg(code, n));
         }
         uses->append(use);
     }
@@ -290,11 +347,30 @@ QStringList TextPlaceholders(const QString& text)
     return text == u"%" ? QStringList() : LangTextPlaceholders(text);
 }
 
+// The arguments whose literal kind does not fit their placeholder: a text
+// given to a numeric conversion, a number given to %s.
+QString kindMismatch(const QStringList& placeholders, const QStringList& kinds)
+{
+    QStringList wrong;
+    for (qsizetype n = 0; n < kinds.size() && n < placeholders.size(); ++n) {
+        const QString& kind = kinds[n];
+        const bool text = placeholders[n].compare(QStringLiteral("s"), Qt::CaseInsensitive) == 0;
+        if ((kind == u"s" && !text) || (kind == u"d" && text))
+            wrong << QStringLiteral("argument %1 is %2 for %%3")
+                         .arg(n + 1)
+                         .arg(kind, placeholders[n]);
+    }
+    return wrong.join(QStringLiteral(", "));
+}
+
 // What is wrong with the uses against the language file: keys the lookup
 // cannot find, and placeholders that differ from the formatted arguments.
 QStringList checkUses(const QList<Use>& uses, const LangFile& lang)
 {
     QStringList problems;
+    // A key held as data (compared, stored, passed on) is formatted where its
+    // text is shown, which the scan cannot follow; a key the code shows is
+    // checked where it shows it.
     QSet<QString> formattedSomewhere;
     for (const Use& use : uses)
         if (use.formattedArgs >= 0)
@@ -323,10 +399,13 @@ QStringList checkUses(const QList<Use>& uses, const LangFile& lang)
                             .arg(placeholders.size())
                             .arg(use.formattedArgs)
                             .arg(use.file);
-        } else if (use.formattedArgs < 0 && !formattedSomewhere.contains(key) &&
-                   !placeholders.isEmpty()) {
+        } else if (use.formattedArgs < 0 && !placeholders.isEmpty() &&
+                   (use.shown || !formattedSomewhere.contains(key))) {
             problems << QStringLiteral("%1 in %2 has placeholders but is shown unformatted in %3")
                             .arg(key, module, use.file);
+        } else if (const QString kinds = kindMismatch(placeholders, use.argKinds);
+                   !kinds.isEmpty()) {
+            problems << QStringLiteral("%1 in %2: %3 in %4").arg(key, module, kinds, use.file);
         }
     }
     return problems;
@@ -471,6 +550,29 @@ TEST(LanguageKeys, TheCheckFindsKeysOutsideTheModuleTheyAreLookedUpIn)
         {"shared", R"(t = FormatLangText(LoadCommonString("CRDS_CMN_SAVED"), 1);)", ""},
         {"shared", R"(t = FormatLangText(LoadCommonString("CRDS_CMN_SAVED"), 1, 2);)",
          "CRDS_CMN_SAVED"},
+        // A key formatted in one place is still checked where it is shown as it stands.
+        {"shared",
+         R"(t = FormatLangText(LoadCommonString("CRDS_CMN_SAVED"), 1);
+            label = LoadCommonString("CRDS_CMN_SAVED");)",
+         "CRDS_CMN_SAVED"},
+        // A key held as data is formatted where its text is shown.
+        {"shared",
+         R"(if (id == u"CRDS_CMN_SAVED") t = FormatLangText(LoadCommonString("CRDS_CMN_SAVED"), n);)",
+         ""},
+        // A message's arguments after its buttons are the key's printf arguments.
+        {"launcher", R"(ShowProgramMessage(this, "CRDS_CMN_SAVED", icon, buttons, count);)", ""},
+        {"launcher", R"(ShowProgramMessage(this, QStringLiteral("CRDS_CMN_SAVED"), icon);)",
+         "CRDS_CMN_SAVED"},
+        {"shared", R"(ShowCommonMessage(this, "CRDS_CMN_SAVED", icon, buttons, 1, 2);)",
+         "CRDS_CMN_SAVED"},
+        // ... of the kind their placeholders take, where the call shows it.
+        {"launcher", R"(ShowProgramMessage(this, "CRDS_CMN_SAVED", icon, buttons, u"x"_s);)",
+         "CRDS_CMN_SAVED"},
+        // A key among the arguments is no formatted key.
+        {"launcher",
+         R"(ShowProgramMessage(this, "CRDS_CMN_SAVED", icon, buttons,
+                               GetLangString("CRDS_TV_TITLE"));)",
+         ""},
         // Comments are no uses.
         {"launcher", R"(// button->setText("CRDS_BR_ONLY");)", ""},
     };
