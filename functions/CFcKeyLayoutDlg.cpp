@@ -29,6 +29,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
 
@@ -69,6 +70,13 @@ const char* const kPaletteKeys[] = {
 constexpr int kLeft = 12;
 constexpr int kSectionClip = 504;
 const QPoint kCanvasAt(520, 20);
+// A dealer's screen holds the whole window.
+constexpr QSize kLargestWindow(1280, 800);
+constexpr int kRightMargin = 40;
+// Below the sheet: the margin it had before it scrolled.
+constexpr int kSheetBottomMargin = 70;
+// Below the palette: the row of Help, OK and Cancel.
+constexpr int kButtonRow = 48;
 
 PaletteKind KindOf(int index)
 {
@@ -124,7 +132,13 @@ CFcKeyLayoutDlg::CFcKeyLayoutDlg(CDataManager* dataManager, QWidget* parent,
                                   {1, "CRD_OK"},
                                   {2, "CRD_CANCEL"}})
         AddButton(id, QLatin1String(key))->setAutoDefault(false);
-    m_pScroll = new QScrollBar(Qt::Horizontal, this);
+    // The sheet is drawn at its stored pixels; where it is larger than the
+    // window's room, it scrolls inside this view.
+    m_pSheetView = new QScrollArea(this);
+    m_pSheetView->setFrameShape(QFrame::NoFrame);
+    m_pSheetView->setWidget(new QWidget);
+    m_pSheetView->move(kCanvasAt);
+    m_pScroll = new QScrollBar(Qt::Horizontal, m_pSheetView->widget());
     SetControlId(m_pScroll, IDC_STRIP_SCROLL);
     m_pScroll->hide();
     qApp->installEventFilter(this);
@@ -142,6 +156,7 @@ CFcKeyLayoutDlg::~CFcKeyLayoutDlg()
 
 void CFcKeyLayoutDlg::FailStart(int err)
 {
+    m_bStartFailed = true;
     if (err == 0)
         ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETREAD_FAILED"),
                            platform::MessageIcon::Error);
@@ -185,9 +200,8 @@ bool CFcKeyLayoutDlg::StartEditor()
         return false;
     }
     m_geometry->SetSheetRect(loader.m_pageRect);
-    const QRect page(kCanvasAt, loader.m_pageRect.size());
-    const QRect strip(QPoint(kCanvasAt.x(), page.y() + page.height() + 10),
-                      loader.m_stripRect.size());
+    const QRect page(QPoint(0, 0), loader.m_pageRect.size());
+    const QRect strip(QPoint(0, page.y() + page.height() + 10), loader.m_stripRect.size());
     const int stripColour = loader.m_nStripColor;
     m_editor = std::make_unique<CKeyLayoutEditor>(m_images.get(), m_geometry.get(), m_reads.get());
     m_editor->Load(loader);
@@ -205,10 +219,11 @@ bool CFcKeyLayoutDlg::StartEditor()
     m_editor->SetGrid(columns, rows);
     SetGridText();
 
-    m_pCanvas = new CFcKeySheetButton(this);
+    QWidget* sheet = m_pSheetView->widget();
+    m_pCanvas = new CFcKeySheetButton(sheet);
     SetControlId(m_pCanvas, CFcKeySheetButton::kCanvasId);
     m_pCanvas->setGeometry(page);
-    m_pStrip = new CFcKeySheetButton(this);
+    m_pStrip = new CFcKeySheetButton(sheet);
     SetControlId(m_pStrip, CFcKeySheetButton::kStripId);
     m_pStrip->setGeometry(strip);
     m_pStrip->SetFillOnly(true, stripColour);
@@ -248,23 +263,58 @@ bool CFcKeyLayoutDlg::StartEditor()
     }
     PaintKindButtons(style, kinds);
 
-    const int bottom = std::max(
-        {strip.bottom() + 1, y, FindControlById(this, IDC_PAGE_PASTE)->geometry().bottom() + 1});
-    resize(strip.right() + 1 + 40, bottom + 70);
     m_pScroll->setGeometry(strip.left(), strip.bottom() + 1 - 10, strip.width(), 20);
+    FitWindow(page.united(strip).united(m_pScroll->geometry()).size(),
+              std::max(y, FindControlById(this, IDC_PAGE_PASTE)->geometry().bottom() + 1));
     connect(m_pScroll, &QScrollBar::valueChanged, this, &CFcKeyLayoutDlg::OnStripScrolled);
     m_editor->ShowStripPage(0);
     m_bStarted = true;
     return true;
 }
 
+void CFcKeyLayoutDlg::FitWindow(const QSize& sheet, int paletteBottom)
+{
+    m_pSheetView->widget()->resize(sheet);
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_pSheetView);
+    const int height = std::min(
+        kLargestWindow.height(),
+        std::max(paletteBottom + kButtonRow, kCanvasAt.y() + sheet.height() + kSheetBottomMargin));
+    const QSize room(kLargestWindow.width() - kCanvasAt.x() - kRightMargin,
+                     height - kCanvasAt.y() - kButtonRow / 2);
+    // A bar along one side takes room from the other.
+    QSize view = sheet;
+    for (int pass = 0; pass < 2; ++pass) {
+        if (sheet.width() > room.width() && view.width() > room.width()) {
+            view.setWidth(room.width());
+            view.rheight() += bar;
+        }
+        if (sheet.height() > room.height() && view.height() > room.height()) {
+            view.setHeight(room.height());
+            view.rwidth() += bar;
+        }
+    }
+    view = view.boundedTo(room);
+    m_pSheetView->resize(view);
+    resize(kCanvasAt.x() + view.width() + kRightMargin, height);
+}
+
 bool CFcKeyLayoutDlg::OnInitDialog()
 {
+    m_bInitRun = true;
     const bool started = StartEditor();
     CFcMainDlg::OnInitDialog();
     if (started)
         UpdateEnabling();
     return true;
+}
+
+void CFcKeyLayoutDlg::setVisible(bool visible)
+{
+    if (visible && !m_bInitRun)
+        Create();
+    if (visible && m_bStartFailed)
+        return;
+    CFcMainDlg::setVisible(visible);
 }
 
 void CFcKeyLayoutDlg::SetGridText()

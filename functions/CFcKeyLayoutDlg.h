@@ -7,6 +7,7 @@
 
 class CDataManager;
 class QLabel;
+class QScrollArea;
 class QScrollBar;
 
 namespace kesmond {
@@ -54,6 +55,10 @@ public:
     CKeyLayoutEditor* Editor() const { return m_editor.get(); }
     CKeySheetController* Controller() const { return m_controller.get(); }
     CFcKeySheetButton* Canvas() const { return m_pCanvas; }
+    QScrollArea* SheetView() const { return m_pSheetView; }
+
+    // A start that failed ends the window without showing it.
+    void setVisible(bool visible) override;
     QScrollBar* StripScrollBar() const { return m_pScroll; }
 
 protected:
@@ -78,6 +83,9 @@ private:
     void SetGridText();
     void StoreGrid();
     void OnPalette(uint id);
+    // Sizes the window to its palette and the sheet's view of the canvas
+    // and strip: the view scrolls where the sheet is larger than the room.
+    void FitWindow(const QSize& sheet, int paletteBottom);
 
     CDataManager* m_pDataManager;
     CKeyLayoutDialogs* m_pDialogs;
@@ -89,10 +97,13 @@ private:
     CFcKeySheetButton* m_pCanvas = nullptr;
     CFcKeySheetButton* m_pStrip = nullptr;
     QLabel* m_pGridText = nullptr;
+    QScrollArea* m_pSheetView = nullptr;
     QScrollBar* m_pScroll = nullptr;
     int m_nScrollStripPage = -1;
     int m_nScrollPosition = 0;
     bool m_bStarted = false;
+    bool m_bInitRun = false;
+    bool m_bStartFailed = false;
     bool m_bGridStored = false;
 };
 

@@ -13,6 +13,7 @@
 #include "shared/controls/FindControlById.h"
 #include "shared/lang/CProgramLang.h"
 #include "shared/lang/CSarvikApp.h"
+#include "testsupport/LayoutCheck.h"
 #include "testsupport/SuiteFixture.h"
 
 #include <QPushButton>
@@ -50,7 +51,23 @@ bool HasColour(const QImage& image, const QColor& colour)
     return false;
 }
 
-// The key-layout window on the fixture's layout in the local data folder.
+// The palette sizes of the sample archive: every key and section kind.
+const char* const kSamplePaletteSizes[][2] = {
+    {"ITEMBUTTON.1.WIDTH", "127"},   {"ITEMBUTTON.1.HEIGHT", "68"},
+    {"ITEMBUTTON.1.LABEL", "Large"}, {"ITEMBUTTON.2.WIDTH", "98"},
+    {"ITEMBUTTON.2.HEIGHT", "68"},   {"ITEMBUTTON.2.LABEL", "Medium"},
+    {"ITEMBUTTON.3.WIDTH", "78"},    {"ITEMBUTTON.3.HEIGHT", "50"},
+    {"ITEMBUTTON.3.LABEL", "Small"}, {"ITEMBUTTON.4.WIDTH", "62"},
+    {"ITEMBUTTON.4.HEIGHT", "38"},   {"ITEMBUTTON.4.LABEL", "Mini"},
+    {"ITEMSECTION.1.WIDTH", "254"},  {"ITEMSECTION.1.HEIGHT", "30"},
+    {"ITEMSECTION.1.LABEL", "Half"}, {"ITEMSECTION.2.WIDTH", "382"},
+    {"ITEMSECTION.2.HEIGHT", "30"},  {"ITEMSECTION.2.LABEL", "Wide"},
+    {"ITEMSECTION.3.WIDTH", "766"},  {"ITEMSECTION.3.HEIGHT", "30"},
+    {"ITEMSECTION.3.LABEL", "Full"},
+};
+
+// The key-layout window on the fixture's layout in the local data folder,
+// its palette filled with the sample archive's sizes.
 class KeyLayoutWindow : public KeyLayoutDbFixture
 {
 protected:
@@ -62,6 +79,11 @@ protected:
     void SetUp() override
     {
         KeyLayoutDbFixture::SetUp();
+        Exec(QStringLiteral("DELETE FROM CSB023 WHERE LAYOUTCODE LIKE 'ITEMBUTTON.%' OR "
+                            "LAYOUTCODE LIKE 'ITEMSECTION.%'"));
+        for (const auto& [code, value] : kSamplePaletteSizes)
+            Exec(QStringLiteral("INSERT INTO CSB023 (LAYOUTCODE, LAYOUTVALUE) VALUES ('%1', '%2')")
+                     .arg(QLatin1String(code), QLatin1String(value)));
         ASSERT_TRUE(CSarvikApp::Instance().LoadLangDatas(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
         ASSERT_TRUE(CProgramLang::Initialize(QStringLiteral("Kesmond"),
                                              KORVANE_SUITE_DIR "/NolvarLANG.xml"));
@@ -100,6 +122,7 @@ protected:
     RecolourDialogs m_dialogs;
     std::unique_ptr<CFcModeTable> m_modes;
     std::unique_ptr<CFcKeyLayoutDlg> m_window;
+    korvane::test::LayoutWatch m_layout; // every window shown keeps the layout rules
 };
 
 } // namespace
@@ -110,7 +133,8 @@ TEST_F(KeyLayoutWindow, StartsOnPresetOneAndShowsTheFirstPage)
     CKeyLayoutEditor* editor = window.Editor();
     ASSERT_TRUE(editor);
     EXPECT_EQ(QSize(editor->Grid().Columns(), editor->Grid().Rows()), QSize(6, 5));
-    EXPECT_EQ(window.Canvas()->geometry(), QRect(520, 20, 800, 420));
+    EXPECT_EQ(QRect(window.Canvas()->mapTo(&window, QPoint(0, 0)), window.Canvas()->size()),
+              QRect(520, 20, 800, 420));
     EXPECT_EQ(window.Controller()->KeyWindows().size(), 4u);
     EXPECT_TRUE(QDir(ImageFolder()).exists());
     EXPECT_TRUE(Button(23157)->isEnabled());
@@ -139,6 +163,26 @@ TEST_F(KeyLayoutWindow, ThePalettesOneCellKeyHoldsItsLabel)
     EXPECT_GE(oneCell->height(), oneCell->fontMetrics().height() + 12) << oneCell->height();
     EXPECT_LT(oneCell->geometry().bottom(), Button(23159)->geometry().top());
     Q_UNUSED(window);
+}
+
+// The window fits the screen whatever the size of the stored page; the
+// sheet keeps its stored pixels and scrolls inside the window.
+TEST_F(KeyLayoutWindow, FitsTheScreenAndKeepsTheSheetsStoredPixels)
+{
+    for (const QSize page : {QSize(800, 420), QSize(1600, 1000)}) {
+        SCOPED_TRACE(page.width());
+        Exec(QStringLiteral("UPDATE CSB022 SET WIDTH = %1, HEIGHT = %2 WHERE CONTROLTYPE = "
+                            "'ItemSheet'")
+                 .arg(page.width())
+                 .arg(page.height()));
+        CFcKeyLayoutDlg& window = Open();
+        EXPECT_EQ(korvane::test::LayoutFaults(&window), QStringList());
+        EXPECT_EQ(window.Canvas()->size(), page);
+        EXPECT_EQ(window.Canvas()->grab().size(), page);
+        EXPECT_EQ(KeyWindow("000001")->pos(), QPoint(258, 2));
+        EXPECT_EQ(KeyWindow("000001")->width(), 127);
+        m_window.reset();
+    }
 }
 
 TEST_F(KeyLayoutWindow, OkSavesTheEditsAndStoresTheGrid)
@@ -205,6 +249,7 @@ TEST_F(KeyLayoutWindow, APageTooLargeForAScreenEndsTheStart)
     EXPECT_EQ(window.result(), 2);
     EXPECT_EQ(m_suite.messages(), QStringList{QStringLiteral("CRDS_CMN_ERR_SETREAD_FAILED")});
     EXPECT_EQ(window.Editor(), nullptr);
+    EXPECT_FALSE(window.isVisible()); // the unfinished window never shows
 }
 
 TEST_F(KeyLayoutWindow, AKeyWhosePictureCannotBeSlicedShowsAPlainFaceItsLabelAndItsSelection)
