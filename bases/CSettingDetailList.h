@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -66,7 +67,7 @@ public:
 
     const QString& EditMarker() const { return m_strEditMarker; }
     CBsMainListCtrl* ListCtrl() const { return m_pListCtrl; }
-    CSettingDetailModel* Model() const { return m_pModel; }
+    CSettingDetailModel* Model() const;
 
 private:
     // Codes looked up without regard to case, with no lowered copy made:
@@ -118,9 +119,9 @@ private:
     // the first row of a code wins.
     QHash<CaselessKey, const QStringList*> m_definitionByCode;
     QHash<CaselessKey, const QStringList*> m_valueNameByIdAndValue;
-    CBsMainListCtrl* m_pListCtrl = nullptr;  // the page's
-    CSettingDetailModel* m_pModel = nullptr; // child of the list control
-    std::vector<int> m_columnMap;            // list column -> row value
+    CBsMainListCtrl* m_pListCtrl = nullptr; // the page's
+    QPointer<CSettingDetailModel> m_pModel; // child of the list control
+    std::vector<int> m_columnMap;           // list column -> row value
     QStringList m_columnTitles;
     std::vector<Qt::Alignment> m_columnAlignments;
     int m_nSortColumn = -1;
