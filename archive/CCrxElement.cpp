@@ -24,6 +24,15 @@ CrxResult CCrxElement::OnEnd(QByteArrayView, CrxParseContext&)
     return CRX_OK;
 }
 
+CrxResult CCrxElement::Export(CrxExportContext& context)
+{
+    if (const CrxResult rc = BeginExport(context); rc != CRX_OK)
+        return rc;
+    if (const CrxResult rc = WriteExport(context); rc != CRX_OK)
+        return rc;
+    return EndExport(context);
+}
+
 CrxResult CCrxElement::BeginExport(CrxExportContext&)
 {
     return CRX_OK;

@@ -37,6 +37,8 @@ public:
     virtual CrxResult BeginExport(CrxExportContext& context);
     virtual CrxResult WriteExport(CrxExportContext& context);
     virtual CrxResult EndExport(CrxExportContext& context);
+    // The three export hooks in turn, stopping at the first failure.
+    CrxResult Export(CrxExportContext& context);
 
     // Looks for an attribute by local name: 0 with its value in the text
     // buffer, CRX_E_NO_ATTRIBUTE (none at all, or not found),

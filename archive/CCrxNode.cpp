@@ -1,6 +1,7 @@
 #include "archive/CCrxNode.h"
 
-#include "archive/CrxExportWalk.h"
+#include "archive/CCrxcnvXmlWriter.h"
+#include "archive/CrxExportContext.h"
 #include "archive/CrxParseContext.h"
 
 CCrxElement* CCrxNode::AddChild(std::unique_ptr<CCrxElement> child)
@@ -54,5 +55,22 @@ CrxResult CCrxNode::OnEnd(QByteArrayView name, CrxParseContext& context)
 
 CrxResult CCrxNode::WriteExport(CrxExportContext& context)
 {
-    return CrxExportWalk::WriteNode(*this, context);
+    const bool named = !Name().isEmpty();
+    if (named && !context.writer->StartElement(Name()))
+        return context.writer->FailureCode();
+    if (const CrxResult rc = WriteChildren(context); rc != CRX_OK)
+        return rc;
+    if (named && !context.writer->EndElement())
+        return context.writer->FailureCode();
+    return CRX_OK;
+}
+
+CrxResult CCrxNode::WriteChildren(CrxExportContext& context)
+{
+    for (const auto& child : m_children) {
+        child->ContextString() = ContextString();
+        if (const CrxResult rc = child->Export(context); rc != CRX_OK)
+            return rc;
+    }
+    return CRX_OK;
 }

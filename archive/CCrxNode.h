@@ -27,6 +27,8 @@ public:
 
     // Its tag (none for the root) around its children.
     CrxResult WriteExport(CrxExportContext& context) override;
+    // Each child gets the node's context string, then its export hooks.
+    CrxResult WriteChildren(CrxExportContext& context);
 
 protected:
     // Copies the parent's context and database-name strings.

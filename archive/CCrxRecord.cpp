@@ -1,6 +1,9 @@
 #include "archive/CCrxRecord.h"
 
-#include "archive/CrxExportWalk.h"
+#include "archive/CCrxcnvXmlWriter.h"
+#include "archive/CrxDetail.h"
+#include "archive/CrxExportContext.h"
+#include "archive/CrxGrammarNames.h"
 #include "archive/CrxParseContext.h"
 
 CCrxItem* CCrxRecord::AddItem(std::unique_ptr<CCrxItem> item)
@@ -91,5 +94,57 @@ void CCrxRecord::StoreItemValue(CCrxItem& item, QByteArrayView utf8)
 
 CrxResult CCrxRecord::WriteExport(CrxExportContext& context)
 {
-    return CrxExportWalk::WriteRecord(*this, context);
+    return WriteElement(context);
+}
+
+CrxResult CCrxRecord::WriteElement(CrxExportContext& context)
+{
+    if (CrxAborted(context.abort))
+        return CRX_E_CANCELLED;
+    CCrxcnvXmlWriter& writer = *context.writer;
+    if (!writer.StartElement(Name()))
+        return writer.FailureCode();
+    for (const auto& item : m_items) {
+        if (!item->IsBlobColumn()) {
+            if ((!item->m_strValue.isEmpty() || item->m_nWriteEmpty == 1) &&
+                !writer.WriteSimpleElement(item->m_strName, item->m_strValue)) {
+                NoteValueDetail(item->m_strName);
+                return writer.FailureCode();
+            }
+            continue;
+        }
+        if (item->m_strValue.isEmpty())
+            continue;
+        bool written = writer.StartElement(item->m_strName) &&
+                       writer.AddAttribute(QLatin1String(crxname::kDatatype),
+                                           QLatin1String(crxname::kTypeFile));
+        if (written) {
+            writer.SetInline(true);
+            written = writer.WriteText(item->m_strValue);
+            writer.SetInline(false);
+        }
+        if (!written || !writer.EndElement()) {
+            NoteValueDetail(item->m_strName);
+            return writer.FailureCode();
+        }
+    }
+    if (!writer.EndElement())
+        return writer.FailureCode();
+    return CRX_OK;
+}
+
+void CCrxRecord::NoteValueDetail(const QString& column)
+{
+    CrxDetail& detail = CrxCurrentDetail();
+    detail.table = SourceTable();
+    for (const QLatin1String suffix :
+         {QLatin1String(crxname::kNewShadowSuffix), QLatin1String(crxname::kDelShadowSuffix)})
+        if (detail.table.endsWith(suffix))
+            detail.table.chop(suffix.size());
+    QStringList key;
+    for (const auto& item : m_items)
+        if (item->IsKey())
+            key << item->m_strValue;
+    detail.key = key.join(QLatin1String(", "));
+    detail.column = column;
 }

@@ -28,6 +28,13 @@ public:
 
     // One element with the items' values ("fileinfo", or the current row).
     CrxResult WriteExport(CrxExportContext& context) override;
+    // That element itself, for a record whose export writes one per row:
+    // its non-empty values, blob references on one line each.
+    CrxResult WriteElement(CrxExportContext& context);
+    // The detail of a value the archive cannot carry: the table as the user
+    // knows it (a difference table's rows come from its shadow table), the
+    // row's key values and the column.
+    void NoteValueDetail(const QString& column);
 
     // The collected UTF-8 text becomes the item's value. A file reference of
     // a blob column loses its leading "./" (it is relative to the unpack

@@ -1,9 +1,9 @@
 #include "archive/CCrxRenewCheck.h"
 
 #include "archive/CCrxNode_dbinfo.h"
-#include "archive/CrxContent.h"
 #include "archive/CrxDetail.h"
 #include "archive/CrxGrammarNames.h"
+#include "archive/CrxParse.h"
 #include "archive/CrxParseContext.h"
 
 namespace {
@@ -56,5 +56,5 @@ CrxResult CCrxRenewCheck::Check(const CCrxDirEnv& env, const QString& archivePat
                                 const QStringList& tables, const CrxAbortFlag* abort)
 {
     CCrxRenewCheck check(tables, abort);
-    return CrxContent::ParseDataXml(check, env, archivePath);
+    return CrxParseDataXml(check, env, archivePath);
 }

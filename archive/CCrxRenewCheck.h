@@ -22,7 +22,7 @@ public:
     CCrxRenewCheck& operator=(const CCrxRenewCheck&) = delete;
 
     // Reads the table sections of the archive XML of an unpack folder (see
-    // CrxContent::ParseDataXml): 0, CRX_E_PARTIAL_TABLE (its table in the
+    // CrxParseDataXml): 0, CRX_E_PARTIAL_TABLE (its table in the
     // detail), CRX_E_CANCELLED or a code of the parse.
     static CrxResult Check(const CCrxDirEnv& env, const QString& archivePath,
                            const QStringList& tables, const CrxAbortFlag* abort);

@@ -51,6 +51,11 @@ public:
     bool TopName(QString* name) const;
     int Depth() const { return int(m_stack.size()); }
     CrxResult LastError() const { return m_nLastError; }
+    // The code of a failed operation: the last error, else CRX_E_XML_WRITE.
+    CrxResult FailureCode() const
+    {
+        return m_nLastError != CRX_OK ? m_nLastError : CRX_E_XML_WRITE;
+    }
 
     // The escaped form of a value ("&", "<", ">", "'", '"' as entities, CR
     // dropped); false for a character XML 1.0 cannot carry.

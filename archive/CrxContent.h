@@ -12,7 +12,6 @@
 #include <QByteArrayView>
 #include <QString>
 
-class CCrxDirEnv;
 class CrxAttributes;
 class ICrxDocument;
 struct CrxParseContext;
@@ -32,17 +31,6 @@ public:
     // The reader's own errors.
     void error();
     void fatalError();
-
-    // Parses the file at path into the document's grammar. The result is
-    // the document's recorded error afterwards. A DOCTYPE is refused
-    // (CRX_E_SAX_FATAL): archives are untrusted and carry none.
-    static CrxResult ParseFile(ICrxDocument& document, const QString& path);
-    // The archive XML of an unpack folder: read from the archive as it is
-    // decompressed where the unpack left only its stand-in (an empty file),
-    // else from the file. Also CRX_E_UNPACK, CRX_E_CANCELLED or
-    // CRX_E_NO_DATAXML from the archive.
-    static CrxResult ParseDataXml(ICrxDocument& document, const CCrxDirEnv& env,
-                                  const QString& archivePath);
 
 private:
     CCrxElement* ValidTop();

@@ -22,8 +22,7 @@ const QString kDelSuffix = QLatin1String(crxname::kDelShadowSuffix);
 
 CrxResult WriterError(const CrxExportContext& context)
 {
-    const CrxResult rc = context.writer->LastError();
-    return rc != CRX_OK ? rc : CRX_E_XML_WRITE;
+    return context.writer->FailureCode();
 }
 
 bool IsBlob(const CCrxItem& item)
@@ -56,24 +55,6 @@ QString RowIdName(const CCrxRecord& record)
     return QString();
 }
 
-// The detail of a value the archive cannot carry: the table as the user
-// knows it (a difference table's rows come from its shadow table), the
-// row's key values and the column.
-void NoteValue(CCrxRecord& record, const QString& column)
-{
-    CrxDetail& detail = CrxCurrentDetail();
-    detail.table = record.SourceTable();
-    for (const QString& suffix : {kNewSuffix, kDelSuffix})
-        if (detail.table.endsWith(suffix))
-            detail.table.chop(suffix.size());
-    QStringList key;
-    for (const auto& item : record.Items())
-        if (item->IsKey())
-            key << item->m_strValue;
-    detail.key = key.join(QLatin1String(", "));
-    detail.column = column;
-}
-
 // The detail of a read row whose text is not UTF-8: its key values go to the
 // key items (the read holds the non-blob items in item order).
 void NoteInvalidText(CCrxRecord& record, const CCrxSqlReader& reader, const QStringList& row)
@@ -87,78 +68,10 @@ void NoteInvalidText(CCrxRecord& record, const CCrxSqlReader& reader, const QStr
         ++next;
     }
     const int column = reader.Statement() ? reader.Statement()->InvalidTextColumn() : -1;
-    NoteValue(record, reader.m_columns.value(column));
-}
-
-// One element's three export steps, stopping at the first failure.
-CrxResult ExportElement(CCrxElement& element, CrxExportContext& context)
-{
-    if (const CrxResult rc = element.BeginExport(context); rc != CRX_OK)
-        return rc;
-    if (const CrxResult rc = element.WriteExport(context); rc != CRX_OK)
-        return rc;
-    return element.EndExport(context);
+    record.NoteValueDetail(reader.m_columns.value(column));
 }
 
 } // namespace
-
-CrxResult WriteChildren(CCrxNode& node, CrxExportContext& context)
-{
-    for (const auto& child : node.Children()) {
-        child->ContextString() = node.ContextString();
-        if (const CrxResult rc = ExportElement(*child, context); rc != CRX_OK)
-            return rc;
-    }
-    return CRX_OK;
-}
-
-CrxResult WriteNode(CCrxNode& node, CrxExportContext& context)
-{
-    const bool named = !node.Name().isEmpty();
-    if (named && !context.writer->StartElement(node.Name()))
-        return WriterError(context);
-    if (const CrxResult rc = WriteChildren(node, context); rc != CRX_OK)
-        return rc;
-    if (named && !context.writer->EndElement())
-        return WriterError(context);
-    return CRX_OK;
-}
-
-CrxResult WriteRecord(CCrxRecord& record, CrxExportContext& context)
-{
-    if (CrxAborted(context.abort))
-        return CRX_E_CANCELLED;
-    CCrxcnvXmlWriter& writer = *context.writer;
-    if (!writer.StartElement(record.Name()))
-        return WriterError(context);
-    for (const auto& item : record.Items()) {
-        if (!IsBlob(*item)) {
-            if ((!item->m_strValue.isEmpty() || item->m_nWriteEmpty == 1) &&
-                !writer.WriteSimpleElement(item->m_strName, item->m_strValue)) {
-                NoteValue(record, item->m_strName);
-                return WriterError(context);
-            }
-            continue;
-        }
-        if (item->m_strValue.isEmpty())
-            continue;
-        bool written = writer.StartElement(item->m_strName) &&
-                       writer.AddAttribute(QLatin1String(crxname::kDatatype),
-                                           QLatin1String(crxname::kTypeFile));
-        if (written) {
-            writer.SetInline(true);
-            written = writer.WriteText(item->m_strValue);
-            writer.SetInline(false);
-        }
-        if (!written || !writer.EndElement()) {
-            NoteValue(record, item->m_strName);
-            return WriterError(context);
-        }
-    }
-    if (!writer.EndElement())
-        return WriterError(context);
-    return CRX_OK;
-}
 
 CrxResult WriteDbinfo(CCrxNode& dbinfo, CrxExportContext& context)
 {
@@ -177,7 +90,7 @@ CrxResult WriteDbinfo(CCrxNode& dbinfo, CrxExportContext& context)
         if (!pair.name.isEmpty() &&
             !writer.AddAttribute(QLatin1String(crxname::kDbname), pair.name))
             return WriterError(context);
-        if (const CrxResult rc = WriteChildren(dbinfo, context); rc != CRX_OK)
+        if (const CrxResult rc = dbinfo.WriteChildren(context); rc != CRX_OK)
             return rc;
         if (!writer.EndElement())
             return WriterError(context);
@@ -242,7 +155,7 @@ CrxResult WriteTabinfo(CCrxNode& tabinfo, CrxExportContext& context)
         if (renew &&
             !writer.AddAttribute(QLatin1String(crxname::kMainte), QLatin1String(crxname::kRenew)))
             return WriterError(context);
-        if (const CrxResult rc = WriteChildren(tabinfo, context); rc != CRX_OK)
+        if (const CrxResult rc = tabinfo.WriteChildren(context); rc != CRX_OK)
             return rc;
         if (!writer.EndElement())
             return WriterError(context);
@@ -277,7 +190,7 @@ CrxResult WriteRecinfo(CCrxNode& recinfo, bool deletedKeys, CrxExportContext& co
     for (const auto& child : recinfo.Children()) {
         child->ContextString() = table + suffix;
         child->SourceTable() = table + suffix;
-        if (const CrxResult rc = ExportElement(*child, context); rc != CRX_OK)
+        if (const CrxResult rc = child->Export(context); rc != CRX_OK)
             return rc;
     }
     if (!writer.EndElement())
@@ -374,7 +287,7 @@ CrxResult WriteRows(CCrxRecord& record, bool keysOnly, int& blobCounter, CrxExpo
                                                   : FillRow(record, context, *row, blobCounter);
                 if (filled != CRX_OK)
                     return filled;
-                if (const CrxResult rc = WriteRecord(record, context); rc != CRX_OK)
+                if (const CrxResult rc = record.WriteElement(context); rc != CRX_OK)
                     return rc;
             }
         }
@@ -401,7 +314,7 @@ CrxResult FillRow(CCrxRecord& record, CrxExportContext& context, const QStringLi
             if (const CrxResult rc =
                     MakeBlobFileName(context.blobNames, record.SourceTable(), blobCounter, name);
                 rc != CRX_OK) {
-                NoteValue(record, item->m_strName);
+                record.NoteValueDetail(item->m_strName);
                 return rc;
             }
             item->m_strValue.clear();

@@ -18,15 +18,6 @@ class CCrxRecord;
 
 namespace CrxExportWalk {
 
-// A named node ("crxparse", "datainfo"): its tag around its children. The
-// root has no name and writes only its child.
-CrxResult WriteNode(CCrxNode& node, CrxExportContext& context);
-// Each child gets the node's context string, then its three hooks.
-CrxResult WriteChildren(CCrxNode& node, CrxExportContext& context);
-// One record element ("fileinfo", a row): its non-empty values, blob
-// references on one line each.
-CrxResult WriteRecord(CCrxRecord& record, CrxExportContext& context);
-
 // "dbinfo": one section per database that has tables.
 CrxResult WriteDbinfo(CCrxNode& dbinfo, CrxExportContext& context);
 // "tabinfo": one section per table that the kind and lists choose and that

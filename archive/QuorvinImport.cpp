@@ -4,10 +4,10 @@
 #include "archive/CCrxGetDocInfo.h"
 #include "archive/CCrxRenewCheck.h"
 #include "archive/CCrxSchemaEnv.h"
-#include "archive/CrxContent.h"
 #include "archive/CrxDetail.h"
 #include "archive/CrxFileOps.h"
 #include "archive/CrxGuard.h"
+#include "archive/CrxParse.h"
 
 #include <QFileInfo>
 
@@ -112,7 +112,7 @@ CrxResult CrxImportContents(const QString& archiveArgument, const QString& baseA
             if (CrxResult refused =
                     CCrxRenewCheck::Check(doc->DirEnv(), archivePath, *tables, abort))
                 return refused;
-        return CrxContent::ParseDataXml(*doc, doc->DirEnv(), archivePath);
+        return CrxParseDataXml(*doc, doc->DirEnv(), archivePath);
     });
     rc = Guarded(CRX_E_EXCEPTION_RUN, [&] { return doc->FinishImport(archivePath, rc); });
     try {

@@ -65,7 +65,14 @@ CSettingDetailList::CSettingDetailList(QWidget* page, unsigned listId)
 
 CSettingDetailList::~CSettingDetailList()
 {
+    // The model answers from this list; the list control outlives it.
+    delete m_pModel;
     FreeDescriptions();
+}
+
+CSettingDetailModel* CSettingDetailList::Model() const
+{
+    return m_pModel;
 }
 
 void CSettingDetailList::FreeDescriptions()

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "bases/ISettingDetailCells.h"
+
 #include "shared/data/CStringArrayPtrList.h"
 
 #include <QHash>
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -22,7 +25,7 @@ class CSettingDetailModel;
 // "CSM016" by the definitions of "CSM017"; a double click edits a value in
 // the one-value dialog. Edits stay in the rows, marked with the time this
 // object was made, until the confirmed save writes exactly the marked rows.
-class CSettingDetailList
+class CSettingDetailList : public ISettingDetailCells
 {
 public:
     static constexpr unsigned kListId = 1181;
@@ -39,7 +42,7 @@ public:
 
     // page: holds the list control listId (its layout) and parents the editor.
     CSettingDetailList(QWidget* page, unsigned listId = kListId);
-    ~CSettingDetailList();
+    ~CSettingDetailList() override;
     CSettingDetailList(const CSettingDetailList&) = delete;
     CSettingDetailList& operator=(const CSettingDetailList&) = delete;
 
@@ -48,11 +51,11 @@ public:
     // Puts the model on the list control; false without the control.
     bool Fill(CDataManager& manager);
 
-    int RowCount() const;
-    int ColumnCount() const { return int(m_columnMap.size()); }
-    QString ColumnTitle(int column) const;
-    Qt::Alignment ColumnAlignment(int column) const;
-    QString GetCellText(int row, int column) const;
+    int RowCount() const override;
+    int ColumnCount() const override { return int(m_columnMap.size()); }
+    QString ColumnTitle(int column) const override;
+    Qt::Alignment ColumnAlignment(int column) const override;
+    QString GetCellText(int row, int column) const override;
     // Only the Title column sorts: ascending first, then each click reverses.
     void SortByColumn(int column);
     Editor EditorOf(int row) const;
@@ -64,7 +67,7 @@ public:
 
     const QString& EditMarker() const { return m_strEditMarker; }
     CBsMainListCtrl* ListCtrl() const { return m_pListCtrl; }
-    CSettingDetailModel* Model() const { return m_pModel; }
+    CSettingDetailModel* Model() const;
 
 private:
     // Codes looked up without regard to case, with no lowered copy made:
@@ -116,9 +119,9 @@ private:
     // the first row of a code wins.
     QHash<CaselessKey, const QStringList*> m_definitionByCode;
     QHash<CaselessKey, const QStringList*> m_valueNameByIdAndValue;
-    CBsMainListCtrl* m_pListCtrl = nullptr;  // the page's
-    CSettingDetailModel* m_pModel = nullptr; // child of the list control
-    std::vector<int> m_columnMap;            // list column -> row value
+    CBsMainListCtrl* m_pListCtrl = nullptr; // the page's
+    QPointer<CSettingDetailModel> m_pModel; // child of the list control
+    std::vector<int> m_columnMap;           // list column -> row value
     QStringList m_columnTitles;
     std::vector<Qt::Alignment> m_columnAlignments;
     int m_nSortColumn = -1;

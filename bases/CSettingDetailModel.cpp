@@ -1,10 +1,8 @@
 #include "bases/CSettingDetailModel.h"
 
-#include "bases/CSettingDetailList.h"
-
 namespace dunmarel {
 
-CSettingDetailModel::CSettingDetailModel(const CSettingDetailList& list, QObject* parent)
+CSettingDetailModel::CSettingDetailModel(const ISettingDetailCells& list, QObject* parent)
     : QAbstractTableModel(parent), m_list(list)
 {
 }

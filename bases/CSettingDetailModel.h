@@ -1,10 +1,10 @@
 #pragma once
 
+#include "bases/ISettingDetailCells.h"
+
 #include <QAbstractTableModel>
 
 namespace dunmarel {
-
-class CSettingDetailList;
 
 // The detail list's rows as a table: every cell is asked of the detail list,
 // which answers from the manager's rows; the model keeps no text.
@@ -13,7 +13,7 @@ class CSettingDetailModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    explicit CSettingDetailModel(const CSettingDetailList& list, QObject* parent = nullptr);
+    explicit CSettingDetailModel(const ISettingDetailCells& list, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -33,7 +33,7 @@ public:
     }
 
 private:
-    const CSettingDetailList& m_list;
+    const ISettingDetailCells& m_list;
 };
 
 } // namespace dunmarel

@@ -28,7 +28,7 @@
 #include "archive/CCrxBzip2Process.h"
 #include "archive/CCrxElementStack.h"
 #include "archive/CCrxNode.h"
-#include "archive/CrxContent.h"
+#include "archive/CrxParse.h"
 #include "archive/ICrxDocument.h"
 #include "archive/QuorvinExport.h"
 #include "archive/QuorvinImport.h"
@@ -457,7 +457,7 @@ void BM_Parse(benchmark::State& state)
     ResetPeak();
     for (auto _ : state) {
         ParseOnlyDocument document;
-        if (CrxContent::ParseFile(document, data.unpacked + "/Korvane_REG_DATA.xml") != CRX_OK)
+        if (CrxParseFile(document, data.unpacked + "/Korvane_REG_DATA.xml") != CRX_OK)
             return state.SkipWithError("parse failed");
     }
     Finish(state, cpu, PeakMegabytes());

@@ -2,8 +2,8 @@
 
 #include "functions/CColumnDataCSB003Value.h"
 #include "functions/CFcColumnDataList.h"
-#include "functions/CFcTabDlg.h"
 #include "functions/FcDialogIds.h"
+#include "functions/IFcPageHost.h"
 
 #include "goods/base/CEnterKeyFilter.h"
 #include "goods/base/ProgramMessage.h"
@@ -62,7 +62,7 @@ CFcColumnDataList* CFcBasePageDlg::List() const
                           : nullptr;
 }
 
-bool CFcBasePageDlg::Create(unsigned templateId, CFcTabDlg* tabDlg, QWidget* parent)
+bool CFcBasePageDlg::Create(unsigned templateId, IFcPageHost* tabDlg, QWidget* parent)
 {
     m_nTemplateId = templateId;
     m_pTabDlg = tabDlg;

@@ -13,7 +13,7 @@ class CSqLiteTransaction;
 namespace kesmond {
 
 class CFcColumnDataList;
-class CFcTabDlg;
+class IFcPageHost;
 
 // One page of the function-key editor: the controls of one page template,
 // bound by control id to the function-key columns; shows the key and writes
@@ -30,7 +30,7 @@ public:
     void BindRecord(CDataManager* dataManager, int recordNo, bool newRecord);
     // Builds the template's controls as a page of the tab dialog and shows
     // the record; false (after "CRDS_CMN_ERR_SETREAD_FAILED") when it cannot.
-    bool Create(unsigned templateId, CFcTabDlg* tabDlg, QWidget* parent);
+    bool Create(unsigned templateId, IFcPageHost* tabDlg, QWidget* parent);
     unsigned TemplateId() const { return m_nTemplateId; }
 
     // Own operations, in their order.
@@ -64,7 +64,7 @@ protected:
     int m_nRecordNo = 0;
     bool m_bNewRecord = false;
     unsigned m_nTemplateId = 0;
-    CFcTabDlg* m_pTabDlg = nullptr;
+    IFcPageHost* m_pTabDlg = nullptr;
     QFont m_fixedFont;
 };
 

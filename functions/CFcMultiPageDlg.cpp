@@ -2,8 +2,8 @@
 
 #include "functions/CFcColumnDataList.h"
 #include "functions/CFcDetailDlg.h"
-#include "functions/CFcTabDlg.h"
 #include "functions/FcDialogIds.h"
+#include "functions/IFcPageHost.h"
 
 #include "goods/base/ProgramMessage.h"
 
@@ -17,7 +17,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 
 namespace kesmond {
@@ -114,7 +113,7 @@ void CFcMultiPageDlg::CloseEditor()
     ShowProgramMessage(this, QStringLiteral("CRDS_CMN_ERR_SETREAD_FAILED"),
                        platform::MessageIcon::Error);
     if (m_pTabDlg)
-        QTimer::singleShot(0, m_pTabDlg, [tab = m_pTabDlg] { tab->EndDialog(platform::IDCANCEL); });
+        m_pTabDlg->PostCancel();
 }
 
 void CFcMultiPageDlg::OnFunctionChanged()

@@ -1,9 +1,9 @@
 #include "functions/CFcOldPageDlg.h"
 
 #include "functions/CFcColumnDataList.h"
-#include "functions/CFcTabDlg.h"
 #include "functions/FcDialogIds.h"
 #include "functions/FcPageTemplate.h"
+#include "functions/IFcPageHost.h"
 
 #include "shared/controls/FindControlById.h"
 

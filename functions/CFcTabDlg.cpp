@@ -13,6 +13,7 @@
 
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace kesmond {
@@ -102,6 +103,11 @@ void CFcTabDlg::PostChangePage(uint pageTemplateId)
 {
     QMetaObject::invokeMethod(this, "ChangePageDlg", Qt::QueuedConnection,
                               Q_ARG(uint, pageTemplateId));
+}
+
+void CFcTabDlg::PostCancel()
+{
+    QTimer::singleShot(0, this, [this] { EndDialog(platform::IDCANCEL); });
 }
 
 void CFcTabDlg::ChangePageDlg(uint pageTemplateId)

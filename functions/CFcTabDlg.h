@@ -1,6 +1,7 @@
 #pragma once
 
 #include "functions/CFcMainDlg.h"
+#include "functions/IFcPageHost.h"
 
 class CDataManager;
 class QTabWidget;
@@ -12,7 +13,7 @@ class CFcBasePageDlg;
 // The function-key editor: one tab with one page, whose template follows
 // the key's function (or the property page when the database defines
 // function properties). OK checks, asks, and saves the page.
-class CFcTabDlg : public CFcMainDlg
+class CFcTabDlg : public CFcMainDlg, public IFcPageHost
 {
     Q_OBJECT
 
@@ -25,11 +26,10 @@ public:
     QTabWidget* TabControl() const { return m_pTab; }
     uint PageTemplateId() const { return m_nPageTemplateId; }
 
-    // The function the page shows instead of the stored one ("" = stored).
-    const QString& FunctionOverride() const { return m_strFunctionOverride; }
-    void SetFunctionOverride(const QString& code) { m_strFunctionOverride = code; }
-    // Asks, through the event loop, for the page of that template.
-    void PostChangePage(uint pageTemplateId);
+    const QString& FunctionOverride() const override { return m_strFunctionOverride; }
+    void SetFunctionOverride(const QString& code) override { m_strFunctionOverride = code; }
+    void PostChangePage(uint pageTemplateId) override;
+    void PostCancel() override;
 
 public slots:
     // Rebuilds the page from another template on the same record.

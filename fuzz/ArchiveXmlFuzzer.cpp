@@ -6,7 +6,7 @@
 // the blob folder would carry it into a database.
 #include "archive/CCrxDirEnv.h"
 #include "archive/CCrxGetDocInfo.h"
-#include "archive/CrxContent.h"
+#include "archive/CrxParse.h"
 #include "fuzz/FuzzScratch.h"
 #include "archive/QuorvinImport.h"
 #include "stroven/Stroven.h"
@@ -104,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     {
         CCrxGetDocInfo header;
         header.BuildHeaderGrammar();
-        (void)CrxContent::ParseFile(header, env.DataXmlPath());
+        (void)CrxParseFile(header, env.DataXmlPath());
         (void)header.FileInfo();
     }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "goods/IListInPlaceHost.h"
 #include "goods/base/CMainDlg.h"
 
 #include <memory>
@@ -20,7 +21,7 @@ class CTabDlg;
 // The main window of a standard mode: the mode's table as a list, one row
 // per record, from which records are opened in the record editor, added
 // under a new code, deleted, and sorted by any column.
-class CListDlg : public CMainDlg
+class CListDlg : public CMainDlg, public IListInPlaceHost
 {
     Q_OBJECT
 
@@ -44,9 +45,10 @@ public:
     ~CListDlg() override;
 
     void SetSecondDataManager(CDataManager* second) { m_pSecondDataManager = second; }
-    CDataManager* DataManager() const { return m_pDataManager; }
-    CRecordListModel* Model() const { return m_pModel; }
-    CMainListCtrl* List() const { return m_pList; }
+    QWidget& Window() override { return *this; }
+    CDataManager* DataManager() const override { return m_pDataManager; }
+    CRecordListModel* Model() const override { return m_pModel; }
+    CMainListCtrl* List() const override { return m_pList; }
     QToolButton* MenuButton() const { return m_pMenuButton; }
 
     bool OnCommand(uint id) override;
@@ -57,9 +59,9 @@ public:
     // column's own page control (or the radio popup) over the cell once the
     // double-click time has passed; leaving the cell saves the record and the
     // same value into every other selected row.
-    virtual void StartInPlaceEdit();
+    void StartInPlaceEdit() override;
     // Mode 0 saves, mode 1 only a changed value; true when it saved.
-    virtual bool EndInPlaceEdit(int mode);
+    bool EndInPlaceEdit(int mode) override;
     bool ApplyToSelectedRows(const QString& value);
     // Key 0x0D (Enter) moves by rows, 0x09 (Tab) by columns, any other only
     // keeps the row; shift moves backwards. Mode as EndInPlaceEdit.
@@ -84,7 +86,7 @@ protected:
     // The model behind the list (the cell texts), made once the records are read.
     virtual CRecordListModel* CreateListModel();
     // The hidden page that lends its control to the in-place editor.
-    virtual CPageDlg* CreatePageDlg();
+    CPageDlg* CreatePageDlg() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void SetInPlaceEditing(bool enable);
@@ -115,9 +117,6 @@ protected:
     CPageDlg* InPlacePage() const;
 
 private:
-    // The editor opens the window's hidden page.
-    friend class CListInPlaceEditor;
-
     bool OpenDatabase(int& err);
     // After a failed start: the window ends with IDCANCEL once it runs.
     void EndAfterFailure();

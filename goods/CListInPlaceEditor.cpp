@@ -1,8 +1,8 @@
 #include "goods/CListInPlaceEditor.h"
 
-#include "goods/CListDlg.h"
 #include "goods/CPageDlg.h"
 #include "goods/CSelectRadioDlg.h"
+#include "goods/IListInPlaceHost.h"
 #include "goods/base/CMainListCtrl.h"
 #include "goods/base/CRecordListModel.h"
 #include "goods/base/ListIndex.h"
@@ -31,7 +31,8 @@ const int kKeyReturn = CSelectRadioDlg::KeyReturn;
 
 } // namespace
 
-CListInPlaceEditor::CListInPlaceEditor(CListDlg& window) : m_window(window)
+CListInPlaceEditor::CListInPlaceEditor(IListInPlaceHost& window)
+    : m_host(window), m_window(window.Window())
 {
     m_clickTimer.setSingleShot(true);
     connect(&m_clickTimer, &QTimer::timeout, this, &CListInPlaceEditor::OnClickTimer);
@@ -65,10 +66,10 @@ void CListInPlaceEditor::CancelClick(bool doubleClick)
 void CListInPlaceEditor::OnClickTimer()
 {
     m_clickTimer.stop();
-    CMainListCtrl* list = m_window.List();
+    CMainListCtrl* list = m_host.List();
     if (!m_bDblClick && m_nEditRow >= 0 && list->selectionModel() &&
         list->selectionModel()->isRowSelected(m_nEditRow))
-        m_window.StartInPlaceEdit();
+        m_host.StartInPlaceEdit();
 }
 
 void CListInPlaceEditor::ReturnControl()
@@ -96,8 +97,8 @@ void CListInPlaceEditor::Discard()
 
 QRect CListInPlaceEditor::EditCellRect()
 {
-    CMainListCtrl* list = m_window.List();
-    const QModelIndex index = m_window.Model()->index(m_nEditRow, m_nEditColumn);
+    CMainListCtrl* list = m_host.List();
+    const QModelIndex index = m_host.Model()->index(m_nEditRow, m_nEditColumn);
     QRect rect = list->visualRect(index);
     const QRect client = list->viewport()->rect();
     QScrollBar* bar = list->horizontalScrollBar();
@@ -111,12 +112,12 @@ QRect CListInPlaceEditor::EditCellRect()
 
 void CListInPlaceEditor::Start()
 {
-    CRecordListModel* model = m_window.Model();
+    CRecordListModel* model = m_host.Model();
     if (m_bBusy || !model)
         return;
     m_bBusy = true;
-    CMainListCtrl* listCtrl = m_window.List();
-    CDataManager* manager = m_window.DataManager();
+    CMainListCtrl* listCtrl = m_host.List();
+    CDataManager* manager = m_host.DataManager();
     if (m_nEditRow >= 0 && m_nEditRow < model->rowCount() && m_nEditColumn > 0 &&
         m_nEditColumn < model->columnCount()) {
         const QModelIndex index = model->index(m_nEditRow, m_nEditColumn);
@@ -124,7 +125,7 @@ void CListInPlaceEditor::Start()
         listCtrl->selectionModel()->setCurrentIndex(index, QItemSelectionModel::Select |
                                                                QItemSelectionModel::Rows);
         Discard();
-        m_pPage = m_window.CreatePageDlg();
+        m_pPage = m_host.CreatePageDlg();
         m_pPage->BindPage(manager, GetRecordNo(m_nEditRow), false);
         m_pPage->hide();
         const CColumnDataList* list = manager->GetColumnDataList();
@@ -194,7 +195,7 @@ bool CListInPlaceEditor::End(int mode)
     QString value;
     if (m_pEditedCtrl && m_pPage->CheckInput(nullptr, nullptr) == 0) {
         CColumnData* column =
-            m_window.DataManager()->GetColumnDataList()->m_ppColumnData[m_nEditedListColumn];
+            m_host.DataManager()->GetColumnDataList()->m_ppColumnData[m_nEditedListColumn];
         column->GetPreEditValue(m_pEditedCtrl, value);
         int err = 0;
         if (mode == 0 || value != m_strPreEditValue)
@@ -202,18 +203,18 @@ bool CListInPlaceEditor::End(int mode)
     }
     Discard();
     if (result) {
-        m_window.Model()->RowChanged(m_nEditRow);
+        m_host.Model()->RowChanged(m_nEditRow);
         ApplyToSelectedRows(value);
     }
-    m_window.List()->viewport()->update();
+    m_host.List()->viewport()->update();
     m_strPreEditValue.clear();
     return result;
 }
 
 bool CListInPlaceEditor::ApplyToSelectedRows(const QString& value)
 {
-    CMainListCtrl* listCtrl = m_window.List();
-    CRecordListModel* model = m_window.Model();
+    CMainListCtrl* listCtrl = m_host.List();
+    CRecordListModel* model = m_host.Model();
     QList<int> rows;
     for (const QModelIndex& index : listCtrl->selectionModel()->selectedRows())
         if (index.row() != m_nEditRow)
@@ -224,7 +225,7 @@ bool CListInPlaceEditor::ApplyToSelectedRows(const QString& value)
     QList<uint> recordNos;
     for (int row : rows)
         recordNos << uint(GetRecordNo(row));
-    CColumnDataList* list = m_window.DataManager()->GetColumnDataList();
+    CColumnDataList* list = m_host.DataManager()->GetColumnDataList();
     int err = 0;
     int failed = 0;
     QString errMsg;
@@ -252,11 +253,11 @@ bool CListInPlaceEditor::ApplyToSelectedRows(const QString& value)
 
 void CListInPlaceEditor::Move(int mode, int key, bool shift)
 {
-    m_window.EndInPlaceEdit(mode);
+    m_host.EndInPlaceEdit(mode);
     if (mode == 1)
         return;
-    CMainListCtrl* listCtrl = m_window.List();
-    CRecordListModel* model = m_window.Model();
+    CMainListCtrl* listCtrl = m_host.List();
+    CRecordListModel* model = m_host.Model();
     listCtrl->clearSelection();
     const int step = shift ? -1 : 1;
     int rowStep = 0;
@@ -294,7 +295,7 @@ void CListInPlaceEditor::Move(int mode, int key, bool shift)
         m_nEditRow += rowStep;
     if (m_nEditColumn == 1)
         listCtrl->horizontalScrollBar()->setValue(0);
-    m_window.StartInPlaceEdit();
+    m_host.StartInPlaceEdit();
 }
 
 void CListInPlaceEditor::EndByScroll()
@@ -302,7 +303,7 @@ void CListInPlaceEditor::EndByScroll()
     if (m_bBusy)
         return;
     if (m_pInPlaceCtrl)
-        m_window.EndInPlaceEdit(1);
+        m_host.EndInPlaceEdit(1);
     else if (m_pRadioPopup)
         Move(1, 0, false);
 }
@@ -343,8 +344,8 @@ bool CListInPlaceEditor::FilterEvent(QObject* watched, QEvent* event)
                     return;
                 Discard();
                 m_strPreEditValue.clear();
-                m_window.List()->viewport()->update();
-                m_window.List()->setFocus();
+                m_host.List()->viewport()->update();
+                m_host.List()->setFocus();
             });
             return true;
         }

@@ -10,8 +10,8 @@ class QModelIndex;
 
 namespace brelkin {
 
-class CListDlg;
 class CPageDlg;
+class IListInPlaceHost;
 class CSelectRadioDlg;
 
 // The list window's in-place cell editor: a hidden page of the record lends
@@ -23,9 +23,9 @@ class CListInPlaceEditor : public QObject
     Q_OBJECT
 
 public:
-    // The window's virtual StartInPlaceEdit and EndInPlaceEdit open and end
-    // the editor, so that a window kind can follow them.
-    explicit CListInPlaceEditor(CListDlg& window);
+    // The window's StartInPlaceEdit and EndInPlaceEdit open and end the
+    // editor, so that a window kind can follow them.
+    explicit CListInPlaceEditor(IListInPlaceHost& window);
     ~CListInPlaceEditor() override;
 
     // Off: a click never opens the editor.
@@ -67,7 +67,8 @@ private:
     // Puts the lent control back on its page.
     void ReturnControl();
 
-    CListDlg& m_window;
+    IListInPlaceHost& m_host;
+    QWidget& m_window;
     bool m_bClickToEdit = true;
     int m_nEditRow = -1;
     int m_nEditColumn = -1;

@@ -1,5 +1,6 @@
 #include "monitor/CMervoltApp.h"
 
+#include "monitor/AppTitle.h"
 #include "monitor/CMonMenuDlg.h"
 #include "monitor/MonButtonTable.h"
 
@@ -9,14 +10,7 @@
 #include "shared/lang/CProgramLang.h"
 #include "shared/program/CProgramStartup.h"
 
-#include <QGuiApplication>
-
 namespace mervolt {
-
-void SetAppTitle(const QString& text)
-{
-    QGuiApplication::setApplicationDisplayName(text);
-}
 
 int CMervoltApp::RegisteredFromOption(const QString& option0)
 {

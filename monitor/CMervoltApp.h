@@ -23,7 +23,4 @@ public:
     static int RegisteredFromOption(const QString& option0);
 };
 
-// The title of the program's message boxes.
-void SetAppTitle(const QString& text);
-
 } // namespace mervolt

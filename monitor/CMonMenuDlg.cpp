@@ -1,10 +1,10 @@
 #include "monitor/CMonMenuDlg.h"
 
+#include "monitor/AppTitle.h"
 #include "monitor/CFullDataDlg.h"
 #include "monitor/CHalfDataDlg.h"
 #include "monitor/CItemImageSource.h"
 #include "monitor/CListDlg.h"
-#include "monitor/CMervoltApp.h"
 #include "goods/base/ProgramMessage.h"
 #include "monitor/PreferenceXml.h"
 #include "monitor/SignageFolder.h"

@@ -6,6 +6,7 @@
 #include "archive/CCrxRecord.h"
 #include "archive/CrxAttributes.h"
 #include "archive/CrxContent.h"
+#include "archive/CrxParse.h"
 #include "archive/CrxParseContext.h"
 #include "archive/ICrxDocument.h"
 
@@ -56,7 +57,7 @@ protected:
     {
         const QString path = folders.scratch() + "/data.xml";
         EXPECT_TRUE(korvane::test::writeFile(path, xml));
-        return CrxContent::ParseFile(doc, path);
+        return CrxParseFile(doc, path);
     }
 
     korvane::test::TestFolders folders;
@@ -151,7 +152,7 @@ TEST_F(CrxContentTest, FailuresRecordTheFirstCode)
 TEST_F(CrxContentTest, MissingFileIsAFatalError)
 {
     TestDocument doc;
-    EXPECT_EQ(CrxContent::ParseFile(doc, folders.scratch() + "/none.xml"), CRX_E_SAX_FATAL);
+    EXPECT_EQ(CrxParseFile(doc, folders.scratch() + "/none.xml"), CRX_E_SAX_FATAL);
 }
 
 TEST_F(CrxContentTest, AbortStopsAtTheNextStartTag)

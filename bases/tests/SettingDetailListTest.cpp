@@ -18,6 +18,7 @@
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QPointer>
 #include <QTabWidget>
 #include <QTest>
 #include <QVBoxLayout>
@@ -217,6 +218,20 @@ TEST_F(SettingDetailListTest, ModelAndCells)
     m_list->SetRowValue(RowOf("T.CODED"), QStringLiteral("3"));
     EXPECT_EQ(m_list->Model()->data(m_list->Model()->index(RowOf("T.CODED"), 1)).toString(),
               QStringLiteral("Three"));
+}
+
+// The model answers every cell from the list, so it goes with the list: a
+// page drops its detail list before its controls, and the list control must
+// not ask a list that is gone while the page closes.
+TEST_F(SettingDetailListTest, ModelGoesWithTheList)
+{
+    OpenDetail(false);
+    m_page->show();
+    const QPointer<QAbstractItemModel> model = m_list->Model();
+    ASSERT_FALSE(model.isNull());
+    m_list.reset();
+    EXPECT_TRUE(model.isNull());
+    m_page->hide();
 }
 
 TEST_F(SettingDetailListTest, EditorOfEachValueType)
