@@ -26,6 +26,18 @@ target_precompile_headers(korvane_testpch_core PRIVATE ${KORVANE_TEST_HEADERS})
 target_link_libraries(korvane_testpch_widgets PRIVATE Qt6::Widgets)
 target_precompile_headers(korvane_testpch_widgets PRIVATE
     ${KORVANE_TEST_HEADERS} ${KORVANE_TEST_WIDGET_HEADERS})
+# GCC refuses a header precompiled with other flags than the program's. The
+# test programs take the top folder's flags (the sanitizers' among them),
+# which it sets after this file, so these libraries take them once it is read.
+function(korvane_match_test_pch_flags)
+  get_directory_property(folder_flags DIRECTORY ${CMAKE_SOURCE_DIR} COMPILE_OPTIONS)
+  foreach(kind core widgets)
+    get_target_property(flags korvane_testpch_${kind} COMPILE_OPTIONS)
+    list(PREPEND flags ${folder_flags})
+    set_target_properties(korvane_testpch_${kind} PROPERTIES COMPILE_OPTIONS "${flags}")
+  endforeach()
+endfunction()
+cmake_language(DEFER CALL korvane_match_test_pch_flags)
 
 # korvane_add_test_suite(<name> [WIDGETS] LIBS <libs...>)
 # Builds one test program from <current dir>/tests/*.cpp and registers every
