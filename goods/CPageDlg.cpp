@@ -291,7 +291,7 @@ void CPageDlg::AddSetPriceButtons(QFormLayout* form)
         auto* button = new QPushButton(QLatin1String(key), this);
         button->setAutoDefault(false);
         SetControlId(button, id);
-        connect(button, &QPushButton::clicked, this, [this, id] {
+        connect(button, &QPushButton::clicked, this, [this, id = id] {
             if (id == IDC_SETPRICE_ADD)
                 AddSetPriceRow();
             else

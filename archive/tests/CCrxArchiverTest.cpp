@@ -487,9 +487,9 @@ TEST_F(CCrxArchiverTest, UnpackStopsAtTheFileSystemsReserveAndLeavesNothing)
     CCrxArchiver archiver;
     ASSERT_EQ(archiver.Pack(Path("src"), Path("media.crx")), CRX_OK);
 
-    const qint64 total = qint64(1) << 30;
+    constexpr qint64 total = qint64(1) << 30;
     qint64 free = 0;
-    const CrxFreeSpaceFunction previous = SetCrxFreeSpace([&free, total](const QString&) {
+    const CrxFreeSpaceFunction previous = SetCrxFreeSpace([&free](const QString&) {
         return std::optional<CrxDiskSpace>(CrxDiskSpace{free, total});
     });
     free = CrxDiskReserve::ReserveFor(total) + (1 << 20);

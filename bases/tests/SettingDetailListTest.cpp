@@ -87,17 +87,23 @@ protected:
     }
     void TearDown() override
     {
-        m_list.reset();
-        m_page.reset();
+        ClosePage();
         BaseDbFixture::TearDown();
+    }
+    // The page goes first, as in the dialog (which hides its pages before
+    // they go): a shown page hides its list as it closes, and the list's
+    // model asks the detail list for the headers.
+    void ClosePage()
+    {
+        m_page.reset();
+        m_list.reset();
     }
 
     // The detail manager of a form, read as the start-up reads it, and a
     // page with the list on it.
     CDataManager* OpenDetail(bool cleaning)
     {
-        m_list.reset();
-        m_page.reset();
+        ClosePage();
         CDataManager* entry = OpenMode(cleaning ? MODE_AS_CL : MODE_AS_RES);
         m_detail = cleaning ? m_modes->DetailCleaning() : m_modes->DetailRestaurant();
         EXPECT_TRUE(cleaning ? LoadDetailRowsCleaning(*m_detail, *entry->m_pSQliteDB)

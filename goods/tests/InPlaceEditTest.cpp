@@ -259,7 +259,8 @@ TEST_F(InPlaceEditTest, RadioPopupOffersTheGroupsChoices)
                           Qt::NoModifier);
         QApplication::sendEvent(other, &event);
     }
-    (void)QTest::qWaitFor([&] { return window.RadioPopup() == nullptr; }, 5000);
+    // The choice is taken a few events later.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.RadioPopup() == nullptr; }));
     EXPECT_EQ(window.RadioPopup(), nullptr);
     EXPECT_EQ(window.EditRow(), 0);
     EXPECT_NE(Value("CSA001", "HASHITEMFLG", "ITEMPARMCODE = '000001'"), "0");
@@ -267,10 +268,10 @@ TEST_F(InPlaceEditTest, RadioPopupOffersTheGroupsChoices)
     Click(1, hash);
     ASSERT_NE(window.RadioPopup(), nullptr);
     QTest::keyClick(window.RadioPopup()->focusWidget(), Qt::Key_Tab);
-    (void)QTest::qWaitFor([&] { return window.EditColumn() != hash || window.EditRow() != 1; },
-                          5000);
+    const auto movedOn = [&] { return window.EditColumn() != hash || window.EditRow() != 1; };
+    EXPECT_TRUE(QTest::qWaitFor(movedOn));
     EXPECT_TRUE(window.RadioPopup() != nullptr || window.InPlaceControl() != nullptr);
-    EXPECT_TRUE(window.EditColumn() != hash || window.EditRow() != 1);
+    EXPECT_TRUE(movedOn());
     window.EndInPlaceEditByScroll();
 }
 

@@ -10,6 +10,7 @@
 #include <QAbstractItemModelTester>
 
 #include <memory>
+#include <vector>
 
 namespace mervolt {
 namespace {
@@ -28,9 +29,11 @@ protected:
         m_columns[5] = nullptr;
         m_columns[0]->m_nType = SQLTYPE_NUMERIC;
         m_list = std::make_unique<CColumnDataListMoLocal>("CIA001", m_columns);
-        m_records.SetAutoDeleteMember(1);
-        for (const char* code : {"10", "9", "100"})
-            m_records.Add(new QStringList{code, "-", QString(code) + "n", "-", ""});
+        for (const char* code : {"10", "9", "100"}) {
+            m_rows.push_back(std::make_unique<QStringList>(
+                QStringList{code, "-", QString(code) + "n", "-", ""}));
+            m_records.Add(m_rows.back().get());
+        }
     }
     ~CItemImageListModelTest() override
     {
@@ -47,6 +50,9 @@ protected:
 
     CColumnData* m_columns[6] = {};
     std::unique_ptr<CColumnDataListMoLocal> m_list;
+    // The rows are the fixture's, as a cache's rows are its statement's: the
+    // model takes rows out of the array without freeing them.
+    std::vector<std::unique_ptr<QStringList>> m_rows;
     CStringArrayPtrArray m_records;
 };
 

@@ -111,7 +111,7 @@ TEST_F(CListDlgTest, RegisteredListShowsEveryItemMarksOnlyPicturedCodesAndHidesI
     makeDatabase({{kCode2, "Rye", "01"}, {kCode1, "Bun", "01"}, {kCode3, "Tea", "02"}});
     put(signage("ItemImage") + "/" + kCode2 + ".png", "p2");
     slot(1, 1, kCode2 + ".png", "Rye");
-    const int result = run(1, 1, [this](CListDlg& window) {
+    const int result = run(1, 1, [](CListDlg& window) {
         EXPECT_EQ(window.windowTitle(), "Item Images");
         EXPECT_EQ(rows(window), QStringList({kCode1 + "|49" + kCode1 + "|Bun|Bakery|",
                                              kCode2 + "|49" + kCode2 + "|Rye|Bakery|*",
@@ -246,7 +246,7 @@ TEST_F(CListDlgTest, TwoSlotsOfOneCodeMarkOnlyTheFirstRow)
     put(signage("ItemImage") + "/" + kCode1 + ".PNG", "b");
     slot(1, 1, kCode1 + ".png");
     slot(1, 2, kCode1 + ".PNG");
-    run(1, 0, [this](CListDlg& window) {
+    run(1, 0, [](CListDlg& window) {
         EXPECT_EQ(rows(window), QStringList({kCode1 + "|-||-|*", kCode1 + "|-||-|"}));
         click(&window, platform::IDCANCEL);
     });
@@ -434,7 +434,7 @@ TEST_F(CListDlgTest, RecommendationsUseTheirKeysFolderAndLimit)
     put(signage("Recommend") + "/" + kCode1 + ".png", "r1");
     slot(0, 1, kCode1 + ".png", "Bun");
     m_chosen = picture("r.png");
-    run(0, 1, [this](CListDlg& window) {
+    run(0, 1, [](CListDlg& window) {
         EXPECT_EQ(window.windowTitle(), "Recommendation Images");
         EXPECT_EQ(rows(window), QStringList{kCode1 + "|49" + kCode1 + "|Bun|Bakery|*"});
         click(&window, CListDlg::IDC_UPDATE);

@@ -56,7 +56,7 @@ protected:
 
 TEST_F(CMediaDataDlgTest, IdleWindowOnAnEmptyFileMakesDefaultTelopsAndOkWritesThem)
 {
-    const int result = run<CFullDataDlg>([this](CFullDataDlg& window) {
+    const int result = run<CFullDataDlg>([](CFullDataDlg& window) {
         for (const MonMediaSlot& slot : window.Slots())
             EXPECT_EQ(window.Edit(slot)->text(), "") << slot.key.toStdString();
         EXPECT_EQ(tree(signage("Temporary/FullTelop")),
@@ -81,7 +81,7 @@ TEST_F(CMediaDataDlgTest, MovieChosenThenCancelChangesNothing)
     put(signage("Movie") + "/old.mp4", "old movie");
     m_items.Add("string", "idle_movie_file", "old.mp4");
     m_chosen = source("new.mp4", "new movie");
-    const int result = run<CFullDataDlg>([this](CFullDataDlg& window) {
+    const int result = run<CFullDataDlg>([](CFullDataDlg& window) {
         EXPECT_EQ(edit(&window, 23241)->text(), "old.mp4");
         click(&window, 23227);
         EXPECT_EQ(edit(&window, 23241)->text(), "new.mp4");
