@@ -4,7 +4,7 @@
 // checked, the separators and quote chosen, the encoding told from the first
 // bytes.
 
-#include "shared/textfiles/CTextRecordFile.h"
+#include "shared/textfiles/TextRecordOptions.h"
 
 #include <QByteArrayView>
 #include <QString>
