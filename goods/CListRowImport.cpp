@@ -202,18 +202,156 @@ void CListRowImport::BeginBatch()
 
 void CListRowImport::EndBatch(CErrDataInfo& errors)
 {
-    if (!m_pBatch)
+    if (!m_pBatch) {
+        m_written.clear();
         return;
+    }
     std::unique_ptr<CSQliteSQL> sql = std::move(m_pBatch);
     const int err = sql->ExecCommit();
+    if (err != 0) {
+        sql->ExecRollback();
+        // The rows of this batch are not saved; the re-read list shows so.
+        errors.AddErrData(
+            CErrDataInfo::DATAERR_ERROR, 0,
+            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err),
+            QString(), QString());
+        for (const WrittenRow& row : std::as_const(m_written))
+            CountRefused(row.partly);
+    }
+    m_written.clear();
+}
+
+void CListRowImport::CountRefused(bool partly)
+{
+    --(partly ? m_counts.partly : m_counts.stored);
+    ++m_counts.refused;
+}
+
+void CListRowImport::StartRow()
+{
+    if (m_pRowSql)
+        m_pRowSql->ExecSQL(QStringLiteral("SAVEPOINT import_row"));
+}
+
+void CListRowImport::KeepRow()
+{
+    if (m_pRowSql)
+        m_pRowSql->ExecSQL(QStringLiteral("RELEASE import_row"));
+}
+
+void CListRowImport::UndoRow(bool added, qint64 number, CErrDataInfo&)
+{
+    CSQliteDB* db = m_pDataManager->m_pSQliteDB;
+    if (m_pRowSql && db && db->InTransaction()) {
+        m_pRowSql->ExecSQL(QStringLiteral("ROLLBACK TO import_row"));
+        m_pRowSql->ExecSQL(QStringLiteral("RELEASE import_row"));
+    } else {
+        ReplayBatch();
+    }
+    if (added) {
+        // The record was appended last; no later row can find it now.
+        CStringArrayPtrArray& records = m_pDataManager->m_arrRecords;
+        records.RemoveAt(records.GetSize() - 1);
+        m_index.remove(number);
+    }
+}
+
+bool CListRowImport::WriteCachedRow(const WrittenRow& row, int& err)
+{
+    const CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    const QStringList* record = list->CachedRecord(row.index + 1);
+    CColumnData* key = list->KeyColumn();
+    if (!record || !key) {
+        err = SQLERR_ARGUMENTS;
+        return false;
+    }
+    // The columns the row's own writes gave values: an added record's
+    // defaults and time stamps as the insert wrote them, then the saved ones.
+    QStringList columns;
+    QStringList values;
+    for (int i = 0; i < list->m_nColumnCount; ++i) {
+        CColumnData* column = list->m_ppColumnData[i];
+        if (i == list->m_nKeyIndex || column->m_bNotSave)
+            continue;
+        const bool inserted = row.added && (column->HasDefaultValue() ||
+                                            column->m_strColumnName == u"CREATEDATETIME" ||
+                                            column->m_strColumnName == u"UPDATEDATETIME");
+        if (!inserted && !m_savedColumns.contains(i))
+            continue;
+        columns << column->m_strColumnName;
+        values << record->value(i);
+    }
+    CSQliteSQL sql(*m_pDataManager->m_pSQliteDB, list->m_strTableName);
+    err = sql.SetSQLForWrite({key->m_strColumnName}, columns, {});
     if (err == 0)
+        err = sql.ExecWrite({record->value(list->m_nKeyIndex)}, values, {},
+                            row.added ? SQLWRITE_INSERT : SQLWRITE_UPDATE);
+    return err == 0;
+}
+
+void CListRowImport::ReplayBatch()
+{
+    // Only a batch of our own can be started again.
+    const bool own = m_pBatch != nullptr;
+    m_pBatch.reset();
+    QList<WrittenRow> rows = std::move(m_written);
+    m_written.clear();
+    CSQliteDB* db = m_pDataManager->m_pSQliteDB;
+    if (!own || !db) {
+        m_lostRows << rows;
         return;
-    sql->ExecRollback();
-    // The rows of this batch are not saved; the re-read list shows so.
-    errors.AddErrData(
-        CErrDataInfo::DATAERR_ERROR, 0,
-        FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err), QString(),
-        QString());
+    }
+    bool again = true;
+    while (again) {
+        again = false;
+        BeginBatch();
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            StartRow();
+            int err = 0;
+            if (WriteCachedRow(rows[i], err)) {
+                KeepRow();
+                continue;
+            }
+            m_lostRows << rows[i];
+            if (rows[i].added)
+                m_index.remove(rows[i].number);
+            rows.removeAt(i);
+            if (db->InTransaction()) {
+                m_pRowSql->ExecSQL(QStringLiteral("ROLLBACK TO import_row"));
+                m_pRowSql->ExecSQL(QStringLiteral("RELEASE import_row"));
+                --i;
+                continue;
+            }
+            // Lost again: start once more without that row.
+            m_pBatch.reset();
+            again = true;
+            break;
+        }
+    }
+    m_written = rows;
+    m_nBatchCount = int(rows.size());
+}
+
+void CListRowImport::FinishRow(RowEnd end, int firstEntry, const QString& prefix,
+                               CErrDataInfo& errors)
+{
+    ++m_counts.read;
+    ++(end == RowEnd::Stored   ? m_counts.stored
+       : end == RowEnd::Partly ? m_counts.partly
+                               : m_counts.refused);
+    errors.TagEntriesFrom(firstEntry, prefix);
+    // The rows that a failing row took with it and that failed once more.
+    for (const WrittenRow& row : std::as_const(m_lostRows)) {
+        const int first = errors.GetDataCnt();
+        errors.AddErrData(CErrDataInfo::DATAERR_ERROR, 0,
+                          GetLangString(QStringLiteral("CRDS_ERR_ROW_NOTSTORED")), QString(),
+                          QString());
+        errors.TagEntriesFrom(first, row.prefix);
+        CountRefused(row.partly);
+    }
+    m_lostRows.clear();
+    WriteMessages(errors);
+    PumpMessages();
 }
 
 CListRowImport::Put CListRowImport::PutRadio(QWidget* control, const QString& value, bool& accepted)
@@ -242,25 +380,34 @@ CListRowImport::Put CListRowImport::PutEdit(const CColumnData* column, QWidget* 
                                             CErrDataInfo& errors)
 {
     auto* edit = static_cast<QLineEdit*>(control);
-    QString text = value;
-    if (dynamic_cast<const CColumnDataPriceEdit*>(column))
-        DeleteNonMinusNumber(text);
+    QString text = WithoutTrailingBlanks(value);
     const QString label = GetLangString(column->m_strLabelKey);
-    if (text.isEmpty() && !column->m_bNullable) {
-        errors.AddErrData(CErrDataInfo::DATAERR_ERROR, recordNo,
-                          GetLangString(QStringLiteral("CRDS_ERR_INPUT")), label, value);
+    auto refuse = [&](const QString& reason) {
+        errors.AddErrData(CErrDataInfo::DATAERR_ERROR, recordNo, reason, label, value);
         return Put::Refused;
-    }
+    };
+    const QString notValid = GetLangString(QStringLiteral("CRDS_ERR_INPUT"));
+    // A price takes digits and a leading minus only: any other character
+    // would be dropped by the edit and so change the price.
+    QString digits = text;
+    if (dynamic_cast<const CColumnDataPriceEdit*>(column) && DeleteNonMinusNumber(digits))
+        return refuse(notValid);
+    if (text.isEmpty() && !column->m_bNullable)
+        return refuse(notValid);
     if (dynamic_cast<const CColumnDataNum*>(column) && text.startsWith(QLatin1Char('.')))
         text.prepend(QLatin1Char('0'));
-    text = WithoutTrailingBlanks(text);
-    if (text.size() > edit->maxLength()) {
-        errors.AddErrData(CErrDataInfo::DATAERR_ERROR, recordNo,
-                          GetLangString(QStringLiteral("CRDS_ERR_CHAR_TOOLENGTH")), label, value);
-        return Put::Refused;
-    }
+    if (text.size() > edit->maxLength())
+        return refuse(GetLangString(QStringLiteral("CRDS_ERR_CHAR_TOOLENGTH")));
+    const QString before = edit->text();
     edit->setText(QString());
     edit->setText(text);
+    // The column's own check, as the page makes it on OK; a refused value
+    // leaves the stored one in the control.
+    if (edit->text() != text || !const_cast<CColumnData*>(column)->CheckControlValue(control)) {
+        const QString reason = column->m_strErrMsg.isEmpty() ? notValid : column->m_strErrMsg;
+        edit->setText(before);
+        return refuse(reason);
+    }
     return Put::Taken;
 }
 
@@ -317,11 +464,16 @@ bool CListRowImport::RunInLog(CTextImpExp& data, CResDispDlg& log)
     WriteMessages(errors);
     QString lastLine;
     const bool ok = ImportRows(data, errors, lastLine);
-    if (log.FirstRecordNo() > 0)
+    if (ok) {
+        errors.AddErrData(
+            CErrDataInfo::DATAERR_NOTE, 0, QString(),
+            FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_TARGETMEMNO")), m_counts.read),
+            QString());
         errors.AddErrData(CErrDataInfo::DATAERR_NOTE, 0, QString(),
-                          FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_TARGETMEMNO")),
-                                         log.LastRecordNo() - log.FirstRecordNo() + 1),
+                          FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_ROWSUMMARY")),
+                                         m_counts.stored, m_counts.partly, m_counts.refused),
                           QString());
+    }
     WriteMessages(errors);
     if (!ok || !log.IsAborted()) {
         if (ok && errors.GetErrCnt() == 0 && errors.GetWarningCnt() == 0)
@@ -339,6 +491,7 @@ bool CListRowImport::RunInLog(CTextImpExp& data, CResDispDlg& log)
 
 bool CListRowImport::ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString& lastLine)
 {
+    m_counts = RowCounts();
     if (CheckImportHeader(data, errors)) {
         AddNote(errors, "CRDS_ERR_ABORTPROC");
         WriteMessages(errors);
@@ -347,32 +500,64 @@ bool CListRowImport::ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString
     std::unique_ptr<CPageDlg> page(m_createPage ? m_createPage() : nullptr);
     if (!page)
         return false;
+    page->SetSaveFailureShown(false);
     CColumnDataList* list = m_pDataManager->GetColumnDataList();
     const uint pageId = m_pDataManager->m_nPageCount > 0 ? m_pDataManager->m_pPageDlgIDs[0] : 0;
     const QString title = m_pWindow ? m_pWindow->windowTitle() : QString();
     m_bIndexBuilt = false;
     m_pumpClock.invalidate();
+    m_lineOfCode.clear();
+    m_written.clear();
+    m_lostRows.clear();
+    m_savedColumns.clear();
+    if (CSQliteDB* db = m_pDataManager->m_pSQliteDB)
+        m_pRowSql = std::make_unique<CSQliteSQL>(*db, CBasePath::GetStrDummyName());
     bool pageMade = false;
     bool aborted = false;
+    int stopLine = 0;
     QStringList filter;
     // The page's control of each mapped value, found once.
     QList<QWidget*> controls;
     const int size = CodeSize();
 
     for (int r = 0; r < data.GetRowCount() && !aborted; ++r) {
+        const int line = data.m_nFirstDataLine + r;
+        // The abort may come while the log was pumped after the last row.
+        if (m_pLog && m_pLog->IsAborted()) {
+            aborted = true;
+            stopLine = line;
+            break;
+        }
         const QStringList* row = data.GetRow(r);
         if (row->isEmpty())
             continue;
 
         const QString first = WithoutTrailingBlanks(row->value(0));
         const qint64 number = ParseMemoryNumber(first);
+        const bool fits = number >= 0 && QString::number(number).size() <= size;
         const QString code =
             number >= 0 ? QString::number(number).rightJustified(size, QLatin1Char('0')) : first;
+        const QString prefix = FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_LINECODE")),
+                                              line, fits ? code : first);
+        const int firstEntry = errors.GetDataCnt();
+        if (fits) {
+            const auto seen = m_lineOfCode.constFind(number);
+            if (seen != m_lineOfCode.cend())
+                errors.AddErrData(
+                    CErrDataInfo::DATAERR_WARNING, 0,
+                    FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_DUPLICATE_CODE")),
+                                   seen.value()),
+                    QString(), QString());
+            else
+                m_lineOfCode.insert(number, line);
+        }
         BeginBatch();
+        StartRow();
+        const bool added = fits && FindRecordByNumber(number) < 0;
         int index = -1;
         if (!FindOrAddRecordByNumber(code, row, index, errors)) {
-            WriteMessages(errors);
-            PumpMessages();
+            UndoRow(false, number, errors);
+            FinishRow(RowEnd::Refused, firstEntry, prefix, errors);
             continue;
         }
         const int recordNo = index + 1;
@@ -384,6 +569,7 @@ bool CListRowImport::ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString
             page->hide();
             page->setUpdatesEnabled(false);
             if (!page->Create(pageId, m_pWindow)) {
+                UndoRow(added, number, errors);
                 WriteMessages(errors);
                 break;
             }
@@ -396,6 +582,7 @@ bool CListRowImport::ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString
         }
         page->setWindowTitle(title);
 
+        bool refused = false;
         const int values = int(std::min<qsizetype>(row->size(), data.m_arrColumnMap.size()));
         for (int i = 0; i < values && !aborted; ++i) {
             const int columnIndex = int(data.m_arrColumnMap[i]);
@@ -407,31 +594,65 @@ bool CListRowImport::ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString
                     continue;
                 if (firstRow && !filter.contains(column->m_strLabelKey))
                     filter << column->m_strLabelKey;
-                if (PutValue(column, control, value, recordNo, errors) == Put::Ignored)
+                const Put put = PutValue(column, control, value, recordNo, errors);
+                if (put == Put::Ignored)
                     continue;
+                refused = refused || put == Put::Refused;
                 aborted = m_pLog && m_pLog->IsAborted();
             } else if (IsUnlistedLabelKey(column->m_strLabelKey)) {
                 if (firstRow && !filter.contains(column->m_strLabelKey))
                     filter << column->m_strLabelKey;
+                const int before = errors.GetDataCnt();
                 page->SetSubItemFromText(columnIndex, value, &errors);
+                refused = refused || errors.GetDataCnt() > before;
             }
         }
-        // A row that gave no control a value is not saved after an abort either.
+        if (firstRow)
+            for (int i = 0; i < list->m_nColumnCount; ++i)
+                if (filter.contains(list->m_ppColumnData[i]->m_strLabelKey) ||
+                    list->m_ppColumnData[i]->m_strColumnName == u"UPDATEDATETIME")
+                    m_savedColumns << i;
+        // The row in work is undone whole, also after an abort.
         if (aborted || (m_pLog && m_pLog->IsAborted())) {
             aborted = true;
+            stopLine = line;
+            UndoRow(added, number, errors);
+            errors.TagEntriesFrom(firstEntry, prefix);
             break;
         }
         int err = 0;
-        const bool saved = page->CheckInput(&errors, &filter) == 0 && page->SaveData(&filter, err);
-        // A failed save ends the batch, so the rows saved before it stay.
-        if ((saved && ++m_nBatchCount >= m_nBatchRows) || err != 0)
-            EndBatch(errors);
-        WriteMessages(errors);
-        PumpMessages();
+        RowEnd end = refused ? RowEnd::Partly : RowEnd::Stored;
+        if (added && refused) {
+            end = RowEnd::Refused;
+        } else if (page->CheckInput(&errors, &filter) != 0) {
+            end = RowEnd::Refused;
+        } else if (!page->SaveData(&filter, err)) {
+            errors.AddErrData(
+                CErrDataInfo::DATAERR_ERROR, 0,
+                FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err),
+                QString(), QString());
+            end = RowEnd::Refused;
+        }
+        if (end == RowEnd::Refused) {
+            UndoRow(added, number, errors);
+            AddNote(errors, added ? "CRDS_ERR_ROW_NOTCREATED" : "CRDS_ERR_ROW_NOTSTORED");
+        } else {
+            KeepRow();
+            m_written << WrittenRow{index, added, end == RowEnd::Partly, number, prefix};
+            if (end == RowEnd::Partly)
+                AddNote(errors, "CRDS_ERR_ROW_PARTLY");
+            if (++m_nBatchCount >= m_nBatchRows)
+                EndBatch(errors);
+        }
+        FinishRow(end, firstEntry, prefix, errors);
     }
     EndBatch(errors);
+    m_pRowSql.reset();
     if (aborted) {
-        AddNote(errors, "CRDS_ERR_ABORTPROC");
+        errors.AddErrData(
+            CErrDataInfo::DATAERR_NOTE, 0, QString(),
+            FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_ABORTLINE")), stopLine),
+            QString());
         for (QString line = errors.GetNextErrMsg(); !line.isEmpty();
              line = errors.GetNextErrMsg()) {
             lastLine = line;

@@ -26,7 +26,9 @@ class CTextImpExp;
 // record code) into the records of a list window: each row's record is found
 // by its code, or added; its values go into the controls of one hidden
 // record-editor page as a user would type or choose them, and the page checks
-// and saves them. Problems go to the import error list and the result log.
+// and saves them. A value a column refuses is logged, never changed; a new
+// record with a refused value is not made. Problems go to the import error
+// list and the result log, each naming its file line and code.
 class CListRowImport
 {
 public:
@@ -67,8 +69,30 @@ public:
     // milliseconds, so that painting the log does not set the pace.
     void PumpMessages();
 
+    // What the last run did with the data lines it read.
+    struct RowCounts
+    {
+        int read = 0;
+        int stored = 0;
+        int partly = 0; // stored with some values refused
+        int refused = 0;
+    };
+    const RowCounts& Counts() const { return m_counts; }
+
 private:
     enum class Put { Taken, Refused, Ignored };
+    enum class RowEnd { Stored, Partly, Refused };
+
+    // A row written in the open batch: enough to write it again from the
+    // cache when a failing row takes the batch's transaction with it.
+    struct WrittenRow
+    {
+        int index = -1; // cache index
+        bool added = false;
+        bool partly = false;
+        qint64 number = -1;
+        QString prefix; // names its file line and code in the log
+    };
 
     // The value into the page's control of column (at record recordNo).
     Put PutValue(const CColumnData* column, QWidget* control, const QString& value, int recordNo,
@@ -85,6 +109,20 @@ private:
     // the run ends; each end commits what was saved.
     void BeginBatch();
     void EndBatch(CErrDataInfo& errors);
+    // Each row runs in a savepoint of the batch, so that a failing row is
+    // undone alone.
+    void StartRow();
+    void KeepRow();
+    // Undoes the row in work (and drops its added record from the cache);
+    // when the failure took the whole transaction, the batch's other rows
+    // are written again.
+    void UndoRow(bool added, qint64 number, CErrDataInfo& errors);
+    void ReplayBatch();
+    bool WriteCachedRow(const WrittenRow& row, int& err);
+    // Counts the row, names its line and code in its log entries, and adds
+    // those of the rows that a replay could not write again.
+    void FinishRow(RowEnd end, int firstEntry, const QString& prefix, CErrDataInfo& errors);
+    void CountRefused(bool partly);
 
     CDataManager* m_pDataManager;
     QPointer<QWidget> m_pWindow;
@@ -93,6 +131,12 @@ private:
     int m_nBatchRows = 1000;
     int m_nBatchCount = 0;
     std::unique_ptr<CSQliteSQL> m_pBatch;
+    std::unique_ptr<CSQliteSQL> m_pRowSql;
+    QList<WrittenRow> m_written;  // rows of the open batch
+    QList<WrittenRow> m_lostRows; // rows a replay could not write again
+    QList<int> m_savedColumns;    // the columns a save of an existing row writes
+    QHash<qint64, int> m_lineOfCode;
+    RowCounts m_counts;
     QHash<qint64, int> m_index;
     bool m_bIndexBuilt = false;
     QElapsedTimer m_pumpClock;

@@ -611,7 +611,8 @@ bool CPageDlg::SaveData(const QStringList* filter, int& err)
         return true;
     if (err == 0)
         err = SQLERR_ARGUMENTS;
-    ShowSaveFailure(err);
+    if (m_bShowSaveFailure)
+        ShowSaveFailure(err);
     return false;
 }
 

@@ -36,6 +36,8 @@ public:
     virtual unsigned CheckInput(CErrDataInfo* collector, const QStringList* filter);
     // Writes the record (only the filtered columns when given a filter).
     virtual bool SaveData(const QStringList* filter, int& err);
+    // A run over many rows logs a failed save itself instead of a message.
+    void SetSaveFailureShown(bool shown) { m_bShowSaveFailure = shown; }
     virtual bool ShowData(bool firstTime);
 
     QWidget* Control(const CColumnData* column) const;
@@ -96,6 +98,7 @@ private:
     bool IsClassificationPart(const CColumnData* column) const;
 
     bool m_bNewRecord = false;
+    bool m_bShowSaveFailure = true;
     unsigned m_nPageId = 0;
     CDataManager* m_pSecondDataManager = nullptr;
     int m_nSetPriceRecordNo = -1;
