@@ -3,39 +3,33 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QList>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
+#include <map>
 #include <memory>
 
 class CColumnData;
 class CDataManager;
 class CErrDataInfo;
 class CSQliteSQL;
-class QWidget;
 
 namespace brelkin {
 
-class CPageDlg;
 class CResDispDlg;
 class CTextImpExp;
 
 // Writes rows of column texts (a list file or pasted rows, each row led by a
 // record code) into the records of a list window: each row's record is found
-// by its code, or added; its values go into the controls of one hidden
-// record-editor page as a user would type or choose them, and the page checks
-// and saves them. A value a column refuses is logged, never changed; a new
+// by its code, or added; each value is checked and made the stored text as
+// the record page's control would take it (CColumnValueCheck), and the row's
+// values are saved. A value a column refuses is logged, never changed; a new
 // record with a refused value is not made. Problems go to the import error
 // list and the result log, each naming its file line and code.
 class CListRowImport
 {
 public:
-    // createPage: the window's page object; window: the page's parent and
-    // the source of its title.
-    CListRowImport(CDataManager* dataManager, QWidget* window,
-                   std::function<CPageDlg*()> createPage);
+    explicit CListRowImport(CDataManager* dataManager);
     ~CListRowImport();
     CListRowImport(const CListRowImport&) = delete;
     CListRowImport& operator=(const CListRowImport&) = delete;
@@ -49,7 +43,7 @@ public:
     // line, and the end line unless the user aborted; then the log's button
     // closes it. The result of ImportRows.
     bool RunInLog(CTextImpExp& data, CResDispDlg& log);
-    // False when the header is refused or no page can be made; true also
+    // False when the header is refused; true also
     // after an abort. The caller has shown the log with its start line and
     // re-reads the list afterwards. lastLine: the stop line of an abort.
     bool ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString& lastLine);
@@ -80,7 +74,6 @@ public:
     const RowCounts& Counts() const { return m_counts; }
 
 private:
-    enum class Put { Taken, Refused, Ignored };
     enum class RowEnd { Stored, Partly, Refused };
 
     // A row written in the open batch: enough to write it again from the
@@ -91,16 +84,10 @@ private:
         bool added = false;
         bool partly = false;
         qint64 number = -1;
-        QString prefix; // names its file line and code in the log
+        QString prefix;     // names its file line and code in the log
+        QList<int> columns; // the columns its save wrote
     };
 
-    // The value into the page's control of column (at record recordNo).
-    Put PutValue(const CColumnData* column, QWidget* control, const QString& value, int recordNo,
-                 CErrDataInfo& errors);
-    Put PutRadio(QWidget* control, const QString& value, bool& accepted);
-    Put PutEdit(const CColumnData* column, QWidget* control, const QString& value, int recordNo,
-                CErrDataInfo& errors);
-    Put PutCombo(const CColumnData* column, QWidget* control, const QString& value, bool& accepted);
     void BuildIndex();
     QString CodeLabel() const;
     int CodeSize() const;
@@ -116,25 +103,34 @@ private:
     // Undoes the row in work (and drops its added record from the cache);
     // when the failure took the whole transaction, the batch's other rows
     // are written again.
-    void UndoRow(bool added, qint64 number, CErrDataInfo& errors);
+    void UndoRow();
     void ReplayBatch();
-    bool WriteCachedRow(const WrittenRow& row, int& err);
+    // Writes a row's columns with the run's statements: an added record as
+    // one insert that also holds its defaults and time stamps.
+    bool WriteRow(bool added, const QList<int>& columns, const QStringList& values, int& err);
+    CSQliteSQL* Writer(bool insert, const QStringList& columns, int& err);
+    static bool IsInsertedColumn(CColumnData* column);
+    // The added record as stored joins the cache.
+    bool ReadBackRecord(const QString& key, int& err);
+    // The code's record (index -1: none yet), or false with its entry when
+    // the code cannot be one.
+    bool ResolveCode(const QString& code, const QStringList* row, int& index, CErrDataInfo& errors);
+    void AddInsertFailure(const QString& first, int err, CErrDataInfo& errors);
     // Counts the row, names its line and code in its log entries, and adds
     // those of the rows that a replay could not write again.
     void FinishRow(RowEnd end, int firstEntry, const QString& prefix, CErrDataInfo& errors);
     void CountRefused(bool partly);
 
     CDataManager* m_pDataManager;
-    QPointer<QWidget> m_pWindow;
-    std::function<CPageDlg*()> m_createPage;
     CResDispDlg* m_pLog = nullptr;
     int m_nBatchRows = 1000;
     int m_nBatchCount = 0;
     std::unique_ptr<CSQliteSQL> m_pBatch;
     std::unique_ptr<CSQliteSQL> m_pRowSql;
-    QList<WrittenRow> m_written;  // rows of the open batch
-    QList<WrittenRow> m_lostRows; // rows a replay could not write again
-    QList<int> m_savedColumns;    // the columns a save of an existing row writes
+    std::unique_ptr<CSQliteSQL> m_pReadBack;
+    std::map<QString, std::unique_ptr<CSQliteSQL>> m_writers; // by kind and columns
+    QList<WrittenRow> m_written;                              // rows of the open batch
+    QList<WrittenRow> m_lostRows;                             // rows a replay could not write again
     QHash<qint64, int> m_lineOfCode;
     RowCounts m_counts;
     QHash<qint64, int> m_index;

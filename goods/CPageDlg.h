@@ -36,8 +36,6 @@ public:
     virtual unsigned CheckInput(CErrDataInfo* collector, const QStringList* filter);
     // Writes the record (only the filtered columns when given a filter).
     virtual bool SaveData(const QStringList* filter, int& err);
-    // A run over many rows logs a failed save itself instead of a message.
-    void SetSaveFailureShown(bool shown) { m_bShowSaveFailure = shown; }
     virtual bool ShowData(bool firstTime);
 
     QWidget* Control(const CColumnData* column) const;
@@ -63,8 +61,8 @@ public:
     // The dialog form for a column of the sub-item list.
     static int SubItemKind(const QString& labelKey);
     // An imported or pasted text for a sub-item column (by column list
-    // index), checked as the value dialog checks it; a refused text goes to
-    // the collector with the column's title.
+    // index), checked as the value dialog checks it (CColumnValueCheck); a
+    // refused text goes to the collector with the column's title.
     bool SetSubItemFromText(int columnIndex, const QString& text, CErrDataInfo* collector);
 
 protected:
@@ -98,7 +96,6 @@ private:
     bool IsClassificationPart(const CColumnData* column) const;
 
     bool m_bNewRecord = false;
-    bool m_bShowSaveFailure = true;
     unsigned m_nPageId = 0;
     CDataManager* m_pSecondDataManager = nullptr;
     int m_nSetPriceRecordNo = -1;

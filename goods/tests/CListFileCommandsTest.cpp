@@ -44,9 +44,8 @@ protected:
             return int(platform::IDOK);
         });
         Open(kPluEasy);
-        m_commands = std::make_unique<CListFileCommands>(
-            m_modes->Entry(kPluEasy), m_window.get(), 1, [] { return NewPageDlg(IDD_PAGE_PLU); },
-            [this] { ++m_refreshed; });
+        m_commands = std::make_unique<CListFileCommands>(m_modes->Entry(kPluEasy), m_window.get(),
+                                                         1, [this] { ++m_refreshed; });
         m_path = m_dir.filePath("PLU.txt");
     }
     void TearDown() override

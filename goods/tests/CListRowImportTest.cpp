@@ -1,4 +1,4 @@
-// Rows of column texts written into the records through a hidden page.
+// Rows of column texts checked as the record page takes them and written into the records.
 #include "goods/CListRowImport.h"
 
 #include "goods/CPageDlg.h"
@@ -53,7 +53,7 @@ protected:
 
     // The easy item list open, and a run of rows under the labels of keys.
     bool Run(const QStringList& labelKeys, const QList<QStringList>& rows, int batchRows = 500,
-             int entry = kPluEasy, uint pageId = IDD_PAGE_PLU)
+             int entry = kPluEasy)
     {
         if (!m_window)
             Open(entry);
@@ -62,8 +62,7 @@ protected:
             data.m_arrHeader << (key.startsWith("CRD") ? GetLangString(key) : key);
         for (int i = 0; i < rows.size(); ++i)
             *data.GetRow(i) = rows[i];
-        CListRowImport import(m_modes->Entry(entry), m_window.get(),
-                              [pageId] { return NewPageDlg(pageId); });
+        CListRowImport import(m_modes->Entry(entry));
         import.SetBatchRows(batchRows);
         m_log = std::make_unique<CResDispDlg>();
         m_log->CreateModeless(m_window.get());
@@ -158,7 +157,7 @@ TEST_F(CListRowImportTest, AddedRecordJoinsTheCacheWithoutARead)
     Open(kPluEasy);
     CDataManager* manager = m_modes->Entry(kPluEasy);
     const QStringList* tea = manager->m_arrRecords.GetAt(0);
-    CListRowImport import(manager, m_window.get(), [] { return NewPageDlg(IDD_PAGE_PLU); });
+    CListRowImport import(manager);
     CErrDataInfo errors;
     int index = -1;
     ASSERT_TRUE(import.FindOrAddRecordByNumber(Code(7), nullptr, index, errors));
@@ -202,8 +201,7 @@ TEST_F(CListRowImportTest, RadioPairTakesOnlyItsTwoTexts)
     }
     ASSERT_NE(texts[0], texts[1]);
     ASSERT_TRUE(Run({"CRDS_PR_CLMN_ITEMPARMCODE", "CRDS_PR_CLMN_HASHITEMFLG"},
-                    {{"1", texts[1]}, {"2", texts[0]}, {"3", texts[0].toUpper() + "x"}}, 500, 2,
-                    IDD_PAGE_ITEMPARM));
+                    {{"1", texts[1]}, {"2", texts[0]}, {"3", texts[0].toUpper() + "x"}}, 500, 2));
     EXPECT_EQ(Rows("CSA001", {"ITEMPARMCODE", "HASHITEMFLG"}, {}, "ITEMPARMCODE"),
               (QList<QStringList>{{"000001", "0"}, {"000002", "1"}, {"000003", "1"}}))
         << m_log->LogText().toStdString();
@@ -399,7 +397,7 @@ TEST_F(CListRowImportTest, ExportedListImportsBackUnchanged)
     m_log.reset();
     CTextImpExp again;
     ASSERT_TRUE(again.ReadListFile(path));
-    CListRowImport import(manager, m_window.get(), [] { return NewPageDlg(IDD_PAGE_PLU); });
+    CListRowImport import(manager);
     m_log = std::make_unique<CResDispDlg>();
     m_log->CreateModeless(m_window.get());
     ASSERT_TRUE(import.RunInLog(again, *m_log));
@@ -454,7 +452,7 @@ TEST_F(CListRowImportTest, CopyAndPasteTables)
         paste.m_arrHeader,
         (QStringList{GetLangString("CRDS_PR_CLMN_PLUCODE"), GetLangString("CRDS_PR_CLMN_PLUNAME"),
                      GetLangString("CRDS_PR_CLMN_PRICE"), GetLangString("CRDS_PR_CLMN_TAX1")}));
-    CListRowImport import(manager, m_window.get(), [] { return NewPageDlg(IDD_PAGE_PLU); });
+    CListRowImport import(manager);
     m_log = std::make_unique<CResDispDlg>();
     m_log->CreateModeless(m_window.get());
     ASSERT_TRUE(import.RunInLog(paste, *m_log));
