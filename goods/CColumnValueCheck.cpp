@@ -142,16 +142,16 @@ CColumnValueCheck::Result CColumnValueCheck::CheckEdit(CColumnData* column, cons
     return Stored(text);
 }
 
-bool CColumnValueCheck::ColumnAccepts(CColumnData* column, const QString& text,
-                                      const QString& code, QString& reason)
+bool CColumnValueCheck::ColumnAccepts(CColumnData* column, const QString& text, const QString& code,
+                                      QString& reason)
 {
     bool accepted = true;
     if (auto* number = dynamic_cast<CColumnDataNum*>(column)) {
         accepted = number->CheckNumberText(text);
     } else if (auto* key = dynamic_cast<CColumnDataDallasKey*>(column)) {
         // Key ids are set on the clerk page only; the clerk's own passes.
-        accepted = text == key->GetDescript(code) ||
-                   key->CheckItemValue(QString(), QString(), text);
+        accepted =
+            text == key->GetDescript(code) || key->CheckItemValue(QString(), QString(), text);
     } else if (dynamic_cast<CColumnDataScanCode*>(column)) {
         accepted = column->CheckItemValue(QStringLiteral("ITEMCODE"), code, text);
     } else {
@@ -257,8 +257,8 @@ bool CColumnValueCheck::CheckKept(int columnIndex, const QString& value, const Q
         return true;
     case PageControlKind::Combo: {
         CandidateTexts(column);
-        const bool known = FindCandidateLinear(
-                               static_cast<CColumnDataDBCombo*>(column)->Candidates(), value) >= 0;
+        const bool known =
+            FindCandidateLinear(static_cast<CColumnDataDBCombo*>(column)->Candidates(), value) >= 0;
         if (column->m_bNullable || known)
             return true;
         reason = GetLangString(QStringLiteral("CRDS_CMN_ERR_INPUT"));

@@ -171,6 +171,9 @@ void CListRowImport::PumpMessages()
 {
     if (m_pumpClock.isValid() && m_pumpClock.elapsed() < kPumpMilliseconds)
         return;
+    // The record in work shows when the log can be painted.
+    if (m_pLog && m_nStatusRecordNo > 0)
+        m_pLog->SetStatus(m_strStatus, m_nStatusRecordNo);
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     m_pumpClock.start();
 }
@@ -224,24 +227,22 @@ void CListRowImport::CountRefused(bool partly)
 void CListRowImport::StartRow()
 {
     if (m_pRowSql)
-        m_pRowSql->ExecSQL(QStringLiteral("SAVEPOINT import_row"));
+        m_pRowSql->SetSavepoint();
 }
 
 void CListRowImport::KeepRow()
 {
     if (m_pRowSql)
-        m_pRowSql->ExecSQL(QStringLiteral("RELEASE import_row"));
+        m_pRowSql->ReleaseSavepoint();
 }
 
 void CListRowImport::UndoRow()
 {
     CSQliteDB* db = m_pDataManager->m_pSQliteDB;
-    if (m_pRowSql && db && db->InTransaction()) {
-        m_pRowSql->ExecSQL(QStringLiteral("ROLLBACK TO import_row"));
-        m_pRowSql->ExecSQL(QStringLiteral("RELEASE import_row"));
-    } else {
+    if (m_pRowSql && db && db->InTransaction())
+        m_pRowSql->RollbackToSavepoint();
+    else
         ReplayBatch();
-    }
 }
 
 CSQliteSQL* CListRowImport::Writer(bool insert, const QStringList& columns, int& err)
@@ -273,7 +274,7 @@ bool CListRowImport::WriteRow(bool added, const QList<int>& columns, const QStri
         CColumnData* column = list->m_ppColumnData[i];
         if (i == list->m_nKeyIndex || column->m_bNotSave)
             continue;
-        if (!columns.contains(i) && !(added && IsInsertedColumn(column)))
+        if (!columns.contains(i) && !(added && m_insertedColumns.value(i)))
             continue;
         names << column->m_strColumnName;
         written << values.value(i);
@@ -286,10 +287,22 @@ bool CListRowImport::WriteRow(bool added, const QList<int>& columns, const QStri
     return err == 0;
 }
 
-bool CListRowImport::IsInsertedColumn(CColumnData* column)
+void CListRowImport::PrepareNewRecords()
 {
-    return column->HasDefaultValue() || column->m_strColumnName == u"CREATEDATETIME" ||
-           column->m_strColumnName == u"UPDATEDATETIME";
+    const CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    m_insertedColumns.clear();
+    m_newRecord.clear();
+    m_stampColumns.clear();
+    for (int i = 0; i < list->m_nColumnCount; ++i) {
+        CColumnData* column = list->m_ppColumnData[i];
+        const bool stamp = column->m_strColumnName == u"CREATEDATETIME" ||
+                           column->m_strColumnName == u"UPDATEDATETIME";
+        const bool byDefault = column->HasDefaultValue();
+        m_insertedColumns << (byDefault || stamp);
+        m_newRecord << (byDefault ? column->GetDefaultValue() : QString());
+        if (stamp && !byDefault)
+            m_stampColumns << i;
+    }
 }
 
 bool CListRowImport::ReadBackRecord(const QString& key, int& err)
@@ -355,8 +368,7 @@ void CListRowImport::ReplayBatch()
                 m_index.remove(rows[i].number);
             rows.removeAt(i);
             if (db->InTransaction()) {
-                m_pRowSql->ExecSQL(QStringLiteral("ROLLBACK TO import_row"));
-                m_pRowSql->ExecSQL(QStringLiteral("RELEASE import_row"));
+                m_pRowSql->RollbackToSavepoint();
                 --i;
                 continue;
             }
@@ -443,6 +455,8 @@ bool CListRowImport::ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString
             updated = i;
     m_bIndexBuilt = false;
     m_pumpClock.invalidate();
+    PrepareNewRecords();
+    m_nStatusRecordNo = 0;
     m_lineOfCode.clear();
     m_written.clear();
     m_lostRows.clear();
@@ -496,20 +510,17 @@ bool CListRowImport::ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString
         const QString now = GetTimestampOfNow();
         QStringList values;
         if (added) {
-            for (int i = 0; i < list->m_nColumnCount; ++i) {
-                CColumnData* column = list->m_ppColumnData[i];
-                values << (column->HasDefaultValue()  ? column->GetDefaultValue()
-                           : IsInsertedColumn(column) ? now
-                                                      : QString());
-            }
+            values = m_newRecord;
+            for (const int stamp : std::as_const(m_stampColumns))
+                values[stamp] = now;
             values[list->m_nKeyIndex] = code;
         } else {
             values = *list->CachedRecord(index + 1);
         }
         const int recordNo = added ? int(m_pDataManager->m_arrRecords.GetSize()) + 1 : index + 1;
         const QString key = values.value(list->m_nKeyIndex);
-        if (m_pLog)
-            m_pLog->SetStatus(values.value(0), recordNo);
+        m_strStatus = values.value(0);
+        m_nStatusRecordNo = recordNo;
 
         // Each value as the record page's control would take it.
         QList<int> columns;

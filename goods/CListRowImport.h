@@ -9,7 +9,6 @@
 #include <map>
 #include <memory>
 
-class CColumnData;
 class CDataManager;
 class CErrDataInfo;
 class CSQliteSQL;
@@ -109,7 +108,9 @@ private:
     // one insert that also holds its defaults and time stamps.
     bool WriteRow(bool added, const QList<int>& columns, const QStringList& values, int& err);
     CSQliteSQL* Writer(bool insert, const QStringList& columns, int& err);
-    static bool IsInsertedColumn(CColumnData* column);
+    // What an insert of the list writes besides the key: the columns' own
+    // defaults and the time stamps.
+    void PrepareNewRecords();
     // The added record as stored joins the cache.
     bool ReadBackRecord(const QString& key, int& err);
     // The code's record (index -1: none yet), or false with its entry when
@@ -133,6 +134,11 @@ private:
     QList<WrittenRow> m_lostRows;                             // rows a replay could not write again
     QHash<qint64, int> m_lineOfCode;
     RowCounts m_counts;
+    QList<bool> m_insertedColumns;
+    QStringList m_newRecord;
+    QList<int> m_stampColumns;
+    QString m_strStatus;
+    int m_nStatusRecordNo = 0;
     QHash<qint64, int> m_index;
     bool m_bIndexBuilt = false;
     QElapsedTimer m_pumpClock;
