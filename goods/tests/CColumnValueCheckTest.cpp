@@ -20,9 +20,7 @@ protected:
     void SetUp() override
     {
         ListDlgFixture::SetUp();
-        Exec("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES ('000001', 'Food'), "
-             "('000002', 'Drink'), ('000003', 'Wine'), ('000004', 'Wine')");
-        Exec("INSERT INTO CSM001 (TAXCODE, TAXAMTNAME) VALUES ('00', 'None'), ('01', 'Std')");
+        InsertDepartmentsAndTaxes();
         Exec("INSERT INTO CIA001 (ITEMCODE, ITEMNAME, UNITPRICE) VALUES "
              "('0000000000000005', 'Tea', '100'), ('0000000000000009', 'Cake', '250')");
         Exec("UPDATE CIA001 SET SCANCODE1 = '4901' WHERE ITEMCODE = '0000000000000009'");

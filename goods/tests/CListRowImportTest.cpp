@@ -1,4 +1,5 @@
-// Rows of column texts checked as the record page takes them and written into the records.
+// Rows of column texts checked as the record page takes them, written into
+// the records.
 #include "goods/CListRowImport.h"
 
 #include "goods/CPageDlg.h"
@@ -34,9 +35,7 @@ protected:
     void SetUp() override
     {
         ListDlgFixture::SetUp();
-        Exec("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES ('000001', 'Food'), "
-             "('000002', 'Drink'), ('000003', 'Wine'), ('000004', 'Wine')");
-        Exec("INSERT INTO CSM001 (TAXCODE, TAXAMTNAME) VALUES ('00', 'None'), ('01', 'Std')");
+        InsertDepartmentsAndTaxes();
         Exec("INSERT INTO CIA001 (ITEMCODE, ITEMNAME, UNITPRICE, ITEMDEPTCODE, TAXCODE_1, "
              "CREATEDATETIME, UPDATEDATETIME) VALUES "
              "('0000000000000005', 'Tea', '100', '000001', '00', '20200101000000', "
@@ -215,7 +214,7 @@ TEST_F(CListRowImportTest, BadValueIsLoggedAndThePageDecides)
     const QString log = m_log->LogText();
     EXPECT_TRUE(log.contains(GetLangString("CRDS_ERR_CHAR_TOOLENGTH"))) << log.toStdString();
     EXPECT_TRUE(log.contains(GetLangString("CRDS_ERR_INPUT"))) << log.toStdString();
-    // A refused text leaves the control as it was: the row saves the rest.
+    // A refused value keeps the stored one: the row saves the rest.
     EXPECT_EQ(Item(Code(5), "ITEMNAME"), "Tea");
     EXPECT_EQ(Item(Code(5), "TAXCODE_1"), "01");
     EXPECT_EQ(Item(Code(9), "ITEMNAME"), "Bun");
@@ -360,7 +359,7 @@ TEST_F(CListRowImportTest, ExportedListImportsBackUnchanged)
          "SETITEMCODE = '0000000000000001', TAXCODE_2 = '01', TAXCODE_3 = '', "
          "UNITWEIGHT = '1.25', UNITQTY = '2.5', UNITPRICENAME = 'each', UNUSABLEFLG = '1', "
          "UNITPRICE2 = '-30', UNITPRICENAME3 = 'big' WHERE ITEMCODE = '0000000000000005'");
-    // A first pass makes every empty value the page's own (NULL becomes "").
+    // A first pass makes every empty value an empty text (NULL becomes "").
     Open(kPluEasy);
     CDataManager* manager = m_modes->Entry(kPluEasy);
     CTextImpExp exported;
