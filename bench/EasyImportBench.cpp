@@ -1,13 +1,11 @@
 // The row import of the easy item list: a list file of item rows (code,
 // name, price, tax, department) written into an empty item table and again
-// as updates of every row, through the hidden page as the import does it.
+// as updates of every row, each value checked as the record page takes it.
 // The floor is the table text file import of the same rows in the same run.
 #include "goods/CGoodsModeTable.h"
 #include "goods/CListRowImport.h"
 #include "goods/CResDispDlg.h"
-#include "goods/CSetGrpPageDlg.h"
 #include "goods/CTextImpExp.h"
-#include "goods/GoodsDialogIds.h"
 
 #include "shared/data/CColumnDataList.h"
 #include "shared/data/CDataManager.h"
@@ -18,6 +16,7 @@
 
 #include "stroven/Stroven.h"
 #include "BenchTables.h"
+#include "ProcessMemory.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -25,6 +24,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -146,15 +146,31 @@ void Measure(benchmark::State& state, const Run& run)
     const int rows = int(state.range(0));
     const bool updates = state.range(1) != 0;
     const QString textFile = setup().dir.path() + QStringLiteral("/rows.txt");
+    long peak = 0;
+    long before = 0;
     for (auto _ : state) {
         state.PauseTiming();
         CTextImpExp data;
         Fill(rows, updates, data, textFile);
-        if (!run(
-                data, textFile, [&] { state.ResumeTiming(); }, [&] { state.PauseTiming(); }))
+        const auto start = [&] {
+            before = std::max(before, ResidentKiB());
+            ResetPeakResident();
+            state.ResumeTiming();
+        };
+        const auto stop = [&] {
+            state.PauseTiming();
+            peak = std::max(peak, PeakResidentKiB());
+        };
+        if (!run(data, textFile, start, stop))
             state.SkipWithError("import failed");
         state.ResumeTiming();
     }
+    // The whole process at its peak during the runs: the rows read, the
+    // list's records and what the import itself holds.
+    state.counters["peak_MB"] = double(peak) / 1024.0;
+    // What the process held when the run began (the list's records, the
+    // rows read from the file).
+    state.counters["start_MB"] = double(before) / 1024.0;
     state.counters["rows/s"] =
         benchmark::Counter(double(rows) * double(state.iterations()), benchmark::Counter::kIsRate);
 }
@@ -165,8 +181,7 @@ void BM_ListFileImport(benchmark::State& state)
         OpenList list;
         brelkin::CResDispDlg log;
         log.CreateModeless(nullptr);
-        brelkin::CListRowImport import(list.manager, nullptr,
-                                       [] { return brelkin::NewPageDlg(brelkin::IDD_PAGE_PLU); });
+        brelkin::CListRowImport import(list.manager);
         start();
         const bool ok = import.RunInLog(data, log);
         stop();

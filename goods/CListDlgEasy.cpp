@@ -88,9 +88,8 @@ CListDlgEasy::CListDlgEasy(CDataManager* dataManager, uint templateId, QWidget* 
     m_pCopy = command("CRD_PR_SELECT_COPYITEM", QKeySequence(Qt::CTRL | Qt::Key_C), ID_COPY);
     m_pPaste = command("CRD_PR_SELECT_PASTEITEM", QKeySequence(Qt::CTRL | Qt::Key_V), ID_PASTE);
 
-    m_pFileCommands = std::make_unique<CListFileCommands>(
-        dataManager, this, windowKind, [this] { return CreatePageDlg(); },
-        [this] { ReloadRecords(); });
+    m_pFileCommands = std::make_unique<CListFileCommands>(dataManager, this, windowKind,
+                                                          [this] { ReloadRecords(); });
     m_pFileCommands->SetFocusWindow(m_pEasyList);
 
     connect(m_pEasyList, &CMainListCtrlEasy::currentCellChanged, this,

@@ -25,10 +25,9 @@ const QString kLineBreak = QStringLiteral("\r\n");
 } // namespace
 
 CListFileCommands::CListFileCommands(CDataManager* dataManager, QWidget* window, int windowKind,
-                                     std::function<CPageDlg*()> createPage,
                                      std::function<void()> refreshList)
     : m_pDataManager(dataManager), m_pWindow(window), m_nWindowKind(windowKind),
-      m_createPage(std::move(createPage)), m_refreshList(std::move(refreshList))
+      m_refreshList(std::move(refreshList))
 {
 }
 
@@ -120,7 +119,7 @@ bool CListFileCommands::ImportList()
         Focus();
         return false;
     }
-    CListRowImport import(m_pDataManager, m_pWindow, m_createPage);
+    CListRowImport import(m_pDataManager);
     const bool ok = import.RunInLog(data, *m_pLog);
     if (m_refreshList)
         m_refreshList();
@@ -161,7 +160,7 @@ bool CListFileCommands::PasteRows(CTextImpExp& data, QRect& selection)
     CWaitCursor wait;
     PreparePasteRows(m_pDataManager, data, selection);
     NewLog();
-    CListRowImport import(m_pDataManager, m_pWindow, m_createPage);
+    CListRowImport import(m_pDataManager);
     import.RunInLog(data, *m_pLog);
     if (m_refreshList)
         m_refreshList();

@@ -12,7 +12,6 @@ class QWidget;
 
 namespace brelkin {
 
-class CPageDlg;
 class CResDispDlg;
 class CTextImpExp;
 
@@ -22,10 +21,9 @@ class CTextImpExp;
 class CListFileCommands
 {
 public:
-    // createPage: the window's page object for the row import; refreshList:
-    // re-reads and shows the records after an import or paste.
+    // refreshList: re-reads and shows the records after an import or paste.
     CListFileCommands(CDataManager* dataManager, QWidget* window, int windowKind,
-                      std::function<CPageDlg*()> createPage, std::function<void()> refreshList);
+                      std::function<void()> refreshList);
     ~CListFileCommands();
     CListFileCommands(const CListFileCommands&) = delete;
     CListFileCommands& operator=(const CListFileCommands&) = delete;
@@ -55,7 +53,6 @@ private:
     CDataManager* m_pDataManager;
     QPointer<QWidget> m_pWindow;
     int m_nWindowKind;
-    std::function<CPageDlg*()> m_createPage;
     std::function<void()> m_refreshList;
     QPointer<QWidget> m_pFocusWindow;
     QPointer<CResDispDlg> m_pLog; // a child of the window

@@ -1,29 +1,22 @@
 #include "goods/CListRowImport.h"
 
-#include "goods/CColumnDataNum.h"
-#include "goods/CPageDlg.h"
+#include "goods/CColumnValueCheck.h"
 #include "goods/CResDispDlg.h"
 #include "goods/CTextImpExp.h"
 #include "goods/ListFileTables.h"
-#include "goods/UnlistedLabelKey.h"
 
 #include "shared/config/CBasePath.h"
-#include "shared/controls/FindControlById.h"
-#include "shared/controls/NumberText.h"
 #include "shared/data/CColumnData.h"
 #include "shared/data/CColumnDataList.h"
-#include "shared/data/CColumnDataPriceEdit.h"
 #include "shared/data/CDataManager.h"
+#include "shared/data/CSqLiteUtility.h"
 #include "shared/lang/CProgramLang.h"
 #include "shared/lang/FormatLangText.h"
 #include "shared/textfiles/CErrDataInfo.h"
 
 #include "stroven/Stroven.h"
 
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QLineEdit>
-#include <QRadioButton>
 
 #include <limits>
 
@@ -34,15 +27,6 @@ namespace {
 // Often enough for a pressed button to answer at once.
 constexpr qint64 kPumpMilliseconds = 20;
 
-QString WithoutTrailingBlanks(QString text)
-{
-    qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1).isSpace())
-        --end;
-    text.truncate(end);
-    return text;
-}
-
 void AddNote(CErrDataInfo& errors, const char* key)
 {
     errors.AddErrData(CErrDataInfo::DATAERR_NOTE, 0, QString(), GetLangString(QLatin1String(key)),
@@ -51,11 +35,7 @@ void AddNote(CErrDataInfo& errors, const char* key)
 
 } // namespace
 
-CListRowImport::CListRowImport(CDataManager* dataManager, QWidget* window,
-                               std::function<CPageDlg*()> createPage)
-    : m_pDataManager(dataManager), m_pWindow(window), m_createPage(std::move(createPage))
-{
-}
+CListRowImport::CListRowImport(CDataManager* dataManager) : m_pDataManager(dataManager) {}
 
 CListRowImport::~CListRowImport() = default;
 
@@ -133,11 +113,12 @@ int CListRowImport::FindRecordByNumber(qint64 number)
     return m_index.value(number, -1);
 }
 
-bool CListRowImport::FindOrAddRecordByNumber(const QString& code, const QStringList* row,
-                                             int& index, CErrDataInfo& errors)
+bool CListRowImport::ResolveCode(const QString& code, const QStringList* row, int& index,
+                                 CErrDataInfo& errors)
 {
     const QString first = row ? row->value(0) : code;
     const qint64 number = ParseMemoryNumber(code);
+    index = -1;
     if (number < 0) {
         errors.AddErrData(CErrDataInfo::DATAERR_ERROR, 0,
                           GetLangString(QStringLiteral("CRDS_ERR_INVALID_MEMNO")), CodeLabel(),
@@ -145,31 +126,44 @@ bool CListRowImport::FindOrAddRecordByNumber(const QString& code, const QStringL
         return false;
     }
     index = FindRecordByNumber(number);
-    if (index >= 0)
-        return true;
-    const QString digits = QString::number(number);
-    const int size = CodeSize();
-    if (digits.size() > size) {
+    if (index < 0 && QString::number(number).size() > CodeSize()) {
         errors.AddErrData(CErrDataInfo::DATAERR_ERROR, 0,
                           GetLangString(QStringLiteral("CRDS_ERR_OUTOF_MEMNO")), CodeLabel(),
                           first);
         return false;
     }
+    return true;
+}
+
+void CListRowImport::AddInsertFailure(const QString& first, int err, CErrDataInfo& errors)
+{
+    errors.AddErrData(
+        CErrDataInfo::DATAERR_ERROR, 0,
+        FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED")), err),
+        CodeLabel(), first);
+}
+
+bool CListRowImport::FindOrAddRecordByNumber(const QString& code, const QStringList* row,
+                                             int& index, CErrDataInfo& errors)
+{
+    if (!ResolveCode(code, row, index, errors))
+        return false;
+    if (index >= 0)
+        return true;
+    const qint64 number = ParseMemoryNumber(code);
     CColumnDataList* list = m_pDataManager->GetColumnDataList();
     QStringList record;
     for (int i = 0; i < list->m_nColumnCount; ++i)
         record << QString();
-    record[list->m_nKeyIndex] = digits.rightJustified(size, QLatin1Char('0'));
+    record[list->m_nKeyIndex] =
+        QString::number(number).rightJustified(CodeSize(), QLatin1Char('0'));
     int err = 0;
     if (list->InsertRecordKeepCache(record, err)) {
         index = int(m_pDataManager->m_arrRecords.GetSize()) - 1;
         m_index.insert(number, index);
         return true;
     }
-    errors.AddErrData(
-        CErrDataInfo::DATAERR_ERROR, 0,
-        FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED")), err),
-        CodeLabel(), first);
+    AddInsertFailure(row ? row->value(0) : code, err, errors);
     return false;
 }
 
@@ -177,6 +171,9 @@ void CListRowImport::PumpMessages()
 {
     if (m_pumpClock.isValid() && m_pumpClock.elapsed() < kPumpMilliseconds)
         return;
+    // The record in work shows when the log can be painted.
+    if (m_pLog && m_nStatusRecordNo > 0)
+        m_pLog->SetStatus(m_strStatus, m_nStatusRecordNo);
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     m_pumpClock.start();
 }
@@ -202,110 +199,209 @@ void CListRowImport::BeginBatch()
 
 void CListRowImport::EndBatch(CErrDataInfo& errors)
 {
-    if (!m_pBatch)
+    if (!m_pBatch) {
+        m_written.clear();
         return;
+    }
     std::unique_ptr<CSQliteSQL> sql = std::move(m_pBatch);
     const int err = sql->ExecCommit();
-    if (err == 0)
-        return;
-    sql->ExecRollback();
-    // The rows of this batch are not saved; the re-read list shows so.
-    errors.AddErrData(
-        CErrDataInfo::DATAERR_ERROR, 0,
-        FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err), QString(),
-        QString());
+    if (err != 0) {
+        sql->ExecRollback();
+        // The rows of this batch are not saved; the re-read list shows so.
+        errors.AddErrData(
+            CErrDataInfo::DATAERR_ERROR, 0,
+            FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err),
+            QString(), QString());
+        for (const WrittenRow& row : std::as_const(m_written))
+            CountRefused(row.partly);
+    }
+    m_written.clear();
 }
 
-CListRowImport::Put CListRowImport::PutRadio(QWidget* control, const QString& value, bool& accepted)
+void CListRowImport::CountRefused(bool partly)
 {
-    auto* radio = qobject_cast<QRadioButton*>(control);
-    QWidget* parent = control->parentWidget();
-    auto* next = radio && parent
-                     ? qobject_cast<QRadioButton*>(FindControlById(parent, ControlId(control) + 1))
-                     : nullptr;
-    if (!next)
-        return Put::Ignored;
-    if (value == radio->text()) {
-        radio->setChecked(true);
-        next->setChecked(false);
-    } else if (value == next->text()) {
-        next->setChecked(true);
-        radio->setChecked(false);
-    } else {
-        accepted = false;
-    }
-    return Put::Taken;
+    --(partly ? m_counts.partly : m_counts.stored);
+    ++m_counts.refused;
 }
 
-CListRowImport::Put CListRowImport::PutEdit(const CColumnData* column, QWidget* control,
-                                            const QString& value, int recordNo,
-                                            CErrDataInfo& errors)
+void CListRowImport::StartRow()
 {
-    auto* edit = static_cast<QLineEdit*>(control);
-    QString text = value;
-    if (dynamic_cast<const CColumnDataPriceEdit*>(column))
-        DeleteNonMinusNumber(text);
-    const QString label = GetLangString(column->m_strLabelKey);
-    if (text.isEmpty() && !column->m_bNullable) {
-        errors.AddErrData(CErrDataInfo::DATAERR_ERROR, recordNo,
-                          GetLangString(QStringLiteral("CRDS_ERR_INPUT")), label, value);
-        return Put::Refused;
-    }
-    if (dynamic_cast<const CColumnDataNum*>(column) && text.startsWith(QLatin1Char('.')))
-        text.prepend(QLatin1Char('0'));
-    text = WithoutTrailingBlanks(text);
-    if (text.size() > edit->maxLength()) {
-        errors.AddErrData(CErrDataInfo::DATAERR_ERROR, recordNo,
-                          GetLangString(QStringLiteral("CRDS_ERR_CHAR_TOOLENGTH")), label, value);
-        return Put::Refused;
-    }
-    edit->setText(QString());
-    edit->setText(text);
-    return Put::Taken;
+    if (m_pRowSql)
+        m_pRowSql->SetSavepoint();
 }
 
-CListRowImport::Put CListRowImport::PutCombo(const CColumnData* column, QWidget* control,
-                                             const QString& value, bool& accepted)
+void CListRowImport::KeepRow()
 {
-    auto* combo = static_cast<QComboBox*>(control);
-    const QString text = WithoutTrailingBlanks(value);
-    if (combo->count() == 0)
-        return Put::Taken;
-    int found = -1;
-    int matches = 0;
-    for (int i = 0; i < combo->count(); ++i)
-        if (combo->itemText(i).compare(text, Qt::CaseInsensitive) == 0) {
-            if (found < 0)
-                found = i;
-            ++matches;
-        }
-    // A text that names two entries cannot tell which one is meant.
-    if (matches > 1 || (matches == 0 && (!column->m_bNullable || !text.isEmpty())))
-        accepted = false;
+    if (m_pRowSql)
+        m_pRowSql->ReleaseSavepoint();
+}
+
+void CListRowImport::UndoRow()
+{
+    CSQliteDB* db = m_pDataManager->m_pSQliteDB;
+    if (m_pRowSql && db && db->InTransaction())
+        m_pRowSql->RollbackToSavepoint();
     else
-        combo->setCurrentIndex(found);
-    return Put::Taken;
+        ReplayBatch();
 }
 
-CListRowImport::Put CListRowImport::PutValue(const CColumnData* column, QWidget* control,
-                                             const QString& value, int recordNo,
-                                             CErrDataInfo& errors)
+CSQliteSQL* CListRowImport::Writer(bool insert, const QStringList& columns, int& err)
 {
-    bool accepted = true;
-    Put put = Put::Ignored;
-    if (qobject_cast<QRadioButton*>(control))
-        put = PutRadio(control, value, accepted);
-    else if (qobject_cast<QLineEdit*>(control))
-        return PutEdit(column, control, value, recordNo, errors);
-    else if (qobject_cast<QComboBox*>(control))
-        put = PutCombo(column, control, value, accepted);
-    if (!accepted) {
-        errors.AddErrData(CErrDataInfo::DATAERR_ERROR, recordNo,
-                          GetLangString(QStringLiteral("CRDS_ERR_INPUT")),
-                          GetLangString(column->m_strLabelKey), value);
-        return Put::Refused;
+    const QString key = (insert ? QStringLiteral("I:") : QStringLiteral("U:")) + columns.join(u',');
+    auto known = m_writers.find(key);
+    if (known != m_writers.end())
+        return known->second.get();
+    const CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    auto sql = std::make_unique<CSQliteSQL>(*m_pDataManager->m_pSQliteDB, list->m_strTableName);
+    err = sql->SetSQLForWrite({list->KeyColumn()->m_strColumnName}, columns, {});
+    if (err != 0)
+        return nullptr;
+    return m_writers.emplace(key, std::move(sql)).first->second.get();
+}
+
+bool CListRowImport::WriteRow(bool added, const QList<int>& columns, const QStringList& values,
+                              int& err)
+{
+    const CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    err = SQLERR_ARGUMENTS;
+    if (!m_pDataManager->m_pSQliteDB || !list->KeyColumn() || list->m_strTableName.isEmpty())
+        return false;
+    // An added record also gets its defaults and time stamps, as an insert
+    // of the list writes them; in descriptor order, as the list writes.
+    QStringList names;
+    QStringList written;
+    for (int i = 0; i < list->m_nColumnCount; ++i) {
+        CColumnData* column = list->m_ppColumnData[i];
+        if (i == list->m_nKeyIndex || column->m_bNotSave)
+            continue;
+        if (!columns.contains(i) && !(added && m_insertedColumns.value(i)))
+            continue;
+        names << column->m_strColumnName;
+        written << values.value(i);
     }
-    return put;
+    CSQliteSQL* sql = Writer(added, names, err);
+    if (!sql)
+        return false;
+    err = sql->ExecWrite({values.value(list->m_nKeyIndex)}, written, {},
+                         added ? SQLWRITE_INSERT : SQLWRITE_UPDATE);
+    return err == 0;
+}
+
+void CListRowImport::PrepareNewRecords()
+{
+    const CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    m_insertedColumns.clear();
+    m_newRecord.clear();
+    m_stampColumns.clear();
+    for (int i = 0; i < list->m_nColumnCount; ++i) {
+        CColumnData* column = list->m_ppColumnData[i];
+        const bool stamp = column->m_strColumnName == u"CREATEDATETIME" ||
+                           column->m_strColumnName == u"UPDATEDATETIME";
+        const bool byDefault = column->HasDefaultValue();
+        m_insertedColumns << (byDefault || stamp);
+        m_newRecord << (byDefault ? column->GetDefaultValue() : QString());
+        if (stamp && !byDefault)
+            m_stampColumns << i;
+    }
+}
+
+bool CListRowImport::ReadBackRecord(const QString& key, int& err)
+{
+    CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    if (!m_pReadBack) {
+        m_pReadBack =
+            std::make_unique<CSQliteSQL>(*m_pDataManager->m_pSQliteDB, list->m_strTableName);
+        QStringList columns;
+        list->SetReadColumnsData(columns);
+        err = m_pReadBack->SetSQLForRead(
+            columns,
+            CSqLiteUtility::QuoteSQLName(list->KeyColumn()->m_strColumnName) +
+                QStringLiteral(" = ?"),
+            QString(), 0);
+        if (err != 0) {
+            m_pReadBack.reset();
+            return false;
+        }
+    }
+    err = m_pReadBack->SetParamsForRead({key});
+    int status = 0;
+    CSQRowArray* rows = err == 0 ? m_pReadBack->ExecReadNext(status) : nullptr;
+    if (!rows || rows->isEmpty()) {
+        err = err != 0 ? err : (status != 0 && status != SQLREAD_END ? status : SQLERR_ARGUMENTS);
+        m_pReadBack->ReleaseReadRows();
+        return false;
+    }
+    // The stored row joins the cache as an insert of the list puts it there.
+    list->AppendStoredRecord(*rows->first());
+    m_pReadBack->ReleaseReadRows();
+    err = 0;
+    return true;
+}
+
+void CListRowImport::ReplayBatch()
+{
+    // Only a batch of our own can be started again.
+    const bool own = m_pBatch != nullptr;
+    m_pBatch.reset();
+    QList<WrittenRow> rows = std::move(m_written);
+    m_written.clear();
+    CSQliteDB* db = m_pDataManager->m_pSQliteDB;
+    if (!own || !db) {
+        m_lostRows << rows;
+        return;
+    }
+    bool again = true;
+    while (again) {
+        again = false;
+        BeginBatch();
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            StartRow();
+            int err = 0;
+            const QStringList* record =
+                m_pDataManager->GetColumnDataList()->CachedRecord(rows[i].index + 1);
+            if (record && WriteRow(rows[i].added, rows[i].columns, *record, err)) {
+                KeepRow();
+                continue;
+            }
+            m_lostRows << rows[i];
+            if (rows[i].added)
+                m_index.remove(rows[i].number);
+            rows.removeAt(i);
+            if (db->InTransaction()) {
+                m_pRowSql->RollbackToSavepoint();
+                --i;
+                continue;
+            }
+            // Lost again: start once more without that row.
+            m_pBatch.reset();
+            again = true;
+            break;
+        }
+    }
+    m_written = rows;
+    m_nBatchCount = int(rows.size());
+}
+
+void CListRowImport::FinishRow(RowEnd end, int firstEntry, const QString& prefix,
+                               CErrDataInfo& errors)
+{
+    ++m_counts.read;
+    ++(end == RowEnd::Stored   ? m_counts.stored
+       : end == RowEnd::Partly ? m_counts.partly
+                               : m_counts.refused);
+    errors.TagEntriesFrom(firstEntry, prefix);
+    // The rows that a failing row took with it and that failed once more.
+    for (const WrittenRow& row : std::as_const(m_lostRows)) {
+        const int first = errors.GetDataCnt();
+        errors.AddErrData(CErrDataInfo::DATAERR_ERROR, 0,
+                          GetLangString(QStringLiteral("CRDS_ERR_ROW_NOTSTORED")), QString(),
+                          QString());
+        errors.TagEntriesFrom(first, row.prefix);
+        CountRefused(row.partly);
+    }
+    m_lostRows.clear();
+    WriteMessages(errors);
+    PumpMessages();
 }
 
 bool CListRowImport::RunInLog(CTextImpExp& data, CResDispDlg& log)
@@ -317,11 +413,16 @@ bool CListRowImport::RunInLog(CTextImpExp& data, CResDispDlg& log)
     WriteMessages(errors);
     QString lastLine;
     const bool ok = ImportRows(data, errors, lastLine);
-    if (log.FirstRecordNo() > 0)
+    if (ok) {
+        errors.AddErrData(
+            CErrDataInfo::DATAERR_NOTE, 0, QString(),
+            FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_TARGETMEMNO")), m_counts.read),
+            QString());
         errors.AddErrData(CErrDataInfo::DATAERR_NOTE, 0, QString(),
-                          FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_TARGETMEMNO")),
-                                         log.LastRecordNo() - log.FirstRecordNo() + 1),
+                          FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_ROWSUMMARY")),
+                                         m_counts.stored, m_counts.partly, m_counts.refused),
                           QString());
+    }
     WriteMessages(errors);
     if (!ok || !log.IsAborted()) {
         if (ok && errors.GetErrCnt() == 0 && errors.GetWarningCnt() == 0)
@@ -339,111 +440,186 @@ bool CListRowImport::RunInLog(CTextImpExp& data, CResDispDlg& log)
 
 bool CListRowImport::ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString& lastLine)
 {
+    m_counts = RowCounts();
     if (CheckImportHeader(data, errors)) {
         AddNote(errors, "CRDS_ERR_ABORTPROC");
         WriteMessages(errors);
         return false;
     }
-    std::unique_ptr<CPageDlg> page(m_createPage ? m_createPage() : nullptr);
-    if (!page)
-        return false;
     CColumnDataList* list = m_pDataManager->GetColumnDataList();
     const uint pageId = m_pDataManager->m_nPageCount > 0 ? m_pDataManager->m_pPageDlgIDs[0] : 0;
-    const QString title = m_pWindow ? m_pWindow->windowTitle() : QString();
+    CColumnValueCheck check(m_pDataManager, pageId);
+    int updated = -1;
+    for (int i = 0; i < list->m_nColumnCount && updated < 0; ++i)
+        if (list->m_ppColumnData[i]->m_strColumnName == u"UPDATEDATETIME")
+            updated = i;
     m_bIndexBuilt = false;
     m_pumpClock.invalidate();
-    bool pageMade = false;
+    PrepareNewRecords();
+    m_nStatusRecordNo = 0;
+    m_lineOfCode.clear();
+    m_written.clear();
+    m_lostRows.clear();
+    if (CSQliteDB* db = m_pDataManager->m_pSQliteDB)
+        m_pRowSql = std::make_unique<CSQliteSQL>(*db, CBasePath::GetStrDummyName());
     bool aborted = false;
-    QStringList filter;
-    // The page's control of each mapped value, found once.
-    QList<QWidget*> controls;
+    int stopLine = 0;
     const int size = CodeSize();
 
-    for (int r = 0; r < data.GetRowCount() && !aborted; ++r) {
+    for (int r = 0; r < data.GetRowCount(); ++r) {
+        const int line = data.m_nFirstDataLine + r;
+        // The abort comes while the log is pumped after a row.
+        if (m_pLog && m_pLog->IsAborted()) {
+            aborted = true;
+            stopLine = line;
+            break;
+        }
         const QStringList* row = data.GetRow(r);
         if (row->isEmpty())
             continue;
 
         const QString first = WithoutTrailingBlanks(row->value(0));
         const qint64 number = ParseMemoryNumber(first);
+        const bool fits = number >= 0 && QString::number(number).size() <= size;
         const QString code =
             number >= 0 ? QString::number(number).rightJustified(size, QLatin1Char('0')) : first;
+        const QString prefix = FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_LINECODE")),
+                                              line, fits ? code : first);
+        const int firstEntry = errors.GetDataCnt();
+        if (fits) {
+            const auto seen = m_lineOfCode.constFind(number);
+            if (seen != m_lineOfCode.cend())
+                errors.AddErrData(
+                    CErrDataInfo::DATAERR_WARNING, 0,
+                    FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_DUPLICATE_CODE")),
+                                   seen.value()),
+                    QString(), QString());
+            else
+                m_lineOfCode.insert(number, line);
+        }
         BeginBatch();
+        StartRow();
         int index = -1;
-        if (!FindOrAddRecordByNumber(code, row, index, errors)) {
-            WriteMessages(errors);
-            PumpMessages();
+        if (!ResolveCode(code, row, index, errors)) {
+            UndoRow();
+            FinishRow(RowEnd::Refused, firstEntry, prefix, errors);
             continue;
         }
-        const int recordNo = index + 1;
-        if (m_pLog)
-            m_pLog->SetStatus(list->CachedRecord(recordNo)->value(0), recordNo);
-        page->BindPage(m_pDataManager, recordNo, false);
-        const bool firstRow = !pageMade;
-        if (firstRow) {
-            page->hide();
-            page->setUpdatesEnabled(false);
-            if (!page->Create(pageId, m_pWindow)) {
-                WriteMessages(errors);
-                break;
-            }
-            page->hide();
-            pageMade = true;
-            for (uint at : data.m_arrColumnMap)
-                controls << page->Control(list->m_ppColumnData[at]);
+        // A new record is made with its values, once they all passed.
+        const bool added = index < 0;
+        const QString now = GetTimestampOfNow();
+        QStringList values;
+        if (added) {
+            values = m_newRecord;
+            for (const int stamp : std::as_const(m_stampColumns))
+                values[stamp] = now;
+            values[list->m_nKeyIndex] = code;
         } else {
-            page->ShowData(false);
+            values = *list->CachedRecord(index + 1);
         }
-        page->setWindowTitle(title);
+        const int recordNo = added ? int(m_pDataManager->m_arrRecords.GetSize()) + 1 : index + 1;
+        const QString key = values.value(list->m_nKeyIndex);
+        m_strStatus = values.value(0);
+        m_nStatusRecordNo = recordNo;
 
-        const int values = int(std::min<qsizetype>(row->size(), data.m_arrColumnMap.size()));
-        for (int i = 0; i < values && !aborted; ++i) {
+        // Each value as the record page's control would take it.
+        QList<int> columns;
+        bool refused = false;
+        const int given = int(std::min<qsizetype>(row->size(), data.m_arrColumnMap.size()));
+        for (int i = 0; i < given; ++i) {
             const int columnIndex = int(data.m_arrColumnMap[i]);
-            const CColumnData* column = list->m_ppColumnData[columnIndex];
-            const QString& value = row->at(i);
-            if (column->m_nCtrlID != 0) {
-                QWidget* control = controls[i];
-                if (!control)
-                    continue;
-                if (firstRow && !filter.contains(column->m_strLabelKey))
-                    filter << column->m_strLabelKey;
-                if (PutValue(column, control, value, recordNo, errors) == Put::Ignored)
-                    continue;
-                aborted = m_pLog && m_pLog->IsAborted();
-            } else if (IsUnlistedLabelKey(column->m_strLabelKey)) {
-                if (firstRow && !filter.contains(column->m_strLabelKey))
-                    filter << column->m_strLabelKey;
-                page->SetSubItemFromText(columnIndex, value, &errors);
+            const CColumnValueCheck::Result result = check.Check(columnIndex, row->at(i), key);
+            if (result.outcome == CColumnValueCheck::Result::Outcome::Refused) {
+                errors.AddErrData(result.kind, recordNo, result.text1, result.text2, row->at(i));
+                refused = true;
+            } else if (result.outcome == CColumnValueCheck::Result::Outcome::Stored) {
+                values[columnIndex] = result.value;
+                if (!columns.contains(columnIndex))
+                    columns << columnIndex;
             }
         }
-        // A row that gave no control a value is not saved after an abort either.
-        if (aborted || (m_pLog && m_pLog->IsAborted())) {
-            aborted = true;
-            break;
+        // A short row leaves its last columns as the record holds them,
+        // which must still pass their checks.
+        bool kept = true;
+        for (qsizetype i = given; i < data.m_arrColumnMap.size(); ++i) {
+            const int columnIndex = int(data.m_arrColumnMap[i]);
+            QString reason;
+            if (!check.CheckKept(columnIndex, values.value(columnIndex), key, reason)) {
+                const CColumnData* column = list->m_ppColumnData[columnIndex];
+                errors.AddErrData(CErrDataInfo::DATAERR_ERROR, recordNo,
+                                  column->m_bVisible ? GetLangString(column->m_strLabelKey)
+                                                     : QString(),
+                                  column->m_bVisible ? reason : QString(), QString());
+                kept = false;
+            }
         }
-        int err = 0;
-        const bool saved = page->CheckInput(&errors, &filter) == 0 && page->SaveData(&filter, err);
-        // A failed save ends the batch, so the rows saved before it stay.
-        if ((saved && ++m_nBatchCount >= m_nBatchRows) || err != 0)
-            EndBatch(errors);
-        WriteMessages(errors);
-        PumpMessages();
+        RowEnd end = refused ? RowEnd::Partly : RowEnd::Stored;
+        if ((added && refused) || !kept) {
+            end = RowEnd::Refused;
+        } else {
+            if (updated >= 0) {
+                values[updated] = now;
+                if (!columns.contains(updated))
+                    columns << updated;
+            }
+            int err = 0;
+            bool written = WriteRow(added, columns, values, err);
+            if (written && added)
+                written = ReadBackRecord(key, err);
+            if (!written) {
+                if (added)
+                    AddInsertFailure(row->value(0), err, errors);
+                else
+                    errors.AddErrData(
+                        CErrDataInfo::DATAERR_ERROR, 0,
+                        FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")),
+                                       err),
+                        QString(), QString());
+                end = RowEnd::Refused;
+            } else if (added) {
+                index = int(m_pDataManager->m_arrRecords.GetSize()) - 1;
+                m_index.insert(number, index);
+            } else {
+                QStringList& cached = *list->CachedRecord(index + 1);
+                for (const int c : std::as_const(columns))
+                    if (c < cached.size())
+                        cached[c] = values[c];
+            }
+            // Columns that keep rows of their own follow the record.
+            for (int i = 0; written && i < list->m_nColumnCount; ++i)
+                list->m_ppColumnData[i]->SaveItemEX(0);
+        }
+        if (end == RowEnd::Refused) {
+            UndoRow();
+            AddNote(errors, added ? "CRDS_ERR_ROW_NOTCREATED" : "CRDS_ERR_ROW_NOTSTORED");
+        } else {
+            KeepRow();
+            m_written << WrittenRow{index, added, end == RowEnd::Partly, number, prefix, columns};
+            if (end == RowEnd::Partly)
+                AddNote(errors, "CRDS_ERR_ROW_PARTLY");
+            if (++m_nBatchCount >= m_nBatchRows)
+                EndBatch(errors);
+        }
+        FinishRow(end, firstEntry, prefix, errors);
     }
     EndBatch(errors);
+    m_writers.clear();
+    m_pReadBack.reset();
+    m_pRowSql.reset();
     if (aborted) {
-        AddNote(errors, "CRDS_ERR_ABORTPROC");
-        for (QString line = errors.GetNextErrMsg(); !line.isEmpty();
-             line = errors.GetNextErrMsg()) {
-            lastLine = line;
+        errors.AddErrData(
+            CErrDataInfo::DATAERR_NOTE, 0, QString(),
+            FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_ABORTLINE")), stopLine),
+            QString());
+        for (QString text = errors.GetNextErrMsg(); !text.isEmpty();
+             text = errors.GetNextErrMsg()) {
+            lastLine = text;
             if (m_pLog)
-                m_pLog->AddLogLine(line);
+                m_pLog->AddLogLine(text);
         }
     } else {
         WriteMessages(errors);
     }
-    if (pageMade)
-        page->setUpdatesEnabled(true);
-    page.reset();
     m_bIndexBuilt = false;
     return true;
 }

@@ -3,37 +3,32 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QList>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
+#include <map>
 #include <memory>
 
-class CColumnData;
 class CDataManager;
 class CErrDataInfo;
 class CSQliteSQL;
-class QWidget;
 
 namespace brelkin {
 
-class CPageDlg;
 class CResDispDlg;
 class CTextImpExp;
 
 // Writes rows of column texts (a list file or pasted rows, each row led by a
 // record code) into the records of a list window: each row's record is found
-// by its code, or added; its values go into the controls of one hidden
-// record-editor page as a user would type or choose them, and the page checks
-// and saves them. Problems go to the import error list and the result log.
+// by its code, or added; each value is checked and made the stored text as
+// the record page's control would take it (CColumnValueCheck), and the row's
+// values are saved. A value a column refuses is logged, never changed; a new
+// record with a refused value is not made. Problems go to the import error
+// list and the result log, each naming its file line and code.
 class CListRowImport
 {
 public:
-    // createPage: the window's page object; window: the page's parent and
-    // the source of its title.
-    CListRowImport(CDataManager* dataManager, QWidget* window,
-                   std::function<CPageDlg*()> createPage);
+    explicit CListRowImport(CDataManager* dataManager);
     ~CListRowImport();
     CListRowImport(const CListRowImport&) = delete;
     CListRowImport& operator=(const CListRowImport&) = delete;
@@ -47,7 +42,7 @@ public:
     // line, and the end line unless the user aborted; then the log's button
     // closes it. The result of ImportRows.
     bool RunInLog(CTextImpExp& data, CResDispDlg& log);
-    // False when the header is refused or no page can be made; true also
+    // False when the header is refused; true also
     // after an abort. The caller has shown the log with its start line and
     // re-reads the list afterwards. lastLine: the stop line of an abort.
     bool ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString& lastLine);
@@ -67,16 +62,31 @@ public:
     // milliseconds, so that painting the log does not set the pace.
     void PumpMessages();
 
-private:
-    enum class Put { Taken, Refused, Ignored };
+    // What the last run did with the data lines it read.
+    struct RowCounts
+    {
+        int read = 0;
+        int stored = 0;
+        int partly = 0; // stored with some values refused
+        int refused = 0;
+    };
+    const RowCounts& Counts() const { return m_counts; }
 
-    // The value into the page's control of column (at record recordNo).
-    Put PutValue(const CColumnData* column, QWidget* control, const QString& value, int recordNo,
-                 CErrDataInfo& errors);
-    Put PutRadio(QWidget* control, const QString& value, bool& accepted);
-    Put PutEdit(const CColumnData* column, QWidget* control, const QString& value, int recordNo,
-                CErrDataInfo& errors);
-    Put PutCombo(const CColumnData* column, QWidget* control, const QString& value, bool& accepted);
+private:
+    enum class RowEnd { Stored, Partly, Refused };
+
+    // A row written in the open batch: enough to write it again from the
+    // cache when a failing row takes the batch's transaction with it.
+    struct WrittenRow
+    {
+        int index = -1; // cache index
+        bool added = false;
+        bool partly = false;
+        qint64 number = -1;
+        QString prefix;     // names its file line and code in the log
+        QList<int> columns; // the columns its save wrote
+    };
+
     void BuildIndex();
     QString CodeLabel() const;
     int CodeSize() const;
@@ -85,14 +95,50 @@ private:
     // the run ends; each end commits what was saved.
     void BeginBatch();
     void EndBatch(CErrDataInfo& errors);
+    // Each row runs in a savepoint of the batch, so that a failing row is
+    // undone alone.
+    void StartRow();
+    void KeepRow();
+    // Undoes the row in work (and drops its added record from the cache);
+    // when the failure took the whole transaction, the batch's other rows
+    // are written again.
+    void UndoRow();
+    void ReplayBatch();
+    // Writes a row's columns with the run's statements: an added record as
+    // one insert that also holds its defaults and time stamps.
+    bool WriteRow(bool added, const QList<int>& columns, const QStringList& values, int& err);
+    CSQliteSQL* Writer(bool insert, const QStringList& columns, int& err);
+    // What an insert of the list writes besides the key: the columns' own
+    // defaults and the time stamps.
+    void PrepareNewRecords();
+    // The added record as stored joins the cache.
+    bool ReadBackRecord(const QString& key, int& err);
+    // The code's record (index -1: none yet), or false with its entry when
+    // the code cannot be one.
+    bool ResolveCode(const QString& code, const QStringList* row, int& index, CErrDataInfo& errors);
+    void AddInsertFailure(const QString& first, int err, CErrDataInfo& errors);
+    // Counts the row, names its line and code in its log entries, and adds
+    // those of the rows that a replay could not write again.
+    void FinishRow(RowEnd end, int firstEntry, const QString& prefix, CErrDataInfo& errors);
+    void CountRefused(bool partly);
 
     CDataManager* m_pDataManager;
-    QPointer<QWidget> m_pWindow;
-    std::function<CPageDlg*()> m_createPage;
     CResDispDlg* m_pLog = nullptr;
     int m_nBatchRows = 1000;
     int m_nBatchCount = 0;
     std::unique_ptr<CSQliteSQL> m_pBatch;
+    std::unique_ptr<CSQliteSQL> m_pRowSql;
+    std::unique_ptr<CSQliteSQL> m_pReadBack;
+    std::map<QString, std::unique_ptr<CSQliteSQL>> m_writers; // by kind and columns
+    QList<WrittenRow> m_written;                              // rows of the open batch
+    QList<WrittenRow> m_lostRows;                             // rows a replay could not write again
+    QHash<qint64, int> m_lineOfCode;
+    RowCounts m_counts;
+    QList<bool> m_insertedColumns;
+    QStringList m_newRecord;
+    QList<int> m_stampColumns;
+    QString m_strStatus;
+    int m_nStatusRecordNo = 0;
     QHash<qint64, int> m_index;
     bool m_bIndexBuilt = false;
     QElapsedTimer m_pumpClock;

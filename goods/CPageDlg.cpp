@@ -1,7 +1,9 @@
 #include "goods/CPageDlg.h"
 
 #include "goods/CColumnDataDallasKey.h"
+#include "goods/CColumnValueCheck.h"
 #include "goods/GoodsDialogIds.h"
+#include "goods/PageControlKind.h"
 #include "goods/PageLayouts.h"
 #include "goods/UnlistedLabelKey.h"
 #include "goods/base/CEnterKeyFilter.h"
@@ -17,7 +19,6 @@
 #include "shared/controls/EditSize.h"
 #include "shared/controls/FindControlById.h"
 #include "shared/data/CColumnDataDBCombo.h"
-#include "shared/data/CColumnDataItemSelectBtn.h"
 #include "shared/data/CColumnDataList.h"
 #include "shared/data/CColumnDataUniqueRadio.h"
 #include "shared/data/CColumnDataYesNoRadio.h"
@@ -46,11 +47,6 @@ const QString kCreateDateTime = QStringLiteral("CREATEDATETIME");
 const QString kProperty = QStringLiteral("PROPERTY");
 constexpr int kClassificationWidth = 6;
 const QString kUpdateDateTime = QStringLiteral("UPDATEDATETIME");
-
-bool IsCodeDisplay(uint id)
-{
-    return id == 23019 || id == 23111 || id == 23197;
-}
 
 // The group box around a radio group, where the page template has one.
 uint RadioBoxId(unsigned pageId, uint firstRadio)
@@ -242,43 +238,17 @@ bool CPageDlg::SetSubItemFromText(int columnIndex, const QString& text, CErrData
     // Only a row of the page's list can keep the value.
     if (!column || !IsUnlistedLabelKey(column->m_strLabelKey) || row < 0)
         return false;
-    const int kind = SubItemKind(column->m_strLabelKey);
-    const bool part = IsClassificationPart(column);
-    CErrDataInfo::DataErrTypetag errorType = CErrDataInfo::DATAERR_NONE;
-    QString errorKey;
-    QString value;
-    bool taken = false;
-    {
-        // A hidden dialog checks the text as the value dialog would.
-        setUpdatesEnabled(false);
-        CSubItemSetDlgEx dialog(this, SubItemDlgType::E_DlgTypeTag(kind), 1);
-        if (part)
-            dialog.SetValue(kClassificationWidth, 0, text.left(kClassificationWidth));
-        else
-            dialog.SetValue(column->m_nSize, column->m_nDecimals, text);
-        if (kind == SubItemDlgType::DLGTYPE_COMBO)
-            dialog.SetColumnData(column);
-        dialog.SetLabelText(GetLangString(column->m_strLabelKey));
-        taken =
-            dialog.Create() &&
-            dialog.SetValueImportTextData(text, column->m_bNullable ? 1 : 0, errorType, errorKey) &&
-            dialog.CommitInputData();
-        value = dialog.GetValue();
-        setUpdatesEnabled(true);
-    }
-    if (taken) {
-        m_subItemValues[row] = part ? value + text.mid(kClassificationWidth) : value;
+    const CColumnValueCheck::Result result =
+        CColumnValueCheck(m_pDataManager, m_nPageId).Check(columnIndex, text, QString());
+    if (result.outcome == CColumnValueCheck::Result::Outcome::Stored) {
+        m_subItemValues[row] = result.value;
         if (QTreeWidgetItem* item = m_pSubItems->topLevelItem(int(row)))
-            item->setText(1, column->GetDescript(value));
+            item->setText(1, IsClassificationPart(column) ? result.value.left(kClassificationWidth)
+                                                          : column->GetDescript(result.value));
         return true;
     }
-    if (errorType == CErrDataInfo::DATAERR_NONE) {
-        errorType = CErrDataInfo::DATAERR_ERROR;
-        errorKey = QStringLiteral("CRDS_ERR_UNKNOWNERR");
-    }
-    if (collector)
-        collector->AddErrData(errorType, m_nRecordNo, GetLangString(column->m_strLabelKey),
-                              GetLangString(errorKey), text);
+    if (collector && result.outcome == CColumnValueCheck::Result::Outcome::Refused)
+        collector->AddErrData(result.kind, m_nRecordNo, result.text1, result.text2, text);
     return false;
 }
 
@@ -305,24 +275,20 @@ void CPageDlg::AddSetPriceButtons(QFormLayout* form)
 void CPageDlg::BuildControlsOf(QFormLayout* form, const CColumnDataList* list, bool mainList)
 {
     CSQliteDB* db = list->GetCSQliteDBPtr();
-    const bool setPricePage = m_nPageId == IDD_PAGE_SETPRICE;
     for (int i = 0; i < list->m_nColumnCount; ++i) {
         CColumnData* column = list->m_ppColumnData[i];
         const uint id = column->m_nCtrlID;
-        // The set price page shows the item code of the main list only; the
-        // others all of it but that.
-        if (id == 0 || id == 23189 || FindControlById(this, id) ||
-            (mainList && setPricePage != (id == 23197)))
+        const PageControlKind kind = PageControlKindOf(column, m_nPageId, mainList);
+        if (kind == PageControlKind::None || FindControlById(this, id))
             continue;
         QWidget* field = NewControl(column);
         if (field) {
             // made by the page
-        } else if (IsCodeDisplay(id)) {
+        } else if (kind == PageControlKind::CodeDisplay) {
             auto* label = new QLabel(this);
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             field = label;
-        } else if (dynamic_cast<CColumnDataYesNoRadio*>(column) ||
-                   dynamic_cast<CColumnDataUniqueRadio*>(column)) {
+        } else if (kind == PageControlKind::Radio) {
             auto* radio = dynamic_cast<CColumnDataUniqueRadio*>(column);
             const int count = radio ? radio->m_nRadioCount : 2;
             const uint boxId = RadioBoxId(m_nPageId, id);
@@ -332,29 +298,25 @@ void CPageDlg::BuildControlsOf(QFormLayout* form, const CColumnDataList* list, b
             for (int r = 0; r < count; ++r) {
                 auto* button = new QRadioButton(box);
                 SetControlId(button, id + uint(r));
-                QString key = PageControlKey(m_nPageId, id + uint(r));
-                if (key.isEmpty() && radio && radio->m_ppLabelKeys)
-                    key = QLatin1String(radio->m_ppLabelKeys[r]);
-                button->setText(key);
+                button->setText(PageRadioKey(column, m_nPageId, r));
                 row->addWidget(button);
             }
             field = box;
-        } else if (auto* item = dynamic_cast<CColumnDataItemSelectBtn*>(column)) {
+        } else if (kind == PageControlKind::ItemButton) {
             auto* button = new CItemSelectButton(this);
             button->m_pSQliteDB = db;
-            Q_UNUSED(item);
             field = button;
-        } else if (dynamic_cast<CColumnDataDBCombo*>(column)) {
+        } else if (kind == PageControlKind::Combo) {
             field = new QComboBox(this);
-        } else if (id == 23003 || id == 23140 || id == 23198) {
+        } else if (kind == PageControlKind::MinusPrice) {
             field = new CMinusPriceEdit(this);
-        } else if (id == 23004 || id == 23005) {
+        } else if (kind == PageControlKind::Percent) {
             auto* percent = new CPercentEdit(this);
-            percent->SetDigits(id == 23004 ? 2 : 4, id == 23004 ? 3 : 2);
+            percent->SetDigits(PercentIntegerDigits(id), PercentDecimalDigits(id));
             field = percent;
-        } else if (id == 23114) {
+        } else if (kind == PageControlKind::NumZero) {
             auto* digits = new CNumZeroEdit(this);
-            digits->SetDigits(6);
+            digits->SetDigits(kNumZeroDigits);
             field = digits;
         } else {
             auto* edit = new CEcrEdit(this);

@@ -61,8 +61,8 @@ public:
     // The dialog form for a column of the sub-item list.
     static int SubItemKind(const QString& labelKey);
     // An imported or pasted text for a sub-item column (by column list
-    // index), checked as the value dialog checks it; a refused text goes to
-    // the collector with the column's title.
+    // index), checked as the value dialog checks it (CColumnValueCheck); a
+    // refused text goes to the collector with the column's title.
     bool SetSubItemFromText(int columnIndex, const QString& text, CErrDataInfo* collector);
 
 protected:

@@ -225,6 +225,7 @@ bool CTextImpExp::PasteRowsFromClipboard(QWidget*)
     const QString text = QGuiApplication::clipboard()->text();
     if (text.isEmpty())
         return false;
+    m_nFirstDataLine = 1;
     qsizetype at = 0;
     while (at < text.size()) {
         qsizetype end = text.indexOf(QLatin1Char('\n'), at);

@@ -68,6 +68,9 @@ public:
 
     QStringList m_arrHeader;
     QList<uint> m_arrColumnMap; // kept for the user of the class
+    // The line number of the first row in its file (the header is line 1;
+    // pasted rows have none).
+    int m_nFirstDataLine = 2;
 
 private:
     // A file line without TAB, or with a TAB first, gives no values.

@@ -15,12 +15,7 @@ namespace {
 
 QString DisplayText(CColumnData* column, const QStringList& record, int index)
 {
-    QString text = column->GetDescript(record.value(index));
-    qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1).isSpace())
-        --end;
-    text.truncate(end);
-    return text;
+    return WithoutTrailingBlanks(column->GetDescript(record.value(index)));
 }
 
 // The column list indexes of the carried columns.
@@ -49,6 +44,15 @@ void AddRows(CDataManager* dataManager, CTextImpExp& data, int first, int last,
 }
 
 } // namespace
+
+QString WithoutTrailingBlanks(QString text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1).isSpace())
+        --end;
+    text.truncate(end);
+    return text;
+}
 
 bool IsListFileColumn(const CColumnData* column)
 {

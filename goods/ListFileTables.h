@@ -14,6 +14,9 @@ class CTextImpExp;
 // The tables of the easy list's list files and clipboard rows, built from a
 // mode's column list and record cache. Free of widgets.
 
+// A list file's value with its trailing blanks removed, as it is written and read.
+QString WithoutTrailingBlanks(QString text);
+
 // A column that list files carry: named, labelled and visible.
 bool IsListFileColumn(const CColumnData* column);
 

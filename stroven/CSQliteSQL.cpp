@@ -255,6 +255,23 @@ struct CSQliteSQL::Impl
     Statement blobRead;
     int blobReadColumns = 0;
 
+    // SAVEPOINT, RELEASE and ROLLBACK TO, prepared on first use.
+    Statement savepoint[3];
+    int step(int which, const char* sql)
+    {
+        if (!db.Handle())
+            return SQLERR_NOT_OPEN;
+        Statement& stmt = savepoint[which];
+        if (!stmt) {
+            const int rc = prepareOne(db.Handle(), QString::fromLatin1(sql), stmt);
+            if (rc != 0 || !stmt)
+                return rc != 0 ? rc : SQLERR_ARGUMENTS;
+        }
+        const int rc = sqlite3_step(stmt.get());
+        sqlite3_reset(stmt.get());
+        return rc == SQLITE_DONE ? 0 : rc;
+    }
+
     CSQTableInfoArray tableInfo;
 };
 
@@ -585,6 +602,22 @@ int CSQliteSQL::ExecCommit()
     if (!d->db.InTransaction())
         return d->db.Handle() ? SQLERR_NO_TRANSACTION : SQLERR_NOT_OPEN;
     return d->exec("COMMIT");
+}
+
+int CSQliteSQL::SetSavepoint()
+{
+    return d->step(0, "SAVEPOINT korvane_part");
+}
+
+int CSQliteSQL::ReleaseSavepoint()
+{
+    return d->step(1, "RELEASE korvane_part");
+}
+
+int CSQliteSQL::RollbackToSavepoint()
+{
+    const int rc = d->step(2, "ROLLBACK TO korvane_part");
+    return rc != 0 ? rc : ReleaseSavepoint();
 }
 
 int CSQliteSQL::ExecRollback()

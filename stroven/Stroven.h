@@ -136,6 +136,12 @@ public:
     int StartTransaction();
     int ExecCommit();
     int ExecRollback();
+    // One savepoint inside the open transaction, for work that must be
+    // undone alone (a row of a batch); its statements are prepared once per
+    // statement object. Rolling back to it also ends it.
+    int SetSavepoint();
+    int ReleaseSavepoint();
+    int RollbackToSavepoint();
 
     // Columns of the table in table order, owned by this statement. Never
     // nullptr: on failure err is set and the array is empty.

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QTest>
 
@@ -133,6 +134,72 @@ TEST_F(BrelkinProgramTest, EasyDepartmentListRenamedInPlaceByKeys)
                   .trimmed(),
               "Drinks|20000101000000\nOther|20000101000000");
     EXPECT_TRUE(m_program.messages().isEmpty()) << m_program.messages().join(u' ').toStdString();
+}
+
+TEST_F(BrelkinProgramTest, ListFileImportKeepsEveryRowButTheFailingOne)
+{
+    PrivateXServer x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "Xvfb or xdotool is missing (scripts/install-deps.sh installs them)";
+    MakeWorkDatabase();
+    korvane::test::ExecSql(m_database,
+                           {"DELETE FROM CIA001",
+                            "CREATE TRIGGER refuse BEFORE INSERT ON CIA001 WHEN NEW.ITEMCODE = "
+                            "'0000000000000500' BEGIN SELECT RAISE(ROLLBACK, 'no'); END"});
+    // A list file of 1,000 items as the list writes it: UTF-16LE with its
+    // mark, TAB between values, CR LF after each line.
+    QString text = QStringLiteral("PLU Code\tPLU Name\tPrice\r\n");
+    for (int i = 1; i <= 1000; ++i)
+        text += QStringLiteral("%1\tItem %1\t%2\r\n").arg(i).arg(i * 10);
+    const QString path = m_program.folders().scratch() + QStringLiteral("/items.txt");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        QByteArray bytes("\xFF\xFE");
+        bytes.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+        file.write(bytes);
+    }
+    m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
+    QProcess& goods = m_program.start({QStringLiteral("/P"), QStringLiteral("/EASY")});
+    const QStringList list = Windows(x, QStringLiteral("PLU Settings"), 1);
+    ASSERT_EQ(list.size(), 1);
+    // The import button sits at a fixed place from the window's lower right.
+    QMap<QString, int> geometry;
+    for (const QString& line :
+         x.xdotool({"getwindowgeometry", "--shell", list[0]}).split(u'\n', Qt::SkipEmptyParts))
+        geometry.insert(line.section(u'=', 0, 0), line.section(u'=', 1).toInt());
+    x.xdotool({"mousemove", "--window", list[0], QString::number(geometry["WIDTH"] - 215),
+               QString::number(geometry["HEIGHT"] - 71), "click", "1"});
+    const QStringList open = Windows(x, QStringLiteral("Open"), 1);
+    ASSERT_EQ(open.size(), 1);
+    x.xdotool({"windowfocus", "--sync", open[0]});
+    x.xdotool({"type", "--delay", "5", path});
+    x.xdotool({"key", "Return"});
+
+    const QString count = QStringLiteral("SELECT COUNT(*) FROM CIA001 WHERE ITEMNAME = 'Item ' || "
+                                         "CAST(ITEMCODE AS INTEGER) AND UNITPRICE = "
+                                         "CAST(ITEMCODE AS INTEGER) * 10");
+    // Read while the program writes: wait out its commits.
+    auto read = [&](const QString& query) {
+        QProcess sqlite;
+        sqlite.start(QStringLiteral("sqlite3"),
+                     {QStringLiteral("-cmd"), QStringLiteral(".timeout 10000"), m_database, query});
+        sqlite.waitForFinished(30000);
+        return QString::fromUtf8(sqlite.readAllStandardOutput()).trimmed();
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return read(count) == "999"; }, 60000))
+        << read(count).toStdString();
+    EXPECT_EQ(korvane::test::Sqlite3(m_database, "SELECT COUNT(*) FROM CIA001").trimmed(), "999");
+    EXPECT_TRUE(m_program.messages().isEmpty()) << m_program.messages().join(u' ').toStdString();
+    // The finished log's button closes it; Escape then closes the list.
+    const QStringList log = Windows(x, QStringLiteral("Result"), 1);
+    ASSERT_EQ(log.size(), 1);
+    x.xdotool({"windowfocus", "--sync", log[0]});
+    x.xdotool({"key", "Return"});
+    x.xdotool({"windowfocus", "--sync", list[0]});
+    x.xdotool({"key", "Escape"});
+    EXPECT_EQ(SuiteProgram::waitForExit(goods, 60000), 2);
 }
 
 // Files under the user's configuration folder that hold a window placement.

@@ -45,8 +45,7 @@ protected:
         });
         Open(kPluEasyEntry);
         m_commands = std::make_unique<CListFileCommands>(
-            m_modes->Entry(kPluEasyEntry), m_window.get(), 1,
-            [] { return NewPageDlg(IDD_PAGE_PLU); }, [this] { ++m_refreshed; });
+            m_modes->Entry(kPluEasyEntry), m_window.get(), 1, [this] { ++m_refreshed; });
         m_path = m_dir.filePath("PLU.txt");
     }
     void TearDown() override

@@ -1,4 +1,5 @@
-// Rows of column texts written into the records through a hidden page.
+// Rows of column texts checked as the record page takes them, written into
+// the records.
 #include "goods/CListRowImport.h"
 
 #include "goods/CPageDlg.h"
@@ -34,9 +35,7 @@ protected:
     void SetUp() override
     {
         ListDlgFixture::SetUp();
-        Exec("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES ('000001', 'Food'), "
-             "('000002', 'Drink'), ('000003', 'Wine'), ('000004', 'Wine')");
-        Exec("INSERT INTO CSM001 (TAXCODE, TAXAMTNAME) VALUES ('00', 'None'), ('01', 'Std')");
+        InsertDepartmentsAndTaxes();
         Exec("INSERT INTO CIA001 (ITEMCODE, ITEMNAME, UNITPRICE, ITEMDEPTCODE, TAXCODE_1, "
              "CREATEDATETIME, UPDATEDATETIME) VALUES "
              "('0000000000000005', 'Tea', '100', '000001', '00', '20200101000000', "
@@ -53,7 +52,7 @@ protected:
 
     // The easy item list open, and a run of rows under the labels of keys.
     bool Run(const QStringList& labelKeys, const QList<QStringList>& rows, int batchRows = 500,
-             int entry = kPluEasy, uint pageId = IDD_PAGE_PLU)
+             int entry = kPluEasy)
     {
         if (!m_window)
             Open(entry);
@@ -62,8 +61,7 @@ protected:
             data.m_arrHeader << (key.startsWith("CRD") ? GetLangString(key) : key);
         for (int i = 0; i < rows.size(); ++i)
             *data.GetRow(i) = rows[i];
-        CListRowImport import(m_modes->Entry(entry), m_window.get(),
-                              [pageId] { return NewPageDlg(pageId); });
+        CListRowImport import(m_modes->Entry(entry));
         import.SetBatchRows(batchRows);
         m_log = std::make_unique<CResDispDlg>();
         m_log->CreateModeless(m_window.get());
@@ -143,8 +141,12 @@ TEST_F(CListRowImportTest, CodesFindOrCreateTheirRecord)
     EXPECT_EQ(log.count(GetLangString("CRDS_ERR_INVALID_MEMNO")), 4) << log.toStdString();
     for (const char* code : {"abc", "-5", "1.5", "12abc"})
         EXPECT_TRUE(log.contains(QString::fromLatin1(code))) << code;
-    // From record 1 (000005) to record 2 (000009, the last one in work).
-    EXPECT_TRUE(log.contains(FormatLangText(GetLangString("CRDS_ERR_TARGETMEMNO"), 2)))
+    // Every data line counts, refused ones too.
+    EXPECT_TRUE(log.contains(FormatLangText(GetLangString("CRDS_ERR_TARGETMEMNO"), 8)))
+        << log.toStdString();
+    EXPECT_TRUE(log.contains(FormatLangText(GetLangString("CRDS_ERR_ROWSUMMARY"), 3, 0, 5)))
+        << log.toStdString();
+    EXPECT_TRUE(log.contains(FormatLangText(GetLangString("CRDS_ERR_LINECODE"), 5, "abc")))
         << log.toStdString();
     EXPECT_FALSE(log.contains(GetLangString("CRDS_ERR_NORMALEND")));
 }
@@ -154,7 +156,7 @@ TEST_F(CListRowImportTest, AddedRecordJoinsTheCacheWithoutARead)
     Open(kPluEasy);
     CDataManager* manager = m_modes->Entry(kPluEasy);
     const QStringList* tea = manager->m_arrRecords.GetAt(0);
-    CListRowImport import(manager, m_window.get(), [] { return NewPageDlg(IDD_PAGE_PLU); });
+    CListRowImport import(manager);
     CErrDataInfo errors;
     int index = -1;
     ASSERT_TRUE(import.FindOrAddRecordByNumber(Code(7), nullptr, index, errors));
@@ -198,8 +200,7 @@ TEST_F(CListRowImportTest, RadioPairTakesOnlyItsTwoTexts)
     }
     ASSERT_NE(texts[0], texts[1]);
     ASSERT_TRUE(Run({"CRDS_PR_CLMN_ITEMPARMCODE", "CRDS_PR_CLMN_HASHITEMFLG"},
-                    {{"1", texts[1]}, {"2", texts[0]}, {"3", texts[0].toUpper() + "x"}}, 500, 2,
-                    IDD_PAGE_ITEMPARM));
+                    {{"1", texts[1]}, {"2", texts[0]}, {"3", texts[0].toUpper() + "x"}}, 500, 2));
     EXPECT_EQ(Rows("CSA001", {"ITEMPARMCODE", "HASHITEMFLG"}, {}, "ITEMPARMCODE"),
               (QList<QStringList>{{"000001", "0"}, {"000002", "1"}, {"000003", "1"}}))
         << m_log->LogText().toStdString();
@@ -213,25 +214,122 @@ TEST_F(CListRowImportTest, BadValueIsLoggedAndThePageDecides)
     const QString log = m_log->LogText();
     EXPECT_TRUE(log.contains(GetLangString("CRDS_ERR_CHAR_TOOLENGTH"))) << log.toStdString();
     EXPECT_TRUE(log.contains(GetLangString("CRDS_ERR_INPUT"))) << log.toStdString();
-    // A refused text leaves the control as it was: the row saves the rest.
+    // A refused value keeps the stored one: the row saves the rest.
     EXPECT_EQ(Item(Code(5), "ITEMNAME"), "Tea");
     EXPECT_EQ(Item(Code(5), "TAXCODE_1"), "01");
     EXPECT_EQ(Item(Code(9), "ITEMNAME"), "Bun");
     EXPECT_EQ(Item(Code(9), "TAXCODE_1"), "01");
 }
 
-TEST_F(CListRowImportTest, FailingRowKeepsTheRowsBeforeIt)
+TEST_F(CListRowImportTest, BadValuesAreRefusedNeverChanged)
+{
+    // Each bad value once in an item that exists and once in a new one.
+    const QList<std::pair<int, QString>> bad = {
+        {2, "1.2.3"}, {2, "12.50"},          {2, "12,50"},   {2, "12abc"},
+        {2, "1 2"},   {1, QString(41, 'x')}, {3, "Nothing"},
+    };
+    QList<QStringList> rows;
+    for (int i = 0; i < bad.size(); ++i) {
+        Exec(QStringLiteral("INSERT INTO CIA001 (ITEMCODE, ITEMNAME, UNITPRICE, TAXCODE_1) "
+                            "VALUES ('%1', 'Old', '7', '00')")
+                 .arg(Code(100 + i)));
+        for (const int code : {100 + i, 200 + i}) {
+            QStringList row{QString::number(code), "Milk", "150", "Std"};
+            row[bad[i].first] = bad[i].second;
+            rows << row;
+        }
+    }
+    ASSERT_TRUE(Run(
+        {"CRDS_PR_CLMN_PLUCODE", "CRDS_PR_CLMN_PLUNAME", "CRDS_PR_CLMN_PRICE", "CRDS_PR_CLMN_TAX1"},
+        rows));
+    const QString log = m_log->LogText();
+    for (int i = 0; i < bad.size(); ++i) {
+        const QString old = bad[i].first == 1 ? "Old" : "Milk";
+        const QString price = bad[i].first == 2 ? "7" : "150";
+        const QString tax = bad[i].first == 3 ? "00" : "01";
+        EXPECT_EQ(Rows("CIA001", {"ITEMNAME", "UNITPRICE", "TAXCODE_1"},
+                       QStringLiteral("ITEMCODE = '%1'").arg(Code(100 + i))),
+                  (QList<QStringList>{{old, price, tax}}))
+            << bad[i].second.toStdString();
+        EXPECT_TRUE(
+            Rows("CIA001", {"ITEMCODE"}, QStringLiteral("ITEMCODE = '%1'").arg(Code(200 + i)))
+                .isEmpty())
+            << bad[i].second.toStdString();
+        // Lines 2, 3, ... in the file: the existing item, then the new one.
+        const QString existing =
+            FormatLangText(GetLangString("CRDS_ERR_LINECODE"), 2 + 2 * i, Code(100 + i));
+        const QString added =
+            FormatLangText(GetLangString("CRDS_ERR_LINECODE"), 3 + 2 * i, Code(200 + i));
+        EXPECT_TRUE(log.contains(existing + " " + GetLangString("CRDS_ERR_ROW_PARTLY")))
+            << log.toStdString();
+        EXPECT_TRUE(log.contains(added + " " + GetLangString("CRDS_ERR_ROW_NOTCREATED")))
+            << log.toStdString();
+        EXPECT_TRUE(log.contains(bad[i].second)) << bad[i].second.toStdString();
+    }
+    EXPECT_TRUE(log.contains(FormatLangText(GetLangString("CRDS_ERR_TARGETMEMNO"), 14)));
+    EXPECT_TRUE(log.contains(FormatLangText(GetLangString("CRDS_ERR_ROWSUMMARY"), 0, 7, 7)))
+        << log.toStdString();
+}
+
+TEST_F(CListRowImportTest, SameCodeTwiceIsNamedByBothLines)
+{
+    ASSERT_TRUE(Run(kCodeName, {{"5", "Milk"}, {"7", "Egg"}, {"0005", "Pie"}}));
+    EXPECT_EQ(Item(Code(5), "ITEMNAME"), "Pie");
+    const QString log = m_log->LogText();
+    EXPECT_TRUE(log.contains(FormatLangText(GetLangString("CRDS_ERR_LINECODE"), 4, Code(5)) + " " +
+                             FormatLangText(GetLangString("CRDS_ERR_DUPLICATE_CODE"), 2)))
+        << log.toStdString();
+    EXPECT_TRUE(log.contains(GetLangString("CRDS_CMN_ERR_IMPWARNING")));
+    EXPECT_TRUE(log.contains(FormatLangText(GetLangString("CRDS_ERR_ROWSUMMARY"), 3, 0, 0)));
+}
+
+TEST_F(CListRowImportTest, FailingRowIsUndoneAloneInItsBatch)
+{
+    // A failing statement, and a failure that ends the batch's transaction.
+    for (const char* raise : {"ABORT", "ROLLBACK"}) {
+        Exec("DELETE FROM CIA001");
+        Exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON CIA001 WHEN NEW.ITEMCODE = "
+                            "'%1' BEGIN SELECT RAISE(%2, 'no'); END")
+                 .arg(Code(600), QLatin1String(raise)));
+        QList<QStringList> rows;
+        for (int i = 1; i <= 1000; ++i)
+            rows << QStringList{QString::number(i), QStringLiteral("Item %1").arg(i)};
+        m_window.reset();
+        ASSERT_TRUE(Run(kCodeName, rows, 500));
+        EXPECT_TRUE(m_suite.messages().isEmpty()) << m_suite.messages().join(' ').toStdString();
+        EXPECT_EQ(Value("CIA001", "COUNT(*)", "ITEMNAME = 'Item ' || CAST(ITEMCODE AS INTEGER)"),
+                  "999")
+            << raise;
+        EXPECT_EQ(Item(Code(600), "ITEMCODE"), "<no row>");
+        const QString log = m_log->LogText();
+        EXPECT_TRUE(
+            log.contains(FormatLangText(GetLangString("CRDS_ERR_LINECODE"), 601, Code(600)) + " " +
+                         GetLangString("CRDS_CMN_ERR_INSERT_FAILED").section('(', 0, 0)))
+            << log.toStdString();
+        EXPECT_TRUE(log.contains(FormatLangText(GetLangString("CRDS_ERR_ROWSUMMARY"), 999, 0, 1)))
+            << log.toStdString();
+        Exec("DROP TRIGGER refuse");
+        m_log.reset();
+    }
+}
+
+TEST_F(CListRowImportTest, FailingSaveOfAnItemKeepsTheOthers)
 {
     Exec("CREATE TRIGGER refuse BEFORE UPDATE ON CIA001 WHEN NEW.ITEMCODE = '0000000000000009' "
          "BEGIN SELECT RAISE(ABORT, 'no'); END");
     ASSERT_TRUE(Run(kCodeName, {{"5", "Milk"}, {"7", "Egg"}, {"9", "Pie"}, {"11", "Jam"}}));
-    EXPECT_EQ(m_suite.messages(), QStringList{"CRDS_CMN_ERR_SAVE_FAILED"});
+    // The failure is the log's, not a message for each row.
+    EXPECT_TRUE(m_suite.messages().isEmpty());
     EXPECT_EQ(Rows("CIA001", {"ITEMCODE", "ITEMNAME"}, {}, "ITEMCODE"),
               (QList<QStringList>{
                   {Code(5), "Milk"}, {Code(7), "Egg"}, {Code(9), "Cake"}, {Code(11), "Jam"}}));
+    const QString log = m_log->LogText();
+    EXPECT_TRUE(log.contains(FormatLangText(GetLangString("CRDS_ERR_LINECODE"), 4, Code(9)) + " " +
+                             GetLangString("CRDS_CMN_ERR_SAVE_FAILED").section('(', 0, 0)))
+        << log.toStdString();
 }
 
-TEST_F(CListRowImportTest, AbortStopsAfterTheCurrentValue)
+TEST_F(CListRowImportTest, AbortUndoesTheRowInWork)
 {
     // The abort button is pressed while the first row's log is pumped.
     for (const int batch : {1, 500}) {
@@ -239,13 +337,15 @@ TEST_F(CListRowImportTest, AbortStopsAfterTheCurrentValue)
         Exec("UPDATE CIA001 SET ITEMNAME = 'old'");
         QTimer::singleShot(
             0, [this] { qobject_cast<QPushButton*>(FindControlById(m_log.get(), 2))->click(); });
-        ASSERT_TRUE(Run(kCodeName, {{"5", "Milk"}, {"9", "Pie"}, {"7", "Egg"}}, batch));
+        ASSERT_TRUE(Run(kCodeName, {{"5", "Milk"}, {"7", "Egg"}, {"9", "Pie"}}, batch));
+        // No half-made item 7.
         EXPECT_EQ(Rows("CIA001", {"ITEMCODE", "ITEMNAME"}, {}, "ITEMCODE"),
                   (QList<QStringList>{{Code(5), "Milk"}, {Code(9), "old"}}));
         const QStringList lines = LogLines();
-        ASSERT_EQ(lines.size(), 3) << lines.join('|').toStdString();
-        EXPECT_EQ(lines[1], GetLangString("CRDS_ERR_ABORTPROC"));
-        EXPECT_EQ(lines[2], FormatLangText(GetLangString("CRDS_ERR_TARGETMEMNO"), 2));
+        ASSERT_EQ(lines.size(), 4) << lines.join('|').toStdString();
+        EXPECT_EQ(lines[1], FormatLangText(GetLangString("CRDS_ERR_ABORTLINE"), 3));
+        EXPECT_EQ(lines[2], FormatLangText(GetLangString("CRDS_ERR_TARGETMEMNO"), 1));
+        EXPECT_EQ(lines[3], FormatLangText(GetLangString("CRDS_ERR_ROWSUMMARY"), 1, 0, 0));
         m_log.reset();
     }
 }
@@ -259,7 +359,7 @@ TEST_F(CListRowImportTest, ExportedListImportsBackUnchanged)
          "SETITEMCODE = '0000000000000001', TAXCODE_2 = '01', TAXCODE_3 = '', "
          "UNITWEIGHT = '1.25', UNITQTY = '2.5', UNITPRICENAME = 'each', UNUSABLEFLG = '1', "
          "UNITPRICE2 = '-30', UNITPRICENAME3 = 'big' WHERE ITEMCODE = '0000000000000005'");
-    // A first pass makes every empty value the page's own (NULL becomes "").
+    // A first pass makes every empty value an empty text (NULL becomes "").
     Open(kPluEasy);
     CDataManager* manager = m_modes->Entry(kPluEasy);
     CTextImpExp exported;
@@ -296,7 +396,7 @@ TEST_F(CListRowImportTest, ExportedListImportsBackUnchanged)
     m_log.reset();
     CTextImpExp again;
     ASSERT_TRUE(again.ReadListFile(path));
-    CListRowImport import(manager, m_window.get(), [] { return NewPageDlg(IDD_PAGE_PLU); });
+    CListRowImport import(manager);
     m_log = std::make_unique<CResDispDlg>();
     m_log->CreateModeless(m_window.get());
     ASSERT_TRUE(import.RunInLog(again, *m_log));
@@ -351,7 +451,7 @@ TEST_F(CListRowImportTest, CopyAndPasteTables)
         paste.m_arrHeader,
         (QStringList{GetLangString("CRDS_PR_CLMN_PLUCODE"), GetLangString("CRDS_PR_CLMN_PLUNAME"),
                      GetLangString("CRDS_PR_CLMN_PRICE"), GetLangString("CRDS_PR_CLMN_TAX1")}));
-    CListRowImport import(manager, m_window.get(), [] { return NewPageDlg(IDD_PAGE_PLU); });
+    CListRowImport import(manager);
     m_log = std::make_unique<CResDispDlg>();
     m_log->CreateModeless(m_window.get());
     ASSERT_TRUE(import.RunInLog(paste, *m_log));

@@ -47,6 +47,14 @@ protected:
         return *m_window;
     }
 
+    // Departments (two named alike) and taxes that item columns choose from.
+    void InsertDepartmentsAndTaxes()
+    {
+        Exec("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES ('000001', 'Food'), "
+             "('000002', 'Drink'), ('000003', 'Wine'), ('000004', 'Wine')");
+        Exec("INSERT INTO CSM001 (TAXCODE, TAXAMTNAME) VALUES ('00', 'None'), ('01', 'Std')");
+    }
+
     // The list column showing a table column (by name or label key).
     static int ListColumnOf(const brelkin::CListDlg& window, const QString& name)
     {

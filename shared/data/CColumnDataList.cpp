@@ -334,10 +334,17 @@ bool CColumnDataList::InsertRecordKeepCache(const QStringList& row, int& err)
             err = SQLERR_ARGUMENTS;
         return false;
     }
-    // A key never read before: no parked row can hold it.
-    m_ownRows.push_back(std::make_unique<QStringList>(std::move(*rows->first())));
-    m_pRecords->Add(m_ownRows.back().get());
+    AppendStoredRecord(std::move(*rows->first()));
     return true;
+}
+
+void CColumnDataList::AppendStoredRecord(QStringList row)
+{
+    if (!m_pRecords)
+        return;
+    // A key never read before: no parked row can hold it.
+    m_ownRows.push_back(std::make_unique<QStringList>(std::move(row)));
+    m_pRecords->Add(m_ownRows.back().get());
 }
 
 bool CColumnDataList::SaveRecord(int recordNo, QStringList& row, int& err)

@@ -68,6 +68,9 @@ public:
     // stored instead of reading the table again: a run that adds many records
     // stays linear. The cache is then no longer in key order.
     bool InsertRecordKeepCache(const QStringList& row, int& err);
+    // Appends a record as stored (read back by a caller that wrote it) to the
+    // cache; the list keeps it alive like the rows it reads.
+    void AppendStoredRecord(QStringList row);
     // Sets one column of one record.
     bool UpdateOneColumnData(int column, int recordNo, QString value, int& err);
     // Sets one column to one value in many records, all or none: on a refused

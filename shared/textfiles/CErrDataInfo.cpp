@@ -3,6 +3,8 @@
 #include "shared/lang/CSarvikApp.h"
 #include "shared/lang/FormatLangText.h"
 
+#include <algorithm>
+
 CErrDataInfo::CErrDataInfo() = default;
 
 CErrDataInfo::~CErrDataInfo() = default;
@@ -16,6 +18,14 @@ void CErrDataInfo::AddErrData(DataErrTypetag kind, int number, const QString& te
     m_arrText2.append(text2);
     m_arrText3.append(text3);
     ++m_nDataCnt;
+}
+
+void CErrDataInfo::TagEntriesFrom(int first, const QString& prefix)
+{
+    for (int i = std::max(first, 0); i < m_nDataCnt; ++i) {
+        m_arrNumbers[i] = 0;
+        m_arrText1[i] = m_arrText1[i].isEmpty() ? prefix : prefix + u' ' + m_arrText1[i];
+    }
 }
 
 QString CErrDataInfo::GetNextErrMsg()

@@ -30,6 +30,11 @@ public:
     // Errors and warnings among the lines already handed out.
     int GetErrCnt() const { return m_nErrCnt; }
     int GetWarningCnt() const { return m_nWarningCnt; }
+    // Entries added so far, displayed or not.
+    int GetDataCnt() const { return m_nDataCnt; }
+    // The entries from index first on name their place by prefix (e.g. a file
+    // line) in place of a record number: it goes before their first text.
+    void TagEntriesFrom(int first, const QString& prefix);
 
 private:
     int m_nDataCnt = 0;

@@ -118,3 +118,20 @@ TEST_F(CSQliteSQLWrite, BlobsSurviveByteForByte)
     EXPECT_EQ(Rows(QStringLiteral("GROUP"), {"DATA"}, "\"KEY\" = '0001'"),
               (QList<QStringList>{{""}}));
 }
+
+TEST_F(CSQliteSQLWrite, SavepointUndoesOnlyItsPartOfTheTransaction)
+{
+    ASSERT_EQ(stmt->StartTransaction(), 0);
+    for (const char* key : {"0001", "0002", "0003"}) {
+        ASSERT_EQ(stmt->SetSavepoint(), 0);
+        ASSERT_EQ(stmt->ExecWrite({key, "01"}, {"v"}, {}, SQLWRITE_INSERT), 0);
+        // The second part is undone; the savepoint then serves the next one.
+        EXPECT_EQ(QString::fromLatin1(key) == "0002" ? stmt->RollbackToSavepoint()
+                                                     : stmt->ReleaseSavepoint(),
+                  0);
+    }
+    EXPECT_TRUE(m_db->InTransaction());
+    ASSERT_EQ(stmt->ExecCommit(), 0);
+    EXPECT_EQ(all(), (QList<QStringList>{{"0001", "01", "v"}, {"0003", "01", "v"}}));
+    EXPECT_NE(stmt->ReleaseSavepoint(), 0); // none is open
+}
