@@ -2,7 +2,6 @@
 
 #include "goods/CColumnDataDallasKey.h"
 #include "goods/CColumnDataNum.h"
-#include "goods/CPageDlg.h"
 #include "goods/GoodsDialogIds.h"
 #include "goods/ListFileTables.h"
 #include "goods/PageControlKind.h"
@@ -218,7 +217,7 @@ CColumnValueCheck::Result CColumnValueCheck::CheckRadio(CColumnData* column, con
 
 CColumnValueCheck::Result CColumnValueCheck::CheckSubItem(CColumnData* column, const QString& text)
 {
-    const int form = CPageDlg::SubItemKind(column->m_strLabelKey);
+    const int form = SubItemKindOf(column->m_strLabelKey);
     const bool part = m_pDataManager->m_pszModeKey &&
                       qstrcmp(m_pDataManager->m_pszModeKey, "P_RES") == 0 &&
                       column->m_strColumnName == u"PROPERTY";

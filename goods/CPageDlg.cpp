@@ -144,30 +144,6 @@ void CPageDlg::SetupSubItemList(QFormLayout* form)
     form->addRow(QString(), change);
 }
 
-int CPageDlg::SubItemKind(const QString& labelKey)
-{
-    static const QRegularExpression price(QStringLiteral("^CRDS_PR_CLMN_PRC([2-9]|10)(_.*)?$"));
-    const QRegularExpressionMatch match = price.match(labelKey);
-    if (match.hasMatch()) {
-        const QString ending = match.captured(2);
-        if (ending.isEmpty())
-            return SubItemDlgType::DLGTYPE_MINUSPRICE;
-        if (ending == QLatin1String("_TAX1") || ending == QLatin1String("_TAX2"))
-            return SubItemDlgType::DLGTYPE_COMBO;
-        if (ending == QLatin1String("_UQTY"))
-            return SubItemDlgType::DLGTYPE_PERCENT;
-        return SubItemDlgType::DLGTYPE_EDIT;
-    }
-    if (labelKey.startsWith(QLatin1String("CRDS_PR_CLMN_SETITEMNAME")) &&
-        (labelKey.endsWith(QLatin1Char('4')) || labelKey.endsWith(QLatin1Char('5')) ||
-         labelKey.endsWith(QLatin1Char('6'))) &&
-        labelKey.size() == int(qstrlen("CRDS_PR_CLMN_SETITEMNAME")) + 1)
-        return SubItemDlgType::DLGTYPE_COMBO;
-    if (labelKey == QLatin1String("CRDS_PR_CLMN_ITEMCLASSIFICATION"))
-        return SubItemDlgType::DLGTYPE_PERCENT;
-    return SubItemDlgType::DLGTYPE_EDIT;
-}
-
 void CPageDlg::ShowSubItems(const QStringList& record, bool firstTime)
 {
     const CColumnDataList* list = m_pDataManager->GetColumnDataList();
@@ -202,7 +178,7 @@ void CPageDlg::EditSubItem()
         m_pDataManager->GetColumnDataList()->m_ppColumnData[m_subItemColumns[row]];
     if (!IsUnlistedLabelKey(column->m_strLabelKey))
         return;
-    const int kind = SubItemKind(column->m_strLabelKey);
+    const int kind = SubItemKindOf(column->m_strLabelKey);
     const bool part = IsClassificationPart(column);
     const QString value = m_subItemValues[row];
     CSubItemSetDlgEx dialog(this, SubItemDlgType::E_DlgTypeTag(kind), 0);
@@ -335,7 +311,7 @@ void CPageDlg::BuildControlsOf(QFormLayout* form, const CColumnDataList* list, b
             SetControlId(label, labelId);
         }
         // The code shown on the page is named by its column's label.
-        if (!label && IsCodeDisplay(id) && !column->m_strLabelKey.isEmpty())
+        if (!label && kind == PageControlKind::CodeDisplay && !column->m_strLabelKey.isEmpty())
             label = new QLabel(column->m_strLabelKey, this);
         if (label)
             form->addRow(label, field);

@@ -58,8 +58,6 @@ public:
     // takes them when the page is saved.
     QTreeWidget* SubItemList() const { return m_pSubItems; }
     void EditSubItem();
-    // The dialog form for a column of the sub-item list.
-    static int SubItemKind(const QString& labelKey);
     // An imported or pasted text for a sub-item column (by column list
     // index), checked as the value dialog checks it (CColumnValueCheck); a
     // refused text goes to the collector with the column's title.

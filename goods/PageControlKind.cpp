@@ -7,6 +7,9 @@
 #include "shared/data/CColumnDataItemSelectBtn.h"
 #include "shared/data/CColumnDataUniqueRadio.h"
 #include "shared/data/CColumnDataYesNoRadio.h"
+#include "shared/dialogs/SubItemValueCheck.h"
+
+#include <QRegularExpression>
 
 namespace brelkin {
 
@@ -52,6 +55,30 @@ int PercentIntegerDigits(uint ctrlId)
 int PercentDecimalDigits(uint ctrlId)
 {
     return ctrlId == 23004 ? 3 : 2;
+}
+
+int SubItemKindOf(const QString& labelKey)
+{
+    static const QRegularExpression price(QStringLiteral("^CRDS_PR_CLMN_PRC([2-9]|10)(_.*)?$"));
+    const QRegularExpressionMatch match = price.match(labelKey);
+    if (match.hasMatch()) {
+        const QString ending = match.captured(2);
+        if (ending.isEmpty())
+            return SubItemDlgType::DLGTYPE_MINUSPRICE;
+        if (ending == QLatin1String("_TAX1") || ending == QLatin1String("_TAX2"))
+            return SubItemDlgType::DLGTYPE_COMBO;
+        if (ending == QLatin1String("_UQTY"))
+            return SubItemDlgType::DLGTYPE_PERCENT;
+        return SubItemDlgType::DLGTYPE_EDIT;
+    }
+    if (labelKey.startsWith(QLatin1String("CRDS_PR_CLMN_SETITEMNAME")) &&
+        (labelKey.endsWith(QLatin1Char('4')) || labelKey.endsWith(QLatin1Char('5')) ||
+         labelKey.endsWith(QLatin1Char('6'))) &&
+        labelKey.size() == int(qstrlen("CRDS_PR_CLMN_SETITEMNAME")) + 1)
+        return SubItemDlgType::DLGTYPE_COMBO;
+    if (labelKey == QLatin1String("CRDS_PR_CLMN_ITEMCLASSIFICATION"))
+        return SubItemDlgType::DLGTYPE_PERCENT;
+    return SubItemDlgType::DLGTYPE_EDIT;
 }
 
 } // namespace brelkin

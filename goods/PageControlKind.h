@@ -23,6 +23,10 @@ enum class PageControlKind {
 // mainList: a column of the page's own list (not of its set price rows).
 PageControlKind PageControlKindOf(const CColumnData* column, unsigned pageId, bool mainList = true);
 
+// The form of the value dialog (a SubItemDlgType) of a sub-item column by
+// its label key.
+int SubItemKindOf(const QString& labelKey);
+
 // The language key of radio r of a radio column's group on the page.
 QString PageRadioKey(const CColumnData* column, unsigned pageId, int r);
 

@@ -50,8 +50,9 @@ void CImportTblDlg::Finish(CrxResult result)
 {
     if (result != CRX_OK && result != CRX_E_CANCELLED) {
         // A partial archive opens well; it only cannot give a whole table.
-        const QString key = result == CRX_E_PARTIAL_TABLE ? QStringLiteral("CRDS_MSG_E_IMPORTPARTIAL")
-                                                          : QStringLiteral("CRDS_MSG_E_OPENCRP");
+        const QString key = result == CRX_E_PARTIAL_TABLE
+                                ? QStringLiteral("CRDS_MSG_E_IMPORTPARTIAL")
+                                : QStringLiteral("CRDS_MSG_E_OPENCRP");
         ShowProgramMessageText({this, m_strCaption}, key, CrxErrorText(key, result, m_job.m_detail),
                                platform::MessageIcon::Error);
     }

@@ -12,8 +12,6 @@ using namespace brelkin;
 
 namespace {
 
-constexpr int kPluEasy = 16;
-
 class CColumnValueCheckTest : public ListDlgFixture
 {
 protected:

@@ -23,8 +23,6 @@ using namespace brelkin;
 
 namespace {
 
-constexpr int kPluEasyEntry = 16;
-
 class CListFileCommandsTest : public ListDlgFixture
 {
 protected:
@@ -43,9 +41,9 @@ protected:
             m_shown << request.key + QStringLiteral(": ") + request.text;
             return int(platform::IDOK);
         });
-        Open(kPluEasyEntry);
-        m_commands = std::make_unique<CListFileCommands>(
-            m_modes->Entry(kPluEasyEntry), m_window.get(), 1, [this] { ++m_refreshed; });
+        Open(kPluEasy);
+        m_commands = std::make_unique<CListFileCommands>(m_modes->Entry(kPluEasy), m_window.get(),
+                                                         1, [this] { ++m_refreshed; });
         m_path = m_dir.filePath("PLU.txt");
     }
     void TearDown() override
@@ -143,8 +141,8 @@ TEST_F(CListFileCommandsTest, ExportRefusesAValueAListFileCannotCarry)
     Exec("UPDATE CIA001 SET ITEMNAME = 'two' || char(10) || 'lines' WHERE ITEMCODE = "
          "'0000000000000002'");
     int err = 0;
-    m_modes->Entry(kPluEasyEntry)->m_arrRecords.RemoveAll(); // read again, as the list does
-    m_modes->Entry(kPluEasyEntry)->GetColumnDataList()->ReadRecords(err, QString());
+    m_modes->Entry(kPluEasy)->m_arrRecords.RemoveAll(); // read again, as the list does
+    m_modes->Entry(kPluEasy)->GetColumnDataList()->ReadRecords(err, QString());
     ExportChoosing(true);
     EXPECT_FALSE(m_commands->ExportList());
     EXPECT_EQ(FileBytes(), "old");

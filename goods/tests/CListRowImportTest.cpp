@@ -27,8 +27,6 @@ using namespace brelkin;
 
 namespace {
 
-constexpr int kPluEasy = 16;
-
 class CListRowImportTest : public ListDlgFixture
 {
 protected:
@@ -173,7 +171,7 @@ TEST_F(CListRowImportTest, CombosChooseByEntryText)
 {
     const QStringList header{"CRDS_PR_CLMN_PLUCODE", "CRDS_PR_CLMN_SECTIONNAME",
                              "CRDS_PR_CLMN_TAX1"};
-    ASSERT_TRUE(Run(header, {{"5", "drINK", "std"}, {"9", "Wine", "None"}, {"7", "", "None"}}));
+    ASSERT_TRUE(Run(header, {{"5", "drINK", "std"}, {"9", "Wine", "No tax"}, {"7", "", "No tax"}}));
     EXPECT_EQ(Item(Code(5), "ITEMDEPTCODE"), "000002");
     EXPECT_EQ(Item(Code(5), "TAXCODE_1"), "01");
     // Two departments share the name: refused, the row keeps its department.

@@ -14,6 +14,9 @@
 
 #include <memory>
 
+// The easy item list's entry in the goods mode table.
+constexpr int kPluEasy = 16;
+
 // A standard list window of one mode of the goods mode table, shown, on the
 // work database of the goods tests.
 class ListDlgFixture : public GoodsDbFixture
