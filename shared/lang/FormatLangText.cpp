@@ -159,7 +159,7 @@ QString formatOne(const Placeholder& p, const LangTextArg& arg)
 
 } // namespace
 
-QString FormatLangTextList(const QString& text, std::initializer_list<LangTextArg> args)
+QString FormatLangTextList(const QString& text, std::span<const LangTextArg> args)
 {
     QString out;
     out.reserve(text.size() + 16);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 
 // Formats a language text that holds printf placeholders, without ever
 // handing the text to printf: the text comes from a file anybody can edit, so
@@ -58,7 +59,13 @@ private:
     QString m_text;
 };
 
-QString FormatLangTextList(const QString& text, std::initializer_list<LangTextArg> args);
+// The arguments as a list, for a caller that chooses them at run time.
+QString FormatLangTextList(const QString& text, std::span<const LangTextArg> args);
+
+inline QString FormatLangTextList(const QString& text, std::initializer_list<LangTextArg> args)
+{
+    return FormatLangTextList(text, std::span<const LangTextArg>(args.begin(), args.size()));
+}
 
 template <typename... Args> QString FormatLangText(const QString& text, const Args&... args)
 {

@@ -2,6 +2,7 @@
 // the module its code looks it up in, with the placeholders its code formats.
 #include "shared/lang/CResourceLangDatas.h"
 #include "shared/lang/FormatLangText.h"
+#include "shared/textfiles/CTextFileError.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -363,45 +364,77 @@ QString kindMismatch(const QStringList& placeholders, const QStringList& kinds)
     return wrong.join(QStringLiteral(", "));
 }
 
-// What is wrong with the uses against the language file: keys the lookup
-// cannot find, and placeholders that differ from the formatted arguments.
-QStringList checkUses(const QList<Use>& uses, const LangFile& lang)
-{
-    QStringList problems;
-    // A key held as data (compared, stored, passed on) is formatted where its
-    // text is shown, which the scan cannot follow; a key the code shows is
-    // checked where it shows it.
-    QSet<QString> formattedSomewhere;
-    for (const Use& use : uses)
-        if (use.formattedArgs >= 0)
-            formattedSomewhere.insert(use.key.toUpper());
+// Keys held as data, formatted where the code that shows them looks them up
+// in a table: key -> the kind of each argument ("d" a number, "s" a text).
+using DataFormats = QHash<QString, QStringList>;
 
-    for (const Use& use : uses) {
+// The table the text-file errors are formatted from, as their code formats
+// them.
+DataFormats textFileErrorFormats()
+{
+    DataFormats formats;
+    const CTextFileError error;
+    for (const TextFileErrorFormat& format : TextFileErrorFormats()) {
+        QStringList& kinds = formats[QString::fromLatin1(format.key).toUpper()];
+        for (const TextFileErrorArg arg : format.args)
+            kinds << (error.ArgValue(arg).kind() == LangTextArg::Kind::Text ? QStringLiteral("s")
+                                                                            : QStringLiteral("d"));
+    }
+    return formats;
+}
+
+// The module a use finds its key in, or "" when none of those it tries has it.
+QString foundModule(const Use& use, const LangFile& lang)
+{
+    for (const QString& candidate : lookupModules(use, lang))
+        if (lang.modules.value(candidate).contains(use.key.toUpper()))
+            return candidate;
+    return QString();
+}
+
+// What is wrong with the uses against the language file: keys the lookup
+// cannot find, and placeholders that differ from the formatted arguments. A
+// key held as data (compared, stored, passed on) is checked against the table
+// that formats it, and one the table does not list is shown as it stands.
+QStringList checkUses(const QList<Use>& uses, const LangFile& lang, const DataFormats& tables = {})
+{
+    QList<Use> checked = uses;
+    for (auto it = tables.constBegin(); it != tables.constEnd(); ++it) {
+        Use use;
+        use.key = it.key();
+        use.file = QStringLiteral("the table of formatted data keys");
+        use.module = kLibraryModule;
+        use.lookup = Lookup::LibraryOrder;
+        use.shown = true;
+        use.formattedArgs = int(it.value().size());
+        use.argKinds = it.value();
+        checked.append(use);
+    }
+
+    QStringList problems;
+    for (const Use& use : checked) {
         const QString key = use.key.toUpper();
-        const QStringList tried = lookupModules(use, lang);
-        QString module;
-        for (const QString& candidate : tried) {
-            if (lang.modules.value(candidate).contains(key)) {
-                module = candidate;
-                break;
-            }
-        }
+        const QString module = foundModule(use, lang);
         if (module.isEmpty()) {
             problems << QStringLiteral("%1 used in %2 is in none of the modules it is looked up in "
                                        "(%3)")
-                            .arg(key, use.file, tried.join(u','));
+                            .arg(key, use.file, lookupModules(use, lang).join(u','));
             continue;
         }
         const QStringList placeholders = TextPlaceholders(lang.modules.value(module).value(key));
+        const bool formattedFromTable = !use.shown && tables.contains(key);
         if (use.formattedArgs >= 0 && placeholders.size() != use.formattedArgs) {
             problems << QStringLiteral("%1 in %2: %3 placeholders, %4 arguments in %5")
                             .arg(key, module)
                             .arg(placeholders.size())
                             .arg(use.formattedArgs)
                             .arg(use.file);
-        } else if (use.formattedArgs < 0 && !placeholders.isEmpty() &&
-                   (use.shown || !formattedSomewhere.contains(key))) {
+        } else if (use.formattedArgs < 0 && !placeholders.isEmpty() && use.shown) {
             problems << QStringLiteral("%1 in %2 has placeholders but is shown unformatted in %3")
+                            .arg(key, module, use.file);
+        } else if (use.formattedArgs < 0 && !placeholders.isEmpty() && !formattedFromTable) {
+            problems << QStringLiteral("%1 in %2 has placeholders but is held as data in %3 and "
+                                       "no table formats it")
                             .arg(key, module, use.file);
         } else if (const QString kinds = kindMismatch(placeholders, use.argKinds);
                    !kinds.isEmpty()) {
@@ -500,7 +533,7 @@ TEST(LanguageKeys, EveryKeyTheCodeUsesIsInTheModuleItIsLookedUpIn)
     const QList<Use> uses = scanSources(kSourceDir, &errors);
     ASSERT_FALSE(uses.isEmpty()); // the scan itself works
     EXPECT_TRUE(errors.isEmpty()) << joined(errors);
-    const QStringList problems = checkUses(uses, lang);
+    const QStringList problems = checkUses(uses, lang, textFileErrorFormats());
     EXPECT_TRUE(problems.isEmpty()) << joined(problems);
 }
 
@@ -532,7 +565,8 @@ TEST(LanguageKeys, TheCheckFindsKeysOutsideTheModuleTheyAreLookedUpIn)
     {
         const char* folder;
         const char* code;
-        const char* fault; // the key reported, or "" for none
+        const char* fault;       // the key reported, or "" for none
+        DataFormats tables = {}; // the keys held as data that a table formats
     };
     const Case cases[] = {
         // A window of a program translates from the program's module only.
@@ -555,10 +589,32 @@ TEST(LanguageKeys, TheCheckFindsKeysOutsideTheModuleTheyAreLookedUpIn)
          R"(t = FormatLangText(LoadCommonString("CRDS_CMN_SAVED"), 1);
             label = LoadCommonString("CRDS_CMN_SAVED");)",
          "CRDS_CMN_SAVED"},
-        // A key held as data is formatted where its text is shown.
+        // A key held as data is formatted from a table, or shown as it stands.
         {"shared",
          R"(if (id == u"CRDS_CMN_SAVED") t = FormatLangText(LoadCommonString("CRDS_CMN_SAVED"), n);)",
-         ""},
+         "CRDS_CMN_SAVED"},
+        {"shared",
+         R"(error.m_strKey = QStringLiteral("CRDS_CMN_SAVED");)",
+         "",
+         {{"CRDS_CMN_SAVED", {"d"}}}},
+        {"shared",
+         R"(error.m_strKey = QStringLiteral("CRDS_CMN_SAVED");)",
+         "CRDS_CMN_SAVED",
+         {{"CRDS_CMN_SAVED", {"d", "d"}}}},
+        {"shared",
+         R"(error.m_strKey = QStringLiteral("CRDS_CMN_SAVED");)",
+         "CRDS_CMN_SAVED",
+         {{"CRDS_CMN_SAVED", {"s"}}}},
+        // ... and every key of the table is in the library's module.
+        {"shared",
+         R"(error.m_strKey = QStringLiteral("CRD_OK");)",
+         "CRDS_CMN_GONE",
+         {{"CRDS_CMN_GONE", {}}}},
+        // A table does not make a key shown as it stands right.
+        {"shared",
+         R"(label = LoadCommonString("CRDS_CMN_SAVED");)",
+         "CRDS_CMN_SAVED",
+         {{"CRDS_CMN_SAVED", {"d"}}}},
         // A message's arguments after its buttons are the key's printf arguments.
         {"launcher", R"(ShowProgramMessage(this, "CRDS_CMN_SAVED", icon, buttons, count);)", ""},
         {"launcher", R"(ShowProgramMessage(this, QStringLiteral("CRDS_CMN_SAVED"), icon);)",
@@ -586,7 +642,7 @@ TEST(LanguageKeys, TheCheckFindsKeysOutsideTheModuleTheyAreLookedUpIn)
         source.close();
         QStringList errors;
         const QStringList problems =
-            checkUses(scanSources(QFileInfo(folder).path(), &errors), lang);
+            checkUses(scanSources(QFileInfo(folder).path(), &errors), lang, c.tables);
         EXPECT_TRUE(errors.isEmpty()) << joined(errors);
         if (*c.fault) {
             ASSERT_EQ(problems.size(), 1) << c.code << "\n" << joined(problems);

@@ -474,10 +474,6 @@ bool COesCSVFileImporter::GetItemParamCode(int& status, const QString& itemCode,
 
 void COesCSVFileImporter::GetErrorMessage(QString& out) const
 {
-    if (m_strErrMsgId == u"CRDS_PR_ERROR_TEMPFILE") {
-        out = FormatLangText(LoadCommonString("CRDS_PR_ERROR_TEMPFILE"), m_strSysErr);
-        return;
-    }
     if (m_strErrMsgId == u"CRDS_PR_ERROR_CSVFILE" && m_nErrorLine > 0) {
         out = FormatLangText(LoadCommonString("CRDS_PR_ERROR_CSVLINE"), m_nErrorLine);
         return;
@@ -486,5 +482,6 @@ void COesCSVFileImporter::GetErrorMessage(QString& out) const
     error.m_strKey = m_strErrMsgId;
     error.m_nStatus = m_nStatus;
     error.m_nLine = m_nErrorLine;
+    error.m_strSystemError = m_strSysErr;
     out = error.Message();
 }

@@ -1,47 +1,70 @@
 #include "shared/textfiles/CTextFileError.h"
 
 #include "shared/lang/CSarvikApp.h"
-#include "shared/lang/FormatLangText.h"
 #include "shared/textfiles/CTextRecordFile.h"
+
+#include <vector>
+
+const QList<TextFileErrorFormat>& TextFileErrorFormats()
+{
+    using Arg = TextFileErrorArg;
+    static const QList<TextFileErrorFormat> formats = {
+        {"CRDS_PR_ERROR_WRITEDATA", {Arg::Status}},
+        {"CRDS_PR_ERROR_DELETE", {Arg::Status}},
+        {"CRDS_PR_ERROR_READDATA", {Arg::Status}},
+        {"CRDS_PR_ERROR_INVALIDFILED", {Arg::Field}},
+        {"CRDS_PR_ERROR_BLOBCOLUMN", {Arg::Field}},
+        {"CRDS_PR_ERROR_TXTCHARSET", {Arg::Line}},
+        {"CRDS_PR_ERROR_TXTCONTROL", {Arg::Line}},
+        {"CRDS_PR_ERROR_TXTQUOTE", {Arg::Line}},
+        {"CRDS_PR_ERROR_TXTCHAR", {Arg::Line}},
+        {"CRDS_PR_ERROR_TXTLINELONG", {Arg::Line, Arg::MaxLineBytes}},
+        {"CRDS_PR_ERROR_TXTVALUE", {Arg::Table, Arg::Field, Arg::KeyValue}},
+        {"CRDS_PR_ERROR_TXTCOLUMNVALUE", {Arg::Line, Arg::Field, Arg::KeyValue}},
+        {"CRDS_PR_ERROR_TXTDUPKEY", {Arg::Line, Arg::KeyValue}},
+        {"CRDS_PR_ERROR_FIELDCOUNT", {Arg::Line, Arg::FieldCount, Arg::Expected}},
+        {"CRDS_PR_ERROR_TEMPFILE", {Arg::SystemError}},
+    };
+    return formats;
+}
+
+LangTextArg CTextFileError::ArgValue(TextFileErrorArg arg) const
+{
+    switch (arg) {
+    case TextFileErrorArg::Status:
+        return m_nStatus;
+    case TextFileErrorArg::Line:
+        return m_nLine;
+    case TextFileErrorArg::FieldCount:
+        return m_nFieldCount;
+    case TextFileErrorArg::Expected:
+        return m_nExpected;
+    case TextFileErrorArg::MaxLineBytes:
+        return int(CTextRecordFile::MaxLineBytes);
+    case TextFileErrorArg::Field:
+        return m_strField;
+    case TextFileErrorArg::Table:
+        return m_strTable;
+    case TextFileErrorArg::KeyValue:
+        return m_strKeyValue;
+    case TextFileErrorArg::SystemError:
+        return m_strSystemError;
+    }
+    return QString();
+}
 
 QString CTextFileError::Message() const
 {
-    const QString& key = m_strKey;
-    if (key.isEmpty())
+    if (m_strKey.isEmpty())
         return LoadCommonString(QStringLiteral("CRDS_PR_ERROR_UNKNOWN"));
-    // Each key stands inside its own call, so its placeholders can be checked
-    // against the arguments given here.
-    if (key == u"CRDS_PR_ERROR_WRITEDATA")
-        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_WRITEDATA"), m_nStatus);
-    if (key == u"CRDS_PR_ERROR_DELETE")
-        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_DELETE"), m_nStatus);
-    if (key == u"CRDS_PR_ERROR_READDATA")
-        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_READDATA"), m_nStatus);
-    if (key == u"CRDS_PR_ERROR_INVALIDFILED")
-        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_INVALIDFILED"), m_strField);
-    if (key == u"CRDS_PR_ERROR_BLOBCOLUMN")
-        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_BLOBCOLUMN"), m_strField);
-    if (key == u"CRDS_PR_ERROR_TXTCHARSET")
-        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_TXTCHARSET"), m_nLine);
-    if (key == u"CRDS_PR_ERROR_TXTCONTROL")
-        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_TXTCONTROL"), m_nLine);
-    if (key == u"CRDS_PR_ERROR_TXTQUOTE")
-        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_TXTQUOTE"), m_nLine);
-    if (key == u"CRDS_PR_ERROR_TXTCHAR")
-        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_TXTCHAR"), m_nLine);
-    if (key == u"CRDS_PR_ERROR_TXTLINELONG")
-        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_TXTLINELONG"), m_nLine,
-                              int(CTextRecordFile::MaxLineBytes));
-    if (key == u"CRDS_PR_ERROR_TXTVALUE")
-        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_TXTVALUE"), m_strTable, m_strField,
-                              m_strKeyValue);
-    if (key == u"CRDS_PR_ERROR_TXTCOLUMNVALUE")
-        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_TXTCOLUMNVALUE"), m_nLine, m_strField,
-                              m_strKeyValue);
-    if (key == u"CRDS_PR_ERROR_TXTDUPKEY")
-        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_TXTDUPKEY"), m_nLine, m_strKeyValue);
-    if (key == u"CRDS_PR_ERROR_FIELDCOUNT")
-        return FormatLangText(LoadCommonString("CRDS_PR_ERROR_FIELDCOUNT"), m_nLine, m_nFieldCount,
-                              m_nExpected);
-    return LoadCommonString(key);
+    const QString text = LoadCommonString(m_strKey);
+    for (const TextFileErrorFormat& format : TextFileErrorFormats()) {
+        if (m_strKey != QLatin1StringView(format.key))
+            continue;
+        std::vector<LangTextArg> args;
+        for (const TextFileErrorArg arg : format.args)
+            args.push_back(ArgValue(arg));
+        return FormatLangTextList(text, args);
+    }
+    return text;
 }
