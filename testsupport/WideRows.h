@@ -1,0 +1,56 @@
+#pragma once
+
+// Rows that fill a window's widest texts: in a table of the default schema
+// every code column holds its whole width of digits (a 16-digit item code)
+// and every name column a 40-character name, so a layout check sees what a
+// shop's full data shows.
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace korvane::test {
+
+inline const QString kWideName = QStringLiteral("Wholegrain Sourdough Loaf Family Size XL");
+
+// One INSERT per table: codes of their declared width, names of up to 40
+// characters, "1" in the other columns that may not be empty.
+inline QStringList WideRowStatements(const QStringList& tables)
+{
+    QFile schema(QStringLiteral(KORVANE_SOURCE_DIR "/resources/schema/Schema.txt"));
+    if (!schema.open(QIODevice::ReadOnly))
+        return {};
+    static const QRegularExpression column(
+        QStringLiteral("^(\\w+) (VARCHAR|NUMERIC)\\((\\d+)[^)]*\\)( NOT NULL)?"),
+        QRegularExpression::MultilineOption);
+    QStringList statements;
+    for (const QString& statement : QString::fromUtf8(schema.readAll()).split(u';')) {
+        static const QRegularExpression create(QStringLiteral("CREATE TABLE (\\w+) \\("));
+        const QRegularExpressionMatch table = create.match(statement);
+        if (!table.hasMatch() || !tables.contains(table.captured(1)))
+            continue;
+        QStringList names;
+        QStringList values;
+        for (const auto& m : column.globalMatch(statement.mid(table.capturedEnd()))) {
+            const QString name = m.captured(1);
+            const int size = m.captured(3).toInt();
+            const bool text = m.captured(2) == QLatin1String("VARCHAR");
+            QString value;
+            if (text && name.contains(QLatin1String("CODE")))
+                value = QStringLiteral("1234567890123456").left(size).rightJustified(size, u'9');
+            else if (text && name.contains(QLatin1String("NAME")))
+                value = kWideName.left(size);
+            else if (!m.captured(4).isEmpty())
+                value = QStringLiteral("1");
+            else
+                continue;
+            names << name;
+            values << u'\'' + value + u'\'';
+        }
+        statements << QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                          .arg(table.captured(1), names.join(u','), values.join(u','));
+    }
+    return statements;
+}
+
+} // namespace korvane::test
