@@ -58,8 +58,8 @@ protected:
                                                     choice.windowKind, false);
             break;
         case GoodsWindowClass::List:
-            window = std::make_unique<CListDlg>(entry, choice.listDlgId, nullptr,
-                                                choice.windowKind, false);
+            window = std::make_unique<CListDlg>(entry, choice.listDlgId, nullptr, choice.windowKind,
+                                                false);
             break;
         }
         if (auto* list = dynamic_cast<CListDlg*>(window.get()); list && choice.setPriceEntry)
