@@ -1,6 +1,7 @@
 #pragma once
 
-// Rows that fill a window's widest texts: in a table of the default schema
+// Rows that fill a window's texts as a shop's data does: the sample
+// archive's rows, and rows of the widest texts: in a table of the default schema
 // every code column holds its whole width of digits (a 16-digit item code)
 // and every name column a 40-character name, so a layout check sees what a
 // shop's full data shows.
@@ -50,6 +51,20 @@ inline QStringList WideRowStatements(const QStringList& tables)
         statements << QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                           .arg(table.captured(1), names.join(u','), values.join(u','));
     }
+    return statements;
+}
+
+// The rows of the sample archive (departments, items, clerks, a stamp and
+// item keys), one INSERT each, for a work database of the default schema.
+inline QStringList SampleRowStatements()
+{
+    QFile sample(QStringLiteral(KORVANE_SOURCE_DIR "/resources/samples/sample.sql"));
+    if (!sample.open(QIODevice::ReadOnly))
+        return {};
+    QStringList statements;
+    for (const QString& line : QString::fromUtf8(sample.readAll()).split(u'\n'))
+        if (line.startsWith(QLatin1String("INSERT INTO ")))
+            statements << line.chopped(line.endsWith(u';') ? 1 : 0);
     return statements;
 }
 

@@ -1,6 +1,7 @@
 // Every goods window, built as the program builds it for its mode, keeps the
-// layout rules with a shop's widest data: 16-digit item codes and
-// 40-character names in every list, record editor page and item chooser.
+// layout rules with a shop's data: the sample archive's rows and 16-digit
+// item codes and 40-character names in every list, record editor page and
+// item chooser.
 #include "goods/CHourlyListDlg.h"
 #include "goods/CListDlgEasy.h"
 #include "goods/CSetMixListDlg.h"
@@ -26,7 +27,8 @@ namespace {
 class WideDataLayoutTest : public ListDlgFixture
 {
 protected:
-    // The tables of every list, and those their editors and choosers read.
+    // The sample archive's rows, and a row of the widest texts in the tables
+    // of every list and those their editors and choosers read.
     void FillEveryGoodsTable()
     {
         QStringList tables = {"CIA001", "CIA002", "CIA003", "CIB001", "CIB002", "CIB003", "CSM001"};
@@ -35,7 +37,8 @@ protected:
             if (const QString table = modes.Entry(entry)->GetColumnDataList()->m_strTableName;
                 !table.isEmpty() && !tables.contains(table))
                 tables << table;
-        for (const QString& statement : korvane::test::WideRowStatements(tables))
+        for (const QString& statement :
+             korvane::test::SampleRowStatements() + korvane::test::WideRowStatements(tables))
             Exec(statement);
     }
 
@@ -88,7 +91,8 @@ protected:
             kind.accept();
             WhenModal<CSelectCustomItemDlg>([mode](CSelectCustomItemDlg& dept) {
                 EXPECT_EQ(LayoutFaults(&dept), QStringList()) << mode;
-                dept.ListCtrl()->selectRow(0);
+                // The last department is the wide row's, with its item.
+                dept.ListCtrl()->selectRow(dept.ListCtrl()->model()->rowCount() - 1);
                 dept.accept();
                 WhenModal<CSelectCustomItemDlg>([mode](CSelectCustomItemDlg& item) {
                     EXPECT_EQ(item.ListCtrl()->model()->index(0, 0).data().toString(),
