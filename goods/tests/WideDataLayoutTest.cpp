@@ -4,11 +4,14 @@
 // item chooser.
 #include "goods/CHourlyListDlg.h"
 #include "goods/CListDlgEasy.h"
+#include "goods/CPrFloatingPriceDlg.h"
+#include "goods/CPrFloatingPriceListDlg.h"
 #include "goods/CSetMixListDlg.h"
 #include "goods/CSetMixPageDlg.h"
 #include "goods/CTabDlg.h"
 
 #include "goods/tests/ListDlgFixture.h"
+#include "shared/controls/FindControlById.h"
 #include "shared/dialogs/CSelectCustomItemDlg.h"
 #include "shared/dialogs/CSelectItemDlg.h"
 #include "testsupport/LayoutCheck.h"
@@ -138,6 +141,28 @@ TEST_F(WideDataLayoutTest, EveryWindowShowsWideCodesAndNamesWhole)
             window->reject();
         }
     }
+
+    // The floating price windows the item list opens: the floating
+    // departments, then the prices of the wide department's items, by item
+    // and by department.
+    Exec("INSERT INTO CSB001 (OPSETCODE, VALUE) VALUES ('FLOATINGDEPT01', '123456')");
+    Exec("UPDATE CSA001 SET ITEMTYPE = '1' WHERE ITEMPARMCODE = '123456'");
+    int prices = 0;
+    WhenModal<CPrFloatingPriceListDlg>([&](CPrFloatingPriceListDlg& list) {
+        EXPECT_EQ(LayoutFaults(&list), QStringList());
+        list.List()->selectRow(0);
+        for (uint button : {uint(platform::IDOK), uint(CPrFloatingPriceListDlg::IDC_DEPTMODE)}) {
+            WhenModal<CPrFloatingPriceDlg>([&](CPrFloatingPriceDlg& window) {
+                ++prices;
+                EXPECT_EQ(LayoutFaults(&window), QStringList()) << button;
+                window.reject();
+            });
+            qobject_cast<QAbstractButton*>(FindControlById(&list, button))->click();
+        }
+        list.reject();
+    });
+    LaunchFloatingDeptList(nullptr);
+    EXPECT_EQ(prices, 2);
 }
 
 } // namespace
