@@ -126,6 +126,9 @@ TEST_F(WideDataLayoutTest, EveryWindowShowsWideCodesAndNamesWhole)
             auto* list = dynamic_cast<CListDlg*>(window.get());
             if (list) {
                 ASSERT_GT(list->Model()->rowCount(), 0) << mode;
+                // The editor of the wide row, the last by its code.
+                const int last = list->Model()->rowCount() - 1;
+                list->List()->selectRow(last);
                 bool opened = false;
                 WhenModal<QDialog>([&](QDialog& editor) {
                     opened = true;
