@@ -1,10 +1,9 @@
 #pragma once
 
-// Rows that fill a window's texts as a shop's data does: the sample
-// archive's rows, and rows of the widest texts: in a table of the default schema
-// every code column holds its whole width of digits (a 16-digit item code)
-// and every name column a 40-character name, so a layout check sees what a
-// shop's full data shows.
+// Rows that fill a window's texts as a shop's data does, so a layout check
+// sees what the user sees: the sample archive's rows, and one row per table
+// of the widest texts, every code column holding its whole width of digits
+// (a 16-digit item code) and every name column a 40-character name.
 
 #include <QFile>
 #include <QRegularExpression>
