@@ -42,17 +42,18 @@ const CButtonProperty* FirstKeyWithCode(const CButtonPropertyArray* rows, const 
 
 CFcKeyLaySetBtnDlg::CFcKeyLaySetBtnDlg(QWidget* parent) : CSarvikDialog(parent)
 {
-    CDialogTemplate tmpl(this, 9, 260, 236);
+    // Wide enough for a 40-character item name beside its Change button.
+    CDialogTemplate tmpl(this, 9, 320, 236);
     setWindowTitle(QStringLiteral("CRDD_FC_KLAY_SETBUTTON"));
     m_pItem = tmpl.Add<QRadioButton>(IDC_RADIO_ITEM, QStringLiteral("CRDC_FC_RADIO_BT_ITEM"), 10, 8,
                                      110, 12);
     m_pFunction = tmpl.Add<QRadioButton>(IDC_RADIO_FUNC, QStringLiteral("CRDC_FC_RADIO_BT_FUNC"),
                                          130, 8, 110, 12);
     tmpl.Add<QLabel>(IDC_LABEL_CODE, QStringLiteral("CRDC_FC_LABEL_CODE"), 10, 28, 50, 10);
-    m_pCodeName = tmpl.Add<CItemSetButton>(IDC_CODE_NAME, QString(), 62, 26, 128, 14);
-    tmpl.Add<QPushButton>(IDC_CHANGE_CODE, QStringLiteral("CRDC_BUTTON_CHGNAME"), 196, 26, 54, 14);
+    m_pCodeName = tmpl.Add<CItemSetButton>(IDC_CODE_NAME, QString(), 62, 26, 188, 14);
+    tmpl.Add<QPushButton>(IDC_CHANGE_CODE, QStringLiteral("CRDC_BUTTON_CHGNAME"), 256, 26, 54, 14);
     tmpl.Add<QLabel>(IDC_LABEL_NAME, QStringLiteral("CRDC_FC_LABEL_NAME"), 10, 48, 50, 10);
-    m_pName = tmpl.Add<QLineEdit>(IDC_NAME, QString(), 62, 46, 188, 14);
+    m_pName = tmpl.Add<QLineEdit>(IDC_NAME, QString(), 62, 46, 248, 14);
     m_pName->setMaxLength(kMaxLabel);
     tmpl.Add<QLabel>(IDC_LABEL_IMAGE, QStringLiteral("CRDC_FC_LABEL_IMAGE"), 10, 68, 50, 10);
     m_pBig = tmpl.Add<QRadioButton>(IDC_IMG_BIG, QStringLiteral("CRDC_FC_RADIO_IMG_BIG"), 62, 66,
@@ -66,13 +67,13 @@ CFcKeyLaySetBtnDlg::CFcKeyLaySetBtnDlg(QWidget* parent) : CSarvikDialog(parent)
     // The picture covers the whole preview.
     m_pPreview->m_nImageWidth = m_pPreview->width();
     m_pPreview->m_nImageHeight = m_pPreview->height();
-    m_pFileName = tmpl.Add<CItemSetButton>(IDC_IMG_FILE, QString(), 128, 82, 122, 14);
-    tmpl.Add<QPushButton>(IDC_CHANGE_IMAGE, QStringLiteral("CRDC_BUTTON_CHGIMGNAME"), 196, 100, 54,
+    m_pFileName = tmpl.Add<CItemSetButton>(IDC_IMG_FILE, QString(), 128, 82, 182, 14);
+    tmpl.Add<QPushButton>(IDC_CHANGE_IMAGE, QStringLiteral("CRDC_BUTTON_CHGIMGNAME"), 256, 100, 54,
                           14);
     tmpl.Add<QLabel>(IDC_LABEL_STYLE, QStringLiteral("CRDC_FC_LABEL_GRAPHICTYPE"), 10, 152, 50, 10);
     m_pStyle = tmpl.Add<CNinePatchButton>(IDC_STYLE, QStringLiteral("CRDC_FC_BUTTON_GRAPHICTYPE"),
                                           62, 150, 100, 50);
-    AddOkCancel(tmpl, 140, 214, 200, 214, 50, 16);
+    AddOkCancel(tmpl, 200, 214, 260, 214, 50, 16);
 
     for (QRadioButton* radio : {m_pItem, m_pFunction, m_pBig, m_pMini, m_pNone})
         radio->setAutoExclusive(false);

@@ -9,6 +9,7 @@
 #include "shared/controls/CItemSetButton.h"
 #include "shared/controls/FindControlById.h"
 #include "testsupport/LayoutCheck.h"
+#include "testsupport/WideRows.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -18,6 +19,7 @@
 #include <QtEndian>
 
 #include <deque>
+#include <tuple>
 
 using namespace kesmond;
 
@@ -166,14 +168,23 @@ TEST_F(KeyDialog, OpensOnTheKeysKindLabelPictureAndStyle)
         EXPECT_TRUE(FindControlById(m_dialog.get(), id)->isHidden()) << id;
 }
 
-// The key dialog keeps the layout rules as it shows.
+// The key dialog keeps the layout rules as it shows, for an item key of the
+// sample and one of a 40-character name, and for a function key.
 TEST_F(KeyDialog, KeepsTheLayoutRules)
 {
-    CButtonProperty copy(*Row("ItemButton", "0000000000000123"));
-    ScriptedBtnDlg& dialog = Open(copy);
-    dialog.show();
-    EXPECT_EQ(korvane::test::LayoutFaults(&dialog), QStringList());
-    dialog.reject();
+    for (const auto& [type, code, name] :
+         {std::tuple<const char*, const char*, QString>{"ItemButton", "0000000000000123", {}},
+          {"ItemButton", "0000000000000123", korvane::test::kWideName},
+          {"FunctionButton", "000001", {}}}) {
+        CButtonProperty copy(*Row(type, code));
+        if (!name.isEmpty())
+            copy.m_strDispName = name;
+        ScriptedBtnDlg& dialog = Open(copy);
+        dialog.show();
+        EXPECT_EQ(korvane::test::LayoutFaults(&dialog), QStringList())
+            << type << " " << name.toStdString();
+        dialog.reject();
+    }
 }
 
 TEST_F(KeyDialog, KindRadiosSwitchTheControlsAndResetTheKey)

@@ -131,18 +131,21 @@ TEST_F(SelectiveSave, ListsTheSampleTablesWithTheirNames)
     EXPECT_FALSE(FindControlById(dialog.get(), Dlg::IDC_EDIT_OESFILE)->isEnabled());
 }
 
-// Every column of the list shows its title whole, the group titles on two
-// lines, and the list needs no sideways scrolling.
+// With the sample's tables, every column of the list shows its title whole,
+// the group titles on two lines, and the list needs no sideways scrolling,
+// for a setting archive and a display archive alike.
 TEST_F(SelectiveSave, TheListShowsEveryColumnWhole)
 {
     Open();
-    const auto dialog = Dialog();
-    dialog->show();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(korvane::test::LayoutFaults(dialog.get()), QStringList());
-    auto* list = qobject_cast<QTableView*>(FindControlById(dialog.get(), Dlg::IDC_LIST));
-    ASSERT_NE(list, nullptr);
-    EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+    for (int dispArchive : {0, 1}) {
+        const auto dialog = Dialog(dispArchive);
+        dialog->show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(korvane::test::LayoutFaults(dialog.get()), QStringList()) << dispArchive;
+        auto* list = qobject_cast<QTableView*>(FindControlById(dialog.get(), Dlg::IDC_LIST));
+        ASSERT_NE(list, nullptr);
+        EXPECT_FALSE(list->horizontalScrollBar()->isVisible()) << dispArchive;
+    }
 }
 
 TEST_F(SelectiveSave, GroupButtonsComboAndTicksAsATableOfActions)

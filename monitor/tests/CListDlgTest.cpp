@@ -18,6 +18,7 @@
 #include "shared/lang/WindowText.h"
 #include "testsupport/ModalDriver.h"
 #include "testsupport/QtPrinters.h"
+#include "testsupport/WideRows.h"
 #include "testsupport/WorkDbFixture.h"
 
 #include <QAbstractButton>
@@ -158,6 +159,28 @@ TEST_F(CListDlgTest, TheCodeColumnFitsItsCodesWhateverTheirDeclaredWidth)
             click(&window, platform::IDCANCEL);
         });
         EXPECT_GE(shown, needed) << listMode;
+    }
+}
+
+// With a shop's data, the sample archive's items and one of a 16-digit code
+// and 40-character names, the item and recommendation lists keep the layout
+// rules, both on the work database (/A) and on a display archive's slots (/B).
+TEST_F(CListDlgTest, WideCodesAndNamesKeepTheLayoutOfEveryList)
+{
+    const QString code = "1234567890123456";
+    const QString name = korvane::test::kWideName;
+    makeDatabase({{code, name, "01"}});
+    korvane::test::ExecSql(database(), {"UPDATE CIA002 SET ITEMDEPTNAME = '" + name + "'"});
+    korvane::test::ExecSql(database(), korvane::test::SampleRowStatements());
+    for (int listMode : {0, 1}) {
+        slot(listMode, 1, code + ".png", name);
+        for (int registered : {1, 0})
+            run(listMode, registered, [&](CListDlg& window) {
+                EXPECT_EQ(window.Model()->rowCount(), registered ? 5 : 1) << listMode << registered;
+                EXPECT_EQ(korvane::test::LayoutFaults(&window), QStringList())
+                    << listMode << registered;
+                click(&window, platform::IDCANCEL);
+            });
     }
 }
 
