@@ -66,7 +66,6 @@ private:
     int m_nMode = 0;
 
     int m_nErrorLine = 0; // line of the OES file; 0 when none
-    bool m_bReaderError = false;
     QString m_strKeyValue; // of the record in hand
     QStringList m_values;
 };
