@@ -65,7 +65,7 @@ private:
     QStringList m_arrExistCode;
     int m_nMode = 0;
 
-    int m_nErrorLine = 0; // line of the OES file; 0 when none
+    int m_nErrorLine = 0;  // line of the OES file; 0 when none
     QString m_strKeyValue; // of the record in hand
     QStringList m_values;
 };
