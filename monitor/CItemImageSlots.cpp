@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 namespace mervolt {
 
 namespace {
@@ -27,11 +29,8 @@ QString FirstRefusedCodeChar(const QString& code)
 {
     if (code.startsWith(u'.'))
         return QStringLiteral(".");
-    for (const QChar c : code) {
-        if (c == u'/' || c == u'\\' || c.unicode() < 0x20 || c.unicode() == 0x7F)
-            return QString(c);
-    }
-    return QString();
+    const auto refused = std::find_if(code.begin(), code.end(), IsRefusedFileNameChar);
+    return refused != code.end() ? QString(*refused) : QString();
 }
 
 } // namespace

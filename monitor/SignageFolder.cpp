@@ -9,6 +9,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace mervolt {
 
 namespace {
@@ -95,11 +97,12 @@ bool IsBareFileName(const QString& value)
 {
     if (value.isEmpty() || value == u"." || value == u"..")
         return false;
-    for (const QChar c : value) {
-        if (c == u'/' || c == u'\\' || c.unicode() < 0x20 || c.unicode() == 0x7F)
-            return false;
-    }
-    return true;
+    return std::none_of(value.begin(), value.end(), IsRefusedFileNameChar);
+}
+
+bool IsRefusedFileNameChar(QChar c)
+{
+    return c == u'/' || c == u'\\' || c.unicode() < 0x20 || c.unicode() == 0x7F;
 }
 
 int PrepareSignageFolders()

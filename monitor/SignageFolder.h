@@ -42,6 +42,8 @@ QString GetPreferencePath();
 // empty, no "/" or "\", not "." or "..", no control character. Anything
 // else (it may come from an archive) counts as no file.
 bool IsBareFileName(const QString& value);
+// A character no bare file name holds: "/", "\", a control character.
+bool IsRefusedFileNameChar(QChar c);
 
 // Creates the missing folders of the tree and copies the default picture
 // and Preference.xml from the resource folder (the copies made writable).

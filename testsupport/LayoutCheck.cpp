@@ -1,5 +1,7 @@
 #include "testsupport/LayoutCheck.h"
 
+#include "shared/controls/FindControlById.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemModel>
 #include <QAbstractItemView>
@@ -69,9 +71,10 @@ QString WindowName(const QWidget* window)
 QString ControlName(const QWidget* control)
 {
     QString name = QString::fromLatin1(control->metaObject()->className());
-    const QVariant id = control->property("controlId");
-    if (id.isValid() && id.toUInt() != 0)
-        name += QStringLiteral(" %1").arg(id.toUInt());
+    // The property itself: the platform tests link this without Sarvik.
+    const uint id = control->property(kControlIdProperty).toUInt();
+    if (id != 0)
+        name += QStringLiteral(" %1").arg(id);
     else if (!control->objectName().isEmpty())
         name += QStringLiteral(" %1").arg(control->objectName());
     return name;

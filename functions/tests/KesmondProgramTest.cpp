@@ -20,6 +20,7 @@
 
 namespace {
 
+using korvane::test::FocusWindow;
 using korvane::test::PrivateXServer;
 using korvane::test::SuiteProgram;
 
@@ -66,7 +67,7 @@ protected:
     // Escape in the main window; the program's exit code.
     static int EscapeFrom(const PrivateXServer& x, const QString& window, QProcess& program)
     {
-        korvane::test::FocusWindow(x, window);
+        FocusWindow(x, window);
         x.xdotool({"key", "Escape"});
         return SuiteProgram::waitForExit(program);
     }
@@ -88,12 +89,12 @@ TEST_F(KesmondProgramTest, KeyRenamedByKeys)
     EXPECT_EQ(SuiteProgram::waitForExit(second), 0);
 
     // Enter opens the first key; Tab from the function to the name, Tab to OK.
-    x.xdotool({"windowfocus", "--sync", list[0]});
+    FocusWindow(x, list[0]);
     x.xdotool({"key", "Return"});
     QStringList both = Windows(x, 2);
     ASSERT_EQ(both.size(), 2);
     both.removeAll(list[0]);
-    x.xdotool({"windowfocus", "--sync", both[0]});
+    FocusWindow(x, both[0]);
     x.xdotool({"key", "Tab", "ctrl+a"});
     x.xdotool({"type", "--delay", "20", "TENDER"});
     x.xdotool({"key", "Tab", "Return"});
@@ -123,12 +124,12 @@ TEST_F(KesmondProgramTest, CharacterTextEditedByKeysKeepsItsLineBreak)
     ASSERT_EQ(list.size(), 1);
 
     // The last row shown is the shop header (the service text is hidden).
-    x.xdotool({"windowfocus", "--sync", list[0]});
+    FocusWindow(x, list[0]);
     x.xdotool({"key", "ctrl+End", "Return"});
     QStringList both = Windows(x, 2, title);
     ASSERT_EQ(both.size(), 2);
     both.removeAll(list[0]);
-    x.xdotool({"windowfocus", "--sync", both[0]});
+    FocusWindow(x, both[0]);
     x.xdotool({"key", "ctrl+End"});
     x.xdotool({"type", "--delay", "20", " NOW"});
     x.xdotool({"key", "Tab", "Return"});
@@ -153,12 +154,12 @@ TEST_F(KesmondProgramTest, FunctionListKeyInsertedByKeys)
     ASSERT_EQ(list.size(), 1);
 
     // From the list, Tab passes Help to Insert.
-    x.xdotool({"windowfocus", "--sync", list[0]});
+    FocusWindow(x, list[0]);
     x.xdotool({"key", "Tab", "Tab", "space"});
     QStringList both = Windows(x, 2);
     ASSERT_EQ(both.size(), 2);
     both.removeAll(list[0]);
-    x.xdotool({"windowfocus", "--sync", both[0]});
+    FocusWindow(x, both[0]);
     x.xdotool({"key", "Tab"});
     x.xdotool({"type", "--delay", "20", "LIST KEY"});
     x.xdotool({"key", "Tab", "Return"});
@@ -216,7 +217,7 @@ protected:
     // two cells and a pixel to the right.
     static void DragCash(const PrivateXServer& x, const QString& window)
     {
-        x.xdotool({"windowfocus", "--sync", window});
+        FocusWindow(x, window);
         x.xdotool({"mousemove", "--window", window, "545", "45"});
         x.xdotool({"mousedown", "1"});
         // The drag starts from a timer inside the program: the press is held
@@ -291,12 +292,12 @@ TEST_F(KeyLayoutProgramTest, KeyRelabelledInItsDialogAndSaved)
     QProcess& program = StartOnX(x, "/KL");
     const QString window = Windows(x, 1).value(0);
     ASSERT_FALSE(window.isEmpty());
-    x.xdotool({"windowfocus", "--sync", window});
+    FocusWindow(x, window);
     x.xdotool({"mousemove", "--window", window, "545", "45"});
     x.xdotool({"click", "--repeat", "2", "--delay", "60", "1"});
     const QString dialog = Windows(x, 1, QStringLiteral("^Key Settings$")).value(0);
     ASSERT_FALSE(dialog.isEmpty());
-    x.xdotool({"windowfocus", "--sync", dialog});
+    FocusWindow(x, dialog);
     x.xdotool({"key", "ctrl+a"});
     x.xdotool({"type", "--delay", "20", "PAY NOW"});
     x.xdotool({"key", "Return"});
@@ -308,7 +309,7 @@ TEST_F(KeyLayoutProgramTest, KeyRelabelledInItsDialogAndSaved)
     const int height = size.filter(QStringLiteral("HEIGHT=")).value(0).mid(7).toInt();
     const auto ok = CColorButton::AdjustRect(QRect(0, 0, width, height), 0, 2, 1, 3, 0, false);
     ASSERT_TRUE(ok);
-    x.xdotool({"windowfocus", "--sync", window});
+    FocusWindow(x, window);
     x.xdotool({"mousemove", "--window", window, QString::number(ok->center().x()),
                QString::number(ok->center().y())});
     x.xdotool({"click", "1"});
