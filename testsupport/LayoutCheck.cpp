@@ -422,7 +422,6 @@ bool LayoutWatch::eventFilter(QObject* watched, QEvent* event)
 
 void LayoutWatch::check(QWidget* window)
 {
-    ++m_checked;
     QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     // A picture of each window checked, to look at by eye, when asked for.
     const QString shots = qEnvironmentVariable("KORVANE_LAYOUT_SHOTS");

@@ -31,9 +31,6 @@ public:
     LayoutWatch(const LayoutWatch&) = delete;
     LayoutWatch& operator=(const LayoutWatch&) = delete;
 
-    // How many windows were checked.
-    int checkedWindows() const { return m_checked; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -41,7 +38,6 @@ private:
     void check(QWidget* window);
 
     QSet<QString> m_reported;
-    int m_checked = 0;
 };
 
 } // namespace korvane::test
