@@ -305,9 +305,8 @@ CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString&
         const bool isStreamed =
             streamed && type == AE_IFREG && parts.size() == 1 && parts.front() == streamed->name;
         if (isStreamed || !extract) {
-            if (isStreamed && streamed->found)
-                return CRX_E_UNPACK; // two members of one name
-            // The stand-in claims the name as a file of the member would.
+            // The stand-in claims the name as a file of the member would: a
+            // second member of that name then fails on it.
             if (isStreamed && extract) {
                 Fd standIn(
                     ::open(QFile::encodeName(folder + QLatin1Char('/') + parts.front()).constData(),

@@ -108,7 +108,7 @@ TEST_F(MainWindowArchive, AnOpenThatStopsKeepsTheCurrentFileTitleAndTime)
     EXPECT_FALSE(menu->IsWorkDbModified());
 
     WriteIni("STANDARD");
-    QThread::msleep(20);
+    ASSERT_TRUE(korvane::test::WaitForNextFileTime(WorkDb()));
     Exec(WorkDb(), "UPDATE CIA002 SET ITEMDEPTNAME = 'Pastry' WHERE ITEMDEPTCODE = '000001'");
     menu->GetFunctionButton(IDC_SAVE)->click();
     EXPECT_TRUE(Tar({"-xjOf", sample, "Korvane_REG_DATA.xml"}).contains("Pastry"));
