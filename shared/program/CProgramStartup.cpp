@@ -48,11 +48,12 @@ void installMessageLog()
 
 } // namespace
 
-CProgramStartup::CProgramStartup(const QString& module) : m_module(module)
+CProgramStartup::CProgramStartup(const QString& module)
+    : m_module(module), m_langFile(CBasePath::GetLangFilePath())
 {
     // The library's texts load on their first use, which may be the message
     // of a missing launcher INI: the file is named before anything can show.
-    CSarvikApp::Instance().SetLangFilePath(CBasePath::GetLangFilePath());
+    CSarvikApp::Instance().SetLangFilePath(m_langFile);
 }
 
 CProgramStartup::~CProgramStartup()
@@ -78,7 +79,7 @@ void CProgramStartup::UseProductProfile()
 
 bool CProgramStartup::LoadLanguage(const QString& path)
 {
-    return CProgramLang::Initialize(m_module, path.isEmpty() ? CBasePath::GetLangFilePath() : path);
+    return CProgramLang::Initialize(m_module, path.isEmpty() ? m_langFile : path);
 }
 
 bool CProgramStartup::HoldSingleInstance(const QString& name, bool askFront)

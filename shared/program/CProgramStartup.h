@@ -64,5 +64,7 @@ public:
 
 private:
     QString m_module;
+    // Looked up once: it reads the launcher INI and the disk.
+    QString m_langFile;
     std::unique_ptr<platform::SingleInstance> m_instance;
 };
