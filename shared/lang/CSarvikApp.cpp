@@ -1,6 +1,6 @@
 #include "shared/lang/CSarvikApp.h"
 
-#include "shared/lang/CommonMessage.h"
+#include "platform/MessageBox.h"
 
 #include <QApplication>
 
@@ -62,8 +62,15 @@ void CSarvikApp::ShowErrorDialog(int code)
         key = QStringLiteral("CRDS_CMN_LANGXML_UNKNOWN");
         break;
     }
-    ShowCommonMessage({QApplication::activeWindow(), QStringLiteral("ReadLangXML")}, key,
-                      platform::MessageIcon::Error);
+    platform::MessageRequest request;
+    request.parent = QApplication::activeWindow();
+    request.key = key;
+    request.text = LoadCommonString(key);
+    if (request.text.isEmpty())
+        request.text = key;
+    request.caption = QStringLiteral("ReadLangXML");
+    request.icon = platform::MessageIcon::Error;
+    platform::showMessage(request);
 }
 
 QString LoadCommonString(const QString& key)
