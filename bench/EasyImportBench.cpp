@@ -1,7 +1,8 @@
 // The row import of the easy item list: a list file of item rows (code,
-// name, price, tax, department) written into an empty item table and again
-// as updates of every row, each value checked as the record page takes it.
-// The floor is the table text file import of the same rows in the same run.
+// name, price, tax, department) read and written into an empty item table
+// and again as updates of every row, each value checked as the record page
+// takes it. The floor is the table text file import of the same rows in the
+// same run.
 #include "goods/CGoodsModeTable.h"
 #include "goods/CListRowImport.h"
 #include "goods/CResDispDlg.h"
@@ -78,10 +79,10 @@ void Exec(const QString& statement)
     db.CloseDB();
 }
 
-// The rows, version v: as a list file's rows and as a table text file.
-void MakeRows(int rows, int version, CTextImpExp& data, const QString& textFile)
+// The rows, version v: as a list file and as a table text file.
+void MakeRows(int rows, int version, const QString& listFile, const QString& textFile)
 {
-    data.RemoveAllRows();
+    CTextImpExp data;
     for (const char* key : {"CRDS_PR_CLMN_PLUCODE", "CRDS_PR_CLMN_PLUNAME", "CRDS_PR_CLMN_PRICE",
                             "CRDS_PR_CLMN_TAX1", "CRDS_PR_CLMN_SECTIONNAME"})
         data.m_arrHeader << GetLangString(QLatin1String(key));
@@ -103,6 +104,7 @@ void MakeRows(int rows, int version, CTextImpExp& data, const QString& textFile)
                     .toUtf8();
     }
     file.write(text);
+    data.WriteListFile(listFile);
 }
 
 // The easy item list open on its own connection, its records read.
@@ -122,36 +124,36 @@ struct OpenList
     CDataManager* manager = nullptr;
 };
 
-void Fill(int rows, bool updates, CTextImpExp& data, const QString& textFile)
+void Fill(int rows, bool updates, const QString& listFile, const QString& textFile)
 {
     Exec(QStringLiteral("DELETE FROM CIA001"));
-    MakeRows(rows, 0, data, textFile);
+    MakeRows(rows, 0, listFile, textFile);
     if (updates) {
         CSQliteDB db;
         db.OpenDB(setup().path);
         CTextFileImporter(&db, QStringLiteral("CIA001"), QStringLiteral("ITEMCODE"), textFile, 1)
             .ExecuteImport();
         db.CloseDB();
-        MakeRows(rows, 1, data, textFile);
+        MakeRows(rows, 1, listFile, textFile);
     }
 }
 
 // The clock runs between start and stop of each run, over fresh rows.
 using Clock = std::function<void()>;
-using Run = std::function<bool(CTextImpExp& data, const QString& textFile, const Clock& start,
+using Run = std::function<bool(const QString& listFile, const QString& textFile, const Clock& start,
                                const Clock& stop)>;
 
 void Measure(benchmark::State& state, const Run& run)
 {
     const int rows = int(state.range(0));
     const bool updates = state.range(1) != 0;
+    const QString listFile = setup().dir.path() + QStringLiteral("/list.txt");
     const QString textFile = setup().dir.path() + QStringLiteral("/rows.txt");
     long peak = 0;
     long before = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        CTextImpExp data;
-        Fill(rows, updates, data, textFile);
+        Fill(rows, updates, listFile, textFile);
         const auto start = [&] {
             before = std::max(before, ResidentKiB());
             ResetPeakResident();
@@ -161,15 +163,14 @@ void Measure(benchmark::State& state, const Run& run)
             state.PauseTiming();
             peak = std::max(peak, PeakResidentKiB());
         };
-        if (!run(data, textFile, start, stop))
+        if (!run(listFile, textFile, start, stop))
             state.SkipWithError("import failed");
         state.ResumeTiming();
     }
-    // The whole process at its peak during the runs: the rows read, the
-    // list's records and what the import itself holds.
+    // The whole process at its peak during the runs: the list's records and
+    // what the import itself holds, the rows of the file among them.
     state.counters["peak_MB"] = double(peak) / 1024.0;
-    // What the process held when the run began (the list's records, the
-    // rows read from the file).
+    // What the process held when the run began (the list's records).
     state.counters["start_MB"] = double(before) / 1024.0;
     state.counters["rows/s"] =
         benchmark::Counter(double(rows) * double(state.iterations()), benchmark::Counter::kIsRate);
@@ -177,22 +178,26 @@ void Measure(benchmark::State& state, const Run& run)
 
 void BM_ListFileImport(benchmark::State& state)
 {
-    Measure(state, [&](CTextImpExp& data, const QString&, const Clock& start, const Clock& stop) {
-        OpenList list;
-        brelkin::CResDispDlg log;
-        log.CreateModeless(nullptr);
-        brelkin::CListRowImport import(list.manager);
-        start();
-        const bool ok = import.RunInLog(data, log);
-        stop();
-        return ok && list.manager->m_arrRecords.GetSize() == state.range(0);
-    });
+    Measure(state,
+            [&](const QString& listFile, const QString&, const Clock& start, const Clock& stop) {
+                OpenList list;
+                brelkin::CResDispDlg log;
+                log.CreateModeless(nullptr);
+                brelkin::CListRowImport import(list.manager);
+                start();
+                // As the list window's import command reads its file.
+                CTextImpExp data;
+                bool ok = data.OpenListFile(listFile);
+                ok = ok && import.RunInLog(data, log);
+                stop();
+                return ok && list.manager->m_arrRecords.GetSize() == state.range(0);
+            });
 }
 
 void BM_TableTextFileFloor(benchmark::State& state)
 {
     Measure(state,
-            [](CTextImpExp&, const QString& textFile, const Clock& start, const Clock& stop) {
+            [](const QString&, const QString& textFile, const Clock& start, const Clock& stop) {
                 CSQliteDB db;
                 db.OpenDB(setup().path);
                 start();

@@ -107,8 +107,9 @@ bool CListFileCommands::ImportList()
     if (path.isEmpty())
         return false;
     NewLog();
+    // The rows are read as they are imported.
     CTextImpExp data;
-    if (!data.ReadListFile(path)) {
+    if (!data.OpenListFile(path)) {
         delete m_pLog.data();
         QString text = GetLangString(kErrorEnd);
         text += data.ErrorString().isEmpty()

@@ -466,7 +466,10 @@ bool CListRowImport::ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString
     int stopLine = 0;
     const int size = CodeSize();
 
-    for (int r = 0; r < data.GetRowCount(); ++r) {
+    // Rows are read as they are imported: a list file's rows never sit in
+    // memory together.
+    QStringList nextRow;
+    for (int r = 0; data.NextRow(nextRow); ++r) {
         const int line = data.m_nFirstDataLine + r;
         // The abort comes while the log is pumped after a row.
         if (m_pLog && m_pLog->IsAborted()) {
@@ -474,7 +477,7 @@ bool CListRowImport::ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString
             stopLine = line;
             break;
         }
-        const QStringList* row = data.GetRow(r);
+        const QStringList* row = &nextRow;
         if (row->isEmpty())
             continue;
 

@@ -42,9 +42,9 @@ public:
     // line, and the end line unless the user aborted; then the log's button
     // closes it. The result of ImportRows.
     bool RunInLog(CTextImpExp& data, CResDispDlg& log);
-    // False when the header is refused; true also
-    // after an abort. The caller has shown the log with its start line and
-    // re-reads the list afterwards. lastLine: the stop line of an abort.
+    // The data's rows as NextRow gives them (once each). False when the
+    // header is refused; true also after an abort. The caller has shown the log with its start line
+    // and re-reads the list afterwards. lastLine: the stop line of an abort.
     bool ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString& lastLine);
     // Fills the data's column map from its header; true (stop) when a header
     // value names no column.

@@ -1,5 +1,6 @@
 #include "goods/CTextImpExp.h"
 
+#include "goods/CListFileReader.h"
 #include "goods/base/ProgramMessage.h"
 
 #include "shared/data/CStringArrayPtrArray.h"
@@ -7,10 +8,8 @@
 #include "shared/lang/FormatLangText.h"
 
 #include <QClipboard>
-#include <QFile>
 #include <QGuiApplication>
 #include <QSaveFile>
-#include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <algorithm>
@@ -108,44 +107,48 @@ QStringList CTextImpExp::SplitFileLine(const QString& line)
 
 bool CTextImpExp::ReadListFile(const QString& path)
 {
+    if (!OpenListFile(path))
+        return false;
+    QStringList row;
+    while (NextRow(row))
+        m_rows.push_back(std::make_unique<QStringList>(std::move(row)));
+    return true;
+}
+
+bool CTextImpExp::OpenListFile(const QString& path)
+{
     m_strError.clear();
     RemoveAllRows();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_strError = file.errorString();
+    auto reader = std::make_unique<CListFileReader>();
+    if (!reader->Open(path)) {
+        m_strError = reader->ErrorString();
         return false;
     }
-    QByteArray bytes = file.readAll();
-    QString text;
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        text = QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
-    } else {
-        const qsizetype skip = bytes.startsWith("\xFF\xFE") ? 2 : 0;
-        QStringDecoder decoder(QStringDecoder::Utf16LE, QStringDecoder::Flag::Stateless);
-        text = decoder.decode(QByteArrayView(bytes).sliced(skip));
-    }
-    bytes = QByteArray();
-    qsizetype at = 0;
-    bool header = true;
-    while (at < text.size()) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), at);
-        if (end < 0)
-            end = text.size();
-        QStringView line = QStringView(text).sliced(at, end - at);
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        at = end + 1;
-        if (line.isEmpty())
-            break;
-        const QStringList values = SplitFileLine(line.toString());
-        if (header) {
-            m_arrHeader = values;
-            header = false;
-        } else {
-            m_rows.push_back(std::make_unique<QStringList>(values));
+    QString line;
+    if (!reader->ReadLine(line) || line.isEmpty())
+        return false;
+    m_arrHeader = SplitFileLine(line);
+    m_pReader = std::move(reader);
+    return true;
+}
+
+bool CTextImpExp::NextRow(QStringList& row)
+{
+    if (m_pReader) {
+        QString line;
+        if (m_pReader->ReadLine(line) && !line.isEmpty()) {
+            row = SplitFileLine(line);
+            return true;
         }
+        // A blank line ends the data.
+        m_pReader.reset();
+        return false;
     }
-    return !header;
+    if (m_nNextRow >= m_rows.size())
+        return false;
+    const std::unique_ptr<QStringList>& held = m_rows[m_nNextRow++];
+    row = held ? *held : QStringList();
+    return true;
 }
 
 QStringList* CTextImpExp::GetRow(int index)
@@ -168,6 +171,8 @@ void CTextImpExp::RemoveAllRows()
 {
     m_rows.clear();
     m_arrHeader.clear();
+    m_pReader.reset();
+    m_nNextRow = 0;
 }
 
 void CTextImpExp::TieRecordCodes(int firstRecordNo, const CStringArrayPtrArray& records,

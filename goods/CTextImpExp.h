@@ -12,9 +12,12 @@ class QWidget;
 
 namespace brelkin {
 
+class CListFileReader;
+
 // The rows of a list file (UTF-16LE with its mark, TAB between values, CR LF
 // after each line, the header in line 1) or of list rows on the clipboard.
 // Rows can be tied to consecutive records of the list before they are saved.
+// A list file can also be opened for its rows to be read one at a time.
 class CTextImpExp
 {
 public:
@@ -31,6 +34,14 @@ public:
     // UTF-8); CR LF or LF end a line; a blank line ends the data. False when
     // it cannot be opened or its first line is empty or missing.
     bool ReadListFile(const QString& path);
+    // Opens a list file for NextRow to read its rows as they are asked for:
+    // the header is read at once, the rows held are dropped. False as
+    // ReadListFile.
+    bool OpenListFile(const QString& path);
+    // The next row, each given once and in order: of the list file opened
+    // (up to its end or a blank line), after it of the rows held. False
+    // after the last.
+    bool NextRow(QStringList& row);
     // The file's own error text of the last failed write or read.
     QString ErrorString() const { return m_strError; }
 
@@ -39,6 +50,7 @@ public:
     int GetRowCount() const { return int(m_rows.size()); }
     // The number of values of the first row, 0 without rows.
     int GetColumnCount() const;
+    // Also the header, and a list file opened.
     void RemoveAllRows();
 
     // Tie the rows to the records from firstRecordNo on: the record's code
@@ -79,6 +91,8 @@ private:
     QString RowsText() const;
 
     std::vector<std::unique_ptr<QStringList>> m_rows;
+    std::unique_ptr<CListFileReader> m_pReader; // of the list file opened
+    size_t m_nNextRow = 0;                      // the held row NextRow gives
     QString m_strError;
 };
 

@@ -110,6 +110,11 @@ TEST_F(CTextImpExpTest, ReadsLinesByTheirTabs)
          true,
          {"a", "b"},
          {{"1", "2"}}},
+        {"0A bytes inside characters",
+         mark + Utf16("a\tb\r\n\xC4\x8A\t\xE0\xA8\x8A\t\xE0\xA8\x80\xC4\x80\r\n"),
+         true,
+         {"a", "b"},
+         {{"\xC4\x8A", "\xE0\xA8\x8A", "\xE0\xA8\x80\xC4\x80"}}},
         {"empty first line", mark + Utf16("\r\n1\t2\r\n"), false, {}, {}},
         {"empty file", QByteArray(), false, {}, {}},
         {"mark only", mark, false, {}, {}},
@@ -137,6 +142,39 @@ TEST_F(CTextImpExpTest, WrittenFileReadsBack)
     ASSERT_TRUE(back.ReadListFile(path));
     EXPECT_EQ(back.m_arrHeader, data.m_arrHeader);
     EXPECT_EQ(Rows(back), Rows(data));
+}
+
+// Rows read one at a time cross the reader's pieces of the file unchanged,
+// characters of two UTF-16 units among them.
+TEST_F(CTextImpExpTest, OpenedFileGivesItsRowsOneAtATime)
+{
+    QList<QStringList> rows;
+    for (int i = 0; i < 20000; ++i)
+        rows << QStringList{QString::number(i), QStringLiteral("\U0001D11E %1 \u010A").arg(i)};
+    QByteArray utf8("\xEF\xBB\xBF"
+                    "Code\tName\n");
+    for (const QStringList& row : rows)
+        utf8 += row.join(u'\t').toUtf8() + "\r\n";
+    utf8 += "\r\n9\tafter the blank line\r\n";
+    CTextImpExp written;
+    written.m_arrHeader = {"Code", "Name"};
+    for (int i = 0; i < rows.size(); ++i)
+        *written.GetRow(i) = rows[i];
+    const QString utf16Path = m_dir.filePath(QStringLiteral("utf16.txt"));
+    ASSERT_TRUE(written.WriteListFile(utf16Path));
+    const QString utf8Path = Write(utf8);
+    for (const QString& path : {utf16Path, utf8Path}) {
+        CTextImpExp data;
+        ASSERT_TRUE(data.OpenListFile(path));
+        EXPECT_EQ(data.m_arrHeader, (QStringList{"Code", "Name"}));
+        EXPECT_EQ(data.GetRowCount(), 0);
+        QList<QStringList> read;
+        QStringList row;
+        while (data.NextRow(row))
+            read << row;
+        EXPECT_EQ(read, rows) << path.toStdString();
+        EXPECT_FALSE(data.NextRow(row));
+    }
 }
 
 TEST_F(CTextImpExpTest, ValueWithTabOrLineBreakWritesNothing)
