@@ -305,7 +305,7 @@ void CListRowImport::PrepareNewRecords()
     }
 }
 
-bool CListRowImport::ReadBackRecord(const QString& key, int& err)
+bool CListRowImport::ReadBackRecord(const QString& key, const QStringList& written, int& err)
 {
     CColumnDataList* list = m_pDataManager->GetColumnDataList();
     if (!m_pReadBack) {
@@ -331,8 +331,14 @@ bool CListRowImport::ReadBackRecord(const QString& key, int& err)
         m_pReadBack->ReleaseReadRows();
         return false;
     }
-    // The stored row joins the cache as an insert of the list puts it there.
-    list->AppendStoredRecord(*rows->first());
+    // The stored row joins the cache as an insert of the list puts it there,
+    // sharing the texts it was written with: a time stamp is then one text
+    // for all the rows of its second.
+    QStringList stored = std::move(*rows->first());
+    for (qsizetype i = 0; i < stored.size() && i < written.size(); ++i)
+        if (stored.at(i) == written.at(i))
+            stored[i] = written.at(i);
+    list->AppendStoredRecord(std::move(stored));
     m_pReadBack->ReleaseReadRows();
     err = 0;
     return true;
@@ -510,7 +516,10 @@ bool CListRowImport::ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString
         }
         // A new record is made with its values, once they all passed.
         const bool added = index < 0;
-        const QString now = GetTimestampOfNow();
+        // One text for the rows of one second: the cache keeps it.
+        if (const QString stamp = GetTimestampOfNow(); stamp != m_strNow)
+            m_strNow = stamp;
+        const QString& now = m_strNow;
         QStringList values;
         if (added) {
             values = m_newRecord;
@@ -568,7 +577,7 @@ bool CListRowImport::ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString
             int err = 0;
             bool written = WriteRow(added, columns, values, err);
             if (written && added)
-                written = ReadBackRecord(key, err);
+                written = ReadBackRecord(key, values, err);
             if (!written) {
                 if (added)
                     AddInsertFailure(row->value(0), err, errors);

@@ -111,8 +111,9 @@ private:
     // What an insert of the list writes besides the key: the columns' own
     // defaults and the time stamps.
     void PrepareNewRecords();
-    // The added record as stored joins the cache.
-    bool ReadBackRecord(const QString& key, int& err);
+    // The added record as stored joins the cache (written: the values it was
+    // written with).
+    bool ReadBackRecord(const QString& key, const QStringList& written, int& err);
     // The code's record (index -1: none yet), or false with its entry when
     // the code cannot be one.
     bool ResolveCode(const QString& code, const QStringList* row, int& index, CErrDataInfo& errors);
@@ -138,6 +139,7 @@ private:
     QStringList m_newRecord;
     QList<int> m_stampColumns;
     QString m_strStatus;
+    QString m_strNow; // the time stamp of the row in work
     int m_nStatusRecordNo = 0;
     QHash<qint64, int> m_index;
     bool m_bIndexBuilt = false;

@@ -167,6 +167,27 @@ TEST_F(CListRowImportTest, AddedRecordJoinsTheCacheWithoutARead)
     EXPECT_EQ(Item(Code(7), "ITEMCODE"), Code(7));
 }
 
+// The list shows after an import what the table holds, added records and
+// updated ones alike, without reading it again.
+TEST_F(CListRowImportTest, CacheHoldsWhatTheTableHolds)
+{
+    // A new record's quantity is stored as a number: 2.5, not the 2.50 written.
+    ASSERT_TRUE(
+        Run({"CRDS_PR_CLMN_PLUCODE", "CRDS_PR_CLMN_PLUNAME", "CRDS_PR_CLMN_PRICE",
+             "CRDS_PR_CLMN_UNITQTY"},
+            {{"5", "Milk", "120"}, {"7", "Egg", "30", "2.50"}, {"12", "Pie"}, {"0007", "Egg 2"}}));
+    CDataManager* manager = m_modes->Entry(kPluEasy);
+    QStringList columns;
+    manager->GetColumnDataList()->SetReadColumnsData(columns);
+    QList<QStringList> cached;
+    for (const QStringList* record : manager->m_arrRecords)
+        cached << *record;
+    std::sort(cached.begin(), cached.end(),
+              [](const QStringList& a, const QStringList& b) { return a.value(0) < b.value(0); });
+    EXPECT_EQ(cached, Rows("CIA001", columns, {}, "ITEMCODE"));
+    EXPECT_EQ(cached.size(), 4);
+}
+
 TEST_F(CListRowImportTest, CombosChooseByEntryText)
 {
     const QStringList header{"CRDS_PR_CLMN_PLUCODE", "CRDS_PR_CLMN_SECTIONNAME",
