@@ -17,9 +17,9 @@ class CCrxRecord;
 namespace CrxRowRanges {
 
 // Rows at most in one range.
-constexpr qint64 kRowsPerRange = 256;
+constexpr qint64 kRowsPerRange = 64;
 // A section with fewer rows is written on one thread.
-constexpr qint64 kMinRows = 8 * kRowsPerRange;
+constexpr qint64 kMinRows = 2048;
 
 // Writes every row of the read CrxExportWalk::PrepareRowRead prepared,
 // with taken true, when the section can be cut: it has no blob column, its
