@@ -6,10 +6,12 @@
 #include "archive/CCrxcnvXmlWriter.h"
 #include "archive/CrxDetail.h"
 #include "archive/CrxExportWalk.h"
+#include "archive/CrxGuard.h"
 
 #include "stroven/Stroven.h"
 
 #include <QByteArray>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <condition_variable>
@@ -184,13 +186,16 @@ CrxResult WriteRows(CCrxRecord& record, bool keysOnly, CrxExportContext& context
             const qint64 from = first + index * kRowsPerRange;
             CrxResetDetail();
             reader.writer.OpenInMemory(depth);
-            CSQliteSQL& statement = *reader.db.Reader().Statement();
-            int counter = 0;
-            CrxResult rc = statement.SetParamsForRead(
-                               {QString::number(from), QString::number(from + kRowsPerRange)}) == 0
-                               ? CrxExportWalk::WriteReadRows(*reader.record, keysOnly, counter,
-                                                              reader.context)
-                               : CRX_E_READ_ROWS;
+            // No exception may leave a thread: it becomes the range's code.
+            const CrxResult rc = Guarded(CRX_E_EXCEPTION_RUN, [&] {
+                CSQliteSQL& statement = *reader.db.Reader().Statement();
+                if (statement.SetParamsForRead(
+                        {QString::number(from), QString::number(from + kRowsPerRange)}) != 0)
+                    return CRX_E_READ_ROWS;
+                int counter = 0;
+                return CrxExportWalk::WriteReadRows(*reader.record, keysOnly, counter,
+                                                    reader.context);
+            });
             Range& range = parts[size_t(index % qint64(parts.size()))];
             range.xml = reader.writer.TakeOutput();
             range.rc = rc;
@@ -204,6 +209,16 @@ CrxResult WriteRows(CCrxRecord& record, bool keysOnly, CrxExportContext& context
         }
     };
     std::vector<std::thread> running;
+    // Every thread ends before its reader, also when one cannot start.
+    const auto joined = qScopeGuard([&] {
+        {
+            std::lock_guard lock(mutex);
+            stop = true;
+        }
+        changed.notify_all();
+        for (std::thread& thread : running)
+            thread.join();
+    });
     for (auto& reader : readers)
         running.emplace_back(work, std::ref(*reader));
 
@@ -232,8 +247,6 @@ CrxResult WriteRows(CCrxRecord& record, bool keysOnly, CrxExportContext& context
         }
         changed.notify_all();
     }
-    for (std::thread& thread : running)
-        thread.join();
     return rc;
 }
 
