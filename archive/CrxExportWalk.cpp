@@ -7,7 +7,6 @@
 #include "archive/CCrxcnvXmlWriter.h"
 #include "archive/CrxDetail.h"
 #include "archive/CrxGrammarNames.h"
-#include "archive/CrxRowRanges.h"
 
 #include "stroven/CSQSchemaScript.h"
 #include "stroven/Stroven.h"
@@ -262,19 +261,8 @@ CrxResult WriteRows(CCrxRecord& record, bool keysOnly, int& blobCounter, CrxExpo
 {
     if (!context.db || !context.db->IsOpen())
         return CRX_E_DB_OPEN;
-    if (context.db->Reader().m_columns.isEmpty())
-        return CRX_OK;
-    bool taken = false;
-    if (const CrxResult rc = CrxRowRanges::WriteRows(record, keysOnly, context, taken);
-        rc != CRX_OK || taken)
-        return rc;
-    return WriteReadRows(record, keysOnly, blobCounter, context);
-}
-
-CrxResult WriteReadRows(CCrxRecord& record, bool keysOnly, int& blobCounter,
-                        CrxExportContext& context)
-{
-    CCrxSqlReader& reader = context.db->Reader();
+    CCrxDb& db = *context.db;
+    CCrxSqlReader& reader = db.Reader();
     if (reader.m_columns.isEmpty())
         return CRX_OK;
     for (;;) {

@@ -37,13 +37,9 @@ CrxResult AttachRowReader(CCrxRecord& record, CrxExportContext& context);
 // statement per row, by row id (by the key columns in a table WITHOUT
 // ROWID).
 CrxResult PrepareRowRead(CCrxRecord& record, bool withBlobs, CrxExportContext& context);
-// Every row of the prepared read, one record element each. blobCounter
-// numbers the blob files of the section. A large section without blobs is
-// written on several threads (CrxRowRanges.h).
+// Every row of the prepared read, one record element each, on this thread.
+// blobCounter numbers the blob files of the section.
 CrxResult WriteRows(CCrxRecord& record, bool keysOnly, int& blobCounter, CrxExportContext& context);
-// The same on this thread, from the read as it is prepared.
-CrxResult WriteReadRows(CCrxRecord& record, bool keysOnly, int& blobCounter,
-                        CrxExportContext& context);
 // One row into the record's items; blob columns go into the archive first
 // (a NULL or empty blob leaves no member and no reference).
 CrxResult FillRow(CCrxRecord& record, CrxExportContext& context, const QStringList& row,

@@ -25,7 +25,7 @@ namespace CrxRowRanges {
 
 namespace {
 
-// More threads than this only wait for the writer.
+// A bound on the connections one section opens.
 constexpr int kMaxThreads = 8;
 // Row ids beyond this many per row leave too many empty ranges.
 constexpr qint64 kMaxIdsPerRow = 4;
@@ -129,6 +129,8 @@ bool OpenReader(Reader& reader, CCrxDb& db, CCrxRecord& record, const QString& r
 CrxResult WriteRows(CCrxRecord& record, bool keysOnly, CrxExportContext& context, bool& taken)
 {
     taken = false;
+    if (!context.db || !context.db->IsOpen() || context.db->Reader().m_columns.isEmpty())
+        return CRX_OK;
     CCrxDb& db = *context.db;
     CCrxSqlReader& read = db.Reader();
     const int threads = std::min(CCrxBzip2Process::Cores(), kMaxThreads);
@@ -193,8 +195,7 @@ CrxResult WriteRows(CCrxRecord& record, bool keysOnly, CrxExportContext& context
                         {QString::number(from), QString::number(from + kRowsPerRange)}) != 0)
                     return CRX_E_READ_ROWS;
                 int counter = 0;
-                return CrxExportWalk::WriteReadRows(*reader.record, keysOnly, counter,
-                                                    reader.context);
+                return CrxExportWalk::WriteRows(*reader.record, keysOnly, counter, reader.context);
             });
             Range& range = parts[size_t(index % qint64(parts.size()))];
             range.xml = reader.writer.TakeOutput();

@@ -21,13 +21,13 @@ constexpr qint64 kRowsPerRange = 64;
 // A section with fewer rows is written on one thread.
 constexpr qint64 kMinRows = 2048;
 
-// Writes every row of the read CrxExportWalk::PrepareRowRead prepared,
-// with taken true, when the section can be cut: it has no blob column, its
-// read scans the table itself, its row ids are dense enough and the file is
-// no write-ahead log (whose readers could see different commits). Else taken
-// stays false, nothing is written and the caller reads on one thread. The
-// code is that of the first range, in row order, that fails, with its detail
-// (CrxDetail.h).
+// Writes every row of the read CrxExportWalk::PrepareRowRead prepared, with
+// taken true, when the section can be cut: it has no blob column, its read
+// scans the table itself, its row ids are dense enough and the file is no
+// write-ahead log (whose readers could see different commits). Each range is
+// written by CrxExportWalk::WriteRows. Else taken stays false, nothing is
+// written and the caller reads on one thread. The code is that of the first
+// range, in row order, that fails, with its detail (CrxDetail.h).
 CrxResult WriteRows(CCrxRecord& record, bool keysOnly, CrxExportContext& context, bool& taken);
 
 } // namespace CrxRowRanges

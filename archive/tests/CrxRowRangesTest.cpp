@@ -58,7 +58,7 @@ protected:
         int counter = 0;
         if (out.rc == CRX_OK)
             out.rc = ranges ? CrxRowRanges::WriteRows(*record, keys, context, out.taken)
-                            : CrxExportWalk::WriteReadRows(*record, keys, counter, context);
+                            : CrxExportWalk::WriteRows(*record, keys, counter, context);
         out.xml = writer.TakeOutput();
         out.detail = CrxLastDetail();
         EXPECT_EQ(db.Close(), CRX_OK);
