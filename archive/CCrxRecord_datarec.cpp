@@ -6,6 +6,7 @@
 #include "archive/CrxFileOps.h"
 #include "archive/CrxExportWalk.h"
 #include "archive/CrxParseContext.h"
+#include "archive/CrxRowRanges.h"
 
 #include "stroven/Stroven.h"
 
@@ -223,5 +224,10 @@ CrxResult CCrxRecord_datarec::BeginExport(CrxExportContext& context)
 
 CrxResult CCrxRecord_datarec::WriteExport(CrxExportContext& context)
 {
+    // A large section goes on several threads where it can.
+    bool taken = false;
+    if (const CrxResult rc = CrxRowRanges::WriteRows(*this, KeysOnly(), context, taken);
+        rc != CRX_OK || taken)
+        return rc;
     return CrxExportWalk::WriteRows(*this, KeysOnly(), m_nBlobCounter, context);
 }

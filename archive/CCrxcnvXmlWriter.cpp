@@ -94,7 +94,7 @@ bool CCrxcnvXmlWriter::Fail(CrxResult code)
 bool CCrxcnvXmlWriter::Begin()
 {
     m_nLastError = CRX_OK;
-    return m_file.isOpen() ? true : Fail(CRX_E_XML_NOT_OPEN);
+    return IsOpen() ? true : Fail(CRX_E_XML_NOT_OPEN);
 }
 
 void CCrxcnvXmlWriter::StartLine(int depth)
@@ -113,7 +113,7 @@ char* CCrxcnvXmlWriter::PutUtf8(char* out, QStringView text)
 
 bool CCrxcnvXmlWriter::Flush()
 {
-    if (!m_file.isOpen() || m_strLine.isEmpty())
+    if (!IsOpen() || m_strLine.isEmpty())
         return true;
     // At most three UTF-8 bytes per UTF-16 unit, and the line feed.
     const qsizetype start = m_utf8.size();
@@ -127,6 +127,8 @@ bool CCrxcnvXmlWriter::Flush()
 
 bool CCrxcnvXmlWriter::WriteBatch()
 {
+    if (m_bMemory)
+        return true;
     const qint64 size = m_utf8.size();
     const bool written = m_file.write(m_utf8.constData(), size) == size;
     m_utf8.resize(0);
@@ -150,6 +152,8 @@ bool CCrxcnvXmlWriter::Open()
     m_stack.clear();
     m_strLine.clear();
     m_utf8.resize(0);
+    m_bMemory = false;
+    m_nOuterDepth = 0;
     if (m_strPath.isEmpty())
         return Fail(CRX_E_XML_CREATE);
     if (m_file.isOpen())
@@ -159,6 +163,16 @@ bool CCrxcnvXmlWriter::Open()
         return Fail(CRX_E_XML_CREATE);
     m_strLine = QLatin1String(kDeclaration);
     return Flush();
+}
+
+void CCrxcnvXmlWriter::OpenInMemory(int depth)
+{
+    m_nLastError = CRX_OK;
+    m_stack.clear();
+    m_strLine.clear();
+    m_utf8.resize(0);
+    m_bMemory = true;
+    m_nOuterDepth = depth;
 }
 
 bool CCrxcnvXmlWriter::Close()
@@ -284,6 +298,24 @@ bool CCrxcnvXmlWriter::EndElement()
         m_strLine += QLatin1String("</") + top.name + QLatin1Char('>');
     }
     return Flush();
+}
+
+bool CCrxcnvXmlWriter::WriteLines(QByteArrayView utf8)
+{
+    if (!Begin())
+        return false;
+    if (utf8.isEmpty())
+        return true;
+    if (!CloseStartTag() || !Flush())
+        return false;
+    if (m_bMemory) {
+        m_utf8.append(utf8);
+        return true;
+    }
+    // Lines come in large parts: straight to the file, no copy.
+    if (!WriteBatch())
+        return false;
+    return m_file.write(utf8.data(), utf8.size()) == utf8.size() ? true : Fail(CRX_E_XML_WRITE);
 }
 
 bool CCrxcnvXmlWriter::TopName(QString* name) const

@@ -18,6 +18,7 @@
 #include <QString>
 #include <QStringEncoder>
 
+#include <utility>
 #include <vector>
 
 class CCrxcnvXmlWriter
@@ -30,9 +31,14 @@ public:
 
     // Creates (replaces) the file and writes the declaration line.
     bool Open();
+    // Writes into memory instead, as if depth elements were open around
+    // it: a part of a document made on another thread, taken by
+    // TakeOutput() and handed to the file's writer by WriteLines().
+    void OpenInMemory(int depth);
+    QByteArray TakeOutput() { return std::exchange(m_utf8, QByteArray()); }
     // Flushes and closes; CRX_E_XML_NOT_OPEN without an open file.
     bool Close();
-    bool IsOpen() const { return m_file.isOpen(); }
+    bool IsOpen() const { return m_file.isOpen() || m_bMemory; }
 
     // Begins "<name"; the start tag stays open for attributes.
     bool StartElement(const QString& name);
@@ -45,11 +51,14 @@ public:
     bool WriteText(const QString& text);
     // " />" when the element got no content, else its end tag.
     bool EndElement();
+    // Whole lines another writer made in memory, as the content of the
+    // open element (nothing for none).
+    bool WriteLines(QByteArrayView utf8);
 
     void SetInline(bool on) { m_bInline = on; }
     // False when no element is open; name (when given) gets the innermost.
     bool TopName(QString* name) const;
-    int Depth() const { return int(m_stack.size()); }
+    int Depth() const { return m_nOuterDepth + int(m_stack.size()); }
     CrxResult LastError() const { return m_nLastError; }
     // The code of a failed operation: the last error, else CRX_E_XML_WRITE.
     CrxResult FailureCode() const
@@ -94,4 +103,6 @@ private:
     QStringEncoder m_encoder{QStringEncoder::Utf8};
     CrxResult m_nLastError = CRX_OK;
     bool m_bInline = false;
+    bool m_bMemory = false;
+    int m_nOuterDepth = 0;
 };

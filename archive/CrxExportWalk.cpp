@@ -41,20 +41,6 @@ int RowIdIndex(const CCrxRecord& record, const CCrxDb& db)
     return reader.m_columns.size() > nonBlob ? nonBlob : -1;
 }
 
-// The name under which the table's row id can be selected: a column may take
-// one of SQLite's three names for it. Empty when columns take all three.
-QString RowIdName(const CCrxRecord& record)
-{
-    for (const char* name : {"rowid", "_rowid_", "oid"}) {
-        bool taken = false;
-        for (const auto& item : record.Items())
-            taken = taken || item->m_strName.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
-        if (!taken)
-            return QLatin1String(name);
-    }
-    return QString();
-}
-
 // The detail of a read row whose text is not UTF-8: its key values go to the
 // key items (the read holds the non-blob items in item order).
 void NoteInvalidText(CCrxRecord& record, const CCrxSqlReader& reader, const QStringList& row)
@@ -72,6 +58,18 @@ void NoteInvalidText(CCrxRecord& record, const CCrxSqlReader& reader, const QStr
 }
 
 } // namespace
+
+QString RowIdName(const CCrxRecord& record)
+{
+    for (const char* name : {"rowid", "_rowid_", "oid"}) {
+        bool taken = false;
+        for (const auto& item : record.Items())
+            taken = taken || item->m_strName.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+        if (!taken)
+            return QLatin1String(name);
+    }
+    return QString();
+}
 
 CrxResult WriteDbinfo(CCrxNode& dbinfo, CrxExportContext& context)
 {

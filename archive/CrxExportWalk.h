@@ -37,14 +37,18 @@ CrxResult AttachRowReader(CCrxRecord& record, CrxExportContext& context);
 // statement per row, by row id (by the key columns in a table WITHOUT
 // ROWID).
 CrxResult PrepareRowRead(CCrxRecord& record, bool withBlobs, CrxExportContext& context);
-// Every row of the prepared read, one record element each. blobCounter
-// numbers the blob files of the section.
+// Every row of the prepared read, one record element each, on this thread.
+// blobCounter numbers the blob files of the section.
 CrxResult WriteRows(CCrxRecord& record, bool keysOnly, int& blobCounter, CrxExportContext& context);
 // One row into the record's items; blob columns go into the archive first
 // (a NULL or empty blob leaves no member and no reference).
 CrxResult FillRow(CCrxRecord& record, CrxExportContext& context, const QStringList& row,
                   int& blobCounter);
 CrxResult FillKeyRow(CCrxRecord& record, const QStringList& row);
+
+// The name under which the table's row id can be selected: a column may take
+// one of SQLite's three names for it. Empty when columns take all three.
+QString RowIdName(const CCrxRecord& record);
 
 // source + "_" + counter + ".blob"; the counter advances past names already
 // taken, so that two databases with a table of the same name never share a

@@ -105,6 +105,18 @@ bool CSQliteDB::InTransaction() const
     return m_db && !sqlite3_get_autocommit(m_db);
 }
 
+bool CSQliteDB::IsWal() const
+{
+    sqlite3_stmt* stmt = nullptr;
+    if (!m_db || sqlite3_prepare_v2(m_db, "PRAGMA journal_mode", -1, &stmt, nullptr) != SQLITE_OK)
+        return false;
+    const bool wal =
+        sqlite3_step(stmt) == SQLITE_ROW &&
+        sqlite3_stricmp(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)), "wal") == 0;
+    sqlite3_finalize(stmt);
+    return wal;
+}
+
 QString CSQliteDB::ResolveBlobPath(const QString& name) const
 {
     if (name.isEmpty() || QFileInfo(name).isAbsolute())

@@ -395,6 +395,30 @@ void CSQliteSQL::ReleaseReadRows()
     d->rows.clear();
 }
 
+bool CSQliteSQL::ReadScansTable() const
+{
+    if (!d->read)
+        return false;
+    Statement plan;
+    if (prepareOne(d->db.Handle(),
+                   QLatin1String("EXPLAIN QUERY PLAN ") +
+                       QString::fromUtf8(sqlite3_sql(d->read.get())),
+                   plan) != 0 ||
+        !plan)
+        return false;
+    int steps = 0;
+    bool scan = false;
+    while (sqlite3_step(plan.get()) == SQLITE_ROW) {
+        ++steps;
+        const QByteArray detail(reinterpret_cast<const char*>(sqlite3_column_text(plan.get(), 3)));
+        // "SCAN t" (older SQLite: "SCAN TABLE t"); an index or a virtual
+        // table says "USING" or "VIRTUAL".
+        scan = detail.startsWith("SCAN ") && !detail.contains(" USING ") &&
+               !detail.contains("VIRTUAL");
+    }
+    return steps == 1 && scan;
+}
+
 int CSQliteSQL::SetSQLForWrite(const QStringList& keyColumns, const QStringList& valueColumns,
                                const QStringList& blobColumns)
 {

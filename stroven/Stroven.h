@@ -70,6 +70,9 @@ public:
     // The full path of the open database file; "" when none is open.
     const QString& GetDbName() const { return m_path; }
     bool InTransaction() const;
+    // Whether the file keeps a write-ahead log: a read transaction then
+    // holds off no writer, and another connection may see a later commit.
+    bool IsWal() const;
     // A blob file name as the connection reads or writes it.
     QString ResolveBlobPath(const QString& name) const;
 
@@ -110,6 +113,10 @@ public:
     // die. A read that handles one batch at a time calls it between batches
     // and keeps its memory bounded, whatever the number of rows.
     void ReleaseReadRows();
+    // Whether the prepared read walks its one table itself: no index and no
+    // sort decide the order of its rows (row id order, or key order in a
+    // table WITHOUT ROWID).
+    bool ReadScansTable() const;
 
     int SetSQLForWrite(const QStringList& keyColumns, const QStringList& valueColumns,
                        const QStringList& blobColumns);

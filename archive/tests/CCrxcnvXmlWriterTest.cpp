@@ -130,6 +130,54 @@ TEST_F(CCrxcnvXmlWriterTest, ManyBatchesComeOutWholeAndInOrder)
     EXPECT_EQ(Finish(), expected + "</r>\n");
 }
 
+// Rows made in memory on another writer, as if inside the open elements,
+// read as those written directly; none leaves the parent's start tag open.
+TEST_F(CCrxcnvXmlWriterTest, LinesMadeInMemoryJoinTheFileAsIfWrittenThere)
+{
+    const auto rows = [](CCrxcnvXmlWriter& w, int from, int to) {
+        for (int i = from; i < to; ++i) {
+            EXPECT_TRUE(w.StartElement("datarec"));
+            EXPECT_TRUE(w.WriteSimpleElement("CODE", QString::number(i) + "<"));
+            EXPECT_TRUE(w.EndElement());
+        }
+    };
+    ASSERT_TRUE(writer.Open());
+    ASSERT_TRUE(writer.StartElement("recinfo"));
+    ASSERT_TRUE(writer.StartElement("datarec"));
+    ASSERT_TRUE(writer.EndElement());
+    CCrxcnvXmlWriter part{QString()};
+    part.OpenInMemory(writer.Depth());
+    rows(part, 1, 3);
+    ASSERT_TRUE(writer.WriteLines(part.TakeOutput()));
+    EXPECT_TRUE(part.TakeOutput().isEmpty());
+    ASSERT_TRUE(writer.EndElement());
+    ASSERT_TRUE(writer.StartElement("recinfo"));
+    ASSERT_TRUE(writer.WriteLines(QByteArray()));
+    ASSERT_TRUE(writer.EndElement());
+    ASSERT_TRUE(writer.StartElement("recinfo"));
+    part.OpenInMemory(writer.Depth());
+    rows(part, 3, 4);
+    ASSERT_TRUE(writer.WriteLines(part.TakeOutput()));
+    ASSERT_TRUE(writer.EndElement());
+    const QByteArray made = Finish();
+
+    CCrxcnvXmlWriter direct{path + ".direct"};
+    ASSERT_TRUE(direct.Open());
+    ASSERT_TRUE(direct.StartElement("recinfo"));
+    ASSERT_TRUE(direct.StartElement("datarec"));
+    ASSERT_TRUE(direct.EndElement());
+    rows(direct, 1, 3);
+    ASSERT_TRUE(direct.EndElement());
+    ASSERT_TRUE(direct.StartElement("recinfo"));
+    ASSERT_TRUE(direct.EndElement());
+    ASSERT_TRUE(direct.StartElement("recinfo"));
+    rows(direct, 3, 4);
+    ASSERT_TRUE(direct.EndElement());
+    ASSERT_TRUE(direct.Close());
+    EXPECT_EQ(made, readFile(path + ".direct"));
+    EXPECT_TRUE(made.contains("\t\t<CODE>2&lt;</CODE>\n\t</datarec>\n</recinfo>\n<recinfo />\n"));
+}
+
 TEST_F(CCrxcnvXmlWriterTest, StateErrors)
 {
     ASSERT_TRUE(writer.Open());

@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 
 #include <chrono>
+#include <sched.h>
 #include <filesystem>
 #include <thread>
 
@@ -386,6 +387,29 @@ TEST_F(CrxExportTest, AMediaNameTheArchiveCannotCarryFailsTheSaveNamingTheFile)
         EXPECT_EQ(readFile(Path("old.crx")), "previous archive");
         EXPECT_EQ(CrxLastDetail().file, "additionals/Orbanel/Movie/" + c.shown);
     }
+}
+
+// A table large enough to be written in row id ranges on several threads
+// reads as the save on one core writes it, between the tables around it.
+TEST_F(CrxExportTest, AWideTableSavedOnEveryCoreReadsAsSavedOnOne)
+{
+    {
+        CSQliteDB db;
+        ASSERT_EQ(db.OpenDB(SettingDb()), 0);
+        ASSERT_EQ(crxtest::FillTable(db, "CIA001", 5000), 0);
+        db.CloseDB();
+    }
+    cpu_set_t all;
+    ASSERT_EQ(sched_getaffinity(0, sizeof all, &all), 0);
+    cpu_set_t one;
+    CPU_ZERO(&one);
+    CPU_SET(sched_getcpu(), &one);
+    ASSERT_EQ(sched_setaffinity(0, sizeof one, &one), 0);
+    const QByteArray single = ExportXml(1);
+    sched_setaffinity(0, sizeof all, &all);
+    const QByteArray many = ExportXml(1);
+    EXPECT_EQ(single.count("<datarec>"), 5000 + 2 + 3 + 1);
+    EXPECT_EQ(many, single);
 }
 
 TEST_F(CrxExportTest, AbortLeavesTheTargetAndNoTemporaryArchive)

@@ -247,3 +247,32 @@ TEST_F(CSQliteSQLRead, StrictTextStopsAtTheRowWithInvalidUtf8)
     ASSERT_EQ(all.size(), 5);
     EXPECT_TRUE(all[2][0].contains(QChar::ReplacementCharacter));
 }
+
+// Only a read that walks the table itself gives its rows in row id order.
+TEST_F(CSQliteSQLRead, ScansOfTheTableItselfAreKnown)
+{
+    fill(3);
+    struct Case
+    {
+        QStringList columns;
+        const char* where;
+        const char* orderBy;
+        bool scan;
+    };
+    const Case cases[] = {
+        {{"CODE", "NAME", "PRICE"}, "", "", true},
+        {{"NAME", "rowid"}, "", "", true},
+        {{"CODE"}, "", "", false}, // the key's index holds it
+        {{"CODE", "NAME"}, "", "PRICE", false},
+        {{"CODE", "NAME"}, "CODE = '0001'", "", false},
+    };
+    for (const Case& c : cases) {
+        CSQliteSQL stmt(*m_db, QStringLiteral("CSB002"));
+        EXPECT_FALSE(stmt.ReadScansTable());
+        ASSERT_EQ(stmt.SetSQLForRead(c.columns, c.where, c.orderBy, 0), 0);
+        EXPECT_EQ(stmt.ReadScansTable(), c.scan) << c.columns.join(',').toStdString() << c.orderBy;
+    }
+    EXPECT_FALSE(m_db->IsWal());
+    Exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+    EXPECT_TRUE(m_db->IsWal());
+}
