@@ -96,12 +96,11 @@ void CColumnDataDallasKey::GetControlValue(QWidget* control, QString& value)
     value = m_strClerkCode;
 }
 
-bool CColumnDataDallasKey::CheckControlValue(QWidget* control)
+bool CColumnDataDallasKey::CheckKeyID(const QString& keyID)
 {
     // No error text: the page reports its general input error.
     m_strErrMsg.clear();
-    if (m_nControlHolds == 1)
-        m_strKeyID = GetWindowText(control);
+    m_strKeyID = keyID;
     m_nKeyChanged = !m_strStoredKeyID.isEmpty() && m_strStoredKeyID != m_strKeyID ? 1 : 0;
     m_nKeyExists = 0;
     m_strKeyCreateTime.clear();

@@ -24,8 +24,10 @@ public:
     void SetControlValue(QWidget* control, const QString& value) override;
     // Takes the key id from the control; value stays the clerk code.
     void GetControlValue(QWidget* control, QString& value) override;
-    // Letters and digits only, and no other clerk's key; an empty id passes.
-    bool CheckControlValue(QWidget* control) override;
+    // A key id typed on the clerk page: letters and digits only, and no
+    // other clerk's key; an empty id passes. Keeps what the save needs to
+    // know about the id.
+    bool CheckKeyID(const QString& keyID);
     void FreeResorce() override;
     // Key ids are set on the clerk page only: always refused.
     bool CheckItemValue(QString keyName, QString keyValue, QString value) override;

@@ -1,7 +1,5 @@
 #include "goods/CColumnDataNum.h"
 
-#include "shared/lang/WindowText.h"
-
 namespace brelkin {
 
 CColumnDataNum::CColumnDataNum(const QString& column, const QString& labelKey, uint ctrlId,
@@ -17,12 +15,6 @@ CColumnDataNum::CColumnDataNum(const QString& column, const QString& labelKey, u
     m_nEditLimit = editLimit;
     m_nOverrideSize = size;
     m_nOverrideDecimals = decimals;
-}
-
-bool CColumnDataNum::CheckControlValue(QWidget* control)
-{
-    m_strErrMsg.clear();
-    return CheckNumberText(GetWindowText(control));
 }
 
 bool CColumnDataNum::CheckNumberText(const QString& text) const

@@ -16,9 +16,7 @@ public:
     CColumnDataNum(const QString& column, const QString& labelKey, uint ctrlId, uint labelCtrlId,
                    int editLimit, int size, int decimals);
 
-    bool CheckControlValue(QWidget* control) override;
-
-    // The check on a text, without a control.
+    // Whether the text is such a number ("" passes).
     bool CheckNumberText(const QString& text) const;
 };
 

@@ -64,8 +64,8 @@ QString ShownText(const QString& key)
 
 } // namespace
 
-CColumnValueCheck::CColumnValueCheck(CDataManager* dataManager, unsigned pageId)
-    : m_pDataManager(dataManager), m_nPageId(pageId),
+CColumnValueCheck::CColumnValueCheck(CDataManager* dataManager, unsigned pageId, Source source)
+    : m_pDataManager(dataManager), m_nPageId(pageId), m_source(source),
       m_bSubItemList(pageId == IDD_PAGE_PLU || pageId == IDD_PAGE_PLU_CL ||
                      pageId == IDD_PAGE_PLU_RES)
 {
@@ -81,22 +81,25 @@ bool CColumnValueCheck::IsSubItem(int columnIndex) const
 }
 
 CColumnValueCheck::Result CColumnValueCheck::Check(int columnIndex, const QString& text,
-                                                   const QString& code)
+                                                   const QString& code, int entry)
 {
     const CColumnDataList* list = m_pDataManager->GetColumnDataList();
     if (columnIndex < 0 || columnIndex >= list->m_nColumnCount)
         return {};
     CColumnData* column = list->m_ppColumnData[columnIndex];
+    column->m_strErrMsg.clear();
+    const bool page = m_source == Source::Page;
     switch (PageControlKindOf(column, m_nPageId)) {
     case PageControlKind::None:
         return IsSubItem(columnIndex) ? CheckSubItem(column, text) : Result();
     case PageControlKind::CodeDisplay:
-    case PageControlKind::ItemButton:
         return {};
+    case PageControlKind::ItemButton:
+        return page ? CheckChosenCode(column, text) : Result();
     case PageControlKind::Radio:
         return CheckRadio(column, text);
     case PageControlKind::Combo:
-        return CheckCombo(column, text);
+        return page ? CheckChosenEntry(column, entry) : CheckCombo(column, text);
     default:
         return CheckEdit(column, text, code);
     }
@@ -106,16 +109,22 @@ CColumnValueCheck::Result CColumnValueCheck::CheckEdit(CColumnData* column, cons
                                                        const QString& code)
 {
     const QString label = GetLangString(column->m_strLabelKey);
-    QString text = WithoutTrailingBlanks(value);
+    QString text = value;
+    // A file's text is tidied first; a page's is stored as the user typed it.
+    if (m_source == Source::Import) {
+        text = WithoutTrailingBlanks(value);
+        if (dynamic_cast<const CColumnDataNum*>(column) && text.startsWith(QLatin1Char('.')))
+            text.prepend(QLatin1Char('0'));
+    }
     // A price takes digits and a leading minus only: any other character
     // would be dropped by the edit and so change the price.
     QString digits = text;
     if (dynamic_cast<const CColumnDataPriceEdit*>(column) && DeleteNonMinusNumber(digits))
         return Refused(NotValid(), label);
-    if (text.isEmpty() && !column->m_bNullable)
+    // A page's key id is no value of the clerk's column: he may have none.
+    const bool keyID = m_source == Source::Page && dynamic_cast<CColumnDataDallasKey*>(column);
+    if (text.isEmpty() && !column->m_bNullable && !keyID)
         return Refused(NotValid(), label);
-    if (dynamic_cast<const CColumnDataNum*>(column) && text.startsWith(QLatin1Char('.')))
-        text.prepend(QLatin1Char('0'));
     const int limit = column->m_nEditLimit != 0 ? column->m_nEditLimit : column->m_nSize;
     if (text.size() > (limit > 0 ? limit : kQtMaxLength))
         return Refused(GetLangString(QStringLiteral("CRDS_ERR_CHAR_TOOLENGTH")), label);
@@ -138,6 +147,9 @@ CColumnValueCheck::Result CColumnValueCheck::CheckEdit(CColumnData* column, cons
         return Refused(NotValid(), label);
     if (!ColumnAccepts(column, text, code, reason))
         return Refused(reason, label);
+    // The key id lives in a table of its own; the record keeps the clerk.
+    if (auto* key = dynamic_cast<CColumnDataDallasKey*>(column); key && m_source == Source::Page)
+        return Stored(key->m_strClerkCode);
     return Stored(text);
 }
 
@@ -149,8 +161,11 @@ bool CColumnValueCheck::ColumnAccepts(CColumnData* column, const QString& text, 
         accepted = number->CheckNumberText(text);
     } else if (auto* key = dynamic_cast<CColumnDataDallasKey*>(column)) {
         // Key ids are set on the clerk page only; the clerk's own passes.
-        accepted =
-            text == key->GetDescript(code) || key->CheckItemValue(QString(), QString(), text);
+        if (m_source == Source::Page)
+            accepted = key->CheckKeyID(text);
+        else
+            accepted =
+                text == key->GetDescript(code) || key->CheckItemValue(QString(), QString(), text);
     } else if (dynamic_cast<CColumnDataScanCode*>(column)) {
         accepted = column->CheckItemValue(QStringLiteral("ITEMCODE"), code, text);
     } else {
@@ -198,6 +213,24 @@ CColumnValueCheck::Result CColumnValueCheck::CheckCombo(CColumnData* column, con
     return Stored(found < 0 ? QString() : combo->Candidates().GetAt(found)->value(0));
 }
 
+CColumnValueCheck::Result CColumnValueCheck::CheckChosenEntry(CColumnData* column, int entry)
+{
+    // The page's combo holds the candidates, entry i candidate i.
+    auto* combo = static_cast<CColumnDataDBCombo*>(column);
+    const bool chosen = entry >= 0 && entry < combo->Candidates().GetSize();
+    if (!chosen && !column->m_bNullable)
+        return Refused(NotValid(), GetLangString(column->m_strLabelKey));
+    return Stored(combo->EntryValue(chosen ? entry : -1));
+}
+
+CColumnValueCheck::Result CColumnValueCheck::CheckChosenCode(CColumnData* column,
+                                                             const QString& code)
+{
+    if (code.isEmpty() && !column->m_bNullable)
+        return Refused(NotValid(), GetLangString(column->m_strLabelKey));
+    return Stored(code);
+}
+
 CColumnValueCheck::Result CColumnValueCheck::CheckRadio(CColumnData* column, const QString& value)
 {
     auto* unique = dynamic_cast<CColumnDataUniqueRadio*>(column);
@@ -212,6 +245,9 @@ CColumnValueCheck::Result CColumnValueCheck::CheckRadio(CColumnData* column, con
         auto* yesNo = static_cast<CColumnDataYesNoRadio*>(column);
         return Stored(r == 0 ? yesNo->YesValue() : yesNo->NoValue());
     }
+    // A page's radios always hold one of their choices.
+    if (m_source == Source::Page)
+        return {};
     return Refused(NotValid(), GetLangString(column->m_strLabelKey));
 }
 

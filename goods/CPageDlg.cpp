@@ -26,6 +26,7 @@
 #include "shared/dialogs/CSubItemSetDlgEx.h"
 #include "shared/lang/CProgramLang.h"
 #include "shared/lang/FormatLangText.h"
+#include "shared/lang/WindowText.h"
 #include "shared/textfiles/CErrDataInfo.h"
 
 #include <QComboBox>
@@ -58,6 +59,43 @@ uint RadioBoxId(unsigned pageId, uint firstRadio)
     if (pageId == IDD_PAGE_ITEMPARM_CL && firstRadio == 23022)
         return 23194;
     return 0;
+}
+
+// The text of the checked radio of a column's group on the page; "" when
+// none is checked.
+QString CheckedRadioText(QWidget* page, const CColumnData* column)
+{
+    auto* unique = dynamic_cast<const CColumnDataUniqueRadio*>(column);
+    const int count = unique ? unique->m_nRadioCount : 2;
+    for (int r = 0; r < count; ++r) {
+        auto* radio =
+            qobject_cast<QRadioButton*>(FindControlById(page, column->m_nCtrlID + uint(r)));
+        if (radio && radio->isChecked())
+            return radio->text();
+    }
+    return QString();
+}
+
+// A page control's value handed to the check as the text it holds (a
+// combo's chosen entry, an item button's chosen code, a radio group's
+// checked text); code: the record's code.
+CColumnValueCheck::Result CheckControl(CColumnValueCheck& check, QWidget* page,
+                                       const CColumnDataList* list, int columnIndex,
+                                       QWidget* control, const QString& code)
+{
+    QString text;
+    int entry = -1;
+    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        entry = combo->currentIndex();
+        text = combo->currentText();
+    } else if (auto* button = qobject_cast<CItemSelectButton*>(control)) {
+        text = button->m_strSelectCode;
+    } else if (qobject_cast<QRadioButton*>(control)) {
+        text = CheckedRadioText(page, list->m_ppColumnData[columnIndex]);
+    } else {
+        text = GetWindowText(control);
+    }
+    return check.Check(columnIndex, text, code, entry);
 }
 
 } // namespace
@@ -533,6 +571,13 @@ bool CPageDlg::OwnValue(const CColumnData*, QString&) const
     return false;
 }
 
+QString CPageDlg::RecordCode() const
+{
+    const CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    const QStringList* record = list->CachedRecord(m_nRecordNo);
+    return record ? record->value(list->m_nKeyIndex) : QString();
+}
+
 bool CPageDlg::IsInFilter(const QStringList* filter, const QString& key)
 {
     return filter->contains(key);
@@ -541,6 +586,7 @@ bool CPageDlg::IsInFilter(const QStringList* filter, const QString& key)
 unsigned CPageDlg::CheckInput(CErrDataInfo* collector, const QStringList* filter)
 {
     const CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    CColumnValueCheck check(m_pDataManager, m_nPageId, CColumnValueCheck::Source::Page);
     for (int i = 0; i < list->m_nColumnCount; ++i) {
         CColumnData* column = list->m_ppColumnData[i];
         if (filter && !IsInFilter(filter, column->m_strLabelKey))
@@ -548,7 +594,9 @@ unsigned CPageDlg::CheckInput(CErrDataInfo* collector, const QStringList* filter
         QWidget* control = Control(column);
         // Enabled on the page: a disabled window around it (a result log
         // is open) does not make its controls read-only.
-        if (!control || !control->isEnabledTo(this) || column->CheckControlValue(control))
+        if (!control || !control->isEnabledTo(this) ||
+            CheckControl(check, this, list, i, control, RecordCode()).outcome !=
+                CColumnValueCheck::Result::Outcome::Refused)
             continue;
         QString title;
         QString message;
@@ -614,25 +662,32 @@ QStringList CPageDlg::CollectValues(const CColumnDataList* list, const QStringLi
                                     const QStringList* filter) const
 {
     const QString now = GetTimestampOfNow();
+    const bool mainList = list == m_pDataManager->GetColumnDataList();
+    CColumnValueCheck check(m_pDataManager, m_nPageId, CColumnValueCheck::Source::Page);
     QStringList values;
     for (int i = 0; i < list->m_nColumnCount; ++i) {
         CColumnData* column = list->m_ppColumnData[i];
         QString value = record.value(i);
         QWidget* control = Control(column);
         const bool wanted = !filter || IsInFilter(filter, column->m_strLabelKey);
-        const qsizetype subItem =
-            list == m_pDataManager->GetColumnDataList() ? m_subItemColumns.indexOf(i) : -1;
+        const qsizetype subItem = mainList ? m_subItemColumns.indexOf(i) : -1;
         if (OwnValue(column, value)) {
             if (!wanted)
                 value = record.value(i);
         } else if (control && control->isEnabledTo(this)) {
-            if (column->m_bVisible && wanted) {
-                QString current;
-                column->GetControlValue(control, current);
-                // A control left as it was shown keeps the stored value,
-                // NULL too: its text may only stand for it.
-                if (filter || IsChangedByUser(column, control))
-                    value = current;
+            // A control left as it was shown keeps the stored value, NULL
+            // too: its text may only stand for it.
+            if (column->m_bVisible && wanted && (filter || IsChangedByUser(column, control))) {
+                // The checked value where the check takes the control's;
+                // the set price row's controls are not checked.
+                const CColumnValueCheck::Result checked =
+                    mainList ? CheckControl(check, const_cast<CPageDlg*>(this), list, i, control,
+                                            RecordCode())
+                             : CColumnValueCheck::Result();
+                QString current = checked.value;
+                if (checked.outcome != CColumnValueCheck::Result::Outcome::Stored)
+                    column->GetControlValue(control, current);
+                value = current;
             }
         } else if (subItem >= 0) {
             // Each column its own row's value, whatever the filter leaves out.

@@ -30,9 +30,10 @@ public:
     bool Create(unsigned pageId, QWidget* parent);
     unsigned PageId() const { return m_nPageId; }
 
-    // The id of the first control whose value its column refuses (the page
-    // shows the column's message, or records it when given a collector); 0
-    // when all are good. A filter limits the check to those label keys.
+    // The id of the first control whose value the value check refuses
+    // (CColumnValueCheck; the page shows the column's message, or records it
+    // when given a collector); 0 when all are good. A filter limits the
+    // check to those label keys.
     virtual unsigned CheckInput(CErrDataInfo* collector, const QStringList* filter);
     // Writes the record (only the filtered columns when given a filter).
     virtual bool SaveData(const QStringList* filter, int& err);
@@ -98,6 +99,8 @@ private:
     QStringList CollectValues(const CColumnDataList* list, const QStringList& record,
                               const QStringList* filter = nullptr) const;
     static bool IsInFilter(const QStringList* filter, const QString& key);
+    // The shown record's code.
+    QString RecordCode() const;
     // The restaurant item's "PROPERTY": only its first characters are the
     // classification the sub-item list edits.
     bool IsClassificationPart(const CColumnData* column) const;

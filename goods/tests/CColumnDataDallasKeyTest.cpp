@@ -45,7 +45,7 @@ protected:
         QStringList row = *m_list->CachedRecord(recordNo);
         m_key->SetControlValue(&m_edit, row[kKeyColumn]);
         m_edit.setText(keyID);
-        const bool valid = m_key->CheckControlValue(&m_edit);
+        const bool valid = m_key->CheckKeyID(m_edit.text());
         EXPECT_EQ(valid, expectValid) << keyID.toStdString();
         if (!valid)
             return false;
@@ -166,14 +166,14 @@ TEST_F(CColumnDataDallasKeyTest, RetryAfterARolledBackSaveChangesTheKeyOnce)
     m_key->SetControlValue(&m_edit, row[kKeyColumn]);
     m_edit.setText(QStringLiteral("A2"));
     Exec("BEGIN");
-    ASSERT_TRUE(m_key->CheckControlValue(&m_edit));
+    ASSERT_TRUE(m_key->CheckKeyID(m_edit.text()));
     m_key->GetControlValue(&m_edit, row[kKeyColumn]);
     int err = 0;
     ASSERT_TRUE(m_list->SaveRecord(1, row, err));
     Exec("ROLLBACK");
     m_key->RestoreAfterRollback();
     // OK again on the same page.
-    ASSERT_TRUE(m_key->CheckControlValue(&m_edit));
+    ASSERT_TRUE(m_key->CheckKeyID(m_edit.text()));
     m_key->GetControlValue(&m_edit, row[kKeyColumn]);
     ASSERT_TRUE(m_list->SaveRecord(1, row, err));
     EXPECT_EQ(m_key->GetLastWriteStatus(), 0);

@@ -1,12 +1,20 @@
 // Values given as text checked and made the stored text as the record
-// page's controls take them, without the page.
+// page's controls take them, without the page; and the page's controls
+// checked by the same check.
 #include "goods/CColumnValueCheck.h"
 
+#include "goods/CPageDlg.h"
 #include "goods/GoodsDialogIds.h"
 #include "goods/PageControlKind.h"
 
 #include "goods/tests/ListDlgFixture.h"
+#include "shared/controls/CEcrEdit.h"
+#include "shared/controls/FindControlById.h"
 #include "shared/lang/CProgramLang.h"
+#include "shared/textfiles/CErrDataInfo.h"
+
+#include <QComboBox>
+#include <QRadioButton>
 
 using namespace brelkin;
 
@@ -30,6 +38,30 @@ protected:
             if (list->m_ppColumnData[i]->m_strColumnName == name)
                 return i;
         return -1;
+    }
+    // Gives a text to the page's control of a column as a user would: typed
+    // into an edit, its entry chosen in a combo, its radio clicked. False
+    // when the control cannot hold the text as given.
+    static bool GiveToControl(CPageDlg& page, const CColumnData* column, const QString& text)
+    {
+        QWidget* control = page.Control(column);
+        if (auto* edit = qobject_cast<CEcrEdit*>(control)) {
+            edit->SetText(text);
+            return edit->text() == text;
+        }
+        if (auto* combo = qobject_cast<QComboBox*>(control)) {
+            combo->setCurrentIndex(text.isEmpty() ? -1
+                                                  : combo->findText(text, Qt::MatchFixedString));
+            return text.isEmpty() || combo->currentIndex() >= 0;
+        }
+        for (uint r = 0; qobject_cast<QRadioButton*>(control) && r < 4; ++r)
+            if (auto* radio =
+                    qobject_cast<QRadioButton*>(FindControlById(&page, column->m_nCtrlID + r));
+                radio && radio->text() == text) {
+                radio->setChecked(true);
+                return true;
+            }
+        return false;
     }
 };
 
@@ -99,6 +131,80 @@ TEST_F(CColumnValueCheckTest, RadioTakesTheTextsOfItsFirstTwoButtons)
     EXPECT_NE(yes.value, no.value);
     EXPECT_EQ(int(check.Check(flag, first.toUpper() + "x", QString()).outcome),
               int(CColumnValueCheck::Result::Outcome::Refused));
+}
+
+// Each value given once to the record page's control and once to the
+// import's check: both refuse it, or both store the same text.
+TEST_F(CColumnValueCheckTest, PageAndImportTakeTheSameValues)
+{
+    Exec("UPDATE CIA001 SET ITEMDEPTCODE = '000001', TAXCODE_1 = '00', UNUSABLEFLG = '0'");
+    Exec("INSERT INTO CSA001 (ITEMPARMCODE, ITEMPARMNAME, HASHITEMFLG, BONNUMS) VALUES "
+         "('000001', 'Hot', '1', 1)");
+    using Outcome = CColumnValueCheck::Result::Outcome;
+    constexpr int kItemParm = 2;
+    // radio >= 0: the text of that radio of the column's group.
+    const struct
+    {
+        int entry;
+        const char* table;
+        const char* column;
+        QString text;
+        Outcome outcome;
+        QString stored;
+        int radio = -1;
+    } cases[] = {
+        {kPluEasy, "CIA001", "ITEMNAME", "Milk", Outcome::Stored, "Milk"},
+        {kPluEasy, "CIA001", "ITEMNAME", QString(41, 'x'), Outcome::Refused, ""},
+        {kPluEasy, "CIA001", "UNITPRICE", "-30", Outcome::Stored, "-30"},
+        {kPluEasy, "CIA001", "UNITWEIGHT", "12.345", Outcome::Stored, "12.345"},
+        {kPluEasy, "CIA001", "UNITQTY", "1234.56", Outcome::Stored, "1234.56"},
+        {kPluEasy, "CIA001", "SCANCODE1", "4901", Outcome::Refused, ""}, // item 9's
+        {kPluEasy, "CIA001", "SCANCODE1", "4902", Outcome::Stored, "4902"},
+        {kPluEasy, "CIA001", "ITEMDEPTCODE", "drINK", Outcome::Stored, "000002"},
+        {kPluEasy, "CIA001", "ITEMDEPTCODE", "", Outcome::Stored, ""},
+        {kPluEasy, "CIA001", "TAXCODE_1", "Std", Outcome::Stored, "01"},
+        {kPluEasy, "CIA001", "UNUSABLEFLG", GetLangString("CRDS_PR_ITEM_UNUSABLEFLG_UNUSABLE"),
+         Outcome::Stored, "1"},
+        {kItemParm, "CSA001", "ITEMPARMNAME", "Cold", Outcome::Stored, "Cold"},
+        {kItemParm, "CSA001", "BONNUMS", "12", Outcome::Stored, "12"},
+        {kItemParm, "CSA001", "BONNUMS", "1.5", Outcome::Refused, ""},
+        {kItemParm, "CSA001", "ITEMCLASSCODE", "12", Outcome::Stored, "12"},
+        {kItemParm, "CSA001", "HASHITEMFLG", "", Outcome::Stored, "0", 1},
+        {kItemParm, "CSA001", "HASHITEMFLG", "", Outcome::Stored, "1", 0},
+    };
+    for (const auto& c : cases) {
+        const QString name = QString::fromLatin1(c.column);
+        Open(c.entry);
+        CDataManager* data = m_modes->Entry(c.entry);
+        const CColumnDataList* list = data->GetColumnDataList();
+        const int index = Column(name);
+        ASSERT_GE(index, 0) << c.column;
+        const CColumnData* column = list->m_ppColumnData[index];
+        const unsigned pageId = data->m_pPageDlgIDs[0];
+        const QString text =
+            c.radio < 0 ? c.text : GetLangString(PageRadioKey(column, pageId, c.radio));
+        SCOPED_TRACE(name.toStdString() + " \"" + text.toStdString() + "\"");
+        const QString code = list->CachedRecord(1)->value(list->m_nKeyIndex);
+
+        const CColumnValueCheck::Result imported =
+            CColumnValueCheck(data, pageId).Check(index, text, code);
+        EXPECT_EQ(int(imported.outcome), int(c.outcome));
+        EXPECT_EQ(imported.value, c.stored);
+
+        CPageDlg page;
+        page.BindPage(data, 1, false);
+        ASSERT_TRUE(page.Create(pageId, nullptr));
+        ASSERT_TRUE(GiveToControl(page, column, text));
+        CErrDataInfo errors;
+        const unsigned refused = page.CheckInput(&errors, nullptr);
+        EXPECT_EQ(refused == column->m_nCtrlID, c.outcome == Outcome::Refused) << refused;
+        if (refused != 0)
+            continue;
+        int err = 0;
+        ASSERT_TRUE(page.SaveData(nullptr, err)) << err;
+        const QString where = list->KeyColumn()->m_strColumnName + " = '" + code + "'";
+        EXPECT_EQ(Value(QLatin1String(c.table), name, where), c.stored);
+    }
 }
 
 } // namespace

@@ -48,8 +48,14 @@ int CColumnDataDBCombo::SelectedIndex(QWidget* control) const
 
 void CColumnDataDBCombo::GetControlValue(QWidget* control, QString& value)
 {
-    const int index = SelectedIndex(control);
-    value = index < 0 ? QString() : m_pCandidates->GetAt(index)->value(0);
+    value = EntryValue(SelectedIndex(control));
+}
+
+QString CColumnDataDBCombo::EntryValue(int index) const
+{
+    if (!m_pCandidates || index < 0 || index >= m_pCandidates->GetSize())
+        return QString();
+    return m_pCandidates->GetAt(index)->value(0);
 }
 
 bool CColumnDataDBCombo::CheckControlValue(QWidget* control)

@@ -20,6 +20,9 @@ public:
     void SetControlValue(QWidget* control, const QString& value) override;
     void GetControlValue(QWidget* control, QString& value) override;
     bool CheckControlValue(QWidget* control) override;
+    // The value stored for candidate index (-1: no choice), as the combo's
+    // choice of that entry gives it.
+    virtual QString EntryValue(int index) const;
 
 protected:
     // The combo's selection as a candidate index; -1 for none.

@@ -1,7 +1,5 @@
 #include "shared/data/CColumnDataDBComboDef.h"
 
-#include <QComboBox>
-
 CColumnDataDBComboDef::CColumnDataDBComboDef(const QString& column, const QString& labelKey,
                                              uint ctrlId, uint labelCtrlId, const QString& table,
                                              const QString& codeColumn, const QString& nameColumn,
@@ -18,11 +16,9 @@ QString CColumnDataDBComboDef::GetDescript(QString value)
     return text == m_strDefaultValue ? QString() : text;
 }
 
-void CColumnDataDBComboDef::GetControlValue(QWidget* control, QString& value)
+QString CColumnDataDBComboDef::EntryValue(int index) const
 {
-    const int index = SelectedIndex(control);
     if (m_bNullable && index <= 0)
-        value = m_strDefaultValue;
-    else
-        CColumnDataDBCombo::GetControlValue(control, value);
+        return m_strDefaultValue;
+    return CColumnDataDBCombo::EntryValue(index);
 }

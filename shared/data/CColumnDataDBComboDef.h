@@ -13,5 +13,5 @@ public:
                           const QString& nameColumn, int addBlank, const QString& defaultValue);
 
     QString GetDescript(QString value) override;
-    void GetControlValue(QWidget* control, QString& value) override;
+    QString EntryValue(int index) const override;
 };
