@@ -276,6 +276,14 @@ CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString&
                 return CRX_E_UNPACK;
         }
     };
+    // The rest of an entry nobody reads: counted as its stated size, so
+    // a bomb fails before it is decompressed, and passed without a copy.
+    auto skipData = [&](archive_entry* entry, qint64 done) {
+        total += std::max<qint64>(0, archive_entry_size(entry) - done);
+        if (total > limit)
+            return CRX_E_UNPACK;
+        return archive_read_data_skip(reader.get()) == ARCHIVE_OK ? CRX_OK : CRX_E_UNPACK;
+    };
     for (;;) {
         if (Aborted())
             return CRX_E_CANCELLED;
@@ -319,12 +327,18 @@ CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString&
             }
             ICrxMemberSink* sink = isStreamed ? streamed->sink : nullptr;
             bool wanted = sink != nullptr;
-            if (CrxResult rc = readData([&](QByteArrayView bytes) {
-                    if (wanted)
+            qint64 done = 0;
+            if (wanted)
+                if (CrxResult rc = readData([&](QByteArrayView bytes) {
+                        done += bytes.size();
                         wanted = sink->Take(bytes);
-                    return true;
-                }))
-                return rc;
+                        return wanted;
+                    }))
+                    if (wanted || rc != CRX_E_UNPACK)
+                        return rc;
+            if (!wanted)
+                if (CrxResult rc = skipData(entry, done))
+                    return rc;
             if (!isStreamed)
                 continue;
             streamed->found = true;

@@ -2,6 +2,7 @@
 
 #include "archive/CCrxDb.h"
 #include "archive/CCrxSql.h"
+#include "archive/CrxAttributes.h"
 #include "archive/CrxDetail.h"
 #include "archive/CrxFileOps.h"
 #include "archive/CrxExportWalk.h"
@@ -37,6 +38,11 @@ CrxResult CCrxRecord_datarec::OnBegin(CrxParseContext& context)
 CrxResult CCrxRecord_datarec::OnStartChild(QByteArrayView name, CrxParseContext& context)
 {
     CCrxRecord::OnStartChild(name, context);
+    // Most values carry no attribute: plain text.
+    if (m_pCurrent && (!context.attributes || context.attributes->IsEmpty())) {
+        m_pCurrent->m_nDataType = CRX_DATA_TEXT;
+        return CRX_OK;
+    }
     if (m_pCurrent) {
         const CrxResult rc = FindAttribute(context.attributes, crxname::kDatatype);
         // A view: a copy would share the pool's buffer and cost a new one
