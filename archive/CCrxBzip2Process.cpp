@@ -23,6 +23,8 @@ extern char** environ;
 namespace {
 
 std::atomic<long> g_peakChildKb{0};
+// The usual largest pipe an unprivileged process may ask for.
+constexpr int kPipeBytes = 1024 * 1024;
 
 QString& ProgramSlot()
 {
@@ -68,6 +70,10 @@ bool CCrxBzip2Process::StartDecompress(int in, int threads)
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC) != 0)
         return false;
+    // Hundreds of MB pass through it: the default 64 KiB pipe switches
+    // between the child and us so often that it costs more than a core's
+    // share of the decompression. A smaller limit only costs speed.
+    ::fcntl(ends[0], F_SETPIPE_SZ, kPipeBytes);
     return Start("-d", threads > 0 ? std::min(threads, Cores()) : Cores(), in, ends[1], ends[0],
                  ends[1]);
 }

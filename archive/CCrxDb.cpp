@@ -39,18 +39,17 @@ CrxResult CCrxDb::Open(const QString& dbPath, const QString& unpackFolder,
 
 CrxResult CCrxDb::Close()
 {
+    const CrxResult rows = m_rows.Stop();
     CrxResult rc = ReleaseStatements();
     // The statements belong to the connection: none may outlive it.
     m_writer.Attach(nullptr, QString());
     m_reader.Attach(nullptr, QString());
     m_blobReader.Attach(nullptr, QString());
     m_tables.clear();
-    if (!m_pDb)
-        return rc;
-    if (m_pDb->CloseDB() != 0)
+    if (m_pDb && m_pDb->CloseDB() != 0)
         rc = CRX_E_CLOSE_DB;
     m_pDb.reset();
-    return rc;
+    return rows != CRX_OK ? rows : rc;
 }
 
 CrxResult CCrxDb::GetTableName(int index, QString& name)
@@ -59,6 +58,8 @@ CrxResult CCrxDb::GetTableName(int index, QString& name)
     if (!m_pDb)
         return CRX_E_NO_DB;
     if (m_tables.isEmpty()) {
+        if (CrxResult rows = m_rows.Flush())
+            return rows;
         int err = 0;
         const QStringList* list = m_pDb->GetTableList(err);
         if (err != 0 || !list)
@@ -91,6 +92,8 @@ CrxResult CCrxDb::CountRecords(const QString& table, qint64& count)
     count = 0;
     if (!m_pDb)
         return CRX_E_DB_OPEN;
+    if (CrxResult rows = m_rows.Flush())
+        return rows;
     if (const CrxResult rc = m_reader.Attach(m_pDb.get(), table); rc != CRX_OK)
         return rc;
     m_reader.m_columns = QStringList{QStringLiteral("count(*)")};
@@ -116,6 +119,8 @@ CrxResult CCrxDb::AttachWriter(const QString& table)
 {
     if (!m_pDb)
         return CRX_E_DB_OPEN;
+    if (CrxResult rows = m_rows.Flush())
+        return rows;
     m_writer.ClearLists();
     return m_writer.Attach(m_pDb.get(), table);
 }
@@ -124,6 +129,8 @@ CrxResult CCrxDb::AttachBlobReader(const QString& table)
 {
     if (!m_pDb)
         return CRX_E_DB_OPEN;
+    if (CrxResult rows = m_rows.Flush())
+        return rows;
     m_blobReader.Clear();
     m_blobReader.Attach(m_pDb.get(), table);
     return CRX_OK;
@@ -133,6 +140,8 @@ CrxResult CCrxDb::DeleteAll(const QString& table)
 {
     if (!m_pDb)
         return CRX_E_DB_OPEN;
+    if (CrxResult rows = m_rows.Flush())
+        return rows;
     CSQliteSQL statement(*m_pDb, table);
     return statement.ExecSQL(QLatin1String("DELETE FROM ") + CCrxSql::QuoteName(table)) == 0
                ? CRX_OK

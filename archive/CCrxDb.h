@@ -2,9 +2,13 @@
 
 // One work database of a base folder ("SETTING.DB" or "CUSTOMER.DB") with
 // its sorted table list, a row counter and table emptying, and the writer,
-// reader and blob reader the import and export attach to its tables.
+// reader and blob reader the import and export attach to its tables. An
+// import's rows go through the row queue; every other use of the
+// connection first waits for the rows queued before it and fails with the
+// first row that failed.
 
 #include "archive/CCrxBlobReader.h"
+#include "archive/CCrxRowQueue.h"
 #include "archive/CCrxSqlReader.h"
 #include "archive/CCrxSqlWriter.h"
 #include "archive/CSortStringArray.h"
@@ -27,9 +31,10 @@ public:
     // Opens (or creates) the database: 0, a Close code or CRX_E_DB_OPEN.
     // Blob files are always named by full paths.
     CrxResult Open(const QString& dbPath, const QString& unpackFolder, const QString& blobFolder);
-    // Commits and releases the three statements, then closes: 0,
-    // CRX_E_COMMIT (the first, in the order writer, reader, blob reader) or
-    // CRX_E_CLOSE_DB (which replaces a commit error).
+    // Writes the queued rows, commits and releases the three statements,
+    // then closes: 0, the first row failure, CRX_E_COMMIT (the first, in the
+    // order writer, reader, blob reader) or CRX_E_CLOSE_DB (which replaces a
+    // commit error).
     CrxResult Close();
     bool IsOpen() const { return m_pDb != nullptr; }
 
@@ -46,7 +51,11 @@ public:
     // Empties the table: 0 or CRX_E_DELETE_ROWS.
     CrxResult DeleteAll(const QString& table);
 
+    // The queued rows written: the first row failure, else 0.
+    CrxResult FlushRows() { return m_rows.Flush(); }
+
     CCrxSqlWriter& Writer() { return m_writer; }
+    CCrxRowQueue& Rows() { return m_rows; }
     CCrxSqlReader& Reader() { return m_reader; }
     CCrxBlobReader& BlobReader() { return m_blobReader; }
     CSQliteDB* Connection() const { return m_pDb.get(); }
@@ -62,6 +71,7 @@ private:
     QString m_strUnpackFolder;
     QString m_strBlobFolder;
     CCrxSqlWriter m_writer;
+    CCrxRowQueue m_rows{m_writer};
     CCrxSqlReader m_reader;
     CCrxBlobReader m_blobReader;
     CSortStringArray m_tables;

@@ -23,6 +23,13 @@ const QStringList* CCrxDocument::GetTableSelection() const
     return m_nAllTables ? nullptr : &m_tableSelection;
 }
 
+CrxResult CCrxDocument::FlushRows()
+{
+    const CrxResult setting = m_settingDb.FlushRows();
+    const CrxResult customer = m_customerDb.FlushRows();
+    return setting != CRX_OK ? setting : customer;
+}
+
 void CCrxDocument::BuildGrammar(bool exporting)
 {
     using namespace crxname;

@@ -50,6 +50,9 @@ public:
     int GetAllTablesFlag() const override { return m_nAllTables; }
     const QStringList* GetTableSelection() const override;
     void SetLastError(CrxResult code) override { m_nLastError = code; }
+    // The rows queued on both databases written: the first row failure,
+    // else 0.
+    CrxResult FlushRows();
     CrxResult GetLastError() const override { return m_nLastError; }
 
     // Options of the call.

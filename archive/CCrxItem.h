@@ -24,6 +24,9 @@ public:
     QString m_strName;
     QByteArray m_utf8Name; // as the archive XML names it
     QString m_strValue;
+    // A row's text value as the archive XML gives it: an import binds it as
+    // it is, without widening it to m_strValue.
+    QByteArray m_utf8Value;
     int m_nDataType = CRX_DATA_NONE; // "datatype" of the value element
     int m_nFlags = 0;                // FLAG_READ: a value was read in this row
     int m_nWriteEmpty = 0;           // 1: the writer writes it even when empty

@@ -64,7 +64,7 @@ CrxResult CCrxRecord::OnCharacters(QByteArrayView text)
 CrxResult CCrxRecord::OnEnd(QByteArrayView name, CrxParseContext& context)
 {
     if (m_pCurrent) {
-        StoreItemValue(*m_pCurrent, m_value);
+        StoreValue(*m_pCurrent, m_value);
         m_value.resize(0);
         m_pCurrent = nullptr;
         return CRX_OK;
@@ -74,6 +74,11 @@ CrxResult CCrxRecord::OnEnd(QByteArrayView name, CrxParseContext& context)
         return CRX_OK;
     }
     return CheckOwnEnd(name, context);
+}
+
+void CCrxRecord::StoreValue(CCrxItem& item, QByteArray& utf8)
+{
+    StoreItemValue(item, utf8);
 }
 
 void CCrxRecord::StoreItemValue(CCrxItem& item, QByteArrayView utf8)

@@ -42,6 +42,10 @@ public:
     static void StoreItemValue(CCrxItem& item, QByteArrayView utf8);
 
 protected:
+    // Keeps the value collected for item (StoreItemValue); utf8 may be taken
+    // over.
+    virtual void StoreValue(CCrxItem& item, QByteArray& utf8);
+
     std::vector<std::unique_ptr<CCrxItem>> m_items;
     QHash<QByteArray, size_t> m_itemMap; // UTF-8 name to index in m_items
     // Rows name their values in column order, so the item after the last

@@ -2,6 +2,7 @@
 
 #include "archive/CCrxDb.h"
 #include "archive/CCrxSql.h"
+#include "archive/CrxAttributes.h"
 #include "archive/CrxDetail.h"
 #include "archive/CrxFileOps.h"
 #include "archive/CrxExportWalk.h"
@@ -38,6 +39,11 @@ CrxResult CCrxRecord_datarec::OnBegin(CrxParseContext& context)
 CrxResult CCrxRecord_datarec::OnStartChild(QByteArrayView name, CrxParseContext& context)
 {
     CCrxRecord::OnStartChild(name, context);
+    // Most values carry no attribute: plain text.
+    if (m_pCurrent && (!context.attributes || context.attributes->IsEmpty())) {
+        m_pCurrent->m_nDataType = CRX_DATA_TEXT;
+        return CRX_OK;
+    }
     if (m_pCurrent) {
         const CrxResult rc = FindAttribute(context.attributes, crxname::kDatatype);
         // A view: a copy would share the pool's buffer and cost a new one
@@ -151,36 +157,46 @@ CrxResult CCrxRecord_datarec::PrepareWriteStatement(CCrxDb& db)
 
 CrxResult CCrxRecord_datarec::WriteRow(CCrxDb& db)
 {
-    CCrxSqlWriter& writer = db.Writer();
     if (m_items.empty())
         return CRX_OK;
-    if (!writer.IsPrepared())
+    if (!db.Writer().IsPrepared())
         return CRX_E_NO_WRITE_STMT;
-    writer.m_keyValues.clear();
-    writer.m_values.clear();
-    writer.m_blobFiles.clear();
+    CCrxRowQueue& rows = db.Rows();
+    rows.BeginRow();
+    // The insert binds keys, then values, then blob files.
+    for (const bool keys : {true, false})
+        for (const auto& item : m_items) {
+            if (item->IsKey() != keys || (!keys && item->IsBlobColumn()))
+                continue;
+            if (!item->WasRead())
+                rows.AddText(QByteArrayView());
+            else if (item->IsBlobColumn()) // a key of blob type, kept widened
+                rows.AddText(item->m_strValue.toUtf8());
+            else
+                rows.AddText(item->m_utf8Value);
+        }
     for (const auto& item : m_items) {
+        if (item->IsKey() || !item->IsBlobColumn())
+            continue;
         if (!item->WasRead())
             item->m_strValue.resize(0);
-        if (item->IsKey()) {
-            writer.m_keyValues << item->m_strValue;
-        } else if (item->IsBlobColumn()) {
-            CrxResult rc = CRX_OK;
-            const QString file = ResolveBlobPath(db, *item, rc);
-            if (rc != CRX_OK)
-                return rc;
-            writer.m_blobFiles << file;
-        } else {
-            writer.m_values << item->m_strValue;
-        }
+        CrxResult rc = CRX_OK;
+        const QString file = ResolveBlobPath(db, *item, rc);
+        if (rc != CRX_OK)
+            return rc;
+        rows.AddBlobFile(file);
     }
-    const CrxResult rc = writer.InsertRow();
-    // The lists let go of the values, so the items refill their own buffers
-    // in the next row instead of allocating new ones.
-    writer.m_keyValues.clear();
-    writer.m_values.clear();
-    writer.m_blobFiles.clear();
-    return rc;
+    return rows.EndRow();
+}
+
+void CCrxRecord_datarec::StoreValue(CCrxItem& item, QByteArray& utf8)
+{
+    if (item.IsBlobColumn()) {
+        StoreItemValue(item, utf8);
+        return;
+    }
+    item.m_utf8Value.swap(utf8);
+    item.m_nFlags |= CCrxItem::FLAG_READ;
 }
 
 QString CCrxRecord_datarec::ResolveBlobPath(CCrxDb& db, const CCrxItem& item, CrxResult& code)

@@ -33,6 +33,8 @@ public:
     virtual void ResetValues();
 
     CrxResult PrepareWriteStatement(CCrxDb& db);
+    // Queues the row on the database's row queue: 0, a blob path code, or
+    // the first row failure of the queue.
     CrxResult WriteRow(CCrxDb& db);
     // The blob file of an item: a file inside the unpacked "blob" folder, or
     // empty (no data) when the reference is empty or names no file. A value
@@ -46,6 +48,9 @@ public:
 protected:
     // baserec makes items for the key columns only.
     virtual bool KeysOnly() const { return false; }
+    // Text values stay UTF-8, as they are bound; blob references are
+    // widened to be resolved.
+    void StoreValue(CCrxItem& item, QByteArray& utf8) override;
 
     // Blob file counter of the export.
     int m_nBlobCounter = 0;

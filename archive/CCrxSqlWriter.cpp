@@ -37,3 +37,15 @@ CrxResult CCrxSqlWriter::InsertRow()
         return CRX_E_WRITE_ROW;
     return CountWrittenRow();
 }
+
+CrxResult CCrxSqlWriter::InsertRowUtf8(const QByteArrayView* texts, qsizetype count,
+                                       const QStringList& blobFiles)
+{
+    if (!m_pStatement)
+        return CRX_E_NO_STATEMENT;
+    if (!IsPrepared())
+        return CRX_E_NO_WRITE_STMT;
+    if (m_pStatement->ExecInsertUtf8(texts, count, blobFiles) != 0)
+        return CRX_E_WRITE_ROW;
+    return CountWrittenRow();
+}

@@ -20,6 +20,10 @@ public:
     // CRX_E_NO_STATEMENT, CRX_E_NO_WRITE_STMT, CRX_E_WRITE_ROW or a
     // BeginTransaction code.
     CrxResult InsertRow();
+    // The same for a row whose key and value texts come as UTF-8, keys
+    // first.
+    CrxResult InsertRowUtf8(const QByteArrayView* texts, qsizetype count,
+                            const QStringList& blobFiles);
 
     QStringList m_keyColumns;
     QStringList m_valueColumns;

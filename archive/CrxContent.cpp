@@ -25,7 +25,11 @@ CrxParseContext CrxContent::MakeContext(CCrxElement& top, const CrxAttributes* a
     context.attributes = attributes;
     context.contextString = &top.ContextString();
     context.dbNameString = &top.DbName();
-    context.db = m_document.GetDb(top.DbName());
+    if (&top != m_pDbTop) {
+        m_pTopDb = m_document.GetDb(top.DbName());
+        m_pDbTop = &top;
+    }
+    context.db = m_pTopDb;
     context.importMode = m_document.GetImportMode();
     context.allTables = m_document.GetAllTablesFlag();
     context.tableSelection = m_document.GetTableSelection();
@@ -44,8 +48,11 @@ bool CrxContent::startElement(QByteArrayView localName, const CrxAttributes& att
     CrxParseContext context = MakeContext(*top, &attributes);
     if (CrxResult rc = top->OnStartChild(localName, context))
         return Record(rc);
-    if (context.push && !m_document.GetElementStack().Push(context.push))
-        return Record(CRX_E_ELEMENT_STACK);
+    if (context.push) {
+        m_pDbTop = nullptr;
+        if (!m_document.GetElementStack().Push(context.push))
+            return Record(CRX_E_ELEMENT_STACK);
+    }
     return true;
 }
 
@@ -59,8 +66,10 @@ bool CrxContent::endElement(QByteArrayView localName)
     CrxParseContext context = MakeContext(*top, nullptr);
     if (CrxResult rc = top->OnEnd(localName, context))
         return Record(rc);
-    if (context.pop)
+    if (context.pop) {
+        m_pDbTop = nullptr;
         m_document.GetElementStack().Pop();
+    }
     return true;
 }
 

@@ -15,6 +15,7 @@
 class CrxAttributes;
 class ICrxDocument;
 struct CrxParseContext;
+class CCrxDb;
 class CCrxElement;
 
 class CrxContent
@@ -38,4 +39,8 @@ private:
     bool Record(CrxResult code);
 
     ICrxDocument& m_document;
+    // The database of the element on top, looked up once while it stays
+    // there: its database name changes only before it is pushed.
+    const CCrxElement* m_pDbTop = nullptr;
+    CCrxDb* m_pTopDb = nullptr;
 };

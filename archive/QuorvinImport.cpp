@@ -112,7 +112,11 @@ CrxResult CrxImportContents(const QString& archiveArgument, const QString& baseA
             if (CrxResult refused =
                     CCrxRenewCheck::Check(doc->DirEnv(), archivePath, *tables, abort))
                 return refused;
-        return CrxParseDataXml(*doc, doc->DirEnv(), archivePath);
+        const CrxResult parsed = CrxParseDataXml(*doc, doc->DirEnv(), archivePath);
+        // Rows are inserted behind the parse: one that failed came before
+        // whatever ended it.
+        const CrxResult rows = doc->FlushRows();
+        return rows != CRX_OK ? rows : parsed;
     });
     rc = Guarded(CRX_E_EXCEPTION_RUN, [&] { return doc->FinishImport(archivePath, rc); });
     try {

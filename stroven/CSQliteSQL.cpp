@@ -519,6 +519,30 @@ int CSQliteSQL::ExecWrite(const QStringList& keyValues, const QStringList& value
     return rc;
 }
 
+int CSQliteSQL::ExecInsertUtf8(const QByteArrayView* texts, qsizetype count,
+                               const QStringList& blobFiles)
+{
+    if (count != d->keyColumns.size() + d->valueColumns.size() ||
+        blobFiles.size() != d->blobColumns.size())
+        return SQLERR_ARGUMENTS;
+    sqlite3_stmt* stmt = d->insert.get();
+    if (!stmt)
+        return SQLERR_NOT_PREPARED;
+    int rc = SQLITE_OK;
+    for (qsizetype i = 0; i < count && rc == SQLITE_OK; ++i) {
+        // A null pointer would bind NULL: an empty value is empty text.
+        const char* bytes = texts[i].isEmpty() ? "" : texts[i].data();
+        rc = sqlite3_bind_text(stmt, int(i) + 1, bytes, int(texts[i].size()), SQLITE_STATIC);
+    }
+    if (rc == SQLITE_OK)
+        rc = bindBlobFiles(d->db, stmt, blobFiles, int(count) + 1);
+    if (rc != 0) {
+        sqlite3_clear_bindings(stmt);
+        return rc;
+    }
+    return stepOnce(stmt);
+}
+
 int CSQliteSQL::SetSQLForBlobRead(const QStringList& blobColumns, const QString& where)
 {
     d->blobRead.reset();

@@ -4,6 +4,7 @@
 // Every int result is 0 for success. Objects are made with new and deleted
 // through their virtual destructors by the caller.
 
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -123,6 +124,10 @@ public:
     // Arrays parallel to the columns; a blob file name "" means no data.
     int ExecWrite(const QStringList& keyValues, const QStringList& values,
                   const QStringList& blobFiles, int mode);
+    // An insert whose key and value texts come as UTF-8, keys first, bound
+    // as they are (count must match both column groups); blob files as
+    // ExecWrite takes them.
+    int ExecInsertUtf8(const QByteArrayView* texts, qsizetype count, const QStringList& blobFiles);
 
     // where: e.g. "KEYCOLUMN = ?"
     int SetSQLForBlobRead(const QStringList& blobColumns, const QString& where);

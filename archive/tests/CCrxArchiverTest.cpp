@@ -466,6 +466,10 @@ TEST_P(CCrxArchiverBothWaysTest, AStreamedMemberGoesToItsReaderUnderTheUnpackRul
         EXPECT_TRUE(QDir(Path("unpack")).isEmpty()) << name;
         EXPECT_LE(sink.taken.size(), 8 << 20) << name;
     }
+    // Read past unread, it fails all the same.
+    EXPECT_EQ(archiver.UnpackStreaming(Path("bomb.crx"), UnpackFolder(), xmlName, nullptr),
+              CRX_E_UNPACK);
+    EXPECT_TRUE(QDir(Path("unpack")).isEmpty());
     CollectingSink sink;
     bool found = false;
     EXPECT_EQ(archiver.ReadMember(Path("bomb.crx"), xmlName, sink, found), CRX_E_UNPACK);

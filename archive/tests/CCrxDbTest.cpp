@@ -110,6 +110,38 @@ TEST_F(CCrxDbTest, CountsAndEmptiesTablesWithAnyName)
     EXPECT_FALSE(db.IsOpen());
 }
 
+TEST_F(CCrxDbTest, QueuedRowsKeepTheirOrderAndStopAtTheFirstFailure)
+{
+    ASSERT_EQ(db.Open(dbPath, dir, dir + "/blob"), CRX_OK);
+    Exec("CREATE TABLE T (K VARCHAR(4) PRIMARY KEY, V VARCHAR(10))");
+    Exec("CREATE TABLE U (K VARCHAR(4))");
+    PrepareWriter("T", {"K"}, {"V"});
+    // Far more rows than one batch; the key of row 600 is taken.
+    for (int i = 0; i < 1000; ++i) {
+        db.Rows().BeginRow();
+        db.Rows().AddText(QByteArray::number(i == 600 ? 5 : i));
+        db.Rows().AddText(i == 0 ? QByteArrayView() : QByteArrayView("v"));
+        const CrxResult rc = db.Rows().EndRow();
+        ASSERT_TRUE(rc == CRX_OK || (i > 600 && rc == CRX_E_WRITE_ROW)) << i;
+    }
+    EXPECT_EQ(db.FlushRows(), CRX_E_WRITE_ROW);
+    // Whatever comes next on the connection reports it and does nothing.
+    EXPECT_EQ(db.AttachWriter("U"), CRX_E_WRITE_ROW);
+    EXPECT_EQ(db.DeleteAll("T"), CRX_E_WRITE_ROW);
+    EXPECT_EQ(db.Close(), CRX_E_WRITE_ROW);
+
+    // The rows before the failed one are there, in order; none after it.
+    ASSERT_EQ(db.Open(dbPath, dir, dir + "/blob"), CRX_OK);
+    CSQliteSQL read(*db.Connection(), "T");
+    read.SetSQLForRead({"K", "V", "typeof(V)"}, QString(), "rowid", 0);
+    int status = 0;
+    const CSQRowArray* rows = read.ExecReadNext(status);
+    ASSERT_TRUE(rows);
+    ASSERT_EQ(rows->size(), 600);
+    EXPECT_EQ(*rows->first(), QStringList({"0", "", "text"}));
+    EXPECT_EQ(*rows->last(), QStringList({"599", "v", "text"}));
+}
+
 TEST_F(CCrxDbTest, InsertsCommitWhenATransactionFillsAndOnRelease)
 {
     ASSERT_EQ(db.Open(dbPath, dir, dir + "/blob"), CRX_OK);

@@ -101,6 +101,15 @@ TEST_F(CrxImportContentsTest, FailuresStopTheImport)
          CRX_E_NO_ATTRIBUTE},
         {"duplicate key", Setting(Table("CSB002", Row("0001", "a") + Row("0001", "b"))),
          CRX_E_WRITE_ROW},
+        // Rows are written behind the parse: the failed row still wins over
+        // what the parse meets after it.
+        {"duplicate key, then a tabinfo without tabname",
+         Setting(Table("CSB002", Row("0001", "a") + Row("0001", "b")) +
+                 "<tabinfo other='x'><recinfo/></tabinfo>"),
+         CRX_E_WRITE_ROW},
+        {"duplicate key, then a broken tag",
+         Setting(Table("CSB002", Row("0001", "a") + Row("0001", "b")) + "<a></b>"),
+         CRX_E_WRITE_ROW},
         {"value holding an element",
          Setting(Table("CSB002", "<datarec><CODE>1<NAME>x</NAME></CODE></datarec>")),
          CRX_E_ELEMENT_STACK},

@@ -77,6 +77,22 @@ TEST_F(CSQliteSQLWrite, ArgumentsThatDoNotFitAreRefused)
     EXPECT_EQ(all(), (QList<QStringList>{{"0001", "01", "a"}}));
 }
 
+TEST_F(CSQliteSQLWrite, Utf8InsertsBindTheBytesAsTheyAre)
+{
+    const QByteArray name = QStringLiteral("Caf\u00e9 \u6771\u4eac").toUtf8();
+    const QByteArrayView row[] = {"0001", "01", name};
+    ASSERT_EQ(stmt->ExecInsertUtf8(row, 3, {}), 0);
+    // An empty value is empty text, never NULL.
+    const QByteArrayView empty[] = {"0002", "01", QByteArrayView()};
+    ASSERT_EQ(stmt->ExecInsertUtf8(empty, 3, {}), 0);
+    EXPECT_NE(stmt->ExecInsertUtf8(row, 3, {}), 0); // the key exists
+    EXPECT_EQ(stmt->ExecInsertUtf8(row, 2, {}), SQLERR_ARGUMENTS);
+    EXPECT_EQ(stmt->ExecInsertUtf8(row, 3, {"a.blob"}), SQLERR_ARGUMENTS);
+    EXPECT_EQ(
+        Rows(QStringLiteral("GROUP"), {"KEY", "\"VALUE\"", "typeof(\"VALUE\")"}, {}, "KEY"),
+        (QList<QStringList>{{"0001", QString::fromUtf8(name), "text"}, {"0002", "", "text"}}));
+}
+
 TEST_F(CSQliteSQLWrite, BlobsSurviveByteForByte)
 {
     QByteArray bytes("\x00\xff\x00\x01\xfe\xff", 6);

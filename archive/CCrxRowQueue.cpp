@@ -1,0 +1,141 @@
+#include "archive/CCrxRowQueue.h"
+
+#include "archive/CCrxSqlWriter.h"
+
+namespace {
+
+// A batch is handed over past either bound; a few batches in the queue keep
+// the writer busy while the parser fills the next one.
+constexpr size_t kBatchRows = 256;
+constexpr qsizetype kBatchBytes = 256 * 1024;
+constexpr size_t kQueueDepth = 4;
+
+} // namespace
+
+void CCrxRowQueue::Batch::Clear()
+{
+    bytes.resize(0);
+    ends.clear();
+    rows.clear();
+}
+
+CCrxRowQueue::~CCrxRowQueue()
+{
+    Stop();
+}
+
+void CCrxRowQueue::BeginRow()
+{
+    if (!m_pFilling) {
+        std::lock_guard lock(m_mutex);
+        if (m_spare.empty()) {
+            m_pFilling = std::make_unique<Batch>();
+        } else {
+            m_pFilling = std::move(m_spare.back());
+            m_spare.pop_back();
+        }
+    }
+    m_pFilling->rows.push_back(Row{qsizetype(m_pFilling->ends.size()), 0, {}});
+}
+
+void CCrxRowQueue::AddText(QByteArrayView utf8)
+{
+    m_pFilling->bytes.append(utf8);
+    m_pFilling->ends.push_back(m_pFilling->bytes.size());
+    ++m_pFilling->rows.back().texts;
+}
+
+void CCrxRowQueue::AddBlobFile(const QString& file)
+{
+    m_pFilling->rows.back().blobFiles << file;
+}
+
+CrxResult CCrxRowQueue::EndRow()
+{
+    if (m_pFilling->rows.size() >= kBatchRows || m_pFilling->bytes.size() >= kBatchBytes)
+        Push();
+    std::lock_guard lock(m_mutex);
+    return m_nFailure;
+}
+
+void CCrxRowQueue::Push()
+{
+    if (!m_pFilling || m_pFilling->rows.empty())
+        return;
+    if (!m_thread.joinable()) {
+        m_bStopping = false;
+        m_thread = std::thread([this] { Run(); });
+    }
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return m_queue.size() < kQueueDepth; });
+    m_queue.push_back(std::move(m_pFilling));
+    m_changed.notify_all();
+}
+
+CrxResult CCrxRowQueue::Flush()
+{
+    Push();
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return m_queue.empty() && !m_bBusy; });
+    return m_nFailure;
+}
+
+CrxResult CCrxRowQueue::Stop()
+{
+    const CrxResult rc = Flush();
+    if (m_thread.joinable()) {
+        {
+            std::lock_guard lock(m_mutex);
+            m_bStopping = true;
+        }
+        m_changed.notify_all();
+        m_thread.join();
+    }
+    m_nFailure = CRX_OK;
+    return rc;
+}
+
+void CCrxRowQueue::Run()
+{
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_changed.wait(lock, [this] { return !m_queue.empty() || m_bStopping; });
+        if (m_queue.empty())
+            return;
+        std::unique_ptr<Batch> batch = std::move(m_queue.front());
+        m_queue.pop_front();
+        m_bBusy = true;
+        const bool failed = m_nFailure != CRX_OK;
+        lock.unlock();
+        m_changed.notify_all();
+        const CrxResult rc = failed ? CRX_OK : Write(*batch);
+        batch->Clear();
+        lock.lock();
+        if (rc != CRX_OK && m_nFailure == CRX_OK)
+            m_nFailure = rc;
+        m_spare.push_back(std::move(batch));
+        m_bBusy = false;
+        m_changed.notify_all();
+    }
+}
+
+CrxResult CCrxRowQueue::Write(const Batch& batch)
+{
+    // What throws here would end the process on this thread: it counts as a
+    // failed row instead.
+    try {
+        for (const Row& row : batch.rows) {
+            m_views.clear();
+            for (qsizetype i = row.firstText; i < row.firstText + row.texts; ++i) {
+                const qsizetype start = i == 0 ? 0 : batch.ends[i - 1];
+                m_views.emplace_back(batch.bytes.constData() + start, batch.ends[i] - start);
+            }
+            if (CrxResult rc = m_writer.InsertRowUtf8(m_views.data(), qsizetype(m_views.size()),
+                                                      row.blobFiles))
+                return rc;
+        }
+    } catch (...) {
+        return CRX_E_EXCEPTION_RUN;
+    }
+    return CRX_OK;
+}
