@@ -105,6 +105,9 @@ bool OpenReader(Reader& reader, CCrxDb& db, CCrxRecord& record, const QString& r
 {
     if (reader.db.Open(db.DbPath(), db.UnpackFolder(), db.BlobFolder()) != CRX_OK)
         return false;
+    // A range is read once, in order: a page cache would only hold memory.
+    CSQliteSQL(*reader.db.Connection(), QString())
+        .ExecSQL(QStringLiteral("PRAGMA cache_size = -128"));
     CCrxSqlReader& read = reader.db.Reader();
     if (read.Attach(reader.db.Connection(), db.Reader().Table()) != CRX_OK)
         return false;
@@ -133,7 +136,10 @@ CrxResult WriteRows(CCrxRecord& record, bool keysOnly, CrxExportContext& context
         return CRX_OK;
     CCrxDb& db = *context.db;
     CCrxSqlReader& read = db.Reader();
-    const int threads = std::min(CCrxBzip2Process::Cores(), kMaxThreads);
+    // The compressor works on every core beside the readers: half of them
+    // read as fast as it takes the XML, with less memory than all.
+    const int cores = CCrxBzip2Process::Cores();
+    const int threads = cores < 2 ? 1 : std::clamp(cores / 2, 2, kMaxThreads);
     const bool blobs = std::any_of(record.Items().begin(), record.Items().end(),
                                    [](const auto& item) { return item->IsBlobColumn(); });
     if (threads < 2 || blobs || !read.Statement() || !read.m_strWhere.isEmpty() ||
