@@ -19,6 +19,8 @@
 #include "shared/dialogs/SubItemValueCheck.h"
 #include "shared/lang/CProgramLang.h"
 
+#include <algorithm>
+
 namespace brelkin {
 
 namespace {
@@ -81,7 +83,7 @@ bool CColumnValueCheck::IsSubItem(int columnIndex) const
 }
 
 CColumnValueCheck::Result CColumnValueCheck::Check(int columnIndex, const QString& text,
-                                                   const QString& code, int entry)
+                                                   const QString& code, int entry, int lengthTaken)
 {
     const CColumnDataList* list = m_pDataManager->GetColumnDataList();
     if (columnIndex < 0 || columnIndex >= list->m_nColumnCount)
@@ -101,12 +103,12 @@ CColumnValueCheck::Result CColumnValueCheck::Check(int columnIndex, const QStrin
     case PageControlKind::Combo:
         return page ? CheckChosenEntry(column, entry) : CheckCombo(column, text);
     default:
-        return CheckEdit(column, text, code);
+        return CheckEdit(column, text, code, lengthTaken);
     }
 }
 
 CColumnValueCheck::Result CColumnValueCheck::CheckEdit(CColumnData* column, const QString& value,
-                                                       const QString& code)
+                                                       const QString& code, int lengthTaken)
 {
     const QString label = GetLangString(column->m_strLabelKey);
     QString text = value;
@@ -125,8 +127,9 @@ CColumnValueCheck::Result CColumnValueCheck::CheckEdit(CColumnData* column, cons
     const bool keyID = m_source == Source::Page && dynamic_cast<CColumnDataDallasKey*>(column);
     if (text.isEmpty() && !column->m_bNullable && !keyID)
         return Refused(NotValid(), label);
-    const int limit = column->m_nEditLimit != 0 ? column->m_nEditLimit : column->m_nSize;
-    if (text.size() > (limit > 0 ? limit : kQtMaxLength))
+    int limit = column->m_nEditLimit != 0 ? column->m_nEditLimit : column->m_nSize;
+    limit = std::max(limit > 0 ? limit : kQtMaxLength, lengthTaken);
+    if (text.size() > limit)
         return Refused(GetLangString(QStringLiteral("CRDS_ERR_CHAR_TOOLENGTH")), label);
     // What the edit makes of a text it is given: a value it would change is
     // refused, not stored changed.

@@ -42,9 +42,12 @@ public:
         QString text2;
     };
     // code: the record's code (a scan code may be no other item's); entry:
-    // the candidate a page's combo has chosen (-1: none). A refusal by the
+    // the candidate a page's combo has chosen (-1: none); lengthTaken: the
+    // length a page's edit takes, longer than the column's limit when the
+    // edit kept a longer stored text whole (0: the limit). A refusal by the
     // column's own check leaves its reason in the column's m_strErrMsg.
-    Result Check(int columnIndex, const QString& text, const QString& code, int entry = -1);
+    Result Check(int columnIndex, const QString& text, const QString& code, int entry = -1,
+                 int lengthTaken = 0);
     // Whether the page shows a column in its sub-item list.
     bool IsSubItem(int columnIndex) const;
     // The column's own check of a value the record keeps (a value the row
@@ -52,7 +55,8 @@ public:
     bool CheckKept(int columnIndex, const QString& value, const QString& code, QString& reason);
 
 private:
-    Result CheckEdit(CColumnData* column, const QString& text, const QString& code);
+    Result CheckEdit(CColumnData* column, const QString& text, const QString& code,
+                     int lengthTaken);
     Result CheckCombo(CColumnData* column, const QString& text);
     Result CheckChosenEntry(CColumnData* column, int entry);
     Result CheckChosenCode(CColumnData* column, const QString& code);

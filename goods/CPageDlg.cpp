@@ -81,10 +81,11 @@ QString CheckedRadioText(QWidget* page, const CColumnData* column)
 // checked text); code: the record's code.
 CColumnValueCheck::Result CheckControl(CColumnValueCheck& check, QWidget* page,
                                        const CColumnDataList* list, int columnIndex,
-                                       QWidget* control, const QString& code)
+                                       QWidget* control, const QString& code, const QString& stored)
 {
     QString text;
     int entry = -1;
+    int lengthTaken = 0;
     if (auto* combo = qobject_cast<QComboBox*>(control)) {
         entry = combo->currentIndex();
         text = combo->currentText();
@@ -94,8 +95,10 @@ CColumnValueCheck::Result CheckControl(CColumnValueCheck& check, QWidget* page,
         text = CheckedRadioText(page, list->m_ppColumnData[columnIndex]);
     } else {
         text = GetWindowText(control);
+        // The edit shows a longer stored text whole: it may stay as long.
+        lengthTaken = int(stored.size());
     }
-    return check.Check(columnIndex, text, code, entry);
+    return check.Check(columnIndex, text, code, entry, lengthTaken);
 }
 
 } // namespace
@@ -573,9 +576,13 @@ bool CPageDlg::OwnValue(const CColumnData*, QString&) const
 
 QString CPageDlg::RecordCode() const
 {
-    const CColumnDataList* list = m_pDataManager->GetColumnDataList();
-    const QStringList* record = list->CachedRecord(m_nRecordNo);
-    return record ? record->value(list->m_nKeyIndex) : QString();
+    return StoredValue(m_pDataManager->GetColumnDataList()->m_nKeyIndex);
+}
+
+QString CPageDlg::StoredValue(int columnIndex) const
+{
+    const QStringList* record = m_pDataManager->GetColumnDataList()->CachedRecord(m_nRecordNo);
+    return record ? record->value(columnIndex) : QString();
 }
 
 bool CPageDlg::IsInFilter(const QStringList* filter, const QString& key)
@@ -595,7 +602,7 @@ unsigned CPageDlg::CheckInput(CErrDataInfo* collector, const QStringList* filter
         // Enabled on the page: a disabled window around it (a result log
         // is open) does not make its controls read-only.
         if (!control || !control->isEnabledTo(this) ||
-            CheckControl(check, this, list, i, control, RecordCode()).outcome !=
+            CheckControl(check, this, list, i, control, RecordCode(), StoredValue(i)).outcome !=
                 CColumnValueCheck::Result::Outcome::Refused)
             continue;
         QString title;
@@ -682,7 +689,7 @@ QStringList CPageDlg::CollectValues(const CColumnDataList* list, const QStringLi
                 // the set price row's controls are not checked.
                 const CColumnValueCheck::Result checked =
                     mainList ? CheckControl(check, const_cast<CPageDlg*>(this), list, i, control,
-                                            RecordCode())
+                                            RecordCode(), record.value(i))
                              : CColumnValueCheck::Result();
                 QString current = checked.value;
                 if (checked.outcome != CColumnValueCheck::Result::Outcome::Stored)

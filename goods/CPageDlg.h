@@ -101,6 +101,8 @@ private:
     static bool IsInFilter(const QStringList* filter, const QString& key);
     // The shown record's code.
     QString RecordCode() const;
+    // The record's value of a column as the list holds it.
+    QString StoredValue(int columnIndex) const;
     // The restaurant item's "PROPERTY": only its first characters are the
     // classification the sub-item list edits.
     bool IsClassificationPart(const CColumnData* column) const;

@@ -208,3 +208,22 @@ TEST_F(CColumnValueCheckTest, PageAndImportTakeTheSameValues)
 }
 
 } // namespace
+
+namespace {
+
+// The page's edit keeps a stored text longer than its limit whole (nothing
+// is cut on opening): an OK that leaves it as it is must not be refused.
+TEST_F(CColumnValueCheckTest, AStoredTextLongerThanTheEditTakesPassesThePageUnchanged)
+{
+    const QString longName(45, u'n');
+    Exec("UPDATE CIA001 SET ITEMNAME = '" + longName + "'");
+    Open(kPluEasy);
+    CDataManager* data = m_modes->Entry(kPluEasy);
+    CPageDlg page;
+    page.BindPage(data, 1, false);
+    ASSERT_TRUE(page.Create(data->m_pPageDlgIDs[0], nullptr));
+    CErrDataInfo errors;
+    EXPECT_EQ(page.CheckInput(&errors, nullptr), 0u);
+}
+
+} // namespace
