@@ -109,7 +109,7 @@ QWidget* CPageDlg::Control(const CColumnData* column) const
 bool CPageDlg::ShowData()
 {
     CColumnDataList* list = m_pDataManager ? m_pDataManager->GetColumnDataList() : nullptr;
-    const QStringList* record = list ? list->CachedRecord(m_nRecordNo) : nullptr;
+    const CRecord* record = list ? list->CachedRecord(m_nRecordNo) : nullptr;
     if (!record)
         return false;
     QFont font = this->font();
@@ -178,7 +178,7 @@ unsigned CPageDlg::CheckInput()
 bool CPageDlg::ValueToSave(int index, QWidget* control, QString& value) const
 {
     CColumnData* column = m_pDataManager->GetColumnData(index);
-    const QStringList* record = m_pDataManager->GetColumnDataList()->CachedRecord(m_nRecordNo);
+    const CRecord* record = m_pDataManager->GetColumnDataList()->CachedRecord(m_nRecordNo);
     const QString stored = record ? record->value(index) : QString();
     if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->currentIndex() < 0)
         return false;
@@ -205,7 +205,7 @@ bool CPageDlg::SaveData(int& err)
         return SaveFailed(this, err);
     }
     CColumnDataList* list = m_pDataManager ? m_pDataManager->GetColumnDataList() : nullptr;
-    const QStringList* record = list ? list->CachedRecord(m_nRecordNo) : nullptr;
+    const CRecord* record = list ? list->CachedRecord(m_nRecordNo) : nullptr;
     if (!record)
         return false;
     QStringList row;

@@ -182,7 +182,7 @@ Qt::Alignment CSettingDetailList::ColumnAlignment(int column) const
                : Qt::AlignLeft;
 }
 
-QStringList* CSettingDetailList::Row(int row) const
+CRecord* CSettingDetailList::Row(int row) const
 {
     return m_pManager ? m_pManager->m_arrRecords.GetAt(row) : nullptr;
 }
@@ -201,7 +201,7 @@ QString CSettingDetailList::GetValueName(const QStringList& definition, const QS
 
 QString CSettingDetailList::GetCellText(int row, int column) const
 {
-    const QStringList* values = Row(row);
+    const CRecord* values = Row(row);
     if (!values || column < 0 || size_t(column) >= m_columnMap.size())
         return QString();
     const int index = m_columnMap[size_t(column)];
@@ -221,15 +221,14 @@ void CSettingDetailList::SortByColumn(int column)
     m_nSortDirection = column == m_nSortColumn ? -m_nSortDirection : 1;
     m_nSortColumn = column;
     const int index = m_columnMap[0];
-    QList<QStringList*> rows = m_pManager->m_arrRecords.Members();
+    QList<CRecord*> rows = m_pManager->m_arrRecords.Members();
     const int direction = m_nSortDirection;
     if (m_pModel)
         m_pModel->BeginReorder();
-    std::sort(
-        rows.begin(), rows.end(), [index, direction](const QStringList* a, const QStringList* b) {
-            const int order = QString::compare(a->value(index), b->value(index), Qt::CaseSensitive);
-            return direction > 0 ? order < 0 : order > 0;
-        });
+    std::sort(rows.begin(), rows.end(), [index, direction](const CRecord* a, const CRecord* b) {
+        const int order = QString::compare(a->value(index), b->value(index), Qt::CaseSensitive);
+        return direction > 0 ? order < 0 : order > 0;
+    });
     for (qsizetype i = 0; i < rows.size(); ++i)
         m_pManager->m_arrRecords.SetAt(i, rows[i]);
     if (m_pModel)
@@ -239,7 +238,7 @@ void CSettingDetailList::SortByColumn(int column)
 CSettingDetailList::Editor CSettingDetailList::EditorOf(int row) const
 {
     Editor editor;
-    const QStringList* values = Row(row);
+    const CRecord* values = Row(row);
     if (!values)
         return editor;
     const QString code = values->value(kCode);
@@ -281,7 +280,7 @@ bool CSettingDetailList::EditSelectedRow()
         return false;
     const int row = selected.first().row();
     const Editor editor = EditorOf(row);
-    const QStringList* values = Row(row);
+    const CRecord* values = Row(row);
     if (!editor.open || !values)
         return false;
     CSubItemSetDlg dialog(m_pPage, SubItemDlgType::E_DlgTypeTag(editor.type), 0);
@@ -303,13 +302,15 @@ bool CSettingDetailList::EditSelectedRow()
 
 void CSettingDetailList::SetRowValue(int row, const QString& value)
 {
-    QStringList* values = Row(row);
+    CRecord* values = Row(row);
     if (!values)
         return;
-    while (values->size() <= kUpdated)
-        values->append(QString());
-    (*values)[kValue] = value;
-    (*values)[kUpdated] = m_strEditMarker;
+    QStringList edited = values->toList();
+    while (edited.size() <= kUpdated)
+        edited.append(QString());
+    edited[kValue] = value;
+    edited[kUpdated] = m_strEditMarker;
+    *values = CRecord(edited);
     if (m_pModel)
         m_pModel->RowChanged(row);
 }
@@ -321,17 +322,17 @@ bool CSettingDetailList::SaveChanges(CDataManager& manager, int& status)
     if (!list)
         return false;
     for (qsizetype i = 0; i < manager.m_arrRecords.GetSize(); ++i) {
-        QStringList* row = manager.m_arrRecords.GetAt(i);
+        CRecord* row = manager.m_arrRecords.GetAt(i);
         const QString marker = row ? row->value(kUpdated) : QString();
         if (marker.isEmpty() || marker.compare(m_strEditMarker, Qt::CaseInsensitive) != 0)
             continue;
-        QStringList written = *row;
+        QStringList written = row->toList();
         written[kUpdated] = GetTimestampOfNow();
         if (!list->SaveRecord(int(i + 1), written, status))
             return false;
         // The row stays marked until the window closes: a failed OK rolls
         // the whole save back, and the next OK must write it again.
-        (*row)[kUpdated] = m_strEditMarker;
+        row->replace(kUpdated, m_strEditMarker);
     }
     return true;
 }

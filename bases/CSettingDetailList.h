@@ -13,6 +13,7 @@
 #include <vector>
 
 class CDataManager;
+class CRecord;
 class QWidget;
 
 namespace dunmarel {
@@ -105,7 +106,7 @@ private:
         }
     };
 
-    QStringList* Row(int row) const;
+    CRecord* Row(int row) const;
     const QStringList* FindDefinition(const QString& code) const;
     QString GetValueName(const QStringList& definition, const QString& value) const;
     void FreeDescriptions();

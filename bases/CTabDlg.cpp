@@ -148,7 +148,7 @@ bool CTabDlg::SaveAllPages()
         CColumnDataList* list = manager ? manager->GetColumnDataList() : nullptr;
         if (!list)
             continue;
-        Kept k{list, list->CachedRecord(1) ? *list->CachedRecord(1) : QStringList(), {}};
+        Kept k{list, list->CachedRecord(1) ? list->CachedRecord(1)->toList() : QStringList(), {}};
         for (int i = 0; i < list->m_nColumnCount; ++i)
             k.created.push_back(list->m_ppColumnData[i]->m_strOwnCreateTime);
         kept.push_back(std::move(k));
@@ -157,7 +157,7 @@ bool CTabDlg::SaveAllPages()
                           [this](size_t i, int& err) { return m_pages[i]->SaveData(err); }) == 0)
         return true;
     for (const Kept& k : kept) {
-        if (QStringList* record = k.list->CachedRecord(1))
+        if (CRecord* record = k.list->CachedRecord(1))
             *record = k.record;
         for (int i = 0; i < k.list->m_nColumnCount; ++i)
             k.list->m_ppColumnData[i]->m_strOwnCreateTime = k.created[size_t(i)];

@@ -24,7 +24,7 @@ bool LoadDetailRows(CDataManager& detail, CSQliteDB& db, bool cleaning)
     // A failed read leaves no rows; the list then shows none.
     list->ReadRecords(err, QStringLiteral("OPSETCODE"));
     for (qsizetype i = 0; i < detail.m_arrRecords.GetSize();) {
-        const QStringList* row = detail.m_arrRecords.GetAt(i);
+        const CRecord* row = detail.m_arrRecords.GetAt(i);
         if (row && IsHiddenDetailRow(*row, cleaning))
             detail.m_arrRecords.RemoveAt(i);
         else
@@ -41,7 +41,7 @@ bool IsBatchDefaultSetting(const QString& code)
            code.compare(u"REPORT.Z.BATCH.DEFAULT", Qt::CaseInsensitive) == 0;
 }
 
-bool IsHiddenDetailRow(const QStringList& row, bool cleaning)
+bool IsHiddenDetailRow(const CRecord& row, bool cleaning)
 {
     if (cleaning && IsBatchDefaultSetting(row.value(kCodeIndex)))
         return true;

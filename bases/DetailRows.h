@@ -3,6 +3,7 @@
 #include <QStringList>
 
 class CDataManager;
+class CRecord;
 class CSQliteDB;
 
 namespace dunmarel {
@@ -15,7 +16,7 @@ bool LoadDetailRowsRestaurant(CDataManager& detail, CSQliteDB& db);
 
 // Whether a "CSB001" row (in the detail list's column order) stays out of
 // the list.
-bool IsHiddenDetailRow(const QStringList& row, bool cleaning);
+bool IsHiddenDetailRow(const CRecord& row, bool cleaning);
 // The two settings edited as twelve check rows.
 bool IsBatchDefaultSetting(const QString& code);
 

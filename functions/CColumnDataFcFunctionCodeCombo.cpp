@@ -37,15 +37,15 @@ QString CColumnDataFcFunctionCodeCombo::GetDescript(QString value)
     const qsizetype index = FindCandidateLinear(Candidates(), value);
     if (index < 0 || value.isEmpty())
         return value;
-    return CodeAndName(*Candidates().GetAt(index));
+    return CodeAndName(Candidates().GetAt(index)->toList());
 }
 
 int CColumnDataFcFunctionCodeCombo::GetDescriptWidth()
 {
     ReadCandidateRows(m_pSQliteDB);
     int width = m_nSize;
-    for (const QStringList* row : Candidates())
-        width = std::max(width, GetColumnCountOfUnicode(CodeAndName(*row)));
+    for (const CRecord* row : Candidates())
+        width = std::max(width, GetColumnCountOfUnicode(CodeAndName(row->toList())));
     return width;
 }
 
@@ -56,8 +56,8 @@ void CColumnDataFcFunctionCodeCombo::ReadCandidate(QWidget* control)
         return;
     combo->clear();
     ReadCandidateRows(m_pSQliteDB);
-    for (const QStringList* row : Candidates())
-        combo->addItem(CodeAndName(*row));
+    for (const CRecord* row : Candidates())
+        combo->addItem(CodeAndName(row->toList()));
 }
 
 } // namespace kesmond

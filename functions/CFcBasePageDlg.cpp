@@ -143,7 +143,7 @@ QString CFcBasePageDlg::CurrentFunctionCode() const
 bool CFcBasePageDlg::ShowData()
 {
     CFcColumnDataList* list = List();
-    const QStringList* record = list ? list->CachedRecord(m_nRecordNo) : nullptr;
+    const CRecord* record = list ? list->CachedRecord(m_nRecordNo) : nullptr;
     if (!record)
         return false;
     if (m_fixedFont.family().isEmpty() || m_fixedFont.family() != GetFixPitchFontName()) {
@@ -198,7 +198,7 @@ bool CFcBasePageDlg::BuildRow(QStringList& row, bool deleteSettings, int& err)
 {
     err = 0;
     CFcColumnDataList* list = List();
-    const QStringList* record = list ? list->CachedRecord(m_nRecordNo) : nullptr;
+    const CRecord* record = list ? list->CachedRecord(m_nRecordNo) : nullptr;
     if (!record) {
         err = SQLERR_ARGUMENTS;
         return false;
@@ -248,12 +248,12 @@ bool CFcBasePageDlg::SaveInTransaction(const std::function<bool(int& err)>& writ
 {
     CFcColumnDataList* list = List();
     CSQliteDB* db = m_pDataManager ? m_pDataManager->m_pSQliteDB : nullptr;
-    QStringList* cached = list ? list->CachedRecord(m_nRecordNo) : nullptr;
+    CRecord* cached = list ? list->CachedRecord(m_nRecordNo) : nullptr;
     if (!db || !cached) {
         ShowSaveFailure(SQLERR_NOT_OPEN);
         return false;
     }
-    const QStringList before = *cached;
+    const QStringList before = cached->toList();
     CSQliteSQL sql(*db, CBasePath::GetStrDummyName());
     CSqLiteTransaction transaction(*db, sql);
     int err = transaction.StartStatus();

@@ -65,7 +65,7 @@ void CFcCharDetailDlg::OnOK()
                            platform::MessageButtons::OkCancel) != platform::IDOK)
         return;
     CColumnDataList* list = m_pDataManager->GetColumnDataList();
-    const QStringList* record = list->CachedRecord(m_nRecordNo);
+    const CRecord* record = list->CachedRecord(m_nRecordNo);
     if (!record)
         return;
     const QString now = GetTimestampOfNow();

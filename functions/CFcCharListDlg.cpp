@@ -50,7 +50,7 @@ bool CFcCharListDlg::ReadList(int& err)
     const int remarks = ColumnOf(list, "REMARKS");
     CStringArrayPtrArray& records = m_pDataManager->m_arrRecords;
     for (qsizetype i = records.GetSize() - 1; i >= 0; --i)
-        if (const QStringList* row = records.GetAt(i); row && IsHiddenCharRow(row->value(remarks)))
+        if (const CRecord* row = records.GetAt(i); row && IsHiddenCharRow(row->value(remarks)))
             records.RemoveAt(i);
     return true;
 }
@@ -72,7 +72,7 @@ void CFcCharListDlg::OnOK()
         return;
     CColumnDataList* list = m_pDataManager->GetColumnDataList();
     const int recordNo = GetRecordNo(row);
-    const QStringList* record = list->CachedRecord(recordNo);
+    const CRecord* record = list->CachedRecord(recordNo);
     if (!record)
         return;
     SelectRow(row);

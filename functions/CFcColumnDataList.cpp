@@ -125,8 +125,8 @@ bool CFcColumnDataList::ReadRecords(int& err, QString)
         return false;
     }
     for (qsizetype i = 0; i < m_pRecords->GetSize(); ++i)
-        if (QStringList* row = m_pRecords->GetAt(i); row && !row->isEmpty())
-            (*row)[0] = QString::number(i + 1);
+        if (CRecord* row = m_pRecords->GetAt(i); row && !row->isEmpty())
+            row->replace(0, QString::number(i + 1));
     return true;
 }
 

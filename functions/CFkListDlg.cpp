@@ -213,7 +213,7 @@ void CFkListDlg::UpdateButtons()
 uint CFkListDlg::PageTemplateOfRow(int row) const
 {
     CFcColumnDataList* list = FcList();
-    const QStringList* record = list->CachedRecord(GetRecordNo(row));
+    const CRecord* record = list->CachedRecord(GetRecordNo(row));
     QString function;
     for (int i = 0; record && i < list->m_nColumnCount; ++i)
         if (list->m_ppColumnData[i]->m_nCtrlID == IDC_FC_FUNCTION)
@@ -224,7 +224,7 @@ uint CFkListDlg::PageTemplateOfRow(int row) const
 int CFkListDlg::RunEditor(int row, bool newRecord)
 {
     CColumnDataList* list = m_pDataManager->GetColumnDataList();
-    QStringList* record = list->CachedRecord(GetRecordNo(row));
+    CRecord* record = list->CachedRecord(GetRecordNo(row));
     const QString number = record ? record->value(0) : QString();
     m_pList->scrollTo(m_pModel->index(row, 0));
     auto editor = std::make_unique<CFcTabDlg>(m_pDataManager, GetRecordNo(row), newRecord, this,
@@ -235,8 +235,8 @@ int CFkListDlg::RunEditor(int row, bool newRecord)
     if (result != platform::IDOK)
         return result;
     // The saved row carries the record's running number back.
-    if (QStringList* saved = list->CachedRecord(GetRecordNo(row)); saved && !saved->isEmpty())
-        (*saved)[0] = number;
+    if (CRecord* saved = list->CachedRecord(GetRecordNo(row)); saved && !saved->isEmpty())
+        saved->replace(0, number);
     m_pModel->RowChanged(row);
     return result;
 }

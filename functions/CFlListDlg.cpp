@@ -141,7 +141,7 @@ void CFlListDlg::UpdateButtons()
     const int row = SelectedRow();
     CFcColumnDataList* list = FcList();
     bool usable = false;
-    if (const QStringList* record = row >= 0 ? list->CachedRecord(GetRecordNo(row)) : nullptr)
+    if (const CRecord* record = row >= 0 ? list->CachedRecord(GetRecordNo(row)) : nullptr)
         for (int i = 0; i < list->m_nColumnCount; ++i)
             if (list->m_ppColumnData[i]->m_nCtrlID == IDC_FC_FUNCTION)
                 usable = list->IsFunctionInMaster(record->value(i));
@@ -199,7 +199,7 @@ void CFlListDlg::OnInsert()
     Reload();
     int row = -1;
     for (int r = 0; r < m_pModel->rowCount(); ++r)
-        if (const QStringList* record = list->CachedRecord(GetRecordNo(r));
+        if (const CRecord* record = list->CachedRecord(GetRecordNo(r));
             record && record->value(list->m_nKeyIndex) == key)
             row = r;
     if (row < 0)
@@ -215,7 +215,7 @@ void CFlListDlg::OnDelete()
     const int row = SelectedRow();
     if (!m_pModel || !remove || !remove->isEnabled() || row < 0)
         return;
-    const QStringList* record = FcList()->CachedRecord(GetRecordNo(row));
+    const CRecord* record = FcList()->CachedRecord(GetRecordNo(row));
     if (!record)
         return;
     const QString key = record->value(FcList()->m_nKeyIndex);

@@ -37,13 +37,13 @@ bool CColumnDataTAXCombo::ReadTaxRows()
         return false;
     CStringArrayPtrArray& candidates = Candidates();
     if (m_bAddBlank)
-        candidates.Add(new QStringList{QString(), QString()});
+        candidates.Add(new CRecord{QString(), QString()});
     candidates.Add(
-        new QStringList{QStringLiteral("00"), GetLangString(QStringLiteral("CRDS_PR_ITEM_TAX00"))});
+        new CRecord{QStringLiteral("00"), GetLangString(QStringLiteral("CRDS_PR_ITEM_TAX00"))});
     // A row "00" of the table would stand a second time beside the fixed one.
     for (const QStringList* row : *rows)
         if (row->value(0) != QLatin1String("00"))
-            candidates.Add(new QStringList{row->value(0), row->value(1)});
+            candidates.Add(new CRecord{row->value(0), row->value(1)});
     m_pCandReader->ReleaseReadRows();
     return true;
 }

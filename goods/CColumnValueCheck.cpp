@@ -188,7 +188,7 @@ const QStringList& CColumnValueCheck::CandidateTexts(CColumnData* column)
     QStringList texts;
     if (auto* combo = dynamic_cast<CColumnDataDBCombo*>(column)) {
         combo->ReadCandidate(nullptr);
-        for (const QStringList* row : combo->Candidates())
+        for (const CRecord* row : combo->Candidates())
             texts << row->value(1);
     }
     return m_candidateTexts.insert(column, texts).value();

@@ -223,7 +223,7 @@ void CHourlyListDlg::OnOK()
     // Items first, then departments, each in record order.
     for (CDataManager* manager : {m_pItems, m_pDepartments}) {
         const int kind = manager == m_pItems ? CHourlyData::KindItem : CHourlyData::KindDepartment;
-        for (const QStringList* record : std::as_const(manager->m_arrRecords))
+        for (const CRecord* record : std::as_const(manager->m_arrRecords))
             if (ok && record && record->value(0) == QLatin1String("1"))
                 ok = m_pData->AddTarget(kind, record->value(2), status);
     }

@@ -35,14 +35,16 @@ void CHourlyListModel::MarkRecords(const CHourlyData& targets)
         const QString kind = GetLangString(group->items ? QStringLiteral("CRDS_PR_CLMN_HOURLYPLU")
                                                         : QStringLiteral("CRDS_PR_CLMN_HOURLYSEC"));
         const int targetKind = group->items ? CHourlyData::KindItem : CHourlyData::KindDepartment;
-        for (QStringList* record : *group->records) {
+        for (CRecord* record : *group->records) {
             if (!record)
                 continue;
-            while (record->size() < 3)
-                record->append(QString());
-            (*record)[1] = kind;
-            const bool marked = targets.IsTarget(targetKind, record->at(2));
-            (*record)[0] = marked ? kMarked : kUnmarked;
+            QStringList values = record->toList();
+            while (values.size() < 3)
+                values.append(QString());
+            values[1] = kind;
+            const bool marked = targets.IsTarget(targetKind, values.at(2));
+            values[0] = marked ? kMarked : kUnmarked;
+            *record = CRecord(values);
             m_nMarked += marked ? 1 : 0;
         }
     }
@@ -89,7 +91,7 @@ const CHourlyListModel::Group* CHourlyListModel::GroupOf(int row, int& recordInd
     return recordIndex < Second().records->GetSize() ? &Second() : nullptr;
 }
 
-QStringList* CHourlyListModel::Record(int row, bool* item) const
+CRecord* CHourlyListModel::Record(int row, bool* item) const
 {
     int index = 0;
     const Group* group = GroupOf(row, index);
@@ -102,16 +104,16 @@ QStringList* CHourlyListModel::Record(int row, bool* item) const
 
 bool CHourlyListModel::IsMarked(int row) const
 {
-    const QStringList* record = Record(row);
+    const CRecord* record = Record(row);
     return record && record->value(0) != kUnmarked;
 }
 
 void CHourlyListModel::SetMark(int row, bool marked)
 {
-    QStringList* record = Record(row);
+    CRecord* record = Record(row);
     if (!record || IsMarked(row) == marked)
         return;
-    (*record)[0] = marked ? kMarked : kUnmarked;
+    record->replace(0, marked ? kMarked : kUnmarked);
     m_nMarked += marked ? 1 : -1;
     const QModelIndex cell = index(row, 0);
     emit dataChanged(cell, cell, {Qt::CheckStateRole});
@@ -159,7 +161,7 @@ QVariant CHourlyListModel::data(const QModelIndex& index, int role) const
         return {};
     const int columnIndex = m_columnMap[index.column()];
     CColumnData* column = group->list->m_ppColumnData[columnIndex];
-    const QStringList* record = group->records->GetAt(recordIndex);
+    const CRecord* record = group->records->GetAt(recordIndex);
     switch (role) {
     case Qt::DisplayRole:
         return record ? column->GetDescript(record->value(columnIndex)) : QString();

@@ -4,6 +4,7 @@
 #include <QList>
 
 class CColumnDataList;
+class CRecord;
 class CStringArrayPtrArray;
 
 namespace brelkin {
@@ -43,7 +44,7 @@ public:
     void ClearRows(const QList<int>& rows);
     bool IsMarked(int row) const;
     // The record of a row and whether it is an item.
-    QStringList* Record(int row, bool* item = nullptr) const;
+    CRecord* Record(int row, bool* item = nullptr) const;
 
     // A header click on a list column: the kind column swaps the groups,
     // any other sorts each group by itself (the same column again reverses).

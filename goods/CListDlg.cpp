@@ -490,7 +490,7 @@ void CListDlg::DeleteSelectedRecord()
         return;
     SelectOnly(row);
     CColumnDataList* list = m_pDataManager->GetColumnDataList();
-    QStringList record = *list->CachedRecord(GetRecordNo(row));
+    QStringList record = list->CachedRecord(GetRecordNo(row))->toList();
     const QString code = record.value(0);
     if (AskDelete(this, list, code) != platform::IDOK)
         return;

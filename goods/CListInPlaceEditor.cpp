@@ -235,7 +235,7 @@ bool CListInPlaceEditor::ApplyToSelectedRows(const QString& value)
                             model->index(model->rowCount() - 1, model->columnCount() - 1));
     if (!updated || err != 0) {
         if (!errMsg.isEmpty()) {
-            const QStringList* record = list->CachedRecord(failed + 1);
+            const CRecord* record = list->CachedRecord(failed + 1);
             ShowProgramMessageText(
                 &m_window, QString(),
                 errMsg + QStringLiteral(" (%1)").arg(record ? record->value(0) : QString()),

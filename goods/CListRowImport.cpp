@@ -98,7 +98,7 @@ void CListRowImport::BuildIndex()
     const CStringArrayPtrArray& records = m_pDataManager->m_arrRecords;
     m_index.reserve(records.GetSize());
     for (qsizetype i = 0; i < records.GetSize(); ++i) {
-        const QStringList* record = records.GetAt(i);
+        const CRecord* record = records.GetAt(i);
         const qint64 number = record ? ParseMemoryNumber(record->value(0)) : -1;
         if (number >= 0 && !m_index.contains(number))
             m_index.insert(number, int(i));
@@ -363,9 +363,9 @@ void CListRowImport::ReplayBatch()
         for (qsizetype i = 0; i < rows.size(); ++i) {
             StartRow();
             int err = 0;
-            const QStringList* record =
+            const CRecord* record =
                 m_pDataManager->GetColumnDataList()->CachedRecord(rows[i].index + 1);
-            if (record && WriteRow(rows[i].added, rows[i].columns, *record, err)) {
+            if (record && WriteRow(rows[i].added, rows[i].columns, record->toList(), err)) {
                 KeepRow();
                 continue;
             }
@@ -527,7 +527,7 @@ bool CListRowImport::ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString
                 values[stamp] = now;
             values[list->m_nKeyIndex] = code;
         } else {
-            values = *list->CachedRecord(index + 1);
+            values = list->CachedRecord(index + 1)->toList();
         }
         const int recordNo = added ? int(m_pDataManager->m_arrRecords.GetSize()) + 1 : index + 1;
         const QString key = values.value(list->m_nKeyIndex);
@@ -592,10 +592,12 @@ bool CListRowImport::ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString
                 index = int(m_pDataManager->m_arrRecords.GetSize()) - 1;
                 m_index.insert(number, index);
             } else {
-                QStringList& cached = *list->CachedRecord(index + 1);
+                CRecord* cached = list->CachedRecord(index + 1);
+                QStringList updated = cached->toList();
                 for (const int c : std::as_const(columns))
-                    if (c < cached.size())
-                        cached[c] = values[c];
+                    if (c < updated.size())
+                        updated[c] = values[c];
+                *cached = CRecord(updated);
             }
             // Columns that keep rows of their own follow the record.
             for (int i = 0; written && i < list->m_nColumnCount; ++i)

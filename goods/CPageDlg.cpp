@@ -364,7 +364,7 @@ void CPageDlg::BuildControlsOf(QFormLayout* form, const CColumnDataList* list, b
 bool CPageDlg::ShowData(bool firstTime)
 {
     const CColumnDataList* list = m_pDataManager->GetColumnDataList();
-    const QStringList* record = list->CachedRecord(m_nRecordNo);
+    const CRecord* record = list->CachedRecord(m_nRecordNo);
     if (!record)
         return false;
     for (int i = 0; i < list->m_nColumnCount; ++i) {
@@ -396,7 +396,7 @@ bool CPageDlg::ShowData(bool firstTime)
     if (!firstTime)
         m_shownValues.clear();
     if (m_pSubItems)
-        ShowSubItems(*record, firstTime);
+        ShowSubItems(record->toList(), firstTime);
     if (m_pSecondDataManager)
         ShowSetPriceRow();
     return true;
@@ -435,7 +435,7 @@ void CPageDlg::FindSetPriceRow()
 void CPageDlg::ShowSetPriceRow()
 {
     const CColumnDataList* list = m_pSecondDataManager->GetColumnDataList();
-    const QStringList* row = list->CachedRecord(m_nSetPriceRecordNo);
+    const CRecord* row = list->CachedRecord(m_nSetPriceRecordNo);
     if (QWidget* add = FindControlById(this, IDC_SETPRICE_ADD))
         add->setEnabled(!row);
     if (QWidget* remove = FindControlById(this, IDC_SETPRICE_DELETE))
@@ -507,7 +507,7 @@ void CPageDlg::DeleteSetPriceRow()
     if (m_nSetPriceRecordNo < 0)
         return;
     CColumnDataList* list = m_pSecondDataManager->GetColumnDataList();
-    QStringList row = *list->CachedRecord(m_nSetPriceRecordNo);
+    QStringList row = list->CachedRecord(m_nSetPriceRecordNo)->toList();
     if (ShowProgramMessage(this, QStringLiteral("CRDS_PR_DELETE"), platform::MessageIcon::Warning,
                            platform::MessageButtons::OkCancel, row.value(0)) != platform::IDOK)
         return;
@@ -533,7 +533,7 @@ bool CPageDlg::SaveSetPriceRow(int& err)
     if (!m_pSecondDataManager || m_nSetPriceRecordNo < 0)
         return true;
     CColumnDataList* list = m_pSecondDataManager->GetColumnDataList();
-    const QStringList record = *list->CachedRecord(m_nSetPriceRecordNo);
+    const QStringList record = list->CachedRecord(m_nSetPriceRecordNo)->toList();
     const QStringList values = CollectValues(list, record);
     if (SaveChangedColumns(list, m_nSetPriceRecordNo, record, values, err))
         return true;
@@ -581,7 +581,7 @@ QString CPageDlg::RecordCode() const
 
 QString CPageDlg::StoredValue(int columnIndex) const
 {
-    const QStringList* record = m_pDataManager->GetColumnDataList()->CachedRecord(m_nRecordNo);
+    const CRecord* record = m_pDataManager->GetColumnDataList()->CachedRecord(m_nRecordNo);
     return record ? record->value(columnIndex) : QString();
 }
 
@@ -630,10 +630,10 @@ bool CPageDlg::SaveData(const QStringList* filter, int& err)
 {
     err = 0;
     CColumnDataList* list = m_pDataManager->GetColumnDataList();
-    const QStringList* record = list->CachedRecord(m_nRecordNo);
+    const CRecord* record = list->CachedRecord(m_nRecordNo);
     if (!record)
         return false;
-    QStringList values = CollectValues(list, *record, filter);
+    QStringList values = CollectValues(list, record->toList(), filter);
     bool saved = false;
     if (filter) {
         // A partial save writes the filtered columns and stamps the update.
@@ -645,7 +645,7 @@ bool CPageDlg::SaveData(const QStringList* filter, int& err)
         saved = list->SaveRecordOfColumns(m_nRecordNo, columns, values, err);
     } else {
         // The user's changes and the stamps; nothing untouched is written.
-        saved = SaveChangedColumns(list, m_nRecordNo, *record, values, err);
+        saved = SaveChangedColumns(list, m_nRecordNo, record->toList(), values, err);
     }
     // A key row that could not follow the clerk row fails the save.
     for (int i = 0; saved && err == 0 && i < list->m_nColumnCount; ++i)

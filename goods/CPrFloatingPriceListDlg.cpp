@@ -127,7 +127,7 @@ void CPrFloatingPriceListDlg::OpenFloatingPriceDlg(bool itemMode)
         m_pList->selectionModel() ? m_pList->selectionModel()->selectedRows() : QModelIndexList();
     if (rows.isEmpty())
         return;
-    const QStringList* record = m_pManager->m_arrRecords.GetAt(rows.first().row());
+    const CRecord* record = m_pManager->m_arrRecords.GetAt(rows.first().row());
     QList<QStringList> items;
     int err = 0;
     if (!record ||

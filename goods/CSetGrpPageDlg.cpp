@@ -110,7 +110,7 @@ bool CSetGrpPageDlg::ShowData(bool firstTime)
     if (!m_pProperties)
         return true;
     const CColumnDataList* list = m_pDataManager->GetColumnDataList();
-    const QStringList* record = list->CachedRecord(m_nRecordNo);
+    const CRecord* record = list->CachedRecord(m_nRecordNo);
     for (int i = 0; i < list->m_nColumnCount && record; ++i)
         if (list->m_ppColumnData[i]->m_strColumnName == kProperty)
             m_strProperty = record->value(i);

@@ -25,7 +25,7 @@ int CSetMixListModel::FindColumnByLabelId(const CColumnDataList* list, unsigned 
     return 0;
 }
 
-QString CSetMixListModel::CellText(const QStringList& record, int columnIndex) const
+QString CSetMixListModel::CellText(const CRecord& record, int columnIndex) const
 {
     if (List()->m_ppColumnData[columnIndex]->m_nLabelCtrlID == IDC_TARGETITEMTYPE_LABEL &&
         record.value(m_nMMDiscountTypeColumn) == kSetPriceDiscount)

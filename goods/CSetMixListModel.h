@@ -22,7 +22,7 @@ public:
     static int FindColumnByLabelId(const CColumnDataList* list, unsigned labelId);
 
 protected:
-    QString CellText(const QStringList& record, int columnIndex) const override;
+    QString CellText(const CRecord& record, int columnIndex) const override;
 
 private:
     int m_nMMDiscountTypeColumn;

@@ -202,7 +202,7 @@ bool CSetMixPageDlg::ShowData(bool firstTime)
         return false;
     if (!init)
         return true;
-    const QStringList* record = m_pDataManager->GetColumnDataList()->CachedRecord(m_nRecordNo);
+    const CRecord* record = m_pDataManager->GetColumnDataList()->CachedRecord(m_nRecordNo);
     m_strCode = record->value(0);
     // Rows that could not be read must not be saved over by an empty list.
     if (!ReadChildRows() && m_bChildReadFailed)

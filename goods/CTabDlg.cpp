@@ -63,7 +63,7 @@ QString CTabDlg::SetPriceKey() const
 {
     const CColumnDataList* second = m_pSecondDataManager->GetColumnDataList();
     const CColumnDataList* list = m_pDataManager->GetColumnDataList();
-    const QStringList* record = list->CachedRecord(m_nRecordNo);
+    const CRecord* record = list->CachedRecord(m_nRecordNo);
     if (!record || !second->KeyColumn())
         return QString();
     for (int i = 0; i < list->m_nColumnCount; ++i)
@@ -132,17 +132,17 @@ bool CTabDlg::SaveAllPages()
 {
     CSQliteDB* db = m_pDataManager->m_pSQliteDB;
     CColumnDataList* list = m_pDataManager->GetColumnDataList();
-    QStringList* cached = list->CachedRecord(m_nRecordNo);
+    CRecord* cached = list->CachedRecord(m_nRecordNo);
     if (!db || !cached)
         return false;
-    const QStringList before = *cached;
+    const QStringList before = cached->toList();
     // The set price rows as they were, for a rollback.
     QList<QStringList> secondBefore;
     CStringArrayPtrArray* secondRows =
         m_pSecondDataManager ? &m_pSecondDataManager->m_arrRecords : nullptr;
     if (secondRows)
-        for (const QStringList* row : *secondRows)
-            secondBefore << *row;
+        for (const CRecord* row : *secondRows)
+            secondBefore << row->toList();
     const auto save = [this](size_t i, int& err) {
         CPageDlg* page = m_pages[i];
         return page->HasSetPriceRows() ? page->SaveSetPriceRow(err) : page->SaveData(nullptr, err);

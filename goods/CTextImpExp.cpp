@@ -181,7 +181,7 @@ void CTextImpExp::TieRecordCodes(int firstRecordNo, const CStringArrayPtrArray& 
     const qsizetype start = firstRecordNo > 0 ? firstRecordNo - 1 : 0;
     size_t kept = 0;
     for (; kept < m_rows.size() && start + qsizetype(kept) < records.GetSize(); ++kept) {
-        const QStringList* record = records.GetAt(start + qsizetype(kept));
+        const CRecord* record = records.GetAt(start + qsizetype(kept));
         if (!record)
             continue;
         QStringList* row = GetRow(int(kept));

@@ -13,7 +13,7 @@ namespace brelkin {
 
 namespace {
 
-QString DisplayText(CColumnData* column, const QStringList& record, int index)
+QString DisplayText(CColumnData* column, const CRecord& record, int index)
 {
     return WithoutTrailingBlanks(column->GetDescript(record.value(index)));
 }
@@ -37,7 +37,7 @@ void AddRows(CDataManager* dataManager, CTextImpExp& data, int first, int last,
     last = std::min<qsizetype>(last, records.GetSize());
     for (int recordNo = first; recordNo <= last; ++recordNo) {
         QStringList* row = data.GetRow(data.GetRowCount());
-        const QStringList* record = records.GetAt(recordNo - 1);
+        const CRecord* record = records.GetAt(recordNo - 1);
         for (int i : columns)
             *row << (record ? DisplayText(list->m_ppColumnData[i], *record, i) : QString());
     }

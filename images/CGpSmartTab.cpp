@@ -85,7 +85,7 @@ bool CGpSmartTab::OnInitDialog()
     }
     QString shopNames[kPageCount], addressNames[kPageCount];
     for (qsizetype row = 0; row < m_records.GetSize(); ++row) {
-        const QStringList* record = m_records.GetAt(row);
+        const CRecord* record = m_records.GetAt(row);
         if (!record)
             continue;
         const int code = record->value(kGraphicCode).trimmed().toInt();

@@ -33,7 +33,7 @@ void CGraphicListModel::SetRows(const CStringArrayPtrArray& rows)
     beginResetModel();
     m_rows.clear();
     for (qsizetype i = 0; i < rows.GetSize(); ++i)
-        if (QStringList* row = rows.GetAt(i))
+        if (CRecord* row = rows.GetAt(i))
             m_rows << row;
     endResetModel();
 }
@@ -48,7 +48,7 @@ int CGraphicListModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : int(m_columnMap.size());
 }
 
-QString CGraphicListModel::Description(int column, const QStringList* row) const
+QString CGraphicListModel::Description(int column, const CRecord* row) const
 {
     CColumnData* data = m_columns.m_ppColumnData[column];
     return data->GetDescript(row->value(column));
@@ -90,7 +90,7 @@ int CGraphicListModel::ColumnChars(int listColumn) const
     return std::max(data->GetDescriptWidth(), data->m_nLabelWidth) + 2;
 }
 
-bool CGraphicListModel::Before(const QStringList* a, const QStringList* b) const
+bool CGraphicListModel::Before(const CRecord* a, const CRecord* b) const
 {
     const int column = m_nSortColumn;
     int order;
@@ -119,7 +119,7 @@ void CGraphicListModel::SortByListColumn(int listColumn)
         ranges.pop_back();
         if (low >= high)
             continue;
-        const QStringList* pivot = m_rows.at(low + (high - low) / 2);
+        const CRecord* pivot = m_rows.at(low + (high - low) / 2);
         int i = low, j = high;
         while (i <= j) {
             while (Before(m_rows.at(i), pivot))

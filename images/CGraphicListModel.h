@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class CColumnDataList;
+class CRecord;
 class CStringArrayPtrArray;
 
 namespace pellark {
@@ -39,17 +40,17 @@ public:
 
     // The table column of a list column; -1 outside.
     int ColumnOf(int listColumn) const { return m_columnMap.value(listColumn, -1); }
-    const QStringList* Row(int row) const { return m_rows.value(row, nullptr); }
+    const CRecord* Row(int row) const { return m_rows.value(row, nullptr); }
     // The width of a list column in characters.
     int ColumnChars(int listColumn) const;
 
 private:
-    bool Before(const QStringList* a, const QStringList* b) const;
-    QString Description(int column, const QStringList* row) const;
+    bool Before(const CRecord* a, const CRecord* b) const;
+    QString Description(int column, const CRecord* row) const;
 
     CColumnDataList& m_columns;
     QList<int> m_columnMap;
-    QList<QStringList*> m_rows;
+    QList<CRecord*> m_rows;
     int m_nSortColumn = 0;
     int m_nSortDirection = 1;
 };

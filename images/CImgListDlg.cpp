@@ -67,7 +67,7 @@ CImgListDlg::CImgListDlg(CSQliteDB* db, QWidget* parent)
     m_pList->horizontalHeader()->setSectionsClickable(true);
     connect(m_pList->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
         const int item = SelectedItem();
-        const QStringList* selected = m_pModel->Row(item);
+        const CRecord* selected = m_pModel->Row(item);
         m_pModel->SortByListColumn(section);
         // The selection follows its row.
         for (int row = 0; row < m_pModel->rowCount(); ++row)
@@ -219,7 +219,7 @@ void CImgListDlg::ShowPreview(int item)
         return;
     m_pPreview->ClearImage();
     DeletePreviewFile();
-    const QStringList* row = m_pModel->Row(item);
+    const CRecord* row = m_pModel->Row(item);
     if (!row)
         return;
     const QString key = row->value(kGraphicCode);
@@ -282,7 +282,7 @@ bool CImgListDlg::WriteGraphicRow(const QString& key, const QString& fileName,
 void CImgListDlg::ChangeImage()
 {
     const int item = SelectedItem();
-    const QStringList* row = m_pModel->Row(item);
+    const CRecord* row = m_pModel->Row(item);
     if (!row || !m_editor)
         return;
     const QString key = row->value(kGraphicCode);
@@ -303,7 +303,7 @@ void CImgListDlg::ChangeImage()
 void CImgListDlg::DeleteImage()
 {
     const int item = SelectedItem();
-    const QStringList* row = m_pModel->Row(item);
+    const CRecord* row = m_pModel->Row(item);
     if (!row)
         return;
     const QString key = row->value(kGraphicCode);

@@ -111,7 +111,7 @@ bool LoadGraphicRows(QWidget* parent, CSQliteDB& db, CStringArrayPtrArray& recor
     }
     QList<int> existing;
     for (qsizetype row = 0; row < records.GetSize(); ++row)
-        if (const QStringList* record = records.GetAt(row))
+        if (const CRecord* record = records.GetAt(row))
             existing << record->value(kGraphicCode).trimmed().toInt();
     const bool missing =
         std::any_of(std::begin(kGraphicTypes), std::end(kGraphicTypes),

@@ -51,16 +51,16 @@ void CItemImageListModel::Reload()
 
 QString CItemImageListModel::Value(int row, int columnIndex) const
 {
-    const QStringList* record = m_pRecords ? m_pRecords->GetAt(row) : nullptr;
+    const CRecord* record = m_pRecords ? m_pRecords->GetAt(row) : nullptr;
     return record ? record->value(columnIndex) : QString();
 }
 
 void CItemImageListModel::SetValue(int row, int columnIndex, const QString& value)
 {
-    QStringList* record = m_pRecords ? m_pRecords->GetAt(row) : nullptr;
+    CRecord* record = m_pRecords ? m_pRecords->GetAt(row) : nullptr;
     if (!record || columnIndex < 0 || columnIndex >= record->size())
         return;
-    (*record)[columnIndex] = value;
+    record->replace(columnIndex, value);
     const int modelColumn = int(m_columnMap.indexOf(columnIndex));
     if (modelColumn >= 0)
         emit dataChanged(index(row, modelColumn), index(row, modelColumn));
@@ -114,7 +114,7 @@ QVariant CItemImageListModel::data(const QModelIndex& index, int role) const
         return {};
     const int columnIndex = m_columnMap[index.column()];
     if (role == Qt::DisplayRole) {
-        const QStringList* record = m_pRecords->GetAt(index.row());
+        const CRecord* record = m_pRecords->GetAt(index.row());
         return record ? CellText(*record, columnIndex) : QString();
     }
     if (role == Qt::TextAlignmentRole)
@@ -122,7 +122,7 @@ QVariant CItemImageListModel::data(const QModelIndex& index, int role) const
     return {};
 }
 
-QString CItemImageListModel::CellText(const QStringList& record, int columnIndex) const
+QString CItemImageListModel::CellText(const CRecord& record, int columnIndex) const
 {
     const QString value = record.value(columnIndex);
     // A display archive's rows hold no codes to describe.
@@ -160,9 +160,9 @@ void CItemImageListModel::SortRecords(int columnIndex, bool ascending)
             return number != other.number ? number < other.number : text < other.text;
         }
     };
-    std::vector<std::pair<Key, QStringList*>> rows;
+    std::vector<std::pair<Key, CRecord*>> rows;
     rows.reserve(size_t(m_pRecords->GetSize()));
-    for (QStringList* row : *m_pRecords) {
+    for (CRecord* row : *m_pRecords) {
         Key key;
         if (numeric)
             key.number = NumberOfText(row ? row->value(columnIndex) : QString());
@@ -178,13 +178,13 @@ void CItemImageListModel::SortRecords(int columnIndex, bool ascending)
         return;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
-    std::vector<QStringList*> oldOrder(m_pRecords->begin(), m_pRecords->end());
+    std::vector<CRecord*> oldOrder(m_pRecords->begin(), m_pRecords->end());
     std::stable_sort(rows.begin(), rows.end(), less);
     for (qsizetype i = 0; i < qsizetype(rows.size()); ++i)
         m_pRecords->SetAt(i, rows[size_t(i)].second);
     // Selections follow their rows.
     if (!before.isEmpty()) {
-        QHash<const QStringList*, int> newRow;
+        QHash<const CRecord*, int> newRow;
         for (qsizetype i = 0; i < qsizetype(rows.size()); ++i)
             newRow.insert(rows[size_t(i)].second, int(i));
         QModelIndexList after;

@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QList>
 
+class CRecord;
 class CStringArrayPtrArray;
 
 namespace mervolt {
@@ -70,7 +71,7 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
-    QString CellText(const QStringList& record, int columnIndex) const;
+    QString CellText(const CRecord& record, int columnIndex) const;
     Qt::Alignment ColumnAlignment(int columnIndex) const;
 
     CColumnDataListMoLocal* m_pList;

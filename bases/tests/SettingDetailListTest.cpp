@@ -123,7 +123,7 @@ protected:
     QStringList Codes() const
     {
         QStringList codes;
-        for (const QStringList* row : m_detail->m_arrRecords)
+        for (const CRecord* row : m_detail->m_arrRecords)
             codes << row->value(0);
         return codes;
     }
@@ -330,7 +330,7 @@ TEST_F(SettingDetailListTest, DoubleClickEditsTheSelectedRow)
     QTest::mouseClick(m_list->ListCtrl()->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(m_list->ListCtrl()->viewport(), Qt::LeftButton, {}, at);
     EXPECT_EQ(ValueCell("T.CODED"), QStringLiteral("Three"));
-    const QStringList* row = m_detail->m_arrRecords.GetAt(RowOf(QStringLiteral("T.CODED")));
+    const CRecord* row = m_detail->m_arrRecords.GetAt(RowOf(QStringLiteral("T.CODED")));
     EXPECT_EQ(row->value(2), QStringLiteral("3"));
     EXPECT_EQ(row->value(7), m_list->EditMarker());
 }

@@ -34,8 +34,8 @@ void CKeyLayoutLoader::Load(const CStringArrayPtrArray& rows)
     CSQliteSQL transaction(m_db, QStringLiteral("CSB022"));
     const bool own = !m_db.InTransaction() && transaction.StartTransaction() == 0;
     for (qsizetype i = 0; i < rows.GetSize(); ++i)
-        if (const QStringList* row = rows.GetAt(i))
-            AddRow(*row);
+        if (const CRecord* row = rows.GetAt(i))
+            AddRow(row->toList());
     if (own)
         transaction.ExecCommit();
 }

@@ -45,7 +45,7 @@ CColumnData* CRecordListModel::ColumnData(int modelColumn) const
 QString CRecordListModel::RecordValue(int row, int modelColumn) const
 {
     const int index = ColumnIndex(modelColumn);
-    const QStringList* record = m_pRecords ? m_pRecords->GetAt(row) : nullptr;
+    const CRecord* record = m_pRecords ? m_pRecords->GetAt(row) : nullptr;
     return index < 0 || !record ? QString() : record->value(index);
 }
 
@@ -96,7 +96,7 @@ QVariant CRecordListModel::data(const QModelIndex& index, int role) const
         return {};
     const int columnIndex = m_columnMap[index.column()];
     if (role == Qt::DisplayRole) {
-        const QStringList* row = m_pRecords->GetAt(index.row());
+        const CRecord* row = m_pRecords->GetAt(index.row());
         return row ? CellText(*row, columnIndex) : QString();
     }
     if (role == Qt::TextAlignmentRole)
@@ -104,7 +104,7 @@ QVariant CRecordListModel::data(const QModelIndex& index, int role) const
     return {};
 }
 
-QString CRecordListModel::CellText(const QStringList& record, int columnIndex) const
+QString CRecordListModel::CellText(const CRecord& record, int columnIndex) const
 {
     return m_pList->m_ppColumnData[columnIndex]->GetDescript(record.value(columnIndex));
 }
@@ -133,14 +133,14 @@ void CRecordListModel::SortRecords(int columnIndex, bool ascending)
         return;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
-    QList<const QStringList*> records;
+    QList<const CRecord*> records;
     records.reserve(before.size());
     for (const QModelIndex& index : before)
         records << m_pRecords->GetAt(index.row());
     SortRecordCache(m_pList, m_pRecords, columnIndex, ascending, IsNumericColumn(columnIndex));
     // The selection and the current row follow their records.
     if (!before.isEmpty()) {
-        QHash<const QStringList*, int> rowOf;
+        QHash<const CRecord*, int> rowOf;
         rowOf.reserve(m_pRecords->GetSize());
         for (qsizetype row = 0; row < m_pRecords->GetSize(); ++row)
             rowOf.insert(m_pRecords->GetAt(row), int(row));

@@ -5,6 +5,7 @@
 
 class CColumnData;
 class CColumnDataList;
+class CRecord;
 class CStringArrayPtrArray;
 
 // The rows of a record cache as a table: one row per record, one column per
@@ -70,7 +71,7 @@ public:
 
 protected:
     // The text of a record's value in a column of the column list.
-    virtual QString CellText(const QStringList& record, int columnIndex) const;
+    virtual QString CellText(const CRecord& record, int columnIndex) const;
     CColumnDataList* List() const { return m_pList; }
 
 private:

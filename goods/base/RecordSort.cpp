@@ -17,7 +17,7 @@ namespace {
 // Orders the rows by their keys (made once, not at every comparison) and
 // puts them back into the cache in that order; equal keys keep their order.
 template <class Key, class Less>
-void SortByKeys(CStringArrayPtrArray* records, std::vector<std::pair<Key, QStringList*>>& rows,
+void SortByKeys(CStringArrayPtrArray* records, std::vector<std::pair<Key, CRecord*>>& rows,
                 bool ascending, Less less)
 {
     std::stable_sort(rows.begin(), rows.end(), [ascending, &less](const auto& a, const auto& b) {
@@ -73,30 +73,28 @@ void SortRecordCache(CColumnDataList* list, CStringArrayPtrArray* records, int c
     CColumnData* column = list->m_ppColumnData[columnIndex];
     const size_t count = size_t(records->GetSize());
     if (numeric) {
-        std::vector<std::pair<NumericSortKey, QStringList*>> rows;
+        std::vector<std::pair<NumericSortKey, CRecord*>> rows;
         rows.reserve(count);
-        for (QStringList* row : *records)
+        for (CRecord* row : *records)
             rows.emplace_back(MakeNumericSortKey(row ? row->value(columnIndex) : QString()), row);
         SortByKeys(records, rows, ascending,
                    [](const auto& a, const auto& b) { return a.first < b.first; });
         return;
     }
-    std::vector<std::pair<TextHead, QStringList*>> rows;
+    std::vector<std::pair<TextHead, CRecord*>> rows;
     rows.reserve(count);
-    const auto text = [column, columnIndex](const QStringList* row) {
+    const auto text = [column, columnIndex](const CRecord* row) {
         return column->GetDescript(row ? row->value(columnIndex) : QString());
     };
     // The rows lie all over the heap: the texts ahead are fetched while
-    // this one is read, or each row would wait for memory three times.
-    const QList<QStringList*>& members = records->Members();
+    // this one is read, or each row would wait for memory twice.
+    const QList<CRecord*>& members = records->Members();
     const qsizetype n = members.size();
     for (qsizetype i = 0; i < n; ++i) {
         if (i + 24 < n && members[i + 24])
             __builtin_prefetch(members[i + 24]);
-        if (i + 16 < n && members[i + 16] && columnIndex < members[i + 16]->size())
-            __builtin_prefetch(members[i + 16]->constData() + columnIndex);
-        if (i + 8 < n && members[i + 8] && columnIndex < members[i + 8]->size())
-            __builtin_prefetch(members[i + 8]->at(columnIndex).constData());
+        if (i + 12 < n && members[i + 12])
+            __builtin_prefetch(members[i + 12]->BlockData());
         rows.emplace_back(TextHead(text(members[i])), members[i]);
     }
     // Ordinal: by UTF-16 code units.

@@ -42,7 +42,7 @@ protected:
     // check, then the values read from the controls, then the row save.
     bool Edit(int recordNo, const QString& keyID, bool expectValid = true)
     {
-        QStringList row = *m_list->CachedRecord(recordNo);
+        QStringList row = m_list->CachedRecord(recordNo)->toList();
         m_key->SetControlValue(&m_edit, row[kKeyColumn]);
         m_edit.setText(keyID);
         const bool valid = m_key->CheckKeyID(m_edit.text());
@@ -130,7 +130,7 @@ TEST_F(CColumnDataDallasKeyTest, DeletingAClerkRemovesHisKeyRowOnly)
 {
     ASSERT_TRUE(Edit(1, "A1"));
     ASSERT_EQ(Keys().size(), 2);
-    QStringList row = *m_list->CachedRecord(1);
+    QStringList row = m_list->CachedRecord(1)->toList();
     m_key->SetDeletedClerkCode(row[0]);
     int err = 0;
     ASSERT_TRUE(m_list->DeleteRecord(row, err)) << err;
@@ -140,7 +140,7 @@ TEST_F(CColumnDataDallasKeyTest, DeletingAClerkRemovesHisKeyRowOnly)
     EXPECT_EQ(keys[0][0], "B2");
 
     // A delete the column was not told about touches no key.
-    row = *m_list->CachedRecord(1);
+    row = m_list->CachedRecord(1)->toList();
     ASSERT_EQ(row[0], "0002");
     ASSERT_TRUE(m_list->DeleteRecord(row, err));
     EXPECT_EQ(Keys().size(), 1);
@@ -162,7 +162,7 @@ TEST_F(CColumnDataDallasKeyTest, RetryAfterARolledBackSaveChangesTheKeyOnce)
 {
     ASSERT_TRUE(Edit(1, "A1"));
     // The editor's transaction covers the key change and is rolled back.
-    QStringList row = *m_list->CachedRecord(1);
+    QStringList row = m_list->CachedRecord(1)->toList();
     m_key->SetControlValue(&m_edit, row[kKeyColumn]);
     m_edit.setText(QStringLiteral("A2"));
     Exec("BEGIN");

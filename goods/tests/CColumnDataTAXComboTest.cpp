@@ -24,7 +24,7 @@ protected:
     QStringList Codes(CColumnDataTAXCombo& column)
     {
         QStringList codes;
-        for (const QStringList* row : column.Candidates())
+        for (const CRecord* row : column.Candidates())
             codes << row->value(0);
         return codes;
     }

@@ -153,7 +153,7 @@ TEST_F(CListRowImportTest, AddedRecordJoinsTheCacheWithoutARead)
 {
     Open(kPluEasy);
     CDataManager* manager = m_modes->Entry(kPluEasy);
-    const QStringList* tea = manager->m_arrRecords.GetAt(0);
+    const CRecord* tea = manager->m_arrRecords.GetAt(0);
     CListRowImport import(manager);
     CErrDataInfo errors;
     int index = -1;
@@ -180,8 +180,8 @@ TEST_F(CListRowImportTest, CacheHoldsWhatTheTableHolds)
     QStringList columns;
     manager->GetColumnDataList()->SetReadColumnsData(columns);
     QList<QStringList> cached;
-    for (const QStringList* record : manager->m_arrRecords)
-        cached << *record;
+    for (const CRecord* record : manager->m_arrRecords)
+        cached << record->toList();
     std::sort(cached.begin(), cached.end(),
               [](const QStringList& a, const QStringList& b) { return a.value(0) < b.value(0); });
     EXPECT_EQ(cached, Rows("CIA001", columns, {}, "ITEMCODE"));

@@ -244,7 +244,7 @@ TEST_F(CTextImpExpTest, RowsTiedToRecordsFromAStartRecord)
     CStringArrayPtrArray records;
     records.SetAutoDeleteMember(1);
     for (int i = 1; i <= 7; ++i)
-        records.Add(new QStringList{QStringLiteral("%1").arg(i, 6, 10, QLatin1Char('0')), "n"});
+        records.Add(new CRecord{QStringLiteral("%1").arg(i, 6, 10, QLatin1Char('0')), "n"});
     auto fiveRows = [](CTextImpExp& data) {
         for (int i = 0; i < 5; ++i)
             *data.GetRow(i) = {QStringLiteral("v%1").arg(i), QStringLiteral("w%1").arg(i)};

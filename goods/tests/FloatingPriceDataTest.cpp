@@ -63,7 +63,7 @@ protected:
     QStringList Codes() const
     {
         QStringList codes;
-        for (const QStringList* row : m_records)
+        for (const CRecord* row : m_records)
             codes << row->value(0);
         return codes;
     }

@@ -102,7 +102,7 @@ TEST_P(GoodsColumnListsDbTest, NewRowGetsTheDefaultsAndSavesBack)
 
     // The cached row goes back with a changed value in the first column
     // after the key that the table keeps.
-    QStringList cached = *cache.GetAt(0);
+    QStringList cached = cache.GetAt(0)->toList();
     int changed = -1;
     for (int i = 1; i < list->m_nColumnCount && changed < 0; ++i)
         if (!list->m_ppColumnData[i]->m_bNotSave &&

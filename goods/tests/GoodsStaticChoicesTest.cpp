@@ -46,7 +46,7 @@ protected:
         auto* combo = dynamic_cast<CColumnDataStaticCombo*>(Column(which, name));
         combo->ReadCandidate(nullptr);
         QStringList values;
-        for (const QStringList* row : combo->Candidates())
+        for (const CRecord* row : combo->Candidates())
             values << row->value(0);
         return values;
     }

@@ -30,8 +30,8 @@ protected:
         m_columns[0]->m_nType = SQLTYPE_NUMERIC;
         m_list = std::make_unique<CColumnDataListMoLocal>("CIA001", m_columns);
         for (const char* code : {"10", "9", "100"}) {
-            m_rows.push_back(std::make_unique<QStringList>(
-                QStringList{code, "-", QString(code) + "n", "-", ""}));
+            m_rows.push_back(
+                std::make_unique<CRecord>(QStringList{code, "-", QString(code) + "n", "-", ""}));
             m_records.Add(m_rows.back().get());
         }
     }
@@ -52,7 +52,7 @@ protected:
     std::unique_ptr<CColumnDataListMoLocal> m_list;
     // The rows are the fixture's, as a cache's rows are its statement's: the
     // model takes rows out of the array without freeing them.
-    std::vector<std::unique_ptr<QStringList>> m_rows;
+    std::vector<std::unique_ptr<CRecord>> m_rows;
     CStringArrayPtrArray m_records;
 };
 

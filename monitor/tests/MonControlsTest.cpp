@@ -87,7 +87,7 @@ TEST_F(MonWindowTest, DisplayArchiveRowsComeFromTheNonEmptySlotsInNumberOrder)
         EXPECT_EQ(err, 0);
         QStringList rows;
         for (qsizetype i = 0; i < manager.m_arrRecords.GetSize(); ++i)
-            rows << manager.m_arrRecords.GetAt(i)->join(u',');
+            rows << manager.m_arrRecords.GetAt(i)->toList().join(u',');
         if (mode == 1)
             EXPECT_EQ(rows, QStringList({"0000000000000012,-,,-,", "0000000000000033,-,Tea,-,"}));
         else

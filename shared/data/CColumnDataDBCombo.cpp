@@ -27,7 +27,7 @@ void CColumnDataDBCombo::FillCombo(QWidget* control)
     // A combo filled before (a page opened again) would otherwise show every
     // entry twice and lose entry i = candidate i.
     combo->clear();
-    for (const QStringList* row : Candidates())
+    for (const CRecord* row : Candidates())
         combo->addItem(row->value(1));
 }
 

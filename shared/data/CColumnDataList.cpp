@@ -40,10 +40,10 @@ private:
 
 // Puts back the old values of a bulk update, last written first, so that a
 // record given twice ends with the value it had before the first write.
-void RestoreColumn(const QList<QPair<QStringList*, QString>>& written, int column)
+void RestoreColumn(const QList<QPair<CRecord*, QString>>& written, int column)
 {
     for (auto it = written.crbegin(); it != written.crend(); ++it)
-        (*it->first)[column] = it->second;
+        it->first->replace(column, it->second);
 }
 
 } // namespace
@@ -88,7 +88,7 @@ CColumnData* CColumnDataList::KeyColumn() const
     return m_ppColumnData[m_nKeyIndex];
 }
 
-QStringList* CColumnDataList::CachedRecord(int recordNo) const
+CRecord* CColumnDataList::CachedRecord(int recordNo) const
 {
     if (!m_pRecords || recordNo < 1 || recordNo > m_pRecords->GetSize())
         return nullptr;
@@ -104,36 +104,37 @@ void CColumnDataList::SetSQliteDB(CSQliteDB* db, CStringArrayPtrArray* records)
             m_ppColumnData[i]->SetSQliteDB(db);
 }
 
-QString CColumnDataList::RowKey(const QStringList& row) const
+QString CColumnDataList::RowKey(const QString& keyValue) const
 {
     // An own-table list has one record and no key column.
-    return m_strTableName.isEmpty() ? QString() : row.value(m_nKeyIndex);
+    return m_strTableName.isEmpty() ? QString() : keyValue;
 }
 
 CColumnDataList::ParkedRows CColumnDataList::TakeParkedRows() const
 {
-    QSet<const QStringList*> cached;
+    QSet<const CRecord*> cached;
     if (m_pRecords)
-        for (const QStringList* row : *m_pRecords)
+        for (const CRecord* row : *m_pRecords)
             cached.insert(row);
     ParkedRows parked;
     for (const auto& row : m_ownRows)
         if (!cached.contains(row.get()))
-            parked.insert(RowKey(*row), row.get());
+            parked.insert(RowKey(row->value(m_nKeyIndex)), row.get());
     return parked;
 }
 
 void CColumnDataList::AppendRecord(QStringList&& values, ParkedRows& parked)
 {
-    const auto it = parked.isEmpty() ? parked.end() : parked.find(RowKey(values));
+    const auto it =
+        parked.isEmpty() ? parked.end() : parked.find(RowKey(values.value(m_nKeyIndex)));
     if (it != parked.end()) {
-        QStringList* row = it.value();
+        CRecord* row = it.value();
         parked.erase(it);
-        *row = std::move(values);
+        *row = CRecord(values);
         m_pRecords->Add(row);
         return;
     }
-    m_ownRows.push_back(std::make_unique<QStringList>(std::move(values)));
+    m_ownRows.push_back(std::make_unique<CRecord>(values));
     m_pRecords->Add(m_ownRows.back().get());
 }
 
@@ -263,7 +264,7 @@ void CColumnDataList::FreeRecords()
     // Take our rows out of the cache before freeing them: nothing may point
     // at a freed row.
     if (m_pRecords) {
-        QSet<const QStringList*> own;
+        QSet<const CRecord*> own;
         for (const auto& row : m_ownRows)
             own.insert(row.get());
         for (qsizetype i = m_pRecords->GetSize() - 1; i >= 0; --i)
@@ -343,7 +344,7 @@ void CColumnDataList::AppendStoredRecord(QStringList row)
     if (!m_pRecords)
         return;
     // A key never read before: no parked row can hold it.
-    m_ownRows.push_back(std::make_unique<QStringList>(std::move(row)));
+    m_ownRows.push_back(std::make_unique<CRecord>(row));
     m_pRecords->Add(m_ownRows.back().get());
 }
 
@@ -375,8 +376,8 @@ bool CColumnDataList::SaveRecord(int recordNo, QStringList& row, int& err)
         for (int i = 0; i < m_nColumnCount; ++i)
             m_ppColumnData[i]->SaveItemEX(0);
     }
-    if (QStringList* cached = CachedRecord(recordNo))
-        *cached = row;
+    if (CRecord* cached = CachedRecord(recordNo))
+        *cached = CRecord(row);
     return true;
 }
 
@@ -475,11 +476,13 @@ bool CColumnDataList::SaveRecordOfColumns(int recordNo, const QList<int>& column
     }
     for (int i = 0; i < m_nColumnCount; ++i)
         m_ppColumnData[i]->SaveItemEX(0);
-    if (QStringList* cached = CachedRecord(recordNo)) {
+    if (CRecord* cached = CachedRecord(recordNo)) {
         written.prepend(keyValue);
+        QStringList values = cached->toList();
         for (qsizetype i = 0; i < positions.size(); ++i)
-            if (positions[i] < cached->size())
-                (*cached)[positions[i]] = written[i];
+            if (positions[i] < values.size())
+                values[positions[i]] = written[i];
+        *cached = CRecord(values);
     }
     return true;
 }
@@ -522,7 +525,7 @@ bool CColumnDataList::IsExistKey(QString key, int& err)
 bool CColumnDataList::UpdateOneColumnData(int column, int recordNo, QString value, int& err)
 {
     err = 0;
-    QStringList* record = CachedRecord(recordNo);
+    CRecord* record = CachedRecord(recordNo);
     if (m_strTableName.isEmpty() || !m_pSQliteDB || !KeyColumn() || !record || column < 0 ||
         column >= m_nColumnCount)
         return false;
@@ -533,8 +536,7 @@ bool CColumnDataList::UpdateOneColumnData(int column, int recordNo, QString valu
         err = sql.ExecWrite({record->value(m_nKeyIndex)}, {value}, {}, SQLWRITE_UPDATE);
     if (err != 0)
         return false; // the cache keeps what the table holds
-    if (column < record->size())
-        (*record)[column] = value;
+    record->replace(column, value);
     return true;
 }
 
@@ -560,7 +562,7 @@ bool CColumnDataList::UpdateOneColumnDatas(int column, const QList<uint>& record
 
     // Old values of the records written so far, put back when the update is
     // rolled back, so that the cache shows what the table holds.
-    QList<QPair<QStringList*, QString>> written;
+    QList<QPair<CRecord*, QString>> written;
     auto fail = [&](uint recordNo, int status) {
         failedIndex = int(recordNo) - 1;
         const int rollback = transaction.Rollback();
@@ -569,7 +571,7 @@ bool CColumnDataList::UpdateOneColumnDatas(int column, const QList<uint>& record
         return false;
     };
     for (uint recordNo : recordNos) {
-        QStringList* record = CachedRecord(int(recordNo));
+        CRecord* record = CachedRecord(int(recordNo));
         if (!record || column >= record->size())
             return fail(recordNo, SQLERR_ARGUMENTS);
         const QString keyValue = record->value(m_nKeyIndex);
@@ -581,7 +583,7 @@ bool CColumnDataList::UpdateOneColumnDatas(int column, const QList<uint>& record
         if (status != 0)
             return fail(recordNo, status);
         written.append({record, record->at(column)});
-        (*record)[column] = value;
+        record->replace(column, value);
     }
     const int status = transaction.Commit();
     if (status != 0) {

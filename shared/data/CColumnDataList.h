@@ -83,7 +83,7 @@ public:
 
     CColumnData* KeyColumn() const;
     // The cached record of a 1-based record number; nullptr when none.
-    QStringList* CachedRecord(int recordNo) const;
+    CRecord* CachedRecord(int recordNo) const;
     // Rows this list keeps alive until FreeRecords.
     qsizetype OwnedRowCount() const { return qsizetype(m_ownRows.size()); }
 
@@ -102,7 +102,7 @@ protected:
     bool ReadRecordsWhere(const QString& where, const QStringList& params, const QString& order,
                           int& err, const std::function<bool(const QStringList&)>& keep = {});
     // The list's rows that are not in the cache, by the key they held.
-    using ParkedRows = QMultiHash<QString, QStringList*>;
+    using ParkedRows = QMultiHash<QString, CRecord*>;
     ParkedRows TakeParkedRows() const;
     // Appends a record to the cache in a parked row of its key, or in a new
     // row the list keeps.
@@ -112,10 +112,10 @@ protected:
 
 private:
     bool InsertRow(const QStringList& row, int& err);
-    QString RowKey(const QStringList& row) const;
+    QString RowKey(const QString& keyValue) const;
     bool ReadOwnTableRecord(int& err);
     bool SaveOwnTableRecord(const QStringList& row, int& err);
     bool ReportTableInfoFailure(CSQliteSQL* statement);
 
-    std::vector<std::unique_ptr<QStringList>> m_ownRows;
+    std::vector<std::unique_ptr<CRecord>> m_ownRows;
 };

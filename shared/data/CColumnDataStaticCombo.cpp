@@ -18,7 +18,7 @@ void CColumnDataStaticCombo::BuildCandidates()
     if (!rows.IsEmpty())
         return;
     if (m_bAddBlank)
-        rows.Add(new QStringList{QString(), QString()});
+        rows.Add(new CRecord{QString(), QString()});
     for (int i = 0; i < m_nItemCount; ++i) {
         const int value = m_pItems[i].nValue;
         QString code = QString::number(value);
@@ -27,7 +27,7 @@ void CColumnDataStaticCombo::BuildCandidates()
             const qsizetype digitsAt = value < 0 ? 1 : 0;
             code.insert(digitsAt, QString(m_nZeroPad - code.size(), u'0'));
         }
-        rows.Add(new QStringList{code, LoadCommonString(QLatin1String(m_pItems[i].pszKey))});
+        rows.Add(new CRecord{code, LoadCommonString(QLatin1String(m_pItems[i].pszKey))});
     }
 }
 

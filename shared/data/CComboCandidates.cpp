@@ -40,9 +40,9 @@ bool CComboCandidates::ReadCandidateRows(CSQliteDB* db)
     if (!fetched || (status != 0 && status != SQLREAD_END))
         return false;
     if (m_bAddBlank)
-        rows.Add(new QStringList{QString(), QString()});
+        rows.Add(new CRecord{QString(), QString()});
     for (const QStringList* row : *fetched)
-        rows.Add(new QStringList{row->value(0), row->value(1)});
+        rows.Add(new CRecord{row->value(0), row->value(1)});
     return true;
 }
 

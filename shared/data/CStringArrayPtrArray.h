@@ -1,13 +1,12 @@
 #pragma once
 
 #include "shared/data/CMemFreePtrArray.h"
+#include "shared/data/CRecord.h"
 
-#include <QStringList>
-
-// Rows (one QStringList of text values per row, in column order) in an
+// Rows (one compact record of text values per row, in column order) in an
 // array. Auto-delete off: the rows belong to a database statement (a mode's
 // record cache); on: the array owns rows made with new.
-class CStringArrayPtrArray : public CMemFreePtrArray<QStringList>
+class CStringArrayPtrArray : public CMemFreePtrArray<CRecord>
 {
 public:
     CStringArrayPtrArray();

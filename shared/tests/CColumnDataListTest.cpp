@@ -55,7 +55,7 @@ protected:
     {
         QList<QStringList> rows;
         for (qsizetype i = 0; i < m_cache.GetSize(); ++i)
-            rows << *m_cache.GetAt(i);
+            rows << m_cache.GetAt(i)->toList();
         return rows;
     }
     QList<QStringList> table() { return Rows("ITEMS", {}, "", "CODE"); }
@@ -94,7 +94,8 @@ TEST_F(CColumnDataListTest, RowsHoldingTheSameValueChangeAlone)
     m_cache.RemoveAll();
     ASSERT_TRUE(m_list->ReadRecords(err, ""));
     ASSERT_TRUE(m_list->UpdateOneColumnData(3, 1, "m", err));
-    (*m_list->CachedRecord(2))[3].append(u'x'); // a caller editing its row in place
+    CRecord* edited = m_list->CachedRecord(2); // a caller editing its row in place
+    edited->replace(3, edited->at(3) + u'x');
     EXPECT_EQ(cache()[0][3], "m");
     EXPECT_EQ(cache()[1][3], "nx");
     EXPECT_EQ(cache()[2][3], "n");
@@ -222,26 +223,26 @@ TEST_F(CColumnDataListTest, DeletingAKeyTheTableLacksSucceeds)
 TEST_F(CColumnDataListTest, RowsLiveUntilFreeRecordsAndRereadsAllocateNone)
 {
     // A caller holds rows across writes that empty the cache and read again.
-    QStringList* second = m_list->CachedRecord(2);
-    QStringList* third = m_list->CachedRecord(3);
-    const QStringList thirdValues = *third;
+    CRecord* second = m_list->CachedRecord(2);
+    CRecord* third = m_list->CachedRecord(3);
+    const QStringList thirdValues = third->toList();
     QStringList added{"000009", "", "", "", "", ""};
     ASSERT_TRUE(m_list->InsertRecord(added, err));
     EXPECT_EQ(second->value(0), "000002");
-    QStringList gone = *third;
+    QStringList gone = third->toList();
     ASSERT_TRUE(m_list->DeleteRecord(gone, err));
     EXPECT_EQ(*third, thirdValues); // out of the cache, still alive
     EXPECT_EQ(second->value(1), "b");
     EXPECT_EQ(m_list->CachedRecord(2), second); // the same record, the same row
 
-    const QList<const QStringList*> rowsBefore(m_cache.begin(), m_cache.end());
+    const QList<const CRecord*> rowsBefore(m_cache.begin(), m_cache.end());
     const qsizetype owned = m_list->OwnedRowCount();
     for (int i = 0; i < 100; ++i) {
         m_cache.RemoveAll();
         ASSERT_TRUE(m_list->ReadRecords(err, QString()));
     }
     EXPECT_EQ(m_list->OwnedRowCount(), owned);
-    EXPECT_EQ(QList<const QStringList*>(m_cache.begin(), m_cache.end()), rowsBefore);
+    EXPECT_EQ(QList<const CRecord*>(m_cache.begin(), m_cache.end()), rowsBefore);
 
     // A key that comes back takes the row it had.
     QStringList again{"000003", "", "", "", "", ""};
@@ -253,7 +254,7 @@ TEST_F(CColumnDataListTest, RowsLiveUntilFreeRecordsAndRereadsAllocateNone)
 
 TEST_F(CColumnDataListTest, FreeRecordsLeavesNoRowOfTheListInTheCache)
 {
-    QStringList foreign{"mine"};
+    CRecord foreign{"mine"};
     m_cache.Add(&foreign);
     m_list->FreeRecords();
     ASSERT_EQ(m_cache.GetSize(), 1);
