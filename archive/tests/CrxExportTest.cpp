@@ -1,5 +1,6 @@
 #include "archive/tests/CrxImportFixture.h"
 #include "archive/tests/CrxTableFill.h"
+#include "archive/tests/CrxTestSupport.h"
 #include "archive/QuorvinExport.h"
 #include "testsupport/QtPrinters.h"
 
@@ -11,7 +12,6 @@
 #include <QRegularExpression>
 
 #include <chrono>
-#include <sched.h>
 #include <filesystem>
 #include <thread>
 
@@ -399,14 +399,12 @@ TEST_F(CrxExportTest, AWideTableSavedOnEveryCoreReadsAsSavedOnOne)
         ASSERT_EQ(crxtest::FillTable(db, "CIA001", 5000), 0);
         db.CloseDB();
     }
-    cpu_set_t all;
-    ASSERT_EQ(sched_getaffinity(0, sizeof all, &all), 0);
-    cpu_set_t one;
-    CPU_ZERO(&one);
-    CPU_SET(sched_getcpu(), &one);
-    ASSERT_EQ(sched_setaffinity(0, sizeof one, &one), 0);
-    const QByteArray single = ExportXml(1);
-    sched_setaffinity(0, sizeof all, &all);
+    QByteArray single;
+    {
+        crxtest::ScopedOneCore oneCore;
+        ASSERT_TRUE(oneCore.Held());
+        single = ExportXml(1);
+    }
     const QByteArray many = ExportXml(1);
     EXPECT_EQ(single.count("<datarec>"), 5000 + 2 + 3 + 1);
     EXPECT_EQ(many, single);

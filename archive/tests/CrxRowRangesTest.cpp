@@ -7,11 +7,10 @@
 #include "archive/CrxDetail.h"
 #include "archive/CrxExportWalk.h"
 #include "archive/tests/CrxScratchFixture.h"
+#include "archive/tests/CrxTestSupport.h"
 #include "testsupport/WorkDbFixture.h"
 
 #include <QFile>
-
-#include <sched.h>
 
 #include <gtest/gtest.h>
 
@@ -139,14 +138,9 @@ TEST_F(CrxRowRangesTest, RangesWriteTheBytesOfOneReadOrLeaveTheSectionToIt)
 TEST_F(CrxRowRangesTest, OneCoreLeavesTheSectionToOneRead)
 {
     Fill({kTable, Rows(6000)});
-    cpu_set_t all;
-    ASSERT_EQ(sched_getaffinity(0, sizeof all, &all), 0);
-    cpu_set_t one;
-    CPU_ZERO(&one);
-    CPU_SET(sched_getcpu(), &one);
-    ASSERT_EQ(sched_setaffinity(0, sizeof one, &one), 0);
+    crxtest::ScopedOneCore oneCore;
+    ASSERT_TRUE(oneCore.Held());
     const Section ranges = Write(true);
-    sched_setaffinity(0, sizeof all, &all);
     EXPECT_EQ(ranges.rc, CRX_OK);
     EXPECT_FALSE(ranges.taken);
     EXPECT_TRUE(ranges.xml.isEmpty());

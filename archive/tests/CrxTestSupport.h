@@ -2,10 +2,39 @@
 
 #include "archive/CrxFileOps.h"
 
+#include <sched.h>
+
 #include <functional>
 #include <vector>
 
 namespace crxtest {
+
+// Keeps this process on the core it runs on for the lifetime of the object,
+// so the archive sees one core; the former affinity is put back after.
+class ScopedOneCore
+{
+public:
+    ScopedOneCore()
+    {
+        m_bHeld = sched_getaffinity(0, sizeof m_all, &m_all) == 0;
+        cpu_set_t one;
+        CPU_ZERO(&one);
+        CPU_SET(sched_getcpu(), &one);
+        m_bHeld = m_bHeld && sched_setaffinity(0, sizeof one, &one) == 0;
+    }
+    ~ScopedOneCore()
+    {
+        if (m_bHeld)
+            sched_setaffinity(0, sizeof m_all, &m_all);
+    }
+    ScopedOneCore(const ScopedOneCore&) = delete;
+    ScopedOneCore& operator=(const ScopedOneCore&) = delete;
+    bool Held() const { return m_bHeld; }
+
+private:
+    cpu_set_t m_all{};
+    bool m_bHeld = false;
+};
 
 // Replaces the retry pause for the lifetime of the object: records every
 // pause and, when given, runs a hook with the pause count, so a test can
