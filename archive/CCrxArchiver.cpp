@@ -2,6 +2,7 @@
 
 #include "archive/CCrxBzip2Process.h"
 #include "archive/CCrxPackWriter.h"
+#include "archive/CrxBzip2Tail.h"
 #include "archive/CrxDiskReserve.h"
 #include "archive/CrxFileOps.h"
 #include "archive/CrxMemberName.h"
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <memory>
@@ -154,6 +156,113 @@ bool StartsAsBzip2(int fd)
            (std::equal(head + 4, head + 10, block) || std::equal(head + 4, head + 10, end));
 }
 
+// An unpack takes the members after the streamed one from the archive's
+// last blocks when they and the end of the streamed member decode to at
+// most this much.
+constexpr qint64 kRestFromEndLimit = qint64(8) << 20;
+constexpr qsizetype kTarBlock = 512;
+constexpr qsizetype kNoStart = -1;
+constexpr qsizetype kUnsure = -2;
+
+bool AllZero(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return c == 0; });
+}
+
+// A ustar header whose checksum holds.
+bool IsTarHeader(const char* block)
+{
+    if (std::memcmp(block + 257, "ustar", 5) != 0)
+        return false;
+    unsigned sum = 0;
+    for (qsizetype i = 0; i < kTarBlock; ++i)
+        sum +=
+            (i >= 148 && i < 156) ? unsigned(' ') : unsigned(static_cast<unsigned char>(block[i]));
+    unsigned stored = 0;
+    int digits = 0;
+    for (int i = 148; i < 156; ++i) {
+        const char c = block[i];
+        if (c >= '0' && c <= '7') {
+            stored = stored * 8 + unsigned(c - '0');
+            ++digits;
+        } else if (c != ' ' && c != '\0') {
+            return false;
+        } else if (digits > 0) {
+            break;
+        }
+    }
+    return digits > 0 && stored == sum;
+}
+
+// Whether tar reads as a whole tar, from its first byte to its end mark.
+bool ReadsToItsEnd(QByteArrayView tar)
+{
+    std::unique_ptr<archive, ReadDeleter> reader(archive_read_new());
+    if (!reader)
+        return false;
+    archive_read_support_format_tar(reader.get());
+    if (archive_read_open_memory(reader.get(), tar.data(), size_t(tar.size())) != ARCHIVE_OK)
+        return false;
+    for (;;) {
+        archive_entry* entry = nullptr;
+        const int rc = archive_read_next_header(reader.get(), &entry);
+        if (rc == ARCHIVE_EOF)
+            return true;
+        if ((rc != ARCHIVE_OK && rc != ARCHIVE_WARN) ||
+            archive_read_data_skip(reader.get()) != ARCHIVE_OK)
+            return false;
+    }
+}
+
+// Where in tail, the tar's last bytes, the members after a member of
+// memberSize bytes whose text ends with lastText start: the one 512-byte
+// step from the end with that text and the member's zero padding before
+// it, and a header (or the end mark) at it from which the rest reads as a
+// tar. The member's own text holds no NUL, so it cannot pass for padding
+// or a header. kNoStart: none in tail; kUnsure: more than one.
+qsizetype RestStart(QByteArrayView tail, qint64 memberSize, QByteArrayView lastText)
+{
+    const qsizetype pad = qsizetype((kTarBlock - memberSize % kTarBlock) % kTarBlock);
+    qsizetype found = kNoStart;
+    for (qsizetype at = tail.size() % kTarBlock; at + kTarBlock <= tail.size(); at += kTarBlock) {
+        if (at < pad + lastText.size())
+            continue;
+        const QByteArrayView rest = tail.sliced(at);
+        const bool endMark = AllZero(rest.first(kTarBlock));
+        if ((!endMark && !IsTarHeader(rest.data())) || !AllZero(tail.sliced(at - pad, pad)))
+            continue;
+        QByteArrayView text = tail.first(at - pad);
+        while (!text.isEmpty() && QByteArrayView(" \t\r\n").contains(text.back()))
+            text.chop(1);
+        if (!text.endsWith(lastText) || !(endMark ? AllZero(rest) : ReadsToItsEnd(rest)))
+            continue;
+        if (found != kNoStart)
+            return kUnsure;
+        found = at;
+    }
+    return found;
+}
+
+// The tar from the first member after the streamed one to its end, decoded
+// from the archive's last blocks alone; nullopt when where it starts cannot
+// be told for certain within limit decoded bytes.
+std::optional<QByteArray> RestFromEnd(const QString& archivePath, qint64 memberSize,
+                                      QByteArrayView lastText, qint64 limit)
+{
+    Fd in(::open(QFile::encodeName(archivePath).constData(), O_RDONLY | O_CLOEXEC));
+    if (in.get() < 0)
+        return std::nullopt;
+    CrxBzip2Tail tail(in.get());
+    while (tail.Extend(limit)) {
+        const qsizetype at = RestStart(tail.Bytes(), memberSize, lastText);
+        if (at == kUnsure)
+            return std::nullopt;
+        if (at != kNoStart)
+            return tail.Bytes().sliced(at).toByteArray();
+    }
+    return std::nullopt;
+}
+
 // What lbzip2 decompressed, as libarchive's input.
 struct ChildSource
 {
@@ -214,19 +323,19 @@ CrxResult CCrxArchiver::UnpackStreaming(const QString& archivePath, const QStrin
 }
 
 CrxResult CCrxArchiver::ReadMember(const QString& archivePath, const QString& member,
-                                   ICrxMemberSink& sink, bool& found)
+                                   ICrxMemberSink& sink, bool& found, const QString& unpacked)
 {
     found = false;
     if (PathKind(archivePath) != CRX_PATH_FILE || member.isEmpty())
         return CRX_E_UNPACK;
     Streamed streamed{member, &sink};
-    const CrxResult rc = UnpackEntries(archivePath, QString(), &streamed);
+    const CrxResult rc = UnpackEntries(archivePath, QString(), &streamed, unpacked);
     found = streamed.found;
     return rc;
 }
 
 CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString& folder,
-                                      Streamed* streamed)
+                                      Streamed* streamed, const QString& unpacked)
 {
     const qint64 limit = UnpackLimitFor(QFileInfo(archivePath).size());
     const bool extract = !folder.isEmpty();
@@ -282,9 +391,67 @@ CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString&
             return CRX_E_UNPACK;
         return archive_read_data_skip(reader.get()) == ARCHIVE_OK ? CRX_OK : CRX_E_UNPACK;
     };
+    // Past the streamed member, the members after it may come from the
+    // archive's last blocks: the reader then reads them from memory, and
+    // the decompression of what lies between stops.
+    QByteArray restFromEnd;
+    bool fromEnd = false;
+    auto takeRestFromEnd = [&](archive_entry* entry, qint64 done) {
+        const qint64 size = archive_entry_size(entry);
+        std::optional<QByteArray> rest =
+            RestFromEnd(archivePath, size, m_memberEnd, std::min(kRestFromEndLimit, limit - total));
+        if (!rest)
+            return false;
+        total += std::max<qint64>(0, size - done);
+        restFromEnd = std::move(*rest);
+        reader.reset();
+        child.Kill();
+        fromEnd = true;
+        if (AllZero(restFromEnd))
+            return true;
+        reader.reset(archive_read_new());
+        if (reader) {
+            archive_read_support_format_tar(reader.get());
+            if (archive_read_open_memory(reader.get(), restFromEnd.constData(),
+                                         size_t(restFromEnd.size())) != ARCHIVE_OK)
+                reader.reset();
+        }
+        return true;
+    };
+    // Past the streamed member, a read given the unpack folder checks each
+    // member against what stands there, as far as the unpack might have
+    // taken it from the archive's end.
+    bool checking = false;
+    qint64 checked = 0;
+    auto checkUnpacked = [&](archive_entry* entry, const QStringList& parts, mode_t type) {
+        const QString path = unpacked + QLatin1Char('/') + parts.join(QLatin1Char('/'));
+        struct stat st
+        {
+        };
+        if (type == AE_IFDIR)
+            return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode)
+                       ? CRX_OK
+                       : CRX_E_UNPACK;
+        Fd file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+        if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+            st.st_size != archive_entry_size(entry))
+            return CRX_E_UNPACK;
+        std::vector<char> stored(kChunk);
+        if (CrxResult rc = readData([&](QByteArrayView bytes) {
+                return ::read(file.get(), stored.data(), size_t(bytes.size())) == bytes.size() &&
+                       std::memcmp(stored.data(), bytes.data(), size_t(bytes.size())) == 0;
+            }))
+            return rc;
+        return ::read(file.get(), stored.data(), 1) == 0 ? CRX_OK : CRX_E_UNPACK;
+    };
     for (;;) {
         if (Aborted())
             return CRX_E_CANCELLED;
+        if (fromEnd && !reader) {
+            if (AllZero(restFromEnd))
+                return CRX_OK;
+            return CRX_E_UNPACK;
+        }
         archive_entry* entry = nullptr;
         const int rc = archive_read_next_header(reader.get(), &entry);
         if (rc == ARCHIVE_EOF)
@@ -293,7 +460,8 @@ CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString&
             return CRX_E_UNPACK;
         // Only a bzip2 tar is a setting archive (an uncompressed tar is not).
         const int filter = archive_filter_code(reader.get(), 0);
-        if (filter != ARCHIVE_FILTER_BZIP2 && !(parallel && filter == ARCHIVE_FILTER_NONE))
+        if (filter != ARCHIVE_FILTER_BZIP2 &&
+            !((parallel || fromEnd) && filter == ARCHIVE_FILTER_NONE))
             return CRX_E_UNPACK;
 
         const std::optional<QStringList> safe = SafeComponents(EntryPath(entry));
@@ -310,6 +478,15 @@ CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString&
         total += kEntryOverhead;
         if (total > limit || (extract && !reserve.Take(kEntryOverhead)))
             return CRX_E_UNPACK;
+        if (checking) {
+            // Larger than what an unpack takes from the end: it came whole.
+            checked += kEntryOverhead + std::max<qint64>(0, archive_entry_size(entry));
+            if (checked > kRestFromEndLimit)
+                return CRX_OK;
+            if (CrxResult rc = checkUnpacked(entry, parts, type))
+                return rc;
+            continue;
+        }
 
         const bool isStreamed =
             streamed && type == AE_IFREG && parts.size() == 1 && parts.front() == streamed->name;
@@ -334,7 +511,8 @@ CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString&
                     }))
                     if (wanted || rc != CRX_E_UNPACK)
                         return rc;
-            if (!wanted)
+            if (!wanted &&
+                !(isStreamed && extract && !m_memberEnd.isEmpty() && takeRestFromEnd(entry, done)))
                 if (CrxResult rc = skipData(entry, done))
                     return rc;
             if (!isStreamed)
@@ -342,10 +520,14 @@ CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString&
             streamed->found = true;
             if (sink)
                 sink->End();
-            // A read alone needs nothing after its member: the unpack
-            // before it checked the whole archive.
-            if (!extract)
-                return CRX_OK;
+            // A read alone needs nothing after its member, but for what an
+            // unpack may have taken from the end: the unpack before it
+            // checked the rest of the archive.
+            if (!extract) {
+                if (unpacked.isEmpty())
+                    return CRX_OK;
+                checking = true;
+            }
             continue;
         }
 

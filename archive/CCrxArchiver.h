@@ -8,6 +8,7 @@
 
 #include "archive/CrxResult.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
@@ -51,8 +52,18 @@ public:
     // Reads the archive up to the end of the member named member at its top
     // and hands its bytes to sink; nothing is written. found says whether
     // the member came. 0, CRX_E_CANCELLED or CRX_E_UNPACK (as Unpack).
+    // With unpacked, the folder an UnpackStreaming of the archive filled:
+    // the members after the member are read on and must stand there as they
+    // are in the archive (CRX_E_UNPACK if not), as far as an unpack may have
+    // taken them from the archive's end.
     CrxResult ReadMember(const QString& archivePath, const QString& member, ICrxMemberSink& sink,
-                         bool& found);
+                         bool& found, const QString& unpacked = QString());
+    // The streamed member's text ends with lastText (white space may follow).
+    // Once its sink wants no more, UnpackStreaming may then take the members
+    // after it from the last blocks of the archive, without decompressing
+    // the rest of it, where their start can be found for certain; a
+    // ReadMember given the folder checks them against the archive later.
+    void SetMemberEnd(const QByteArray& lastText) { m_memberEnd = lastText; }
     // Packs everything in folder, with paths relative to it and an entry
     // for every folder (so an empty one survives), into archivePath:
     // 0, CRX_E_CANCELLED, CRX_E_PACK (archivePath is then left empty) or
@@ -80,10 +91,12 @@ private:
     struct Streamed;
     // folder empty: nothing is written, and the reading ends with the
     // streamed member.
-    CrxResult UnpackEntries(const QString& archivePath, const QString& folder, Streamed* streamed);
+    CrxResult UnpackEntries(const QString& archivePath, const QString& folder, Streamed* streamed,
+                            const QString& unpacked = QString());
 
     CrxAbortFlag m_nOwnAbort{0};
     const CrxAbortFlag* m_pAbort = &m_nOwnAbort;
     qint64 m_nUnpackLimit = 0; // 0 = the default rule
+    QByteArray m_memberEnd;
     bool m_bParallel = true;
 };

@@ -52,8 +52,9 @@ CrxResult CrxParseDataXml(ICrxDocument& document, const CCrxDirEnv& env, const Q
     CCrxArchiver archiver;
     archiver.SetAbortFlag(document.GetCancelFlag());
     bool found = false;
-    const CrxResult rc = archiver.ReadMember(
-        archivePath, QString::fromLatin1(CCrxDirEnv::kDataXmlName), sink, found);
+    const CrxResult rc =
+        archiver.ReadMember(archivePath, QString::fromLatin1(CCrxDirEnv::kDataXmlName), sink, found,
+                            env.UnpackFolder());
     if (document.GetLastError() != CRX_OK)
         return document.GetLastError();
     if (rc != CRX_OK)

@@ -3,6 +3,7 @@
 #include "archive/CCrxArchiver.h"
 #include "archive/CCrxDirEnv.h"
 #include "archive/CrxFileOps.h"
+#include "archive/CrxGrammarNames.h"
 
 CrxResult CrxUnpackArchive(const CCrxDirEnv& env, const QString& archivePath,
                            const CrxAbortFlag* abort, ICrxMemberSink* xmlSink)
@@ -11,6 +12,9 @@ CrxResult CrxUnpackArchive(const CCrxDirEnv& env, const QString& archivePath,
         return CRX_E_WORK_FOLDER;
     CCrxArchiver archiver;
     archiver.SetAbortFlag(abort);
+    // What follows the XML (the schema texts, media) is taken from the
+    // archive's end; the contents import reads the XML and checks it.
+    archiver.SetMemberEnd(QByteArray("</") + crxname::kCrxparse + '>');
     if (CrxResult rc =
             archiver.UnpackStreaming(archivePath, env.UnpackFolder(),
                                      QString::fromLatin1(CCrxDirEnv::kDataXmlName), xmlSink))

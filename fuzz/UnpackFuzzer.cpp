@@ -4,7 +4,9 @@
 // When the first byte is odd the rest is taken as a tar stream and packed
 // with bzip2 here first, so the mutations reach the tar headers and the
 // extraction rules rather than dying in the decompressor. The second bit
-// picks lbzip2 or the in-process bzip2 for the unpack.
+// picks lbzip2 or the in-process bzip2 for the unpack. The third streams the
+// archive XML as the header read does, so that what follows it may be taken
+// from the archive's last blocks.
 #include "archive/CCrxArchiver.h"
 #include "fuzz/FuzzScratch.h"
 
@@ -77,7 +79,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CCrxArchiver archiver;
     archiver.SetUnpackLimit(qint64(16) << 20); // keeps each run short
     archiver.SetParallel((data[0] & 2) != 0);
-    const CrxResult rc = archiver.Unpack(archive, QFile::decodeName(out.c_str()));
+    struct FirstBytes : ICrxMemberSink
+    {
+        bool Take(QByteArrayView bytes) override { return (taken += bytes.size()) < 64; }
+        void End() override {}
+        qsizetype taken = 0;
+    } sink;
+    archiver.SetMemberEnd(QByteArrayLiteral("</crxparse>"));
+    const CrxResult rc =
+        (data[0] & 4) ? archiver.UnpackStreaming(archive, QFile::decodeName(out.c_str()),
+                                                 QStringLiteral("Korvane_REG_DATA.xml"), &sink)
+                      : archiver.Unpack(archive, QFile::decodeName(out.c_str()));
     Require(rc == CRX_OK || rc == CRX_E_UNPACK, "result code");
     Require(rc == CRX_OK || fs::is_empty(out), "a failed unpack left entries");
 

@@ -18,6 +18,7 @@
 #include <archive_entry.h>
 
 #include <cerrno>
+#include <functional>
 #include <chrono>
 #include <sys/wait.h>
 #include <thread>
@@ -474,6 +475,83 @@ TEST_P(CCrxArchiverBothWaysTest, AStreamedMemberGoesToItsReaderUnderTheUnpackRul
     bool found = false;
     EXPECT_EQ(archiver.ReadMember(Path("bomb.crx"), xmlName, sink, found), CRX_E_UNPACK);
     EXPECT_LE(sink.taken.size(), 8 << 20);
+}
+
+// Letters and line ends: bzip2 packs them into blocks of its full size.
+QByteArray Prose(qsizetype size, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QByteArray text(size, Qt::Uninitialized);
+    for (char& c : text)
+        c = "abcdefghij klmnop\n"[random.bounded(18)];
+    return text;
+}
+
+// Told how the XML ends, the unpack takes what follows it from the
+// archive's last blocks and never decodes the XML's middle; the read of
+// the XML later finds damage there, and any member after it that does not
+// stand as the archive has it.
+TEST_P(CCrxArchiverBothWaysTest, MembersAfterTheXmlComeFromTheArchivesEnd)
+{
+    const QString xmlName = "Korvane_REG_DATA.xml";
+    const QByteArray xml = "<crxparse>" + Prose(3 << 20, 5) + "</crxparse>\n";
+    const QByteArray schema = Prose(20000, 6);
+    const QByteArray movie = Prose(1000, 7);
+    WriteRawNameArchive(Path("a.crx"), {{"blob/T_0.blob", "1"},
+                                        {xmlName.toUtf8(), xml},
+                                        {"Schema.txt", schema},
+                                        {"additionals/Movie/m.mp4", movie}});
+    QByteArray damaged = readFile(Path("a.crx"));
+    damaged[damaged.size() / 2] ^= 0x10;
+    ASSERT_TRUE(writeFile(Path("damaged.crx"), damaged));
+    WriteRawNameArchive(Path("last.crx"), {{"blob/T_0.blob", "1"}, {xmlName.toUtf8(), xml}});
+
+    Archiver archiver;
+    archiver.SetMemberEnd("</crxparse>");
+    auto unpack = [&](const char* name) {
+        CollectingSink header(10);
+        return archiver.UnpackStreaming(Path(name), UnpackFolder(), xmlName, &header);
+    };
+    auto readXml = [&](const char* name) {
+        CollectingSink sink;
+        bool found = false;
+        return archiver.ReadMember(Path(name), xmlName, sink, found, Path("unpack"));
+    };
+    for (const char* name : {"a.crx", "damaged.crx"}) {
+        ASSERT_EQ(unpack(name), CRX_OK) << name;
+        EXPECT_EQ(readFile(Path("unpack/blob/T_0.blob")), "1") << name;
+        EXPECT_EQ(readFile(Path("unpack/Schema.txt")), schema) << name;
+        EXPECT_EQ(readFile(Path("unpack/additionals/Movie/m.mp4")), movie) << name;
+    }
+    EXPECT_EQ(readXml("damaged.crx"), CRX_E_UNPACK);
+    ASSERT_EQ(unpack("last.crx"), CRX_OK);
+    EXPECT_EQ(readXml("last.crx"), CRX_OK);
+
+    const struct
+    {
+        const char* name;
+        CrxResult read;
+        std::function<bool()> change;
+    } changes[] = {
+        {"unchanged", CRX_OK, [] { return true; }},
+        {"a byte", CRX_E_UNPACK,
+         [&] { return writeFile(Path("unpack/Schema.txt"), "x" + schema.mid(1)); }},
+        {"a longer file", CRX_E_UNPACK,
+         [&] { return writeFile(Path("unpack/Schema.txt"), schema + "x"); }},
+        {"gone", CRX_E_UNPACK,
+         [&] { return QFile::remove(Path("unpack/additionals/Movie/m.mp4")); }},
+        {"no folder", CRX_E_UNPACK,
+         [&] { return QDir(Path("unpack/additionals")).removeRecursively(); }},
+    };
+    for (const auto& c : changes) {
+        ASSERT_EQ(unpack("a.crx"), CRX_OK) << c.name;
+        ASSERT_TRUE(c.change()) << c.name;
+        EXPECT_EQ(readXml("a.crx"), c.read) << c.name;
+    }
+
+    // Told another end, it decodes the whole archive, damage and all.
+    archiver.SetMemberEnd("</other>");
+    EXPECT_EQ(unpack("damaged.crx"), CRX_E_UNPACK);
 }
 
 // The size limit alone would fill a smaller disk first: the unpack stops
