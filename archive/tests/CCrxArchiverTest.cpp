@@ -549,7 +549,18 @@ TEST_P(CCrxArchiverBothWaysTest, MembersAfterTheXmlComeFromTheArchivesEnd)
         EXPECT_EQ(readXml("a.crx"), c.read) << c.name;
     }
 
-    // Told another end, it decodes the whole archive, damage and all.
+    // Where the end could be read two ways, or is not as told, it decodes
+    // the whole archive, damage and all.
+    QByteArray lookalike = "</crxparse>\n";
+    lookalike.prepend(QByteArray(int((xml.size() - lookalike.size()) % 512), 'y'));
+    WriteRawNameArchive(Path("twoways.crx"), {{"blob/T_0.blob", "1"},
+                                              {xmlName.toUtf8(), xml},
+                                              {"copy.txt", lookalike},
+                                              {"Schema.txt", schema}});
+    QByteArray twoWays = readFile(Path("twoways.crx"));
+    twoWays[twoWays.size() / 2] ^= 0x10;
+    ASSERT_TRUE(writeFile(Path("twoways.crx"), twoWays));
+    EXPECT_EQ(unpack("twoways.crx"), CRX_E_UNPACK);
     archiver.SetMemberEnd("</other>");
     EXPECT_EQ(unpack("damaged.crx"), CRX_E_UNPACK);
 }
