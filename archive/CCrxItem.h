@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <string>
+
 class CCrxItem
 {
 public:
@@ -24,9 +26,10 @@ public:
     QString m_strName;
     QByteArray m_utf8Name; // as the archive XML names it
     QString m_strValue;
-    // A row's text value as the archive XML gives it: an import binds it as
-    // it is, without widening it to m_strValue.
-    QByteArray m_utf8Value;
+    // The value's text as the archive XML gives it, collected while it is
+    // read; an import binds a row's text values as they are, without
+    // widening them to m_strValue. Its buffer is kept from row to row.
+    std::string m_utf8Value;
     int m_nDataType = CRX_DATA_NONE; // "datatype" of the value element
     int m_nFlags = 0;                // FLAG_READ: a value was read in this row
     int m_nWriteEmpty = 0;           // 1: the writer writes it even when empty

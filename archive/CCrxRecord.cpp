@@ -6,6 +6,8 @@
 #include "archive/CrxGrammarNames.h"
 #include "archive/CrxParseContext.h"
 
+#include <cstring>
+
 CCrxItem* CCrxRecord::AddItem(std::unique_ptr<CCrxItem> item)
 {
     CCrxItem* raw = item.get();
@@ -26,9 +28,12 @@ void CCrxRecord::DeleteItems()
 
 CCrxItem* CCrxRecord::FindItem(QByteArrayView name) const
 {
-    if (!m_bDuplicateNames && m_nNextItem < m_items.size() &&
-        m_items[m_nNextItem]->m_utf8Name == name)
-        return m_items[m_nNextItem++].get();
+    if (!m_bDuplicateNames && m_nNextItem < m_items.size()) {
+        const QByteArray& next = m_items[m_nNextItem]->m_utf8Name;
+        if (next.size() == name.size() &&
+            std::memcmp(next.constData(), name.data(), name.size()) == 0)
+            return m_items[m_nNextItem++].get();
+    }
     const auto found = m_itemMap.constFind(QByteArray::fromRawData(name.data(), name.size()));
     if (found == m_itemMap.cend())
         return nullptr;
@@ -50,7 +55,10 @@ CrxResult CCrxRecord::OnStartChild(QByteArrayView name, CrxParseContext&)
     // end tag then reaches the record's end check and fails it.
     m_pCurrent = FindItem(name);
     m_bUnexpected = m_pCurrent == nullptr;
-    m_value.resize(0);
+    // Only a value that ends is stored: text left here by one that does not
+    // goes with the parse it stops.
+    if (m_pCurrent)
+        m_pCurrent->m_utf8Value.clear();
     return CRX_OK;
 }
 
@@ -58,14 +66,14 @@ CrxResult CCrxRecord::OnCharacters(QByteArrayView text)
 {
     if (!m_pCurrent)
         return CRX_OK;
-    return CrxGrowText(m_value, [text](QByteArray& value) { value.append(text); });
+    return CrxGrowText(m_pCurrent->m_utf8Value,
+                       [text](std::string& value) { value.append(text.data(), text.size()); });
 }
 
 CrxResult CCrxRecord::OnEnd(QByteArrayView name, CrxParseContext& context)
 {
     if (m_pCurrent) {
-        StoreValue(*m_pCurrent, m_value);
-        m_value.resize(0);
+        StoreValue(*m_pCurrent);
         m_pCurrent = nullptr;
         return CRX_OK;
     }
@@ -76,9 +84,9 @@ CrxResult CCrxRecord::OnEnd(QByteArrayView name, CrxParseContext& context)
     return CheckOwnEnd(name, context);
 }
 
-void CCrxRecord::StoreValue(CCrxItem& item, QByteArray& utf8)
+void CCrxRecord::StoreValue(CCrxItem& item)
 {
-    StoreItemValue(item, utf8);
+    StoreItemValue(item, QByteArrayView(item.m_utf8Value.data(), item.m_utf8Value.size()));
 }
 
 void CCrxRecord::StoreItemValue(CCrxItem& item, QByteArrayView utf8)

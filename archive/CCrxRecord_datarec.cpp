@@ -173,7 +173,7 @@ CrxResult CCrxRecord_datarec::WriteRow(CCrxDb& db)
             else if (item->IsBlobColumn()) // a key of blob type, kept widened
                 rows.AddText(item->m_strValue.toUtf8());
             else
-                rows.AddText(item->m_utf8Value);
+                rows.AddText(QByteArrayView(item->m_utf8Value.data(), item->m_utf8Value.size()));
         }
     for (const auto& item : m_items) {
         if (item->IsKey() || !item->IsBlobColumn())
@@ -189,13 +189,12 @@ CrxResult CCrxRecord_datarec::WriteRow(CCrxDb& db)
     return rows.EndRow();
 }
 
-void CCrxRecord_datarec::StoreValue(CCrxItem& item, QByteArray& utf8)
+void CCrxRecord_datarec::StoreValue(CCrxItem& item)
 {
     if (item.IsBlobColumn()) {
-        StoreItemValue(item, utf8);
+        CCrxRecord::StoreValue(item);
         return;
     }
-    item.m_utf8Value.swap(utf8);
     item.m_nFlags |= CCrxItem::FLAG_READ;
 }
 

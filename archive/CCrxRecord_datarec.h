@@ -50,7 +50,7 @@ protected:
     virtual bool KeysOnly() const { return false; }
     // Text values stay UTF-8, as they are bound; blob references are
     // widened to be resolved.
-    void StoreValue(CCrxItem& item, QByteArray& utf8) override;
+    void StoreValue(CCrxItem& item) override;
 
     // Blob file counter of the export.
     int m_nBlobCounter = 0;

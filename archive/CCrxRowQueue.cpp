@@ -14,7 +14,7 @@ constexpr size_t kQueueDepth = 4;
 
 void CCrxRowQueue::Batch::Clear()
 {
-    bytes.resize(0);
+    bytes.clear();
     ends.clear();
     rows.clear();
 }
@@ -40,8 +40,8 @@ void CCrxRowQueue::BeginRow()
 
 void CCrxRowQueue::AddText(QByteArrayView utf8)
 {
-    m_pFilling->bytes.append(utf8);
-    m_pFilling->ends.push_back(m_pFilling->bytes.size());
+    m_pFilling->bytes.append(utf8.data(), size_t(utf8.size()));
+    m_pFilling->ends.push_back(qsizetype(m_pFilling->bytes.size()));
     ++m_pFilling->rows.back().texts;
 }
 
@@ -52,7 +52,7 @@ void CCrxRowQueue::AddBlobFile(const QString& file)
 
 CrxResult CCrxRowQueue::EndRow()
 {
-    if (m_pFilling->rows.size() >= kBatchRows || m_pFilling->bytes.size() >= kBatchBytes)
+    if (m_pFilling->rows.size() >= kBatchRows || qsizetype(m_pFilling->bytes.size()) >= kBatchBytes)
         Push();
     std::lock_guard lock(m_mutex);
     return m_nFailure;
@@ -128,7 +128,7 @@ CrxResult CCrxRowQueue::Write(const Batch& batch)
             m_views.clear();
             for (qsizetype i = row.firstText; i < row.firstText + row.texts; ++i) {
                 const qsizetype start = i == 0 ? 0 : batch.ends[i - 1];
-                m_views.emplace_back(batch.bytes.constData() + start, batch.ends[i] - start);
+                m_views.emplace_back(batch.bytes.data() + start, batch.ends[i] - start);
             }
             if (CrxResult rc = m_writer.InsertRowUtf8(m_views.data(), qsizetype(m_views.size()),
                                                       row.blobFiles))

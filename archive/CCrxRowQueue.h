@@ -9,7 +9,6 @@
 
 #include "archive/CrxResult.h"
 
-#include <QByteArray>
 #include <QByteArrayView>
 #include <QStringList>
 
@@ -17,6 +16,7 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -54,7 +54,7 @@ private:
     };
     struct Batch
     {
-        QByteArray bytes;
+        std::string bytes;
         std::vector<qsizetype> ends; // of each text in bytes
         std::vector<Row> rows;
         void Clear();
