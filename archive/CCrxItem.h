@@ -27,12 +27,14 @@ public:
     QByteArray m_utf8Name; // as the archive XML names it
     QString m_strValue;
     // The value's text as the archive XML gives it, collected while it is
-    // read; an import binds a row's text values as they are, without
-    // widening them to m_strValue. Its buffer is kept from row to row.
+    // read (a row's text values collect in the row itself, as they are
+    // bound, without being widened). Its buffer is kept from value to value.
     std::string m_utf8Value;
     int m_nDataType = CRX_DATA_NONE; // "datatype" of the value element
     int m_nFlags = 0;                // FLAG_READ: a value was read in this row
     int m_nWriteEmpty = 0;           // 1: the writer writes it even when empty
+    // Its place among the texts a row binds (keys, then values), or -1.
+    int m_nText = -1;
 
     // Column description (type 1 numeric, 2 text, 3 blob).
     int m_nColumnType = 0;

@@ -15,7 +15,7 @@ constexpr size_t kQueueDepth = 4;
 void CCrxRowQueue::Batch::Clear()
 {
     bytes.clear();
-    ends.clear();
+    texts.clear();
     rows.clear();
 }
 
@@ -24,7 +24,32 @@ CCrxRowQueue::~CCrxRowQueue()
     Stop();
 }
 
-void CCrxRowQueue::BeginRow()
+void CCrxRowQueue::BeginRow(qsizetype texts)
+{
+    m_rowBytes.clear();
+    m_rowTexts.assign(size_t(texts), Span());
+    m_rowBlobFiles.clear();
+}
+
+void CCrxRowQueue::AddText(QByteArrayView utf8)
+{
+    m_rowTexts.push_back({qsizetype(m_rowBytes.size()), utf8.size()});
+    AppendText(utf8);
+}
+
+void CCrxRowQueue::SetText(qsizetype index, QByteArrayView utf8)
+{
+    BeginText(index);
+    AppendText(utf8);
+    EndText();
+}
+
+void CCrxRowQueue::AddBlobFile(const QString& file)
+{
+    m_rowBlobFiles << file;
+}
+
+CrxResult CCrxRowQueue::EndRow()
 {
     if (!m_pFilling) {
         std::lock_guard lock(m_mutex);
@@ -35,24 +60,15 @@ void CCrxRowQueue::BeginRow()
             m_spare.pop_back();
         }
     }
-    m_pFilling->rows.push_back(Row{qsizetype(m_pFilling->ends.size()), 0, {}});
-}
-
-void CCrxRowQueue::AddText(QByteArrayView utf8)
-{
-    m_pFilling->bytes.append(utf8.data(), size_t(utf8.size()));
-    m_pFilling->ends.push_back(qsizetype(m_pFilling->bytes.size()));
-    ++m_pFilling->rows.back().texts;
-}
-
-void CCrxRowQueue::AddBlobFile(const QString& file)
-{
-    m_pFilling->rows.back().blobFiles << file;
-}
-
-CrxResult CCrxRowQueue::EndRow()
-{
-    if (m_pFilling->rows.size() >= kBatchRows || qsizetype(m_pFilling->bytes.size()) >= kBatchBytes)
+    Batch& batch = *m_pFilling;
+    batch.rows.push_back(Row{qsizetype(batch.bytes.size()), qsizetype(batch.texts.size()),
+                             qsizetype(m_rowTexts.size()), std::move(m_rowBlobFiles)});
+    m_rowBlobFiles.clear();
+    batch.bytes.append(m_rowBytes);
+    batch.texts.insert(batch.texts.end(), m_rowTexts.begin(), m_rowTexts.end());
+    m_rowBytes.clear();
+    m_rowTexts.clear();
+    if (batch.rows.size() >= kBatchRows || qsizetype(batch.bytes.size()) >= kBatchBytes)
         Push();
     std::lock_guard lock(m_mutex);
     return m_nFailure;
@@ -126,10 +142,9 @@ CrxResult CCrxRowQueue::Write(const Batch& batch)
     try {
         for (const Row& row : batch.rows) {
             m_views.clear();
-            for (qsizetype i = row.firstText; i < row.firstText + row.texts; ++i) {
-                const qsizetype start = i == 0 ? 0 : batch.ends[i - 1];
-                m_views.emplace_back(batch.bytes.data() + start, batch.ends[i] - start);
-            }
+            const char* bytes = batch.bytes.data() + row.firstByte;
+            for (qsizetype i = row.firstText; i < row.firstText + row.texts; ++i)
+                m_views.emplace_back(bytes + batch.texts[i].start, batch.texts[i].size);
             if (CrxResult rc = m_writer.InsertRowUtf8(m_views.data(), qsizetype(m_views.size()),
                                                       row.blobFiles))
                 return rc;

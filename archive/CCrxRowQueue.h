@@ -31,9 +31,26 @@ public:
     CCrxRowQueue& operator=(const CCrxRowQueue&) = delete;
 
     // One row for the writer's prepared insert: its key texts, then its
-    // value texts (UTF-8), then its blob files.
-    void BeginRow();
+    // value texts (UTF-8), then its blob files. BeginRow opens it with a
+    // number of texts, all empty; AddText adds one more. A parse fills a
+    // text in place as its pieces come (BeginText, AppendText, EndText), so
+    // that a value is copied once into the row, and the row once into its
+    // batch. A row begun again before its end is dropped.
+    void BeginRow(qsizetype texts = 0);
     void AddText(QByteArrayView utf8);
+    // The text at index takes what is appended until EndText, in place of
+    // what it had.
+    void BeginText(qsizetype index)
+    {
+        m_nText = index;
+        m_nTextStart = qsizetype(m_rowBytes.size());
+    }
+    void AppendText(QByteArrayView utf8) { m_rowBytes.append(utf8.data(), size_t(utf8.size())); }
+    void EndText()
+    {
+        m_rowTexts[size_t(m_nText)] = {m_nTextStart, qsizetype(m_rowBytes.size()) - m_nTextStart};
+    }
+    void SetText(qsizetype index, QByteArrayView utf8);
     void AddBlobFile(const QString& file);
     // Queues the row (waiting while the queue is full): the writer's first
     // failure so far, else 0.
@@ -46,8 +63,15 @@ public:
     CrxResult Stop();
 
 private:
+    // A text of a row: where it starts among the row's bytes, and its size.
+    struct Span
+    {
+        qsizetype start = 0;
+        qsizetype size = 0;
+    };
     struct Row
     {
+        qsizetype firstByte = 0;
         qsizetype firstText = 0;
         qsizetype texts = 0;
         QStringList blobFiles;
@@ -55,7 +79,7 @@ private:
     struct Batch
     {
         std::string bytes;
-        std::vector<qsizetype> ends; // of each text in bytes
+        std::vector<Span> texts;
         std::vector<Row> rows;
         void Clear();
     };
@@ -65,6 +89,12 @@ private:
     CrxResult Write(const Batch& batch);
 
     CCrxSqlWriter& m_writer;
+    // The row being built; its buffers are kept from row to row.
+    std::string m_rowBytes;
+    std::vector<Span> m_rowTexts;
+    QStringList m_rowBlobFiles;
+    qsizetype m_nText = 0;
+    qsizetype m_nTextStart = 0;
     std::unique_ptr<Batch> m_pFilling;
     std::vector<QByteArrayView> m_views; // the writer thread's
     std::thread m_thread;
