@@ -8,6 +8,35 @@
 
 #include <cstring>
 
+namespace {
+
+template <typename Word> Word LoadWord(const char* bytes)
+{
+    Word word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+// Element names are short: compared as two overlapping words each, without
+// a call.
+bool SameBytes(const QByteArray& known, QByteArrayView name)
+{
+    const qsizetype n = name.size();
+    if (known.size() != n)
+        return false;
+    const char* a = known.constData();
+    const char* b = name.data();
+    if (n >= 8 && n <= 16)
+        return LoadWord<quint64>(a) == LoadWord<quint64>(b) &&
+               LoadWord<quint64>(a + n - 8) == LoadWord<quint64>(b + n - 8);
+    if (n >= 4 && n < 8)
+        return LoadWord<quint32>(a) == LoadWord<quint32>(b) &&
+               LoadWord<quint32>(a + n - 4) == LoadWord<quint32>(b + n - 4);
+    return std::memcmp(a, b, size_t(n)) == 0;
+}
+
+} // namespace
+
 CCrxItem* CCrxRecord::AddItem(std::unique_ptr<CCrxItem> item)
 {
     CCrxItem* raw = item.get();
@@ -19,7 +48,7 @@ CCrxItem* CCrxRecord::AddItem(std::unique_ptr<CCrxItem> item)
 
 void CCrxRecord::DeleteItems()
 {
-    m_pCurrent = nullptr;
+    SetCurrent(nullptr);
     m_itemMap.clear();
     m_items.clear();
     m_nNextItem = 0;
@@ -28,12 +57,9 @@ void CCrxRecord::DeleteItems()
 
 CCrxItem* CCrxRecord::FindItem(QByteArrayView name) const
 {
-    if (!m_bDuplicateNames && m_nNextItem < m_items.size()) {
-        const QByteArray& next = m_items[m_nNextItem]->m_utf8Name;
-        if (next.size() == name.size() &&
-            std::memcmp(next.constData(), name.data(), name.size()) == 0)
-            return m_items[m_nNextItem++].get();
-    }
+    if (!m_bDuplicateNames && m_nNextItem < m_items.size() &&
+        SameBytes(m_items[m_nNextItem]->m_utf8Name, name))
+        return m_items[m_nNextItem++].get();
     const auto found = m_itemMap.constFind(QByteArray::fromRawData(name.data(), name.size()));
     if (found == m_itemMap.cend())
         return nullptr;
@@ -44,7 +70,7 @@ CCrxItem* CCrxRecord::FindItem(QByteArrayView name) const
 CrxResult CCrxRecord::OnBegin(CrxParseContext&)
 {
     m_pool.Clear();
-    m_pCurrent = nullptr;
+    SetCurrent(nullptr);
     m_bUnexpected = false;
     return CRX_OK;
 }
@@ -53,7 +79,7 @@ CrxResult CCrxRecord::OnStartChild(QByteArrayView name, CrxParseContext&)
 {
     // A value element holding another element is not caught here: its own
     // end tag then reaches the record's end check and fails it.
-    m_pCurrent = FindItem(name);
+    SetCurrent(FindItem(name));
     m_bUnexpected = m_pCurrent == nullptr;
     // Only a value that ends is stored: text left here by one that does not
     // goes with the parse it stops.
@@ -74,7 +100,7 @@ CrxResult CCrxRecord::OnEnd(QByteArrayView name, CrxParseContext& context)
 {
     if (m_pCurrent) {
         StoreValue(*m_pCurrent);
-        m_pCurrent = nullptr;
+        SetCurrent(nullptr);
         return CRX_OK;
     }
     if (m_bUnexpected) {

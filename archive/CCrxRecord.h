@@ -52,7 +52,15 @@ protected:
     // unique, where both give the same item).
     mutable size_t m_nNextItem = 0;
     bool m_bDuplicateNames = false;
-    // The value being read: its text collects in the item itself.
+    // The value being read (SetCurrent).
     CCrxItem* m_pCurrent = nullptr;
     bool m_bUnexpected = false;
+
+private:
+    // The value being read, and with it whether text is taken.
+    void SetCurrent(CCrxItem* item)
+    {
+        m_pCurrent = item;
+        m_bTakesText = item != nullptr;
+    }
 };

@@ -15,7 +15,7 @@ bool CrxContent::Record(CrxResult code)
     return false;
 }
 
-CrxParseContext CrxContent::MakeContext(CCrxElement& top, const CrxAttributes* attributes)
+inline CrxParseContext CrxContent::MakeContext(CCrxElement& top, const CrxAttributes* attributes)
 {
     if (&top != m_pContextTop) {
         m_topContext.contextString = &top.ContextString();
@@ -77,6 +77,8 @@ bool CrxContent::characters(QByteArrayView text)
     CCrxElement* top = m_stack.Top();
     if (!top)
         return Record(CRX_E_ELEMENT_STACK);
+    if (!top->TakesText())
+        return true;
     if (CrxResult rc = top->OnCharacters(text))
         return Record(rc);
     return true;
