@@ -81,8 +81,8 @@ CrxResult CCrxRecord::OnStartChild(QByteArrayView name, CrxParseContext&)
     // end tag then reaches the record's end check and fails it.
     SetCurrent(FindItem(name));
     m_bUnexpected = m_pCurrent == nullptr;
-    // Only a value that ends is stored: text left here by one that does not
-    // goes with the parse it stops.
+    // A value that does not end fails the parse: what it left in the item
+    // is never stored.
     if (m_pCurrent)
         m_pCurrent->m_utf8Value.clear();
     return CRX_OK;

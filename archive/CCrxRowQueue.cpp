@@ -61,11 +61,17 @@ CrxResult CCrxRowQueue::EndRow()
         }
     }
     Batch& batch = *m_pFilling;
-    batch.rows.push_back(Row{qsizetype(batch.bytes.size()), qsizetype(batch.texts.size()),
-                             qsizetype(m_rowTexts.size()), std::move(m_rowBlobFiles)});
-    m_rowBlobFiles.clear();
+    // The row goes in last: one that cannot grow the batch leaves no row
+    // pointing past its bytes.
+    Row row{qsizetype(batch.bytes.size()),
+            qsizetype(batch.texts.size()),
+            qsizetype(m_rowTexts.size()),
+            {}};
     batch.bytes.append(m_rowBytes);
     batch.texts.insert(batch.texts.end(), m_rowTexts.begin(), m_rowTexts.end());
+    row.blobFiles.swap(m_rowBlobFiles);
+    batch.rows.push_back(std::move(row));
+    m_rowBlobFiles.clear();
     m_rowBytes.clear();
     m_rowTexts.clear();
     if (batch.rows.size() >= kBatchRows || qsizetype(batch.bytes.size()) >= kBatchBytes)
