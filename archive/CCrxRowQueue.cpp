@@ -76,8 +76,7 @@ CrxResult CCrxRowQueue::EndRow()
     m_rowTexts.clear();
     if (batch.rows.size() >= kBatchRows || qsizetype(batch.bytes.size()) >= kBatchBytes)
         Push();
-    std::lock_guard lock(m_mutex);
-    return m_nFailure;
+    return m_nFailure.load(std::memory_order_acquire);
 }
 
 void CCrxRowQueue::Push()

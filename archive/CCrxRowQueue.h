@@ -12,6 +12,7 @@
 #include <QByteArrayView>
 #include <QStringList>
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -104,5 +105,6 @@ private:
     std::vector<std::unique_ptr<Batch>> m_spare;
     bool m_bBusy = false;
     bool m_bStopping = false;
-    CrxResult m_nFailure = CRX_OK;
+    // Written under the mutex; a row's end reads it without taking it.
+    std::atomic<CrxResult> m_nFailure{CRX_OK};
 };
