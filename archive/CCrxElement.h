@@ -32,6 +32,9 @@ public:
     virtual CrxResult OnBegin(CrxParseContext& context);
     virtual CrxResult OnStartChild(QByteArrayView name, CrxParseContext& context);
     virtual CrxResult OnCharacters(QByteArrayView text);
+    // Whether text goes to OnCharacters now: most text between tags is
+    // layout that no element keeps, and the reading engine skips the call.
+    bool TakesText() const { return m_bTakesText; }
     virtual CrxResult OnEnd(QByteArrayView name, CrxParseContext& context);
 
     virtual CrxResult BeginExport(CrxExportContext& context);
@@ -69,4 +72,5 @@ protected:
     QString m_strSourceTable;
     QString m_strDbName;
     CCrxCharPool m_pool;
+    bool m_bTakesText = true;
 };

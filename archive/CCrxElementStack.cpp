@@ -14,13 +14,6 @@ void CCrxElementStack::Pop()
         m_slots[m_nTop--] = nullptr;
 }
 
-CCrxElement* CCrxElementStack::Top() const
-{
-    if (m_nTop < 0 || m_nTop >= kDepth)
-        return nullptr;
-    return m_slots[m_nTop];
-}
-
 void CCrxElementStack::Clear()
 {
     m_slots.fill(nullptr);

@@ -19,7 +19,7 @@ public:
     bool Push(CCrxElement* element);
     void Pop();
     // The top element, or nullptr when the stack is empty or the top slot is.
-    CCrxElement* Top() const;
+    CCrxElement* Top() const { return m_nTop >= 0 && m_nTop < kDepth ? m_slots[m_nTop] : nullptr; }
     int TopIndex() const { return m_nTop; }
     void Clear();
 

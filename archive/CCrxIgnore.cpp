@@ -3,6 +3,7 @@
 CrxResult CCrxIgnore::OnBegin(CrxParseContext&)
 {
     m_pool.Clear();
+    m_bTakesText = false;
     m_nDepth = 0;
     return CRX_OK;
 }

@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <string>
+
 class CCrxItem
 {
 public:
@@ -24,12 +26,15 @@ public:
     QString m_strName;
     QByteArray m_utf8Name; // as the archive XML names it
     QString m_strValue;
-    // A row's text value as the archive XML gives it: an import binds it as
-    // it is, without widening it to m_strValue.
-    QByteArray m_utf8Value;
+    // The value's text as the archive XML gives it, collected while it is
+    // read (a row's text values collect in the row itself, as they are
+    // bound, without being widened). Its buffer is kept from value to value.
+    std::string m_utf8Value;
     int m_nDataType = CRX_DATA_NONE; // "datatype" of the value element
     int m_nFlags = 0;                // FLAG_READ: a value was read in this row
     int m_nWriteEmpty = 0;           // 1: the writer writes it even when empty
+    // Its place among the texts a row binds (keys, then values), or -1.
+    int m_nText = -1;
 
     // Column description (type 1 numeric, 2 text, 3 blob).
     int m_nColumnType = 0;

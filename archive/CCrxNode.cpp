@@ -31,6 +31,7 @@ void CCrxNode::InheritStrings(const CrxParseContext& context)
 CrxResult CCrxNode::OnBegin(CrxParseContext& context)
 {
     m_pool.Clear();
+    m_bTakesText = false;
     InheritStrings(context);
     return CRX_OK;
 }

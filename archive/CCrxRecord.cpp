@@ -6,6 +6,37 @@
 #include "archive/CrxGrammarNames.h"
 #include "archive/CrxParseContext.h"
 
+#include <cstring>
+
+namespace {
+
+template <typename Word> Word LoadWord(const char* bytes)
+{
+    Word word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+// Element names are short: compared as two overlapping words each, without
+// a call.
+bool SameBytes(const QByteArray& known, QByteArrayView name)
+{
+    const qsizetype n = name.size();
+    if (known.size() != n)
+        return false;
+    const char* a = known.constData();
+    const char* b = name.data();
+    if (n >= 8 && n <= 16)
+        return LoadWord<quint64>(a) == LoadWord<quint64>(b) &&
+               LoadWord<quint64>(a + n - 8) == LoadWord<quint64>(b + n - 8);
+    if (n >= 4 && n < 8)
+        return LoadWord<quint32>(a) == LoadWord<quint32>(b) &&
+               LoadWord<quint32>(a + n - 4) == LoadWord<quint32>(b + n - 4);
+    return std::memcmp(a, b, size_t(n)) == 0;
+}
+
+} // namespace
+
 CCrxItem* CCrxRecord::AddItem(std::unique_ptr<CCrxItem> item)
 {
     CCrxItem* raw = item.get();
@@ -17,7 +48,7 @@ CCrxItem* CCrxRecord::AddItem(std::unique_ptr<CCrxItem> item)
 
 void CCrxRecord::DeleteItems()
 {
-    m_pCurrent = nullptr;
+    SetCurrent(nullptr);
     m_itemMap.clear();
     m_items.clear();
     m_nNextItem = 0;
@@ -27,7 +58,7 @@ void CCrxRecord::DeleteItems()
 CCrxItem* CCrxRecord::FindItem(QByteArrayView name) const
 {
     if (!m_bDuplicateNames && m_nNextItem < m_items.size() &&
-        m_items[m_nNextItem]->m_utf8Name == name)
+        SameBytes(m_items[m_nNextItem]->m_utf8Name, name))
         return m_items[m_nNextItem++].get();
     const auto found = m_itemMap.constFind(QByteArray::fromRawData(name.data(), name.size()));
     if (found == m_itemMap.cend())
@@ -39,7 +70,7 @@ CCrxItem* CCrxRecord::FindItem(QByteArrayView name) const
 CrxResult CCrxRecord::OnBegin(CrxParseContext&)
 {
     m_pool.Clear();
-    m_pCurrent = nullptr;
+    SetCurrent(nullptr);
     m_bUnexpected = false;
     return CRX_OK;
 }
@@ -48,9 +79,12 @@ CrxResult CCrxRecord::OnStartChild(QByteArrayView name, CrxParseContext&)
 {
     // A value element holding another element is not caught here: its own
     // end tag then reaches the record's end check and fails it.
-    m_pCurrent = FindItem(name);
+    SetCurrent(FindItem(name));
     m_bUnexpected = m_pCurrent == nullptr;
-    m_value.resize(0);
+    // A value that does not end fails the parse: what it left in the item
+    // is never stored.
+    if (m_pCurrent)
+        m_pCurrent->m_utf8Value.clear();
     return CRX_OK;
 }
 
@@ -58,15 +92,15 @@ CrxResult CCrxRecord::OnCharacters(QByteArrayView text)
 {
     if (!m_pCurrent)
         return CRX_OK;
-    return CrxGrowText(m_value, [text](QByteArray& value) { value.append(text); });
+    return CrxGrowText(m_pCurrent->m_utf8Value,
+                       [text](std::string& value) { value.append(text.data(), text.size()); });
 }
 
 CrxResult CCrxRecord::OnEnd(QByteArrayView name, CrxParseContext& context)
 {
     if (m_pCurrent) {
-        StoreValue(*m_pCurrent, m_value);
-        m_value.resize(0);
-        m_pCurrent = nullptr;
+        StoreValue(*m_pCurrent);
+        SetCurrent(nullptr);
         return CRX_OK;
     }
     if (m_bUnexpected) {
@@ -76,9 +110,9 @@ CrxResult CCrxRecord::OnEnd(QByteArrayView name, CrxParseContext& context)
     return CheckOwnEnd(name, context);
 }
 
-void CCrxRecord::StoreValue(CCrxItem& item, QByteArray& utf8)
+void CCrxRecord::StoreValue(CCrxItem& item)
 {
-    StoreItemValue(item, utf8);
+    StoreItemValue(item, QByteArrayView(item.m_utf8Value.data(), item.m_utf8Value.size()));
 }
 
 void CCrxRecord::StoreItemValue(CCrxItem& item, QByteArrayView utf8)

@@ -42,9 +42,8 @@ public:
     static void StoreItemValue(CCrxItem& item, QByteArrayView utf8);
 
 protected:
-    // Keeps the value collected for item (StoreItemValue); utf8 may be taken
-    // over.
-    virtual void StoreValue(CCrxItem& item, QByteArray& utf8);
+    // Keeps the value collected in the item's UTF-8 text (StoreItemValue).
+    virtual void StoreValue(CCrxItem& item);
 
     std::vector<std::unique_ptr<CCrxItem>> m_items;
     QHash<QByteArray, size_t> m_itemMap; // UTF-8 name to index in m_items
@@ -53,9 +52,15 @@ protected:
     // unique, where both give the same item).
     mutable size_t m_nNextItem = 0;
     bool m_bDuplicateNames = false;
+    // The value being read (SetCurrent).
     CCrxItem* m_pCurrent = nullptr;
-    // The current value's text as the parser gives it, kept from value to
-    // value.
-    QByteArray m_value;
     bool m_bUnexpected = false;
+
+private:
+    // The value being read, and with it whether text is taken.
+    void SetCurrent(CCrxItem* item)
+    {
+        m_pCurrent = item;
+        m_bTakesText = item != nullptr;
+    }
 };

@@ -20,25 +20,35 @@ CrxResult CCrxRecord_datarec::OnBegin(CrxParseContext& context)
     m_nBlobCounter = 0;
     if (context.dbNameString)
         m_strDbName = *context.dbNameString;
+    m_pRows = nullptr;
     const QString table = context.contextString ? *context.contextString : QString();
     // The same table name in the other database is another table.
     if (table == m_strAttachedTable && context.db == m_pAttachedDb) {
         ResetValues();
-        return CRX_OK;
+    } else {
+        m_strAttachedTable = table;
+        m_pAttachedDb = context.db;
+        DeleteItems();
+        if (!context.db)
+            return CRX_E_NO_DB;
+        if (CrxResult rc = context.db->AttachWriter(table))
+            return rc;
+        if (CrxResult rc = BuildColumns(context.db->Writer()))
+            return rc;
     }
-    m_strAttachedTable = table;
-    m_pAttachedDb = context.db;
-    DeleteItems();
-    if (!context.db)
-        return CRX_E_NO_DB;
-    if (CrxResult rc = context.db->AttachWriter(table))
-        return rc;
-    return BuildColumns(context.db->Writer());
+    // Items come only with a database.
+    if (!m_items.empty()) {
+        m_pRows = &context.db->Rows();
+        m_pRows->BeginRow(m_nTexts);
+    }
+    return CRX_OK;
 }
 
 CrxResult CCrxRecord_datarec::OnStartChild(QByteArrayView name, CrxParseContext& context)
 {
     CCrxRecord::OnStartChild(name, context);
+    if (m_pCurrent && m_pRows && IntoRow(*m_pCurrent))
+        m_pRows->BeginText(m_pCurrent->m_nText);
     // Most values carry no attribute: plain text.
     if (m_pCurrent && (!context.attributes || context.attributes->IsEmpty())) {
         m_pCurrent->m_nDataType = CRX_DATA_TEXT;
@@ -61,6 +71,20 @@ CrxResult CCrxRecord_datarec::OnStartChild(QByteArrayView name, CrxParseContext&
             m_pCurrent->m_nDataType = CRX_DATA_TEXT;
     }
     m_pool.Clear();
+    return CRX_OK;
+}
+
+CrxResult CCrxRecord_datarec::OnCharacters(QByteArrayView text)
+{
+    if (!m_pCurrent)
+        return CRX_OK;
+    if (!m_pRows || !IntoRow(*m_pCurrent))
+        return CCrxRecord::OnCharacters(text);
+    try {
+        m_pRows->AppendText(text);
+    } catch (const std::bad_alloc&) {
+        return CRX_E_OUTOFMEMORY;
+    }
     return CRX_OK;
 }
 
@@ -109,8 +133,10 @@ CrxResult CCrxRecord_datarec::BuildColumns(CCrxSql& statement)
             add(column);
             ++statement.m_nKeyCount;
         }
-    if (KeysOnly())
+    if (KeysOnly()) {
+        NumberTexts();
         return CRX_OK;
+    }
     for (const CSQTableInfo& column : *columns)
         if (!(column.m_nPrimaryKey & 1) && column.m_nType != SQLTYPE_BLOB) {
             add(column);
@@ -121,7 +147,17 @@ CrxResult CCrxRecord_datarec::BuildColumns(CCrxSql& statement)
             add(column);
             ++statement.m_nBlobCount;
         }
+    NumberTexts();
     return CRX_OK;
+}
+
+void CCrxRecord_datarec::NumberTexts()
+{
+    m_nTexts = 0;
+    for (const bool keys : {true, false})
+        for (const auto& item : m_items)
+            if (item->IsKey() == keys && (keys || !item->IsBlobColumn()))
+                item->m_nText = int(m_nTexts++);
 }
 
 void CCrxRecord_datarec::ResetValues()
@@ -162,19 +198,11 @@ CrxResult CCrxRecord_datarec::WriteRow(CCrxDb& db)
     if (!db.Writer().IsPrepared())
         return CRX_E_NO_WRITE_STMT;
     CCrxRowQueue& rows = db.Rows();
-    rows.BeginRow();
-    // The insert binds keys, then values, then blob files.
-    for (const bool keys : {true, false})
-        for (const auto& item : m_items) {
-            if (item->IsKey() != keys || (!keys && item->IsBlobColumn()))
-                continue;
-            if (!item->WasRead())
-                rows.AddText(QByteArrayView());
-            else if (item->IsBlobColumn()) // a key of blob type, kept widened
-                rows.AddText(item->m_strValue.toUtf8());
-            else
-                rows.AddText(item->m_utf8Value);
-        }
+    // The text values are in the row already; a key of blob type is bound
+    // as text, as its reference was cleaned.
+    for (const auto& item : m_items)
+        if (item->IsKey() && item->IsBlobColumn() && item->WasRead())
+            rows.SetText(item->m_nText, item->m_strValue.toUtf8());
     for (const auto& item : m_items) {
         if (item->IsKey() || !item->IsBlobColumn())
             continue;
@@ -189,13 +217,13 @@ CrxResult CCrxRecord_datarec::WriteRow(CCrxDb& db)
     return rows.EndRow();
 }
 
-void CCrxRecord_datarec::StoreValue(CCrxItem& item, QByteArray& utf8)
+void CCrxRecord_datarec::StoreValue(CCrxItem& item)
 {
-    if (item.IsBlobColumn()) {
-        StoreItemValue(item, utf8);
+    if (!m_pRows || !IntoRow(item)) {
+        CCrxRecord::StoreValue(item);
         return;
     }
-    item.m_utf8Value.swap(utf8);
+    m_pRows->EndText();
     item.m_nFlags |= CCrxItem::FLAG_READ;
 }
 

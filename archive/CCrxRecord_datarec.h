@@ -8,6 +8,7 @@
 #include "archive/CrxGrammarNames.h"
 
 class CCrxDb;
+class CCrxRowQueue;
 class CCrxSql;
 
 class CCrxRecord_datarec : public CCrxRecord
@@ -16,8 +17,11 @@ public:
     CCrxRecord_datarec() : CCrxRecord(crxname::kDatarec) {}
     explicit CCrxRecord_datarec(const QString& name) : CCrxRecord(name) {}
 
+    // Opens the row on the database's row queue: its text values go there
+    // as they are read.
     CrxResult OnBegin(CrxParseContext& context) override;
     CrxResult OnStartChild(QByteArrayView name, CrxParseContext& context) override;
+    CrxResult OnCharacters(QByteArrayView text) override;
     CrxResult OnEnd(QByteArrayView name, CrxParseContext& context) override;
 
     // Export: items for the section's source table and its row read, then
@@ -33,8 +37,8 @@ public:
     virtual void ResetValues();
 
     CrxResult PrepareWriteStatement(CCrxDb& db);
-    // Queues the row on the database's row queue: 0, a blob path code, or
-    // the first row failure of the queue.
+    // Queues the row opened on the database's row queue: 0, a blob path
+    // code, or the first row failure of the queue.
     CrxResult WriteRow(CCrxDb& db);
     // The blob file of an item: a file inside the unpacked "blob" folder, or
     // empty (no data) when the reference is empty or names no file. A value
@@ -50,12 +54,20 @@ protected:
     virtual bool KeysOnly() const { return false; }
     // Text values stay UTF-8, as they are bound; blob references are
     // widened to be resolved.
-    void StoreValue(CCrxItem& item, QByteArray& utf8) override;
+    void StoreValue(CCrxItem& item) override;
 
     // Blob file counter of the export.
     int m_nBlobCounter = 0;
 
 private:
+    // Numbers the items a row binds as texts, in the insert's order.
+    void NumberTexts();
+    // A value read straight into the row: a text that is no blob reference.
+    static bool IntoRow(const CCrxItem& item) { return item.m_nText >= 0 && !item.IsBlobColumn(); }
+
     QString m_strAttachedTable;
     CCrxDb* m_pAttachedDb = nullptr;
+    qsizetype m_nTexts = 0;
+    // The queue of the row being read, nullptr when none is.
+    CCrxRowQueue* m_pRows = nullptr;
 };

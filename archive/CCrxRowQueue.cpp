@@ -14,8 +14,8 @@ constexpr size_t kQueueDepth = 4;
 
 void CCrxRowQueue::Batch::Clear()
 {
-    bytes.resize(0);
-    ends.clear();
+    bytes.clear();
+    texts.clear();
     rows.clear();
 }
 
@@ -24,7 +24,32 @@ CCrxRowQueue::~CCrxRowQueue()
     Stop();
 }
 
-void CCrxRowQueue::BeginRow()
+void CCrxRowQueue::BeginRow(qsizetype texts)
+{
+    m_rowBytes.clear();
+    m_rowTexts.assign(size_t(texts), Span());
+    m_rowBlobFiles.clear();
+}
+
+void CCrxRowQueue::AddText(QByteArrayView utf8)
+{
+    m_rowTexts.push_back({qsizetype(m_rowBytes.size()), utf8.size()});
+    AppendText(utf8);
+}
+
+void CCrxRowQueue::SetText(qsizetype index, QByteArrayView utf8)
+{
+    BeginText(index);
+    AppendText(utf8);
+    EndText();
+}
+
+void CCrxRowQueue::AddBlobFile(const QString& file)
+{
+    m_rowBlobFiles << file;
+}
+
+CrxResult CCrxRowQueue::EndRow()
 {
     if (!m_pFilling) {
         std::lock_guard lock(m_mutex);
@@ -35,27 +60,23 @@ void CCrxRowQueue::BeginRow()
             m_spare.pop_back();
         }
     }
-    m_pFilling->rows.push_back(Row{qsizetype(m_pFilling->ends.size()), 0, {}});
-}
-
-void CCrxRowQueue::AddText(QByteArrayView utf8)
-{
-    m_pFilling->bytes.append(utf8);
-    m_pFilling->ends.push_back(m_pFilling->bytes.size());
-    ++m_pFilling->rows.back().texts;
-}
-
-void CCrxRowQueue::AddBlobFile(const QString& file)
-{
-    m_pFilling->rows.back().blobFiles << file;
-}
-
-CrxResult CCrxRowQueue::EndRow()
-{
-    if (m_pFilling->rows.size() >= kBatchRows || m_pFilling->bytes.size() >= kBatchBytes)
+    Batch& batch = *m_pFilling;
+    // The row goes in last: one that cannot grow the batch leaves no row
+    // pointing past its bytes.
+    Row row{qsizetype(batch.bytes.size()),
+            qsizetype(batch.texts.size()),
+            qsizetype(m_rowTexts.size()),
+            {}};
+    batch.bytes.append(m_rowBytes);
+    batch.texts.insert(batch.texts.end(), m_rowTexts.begin(), m_rowTexts.end());
+    row.blobFiles.swap(m_rowBlobFiles);
+    batch.rows.push_back(std::move(row));
+    m_rowBlobFiles.clear();
+    m_rowBytes.clear();
+    m_rowTexts.clear();
+    if (batch.rows.size() >= kBatchRows || qsizetype(batch.bytes.size()) >= kBatchBytes)
         Push();
-    std::lock_guard lock(m_mutex);
-    return m_nFailure;
+    return m_nFailure.load(std::memory_order_acquire);
 }
 
 void CCrxRowQueue::Push()
@@ -126,10 +147,9 @@ CrxResult CCrxRowQueue::Write(const Batch& batch)
     try {
         for (const Row& row : batch.rows) {
             m_views.clear();
-            for (qsizetype i = row.firstText; i < row.firstText + row.texts; ++i) {
-                const qsizetype start = i == 0 ? 0 : batch.ends[i - 1];
-                m_views.emplace_back(batch.bytes.constData() + start, batch.ends[i] - start);
-            }
+            const char* bytes = batch.bytes.data() + row.firstByte;
+            for (qsizetype i = row.firstText; i < row.firstText + row.texts; ++i)
+                m_views.emplace_back(bytes + batch.texts[i].start, batch.texts[i].size);
             if (CrxResult rc = m_writer.InsertRowUtf8(m_views.data(), qsizetype(m_views.size()),
                                                       row.blobFiles))
                 return rc;

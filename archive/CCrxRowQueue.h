@@ -9,14 +9,15 @@
 
 #include "archive/CrxResult.h"
 
-#include <QByteArray>
 #include <QByteArrayView>
 #include <QStringList>
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -31,9 +32,26 @@ public:
     CCrxRowQueue& operator=(const CCrxRowQueue&) = delete;
 
     // One row for the writer's prepared insert: its key texts, then its
-    // value texts (UTF-8), then its blob files.
-    void BeginRow();
+    // value texts (UTF-8), then its blob files. BeginRow opens it with a
+    // number of texts, all empty; AddText adds one more. A parse fills a
+    // text in place as its pieces come (BeginText, AppendText, EndText), so
+    // that a value is copied once into the row, and the row once into its
+    // batch. A row begun again before its end is dropped.
+    void BeginRow(qsizetype texts = 0);
     void AddText(QByteArrayView utf8);
+    // The text at index takes what is appended until EndText, in place of
+    // what it had.
+    void BeginText(qsizetype index)
+    {
+        m_nText = index;
+        m_nTextStart = qsizetype(m_rowBytes.size());
+    }
+    void AppendText(QByteArrayView utf8) { m_rowBytes.append(utf8.data(), size_t(utf8.size())); }
+    void EndText()
+    {
+        m_rowTexts[size_t(m_nText)] = {m_nTextStart, qsizetype(m_rowBytes.size()) - m_nTextStart};
+    }
+    void SetText(qsizetype index, QByteArrayView utf8);
     void AddBlobFile(const QString& file);
     // Queues the row (waiting while the queue is full): the writer's first
     // failure so far, else 0.
@@ -46,16 +64,23 @@ public:
     CrxResult Stop();
 
 private:
+    // A text of a row: where it starts among the row's bytes, and its size.
+    struct Span
+    {
+        qsizetype start = 0;
+        qsizetype size = 0;
+    };
     struct Row
     {
+        qsizetype firstByte = 0;
         qsizetype firstText = 0;
         qsizetype texts = 0;
         QStringList blobFiles;
     };
     struct Batch
     {
-        QByteArray bytes;
-        std::vector<qsizetype> ends; // of each text in bytes
+        std::string bytes;
+        std::vector<Span> texts;
         std::vector<Row> rows;
         void Clear();
     };
@@ -64,15 +89,27 @@ private:
     void Run();
     CrxResult Write(const Batch& batch);
 
+    // The parser's members, the writer thread's and those both write each
+    // start a cache line of their own: a line that both threads write goes
+    // back and forth between their cores at every text.
+    static constexpr size_t kCacheLine = 64;
+
     CCrxSqlWriter& m_writer;
+    // The row being built; its buffers are kept from row to row.
+    alignas(kCacheLine) std::string m_rowBytes;
+    std::vector<Span> m_rowTexts;
+    QStringList m_rowBlobFiles;
+    qsizetype m_nText = 0;
+    qsizetype m_nTextStart = 0;
     std::unique_ptr<Batch> m_pFilling;
-    std::vector<QByteArrayView> m_views; // the writer thread's
-    std::thread m_thread;
+    alignas(kCacheLine) std::vector<QByteArrayView> m_views; // the writer thread's
+    alignas(kCacheLine) std::thread m_thread;
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::deque<std::unique_ptr<Batch>> m_queue;
     std::vector<std::unique_ptr<Batch>> m_spare;
     bool m_bBusy = false;
     bool m_bStopping = false;
-    CrxResult m_nFailure = CRX_OK;
+    // Written under the mutex; a row's end reads it without taking it.
+    std::atomic<CrxResult> m_nFailure{CRX_OK};
 };

@@ -102,7 +102,8 @@ void CCrxSaxReader::OnEnd(void* self, const unsigned char* localName, const unsi
     if (reader->m_bStopped)
         return;
     const QByteArrayView name = Name(localName);
-    if (!reader->m_content.endElement(name) || reader->m_document.ParseComplete(name))
+    CrxContent& content = reader->m_content;
+    if (!content.endElement(name) || (content.EndedTop() && reader->m_document.ParseComplete(name)))
         reader->Stop();
 }
 

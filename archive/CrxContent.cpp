@@ -2,8 +2,12 @@
 
 #include "archive/CCrxElement.h"
 #include "archive/CCrxElementStack.h"
-#include "archive/CrxParseContext.h"
 #include "archive/ICrxDocument.h"
+
+CrxContent::CrxContent(ICrxDocument& document)
+    : m_document(document), m_stack(document.GetElementStack()), m_pAbort(document.GetCancelFlag())
+{
+}
 
 bool CrxContent::Record(CrxResult code)
 {
@@ -11,46 +15,37 @@ bool CrxContent::Record(CrxResult code)
     return false;
 }
 
-CCrxElement* CrxContent::ValidTop()
+inline CrxParseContext CrxContent::MakeContext(CCrxElement& top, const CrxAttributes* attributes)
 {
-    CCrxElementStack& stack = m_document.GetElementStack();
-    if (stack.TopIndex() < 0 || stack.TopIndex() >= CCrxElementStack::kDepth)
-        return nullptr;
-    return stack.Top();
-}
-
-CrxParseContext CrxContent::MakeContext(CCrxElement& top, const CrxAttributes* attributes)
-{
-    CrxParseContext context;
-    context.attributes = attributes;
-    context.contextString = &top.ContextString();
-    context.dbNameString = &top.DbName();
-    if (&top != m_pDbTop) {
-        m_pTopDb = m_document.GetDb(top.DbName());
-        m_pDbTop = &top;
+    if (&top != m_pContextTop) {
+        m_topContext.contextString = &top.ContextString();
+        m_topContext.dbNameString = &top.DbName();
+        m_topContext.db = m_document.GetDb(top.DbName());
+        m_topContext.importMode = m_document.GetImportMode();
+        m_topContext.allTables = m_document.GetAllTablesFlag();
+        m_topContext.tableSelection = m_document.GetTableSelection();
+        m_pContextTop = &top;
     }
-    context.db = m_pTopDb;
-    context.importMode = m_document.GetImportMode();
-    context.allTables = m_document.GetAllTablesFlag();
-    context.tableSelection = m_document.GetTableSelection();
+    CrxParseContext context = m_topContext;
+    context.attributes = attributes;
     return context;
 }
 
 bool CrxContent::startElement(QByteArrayView localName, const CrxAttributes& attributes)
 {
-    if (CrxAborted(m_document.GetCancelFlag()))
+    if (CrxAborted(m_pAbort))
         return Record(CRX_E_CANCELLED);
     if (localName.isEmpty())
         return Record(CRX_E_ELEMENT_EMPTY);
-    CCrxElement* top = ValidTop();
+    CCrxElement* top = m_stack.Top();
     if (!top)
         return Record(CRX_E_ELEMENT_STACK);
     CrxParseContext context = MakeContext(*top, &attributes);
     if (CrxResult rc = top->OnStartChild(localName, context))
         return Record(rc);
     if (context.push) {
-        m_pDbTop = nullptr;
-        if (!m_document.GetElementStack().Push(context.push))
+        m_pContextTop = nullptr;
+        if (!m_stack.Push(context.push))
             return Record(CRX_E_ELEMENT_STACK);
     }
     return true;
@@ -58,17 +53,19 @@ bool CrxContent::startElement(QByteArrayView localName, const CrxAttributes& att
 
 bool CrxContent::endElement(QByteArrayView localName)
 {
+    m_bEndedTop = false;
     if (localName.isEmpty())
         return Record(CRX_E_ELEMENT_EMPTY);
-    CCrxElement* top = ValidTop();
+    CCrxElement* top = m_stack.Top();
     if (!top)
         return Record(CRX_E_ELEMENT_STACK);
     CrxParseContext context = MakeContext(*top, nullptr);
     if (CrxResult rc = top->OnEnd(localName, context))
         return Record(rc);
     if (context.pop) {
-        m_pDbTop = nullptr;
-        m_document.GetElementStack().Pop();
+        m_pContextTop = nullptr;
+        m_stack.Pop();
+        m_bEndedTop = true;
     }
     return true;
 }
@@ -77,9 +74,11 @@ bool CrxContent::characters(QByteArrayView text)
 {
     if (text.isEmpty())
         return true;
-    CCrxElement* top = ValidTop();
+    CCrxElement* top = m_stack.Top();
     if (!top)
         return Record(CRX_E_ELEMENT_STACK);
+    if (!top->TakesText())
+        return true;
     if (CrxResult rc = top->OnCharacters(text))
         return Record(rc);
     return true;

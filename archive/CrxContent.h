@@ -7,6 +7,7 @@
 // recorded on the document and stops the parse; a reader error is recorded
 // only when nothing was recorded before.
 
+#include "archive/CrxParseContext.h"
 #include "archive/CrxResult.h"
 
 #include <QByteArrayView>
@@ -14,19 +15,22 @@
 
 class CrxAttributes;
 class ICrxDocument;
-struct CrxParseContext;
-class CCrxDb;
 class CCrxElement;
+class CCrxElementStack;
 
 class CrxContent
 {
 public:
-    explicit CrxContent(ICrxDocument& document) : m_document(document) {}
+    // A document keeps its element stack and abort flag for a whole parse:
+    // both are looked up here, once.
+    explicit CrxContent(ICrxDocument& document);
     virtual ~CrxContent() = default;
 
     // Each returns false when the parse must stop (the code is recorded).
     bool startElement(QByteArrayView localName, const CrxAttributes& attributes);
     bool endElement(QByteArrayView localName);
+    // Whether the last end tag closed the element on top.
+    bool EndedTop() const { return m_bEndedTop; }
     // A piece of text; an element's text may come in several.
     bool characters(QByteArrayView text);
     // The reader's own errors.
@@ -34,13 +38,17 @@ public:
     void fatalError();
 
 private:
-    CCrxElement* ValidTop();
     CrxParseContext MakeContext(CCrxElement& top, const CrxAttributes* attributes);
     bool Record(CrxResult code);
 
     ICrxDocument& m_document;
-    // The database of the element on top, looked up once while it stays
-    // there: its database name changes only before it is pushed.
-    const CCrxElement* m_pDbTop = nullptr;
-    CCrxDb* m_pTopDb = nullptr;
+    CCrxElementStack& m_stack;
+    const CrxAbortFlag* m_pAbort;
+    // What a hook is told of the element on top, looked up again only when
+    // another element comes on top: the database an element's name gives
+    // changes only before the element is pushed, and the document's options
+    // stay as they are for the parse.
+    const CCrxElement* m_pContextTop = nullptr;
+    CrxParseContext m_topContext;
+    bool m_bEndedTop = false;
 };

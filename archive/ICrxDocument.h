@@ -33,7 +33,9 @@ public:
     // Overwrites an earlier code.
     virtual void SetLastError(CrxResult code) = 0;
     virtual CrxResult GetLastError() const = 0;
-    // Asked after each end tag: true when the document has all it reads, so
-    // the parse stops there instead of reading the rest of the file.
+    // Asked after each end tag that closes the element on top (the others
+    // leave the grammar where it was): true when the document has all it
+    // reads, so the parse stops there instead of reading the rest of the
+    // file.
     virtual bool ParseComplete(QByteArrayView endedName) const;
 };

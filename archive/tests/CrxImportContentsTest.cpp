@@ -86,6 +86,34 @@ TEST_F(CrxImportContentsTest, ImportsRowsMediaAndStamp)
     EXPECT_EQ(stamp, archiveTime);
 }
 
+TEST_F(CrxImportContentsTest, EachRowTakesItsOwnValuesInAnyOrder)
+{
+    // Values out of column order, a name given twice (the last counts), a
+    // row without the values the row before had, and a long value that the
+    // parser hands over in many pieces.
+    QByteArray longName;
+    while (longName.size() < 300000)
+        longName += "a&amp;\xc3\xa9<![CDATA[<c>]]>";
+    const QByteArray rows =
+        "<datarec><PRICE>5</PRICE><NAME>first</NAME><CODE>0001</CODE><NAME>second</NAME>"
+        "</datarec>"
+        "<datarec><CODE>0002</CODE></datarec>"
+        "<datarec><NAME>" +
+        longName + "</NAME><CODE>0003</CODE><PRICE></PRICE></datarec>";
+    ASSERT_EQ(Import(Setting(Table("CSB001", rows))), CRX_OK);
+    QString expected = QString::fromUtf8(longName);
+    expected.replace("&amp;", "&").replace("<![CDATA[", "").replace("]]>", "");
+    EXPECT_EQ(Rows(SettingDb(), "CSB001", {"CODE", "NAME", "PRICE"}),
+              QStringList({"0001|second|5", "0002||", "0003|" + expected + "|"}));
+
+    // A row that a failure cuts short is not stored; the rows before it are.
+    EXPECT_EQ(Import(Setting(Table("CSB002", Row("0001", "a") +
+                                                 "<datarec><CODE>0002</CODE><NAME>b<x/></NAME>"
+                                                 "</datarec>"))),
+              CRX_E_ELEMENT_STACK);
+    EXPECT_EQ(Rows(SettingDb(), "CSB002"), QStringList{"0001|a"});
+}
+
 TEST_F(CrxImportContentsTest, FailuresStopTheImport)
 {
     struct Case
