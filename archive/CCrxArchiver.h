@@ -1,8 +1,8 @@
 #pragma once
 
 // The archive container: a bzip2-compressed tar. The bzip2 stream is made
-// by lbzip2 on every core where it is installed and decoded by it on two
-// (its memory grows with its threads), else in-process; the tar is always read and written
+// by lbzip2 on every core where it is installed and decoded by it on three
+// (held while it runs ahead of its reader), else in-process; the tar is always read and written
 // in-process. Archives come from outside, so unpacking takes only plain files and folders under
 // relative paths, and stops past a size limit; nothing lands outside the unpack folder.
 

@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cstdio>
+#include <sys/ioctl.h>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -25,6 +27,8 @@ namespace {
 std::atomic<long> g_peakChildKb{0};
 // The usual largest pipe an unprivileged process may ask for.
 constexpr int kPipeBytes = 1024 * 1024;
+// A held child goes on once this little is left in the pipe.
+constexpr int kLetGoBelow = kPipeBytes / 4;
 
 QString& ProgramSlot()
 {
@@ -65,7 +69,7 @@ bool CCrxBzip2Process::StartCompress(int out)
     return Start("-9", Cores(), ends[1], out, ends[0], ends[1]);
 }
 
-bool CCrxBzip2Process::StartDecompress(int in, int threads)
+bool CCrxBzip2Process::StartDecompress(int in, int threads, long budgetKb)
 {
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC) != 0)
@@ -74,8 +78,69 @@ bool CCrxBzip2Process::StartDecompress(int in, int threads)
     // between the child and us so often that it costs more than a core's
     // share of the decompression. A smaller limit only costs speed.
     ::fcntl(ends[0], F_SETPIPE_SZ, kPipeBytes);
-    return Start("-d", threads > 0 ? std::min(threads, Cores()) : Cores(), in, ends[1], ends[0],
-                 ends[1]);
+    if (!Start("-d", threads > 0 ? std::min(threads, Cores()) : Cores(), in, ends[1], ends[0],
+               ends[1]))
+        return false;
+    if (budgetKb > 0) {
+        m_budgetKb = budgetKb;
+        m_stopWatching = false;
+        m_watcher = std::thread(&CCrxBzip2Process::Watch, this);
+    }
+    return true;
+}
+
+void CCrxBzip2Process::Watch()
+{
+    std::unique_lock lock(m_paceMutex);
+    while (
+        !m_paceStop.wait_for(lock, std::chrono::milliseconds(2), [this] { return m_stopWatching; }))
+        Pace();
+}
+
+void CCrxBzip2Process::StopWatching()
+{
+    if (!m_watcher.joinable())
+        return;
+    {
+        std::lock_guard lock(m_paceMutex);
+        m_stopWatching = true;
+    }
+    m_paceStop.notify_one();
+    m_watcher.join();
+}
+
+void CCrxBzip2Process::Pace()
+{
+    int queued = 0;
+    if (m_pid < 0 || m_fd < 0 || ::ioctl(m_fd, FIONREAD, &queued) != 0)
+        return;
+    // Held, it goes on before its output runs dry; it is held only while
+    // there is enough to read meanwhile.
+    if (m_held) {
+        if (queued < kLetGoBelow) {
+            ::kill(m_pid, SIGCONT);
+            m_held = false;
+        }
+    } else if (queued >= kLetGoBelow && ChildResidentKb() > m_budgetKb) {
+        ::kill(m_pid, SIGSTOP);
+        m_held = true;
+    }
+}
+
+long CCrxBzip2Process::ChildResidentKb() const
+{
+    char path[64];
+    std::snprintf(path, sizeof path, "/proc/%d/statm", int(m_pid));
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return 0;
+    char text[128] = {};
+    const ssize_t n = ::read(fd, text, sizeof text - 1);
+    ::close(fd);
+    long size = 0, resident = 0;
+    if (n <= 0 || std::sscanf(text, "%ld %ld", &size, &resident) != 2)
+        return 0;
+    return resident * (::sysconf(_SC_PAGESIZE) / 1024);
 }
 
 bool CCrxBzip2Process::Start(const char* mode, int threadCount, int in, int out, int ours,
@@ -133,6 +198,10 @@ bool CCrxBzip2Process::Write(const char* data, size_t size)
 
 ssize_t CCrxBzip2Process::Read(char* data, size_t size)
 {
+    if (m_budgetKb > 0) {
+        std::lock_guard lock(m_paceMutex);
+        Pace();
+    }
     for (;;) {
         const ssize_t n = ::read(m_fd, data, size);
         if (n < 0 && errno == EINTR)
@@ -143,6 +212,7 @@ ssize_t CCrxBzip2Process::Read(char* data, size_t size)
 
 CrxResult CCrxBzip2Process::Finish(const CrxAbortFlag* abort, CrxResult failed)
 {
+    StopWatching();
     CloseFd();
     if (m_pid < 0)
         return failed;
@@ -167,7 +237,11 @@ CrxResult CCrxBzip2Process::Finish(const CrxAbortFlag* abort, CrxResult failed)
 
 void CCrxBzip2Process::Kill()
 {
+    // Before the child is reaped: its process id may then be another's.
+    StopWatching();
     CloseFd();
+    m_budgetKb = 0;
+    m_held = false;
     if (m_pid < 0)
         return;
     ::kill(m_pid, SIGKILL);
