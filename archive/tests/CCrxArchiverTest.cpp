@@ -4,6 +4,7 @@
 #include "archive/CrxDiskReserve.h"
 #include "archive/CrxFileOps.h"
 #include "archive/tests/CrxScratchFixture.h"
+#include "archive/tests/CrxTestSupport.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -23,6 +24,7 @@
 #include <sys/wait.h>
 #include <thread>
 
+using crxtest::Prose;
 using korvane::test::readFile;
 using korvane::test::writeFile;
 
@@ -477,14 +479,12 @@ TEST_P(CCrxArchiverBothWaysTest, AStreamedMemberGoesToItsReaderUnderTheUnpackRul
     EXPECT_LE(sink.taken.size(), 8 << 20);
 }
 
-// Letters and line ends: bzip2 packs them into blocks of its full size.
-QByteArray Prose(qsizetype size, quint32 seed)
+// A copy of the archive at path with a bit flipped in its middle.
+void WriteDamagedCopy(const QString& path, const QString& copy)
 {
-    QRandomGenerator random(seed);
-    QByteArray text(size, Qt::Uninitialized);
-    for (char& c : text)
-        c = "abcdefghij klmnop\n"[random.bounded(18)];
-    return text;
+    QByteArray bytes = readFile(path);
+    bytes[bytes.size() / 2] ^= 0x10;
+    ASSERT_TRUE(writeFile(copy, bytes));
 }
 
 // Told how the XML ends, the unpack takes what follows it from the
@@ -501,9 +501,7 @@ TEST_P(CCrxArchiverBothWaysTest, MembersAfterTheXmlComeFromTheArchivesEnd)
                                         {xmlName.toUtf8(), xml},
                                         {"Schema.txt", schema},
                                         {"additionals/Movie/m.mp4", movie}});
-    QByteArray damaged = readFile(Path("a.crx"));
-    damaged[damaged.size() / 2] ^= 0x10;
-    ASSERT_TRUE(writeFile(Path("damaged.crx"), damaged));
+    WriteDamagedCopy(Path("a.crx"), Path("damaged.crx"));
     WriteRawNameArchive(Path("last.crx"), {{"blob/T_0.blob", "1"}, {xmlName.toUtf8(), xml}});
 
     Archiver archiver;
@@ -557,9 +555,7 @@ TEST_P(CCrxArchiverBothWaysTest, MembersAfterTheXmlComeFromTheArchivesEnd)
                                               {xmlName.toUtf8(), xml},
                                               {"copy.txt", lookalike},
                                               {"Schema.txt", schema}});
-    QByteArray twoWays = readFile(Path("twoways.crx"));
-    twoWays[twoWays.size() / 2] ^= 0x10;
-    ASSERT_TRUE(writeFile(Path("twoways.crx"), twoWays));
+    WriteDamagedCopy(Path("twoways.crx"), Path("twoways.crx"));
     EXPECT_EQ(unpack("twoways.crx"), CRX_E_UNPACK);
     archiver.SetMemberEnd("</other>");
     EXPECT_EQ(unpack("damaged.crx"), CRX_E_UNPACK);

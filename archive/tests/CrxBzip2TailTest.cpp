@@ -1,9 +1,9 @@
 #include "archive/CrxBzip2Tail.h"
 
 #include "archive/tests/CrxScratchFixture.h"
+#include "archive/tests/CrxTestSupport.h"
 
 #include <QFile>
-#include <QRandomGenerator>
 
 #include <gtest/gtest.h>
 
@@ -12,19 +12,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+using crxtest::Prose;
 using korvane::test::writeFile;
 
 namespace {
-
-// Letters and line ends: bzip2 fills whole blocks with them.
-QByteArray Prose(qsizetype size, quint32 seed)
-{
-    QRandomGenerator random(seed);
-    QByteArray text(size, Qt::Uninitialized);
-    for (char& c : text)
-        c = "abcdefghij klmnop\n"[random.bounded(18)];
-    return text;
-}
 
 // bzip2 at 100k blocks: several blocks from a few hundred KB.
 QByteArray Compress(const QByteArray& data)

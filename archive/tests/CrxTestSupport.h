@@ -2,12 +2,25 @@
 
 #include "archive/CrxFileOps.h"
 
+#include <QByteArray>
+#include <QRandomGenerator>
+
 #include <sched.h>
 
 #include <functional>
 #include <vector>
 
 namespace crxtest {
+
+// Letters and line ends: bzip2 packs them into blocks of its full size.
+inline QByteArray Prose(qsizetype size, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QByteArray text(size, Qt::Uninitialized);
+    for (char& c : text)
+        c = "abcdefghij klmnop\n"[random.bounded(18)];
+    return text;
+}
 
 // Keeps this process on the core it runs on for the lifetime of the object,
 // so the archive sees one core; the former affinity is put back after.
