@@ -94,7 +94,7 @@ void CCrxBzip2Process::Watch()
     std::unique_lock lock(m_paceMutex);
     while (
         !m_paceStop.wait_for(lock, std::chrono::milliseconds(2), [this] { return m_stopWatching; }))
-        Pace();
+        Pace(true);
 }
 
 void CCrxBzip2Process::StopWatching()
@@ -109,10 +109,10 @@ void CCrxBzip2Process::StopWatching()
     m_watcher.join();
 }
 
-void CCrxBzip2Process::Pace()
+void CCrxBzip2Process::Pace(bool mayHold)
 {
     int queued = 0;
-    if (m_pid < 0 || m_fd < 0 || ::ioctl(m_fd, FIONREAD, &queued) != 0)
+    if ((!m_held && !mayHold) || m_pid < 0 || m_fd < 0 || ::ioctl(m_fd, FIONREAD, &queued) != 0)
         return;
     // Held, it goes on before its output runs dry; it is held only while
     // there is enough to read meanwhile.
@@ -121,7 +121,7 @@ void CCrxBzip2Process::Pace()
             ::kill(m_pid, SIGCONT);
             m_held = false;
         }
-    } else if (queued >= kLetGoBelow && ChildResidentKb() > m_budgetKb) {
+    } else if (mayHold && queued >= kLetGoBelow && ChildResidentKb() > m_budgetKb) {
         ::kill(m_pid, SIGSTOP);
         m_held = true;
     }
@@ -200,7 +200,7 @@ ssize_t CCrxBzip2Process::Read(char* data, size_t size)
 {
     if (m_budgetKb > 0) {
         std::lock_guard lock(m_paceMutex);
-        Pace();
+        Pace(false);
     }
     for (;;) {
         const ssize_t n = ::read(m_fd, data, size);

@@ -63,10 +63,10 @@ public:
 
 private:
     bool Start(const char* mode, int threads, int in, int out, int ours, int theirs);
-    // Holds or lets go the child by the budget: before each read, and every
-    // few milliseconds from a thread of its own while the reader does not
-    // read.
-    void Pace();
+    // Holds the child by the budget (mayHold: the watching thread, every
+    // few milliseconds) or lets it go (also before each read, so that the
+    // reader never waits on a held child).
+    void Pace(bool mayHold);
     void Watch();
     void StopWatching();
     long ChildResidentKb() const;

@@ -71,9 +71,6 @@ CrxResult CCrxRowQueue::EndRow()
     batch.texts.insert(batch.texts.end(), m_rowTexts.begin(), m_rowTexts.end());
     row.blobFiles.swap(m_rowBlobFiles);
     batch.rows.push_back(std::move(row));
-    m_rowBlobFiles.clear();
-    m_rowBytes.clear();
-    m_rowTexts.clear();
     if (batch.rows.size() >= kBatchRows || qsizetype(batch.bytes.size()) >= kBatchBytes)
         Push();
     return m_nFailure.load(std::memory_order_acquire);
