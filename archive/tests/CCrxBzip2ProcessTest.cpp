@@ -41,19 +41,29 @@ protected:
         return 2 * rows.size();
     }
 
-    // The resident size of the child this thread started, in KiB. (Its
-    // peak as the system reports it counts this process's memory too: the
-    // child shares it until it runs lbzip2.)
-    static long ChildResidentKb()
+    // A file of /proc about the one child this thread started, or empty.
+    static QByteArray ChildProcFile(const char* name)
     {
         QFile children(QStringLiteral("/proc/self/task/%1/children").arg(::gettid()));
         if (!children.open(QIODevice::ReadOnly))
-            return -1;
+            return {};
         const QByteArray pid = children.readAll().trimmed();
-        QFile statm("/proc/" + QString::fromLatin1(pid) + "/statm");
-        if (pid.isEmpty() || pid.contains(' ') || !statm.open(QIODevice::ReadOnly))
-            return -1;
-        return statm.readAll().split(' ').value(1).toLong() * (::sysconf(_SC_PAGESIZE) / 1024);
+        QFile file("/proc/" + QString::fromLatin1(pid) + '/' + QLatin1String(name));
+        if (pid.isEmpty() || pid.contains(' ') || !file.open(QIODevice::ReadOnly))
+            return {};
+        return file.readAll();
+    }
+    // Its resident size in KiB. (Its peak as the system reports it counts
+    // this process's memory too: the child shares it until it runs lbzip2.)
+    static long ChildResidentKb()
+    {
+        return ChildProcFile("statm").split(' ').value(1).toLong() *
+               (::sysconf(_SC_PAGESIZE) / 1024);
+    }
+    static bool ChildStopped()
+    {
+        const QByteArray stat = ChildProcFile("stat");
+        return stat.mid(stat.lastIndexOf(')') + 2, 1) == "T";
     }
 };
 
@@ -73,6 +83,7 @@ TEST_F(CCrxBzip2ProcessTest, AReaderThatWaitsHoldsTheDecompressorAtItsBudget)
     QCryptographicHash unpacked(QCryptographicHash::Sha256);
     qint64 total = 0;
     long peakKb = 0;
+    bool seenHeld = false;
     for (int pause = 0;; ++pause) {
         const ssize_t n = child.Read(buffer.data(), buffer.size());
         ASSERT_GE(n, 0);
@@ -84,15 +95,18 @@ TEST_F(CCrxBzip2ProcessTest, AReaderThatWaitsHoldsTheDecompressorAtItsBudget)
         if (pause % 64 == 0) {
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
             peakKb = std::max(peakKb, ChildResidentKb());
+            seenHeld = seenHeld || ChildStopped();
         }
     }
     EXPECT_EQ(child.Finish(nullptr, CRX_E_UNPACK), CRX_OK);
     EXPECT_EQ(total, size);
     EXPECT_EQ(unpacked.result(), packed.result());
-    // Held at the budget, past it only by what one check lets through;
-    // left to itself it held some 50 MB here.
+    // Held at the budget, past it by what lbzip2 takes between two checks:
+    // a few MB, more on a busy machine with two cores. Left to itself it
+    // held some 50 MB here.
+    EXPECT_TRUE(seenHeld);
     EXPECT_GT(peakKb, 0);
-    EXPECT_LE(peakKb, kBudgetKb + 8 * 1024);
+    EXPECT_LE(peakKb, kBudgetKb + 20 * 1024);
 }
 
 TEST_F(CCrxBzip2ProcessTest, AHeldDecompressorIsStoppedAtOnce)
