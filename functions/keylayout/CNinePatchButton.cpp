@@ -52,13 +52,15 @@ void CNinePatchButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QRect area = rect();
-    if (!m_pImage) {
+    if (!m_pImage && !m_bPlainFace) {
         painter.fillRect(area, palette().color(QPalette::Button));
         return;
     }
     painter.fillRect(area, Qt::white);
+    // A style without any picture is drawn as one whose picture is too small.
     const auto slices =
-        NineSliceRects(area, m_pImage->size(), m_nCornerSize, m_nOverhangX, m_nOverhangY);
+        m_pImage ? NineSliceRects(area, m_pImage->size(), m_nCornerSize, m_nOverhangX, m_nOverhangY)
+                 : std::nullopt;
     if (slices) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         for (const NineSlice& slice : *slices)

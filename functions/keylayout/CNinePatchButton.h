@@ -32,8 +32,8 @@ public:
     bool m_bHandles = false; // three resize handles while focused or selected
     bool m_bInvert = false;  // inverted while focused or selected
     bool m_bVeil = false;    // grey veil while disabled
-    // An image too small for its slices (or not loaded) gives a plain face
-    // of the colours, with the content and decorations on it.
+    // An image too small for its slices, not loaded or missing gives a
+    // plain face of the colours, with the content and decorations on it.
     bool m_bPlainFace = false;
     int m_nCornerSize = 8;
     int m_nOverhangX = 3;

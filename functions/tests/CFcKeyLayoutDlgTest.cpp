@@ -278,6 +278,40 @@ TEST_F(KeyLayoutWindow, AKeyWhosePictureCannotBeSlicedShowsAPlainFaceItsLabelAnd
     EXPECT_NE(selected.pixelColor(10, 30), plain.pixelColor(10, 30));
 }
 
+// A theme without any picture: the key is drawn as one whose picture cannot
+// be sliced, with its face, frame, label and selection.
+TEST_F(KeyLayoutWindow, AKeyWhoseStyleHasNoPictureShowsAPlainFaceItsLabelAndItsSelection)
+{
+    const int fore = 0x000080;
+    const int back = 0xFFE0A0;
+    Exec(QStringLiteral("INSERT INTO CSB022 (SHEETTYPE, SHEETNUMBER, SHEETARRANGE, SHEETSEQCODE, "
+                        "CONTROLTYPE, THEME, CODE, POSITIONX, POSITIONY, WIDTH, HEIGHT, LABEL, "
+                        "FOREGROUNDCOLOR, BACKGROUNDCOLOR, OPTIONCOLOR, IMAGEFLAG) VALUES ('ITEM', "
+                        "1, 1, 5, 'FunctionButton', 'Dark', '000009', 400, 150, 127, 68, "
+                        "'Subtotal', %1, %2, 0, 0)")
+             .arg(fore)
+             .arg(back));
+    CFcKeyLayoutDlg& window = Open();
+    CFcKeyLayButton* key = KeyWindow("000009");
+    ASSERT_TRUE(key);
+    ASSERT_EQ(key->Image(), nullptr);
+    const QImage plain = key->grab().toImage();
+    const QPoint corner(plain.width() - 5, plain.height() - 5);
+    EXPECT_EQ(plain.pixelColor(10, 30), ColourFromDb(back));
+    EXPECT_EQ(plain.pixelColor(corner), ColourFromDb(back));
+    for (const QPoint edge : {QPoint(0, 0), QPoint(plain.width() - 1, 30),
+                              QPoint(60, plain.height() - 1), QPoint(0, 30)})
+        EXPECT_EQ(plain.pixelColor(edge), ColourFromDb(fore)) << edge.x() << "," << edge.y();
+    EXPECT_TRUE(HasColour(plain.copy(plain.rect().adjusted(2, 2, -2, -2)), ColourFromDb(fore)))
+        << "no label";
+
+    window.Editor()->SelectKey(key->Record());
+    EXPECT_TRUE(Button(CFcKeyLayoutDlg::IDC_BUTTON_SET)->isEnabled());
+    const QImage selected = key->grab().toImage();
+    EXPECT_NE(selected.pixelColor(10, 30), plain.pixelColor(10, 30)); // the red tint
+    EXPECT_EQ(selected.pixelColor(corner), QColor(Qt::white));        // a resize handle
+}
+
 TEST_F(KeyLayoutWindow, ThePaletteOffersTheStoredSectionSizes)
 {
     Exec(QStringLiteral("DELETE FROM CSB023 WHERE LAYOUTCODE LIKE 'ITEMSECTION.%'"));
