@@ -68,10 +68,12 @@ const char* const kPaletteKeys[] = {
     "CRDC_FC_SIZE_MSGKIND_2", "CRDC_FC_SIZE_MSGKIND_3",
 };
 constexpr int kLeft = 12;
-constexpr int kSectionClip = 504;
+// Between the palette and the canvas: section buttons end 16 px left of it.
+constexpr int kPaletteGap = 16;
 const QPoint kCanvasAt(520, 20);
-// A dealer's screen holds the whole window.
-constexpr QSize kLargestWindow(1280, 800);
+// A dealer's 1280 x 800 screen holds the whole window with its frame and
+// title bar.
+constexpr QSize kLargestWindow(1272, 760);
 constexpr int kRightMargin = 40;
 // Below the sheet: the margin it had before it scrolled.
 constexpr int kSheetBottomMargin = 70;
@@ -102,32 +104,37 @@ CFcKeyLayoutDlg::CFcKeyLayoutDlg(CDataManager* dataManager, QWidget* parent,
         button->setGeometry(kLeft, y, 150, 28);
         y += 32;
     }
-    auto label = [this](uint id, const char* key, const QRect& place) {
-        auto* text = new QLabel(QLatin1String(key), this);
+    auto label = [](QWidget* parent, uint id, const char* key, const QRect& place) {
+        auto* text = new QLabel(QLatin1String(key), parent);
         SetControlId(text, id);
         text->setGeometry(place);
         return text;
     };
-    label(23153, "CRDC_LABEL_GRIDSIZE", QRect(kLeft, y + 4, 100, 20));
-    m_pGridText = label(IDC_GRID_TEXT, "", QRect(kLeft + 100, y + 4, 80, 20));
+    label(this, 23153, "CRDC_LABEL_GRIDSIZE", QRect(kLeft, y + 4, 100, 20));
+    m_pGridText = label(this, IDC_GRID_TEXT, "", QRect(kLeft + 100, y + 4, 80, 20));
     AddButton(IDC_SIZE_CHANGE, QStringLiteral("CRDC_FC_SIZE_CHANGE"))
         ->setGeometry(kLeft + 190, y, 120, 28);
     y += 40;
-    label(23155, "CRDC_LABEL_BUTTONKIND", QRect(kLeft, y, 200, 20));
-    y += 24;
+    // The palette takes its sizes from the layout's geometry, as large as
+    // a shop's keys: where the window has no room for them, it scrolls.
+    m_pPaletteView = new QScrollArea(this);
+    m_pPaletteView->setFrameShape(QFrame::NoFrame);
+    m_pPaletteView->setWidget(new QWidget);
+    m_pPaletteView->move(kLeft, y);
+    QWidget* palette = m_pPaletteView->widget();
+    label(palette, 23155, "CRDC_LABEL_BUTTONKIND", QRect(0, 0, 200, 20));
     for (int i = 0; i < 8; ++i) {
-        QPushButton* button = i < 5 ? static_cast<QPushButton*>(new CNinePatchButton(this))
-                                    : new CMsgKindButton(this);
+        QPushButton* button = i < 5 ? static_cast<QPushButton*>(new CNinePatchButton(palette))
+                                    : new CMsgKindButton(palette);
         SetControlId(button, kPaletteIds[i]);
         button->setText(QLatin1String(kPaletteKeys[i]));
         // The one-cell key keeps this place: tall enough for its label
         // inside its border.
-        button->setGeometry(kLeft, y + i * 26, 140,
-                            std::max(22, button->fontMetrics().height() + 12));
+        button->setGeometry(0, 24 + i * 26, 140, std::max(22, button->fontMetrics().height() + 12));
         const uint id = kPaletteIds[i];
         connect(button, &QPushButton::clicked, this, [this, id] { OnCommand(id); });
     }
-    label(23156, "CRDC_LABEL_MESSAGEKIND", QRect(kLeft, y, 200, 20));
+    label(palette, 23156, "CRDC_LABEL_MESSAGEKIND", QRect(0, 24, 200, 20));
     for (const auto& [id, key] : {std::pair<uint, const char*>{IDC_FC_HELP, "CRDM_FC_HELP"},
                                   {1, "CRD_OK"},
                                   {2, "CRD_CANCEL"}})
@@ -234,7 +241,8 @@ bool CFcKeyLayoutDlg::StartEditor()
     connect(m_controller.get(), &CKeySheetController::stateChanged, this,
             &CFcKeyLayoutDlg::UpdateEnabling);
 
-    // Palette: sizes and captions from the geometry, stacked under kind 0.
+    // Palette: sizes and captions from the geometry, stacked under kind 0;
+    // the window's fitting clips them at the canvas.
     int y = FindControlById(this, kPaletteIds[0])->geometry().bottom() + 1;
     KeyStyle style = m_images->GetDefaultKeyStyle();
     for (int i = 1; i < 8; ++i) {
@@ -242,7 +250,7 @@ bool CFcKeyLayoutDlg::StartEditor()
         const bool section = i >= 5;
         if (i == 5) {
             QWidget* sectionLabel = FindControlById(this, 23156);
-            sectionLabel->move(kLeft, y + 20);
+            sectionLabel->move(0, y + 20);
             y = sectionLabel->geometry().bottom() + 1 + 8 - 4;
         }
         const QSize size = section ? m_geometry->SectionSize(i - 5) : m_geometry->KeySize(i - 1);
@@ -250,8 +258,7 @@ bool CFcKeyLayoutDlg::StartEditor()
             section ? m_geometry->SectionLabel(i - 5) : m_geometry->KeyLabel(i - 1);
         if (!caption.isEmpty())
             static_cast<QPushButton*>(button)->setText(caption);
-        button->setGeometry(kLeft, y + 4, std::min(size.width(), kSectionClip - kLeft),
-                            size.height());
+        button->setGeometry(0, y + 4, size.width(), size.height());
         y = button->geometry().bottom() + 1;
     }
     CNinePatchButton* kinds[5];
@@ -264,22 +271,48 @@ bool CFcKeyLayoutDlg::StartEditor()
     PaintKindButtons(style, kinds);
 
     m_pScroll->setGeometry(strip.left(), strip.bottom() + 1 - 10, strip.width(), 20);
-    FitWindow(page.united(strip).united(m_pScroll->geometry()).size(),
-              std::max(y, FindControlById(this, IDC_PAGE_PASTE)->geometry().bottom() + 1));
+    FitWindow(page.united(strip).united(m_pScroll->geometry()).size(), y);
     connect(m_pScroll, &QScrollBar::valueChanged, this, &CFcKeyLayoutDlg::OnStripScrolled);
     m_editor->ShowStripPage(0);
     m_bStarted = true;
     return true;
 }
 
-void CFcKeyLayoutDlg::FitWindow(const QSize& sheet, int paletteBottom)
+int CFcKeyLayoutDlg::CanvasLeft(int sheetWidth)
 {
-    m_pSheetView->widget()->resize(sheet);
+    // Left of the canvas stay the commands, the grid row and the editor
+    // layout's Help, OK and Cancel (Cancel the rightmost, in left slot 2).
+    const int buttons =
+        CColorButton::AdjustRect(QRect(QPoint(0, 0), kLargestWindow), 0, 2, 2, 3, 0, false)
+            ->right();
+    const int left = std::max(buttons, FindControlById(this, IDC_SIZE_CHANGE)->geometry().right()) +
+                     1 + kPaletteGap;
+    // A sheet the screen has room for shows whole: the canvas moves left.
+    return std::clamp(kLargestWindow.width() - kRightMargin - sheetWidth, left, kCanvasAt.x());
+}
+
+void CFcKeyLayoutDlg::FitWindow(const QSize& sheet, int paletteHeight)
+{
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_pSheetView);
-    const int height = std::min(
-        kLargestWindow.height(),
-        std::max(paletteBottom + kButtonRow, kCanvasAt.y() + sheet.height() + kSheetBottomMargin));
-    const QSize room(kLargestWindow.width() - kCanvasAt.x() - kRightMargin,
+    const int canvasX = CanvasLeft(sheet.width());
+    const int height = std::min(kLargestWindow.height(),
+                                std::max(m_pPaletteView->y() + paletteHeight + kButtonRow,
+                                         kCanvasAt.y() + sheet.height() + kSheetBottomMargin));
+
+    // The palette ends above the button row and left of the canvas; its
+    // buttons are clipped at its right edge, less the bar where it scrolls.
+    const QSize paletteRoom(canvasX - kPaletteGap - kLeft,
+                            height - kButtonRow - m_pPaletteView->y());
+    const int paletteWidth = paletteRoom.width() - (paletteHeight > paletteRoom.height() ? bar : 0);
+    QWidget* palette = m_pPaletteView->widget();
+    for (QWidget* control : palette->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->resize(std::min(control->width(), paletteWidth - control->x()), control->height());
+    palette->resize(paletteWidth, paletteHeight);
+    m_pPaletteView->resize(paletteRoom);
+
+    m_pSheetView->widget()->resize(sheet);
+    m_pSheetView->move(canvasX, kCanvasAt.y());
+    const QSize room(kLargestWindow.width() - canvasX - kRightMargin,
                      height - kCanvasAt.y() - kButtonRow / 2);
     // A bar along one side takes room from the other.
     QSize view = sheet;
@@ -295,7 +328,7 @@ void CFcKeyLayoutDlg::FitWindow(const QSize& sheet, int paletteBottom)
     }
     view = view.boundedTo(room);
     m_pSheetView->resize(view);
-    resize(kCanvasAt.x() + view.width() + kRightMargin, height);
+    resize(canvasX + view.width() + kRightMargin, height);
 }
 
 bool CFcKeyLayoutDlg::OnInitDialog()

@@ -83,9 +83,11 @@ private:
     void SetGridText();
     void StoreGrid();
     void OnPalette(uint id);
+    // The canvas's left edge for a sheet of that width.
+    int CanvasLeft(int sheetWidth);
     // Sizes the window to its palette and the sheet's view of the canvas
-    // and strip: the view scrolls where the sheet is larger than the room.
-    void FitWindow(const QSize& sheet, int paletteBottom);
+    // and strip: each view scrolls where its content is larger than the room.
+    void FitWindow(const QSize& sheet, int paletteHeight);
 
     CDataManager* m_pDataManager;
     CKeyLayoutDialogs* m_pDialogs;
@@ -98,6 +100,7 @@ private:
     CFcKeySheetButton* m_pStrip = nullptr;
     QLabel* m_pGridText = nullptr;
     QScrollArea* m_pSheetView = nullptr;
+    QScrollArea* m_pPaletteView = nullptr;
     QScrollBar* m_pScroll = nullptr;
     int m_nScrollStripPage = -1;
     int m_nScrollPosition = 0;

@@ -17,6 +17,8 @@
 #include "testsupport/SuiteFixture.h"
 
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTest>
 
@@ -66,6 +68,51 @@ const char* const kSamplePaletteSizes[][2] = {
     {"ITEMSECTION.3.LABEL", "Full"},
 };
 
+// Where control is reached from its window: itself, or the scroll area it
+// scrolls in (the window's child that holds it).
+QWidget* PlaceInWindow(QWidget* control, QWidget* window)
+{
+    QWidget* place = control;
+    while (place->parentWidget() && place->parentWidget() != window)
+        place = place->parentWidget();
+    return place;
+}
+
+// Empty when the user can reach the whole control: inside the window, or
+// inside the content of a scroll area that scrolls far enough to show it.
+QString Unreachable(QWidget* control, QWidget* window)
+{
+    for (QWidget* up = control->parentWidget(); up && up != window; up = up->parentWidget()) {
+        auto* area = qobject_cast<QScrollArea*>(up);
+        if (!area || !area->widget())
+            continue;
+        QWidget* content = area->widget();
+        const QRect inContent(control->mapTo(content, QPoint(0, 0)), control->size());
+        if (!content->rect().contains(inContent))
+            return QStringLiteral("outside its scroll area's content");
+        const QSize hidden = content->size() - area->viewport()->size();
+        if (area->horizontalScrollBar()->maximum() < hidden.width() ||
+            area->verticalScrollBar()->maximum() < hidden.height())
+            return QStringLiteral("its scroll area does not scroll far enough");
+    }
+    const QWidget* place = PlaceInWindow(control, window);
+    const QRect inWindow(place->mapTo(window, QPoint(0, 0)), place->size());
+    return window->rect().contains(inWindow) ? QString() : QStringLiteral("outside the window");
+}
+
+// Palette sizes as large as a shop's layout uses, taller than the window
+// can be: key sizes 1 to 4, then section sizes 1 to 3.
+const struct
+{
+    const char* width;
+    const char* height;
+    const char* label;
+} kLargePalette[] = {
+    {"198", "98", "XL"},        {"158", "98", "L"},         {"127", "68", "M"},
+    {"98", "68", "S"},          {"766", "60", "Section L"}, {"510", "60", "Section M"},
+    {"382", "60", "Section S"},
+};
+
 // The key-layout window on the fixture's layout in the local data folder,
 // its palette filled with the sample archive's sizes.
 class KeyLayoutWindow : public KeyLayoutDbFixture
@@ -79,11 +126,10 @@ protected:
     void SetUp() override
     {
         KeyLayoutDbFixture::SetUp();
-        Exec(QStringLiteral("DELETE FROM CSB023 WHERE LAYOUTCODE LIKE 'ITEMBUTTON.%' OR "
-                            "LAYOUTCODE LIKE 'ITEMSECTION.%'"));
+        std::vector<std::pair<QString, QString>> sizes;
         for (const auto& [code, value] : kSamplePaletteSizes)
-            Exec(QStringLiteral("INSERT INTO CSB023 (LAYOUTCODE, LAYOUTVALUE) VALUES ('%1', '%2')")
-                     .arg(QLatin1String(code), QLatin1String(value)));
+            sizes.emplace_back(QLatin1String(code), QLatin1String(value));
+        ReplacePaletteSizes(sizes);
         ASSERT_TRUE(CSarvikApp::Instance().LoadLangDatas(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
         ASSERT_TRUE(CProgramLang::Initialize(QStringLiteral("Kesmond"),
                                              KORVANE_SUITE_DIR "/NolvarLANG.xml"));
@@ -96,6 +142,15 @@ protected:
         CFcKeyLayoutDlg::SetFolderWait({});
         CProgramLang::Release();
         CSarvikApp::Instance().ReleaseLangDatas();
+    }
+    // The palette's rows of CSB023 in place of the fixture's.
+    void ReplacePaletteSizes(const std::vector<std::pair<QString, QString>>& rows)
+    {
+        Exec(QStringLiteral("DELETE FROM CSB023 WHERE LAYOUTCODE LIKE 'ITEMBUTTON.%' OR "
+                            "LAYOUTCODE LIKE 'ITEMSECTION.%'"));
+        for (const auto& [code, value] : rows)
+            Exec(QStringLiteral("INSERT INTO CSB023 (LAYOUTCODE, LAYOUTVALUE) VALUES ('%1', '%2')")
+                     .arg(code, value));
     }
     CFcKeyLayoutDlg& Open()
     {
@@ -133,8 +188,9 @@ TEST_F(KeyLayoutWindow, StartsOnPresetOneAndShowsTheFirstPage)
     CKeyLayoutEditor* editor = window.Editor();
     ASSERT_TRUE(editor);
     EXPECT_EQ(QSize(editor->Grid().Columns(), editor->Grid().Rows()), QSize(6, 5));
+    // The 800 px page moves left of its place at 520 to show whole.
     EXPECT_EQ(QRect(window.Canvas()->mapTo(&window, QPoint(0, 0)), window.Canvas()->size()),
-              QRect(520, 20, 800, 420));
+              QRect(432, 20, 800, 420));
     EXPECT_EQ(window.Controller()->KeyWindows().size(), 4u);
     EXPECT_TRUE(QDir(ImageFolder()).exists());
     EXPECT_TRUE(Button(23157)->isEnabled());
@@ -166,19 +222,29 @@ TEST_F(KeyLayoutWindow, ThePalettesOneCellKeyHoldsItsLabel)
 }
 
 // The window fits the screen whatever the size of the stored page; the
-// sheet keeps its stored pixels and scrolls inside the window.
+// sheet keeps its stored pixels and scrolls inside the window. The canvas
+// stands at 520 unless a page the screen has room for needs it further left.
 TEST_F(KeyLayoutWindow, FitsTheScreenAndKeepsTheSheetsStoredPixels)
 {
-    for (const QSize page : {QSize(800, 420), QSize(1600, 1000)}) {
+    const struct
+    {
+        QSize page;
+        int canvasLeft;
+    } cases[] = {{QSize(600, 420), 520}, {QSize(800, 420), 432}, {QSize(1600, 1000), 416}};
+    for (const auto& [page, canvasLeft] : cases) {
         SCOPED_TRACE(page.width());
         Exec(QStringLiteral("UPDATE CSB022 SET WIDTH = %1, HEIGHT = %2 WHERE CONTROLTYPE = "
                             "'ItemSheet'")
                  .arg(page.width())
                  .arg(page.height()));
+        Exec(QStringLiteral("UPDATE CSB022 SET WIDTH = %1 WHERE CONTROLTYPE = "
+                            "'ItemSheetSelection'")
+                 .arg(page.width()));
         CFcKeyLayoutDlg& window = Open();
         EXPECT_EQ(korvane::test::LayoutFaults(&window), QStringList());
         EXPECT_EQ(window.Canvas()->size(), page);
         EXPECT_EQ(window.Canvas()->grab().size(), page);
+        EXPECT_EQ(window.Canvas()->mapTo(&window, QPoint(0, 0)).x(), canvasLeft);
         EXPECT_EQ(KeyWindow("000001")->pos(), QPoint(258, 2));
         EXPECT_EQ(KeyWindow("000001")->width(), 127);
         m_window.reset();
@@ -386,4 +452,50 @@ TEST_F(KeyLayoutWindow, AfterPasteNoKeyIsDrawnSelected)
     // Each pasted key looks exactly as the key it was copied from.
     for (size_t i = 0; i < 4; ++i)
         EXPECT_EQ(keys[i + 4]->grab().toImage(), keys[i]->grab().toImage()) << i;
+}
+
+// Large palette keys on a 1280 x 800 screen: the palette scrolls where the
+// window has no room for it, the button row stays clear of it, and the
+// 800 px sheet shows whole with its tab strip at its start.
+TEST_F(KeyLayoutWindow, LargePaletteKeysAreAllReachableAndTheSheetShowsWhole)
+{
+    std::vector<std::pair<QString, QString>> sizes;
+    for (int i = 0; i < 7; ++i) {
+        const QString kind = i < 4 ? QStringLiteral("ITEMBUTTON.%1.").arg(i + 1)
+                                   : QStringLiteral("ITEMSECTION.%1.").arg(i - 3);
+        sizes.emplace_back(kind + QStringLiteral("WIDTH"), QLatin1String(kLargePalette[i].width));
+        sizes.emplace_back(kind + QStringLiteral("HEIGHT"), QLatin1String(kLargePalette[i].height));
+        sizes.emplace_back(kind + QStringLiteral("LABEL"), QLatin1String(kLargePalette[i].label));
+    }
+    ReplacePaletteSizes(sizes);
+    CFcKeyLayoutDlg& window = Open();
+    ASSERT_TRUE(window.Editor());
+    EXPECT_LE(window.frameGeometry().width(), korvane::test::kLayoutScreen.width());
+    EXPECT_LE(window.frameGeometry().height(), korvane::test::kLayoutScreen.height());
+    EXPECT_EQ(korvane::test::LayoutFaults(&window), QStringList());
+
+    const uint palette[] = {23155, 23157, 23159, 23160, 23161, 23162, 23156, 23163, 23164, 23165};
+    const uint buttonRow[] = {33002, 1, 2};
+    for (uint id : palette) {
+        SCOPED_TRACE(id);
+        QWidget* control = FindControlById(&window, id);
+        ASSERT_TRUE(control);
+        EXPECT_TRUE(control->isVisibleTo(&window));
+        EXPECT_EQ(Unreachable(control, &window), QString());
+        const QWidget* place = PlaceInWindow(control, &window);
+        for (uint other : buttonRow)
+            EXPECT_FALSE(Button(other)->geometry().intersects(place->geometry())) << other;
+    }
+
+    // The canvas and the strip show whole, the strip at its first tab.
+    for (QWidget* sheet : {static_cast<QWidget*>(window.Canvas()),
+                           window.Controller()->TabWindows().front()->parentWidget()}) {
+        EXPECT_EQ(Unreachable(sheet, &window), QString());
+        EXPECT_EQ(sheet->visibleRegion(), QRegion(sheet->rect()));
+    }
+    EXPECT_EQ(window.Canvas()->size(), QSize(800, 420));
+    EXPECT_EQ(window.SheetView()->horizontalScrollBar()->maximum(), 0);
+    const CFcKeyLayButton* first = window.Controller()->TabWindows().front();
+    EXPECT_EQ(first->Record()->m_strCode, QStringLiteral("000001"));
+    EXPECT_EQ(first->visibleRegion(), QRegion(first->rect()));
 }
