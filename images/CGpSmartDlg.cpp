@@ -199,8 +199,8 @@ void CGpSmartDlg::PageHelp()
 
 void CGpSmartDlg::BuildStamp(StampSlot& stamp, const StampIds& ids, int top)
 {
-    if (auto* group = Add<QGroupBox>(this, ids.group, QRect(8, top, 864, 236)))
-        group->lower();
+    stamp.group = Add<QGroupBox>(this, ids.group, QRect(8, top, 864, 236));
+    stamp.group->lower();
     Add<QLabel>(this, ids.previewCaption, QRect(20, top + 20, 300, 18));
     stamp.preview = Add<CGpImgButton>(this, ids.preview, QRect(20, top + 40, 288, 84));
     stamp.preview->SetKeepHeight(true);
@@ -485,8 +485,9 @@ void CGpSmartDlg::Redraw(StampSlot& stamp)
         if (stamp.templatePreview)
             stamp.templatePreview->SetImage(&applied);
     }
-    DrawStampText(stamp.image.Image(), stamp.font, alignment, text, kStampLineLength,
-                  stamp.sliderX->value(), stamp.sliderY->value(), area);
+    stamp.textCut =
+        !DrawStampText(stamp.image.Image(), stamp.font, alignment, text, kStampLineLength,
+                       stamp.sliderX->value(), stamp.sliderY->value(), area, page);
     // What 58 mm paper cannot print stays white, text included.
     if (m_bNarrow)
         ClearRightOfNarrow(stamp.image);
@@ -505,6 +506,7 @@ void CGpSmartDlg::ClearStamp(StampSlot& stamp)
     stamp.image.Image().fill(Qt::white);
     stamp.loaded.Image().fill(Qt::white);
     stamp.applied = -1;
+    stamp.textCut = false;
     SetChanged();
     ShowStamp(stamp);
 }
@@ -600,6 +602,7 @@ void CGpSmartDlg::EditStamp(StampSlot& stamp, const QImage& picture)
         } else {
             stamp.loaded = std::move(edited);
             stamp.applied = -1;
+            stamp.textCut = false;
             CopyMono(stamp.loaded, stamp.image);
             if (m_bNarrow)
                 ClearRightOfNarrow(stamp.image);
@@ -611,6 +614,17 @@ void CGpSmartDlg::EditStamp(StampSlot& stamp, const QImage& picture)
         DeleteFileWithRetry(result.outputFile);
 }
 
+bool CGpSmartDlg::ConfirmCutTexts()
+{
+    for (const StampSlot* stamp : {&m_shop, &m_address})
+        if (stamp->textCut &&
+            ShowProgramMessage(this, QStringLiteral("CRDS_IM_PROMPT_STAMPTEXT_CUT"),
+                               platform::MessageIcon::Warning, platform::MessageButtons::YesNo,
+                               stamp->group->title()) != platform::IDYES)
+            return false;
+    return true;
+}
+
 CGpSmartDlg::ESaveResult CGpSmartDlg::SavePage()
 {
     if (m_bBroken)
@@ -619,6 +633,8 @@ CGpSmartDlg::ESaveResult CGpSmartDlg::SavePage()
                            platform::MessageIcon::Question,
                            platform::MessageButtons::YesNo) != platform::IDYES)
         return SaveDeclined;
+    if (!ConfirmCutTexts())
+        return SaveFailed;
     CWaitCursor wait;
     QString files[2];
     const auto removeFiles = [&files] {

@@ -51,7 +51,8 @@ public:
     const QList<QImage>& Templates() const { return m_templates; }
 
     // Asks, then stores both stamps and the profile values; a failure keeps
-    // the rows, the profile and the changed flag as they were.
+    // the rows, the profile and the changed flag as they were, and so does
+    // a No to storing a text cut by its stamp's edge (SaveFailed).
     ESaveResult SavePage();
 
     void SetEditor(GraphicEditor editor) { m_editor = std::move(editor); }
@@ -118,6 +119,8 @@ private:
     void ApplyTemplate(StampSlot& stamp);
     void DropOnStamp(StampSlot& stamp);
     void DisablePage();
+    // Each stamp whose text its edge cuts asks before it is stored.
+    bool ConfirmCutTexts();
 
     CSQliteDB* m_pDB;
     uint m_nTemplateId;

@@ -7,6 +7,7 @@
 
 class CMessageEdit;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -40,8 +41,11 @@ struct StampSlot
     bool italic = false;
     QFont font;
 
-    int browse = 0;   // the template shown in the template preview
-    int applied = -1; // the template composed in, -1 for none
+    int browse = 0;       // the template shown in the template preview
+    int applied = -1;     // the template composed in, -1 for none
+    bool textCut = false; // the drawn text runs over the printed edge
+
+    QGroupBox* group = nullptr; // its title names the stamp in messages
 
     CGpImgButton* preview = nullptr;
     CGpImgButton* templatePreview = nullptr;

@@ -119,9 +119,27 @@ bool IsInk(const QImage& image, int x, int y)
     return (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
 }
 
-// The white box around the centre of rect that dots close on all four
-// sides; empty when there is none.
-QRect EnclosedWhiteBox(const QImage& image, const QRect& rect)
+bool AnyInk(const QImage& image, const QRect& rect)
+{
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (IsInk(image, x, y))
+                return true;
+    return false;
+}
+
+// Where a block of size goes when centred on within.
+QRect CentredBlock(const QRect& within, const QSize& size)
+{
+    return QRect(within.left() + within.width() / 2 - size.width() / 2,
+                 within.top() + within.height() / 2 - size.height() / 2, size.width(),
+                 size.height());
+}
+
+// The box around the centre of rect that dots close on all four sides,
+// seen along the lines through the centre; empty when there is none.
+// Marks inside it (a frame's corners) are left to the caller.
+QRect EnclosedBox(const QImage& image, const QRect& rect)
 {
     const QPoint centre = rect.center();
     if (IsInk(image, centre.x(), centre.y()))
@@ -140,33 +158,56 @@ QRect EnclosedWhiteBox(const QImage& image, const QRect& rect)
         ++bottom;
     if (left < rect.left() || right > rect.right() || top < rect.top() || bottom > rect.bottom())
         return {};
-    const QRect box(QPoint(left + 1, top + 1), QPoint(right - 1, bottom - 1));
-    for (int y = box.top(); y <= box.bottom(); ++y)
-        for (int x = box.left(); x <= box.right(); ++x)
-            if (IsInk(image, x, y))
-                return {};
-    return box;
+    return QRect(QPoint(left + 1, top + 1), QPoint(right - 1, bottom - 1));
 }
 
-} // namespace
-
-void DrawStampText(QImage& image, const QFont& font, int alignment, const QString& text,
-                   int maximum, int dx, int dy, const QRect& area)
+void PreparePainter(QPainter& painter, const StampBlock& block)
 {
-    if (image.isNull())
-        return;
-    const QRect within = area.isEmpty() ? image.rect() : area;
-    const StampBlock block = MakeBlock(font, alignment, text, maximum);
-    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(block.font);
     painter.setPen(Qt::black);
+}
+
+// Whether the block drawn at placed keeps every dot within room: drawn
+// again alone, with a margin for glyphs that reach past their box.
+bool DotsWithin(const StampBlock& block, const QRect& placed, const QRect& room)
+{
+    const int margin = QFontMetrics(block.font).height();
+    const QRect probed = placed.adjusted(-margin, -margin, margin, margin);
+    if (room.contains(probed))
+        return true;
+    QImage probe(probed.size(), QImage::Format_RGB32);
+    probe.fill(Qt::white);
+    {
+        QPainter painter(&probe);
+        PreparePainter(painter, block);
+        painter.drawText(placed.translated(-probed.topLeft()), block.flags, block.lines);
+    }
+    for (int y = 0; y < probe.height(); ++y)
+        for (int x = 0; x < probe.width(); ++x)
+            if (IsInk(probe, x, y) && !room.contains(probed.topLeft() + QPoint(x, y)))
+                return false;
+    return true;
+}
+
+} // namespace
+
+bool DrawStampText(QImage& image, const QFont& font, int alignment, const QString& text,
+                   int maximum, int dx, int dy, const QRect& area, const QRect& room)
+{
+    if (image.isNull())
+        return true;
+    const QRect within = area.isEmpty() ? image.rect() : area;
+    const StampBlock block = MakeBlock(font, alignment, text, maximum);
+    QPainter painter(&image);
+    PreparePainter(painter, block);
     const QRect bounds =
         painter.boundingRect(QRect(QPoint(0, 0), within.size()), block.flags, block.lines);
-    const int left = within.left() + within.width() / 2 - bounds.width() / 2 + dx;
-    const int top = within.top() + within.height() / 2 - bounds.height() / 2 + dy;
-    painter.drawText(QRect(left, top, bounds.width(), bounds.height()), block.flags, block.lines);
+    const QRect placed = CentredBlock(within, bounds.size()).translated(dx, dy);
+    painter.drawText(placed, block.flags, block.lines);
+    painter.end();
+    return DotsWithin(block, placed, room.isEmpty() ? image.rect() : room & image.rect());
 }
 
 QSize StampTextSize(const QFont& font, int alignment, const QString& text, int maximum)
@@ -179,8 +220,10 @@ QRect StampTextArea(const QImage& stamp, const QRect& placed, const QRect& page,
     const QRect drawn = placed.intersected(page).intersected(stamp.rect());
     if (drawn.isEmpty())
         return page;
-    const QRect free = EnclosedWhiteBox(stamp, drawn);
-    if (!free.isEmpty() && free.width() >= block.width() && free.height() >= block.height())
+    // The text stands centred in the box, so only that part need be white.
+    const QRect free = EnclosedBox(stamp, drawn);
+    if (!free.isEmpty() && free.width() >= block.width() && free.height() >= block.height() &&
+        !AnyInk(stamp, CentredBlock(free, block)))
         return free;
     // Below the template; a block higher than the room left starts right
     // under it.

@@ -27,15 +27,16 @@ enum EStampAlign { StampAlignLeft = 0, StampAlignCenter = 1, StampAlignRight = 2
 
 // Draws the wrapped text in black, without smoothing (a pixel is a
 // printer dot), as a block centred on area (the whole image when area is
-// empty) and moved by (dx, dy).
-void DrawStampText(QImage& image, const QFont& font, int alignment, const QString& text,
-                   int maximum, int dx, int dy, const QRect& area);
+// empty) and moved by (dx, dy). False when some of its dots fall outside
+// room (the image when empty): the printed stamp loses them.
+bool DrawStampText(QImage& image, const QFont& font, int alignment, const QString& text,
+                   int maximum, int dx, int dy, const QRect& area, const QRect& room = QRect());
 // The size of the block DrawStampText draws.
 QSize StampTextSize(const QFont& font, int alignment, const QString& text, int maximum);
 // Where a stamp's text of size block goes, within page, beside a template
-// drawn at placed on the stamp: in the template's free area (the white box
+// drawn at placed on the stamp: in the template's free area (the box
 // around its centre that its dots close on all four sides) when the block
-// fits there, else below the template.
+// fits there without touching a dot, else below the template.
 QRect StampTextArea(const QImage& stamp, const QRect& placed, const QRect& page,
                     const QSize& block);
 

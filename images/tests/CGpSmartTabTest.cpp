@@ -6,6 +6,7 @@
 #include "images/CGpSmartTab.h"
 #include "images/CImgCanvas.h"
 #include "images/StampTemplate.h"
+#include "images/StampText.h"
 #include "images/tests/PellarkDbFixture.h"
 
 #include "goods/base/CMessageEdit.h"
@@ -23,6 +24,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QGroupBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -143,6 +146,19 @@ protected:
             QImage::Format_Indexed8, {qRgb(0, 0, 0), qRgb(255, 255, 255)}, Qt::ThresholdDither);
         korvane::test::writeFile(m_suite.programFolder() + QStringLiteral("/Template/LOGO/") + name,
                                  MakeStampTemplate(mono, 1, QStringLiteral("000")));
+    }
+    // The templates the build draws, copied into the test's install folder;
+    // their file names in the order the pages offer them.
+    QStringList ShippedTemplates()
+    {
+        const QDir shipped(QStringLiteral(KORVANE_SUITE_DIR "/Template/LOGO"));
+        const QString folder = m_suite.programFolder() + QStringLiteral("/Template/LOGO/");
+        EXPECT_TRUE(QDir().mkpath(folder));
+        const QStringList names = shipped.entryList({QStringLiteral("*.dat")}, QDir::Files,
+                                                    QDir::Name | QDir::IgnoreCase);
+        for (const QString& name : names)
+            EXPECT_TRUE(QFile::copy(shipped.filePath(name), folder + name));
+        return names;
     }
     template <class T = QWidget> T* Control(QWidget* page, uint id)
     {
@@ -300,6 +316,7 @@ TEST_F(CGpSmartTabTest, ALineWiderThanNarrowPaperIsStoredAsThePreviewShowsIt)
     EXPECT_TRUE(AllWhite(shop.image.Image(), 384));
     m_answer = platform::IDYES;
     ASSERT_EQ(page->SavePage(), CGpSmartDlg::SaveDone);
+    EXPECT_TRUE(m_messages.contains(QStringLiteral("CRDS_IM_PROMPT_STAMPTEXT_CUT")));
     const QImage stored = QImage::fromData(Stored("000001"));
     ASSERT_EQ(stored.size(), QSize(576, 168));
     EXPECT_GE(InkColumns(stored).first, 0);
@@ -339,6 +356,115 @@ TEST_F(CGpSmartTabTest, TextAndTemplateNeverOverlap)
         ASSERT_FALSE(text.isEmpty());
         EXPECT_TRUE(c.within.contains(text))
             << text.x() << "," << text.y() << " " << text.width() << "x" << text.height();
+    }
+}
+
+TEST_F(CGpSmartTabTest, AShortTextStandsInsideTheShippedFrames)
+{
+    const QStringList names = ShippedTemplates();
+    auto host = Open();
+    CGpSmartDlg* page = host->Page(0);
+    StampSlot& shop = page->Shop();
+    // Where the text's dots must lie: within the frame's inner line.
+    const struct
+    {
+        const char* name;
+        uint width;
+        QRect inside;
+    } cases[] = {
+        {"Frame.dat", CGpSmartLogo::IDC_WIDTH80, QRect((576 - 200) / 2 + 9, 9, 182, 42)},
+        {"Frame.dat", CGpSmartLogo::IDC_WIDTH58, QRect((384 - 200) / 2 + 9, 9, 182, 42)},
+        {"WideFrame.dat", CGpSmartLogo::IDC_WIDTH80, QRect(9, 9, 558, 102)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + (c.width == CGpSmartLogo::IDC_WIDTH58 ? " 58" : " 80"));
+        Control<QRadioButton>(page, c.width)->click();
+        shop.applied = int(names.indexOf(QLatin1String(c.name)));
+        ASSERT_GE(shop.applied, 0);
+        shop.edit->SetStoredText(QString());
+        page->Redraw(shop);
+        const QImage bare = shop.image.Image().copy();
+        shop.edit->SetStoredText(QStringLiteral("AB"));
+        const QRect text = AddedInk(shop.image.Image(), bare);
+        ASSERT_FALSE(text.isEmpty());
+        EXPECT_TRUE(c.inside.contains(text))
+            << text.x() << "," << text.y() << " " << text.width() << "x" << text.height();
+    }
+}
+
+int BlackDots(const QImage& image, const QImage& without = QImage())
+{
+    int dots = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dots += (image.pixel(x, y) & 0xFFFFFF) == 0 &&
+                    (without.isNull() || (without.pixel(x, y) & 0xFFFFFF) != 0);
+    return dots;
+}
+
+TEST_F(CGpSmartTabTest, TextCutByTheStampsEdgeIsStoredOnlyWhenTheUserAgrees)
+{
+    const QStringList names = ShippedTemplates();
+    const QString cutKey = QStringLiteral("CRDS_IM_PROMPT_STAMPTEXT_CUT");
+    int cutAnswer = platform::IDNO;
+    platform::setMessageResponder([&](const platform::MessageRequest& request) {
+        m_messages << request.key;
+        m_texts << request.text;
+        return request.key == cutKey ? cutAnswer : int(platform::IDYES);
+    });
+    const QString threeLines = QStringLiteral("THE CORNER SHOP\r\nTOWN STREET 1\r\nTEL 01 234 567");
+    const struct
+    {
+        const char* name; // "" for no template
+        bool narrow;
+        QString text;
+        bool surelyCut; // else the text may find room inside the frame
+    } cases[] = {
+        {"Badge.dat", false, threeLines, true},      {"Badge.dat", true, threeLines, true},
+        {"WideFrame.dat", false, threeLines, false}, {"WideFrame.dat", true, threeLines, true},
+        {"", true, QString(48, u'W'), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + (c.narrow ? " 58" : " 80"));
+        Exec(QStringLiteral("DELETE FROM CSB008"));
+        QSettings().remove(QStringLiteral("SHOPSTAMP"));
+        SetProfile(QStringLiteral("SHOP1RPTWIDTH"), c.narrow ? 1 : 0);
+        auto host = Open();
+        CGpSmartDlg* page = host->Page(0);
+        StampSlot& shop = page->Shop();
+        shop.applied = int(names.indexOf(QLatin1String(c.name)));
+        page->Redraw(shop);
+        const QImage bare = shop.image.Image().copy();
+        shop.edit->SetStoredText(c.text);
+        // Every dot of the text, drawn where nothing cuts it.
+        QImage uncut(2000, 1000, QImage::Format_RGB888);
+        uncut.fill(Qt::white);
+        DrawStampText(uncut, shop.font, StampAlignCenter, c.text, kStampLineLength, 0, 0, QRect());
+        const bool cut = BlackDots(shop.image.Image(), bare) < BlackDots(uncut);
+        if (c.surelyCut) {
+            EXPECT_TRUE(cut);
+        }
+
+        // No to the warning: nothing is stored and the page keeps its change.
+        m_messages.clear();
+        m_texts.clear();
+        cutAnswer = platform::IDNO;
+        EXPECT_EQ(page->SavePage(), cut ? CGpSmartDlg::SaveFailed : CGpSmartDlg::SaveDone);
+        EXPECT_EQ(m_messages.contains(cutKey), cut);
+        if (cut) {
+            EXPECT_TRUE(Stored("000001").isEmpty());
+            EXPECT_TRUE(Profile("SHOP1STAMPTEXT").isNull());
+            EXPECT_TRUE(page->IsChanged());
+            EXPECT_TRUE(m_texts.last().contains(Control<QGroupBox>(page, 1051)->title()))
+                << m_texts.last().toStdString();
+            // Yes: stored as the preview shows it.
+            cutAnswer = platform::IDYES;
+            EXPECT_EQ(page->SavePage(), CGpSmartDlg::SaveDone);
+        }
+        EXPECT_EQ(Stored("000001"), MonoBytes(shop.image));
+        if (c.narrow) {
+            EXPECT_TRUE(AllWhite(QImage::fromData(Stored("000001")), 384));
+        }
     }
 }
 

@@ -123,6 +123,50 @@ TEST(StampTextTest, TheTextAreaKeepsOffTheTemplate)
     for (const auto& c : cases)
         EXPECT_EQ(StampTextArea(stamp, c.placed, page, c.block), c.area)
             << c.placed.x() << "," << c.placed.width() << " " << c.block.width();
+
+    // Corner marks that reach into the inside take only their own room.
+    QImage marked = White(200, 100);
+    {
+        QPainter painter(&marked);
+        painter.drawRect(10, 0, 99, 39);
+        for (const QPoint corner : {QPoint(10, 0), QPoint(98, 0), QPoint(10, 28), QPoint(98, 28)})
+            painter.fillRect(QRect(corner, QSize(12, 12)), Qt::black);
+    }
+    EXPECT_EQ(StampTextArea(marked, frame, page, {60, 20}), QRect(11, 1, 98, 38));
+    EXPECT_EQ(StampTextArea(marked, frame, page, {60, 30}), QRect(11, 1, 98, 38));
+    // A block that would touch a mark goes below.
+    EXPECT_EQ(StampTextArea(marked, frame, page, {90, 20}), QRect(0, 40, 200, 60));
+}
+
+TEST(StampTextTest, DrawingTellsWhetherTheTextKeptAllItsDots)
+{
+    const QFont font = StampFont(QStringLiteral("DejaVu Sans Mono"), -24, 0, false);
+    const QString line = QStringLiteral("SHOP");
+    const struct
+    {
+        const char* name;
+        QString text;
+        int dx, dy;
+        QRect area, room;
+        bool whole;
+    } cases[] = {
+        {"centred", line, 0, 0, QRect(), QRect(), true},
+        {"no text", QString(), 0, 0, QRect(), QRect(), true},
+        {"past the bottom edge", line, 0, 100, QRect(), QRect(), false},
+        {"past the left edge", line, -280, 0, QRect(), QRect(), false},
+        {"lines below the room", line + QStringLiteral("\r\n1\r\n2\r\n3\r\n4\r\n5"), 0, 0,
+         QRect(0, 120, 576, 48), QRect(), false},
+        {"beyond 384 dots", QString(40, u'W'), 0, 0, QRect(0, 0, 384, 168), QRect(0, 0, 384, 168),
+         false},
+        {"within 384 dots", line, 0, 0, QRect(0, 0, 384, 168), QRect(0, 0, 384, 168), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QImage image = White(576, 168);
+        EXPECT_EQ(DrawStampText(image, font, StampAlignCenter, c.text, kStampLineLength, c.dx, c.dy,
+                                c.area, c.room),
+                  c.whole);
+    }
 }
 
 TEST(StampTextTest, FontHeightFollowsTheProfileValue)
