@@ -1,6 +1,7 @@
 #include "goods/CListRowImport.h"
 
 #include "goods/CColumnValueCheck.h"
+#include "goods/CListFileReader.h"
 #include "goods/CResDispDlg.h"
 #include "goods/CTextImpExp.h"
 #include "goods/ListFileTables.h"
@@ -13,11 +14,13 @@
 #include "shared/lang/CProgramLang.h"
 #include "shared/lang/FormatLangText.h"
 #include "shared/textfiles/CErrDataInfo.h"
+#include "shared/textfiles/TextValueChars.h"
 
 #include "stroven/Stroven.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <limits>
 
 namespace brelkin {
@@ -27,10 +30,41 @@ namespace {
 // Often enough for a pressed button to answer at once.
 constexpr qint64 kPumpMilliseconds = 20;
 
+// A log line names a value by its start: a line of the log stays a line.
+constexpr qsizetype kQuotedChars = 64;
+
 void AddNote(CErrDataInfo& errors, const char* key)
 {
     errors.AddErrData(CErrDataInfo::DATAERR_NOTE, 0, QString(), GetLangString(QLatin1String(key)),
                       QString());
+}
+
+QString QuotedValue(const QString& value)
+{
+    if (value.size() <= kQuotedChars)
+        return value;
+    const qsizetype start =
+        value.at(kQuotedChars - 1).isHighSurrogate() ? kQuotedChars - 1 : kQuotedChars;
+    return FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_VALUESTART")), value.left(start),
+                          int(value.size()));
+}
+
+// A value a setting cannot carry, whatever its column: bytes that are no
+// text, or a character the table text import refuses too.
+void RefuseUncarriedText(const CColumnData* column, const QString& value, bool undecoded,
+                         CColumnValueCheck::Result& result)
+{
+    QString reason;
+    if (undecoded || !QStringView(value).isValidUtf16())
+        reason = GetLangString(QStringLiteral("CRDS_ERR_VALUE_CHARSET"));
+    else if (FindUncarriedChar(value) >= 0)
+        reason = GetLangString(QStringLiteral("CRDS_ERR_VALUE_CONTROL"));
+    if (reason.isEmpty())
+        return;
+    result = CColumnValueCheck::Result();
+    result.outcome = CColumnValueCheck::Result::Outcome::Refused;
+    result.text1 = reason;
+    result.text2 = GetLangString(column->m_strLabelKey);
 }
 
 } // namespace
@@ -63,6 +97,12 @@ int CListRowImport::FindListColumn(const QString& label) const
     return -1;
 }
 
+bool CListRowImport::IsListHeader(const QStringList& header) const
+{
+    return std::any_of(header.begin(), header.end(),
+                       [this](const QString& label) { return FindListColumn(label) >= 0; });
+}
+
 bool CListRowImport::CheckImportHeader(CTextImpExp& data, CErrDataInfo& errors)
 {
     data.m_arrColumnMap.clear();
@@ -70,7 +110,8 @@ bool CListRowImport::CheckImportHeader(CTextImpExp& data, CErrDataInfo& errors)
         const int found = FindListColumn(header);
         if (found < 0) {
             errors.AddErrData(CErrDataInfo::DATAERR_ERROR2, 0, QString(),
-                              GetLangString(QStringLiteral("CRDS_ERR_INVALID_CLMNNAME")), header);
+                              GetLangString(QStringLiteral("CRDS_ERR_INVALID_CLMNNAME")),
+                              QuotedValue(header));
             return true;
         }
         data.m_arrColumnMap << uint(found);
@@ -121,7 +162,7 @@ int CListRowImport::FindRecordByNumber(qint64 number)
 bool CListRowImport::ResolveCode(const QString& code, const QStringList* row, int& index,
                                  CErrDataInfo& errors)
 {
-    const QString first = row ? row->value(0) : code;
+    const QString first = QuotedValue(row ? row->value(0) : code);
     const qint64 number = ParseMemoryNumber(code);
     index = -1;
     if (number < 0) {
@@ -145,7 +186,7 @@ void CListRowImport::AddInsertFailure(const QString& first, int err, CErrDataInf
     errors.AddErrData(
         CErrDataInfo::DATAERR_ERROR, 0,
         FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED")), err),
-        CodeLabel(), first);
+        CodeLabel(), QuotedValue(first));
 }
 
 bool CListRowImport::FindOrAddRecordByNumber(const QString& code, const QStringList* row,
@@ -436,8 +477,9 @@ bool CListRowImport::RunInLog(CTextImpExp& data, CResDispDlg& log)
     }
     WriteMessages(errors);
     if (!ok || !log.IsAborted()) {
+        // Without a data line nothing was done without errors either.
         if (ok && errors.GetErrCnt() == 0 && errors.GetWarningCnt() == 0)
-            AddNote(errors, "CRDS_ERR_NORMALEND");
+            AddNote(errors, m_counts.read > 0 ? "CRDS_ERR_NORMALEND" : "CRDS_ERR_NODATAEND");
         else
             errors.AddErrData(CErrDataInfo::DATAERR_NOTE, 0, QString(),
                               FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_ERRORLEND")),
@@ -471,10 +513,10 @@ bool CListRowImport::ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString
             stopLine = line;
             break;
         }
-        if (!row.isEmpty())
+        if (!RefuseLine(data, row, line, errors))
             ImportRow(data, row, line, errors);
     }
-    EndRun(aborted, stopLine, errors, lastLine);
+    EndRun(data, aborted, stopLine, errors, lastLine);
     return true;
 }
 
@@ -498,6 +540,26 @@ void CListRowImport::StartRun()
         m_pRowSql = std::make_unique<CSQliteSQL>(*db, CBasePath::GetStrDummyName());
 }
 
+bool CListRowImport::RefuseLine(const CTextImpExp& data, const QStringList& row, int line,
+                                CErrDataInfo& errors)
+{
+    if (!data.RowTooLong() && !row.isEmpty())
+        return false;
+    const int firstEntry = errors.GetDataCnt();
+    if (data.RowTooLong())
+        errors.AddErrData(CErrDataInfo::DATAERR_ERROR, 0,
+                          FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_LINE_TOOLONG")),
+                                         int(CListFileReader::MaxLineBytes)),
+                          QString(), QString());
+    else
+        errors.AddErrData(CErrDataInfo::DATAERR_WARNING, 0,
+                          GetLangString(QStringLiteral("CRDS_ERR_LINE_NOVALUES")), QString(),
+                          QString());
+    FinishRow(RowEnd::Refused, firstEntry,
+              FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_LINE")), line), errors);
+    return true;
+}
+
 CListRowImport::RowWork CListRowImport::StartRowWork(const QStringList& row, int line,
                                                      CErrDataInfo& errors)
 {
@@ -511,7 +573,7 @@ CListRowImport::RowWork CListRowImport::StartRowWork(const QStringList& row, int
                     ? QString::number(work.number).rightJustified(size, QLatin1Char('0'))
                     : work.first;
     work.prefix = FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_LINECODE")), line,
-                                 fits ? work.code : work.first);
+                                 fits ? work.code : QuotedValue(work.first));
     work.firstEntry = errors.GetDataCnt();
     if (fits)
         NoteRepeatedCode(work, errors);
@@ -576,15 +638,20 @@ void CListRowImport::LoadRecordValues(RowWork& work)
 bool CListRowImport::TakeValues(const CTextImpExp& data, const QStringList& row, RowWork& work,
                                 CErrDataInfo& errors)
 {
+    const CColumnDataList* list = m_pDataManager->GetColumnDataList();
     bool refused = false;
     const int given = int(std::min<qsizetype>(row.size(), data.m_arrColumnMap.size()));
     for (int i = 0; i < given; ++i) {
         const int columnIndex = int(data.m_arrColumnMap[i]);
         const QString& value = row.at(i);
         // Each value as the record page's control would take it.
-        const CColumnValueCheck::Result result = m_pCheck->Check(columnIndex, value, work.key);
+        CColumnValueCheck::Result result = m_pCheck->Check(columnIndex, value, work.key);
+        if (result.outcome != CColumnValueCheck::Result::Outcome::Ignored)
+            RefuseUncarriedText(list->m_ppColumnData[columnIndex], value,
+                                data.UndecodedValues().contains(i), result);
         if (result.outcome == CColumnValueCheck::Result::Outcome::Refused) {
-            errors.AddErrData(result.kind, work.recordNo, result.text1, result.text2, value);
+            errors.AddErrData(result.kind, work.recordNo, result.text1, result.text2,
+                              QuotedValue(value));
             refused = true;
         } else if (result.outcome == CColumnValueCheck::Result::Outcome::Stored) {
             work.values[columnIndex] = result.value;
@@ -672,7 +739,8 @@ void CListRowImport::EndRow(RowEnd end, const RowWork& work, CErrDataInfo& error
     FinishRow(end, work.firstEntry, work.prefix, errors);
 }
 
-void CListRowImport::EndRun(bool aborted, int stopLine, CErrDataInfo& errors, QString& lastLine)
+void CListRowImport::EndRun(const CTextImpExp& data, bool aborted, int stopLine,
+                            CErrDataInfo& errors, QString& lastLine)
 {
     EndBatch(errors);
     m_writers.clear();
@@ -693,6 +761,12 @@ void CListRowImport::EndRun(bool aborted, int stopLine, CErrDataInfo& errors, QS
         }
         return;
     }
+    // The data ends at a blank line; what follows it is named, not read.
+    if (data.LinesNotRead() > 0)
+        errors.AddErrData(CErrDataInfo::DATAERR_WARNING, 0,
+                          FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_DATAEND")),
+                                         data.DataEndLine(), data.LinesNotRead()),
+                          QString(), QString());
     WriteMessages(errors);
 }
 

@@ -48,6 +48,9 @@ public:
     // log with its start line and re-reads the list afterwards. lastLine: the
     // stop line of an abort.
     bool ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString& lastLine);
+    // Whether a header names any column of the list: else the file is no
+    // list file of it.
+    bool IsListHeader(const QStringList& header) const;
     // Fills the data's column map from its header; true (stop) when a header
     // value names no column.
     bool CheckImportHeader(CTextImpExp& data, CErrDataInfo& errors);
@@ -96,6 +99,10 @@ private:
 
     // The steps of ImportRows.
     void StartRun();
+    // A line too long to be read, or without values: refused whole. False
+    // for a line of values.
+    bool RefuseLine(const CTextImpExp& data, const QStringList& row, int line,
+                    CErrDataInfo& errors);
     void ImportRow(const CTextImpExp& data, const QStringList& row, int line, CErrDataInfo& errors);
     RowWork StartRowWork(const QStringList& row, int line, CErrDataInfo& errors);
     void NoteRepeatedCode(const RowWork& work, CErrDataInfo& errors);
@@ -110,7 +117,8 @@ private:
     // when the write failed.
     bool SaveRow(RowWork& work, const QString& first, CErrDataInfo& errors);
     void EndRow(RowEnd end, const RowWork& work, CErrDataInfo& errors);
-    void EndRun(bool aborted, int stopLine, CErrDataInfo& errors, QString& lastLine);
+    void EndRun(const CTextImpExp& data, bool aborted, int stopLine, CErrDataInfo& errors,
+                QString& lastLine);
     // The column-list index of the list-file column with this label; -1.
     int FindListColumn(const QString& label) const;
 
