@@ -41,11 +41,24 @@ void AddNote(CErrDataInfo& errors, const char* key)
 
 QString QuotedValue(const QString& value)
 {
-    if (value.size() <= kQuotedChars)
-        return value;
-    const qsizetype start =
-        value.at(kQuotedChars - 1).isHighSurrogate() ? kQuotedChars - 1 : kQuotedChars;
-    return FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_VALUESTART")), value.left(start),
+    const bool whole = value.size() <= kQuotedChars;
+    QString shown = value.left(
+        !whole && value.at(kQuotedChars - 1).isHighSurrogate() ? kQuotedChars - 1 : kQuotedChars);
+    // A control character shows as its picture, half a surrogate pair as the
+    // replacement character: the log line shows where they stand.
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const char16_t c = shown.at(i).unicode();
+        if (c < 0x20)
+            shown[i] = QChar(char16_t(0x2400 + c));
+        else if (QChar::isHighSurrogate(c) &&
+                 !(i + 1 < shown.size() && shown.at(i + 1).isLowSurrogate()))
+            shown[i] = QChar::ReplacementCharacter;
+        else if (QChar::isLowSurrogate(c) && !(i > 0 && shown.at(i - 1).isHighSurrogate()))
+            shown[i] = QChar::ReplacementCharacter;
+    }
+    if (whole)
+        return shown;
+    return FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_VALUESTART")), shown,
                           int(value.size()));
 }
 
@@ -162,20 +175,20 @@ int CListRowImport::FindRecordByNumber(qint64 number)
 bool CListRowImport::ResolveCode(const QString& code, const QStringList* row, int& index,
                                  CErrDataInfo& errors)
 {
-    const QString first = QuotedValue(row ? row->value(0) : code);
+    const QString first = row ? row->value(0) : code;
     const qint64 number = ParseMemoryNumber(code);
     index = -1;
     if (number < 0) {
         errors.AddErrData(CErrDataInfo::DATAERR_ERROR, 0,
                           GetLangString(QStringLiteral("CRDS_ERR_INVALID_MEMNO")), CodeLabel(),
-                          first);
+                          QuotedValue(first));
         return false;
     }
     index = FindRecordByNumber(number);
     if (index < 0 && QString::number(number).size() > CodeSize()) {
         errors.AddErrData(CErrDataInfo::DATAERR_ERROR, 0,
                           GetLangString(QStringLiteral("CRDS_ERR_OUTOF_MEMNO")), CodeLabel(),
-                          first);
+                          QuotedValue(first));
         return false;
     }
     return true;

@@ -655,6 +655,12 @@ TEST_F(CListRowImportTest, OverlongLineIsRefusedAndValuesAreQuotedShort)
     // The value too long for the name column is named by its start and length.
     EXPECT_TRUE(log.contains(FormatLangText(Text("CRDS_ERR_VALUESTART"), QString(64, 'y'), 1000)))
         << log.toStdString();
+
+    // A control character shows as its picture.
+    ASSERT_TRUE(RunFile(CodeNameHeader() + ListBytes("5\tA\x01"
+                                                     "B\r\n")));
+    EXPECT_TRUE(m_log->LogText().contains(QString::fromUtf8("A\u2401B")))
+        << m_log->LogText().toStdString();
 }
 
 } // namespace
