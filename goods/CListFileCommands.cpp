@@ -109,22 +109,38 @@ bool CListFileCommands::ImportList()
     NewLog();
     // The rows are read as they are imported.
     CTextImpExp data;
-    if (!data.OpenListFile(path)) {
+    CListRowImport import(m_pDataManager);
+    const bool opened = data.OpenListFile(path);
+    if (!opened || !import.IsListHeader(data.m_arrHeader)) {
         delete m_pLog.data();
-        QString text = GetLangString(kErrorEnd);
-        text += data.ErrorString().isEmpty()
-                    ? kLineBreak + GetLangString(QStringLiteral("CRDS_PR_ERROR_TXTFILE"))
-                    : kLineBreak + kLineBreak + data.ErrorString();
-        ShowProgramMessageText(m_pWindow, kErrorEnd, text, platform::MessageIcon::Warning,
-                               platform::MessageButtons::Ok);
+        RefuseListFile(data, opened, path);
         Focus();
         return false;
     }
-    CListRowImport import(m_pDataManager);
     const bool ok = import.RunInLog(data, *m_pLog);
     if (m_refreshList)
         m_refreshList();
     return ok;
+}
+
+void CListFileCommands::RefuseListFile(const CTextImpExp& data, bool opened, const QString& path)
+{
+    if (opened) {
+        ShowProgramMessage(m_pWindow, QStringLiteral("CRDS_PR_ERROR_NOTLISTFILE"),
+                           platform::MessageIcon::Warning, platform::MessageButtons::Ok, path);
+        return;
+    }
+    if (data.GetReadFault() == CTextImpExp::ReadFault::Encoding) {
+        ShowProgramMessage(m_pWindow, QStringLiteral("CRDS_PR_ERROR_LISTENCODING"),
+                           platform::MessageIcon::Warning, platform::MessageButtons::Ok, path);
+        return;
+    }
+    QString text = GetLangString(kErrorEnd);
+    text += data.ErrorString().isEmpty()
+                ? kLineBreak + GetLangString(QStringLiteral("CRDS_PR_ERROR_TXTFILE"))
+                : kLineBreak + kLineBreak + data.ErrorString();
+    ShowProgramMessageText(m_pWindow, kErrorEnd, text, platform::MessageIcon::Warning,
+                           platform::MessageButtons::Ok);
 }
 
 bool CListFileCommands::CopyCells(const QRect& selection, const QList<int>& columnMap)

@@ -48,6 +48,10 @@ private:
     // cancelled. The list takes the focus afterwards.
     QString ChooseFile(bool save);
     void NewLog();
+    // The one message for a file the import does not read: it cannot be
+    // opened (opened false), its text does not decode, or it is no list file
+    // of the list.
+    void RefuseListFile(const CTextImpExp& data, bool opened, const QString& path);
     void Focus();
 
     CDataManager* m_pDataManager;

@@ -1,6 +1,7 @@
 #include "goods/CListRowImport.h"
 
 #include "goods/CColumnValueCheck.h"
+#include "goods/CListFileReader.h"
 #include "goods/CResDispDlg.h"
 #include "goods/CTextImpExp.h"
 #include "goods/ListFileTables.h"
@@ -13,11 +14,13 @@
 #include "shared/lang/CProgramLang.h"
 #include "shared/lang/FormatLangText.h"
 #include "shared/textfiles/CErrDataInfo.h"
+#include "shared/textfiles/TextValueChars.h"
 
 #include "stroven/Stroven.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <limits>
 
 namespace brelkin {
@@ -27,10 +30,54 @@ namespace {
 // Often enough for a pressed button to answer at once.
 constexpr qint64 kPumpMilliseconds = 20;
 
+// A log line names a value by its start: a line of the log stays a line.
+constexpr qsizetype kQuotedChars = 64;
+
 void AddNote(CErrDataInfo& errors, const char* key)
 {
     errors.AddErrData(CErrDataInfo::DATAERR_NOTE, 0, QString(), GetLangString(QLatin1String(key)),
                       QString());
+}
+
+QString QuotedValue(const QString& value)
+{
+    const bool whole = value.size() <= kQuotedChars;
+    QString shown = value.left(
+        !whole && value.at(kQuotedChars - 1).isHighSurrogate() ? kQuotedChars - 1 : kQuotedChars);
+    // A control character shows as its picture, half a surrogate pair as the
+    // replacement character: the log line shows where they stand.
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const char16_t c = shown.at(i).unicode();
+        if (c < 0x20)
+            shown[i] = QChar(char16_t(0x2400 + c));
+        else if (QChar::isHighSurrogate(c) &&
+                 !(i + 1 < shown.size() && shown.at(i + 1).isLowSurrogate()))
+            shown[i] = QChar::ReplacementCharacter;
+        else if (QChar::isLowSurrogate(c) && !(i > 0 && shown.at(i - 1).isHighSurrogate()))
+            shown[i] = QChar::ReplacementCharacter;
+    }
+    if (whole)
+        return shown;
+    return FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_VALUESTART")), shown,
+                          int(value.size()));
+}
+
+// A value a setting cannot carry, whatever its column: bytes that are no
+// text, or a character the table text import refuses too.
+void RefuseUncarriedText(const CColumnData* column, const QString& value, bool undecoded,
+                         CColumnValueCheck::Result& result)
+{
+    QString reason;
+    if (undecoded || !QStringView(value).isValidUtf16())
+        reason = GetLangString(QStringLiteral("CRDS_ERR_VALUE_CHARSET"));
+    else if (FindUncarriedChar(value) >= 0)
+        reason = GetLangString(QStringLiteral("CRDS_ERR_VALUE_CONTROL"));
+    if (reason.isEmpty())
+        return;
+    result = CColumnValueCheck::Result();
+    result.outcome = CColumnValueCheck::Result::Outcome::Refused;
+    result.text1 = reason;
+    result.text2 = GetLangString(column->m_strLabelKey);
 }
 
 } // namespace
@@ -52,20 +99,32 @@ int CListRowImport::CodeSize() const
     return list->m_nColumnCount > 0 ? list->m_ppColumnData[0]->m_nSize : 0;
 }
 
-bool CListRowImport::CheckImportHeader(CTextImpExp& data, CErrDataInfo& errors)
+int CListRowImport::FindListColumn(const QString& label) const
 {
     const CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    for (int i = 0; i < list->m_nColumnCount; ++i) {
+        const CColumnData* column = list->m_ppColumnData[i];
+        if (IsListFileColumn(column) && GetLangString(column->m_strLabelKey) == label)
+            return i;
+    }
+    return -1;
+}
+
+bool CListRowImport::IsListHeader(const QStringList& header) const
+{
+    return std::any_of(header.begin(), header.end(),
+                       [this](const QString& label) { return FindListColumn(label) >= 0; });
+}
+
+bool CListRowImport::CheckImportHeader(CTextImpExp& data, CErrDataInfo& errors)
+{
     data.m_arrColumnMap.clear();
     for (const QString& header : data.m_arrHeader) {
-        int found = -1;
-        for (int i = 0; i < list->m_nColumnCount && found < 0; ++i) {
-            const CColumnData* column = list->m_ppColumnData[i];
-            if (IsListFileColumn(column) && GetLangString(column->m_strLabelKey) == header)
-                found = i;
-        }
+        const int found = FindListColumn(header);
         if (found < 0) {
             errors.AddErrData(CErrDataInfo::DATAERR_ERROR2, 0, QString(),
-                              GetLangString(QStringLiteral("CRDS_ERR_INVALID_CLMNNAME")), header);
+                              GetLangString(QStringLiteral("CRDS_ERR_INVALID_CLMNNAME")),
+                              QuotedValue(header));
             return true;
         }
         data.m_arrColumnMap << uint(found);
@@ -122,14 +181,14 @@ bool CListRowImport::ResolveCode(const QString& code, const QStringList* row, in
     if (number < 0) {
         errors.AddErrData(CErrDataInfo::DATAERR_ERROR, 0,
                           GetLangString(QStringLiteral("CRDS_ERR_INVALID_MEMNO")), CodeLabel(),
-                          first);
+                          QuotedValue(first));
         return false;
     }
     index = FindRecordByNumber(number);
     if (index < 0 && QString::number(number).size() > CodeSize()) {
         errors.AddErrData(CErrDataInfo::DATAERR_ERROR, 0,
                           GetLangString(QStringLiteral("CRDS_ERR_OUTOF_MEMNO")), CodeLabel(),
-                          first);
+                          QuotedValue(first));
         return false;
     }
     return true;
@@ -140,7 +199,7 @@ void CListRowImport::AddInsertFailure(const QString& first, int err, CErrDataInf
     errors.AddErrData(
         CErrDataInfo::DATAERR_ERROR, 0,
         FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_INSERT_FAILED")), err),
-        CodeLabel(), first);
+        CodeLabel(), QuotedValue(first));
 }
 
 bool CListRowImport::FindOrAddRecordByNumber(const QString& code, const QStringList* row,
@@ -431,8 +490,9 @@ bool CListRowImport::RunInLog(CTextImpExp& data, CResDispDlg& log)
     }
     WriteMessages(errors);
     if (!ok || !log.IsAborted()) {
+        // Without a data line nothing was done without errors either.
         if (ok && errors.GetErrCnt() == 0 && errors.GetWarningCnt() == 0)
-            AddNote(errors, "CRDS_ERR_NORMALEND");
+            AddNote(errors, m_counts.read > 0 ? "CRDS_ERR_NORMALEND" : "CRDS_ERR_NODATAEND");
         else
             errors.AddErrData(CErrDataInfo::DATAERR_NOTE, 0, QString(),
                               FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_ERRORLEND")),
@@ -452,13 +512,36 @@ bool CListRowImport::ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString
         WriteMessages(errors);
         return false;
     }
+    StartRun();
+    bool aborted = false;
+    int stopLine = 0;
+    // Rows are read as they are imported: a list file's rows never sit in
+    // memory together.
+    QStringList row;
+    for (int r = 0; data.NextRow(row); ++r) {
+        const int line = data.m_nFirstDataLine + r;
+        // The abort comes while the log is pumped after a row.
+        if (m_pLog && m_pLog->IsAborted()) {
+            aborted = true;
+            stopLine = line;
+            break;
+        }
+        if (!RefuseLine(data, row, line, errors))
+            ImportRow(data, row, line, errors);
+    }
+    EndRun(data, aborted, stopLine, errors, lastLine);
+    return true;
+}
+
+void CListRowImport::StartRun()
+{
     CColumnDataList* list = m_pDataManager->GetColumnDataList();
     const uint pageId = m_pDataManager->m_nPageCount > 0 ? m_pDataManager->m_pPageDlgIDs[0] : 0;
-    CColumnValueCheck check(m_pDataManager, pageId);
-    int updated = -1;
-    for (int i = 0; i < list->m_nColumnCount && updated < 0; ++i)
+    m_pCheck = std::make_unique<CColumnValueCheck>(m_pDataManager, pageId);
+    m_nUpdatedColumn = -1;
+    for (int i = 0; i < list->m_nColumnCount && m_nUpdatedColumn < 0; ++i)
         if (list->m_ppColumnData[i]->m_strColumnName == u"UPDATEDATETIME")
-            updated = i;
+            m_nUpdatedColumn = i;
     m_bIndexBuilt = false;
     m_pumpClock.invalidate();
     PrepareNewRecords();
@@ -468,158 +551,216 @@ bool CListRowImport::ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString
     m_lostRows.clear();
     if (CSQliteDB* db = m_pDataManager->m_pSQliteDB)
         m_pRowSql = std::make_unique<CSQliteSQL>(*db, CBasePath::GetStrDummyName());
-    bool aborted = false;
-    int stopLine = 0;
+}
+
+bool CListRowImport::RefuseLine(const CTextImpExp& data, const QStringList& row, int line,
+                                CErrDataInfo& errors)
+{
+    if (!data.RowTooLong() && !row.isEmpty())
+        return false;
+    const int firstEntry = errors.GetDataCnt();
+    if (data.RowTooLong())
+        errors.AddErrData(CErrDataInfo::DATAERR_ERROR, 0,
+                          FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_LINE_TOOLONG")),
+                                         int(CListFileReader::MaxLineBytes)),
+                          QString(), QString());
+    else
+        errors.AddErrData(CErrDataInfo::DATAERR_WARNING, 0,
+                          GetLangString(QStringLiteral("CRDS_ERR_LINE_NOVALUES")), QString(),
+                          QString());
+    FinishRow(RowEnd::Refused, firstEntry,
+              FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_LINE")), line), errors);
+    return true;
+}
+
+CListRowImport::RowWork CListRowImport::StartRowWork(const QStringList& row, int line,
+                                                     CErrDataInfo& errors)
+{
+    RowWork work;
+    work.line = line;
+    work.first = WithoutTrailingBlanks(row.value(0));
+    work.number = ParseMemoryNumber(work.first);
     const int size = CodeSize();
+    const bool fits = work.number >= 0 && QString::number(work.number).size() <= size;
+    work.code = work.number >= 0
+                    ? QString::number(work.number).rightJustified(size, QLatin1Char('0'))
+                    : work.first;
+    work.prefix = FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_LINECODE")), line,
+                                 fits ? work.code : QuotedValue(work.first));
+    work.firstEntry = errors.GetDataCnt();
+    if (fits)
+        NoteRepeatedCode(work, errors);
+    return work;
+}
 
-    // Rows are read as they are imported: a list file's rows never sit in
-    // memory together.
-    QStringList nextRow;
-    for (int r = 0; data.NextRow(nextRow); ++r) {
-        const int line = data.m_nFirstDataLine + r;
-        // The abort comes while the log is pumped after a row.
-        if (m_pLog && m_pLog->IsAborted()) {
-            aborted = true;
-            stopLine = line;
-            break;
-        }
-        const QStringList* row = &nextRow;
-        if (row->isEmpty())
-            continue;
-
-        const QString first = WithoutTrailingBlanks(row->value(0));
-        const qint64 number = ParseMemoryNumber(first);
-        const bool fits = number >= 0 && QString::number(number).size() <= size;
-        const QString code =
-            number >= 0 ? QString::number(number).rightJustified(size, QLatin1Char('0')) : first;
-        const QString prefix = FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_LINECODE")),
-                                              line, fits ? code : first);
-        const int firstEntry = errors.GetDataCnt();
-        if (fits) {
-            const auto seen = m_lineOfCode.constFind(number);
-            if (seen != m_lineOfCode.cend())
-                errors.AddErrData(
-                    CErrDataInfo::DATAERR_WARNING, 0,
-                    FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_DUPLICATE_CODE")),
-                                   seen.value()),
-                    QString(), QString());
-            else
-                m_lineOfCode.insert(number, line);
-        }
-        BeginBatch();
-        StartRow();
-        int index = -1;
-        if (!ResolveCode(code, row, index, errors)) {
-            UndoRow();
-            FinishRow(RowEnd::Refused, firstEntry, prefix, errors);
-            continue;
-        }
-        // A new record is made with its values, once they all passed.
-        const bool added = index < 0;
-        // One text for the rows of one second: the cache keeps it.
-        if (const QString stamp = GetTimestampOfNow(); stamp != m_strNow)
-            m_strNow = stamp;
-        const QString& now = m_strNow;
-        QStringList values;
-        if (added) {
-            values = m_newRecord;
-            for (const int stamp : std::as_const(m_stampColumns))
-                values[stamp] = now;
-            values[list->m_nKeyIndex] = code;
-        } else {
-            values = list->CachedRecord(index + 1)->toList();
-        }
-        const int recordNo = added ? int(m_pDataManager->m_arrRecords.GetSize()) + 1 : index + 1;
-        const QString key = values.value(list->m_nKeyIndex);
-        m_strStatus = values.value(0);
-        m_nStatusRecordNo = recordNo;
-
-        // Each value as the record page's control would take it.
-        QList<int> columns;
-        bool refused = false;
-        const int given = int(std::min<qsizetype>(row->size(), data.m_arrColumnMap.size()));
-        for (int i = 0; i < given; ++i) {
-            const int columnIndex = int(data.m_arrColumnMap[i]);
-            const CColumnValueCheck::Result result = check.Check(columnIndex, row->at(i), key);
-            if (result.outcome == CColumnValueCheck::Result::Outcome::Refused) {
-                errors.AddErrData(result.kind, recordNo, result.text1, result.text2, row->at(i));
-                refused = true;
-            } else if (result.outcome == CColumnValueCheck::Result::Outcome::Stored) {
-                values[columnIndex] = result.value;
-                if (!columns.contains(columnIndex))
-                    columns << columnIndex;
-            }
-        }
-        // A short row leaves its last columns as the record holds them,
-        // which must still pass their checks.
-        bool kept = true;
-        for (qsizetype i = given; i < data.m_arrColumnMap.size(); ++i) {
-            const int columnIndex = int(data.m_arrColumnMap[i]);
-            QString reason;
-            if (!check.CheckKept(columnIndex, values.value(columnIndex), key, reason)) {
-                const CColumnData* column = list->m_ppColumnData[columnIndex];
-                errors.AddErrData(CErrDataInfo::DATAERR_ERROR, recordNo,
-                                  column->m_bVisible ? GetLangString(column->m_strLabelKey)
-                                                     : QString(),
-                                  column->m_bVisible ? reason : QString(), QString());
-                kept = false;
-            }
-        }
-        RowEnd end = refused ? RowEnd::Partly : RowEnd::Stored;
-        if ((added && refused) || !kept) {
-            end = RowEnd::Refused;
-        } else {
-            if (updated >= 0) {
-                values[updated] = now;
-                if (!columns.contains(updated))
-                    columns << updated;
-            }
-            int err = 0;
-            bool written = WriteRow(added, columns, values, err);
-            if (written && added)
-                written = ReadBackRecord(key, values, err);
-            if (!written) {
-                if (added)
-                    AddInsertFailure(row->value(0), err, errors);
-                else
-                    errors.AddErrData(
-                        CErrDataInfo::DATAERR_ERROR, 0,
-                        FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")),
-                                       err),
-                        QString(), QString());
-                end = RowEnd::Refused;
-            } else if (added) {
-                index = int(m_pDataManager->m_arrRecords.GetSize()) - 1;
-                m_index.insert(number, index);
-            } else {
-                CRecord* cached = list->CachedRecord(index + 1);
-                QStringList updated = cached->toList();
-                for (const int c : std::as_const(columns))
-                    if (c < updated.size())
-                        updated[c] = values[c];
-                *cached = CRecord(updated);
-            }
-            // Columns that keep rows of their own follow the record.
-            for (int i = 0; written && i < list->m_nColumnCount; ++i)
-                list->m_ppColumnData[i]->SaveItemEX(0);
-        }
-        if (end == RowEnd::Refused) {
-            UndoRow();
-            AddNote(errors, added ? "CRDS_ERR_ROW_NOTCREATED" : "CRDS_ERR_ROW_NOTSTORED");
-        } else {
-            KeepRow();
-            m_written << WrittenRow{index, added, end == RowEnd::Partly, number, prefix, columns};
-            if (end == RowEnd::Partly)
-                AddNote(errors, "CRDS_ERR_ROW_PARTLY");
-            if (++m_nBatchCount >= m_nBatchRows)
-                EndBatch(errors);
-        }
-        FinishRow(end, firstEntry, prefix, errors);
+void CListRowImport::NoteRepeatedCode(const RowWork& work, CErrDataInfo& errors)
+{
+    const auto seen = m_lineOfCode.constFind(work.number);
+    if (seen == m_lineOfCode.cend()) {
+        m_lineOfCode.insert(work.number, work.line);
+        return;
     }
+    errors.AddErrData(
+        CErrDataInfo::DATAERR_WARNING, 0,
+        FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_DUPLICATE_CODE")), seen.value()),
+        QString(), QString());
+}
+
+void CListRowImport::ImportRow(const CTextImpExp& data, const QStringList& row, int line,
+                               CErrDataInfo& errors)
+{
+    RowWork work = StartRowWork(row, line, errors);
+    BeginBatch();
+    StartRow();
+    if (!ResolveCode(work.code, &row, work.index, errors)) {
+        UndoRow();
+        FinishRow(RowEnd::Refused, work.firstEntry, work.prefix, errors);
+        return;
+    }
+    LoadRecordValues(work);
+    const bool refused = TakeValues(data, row, work, errors);
+    const bool kept = CheckKeptValues(data, row.size(), work, errors);
+    RowEnd end = refused ? RowEnd::Partly : RowEnd::Stored;
+    // A new record is made with its values, once they all passed.
+    if ((work.added && refused) || !kept || !SaveRow(work, row.value(0), errors))
+        end = RowEnd::Refused;
+    EndRow(end, work, errors);
+}
+
+void CListRowImport::LoadRecordValues(RowWork& work)
+{
+    const CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    work.added = work.index < 0;
+    // One text for the rows of one second: the cache keeps it.
+    if (const QString stamp = GetTimestampOfNow(); stamp != m_strNow)
+        m_strNow = stamp;
+    if (work.added) {
+        work.values = m_newRecord;
+        for (const int stamp : std::as_const(m_stampColumns))
+            work.values[stamp] = m_strNow;
+        work.values[list->m_nKeyIndex] = work.code;
+    } else {
+        work.values = list->CachedRecord(work.index + 1)->toList();
+    }
+    work.recordNo = work.added ? int(m_pDataManager->m_arrRecords.GetSize()) + 1 : work.index + 1;
+    work.key = work.values.value(list->m_nKeyIndex);
+    m_strStatus = work.values.value(0);
+    m_nStatusRecordNo = work.recordNo;
+}
+
+bool CListRowImport::TakeValues(const CTextImpExp& data, const QStringList& row, RowWork& work,
+                                CErrDataInfo& errors)
+{
+    const CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    bool refused = false;
+    const int given = int(std::min<qsizetype>(row.size(), data.m_arrColumnMap.size()));
+    for (int i = 0; i < given; ++i) {
+        const int columnIndex = int(data.m_arrColumnMap[i]);
+        const QString& value = row.at(i);
+        // Each value as the record page's control would take it.
+        CColumnValueCheck::Result result = m_pCheck->Check(columnIndex, value, work.key);
+        if (result.outcome != CColumnValueCheck::Result::Outcome::Ignored)
+            RefuseUncarriedText(list->m_ppColumnData[columnIndex], value,
+                                data.UndecodedValues().contains(i), result);
+        if (result.outcome == CColumnValueCheck::Result::Outcome::Refused) {
+            errors.AddErrData(result.kind, work.recordNo, result.text1, result.text2,
+                              QuotedValue(value));
+            refused = true;
+        } else if (result.outcome == CColumnValueCheck::Result::Outcome::Stored) {
+            work.values[columnIndex] = result.value;
+            if (!work.columns.contains(columnIndex))
+                work.columns << columnIndex;
+        }
+    }
+    return refused;
+}
+
+bool CListRowImport::CheckKeptValues(const CTextImpExp& data, qsizetype given, const RowWork& work,
+                                     CErrDataInfo& errors)
+{
+    // A short row leaves its last columns as the record holds them, which
+    // must still pass their checks.
+    const CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    bool kept = true;
+    for (qsizetype i = given; i < data.m_arrColumnMap.size(); ++i) {
+        const int columnIndex = int(data.m_arrColumnMap[i]);
+        QString reason;
+        if (!m_pCheck->CheckKept(columnIndex, work.values.value(columnIndex), work.key, reason)) {
+            const CColumnData* column = list->m_ppColumnData[columnIndex];
+            errors.AddErrData(CErrDataInfo::DATAERR_ERROR, work.recordNo,
+                              column->m_bVisible ? GetLangString(column->m_strLabelKey) : QString(),
+                              column->m_bVisible ? reason : QString(), QString());
+            kept = false;
+        }
+    }
+    return kept;
+}
+
+bool CListRowImport::SaveRow(RowWork& work, const QString& first, CErrDataInfo& errors)
+{
+    CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    if (m_nUpdatedColumn >= 0) {
+        work.values[m_nUpdatedColumn] = m_strNow;
+        if (!work.columns.contains(m_nUpdatedColumn))
+            work.columns << m_nUpdatedColumn;
+    }
+    int err = 0;
+    bool written = WriteRow(work.added, work.columns, work.values, err);
+    if (written && work.added)
+        written = ReadBackRecord(work.key, work.values, err);
+    if (!written) {
+        if (work.added)
+            AddInsertFailure(first, err, errors);
+        else
+            errors.AddErrData(
+                CErrDataInfo::DATAERR_ERROR, 0,
+                FormatLangText(GetLangString(QStringLiteral("CRDS_CMN_ERR_SAVE_FAILED")), err),
+                QString(), QString());
+        return false;
+    }
+    if (work.added) {
+        work.index = int(m_pDataManager->m_arrRecords.GetSize()) - 1;
+        m_index.insert(work.number, work.index);
+    } else {
+        CRecord* cached = list->CachedRecord(work.index + 1);
+        QStringList updated = cached->toList();
+        for (const int c : std::as_const(work.columns))
+            if (c < updated.size())
+                updated[c] = work.values[c];
+        *cached = CRecord(updated);
+    }
+    // Columns that keep rows of their own follow the record.
+    for (int i = 0; i < list->m_nColumnCount; ++i)
+        list->m_ppColumnData[i]->SaveItemEX(0);
+    return true;
+}
+
+void CListRowImport::EndRow(RowEnd end, const RowWork& work, CErrDataInfo& errors)
+{
+    if (end == RowEnd::Refused) {
+        UndoRow();
+        AddNote(errors, work.added ? "CRDS_ERR_ROW_NOTCREATED" : "CRDS_ERR_ROW_NOTSTORED");
+    } else {
+        KeepRow();
+        m_written << WrittenRow{work.index,  work.added,  end == RowEnd::Partly,
+                                work.number, work.prefix, work.columns};
+        if (end == RowEnd::Partly)
+            AddNote(errors, "CRDS_ERR_ROW_PARTLY");
+        if (++m_nBatchCount >= m_nBatchRows)
+            EndBatch(errors);
+    }
+    FinishRow(end, work.firstEntry, work.prefix, errors);
+}
+
+void CListRowImport::EndRun(const CTextImpExp& data, bool aborted, int stopLine,
+                            CErrDataInfo& errors, QString& lastLine)
+{
     EndBatch(errors);
     m_writers.clear();
     m_pReadBack.reset();
     m_pRowSql.reset();
+    m_pCheck.reset();
+    m_bIndexBuilt = false;
     if (aborted) {
         errors.AddErrData(
             CErrDataInfo::DATAERR_NOTE, 0, QString(),
@@ -631,11 +772,15 @@ bool CListRowImport::ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString
             if (m_pLog)
                 m_pLog->AddLogLine(text);
         }
-    } else {
-        WriteMessages(errors);
+        return;
     }
-    m_bIndexBuilt = false;
-    return true;
+    // The data ends at a blank line; what follows it is named, not read.
+    if (data.LinesNotRead() > 0)
+        errors.AddErrData(CErrDataInfo::DATAERR_WARNING, 0,
+                          FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_DATAEND")),
+                                         data.DataEndLine(), data.LinesNotRead()),
+                          QString(), QString());
+    WriteMessages(errors);
 }
 
 } // namespace brelkin

@@ -15,6 +15,7 @@ class CSQliteSQL;
 
 namespace brelkin {
 
+class CColumnValueCheck;
 class CResDispDlg;
 class CTextImpExp;
 
@@ -43,9 +44,13 @@ public:
     // closes it. The result of ImportRows.
     bool RunInLog(CTextImpExp& data, CResDispDlg& log);
     // The data's rows as NextRow gives them (once each). False when the
-    // header is refused; true also after an abort. The caller has shown the log with its start line
-    // and re-reads the list afterwards. lastLine: the stop line of an abort.
+    // header is refused; true also after an abort. The caller has shown the
+    // log with its start line and re-reads the list afterwards. lastLine: the
+    // stop line of an abort.
     bool ImportRows(CTextImpExp& data, CErrDataInfo& errors, QString& lastLine);
+    // Whether a header names any column of the list: else the file is no
+    // list file of it.
+    bool IsListHeader(const QStringList& header) const;
     // Fills the data's column map from its header; true (stop) when a header
     // value names no column.
     bool CheckImportHeader(CTextImpExp& data, CErrDataInfo& errors);
@@ -74,6 +79,48 @@ public:
 
 private:
     enum class RowEnd { Stored, Partly, Refused };
+
+    // The row in work, from its code to its end.
+    struct RowWork
+    {
+        int line = 0;
+        QString first;      // the code as given, without trailing blanks
+        qint64 number = -1; // the memory number; -1 for none
+        QString code;       // the code as stored, or as given when it is none
+        QString prefix;     // names its file line and code in the log
+        int firstEntry = 0; // its first entry in the error list
+        int index = -1;     // its record's cache index; -1 for a new record
+        bool added = false; // a new record
+        int recordNo = 0;
+        QString key;
+        QStringList values; // the record's values, the row's taken in
+        QList<int> columns; // the columns its save writes
+    };
+
+    // The steps of ImportRows.
+    void StartRun();
+    // A line too long to be read, or without values: refused whole. False
+    // for a line of values.
+    bool RefuseLine(const CTextImpExp& data, const QStringList& row, int line,
+                    CErrDataInfo& errors);
+    void ImportRow(const CTextImpExp& data, const QStringList& row, int line, CErrDataInfo& errors);
+    RowWork StartRowWork(const QStringList& row, int line, CErrDataInfo& errors);
+    void NoteRepeatedCode(const RowWork& work, CErrDataInfo& errors);
+    // The values the row starts from: its record's, or a new record's.
+    void LoadRecordValues(RowWork& work);
+    // True when the row had a value refused.
+    bool TakeValues(const CTextImpExp& data, const QStringList& row, RowWork& work,
+                    CErrDataInfo& errors);
+    bool CheckKeptValues(const CTextImpExp& data, qsizetype given, const RowWork& work,
+                         CErrDataInfo& errors);
+    // Writes the row and brings the cache level with it; false, logged,
+    // when the write failed.
+    bool SaveRow(RowWork& work, const QString& first, CErrDataInfo& errors);
+    void EndRow(RowEnd end, const RowWork& work, CErrDataInfo& errors);
+    void EndRun(const CTextImpExp& data, bool aborted, int stopLine, CErrDataInfo& errors,
+                QString& lastLine);
+    // The column-list index of the list-file column with this label; -1.
+    int FindListColumn(const QString& label) const;
 
     // A row written in the open batch: enough to write it again from the
     // cache when a failing row takes the batch's transaction with it.
@@ -125,6 +172,8 @@ private:
 
     CDataManager* m_pDataManager;
     CResDispDlg* m_pLog = nullptr;
+    std::unique_ptr<CColumnValueCheck> m_pCheck; // of the run
+    int m_nUpdatedColumn = -1;                   // UPDATEDATETIME's column index
     int m_nBatchRows = 1000;
     int m_nBatchCount = 0;
     std::unique_ptr<CSQliteSQL> m_pBatch;

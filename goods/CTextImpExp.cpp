@@ -122,25 +122,42 @@ bool CTextImpExp::OpenListFile(const QString& path)
     auto reader = std::make_unique<CListFileReader>();
     if (!reader->Open(path)) {
         m_strError = reader->ErrorString();
+        m_readFault = ReadFault::File;
         return false;
     }
-    QString line;
-    if (!reader->ReadLine(line) || line.isEmpty())
+    ListFileLine line;
+    if (!reader->ReadLine(line) || (line.text.isEmpty() && !line.tooLong)) {
+        m_readFault = ReadFault::NoHeader;
         return false;
-    m_arrHeader = SplitFileLine(line);
+    }
+    if (!line.undecoded.isEmpty()) {
+        m_readFault = ReadFault::Encoding;
+        return false;
+    }
+    m_arrHeader = SplitFileLine(line.text);
     m_pReader = std::move(reader);
+    m_nLinesGiven = 1;
     return true;
 }
 
 bool CTextImpExp::NextRow(QStringList& row)
 {
+    m_undecoded.clear();
+    m_bTooLong = false;
     if (m_pReader) {
-        QString line;
-        if (m_pReader->ReadLine(line) && !line.isEmpty()) {
-            row = SplitFileLine(line);
-            return true;
+        ListFileLine line;
+        if (m_pReader->ReadLine(line)) {
+            ++m_nLinesGiven;
+            if (!line.text.isEmpty() || line.tooLong) {
+                row = SplitFileLine(line.text);
+                m_undecoded = std::move(line.undecoded);
+                m_bTooLong = line.tooLong;
+                return true;
+            }
+            // A blank line ends the data.
+            m_nDataEndLine = m_nLinesGiven;
+            m_nLinesNotRead = m_pReader->CountLinesLeft();
         }
-        // A blank line ends the data.
         m_pReader.reset();
         return false;
     }
@@ -172,7 +189,13 @@ void CTextImpExp::RemoveAllRows()
     m_rows.clear();
     m_arrHeader.clear();
     m_pReader.reset();
+    m_nLinesGiven = 0;
     m_nNextRow = 0;
+    m_undecoded.clear();
+    m_bTooLong = false;
+    m_nDataEndLine = 0;
+    m_nLinesNotRead = 0;
+    m_readFault = ReadFault::None;
 }
 
 void CTextImpExp::TieRecordCodes(int firstRecordNo, const CStringArrayPtrArray& records,

@@ -32,7 +32,9 @@ public:
     bool WriteListFile(const QString& path);
     // The whole file, decoded by its mark (FF FE or none: UTF-16LE; EF BB BF:
     // UTF-8); CR LF or LF end a line; a blank line ends the data. False when
-    // it cannot be opened or its first line is empty or missing.
+    // it cannot be opened, or its first line is empty, missing or does not
+    // decode (see ReadFault). The rows held keep no word of a value that
+    // did not decode: an import reads its file with OpenListFile.
     bool ReadListFile(const QString& path);
     // Opens a list file for NextRow to read its rows as they are asked for:
     // the header is read at once, the rows held are dropped. False as
@@ -42,6 +44,21 @@ public:
     // (up to its end or a blank line), after it of the rows held. False
     // after the last.
     bool NextRow(QStringList& row);
+    // Of the file row NextRow gave last: the values whose bytes do not
+    // decode (they hold what the decoder made of them).
+    const QList<int>& UndecodedValues() const { return m_undecoded; }
+    // Of the file row NextRow gave last: its line was longer than a list
+    // file line is read (CListFileReader::MaxLineBytes); it has no values.
+    bool RowTooLong() const { return m_bTooLong; }
+    // Once NextRow has given the file's last row: the blank line that ended
+    // the data (0: the file's end did) and the lines after it that are not
+    // blank, which were not read.
+    int DataEndLine() const { return m_nDataEndLine; }
+    int LinesNotRead() const { return m_nLinesNotRead; }
+
+    // Why the last ReadListFile or OpenListFile failed.
+    enum class ReadFault { None, File, NoHeader, Encoding };
+    ReadFault GetReadFault() const { return m_readFault; }
     // The file's own error text of the last failed write or read.
     QString ErrorString() const { return m_strError; }
 
@@ -92,7 +109,13 @@ private:
 
     std::vector<std::unique_ptr<QStringList>> m_rows;
     std::unique_ptr<CListFileReader> m_pReader; // of the list file opened
+    int m_nLinesGiven = 0;                      // of the list file opened, the header too
     size_t m_nNextRow = 0;                      // the held row NextRow gives
+    QList<int> m_undecoded;
+    bool m_bTooLong = false;
+    int m_nDataEndLine = 0;
+    int m_nLinesNotRead = 0;
+    ReadFault m_readFault = ReadFault::None;
     QString m_strError;
 };
 

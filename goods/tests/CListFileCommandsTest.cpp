@@ -19,6 +19,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include <random>
+
 using namespace brelkin;
 
 namespace {
@@ -207,6 +209,62 @@ TEST_F(CListFileCommandsTest, CopyAndPasteCells)
                                   {"0000000000000003", "Pea", "20"}}))
         << m_commands->Log()->LogText().toStdString();
     EXPECT_EQ(m_refreshed, 1);
+}
+
+// A file the list import cannot read as a list file is refused with one
+// message naming the file and why; no log opens and nothing is stored.
+TEST_F(CListFileCommandsTest, FileThatIsNoListFileIsRefusedWithOneMessage)
+{
+    const QString header =
+        GetLangString("CRDS_PR_CLMN_PLUCODE") + "\t" + GetLangString("CRDS_PR_CLMN_PLUNAME");
+    const auto utf16 = [](const QString& text) {
+        return QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    };
+    const QByteArray mark("\xFF\xFE", 2);
+    QByteArray noise(4096, '\0');
+    std::mt19937 random(65);
+    for (char& byte : noise)
+        byte = char(random() & 0xFF);
+    const struct
+    {
+        const char* name;
+        QByteArray bytes;
+        const char* key;
+    } cases[] = {
+        // Read as UTF-16LE, UTF-8 bytes pair into characters that name no
+        // column; an odd last byte is half a character.
+        {"UTF-8 without a mark", (header + "\r\n12\tMilk\r\n").toUtf8(),
+         "CRDS_PR_ERROR_NOTLISTFILE"},
+        {"UTF-8 without a mark, odd size", (header + "\r\n1\tMilk\r\n").toUtf8(),
+         "CRDS_PR_ERROR_LISTENCODING"},
+        {"random bytes", noise, "CRDS_PR_ERROR_LISTENCODING"},
+        {"no column of the list", mark + utf16("Colour\tSize\r\n1\tred\r\n"),
+         "CRDS_PR_ERROR_NOTLISTFILE"},
+        {"header without a TAB", mark + utf16(GetLangString("CRDS_PR_CLMN_PLUCODE") + "\r\n1\r\n"),
+         "CRDS_PR_ERROR_NOTLISTFILE"},
+        {"header that does not decode",
+         mark + utf16(header) + QByteArray("\x00\xD8", 2) + utf16("\r\n1\tMilk\r\n"),
+         "CRDS_PR_ERROR_LISTENCODING"},
+        {"UTF-8 header that does not decode",
+         "\xEF\xBB\xBF" + header.toUtf8() + "\xC3\x28\n1\tMilk\n", "CRDS_PR_ERROR_LISTENCODING"},
+    };
+    const QList<QStringList> before = Rows("CIA001", {}, {}, "ITEMCODE");
+    for (const auto& c : cases) {
+        m_path = m_dir.filePath(QStringLiteral("not a list.txt"));
+        QFile file(m_path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.bytes);
+        file.close();
+        m_shown.clear();
+        EXPECT_FALSE(m_commands->ImportList()) << c.name;
+        EXPECT_EQ(m_commands->Log(), nullptr) << c.name;
+        EXPECT_TRUE(m_window->isEnabled()) << c.name;
+        ASSERT_EQ(m_shown.size(), 1) << c.name;
+        EXPECT_TRUE(m_shown[0].startsWith(QLatin1String(c.key) + ": "))
+            << c.name << m_shown[0].toStdString();
+        EXPECT_TRUE(m_shown[0].contains(m_path)) << c.name << m_shown[0].toStdString();
+        EXPECT_EQ(Rows("CIA001", {}, {}, "ITEMCODE"), before) << c.name;
+    }
 }
 
 } // namespace

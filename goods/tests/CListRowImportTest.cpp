@@ -2,6 +2,7 @@
 // the records.
 #include "goods/CListRowImport.h"
 
+#include "goods/CListFileReader.h"
 #include "goods/CPageDlg.h"
 #include "goods/CResDispDlg.h"
 #include "goods/CSetGrpPageDlg.h"
@@ -18,6 +19,7 @@
 #include "testsupport/FixedClock.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -65,6 +67,43 @@ protected:
         m_log->CreateModeless(m_window.get());
         return import.RunInLog(data, *m_log);
     }
+    // A list file of these bytes imported into the easy item list.
+    bool RunFile(const QByteArray& bytes)
+    {
+        if (!m_window)
+            Open(kPluEasy);
+        const QString path = m_dir.filePath("list.txt");
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        CTextImpExp data;
+        EXPECT_TRUE(data.OpenListFile(path));
+        CListRowImport import(m_modes->Entry(kPluEasy));
+        m_log.reset();
+        m_log = std::make_unique<CResDispDlg>();
+        m_log->CreateModeless(m_window.get());
+        return import.RunInLog(data, *m_log);
+    }
+    // Text as a list file holds it: UTF-16LE.
+    static QByteArray ListBytes(const QString& text)
+    {
+        return QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    }
+    // The marked header line of code and name, in UTF-16LE.
+    static QByteArray CodeNameHeader()
+    {
+        return QByteArray("\xFF\xFE", 2) +
+               ListBytes(GetLangString("CRDS_PR_CLMN_PLUCODE") + "\t" +
+                         GetLangString("CRDS_PR_CLMN_PLUNAME") + "\r\n");
+    }
+    // A language text that exists: a test must not pass on a missing one.
+    static QString Text(const char* key)
+    {
+        const QString text = GetLangString(QLatin1String(key));
+        EXPECT_FALSE(text.isEmpty()) << key;
+        return text;
+    }
     QStringList LogLines() const
     {
         QStringList lines;
@@ -80,6 +119,7 @@ protected:
 
     const QStringList kCodeName{"CRDS_PR_CLMN_PLUCODE", "CRDS_PR_CLMN_PLUNAME"};
     std::unique_ptr<CResDispDlg> m_log;
+    QTemporaryDir m_dir;
 };
 
 TEST_F(CListRowImportTest, ParseMemoryNumber)
@@ -493,6 +533,134 @@ TEST_F(CListRowImportTest, CopyAndPasteTables)
     EXPECT_EQ(*codes.GetRow(1), (QStringList{Code(15), "B"}));
     EXPECT_EQ(codes.m_arrHeader, (QStringList{GetLangString("CRDS_PR_CLMN_PLUCODE"),
                                               GetLangString("CRDS_PR_CLMN_SCANCODE")}));
+}
+
+// Bytes that are no text, and characters a setting cannot carry, are refused
+// as a bad price is: logged with their line and column, the stored value kept,
+// no record made for them.
+TEST_F(CListRowImportTest, ValueThatIsNoTextIsRefusedAndTheStoredValueStays)
+{
+    const QByteArray name = ListBytes("A");
+    const QByteArray end = ListBytes("B\r\n");
+    const struct
+    {
+        const char* name;
+        QByteArray bytes; // the file after its header
+        const char* reason;
+    } cases[] = {
+        {"lone high surrogate", ListBytes("5\t") + name + QByteArray("\x00\xD8", 2) + end,
+         "CRDS_ERR_VALUE_CHARSET"},
+        {"lone low surrogate", ListBytes("5\t") + name + QByteArray("\x00\xDC", 2) + end,
+         "CRDS_ERR_VALUE_CHARSET"},
+        {"odd last byte", ListBytes("5\t") + name + "B", "CRDS_ERR_VALUE_CHARSET"},
+        {"NUL", ListBytes("5\t") + name + QByteArray(2, '\0') + end, "CRDS_ERR_VALUE_CONTROL"},
+        {"control character",
+         ListBytes("5\tA\x01"
+                   "B\r\n"),
+         "CRDS_ERR_VALUE_CONTROL"},
+        {"NUL in a new record", ListBytes("7\t") + name + QByteArray(2, '\0') + end,
+         "CRDS_ERR_VALUE_CONTROL"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(RunFile(CodeNameHeader() + c.bytes)) << c.name;
+        EXPECT_EQ(Item(Code(5), "ITEMNAME"), "Tea") << c.name;
+        EXPECT_EQ(Item(Code(7), "ITEMNAME"), "<no row>") << c.name;
+        const QString log = m_log->LogText();
+        const bool added = c.bytes.startsWith(ListBytes("7"));
+        const QString code = Code(added ? 7 : 5);
+        EXPECT_TRUE(log.contains(FormatLangText(Text("CRDS_ERR_LINECODE"), 2, code)))
+            << c.name << log.toStdString();
+        EXPECT_TRUE(log.contains(Text(c.reason) + " " + Text("CRDS_PR_CLMN_PLUNAME")))
+            << c.name << log.toStdString();
+        EXPECT_TRUE(log.contains(
+            FormatLangText(Text("CRDS_ERR_ROWSUMMARY"), 0, added ? 0 : 1, added ? 1 : 0)))
+            << c.name << log.toStdString();
+        EXPECT_FALSE(log.contains(Text("CRDS_ERR_NORMALEND"))) << c.name;
+    }
+
+    // A UTF-8 file with its mark: a byte that is no UTF-8.
+    const QByteArray utf8 = "\xEF\xBB\xBF" +
+                            (GetLangString("CRDS_PR_CLMN_PLUCODE") + "\t" +
+                             GetLangString("CRDS_PR_CLMN_PLUNAME") + "\n")
+                                .toUtf8() +
+                            "9\tPie\n5\tA\xFF"
+                            "B\n";
+    ASSERT_TRUE(RunFile(utf8));
+    EXPECT_EQ(Item(Code(9), "ITEMNAME"), "Pie");
+    EXPECT_EQ(Item(Code(5), "ITEMNAME"), "Tea");
+    EXPECT_TRUE(m_log->LogText().contains(FormatLangText(Text("CRDS_ERR_LINECODE"), 3, Code(5)) +
+                                          " " + Text("CRDS_ERR_VALUE_CHARSET")))
+        << m_log->LogText().toStdString();
+}
+
+// The data ends at a blank line, as it always did; the log says where, and
+// how many lines after it were not read.
+TEST_F(CListRowImportTest, BlankLineEndsTheDataAndTheLogSaysSo)
+{
+    ASSERT_TRUE(RunFile(CodeNameHeader() + ListBytes("5\tMilk\r\n\r\n7\tEgg\r\n9\tPie\r\n")));
+    EXPECT_EQ(Item(Code(5), "ITEMNAME"), "Milk");
+    EXPECT_EQ(Item(Code(7), "ITEMNAME"), "<no row>");
+    EXPECT_EQ(Item(Code(9), "ITEMNAME"), "Cake");
+    QString log = m_log->LogText();
+    EXPECT_TRUE(log.contains(FormatLangText(Text("CRDS_ERR_DATAEND"), 3, 2))) << log.toStdString();
+    EXPECT_FALSE(log.contains(Text("CRDS_ERR_NORMALEND")));
+
+    // Blank lines at the end leave nothing unread.
+    ASSERT_TRUE(RunFile(CodeNameHeader() + ListBytes("5\tJam\r\n\r\n\r\n")));
+    EXPECT_EQ(Item(Code(5), "ITEMNAME"), "Jam");
+    log = m_log->LogText();
+    EXPECT_TRUE(log.contains(Text("CRDS_ERR_NORMALEND"))) << log.toStdString();
+}
+
+// Lines read that store nothing never end in "finished without errors".
+TEST_F(CListRowImportTest, LogEndsWithoutErrorsOnlyWhenEveryLineWasStored)
+{
+    const struct
+    {
+        const char* name;
+        QByteArray bytes;
+        const char* entry; // an entry the log shows
+    } cases[] = {
+        {"no data line", CodeNameHeader(), "CRDS_ERR_NODATAEND"},
+        {"line without values", CodeNameHeader() + ListBytes("5\tMilk\r\nMilk\r\n"),
+         "CRDS_ERR_LINE_NOVALUES"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(RunFile(c.bytes)) << c.name;
+        const QString log = m_log->LogText();
+        EXPECT_TRUE(log.contains(Text(c.entry))) << c.name << log.toStdString();
+        EXPECT_FALSE(log.contains(Text("CRDS_ERR_NORMALEND"))) << c.name << log.toStdString();
+    }
+}
+
+// A line longer than any row of the list is refused as it is read, and the
+// lines after it are read on; a log line shows only the start of a value.
+TEST_F(CListRowImportTest, OverlongLineIsRefusedAndValuesAreQuotedShort)
+{
+    const QString huge = "9\t" + QString(CListFileReader::MaxLineBytes / 2, 'x');
+    ASSERT_TRUE(RunFile(CodeNameHeader() + ListBytes("5\tMilk\r\n" + huge + "\r\n7\tEgg\r\n11\t" +
+                                                     QString(1000, 'y') + "\r\n")));
+    EXPECT_EQ(Item(Code(5), "ITEMNAME"), "Milk");
+    EXPECT_EQ(Item(Code(7), "ITEMNAME"), "Egg");
+    EXPECT_EQ(Item(Code(9), "ITEMNAME"), "Cake");
+    EXPECT_EQ(Item(Code(11), "ITEMNAME"), "<no row>");
+    const QStringList lines = LogLines();
+    for (const QString& line : lines)
+        EXPECT_LT(line.size(), 300) << line.left(300).toStdString();
+    const QString log = lines.join('\n');
+    EXPECT_TRUE(log.contains(
+        FormatLangText(Text("CRDS_ERR_LINE"), 3) + " " +
+        FormatLangText(Text("CRDS_ERR_LINE_TOOLONG"), int(CListFileReader::MaxLineBytes))))
+        << log.toStdString();
+    // The value too long for the name column is named by its start and length.
+    EXPECT_TRUE(log.contains(FormatLangText(Text("CRDS_ERR_VALUESTART"), QString(64, 'y'), 1000)))
+        << log.toStdString();
+
+    // A control character shows as its picture.
+    ASSERT_TRUE(RunFile(CodeNameHeader() + ListBytes("5\tA\x01"
+                                                     "B\r\n")));
+    EXPECT_TRUE(m_log->LogText().contains(QString::fromUtf8("A\u2401B")))
+        << m_log->LogText().toStdString();
 }
 
 } // namespace

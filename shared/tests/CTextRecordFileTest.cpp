@@ -173,6 +173,17 @@ TEST_F(TextRecordFileTest, FailuresCarryTheirLine)
         {"Ctrl-Z line in the middle", "a\n\x1A\nb\n", TEXTERR_CONTROL, 2, "T:a"},
         {"invalid UTF-8", "a\nb\xFF\n", TEXTERR_CONVERT, 2, "T:a"},
         {"truncated UTF-8 at the end", "a\nb\xC3", TEXTERR_CONVERT, 2, "T:a"},
+        // Qt's UTF-16 decoder lets these through.
+        {"lone UTF-16 surrogate",
+         QByteArray("\xFF\xFE"
+                    "a\0\n\0\0\xD8\n\0",
+                    10),
+         TEXTERR_CONVERT, 2, "T:a"},
+        {"half a UTF-16 unit at the end",
+         QByteArray("\xFF\xFE"
+                    "a\0\n\0b\0c",
+                    9),
+         TEXTERR_CONVERT, 2, "T:a"},
         {"open quote to the end", "a\n\"b\nc\n", TEXTERR_SPLIT, 2, "T:a"},
     };
     for (const auto& c : cases) {

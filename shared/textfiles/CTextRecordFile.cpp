@@ -1,5 +1,6 @@
 #include "shared/textfiles/CTextRecordFile.h"
 
+#include "shared/textfiles/TextDecoding.h"
 #include "shared/textfiles/TextRecordSetup.h"
 
 #include "platform/LegacyCodePage.h"
@@ -385,12 +386,7 @@ CTextRecordFile::LineResult CTextRecordFile::ReadPhysicalLine(bool append)
     if (m_nEncoding == 6) {
         m_line += m_pLegacyDecoder->decode(bytes, &ok);
     } else {
-        // Decoded straight behind the line: no text of its own for every line.
-        m_decoder.resetState();
-        m_line.resize(at + m_decoder.requiredSpace(bytes.size()));
-        const QChar* end = m_decoder.appendToBuffer(m_line.data() + at, bytes);
-        m_line.truncate(end - m_line.constData());
-        ok = !m_decoder.hasError();
+        ok = AppendDecodedText(m_decoder, wide, bytes, m_line);
     }
     if (!ok || m_line.size() == at) {
         // Bad bytes are reported with their line, never turned into other characters.
