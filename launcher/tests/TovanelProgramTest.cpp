@@ -40,6 +40,20 @@ TEST(TovanelProgram, MissingLauncherIniShowsItsMessageAndEnds)
     EXPECT_EQ(launcher.messages(), QStringList{QStringLiteral("CRDS_CMN_ERR_NOTFOUNDINI")});
 }
 
+// Bytes that are no INI give no product key: the launcher says which file
+// is wrong instead of starting.
+TEST(TovanelProgram, LauncherIniOfNoiseShowsItsMessageAndEnds)
+{
+    SuiteProgram launcher = MakeLauncher();
+    QByteArray noise(4096, '\0');
+    for (qsizetype i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 131 + 7) % 256);
+    launcher.writeIni(noise);
+    QProcess& process = launcher.start();
+    EXPECT_EQ(SuiteProgram::waitForExit(process), 1);
+    EXPECT_EQ(launcher.messages(), QStringList{QStringLiteral("CRDS_CMN_ERR_BADINI")});
+}
+
 // Under an X server of its own, where keys reach the focused window: the
 // chooser of the Open run at start takes Escape as Cancel; then F1 shows
 // that keys reach the window (the help manual is missing, so its message
