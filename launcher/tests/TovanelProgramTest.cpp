@@ -1,7 +1,9 @@
 // The launcher program end to end: its real binary, started as a user would.
+#include "platform/FileTime.h"
 #include "testsupport/PrivateXServer.h"
 #include "testsupport/SuiteProgram.h"
 
+#include <QFileInfo>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -9,6 +11,7 @@
 namespace {
 
 using korvane::test::PrivateXServer;
+using korvane::test::readFile;
 using korvane::test::SuiteProgram;
 
 SuiteProgram MakeLauncher()
@@ -30,6 +33,29 @@ TEST(TovanelProgram, SecondStartEndsAtOnceWhileTheFirstRunsOn)
     EXPECT_EQ(SuiteProgram::waitForExit(second, 5000), 0);
     EXPECT_EQ(first.state(), QProcess::Running);
     EXPECT_TRUE(launcher.messages().isEmpty());
+}
+
+// A launcher killed by a signal leaves its socket behind; the next start
+// removes it (once it is older than one a starting program may be making).
+TEST(TovanelProgram, AStartRemovesTheSocketOfAKilledLauncher)
+{
+    SuiteProgram launcher = MakeLauncher();
+    launcher.writeIni(kIni);
+    const QString folder = launcher.runtimeFolder() + QStringLiteral("/korvane");
+    const QString tokenFile = folder + QStringLiteral("/instance-Tovanel.token");
+    QProcess& killed = launcher.start();
+    ASSERT_TRUE(SuiteProgram::waitForFile(tokenFile));
+    const QByteArray token = readFile(tokenFile).trimmed();
+    const QString socket = folder + QStringLiteral("/front-") + QString::fromLatin1(token);
+    killed.kill();
+    ASSERT_TRUE(killed.waitForFinished(10000));
+    ASSERT_TRUE(QFileInfo(socket).exists());
+    ASSERT_TRUE(platform::setLastWriteTimeNs(socket, qint64(1'600'000'000) * 1'000'000'000));
+
+    QProcess& next = launcher.start();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return readFile(tokenFile).trimmed() != token; }, 30000));
+    EXPECT_FALSE(QFileInfo(socket).exists());
+    EXPECT_EQ(next.state(), QProcess::Running);
 }
 
 TEST(TovanelProgram, MissingLauncherIniShowsItsMessageAndEnds)
