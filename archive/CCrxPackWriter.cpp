@@ -6,6 +6,7 @@
 #include "archive/CrxMemberName.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QUtf8StringView>
 
@@ -113,12 +114,18 @@ CrxResult CCrxPackWriter::Open(const QString& archivePath)
 CrxResult CCrxPackWriter::OpenBeside(const QString& target)
 {
     QString temp;
-    if (target.isEmpty() || !MakeTempArchiveName(target, temp))
+    if (target.isEmpty())
+        return CRX_E_PACK;
+    RemoveStaleTempArchives(QFileInfo(target).absolutePath());
+    if (!MakeTempArchiveName(target, temp))
         return CRX_E_PACK;
     m_strTemp = temp;
     const CrxResult rc = Start(temp);
     if (rc != CRX_OK && m_fd < 0)
         RetryDeleteFile(temp);
+    // Held while the file is written, so no other save takes it for stale.
+    if (m_fd >= 0)
+        LockTempArchive(m_fd);
     return rc;
 }
 

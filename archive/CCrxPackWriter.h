@@ -46,7 +46,8 @@ public:
     // Writes into archivePath (created or truncated): 0 or CRX_E_PACK.
     CrxResult Open(const QString& archivePath);
     // Writes into a temporary archive beside target that Commit renames
-    // over it: 0 or CRX_E_PACK (no temporary name could be reserved).
+    // over it: 0 or CRX_E_PACK (no temporary name could be reserved). Those
+    // that killed saves left in the folder go first (CrxFileOps.h).
     CrxResult OpenBeside(const QString& target);
 
     // Each adds one member: 0, CRX_E_CANCELLED or CRX_E_PACK. After the

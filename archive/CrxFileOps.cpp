@@ -11,9 +11,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
 #include <fcntl.h>
 #include <filesystem>
 #include <string>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <thread>
@@ -27,6 +29,21 @@ namespace {
 CrxSeam<CrxWaitFunction> g_wait;
 
 constexpr int kTempNameCount = 9999;
+constexpr const char* kTempPrefix = ".Trennic01";
+constexpr const char* kTempSuffix = ".tmp";
+constexpr qsizetype kTempDigits = 14;
+
+bool IsTempArchiveName(const QString& name)
+{
+    const QLatin1String prefix(kTempPrefix);
+    const QLatin1String suffix(kTempSuffix);
+    if (name.size() != prefix.size() + kTempDigits + suffix.size() || !name.startsWith(prefix) ||
+        !name.endsWith(suffix))
+        return false;
+    const QStringView digits = QStringView(name).mid(prefix.size(), kTempDigits);
+    return std::all_of(digits.begin(), digits.end(),
+                       [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
 
 fs::path NativePath(const QString& path)
 {
@@ -376,9 +393,9 @@ int MakeTempArchiveName(const QString& target, const QDateTime& localNow, QStrin
         return 0;
     const QString stamp = localNow.toString(QStringLiteral("MMddHHmmss"));
     for (int n = 0; n < kTempNameCount; ++n) {
-        const QString candidate = folder + QLatin1String("/Trennic01") + stamp +
+        const QString candidate = folder + QLatin1Char('/') + QLatin1String(kTempPrefix) + stamp +
                                   QString::number(n).rightJustified(4, QLatin1Char('0')) +
-                                  QLatin1String(".crx");
+                                  QLatin1String(kTempSuffix);
         QFile file(candidate);
         // NewOnly: a name whose file exists is never taken.
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
@@ -387,4 +404,38 @@ int MakeTempArchiveName(const QString& target, const QDateTime& localNow, QStrin
         }
     }
     return 0;
+}
+
+bool LockTempArchive(int fd)
+{
+    return ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+}
+
+void RemoveStaleTempArchives(const QString& folder)
+{
+    const QStringList names = QDir(folder).entryList(
+        {QLatin1String(kTempPrefix) + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System);
+    const time_t now = ::time(nullptr);
+    for (const QString& name : names) {
+        if (!IsTempArchiveName(name))
+            continue;
+        const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + name);
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat held
+        {
+        };
+        struct stat named
+        {
+        };
+        // Removed while this process holds the lock, and only when the name
+        // still leads to the file locked.
+        if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
+            now - held.st_mtim.tv_sec >= kCrxStaleTempAgeSec && LockTempArchive(fd) &&
+            ::lstat(path.constData(), &named) == 0 && named.st_dev == held.st_dev &&
+            named.st_ino == held.st_ino)
+            ::unlink(path.constData());
+        ::close(fd);
+    }
 }

@@ -87,12 +87,24 @@ CrxResult ReadFileTime(const QString& path, CrxTime& time);
 // socket a reader that is gone is an error, never SIGPIPE.
 bool WriteAll(int fd, const char* data, size_t size, bool socket = false);
 
-// Reserves an empty file "Trennic01" + MMddhhmmss (local time) + 4 digits +
-// ".crx" in the target's folder, where a new archive is written before it
+// Reserves an empty file ".Trennic01" + MMddhhmmss (local time) + 4 digits +
+// ".tmp" in the target's folder, where a new archive is written before it
 // replaces the target: 1 with its path, or 0 with an empty path when all
-// 9,999 names of that second are taken.
+// 9,999 names of that second are taken. Hidden and no ".crx": a chooser of
+// archives never lists one that a killed save left behind.
 int MakeTempArchiveName(const QString& target, QString& path);
 int MakeTempArchiveName(const QString& target, const QDateTime& localNow, QString& path);
+// Locks the temporary archive open at fd for as long as the file stays open
+// (in this process or a child it passed fd to); false where the file system
+// has no locks, which a save goes on without.
+bool LockTempArchive(int fd);
+// Removes what saves killed before they could clean up left in the folder:
+// files of the names MakeTempArchiveName gives, and only those that no
+// process holds locked and that nothing has written to for
+// kCrxStaleTempAgeSec (a save on another machine may hold a lock this one
+// does not see).
+void RemoveStaleTempArchives(const QString& folder);
+constexpr qint64 kCrxStaleTempAgeSec = 10 * 60;
 
 // folder + "/" + name (no "/" for an empty folder or one ending in "/"); an
 // empty name gives an empty result. CRX_E_PATH_TOO_LONG past the file

@@ -5,6 +5,8 @@
 #include "archive/CrxFileOps.h"
 #include "archive/CrxGrammarNames.h"
 
+#include <QDir>
+
 CrxResult CrxUnpackArchive(const CCrxDirEnv& env, const QString& archivePath,
                            const CrxAbortFlag* abort, ICrxMemberSink* xmlSink)
 {
@@ -17,8 +19,12 @@ CrxResult CrxUnpackArchive(const CCrxDirEnv& env, const QString& archivePath,
     archiver.SetMemberEnd(QByteArray("</") + crxname::kCrxparse + '>');
     if (CrxResult rc =
             archiver.UnpackStreaming(archivePath, env.UnpackFolder(),
-                                     QString::fromLatin1(CCrxDirEnv::kDataXmlName), xmlSink))
+                                     QString::fromLatin1(CCrxDirEnv::kDataXmlName), xmlSink)) {
+        // The failed unpack took back what it wrote; the folder made above
+        // goes too, unless something stands in it after all.
+        QDir().rmdir(env.UnpackFolder());
         return rc;
+    }
     if (PathKind(env.DataXmlPath()) != CRX_PATH_FILE)
         return CRX_E_NO_DATAXML;
     return CRX_OK;

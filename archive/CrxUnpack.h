@@ -2,7 +2,8 @@
 
 // Empties the unpack folder of a path set, unpacks the archive into it and
 // checks that the archive XML came: 0, CRX_E_WORK_FOLDER, an unpack code
-// (CRX_E_CANCELLED, CRX_E_UNPACK) or CRX_E_NO_DATAXML. The archive XML is
+// (CRX_E_CANCELLED, CRX_E_UNPACK; the emptied unpack folder is then removed)
+// or CRX_E_NO_DATAXML. The archive XML is
 // not written: it goes to xmlSink as it is decompressed (read past when
 // null), and an empty stand-in keeps its place, from which the contents
 // import knows to read it from the archive again. The members after the XML

@@ -10,7 +10,13 @@
 #include <QLockFile>
 #include <QRandomGenerator>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace platform {
@@ -19,6 +25,10 @@ namespace {
 
 const QByteArray kFrontRequest = QByteArrayLiteral("FRONT\n");
 constexpr int kWaitMs = 2000;
+const QLatin1String kSocketPrefix("front-");
+// A younger socket may be one whose program has made it and is about to
+// listen on it.
+constexpr time_t kDeadSocketAgeSec = 60;
 
 // The user's own folder for locks and sockets, or "" when it is not safe:
 // in a shared temporary folder another user could plant it first.
@@ -51,7 +61,49 @@ QString instanceFile(const QString& folder, const QString& name, const char* suf
 
 QString socketPath(const QString& folder, quint32 token)
 {
-    return folder + QStringLiteral("/front-") + QString::number(token);
+    return folder + QLatin1Char('/') + kSocketPrefix + QString::number(token);
+}
+
+// A refused connection is the one sure sign that no process listens.
+bool nobodyListens(const QByteArray& native)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (size_t(native.size()) >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, native.constData(), size_t(native.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    const bool refused =
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 &&
+        errno == ECONNREFUSED;
+    ::close(fd);
+    return refused;
+}
+
+// A program ended by a signal leaves its socket behind; each start removes
+// those of the suite's own names that nobody listens on any more.
+void removeDeadSockets(const QString& folder)
+{
+    const QStringList names = QDir(folder).entryList({kSocketPrefix + QLatin1Char('*')},
+                                                     QDir::System | QDir::Files | QDir::Hidden);
+    const time_t now = ::time(nullptr);
+    for (const QString& name : names) {
+        const QStringView token = QStringView(name).mid(kSocketPrefix.size());
+        if (token.isEmpty() || !std::all_of(token.begin(), token.end(),
+                                            [](QChar c) { return c >= u'0' && c <= u'9'; }))
+            continue;
+        const QByteArray native = QFile::encodeName(folder + QLatin1Char('/') + name);
+        struct stat st
+        {
+        };
+        if (::lstat(native.constData(), &st) != 0 || !S_ISSOCK(st.st_mode) ||
+            st.st_uid != ::getuid() || now - st.st_mtim.tv_sec < kDeadSocketAgeSec)
+            continue;
+        if (nobodyListens(native))
+            ::unlink(native.constData());
+    }
 }
 
 } // namespace
@@ -77,6 +129,7 @@ bool SingleInstance::acquire()
     const QString folder = instanceFolder();
     if (folder.isEmpty())
         return false;
+    removeDeadSockets(folder);
     auto lock = std::make_unique<QLockFile>(instanceFile(folder, m_name, "lock"));
     lock->setStaleLockTime(0); // stale only when its process is gone
     if (!lock->tryLock(0))

@@ -1,10 +1,12 @@
 #include "archive/CCrxArchiver.h"
 
 #include "archive/CCrxBzip2Process.h"
+#include "archive/CCrxPackWriter.h"
 #include "archive/CrxDiskReserve.h"
 #include "archive/CrxFileOps.h"
 #include "archive/tests/CrxScratchFixture.h"
 #include "archive/tests/CrxTestSupport.h"
+#include "platform/FileTime.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -106,7 +108,7 @@ protected:
         when = Clock::now();
         return std::thread([&abort, &when, folder, prefix] {
             for (int i = 0; i < 20000 && !abort; ++i) {
-                for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files))
+                for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden))
                     if (file.fileName().startsWith(prefix) && file.size() > 0) {
                         when = Clock::now();
                         abort = 1;
@@ -250,7 +252,7 @@ TEST_P(CCrxArchiverBothWaysTest, AbortDuringPackLeavesTheTargetAndNoTemporaryArc
     Archiver archiver;
     archiver.SetAbortFlag(&abort);
     Clock::time_point aborted;
-    std::thread canceller = AbortOnceWritten(abort, aborted, Path("out"), "Trennic");
+    std::thread canceller = AbortOnceWritten(abort, aborted, Path("out"), ".Trennic");
     const CrxResult rc = archiver.PackToTarget(Path("src"), Path("out/target.crx"));
     const Clock::time_point returned = Clock::now();
     canceller.join();
@@ -258,7 +260,7 @@ TEST_P(CCrxArchiverBothWaysTest, AbortDuringPackLeavesTheTargetAndNoTemporaryArc
     EXPECT_EQ(rc, CRX_E_CANCELLED);
     EXPECT_LT(returned - aborted, kAnswerWithin);
     EXPECT_EQ(Checksum(Path("out/target.crx")), before);
-    EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files), QStringList{"target.crx"});
+    EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files | QDir::Hidden), QStringList{"target.crx"});
     EXPECT_TRUE(NoChildLeft());
 }
 
@@ -597,7 +599,7 @@ TEST_P(CCrxArchiverBothWaysTest, PackToTargetReplacesOnlyOnSuccess)
     QFile::setPermissions(Path("out/target.crx"), QFile::ReadOwner);
     Archiver archiver;
     ASSERT_EQ(archiver.PackToTarget(Path("src"), Path("out/target.crx")), CRX_OK);
-    EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files), QStringList{"target.crx"});
+    EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files | QDir::Hidden), QStringList{"target.crx"});
     const QString unpack = UnpackFolder();
     ASSERT_EQ(archiver.Unpack(Path("out/target.crx"), unpack), CRX_OK);
     EXPECT_EQ(readFile(unpack + "/blob/CSB008_0.blob"), QByteArray("\0\1\2\xff", 4));
@@ -606,12 +608,59 @@ TEST_P(CCrxArchiverBothWaysTest, PackToTargetReplacesOnlyOnSuccess)
     const QByteArray before = Checksum(Path("out/target.crx"));
     EXPECT_EQ(archiver.PackToTarget(Path("gone"), Path("out/target.crx")), CRX_E_PACK);
     EXPECT_EQ(Checksum(Path("out/target.crx")), before);
-    EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files), QStringList{"target.crx"});
+    EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files | QDir::Hidden), QStringList{"target.crx"});
 
     // A folder in the target's place cannot be replaced.
     QDir(dir).mkpath("out/folder.crx/inside");
     EXPECT_EQ(archiver.PackToTarget(Path("src"), Path("out/folder.crx")), CRX_E_REPLACE_TARGET);
-    EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files), QStringList{"target.crx"});
+    EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files | QDir::Hidden), QStringList{"target.crx"});
+}
+
+// A save killed by a signal leaves its temporary archive beside the target.
+// The next save into that folder removes it, and only it: never a file of
+// another name, never one a running save holds, never one written to lately.
+TEST_F(CCrxArchiverTest, NextSaveRemovesTheTemporaryArchivesOfKilledSaves)
+{
+    MakeTree(Path("src"));
+    const auto makeOld = [](const QString& path) {
+        return platform::setLastWriteTimeNs(path, qint64(1'600'000'000) * 1'000'000'000);
+    };
+    // A save that is still running: its file is old, but held.
+    ASSERT_TRUE(QDir(dir).mkpath("out"));
+    CCrxPackWriter running(nullptr, false);
+    ASSERT_EQ(running.OpenBeside(Path("out/other.crx")), CRX_OK);
+    ASSERT_EQ(running.AddData("a.txt", "a", 1), CRX_OK);
+    const QStringList held = QDir(Path("out")).entryList(QDir::Files | QDir::Hidden);
+    ASSERT_EQ(held.size(), 1);
+    const QString runningTemp = Path("out/" + held.front());
+    ASSERT_TRUE(makeOld(runningTemp));
+
+    const QString killed = Path("out/.Trennic0101020304050000.tmp");
+    ASSERT_TRUE(writeFile(killed, "BZh9 half an archive"));
+    ASSERT_TRUE(makeOld(killed));
+    const QString killedToo = Path("out/.Trennic0112312359599998.tmp");
+    ASSERT_TRUE(writeFile(killedToo, QByteArray()));
+    ASSERT_TRUE(makeOld(killedToo));
+    const QString recent = Path("out/.Trennic0101020304050001.tmp");
+    ASSERT_TRUE(writeFile(recent, "perhaps a save on another machine"));
+    const QStringList others = {"Trennic0101020304050002.crx", ".Trennic010102030405000.tmp",
+                                ".Trennic0101020304050003.tmp.crx", ".trennic0101020304050004.tmp",
+                                "notes.tmp"};
+    for (const QString& name : others) {
+        ASSERT_TRUE(writeFile(Path("out/" + name), "not ours"));
+        ASSERT_TRUE(makeOld(Path("out/" + name)));
+    }
+
+    ASSERT_EQ(CCrxArchiver().PackToTarget(Path("src"), Path("out/target.crx")), CRX_OK);
+    EXPECT_FALSE(QFile::exists(killed));
+    EXPECT_FALSE(QFile::exists(killedToo));
+    EXPECT_TRUE(QFile::exists(recent));
+    EXPECT_TRUE(QFile::exists(runningTemp));
+    for (const QString& name : others)
+        EXPECT_EQ(readFile(Path("out/" + name)), "not ours") << name.toStdString();
+    ASSERT_EQ(running.Commit(Path("out/other.crx")), CRX_OK);
+    EXPECT_EQ(CCrxArchiver().Unpack(Path("out/other.crx"), UnpackFolder()), CRX_OK);
+    EXPECT_EQ(readFile(Path("unpack/a.txt")), "a");
 }
 
 // lbzip2 replaced by a script that fails or dies: never a short archive
@@ -655,7 +704,8 @@ TEST_F(CCrxArchiverChildTest, PackFailsWhenLbzip2FailsOrDies)
         EXPECT_TRUE(readFile(Path("out.crx")).isEmpty()) << script.data();
         EXPECT_EQ(archiver.PackToTarget(Path("src"), Path("out/target.crx")), CRX_E_PACK);
         EXPECT_EQ(Checksum(Path("out/target.crx")), before);
-        EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files), QStringList{"target.crx"});
+        EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{"target.crx"});
     }
 }
 

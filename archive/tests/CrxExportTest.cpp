@@ -417,7 +417,7 @@ TEST_F(CrxExportTest, AbortLeavesTheTargetAndNoTemporaryArchive)
     EXPECT_EQ(Export(Path("out/old.crx"), 1, nullptr, nullptr, nullptr, 0, &abort),
               CRX_E_CANCELLED);
     EXPECT_EQ(readFile(Path("out/old.crx")), "previous archive");
-    EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files), QStringList{"old.crx"});
+    EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files | QDir::Hidden), QStringList{"old.crx"});
     EXPECT_FALSE(QFileInfo::exists(Base() + "/Quorvin"));
     EXPECT_FALSE(QFileInfo::exists(Base() + "/SETTING.DB.INI")) << "no export stamp";
 }
@@ -461,7 +461,8 @@ TEST_F(CrxExportTest, BlobsStreamedIntoTheArchiveReadEverywhereAndAbortMidwayKee
     QElapsedTimer sinceAbort;
     std::thread watcher([this, &abort, &sinceAbort] {
         for (int i = 0; i < 20000 && abort == 0; ++i) {
-            for (const QFileInfo& file : QDir(Path("out")).entryInfoList({"Trennic01*"}))
+            for (const QFileInfo& file :
+                 QDir(Path("out")).entryInfoList({".Trennic01*"}, QDir::Files | QDir::Hidden))
                 if (file.size() > 0) {
                     sinceAbort.start();
                     abort = 1;
@@ -475,7 +476,7 @@ TEST_F(CrxExportTest, BlobsStreamedIntoTheArchiveReadEverywhereAndAbortMidwayKee
     ASSERT_TRUE(sinceAbort.isValid());
     EXPECT_LT(sinceAbort.elapsed(), 2000);
     EXPECT_EQ(readFile(Path("out/old.crx")), "previous archive");
-    EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files), QStringList{"old.crx"});
+    EXPECT_EQ(QDir(Path("out")).entryList(QDir::Files | QDir::Hidden), QStringList{"old.crx"});
 }
 
 TEST_F(CrxExportTest, CompareDateTimeFollowsTheLastImportAndExport)

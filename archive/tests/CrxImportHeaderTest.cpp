@@ -5,6 +5,7 @@
 #include "archive/tests/CrxTestSupport.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -103,14 +104,18 @@ TEST_F(CrxImportHeaderTest, RefusesAnArchiveInsideTheBaseFolder)
 
 TEST_F(CrxImportHeaderTest, UnpackAndXmlFailures)
 {
+    // A failed unpack takes back the unpack folder it made; the base folder stays.
     ASSERT_TRUE(writeFile(Path("junk.crx"), "no tar at all"));
     EXPECT_EQ(Header(Path("junk.crx")), CRX_E_UNPACK);
+    EXPECT_TRUE(QFileInfo(Base()).isDir());
+    EXPECT_FALSE(QFile::exists(Base() + "/Quorvin"));
 
     QDir(Path("src")).removeRecursively();
     ASSERT_TRUE(writeFile(Path("src/other.xml"), "<crxparse/>"));
     CCrxArchiver archiver;
     ASSERT_EQ(archiver.Pack(Path("src"), Path("noxml.crx")), CRX_OK);
     EXPECT_EQ(Header(Path("noxml.crx")), CRX_E_NO_DATAXML);
+    EXPECT_TRUE(QFile::exists(Base() + "/Quorvin/other.xml")) << "a full one stays for its owner";
 
     const CrxAbortFlag abort{1};
     QString text;
@@ -118,6 +123,7 @@ TEST_F(CrxImportHeaderTest, UnpackAndXmlFailures)
     EXPECT_EQ(CrxImportHeader(MakeArchive(ArchiveXml("")), Base(), &abort, &text, &text, &text,
                               &text, &text, &flags, &flags),
               CRX_E_CANCELLED);
+    EXPECT_FALSE(QFile::exists(Base() + "/Quorvin"));
 }
 
 TEST_F(CrxImportHeaderTest, MalformedXmlPassesTheHeaderAndFailsTheContents)

@@ -336,4 +336,13 @@ TEST_F(BrelkinProgramTest, MissingLauncherIniEndsWithZero)
     EXPECT_EQ(m_program.messages(), QStringList{"CRDS_CMN_ERR_NOTFOUNDINI"});
 }
 
+TEST_F(BrelkinProgramTest, LauncherIniWithoutProductKeyEndsWithZeroAfterItsMessage)
+{
+    CopyModelTemplate();
+    m_program.writeIni("[PRODUCT]\nPRODUCTKEY=\nPRODUCTMODE=0\n");
+    QProcess& goods = m_program.start({QStringLiteral("/P")});
+    EXPECT_EQ(SuiteProgram::waitForExit(goods), 0);
+    EXPECT_EQ(m_program.messages(), QStringList{"CRDS_CMN_ERR_BADINI"});
+}
+
 } // namespace

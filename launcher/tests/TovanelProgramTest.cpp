@@ -1,7 +1,9 @@
 // The launcher program end to end: its real binary, started as a user would.
+#include "platform/FileTime.h"
 #include "testsupport/PrivateXServer.h"
 #include "testsupport/SuiteProgram.h"
 
+#include <QFileInfo>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -9,6 +11,7 @@
 namespace {
 
 using korvane::test::PrivateXServer;
+using korvane::test::readFile;
 using korvane::test::SuiteProgram;
 
 SuiteProgram MakeLauncher()
@@ -32,12 +35,49 @@ TEST(TovanelProgram, SecondStartEndsAtOnceWhileTheFirstRunsOn)
     EXPECT_TRUE(launcher.messages().isEmpty());
 }
 
+// A launcher killed by a signal leaves its socket behind; the next start
+// removes it (once it is older than one a starting program may be making).
+TEST(TovanelProgram, AStartRemovesTheSocketOfAKilledLauncher)
+{
+    SuiteProgram launcher = MakeLauncher();
+    launcher.writeIni(kIni);
+    const QString folder = launcher.runtimeFolder() + QStringLiteral("/korvane");
+    const QString tokenFile = folder + QStringLiteral("/instance-Tovanel.token");
+    QProcess& killed = launcher.start();
+    ASSERT_TRUE(SuiteProgram::waitForFile(tokenFile));
+    const QByteArray token = readFile(tokenFile).trimmed();
+    const QString socket = folder + QStringLiteral("/front-") + QString::fromLatin1(token);
+    killed.kill();
+    ASSERT_TRUE(killed.waitForFinished(10000));
+    ASSERT_TRUE(QFileInfo(socket).exists());
+    ASSERT_TRUE(platform::setLastWriteTimeNs(socket, qint64(1'600'000'000) * 1'000'000'000));
+
+    QProcess& next = launcher.start();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return readFile(tokenFile).trimmed() != token; }, 30000));
+    EXPECT_FALSE(QFileInfo(socket).exists());
+    EXPECT_EQ(next.state(), QProcess::Running);
+}
+
 TEST(TovanelProgram, MissingLauncherIniShowsItsMessageAndEnds)
 {
     SuiteProgram launcher = MakeLauncher();
     QProcess& process = launcher.start();
     EXPECT_EQ(SuiteProgram::waitForExit(process), 1);
     EXPECT_EQ(launcher.messages(), QStringList{QStringLiteral("CRDS_CMN_ERR_NOTFOUNDINI")});
+}
+
+// Bytes that are no INI give no product key: the launcher says which file
+// is wrong instead of starting.
+TEST(TovanelProgram, LauncherIniOfNoiseShowsItsMessageAndEnds)
+{
+    SuiteProgram launcher = MakeLauncher();
+    QByteArray noise(4096, '\0');
+    for (qsizetype i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 131 + 7) % 256);
+    launcher.writeIni(noise);
+    QProcess& process = launcher.start();
+    EXPECT_EQ(SuiteProgram::waitForExit(process), 1);
+    EXPECT_EQ(launcher.messages(), QStringList{QStringLiteral("CRDS_CMN_ERR_BADINI")});
 }
 
 // Under an X server of its own, where keys reach the focused window: the

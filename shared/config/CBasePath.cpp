@@ -283,6 +283,16 @@ QString CBasePath::GetLauncherIniPath()
     throw CUserException();
 }
 
+void CBasePath::CheckLauncherIni()
+{
+    const QString path = GetLauncherIniPath();
+    if (!GetProductKey().isEmpty())
+        return;
+    ShowCommonMessage(nullptr, QStringLiteral("CRDS_CMN_ERR_BADINI"), platform::MessageIcon::Error,
+                      platform::MessageButtons::Ok, path);
+    throw CUserException();
+}
+
 QString CBasePath::GetLangFilePath()
 {
     const QString programData = GetProgramDataPathQuiet();

@@ -85,6 +85,12 @@ public:
     // CUserException.
     static bool FindLauncherIniPath(QString& out);
     static QString GetLauncherIniPath();
+    // The start-up check of every program: besides being there, the launcher
+    // INI must give a product key. One that gives none (its bytes no INI, or
+    // PRODUCTKEY empty) shows "CRDS_CMN_ERR_BADINI" with the file's path and
+    // throws CUserException, as a missing one does: the data folders and the
+    // registry root are named after the key.
+    static void CheckLauncherIni();
     // Variants for the language file look-up, which must work (and stay
     // silent) without the launcher INI: no product key then, and no
     // program-data folder ("").

@@ -73,6 +73,7 @@ int CProgramStartup::Run(const std::function<int()>& startup)
 
 void CProgramStartup::UseProductProfile()
 {
+    CBasePath::CheckLauncherIni();
     QCoreApplication::setOrganizationName(CBasePath::GetProductLocalPath());
     QCoreApplication::setApplicationName(m_module);
 }

@@ -19,7 +19,7 @@ class CProgramStartup
 {
 public:
     // The exit code of a program that ended because the launcher INI is
-    // missing (its message has been shown).
+    // missing or gives no product key (its message has been shown).
     static constexpr int kExitNoIni = 1;
 
     explicit CProgramStartup(const QString& module);
@@ -28,15 +28,16 @@ public:
     CProgramStartup& operator=(const CProgramStartup&) = delete;
 
     // Runs a program's start-up and returns its exit code. A missing launcher
-    // INI (CUserException, raised after its message) ends it with
-    // kExitNoIni. When KORVANE_MESSAGE_LOG names a file, every message box is
-    // answered with its first button and its key appended to that file as a
-    // line: how the suite's end-to-end tests watch a program.
+    // INI, or one without a product key (CUserException, raised after its
+    // message), ends it with kExitNoIni. When KORVANE_MESSAGE_LOG names a file, every message box
+    // is answered with its first button and its key appended to that file as a line: how the
+    // suite's end-to-end tests watch a program.
     static int Run(const std::function<int()>& startup);
 
     // The program's settings (window placements, switches) live under
     // "Korvane/<product key>/<program>": reads the product key from the
-    // launcher INI, so a missing INI shows its message and throws.
+    // launcher INI, so a missing INI, or one without a product key
+    // (CBasePath::CheckLauncherIni), shows its message and throws.
     void UseProductProfile();
 
     // Loads the language texts of the program's module (with "Sarvik" as

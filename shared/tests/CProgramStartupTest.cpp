@@ -3,6 +3,7 @@
 #include "shared/config/CEcrCmdLineInfo.h"
 #include "shared/config/CUserException.h"
 #include "shared/lang/CProgramLang.h"
+#include "shared/lang/CSarvikApp.h"
 #include "testsupport/SuiteFixture.h"
 
 #include <QDialog>
@@ -13,19 +14,63 @@
 
 namespace {
 
-TEST(CProgramStartup, MissingLauncherIniEndsTheProgramAfterItsMessage)
+// A program's start-up up to its window; its exit code.
+int StartUpToTheWindow(bool& reachedWindow)
 {
-    SuiteFixture suite;
-    bool reachedWindow = false;
-    const int code = CProgramStartup::Run([&] {
+    reachedWindow = false;
+    return CProgramStartup::Run([&] {
         CProgramStartup startup(QStringLiteral("Brelkin"));
         startup.UseProductProfile();
         reachedWindow = true;
         return 7;
     });
+}
+
+TEST(CProgramStartup, MissingLauncherIniEndsTheProgramAfterItsMessage)
+{
+    SuiteFixture suite;
+    bool reachedWindow = false;
+    const int code = StartUpToTheWindow(reachedWindow);
     EXPECT_EQ(code, CProgramStartup::kExitNoIni);
     EXPECT_FALSE(reachedWindow);
     EXPECT_EQ(suite.messages(), QStringList{QStringLiteral("CRDS_CMN_ERR_NOTFOUNDINI")});
+}
+
+// A launcher INI that gives no product key (not an INI at all, or its
+// PRODUCTKEY empty) ends the program as a missing one does, and the message
+// names the file.
+TEST(CProgramStartup, LauncherIniWithoutProductKeyEndsTheProgramNamingTheFile)
+{
+    SuiteFixture suite;
+    ASSERT_TRUE(CSarvikApp::Instance().LoadLangDatas(KORVANE_SUITE_DIR "/NolvarLANG.xml"));
+    QStringList texts;
+    platform::setMessageResponder([&](const platform::MessageRequest& request) {
+        suite.messages() << request.key;
+        texts << request.text;
+        return int(platform::IDOK);
+    });
+    QByteArray noise(4096, '\0');
+    for (qsizetype i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 131 + 7) % 256);
+    const QByteArray inis[] = {
+        noise,
+        "[PRODUCT]\nPRODUCTKEY=\nPRODUCTMODE=0\n",
+        "[PRODUCT]\nPRODUCTKEY=   \n",
+        "[OTHER]\nPRODUCTKEY=TEST\n",
+    };
+    for (const QByteArray& ini : inis) {
+        suite.writeIni(ini);
+        suite.messages().clear();
+        texts.clear();
+        bool reachedWindow = false;
+        const int code = StartUpToTheWindow(reachedWindow);
+        EXPECT_EQ(code, CProgramStartup::kExitNoIni) << ini.left(40).toStdString();
+        EXPECT_FALSE(reachedWindow);
+        EXPECT_EQ(suite.messages(), QStringList{QStringLiteral("CRDS_CMN_ERR_BADINI")});
+        ASSERT_EQ(texts.size(), 1);
+        EXPECT_TRUE(texts.front().contains(suite.iniPath())) << texts.front().toStdString();
+    }
+    CSarvikApp::Instance().ReleaseLangDatas();
 }
 
 TEST(CProgramStartup, ProfileLivesUnderTheProductKeyAndTheStartupResultIsTheExitCode)
