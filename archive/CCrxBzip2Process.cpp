@@ -107,6 +107,10 @@ void CCrxBzip2Process::StopWatching()
     }
     m_paceStop.notify_one();
     m_watcher.join();
+    // A child left held would never end, and a finish would wait on it.
+    if (m_held && m_pid > 0)
+        ::kill(m_pid, SIGCONT);
+    m_held = false;
 }
 
 void CCrxBzip2Process::Pace(bool mayHold)

@@ -74,9 +74,16 @@ private:
     pid_t Reap(int* status, int options);
     void CloseFd();
 
+    // Where the threads meet: the owner's thread (every public call) and,
+    // with a budget, the watcher (Watch). The watcher starts after m_pid,
+    // m_fd and m_budgetKb are set and is joined (StopWatching) before any
+    // of them changes, so it only reads them.
     pid_t m_pid = -1;
     int m_fd = -1;
     long m_budgetKb = 0;
+    // While the watcher runs, m_paceMutex guards m_held and m_stopWatching;
+    // a pace step holds it from the look at the pipe to the signal, so that
+    // a read's let-go and the watcher's hold never cross.
     bool m_held = false;
     std::mutex m_paceMutex;
     std::condition_variable m_paceStop;

@@ -94,8 +94,16 @@ private:
     // back and forth between their cores at every text.
     static constexpr size_t kCacheLine = 64;
 
+    // Where the threads meet: the parser (the thread that calls the public
+    // functions) and the writer thread (Run). A batch belongs to one thread
+    // at a time: the parser fills m_pFilling alone, hands it over through
+    // m_queue and gets it back, cleared, through m_spare; the writer touches
+    // only the batch it took. The writer (m_writer and its connection) is
+    // the writer thread's while it runs and the parser's once Flush has
+    // returned.
     CCrxSqlWriter& m_writer;
-    // The row being built; its buffers are kept from row to row.
+    // The parser's alone: the row being built; its buffers are kept from
+    // row to row.
     alignas(kCacheLine) std::string m_rowBytes;
     std::vector<Span> m_rowTexts;
     QStringList m_rowBlobFiles;
@@ -103,11 +111,16 @@ private:
     qsizetype m_nTextStart = 0;
     std::unique_ptr<Batch> m_pFilling;
     alignas(kCacheLine) std::vector<QByteArrayView> m_views; // the writer thread's
+    // The parser's: started by the first handover, joined by Stop.
     alignas(kCacheLine) std::thread m_thread;
+    // Guards m_queue, m_spare, m_bBusy and m_bStopping, and every write of
+    // m_nFailure while the thread runs; m_changed tells either side that one
+    // of them changed.
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::deque<std::unique_ptr<Batch>> m_queue;
     std::vector<std::unique_ptr<Batch>> m_spare;
+    // A batch taken from the queue is being written.
     bool m_bBusy = false;
     bool m_bStopping = false;
     // Written under the mutex; a row's end reads it without taking it.

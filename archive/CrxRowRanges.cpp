@@ -171,6 +171,11 @@ CrxResult WriteRows(CCrxRecord& record, bool keysOnly, CrxExportContext& context
     }
     taken = true;
 
+    // Where the threads meet: the readers (work) and this thread, which
+    // writes the ranges into the file. The mutex guards next, written, stop
+    // and every part's ready flag; a part's other fields belong to the
+    // reader that took its range until ready is set under the mutex, then to
+    // this thread until it clears ready and counts the range written.
     const qint64 ranges = (last - first) / kRowsPerRange + 1;
     std::vector<Range> parts(size_t(2 * threads));
     std::mutex mutex;

@@ -64,9 +64,11 @@ function(korvane_add_test_suite name)
   endif()
   # Tests read the built language file in the suite folder.
   add_dependencies(${name} korvane_lang)
+  # Labelled with the program's name, so a run can pick a folder's tests
+  # (ctest -L quorvin_tests).
   gtest_discover_tests(${name}
       DISCOVERY_MODE PRE_TEST
-      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${name})
   # For the check of the test names (top-level CMakeLists.txt).
   set_property(GLOBAL APPEND PROPERTY KORVANE_TEST_PROGRAMS ${name})
 endfunction()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the suite needs to build and test on Debian 12. Quick when
 # everything is already there. "fuzz" adds clang and its sanitizer and
-# libFuzzer runtimes (scripts/fuzz.sh, scripts/sanitize.sh clang).
+# libFuzzer runtimes (scripts/fuzz.sh, scripts/sanitize.sh clang); "thread"
+# gcc's ThreadSanitizer runtime (scripts/sanitize.sh thread).
 set -euo pipefail
 
 packages=(
@@ -12,9 +13,10 @@ packages=(
   xvfb xauth xdotool python3
   libxml2-utils clang-format
 )
-if [ "${1:-}" = fuzz ]; then
-  packages+=(clang libclang-rt-dev)
-fi
+case "${1:-}" in
+fuzz) packages+=(clang libclang-rt-dev) ;;
+thread) packages+=(libtsan2) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

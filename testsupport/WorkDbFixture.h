@@ -7,11 +7,11 @@
 
 #include "stroven/Stroven.h"
 #include "testsupport/TestFolders.h"
+#include "testsupport/ToolRun.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -56,11 +56,9 @@ inline QStringList JoinedRows(const QString& db, const QString& table,
 // Runs the sqlite3 tool on a database; its standard output.
 inline QByteArray Sqlite3(const QString& db, const QString& command)
 {
-    QProcess process;
-    process.start(QStringLiteral("sqlite3"), {db, command});
-    EXPECT_TRUE(process.waitForFinished(30000));
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    return process.readAllStandardOutput();
+    const ToolResult sqlite3 = RunTool(QStringLiteral("sqlite3"), {db, command});
+    EXPECT_EQ(sqlite3.exitCode, 0) << sqlite3.err.toStdString();
+    return sqlite3.out;
 }
 
 class WorkDbFixture : public testing::Test

@@ -7,12 +7,12 @@
 #include "archive/tests/CrxScratchFixture.h"
 #include "archive/tests/CrxTestSupport.h"
 #include "platform/FileTime.h"
+#include "testsupport/ToolRun.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QRandomGenerator>
 
 #include <gtest/gtest.h>
@@ -38,12 +38,10 @@ protected:
     // Runs GNU tar in the scratch folder; its standard output.
     QString Tar(const QStringList& args, const QString& workDir = QString()) const
     {
-        QProcess tar;
-        tar.setWorkingDirectory(workDir.isEmpty() ? dir : workDir);
-        tar.start("tar", args);
-        EXPECT_TRUE(tar.waitForFinished(60000));
-        EXPECT_EQ(tar.exitCode(), 0) << tar.readAllStandardError().toStdString();
-        return QString::fromUtf8(tar.readAllStandardOutput());
+        const korvane::test::ToolResult tar =
+            korvane::test::RunTool("tar", args, workDir.isEmpty() ? dir : workDir);
+        EXPECT_EQ(tar.exitCode, 0) << tar.err.toStdString();
+        return QString::fromUtf8(tar.out);
     }
 
     // A fresh, empty unpack folder.
@@ -193,7 +191,7 @@ TEST_P(CCrxArchiverBothWaysTest, RefusesEntriesThatLeaveTheFolderOrAreNoPlainFil
     ASSERT_EQ(::link(QFile::encodeName(Path("src/a")).constData(),
                      QFile::encodeName(Path("src/hard")).constData()),
               0);
-    ASSERT_EQ(QProcess::execute("mkfifo", {Path("src/fifo")}), 0);
+    ASSERT_EQ(korvane::test::RunTool("mkfifo", {Path("src/fifo")}).exitCode, 0);
     const QString absolute = Path("abs/x");
 
     Tar({"-cjf", Path("dotdot.crx"), "-P", "--transform", "s,^x$,../x,", "x"}, Path("src"));
@@ -297,19 +295,11 @@ TEST_P(CCrxArchiverBothWaysTest, ArchiveOfSeveralBlocksReadsEverywhere)
     Archiver archiver;
     ASSERT_EQ(archiver.Pack(Path("src"), Path("big.crx")), CRX_OK);
 
-    EXPECT_EQ(QProcess::execute("bzip2", {"-t", Path("big.crx")}), 0);
+    EXPECT_EQ(korvane::test::RunTool("bzip2", {"-t", Path("big.crx")}).exitCode, 0);
     QDir(dir).mkdir("gnu");
     Tar({"-xjf", Path("big.crx")}, Path("gnu"));
     EXPECT_EQ(readFile(Path("gnu/blob/noise.blob")), noise);
-    QProcess python;
-    python.start("python3", {"-c",
-                             "import sys, tarfile\n"
-                             "with tarfile.open(sys.argv[1], 'r|bz2') as t:\n"
-                             "    print(sorted((m.name, m.size) for m in t))",
-                             Path("big.crx")});
-    ASSERT_TRUE(python.waitForFinished(60000));
-    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
-    EXPECT_EQ(python.readAllStandardOutput().trimmed(),
+    EXPECT_EQ(crxtest::PythonTarMembers(Path("big.crx")),
               "[('Korvane_REG_DATA.xml', 2097152), ('blob', 0), ('blob/noise.blob', 3145728)]");
 
     // Each way reads what the other wrote.

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <fcntl.h>
+#include <future>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -59,6 +60,18 @@ protected:
     {
         return ChildProcFile("statm").split(' ').value(1).toLong() *
                (::sysconf(_SC_PAGESIZE) / 1024);
+    }
+    // A decompressor of PackRows' archive under a 20 MB budget, read once,
+    // so that it runs ahead.
+    void StartAhead(CCrxBzip2Process& child, std::vector<char>& buffer)
+    {
+        QCryptographicHash packed(QCryptographicHash::Sha256);
+        PackRows(Path("rows.bz2"), packed);
+        const int in = ::open(QFile::encodeName(Path("rows.bz2")).constData(), O_RDONLY);
+        ASSERT_GE(in, 0);
+        ASSERT_TRUE(child.StartDecompress(in, 2, 20 * 1024));
+        ::close(in);
+        ASSERT_GT(child.Read(buffer.data(), buffer.size()), 0);
     }
     static bool ChildStopped()
     {
@@ -112,20 +125,39 @@ TEST_F(CCrxBzip2ProcessTest, AReaderThatWaitsHoldsTheDecompressorAtItsBudget)
 TEST_F(CCrxBzip2ProcessTest, AHeldDecompressorIsStoppedAtOnce)
 {
     ASSERT_FALSE(CCrxBzip2Process::Program().isEmpty());
-    QCryptographicHash packed(QCryptographicHash::Sha256);
-    PackRows(Path("rows.bz2"), packed);
-    const int in = ::open(QFile::encodeName(Path("rows.bz2")).constData(), O_RDONLY);
-    ASSERT_GE(in, 0);
     CCrxBzip2Process child;
-    ASSERT_TRUE(child.StartDecompress(in, 2, 20 * 1024));
-    ::close(in);
     std::vector<char> buffer(256 * 1024);
-    ASSERT_GT(child.Read(buffer.data(), buffer.size()), 0);
+    ASSERT_NO_FATAL_FAILURE(StartAhead(child, buffer));
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     const auto start = std::chrono::steady_clock::now();
     child.Kill();
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     EXPECT_EQ(child.Read(buffer.data(), buffer.size()), -1);
+}
+
+// With our end closed, a held child must run on to its end: stopped, it
+// would keep the finish waiting until an abort.
+TEST_F(CCrxBzip2ProcessTest, AHeldDecompressorIsLetGoWhenFinished)
+{
+    ASSERT_FALSE(CCrxBzip2Process::Program().isEmpty());
+    CCrxBzip2Process child;
+    std::vector<char> buffer(256 * 1024);
+    ASSERT_NO_FATAL_FAILURE(StartAhead(child, buffer));
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!ChildStopped() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_TRUE(ChildStopped());
+
+    CrxAbortFlag abort{0};
+    std::promise<void> finished;
+    std::thread giveUp([&abort, done = finished.get_future()] {
+        if (done.wait_for(std::chrono::seconds(10)) == std::future_status::timeout)
+            abort = 1;
+    });
+    // Cut off mid-stream: a failure, not a cancel.
+    EXPECT_EQ(child.Finish(&abort, CRX_E_UNPACK), CRX_E_UNPACK);
+    finished.set_value();
+    giveUp.join();
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "archive/tests/CrxTestSupport.h"
 #include "archive/QuorvinExport.h"
 #include "testsupport/QtPrinters.h"
+#include "testsupport/ToolRun.h"
 
 #include <QDateTime>
 #include <QDirIterator>
@@ -57,20 +58,15 @@ protected:
     {
         QDir(folder).removeRecursively();
         QDir().mkpath(folder);
-        QProcess tar;
-        tar.start("tar", {"-xjf", archive, "-C", folder});
-        EXPECT_TRUE(tar.waitForFinished(30000));
-        EXPECT_EQ(tar.exitCode(), 0);
+        EXPECT_EQ(korvane::test::RunTool("tar", {"-xjf", archive, "-C", folder}).exitCode, 0);
         return readFile(folder + "/Korvane_REG_DATA.xml");
     }
     // The members as GNU tar lists them, sorted, folders without their "/".
     static QStringList Members(const QString& archive)
     {
-        QProcess list;
-        list.start("tar", {"-tjf", archive});
-        EXPECT_TRUE(list.waitForFinished(30000));
         QStringList members =
-            QString::fromUtf8(list.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+            QString::fromUtf8(korvane::test::RunTool("tar", {"-tjf", archive}).out)
+                .split('\n', Qt::SkipEmptyParts);
         for (QString& member : members)
             if (member.endsWith('/'))
                 member.chop(1);
@@ -155,10 +151,9 @@ TEST_F(CrxExportTest, FullExportWritesTheGoldenXmlBlobFilesAndExactlyTheMembers)
               CRX_OK);
     EXPECT_EQ(Unpack(Path("out.crx"), Path("x")), QByteArray(kGoldenFull));
 
-    QProcess lint;
-    lint.start("xmllint", {"--noout", Path("x/Korvane_REG_DATA.xml")});
-    ASSERT_TRUE(lint.waitForFinished(30000));
-    EXPECT_EQ(lint.exitCode(), 0) << lint.readAllStandardError().toStdString();
+    const korvane::test::ToolResult lint =
+        korvane::test::RunTool("xmllint", {"--noout", Path("x/Korvane_REG_DATA.xml")});
+    EXPECT_EQ(lint.exitCode, 0) << lint.err.toStdString();
 
     EXPECT_EQ(Members(Path("out.crx")),
               (QStringList{"FILE092P.092", "Korvane_REG_DATA.xml", "Schema.txt", "additionals",
@@ -440,16 +435,8 @@ TEST_F(CrxExportTest, BlobsStreamedIntoTheArchiveReadEverywhereAndAbortMidwayKee
             ASSERT_EQ(sql.ExecWrite({code}, {}, {Path("noise.bin")}, SQLWRITE_INSERT), 0);
     }
     ASSERT_EQ(Export(Path("big.crx"), 1), CRX_OK);
-    EXPECT_EQ(QProcess::execute("bzip2", {"-t", Path("big.crx")}), 0);
-    QProcess python;
-    python.start("python3", {"-c",
-                             "import sys, tarfile\n"
-                             "with tarfile.open(sys.argv[1], 'r|bz2') as t:\n"
-                             "    print(sorted((m.name, m.size) for m in t if 'CGR' in m.name))",
-                             Path("big.crx")});
-    ASSERT_TRUE(python.waitForFinished(60000));
-    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
-    EXPECT_EQ(python.readAllStandardOutput().trimmed(),
+    EXPECT_EQ(korvane::test::RunTool("bzip2", {"-t", Path("big.crx")}).exitCode, 0);
+    EXPECT_EQ(crxtest::PythonTarMembers(Path("big.crx"), "CGR"),
               "[('blob/CGR001_0.blob', 3145728), ('blob/CGR001_1.blob', 3145728), "
               "('blob/CGR001_2.blob', 3145728)]");
     Unpack(Path("big.crx"), Path("x"));

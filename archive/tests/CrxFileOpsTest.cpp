@@ -2,12 +2,12 @@
 
 #include "archive/tests/CrxScratchFixture.h"
 #include "archive/tests/CrxTestSupport.h"
+#include "testsupport/ToolRun.h"
 #include "platform/FileTime.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -189,10 +189,10 @@ TEST_F(CrxFileOpsTest, FileTimeIsUtcToTheSecondAsDateShowsIt)
 
     ASSERT_TRUE(platform::touchLastWriteTime(Path("f")));
     ASSERT_EQ(ReadFileTime(Path("f"), time), CRX_OK);
-    QProcess date;
-    date.start("date", {"-u", "-r", Path("f"), "+%Y %m %d %H %M %S"});
-    ASSERT_TRUE(date.waitForFinished());
-    const QStringList parts = QString::fromLatin1(date.readAllStandardOutput()).split(' ');
+    const QStringList parts =
+        QString::fromLatin1(
+            korvane::test::RunTool("date", {"-u", "-r", Path("f"), "+%Y %m %d %H %M %S"}).out)
+            .split(' ');
     ASSERT_EQ(parts.size(), 6);
     EXPECT_EQ(time, (CrxTime{parts[0].toInt(), parts[1].toInt(), parts[2].toInt(), parts[3].toInt(),
                              parts[4].toInt(), parts[5].toInt()}));

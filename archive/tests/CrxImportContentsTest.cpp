@@ -4,6 +4,7 @@
 #include "archive/tests/CrxImportFixture.h"
 
 #include "archive/CCrxDirEnv.h"
+#include "testsupport/ToolRun.h"
 
 #include <QFile>
 
@@ -285,11 +286,10 @@ TEST_F(CrxImportContentsTest, GnuTarArchiveEqualsTheSqlite3Build)
                         "<datarec><CODE>0002</CODE><PRICE>0</PRICE></datarec>")));
     ASSERT_TRUE(writeFile(Path("hand/Korvane_REG_DATA.xml"), xml));
     ASSERT_TRUE(writeFile(Path("hand/blob/CSB001_0.blob"), QByteArray("\x00\x01\xff", 3)));
-    QProcess tar;
-    tar.setWorkingDirectory(Path("hand"));
-    tar.start("tar", {"-cjf", Path("hand.crx"), "Korvane_REG_DATA.xml", "blob"});
-    ASSERT_TRUE(tar.waitForFinished(30000));
-    ASSERT_EQ(tar.exitCode(), 0);
+    ASSERT_EQ(korvane::test::RunTool(
+                  "tar", {"-cjf", Path("hand.crx"), "Korvane_REG_DATA.xml", "blob"}, Path("hand"))
+                  .exitCode,
+              0);
 
     ASSERT_EQ(Header(Path("hand.crx")), CRX_OK);
     Exec(SettingDb(), kSettingSchema);

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "archive/CrxFileOps.h"
+#include "testsupport/ToolRun.h"
 
 #include <QByteArray>
 #include <QRandomGenerator>
+
+#include <gtest/gtest.h>
 
 #include <sched.h>
 
@@ -20,6 +23,21 @@ inline QByteArray Prose(qsizetype size, quint32 seed)
     for (char& c : text)
         c = "abcdefghij klmnop\n"[random.bounded(18)];
     return text;
+}
+
+// The members of a bzip2 tar as Python's tarfile streams it, a second
+// reader beside GNU tar: the sorted (name, size) pairs whose name holds part.
+inline QByteArray PythonTarMembers(const QString& archive, const QString& part = QString())
+{
+    const korvane::test::ToolResult python = korvane::test::RunTool(
+        QStringLiteral("python3"), {QStringLiteral("-c"),
+                                    QStringLiteral("import sys, tarfile\n"
+                                                   "with tarfile.open(sys.argv[1], 'r|bz2') as t:\n"
+                                                   "    print(sorted((m.name, m.size) for m in t\n"
+                                                   "                 if sys.argv[2] in m.name))"),
+                                    archive, part});
+    EXPECT_EQ(python.exitCode, 0) << python.err.toStdString();
+    return python.out.trimmed();
 }
 
 // Keeps this process on the core it runs on for the lifetime of the object,
