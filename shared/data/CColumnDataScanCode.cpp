@@ -36,18 +36,27 @@ bool CColumnDataScanCode::CheckItemValue(QString keyName, QString keyValue, QStr
 {
     if (value.isEmpty())
         return true;
+    const QString column = CSqLiteUtility::QuoteSQLName(m_strColumnName);
     if (!m_pSQL) {
         if (!m_pSQliteDB)
             return true;
         m_pSQL = std::make_unique<CSQliteSQL>(*m_pSQliteDB, m_strTable);
+        // Without an index every check reads the whole table. A work database
+        // built from an archive's own schema has none, so the first check
+        // makes it; one that cannot be made only leaves the check slow.
+        m_pSQL->ExecSQL(
+            QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
+                .arg(CSqLiteUtility::QuoteSQLName(m_strTable + QLatin1Char('_') + m_strColumnName),
+                     CSqLiteUtility::QuoteSQLName(m_strTable), column));
     }
     // Both values are bound, so a code holding a quote cannot change the query.
-    const QString column = CSqLiteUtility::QuoteSQLName(m_strColumnName);
+    // Whether one other row holds the code is all that counts: no order, and
+    // at most one row.
     const QString key = CSqLiteUtility::QuoteSQLName(keyName);
     const QString where = QStringLiteral("%1 = ? AND %2 <> ?").arg(column, key);
     int err = 0;
     const CSQRowArray* rows =
-        CSqLiteUtility::ReadRows(*m_pSQL, {keyName}, where, {value, keyValue}, key, 0, err);
+        CSqLiteUtility::ReadRows(*m_pSQL, {keyName}, where, {value, keyValue}, QString(), 1, err);
     const bool taken = rows && !rows->isEmpty();
     m_pSQL->ReleaseReadRows(); // one kept statement serves every check
     if (!taken)
