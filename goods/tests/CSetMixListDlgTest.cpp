@@ -117,7 +117,9 @@ TEST_F(CSetMixListDlgTest, AnOkWithoutChangesKeepsEveryStoredValue)
     CSetMixListDlg& window = Open(kMixMatchEntry);
     for (int row = 0; row < 3; ++row) {
         SCOPED_TRACE(row);
-        window.List()->selectRow(row);
+        window.List()->selectionModel()->setCurrentIndex(window.Model()->index(row, 0),
+                                                         QItemSelectionModel::ClearAndSelect |
+                                                             QItemSelectionModel::Rows);
         bool opened = false;
         WhenModal<CTabDlg>([&opened](CTabDlg& editor) {
             opened = true;
