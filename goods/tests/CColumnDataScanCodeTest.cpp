@@ -82,7 +82,8 @@ TEST_F(CColumnDataScanCodeTest, WithoutTheItemCodeOrDatabaseTheCheckPasses)
 
 // The check of a work database as an archive's own schema made it (no index
 // but the key's) must not read every item: the virtual machine's steps of a
-// check stay the same from 1,000 items to 50,000.
+// check stay the same from 1,000 items to 50,000, also when the first check
+// ran in a transaction that was rolled back (a row import's batch).
 TEST_F(CColumnDataScanCodeTest, ACheckCostsTheSameWhateverTheTableSize)
 {
     m_column.SetSQliteDB(m_db.get());
@@ -103,10 +104,16 @@ TEST_F(CColumnDataScanCodeTest, ACheckCostsTheSameWhateverTheTableSize)
         return count;
     };
     fill(10, 1000);
-    m_column.CheckItemValue("ITEMCODE", "0000000000000002", "4901"); // a first check may prepare
+    // An index made inside a transaction that is rolled back goes with it.
+    Exec(QStringLiteral("BEGIN"));
+    m_column.CheckItemValue("ITEMCODE", "0000000000000002", "4901");
+    Exec(QStringLiteral("ROLLBACK"));
+    Exec(QStringLiteral("BEGIN"));
+    m_column.CheckItemValue("ITEMCODE", "0000000000000002", "4901"); // may make it again
     const long small = steps();
     fill(1001, 50000);
     const long large = steps();
+    Exec(QStringLiteral("COMMIT"));
     EXPECT_LE(large, small + small / 2) << small << " steps with 1,000 items";
     m_column.FreeResorce();
 }

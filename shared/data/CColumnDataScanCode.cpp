@@ -36,19 +36,13 @@ bool CColumnDataScanCode::CheckItemValue(QString keyName, QString keyValue, QStr
 {
     if (value.isEmpty())
         return true;
-    const QString column = CSqLiteUtility::QuoteSQLName(m_strColumnName);
     if (!m_pSQL) {
         if (!m_pSQliteDB)
             return true;
         m_pSQL = std::make_unique<CSQliteSQL>(*m_pSQliteDB, m_strTable);
-        // Without an index every check reads the whole table. A work database
-        // built from an archive's own schema has none, so the first check
-        // makes it; one that cannot be made only leaves the check slow.
-        m_pSQL->ExecSQL(
-            QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
-                .arg(CSqLiteUtility::QuoteSQLName(m_strTable + QLatin1Char('_') + m_strColumnName),
-                     CSqLiteUtility::QuoteSQLName(m_strTable), column));
     }
+    MakeIndex();
+    const QString column = CSqLiteUtility::QuoteSQLName(m_strColumnName);
     // Both values are bound, so a code holding a quote cannot change the query.
     // Whether one other row holds the code is all that counts: no order, and
     // at most one row.
@@ -65,7 +59,25 @@ bool CColumnDataScanCode::CheckItemValue(QString keyName, QString keyValue, QStr
     return false;
 }
 
+void CColumnDataScanCode::MakeIndex()
+{
+    if (m_bIndexKept)
+        return;
+    // Without an index every check reads the whole table. A work database
+    // built from an archive's own schema has none, so the checks make it; one
+    // that cannot be made (yet) only leaves them slow. One made inside a
+    // transaction goes again when that is rolled back: it counts as kept once
+    // a check outside a transaction has found or made it.
+    const int err = m_pSQL->ExecSQL(
+        QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
+            .arg(CSqLiteUtility::QuoteSQLName(m_strTable + QLatin1Char('_') + m_strColumnName),
+                 CSqLiteUtility::QuoteSQLName(m_strTable),
+                 CSqLiteUtility::QuoteSQLName(m_strColumnName)));
+    m_bIndexKept = err == 0 && !m_pSQliteDB->InTransaction();
+}
+
 void CColumnDataScanCode::FreeResorce()
 {
     m_pSQL.reset();
+    m_bIndexKept = false;
 }

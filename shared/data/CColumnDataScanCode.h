@@ -25,4 +25,9 @@ public:
 
     std::unique_ptr<CSQliteSQL> m_pSQL; // made on first use
     QString m_strTable;
+
+private:
+    // The index on the column that keeps a check from reading every row.
+    void MakeIndex();
+    bool m_bIndexKept = false;
 };
