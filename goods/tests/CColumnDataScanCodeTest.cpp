@@ -66,6 +66,13 @@ TEST_F(CColumnDataScanCodeTest, NoOtherItemMayCarryTheCode)
     EXPECT_FALSE(m_column.CheckItemValue("ITEMCODE", "0002", "4901"));
     EXPECT_TRUE(m_column.CheckItemValue("ITEMCODE", "0001", "4901"));
     m_column.FreeResorce();
+    // A database whose index of that name serves another column still
+    // answers rightly, by reading the table.
+    Exec(QStringLiteral("DROP INDEX CIA001_SCANCODE1"));
+    Exec(QStringLiteral("CREATE INDEX CIA001_SCANCODE1 ON CIA001 (ITEMNAME)"));
+    EXPECT_FALSE(m_column.CheckItemValue("ITEMCODE", "0002", "4901"));
+    EXPECT_TRUE(m_column.CheckItemValue("ITEMCODE", "0001", "4901"));
+    m_column.FreeResorce();
 }
 
 TEST_F(CColumnDataScanCodeTest, WithoutTheItemCodeOrDatabaseTheCheckPasses)
