@@ -1,8 +1,9 @@
 // The row import of the easy item list: a list file of item rows (code,
 // name, price, tax, department) read and written into an empty item table
 // and again as updates of every row, each value checked as the record page
-// takes it. The floor is the table text file import of the same rows in the
-// same run.
+// takes it; and a shop's own export re-imported, whose "Scan Code" column
+// checks every row's scan code against every other item. The floor is the
+// table text file import of the same rows in the same run.
 #include "goods/CGoodsModeTable.h"
 #include "goods/CListRowImport.h"
 #include "goods/CResDispDlg.h"
@@ -79,29 +80,38 @@ void Exec(const QString& statement)
     db.CloseDB();
 }
 
-// The rows, version v: as a list file and as a table text file.
-void MakeRows(int rows, int version, const QString& listFile, const QString& textFile)
+// The rows, version v: as a list file and as a table text file. With scan
+// codes, each item keeps its own in every version, as an export gives it.
+void MakeRows(int rows, int version, bool scanCodes, const QString& listFile,
+              const QString& textFile)
 {
     CTextImpExp data;
     for (const char* key : {"CRDS_PR_CLMN_PLUCODE", "CRDS_PR_CLMN_PLUNAME", "CRDS_PR_CLMN_PRICE",
                             "CRDS_PR_CLMN_TAX1", "CRDS_PR_CLMN_SECTIONNAME"})
         data.m_arrHeader << GetLangString(QLatin1String(key));
+    if (scanCodes)
+        data.m_arrHeader << GetLangString(QStringLiteral("CRDS_PR_CLMN_SCANCODE"));
     QFile file(textFile);
     file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    QByteArray text = "ITEMCODE\tITEMNAME\tUNITPRICE\tTAXCODE_1\tITEMDEPTCODE\n";
+    QByteArray text = "ITEMCODE\tITEMNAME\tUNITPRICE\tTAXCODE_1\tITEMDEPTCODE";
+    text += scanCodes ? "\tSCANCODE1\n" : "\n";
     for (int r = 0; r < rows; ++r) {
         const int tax = (r + version) % 2 + 1;
         const int dept = (r + version) % kDepartments + 1;
         const QString name = QStringLiteral("Item %1 v%2").arg(r).arg(version);
         const QString price = QString::number((r * 7 + version) % 100000);
-        *data.GetRow(r) = {QString::number(r + 1), name, price, QStringLiteral("Tax %1").arg(tax),
-                           QStringLiteral("Department %1").arg(dept)};
-        text += (QStringList{Code(r + 1), name, price,
-                             QStringLiteral("%1").arg(tax, 2, 10, QLatin1Char('0')),
-                             QStringLiteral("%1").arg(dept, 6, 10, QLatin1Char('0'))}
-                     .join(u'\t') +
-                 u'\n')
-                    .toUtf8();
+        QStringList listRow{QString::number(r + 1), name, price, QStringLiteral("Tax %1").arg(tax),
+                            QStringLiteral("Department %1").arg(dept)};
+        QStringList textRow{Code(r + 1), name, price,
+                            QStringLiteral("%1").arg(tax, 2, 10, QLatin1Char('0')),
+                            QStringLiteral("%1").arg(dept, 6, 10, QLatin1Char('0'))};
+        if (scanCodes) {
+            const QString scanCode = QStringLiteral("49%1").arg(r + 1, 11, 10, QLatin1Char('0'));
+            listRow << scanCode;
+            textRow << scanCode;
+        }
+        *data.GetRow(r) = listRow;
+        text += (textRow.join(u'\t') + u'\n').toUtf8();
     }
     file.write(text);
     data.WriteListFile(listFile);
@@ -124,17 +134,17 @@ struct OpenList
     CDataManager* manager = nullptr;
 };
 
-void Fill(int rows, bool updates, const QString& listFile, const QString& textFile)
+void Fill(int rows, bool updates, bool scanCodes, const QString& listFile, const QString& textFile)
 {
     Exec(QStringLiteral("DELETE FROM CIA001"));
-    MakeRows(rows, 0, listFile, textFile);
+    MakeRows(rows, 0, scanCodes, listFile, textFile);
     if (updates) {
         CSQliteDB db;
         db.OpenDB(setup().path);
         CTextFileImporter(&db, QStringLiteral("CIA001"), QStringLiteral("ITEMCODE"), textFile, 1)
             .ExecuteImport();
         db.CloseDB();
-        MakeRows(rows, 1, listFile, textFile);
+        MakeRows(rows, 1, scanCodes, listFile, textFile);
     }
 }
 
@@ -147,13 +157,14 @@ void Measure(benchmark::State& state, const Run& run)
 {
     const int rows = int(state.range(0));
     const bool updates = state.range(1) != 0;
+    const bool scanCodes = state.range(2) != 0;
     const QString listFile = setup().dir.path() + QStringLiteral("/list.txt");
     const QString textFile = setup().dir.path() + QStringLiteral("/rows.txt");
     long peak = 0;
     long before = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        Fill(rows, updates, listFile, textFile);
+        Fill(rows, updates, scanCodes, listFile, textFile);
         const auto start = [&] {
             before = std::max(before, ResidentKiB());
             ResetPeakResident();
@@ -210,14 +221,24 @@ void BM_TableTextFileFloor(benchmark::State& state)
             });
 }
 
-// Arguments: rows, and 1 for updates of existing rows.
+// Arguments: rows, 1 for updates of existing rows, 1 for a "Scan Code"
+// column (updates only: the export of the stored items re-imported).
+void ImportCases(benchmark::internal::Benchmark* bench)
+{
+    bench->ArgNames({"rows", "updates", "scancodes"});
+    for (const int rows : {10000, 100000}) {
+        bench->Args({rows, 0, 0});
+        bench->Args({rows, 1, 0});
+        bench->Args({rows, 1, 1});
+    }
+}
 BENCHMARK(BM_ListFileImport)
-    ->ArgsProduct({{10000, 100000}, {0, 1}})
+    ->Apply(ImportCases)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(BM_TableTextFileFloor)
-    ->ArgsProduct({{10000, 100000}, {0, 1}})
+    ->Apply(ImportCases)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();

@@ -10,6 +10,7 @@
 #include "goods/CTextImpExpDlg.h"
 #include "goods/ChooseMode.h"
 #include "goods/CColumnDataDallasKey.h"
+#include "goods/DepartmentUses.h"
 #include "goods/GoodsDialogIds.h"
 #include "goods/HiddenColumns.h"
 #include "goods/base/CAddDlg.h"
@@ -54,31 +55,24 @@ namespace {
 
 const QString kDatabaseName = QStringLiteral("\\SETTING.DB");
 
-// The number of items filed under a department; 0 when none or unreadable.
-int ItemsOfDepartment(CSQliteDB& db, const QString& code)
-{
-    CSQliteSQL sql(db, QStringLiteral("CIA001"));
-    int err = 0;
-    const CSQRowArray* rows =
-        CSqLiteUtility::ReadRows(sql, {QStringLiteral("COUNT(*)")},
-                                 QStringLiteral("ITEMDEPTCODE = ?"), {code}, QString(), 1, err);
-    return rows && !rows->isEmpty() ? rows->first()->value(0).toInt() : 0;
-}
-
-// The delete question of a record; a department that items use says how many,
-// since they keep its code.
-int AskDelete(QWidget* parent, const CColumnDataList* list, const QString& code)
+// The delete question of a record: true to delete. A department in use
+// names each use and how many keep its code, and Return keeps it.
+bool ConfirmDelete(QWidget* parent, const CColumnDataList* list, const QString& code)
 {
     CSQliteDB* db = list->GetCSQliteDBPtr();
-    const int items =
-        db && list->m_strTableName == QLatin1String("CIA002") ? ItemsOfDepartment(*db, code) : 0;
-    if (items > 0)
-        return ShowProgramMessage(parent, QStringLiteral("CRDS_PR_DELETE_USEDDEPT"),
+    const QStringList uses = db && list->m_strTableName == QLatin1String("CIA002")
+                                 ? DepartmentUseLines(*db, code)
+                                 : QStringList();
+    if (uses.isEmpty())
+        return ShowProgramMessage(parent, QStringLiteral("CRDS_PR_DELETE"),
                                   platform::MessageIcon::Warning,
-                                  platform::MessageButtons::OkCancel, code, items);
-    return ShowProgramMessage(parent, QStringLiteral("CRDS_PR_DELETE"),
-                              platform::MessageIcon::Warning, platform::MessageButtons::OkCancel,
-                              code);
+                                  platform::MessageButtons::OkCancel, code) == platform::IDOK;
+    MessageOwner owner = ProgramMessageOwner(parent);
+    owner.defaultButton = platform::IDNO;
+    const QString lines = QLatin1Char('\n') + uses.join(QLatin1Char('\n'));
+    return ShowProgramMessage(owner, QStringLiteral("CRDS_PR_DELETE_USEDDEPT"),
+                              platform::MessageIcon::Warning, platform::MessageButtons::YesNo, code,
+                              lines) == platform::IDYES;
 }
 
 } // namespace
@@ -492,7 +486,7 @@ void CListDlg::DeleteSelectedRecord()
     CColumnDataList* list = m_pDataManager->GetColumnDataList();
     QStringList record = list->CachedRecord(GetRecordNo(row))->toList();
     const QString code = record.value(0);
-    if (AskDelete(this, list, code) != platform::IDOK)
+    if (!ConfirmDelete(this, list, code))
         return;
     int err = 0;
     {

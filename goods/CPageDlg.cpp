@@ -389,11 +389,11 @@ bool CPageDlg::ShowData(bool firstTime)
             price->SetDigits(column->m_nSize);
         column->SetControlValue(control, record->value(i));
         FitEdit(column, control);
-        if (firstTime)
-            RememberShownValue(column, control);
     }
     // A refill (the row import's next row) is saved by its filter alone.
-    if (!firstTime)
+    if (firstTime)
+        RememberShownValues();
+    else
         m_shownValues.clear();
     if (m_pSubItems)
         ShowSubItems(record->toList(), firstTime);
@@ -457,6 +457,16 @@ void CPageDlg::ShowSetPriceRow()
             column->SetControlValue(control, row->value(i));
         FitEdit(column, control);
         if (row)
+            RememberShownValue(column, control);
+    }
+}
+
+void CPageDlg::RememberShownValues()
+{
+    const CColumnDataList* list = m_pDataManager->GetColumnDataList();
+    for (int i = 0; i < list->m_nColumnCount; ++i) {
+        CColumnData* column = list->m_ppColumnData[i];
+        if (QWidget* control = Control(column); control && column->m_bVisible)
             RememberShownValue(column, control);
     }
 }

@@ -73,6 +73,9 @@ protected:
     virtual QWidget* NewControl(const CColumnData* column);
     // A list of rows of name and value (no sorting), a child of the page.
     QTreeWidget* NewNameValueList(unsigned id);
+    // What the controls show now counts as shown, not as the user's change:
+    // a page whose own rules set values as it opens calls it after them.
+    void RememberShownValues();
 
     CDataManager* m_pDataManager = nullptr;
     int m_nRecordNo = 0;

@@ -229,6 +229,9 @@ bool CSetMixPageDlg::ShowData(bool firstTime)
     }
     if (auto* setType = qobject_cast<QComboBox*>(FindControlById(this, IDC_SETTYPE)))
         connect(setType, &QComboBox::currentIndexChanged, this, &CSetMixPageDlg::ApplySetType);
+    // What the field rules put into the controls just now is not the user's:
+    // an OK without a change must not write it.
+    RememberShownValues();
     return true;
 }
 

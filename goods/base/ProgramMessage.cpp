@@ -27,6 +27,7 @@ int ShowProgramMessageText(const MessageOwner& owner, const QString& key, const 
     if (request.text.isEmpty())
         request.text = key;
     request.caption = owner.caption;
+    request.defaultButton = owner.defaultButton;
     request.icon = icon;
     request.buttons = buttons;
     return platform::showMessage(request);

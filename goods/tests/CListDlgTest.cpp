@@ -104,23 +104,83 @@ TEST_F(CListDlgTest, DeletingTheOnlyRecordDisablesOkAndDelete)
     EXPECT_FALSE(Enabled(23047));
 }
 
-TEST_F(CListDlgTest, DeletingADepartmentSaysHowManyItemsUseIt)
+// A department in use: the question counts each use that keeps its code
+// (items, mix & match children, hourly-report targets, floating prices and
+// the floating departments of the base settings), and a bare Return keeps
+// it; Yes deletes. An unused one gets the plain question.
+TEST_F(CListDlgTest, DeletingADepartmentInUseCountsEveryUseAndDefaultsToNo)
 {
-    Exec("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES ('000001', 'Food')");
+    Exec("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES ('000001', 'Food'), "
+         "('000002', 'Drinks'), ('000003', 'Other'), ('000004', 'Fresh'), ('000005', 'Free')");
     Exec("INSERT INTO CIA001 (ITEMCODE, ITEMNAME, ITEMDEPTCODE) VALUES ('0001', 'Soup', "
-         "'000001'), ('0002', 'Bread', '000001'), ('0003', 'Tea', '000002')");
-    QStringList texts;
+         "'000001'), ('0002', 'Bread', '000001'), ('000002', 'Tea', '000001')");
+    // Two offers take department 2; an item child of the same code is no use.
+    Exec("INSERT INTO CSA006 (MMCODE, LISTNUMBER, ITEMTYPE, ITEMCODE) VALUES "
+         "('M1', '01', '1', '000002'), ('M1', '02', '1', '000002'), ('M2', '01', '1', '000002'), "
+         "('M3', '01', '0', '000002')");
+    Exec("INSERT INTO CSB014 (RECNUMBER, TARGETCODETYPE, TARGETCODE) VALUES "
+         "('001', '15', '000003'), ('002', '14', '000004')");
+    Exec("INSERT INTO CSA007 (ITEMCODE, CTRLTYPE, CTRLCODE, PRICECODE) VALUES "
+         "('0009', '02', '000004', '01'), ('0009', '01', '000003', '01')");
+    Exec("INSERT INTO CSB001 (OPSETCODE, VALUE) VALUES ('FLOATINGDEPT02', '000004')");
+    QList<platform::MessageRequest> asked;
+    int answer = 0; // 0: Return, the default button
     platform::setMessageResponder([&](const platform::MessageRequest& request) {
-        m_suite.messages() << request.key;
-        texts << request.text;
-        return int(platform::IDCANCEL);
+        asked << request;
+        return answer != 0 ? answer : request.defaultButton;
     });
+    const auto line = [](const char* key, int count) {
+        return FormatLangText(GetLangString(QLatin1String(key)), count);
+    };
+    const QString items = line("CRDS_PR_DEPTUSE_ITEMS", 3);
+    const QString offers = line("CRDS_PR_DEPTUSE_MIXMATCH", 2);
+    const QString hourly = line("CRDS_PR_DEPTUSE_HOURLY", 1);
+    const QString floating = line("CRDS_PR_DEPTUSE_FLOATINGPRICE", 1);
+    const QString setting = line("CRDS_PR_DEPTUSE_FLOATINGDEPT", 1);
+    const struct
+    {
+        int row;
+        QStringList uses;
+    } cases[] = {
+        {0, {items}},
+        {1, {offers}},
+        {2, {hourly}},
+        {3, {floating, setting}},
+    };
     CListDlg& window = Open(0);
+    const auto select = [&window](int row) {
+        window.List()->selectionModel()->setCurrentIndex(window.Model()->index(row, 0),
+                                                         QItemSelectionModel::ClearAndSelect |
+                                                             QItemSelectionModel::Rows);
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        asked.clear();
+        select(c.row);
+        window.OnCommand(CListDlg::IDC_DELETE);
+        ASSERT_EQ(asked.size(), 1);
+        EXPECT_EQ(asked[0].key, "CRDS_PR_DELETE_USEDDEPT");
+        EXPECT_EQ(asked[0].buttons, platform::MessageButtons::YesNo);
+        EXPECT_EQ(asked[0].defaultButton, platform::IDNO);
+        for (const QString& use : {items, offers, hourly, floating, setting})
+            EXPECT_EQ(asked[0].text.contains(use), c.uses.contains(use)) << use.toStdString();
+        EXPECT_EQ(Rows("CIA002").size(), 5);
+    }
+    // Yes deletes; the rows that used the code keep it.
+    answer = platform::IDYES;
+    select(1);
     window.OnCommand(CListDlg::IDC_DELETE);
-    EXPECT_EQ(m_suite.messages(), QStringList{"CRDS_PR_DELETE_USEDDEPT"});
-    EXPECT_EQ(texts, QStringList{FormatLangText(GetLangString("CRDS_PR_DELETE_USEDDEPT"),
-                                                QStringLiteral("000001"), 2)});
-    EXPECT_EQ(Rows("CIA002").size(), 1);
+    EXPECT_EQ(Rows("CIA002").size(), 4);
+    EXPECT_EQ(Rows("CSA006").size(), 4);
+    // Nothing uses the last one.
+    asked.clear();
+    answer = platform::IDOK;
+    select(3);
+    window.OnCommand(CListDlg::IDC_DELETE);
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0].key, "CRDS_PR_DELETE");
+    EXPECT_EQ(Rows("CIA002", {"ITEMDEPTCODE"}, {}, "1"),
+              (QList<QStringList>{{"000001"}, {"000003"}, {"000004"}}));
 }
 
 TEST_F(CListDlgTest, DeletingAClerkTakesHisKeyRowInTheSameTransaction)

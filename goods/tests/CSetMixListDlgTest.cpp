@@ -13,6 +13,7 @@
 #include "shared/data/CColumnDataList.h"
 #include "shared/data/CDataManager.h"
 #include "shared/lang/CProgramLang.h"
+#include "testsupport/FixedClock.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -93,6 +94,43 @@ TEST_F(CSetMixListDlgTest, ASetPriceOfferShowsNoTargetItemType)
         EXPECT_EQ(Cell(2, 23152), GetLangString("CRDS_PR_MIXMATCH_DISCOUNT_MOSTEXPENSIVEITEM"));
         EXPECT_EQ(Cell(0, 23132), GetLangString("CRDS_PR_MIXMATCH_SETPRICE"));
     }
+}
+
+// An OK that changes nothing keeps every stored value, NULL too: the values
+// the page's field rules put into its controls as it opens are no change of
+// the user's. The update stamp says the OK went through.
+TEST_F(CSetMixListDlgTest, AnOkWithoutChangesKeepsEveryStoredValue)
+{
+    Exec("INSERT INTO CSA004 (MMCODE, MMNAME, MMDISCOUNTTYPE, CONDITIONTYPE, DISCOUNTTYPE, "
+         "DISCOUNTAMT, DISCOUNTRATE, TARGETITEMTYPE, TARGETITEMCODE) VALUES "
+         "('000001', 'Amount off', '0', '0', '0', '100', NULL, '0', NULL), " // rate shows 0
+         "('000002', 'Set price', '2', '0', NULL, NULL, '5', '1', '0003'), " // kind forces all
+         "('000003', 'Rate off', '3', '0', '1', NULL, '10', NULL, NULL)");   // amount shows 0
+    const QStringList columns{"MMNAME",         "MMDISCOUNTTYPE", "CONDITIONTYPE",
+                              "DISCOUNTTYPE",   "DISCOUNTAMT",    "DISCOUNTRATE",
+                              "TARGETITEMTYPE", "TARGETITEMCODE", "CREATEDATETIME"};
+    QStringList stored;
+    for (const QString& column : columns)
+        stored << QStringLiteral("IFNULL(%1, '<null>')").arg(column);
+    const QList<QStringList> before = Rows("CSA004", stored, {}, "MMCODE");
+    korvane::test::FixedClock clock(QDateTime(QDate(2026, 5, 6), QTime(7, 8, 9)));
+    CSetMixListDlg& window = Open(kMixMatchEntry);
+    for (int row = 0; row < 3; ++row) {
+        SCOPED_TRACE(row);
+        window.List()->selectionModel()->setCurrentIndex(window.Model()->index(row, 0),
+                                                         QItemSelectionModel::ClearAndSelect |
+                                                             QItemSelectionModel::Rows);
+        bool opened = false;
+        WhenModal<CTabDlg>([&opened](CTabDlg& editor) {
+            opened = true;
+            qobject_cast<QPushButton*>(FindControlById(&editor, 1))->click();
+        });
+        window.accept();
+        EXPECT_TRUE(opened);
+    }
+    EXPECT_EQ(Rows("CSA004", stored, {}, "MMCODE"), before);
+    EXPECT_EQ(Rows("CSA004", {"UPDATEDATETIME"}),
+              (QList<QStringList>(3, QStringList{"20260506070809"})));
 }
 
 TEST_F(CSetMixListDlgTest, DeletingARecordTakesItsChildrenWithIt)

@@ -23,6 +23,18 @@ public:
     // Drops the statement (before its connection closes).
     void FreeResorce() override;
 
-    std::unique_ptr<CSQliteSQL> m_pSQL; // made on first use
+    std::unique_ptr<CSQliteSQL> m_pSQL; // made on first use; reads through the index
     QString m_strTable;
+
+private:
+    // 1 when a row but keyValue's own holds value, 0 when none, -1 when the
+    // read fails (a missing index among the causes). preparedKey: the key
+    // column sql's read is prepared for ("" none).
+    int HeldByAnother(CSQliteSQL& sql, QString& preparedKey, const QString& keyName,
+                      const QString& keyValue, const QString& value);
+    // The index on the column that keeps a check from reading every row.
+    QString IndexName() const;
+    void MakeIndex();
+
+    QString m_strPreparedKey; // the key column m_pSQL's read is prepared for
 };

@@ -19,6 +19,7 @@ int ShowCommonMessageList(const MessageOwner& owner, const QString& key, platfor
     if (request.text.isEmpty())
         request.text = key;
     request.caption = owner.caption;
+    request.defaultButton = owner.defaultButton;
     request.buttons = buttons;
     request.icon = icon;
     return platform::showMessage(request);

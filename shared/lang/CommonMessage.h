@@ -9,11 +9,14 @@
 
 class QWidget;
 
-// Where a message shows: its parent window and its caption.
+// Where a message shows: its parent window and its caption; and the
+// platform::DialogResult that Return gives (0: the first button), for a
+// question whose first answer must not be given by mistake.
 struct MessageOwner
 {
     QWidget* parent = nullptr;
     QString caption;
+    int defaultButton = 0;
 };
 
 // Shows a message of the library: the text of the key (LoadCommonString), or
