@@ -39,6 +39,7 @@
 #include <QTreeWidget>
 #include <QHeaderView>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QRegularExpression>
 
 namespace brelkin {
@@ -173,7 +174,7 @@ QTreeWidget* CPageDlg::NewNameValueList(unsigned id)
     // the list would else be squeezed to a row and a half.
     const int row = SetListRowHeight(list);
     list->setMinimumHeight(list->header()->sizeHint().height() + 2 * list->frameWidth() +
-                           kListRowsShown * row);
+                           list->horizontalScrollBar()->sizeHint().height() + kListRowsShown * row);
     return list;
 }
 
