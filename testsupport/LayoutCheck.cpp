@@ -281,12 +281,16 @@ bool IsNumber(const QString& cell)
 
 // The width a cell needs to show whole: its text clear of the cell's edges,
 // beside its picture and check box.
-int CellNeed(const QAbstractItemView* view, const QModelIndex& index, int margin)
+int CellNeed(const QAbstractItemView* view, const QFontMetrics& metrics, const QModelIndex& index,
+             int margin)
 {
-    QFont font = view->font();
-    if (const QVariant given = index.data(Qt::FontRole); given.canConvert<QFont>())
-        font = given.value<QFont>().resolve(font);
-    int need = TextWidth(QFontMetrics(font), index.data().toString(), false) + 2 * margin;
+    const QString text = index.data().toString();
+    const QVariant font = index.data(Qt::FontRole);
+    int need =
+        (font.canConvert<QFont>()
+             ? TextWidth(QFontMetrics(font.value<QFont>().resolve(view->font())), text, false)
+             : TextWidth(metrics, text, false)) +
+        2 * margin;
     if (!index.data(Qt::DecorationRole).isNull())
         need += view->iconSize().width() + margin;
     if (index.data(Qt::CheckStateRole).isValid())
@@ -304,6 +308,7 @@ void CheckColumns(const QAbstractItemView* view, const QHeaderView* header, Faul
         headFont.setBold(true);
     const QFontMetrics headMetrics(headFont);
     const int headMargin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const QFontMetrics cellMetrics(view->font());
     const int cellMargin =
         view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
     // Room the list shows right of its last column.
@@ -353,7 +358,7 @@ void CheckColumns(const QAbstractItemView* view, const QHeaderView* header, Faul
                 numbers = true;
             else
                 others = true;
-            const int need = CellNeed(view, index, cellMargin);
+            const int need = CellNeed(view, cellMetrics, index, cellMargin);
             if (need > widestNeed) {
                 widestNeed = need;
                 widest = cell;
@@ -385,6 +390,7 @@ void CheckColumns(const QAbstractItemView* view, const QHeaderView* header, Faul
 void CheckRows(const QAbstractItemView* view, bool columns, Faults& faults)
 {
     const QAbstractItemModel* model = view->model();
+    const QFontMetrics metrics(view->font());
     const int rows = std::min(model->rowCount(), kRowsMeasured);
     int rowHeight = 0;
     for (int row = 0; row < rows; ++row) {
@@ -397,7 +403,7 @@ void CheckRows(const QAbstractItemView* view, bool columns, Faults& faults)
             const QString text = index.data().toString();
             if (text.isEmpty())
                 continue;
-            const int need = TextHeight(QFontMetrics(view->font()), text) + (columns ? 2 : 0);
+            const int need = TextHeight(metrics, text) + (columns ? 2 : 0);
             if (cell.height() < need) {
                 faults.add(view, text,
                            QStringLiteral("row %1 px high, its text needs %2")
