@@ -100,6 +100,7 @@ bool CTabDlg::OnInitDialog()
         EndDialog(platform::IDCANCEL);
         return false;
     }
+    m_frameSize = size();
     FitToPages();
     SetTabOrder(TabControl()->tabBar()); // from the tabs
     ShowPage(0);
@@ -114,11 +115,14 @@ bool CTabDlg::event(QEvent* event)
     return CTabbedDlg::event(event);
 }
 
-// The frame grows to hold the largest page and then keeps its size.
+// The frame takes the room its largest page needs (the formal receipt's page
+// needs more for the horizontal form and gives it back for a vertical one),
+// and stays on the screen.
 void CTabDlg::FitToPages()
 {
     const QSize need = TabControl()->sizeHint() + QSize(14, 12 + kButtonRow);
-    setFixedSize(size().expandedTo(need));
+    setFixedSize(m_frameSize.expandedTo(need));
+    KeepOnScreen();
     ColorDialogButtons();
     const QWidget* cancel = FindControlById(this, platform::IDCANCEL);
     const int bottom = cancel ? cancel->geometry().top() : height() - kButtonRow;

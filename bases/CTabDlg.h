@@ -2,6 +2,7 @@
 
 #include "goods/base/CTabbedDlg.h"
 
+#include <QSize>
 #include <QString>
 
 #include <vector>
@@ -40,6 +41,7 @@ private:
 
     CDataManager* m_pDataManager;   // not owned
     CDataManager* m_pDetail;        // not owned
+    QSize m_frameSize;              // the template's, the least the frame takes
     std::vector<CPageDlg*> m_pages; // children of the tab control
 };
 

@@ -44,7 +44,8 @@ function(korvane_add_test_suite name)
   set_target_properties(${name} PROPERTIES KORVANE_ASCII_CASTS ON)
   target_compile_definitions(${name} PRIVATE
       KORVANE_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
-      KORVANE_SUITE_DIR="${KORVANE_SUITE_DIR}")
+      KORVANE_SUITE_DIR="${KORVANE_SUITE_DIR}"
+      KORVANE_TEST_PLUGIN_DIR="${KORVANE_TEST_PLUGIN_DIR}")
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   # Tests compile without optimisation and with the Qt and GoogleTest headers
   # precompiled, which is where most of their compile time went; the
@@ -62,8 +63,12 @@ function(korvane_add_test_suite name)
   else()
     target_precompile_headers(${name} REUSE_FROM korvane_testpch_core)
   endif()
-  # Tests read the built language file in the suite folder.
+  # Tests read the built language file in the suite folder; the programs
+  # they start end to end load the layout probe.
   add_dependencies(${name} korvane_lang)
+  if(ARG_WIDGETS)
+    add_dependencies(${name} korvane_layoutprobe)
+  endif()
   # Labelled with the program's name, so a run can pick a folder's tests
   # (ctest -L quorvin_tests).
   gtest_discover_tests(${name}

@@ -10,6 +10,13 @@
 
 namespace brelkin {
 
+namespace {
+
+// Pixels between a cell's text and its right line.
+constexpr int kTextInset = 3;
+
+} // namespace
+
 CMainListCtrlEasy::CMainListCtrlEasy(QWidget* parent) : CMainListCtrl(parent)
 {
     setShowGrid(false); // the cells draw their own frames
@@ -280,8 +287,11 @@ void CMainListCtrlEasy::paintEvent(QPaintEvent* event)
                 continue;
             const Qt::Alignment horizontal =
                 Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt()) & Qt::AlignHorizontal_Mask;
+            // Texts keep clear of the lines on either side (digits are set
+            // to the right).
             const int textLeft = cell.left() + (visual == 0 ? 1 : 3);
-            const QRect textRect(textLeft, cell.top() - 1, cell.left() + cell.width() - textLeft,
+            const QRect textRect(textLeft, cell.top() - 1,
+                                 cell.left() + cell.width() - kTextInset - textLeft,
                                  cell.height() + 1);
             painter.setPen(text);
             painter.drawText(

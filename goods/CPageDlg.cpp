@@ -3,6 +3,7 @@
 #include "goods/CColumnDataDallasKey.h"
 #include "goods/CColumnValueCheck.h"
 #include "goods/GoodsDialogIds.h"
+#include "goods/ListRowHeight.h"
 #include "goods/PageControlKind.h"
 #include "goods/PageLayouts.h"
 #include "goods/UnlistedLabelKey.h"
@@ -38,6 +39,7 @@
 #include <QTreeWidget>
 #include <QHeaderView>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QRegularExpression>
 
 namespace brelkin {
@@ -47,6 +49,8 @@ namespace {
 const QString kCreateDateTime = QStringLiteral("CREATEDATETIME");
 const QString kProperty = QStringLiteral("PROPERTY");
 constexpr int kClassificationWidth = 6;
+// Rows a name/value list shows at least.
+constexpr int kListRowsShown = 4;
 const QString kUpdateDateTime = QStringLiteral("UPDATEDATETIME");
 
 // The group box around a radio group, where the page template has one.
@@ -166,6 +170,11 @@ QTreeWidget* CPageDlg::NewNameValueList(unsigned id)
     list->setHeaderLabels({GetLangString(QStringLiteral("CRDS_PR_FUNC_CLMN_NAME")),
                            GetLangString(QStringLiteral("CRDS_PR_FUNC_CLMN_VALUE"))});
     list->header()->setSectionsClickable(false);
+    // Rows of a clear height, and room for several: the editor's pages scroll,
+    // the list would else be squeezed to a row and a half.
+    const int row = SetListRowHeight(list);
+    list->setMinimumHeight(list->header()->sizeHint().height() + 2 * list->frameWidth() +
+                           list->horizontalScrollBar()->sizeHint().height() + kListRowsShown * row);
     return list;
 }
 

@@ -1,5 +1,6 @@
 #include "goods/CSetMixPageDlg.h"
 
+#include "goods/ListRowHeight.h"
 #include "goods/UsePriceTypeTable.h"
 #include "goods/base/ProgramMessage.h"
 
@@ -149,6 +150,7 @@ void CSetMixPageDlg::SetupChildList()
     m_pChildList = new QTreeWidget(this);
     SetControlId(m_pChildList, IDC_CHILDLIST);
     m_pChildList->setRootIsDecorated(false);
+    SetListRowHeight(m_pChildList);
     m_pChildList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pChildList->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_pChildList->header()->setSectionsClickable(false);

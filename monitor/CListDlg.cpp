@@ -235,10 +235,16 @@ void CListDlg::BuildColumns()
     m_pModel->BuildColumns();
     const int w = GetEditOneCharRect(m_pList->font(), m_pList).width();
     for (int c = 0; c < m_pModel->columnCount(); ++c)
-        m_pList->setColumnWidth(c, (m_pModel->ColumnChars(c) + 2) * w);
-    // A table that declares no width for its codes still shows them whole.
-    m_pList->WidenColumnToCells(CItemImageListModel::CodeColumn);
-    m_pList->WidenColumnToCells(CItemImageListModel::ScanCodeColumn);
+        m_pList->SetColumnWidthShowingTitle(c, (m_pModel->ColumnChars(c) + 2) * w);
+    WidenColumnsToCells();
+}
+
+// Codes a table declares without a width, and names longer than declared,
+// still show whole.
+void CListDlg::WidenColumnsToCells()
+{
+    for (int c = 0; c < m_pModel->columnCount(); ++c)
+        m_pList->WidenColumnToCells(c);
 }
 
 void CListDlg::SetMarksAtOpening()
@@ -337,6 +343,7 @@ void CListDlg::OnInsert()
         return;
     }
     m_pModel->AppendCode(code);
+    WidenColumnsToCells();
     // The new code is the one the user picks a picture for next.
     SelectRow(m_pModel->rowCount() - 1);
     m_pList->setFocus();

@@ -77,6 +77,7 @@ private:
     bool OpenRows();
     void Fail(int code);
     void BuildColumns();
+    void WidenColumnsToCells();
     void SetMarksAtOpening();
     void ShowPictureOf(int row);
     void ShowPicture(const QString& path);

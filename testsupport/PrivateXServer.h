@@ -12,8 +12,9 @@ namespace korvane::test {
 class PrivateXServer
 {
 public:
-    // screen: the screen's size, e.g. "1024x768" (wide windows need more).
-    explicit PrivateXServer(const QString& screen = QStringLiteral("1024x768"));
+    // screen: the screen's size; by default the user's, on which every window
+    // must fit.
+    explicit PrivateXServer(const QString& screen = QStringLiteral("1280x800"));
     ~PrivateXServer();
     PrivateXServer(const PrivateXServer&) = delete;
     PrivateXServer& operator=(const PrivateXServer&) = delete;

@@ -3,14 +3,17 @@
 // The one fixture of the end-to-end program tests: the program's binary in a
 // suite folder of the test's own with the launcher INI, private XDG folders,
 // the work database's path, and the steps on a private X server (windows
-// waited for, focus given). Header-only: a test program that includes it
-// links the shared library and Qt Test.
+// waited for, focus given), where every window the program shows is checked
+// for the layout rules. Header-only: a test program that includes it links
+// the shared library and Qt Test.
 
 #include "shared/config/CBasePath.h"
+#include "testsupport/LayoutCheck.h"
 #include "testsupport/PrivateXServer.h"
 #include "testsupport/SuiteProgram.h"
 
 #include <QFile>
+#include <QSet>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -61,7 +64,22 @@ protected:
         CBasePath::SetModuleFolder(m_program.folder());
         m_database = CBasePath::GetLocalDataBasePath() + QStringLiteral("/SETTING.DB");
     }
-    void TearDown() override { CBasePath::SetModuleFolder(QString()); }
+    void TearDown() override
+    {
+        CBasePath::SetModuleFolder(QString());
+        // Each layout fault of a window shown on the X server fails the test once.
+        QFile log(LayoutLog());
+        if (!log.open(QIODevice::ReadOnly))
+            return;
+        QSet<QString> reported;
+        for (const QByteArray& line : log.readAll().split('\n'))
+            if (!line.isEmpty() && !reported.contains(QString::fromUtf8(line))) {
+                reported.insert(QString::fromUtf8(line));
+                ADD_FAILURE() << line.toStdString();
+            }
+    }
+
+    QString LayoutLog() const { return m_program.folder() + QStringLiteral("/layout-faults.txt"); }
 
     // The work database: a copy of the model's template, writable.
     void CopyModelTemplate()
@@ -71,11 +89,16 @@ protected:
     }
 
     // Programs started from now on show their windows on the X server, where
-    // keys and focus behave as a user's.
+    // keys and focus behave as a user's, and each window they show is checked
+    // for the layout rules (the faults are written to LayoutLog()).
     void UseX(const PrivateXServer& x)
     {
         m_program.setEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         m_program.setEnvironment(QStringLiteral("DISPLAY"), x.display());
+        m_program.setEnvironment(QStringLiteral("QT_PLUGIN_PATH"),
+                                 QStringLiteral(KORVANE_TEST_PLUGIN_DIR));
+        m_program.setEnvironment(QStringLiteral("QT_QPA_GENERIC_PLUGINS"),
+                                 QLatin1String(kLayoutProbe) + u':' + LayoutLog());
     }
 
     SuiteProgram m_program;

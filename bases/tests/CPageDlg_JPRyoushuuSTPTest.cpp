@@ -18,6 +18,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 
 using namespace dunmarel;
@@ -181,17 +182,28 @@ TEST_F(CPageDlgJPRyoushuuTest, RefusedInsertFailsTheWholeOkAndChangesNothing)
 }
 
 // The frame grows with the form it shows: switched to Horizontal it holds the
-// wide preview and the edits beside it, as when opened on Horizontal.
-TEST_F(CPageDlgJPRyoushuuTest, SwitchedToHorizontalTheFrameHoldsTheWidePreview)
+// wide preview and the edits beside it, as when opened on Horizontal, and
+// stays on the screen; back on Vertical it gives the room back.
+TEST_F(CPageDlgJPRyoushuuTest, SwitchedToHorizontalTheFrameHoldsTheWidePreviewOnTheScreen)
 {
     CMainDlg::SetButtonTable(DunmarelButtonTable());
     CDataManager* entry = OpenMode(MODE_RC_EASY);
     CTabDlg dialog(entry, IDD_TABDLG_EASY, MODE_RC_EASY, nullptr);
     korvane::test::RunModal<CTabDlg>(dialog, [&](CTabDlg& d) {
         EXPECT_EQ(korvane::test::LayoutFaults(&d), QStringList());
-        Control<QComboBox>(&d, 1217)->setCurrentIndex(0);
+        const QSize vertical = d.size();
+        auto* types = Control<QComboBox>(&d, 1217);
+        types->setCurrentIndex(0);
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
+        EXPECT_GT(d.width(), vertical.width());
+        EXPECT_TRUE(d.screen()->availableGeometry().contains(d.frameGeometry()))
+            << d.frameGeometry().x() << " " << d.frameGeometry().width();
+        EXPECT_EQ(korvane::test::LayoutFaults(&d), QStringList());
+        types->setCurrentIndex(1);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(d.size(), vertical);
         EXPECT_EQ(korvane::test::LayoutFaults(&d), QStringList());
         d.done(platform::IDCANCEL);
     });

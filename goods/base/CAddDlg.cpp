@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 CAddDlg::CAddDlg(CDataManager* dataManager, const QString& labelKey, QWidget* parent)
     : CSarvikDialog(parent), m_pDataManager(dataManager), m_strLabelKey(labelKey)
 {
@@ -63,10 +65,12 @@ bool CAddDlg::OnInitDialog()
     font.setFamily(GetFixPitchFontName());
     m_pCode->setFont(font);
     const int width = CodeWidth();
+    const int rightMargin = this->width() - (m_pCode->geometry().right() + 1);
     m_pCode->LimitText(width);
     SetEditSize(font, m_pCode, 1, width, EDITSIZE_WIDTH);
     if (!m_strLabelKey.isEmpty())
         SetWindowText(FindControlById(this, IDC_LABEL), GetLangString(m_strLabelKey));
+    FitLabel(rightMargin);
     m_pOk->setEnabled(false);
     m_pCode->SetText(ProposeNewCode());
     OnCodeChanged();
@@ -74,6 +78,22 @@ bool CAddDlg::OnInitDialog()
     m_pCode->selectAll();
     setFixedSize(size());
     return false;
+}
+
+// A long code name (the item parameters') moves the field and the buttons
+// right, and the dialog grows to keep its margin beside the field.
+void CAddDlg::FitLabel(int rightMargin)
+{
+    QWidget* label = FindControlById(this, IDC_LABEL);
+    const int grow = label->sizeHint().width() - label->width();
+    if (grow > 0) {
+        label->resize(label->sizeHint().width(), label->height());
+        for (QWidget* moved :
+             {static_cast<QWidget*>(m_pCode), FindControlById(this, 1), FindControlById(this, 2)})
+            if (moved)
+                moved->move(moved->x() + grow, moved->y());
+    }
+    resize(std::max(this->width(), m_pCode->geometry().right() + 1 + rightMargin), height());
 }
 
 void CAddDlg::OnCodeChanged()

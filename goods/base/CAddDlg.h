@@ -38,6 +38,7 @@ protected:
 
 private:
     void OnCodeChanged();
+    void FitLabel(int rightMargin);
 
     CDataManager* m_pDataManager;
     QString m_strLabelKey;

@@ -13,7 +13,9 @@
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
+#include <QScreen>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -207,4 +209,17 @@ void CMainDlg::ConfirmSaveAndEnd(const std::function<bool()>& save)
         return;
     }
     EndDialog(platform::IDOK);
+}
+
+void CMainDlg::KeepOnScreen()
+{
+    if (!isVisible() || !screen())
+        return;
+    const QRect area = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    QPoint to = frame.topLeft();
+    to.setX(std::max(area.left(), std::min(to.x(), area.right() + 1 - frame.width())));
+    to.setY(std::max(area.top(), std::min(to.y(), area.bottom() + 1 - frame.height())));
+    if (to != frame.topLeft())
+        move(to);
 }

@@ -52,6 +52,8 @@ protected:
     // The editors' OK: asks before saving, then ends the dialog with OK, or
     // shows that the save failed and stays open.
     void ConfirmSaveAndEnd(const std::function<bool()>& save);
+    // A window shown that has grown past the screen's edge moves back onto it.
+    void KeepOnScreen();
 
     bool OnInitDialog() override;
     void SetLangTexts() override;

@@ -1,5 +1,6 @@
 #include "goods/base/CAddDlg.h"
 
+#include "goods/CListDlg.h"
 #include "goods/tests/GoodsDbFixture.h"
 #include "shared/controls/CNumEdit.h"
 #include "shared/controls/FindControlById.h"
@@ -7,6 +8,7 @@
 #include "shared/data/CColumnData.h"
 #include "shared/data/CColumnDataList.h"
 #include "shared/data/CDataManager.h"
+#include "testsupport/LayoutCheck.h"
 #include "testsupport/QtPrinters.h"
 
 #include <QPushButton>
@@ -102,6 +104,21 @@ TEST_F(CAddDlgTest, OkOnlyAtFullWidthAndForAFreeCode)
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), 1);
     EXPECT_EQ(dialog.GetNewCode(), "0100");
+}
+
+// The label names the code whole beside its field, whatever list asks: the
+// longest name is the item parameters'.
+TEST_F(CAddDlgTest, EveryListsCodeNameShowsWholeBesideTheField)
+{
+    for (int kind = 0; kind <= 14; ++kind) {
+        const QString key = brelkin::CListDlg::GetCodeLabelKey(kind);
+        if (key.isEmpty())
+            continue;
+        CAddDlg dialog(m_manager.get(), key);
+        dialog.Create();
+        dialog.show();
+        EXPECT_EQ(korvane::test::LayoutFaults(&dialog), QStringList()) << key.toStdString();
+    }
 }
 
 } // namespace

@@ -99,6 +99,26 @@ TEST_F(CMainListCtrlEasyTest, ADisabledListIsGrey)
     EXPECT_EQ(ColourAt(3, 6), grey);
 }
 
+// Digits set to the right stand clear of the grid line as the texts on the
+// left do: no text pixel in the three columns before the line.
+TEST_F(CMainListCtrlEasyTest, RightAlignedDigitsStandClearOfTheCellsEdge)
+{
+    auto* price = new QStandardItem(QStringLiteral("88,888"));
+    price->setTextAlignment(Qt::AlignRight);
+    m_model.setItem(0, 1, price);
+    const QImage image = m_list.viewport()->grab().toImage();
+    const QColor base = m_list.palette().color(QPalette::Base);
+    const int line = 2 * kColumnWidth - 1;
+    int clear = 0;
+    for (int x = line - 1; x > line - 8 && clear == 0; --x)
+        for (int y = 1; y < kRowHeight - 2; ++y)
+            if (image.pixelColor(x, y) != base) {
+                clear = line - 1 - x;
+                break;
+            }
+    EXPECT_GE(clear, 2);
+}
+
 TEST_F(CMainListCtrlEasyTest, ADragBelowTheListScrollsItDown)
 {
     QWidget* viewport = m_list.viewport();
