@@ -2,15 +2,18 @@
 
 #include "archive/CCrxBzip2Process.h"
 #include "archive/CCrxPackWriter.h"
-#include "archive/CrxBzip2Tail.h"
+#include "archive/CrxBzip2Source.h"
 #include "archive/CrxDiskReserve.h"
+#include "archive/CrxFd.h"
 #include "archive/CrxFileOps.h"
 #include "archive/CrxMemberName.h"
+#include "archive/CrxRestFromEnd.h"
 #include "platform/FileTime.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -24,7 +27,6 @@
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -35,42 +37,13 @@ constexpr qint64 kEntryOverhead = 512;
 constexpr qint64 kMinUnpackLimit = qint64(2) << 30;
 constexpr qint64 kUnpackRatio = 200;
 constexpr size_t kChunk = 64 * 1024;
-constexpr size_t kChildChunk = 256 * 1024;
-// Left to itself, lbzip2 runs ahead of a slower reader (the parse) by some
-// 25 MB a thread. Held while it holds more than this, it decompresses on
-// three threads as fast as the parse reads, and an open, child included,
-// stays under 100 MB. Four made no open faster and passed 100 MB.
-constexpr int kDecompressThreads = 3;
-constexpr long kDecompressBudgetKb = 48 * 1024;
+constexpr size_t kSourceChunk = 256 * 1024;
 
 struct ReadDeleter
 {
     void operator()(archive* a) const { archive_read_free(a); }
 };
-
-class Fd
-{
-public:
-    explicit Fd(int fd) : m_fd(fd) {}
-    ~Fd()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return m_fd; }
-    int release() { return std::exchange(m_fd, -1); }
-    bool close()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return fd < 0 || ::close(fd) == 0;
-    }
-
-private:
-    int m_fd;
-};
+using Reader = std::unique_ptr<archive, ReadDeleter>;
 
 // The entry's path as components below the unpack folder (empty for the
 // folder itself), or nullopt when it would leave it. Backslashes count as
@@ -144,143 +117,367 @@ bool MakeFolders(const QString& root, const QStringList& parts, qsizetype count)
     return true;
 }
 
-// The start of a bzip2 stream as libarchive's own reader recognises it:
-// "BZh", the level, then the magic of a block or of the stream's end.
-bool StartsAsBzip2(int fd)
+// A member as the unpack rules read its header.
+struct Member
 {
-    unsigned char head[10];
-    if (::pread(fd, head, sizeof head, 0) != ssize_t(sizeof head))
-        return false;
-    static const unsigned char block[6] = {0x31, 0x41, 0x59, 0x26, 0x53, 0x59};
-    static const unsigned char end[6] = {0x17, 0x72, 0x45, 0x38, 0x50, 0x90};
-    return std::equal(head, head + 3, "BZh") && head[3] >= '1' && head[3] <= '9' &&
-           (std::equal(head + 4, head + 10, block) || std::equal(head + 4, head + 10, end));
-}
+    archive_entry* entry = nullptr; // null: the tar has ended
+    QStringList parts;              // its path below the unpack folder
+    mode_t type = 0;                // AE_IFREG or AE_IFDIR
 
-// An unpack takes the members after the streamed one from the archive's
-// last blocks when they and the end of the streamed member decode to at
-// most this much.
-constexpr qint64 kRestFromEndLimit = qint64(8) << 20;
-constexpr qsizetype kTarBlock = 512;
-constexpr qsizetype kNoStart = -1;
-constexpr qsizetype kUnsure = -2;
-
-bool AllZero(QByteArrayView bytes)
-{
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return c == 0; });
-}
-
-// A ustar header whose checksum holds.
-bool IsTarHeader(const char* block)
-{
-    if (std::memcmp(block + 257, "ustar", 5) != 0)
-        return false;
-    unsigned sum = 0;
-    for (qsizetype i = 0; i < kTarBlock; ++i)
-        sum +=
-            (i >= 148 && i < 156) ? unsigned(' ') : unsigned(static_cast<unsigned char>(block[i]));
-    unsigned stored = 0;
-    int digits = 0;
-    for (int i = 148; i < 156; ++i) {
-        const char c = block[i];
-        if (c >= '0' && c <= '7') {
-            stored = stored * 8 + unsigned(c - '0');
-            ++digits;
-        } else if (c != ' ' && c != '\0') {
-            return false;
-        } else if (digits > 0) {
-            break;
-        }
-    }
-    return digits > 0 && stored == sum;
-}
-
-// Whether tar reads as a whole tar, from its first byte to its end mark.
-bool ReadsToItsEnd(QByteArrayView tar)
-{
-    std::unique_ptr<archive, ReadDeleter> reader(archive_read_new());
-    if (!reader)
-        return false;
-    archive_read_support_format_tar(reader.get());
-    if (archive_read_open_memory(reader.get(), tar.data(), size_t(tar.size())) != ARCHIVE_OK)
-        return false;
-    for (;;) {
-        archive_entry* entry = nullptr;
-        const int rc = archive_read_next_header(reader.get(), &entry);
-        if (rc == ARCHIVE_EOF)
-            return true;
-        if ((rc != ARCHIVE_OK && rc != ARCHIVE_WARN) ||
-            archive_read_data_skip(reader.get()) != ARCHIVE_OK)
-            return false;
-    }
-}
-
-// Where in tail, the tar's last bytes, the members after a member of
-// memberSize bytes whose text ends with lastText start: the one 512-byte
-// step from the end with that text and the member's zero padding before
-// it, and a header (or the end mark) at it from which the rest reads as a
-// tar. The member's own text holds no NUL, so it cannot pass for padding
-// or a header. kNoStart: none in tail; kUnsure: more than one.
-qsizetype RestStart(QByteArrayView tail, qint64 memberSize, QByteArrayView lastText)
-{
-    const qsizetype pad = qsizetype((kTarBlock - memberSize % kTarBlock) % kTarBlock);
-    qsizetype found = kNoStart;
-    for (qsizetype at = tail.size() % kTarBlock; at + kTarBlock <= tail.size(); at += kTarBlock) {
-        if (at < pad + lastText.size())
-            continue;
-        const QByteArrayView rest = tail.sliced(at);
-        const bool endMark = AllZero(rest.first(kTarBlock));
-        if ((!endMark && !IsTarHeader(rest.data())) || !AllZero(tail.sliced(at - pad, pad)))
-            continue;
-        QByteArrayView text = tail.first(at - pad);
-        while (!text.isEmpty() && QByteArrayView(" \t\r\n").contains(text.back()))
-            text.chop(1);
-        if (!text.endsWith(lastText) || !(endMark ? AllZero(rest) : ReadsToItsEnd(rest)))
-            continue;
-        if (found != kNoStart)
-            return kUnsure;
-        found = at;
-    }
-    return found;
-}
-
-// The tar from the first member after the streamed one to its end, decoded
-// from the archive's last blocks alone; nullopt when where it starts cannot
-// be told for certain within limit decoded bytes.
-std::optional<QByteArray> RestFromEnd(const QString& archivePath, qint64 memberSize,
-                                      QByteArrayView lastText, qint64 limit)
-{
-    Fd in(::open(QFile::encodeName(archivePath).constData(), O_RDONLY | O_CLOEXEC));
-    if (in.get() < 0)
-        return std::nullopt;
-    CrxBzip2Tail tail(in.get());
-    while (tail.Extend(limit)) {
-        const qsizetype at = RestStart(tail.Bytes(), memberSize, lastText);
-        if (at == kUnsure)
-            return std::nullopt;
-        if (at != kNoStart)
-            return tail.Bytes().sliced(at).toByteArray();
-    }
-    return std::nullopt;
-}
-
-// What lbzip2 decompressed, as libarchive's input.
-struct ChildSource
-{
-    CCrxBzip2Process* child;
-    std::vector<char> buffer = std::vector<char>(kChildChunk);
+    qint64 Size() const { return std::max<qint64>(0, archive_entry_size(entry)); }
+    QString Path() const { return parts.join(QLatin1Char('/')); }
 };
 
-la_ssize_t ReadChild(archive* a, void* data, const void** block)
+// What the decompressor gives, as libarchive's input.
+struct SourceInput
 {
-    auto* source = static_cast<ChildSource*>(data);
-    const ssize_t n = source->child->Read(source->buffer.data(), source->buffer.size());
+    CrxBzip2Source* source;
+    std::vector<char> buffer = std::vector<char>(kSourceChunk);
+};
+
+la_ssize_t ReadSource(archive* a, void* data, const void** block)
+{
+    auto* input = static_cast<SourceInput*>(data);
+    const ssize_t n = input->source->Read(input->buffer.data(), input->buffer.size());
     if (n < 0) {
-        archive_set_error(a, errno, "lbzip2 output");
+        archive_set_error(a, EIO, "bzip2 stream");
         return -1;
     }
-    *block = source->buffer.data();
+    *block = input->buffer.data();
     return n;
+}
+
+// One reading of an archive from its start: the decompressor, the tar
+// reader on it, the count of what is read against the size limit and the
+// disk's reserve. Past the streamed member the reading may go on in the
+// members the archive's last blocks hold.
+class UnpackPass
+{
+public:
+    UnpackPass(const QString& archivePath, const QString& folder, qint64 limit,
+               const CrxAbortFlag* abort)
+        : m_strArchive(archivePath), m_strFolder(folder), m_nLimit(limit), m_pAbort(abort),
+          m_reserve(folder)
+    {
+    }
+
+    bool Aborted() const { return CrxAborted(m_pAbort); }
+    // Starts the decompressor (parallel: lbzip2, where it starts) and the
+    // tar reader: 0 or CRX_E_UNPACK (not a bzip2 file).
+    CrxResult Open(bool parallel);
+    // The next member past the unpack folder's own entry ("./"), counted
+    // against the limit and the reserve; member.entry stays null once the
+    // tar has ended. CRX_E_UNPACK for an entry the unpack refuses: a link,
+    // a device, a path that leaves the folder.
+    CrxResult Next(Member& member);
+    // The member's data block by block, each counted against the limit
+    // before take sees it; take false fails the reading.
+    template <typename Take> CrxResult Read(Take&& take);
+    // The rest of the member (done bytes of it read), unread: counted as its
+    // stated size, so a bomb fails before it is decompressed.
+    CrxResult Skip(const Member& member, qint64 done);
+    // The member into the folder, never through a link, never over an
+    // entry of its name.
+    CrxResult Extract(const Member& member);
+    // Past the streamed member (done bytes of it read), goes on in the
+    // members after it as the archive's last blocks hold them, and stops
+    // the decompression: false when where they start cannot be told for
+    // certain (the reading then goes on as before).
+    bool TakeRestFromEnd(const Member& member, qint64 done, QByteArrayView lastText);
+    // Past the tar's end: reads on to the end of the file and vouches for
+    // every stream (CRX_E_UNPACK for a damaged one). What came from the end
+    // is left to a reading from the start to prove.
+    CrxResult Finish();
+
+private:
+    CrxResult Count(qint64 bytes)
+    {
+        m_nTotal += bytes;
+        return m_nTotal > m_nLimit ? CRX_E_UNPACK : CRX_OK;
+    }
+
+    QString m_strArchive;
+    QString m_strFolder;
+    qint64 m_nLimit;
+    qint64 m_nTotal = 0;
+    const CrxAbortFlag* m_pAbort;
+    CrxDiskReserve m_reserve;
+    // Outlive the reader, which reads from them.
+    CrxBzip2Source m_source;
+    SourceInput m_input{&m_source};
+    QByteArray m_rest;
+    bool m_bFromEnd = false;
+    Reader m_reader;
+    std::vector<char> m_buffer = std::vector<char>(kChunk);
+};
+
+CrxResult UnpackPass::Open(bool parallel)
+{
+    // Only a bzip2 tar is a setting archive (an uncompressed tar is not).
+    if (!m_source.Open(m_strArchive, parallel))
+        return CRX_E_UNPACK;
+    m_reader.reset(archive_read_new());
+    if (!m_reader)
+        return CRX_E_UNPACK;
+    archive_read_support_format_tar(m_reader.get());
+    return archive_read_open(m_reader.get(), &m_input, nullptr, ReadSource, nullptr) == ARCHIVE_OK
+               ? CRX_OK
+               : CRX_E_UNPACK;
+}
+
+CrxResult UnpackPass::Next(Member& member)
+{
+    member = Member();
+    for (;;) {
+        if (Aborted())
+            return CRX_E_CANCELLED;
+        // The end's tar was its end mark alone.
+        if (!m_reader)
+            return m_bFromEnd && CrxAllZero(m_rest) ? CRX_OK : CRX_E_UNPACK;
+        archive_entry* entry = nullptr;
+        const int rc = archive_read_next_header(m_reader.get(), &entry);
+        if (rc == ARCHIVE_EOF)
+            return CRX_OK;
+        if (rc != ARCHIVE_OK && rc != ARCHIVE_WARN)
+            return CRX_E_UNPACK;
+        const std::optional<QStringList> safe = SafeComponents(EntryPath(entry));
+        const mode_t type = archive_entry_filetype(entry);
+        if (!safe || archive_entry_hardlink(entry) || archive_entry_symlink(entry) ||
+            (type != AE_IFREG && type != AE_IFDIR))
+            return CRX_E_UNPACK;
+        if (safe->isEmpty()) {
+            if (type == AE_IFDIR)
+                continue; // "./", the unpack folder itself
+            return CRX_E_UNPACK;
+        }
+        if (Count(kEntryOverhead) != CRX_OK ||
+            (!m_strFolder.isEmpty() && !m_reserve.Take(kEntryOverhead)))
+            return CRX_E_UNPACK;
+        member = {entry, *safe, type};
+        return CRX_OK;
+    }
+}
+
+template <typename Take> CrxResult UnpackPass::Read(Take&& take)
+{
+    for (;;) {
+        if (Aborted())
+            return CRX_E_CANCELLED;
+        const la_ssize_t n = archive_read_data(m_reader.get(), m_buffer.data(), m_buffer.size());
+        if (n == 0)
+            return CRX_OK;
+        if (n < 0 || Count(n) != CRX_OK || !take(QByteArrayView(m_buffer.data(), n)))
+            return CRX_E_UNPACK;
+    }
+}
+
+CrxResult UnpackPass::Skip(const Member& member, qint64 done)
+{
+    if (Count(std::max<qint64>(0, member.Size() - done)) != CRX_OK)
+        return CRX_E_UNPACK;
+    return archive_read_data_skip(m_reader.get()) == ARCHIVE_OK ? CRX_OK : CRX_E_UNPACK;
+}
+
+CrxResult UnpackPass::Extract(const Member& member)
+{
+    if (member.type == AE_IFDIR)
+        return MakeFolders(m_strFolder, member.parts, member.parts.size()) ? CRX_OK : CRX_E_UNPACK;
+    if (!MakeFolders(m_strFolder, member.parts, member.parts.size() - 1))
+        return CRX_E_UNPACK;
+    const QString target = m_strFolder + QLatin1Char('/') + member.Path();
+    // O_NOFOLLOW: never write through a link, whatever lies there.
+    // O_EXCL: two entries that land on one name fail the unpack instead
+    // of the second overwriting the first.
+    CrxFd out(::open(QFile::encodeName(target).constData(),
+                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
+    if (out.get() < 0)
+        return CRX_E_UNPACK;
+    if (CrxResult rc = Read([&](QByteArrayView bytes) {
+            return m_reserve.Take(bytes.size()) &&
+                   WriteAll(out.get(), bytes.data(), size_t(bytes.size()));
+        }))
+        return rc;
+    if (!out.close())
+        return CRX_E_UNPACK;
+    if (archive_entry_mtime_is_set(member.entry))
+        platform::setLastWriteTimeNs(target,
+                                     qint64(archive_entry_mtime(member.entry)) * 1'000'000'000 +
+                                         archive_entry_mtime_nsec(member.entry));
+    return CRX_OK;
+}
+
+bool UnpackPass::TakeRestFromEnd(const Member& member, qint64 done, QByteArrayView lastText)
+{
+    std::optional<QByteArray> rest = CrxRestFromEnd(
+        m_strArchive, member.Size(), lastText, std::min(kCrxRestFromEndLimit, m_nLimit - m_nTotal));
+    if (!rest)
+        return false;
+    m_nTotal += std::max<qint64>(0, member.Size() - done);
+    m_rest = std::move(*rest);
+    m_reader.reset();
+    m_source.Stop();
+    m_bFromEnd = true;
+    if (CrxAllZero(m_rest))
+        return true;
+    m_reader.reset(archive_read_new());
+    if (m_reader) {
+        archive_read_support_format_tar(m_reader.get());
+        if (archive_read_open_memory(m_reader.get(), m_rest.constData(), size_t(m_rest.size())) !=
+            ARCHIVE_OK)
+            m_reader.reset();
+    }
+    return true;
+}
+
+CrxResult UnpackPass::Finish()
+{
+    if (m_bFromEnd)
+        return CRX_OK;
+    m_reader.reset();
+    return m_source.Finish(
+        [this](qint64 bytes) {
+            if (Aborted())
+                return CRX_E_CANCELLED;
+            return Count(bytes);
+        },
+        m_pAbort);
+}
+
+// The streamed member: its bytes go to sink as they are decompressed (read
+// past when there is none, or once it wants no more), and an unpack into
+// folder leaves an empty stand-in at its path. Once the sink wants no more,
+// an unpack told the member's last text may go on in the members after it
+// from the archive's end.
+CrxResult StreamMember(UnpackPass& pass, const Member& member, ICrxMemberSink* sink,
+                       const QString& folder, QByteArrayView lastText)
+{
+    const bool extract = !folder.isEmpty();
+    // The stand-in claims the name as a file of the member would: a second
+    // member of that name then fails on it.
+    if (extract) {
+        CrxFd standIn(
+            ::open(QFile::encodeName(folder + QLatin1Char('/') + member.Path()).constData(),
+                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
+        if (standIn.get() < 0 || !standIn.close())
+            return CRX_E_UNPACK;
+    }
+    bool wanted = sink != nullptr;
+    qint64 done = 0;
+    if (wanted)
+        if (CrxResult rc = pass.Read([&](QByteArrayView bytes) {
+                done += bytes.size();
+                wanted = sink->Take(bytes);
+                return wanted;
+            }))
+            if (wanted || rc != CRX_E_UNPACK)
+                return rc;
+    if (!wanted &&
+        !(extract && !lastText.isEmpty() && pass.TakeRestFromEnd(member, done, lastText)))
+        if (CrxResult rc = pass.Skip(member, done))
+            return rc;
+    if (sink)
+        sink->End();
+    return CRX_OK;
+}
+
+// What a read given the unpack folder proves past the streamed member. The
+// unpack may have taken the members after it from the archive's last
+// blocks, which need not hold what a reading from the start yields (a
+// second stream, members after the tar's end mark): each member after it
+// must stand in the folder as the archive has it, and nothing may stand
+// there that the archive does not list. Once the members after it come to
+// more than an unpack takes from the end, the unpack read the whole archive
+// from its start and the folder needs no proof.
+class FolderProof
+{
+public:
+    explicit FolderProof(const QString& folder) : m_strFolder(folder) {}
+
+    // Accounts for a member of the reading in the folder. CRX_E_UNPACK for
+    // a second member of one path, or one below a file: the unpack failed
+    // on those.
+    CrxResult Note(const Member& member);
+    // The members from now on are proven.
+    void Begin() { m_bProving = true; }
+    bool Proving() const { return m_bProving; }
+    // A member after the streamed one against the folder: 0 or
+    // CRX_E_UNPACK; whole once the unpack is seen to have read it all.
+    CrxResult Check(UnpackPass& pass, const Member& member, bool& whole);
+    // Past the tar's end: nothing else stands in the folder.
+    CrxResult NothingElse() const;
+
+private:
+    QString m_strFolder;
+    QSet<QString> m_files;
+    QSet<QString> m_folders; // those of members and those above any member
+    qint64 m_nProven = 0;
+    bool m_bProving = false;
+};
+
+CrxResult FolderProof::Note(const Member& member)
+{
+    const QString path = member.Path();
+    QString above;
+    for (qsizetype i = 0; i + 1 < member.parts.size(); ++i) {
+        above += (i > 0 ? QStringLiteral("/") : QString()) + member.parts[i];
+        if (m_files.contains(above))
+            return CRX_E_UNPACK;
+        m_folders.insert(above);
+    }
+    if (m_files.contains(path))
+        return CRX_E_UNPACK;
+    if (member.type == AE_IFDIR) {
+        m_folders.insert(path);
+        return CRX_OK;
+    }
+    if (m_folders.contains(path))
+        return CRX_E_UNPACK;
+    m_files.insert(path);
+    return CRX_OK;
+}
+
+CrxResult FolderProof::Check(UnpackPass& pass, const Member& member, bool& whole)
+{
+    if (CrxResult rc = Note(member))
+        return rc;
+    const QByteArray path = QFile::encodeName(m_strFolder + QLatin1Char('/') + member.Path());
+    struct stat st
+    {
+    };
+    if (member.type == AE_IFDIR)
+        return ::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) ? CRX_OK : CRX_E_UNPACK;
+    CrxFd file(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        st.st_size != member.Size())
+        return CRX_E_UNPACK;
+    // Files of other paths that stand as the archive lists them and come to
+    // more than the end held: they were read from the start.
+    m_nProven += kEntryOverhead + member.Size();
+    if (m_nProven > kCrxRestFromEndLimit) {
+        whole = true;
+        return CRX_OK;
+    }
+    std::vector<char> stored(kChunk);
+    if (CrxResult rc = pass.Read([&](QByteArrayView bytes) {
+            return ::read(file.get(), stored.data(), size_t(bytes.size())) == bytes.size() &&
+                   std::memcmp(stored.data(), bytes.data(), size_t(bytes.size())) == 0;
+        }))
+        return rc;
+    return ::read(file.get(), stored.data(), 1) == 0 ? CRX_OK : CRX_E_UNPACK;
+}
+
+CrxResult FolderProof::NothingElse() const
+{
+    const fs::path root(QFile::encodeName(m_strFolder).toStdString());
+    std::error_code ec;
+    for (fs::recursive_directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
+        const QString path = QFile::decodeName(
+            QByteArray::fromStdString(it->path().lexically_relative(root).native()));
+        const bool folder = it->symlink_status(ec).type() == fs::file_type::directory;
+        if (ec || !(folder ? m_folders.contains(path) : m_files.contains(path)))
+            return CRX_E_UNPACK;
+    }
+    return ec ? CRX_E_UNPACK : CRX_OK;
 }
 
 } // namespace
@@ -338,228 +535,50 @@ CrxResult CCrxArchiver::ReadMember(const QString& archivePath, const QString& me
 CrxResult CCrxArchiver::UnpackEntries(const QString& archivePath, const QString& folder,
                                       Streamed* streamed, const QString& unpacked)
 {
-    const qint64 limit = UnpackLimitFor(QFileInfo(archivePath).size());
     const bool extract = !folder.isEmpty();
-    CrxDiskReserve reserve(folder);
-
-    // Outlives the reader, which reads from it.
-    CCrxBzip2Process child;
-    ChildSource source{&child};
-    std::unique_ptr<archive, ReadDeleter> reader(archive_read_new());
-    if (!reader)
-        return CRX_E_UNPACK;
-    archive_read_support_filter_bzip2(reader.get());
-    archive_read_support_format_tar(reader.get());
-    // lbzip2 decodes the outer bzip2 stream on every core; the tar inside is
-    // still read and checked here. Anything that does not start as bzip2
-    // goes the in-process way, which refuses it as before.
-    bool parallel = false;
-    if (UsesParallel()) {
-        Fd in(::open(QFile::encodeName(archivePath).constData(), O_RDONLY | O_CLOEXEC));
-        parallel = in.get() >= 0 && StartsAsBzip2(in.get()) &&
-                   child.StartDecompress(in.get(), kDecompressThreads, kDecompressBudgetKb);
-    }
-    const int opened =
-        parallel ? archive_read_open(reader.get(), &source, nullptr, ReadChild, nullptr)
-                 : archive_read_open_filename(reader.get(),
-                                              QFile::encodeName(archivePath).constData(), kChunk);
-    if (opened != ARCHIVE_OK)
-        return CRX_E_UNPACK;
-
-    qint64 total = 0;
-    std::vector<char> buffer(kChunk);
-    // The entry's data block by block, each counted against the limit
-    // before take sees it; take false fails the unpack.
-    auto readData = [&](auto&& take) {
-        for (;;) {
-            if (Aborted())
-                return CRX_E_CANCELLED;
-            const la_ssize_t n = archive_read_data(reader.get(), buffer.data(), buffer.size());
-            if (n == 0)
-                return CRX_OK;
-            if (n < 0)
-                return CRX_E_UNPACK;
-            total += n;
-            if (total > limit || !take(QByteArrayView(buffer.data(), n)))
-                return CRX_E_UNPACK;
-        }
-    };
-    // The rest of an entry nobody reads: counted as its stated size, so
-    // a bomb fails before it is decompressed, and passed without a copy.
-    auto skipData = [&](archive_entry* entry, qint64 done) {
-        total += std::max<qint64>(0, archive_entry_size(entry) - done);
-        if (total > limit)
-            return CRX_E_UNPACK;
-        return archive_read_data_skip(reader.get()) == ARCHIVE_OK ? CRX_OK : CRX_E_UNPACK;
-    };
-    // Past the streamed member, the members after it may come from the
-    // archive's last blocks: the reader then reads them from memory, and
-    // the decompression of what lies between stops.
-    QByteArray restFromEnd;
-    bool fromEnd = false;
-    auto takeRestFromEnd = [&](archive_entry* entry, qint64 done) {
-        const qint64 size = archive_entry_size(entry);
-        std::optional<QByteArray> rest =
-            RestFromEnd(archivePath, size, m_memberEnd, std::min(kRestFromEndLimit, limit - total));
-        if (!rest)
-            return false;
-        total += std::max<qint64>(0, size - done);
-        restFromEnd = std::move(*rest);
-        reader.reset();
-        child.Kill();
-        fromEnd = true;
-        if (AllZero(restFromEnd))
-            return true;
-        reader.reset(archive_read_new());
-        if (reader) {
-            archive_read_support_format_tar(reader.get());
-            if (archive_read_open_memory(reader.get(), restFromEnd.constData(),
-                                         size_t(restFromEnd.size())) != ARCHIVE_OK)
-                reader.reset();
-        }
-        return true;
-    };
-    // Past the streamed member, a read given the unpack folder checks each
-    // member against what stands there, as far as the unpack might have
-    // taken it from the archive's end.
-    bool checking = false;
-    qint64 checked = 0;
-    auto checkUnpacked = [&](archive_entry* entry, const QStringList& parts, mode_t type) {
-        const QString path = unpacked + QLatin1Char('/') + parts.join(QLatin1Char('/'));
-        struct stat st
-        {
-        };
-        if (type == AE_IFDIR)
-            return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode)
-                       ? CRX_OK
-                       : CRX_E_UNPACK;
-        Fd file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-        if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
-            st.st_size != archive_entry_size(entry))
-            return CRX_E_UNPACK;
-        std::vector<char> stored(kChunk);
-        if (CrxResult rc = readData([&](QByteArrayView bytes) {
-                return ::read(file.get(), stored.data(), size_t(bytes.size())) == bytes.size() &&
-                       std::memcmp(stored.data(), bytes.data(), size_t(bytes.size())) == 0;
-            }))
-            return rc;
-        return ::read(file.get(), stored.data(), 1) == 0 ? CRX_OK : CRX_E_UNPACK;
-    };
+    UnpackPass pass(archivePath, folder, UnpackLimitFor(QFileInfo(archivePath).size()), m_pAbort);
+    if (CrxResult rc = pass.Open(UsesParallel()))
+        return rc;
+    FolderProof proof(unpacked);
     for (;;) {
-        if (Aborted())
-            return CRX_E_CANCELLED;
-        if (fromEnd && !reader) {
-            if (AllZero(restFromEnd))
-                return CRX_OK;
-            return CRX_E_UNPACK;
-        }
-        archive_entry* entry = nullptr;
-        const int rc = archive_read_next_header(reader.get(), &entry);
-        if (rc == ARCHIVE_EOF)
+        Member member;
+        if (CrxResult rc = pass.Next(member))
+            return rc;
+        if (!member.entry)
             break;
-        if (rc != ARCHIVE_OK && rc != ARCHIVE_WARN)
-            return CRX_E_UNPACK;
-        // Only a bzip2 tar is a setting archive (an uncompressed tar is not).
-        const int filter = archive_filter_code(reader.get(), 0);
-        if (filter != ARCHIVE_FILTER_BZIP2 &&
-            !((parallel || fromEnd) && filter == ARCHIVE_FILTER_NONE))
-            return CRX_E_UNPACK;
-
-        const std::optional<QStringList> safe = SafeComponents(EntryPath(entry));
-        const mode_t type = archive_entry_filetype(entry);
-        if (!safe || archive_entry_hardlink(entry) || archive_entry_symlink(entry) ||
-            (type != AE_IFREG && type != AE_IFDIR))
-            return CRX_E_UNPACK;
-        const QStringList& parts = *safe;
-        if (parts.isEmpty()) {
-            if (type == AE_IFDIR)
-                continue; // "./", the unpack folder itself
-            return CRX_E_UNPACK;
-        }
-        total += kEntryOverhead;
-        if (total > limit || (extract && !reserve.Take(kEntryOverhead)))
-            return CRX_E_UNPACK;
-        if (checking) {
-            // Larger than what an unpack takes from the end: it came whole.
-            checked += kEntryOverhead + std::max<qint64>(0, archive_entry_size(entry));
-            if (checked > kRestFromEndLimit)
+        if (proof.Proving()) {
+            bool whole = false;
+            if (CrxResult rc = proof.Check(pass, member, whole))
+                return rc;
+            if (whole)
                 return CRX_OK;
-            if (CrxResult rc = checkUnpacked(entry, parts, type))
+            continue;
+        }
+        if (!unpacked.isEmpty())
+            if (CrxResult rc = proof.Note(member))
+                return rc;
+        const bool isStreamed = streamed && member.type == AE_IFREG && member.parts.size() == 1 &&
+                                member.parts.front() == streamed->name;
+        if (!isStreamed) {
+            if (CrxResult rc = extract ? pass.Extract(member) : pass.Skip(member, 0))
                 return rc;
             continue;
         }
-
-        const bool isStreamed =
-            streamed && type == AE_IFREG && parts.size() == 1 && parts.front() == streamed->name;
-        if (isStreamed || !extract) {
-            // The stand-in claims the name as a file of the member would: a
-            // second member of that name then fails on it.
-            if (isStreamed && extract) {
-                Fd standIn(
-                    ::open(QFile::encodeName(folder + QLatin1Char('/') + parts.front()).constData(),
-                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
-                if (standIn.get() < 0 || !standIn.close())
-                    return CRX_E_UNPACK;
-            }
-            ICrxMemberSink* sink = isStreamed ? streamed->sink : nullptr;
-            bool wanted = sink != nullptr;
-            qint64 done = 0;
-            if (wanted)
-                if (CrxResult rc = readData([&](QByteArrayView bytes) {
-                        done += bytes.size();
-                        wanted = sink->Take(bytes);
-                        return wanted;
-                    }))
-                    if (wanted || rc != CRX_E_UNPACK)
-                        return rc;
-            if (!wanted &&
-                !(isStreamed && extract && !m_memberEnd.isEmpty() && takeRestFromEnd(entry, done)))
-                if (CrxResult rc = skipData(entry, done))
-                    return rc;
-            if (!isStreamed)
-                continue;
-            streamed->found = true;
-            if (sink)
-                sink->End();
-            // A read alone needs nothing after its member, but for what an
-            // unpack may have taken from the end: the unpack before it
-            // checked the rest of the archive.
-            if (!extract) {
-                if (unpacked.isEmpty())
-                    return CRX_OK;
-                checking = true;
-            }
-            continue;
-        }
-
-        if (type == AE_IFDIR) {
-            if (!MakeFolders(folder, parts, parts.size()))
-                return CRX_E_UNPACK;
-            continue;
-        }
-        if (!MakeFolders(folder, parts, parts.size() - 1))
-            return CRX_E_UNPACK;
-        const QString target = folder + QLatin1Char('/') + parts.join(QLatin1Char('/'));
-        // O_NOFOLLOW: never write through a link, whatever lies there.
-        // O_EXCL: two entries that land on one name fail the unpack instead
-        // of the second overwriting the first.
-        Fd out(::open(QFile::encodeName(target).constData(),
-                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
-        if (out.get() < 0)
-            return CRX_E_UNPACK;
-        if (CrxResult rc = readData([&](QByteArrayView bytes) {
-                return reserve.Take(bytes.size()) &&
-                       WriteAll(out.get(), bytes.data(), size_t(bytes.size()));
-            }))
+        if (CrxResult rc = StreamMember(pass, member, streamed->sink, folder, m_memberEnd))
             return rc;
-        if (!out.close())
-            return CRX_E_UNPACK;
-        if (archive_entry_mtime_is_set(entry))
-            platform::setLastWriteTimeNs(target,
-                                         qint64(archive_entry_mtime(entry)) * 1'000'000'000 +
-                                             archive_entry_mtime_nsec(entry));
+        streamed->found = true;
+        // A read alone needs nothing after its member; one given the unpack
+        // folder proves what the unpack put there after it.
+        if (!extract) {
+            if (unpacked.isEmpty())
+                return CRX_OK;
+            proof.Begin();
+        }
     }
-    return archive_read_close(reader.get()) == ARCHIVE_OK ? CRX_OK : CRX_E_UNPACK;
+    if (proof.Proving())
+        if (CrxResult rc = proof.NothingElse())
+            return rc;
+    return pass.Finish();
 }
 
 CrxResult CCrxArchiver::Pack(const QString& folder, const QString& archivePath)

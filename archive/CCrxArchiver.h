@@ -2,9 +2,11 @@
 
 // The archive container: a bzip2-compressed tar. The bzip2 stream is made
 // by lbzip2 on every core where it is installed and decoded by it on three
-// (held while it runs ahead of its reader), else in-process; the tar is always read and written
-// in-process. Archives come from outside, so unpacking takes only plain files and folders under
-// relative paths, and stops past a size limit; nothing lands outside the unpack folder.
+// (held while it runs ahead of its reader), else in-process
+// (CrxBzip2Source); the tar is always read and written in-process. Archives
+// come from outside, so unpacking takes only plain files and folders under
+// relative paths, and stops past a size limit; nothing lands outside the
+// unpack folder.
 
 #include "archive/CrxResult.h"
 
@@ -37,11 +39,11 @@ public:
     void SetAbortFlag(const CrxAbortFlag* flag) { m_pAbort = flag ? flag : &m_nOwnAbort; }
 
     // Unpacks archivePath into folder (which must exist): 0, CRX_E_CANCELLED
-    // or CRX_E_UNPACK (not a bzip2 tar, a damaged one, an entry that is a
-    // link, device or path leaving the folder, two entries of one name,
-    // past the size limit, or into the file system's reserve). Names that
-    // are not UTF-8 are read in the legacy code page. A failure removes
-    // what the unpack added to the folder.
+    // or CRX_E_UNPACK (not a bzip2 tar, a damaged stream anywhere in the
+    // file, an entry that is a link, device or path leaving the folder, two
+    // entries of one name, past the size limit, or into the file system's
+    // reserve). Names that are not UTF-8 are read in the legacy code page.
+    // A failure removes what the unpack added to the folder.
     CrxResult Unpack(const QString& archivePath, const QString& folder);
     // Unpack, except for the member named member at the top of the archive:
     // its bytes go to sink (read past when sink is null), counted against
@@ -52,17 +54,19 @@ public:
     // Reads the archive up to the end of the member named member at its top
     // and hands its bytes to sink; nothing is written. found says whether
     // the member came. 0, CRX_E_CANCELLED or CRX_E_UNPACK (as Unpack).
-    // With unpacked, the folder an UnpackStreaming of the archive filled:
-    // the members after the member are read on and must stand there as they
-    // are in the archive (CRX_E_UNPACK if not), as far as an unpack may have
-    // taken them from the archive's end.
+    // With unpacked, the folder an UnpackStreaming of the archive filled,
+    // the reading goes on to the end of the file and proves that folder:
+    // each member after the member stands there as the archive has it and
+    // nothing else does, and every stream is whole (CRX_E_UNPACK if not).
+    // Only then does the folder hold what a reading from the start yields.
     CrxResult ReadMember(const QString& archivePath, const QString& member, ICrxMemberSink& sink,
                          bool& found, const QString& unpacked = QString());
     // The streamed member's text ends with lastText (white space may follow).
     // Once its sink wants no more, UnpackStreaming may then take the members
     // after it from the last blocks of the archive, without decompressing
-    // the rest of it, where their start can be found for certain; a
-    // ReadMember given the folder checks them against the archive later.
+    // the rest of it, where their start can be found for certain. Until a
+    // ReadMember given the folder has proven them, they are only what the
+    // archive's end holds.
     void SetMemberEnd(const QByteArray& lastText) { m_memberEnd = lastText; }
     // Packs everything in folder, with paths relative to it and an entry
     // for every folder (so an empty one survives), into archivePath:

@@ -142,6 +142,24 @@ QByteArray CrxBzip2Tail::SingleBlockStream(qint64 start, qint64 stop) const
     return stream;
 }
 
+bool CrxBzip2Tail::BeginsStream(qint64 start) const
+{
+    // The stream's head, "BZh" and the level, ends on a byte boundary right
+    // before its first block.
+    if (start < 32 || start % 8 != 0)
+        return false;
+    const char* head = m_window.constData() + start / 8 - 4;
+    return std::equal(head, head + 3, "BZh") && head[3] >= '1' && head[3] <= '9';
+}
+
+bool CrxBzip2Tail::CombinedCrcHolds() const
+{
+    std::uint32_t combined = 0;
+    for (auto crc = m_blockCrcs.rbegin(); crc != m_blockCrcs.rend(); ++crc)
+        combined = ((combined << 1) | (combined >> 31)) ^ *crc;
+    return combined == std::uint32_t(Bits48(m_streamEnd + kMagicBits) >> 16);
+}
+
 bool CrxBzip2Tail::Extend(qint64 limit)
 {
     if (m_nextStop < 0)
@@ -155,6 +173,11 @@ bool CrxBzip2Tail::Extend(qint64 limit)
     if (!DecodeStream(SingleBlockStream(start, stop), limit - m_decoded.size(), block))
         return false;
     m_decoded.prepend(block);
+    m_blockCrcs.push_back(std::uint32_t(Bits48(start + kMagicBits) >> 16));
     m_nextStop = start;
+    if (BeginsStream(start) && !CombinedCrcHolds()) {
+        m_nextStop = -1;
+        return false;
+    }
     return true;
 }

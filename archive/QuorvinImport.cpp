@@ -123,6 +123,12 @@ CrxResult CrxImportContents(const QString& archiveArgument, const QString& baseA
         doc.reset();
     } catch (...) {
     }
+    // The archive is damaged, or its end held what a reading from its start
+    // does not: nothing of it is kept. The work databases the open built
+    // (from schema texts the header read took from the archive's end) go
+    // with the rest of the base folder, which the header read had emptied.
+    if (rc == CRX_E_UNPACK && importMode == CRX_IMPORT_NORMAL)
+        ResetFolder(baseFolder);
     return rc;
 }
 

@@ -40,7 +40,11 @@ CrxResult CrxImportInitSettingDB(const QString& archivePath, const QString& base
 // 0 is refused with CRX_E_PARTIAL_TABLE before anything is written when the
 // archive carries one of them without mainte="renew". The header
 // values are kept but do not change the import. The unpack folder is gone
-// afterwards, whatever the result.
+// afterwards, whatever the result. The archive is read from its start to
+// its end, which proves what the header read took from the archive's end:
+// an archive that is damaged, or whose end holds what that reading does not
+// yield, gives CRX_E_UNPACK, and in mode 0 the base folder is then emptied
+// (nothing the open built from it is kept).
 CrxResult CrxImportContents(const QString& archivePath, const QString& baseFolder,
                             const CrxAbortFlag* abort, int importMode, QString resourceFolder,
                             const QString* machineType, const QString* crxVersion,

@@ -699,14 +699,16 @@ TEST_F(CCrxArchiverChildTest, PackFailsWhenLbzip2FailsOrDies)
     }
 }
 
-TEST_F(CCrxArchiverChildTest, UnpackRefusesWhatADyingLbzip2LeftOut)
+TEST_F(CCrxArchiverChildTest, UnpackRefusesWhatADyingOrFailingLbzip2Gave)
 {
     MakeTree(Path("src"));
     ASSERT_TRUE(writeFile(Path("src/blob/big.blob"), QByteArray(4 << 20, 'b')));
     ASSERT_EQ(CCrxArchiver().Pack(Path("src"), Path("a.crx")), CRX_OK);
     for (const QByteArray& script : {QByteArray("\"$LBZIP2\" \"$@\" | head -c 30000\n"
                                                 "kill -SEGV $$\n"),
-                                     QByteArray("kill -SEGV $$\n")}) {
+                                     QByteArray("kill -SEGV $$\n"),
+                                     // All of it, and a failure code.
+                                     QByteArray("\"$LBZIP2\" \"$@\"\nexit 1\n")}) {
         UseScript(script);
         CCrxArchiver archiver;
         EXPECT_EQ(archiver.Unpack(Path("a.crx"), UnpackFolder()), CRX_E_UNPACK) << script.data();

@@ -68,6 +68,9 @@ TEST_F(CrxBzip2TailTest, StopsWhereTheLastStreamOrTheReadableEndStops)
     const QByteArray packed = Compress(second);
     QByteArray damaged = packed;
     damaged[damaged.size() - 300] ^= 0x04;
+    // The stream's own CRC, made of its blocks', at its end.
+    QByteArray badStreamCrc = packed;
+    badStreamCrc[badStreamCrc.size() - 2] ^= 0x01;
 
     const struct
     {
@@ -81,6 +84,9 @@ TEST_F(CrxBzip2TailTest, StopsWhereTheLastStreamOrTheReadableEndStops)
         {"limit", packed, 40000, 0},
         {"limit after a block", packed, 120000, 1},
         {"damaged last block", damaged, 1 << 30, 0},
+        // Found out once the stream's first block is decoded.
+        {"stream CRC", badStreamCrc, 1 << 30, 1},
+        {"stream CRC of the last stream", Compress(first) + badStreamCrc, 1 << 30, 1},
         {"bytes after the end", packed + "x", 1 << 30, 0},
         {"no bzip2", Prose(5000, 4), 1 << 30, 0},
         {"empty stream", Compress({}), 1 << 30, 0},
