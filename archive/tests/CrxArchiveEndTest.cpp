@@ -10,12 +10,12 @@
 
 #include "archive/tests/CrxImportFixture.h"
 #include "archive/tests/CrxTestSupport.h"
+#include "testsupport/ToolRun.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -227,11 +227,9 @@ protected:
     // What GNU tar lists of the archive; ok false when it fails.
     QStringList TarList(const QString& archive, bool& ok) const
     {
-        QProcess tar;
-        tar.start("tar", {"-tjf", archive});
-        EXPECT_TRUE(tar.waitForFinished(60000));
-        ok = tar.exitStatus() == QProcess::NormalExit && tar.exitCode() == 0;
-        return QString::fromUtf8(tar.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        const korvane::test::ToolResult tar = korvane::test::RunTool("tar", {"-tjf", archive});
+        ok = tar.exitCode == 0;
+        return QString::fromUtf8(tar.out).split('\n', Qt::SkipEmptyParts);
     }
 
     // What a start-to-end reading of the archive unpacks (libarchive), the
@@ -374,7 +372,7 @@ TEST_P(CrxArchiveEndTest, ADamagedStreamNeverOpens)
         ASSERT_TRUE(writeFile(archive, crafted.bytes));
         // bzip2 finds the damage (tar, which stops reading at its end mark,
         // may not).
-        ASSERT_NE(QProcess::execute("bzip2", {"-tq", archive}), 0) << crafted.name;
+        ASSERT_NE(korvane::test::RunTool("bzip2", {"-tq", archive}).exitCode, 0) << crafted.name;
 
         ASSERT_EQ(ResetFolder(Path("unpack")), 1);
         EXPECT_EQ(CCrxArchiver().Unpack(archive, Path("unpack")), CRX_E_UNPACK) << crafted.name;
