@@ -529,8 +529,6 @@ struct KnownFault
     const char* fault;  // a pattern of the fault's line
 };
 constexpr KnownFault kKnownFaults[] = {
-    // The name column is 2 px short of a 40-character name.
-    {"CSelectCustomItemDlg", R"("Name": column cut)"},
     // Keys stand where the stored layout puts them, some over others.
     {"kesmond::CFcKeyLayoutDlg",
      R"(: kesmond::CFcKeyLayButton ".*": overlaps kesmond::CFcKeyLayButton )"},
