@@ -16,6 +16,8 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+
 namespace kesmond {
 
 namespace {
@@ -60,8 +62,32 @@ void CFcCharListDlg::SetUpList()
     m_pModel->SetNumberColumns(CRecordListModel::NumberColumns::None);
     m_pList->setShowGrid(true);
     m_pList->verticalHeader()->setMinimumSectionSize(0);
-    m_pList->verticalHeader()->setDefaultSectionSize(QFontMetrics(m_pList->font()).height() +
-                                                     2 * kEdgeHeight + 2);
+    m_pList->verticalHeader()->setDefaultSectionSize(RowHeight(1));
+    // A text of several lines shows whole: its row grows with its lines, once
+    // the columns are built and after a change (a sort keeps rows' heights).
+    connect(m_pModel, &QAbstractItemModel::modelReset, this, [this] { FitRowsToText(); });
+    connect(m_pModel, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                FitRowsToText(topLeft.row(), bottomRight.row());
+            });
+    FitRowsToText();
+}
+
+int CFcCharListDlg::RowHeight(int lines) const
+{
+    return lines * QFontMetrics(m_pList->font()).height() + 2 * kEdgeHeight + 2;
+}
+
+void CFcCharListDlg::FitRowsToText(int first, int last)
+{
+    last = last < 0 ? m_pModel->rowCount() - 1 : std::min(last, m_pModel->rowCount() - 1);
+    for (int row = std::max(first, 0); row <= last; ++row) {
+        qsizetype lines = 1;
+        for (int column = 0; column < m_pModel->columnCount(); ++column)
+            lines =
+                std::max(lines, m_pModel->index(row, column).data().toString().count(u'\n') + 1);
+        m_pList->setRowHeight(row, RowHeight(int(lines)));
+    }
 }
 
 void CFcCharListDlg::OnOK()

@@ -25,6 +25,12 @@ protected:
     bool ReadList(int& err) override;
     void SetUpList() override;
     void OnOK() override;
+
+private:
+    // The height of a row whose text has that many lines.
+    int RowHeight(int lines) const;
+    // Rows first to last (all by default) as high as their texts.
+    void FitRowsToText(int first = 0, int last = -1);
 };
 
 } // namespace kesmond

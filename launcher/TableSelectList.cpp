@@ -1,6 +1,7 @@
 #include "launcher/TableSelectList.h"
 
 #include <QAbstractItemModel>
+#include <QFont>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QRegularExpression>
@@ -16,10 +17,14 @@ namespace {
 // The name column gives up room down to this before the list scrolls.
 constexpr int kNarrowestName = 100;
 
-// A header wraps at its blanks: its widest word and its margins.
+// A header wraps at its blanks: its widest word and its margins. Titles
+// over the selected rows are drawn bold.
 int HeaderNeed(const QHeaderView* header, const QString& title)
 {
-    const QFontMetrics metrics(header->font());
+    QFont font = header->font();
+    if (header->highlightSections())
+        font.setBold(true);
+    const QFontMetrics metrics(font);
     int widest = 0;
     for (const QString& word : title.split(QRegularExpression(QStringLiteral("\\s+"))))
         widest = std::max(widest, metrics.horizontalAdvance(word));

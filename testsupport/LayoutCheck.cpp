@@ -499,6 +499,12 @@ bool IsEditorOver(const QWidget* editor, const QWidget* list)
     return rows.contains(editor->geometry());
 }
 
+// Keys on the key sheet are placed by stored data and may overlap by the user's choice.
+bool IsSheetKey(const QWidget* widget)
+{
+    return widget->inherits("kesmond::CFcKeyLayButton");
+}
+
 void CheckOverlaps(QWidget* parent, const QWidget* window, Faults& faults)
 {
     QList<QWidget*> siblings;
@@ -511,7 +517,9 @@ void CheckOverlaps(QWidget* parent, const QWidget* window, Faults& faults)
     for (int i = 0; i < siblings.size(); ++i)
         for (int j = i + 1; j < siblings.size(); ++j)
             if (siblings[i]->geometry().intersects(siblings[j]->geometry()) &&
-                !IsEditorOver(siblings[i], siblings[j]) && !IsEditorOver(siblings[j], siblings[i]))
+                !IsEditorOver(siblings[i], siblings[j]) &&
+                !IsEditorOver(siblings[j], siblings[i]) &&
+                !(IsSheetKey(siblings[i]) && IsSheetKey(siblings[j])))
                 faults.add(
                     siblings[j], GetText(siblings[j]),
                     QStringLiteral("overlaps %1 by %2 x %3 px")
@@ -519,35 +527,6 @@ void CheckOverlaps(QWidget* parent, const QWidget* window, Faults& faults)
                         .arg(siblings[i]->geometry().intersected(siblings[j]->geometry()).width())
                         .arg(
                             siblings[i]->geometry().intersected(siblings[j]->geometry()).height()));
-}
-
-// Faults the wider check found in windows that other work mends: each is
-// left out until its window is mended, then its line goes.
-struct KnownFault
-{
-    const char* window; // the window's class
-    const char* fault;  // a pattern of the fault's line
-};
-constexpr KnownFault kKnownFaults[] = {
-    // The selected rows draw the header bold: the title no longer fits.
-    {"tovanel::CCrxTblSelDlg", R"("Item difference": column header needs)"},
-    // Texts of two lines in rows of one.
-    {"kesmond::CFcCharListDlg", R"(px high, its text needs)"},
-    // The name column is 2 px short of a 40-character name.
-    {"CSelectCustomItemDlg", R"("Name": column cut)"},
-    // Keys stand where the stored layout puts them, some over others.
-    {"kesmond::CFcKeyLayoutDlg",
-     R"(: kesmond::CFcKeyLayButton ".*": overlaps kesmond::CFcKeyLayButton )"},
-};
-
-bool IsKnown(const QWidget* window, const QString& fault)
-{
-    return std::any_of(
-        std::begin(kKnownFaults), std::end(kKnownFaults), [&](const KnownFault& known) {
-            return QLatin1String(window->metaObject()->className()) ==
-                       QLatin1String(known.window) &&
-                   QRegularExpression(QString::fromUtf8(known.fault)).match(fault).hasMatch();
-        });
 }
 
 } // namespace
@@ -602,7 +581,6 @@ QStringList LayoutFaults(QWidget* window)
         if (!qobject_cast<QAbstractScrollArea*>(parent) &&
             !qobject_cast<QAbstractSpinBox*>(parent) && !qobject_cast<QComboBox*>(parent))
             CheckOverlaps(parent, window, faults);
-    faults.lines.removeIf([window](const QString& fault) { return IsKnown(window, fault); });
     return faults.lines;
 }
 

@@ -7,7 +7,7 @@
 // all of it); every text shows whole; a code or number column fits its widest
 // cell, and no column is cut while its list has room to spare; rows are as
 // high as their text and a list shows two of them; no two sibling controls
-// overlap.
+// overlap (keys on the key sheet stand where the user's layout puts them).
 
 #include "testsupport/QtPrinters.h"
 

@@ -80,6 +80,17 @@ protected:
         m_chars->accept();
         EXPECT_TRUE(ran);
     }
+    // Each row's height in lines of the list's font, with the edges.
+    QList<int> RowHeights()
+    {
+        const int line = QFontMetrics(m_chars->List()->font()).height();
+        QList<int> heights;
+        for (int r = 0; r < m_chars->Model()->rowCount(); ++r) {
+            const int height = m_chars->List()->rowHeight(r) - 6;
+            heights << (height % line == 0 ? height / line : -height);
+        }
+        return heights;
+    }
     QString StoredText(const QString& code)
     {
         return Rows("CSB007", {"CHARDATA"}, QStringLiteral("CHARSETCODE='%1'").arg(code))
@@ -107,16 +118,20 @@ TEST_F(CFcCharListDlgTest, HiddenRowsGoAndCodesShowTheirTitles)
     EXPECT_TRUE(FindControlById(m_chars, 1)->isEnabled());
     EXPECT_FALSE(FindControlById(m_chars, IDC_FC_INSERT)->isVisible());
     EXPECT_FALSE(FindControlById(m_chars, IDC_FC_DELETE)->isVisible());
-    // The row height leaves room for the text and the edges.
-    EXPECT_EQ(m_chars->List()->rowHeight(0), QFontMetrics(m_chars->List()->font()).height() + 6);
+    // The row height leaves room for the text and the edges, of each line.
+    EXPECT_EQ(RowHeights(), QList<int>({1, 2, 1, 1, 1}));
 }
 
 TEST_F(CFcCharListDlgTest, SortingByTheTitleOrdersByTitleTexts)
 {
     Open();
+    // A text of two lines keeps its row's height wherever it is sorted to.
+    m_chars->Model()->SortRecords(0, false);
+    EXPECT_EQ(RowHeights(), QList<int>({1, 1, 1, 2, 1}));
     m_chars->Model()->SortRecords(0, true);
     EXPECT_EQ(Shown(), QStringList({"|no title", "Alpha|line1\r\nline2", "Long|" + m_long,
                                     "Mid|shown", "Zeta|plain"}));
+    EXPECT_EQ(RowHeights(), QList<int>({1, 2, 1, 1, 1}));
     // A change after sorting edits the row shown.
     Change(1, [](CFcCharDetailDlg& dialog) {
         EXPECT_EQ(dialog.findChild<QLabel*>()->text(), "Alpha");
@@ -125,6 +140,7 @@ TEST_F(CFcCharListDlgTest, SortingByTheTitleOrdersByTitleTexts)
     });
     EXPECT_EQ(StoredText("B2"), "sorted");
     EXPECT_EQ(Shown().value(1), "Alpha|sorted");
+    EXPECT_EQ(RowHeights(), QList<int>({1, 1, 1, 1, 1}));
 }
 
 TEST_F(CFcCharListDlgTest, ALongerStoredTextShowsWholeAndTypingStopsAtTheLimit)
@@ -156,6 +172,7 @@ TEST_F(CFcCharListDlgTest, LineBreaksAreKeptAsCrLfAndTheSaveStampsTheRow)
     EXPECT_EQ(Rows("CSB007", {}, "CHARSETCODE='B2'").value(0),
               QStringList({"B2", "line1\r\nline2 more\r\nx", "note", "2001", "20240506070809"}));
     EXPECT_EQ(Shown().value(1), "Alpha|line1\r\nline2 more\r\nx");
+    EXPECT_EQ(RowHeights(), QList<int>({1, 3, 1, 1, 1}));
     // A code without its title gives the dialog an empty label.
     Change(4, [](CFcCharDetailDlg& dialog) { EXPECT_EQ(dialog.findChild<QLabel*>()->text(), ""); });
 }

@@ -454,6 +454,32 @@ TEST_F(KeyLayoutWindow, AfterPasteNoKeyIsDrawnSelected)
         EXPECT_EQ(keys[i + 4]->grab().toImage(), keys[i]->grab().toImage()) << i;
 }
 
+// Keys stand where the stored layout puts them: one on the cell below a key
+// (whose window is 4 px taller than its row) and one over another key are
+// the user's layout, not a fault of the window.
+TEST_F(KeyLayoutWindow, KeysTheLayoutPlacesOverEachOtherAreTheUsersLayout)
+{
+    for (const char* key : {"5, 'FunctionButton', 'Standard', '000001', 258, 73",
+                            "6, 'ItemButton', 'Standard', '0000000000000123', 130, 2"})
+        Exec(QStringLiteral("INSERT INTO CSB022 (SHEETTYPE, SHEETNUMBER, SHEETARRANGE, "
+                            "SHEETSEQCODE, CONTROLTYPE, THEME, CODE, POSITIONX, POSITIONY, WIDTH, "
+                            "HEIGHT, LABEL, FOREGROUNDCOLOR, BACKGROUNDCOLOR, OPTIONCOLOR, "
+                            "IMAGEFLAG) VALUES ('ITEM', 1, 1, %1, 127, 68, '', 0, 0, 0, 0)")
+                 .arg(QLatin1String(key)));
+    CFcKeyLayoutDlg& window = Open();
+    QList<QSize> overlaps;
+    const auto& keys = window.Controller()->KeyWindows();
+    for (size_t i = 0; i < keys.size(); ++i)
+        for (size_t j = i + 1; j < keys.size(); ++j)
+            if (const QRect both = keys[i]->geometry().intersected(keys[j]->geometry());
+                !both.isEmpty())
+                overlaps << both.size();
+    std::sort(overlaps.begin(), overlaps.end(),
+              [](QSize a, QSize b) { return a.height() < b.height(); });
+    EXPECT_EQ(overlaps, QList<QSize>({QSize(127, 1), QSize(127, 72)}));
+    EXPECT_EQ(korvane::test::LayoutFaults(&window), QStringList());
+}
+
 // Large palette keys on a 1280 x 800 screen: the palette scrolls where the
 // window has no room for it, the button row stays clear of it, and the
 // 800 px sheet shows whole with its tab strip at its start.

@@ -70,18 +70,40 @@ bool CSelectItemDlg::OnInitDialog()
         m_listCtrl->setColumnWidth(i, int(m_arrColumnWidths.value(i, 0)));
     // The code column shows every code whole, however wide its texts set it:
     // items without a name are told apart by their code alone.
-    if (!m_arrColumnNames.isEmpty() && m_arrColumnWidths.value(0, 0) > 0) {
-        const QFontMetrics metrics(m_listCtrl->font());
-        int widest = 0;
-        for (int row = 0; row < m_model->rowCount(); ++row)
-            widest = std::max(widest,
-                              metrics.horizontalAdvance(m_model->index(row, 0).data().toString()));
-        const int margins =
-            2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_listCtrl) + 1) + 2;
-        m_listCtrl->setColumnWidth(0, std::max(m_listCtrl->columnWidth(0), widest + margins));
+    if (!m_arrColumnNames.isEmpty() && m_arrColumnWidths.value(0, 0) > 0)
+        m_listCtrl->setColumnWidth(0, std::max(m_listCtrl->columnWidth(0), CellsNeed(0)));
+    // A name wider than its column takes what the list has to spare.
+    if (m_arrColumnNames.size() > 1) {
+        const int need = CellsNeed(1);
+        const int width = m_listCtrl->columnWidth(1);
+        if (need > width)
+            m_listCtrl->setColumnWidth(1, width + std::clamp(need - width, 0, SpareWidth()));
     }
     setWindowTitle(m_strTitle);
     return true;
+}
+
+int CSelectItemDlg::CellsNeed(int column) const
+{
+    const QFontMetrics metrics(m_listCtrl->font());
+    int widest = 0;
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        widest = std::max(widest,
+                          metrics.horizontalAdvance(m_model->index(row, column).data().toString()));
+    return widest +
+           2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_listCtrl) + 1) + 2;
+}
+
+int CSelectItemDlg::SpareWidth() const
+{
+    // Worked out from the list's own size: its scroll bars come up only once
+    // it is shown.
+    const int frame = 2 * m_listCtrl->frameWidth();
+    int inside = m_listCtrl->width() - frame;
+    const int rows = m_model->rowCount() * m_listCtrl->verticalHeader()->defaultSectionSize();
+    if (rows > m_listCtrl->height() - frame - m_listCtrl->horizontalHeader()->sizeHint().height())
+        inside -= m_listCtrl->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_listCtrl);
+    return inside - m_listCtrl->horizontalHeader()->length();
 }
 
 void CSelectItemDlg::OnOK()

@@ -42,6 +42,11 @@ protected:
     void OnOK() override;
 
 private:
+    // The width that shows every cell of a column whole.
+    int CellsNeed(int column) const;
+    // The width the list shows right of its last column.
+    int SpareWidth() const;
+
     QTableView* m_listCtrl = nullptr;
     CSelectItemModel* m_model = nullptr;
 };

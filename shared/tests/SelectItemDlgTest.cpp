@@ -9,12 +9,14 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
 
 #include "testsupport/LayoutCheck.h"
 #include "testsupport/QtPrinters.h"
+#include "testsupport/WideRows.h"
 #include "shared/tests/WorkDbFixture.h"
 #include "testsupport/ModalDriver.h"
 
@@ -143,6 +145,45 @@ TEST_F(Choosers, EachKindFillsFromTheDatabaseWithItsTextsAndReturnsTheChoice)
             EXPECT_EQ(dlg.m_strSelectCode, c.code);
             EXPECT_EQ(dlg.m_strSelectName, c.name);
         }
+    }
+}
+
+// A 40-character name takes the room the list has to spare: whole where
+// there is enough (the departments), else its columns reach the list's edge.
+TEST_F(Choosers, AWideNameTakesTheRoomTheListHasToSpare)
+{
+    const QString wide = korvane::test::kWideName;
+    Exec(QStringLiteral("INSERT INTO CIA002 (ITEMDEPTCODE, ITEMDEPTNAME) VALUES ('000003','%1')")
+             .arg(wide));
+    Exec(QStringLiteral("INSERT INTO CIA001 (ITEMCODE, ITEMNAME, ITEMDEPTCODE) VALUES "
+                        "('0000000000000004','%1','000001')")
+             .arg(wide));
+    Exec(QStringLiteral("INSERT INTO CIB001 (SETITEMCODE, SETITEMNAME) VALUES "
+                        "('0000000000000002','%1')")
+             .arg(wide));
+    Exec(QStringLiteral("INSERT INTO CSB002 (FUNCKEYCODE, FUNCKEYNAME, FUNCTIONCODE) VALUES "
+                        "('000002','%1','000010')")
+             .arg(wide));
+    for (int kind : {1, 2, 3, 4}) {
+        CSelectCustomItemDlg dlg;
+        dlg.m_pSQliteDB = m_db.get();
+        dlg.m_nSelectType = kind;
+        dlg.m_strDeptCode = QStringLiteral("000001");
+        dlg.SetDialogDefaultText();
+        whenModal([&](CSelectItemDlg* shown) {
+            const QTableView* view = shown->ListCtrl();
+            const int need =
+                QFontMetrics(view->font()).horizontalAdvance(wide) +
+                2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+            const bool whole = view->columnWidth(1) >= need;
+            if (kind == CSelectCustomItemDlg::SELECT_DEPT)
+                EXPECT_TRUE(whole) << view->columnWidth(1) << " of " << need;
+            EXPECT_TRUE(whole || view->horizontalHeader()->length() >= view->viewport()->width())
+                << kind;
+            EXPECT_EQ(korvane::test::LayoutFaults(shown), QStringList()) << kind;
+            cancel(shown);
+        });
+        EXPECT_EQ(dlg.DoModal(), 2) << kind;
     }
 }
 
