@@ -299,6 +299,17 @@ protected:
         return CRX_OK;
     }
 
+    // The open's three steps on the model "MODEL1" of the folder "res".
+    CrxResult OpenAsTheLauncherDoes(const QString& archive)
+    {
+        CrxResult rc = Header(archive);
+        if (rc == CRX_OK)
+            rc = CrxImportInitSettingDB(archive, Base(), Path("res"), "MODEL1");
+        if (rc == CRX_OK)
+            rc = Contents(archive);
+        return rc;
+    }
+
     const QString m_program = CCrxBzip2Process::Program();
 };
 
@@ -345,11 +356,7 @@ TEST_P(CrxArchiveEndTest, AnOpenNeverKeepsWhatOnlyTheEndHolds)
     for (const Crafted& crafted : MembersOnlyTheEndHolds()) {
         const QString archive = Path("crafted.crx");
         ASSERT_TRUE(writeFile(archive, crafted.bytes));
-        CrxResult rc = Header(archive);
-        if (rc == CRX_OK)
-            rc = CrxImportInitSettingDB(archive, Base(), Path("res"), "MODEL1");
-        if (rc == CRX_OK)
-            rc = Contents(archive);
+        const CrxResult rc = OpenAsTheLauncherDoes(archive);
         if (rc == CRX_OK) {
             EXPECT_EQ(Rows(SettingDb(), "T"), QStringList()) << crafted.name;
         } else {
@@ -391,12 +398,7 @@ TEST_P(CrxArchiveEndTest, AnOpenOfADamagedStreamKeepsNothing)
     for (const Crafted& crafted : DamagedLastStreams(schema)) {
         const QString archive = Path("damaged.crx");
         ASSERT_TRUE(writeFile(archive, crafted.bytes));
-        CrxResult rc = Header(archive);
-        if (rc == CRX_OK)
-            rc = CrxImportInitSettingDB(archive, Base(), Path("res"), "MODEL1");
-        if (rc == CRX_OK)
-            rc = Contents(archive);
-        EXPECT_EQ(rc, CRX_E_UNPACK) << crafted.name;
+        EXPECT_EQ(OpenAsTheLauncherDoes(archive), CRX_E_UNPACK) << crafted.name;
         EXPECT_FALSE(QFile::exists(Base() + "/additionals/a.txt")) << crafted.name;
     }
 }
