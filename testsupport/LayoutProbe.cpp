@@ -1,7 +1,7 @@
 // Loaded by the end-to-end tests into the program they start on the private
 // X server (QT_QPA_GENERIC_PLUGINS, see ProgramTest.h): every window the
 // program shows is checked as in the widget tests, and each fault is appended
-// as a line to the file the plugin's specification names.
+// as a line to the file named after the plugin's key in that variable.
 #include "testsupport/LayoutCheck.h"
 
 #include <QFile>
