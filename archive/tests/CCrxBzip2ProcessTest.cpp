@@ -115,11 +115,12 @@ TEST_F(CCrxBzip2ProcessTest, AReaderThatWaitsHoldsTheDecompressorAtItsBudget)
     EXPECT_EQ(total, size);
     EXPECT_EQ(unpacked.result(), packed.result());
     // Held at the budget, past it by what lbzip2 takes between two checks:
-    // a few MB, more on a busy machine with two cores. Left to itself it
-    // held some 50 MB here.
+    // a few MB, some 21 MB on a busy machine with two cores, where the
+    // watching thread waits for a core. Left to itself it held some 50 MB
+    // here.
     EXPECT_TRUE(seenHeld);
     EXPECT_GT(peakKb, 0);
-    EXPECT_LE(peakKb, kBudgetKb + 20 * 1024);
+    EXPECT_LE(peakKb, kBudgetKb + 24 * 1024);
 }
 
 TEST_F(CCrxBzip2ProcessTest, AHeldDecompressorIsStoppedAtOnce)
