@@ -35,7 +35,13 @@ public:
     // it: a part of a document made on another thread, taken by
     // TakeOutput() and handed to the file's writer by WriteLines().
     void OpenInMemory(int depth);
-    QByteArray TakeOutput() { return std::exchange(m_utf8, QByteArray()); }
+    // reuse, emptied, takes the output's place with its capacity: a writer
+    // of many parts then allocates no buffer after the first.
+    QByteArray TakeOutput(QByteArray reuse = QByteArray())
+    {
+        reuse.resize(0);
+        return std::exchange(m_utf8, std::move(reuse));
+    }
     // Flushes and closes; CRX_E_XML_NOT_OPEN without an open file.
     bool Close();
     bool IsOpen() const { return m_file.isOpen() || m_bMemory; }

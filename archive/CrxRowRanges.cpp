@@ -136,11 +136,10 @@ CrxResult WriteRows(CCrxRecord& record, bool keysOnly, CrxExportContext& context
         return CRX_OK;
     CCrxDb& db = *context.db;
     CCrxSqlReader& read = db.Reader();
-    // The compressor waits for the XML while the readers write it: two
-    // thirds of the cores made the save a tenth faster than half of them,
-    // and every core took its memory to 100 MB.
+    // The compressor waits for the XML while the readers write it: every
+    // core but the one of the thread that writes the ranges into the file.
     const int cores = CCrxBzip2Process::Cores();
-    const int threads = cores < 2 ? 1 : std::clamp(cores * 2 / 3, 2, kMaxThreads);
+    const int threads = cores < 2 ? 1 : std::clamp(cores - 1, 2, kMaxThreads);
     const bool blobs = std::any_of(record.Items().begin(), record.Items().end(),
                                    [](const auto& item) { return item->IsBlobColumn(); });
     if (threads < 2 || blobs || !read.Statement() || !read.m_strWhere.isEmpty() ||
@@ -210,7 +209,9 @@ CrxResult WriteRows(CCrxRecord& record, bool keysOnly, CrxExportContext& context
                 return CrxExportWalk::WriteRows(*reader.record, keysOnly, counter, reader.context);
             });
             Range& range = parts[size_t(index % qint64(parts.size()))];
-            range.xml = reader.writer.TakeOutput();
+            // The slot's emptied buffer becomes the reader's next one:
+            // no range allocates, frees or faults in its buffer anew.
+            range.xml = reader.writer.TakeOutput(std::move(range.xml));
             range.rc = rc;
             if (rc != CRX_OK)
                 range.detail = CrxCurrentDetail();
@@ -251,7 +252,7 @@ CrxResult WriteRows(CCrxRecord& record, bool keysOnly, CrxExportContext& context
         } else if (!context.writer->WriteLines(range.xml)) {
             rc = context.writer->FailureCode();
         }
-        range.xml = QByteArray();
+        range.xml.resize(0);
         {
             std::lock_guard lock(mutex);
             range.ready = false;
