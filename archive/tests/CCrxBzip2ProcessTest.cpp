@@ -120,7 +120,12 @@ TEST_F(CCrxBzip2ProcessTest, AReaderThatWaitsHoldsTheDecompressorAtItsBudget)
     // here.
     EXPECT_TRUE(seenHeld);
     EXPECT_GT(peakKb, 0);
+#if !defined(__SANITIZE_THREAD__)
+    // Under the race detector the watching thread runs many times slower
+    // than lbzip2, which the detector does not slow: the bound says nothing
+    // there.
     EXPECT_LE(peakKb, kBudgetKb + 24 * 1024);
+#endif
 }
 
 TEST_F(CCrxBzip2ProcessTest, AHeldDecompressorIsStoppedAtOnce)
