@@ -39,12 +39,6 @@ constexpr qint64 kUnpackRatio = 200;
 constexpr size_t kChunk = 64 * 1024;
 constexpr size_t kSourceChunk = 256 * 1024;
 
-struct ReadDeleter
-{
-    void operator()(archive* a) const { archive_read_free(a); }
-};
-using Reader = std::unique_ptr<archive, ReadDeleter>;
-
 // The entry's path as components below the unpack folder (empty for the
 // folder itself), or nullopt when it would leave it. Backslashes count as
 // separators: Windows archivers write them, and "..\x" must not slip
@@ -207,7 +201,7 @@ private:
     SourceInput m_input{&m_source};
     QByteArray m_rest;
     bool m_bFromEnd = false;
-    Reader m_reader;
+    CrxTarReader m_reader;
     std::vector<char> m_buffer = std::vector<char>(kChunk);
 };
 
@@ -319,13 +313,7 @@ bool UnpackPass::TakeRestFromEnd(const Member& member, qint64 done, QByteArrayVi
     m_bFromEnd = true;
     if (CrxAllZero(m_rest))
         return true;
-    m_reader.reset(archive_read_new());
-    if (m_reader) {
-        archive_read_support_format_tar(m_reader.get());
-        if (archive_read_open_memory(m_reader.get(), m_rest.constData(), size_t(m_rest.size())) !=
-            ARCHIVE_OK)
-            m_reader.reset();
-    }
+    m_reader = CrxOpenTarInMemory(m_rest);
     return true;
 }
 

@@ -19,11 +19,6 @@ constexpr qsizetype kTarBlock = 512;
 constexpr qsizetype kNoStart = -1;
 constexpr qsizetype kUnsure = -2;
 
-struct ReadDeleter
-{
-    void operator()(archive* a) const { archive_read_free(a); }
-};
-
 // A ustar header whose checksum holds.
 bool IsTarHeader(const char* block)
 {
@@ -52,11 +47,8 @@ bool IsTarHeader(const char* block)
 // Whether tar reads as a whole tar, from its first byte to its end mark.
 bool ReadsToItsEnd(QByteArrayView tar)
 {
-    std::unique_ptr<archive, ReadDeleter> reader(archive_read_new());
+    const CrxTarReader reader = CrxOpenTarInMemory(tar);
     if (!reader)
-        return false;
-    archive_read_support_format_tar(reader.get());
-    if (archive_read_open_memory(reader.get(), tar.data(), size_t(tar.size())) != ARCHIVE_OK)
         return false;
     for (;;) {
         archive_entry* entry = nullptr;
@@ -99,6 +91,22 @@ qsizetype RestStart(QByteArrayView tail, qint64 memberSize, QByteArrayView lastT
 }
 
 } // namespace
+
+void CrxReadDeleter::operator()(archive* a) const
+{
+    archive_read_free(a);
+}
+
+CrxTarReader CrxOpenTarInMemory(QByteArrayView tar)
+{
+    CrxTarReader reader(archive_read_new());
+    if (!reader)
+        return reader;
+    archive_read_support_format_tar(reader.get());
+    if (archive_read_open_memory(reader.get(), tar.data(), size_t(tar.size())) != ARCHIVE_OK)
+        reader.reset();
+    return reader;
+}
 
 bool CrxAllZero(QByteArrayView bytes)
 {

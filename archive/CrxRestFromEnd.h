@@ -12,7 +12,10 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <memory>
 #include <optional>
+
+struct archive;
 
 // An unpack takes no more than this from the end: the members, their
 // headers and the streamed member's last bytes, decoded.
@@ -27,3 +30,13 @@ std::optional<QByteArray> CrxRestFromEnd(const QString& archivePath, qint64 memb
                                          QByteArrayView lastText, qint64 limit);
 
 bool CrxAllZero(QByteArrayView bytes);
+
+// A libarchive reader, freed with its owner.
+struct CrxReadDeleter
+{
+    void operator()(archive* a) const;
+};
+using CrxTarReader = std::unique_ptr<archive, CrxReadDeleter>;
+
+// A tar reader over tar, which must outlive it; null when it cannot open.
+CrxTarReader CrxOpenTarInMemory(QByteArrayView tar);
