@@ -21,10 +21,10 @@
 
 #include <archive.h>
 #include <archive_entry.h>
-#include <bzlib.h>
 
 namespace crxendtest {
 
+using crxtest::Bzip2;
 using korvane::test::readFile;
 using korvane::test::writeFile;
 
@@ -70,18 +70,6 @@ QByteArray TarMembers(const Members& members)
     EXPECT_TRUE(tar.endsWith(kEndMark));
     tar.chop(kEndMark.size());
     return tar;
-}
-
-// One bzip2 stream of the bytes.
-QByteArray Bzip2(const QByteArray& bytes)
-{
-    unsigned length = unsigned(bytes.size() + bytes.size() / 100 + 600);
-    QByteArray packed(qsizetype(length), '\0');
-    EXPECT_EQ(BZ2_bzBuffToBuffCompress(packed.data(), &length, const_cast<char*>(bytes.constData()),
-                                       unsigned(bytes.size()), 9, 0, 0),
-              BZ_OK);
-    packed.truncate(qsizetype(length));
-    return packed;
 }
 
 // The stream with one bit of its stored CRC flipped: that of its first block

@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <bzlib.h>
-
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -20,13 +18,7 @@ namespace {
 // bzip2 at 100k blocks: several blocks from a few hundred KB.
 QByteArray Compress(const QByteArray& data)
 {
-    QByteArray out(data.size() + data.size() / 50 + 1024, Qt::Uninitialized);
-    unsigned size = unsigned(out.size());
-    EXPECT_EQ(BZ2_bzBuffToBuffCompress(out.data(), &size, const_cast<char*>(data.constData()),
-                                       unsigned(data.size()), 1, 0, 0),
-              BZ_OK);
-    out.resize(size);
-    return out;
+    return crxtest::Bzip2(data, 1);
 }
 
 class CrxBzip2TailTest : public crxtest::ScratchFixture

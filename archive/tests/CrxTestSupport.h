@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <bzlib.h>
+
 #include <sched.h>
 
 #include <functional>
@@ -23,6 +25,19 @@ inline QByteArray Prose(qsizetype size, quint32 seed)
     for (char& c : text)
         c = "abcdefghij klmnop\n"[random.bounded(18)];
     return text;
+}
+
+// One bzip2 stream of data, in blocks of blockSize100k hundred kB (bzip2's
+// own default: 9).
+inline QByteArray Bzip2(const QByteArray& data, int blockSize100k = 9)
+{
+    unsigned size = unsigned(data.size() + data.size() / 50 + 1024);
+    QByteArray out(qsizetype(size), Qt::Uninitialized);
+    EXPECT_EQ(BZ2_bzBuffToBuffCompress(out.data(), &size, const_cast<char*>(data.constData()),
+                                       unsigned(data.size()), blockSize100k, 0, 0),
+              BZ_OK);
+    out.resize(qsizetype(size));
+    return out;
 }
 
 // The members of a bzip2 tar as Python's tarfile streams it, a second
