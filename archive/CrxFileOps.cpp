@@ -1,5 +1,6 @@
 #include "archive/CrxFileOps.h"
 
+#include "archive/CrxFd.h"
 #include "archive/CrxSeam.h"
 #include "platform/FileTime.h"
 
@@ -420,8 +421,8 @@ void RemoveStaleTempArchives(const QString& folder)
         if (!IsTempArchiveName(name))
             continue;
         const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + name);
-        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0)
+        const CrxFd file(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        if (file.get() < 0)
             continue;
         struct stat held
         {
@@ -431,11 +432,10 @@ void RemoveStaleTempArchives(const QString& folder)
         };
         // Removed while this process holds the lock, and only when the name
         // still leads to the file locked.
-        if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
-            now - held.st_mtim.tv_sec >= kCrxStaleTempAgeSec && LockTempArchive(fd) &&
+        if (::fstat(file.get(), &held) == 0 && S_ISREG(held.st_mode) &&
+            now - held.st_mtim.tv_sec >= kCrxStaleTempAgeSec && LockTempArchive(file.get()) &&
             ::lstat(path.constData(), &named) == 0 && named.st_dev == held.st_dev &&
             named.st_ino == held.st_ino)
             ::unlink(path.constData());
-        ::close(fd);
     }
 }
