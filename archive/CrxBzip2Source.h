@@ -32,8 +32,6 @@ public:
     // a bzip2 stream ("BZh", the level, then a block or the stream's end).
     // parallel: by lbzip2, where it starts.
     bool Open(const QString& archivePath, bool parallel);
-    // Whether lbzip2 decompresses.
-    bool Parallel() const { return m_pChild != nullptr; }
 
     // Up to size decompressed bytes: their count, 0 at the end, -1 on an
     // error (a damaged or cut stream, lbzip2's output failing).
