@@ -578,15 +578,15 @@ CListRowImport::RowWork CListRowImport::StartRowWork(const QStringList& row, int
 {
     RowWork work;
     work.line = line;
-    work.first = WithoutTrailingBlanks(row.value(0));
-    work.number = ParseMemoryNumber(work.first);
+    const QString first = WithoutTrailingBlanks(row.value(0));
+    work.number = ParseMemoryNumber(first);
     const int size = CodeSize();
     const bool fits = work.number >= 0 && QString::number(work.number).size() <= size;
     work.code = work.number >= 0
                     ? QString::number(work.number).rightJustified(size, QLatin1Char('0'))
-                    : work.first;
+                    : first;
     work.prefix = FormatLangText(GetLangString(QStringLiteral("CRDS_ERR_LINECODE")), line,
-                                 fits ? work.code : QuotedValue(work.first));
+                                 fits ? work.code : QuotedValue(first));
     work.firstEntry = errors.GetDataCnt();
     if (fits)
         NoteRepeatedCode(work, errors);

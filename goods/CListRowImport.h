@@ -84,7 +84,6 @@ private:
     struct RowWork
     {
         int line = 0;
-        QString first;      // the code as given, without trailing blanks
         qint64 number = -1; // the memory number; -1 for none
         QString code;       // the code as stored, or as given when it is none
         QString prefix;     // names its file line and code in the log
