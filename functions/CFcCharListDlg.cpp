@@ -13,6 +13,7 @@
 #include "shared/data/CColumnData.h"
 #include "shared/data/CColumnDataList.h"
 #include "shared/data/CDataManager.h"
+#include "shared/dialogs/CSelectItemDlg.h"
 
 #include <QHeaderView>
 
@@ -21,9 +22,6 @@
 namespace kesmond {
 
 namespace {
-
-// The system's edge height, twice around a row's text.
-constexpr int kEdgeHeight = 2;
 
 int ColumnOf(const CColumnDataList* list, const char* name)
 {
@@ -75,7 +73,7 @@ void CFcCharListDlg::SetUpList()
 
 int CFcCharListDlg::RowHeight(int lines) const
 {
-    return lines * QFontMetrics(m_pList->font()).height() + 2 * kEdgeHeight + 2;
+    return CSelectItemDlg::RowHeight(QFontMetrics(m_pList->font()), lines);
 }
 
 void CFcCharListDlg::FitRowsToText(int first, int last)

@@ -1,5 +1,7 @@
 #include "goods/ListRowHeight.h"
 
+#include "shared/dialogs/CSelectItemDlg.h"
+
 #include <QStyledItemDelegate>
 #include <QTreeView>
 
@@ -9,13 +11,6 @@ namespace brelkin {
 
 namespace {
 
-constexpr int kEdge = 2;
-
-int RowHeight(const QFontMetrics& metrics)
-{
-    return metrics.height() + 2 * kEdge + 2;
-}
-
 class CRowHeightDelegate : public QStyledItemDelegate
 {
 public:
@@ -24,7 +19,7 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(std::max(size.height(), RowHeight(option.fontMetrics)));
+        size.setHeight(std::max(size.height(), CSelectItemDlg::RowHeight(option.fontMetrics)));
         return size;
     }
 };
@@ -34,7 +29,7 @@ public:
 int SetListRowHeight(QTreeView* list)
 {
     list->setItemDelegate(new CRowHeightDelegate(list));
-    return RowHeight(list->fontMetrics());
+    return CSelectItemDlg::RowHeight(list->fontMetrics());
 }
 
 } // namespace brelkin

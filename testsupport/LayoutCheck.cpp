@@ -515,18 +515,19 @@ void CheckOverlaps(QWidget* parent, const QWidget* window, Faults& faults)
             siblings << widget;
     }
     for (int i = 0; i < siblings.size(); ++i)
-        for (int j = i + 1; j < siblings.size(); ++j)
-            if (siblings[i]->geometry().intersects(siblings[j]->geometry()) &&
-                !IsEditorOver(siblings[i], siblings[j]) &&
-                !IsEditorOver(siblings[j], siblings[i]) &&
-                !(IsSheetKey(siblings[i]) && IsSheetKey(siblings[j])))
-                faults.add(
-                    siblings[j], GetText(siblings[j]),
-                    QStringLiteral("overlaps %1 by %2 x %3 px")
-                        .arg(ControlName(siblings[i]))
-                        .arg(siblings[i]->geometry().intersected(siblings[j]->geometry()).width())
-                        .arg(
-                            siblings[i]->geometry().intersected(siblings[j]->geometry()).height()));
+        for (int j = i + 1; j < siblings.size(); ++j) {
+            const QRect place = siblings[i]->geometry();
+            if (!place.intersects(siblings[j]->geometry()) ||
+                IsEditorOver(siblings[i], siblings[j]) || IsEditorOver(siblings[j], siblings[i]) ||
+                (IsSheetKey(siblings[i]) && IsSheetKey(siblings[j])))
+                continue;
+            const QRect common = place & siblings[j]->geometry();
+            faults.add(siblings[j], GetText(siblings[j]),
+                       QStringLiteral("overlaps %1 by %2 x %3 px")
+                           .arg(ControlName(siblings[i]))
+                           .arg(common.width())
+                           .arg(common.height()));
+        }
 }
 
 } // namespace

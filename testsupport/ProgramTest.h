@@ -71,10 +71,10 @@ protected:
         QFile log(LayoutLog());
         if (!log.open(QIODevice::ReadOnly))
             return;
-        QSet<QString> reported;
+        QSet<QByteArray> reported;
         for (const QByteArray& line : log.readAll().split('\n'))
-            if (!line.isEmpty() && !reported.contains(QString::fromUtf8(line))) {
-                reported.insert(QString::fromUtf8(line));
+            if (!line.isEmpty() && !reported.contains(line)) {
+                reported.insert(line);
                 ADD_FAILURE() << line.toStdString();
             }
     }

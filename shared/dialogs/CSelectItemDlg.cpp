@@ -61,9 +61,9 @@ bool CSelectItemDlg::OnInitDialog()
 {
     CSarvikDialog::OnInitDialog();
     m_listCtrl->setShowGrid(true);
-    const int fontHeight = QFontMetrics(m_listCtrl->font()).height();
     m_listCtrl->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_listCtrl->verticalHeader()->setDefaultSectionSize(fontHeight + 2 * kEdge + 2);
+    m_listCtrl->verticalHeader()->setDefaultSectionSize(
+        RowHeight(QFontMetrics(m_listCtrl->font())));
     m_model->SetHeaders(m_arrColumnNames);
     m_model->Reload();
     for (int i = 0; i < m_arrColumnNames.size(); ++i)
@@ -81,6 +81,11 @@ bool CSelectItemDlg::OnInitDialog()
     }
     setWindowTitle(m_strTitle);
     return true;
+}
+
+int CSelectItemDlg::RowHeight(const QFontMetrics& metrics, int lines)
+{
+    return lines * metrics.height() + 2 * kEdge + 2;
 }
 
 int CSelectItemDlg::CellsNeed(int column) const

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class CSelectItemModel;
+class QFontMetrics;
 class QTableView;
 
 // Layouts of the chooser: the tall list and the short one.
@@ -25,6 +26,11 @@ public:
     explicit CSelectItemDlg(QWidget* parent = nullptr);
     CSelectItemDlg(_E_SELITDLG layout, QWidget* parent);
     ~CSelectItemDlg() override;
+
+    // The height of the list's row whose text has that many lines: the text
+    // with two pixels and a line clear above and below. Other lists' rows
+    // take it too.
+    static int RowHeight(const QFontMetrics& metrics, int lines = 1);
 
     QString m_strTitle;
     CStringArrayPtrList m_listItems;
