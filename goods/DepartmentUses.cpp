@@ -42,19 +42,19 @@ QStringList DepartmentUseLines(CSQliteDB& db, const QString& code)
     CSqLiteItemDataUtility::GetFloatingDept(&db, floating);
     const int settings = int(floating.count(code));
 
-    const struct
-    {
-        const char* key;
-        int count;
-    } uses[] = {{"CRDS_PR_DEPTUSE_ITEMS", items},
-                {"CRDS_PR_DEPTUSE_MIXMATCH", offers},
-                {"CRDS_PR_DEPTUSE_HOURLY", targets},
-                {"CRDS_PR_DEPTUSE_FLOATINGPRICE", prices},
-                {"CRDS_PR_DEPTUSE_FLOATINGDEPT", settings}};
     QStringList lines;
-    for (const auto& use : uses)
-        if (use.count > 0)
-            lines << FormatLangText(GetLangString(QLatin1String(use.key)), use.count);
+    if (items > 0)
+        lines << FormatLangText(GetLangString(QStringLiteral("CRDS_PR_DEPTUSE_ITEMS")), items);
+    if (offers > 0)
+        lines << FormatLangText(GetLangString(QStringLiteral("CRDS_PR_DEPTUSE_MIXMATCH")), offers);
+    if (targets > 0)
+        lines << FormatLangText(GetLangString(QStringLiteral("CRDS_PR_DEPTUSE_HOURLY")), targets);
+    if (prices > 0)
+        lines << FormatLangText(GetLangString(QStringLiteral("CRDS_PR_DEPTUSE_FLOATINGPRICE")),
+                                prices);
+    if (settings > 0)
+        lines << FormatLangText(GetLangString(QStringLiteral("CRDS_PR_DEPTUSE_FLOATINGDEPT")),
+                                settings);
     return lines;
 }
 
